@@ -1,0 +1,54 @@
+# Helpers shared by the build files.
+
+set(ZYN_WARNINGS -Wall -Wextra)
+
+# zyn_area_library(NAME DIRS [LIBS...])
+# A static library of every .cpp below the given folders (relative to the project root);
+# an INTERFACE library while the folders hold no source yet.
+function(zyn_area_library name dirs)
+  set(sources "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${found})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
+    target_include_directories(${name} PUBLIC
+      $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+    target_compile_features(${name} PUBLIC cxx_std_20)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE
+      $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+    target_compile_features(${name} INTERFACE cxx_std_20)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# zyn_add_tests(NAME DIR LIBS...)
+# One GoogleTest executable from the .cpp files of tests/DIR, registered with CTest.
+function(zyn_add_tests name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ZYN_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output"
+    ZYN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
+endfunction()
+
+# zyn_embed_resources(TARGET DIR)
+# Compiles every file of DIR into TARGET; see cmake/EmbedResources.cmake.
+function(zyn_embed_resources target dir)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake)
+    include(${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake)
+    zyn_embed_resource_files(${target} ${dir})
+  endif()
+endfunction()
