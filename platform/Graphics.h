@@ -15,6 +15,7 @@
 
 #include "platform/Classes.h"
 #include "platform/Types.h"
+#include "platform/win32/WinGdi.h"
 #include "platform/win32/WinTypes.h"
 
 namespace vcl {
@@ -57,12 +58,15 @@ constexpr TColor clScrollBar = SysColor(0), clBackground = SysColor(1),
                  clGradientInactiveCaption = SysColor(28), clMenuHighlight = SysColor(29),
                  clMenuBar = SysColor(30);
 
+constexpr TColor CLR_INVALID = -1;   // what GetPixels answers outside the surface or clip
+
 // System colours resolve through one table that tests may override.
 TColor ColorToRGB(TColor Color);
-TColor GetSysColor(int Index);
-void SetSysColor(int Index, TColor RGBValue);
+TColor GetSysColor(int Index);                        // 0 for indexes outside 0..30
+void SetSysColor(int Index, TColor RGBValue);         // changes the table (tests, themes)
+void ResetSysColors();                                // back to the shipped defaults
 std::string ColorToString(TColor Color);              // "clRed", or "$00112233"
-TColor StringToColor(const std::string& S);           // raises EConvertError when invalid
+TColor StringToColor(const std::string& S);           // name, decimal or $hex; EConvertError
 bool IdentToColor(const std::string& Ident, TColor& Color);
 bool ColorToIdent(TColor Color, std::string& Ident);
 
@@ -86,6 +90,8 @@ enum TPixelFormat : std::uint8_t {
     pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom
 };
 enum TTransparentMode : std::uint8_t { tmAuto, tmFixed };
+using TFontCharset = std::uint8_t;
+constexpr TFontCharset DEFAULT_CHARSET = 1;
 using TCopyMode = std::uint32_t;   // a ternary raster operation code (SRCCOPY, ...)
 
 // Base of pens, brushes and fonts: fires OnChange after every effective change.
@@ -157,6 +163,8 @@ public:
     void SetQuality(TFontQuality Value);
     TFontPitch GetPitch() const { return pitch_; }
     void SetPitch(TFontPitch Value);
+    TFontCharset GetCharset() const { return charset_; }
+    void SetCharset(TFontCharset Value);
     int GetPixelsPerInch() const { return 96; }
 
     // The logical font this font describes. Setting a handle made by CreateFontIndirect
@@ -166,6 +174,9 @@ public:
     void SetHandle(HFONT Value);
 
 private:
+    void ReleaseHandle() const;
+    void FontChanged();
+
     std::string name_ = "Tahoma";
     int height_ = -11;
     TColor color_ = clWindowText;
@@ -173,11 +184,13 @@ private:
     int orientation_ = 0;
     TFontQuality quality_ = fqDefault;
     TFontPitch pitch_ = fpDefault;
+    TFontCharset charset_ = DEFAULT_CHARSET;
     mutable HFONT handle_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------
 class TBitmap;
+namespace graphics { struct SurfaceAccess; }
 
 // Raster operation codes for CopyRect / StretchBlt.
 constexpr TCopyMode BLACKNESS = 0x00000042, DSTINVERT = 0x00550009, MERGECOPY = 0x00C000CA,
@@ -187,7 +200,8 @@ constexpr TCopyMode BLACKNESS = 0x00000042, DSTINVERT = 0x00550009, MERGECOPY = 
                     SRCINVERT = 0x00660046, SRCPAINT = 0x00EE0086, WHITENESS = 0x00FF0062;
 
 // A canvas draws on a surface (a bitmap) through an origin offset and a clip rectangle.
-// Logical coordinates are surface coordinates minus the origin.
+// Logical coordinates are surface coordinates minus the origin. A canvas without a
+// surface draws nothing but still measures text.
 class TCanvas : public TPersistent {
 public:
     TCanvas();
@@ -206,6 +220,15 @@ public:
     TCopyMode GetCopyMode() const { return copyMode_; }
     void SetCopyMode(TCopyMode Value) { copyMode_ = Value; }
     HDC GetHandle() { return this; }
+    // Stretch mode of CopyRect/StretchDraw (platform/win32/WinGdi.h); BLACKONWHITE at first.
+    int GetStretchBltMode() const { return stretchMode_; }
+    int SetStretchBltMode(int Mode);          // returns the previous mode, 0 if Mode is invalid
+    // The canvas keeps no device objects selected, so there is nothing to release.
+    void Refresh() {}
+
+    // Fired after every drawing operation (a bitmap's own canvas forwards it to the
+    // bitmap's OnChange).
+    TNotifyEvent OnChange;
 
     // Binding to a surface; used by bitmaps, controls and forms.
     TBitmap* GetSurface() const { return surface_; }
@@ -228,7 +251,8 @@ public:
     void Rectangle(const TRect& R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
     void FillRect(const TRect& R);
     void FrameRect(const TRect& R);
-    void DrawFocusRect(const TRect& R);
+    void DrawFocusRect(const TRect& R);       // XOR: drawing it twice restores the pixels
+    void InvertRect(const TRect& R);          // inverts every pixel value
     void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
     void Ellipse(int X1, int Y1, int X2, int Y2);
     void Ellipse(const TRect& R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
@@ -236,22 +260,30 @@ public:
     void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
     TColor GetPixels(int X, int Y) const;     // -1 (CLR_INVALID) outside the clip
-    void SetPixels(int X, int Y, TColor Color);
-    void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
+    void SetPixels(int X, int Y, TColor Color);   // through the pen mode, as the platform does
+    // fsSurface fills the 4-connected area of Color around (X, Y); fsBorder the area
+    // bounded by Color. False when (X, Y) does not qualify or is outside the clip.
+    bool FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
 
-    // Text (UTF-8)
+    // Text (UTF-8). (X, Y) is the top-left corner of the text cell; a solid brush fills
+    // the cell first, a clear brush leaves the background alone.
     void TextOut(int X, int Y, const std::string& Text);
+    // Clipped to Rect; a solid brush first fills the whole Rect.
     void TextRect(const TRect& Rect, int X, int Y, const std::string& Text);
     int TextWidth(const std::string& Text);
     int TextHeight(const std::string& Text);
     TSize TextExtent(const std::string& Text);
 
-    // Bitmaps
+    // Bitmaps. Draw and StretchDraw honour the bitmap's Transparent property; CopyRect
+    // uses CopyMode and stretches when the rectangles differ in size (StretchBltMode).
     void Draw(int X, int Y, TBitmap* Graphic);
     void StretchDraw(const TRect& Rect, TBitmap* Graphic);
     void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
 
 private:
+    friend struct graphics::SurfaceAccess;
+    void Changed();
+
     std::unique_ptr<TPen> pen_;
     std::unique_ptr<TBrush> brush_;
     std::unique_ptr<TFont> font_;
@@ -261,11 +293,14 @@ private:
     TPoint origin_;
     TRect clip_;
     bool hasClip_ = false;
+    int stretchMode_ = BLACKONWHITE;
 };
 
-// A device-independent bitmap. Rows are stored as the file format keeps them in memory:
-// ScanLine(y) gives row y (top first) in the bitmap's pixel format: 1, 4, 8 bit palette
-// indexes (most significant bits first), 24 bit as B,G,R, 32 bit as B,G,R,A.
+// A device-independent bitmap. Rows are stored bottom-up as the file format keeps them in
+// memory: ScanLine(y) gives row y (top first) in the bitmap's pixel format: 1, 4, 8 bit
+// palette indexes (most significant bits first), 15/16 bit words, 24 bit as B,G,R, 32 bit
+// as B,G,R,A; ScanLine(y + 1) == ScanLine(y) - BytesPerLine(). A new bitmap is 0 x 0,
+// pf32bit; pixels added by growing it are white. pfDevice is kept as pf32bit.
 class TBitmap : public TPersistent {
 public:
     TBitmap();
@@ -281,12 +316,17 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
     TPixelFormat GetPixelFormat() const { return pixelFormat_; }
     void SetPixelFormat(TPixelFormat Value);  // converts the pixels
+    // Row 0 is the top row; an index outside 0..Height-1 raises EInvalidGraphicOperation.
     std::uint8_t* ScanLine(int Row);
     const std::uint8_t* ScanLine(int Row) const;
     int BytesPerLine() const;                 // row stride, a multiple of 4
     TCanvas* GetCanvas();
+    bool GetMonochrome() const { return pixelFormat_ == pf1bit; }
+    void SetMonochrome(bool Value);           // pf1bit, or back to pf32bit
 
-    // Palette of 1, 4 and 8 bit bitmaps (fixed colours).
+    // Palette of 1, 4 and 8 bit bitmaps (fixed colours). A palette format starts with a
+    // default palette: black and white, the 16 VGA colours, or 256 colours. Setting a
+    // palette keeps the pixel indexes; at most 2^bits entries are taken.
     const std::vector<TColor>& GetPalette() const { return palette_; }
     void SetPalette(const std::vector<TColor>& Colors);
 
@@ -308,7 +348,13 @@ public:
 
     TNotifyEvent OnChange;
 
+protected:
+    void Changed();
+
 private:
+    friend struct graphics::SurfaceAccess;
+    void Reallocate(int AWidth, int AHeight, TPixelFormat Format, bool KeepPixels);
+
     int width_ = 0;
     int height_ = 0;
     TPixelFormat pixelFormat_ = pf32bit;
@@ -318,6 +364,9 @@ private:
     bool transparent_ = false;
     TColor transparentColor_ = clDefault;
     TTransparentMode transparentMode_ = tmAuto;
+    bool hasAlpha_ = false;                   // the 4th byte of pf32bit pixels is alpha
 };
+
+VCL_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 
 }  // namespace vcl
