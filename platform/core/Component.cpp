@@ -1,7 +1,7 @@
 // TPersistent and TComponent: assignment, ownership and free notification.
 #include <algorithm>
 
-#include "platform/Classes.h"
+#include "platform/core/Component.h"
 
 namespace vcl {
 

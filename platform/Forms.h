@@ -1,0 +1,5 @@
+// Forms and the application: TApplication and the global Application, and (from the
+// controls layer) TForm and Screen.
+#pragma once
+
+#include "platform/core/Application.h"

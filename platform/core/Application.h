@@ -1,0 +1,105 @@
+// The application object: message loop, clock, timers' delivery and exception reporting.
+//
+// Core knows no window system and no controls. A window backend plugs in a TEventSource
+// (wait for system input up to a deadline, dispatch it, be woken up), the controls layer a
+// repaint handler (paint every invalidated region, then present). Without them the loop
+// still runs posted messages and timers, which is all the headless tests need.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/Classes.h"
+#include "platform/win32/WinMessages.h"
+
+namespace vcl {
+
+// What a window backend gives the loop.
+class TEventSource {
+public:
+    virtual ~TEventSource() = default;
+    // Waits at most TimeoutMs (0: only look; negative: no limit) for input from the system
+    // and dispatches whatever arrived. Returns true when something was dispatched.
+    virtual bool WaitAndDispatch(int TimeoutMs) = 0;
+    // Makes a WaitAndDispatch in progress return soon (a message was posted).
+    virtual void Wake() = 0;
+    // Rings the system bell (MessageBeep). Optional.
+    virtual void Beep() {}
+};
+
+using TExceptionEvent = std::function<void(TObject* Sender, Exception& E)>;
+using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
+
+class TApplication : public TComponent {
+public:
+    explicit TApplication(TComponent* AOwner);
+    ~TApplication() override;
+    std::string ClassName() const override { return "TApplication"; }
+
+    // ---- the loop
+    // Dispatches every pending input, posted message and due timer tick, repaints, and
+    // returns without waiting.
+    void ProcessMessages();
+    // Dispatches one message; when nothing is pending runs the idle handling and then
+    // waits for input or the next timer (with the virtual clock: moves the clock to the
+    // next timer instead of waiting).
+    void HandleMessage();
+    // Runs the loop until Terminate. With the virtual clock the loop also returns when
+    // nothing can ever happen again (no input source, no message, no timer).
+    void Run();
+    void Terminate() { terminated_ = true; }
+    bool GetTerminated() const { return terminated_; }
+    // Lets Run be entered again after a Terminate (tests, modal loops of a new session).
+    void ResetTerminated() { terminated_ = false; }
+
+    // ---- exceptions
+    // Reports the exception being handled (call it from a catch block): OnException when
+    // assigned, otherwise ShowException. Anything not derived from Exception is wrapped.
+    // Outside a catch block it does nothing.
+    void HandleException(TObject* Sender);
+    // Writes the message to standard error (a window backend may show a message box).
+    void ShowException(const Exception& E);
+    TExceptionEvent OnException;
+    TIdleEvent OnIdle;
+
+    // ---- clock
+    // Milliseconds since the clock started. The real clock is monotonic; the virtual one
+    // moves only through AdvanceTime (and through HandleMessage/Run when they would wait).
+    std::int64_t GetClockMs() const;
+    bool GetVirtualClock() const { return virtual_; }
+    // Switching keeps the current reading, so pending timers keep their due times.
+    void SetVirtualClock(bool Value);
+    // Moves the virtual clock on by Ms and delivers every timer tick falling due on the
+    // way, in time order (ties in the order the timers were started), processing posted
+    // messages between ticks. Raises EInvalidOperation with the real clock.
+    void AdvanceTime(std::int64_t Ms);
+
+    // ---- hooks from higher layers
+    void SetEventSource(TEventSource* Source) { eventSource_ = Source; }
+    TEventSource* GetEventSource() const { return eventSource_; }
+    void SetRepaintHandler(std::function<void()> Handler) { repaint_ = std::move(Handler); }
+
+    // Number of posted messages and pending timer ticks not yet dispatched.
+    int PendingMessageCount() const;
+
+private:
+    bool DispatchOnePosted();
+    bool DispatchOneTimer();
+    void DispatchGuarded(HWND Wnd, UINT Msg, WPARAM wParam, LPARAM lParam, TIMERPROC Proc);
+    void Idle();
+    void Repaint();
+    void WaitForWork();
+
+    bool terminated_ = false;
+    bool virtual_ = false;
+    std::int64_t virtualNow_ = 0;
+    std::int64_t realBase_ = 0;
+    TEventSource* eventSource_ = nullptr;
+    std::function<void()> repaint_;
+};
+
+// The application; always valid, never freed (forms it owns outlive static destructors).
+extern TApplication* Application;
+
+}  // namespace vcl

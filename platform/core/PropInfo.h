@@ -1,0 +1,372 @@
+// Published properties and the class registry.
+//
+// A class publishes its properties once, in its .cpp file:
+//
+//   static const auto* meterClass = vcl::RegisterClass<TMeter, vcl::TGraphicControl>(
+//       "TMeter", [](vcl::TPublisher<TMeter>& p) {
+//           p.Float("Value", &TMeter::GetValue, &TMeter::SetValue, 0.0);
+//           p.Enum("Kind", &TMeter::GetKind, &TMeter::SetKind, mkLinear,
+//                  {"mkLinear", "mkRound"});
+//           p.Object("Font", &TMeter::GetFont, &TMeter::SetFont);
+//           p.Event("OnChange", &TMeter::OnChange);
+//       });
+//
+// The table of a class chains to the table of the registered base class named as the
+// second template argument (it need not be the direct base). Tables are built on first
+// use, so the order of static initialisation does not matter. The tables drive form
+// files, the property inspector and generic tests.
+#pragma once
+
+#include <any>
+#include <concepts>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <typeindex>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "platform/core/Component.h"
+
+namespace vcl {
+
+enum TPropKind : std::uint8_t {
+    pkInteger, pkFloat, pkString, pkBoolean, pkEnum, pkSet, pkColor, pkClass, pkEvent
+};
+
+// A property value: integer, boolean (0/1), enumeration (ordinal), set (bits) and colour
+// as int64; float as double; string as UTF-8; a sub-object (pkClass) as its pointer.
+using TPropValue = std::variant<std::int64_t, double, std::string, TPersistent*>;
+
+struct TPropInfo {
+    std::string Name;
+    TPropKind Kind = pkInteger;
+    // pkEnum: the name of each ordinal; pkSet: the name of each element.
+    std::vector<std::string> EnumNames;
+    std::function<TPropValue(TPersistent&)> Get;
+    std::function<void(TPersistent&, const TPropValue&)> Set;   // empty: read-only
+    // The value not written to form files; none: always written.
+    std::optional<TPropValue> Default;
+    // Whether the property is written at all (empty: yes).
+    std::function<bool(TPersistent&)> StoredFn;
+    // pkEvent: whether a handler is assigned, and binding one held in a std::any as the
+    // event's std::function type (another type raises EPropertyError).
+    std::function<bool(TPersistent&)> IsAssigned;
+    std::function<void(TPersistent&, const std::any&)> SetHandler;
+
+    bool IsReadOnly() const { return !Set && !SetHandler; }
+    bool IsStored(TPersistent& Obj) const { return !StoredFn || StoredFn(Obj); }
+    // Whether the current value equals the default (never for a property without one).
+    bool IsDefault(TPersistent& Obj) const;
+
+    // The value as a form file writes it: 'text' (with #nn for control characters), 12,
+    // 1.5, True, alLeft, [fsBold, fsItalic], clRed. Not for pkClass and pkEvent.
+    std::string GetAsText(TPersistent& Obj) const;
+    // Parses that text and sets the value; EPropertyError with a clear message when the
+    // text does not fit the property.
+    void SetAsText(TPersistent& Obj, const std::string& Text) const;
+};
+
+// Colour names come from the graphics layer; until it installs them, colours are written
+// as $AARRGGBB-style hex ("$00FF0000") and read as numbers.
+struct TColorNameConverter {
+    std::function<std::string(std::int32_t)> ToString;   // ColorToString
+    std::function<bool(const std::string&, std::int32_t&)> FromString;   // false when invalid
+};
+void SetColorNameConverter(TColorNameConverter Converter);
+std::string ColorValueToString(std::int32_t Color);
+std::int32_t ColorValueFromString(const std::string& Text);   // EConvertError when invalid
+
+class TClassInfo;
+template <class C> class TPublisher;
+
+// Registered class: name, base, properties and (for components) a factory.
+class TClassInfo {
+public:
+    const std::string& GetName() const { return name_; }
+    const TClassInfo* GetParent() const;
+    bool InheritsFrom(const TClassInfo* Other) const;
+    // Published properties of the class and its bases, the bases' first; a property the
+    // class publishes again replaces its base's entry in place.
+    const std::vector<const TPropInfo*>& Properties() const;
+    const TPropInfo* FindProperty(std::string_view Name) const;   // case-insensitive
+    // Whether Create works: a component class that can be built from an owner.
+    bool CanCreate() const { return bool(factory_); }
+    // A new instance owned by Owner; EComponentError when the class cannot be created.
+    TComponent* Create(TComponent* Owner) const;
+
+    // Used by RegisterClass.
+    TClassInfo(std::string Name, std::type_index Type, std::optional<std::type_index> Parent,
+               std::function<void(std::vector<TPropInfo>&)> Publish,
+               std::function<TComponent*(TComponent*)> Factory);
+
+private:
+    void Build() const;
+
+    std::string name_;
+    std::type_index type_;
+    std::optional<std::type_index> parentType_;
+    std::function<void(std::vector<TPropInfo>&)> publish_;
+    std::function<TComponent*(TComponent*)> factory_;
+    mutable bool built_ = false;
+    mutable std::vector<TPropInfo> own_;
+    mutable std::vector<const TPropInfo*> all_;
+};
+
+namespace detail {
+const TClassInfo* RegisterClassInfo(std::unique_ptr<TClassInfo> Info);
+[[noreturn]] void ThrowPropertyError(const std::string& Message);
+std::int64_t ValueToInt(const TPropValue& V, const std::string& Name);
+double ValueToFloat(const TPropValue& V, const std::string& Name);
+const std::string& ValueToString(const TPropValue& V, const std::string& Name);
+
+template <class T> struct IsTSet : std::false_type {};
+template <class E> struct IsTSet<TSet<E>> : std::true_type { using Element = E; };
+
+template <class C>
+C& Cast(TPersistent& Obj) {
+    if constexpr (std::is_same_v<C, TPersistent>) {
+        return Obj;
+    } else {
+        C* c = dynamic_cast<C*>(&Obj);
+        if (c == nullptr) ThrowPropertyError("Property of " + Obj.ClassName() + " used on another class");
+        return *c;
+    }
+}
+
+template <class T>
+T CheckedInt(std::int64_t V, const std::string& Name) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return V != 0;
+    } else {
+        if (!std::in_range<T>(V)) ThrowPropertyError("Value " + std::to_string(V) + " out of range for " + Name);
+        return static_cast<T>(V);
+    }
+}
+}  // namespace detail
+
+// Builds the property table of class C. Getters are member functions or callables taking
+// C&; setters are member functions or callables taking (C&, value). Each call adds one
+// property; Stored/NoDefault change the property added last.
+template <class C>
+class TPublisher {
+    template <class G>
+    using Result = std::remove_cvref_t<std::invoke_result_t<G, C&>>;
+
+public:
+    explicit TPublisher(std::vector<TPropInfo>& Props) : props_(Props) {}
+
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Integer(std::string Name, G Get, S Set = nullptr, std::int64_t Default = 0) {
+        using T = Result<G>;
+        static_assert(std::is_integral_v<T>, "Integer properties read an integral type");
+        TPropInfo& p = Add(std::move(Name), pkInteger, TPropValue(Default));
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::CheckedInt<T>(detail::ValueToInt(v, n), n); });
+        return *this;
+    }
+
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Float(std::string Name, G Get, S Set = nullptr, double Default = 0.0) {
+        using T = Result<G>;
+        TPropInfo& p = Add(std::move(Name), pkFloat, TPropValue(Default));
+        p.Get = [Get](TPersistent& o) { return TPropValue(double(std::invoke(Get, detail::Cast<C>(o)))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return T(detail::ValueToFloat(v, n)); });
+        return *this;
+    }
+
+    template <class G, class S = std::nullptr_t>
+    TPublisher& String(std::string Name, G Get, S Set = nullptr, std::string Default = std::string()) {
+        TPropInfo& p = Add(std::move(Name), pkString, TPropValue(std::move(Default)));
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::string(std::invoke(Get, detail::Cast<C>(o)))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::ValueToString(v, n); });
+        return *this;
+    }
+
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Boolean(std::string Name, G Get, S Set = nullptr, bool Default = false) {
+        TPropInfo& p = Add(std::move(Name), pkBoolean, TPropValue(std::int64_t(Default)));
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(bool(std::invoke(Get, detail::Cast<C>(o))))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::ValueToInt(v, n) != 0; });
+        return *this;
+    }
+
+    // Names[i] is the identifier of ordinal i.
+    template <class G, class S>
+    TPublisher& Enum(std::string Name, G Get, S Set, Result<G> Default, std::vector<std::string> Names) {
+        using E = Result<G>;
+        static_assert(std::is_enum_v<E>, "Enum properties read an enumeration");
+        TPropInfo& p = Add(std::move(Name), pkEnum, TPropValue(std::int64_t(Default)));
+        p.EnumNames = std::move(Names);
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
+        std::size_t count = p.EnumNames.size();
+        p.Set = Setter(Set, [n = p.Name, count](const TPropValue& v) {
+            std::int64_t i = detail::ValueToInt(v, n);
+            if (i < 0 || std::uint64_t(i) >= count) detail::ThrowPropertyError("Value " + std::to_string(i) + " out of range for " + n);
+            return E(i);
+        });
+        return *this;
+    }
+
+    // A TSet<E>; Names[i] is the identifier of element i.
+    template <class G, class S>
+    TPublisher& Set(std::string Name, G Get, S Set, Result<G> Default, std::vector<std::string> Names) {
+        using T = Result<G>;
+        static_assert(detail::IsTSet<T>::value, "Set properties read a TSet");
+        TPropInfo& p = Add(std::move(Name), pkSet, TPropValue(std::int64_t(Default.Bits())));
+        p.EnumNames = std::move(Names);
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)).Bits())); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return T::FromBits(std::uint64_t(detail::ValueToInt(v, n))); });
+        return *this;
+    }
+
+    // A TColor (32-bit), written by name through the colour converter.
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Color(std::string Name, G Get, S Set = nullptr, std::int32_t Default = 0) {
+        using T = Result<G>;
+        TPropInfo& p = Add(std::move(Name), pkColor, TPropValue(std::int64_t(Default)));
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) {
+            return T(std::int32_t(std::uint32_t(detail::ValueToInt(v, n))));
+        });
+        return *this;
+    }
+
+    // A sub-object (font, pen, needle layout, string list): written as its own properties
+    // ("Font.Size = 10"). The optional setter takes a pointer (usually Assign).
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Object(std::string Name, G Get, S Set = nullptr) {
+        using P = Result<G>;
+        static_assert(std::is_pointer_v<P>, "Object properties read a pointer");
+        using T = std::remove_cv_t<std::remove_pointer_t<P>>;
+        static_assert(std::is_base_of_v<TPersistent, T>, "Object properties are TPersistent");
+        TPropInfo& p = Add(std::move(Name), pkClass, std::nullopt);
+        p.Get = [Get](TPersistent& o) {
+            return TPropValue(static_cast<TPersistent*>(const_cast<T*>(std::invoke(Get, detail::Cast<C>(o)))));
+        };
+        if constexpr (!std::is_null_pointer_v<S>) {
+            p.Set = [Set, n = p.Name](TPersistent& o, const TPropValue& v) {
+                const auto* obj = std::get_if<TPersistent*>(&v);
+                if (obj == nullptr) detail::ThrowPropertyError("Property " + n + " takes an object");
+                T* typed = *obj == nullptr ? nullptr : dynamic_cast<T*>(*obj);
+                if (*obj != nullptr && typed == nullptr) detail::ThrowPropertyError("Wrong class for property " + n);
+                std::invoke(Set, detail::Cast<C>(o), typed);
+            };
+        }
+        return *this;
+    }
+
+    // An event held in a public std::function member (&C::OnClick).
+    template <class F>
+    TPublisher& Event(std::string Name, F C::*Field) {
+        TPropInfo& p = Add(std::move(Name), pkEvent, std::nullopt);
+        p.IsAssigned = [Field](TPersistent& o) { return bool(detail::Cast<C>(o).*Field); };
+        p.SetHandler = [Field, n = p.Name](TPersistent& o, const std::any& h) {
+            detail::Cast<C>(o).*Field = HandlerOf<F>(h, n);
+        };
+        return *this;
+    }
+
+    // An event behind a getter and a setter.
+    template <class G, class S>
+    TPublisher& Event(std::string Name, G Get, S Set) {
+        using F = Result<G>;
+        TPropInfo& p = Add(std::move(Name), pkEvent, std::nullopt);
+        p.IsAssigned = [Get](TPersistent& o) { return bool(std::invoke(Get, detail::Cast<C>(o))); };
+        p.SetHandler = [Set, n = p.Name](TPersistent& o, const std::any& h) {
+            std::invoke(Set, detail::Cast<C>(o), HandlerOf<F>(h, n));
+        };
+        return *this;
+    }
+
+    // The last property is written only when Fn(object) is true.
+    TPublisher& Stored(std::function<bool(C&)> Fn) {
+        Last().StoredFn = [Fn](TPersistent& o) { return Fn(detail::Cast<C>(o)); };
+        return *this;
+    }
+    TPublisher& Stored(bool Value) {
+        Last().StoredFn = [Value](TPersistent&) { return Value; };
+        return *this;
+    }
+    // The last property has no default: it is always written.
+    TPublisher& NoDefault() { Last().Default.reset(); return *this; }
+
+private:
+    TPropInfo& Add(std::string Name, TPropKind Kind, std::optional<TPropValue> Default) {
+        props_.push_back(TPropInfo{});
+        TPropInfo& p = props_.back();
+        p.Name = std::move(Name);
+        p.Kind = Kind;
+        p.Default = std::move(Default);
+        return p;
+    }
+    TPropInfo& Last() { return props_.back(); }
+
+    template <class S, class Convert>
+    static std::function<void(TPersistent&, const TPropValue&)> Setter(S Set, Convert convert) {
+        if constexpr (std::is_null_pointer_v<S>) {
+            return {};
+        } else {
+            return [Set, convert](TPersistent& o, const TPropValue& v) { std::invoke(Set, detail::Cast<C>(o), convert(v)); };
+        }
+    }
+
+    template <class F>
+    static F HandlerOf(const std::any& h, const std::string& name) {
+        if (!h.has_value()) return F();
+        if (const F* f = std::any_cast<F>(&h)) return *f;
+        detail::ThrowPropertyError("Handler does not fit event " + name);
+    }
+
+    std::vector<TPropInfo>& props_;
+};
+
+// Registers class C under Name with Parent (a registered base, or void for a root) and
+// its properties. Components constructible from an owner get a factory. Registering a
+// name twice raises EComponentError unless it is the same class.
+template <class C, class Parent>
+const TClassInfo* RegisterClass(const std::string& Name,
+                                std::function<void(TPublisher<C>&)> Publish = {}) {
+    static_assert(std::is_base_of_v<TPersistent, C>, "only TPersistent classes are registered");
+    std::optional<std::type_index> parent;
+    if constexpr (!std::is_void_v<Parent>) {
+        static_assert(std::is_base_of_v<Parent, C>, "Parent must be a base class");
+        parent = std::type_index(typeid(Parent));
+    }
+    std::function<void(std::vector<TPropInfo>&)> publish;
+    if (Publish) {
+        publish = [Publish](std::vector<TPropInfo>& props) {
+            TPublisher<C> p(props);
+            Publish(p);
+        };
+    }
+    std::function<TComponent*(TComponent*)> factory;
+    if constexpr (std::is_base_of_v<TComponent, C> && !std::is_abstract_v<C> &&
+                  std::is_constructible_v<C, TComponent*>) {
+        factory = [](TComponent* Owner) -> TComponent* { return new C(Owner); };
+    }
+    return detail::RegisterClassInfo(std::make_unique<TClassInfo>(
+        Name, std::type_index(typeid(C)), parent, std::move(publish), std::move(factory)));
+}
+
+// The registered class of that name (case-insensitive), or nullptr.
+const TClassInfo* GetClass(const std::string& Name);
+// The same, raising EClassNotFound "Class TFoo not found".
+const TClassInfo* FindClass(const std::string& Name);
+// The registered class of an object: its own, or (for an unregistered class) the one its
+// ClassName names; nullptr when neither is registered.
+const TClassInfo* ClassInfoOf(const TPersistent* Obj);
+
+// Property access by path ("Caption", "Font.Size") in the text form of form files, for
+// the property inspector and scripts. Unknown names raise EPropertyError.
+std::string GetPropText(TPersistent* Obj, const std::string& Path);
+void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& Text);
+// The property at the end of Path and the object that holds it.
+std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, const std::string& Path);
+
+}  // namespace vcl
