@@ -87,9 +87,9 @@ private:
     bool DispatchOnePosted();
     bool DispatchOneTimer();
     void DispatchGuarded(HWND Wnd, UINT Msg, WPARAM wParam, LPARAM lParam, TIMERPROC Proc);
-    void Idle();
     void Repaint();
     void WaitForWork();
+    bool NothingCanHappen() const;
 
     bool terminated_ = false;
     bool virtual_ = false;

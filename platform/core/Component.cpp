@@ -128,3 +128,31 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 }  // namespace vcl
+
+namespace vcl {
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    if (Root != this) return;
+    // Copy: Proc may create or free components.
+    std::vector<TComponent*> owned = components_;
+    for (TComponent* c : owned)
+        if (!c->HasParent()) Proc(c);
+}
+
+std::string TComponent::GetEventHandlerName(const std::string& EventName) const {
+    for (const auto& [event, handler] : eventHandlerNames_)
+        if (SameTextAscii(event, EventName)) return handler;
+    return std::string();
+}
+
+void TComponent::SetEventHandlerName(const std::string& EventName, const std::string& HandlerName) {
+    for (auto it = eventHandlerNames_.begin(); it != eventHandlerNames_.end(); ++it) {
+        if (!SameTextAscii(it->first, EventName)) continue;
+        if (HandlerName.empty()) eventHandlerNames_.erase(it);
+        else it->second = HandlerName;
+        return;
+    }
+    if (!HandlerName.empty()) eventHandlerNames_.emplace_back(EventName, HandlerName);
+}
+
+}  // namespace vcl

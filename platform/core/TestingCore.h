@@ -2,6 +2,7 @@
 // Now/Date. Application->SetVirtualClock(true) and Application->AdvanceTime(ms) drive time.
 #pragma once
 
+#include "platform/SysUtils.h"
 #include "platform/core/Application.h"
 
 namespace vcl::Testing {
@@ -12,7 +13,7 @@ void FailNextTimers(int N);
 int BeepCount();
 void ResetBeepCount();
 // Now and Date return this moment until ResetNow.
-void SetNow(double Value);
+void SetNow(TDateTime Value);
 void ResetNow();
 
 }  // namespace vcl::Testing

@@ -1,0 +1,236 @@
+// The message loop: posted messages first, then timer ticks (coalesced, in due order),
+// then repainting and idle handling; the clock, real or virtual; exception reporting.
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "platform/core/Application.h"
+#include "platform/core/MessageSystem.h"
+
+namespace vcl {
+
+using detail::MessageSystem;
+
+TApplication* Application = new TApplication(nullptr);
+
+namespace {
+
+std::int64_t SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), realBase_(SteadyMs()) {}
+
+TApplication::~TApplication() = default;
+
+// ---- clock --------------------------------------------------------------------------------
+
+std::int64_t TApplication::GetClockMs() const {
+    return virtual_ ? virtualNow_ : SteadyMs() - realBase_;
+}
+
+void TApplication::SetVirtualClock(bool Value) {
+    if (Value == virtual_) return;
+    std::int64_t now = GetClockMs();
+    virtual_ = Value;
+    if (virtual_) virtualNow_ = now;
+    else realBase_ = SteadyMs() - now;
+}
+
+void TApplication::AdvanceTime(std::int64_t Ms) {
+    if (!virtual_) throw EInvalidOperation("AdvanceTime needs the virtual clock");
+    if (Ms < 0) throw EInvalidOperation("AdvanceTime cannot move the clock back");
+    auto& system = MessageSystem::Instance();
+    const std::int64_t target = virtualNow_ + Ms;
+    ProcessMessages();
+    // Step from one timer expiry to the next, delivering what falls due at each.
+    for (;;) {
+        std::optional<std::int64_t> next = system.NextDue();
+        if (!next || *next > target) break;
+        virtualNow_ = std::max(virtualNow_, *next);
+        ProcessMessages();
+    }
+    virtualNow_ = target;
+    ProcessMessages();
+}
+
+// ---- dispatching -----------------------------------------------------------------------
+
+void TApplication::DispatchGuarded(HWND Wnd, UINT Msg, WPARAM wParam, LPARAM lParam,
+                                   TIMERPROC Proc) {
+    try {
+        if (Proc != nullptr) {
+            Proc(Wnd, Msg, UINT_PTR(wParam), DWORD(GetClockMs()));
+        } else {
+            SendMessage(Wnd, Msg, wParam, lParam);
+        }
+    } catch (...) {
+        // Whatever a window procedure lets escape is reported; the loop goes on.
+        HandleException(this);
+    }
+}
+
+bool TApplication::DispatchOnePosted() {
+    auto& system = MessageSystem::Instance();
+    if (system.posted.empty()) return false;
+    detail::PostedMessage m = system.posted.front();
+    system.posted.pop_front();
+    DispatchGuarded(m.wnd, m.msg, m.wParam, m.lParam, nullptr);
+    return true;
+}
+
+bool TApplication::DispatchOneTimer() {
+    auto& system = MessageSystem::Instance();
+    detail::TimerEntry* t = system.FirstPending();
+    if (t == nullptr) return false;
+    t->pending = false;
+    HWND wnd = t->wnd;
+    UINT_PTR id = t->id;
+    TIMERPROC proc = t->proc;
+    DispatchGuarded(wnd, WM_TIMER, WPARAM(id), 0, proc);
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    auto& system = MessageSystem::Instance();
+    if (eventSource_ != nullptr) {
+        try {
+            while (eventSource_->WaitAndDispatch(0)) {
+            }
+        } catch (...) {
+            HandleException(this);
+        }
+    }
+    while (DispatchOnePosted()) {
+    }
+    // Each timer ticks at most once per call, so a slow handler on a short interval
+    // cannot keep ProcessMessages from returning.
+    system.UpdateDue(GetClockMs());
+    int ticks = system.PendingCount();
+    for (int i = 0; i < ticks && DispatchOneTimer(); ++i) {
+        while (DispatchOnePosted()) {
+        }
+    }
+    Repaint();
+}
+
+void TApplication::HandleMessage() {
+    auto& system = MessageSystem::Instance();
+    bool dispatched = false;
+    if (eventSource_ != nullptr) {
+        try {
+            dispatched = eventSource_->WaitAndDispatch(0);
+        } catch (...) {
+            HandleException(this);
+            dispatched = true;
+        }
+    }
+    if (!dispatched) dispatched = DispatchOnePosted();
+    if (!dispatched) {
+        system.UpdateDue(GetClockMs());
+        dispatched = DispatchOneTimer();
+    }
+    Repaint();
+    if (dispatched) return;
+    bool done = true;
+    if (OnIdle) {
+        try {
+            OnIdle(this, done);
+        } catch (...) {
+            HandleException(this);
+        }
+    }
+    if (done) WaitForWork();
+}
+
+void TApplication::WaitForWork() {
+    auto& system = MessageSystem::Instance();
+    std::optional<std::int64_t> next = system.NextDue();
+    if (virtual_) {
+        // Virtual time does not pass by itself: waiting means jumping to the next expiry.
+        if (next && *next > virtualNow_) virtualNow_ = *next;
+        return;
+    }
+    int timeout = -1;
+    if (next) timeout = int(std::clamp<std::int64_t>(*next - GetClockMs(), 0, 0x7FFFFFFF));
+    if (eventSource_ != nullptr) {
+        try {
+            eventSource_->WaitAndDispatch(timeout);
+        } catch (...) {
+            HandleException(this);
+        }
+    } else if (timeout > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
+    }
+}
+
+bool TApplication::NothingCanHappen() const {
+    auto& system = MessageSystem::Instance();
+    if (!system.posted.empty() || system.AnyPending() || system.NextDue()) return false;
+    // A window backend on the real clock can always bring input.
+    return virtual_ || eventSource_ == nullptr;
+}
+
+void TApplication::Run() {
+    while (!terminated_) {
+        HandleMessage();
+        if (NothingCanHappen()) {
+            ProcessMessages();
+            if (NothingCanHappen()) break;
+        }
+    }
+}
+
+int TApplication::PendingMessageCount() const {
+    auto& system = MessageSystem::Instance();
+    return int(system.posted.size()) + system.PendingCount();
+}
+
+void TApplication::Repaint() {
+    if (!repaint_) return;
+    try {
+        repaint_();
+    } catch (...) {
+        HandleException(this);
+    }
+}
+
+// ---- exceptions --------------------------------------------------------------------------
+
+void TApplication::HandleException(TObject* Sender) {
+    std::exception_ptr current = std::current_exception();
+    if (!current) return;
+    auto report = [&](Exception& E) {
+        if (!OnException) {
+            ShowException(E);
+            return;
+        }
+        try {
+            OnException(Sender, E);
+        } catch (Exception& inner) {
+            ShowException(inner);
+        } catch (...) {
+            ShowException(E);
+        }
+    };
+    try {
+        std::rethrow_exception(current);
+    } catch (Exception& E) {
+        report(E);
+    } catch (std::exception& e) {
+        Exception wrapped(e.what());
+        report(wrapped);
+    } catch (...) {
+        Exception wrapped("Unknown exception");
+        report(wrapped);
+    }
+}
+
+void TApplication::ShowException(const Exception& E) {
+    std::cerr << E.Message() << std::endl;
+}
+
+}  // namespace vcl
