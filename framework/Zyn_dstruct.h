@@ -1,0 +1,163 @@
+// Data structures of the base library: the string matrix behind the report list and the
+// bit field behind the thumbnail selection.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+
+namespace zyn {
+
+class EZynDStructError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+namespace detail {
+
+// A string of up to a few hundred bytes in 16 bytes: texts of up to 15 bytes live inside the
+// object, longer ones in one heap block of their own. A million rows of short cells thus cost
+// 16 bytes a cell and no allocation.
+class CompactString {
+public:
+    CompactString() noexcept { raw_[kTag] = 0; }
+    explicit CompactString(std::string_view S) { raw_[kTag] = 0; Assign(S); }
+    CompactString(const CompactString& Other) { raw_[kTag] = 0; Assign(Other.View()); }
+    CompactString(CompactString&& Other) noexcept;
+    CompactString& operator=(const CompactString& Other);
+    CompactString& operator=(CompactString&& Other) noexcept;
+    ~CompactString() { Release(); }
+
+    std::string_view View() const noexcept {
+        if (raw_[kTag] != kHeap) return {reinterpret_cast<const char*>(raw_), raw_[kTag]};
+        return {HeapPtr(), HeapLen()};
+    }
+    bool Empty() const noexcept { return raw_[kTag] == 0; }
+    void Assign(std::string_view S);
+    void Clear() noexcept { Release(); raw_[kTag] = 0; }
+
+private:
+    static constexpr int kInline = 15;
+    static constexpr int kTag = 15;
+    static constexpr unsigned char kHeap = 0xFF;
+    const char* HeapPtr() const noexcept;
+    std::uint32_t HeapLen() const noexcept;
+    void Release() noexcept;
+
+    alignas(8) unsigned char raw_[16];
+};
+
+}  // namespace detail
+
+// A matrix of text cells: columns 0..Cols, rows 1..Rows. Cells hold at most 255 characters
+// (longer texts are cut). Each row and each column carries one attribute byte.
+//
+// The rows are stored in one order and presented in another: every row number passed to a
+// method is a presented position, which the sort order maps to a stored row. Sorting changes
+// only that mapping; row attribute bytes belong to the stored row and so follow their rows.
+// CommitSorting makes the presented order the stored one; UnSort shows the stored order again.
+class TStringArray : public vcl::TComponent {
+public:
+    static constexpr int MaxCellChars = 255;
+
+    explicit TStringArray(vcl::TComponent* AOwner);
+    std::string ClassName() const override { return "TStringArray"; }
+
+    // Columns 0..Cols and rows 1..Rows afterwards (negative values count as 0). Existing cells,
+    // attributes and the order of the remaining rows are kept; stored rows beyond Rows are
+    // dropped, new rows are appended at the end of the presentation. Raises EZynDStructError
+    // when the memory cannot be had, leaving the matrix as it was.
+    void Resize(int Cols, int Rows);
+    int GetNrOfCols() const { return static_cast<int>(columns_.size()) - 1; }
+    int GetNrOfRows() const { return rows_; }
+    // Empties every cell; size, attributes and order stay.
+    void Clear();
+
+    // Outside the matrix GetString gives "" and SetString does nothing.
+    std::string GetString(int Col, int Row) const;
+    // The cell's text without copying it; valid until the cell changes.
+    std::string_view StringView(int Col, int Row) const;
+    void SetString(int Col, int Row, std::string_view S);
+
+    // An empty row before presented row Row (1..Rows; Rows + 1 appends). In the stored order it
+    // goes before the stored row shown at Row, so an unsorted matrix stays unsorted.
+    void InsertRow(int Row);
+    // Removes the row shown at Row (1..Rows).
+    void RemoveRow(int Row);
+
+    std::uint8_t GetColAttrib(int Col) const;
+    void SetColAttrib(int Col, std::uint8_t Value);
+    std::uint8_t GetRowAttrib(int Row) const;
+    void SetRowAttrib(int Row, std::uint8_t Value);
+
+    // Growth step: storage for new rows is reserved in multiples of N rows (N >= 1), and at
+    // least half the current size at a time, so appending row by row stays cheap.
+    void SetAllocRowsBy(int N);
+    int GetAllocRowsBy() const { return allocRowsBy_; }
+
+    // Orders the presentation by the text of Col (code-point order), rows with equal text by
+    // ColSec (-1 or a column outside the matrix for none). Rows equal in both keep their
+    // presented order, in either direction. The stored order is unchanged. A Col outside
+    // 0..Cols does nothing.
+    //
+    // The new order is computed on an index permutation. When OnBeforeSortExchange is
+    // assigned, the sort then moves the presentation into that order by exchanging two rows
+    // at a time, calling the event before each exchange with the Col texts of the two rows;
+    // with no handler assigned the order is taken over at once.
+    void Sort(int Col, int ColSec, bool Ascending);
+    // The stored row (1-based) shown at position Pos; 0 outside 1..Rows.
+    int GetSortOrder(int Pos) const;
+    // Shows stored row Row at position Pos (both 1..Rows, else nothing). Used to copy an order
+    // position by position; the caller makes the result a permutation.
+    void SetSortOrder(int Pos, int Row);
+    void CommitSorting();
+    void UnSort();
+    bool IsSorted() const;
+
+    vcl::TNotifyEvent OnChange;              // cells, size or presented order changed
+    TOnPercentDoneEvent OnPercentDone;       // progress of Sort
+    TBeforeSortExchgEvent OnBeforeSortExchange;
+
+private:
+    std::uint32_t Stored(int Row) const { return order_[std::size_t(Row - 1)]; }
+    bool ValidCell(int Col, int Row) const {
+        return Col >= 0 && Col < int(columns_.size()) && Row >= 1 && Row <= rows_;
+    }
+    void ReserveRows(std::size_t Rows);
+    void ApplyOrderByExchanges(const std::vector<std::uint32_t>& Target, int Col);
+    void Changed();
+    void Progress(int Percent);
+
+    std::vector<std::vector<detail::CompactString>> columns_;   // [col][stored row]
+    std::vector<std::uint8_t> rowAttribs_;                       // [stored row]
+    std::vector<std::uint8_t> colAttribs_;                       // [col]
+    std::vector<std::uint32_t> order_;                           // [position] -> stored row
+    int rows_ = 0;
+    int allocRowsBy_ = 10;
+};
+
+// A resizable field of bits numbered 0..Size-1.
+class TBitFld : public vcl::TComponent {
+public:
+    explicit TBitFld(vcl::TComponent* AOwner);
+    std::string ClassName() const override { return "TBitFld"; }
+
+    // Keeps the bits below the new size; new bits are false. Negative sizes count as 0.
+    void SetSize(int N);
+    int GetSize() const { return size_; }
+    void Clear();                              // every bit false
+    bool GetBit(int I) const;                  // false outside 0..Size-1
+    void SetBit(int I, bool B);                // ignored outside 0..Size-1
+    int FirstTrueBit() const;                  // -1 when no bit is set
+    int CountTrueBits() const;
+
+private:
+    std::vector<std::uint64_t> words_;
+    int size_ = 0;
+};
+
+}  // namespace zyn
