@@ -1,7 +1,6 @@
 // Test controls of the core.
 #include "platform/core/TestingCore.h"
 
-#include "platform/DateUtils.h"
 #include "platform/core/MessageSystem.h"
 
 namespace vcl::Testing {
@@ -13,11 +12,5 @@ void FailNextTimers(int N) { MessageSystem::Instance().failNextTimers = N < 0 ? 
 int BeepCount() { return MessageSystem::Instance().beepCount; }
 
 void ResetBeepCount() { MessageSystem::Instance().beepCount = 0; }
-
-void SetNow(TDateTime Value) {
-    SetNowProvider([Value] { return Value; });
-}
-
-void ResetNow() { SetNowProvider(nullptr); }
 
 }  // namespace vcl::Testing

@@ -1,0 +1,13 @@
+// Test control of Now and Date, through the runtime's clock provider.
+#include "platform/DateUtils.h"
+#include "platform/core/TestingCore.h"
+
+namespace vcl::Testing {
+
+void SetNow(TDateTime Value) {
+    SetNowProvider([Value] { return Value; });
+}
+
+void ResetNow() { SetNowProvider(nullptr); }
+
+}  // namespace vcl::Testing
