@@ -1,0 +1,165 @@
+// PNG files through libpng: any PNG in (as 24 bit, or 32 bit when it has transparency);
+// 24/32 bit true colour or 1/4/8 bit palette images out.
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <new>
+
+#include "platform/graphics/codecs/CodecSupport.h"
+#include "platform/graphics/codecs/ImageCodecs.h"
+
+namespace vcl::codecs {
+
+using detail::Fail;
+
+namespace {
+
+constexpr const char* kFormat = "PNG";
+constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+// Deflate cannot expand data by more than about 1032:1; a file whose compressed data is
+// far too short for its declared size is refused before any pixel memory is allocated.
+constexpr std::uint64_t kMaxInflateRatio = 1100;
+
+std::uint32_t BigEndian32(const std::uint8_t* p) {
+    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
+}
+
+// Walks the chunk list: checks the signature, the header, that every chunk lies inside the
+// data and that there is enough compressed data for the declared size.
+void CheckStructure(std::span<const std::uint8_t> data) {
+    if (data.size() < 8 || std::memcmp(data.data(), kSignature, 8) != 0)
+        Fail(kFormat, "the PNG signature is missing");
+    std::size_t pos = 8;
+    std::uint64_t compressed = 0;
+    std::uint64_t rawBytes = 0;
+    bool sawHeader = false, sawEnd = false;
+    while (!sawEnd) {
+        if (data.size() - pos < 12) Fail(kFormat, "the file is truncated");
+        const std::uint32_t length = BigEndian32(data.data() + pos);
+        const std::uint8_t* type = data.data() + pos + 4;
+        if (length > 0x7FFFFFFFu || data.size() - pos - 12 < length)
+            Fail(kFormat, "a chunk of " + std::to_string(length) + " bytes runs past the end of the file");
+        const std::uint8_t* body = type + 4;
+        if (!sawHeader) {
+            if (std::memcmp(type, "IHDR", 4) != 0 || length != 13)
+                Fail(kFormat, "the image header chunk is missing");
+            const std::int64_t width = BigEndian32(body), height = BigEndian32(body + 4);
+            const int depth = body[8], colorType = body[9];
+            detail::CheckDimensions(kFormat, width, height, 32);
+            const int channels = colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1;
+            rawBytes = std::uint64_t(height) * (1 + (std::uint64_t(width) * channels * depth + 7) / 8);
+            sawHeader = true;
+        } else if (std::memcmp(type, "IDAT", 4) == 0) {
+            compressed += length;
+        } else if (std::memcmp(type, "IEND", 4) == 0) {
+            sawEnd = true;
+        }
+        pos += 12 + std::size_t(length);
+    }
+    if (compressed == 0) Fail(kFormat, "the image has no pixel data");
+    if (rawBytes > compressed * kMaxInflateRatio + 4096)
+        Fail(kFormat, "the compressed pixel data is too short for the declared image size");
+}
+
+// Error handling for the writer: libpng reports through a callback that must not return;
+// the message is kept and control jumps back to the writer, which raises.
+struct WriteContext {
+    std::vector<std::uint8_t>* out = nullptr;
+    char message[128] = {};
+};
+
+void OnError(png_structp png, png_const_charp message) {
+    auto* ctx = static_cast<WriteContext*>(png_get_error_ptr(png));
+    std::snprintf(ctx->message, sizeof ctx->message, "%s", message ? message : "unknown error");
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+void OnWrite(png_structp png, png_bytep bytes, png_size_t length) {
+    auto* ctx = static_cast<WriteContext*>(png_get_io_ptr(png));
+    try {
+        ctx->out->insert(ctx->out->end(), bytes, bytes + length);
+    } catch (const std::bad_alloc&) {
+        png_error(png, "out of memory");
+    }
+}
+
+void OnFlush(png_structp) {}
+
+}  // namespace
+
+RawImage DecodePNG(std::span<const std::uint8_t> data) {
+    CheckStructure(data);
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, data.data(), data.size())) {
+        const std::string why = png.message;
+        png_image_free(&png);
+        Fail(kFormat, why);
+    }
+    const bool alpha = (png.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    png.format = alpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
+    RawImage image;
+    try {
+        const int stride = detail::CheckDimensions(kFormat, png.width, png.height, alpha ? 32 : 24);
+        image = detail::MakeImage(int(png.width), int(png.height), alpha ? 32 : 24);
+        // The row stride is counted in components, which are bytes for 8 bit channels.
+        if (!png_image_finish_read(&png, nullptr, image.bits.data(), stride, nullptr)) {
+            const std::string why = png.message;
+            png_image_free(&png);
+            Fail(kFormat, why);
+        }
+    } catch (...) {
+        png_image_free(&png);
+        throw;
+    }
+    png_image_free(&png);
+    image.hasAlpha = alpha;
+    return image;
+}
+
+std::vector<std::uint8_t> EncodePNG(const RawImage& image) {
+    detail::CheckEncodable(kFormat, image);
+    const int bpp = image.bitsPerPixel;
+    std::vector<png_color> colors;
+    if (bpp <= 8) {
+        for (TColor c : detail::PaletteForEncoding(image))
+            colors.push_back(png_color{png_byte(GetRValue(c)), png_byte(GetGValue(c)), png_byte(GetBValue(c))});
+    }
+    std::vector<std::uint8_t> out;
+    WriteContext ctx;
+    ctx.out = &out;
+
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &ctx, OnError, OnWarning);
+    if (!png) throw EInvalidGraphic("Cannot write PNG image: out of memory");
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        throw EInvalidGraphic("Cannot write PNG image: out of memory");
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw EInvalidGraphic(std::string("Cannot write PNG image: ") + ctx.message);
+    }
+    png_set_write_fn(png, &ctx, OnWrite, OnFlush);
+    const int colorType = bpp <= 8 ? PNG_COLOR_TYPE_PALETTE
+                          : bpp == 32 && image.hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA
+                                                        : PNG_COLOR_TYPE_RGB;
+    png_set_IHDR(png, info, png_uint_32(image.width), png_uint_32(image.height), bpp <= 8 ? bpp : 8,
+                 colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (bpp <= 8) png_set_PLTE(png, info, colors.data(), int(colors.size()));
+    png_write_info(png, info);
+    if (bpp > 8) png_set_bgr(png);
+    if (bpp == 32 && !image.hasAlpha) png_set_filler(png, 0, PNG_FILLER_AFTER);   // drops the 4th byte
+    const std::size_t stride = std::size_t(image.BytesPerLine());
+    for (int y = 0; y < image.height; ++y)
+        png_write_row(png, const_cast<png_bytep>(image.bits.data() + stride * std::size_t(y)));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+}  // namespace vcl::codecs
