@@ -1,0 +1,10 @@
+// The global format settings every formatting and parsing routine uses by default.
+#include "platform/SysUtils.h"
+
+namespace vcl {
+
+TFormatSettings FormatSettings;
+
+void ResetFormatSettings() { FormatSettings = TFormatSettings::Default(); }
+
+}  // namespace vcl
