@@ -1,0 +1,60 @@
+// Component conventions: messages, scheme colours and the hidden-window timer.
+#include "framework/Zyn_conventions.h"
+
+#include "platform/Forms.h"
+
+namespace zyn {
+
+std::string ComponentMessage(const vcl::TComponent* Component, std::string_view Text) {
+    std::string name = Component != nullptr ? Component->GetName() : std::string();
+    return "Component \"" + name + "\": " + std::string(Text);
+}
+
+TLineColors LineColorsOfScheme(TColorScheme Scheme) {
+    TLineColors colors;
+    if (Scheme != schFixed) {
+        colors.Gray = vcl::clBtnShadow;
+        colors.White = vcl::clBtnHighlight;
+    }
+    return colors;
+}
+
+void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, TColor& WhiteLine) {
+    const TLineColors colors = LineColorsOfScheme(Scheme);
+    BlackLine = colors.Black;
+    GrayLine = colors.Gray;
+    WhiteLine = colors.White;
+}
+
+TComponentTimer::TComponentTimer(vcl::TComponent* Component, std::function<void()> OnTick)
+    : component_(Component), onTick_(std::move(OnTick)) {
+    wnd_ = vcl::AllocateHWnd([this](vcl::TMessage& Message) { WndProc(Message); });
+}
+
+TComponentTimer::~TComponentTimer() { vcl::DeallocateHWnd(wnd_); }
+
+bool TComponentTimer::TryRestart(int Interval, bool Enabled) {
+    Stop();
+    if (Interval <= 0 || !Enabled) return true;
+    running_ = vcl::SetTimer(wnd_, TimerID, vcl::UINT(Interval), nullptr) != 0;
+    return running_;
+}
+
+void TComponentTimer::Stop() {
+    vcl::KillTimer(wnd_, TimerID);
+    running_ = false;
+}
+
+void TComponentTimer::WndProc(vcl::TMessage& Message) {
+    if (Message.Msg != vcl::WM_TIMER || Message.WParam != TimerID) {
+        Message.Result = vcl::DefWindowProc(wnd_, Message.Msg, Message.WParam, Message.LParam);
+        return;
+    }
+    try {
+        if (onTick_) onTick_();
+    } catch (...) {
+        vcl::Application->HandleException(component_);
+    }
+}
+
+}  // namespace zyn

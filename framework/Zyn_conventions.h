@@ -1,0 +1,92 @@
+// Conventions every component of the package follows, as reusable pieces: the component
+// error messages, the line colours of a colour scheme, the text-height probe strings and the
+// timer on a hidden message window.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Win32.h"
+
+namespace zyn {
+
+// ---- messages ---------------------------------------------------------------------------
+
+// The texts that follow "Component \"Name\": " in the package's per-instance messages.
+inline constexpr std::string_view msgNotEnoughMemory = "not enough memory on heap";
+inline constexpr std::string_view msgNoTimer = "no timer available";
+inline constexpr std::string_view msgFailedToInitialize = "failed to initialize (out of memory)";
+inline constexpr std::string_view msgFailedToInitializeTableEditor =
+    "failed to initialize table editor (out of memory)";
+inline constexpr std::string_view msgIntegerOverflow = "integer overflow";
+
+// "Component \"" + Name + "\": " + Text. A null component gives an empty name.
+std::string ComponentMessage(const vcl::TComponent* Component, std::string_view Text);
+
+// Raises the unit's error class E with ComponentMessage(Component, Text).
+template <typename E>
+[[noreturn]] void RaiseComponentError(const vcl::TComponent* Component, std::string_view Text) {
+    throw E(ComponentMessage(Component, Text));
+}
+
+// ---- colour schemes ---------------------------------------------------------------------
+
+// The three line colours of the bevels and frames a component draws itself.
+struct TLineColors {
+    TColor Black = vcl::clBlack;
+    TColor Gray = vcl::clGray;
+    TColor White = vcl::clWhite;
+};
+
+// Scheme 0: black, gray, white; every other scheme: black, clBtnShadow, clBtnHighlight.
+TLineColors LineColorsOfScheme(TColorScheme Scheme);
+// The same written into a component's three line colour fields.
+void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, TColor& WhiteLine);
+
+// ---- text height probes -----------------------------------------------------------------
+
+// Measured with TextHeight so that a text area covers accents and descenders: the numeric
+// controls and the on/off button use the first, the table editor's row height the second.
+inline constexpr const char* TextHeightProbe = "(8g]}ÜÄ§";
+inline constexpr const char* RowHeightProbe = "9GMgÜ$§[{|";
+
+// ---- component timer --------------------------------------------------------------------
+
+// The timer of a component: a hidden message window whose timer number 1 calls OnTick.
+// The window lives as long as this object; destroying it ends the timer. An exception that
+// escapes OnTick is reported through Application->HandleException (with the component as
+// Sender) and the timer keeps running. Every other message goes to DefWindowProc.
+class TComponentTimer {
+public:
+    static constexpr vcl::UINT_PTR TimerID = 1;
+
+    TComponentTimer(vcl::TComponent* Component, std::function<void()> OnTick);
+    ~TComponentTimer();
+    TComponentTimer(const TComponentTimer&) = delete;
+    TComponentTimer& operator=(const TComponentTimer&) = delete;
+
+    // Kills the timer, then starts it again when Interval > 0 and Enabled. When the system
+    // has no timer to give, raises E with "Component \"Name\": no timer available".
+    template <typename E>
+    void Restart(int Interval, bool Enabled) {
+        if (!TryRestart(Interval, Enabled)) RaiseComponentError<E>(component_, msgNoTimer);
+    }
+    // As Restart; false instead of an exception when the timer could not be started.
+    bool TryRestart(int Interval, bool Enabled);
+    void Stop();
+    bool IsRunning() const { return running_; }
+    vcl::HWND Handle() const { return wnd_; }
+
+private:
+    void WndProc(vcl::TMessage& Message);
+
+    vcl::TComponent* component_;
+    std::function<void()> onTick_;
+    vcl::HWND wnd_ = nullptr;
+    bool running_ = false;
+};
+
+}  // namespace zyn

@@ -1,0 +1,166 @@
+// The data table of the math library: a numeric matrix with a state byte per cell, named and
+// attributed rows and columns, measurement scale types with nominal identifiers, a comment,
+// and sorting of rows and columns.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Zyn_matrix.h"
+#include "framework/Zyn_zynbase.h"
+
+namespace zyn {
+
+class EZynDataTableError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+// Bits of a cell's state byte.
+inline constexpr std::uint8_t dtsInvalid = 0x01;   // not a valid number
+inline constexpr std::uint8_t dtsEmpty = 0x02;     // no value
+inline constexpr std::uint8_t dtsMarkA = 0x40;
+inline constexpr std::uint8_t dtsMarkB = 0x80;
+
+// Measurement scale types of a column. Types 1 and 2 are nominal: their cells hold whole
+// numbers 1..MaxNominalID that stand for identifiers.
+enum TMScaleType : std::uint8_t { mstUndefined, mstNominal, mstBinary, mstOrdinal, mstInterval, mstRatio };
+inline constexpr int MaxScaleType = 5;
+inline constexpr int MaxNominalID = 150;
+// Display names, indexed by scale type.
+extern const std::array<std::string, MaxScaleType + 1> MScaleTypeNames;
+
+inline constexpr int DTNameLength = 50;   // TDTNameStr: names hold up to 50 characters
+
+using TDTSizeChangedEvent =
+    std::function<void(vcl::TObject* Sender, int OldCols, int OldRows, int NewCols, int NewRows)>;
+// Kind 0: rows Index1 and Index2 are exchanged within columns Low..High; kind 1: columns
+// Index1 and Index2 within rows Low..High.
+using TDTSortExchangeEvent = std::function<void(vcl::TObject* Sender, std::uint8_t Kind,
+                                                int Index1, int Index2, int Low, int High)>;
+
+class TDataTable : public vcl::TComponent {
+public:
+    explicit TDataTable(vcl::TComponent* AOwner);
+    std::string ClassName() const override { return "TDataTable"; }
+    // Copies another data table whole: size, values, states, names, attributes, scale types,
+    // nominal identifiers and comment. Sends size, data and setup notifications.
+    void Assign(vcl::TPersistent* Source) override;
+
+    int GetNrOfColumns() const { return matrix_.GetNrOfColumns(); }
+    int GetNrOfRows() const { return matrix_.GetNrOfRows(); }
+    // Keeps the cells, names and settings inside both sizes; new cells hold 0 with state 0,
+    // new names are empty. Raises EZynDataTableError when memory runs out, leaving the table
+    // as it was. Sends the size notification afterwards.
+    void Resize(int Columns, int Rows);
+    // Every cell becomes empty: value 0, state dtsEmpty (marks included). Names stay.
+    void Clear();
+
+    // Cells (1-based). Outside the table reads give 0 and writes are ignored.
+    double GetElem(int Col, int Row) const { return matrix_.GetElem(Col, Row); }
+    // Stores Value and makes the cell a valid number (a NaN counts as invalid); marks stay.
+    void SetElem(int Col, int Row, double Value);
+    bool GetIsNumber(int Col, int Row) const;
+    std::uint8_t GetCellState(int Col, int Row) const { return states_.Get(Col, Row); }
+    void SetCellState(int Col, int Row, std::uint8_t State);
+    TMatrix* GetMatrix() { return &matrix_; }
+
+    void UnmarkAllCells();                          // clears both mark bits everywhere
+    void InvertCellStates(std::uint8_t StateMask);  // flips the mask's bits everywhere
+    void ExchangeMarkings();                        // mark A becomes mark B and back
+    // Sets every cell with a bit of StateMask in its state to Value; returns their number.
+    int FillMarkedCells(double Value, std::uint8_t StateMask);
+
+    // Names are cut to 50 characters; attributes are free integers.
+    std::string GetColName(int Col) const;
+    void SetColName(int Col, std::string_view Name);
+    std::string GetRowName(int Row) const;
+    void SetRowName(int Row, std::string_view Name);
+    int GetColAttrib(int Col) const;
+    void SetColAttrib(int Col, int Value);
+    int GetRowAttrib(int Row) const;
+    void SetRowAttrib(int Row, int Value);
+    // First column (row) whose name equals Name, ignoring ASCII case; 0 when none.
+    int FindColIndex(std::string_view Name) const;
+    int FindRowIndex(std::string_view Name) const;
+
+    // Scale type of a column, 0..MaxScaleType (0 outside the table; other values ignored).
+    int GetMScaleType(int Col) const;
+    void SetMScaleType(int Col, int ScaleType);
+    bool IsNominalColumn(int Col) const;
+    // Identifier of nominal value N (1..150) of column Col, "" when none.
+    std::string GetNominalID(int Col, int N) const;
+    // Defines (or with an empty Text removes) the identifier of value N; cut to 50 characters.
+    void SetNominalID(int Col, int N, std::string_view Text);
+    void ClearNominalIDs(int Col);
+    // The value (1..150) whose identifier equals Text (ignoring ASCII case and surrounding
+    // blanks), searching from value StartIx on; 0 when the column has no such identifier.
+    int OrdinalOfNominalID(int Col, std::string_view Text, int StartIx) const;
+
+    // Rows and columns. Insert: 1..count + 1 (count + 1 appends); remove: 1..count; other
+    // indexes are ignored. New rows and columns hold 0 with state 0 and empty names.
+    void InsertRow(int Ix);
+    void InsertColumn(int Ix);
+    void RemoveRow(int Ix);
+    void RemoveColumn(int Ix);
+    // Reverse the order of all rows (columns) with their names and attributes.
+    void MirrorRows();
+    void MirrorColumns();
+
+    const std::string& GetFComment() const { return comment_; }
+    void SetFComment(std::string_view Text);
+
+    // Sorting. Each sort reorders the rows LowRow..HighRow (or the columns LowCol..HighCol) of
+    // the block (LowCol, LowRow)-(HighCol, HighRow); indexes are clamped to the table. Values
+    // and states of the block move; with IncludeHeaders the names and attributes (and, for
+    // columns, scale types and identifiers) move with them. Cells that are not valid numbers
+    // come last in either direction; equal keys keep their order. When OnSortExchange is
+    // assigned the new order is reached by exchanging two rows (columns) at a time, each
+    // exchange reported before it happens.
+    void SortRows(int SortCol, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
+                  bool IncludeHeaders);
+    void SortCols(int SortRow, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
+                  bool IncludeHeaders);
+    // By names (headers always move, as they are the key).
+    void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
+    // By attributes (headers always move).
+    void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+
+    vcl::TNotifyEvent OnDataChanged;       // values or states changed
+    vcl::TNotifyEvent OnSetupChanged;      // names, attributes, scale types, identifiers, comment
+    TDTSizeChangedEvent OnSizeChanged;     // after Resize, insertions and removals
+    TOnPercentDoneEvent OnPercentDone;     // progress of sorts
+    TDTSortExchangeEvent OnSortExchange;
+
+private:
+    struct Block { int lowCol, lowRow, highCol, highRow; };
+    Block ClampBlock(int LowCol, int LowRow, int HighCol, int HighRow) const;
+    enum class Axis { Rows, Cols };
+    // Brings the lines First.. of Axis into Order (old indexes, 1-based) inside Block.
+    void Reorder(Axis axis, const Block& b, std::vector<int> Order, bool Headers);
+    void SwapLines(Axis axis, const Block& b, int i, int j, bool Headers);
+    void GatherHeaders(Axis axis, int First, const std::vector<int>& Order);
+    void SortByNumbers(Axis axis, int KeyLine, bool Ascending, const Block& b, bool Headers);
+    void SortByNames(Axis axis, bool Ascending, bool IgnoreCase, const Block& b);
+    void SortByAttribs(Axis axis, bool Ascending, const Block& b);
+    void DataChanged();
+    void SetupChanged();
+    void SizeChanged(int OldCols, int OldRows);
+    void Progress(int Percent);
+
+    TMatrix matrix_;
+    detail::Grid<std::uint8_t> states_;
+    std::vector<std::string> colNames_, rowNames_;
+    std::vector<int> colAttribs_, rowAttribs_;
+    std::vector<std::uint8_t> scaleTypes_;
+    std::vector<std::vector<std::string>> nominalIDs_;   // [col][value - 1], sized on demand
+    std::string comment_;
+};
+
+}  // namespace zyn
