@@ -64,11 +64,11 @@ struct TPropInfo {
     // Whether the current value equals the default (never for a property without one).
     bool IsDefault(TPersistent& Obj) const;
 
-    // The value as a form file writes it: 'text' (with #nn for control characters), 12,
-    // 1.5, True, alLeft, [fsBold, fsItalic], clRed. Not for pkClass and pkEvent.
+    // The value as text: a string as it is, otherwise as a form file writes it: 12, 1.5,
+    // True, alLeft, [fsBold, fsItalic], clRed. A sub-object gives "(TFont)", an event "".
     std::string GetAsText(TPersistent& Obj) const;
     // Parses that text and sets the value; EPropertyError with a clear message when the
-    // text does not fit the property.
+    // text does not fit the property (or the property is read-only, a sub-object or an event).
     void SetAsText(TPersistent& Obj, const std::string& Text) const;
 };
 
@@ -89,6 +89,7 @@ template <class C> class TPublisher;
 class TClassInfo {
 public:
     const std::string& GetName() const { return name_; }
+    std::type_index GetType() const { return type_; }
     const TClassInfo* GetParent() const;
     bool InheritsFrom(const TClassInfo* Other) const;
     // Published properties of the class and its bases, the bases' first; a property the

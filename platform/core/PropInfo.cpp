@@ -1,0 +1,397 @@
+// The class registry, property tables with inheritance, and property values as text.
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <map>
+#include <unordered_map>
+
+#include "platform/core/PropInfo.h"
+
+namespace vcl {
+
+namespace {
+
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return r;
+}
+
+bool SameName(std::string_view a, std::string_view b) { return Lower(a) == Lower(b); }
+
+struct Registry {
+    std::map<std::string, const TClassInfo*> byName;            // lower-case name
+    std::unordered_map<std::type_index, const TClassInfo*> byType;
+    std::vector<std::unique_ptr<TClassInfo>> owned;
+};
+
+Registry& TheRegistry() {
+    static Registry* registry = new Registry;   // lives as long as the classes it holds
+    return *registry;
+}
+
+TColorNameConverter& ColorConverter() {
+    static TColorNameConverter* converter = new TColorNameConverter;
+    return *converter;
+}
+
+std::string Trimmed(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    return std::string(s.substr(b, e - b));
+}
+
+// Integers: decimal with an optional sign, or $hex (the 32 or 64-bit pattern).
+bool ParseInteger(std::string_view text, std::int64_t& value) {
+    std::string s = Trimmed(text);
+    if (s.empty()) return false;
+    bool negative = false;
+    std::size_t i = 0;
+    if (s[0] == '-' || s[0] == '+') {
+        negative = s[0] == '-';
+        i = 1;
+    }
+    const char* first = s.data() + i;
+    const char* last = s.data() + s.size();
+    if (first < last && *first == '$') {
+        std::uint64_t u = 0;
+        auto [p, ec] = std::from_chars(first + 1, last, u, 16);
+        if (ec != std::errc() || p != last || first + 1 == last) return false;
+        value = negative ? -std::int64_t(u) : std::int64_t(u);
+        return true;
+    }
+    std::uint64_t u = 0;
+    auto [p, ec] = std::from_chars(first, last, u, 10);
+    if (ec != std::errc() || p != last || first == last) return false;
+    if (negative ? u > std::uint64_t(INT64_MAX) + 1 : u > std::uint64_t(INT64_MAX)) return false;
+    value = negative ? std::int64_t(0 - u) : std::int64_t(u);
+    return true;
+}
+
+bool ParseFloat(std::string_view text, double& value) {
+    std::string s = Trimmed(text);
+    if (s.empty()) return false;
+    std::size_t start = s[0] == '+' ? 1 : 0;
+    auto [p, ec] = std::from_chars(s.data() + start, s.data() + s.size(), value);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+std::string FloatText(double v) {
+    char buffer[64];
+    auto [p, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+    (void)ec;
+    return std::string(buffer, p);
+}
+
+int EnumIndex(const TPropInfo& p, std::string_view name) {
+    for (std::size_t i = 0; i < p.EnumNames.size(); ++i)
+        if (SameName(p.EnumNames[i], name)) return int(i);
+    return -1;
+}
+
+}  // namespace
+
+// ---- helpers used by the templates ------------------------------------------------------
+
+namespace detail {
+
+const TClassInfo* RegisterClassInfo(std::unique_ptr<TClassInfo> Info) {
+    Registry& r = TheRegistry();
+    std::string key = Lower(Info->GetName());
+    auto same = r.byName.find(key);
+    if (same != r.byName.end()) {
+        auto type = r.byType.find(Info->GetType());
+        if (type != r.byType.end() && type->second == same->second) return same->second;
+        throw EComponentError("A class named " + Info->GetName() + " is already registered");
+    }
+    const TClassInfo* info = Info.get();
+    r.owned.push_back(std::move(Info));
+    r.byName[key] = info;
+    r.byType.emplace(info->GetType(), info);
+    return info;
+}
+
+void ThrowPropertyError(const std::string& Message) { throw EPropertyError(Message); }
+
+std::int64_t ValueToInt(const TPropValue& V, const std::string& Name) {
+    if (const auto* i = std::get_if<std::int64_t>(&V)) return *i;
+    ThrowPropertyError("Property " + Name + " takes an ordinal value");
+}
+
+double ValueToFloat(const TPropValue& V, const std::string& Name) {
+    if (const auto* d = std::get_if<double>(&V)) return *d;
+    if (const auto* i = std::get_if<std::int64_t>(&V)) return double(*i);
+    ThrowPropertyError("Property " + Name + " takes a number");
+}
+
+const std::string& ValueToString(const TPropValue& V, const std::string& Name) {
+    if (const auto* s = std::get_if<std::string>(&V)) return *s;
+    ThrowPropertyError("Property " + Name + " takes a string");
+}
+
+}  // namespace detail
+
+// ---- colours ----------------------------------------------------------------------------
+
+void SetColorNameConverter(TColorNameConverter Converter) { ColorConverter() = std::move(Converter); }
+
+std::string ColorValueToString(std::int32_t Color) {
+    if (ColorConverter().ToString) return ColorConverter().ToString(Color);
+    static const char* digits = "0123456789ABCDEF";
+    std::string s = "$";
+    for (int shift = 28; shift >= 0; shift -= 4) s += digits[(std::uint32_t(Color) >> shift) & 0xF];
+    return s;
+}
+
+std::int32_t ColorValueFromString(const std::string& Text) {
+    std::int32_t color = 0;
+    if (ColorConverter().FromString && ColorConverter().FromString(Text, color)) return color;
+    std::int64_t v = 0;
+    if (ParseInteger(Text, v) && v >= INT32_MIN && v <= std::int64_t(UINT32_MAX))
+        return std::int32_t(std::uint32_t(v));
+    throw EConvertError("'" + Text + "' is not a valid colour");
+}
+
+// ---- TPropInfo ----------------------------------------------------------------------------
+
+bool TPropInfo::IsDefault(TPersistent& Obj) const {
+    if (!Default || !Get || Kind == pkClass || Kind == pkEvent) return false;
+    TPropValue v = Get(Obj);
+    if (Kind == pkFloat) {
+        const double* d = std::get_if<double>(&v);
+        const double* dd = std::get_if<double>(&*Default);
+        return d && dd && *d == *dd;
+    }
+    return v == *Default;
+}
+
+std::string TPropInfo::GetAsText(TPersistent& Obj) const {
+    if (!Get) throw EPropertyError("Property " + Name + " cannot be read");
+    TPropValue v = Get(Obj);
+    switch (Kind) {
+        case pkInteger: return std::to_string(std::get<std::int64_t>(v));
+        case pkFloat: return FloatText(std::get<double>(v));
+        case pkString: return std::get<std::string>(v);
+        case pkBoolean: return std::get<std::int64_t>(v) != 0 ? "True" : "False";
+        case pkEnum: {
+            std::int64_t i = std::get<std::int64_t>(v);
+            if (i >= 0 && std::size_t(i) < EnumNames.size()) return EnumNames[std::size_t(i)];
+            return std::to_string(i);
+        }
+        case pkSet: {
+            std::uint64_t bits = std::uint64_t(std::get<std::int64_t>(v));
+            std::string s = "[";
+            for (std::size_t i = 0; i < EnumNames.size() && i < 64; ++i) {
+                if ((bits & (std::uint64_t{1} << i)) == 0) continue;
+                if (s.size() > 1) s += ", ";
+                s += EnumNames[i];
+            }
+            return s + "]";
+        }
+        case pkColor: return ColorValueToString(std::int32_t(std::get<std::int64_t>(v)));
+        case pkClass: {
+            TPersistent* p = std::get<TPersistent*>(v);
+            return p == nullptr ? "(none)" : "(" + p->ClassName() + ")";
+        }
+        case pkEvent: return std::string();
+    }
+    return std::string();
+}
+
+void TPropInfo::SetAsText(TPersistent& Obj, const std::string& Text) const {
+    if (!Set) throw EPropertyError("Property " + Name + " is read-only");
+    auto bad = [&](const std::string& what) -> void {
+        throw EPropertyError("Invalid " + what + " '" + Text + "' for property " + Name);
+    };
+    switch (Kind) {
+        case pkInteger: {
+            std::int64_t v = 0;
+            if (!ParseInteger(Text, v)) bad("integer");
+            Set(Obj, v);
+            return;
+        }
+        case pkFloat: {
+            double v = 0;
+            if (!ParseFloat(Text, v)) bad("number");
+            Set(Obj, v);
+            return;
+        }
+        case pkString: Set(Obj, Text); return;
+        case pkBoolean: {
+            std::string t = Lower(Trimmed(Text));
+            if (t != "true" && t != "false") bad("boolean");
+            Set(Obj, std::int64_t(t == "true"));
+            return;
+        }
+        case pkEnum: {
+            int i = EnumIndex(*this, Trimmed(Text));
+            if (i < 0) bad("value");
+            Set(Obj, std::int64_t(i));
+            return;
+        }
+        case pkSet: {
+            std::string t = Trimmed(Text);
+            if (t.size() < 2 || t.front() != '[' || t.back() != ']') bad("set");
+            std::uint64_t bits = 0;
+            std::string inner = t.substr(1, t.size() - 2);
+            std::size_t start = 0;
+            while (start <= inner.size()) {
+                std::size_t comma = inner.find(',', start);
+                std::string item = Trimmed(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+                if (!item.empty()) {
+                    int i = EnumIndex(*this, item);
+                    if (i < 0 || i >= 64) bad("set element");
+                    bits |= std::uint64_t{1} << i;
+                } else if (comma != std::string::npos) {
+                    bad("set");
+                }
+                if (comma == std::string::npos) break;
+                start = comma + 1;
+            }
+            Set(Obj, std::int64_t(bits));
+            return;
+        }
+        case pkColor: {
+            std::int32_t c = 0;
+            try {
+                c = ColorValueFromString(Trimmed(Text));
+            } catch (const EConvertError&) {
+                bad("colour");
+            }
+            Set(Obj, std::int64_t(c));
+            return;
+        }
+        case pkClass:
+        case pkEvent: throw EPropertyError("Property " + Name + " cannot be set from text");
+    }
+}
+
+// ---- TClassInfo ---------------------------------------------------------------------------
+
+TClassInfo::TClassInfo(std::string Name, std::type_index Type, std::optional<std::type_index> Parent,
+                       std::function<void(std::vector<TPropInfo>&)> Publish,
+                       std::function<TComponent*(TComponent*)> Factory)
+    : name_(std::move(Name)), type_(Type), parentType_(Parent), publish_(std::move(Publish)),
+      factory_(std::move(Factory)) {}
+
+const TClassInfo* TClassInfo::GetParent() const {
+    if (!parentType_) return nullptr;
+    Registry& r = TheRegistry();
+    auto it = r.byType.find(*parentType_);
+    if (it == r.byType.end())
+        throw EClassNotFound("The base class of " + name_ + " is not registered");
+    return it->second;
+}
+
+bool TClassInfo::InheritsFrom(const TClassInfo* Other) const {
+    for (const TClassInfo* c = this; c != nullptr; c = c->GetParent())
+        if (c == Other) return true;
+    return false;
+}
+
+void TClassInfo::Build() const {
+    if (built_) return;
+    std::vector<TPropInfo> own;
+    if (publish_) publish_(own);
+    std::vector<const TPropInfo*> all;
+    if (const TClassInfo* parent = GetParent()) all = parent->Properties();
+    own_ = std::move(own);
+    for (const TPropInfo& p : own_) {
+        auto same = std::find_if(all.begin(), all.end(), [&](const TPropInfo* q) { return SameName(q->Name, p.Name); });
+        if (same != all.end()) *same = &p;
+        else all.push_back(&p);
+    }
+    all_ = std::move(all);
+    built_ = true;
+}
+
+const std::vector<const TPropInfo*>& TClassInfo::Properties() const {
+    Build();
+    return all_;
+}
+
+const TPropInfo* TClassInfo::FindProperty(std::string_view Name) const {
+    for (const TPropInfo* p : Properties())
+        if (SameName(p->Name, Name)) return p;
+    return nullptr;
+}
+
+TComponent* TClassInfo::Create(TComponent* Owner) const {
+    if (!factory_) throw EComponentError("Cannot create an instance of " + name_);
+    return factory_(Owner);
+}
+
+// ---- lookup -------------------------------------------------------------------------------
+
+const TClassInfo* GetClass(const std::string& Name) {
+    Registry& r = TheRegistry();
+    auto it = r.byName.find(Lower(Name));
+    return it == r.byName.end() ? nullptr : it->second;
+}
+
+const TClassInfo* FindClass(const std::string& Name) {
+    if (const TClassInfo* info = GetClass(Name)) return info;
+    throw EClassNotFound("Class " + Name + " not found");
+}
+
+const TClassInfo* ClassInfoOf(const TPersistent* Obj) {
+    if (Obj == nullptr) return nullptr;
+    Registry& r = TheRegistry();
+    auto it = r.byType.find(std::type_index(typeid(*Obj)));
+    if (it != r.byType.end()) return it->second;
+    // An unregistered class that reports a registered name (usually its base's).
+    return GetClass(Obj->ClassName());
+}
+
+// ---- property paths -----------------------------------------------------------------------
+
+std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, const std::string& Path) {
+    if (Obj == nullptr) throw EPropertyError("No object for property " + Path);
+    TPersistent* holder = Obj;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t dot = Path.find('.', start);
+        std::string name = Path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        const TClassInfo* info = ClassInfoOf(holder);
+        const TPropInfo* prop = info ? info->FindProperty(name) : nullptr;
+        if (prop == nullptr)
+            throw EPropertyError("Unknown property " + name + " of " + holder->ClassName());
+        if (dot == std::string::npos) return {holder, prop};
+        if (prop->Kind != pkClass)
+            throw EPropertyError("Property " + name + " of " + holder->ClassName() + " has no sub-properties");
+        TPersistent* sub = std::get<TPersistent*>(prop->Get(*holder));
+        if (sub == nullptr) throw EPropertyError("Property " + name + " of " + holder->ClassName() + " is empty");
+        holder = sub;
+        start = dot + 1;
+    }
+}
+
+std::string GetPropText(TPersistent* Obj, const std::string& Path) {
+    auto [holder, prop] = ResolvePropPath(Obj, Path);
+    return prop->GetAsText(*holder);
+}
+
+void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& Text) {
+    auto [holder, prop] = ResolvePropPath(Obj, Path);
+    prop->SetAsText(*holder, Text);
+}
+
+// ---- the core's own classes ---------------------------------------------------------------
+
+namespace {
+
+const bool coreClassesRegistered = [] {
+    RegisterClass<TPersistent, void>("TPersistent");
+    RegisterClass<TComponent, TPersistent>("TComponent", [](TPublisher<TComponent>& p) {
+        p.String("Name", &TComponent::GetName, &TComponent::SetName).Stored(false);
+        p.Integer("Tag", &TComponent::GetTag, &TComponent::SetTag, 0);
+    });
+    return true;
+}();
+
+}  // namespace
+
+}  // namespace vcl
