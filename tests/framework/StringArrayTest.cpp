@@ -1,0 +1,183 @@
+// The string matrix behind the report list, and the bit field.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/Zyn_dstruct.h"
+
+using namespace zyn;
+
+namespace {
+
+std::unique_ptr<TStringArray> MakeArray(int cols, const std::vector<std::vector<std::string>>& rows) {
+    auto a = std::make_unique<TStringArray>(nullptr);
+    a->Resize(cols, int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int c = 0; c < int(rows[std::size_t(r)].size()); ++c)
+            a->SetString(c, r + 1, rows[std::size_t(r)][std::size_t(c)]);
+    return a;
+}
+
+// Column 0 of every presented row, in order.
+std::vector<std::string> Presented(const TStringArray& a, int col = 0) {
+    std::vector<std::string> v;
+    for (int r = 1; r <= a.GetNrOfRows(); ++r) v.push_back(a.GetString(col, r));
+    return v;
+}
+
+}  // namespace
+
+TEST(StringArray, SizeRangesAndCellLimit) {
+    TStringArray a(nullptr);
+    a.Resize(3, 2);
+    EXPECT_EQ(a.GetNrOfCols(), 3);
+    EXPECT_EQ(a.GetNrOfRows(), 2);
+    a.SetString(3, 2, "corner");
+    a.SetString(4, 1, "outside");
+    a.SetString(1, 0, "outside");
+    a.SetString(1, 3, "outside");
+    EXPECT_EQ(a.GetString(3, 2), "corner");
+    EXPECT_EQ(a.GetString(4, 1), "");
+    EXPECT_EQ(a.GetString(-1, 1), "");
+    // Growing keeps the cells, shrinking drops only what lies outside.
+    a.Resize(5, 4);
+    EXPECT_EQ(a.GetString(3, 2), "corner");
+    a.Resize(3, 2);
+    EXPECT_EQ(a.GetString(3, 2), "corner");
+    // Cells hold 255 characters, counted as code points.
+    std::string longText;
+    for (int i = 0; i < 300; ++i) longText += "ä";
+    a.SetString(1, 1, longText);
+    EXPECT_EQ(vcl::Length(a.GetString(1, 1)), 255);
+    a.Clear();
+    EXPECT_EQ(a.GetString(3, 2), "");
+    EXPECT_EQ(a.GetNrOfRows(), 2);
+}
+
+TEST(StringArray, StableSortWithSecondaryColumnAndAttributes) {
+    auto a = MakeArray(2, {{"r1", "b", "2"}, {"r2", "a", "9"}, {"r3", "b", "1"},
+                           {"r4", "a", "9"}, {"r5", "b", "1"}});
+    for (int r = 1; r <= 5; ++r) a->SetRowAttrib(r, std::uint8_t(r * 10));
+    a->Sort(1, 2, true);
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"r2", "r4", "r3", "r5", "r1"}));
+    // Attribute bytes follow their rows.
+    EXPECT_EQ(a->GetRowAttrib(1), 20);
+    EXPECT_EQ(a->GetRowAttrib(5), 10);
+    // Descending keeps equal rows in their previous order too.
+    a->Sort(1, 2, false);
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"r1", "r3", "r5", "r2", "r4"}));
+    EXPECT_EQ(a->GetRowAttrib(1), 10);
+    // The stored order has not changed.
+    EXPECT_EQ(a->GetSortOrder(1), 1);
+    EXPECT_EQ(a->GetSortOrder(2), 3);
+    a->UnSort();
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"r1", "r2", "r3", "r4", "r5"}));
+    EXPECT_EQ(a->GetRowAttrib(2), 20);
+}
+
+TEST(StringArray, SortWithoutSecondaryAndInvalidColumn) {
+    auto a = MakeArray(1, {{"x", "b"}, {"y", "a"}, {"z", "b"}});
+    a->Sort(1, -1, true);
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"y", "x", "z"}));
+    a->Sort(7, -1, true);   // no such column: nothing changes
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"y", "x", "z"}));
+}
+
+TEST(StringArray, CommitSortingThenUnSort) {
+    auto a = MakeArray(1, {{"a", "3"}, {"b", "1"}, {"c", "2"}});
+    a->SetRowAttrib(1, 7);
+    a->Sort(1, -1, true);
+    a->CommitSorting();
+    EXPECT_FALSE(a->IsSorted());
+    EXPECT_EQ(a->GetSortOrder(1), 1);
+    a->UnSort();
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"b", "c", "a"}));
+    EXPECT_EQ(a->GetRowAttrib(3), 7);
+}
+
+TEST(StringArray, InsertAndRemoveInSortedPresentation) {
+    auto a = MakeArray(1, {{"a", "3"}, {"b", "1"}, {"c", "2"}});
+    a->Sort(1, -1, true);   // shows b, c, a
+    a->InsertRow(2);        // empty row between b and c
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"b", "", "c", "a"}));
+    a->UnSort();            // in stored order it went before c
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"a", "b", "", "c"}));
+    a->Sort(1, -1, true);
+    a->RemoveRow(1);        // the row shown first: the empty one (empty text sorts first)
+    EXPECT_EQ(Presented(*a), (std::vector<std::string>{"b", "c", "a"}));
+    a->InsertRow(4);        // Rows + 1 appends
+    EXPECT_EQ(a->GetNrOfRows(), 4);
+    EXPECT_EQ(a->GetString(0, 4), "");
+    a->InsertRow(6);        // beyond: ignored
+    a->RemoveRow(0);
+    EXPECT_EQ(a->GetNrOfRows(), 4);
+}
+
+TEST(StringArray, ExchangeCallbackWalksToTheSortedOrder) {
+    auto a = MakeArray(1, {{"", "d"}, {"", "b"}, {"", "a"}, {"", "c"}});
+    // Replaying the reported exchanges on the keys must give the sorted keys.
+    std::vector<std::string> keys = Presented(*a, 1);
+    int calls = 0;
+    a->OnBeforeSortExchange = [&](vcl::TObject* sender, const std::string& k1, std::string& k2) {
+        EXPECT_EQ(sender, a.get());
+        auto i = std::find(keys.begin(), keys.end(), k1);
+        auto j = std::find(keys.begin(), keys.end(), k2);
+        ASSERT_TRUE(i != keys.end() && j != keys.end());
+        std::iter_swap(i, j);
+        ++calls;
+    };
+    a->Sort(1, -1, true);
+    EXPECT_EQ(keys, (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(Presented(*a, 1), keys);
+    EXPECT_LE(calls, 3);
+    EXPECT_GT(calls, 0);
+}
+
+TEST(StringArray, ChangeAndProgressNotifications) {
+    TStringArray a(nullptr);
+    int changes = 0;
+    std::vector<int> progress;
+    a.OnChange = [&](vcl::TObject*) { ++changes; };
+    a.OnPercentDone = [&](vcl::TObject*, int p) { progress.push_back(p); };
+    a.Resize(1, 3);
+    a.SetString(1, 1, "x");
+    a.SetString(1, 1, "x");   // same text: no change
+    a.SetRowAttrib(1, 1);     // attributes are not content
+    EXPECT_EQ(changes, 2);
+    a.Sort(1, -1, true);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back(), 100);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST(StringArray, SetSortOrderCopiesAnOrder) {
+    auto a = MakeArray(0, {{"a"}, {"b"}, {"c"}});
+    a->Sort(0, -1, false);
+    TStringArray b(nullptr);
+    b.Resize(0, 3);
+    for (int i = 1; i <= 3; ++i) b.SetString(0, a->GetSortOrder(i), a->GetString(0, i));
+    for (int i = 1; i <= 3; ++i) b.SetSortOrder(i, a->GetSortOrder(i));
+    EXPECT_EQ(Presented(b), Presented(*a));
+    b.UnSort();
+    EXPECT_EQ(Presented(b), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(BitFld, SizeBitsAndCounts) {
+    TBitFld f(nullptr);
+    f.SetSize(130);
+    EXPECT_EQ(f.FirstTrueBit(), -1);
+    f.SetBit(129, true);
+    f.SetBit(64, true);
+    f.SetBit(130, true);   // outside: ignored
+    EXPECT_EQ(f.CountTrueBits(), 2);
+    EXPECT_EQ(f.FirstTrueBit(), 64);
+    EXPECT_TRUE(f.GetBit(129));
+    EXPECT_FALSE(f.GetBit(-1));
+    f.SetSize(100);        // bit 129 goes
+    EXPECT_EQ(f.CountTrueBits(), 1);
+    f.SetSize(200);        // and does not come back
+    EXPECT_FALSE(f.GetBit(129));
+    f.Clear();
+    EXPECT_EQ(f.CountTrueBits(), 0);
+    EXPECT_EQ(f.GetSize(), 200);
+}
