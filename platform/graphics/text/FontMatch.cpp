@@ -1,0 +1,55 @@
+// Font matching through fontconfig.
+#include "platform/graphics/text/FontMatch.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include "platform/SysUtils.h"
+
+namespace vcl::text {
+
+namespace {
+
+FcConfig* Config() {
+    static FcConfig* config = FcInitLoadConfigAndFonts();
+    return config;
+}
+
+bool MatchPattern(const char* family, bool bold, bool italic, FaceLocation& location) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(Config(), pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) return false;
+
+    FcChar8* file = nullptr;
+    bool found = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file;
+    if (found) {
+        location.file = reinterpret_cast<const char*>(file);
+        int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+        FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+        location.index = index;
+        location.synthesizeBold = bold && weight < FC_WEIGHT_DEMIBOLD;
+        location.synthesizeItalic = italic && slant == FC_SLANT_ROMAN;
+    }
+    FcPatternDestroy(match);
+    return found;
+}
+
+}  // namespace
+
+FaceLocation MatchFace(const std::string& family, bool bold, bool italic) {
+    FaceLocation location;
+    if (!family.empty() && MatchPattern(family.c_str(), bold, italic, location)) return location;
+    if (MatchPattern("sans-serif", bold, italic, location)) return location;
+    throw EOutOfResources("No scalable font is installed (asked for \"" + family + "\")");
+}
+
+}  // namespace vcl::text
