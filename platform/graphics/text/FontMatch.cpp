@@ -31,13 +31,9 @@ bool MatchPattern(const char* family, bool bold, bool italic, FaceLocation& loca
     bool found = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file;
     if (found) {
         location.file = reinterpret_cast<const char*>(file);
-        int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+        int index = 0;
         FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-        FcPatternGetInteger(match, FC_SLANT, 0, &slant);
         location.index = index;
-        location.synthesizeBold = bold && weight < FC_WEIGHT_DEMIBOLD;
-        location.synthesizeItalic = italic && slant == FC_SLANT_ROMAN;
     }
     FcPatternDestroy(match);
     return found;

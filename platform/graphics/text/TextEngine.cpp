@@ -9,6 +9,9 @@
 #include <tuple>
 #include <unordered_map>
 
+#include <ft2build.h>
+#include FT_TRUETYPE_TABLES_H
+
 #include "platform/SysUtils.h"
 #include "platform/graphics/text/FontMatch.h"
 #include "platform/graphics/text/SizedFont.h"
@@ -49,6 +52,12 @@ struct SpecHash {
         return h;
     }
 };
+
+bool IsBold(FT_Face face) {
+    if (face->style_flags & FT_STYLE_FLAG_BOLD) return true;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    return os2 && os2->version != 0xFFFF && os2->usWeightClass >= 600;
+}
 
 std::string Lower(const std::string& s) {
     std::string out = s;
@@ -105,12 +114,15 @@ struct TextEngine::Impl {
         const FaceLocation& location = match->second;
         FT_Face face = OpenFace(location);
 
+        // Styles the chosen face lacks are synthesised.
+        const bool synthesizeBold = spec.bold && !IsBold(face);
+        const bool synthesizeItalic = spec.italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
         const int ppem = SizedFont::PixelsPerEm(face, spec.height);
-        const auto sizedKey = std::make_tuple(face, ppem, location.synthesizeBold, location.synthesizeItalic);
+        const auto sizedKey = std::make_tuple(face, ppem, synthesizeBold, synthesizeItalic);
         auto sized = sizedFonts.find(sizedKey);
         if (sized == sizedFonts.end()) {
             if (sizedFonts.size() >= kMaxSizedFonts) Flush(true);
-            auto font = std::make_unique<SizedFont>(face, ppem, location.synthesizeBold, location.synthesizeItalic);
+            auto font = std::make_unique<SizedFont>(face, ppem, synthesizeBold, synthesizeItalic);
             sized = sizedFonts.emplace(sizedKey, std::move(font)).first;
         }
         SizedFont* font = sized->second.get();
