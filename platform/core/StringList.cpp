@@ -229,13 +229,14 @@ void TStrings::SetText(const std::string& Value) {
 // ---- delimited text
 
 std::string TStrings::GetDelimitedText() const {
+    if (GetCount() == 1 && Get(0).empty()) return std::string(2, QuoteChar);
     std::string text;
     for (int i = 0; i < GetCount(); ++i) {
         std::string s = Get(i);
-        bool quote = s.empty() && GetCount() == 1;
+        bool quote = false;
         for (unsigned char c : s) {
             if (c == static_cast<unsigned char>(Delimiter) || c == static_cast<unsigned char>(QuoteChar) ||
-                (!StrictDelimiter && c <= ' ') || c < ' ') {
+                (!StrictDelimiter && c <= ' ')) {
                 quote = true;
                 break;
             }
@@ -256,20 +257,18 @@ std::string TStrings::GetDelimitedText() const {
 }
 
 void TStrings::SetDelimitedText(const std::string& Value) {
-    auto isSeparator = [&](char c) {
-        return c == Delimiter || (!StrictDelimiter && static_cast<unsigned char>(c) <= ' ' && c != '\0');
+    const std::size_t n = Value.size();
+    auto blank = [&](std::size_t i) {
+        return i < n && Value[i] != '\0' && static_cast<unsigned char>(Value[i]) <= ' ';
     };
     std::vector<std::string> items;
     std::size_t i = 0;
-    const std::size_t n = Value.size();
-    auto skipBlanks = [&] {
-        if (StrictDelimiter) return;
-        while (i < n && static_cast<unsigned char>(Value[i]) <= ' ' && Value[i] != Delimiter) ++i;
-    };
-    skipBlanks();
+    if (!StrictDelimiter)
+        while (blank(i)) ++i;
     while (i < n) {
         std::string item;
         if (Value[i] == QuoteChar) {
+            // Up to the closing quote; a doubled quote stands for one.
             ++i;
             while (i < n) {
                 if (Value[i] == QuoteChar) {
@@ -283,17 +282,17 @@ void TStrings::SetDelimitedText(const std::string& Value) {
                 }
                 item += Value[i++];
             }
-            // Text glued to a closing quote belongs to the same item.
-            while (i < n && !isSeparator(Value[i])) item += Value[i++];
         } else {
-            while (i < n && !isSeparator(Value[i])) item += Value[i++];
+            while (i < n && Value[i] != Delimiter && (StrictDelimiter || !blank(i))) item += Value[i++];
         }
         items.push_back(item);
-        skipBlanks();
+        if (!StrictDelimiter)
+            while (blank(i)) ++i;
         if (i < n && Value[i] == Delimiter) {
             ++i;
-            skipBlanks();
-            if (i >= n) items.emplace_back();   // a trailing delimiter ends an empty item
+            if (i >= n) items.emplace_back();   // a delimiter at the very end ends an empty item
+            if (!StrictDelimiter)
+                while (blank(i)) ++i;
         }
     }
     BeginUpdate();
@@ -333,7 +332,9 @@ void TStrings::SetCommaText(const std::string& Value) {
 // ---- updates, assignment, files
 
 void TStrings::BeginUpdate() {
-    if (updateCount_++ == 0) SetUpdateState(true);
+    // The state change is announced while the count is still 0, so OnChanging fires.
+    if (updateCount_ == 0) SetUpdateState(true);
+    ++updateCount_;
 }
 
 void TStrings::EndUpdate() {

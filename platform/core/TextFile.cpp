@@ -32,7 +32,13 @@ void TTextFile::Open(const char* mode, bool forInput, const char* action) {
 }
 
 void TTextFile::Rewrite() { Open("wb", false, "create"); }
-void TTextFile::Append() { Open("ab", false, "open"); }
+void TTextFile::Append() {
+    // Appending needs an existing file, as reading does.
+    struct stat st {};
+    if (!fileName_.empty() && ::stat(fileName_.c_str(), &st) != 0)
+        Fail("Cannot open file \"" + fileName_ + "\". " + std::strerror(errno));
+    Open("ab", false, "open");
+}
 void TTextFile::Reset() { Open("rb", true, "open"); }
 
 void TTextFile::CloseFile() {

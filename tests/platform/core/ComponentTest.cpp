@@ -80,3 +80,36 @@ TEST(Persistent, AssignOfUnrelatedClassRaises) {
         EXPECT_EQ(e.Message(), "Cannot assign a TPersistent to a TPersistent");
     }
 }
+
+TEST(Component, MutualReferencesSurviveEitherFreeingOrder) {
+    // Two components pointing at each other, freed by hand in both orders and by their
+    // owner: each learns of the other's end and nothing touches freed memory (ASan).
+    for (int order = 0; order < 3; ++order) {
+        std::vector<std::string> log;
+        auto* owner = new Probe(nullptr, &log, "Owner");
+        auto* a = new Probe(owner, &log, "A");
+        auto* b = new Probe(owner, &log, "B");
+        a->peer = b;
+        b->peer = a;
+        a->FreeNotification(b);
+        b->FreeNotification(a);
+        if (order == 0) { delete a; EXPECT_EQ(b->peer, nullptr); delete b; }
+        if (order == 1) { delete b; EXPECT_EQ(a->peer, nullptr); delete a; }
+        EXPECT_EQ(owner->GetComponentCount(), order == 2 ? 2 : 0);
+        delete owner;
+        EXPECT_EQ(std::count(log.begin(), log.end(), "free A"), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "free B"), 1);
+    }
+}
+
+TEST(Component, OwnerChangeAndLoadedState) {
+    TComponent first(nullptr), second(nullptr);
+    auto* c = new TComponent(&first);
+    second.InsertComponent(c);            // moves: leaves the first owner
+    EXPECT_EQ(first.GetComponentCount(), 0);
+    EXPECT_EQ(c->GetOwner(), &second);
+    EXPECT_THROW(second.GetComponent(1), EListError);
+    c->SetComponentStateItem(csLoading, true);
+    c->Loaded();
+    EXPECT_FALSE(c->GetComponentState().Contains(csLoading));
+}
