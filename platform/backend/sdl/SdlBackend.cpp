@@ -1,0 +1,288 @@
+// The SDL2 backend: native windows, presentation, cursors, capture and registration.
+#include "platform/backend/sdl/SdlBackend.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/backend/sdl/SdlClipboard.h"
+#include "platform/backend/sdl/SdlEventSource.h"
+#include "platform/backend/sdl/SdlKeys.h"
+#include "platform/controls/Form.h"
+
+namespace vcl {
+
+bool SdlDisplayAvailable() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((x11 == nullptr || *x11 == 0) && (wayland == nullptr || *wayland == 0)) return false;
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return true;
+}
+
+void RegisterSdlBackend() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    RegisterBackend("sdl", [] { return std::make_unique<sdl::SdlBackend>(); }, SdlDisplayAvailable);
+}
+
+namespace sdl {
+
+SdlBackend::SdlBackend() {
+    // Closing windows is the forms' business (the main form's close ends the loop); SDL's
+    // own quit event then only comes from signals.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        throw EOutOfResources(std::string("Cannot start the window system: ") + SDL_GetError());
+    wakeEvent_ = SDL_RegisterEvents(1);
+    SDL_StartTextInput();
+    events_ = std::make_unique<SdlEventSource>(*this);
+    clipboard_ = std::make_unique<SdlClipboard>();
+}
+
+SdlBackend::~SdlBackend() {
+    if (Application != nullptr && Application->GetEventSource() == events_.get())
+        Application->SetEventSource(nullptr);
+    SetClipboardBackend(nullptr);
+    for (auto& [form, w] : windows_) DestroyResources(*w);
+    windows_.clear();
+    for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+// ---- native windows ----------------------------------------------------------------------
+
+bool SdlBackend::IsPopupForm(TCustomForm* Form) { return Form->GetBorderStyle() == bsNone; }
+
+void SdlBackend::CreateNativeWindow(TCustomForm* Form) {
+    if (windows_.count(Form) != 0) return;
+    auto w = std::make_unique<NativeWindow>();
+    w->form = Form;
+    w->popup = IsPopupForm(Form);
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (w->popup)
+        flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP |
+                 SDL_WINDOW_SKIP_TASKBAR;
+    else if (Form->GetBorderStyle() == bsSizeable || Form->GetBorderStyle() == bsSizeToolWin)
+        flags |= SDL_WINDOW_RESIZABLE;
+    TRect client = Form->GetClientRect();
+    TPoint origin = Form->GetClientOrigin();
+    w->window = SDL_CreateWindow(Form->GetCaption().c_str(), origin.X, origin.Y,
+                                 std::max(1, client.Width()), std::max(1, client.Height()), flags);
+    if (w->window == nullptr)
+        throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
+    w->renderer = SDL_CreateRenderer(w->window, -1, 0);
+    if (w->renderer == nullptr) w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    if (w->renderer == nullptr) {
+        std::string error = SDL_GetError();
+        SDL_DestroyWindow(w->window);
+        throw EOutOfResources("Cannot draw into a window: " + error);
+    }
+    windows_[Form] = std::move(w);
+}
+
+void SdlBackend::DestroyResources(NativeWindow& W) {
+    if (W.texture != nullptr) SDL_DestroyTexture(W.texture);
+    if (W.renderer != nullptr) SDL_DestroyRenderer(W.renderer);
+    if (W.window != nullptr) SDL_DestroyWindow(W.window);
+    W.texture = nullptr;
+    W.renderer = nullptr;
+    W.window = nullptr;
+}
+
+void SdlBackend::DestroyNativeWindow(TCustomForm* Form) {
+    auto it = windows_.find(Form);
+    if (it == windows_.end()) return;
+    popupOrder_.erase(std::remove(popupOrder_.begin(), popupOrder_.end(), it->second.get()),
+                      popupOrder_.end());
+    DestroyResources(*it->second);
+    windows_.erase(it);
+}
+
+void SdlBackend::ShowNativeWindow(TCustomForm* Form, bool Visible) {
+    if (Visible) CreateNativeWindow(Form);
+    NativeWindow* w = FindByForm(Form);
+    if (w == nullptr || w->shown == Visible) return;
+    w->shown = Visible;
+    if (!Visible) {
+        popupOrder_.erase(std::remove(popupOrder_.begin(), popupOrder_.end(), w), popupOrder_.end());
+        SDL_HideWindow(w->window);
+        return;
+    }
+    UpdateNativeWindow(Form);
+    SDL_ShowWindow(w->window);
+    if (w->popup) {
+        popupOrder_.push_back(w);
+    } else {
+        SDL_RaiseWindow(w->window);
+        // Without a window manager nobody gives a new window the keyboard.
+        SDL_SetWindowInputFocus(w->window);
+    }
+    PresentAll(*w);
+}
+
+void SdlBackend::UpdateNativeWindow(TCustomForm* Form) {
+    NativeWindow* w = FindByForm(Form);
+    if (w == nullptr || following_) return;
+    SDL_SetWindowTitle(w->window, Form->GetCaption().c_str());
+    TRect client = Form->GetClientRect();
+    TPoint origin = Form->GetClientOrigin();
+    int cw = 0, ch = 0, x = 0, y = 0;
+    SDL_GetWindowSize(w->window, &cw, &ch);
+    if (cw != std::max(1, client.Width()) || ch != std::max(1, client.Height()))
+        SDL_SetWindowSize(w->window, std::max(1, client.Width()), std::max(1, client.Height()));
+    SDL_GetWindowPosition(w->window, &x, &y);
+    if (x != origin.X || y != origin.Y) SDL_SetWindowPosition(w->window, origin.X, origin.Y);
+    SDL_SetWindowResizable(w->window, !w->popup && (Form->GetBorderStyle() == bsSizeable ||
+                                                    Form->GetBorderStyle() == bsSizeToolWin)
+                                          ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlBackend::FollowWindowGeometry(NativeWindow& W) {
+    int x = 0, y = 0, cw = 0, ch = 0;
+    SDL_GetWindowPosition(W.window, &x, &y);
+    SDL_GetWindowSize(W.window, &cw, &ch);
+    TCustomForm* form = W.form;
+    int border = form->GetBorderWidth();
+    int caption = form->GetCaptionHeight();
+    following_ = true;
+    try {
+        form->SetBounds(x - border, y - caption, cw + 2 * border, ch + caption + border);
+    } catch (...) {
+        following_ = false;
+        throw;
+    }
+    following_ = false;
+}
+
+void SdlBackend::CloseRequested(NativeWindow& W) {
+    TCustomForm* form = W.form;
+    bool mainForm = Screen != nullptr && Screen->GetFormCount() > 0 && Screen->GetForms(0) == form;
+    form->Close();
+    // Closing the main form ends the program, as does closing the last window.
+    bool anyShowing = false;
+    for (auto& [f, w] : windows_)
+        if (w->shown && !w->popup && f->GetVisible()) anyShowing = true;
+    if (Application != nullptr && ((mainForm && !form->GetVisible()) || !anyShowing))
+        Application->Terminate();
+}
+
+// ---- presentation --------------------------------------------------------------------------
+
+void SdlBackend::EnsureTexture(NativeWindow& W, int Width, int Height) {
+    if (W.texture != nullptr && W.textureWidth == Width && W.textureHeight == Height) return;
+    if (W.texture != nullptr) SDL_DestroyTexture(W.texture);
+    // The back buffer's rows are B, G, R, x bytes: XRGB words on a little-endian machine.
+    W.texture = SDL_CreateTexture(W.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                  std::max(1, Width), std::max(1, Height));
+    W.textureWidth = Width;
+    W.textureHeight = Height;
+}
+
+void SdlBackend::Render(NativeWindow& W) {
+    SDL_RenderClear(W.renderer);
+    if (W.texture != nullptr) SDL_RenderCopy(W.renderer, W.texture, nullptr, nullptr);
+    SDL_RenderPresent(W.renderer);
+}
+
+void SdlBackend::Present(TCustomForm* Form, const TRect& Region) {
+    NativeWindow* w = FindByForm(Form);
+    if (w == nullptr || !w->shown) return;
+    TBitmap* buffer = Form->GetBackBuffer();
+    int width = buffer->GetWidth(), height = buffer->GetHeight();
+    if (width <= 0 || height <= 0) return;
+    bool fresh = w->texture == nullptr || w->textureWidth != width || w->textureHeight != height;
+    EnsureTexture(*w, width, height);
+    if (w->texture == nullptr) return;
+    TRect r = fresh ? Rect(0, 0, width, height) : IntersectRect(Region, Rect(0, 0, width, height));
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    int pitch = height > 1 ? int(buffer->ScanLine(1) - buffer->ScanLine(0)) : width * 4;
+    SDL_Rect dest{r.Left, r.Top, r.Width(), r.Height()};
+    SDL_UpdateTexture(w->texture, &dest, buffer->ScanLine(r.Top) + r.Left * 4, pitch);
+    Render(*w);
+}
+
+void SdlBackend::PresentAll(NativeWindow& W) {
+    TBitmap* buffer = W.form->GetBackBuffer();
+    if (W.texture == nullptr || W.textureWidth != buffer->GetWidth() ||
+        W.textureHeight != buffer->GetHeight()) {
+        Present(W.form, Rect(0, 0, buffer->GetWidth(), buffer->GetHeight()));
+        return;
+    }
+    Render(W);
+}
+
+// ---- pointer -------------------------------------------------------------------------------
+
+void SdlBackend::SetCursor(TCursor Cursor) {
+    bool hidden = false;
+    SDL_SystemCursor id = SystemCursorFor(Cursor, hidden);
+    SDL_ShowCursor(hidden ? SDL_DISABLE : SDL_ENABLE);
+    if (hidden) return;
+    SDL_Cursor*& cursor = cursors_[id];
+    if (cursor == nullptr) cursor = SDL_CreateSystemCursor(id);
+    if (cursor != nullptr && SDL_GetCursor() != cursor) SDL_SetCursor(cursor);
+}
+
+void SdlBackend::SetCapture(TCustomForm* Form, bool On) {
+    (void)Form;
+    // Fails harmlessly when no window of ours has the mouse; events still come while the
+    // button is held inside the window.
+    SDL_CaptureMouse(On ? SDL_TRUE : SDL_FALSE);
+}
+
+// ---- services ------------------------------------------------------------------------------
+
+TEventSource* SdlBackend::GetEventSource() { return events_.get(); }
+TClipboardBackend* SdlBackend::GetClipboardBackend() { return clipboard_.get(); }
+
+TSize SdlBackend::GetScreenSize() const {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return TSize(1920, 1080);
+    return TSize(mode.w, mode.h);
+}
+
+// ---- lookup --------------------------------------------------------------------------------
+
+NativeWindow* SdlBackend::FindByForm(TCustomForm* Form) {
+    auto it = windows_.find(Form);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+NativeWindow* SdlBackend::FindByWindowId(Uint32 Id) {
+    for (auto& [form, w] : windows_)
+        if (w->window != nullptr && SDL_GetWindowID(w->window) == Id) return w.get();
+    return nullptr;
+}
+
+NativeWindow* SdlBackend::KeyboardWindow(Uint32 FocusId) {
+    if (!popupOrder_.empty()) return popupOrder_.back();
+    if (NativeWindow* w = FindByWindowId(FocusId); w != nullptr && w->shown) return w;
+    if (Screen != nullptr && Screen->GetActiveForm() != nullptr)
+        if (NativeWindow* w = FindByForm(Screen->GetActiveForm()); w != nullptr && w->shown) return w;
+    for (auto& [form, w] : windows_)
+        if (w->shown) return w.get();
+    return nullptr;
+}
+
+bool SdlBackend::ClosePopupsExcept(NativeWindow* Keep) {
+    // Popups opened after Keep (its submenus) and every popup when Keep is no popup.
+    std::vector<TCustomForm*> toClose;
+    auto keepAt = std::find(popupOrder_.begin(), popupOrder_.end(), Keep);
+    auto from = keepAt == popupOrder_.end() ? popupOrder_.begin() : keepAt + 1;
+    for (auto it = from; it != popupOrder_.end(); ++it) toClose.push_back((*it)->form);
+    // Newest first, so a submenu goes before its parent; closing one may close others.
+    for (auto it = toClose.rbegin(); it != toClose.rend(); ++it) {
+        NativeWindow* w = FindByForm(*it);
+        if (w != nullptr && w->shown) (*it)->Close();
+    }
+    return !toClose.empty();
+}
+
+}  // namespace sdl
+}  // namespace vcl

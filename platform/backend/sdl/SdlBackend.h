@@ -1,0 +1,95 @@
+// The SDL2 window backend: every showing top-level form is an SDL window presenting the
+// form's back buffer through a streaming texture; SDL's input becomes the dispatcher's
+// calls; the system clipboard and the mouse cursors come from SDL too.
+//
+// Programs make it available with RegisterSdlBackend() (the gallery does); after that the
+// backend chooser takes it when a display is present, or when ZYN_BACKEND=sdl.
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/controls/Backend.h"
+
+namespace vcl {
+
+// Registers the backend under "sdl". Safe to call more than once.
+void RegisterSdlBackend();
+// Whether SDL can open windows here (a display is named and the video system starts).
+bool SdlDisplayAvailable();
+
+namespace sdl {
+
+// One native window and what presents into it.
+struct NativeWindow {
+    TCustomForm* form = nullptr;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int textureWidth = 0, textureHeight = 0;
+    bool popup = false;            // borderless, on top, closed by a click elsewhere
+    bool shown = false;
+    TPoint lastMouse;              // last pointer position (client coordinates)
+};
+
+class SdlEventSource;
+class SdlClipboard;
+
+class SdlBackend : public TBackend {
+public:
+    SdlBackend();
+    ~SdlBackend() override;
+
+    std::string Name() const override { return "sdl"; }
+    bool IsInteractive() const override { return true; }
+
+    void CreateNativeWindow(TCustomForm* Form) override;
+    void DestroyNativeWindow(TCustomForm* Form) override;
+    void ShowNativeWindow(TCustomForm* Form, bool Visible) override;
+    void UpdateNativeWindow(TCustomForm* Form) override;
+    void Present(TCustomForm* Form, const TRect& Region) override;
+
+    void SetCursor(TCursor Cursor) override;
+    void SetCapture(TCustomForm* Form, bool On) override;
+
+    TEventSource* GetEventSource() override;
+    TClipboardBackend* GetClipboardBackend() override;
+    TSize GetScreenSize() const override;
+
+    // ---- used by the event source
+    NativeWindow* FindByWindowId(Uint32 Id);
+    NativeWindow* FindByForm(TCustomForm* Form);
+    // The window that takes the keyboard now: the topmost showing popup, else the window
+    // SDL says has the focus, else the active form's.
+    NativeWindow* KeyboardWindow(Uint32 FocusId);
+    // Closes every showing popup except Keep (a click landed elsewhere). Returns whether
+    // one was closed.
+    bool ClosePopupsExcept(NativeWindow* Keep);
+    // Copies the whole back buffer again (after an expose or a size change).
+    void PresentAll(NativeWindow& W);
+    // The form's window was moved or sized by the user: the form follows.
+    void FollowWindowGeometry(NativeWindow& W);
+    // The user asked the window to close.
+    void CloseRequested(NativeWindow& W);
+    Uint32 WakeEventType() const { return wakeEvent_; }
+
+private:
+    void EnsureTexture(NativeWindow& W, int Width, int Height);
+    void Render(NativeWindow& W);
+    void DestroyResources(NativeWindow& W);
+    static bool IsPopupForm(TCustomForm* Form);
+
+    std::map<TCustomForm*, std::unique_ptr<NativeWindow>> windows_;
+    std::vector<NativeWindow*> popupOrder_;    // showing popups, oldest first
+    std::map<SDL_SystemCursor, SDL_Cursor*> cursors_;
+    std::unique_ptr<SdlEventSource> events_;
+    std::unique_ptr<SdlClipboard> clipboard_;
+    Uint32 wakeEvent_ = 0;
+    bool following_ = false;       // geometry comes from the window: do not push it back
+};
+
+}  // namespace sdl
+}  // namespace vcl

@@ -1,0 +1,155 @@
+// SDL events to the framework's input (see SdlEventSource.h).
+#include "platform/backend/sdl/SdlEventSource.h"
+
+#include <cmath>
+
+#include "platform/backend/sdl/SdlBackend.h"
+#include "platform/backend/sdl/SdlKeys.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/InputDispatch.h"
+
+namespace vcl::sdl {
+
+bool SdlEventSource::WaitAndDispatch(int TimeoutMs) {
+    SDL_Event e;
+    int got = TimeoutMs < 0    ? SDL_WaitEvent(&e)
+              : TimeoutMs == 0 ? SDL_PollEvent(&e)
+                               : SDL_WaitEventTimeout(&e, TimeoutMs);
+    if (got == 0) return false;
+    bool dispatched = false;
+    // Everything that has queued up is handled before the loop repaints once.
+    do {
+        try {
+            dispatched |= Dispatch(e);
+        } catch (...) {
+            Application->HandleException(nullptr);
+        }
+    } while (SDL_PollEvent(&e) != 0);
+    return dispatched;
+}
+
+void SdlEventSource::Wake() {
+    SDL_Event e{};
+    e.type = backend_.WakeEventType();
+    SDL_PushEvent(&e);
+}
+
+bool SdlEventSource::Dispatch(const SDL_Event& E) {
+    switch (E.type) {
+    case SDL_QUIT:
+        Application->Terminate();
+        return true;
+    case SDL_WINDOWEVENT:
+        return DispatchWindowEvent(E.window);
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEWHEEL:
+        return DispatchMouse(E);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return DispatchKey(E.key);
+    case SDL_TEXTINPUT:
+        return DispatchText(E.text);
+    default:
+        return false;   // the wake event and whatever the framework has no use for
+    }
+}
+
+bool SdlEventSource::DispatchWindowEvent(const SDL_WindowEvent& E) {
+    NativeWindow* w = backend_.FindByWindowId(E.windowID);
+    if (w == nullptr) return false;
+    switch (E.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+        backend_.PresentAll(*w);
+        return true;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        if (!w->popup) backend_.FollowWindowGeometry(*w);
+        return true;
+    case SDL_WINDOWEVENT_LEAVE:
+        input::MouseLeaveWindow(w->form);
+        return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        if (!w->popup && Screen != nullptr) Screen->SetActiveForm(w->form);
+        return true;
+    case SDL_WINDOWEVENT_CLOSE:
+        backend_.CloseRequested(*w);
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+bool ToButton(Uint8 SdlButton, TMouseButton& Button) {
+    switch (SdlButton) {
+    case SDL_BUTTON_LEFT: Button = mbLeft; return true;
+    case SDL_BUTTON_RIGHT: Button = mbRight; return true;
+    case SDL_BUTTON_MIDDLE: Button = mbMiddle; return true;
+    default: return false;
+    }
+}
+
+TShiftState Modifiers() { return ShiftStateFromSdl(Uint16(SDL_GetModState())); }
+
+}  // namespace
+
+bool SdlEventSource::DispatchMouse(const SDL_Event& E) {
+    switch (E.type) {
+    case SDL_MOUSEMOTION: {
+        NativeWindow* w = backend_.FindByWindowId(E.motion.windowID);
+        if (w == nullptr) return false;
+        w->lastMouse = TPoint(E.motion.x, E.motion.y);
+        input::MouseMove(w->form, w->lastMouse, Modifiers());
+        return true;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        NativeWindow* w = backend_.FindByWindowId(E.button.windowID);
+        TMouseButton button;
+        if (w == nullptr || !ToButton(E.button.button, button)) return false;
+        bool down = E.type == SDL_MOUSEBUTTONDOWN;
+        w->lastMouse = TPoint(E.button.x, E.button.y);
+        // A press outside an open popup closes it and is used up by that.
+        if (down && backend_.ClosePopupsExcept(w)) return true;
+        input::MouseButton(w->form, button, down, w->lastMouse, Modifiers());
+        return true;
+    }
+    default: {   // wheel
+        NativeWindow* w = backend_.FindByWindowId(E.wheel.windowID);
+        if (w == nullptr) return false;
+        float steps = E.wheel.preciseY;
+        if (E.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
+        int delta = int(std::lround(steps * 120.0f));
+        if (delta == 0) return false;
+        w->lastMouse = TPoint(E.wheel.mouseX, E.wheel.mouseY);
+        input::MouseWheel(w->form, delta, w->lastMouse, Modifiers());
+        return true;
+    }
+    }
+}
+
+bool SdlEventSource::DispatchKey(const SDL_KeyboardEvent& E) {
+    WORD vk = VirtualKeyFromSdl(E.keysym.sym, E.keysym.scancode, E.keysym.mod);
+    NativeWindow* w = backend_.KeyboardWindow(E.windowID);
+    if (vk == 0 || w == nullptr) return false;
+    input::Key(w->form, vk, E.state == SDL_PRESSED, ShiftStateFromSdl(E.keysym.mod), E.repeat != 0);
+    return true;
+}
+
+bool SdlEventSource::DispatchText(const SDL_TextInputEvent& E) {
+    NativeWindow* w = backend_.KeyboardWindow(E.windowID);
+    if (w == nullptr) return false;
+    TCustomForm* form = w->form;
+    for (char32_t ch : CodePointsOf(E.text)) {
+        // A handler may have closed the form between two characters.
+        if (backend_.FindByForm(form) == nullptr) break;
+        input::Char(form, ch);
+    }
+    return true;
+}
+
+}  // namespace vcl::sdl
