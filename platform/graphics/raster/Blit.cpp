@@ -1,0 +1,404 @@
+#include "platform/graphics/raster/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace vcl::raster {
+
+// ---- raster operations -------------------------------------------------------------------
+
+std::uint32_t Rop3(std::uint32_t rop, std::uint32_t p, std::uint32_t s, std::uint32_t d) {
+    const unsigned table = (rop >> 16) & 0xFF;
+    switch (table) {
+        case 0xCC: return s;
+        case 0xEE: return s | d;
+        case 0x88: return s & d;
+        case 0x66: return s ^ d;
+        case 0x33: return ~s;
+        case 0xF0: return p;
+        case 0x00: return 0;
+        case 0xFF: return ~0u;
+        default: break;
+    }
+    // Bit (P << 2 | S << 1 | D) of the table is the result for that combination.
+    std::uint32_t result = 0;
+    for (unsigned i = 0; i < 8; ++i) {
+        if (!(table & (1u << i))) continue;
+        result |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+    }
+    return result;
+}
+
+bool RopUsesSource(std::uint32_t rop) {
+    const unsigned t = (rop >> 16) & 0xFF;
+    return ((t >> 2) & 0x33) != (t & 0x33);
+}
+
+bool RopUsesPattern(std::uint32_t rop) {
+    const unsigned t = (rop >> 16) & 0xFF;
+    return ((t >> 4) & 0x0F) != (t & 0x0F);
+}
+
+bool IsMonochrome(const Surface& s) {
+    return s.bpp == 1 && s.paletteSize == 2 && (s.palette[0] & 0xFFFFFF) == 0 &&
+           (s.palette[1] & 0xFFFFFF) == 0xFFFFFF;
+}
+
+namespace {
+
+// ---- axis mapping ----------------------------------------------------------------------
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+struct Group {
+    std::int64_t first = 0;   // source index relative to the source rectangle
+    std::int64_t count = 0;
+};
+
+// Source pixels that make destination pixel k (0 <= k < d) when s pixels map onto d.
+Group MapIndex(std::int64_t k, std::int64_t s, std::int64_t d) {
+    if (d >= s) {
+        // The source pixel holding the destination pixel's centre; ties take the lower.
+        const std::int64_t j = FloorDiv((2 * k + 1) * s + 2 * d - 1, 2 * d) - 1;
+        return {j, 1};
+    }
+    // Source pixel j belongs to destination ceil((2j + 1) d / 2s) - 1.
+    auto firstOf = [&](std::int64_t kk) { return FloorDiv(2 * s * kk - d, 2 * d) + 1; };
+    const std::int64_t a = firstOf(k), b = firstOf(k + 1);
+    return {a, b - a};
+}
+
+struct Weight {
+    std::int64_t index;   // source index relative to the source rectangle
+    std::uint32_t weight; // out of 65536
+};
+
+// Area-average weights when shrinking, bilinear when enlarging.
+std::vector<Weight> HalftoneWeights(std::int64_t k, std::int64_t s, std::int64_t d) {
+    std::vector<Weight> w;
+    if (d < s) {
+        // Destination pixel k covers [k s, (k + 1) s) in units where a source pixel is d.
+        const std::int64_t from = k * s, to = (k + 1) * s;
+        std::uint32_t total = 0;
+        for (std::int64_t j = from / d; j * d < to; ++j) {
+            const std::int64_t overlap = std::min(to, (j + 1) * d) - std::max(from, j * d);
+            if (overlap <= 0) continue;
+            const auto weight = std::uint32_t((overlap * 65536) / s);
+            w.push_back({j, weight});
+            total += weight;
+        }
+        if (!w.empty()) w.front().weight += 65536 - total;
+        return w;
+    }
+    // Sample the source at the destination pixel's centre, between the two nearest pixels.
+    const std::int64_t num = (2 * k + 1) * s - d;   // position * 2d
+    std::int64_t j0 = FloorDiv(num, 2 * d);
+    const std::int64_t frac = ((num - j0 * 2 * d) * 65536) / (2 * d);
+    std::int64_t j1 = j0 + 1;
+    j0 = std::clamp<std::int64_t>(j0, 0, s - 1);
+    j1 = std::clamp<std::int64_t>(j1, 0, s - 1);
+    if (frac == 0 || j0 == j1) {
+        w.push_back({j0, 65536});
+    } else {
+        w.push_back({j0, std::uint32_t(65536 - frac)});
+        w.push_back({j1, std::uint32_t(frac)});
+    }
+    return w;
+}
+
+// ---- pixel conversion ------------------------------------------------------------------
+
+// Reads source pixels as B | G << 8 | R << 16 values.
+class SourceReader {
+public:
+    SourceReader(const Surface& s, const BlitOptions& o) : s_(s) {
+        if (IsMonochrome(s) && o.monoForeground && o.monoBackground) {
+            mono_[0] = RgbToBgrValue(*o.monoForeground);
+            mono_[1] = RgbToBgrValue(*o.monoBackground);
+            useMono_ = true;
+        }
+    }
+    void Read(int y, int x, int n, std::uint32_t* out) const {
+        s_.ReadValues(y, x, n, out);
+        if (useMono_) {
+            for (int i = 0; i < n; ++i) out[i] = mono_[out[i] & 1];
+        } else if (s_.Direct()) {
+            for (int i = 0; i < n; ++i) out[i] &= 0xFFFFFF;
+        } else {
+            for (int i = 0; i < n; ++i) out[i] = RgbToBgrValue(s_.Decode(out[i]));
+        }
+    }
+
+private:
+    const Surface& s_;
+    std::uint32_t mono_[2] = {0, 0};
+    bool useMono_ = false;
+};
+
+// Turns B | G << 8 | R << 16 values into destination pixel values.
+class DestEncoder {
+public:
+    DestEncoder(const Surface& d, const Surface* src, const BlitOptions& o) : d_(d) {
+        toMono_ = IsMonochrome(d) && src != nullptr && !IsMonochrome(*src);
+        monoKey_ = RgbToBgrValue(o.sourceBackground);
+    }
+    std::uint32_t operator()(std::uint32_t bgr) const {
+        if (toMono_) return bgr == monoKey_ ? 1u : 0u;
+        switch (d_.bpp) {
+            case 32: return bgr | 0xFF000000u;
+            case 24: return bgr;
+            default: return d_.Encode(BgrValueToRgb(bgr));
+        }
+    }
+
+private:
+    const Surface& d_;
+    bool toMono_ = false;
+    std::uint32_t monoKey_ = 0;
+};
+
+struct Plan {
+    // Visible destination rectangle and the mapping of each visible row/column.
+    TRect visible;
+    std::int64_t dstLeft, dstTop, dstW, dstH;
+    std::int64_t srcLeft, srcTop, srcW, srcH;
+    bool mirrorX, mirrorY;
+};
+
+// Writes a computed row: out[i] holds the new pixel value, keep[i] says to leave it.
+void MixRow(const Surface& dst, const BlitOptions& o, int y, int x0, int n,
+            const std::uint32_t* src, const std::uint8_t* keep, std::uint32_t pattern,
+            std::vector<std::uint32_t>& scratch) {
+    scratch.resize(static_cast<std::size_t>(n));
+    dst.ReadValues(y, x0, n, scratch.data());
+    const std::uint32_t mask = dst.ValueMask();
+    const bool copy = ((o.rop >> 16) & 0xFF) == 0xCC;
+    for (int i = 0; i < n; ++i) {
+        if (keep[i]) continue;
+        const std::uint32_t d = scratch[i];
+        std::uint32_t r = copy ? src[i] : (Rop3(o.rop, pattern, src[i], d) & mask);
+        if (dst.bpp == 32) r = (r & 0xFFFFFF) | 0xFF000000u;
+        scratch[i] = r;
+    }
+    dst.WriteValues(y, x0, n, scratch.data());
+}
+
+void StretchSampled(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o) {
+    const int visW = p.visible.Width();
+    const int mode = o.stretchMode == 4 ? 3 : o.stretchMode;   // transparent halftone samples
+    std::vector<Group> gx(static_cast<std::size_t>(visW));
+    std::int64_t minX = INT64_MAX, maxX = INT64_MIN;
+    for (int c = 0; c < visW; ++c) {
+        std::int64_t k = p.visible.Left + c - p.dstLeft;
+        if (p.mirrorX) k = p.dstW - 1 - k;
+        Group g = MapIndex(k, p.srcW, p.dstW);
+        g.first += p.srcLeft;
+        // Keep only source columns that exist.
+        const std::int64_t a = std::max<std::int64_t>(g.first, 0);
+        const std::int64_t b = std::min<std::int64_t>(g.first + g.count, src.width);
+        g = b > a ? Group{a, b - a} : Group{0, 0};
+        if (g.count > 0 && mode == 3) g = {g.first + g.count - 1, 1};   // keep the last column
+        gx[std::size_t(c)] = g;
+        if (g.count > 0) {
+            minX = std::min(minX, g.first);
+            maxX = std::max(maxX, g.first + g.count - 1);
+        }
+    }
+    if (minX > maxX) return;
+
+    const SourceReader reader(src, o);
+    const DestEncoder encode(dst, &src, o);
+    const std::uint32_t pattern = dst.Encode(o.pattern);
+    const bool hasTransparent = o.transparent.has_value();
+    const std::uint32_t transparent = hasTransparent ? RgbToBgrValue(*o.transparent) : 0;
+    const int spanW = int(maxX - minX + 1);
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(spanW)), other(static_cast<std::size_t>(spanW));
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(visW)), scratch;
+    std::vector<std::uint8_t> keep(static_cast<std::size_t>(visW));
+
+    for (int r = p.visible.Top; r < p.visible.Bottom; ++r) {
+        std::int64_t k = r - p.dstTop;
+        if (p.mirrorY) k = p.dstH - 1 - k;
+        Group g = MapIndex(k, p.srcH, p.dstH);
+        g.first += p.srcTop;
+        const std::int64_t a = std::max<std::int64_t>(g.first, 0);
+        const std::int64_t b = std::min<std::int64_t>(g.first + g.count, src.height);
+        if (b <= a) continue;
+        const std::int64_t rows = mode == 3 ? 1 : b - a;   // keep the first row
+        reader.Read(int(a), int(minX), spanW, row.data());
+        for (std::int64_t extra = 1; extra < rows; ++extra) {
+            reader.Read(int(a + extra), int(minX), spanW, other.data());
+            for (int i = 0; i < spanW; ++i) row[std::size_t(i)] = mode == 2 ? (row[i] | other[i]) : (row[i] & other[i]);
+        }
+        for (int c = 0; c < visW; ++c) {
+            const Group& h = gx[std::size_t(c)];
+            if (h.count == 0) {
+                keep[std::size_t(c)] = 1;
+                continue;
+            }
+            std::uint32_t v = row[std::size_t(h.first - minX)];
+            for (std::int64_t i = 1; i < h.count; ++i) {
+                const std::uint32_t w = row[std::size_t(h.first - minX + i)];
+                v = mode == 2 ? (v | w) : (v & w);
+            }
+            keep[std::size_t(c)] = hasTransparent && v == transparent;
+            out[std::size_t(c)] = encode(v);
+        }
+        MixRow(dst, o, r, p.visible.Left, visW, out.data(), keep.data(), pattern, scratch);
+    }
+}
+
+void StretchHalftone(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o) {
+    const int visW = p.visible.Width(), visH = p.visible.Height();
+    // Weights per visible column and row, restricted to source pixels that exist.
+    auto axis = [](int count, std::int64_t visStart, std::int64_t dstStart, std::int64_t dstLen,
+                   bool mirror, std::int64_t srcStart, std::int64_t srcLen, int srcLimit) {
+        std::vector<std::vector<Weight>> result(static_cast<std::size_t>(count));
+        for (int c = 0; c < count; ++c) {
+            std::int64_t k = visStart + c - dstStart;
+            if (mirror) k = dstLen - 1 - k;
+            std::vector<Weight> w = HalftoneWeights(k, srcLen, dstLen);
+            std::uint64_t total = 0;
+            std::vector<Weight> valid;
+            for (Weight x : w) {
+                x.index += srcStart;
+                if (x.index >= 0 && x.index < srcLimit && x.weight > 0) {
+                    valid.push_back(x);
+                    total += x.weight;
+                }
+            }
+            if (total != 65536 && total > 0) {
+                for (Weight& x : valid) x.weight = std::uint32_t((std::uint64_t(x.weight) * 65536) / total);
+            }
+            result[std::size_t(c)] = std::move(valid);
+        }
+        return result;
+    };
+    const auto wx = axis(visW, p.visible.Left, p.dstLeft, p.dstW, p.mirrorX, p.srcLeft, p.srcW, src.width);
+    const auto wy = axis(visH, p.visible.Top, p.dstTop, p.dstH, p.mirrorY, p.srcTop, p.srcH, src.height);
+
+    std::int64_t minX = INT64_MAX, maxX = INT64_MIN, minY = INT64_MAX, maxY = INT64_MIN;
+    for (const auto& w : wx)
+        for (const Weight& x : w) minX = std::min(minX, x.index), maxX = std::max(maxX, x.index);
+    for (const auto& w : wy)
+        for (const Weight& y : w) minY = std::min(minY, y.index), maxY = std::max(maxY, y.index);
+    if (minX > maxX || minY > maxY) return;
+
+    // Horizontal pass: every needed source row filtered to the visible columns, with 8
+    // bits of fraction per channel.
+    const int spanW = int(maxX - minX + 1), rowsH = int(maxY - minY + 1);
+    std::vector<std::uint8_t> rowUsed(std::size_t(rowsH), 0);
+    for (const auto& w : wy)
+        for (const Weight& y : w) rowUsed[std::size_t(y.index - minY)] = 1;
+    std::vector<std::uint32_t> filtered(std::size_t(rowsH) * std::size_t(visW) * 3);
+    std::vector<std::uint32_t> line(static_cast<std::size_t>(spanW));
+    const SourceReader reader(src, o);
+    for (int r = 0; r < rowsH; ++r) {
+        if (!rowUsed[std::size_t(r)]) continue;
+        reader.Read(int(minY + r), int(minX), spanW, line.data());
+        std::uint32_t* f = &filtered[std::size_t(r) * visW * 3];
+        for (int c = 0; c < visW; ++c) {
+            std::uint32_t b = 0, g = 0, rr = 0;
+            for (const Weight& x : wx[std::size_t(c)]) {
+                const std::uint32_t v = line[std::size_t(x.index - minX)];
+                b += (v & 0xFF) * x.weight;
+                g += ((v >> 8) & 0xFF) * x.weight;
+                rr += ((v >> 16) & 0xFF) * x.weight;
+            }
+            f[3 * c] = b >> 8;
+            f[3 * c + 1] = g >> 8;
+            f[3 * c + 2] = rr >> 8;
+        }
+    }
+
+    const DestEncoder encode(dst, &src, o);
+    const std::uint32_t pattern = dst.Encode(o.pattern);
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(visW)), scratch;
+    std::vector<std::uint8_t> keep(static_cast<std::size_t>(visW));
+    for (int r = 0; r < visH; ++r) {
+        const auto& wr = wy[std::size_t(r)];
+        if (wr.empty()) continue;
+        for (int c = 0; c < visW; ++c) {
+            keep[std::size_t(c)] = wx[std::size_t(c)].empty();
+            std::uint64_t b = 0, g = 0, rr = 0;
+            for (const Weight& y : wr) {
+                const std::uint32_t* f = &filtered[(std::size_t(y.index - minY) * visW + c) * 3];
+                b += std::uint64_t(f[0]) * y.weight;
+                g += std::uint64_t(f[1]) * y.weight;
+                rr += std::uint64_t(f[2]) * y.weight;
+            }
+            // 8 + 16 bits of fraction; round to nearest.
+            const auto round = [](std::uint64_t v) { return std::uint32_t(std::min<std::uint64_t>(255, (v + (1u << 23)) >> 24)); };
+            out[std::size_t(c)] = encode(round(b) | (round(g) << 8) | (round(rr) << 16));
+        }
+        MixRow(dst, o, p.visible.Top + r, p.visible.Left, visW, out.data(), keep.data(), pattern, scratch);
+    }
+}
+
+}  // namespace
+
+void StretchBits(const Surface& dst, int dx, int dy, int dw, int dh, const Surface* src, int sx,
+                 int sy, int sw, int sh, const BlitOptions& o) {
+    if (!dst.Drawable() || dw == 0 || dh == 0) return;
+    Plan p{};
+    p.mirrorX = false;
+    p.mirrorY = false;
+    p.dstLeft = dw < 0 ? std::int64_t(dx) + dw : dx;
+    p.dstTop = dh < 0 ? std::int64_t(dy) + dh : dy;
+    p.dstW = dw < 0 ? -std::int64_t(dw) : dw;
+    p.dstH = dh < 0 ? -std::int64_t(dh) : dh;
+    p.mirrorX = dw < 0;
+    p.mirrorY = dh < 0;
+    const std::int64_t left = std::max<std::int64_t>(p.dstLeft, dst.clip.Left);
+    const std::int64_t top = std::max<std::int64_t>(p.dstTop, dst.clip.Top);
+    const std::int64_t right = std::min<std::int64_t>(p.dstLeft + p.dstW, dst.clip.Right);
+    const std::int64_t bottom = std::min<std::int64_t>(p.dstTop + p.dstH, dst.clip.Bottom);
+    if (left >= right || top >= bottom) return;
+    p.visible = TRect(int(left), int(top), int(right), int(bottom));
+
+    if (!RopUsesSource(o.rop) || src == nullptr) {
+        if (RopUsesSource(o.rop)) return;   // a source is needed but none was given
+        const std::uint32_t pattern = dst.Encode(o.pattern);
+        const std::uint32_t mask = dst.ValueMask();
+        std::vector<std::uint32_t> values(std::size_t(p.visible.Width()));
+        for (int y = p.visible.Top; y < p.visible.Bottom; ++y) {
+            dst.ReadValues(y, p.visible.Left, p.visible.Width(), values.data());
+            for (std::uint32_t& v : values) {
+                v = Rop3(o.rop, pattern, 0, v) & mask;
+                if (dst.bpp == 32) v |= 0xFF000000u;
+            }
+            dst.WriteValues(y, p.visible.Left, p.visible.Width(), values.data());
+        }
+        return;
+    }
+    if (sw == 0 || sh == 0 || src->top == nullptr) return;
+    p.srcLeft = sw < 0 ? std::int64_t(sx) + sw : sx;
+    p.srcTop = sh < 0 ? std::int64_t(sy) + sh : sy;
+    p.srcW = sw < 0 ? -std::int64_t(sw) : sw;
+    p.srcH = sh < 0 ? -std::int64_t(sh) : sh;
+    p.mirrorX = p.mirrorX != (sw < 0);
+    p.mirrorY = p.mirrorY != (sh < 0);
+
+    // The source may be the destination itself: work from a copy of what is read.
+    Surface source = *src;
+    std::vector<std::uint8_t> copy;
+    if (src->top == dst.top) {
+        const std::size_t bytes = std::size_t(std::abs(src->stride)) * std::size_t(src->height);
+        std::uint8_t* lowest = src->stride < 0 ? src->top + src->stride * (src->height - 1) : src->top;
+        copy.assign(lowest, lowest + bytes);
+        source.top = copy.data() + (src->top - lowest);
+        source.matcher = PaletteMatcher(src->palette, src->paletteSize);
+    }
+
+    const bool halftone = o.stretchMode == 4 && !o.transparent && ((o.rop >> 16) & 0xFF) == 0xCC &&
+                          (p.srcW != p.dstW || p.srcH != p.dstH);
+    if (halftone) StretchHalftone(dst, source, p, o);
+    else StretchSampled(dst, source, p, o);
+}
+
+}  // namespace vcl::raster

@@ -1,0 +1,196 @@
+#include "platform/graphics/raster/Ellipses.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/graphics/raster/Lines.h"
+
+namespace vcl::raster {
+
+namespace {
+
+// The integer midpoint walk over the lower-right quadrant of the ellipse inscribed in a
+// w x h box (w, h >= 3), relative to the box: from the right end of the middle row down
+// to the bottom row, each point 8-adjacent to the previous one. 128-bit arithmetic keeps
+// the error terms exact for boxes far larger than any surface.
+template <typename Emit>
+void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
+    using Big = __int128;
+    const Big a = w - 1, b = h - 1;
+    const Big A = 8 * a * a, B = 8 * b * b;
+    Big dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+    Big err = dx + dy + a * a * (b % 2);
+    std::int64_t x = w - 1, y = h / 2;
+    std::int64_t lastY = y;
+    while (x >= w / 2) {
+        emit(x, y);
+        lastY = y;
+        const Big e2 = 2 * err;
+        if (e2 >= dx) {
+            --x;
+            dx += B;
+            err += dx;
+        }
+        if (e2 <= dy) {
+            ++y;
+            dy += A;
+            err += dy;
+        }
+    }
+    // Very narrow ellipses leave the walk before the bottom row: finish the tip.
+    for (std::int64_t yy = lastY + 1; yy <= h - 1; ++yy) emit(w / 2, yy);
+}
+
+void AddPixelIn(SpanSet* set, std::int64_t x, std::int64_t y) {
+    if (set && x >= set->Bounds().Left && x < set->Bounds().Right) set->AddPixel(int(x), int(y));
+}
+
+void AddSpanIn(SpanSet* set, std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    if (!set || y < set->Bounds().Top || y >= set->Bounds().Bottom) return;
+    x0 = std::max<std::int64_t>(x0, set->Bounds().Left);
+    x1 = std::min<std::int64_t>(x1, set->Bounds().Right);
+    if (x0 < x1) set->AddSpan(int(y), int(x0), int(x1));
+}
+
+// Rows [y0, y1] of the set's bounds, as a clamped range.
+void RowRange(const SpanSet* set, std::int64_t& y0, std::int64_t& y1) {
+    y0 = std::max<std::int64_t>(y0, set->Bounds().Top);
+    y1 = std::min<std::int64_t>(y1, set->Bounds().Bottom - 1);
+}
+
+void AddFrame(SpanSet* outline, SpanSet* fill, std::int64_t L, std::int64_t T, std::int64_t R,
+              std::int64_t B) {
+    if (fill) {
+        std::int64_t y0 = T, y1 = B - 1;
+        RowRange(fill, y0, y1);
+        for (std::int64_t y = y0; y <= y1; ++y) AddSpanIn(fill, y, L, R);
+    }
+    if (outline) {
+        AddSpanIn(outline, T, L, R);
+        AddSpanIn(outline, B - 1, L, R);
+        std::int64_t y0 = T + 1, y1 = B - 2;
+        RowRange(outline, y0, y1);
+        for (std::int64_t y = y0; y <= y1; ++y) {
+            AddPixelIn(outline, L, y);
+            AddPixelIn(outline, R - 1, y);
+        }
+    }
+}
+
+}  // namespace
+
+void AddRoundRect(SpanSet* outline, SpanSet* fill, const TRect& box, int ew, int eh) {
+    const std::int64_t L = box.Left, T = box.Top;
+    const std::int64_t w = std::int64_t(box.Right) - L, h = std::int64_t(box.Bottom) - T;
+    if (w <= 0 || h <= 0) return;
+    const std::int64_t cw = std::min<std::int64_t>(std::max(ew, 0), w);
+    const std::int64_t ch = std::min<std::int64_t>(std::max(eh, 0), h);
+    if (cw <= 2 || ch <= 2) {
+        AddFrame(outline, fill, L, T, L + w, T + h);
+        return;
+    }
+    const std::int64_t sx = w - cw, sy = h - ch;   // how far the right and bottom corners move
+
+    std::int64_t previousRow = -1;
+    WalkQuadrant(cw, ch, [&](std::int64_t x, std::int64_t y) {
+        const std::int64_t right = L + x + sx, left = L + cw - 1 - x;
+        const std::int64_t bottom = T + y + sy, top = T + ch - 1 - y;
+        if (outline) {
+            for (std::int64_t row : {top, bottom}) {
+                if (row < outline->Bounds().Top || row >= outline->Bounds().Bottom) continue;
+                AddPixelIn(outline, right, row);
+                AddPixelIn(outline, left, row);
+            }
+        }
+        if (fill && y != previousRow) {   // the first point of a row is its outermost
+            AddSpanIn(fill, top, left, right + 1);
+            AddSpanIn(fill, bottom, left, right + 1);
+        }
+        previousRow = y;
+    });
+
+    // Straight runs joining the corners.
+    if (outline) {
+        AddSpanIn(outline, T, L + cw - 1 - cw / 2, L + cw / 2 + sx + 1);
+        AddSpanIn(outline, T + h - 1, L + cw - 1 - cw / 2, L + cw / 2 + sx + 1);
+    }
+    std::int64_t y0 = T + ch - 1 - ch / 2, y1 = T + ch / 2 + sy;
+    if (outline) {
+        std::int64_t a = y0, b = y1;
+        RowRange(outline, a, b);
+        for (std::int64_t y = a; y <= b; ++y) {
+            AddPixelIn(outline, L, y);
+            AddPixelIn(outline, L + w - 1, y);
+        }
+    }
+    if (fill) {
+        RowRange(fill, y0, y1);
+        for (std::int64_t y = y0; y <= y1; ++y) AddSpanIn(fill, y, L, L + w);
+    }
+}
+
+std::vector<TPoint> RoundRectLoop(const TRect& box, int ew, int eh) {
+    const std::int64_t L = box.Left, T = box.Top;
+    const std::int64_t w = std::int64_t(box.Right) - L, h = std::int64_t(box.Bottom) - T;
+    std::vector<TPoint> loop;
+    if (w <= 0 || h <= 0) return loop;
+    const TRect everywhere(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    // Appends p, first filling any gap from the previous point with a line.
+    auto push = [&](std::int64_t x, std::int64_t y) {
+        const TPoint p(int(L + x), int(T + y));
+        if (!loop.empty()) {
+            const TPoint from = loop.back();
+            WalkLine(from, p, everywhere, [&](int px, int py, std::int64_t step) {
+                if (step > 0) loop.push_back(TPoint(px, py));
+            });
+        }
+        if (loop.empty() || !(loop.back() == p)) loop.push_back(p);
+    };
+    auto close = [&] {
+        if (loop.empty()) return;
+        const TPoint first = loop.front();
+        push(first.X - L, first.Y - T);
+        while (loop.size() > 1 && loop.back() == loop.front()) loop.pop_back();
+    };
+
+    const std::int64_t cw = std::min<std::int64_t>(std::max(ew, 0), w);
+    const std::int64_t ch = std::min<std::int64_t>(std::max(eh, 0), h);
+    if (cw <= 2 || ch <= 2) {
+        push(0, 0);
+        push(w - 1, 0);
+        push(w - 1, h - 1);
+        push(0, h - 1);
+        close();
+        return loop;
+    }
+    std::vector<TPoint> q;
+    WalkQuadrant(cw, ch, [&](std::int64_t x, std::int64_t y) { q.push_back(TPoint(int(x), int(y))); });
+    loop.reserve(q.size() * 4 + std::size_t(2 * (w - cw + h - ch)));
+    const std::int64_t sx = w - cw, sy = h - ch, W = cw - 1, H = ch - 1;
+    for (auto it = q.begin(); it != q.end(); ++it) push(it->X + sx, H - it->Y);             // upper right
+    for (auto it = q.rbegin(); it != q.rend(); ++it) push(W - it->X, H - it->Y);           // upper left
+    for (auto it = q.begin(); it != q.end(); ++it) push(W - it->X, it->Y + sy);            // lower left
+    for (auto it = q.rbegin(); it != q.rend(); ++it) push(it->X + sx, it->Y + sy);         // lower right
+    close();
+    return loop;
+}
+
+std::size_t RayIndex(const std::vector<TPoint>& loop, TPoint center, TPoint through) {
+    constexpr double twoPi = 2 * std::numbers::pi;
+    auto angleOf = [&](double vx, double vy) {
+        double a = std::atan2(vy, vx);
+        return a < 0 ? a + twoPi : a;
+    };
+    const double ray = angleOf(double(through.X) - center.X, double(center.Y) - through.Y);
+    const std::size_t n = loop.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        double a = angleOf(double(loop[i].X) - center.X, double(center.Y) - loop[i].Y);
+        // Points at the end of the loop come back to the start direction from below.
+        if (i >= n / 2 && a < std::numbers::pi / 2) a += twoPi;
+        if (a >= ray) return i;
+    }
+    return 0;
+}
+
+}  // namespace vcl::raster

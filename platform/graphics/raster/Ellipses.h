@@ -1,0 +1,32 @@
+// Ellipses and their relatives (round rectangles, arcs, pies, chords): the integer
+// midpoint walk that gives the outline pixels, and the regions built from it.
+#pragma once
+
+#include <vector>
+
+#include "platform/graphics/raster/SpanSet.h"
+
+namespace vcl::raster {
+
+// Outline pixels (into outline) and the filled region between the outermost outline
+// pixels of each row (into fill) of the round rectangle in box with an ew x eh corner
+// ellipse; ew = box width and eh = box height give the ellipse. Boxes 2 pixels or less
+// across (or corners that small) are rectangles. Either set may be null.
+void AddRoundRect(SpanSet* outline, SpanSet* fill, const TRect& box, int ew, int eh);
+inline void AddEllipse(SpanSet* outline, SpanSet* fill, const TRect& box) {
+    AddRoundRect(outline, fill, box, box.Width(), box.Height());
+}
+
+// The outline of the same round rectangle as a closed loop of 8-adjacent pixels, each
+// once. Round shapes run counter-clockwise on screen from the right end of the middle
+// row; plain rectangles run clockwise from the top-left corner.
+std::vector<TPoint> RoundRectLoop(const TRect& box, int ew, int eh);
+inline std::vector<TPoint> EllipseLoop(const TRect& box) {
+    return RoundRectLoop(box, box.Width(), box.Height());
+}
+
+// Index into loop where a ray from center through `through` first meets the outline when
+// sweeping counter-clockwise from the loop's start.
+std::size_t RayIndex(const std::vector<TPoint>& loop, TPoint center, TPoint through);
+
+}  // namespace vcl::raster

@@ -1,0 +1,261 @@
+#include "platform/graphics/raster/Surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vcl::raster {
+
+// ---- palette matching ------------------------------------------------------------------
+
+namespace {
+constexpr std::size_t kCacheSlots = 4096;
+
+std::size_t CacheSlot(std::uint32_t rgb) {
+    return ((rgb * 2654435761u) >> 20) & (kCacheSlots - 1);
+}
+}  // namespace
+
+PaletteMatcher::PaletteMatcher(const TColor* palette, int count)
+    : palette_(palette), count_(count) {}
+
+std::uint32_t PaletteMatcher::Nearest(TColor rgb) const {
+    if (count_ <= 0) return 0;
+    const std::uint32_t key = std::uint32_t(rgb & 0xFFFFFF) + 1;
+    if (cacheKey_.empty()) {
+        cacheKey_.assign(kCacheSlots, 0);
+        cacheValue_.assign(kCacheSlots, 0);
+    }
+    const std::size_t slot = CacheSlot(key);
+    if (cacheKey_[slot] == key) return cacheValue_[slot];
+
+    const int r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
+    int best = 0;
+    long bestDistance = -1;
+    for (int i = 0; i < count_; ++i) {
+        const TColor p = palette_[i];
+        const long dr = GetRValue(p) - r, dg = GetGValue(p) - g, db = GetBValue(p) - b;
+        const long distance = dr * dr + dg * dg + db * db;
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+            if (distance == 0) break;
+        }
+    }
+    cacheKey_[slot] = key;
+    cacheValue_[slot] = std::uint8_t(best);
+    return std::uint32_t(best);
+}
+
+// ---- colour <-> device value -------------------------------------------------------------
+
+std::uint32_t Surface::ValueMask() const {
+    switch (bpp) {
+        case 1: return 0x1;
+        case 4: return 0xF;
+        case 8: return 0xFF;
+        case 15: return 0x7FFF;
+        case 16: return 0xFFFF;
+        default: return 0xFFFFFF;
+    }
+}
+
+std::uint32_t Surface::Encode(TColor rgb) const {
+    switch (bpp) {
+        case 1:
+        case 4:
+        case 8: return matcher.Nearest(rgb);
+        case 15:
+            return std::uint32_t(((GetRValue(rgb) >> 3) << 10) | ((GetGValue(rgb) >> 3) << 5) |
+                                 (GetBValue(rgb) >> 3));
+        case 16:
+            return std::uint32_t(((GetRValue(rgb) >> 3) << 11) | ((GetGValue(rgb) >> 2) << 5) |
+                                 (GetBValue(rgb) >> 3));
+        case 24: return RgbToBgrValue(rgb);
+        default: return RgbToBgrValue(rgb) | 0xFF000000u;
+    }
+}
+
+namespace {
+// Widens a 5 or 6 bit channel to 8 bits so white stays white.
+int Expand5(unsigned v) { return int((v << 3) | (v >> 2)); }
+int Expand6(unsigned v) { return int((v << 2) | (v >> 4)); }
+}  // namespace
+
+TColor Surface::Decode(std::uint32_t value) const {
+    switch (bpp) {
+        case 1:
+        case 4:
+        case 8:
+            return int(value) < paletteSize ? palette[value] & 0xFFFFFF : clBlack;
+        case 15:
+            return RGB(Expand5((value >> 10) & 31), Expand5((value >> 5) & 31), Expand5(value & 31));
+        case 16:
+            return RGB(Expand5((value >> 11) & 31), Expand6((value >> 5) & 63), Expand5(value & 31));
+        default: return BgrValueToRgb(value & 0xFFFFFF);
+    }
+}
+
+std::uint32_t Surface::Get(int x, int y) const {
+    const std::uint8_t* row = Row(y);
+    switch (bpp) {
+        case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1;
+        case 4: return (x & 1) ? (row[x >> 1] & 0xF) : (row[x >> 1] >> 4);
+        case 8: return row[x];
+        case 15:
+        case 16: return std::uint32_t(row[2 * x] | (row[2 * x + 1] << 8));
+        case 24: {
+            const std::uint8_t* p = row + 3 * x;
+            return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16));
+        }
+        default: {
+            std::uint32_t v;
+            std::memcpy(&v, row + 4 * x, 4);
+            return v;
+        }
+    }
+}
+
+void Surface::Put(int x, int y, std::uint32_t value) const {
+    std::uint8_t* row = Row(y);
+    switch (bpp) {
+        case 1: {
+            const std::uint8_t bit = std::uint8_t(0x80u >> (x & 7));
+            row[x >> 3] = std::uint8_t((value & 1) ? (row[x >> 3] | bit) : (row[x >> 3] & ~bit));
+            break;
+        }
+        case 4: {
+            std::uint8_t& b = row[x >> 1];
+            b = (x & 1) ? std::uint8_t((b & 0xF0) | (value & 0xF))
+                        : std::uint8_t((b & 0x0F) | ((value & 0xF) << 4));
+            break;
+        }
+        case 8: row[x] = std::uint8_t(value); break;
+        case 15:
+        case 16:
+            row[2 * x] = std::uint8_t(value);
+            row[2 * x + 1] = std::uint8_t(value >> 8);
+            break;
+        case 24: {
+            std::uint8_t* p = row + 3 * x;
+            p[0] = std::uint8_t(value);
+            p[1] = std::uint8_t(value >> 8);
+            p[2] = std::uint8_t(value >> 16);
+            break;
+        }
+        default: std::memcpy(row + 4 * x, &value, 4); break;
+    }
+}
+
+void Surface::ReadValues(int y, int x, int n, std::uint32_t* out) const {
+    if (bpp == 32) {
+        std::memcpy(out, Row(y) + 4 * std::ptrdiff_t(x), std::size_t(n) * 4);
+        return;
+    }
+    if (bpp == 24) {
+        const std::uint8_t* p = Row(y) + 3 * std::ptrdiff_t(x);
+        for (int i = 0; i < n; ++i, p += 3) out[i] = std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16));
+        return;
+    }
+    for (int i = 0; i < n; ++i) out[i] = Get(x + i, y);
+}
+
+void Surface::WriteValues(int y, int x, int n, const std::uint32_t* in) const {
+    if (bpp == 32) {
+        std::memcpy(Row(y) + 4 * std::ptrdiff_t(x), in, std::size_t(n) * 4);
+        return;
+    }
+    if (bpp == 24) {
+        std::uint8_t* p = Row(y) + 3 * std::ptrdiff_t(x);
+        for (int i = 0; i < n; ++i, p += 3) {
+            p[0] = std::uint8_t(in[i]);
+            p[1] = std::uint8_t(in[i] >> 8);
+            p[2] = std::uint8_t(in[i] >> 16);
+        }
+        return;
+    }
+    for (int i = 0; i < n; ++i) Put(x + i, y, in[i]);
+}
+
+// ---- paints ------------------------------------------------------------------------------
+
+Paint Paint::Make(const Surface& s, std::uint32_t value, int rop2) {
+    // R2 code - 1 is a truth table over (P, D): bit (P << 1 | D) gives the result bit.
+    const unsigned table = unsigned(std::clamp(rop2, 1, 16) - 1);
+    const std::uint32_t mask = s.ValueMask();
+    const std::uint32_t p = value & mask, notP = ~value & mask;
+    const std::uint32_t whenD0 = ((table & 4) ? p : 0) | ((table & 1) ? notP : 0);
+    const std::uint32_t whenD1 = ((table & 8) ? p : 0) | ((table & 2) ? notP : 0);
+    Paint paint;
+    paint.xorBits = whenD0;
+    paint.keepBits = whenD0 ^ whenD1;
+    if (s.bpp == 32) paint.xorBits |= 0xFF000000u;   // drawn pixels are opaque
+    return paint;
+}
+
+Paint Paint::Invert(const Surface& s) { return Make(s, 0, R2_NOT); }
+
+// ---- spans -------------------------------------------------------------------------------
+
+namespace {
+
+template <typename Pixel>
+void MixRun(Pixel* p, int n, const Paint& paint) {
+    const Pixel x = Pixel(paint.xorBits), k = Pixel(paint.keepBits);
+    if (k == 0) {
+        std::fill_n(p, n, x);
+    } else {
+        for (int i = 0; i < n; ++i) p[i] = Pixel(x ^ (p[i] & k));
+    }
+}
+
+void MixRun24(std::uint8_t* p, int n, const Paint& paint) {
+    const std::uint8_t x0 = std::uint8_t(paint.xorBits), x1 = std::uint8_t(paint.xorBits >> 8),
+                       x2 = std::uint8_t(paint.xorBits >> 16);
+    const std::uint8_t k0 = std::uint8_t(paint.keepBits), k1 = std::uint8_t(paint.keepBits >> 8),
+                       k2 = std::uint8_t(paint.keepBits >> 16);
+    for (int i = 0; i < n; ++i, p += 3) {
+        p[0] = std::uint8_t(x0 ^ (p[0] & k0));
+        p[1] = std::uint8_t(x1 ^ (p[1] & k1));
+        p[2] = std::uint8_t(x2 ^ (p[2] & k2));
+    }
+}
+
+}  // namespace
+
+void FillSpan(const Surface& s, int y, int x0, int x1, const Paint& paint) {
+    if (y < s.clip.Top || y >= s.clip.Bottom) return;
+    x0 = std::max(x0, s.clip.Left);
+    x1 = std::min(x1, s.clip.Right);
+    if (x0 >= x1) return;
+    if (paint.hatch != nullptr) {
+        for (int x = x0; x < x1; ++x)
+            if (paint.Paints(x, y)) s.Put(x, y, paint.Apply(s.Get(x, y)));
+        return;
+    }
+    std::uint8_t* row = s.Row(y);
+    switch (s.bpp) {
+        case 32: MixRun(reinterpret_cast<std::uint32_t*>(row) + x0, x1 - x0, paint); break;
+        case 24: MixRun24(row + 3 * x0, x1 - x0, paint); break;
+        case 8: MixRun(row + x0, x1 - x0, paint); break;
+        case 15:
+        case 16: {
+            for (int x = x0; x < x1; ++x) s.Put(x, y, paint.Apply(s.Get(x, y)));
+            break;
+        }
+        default:
+            for (int x = x0; x < x1; ++x) s.Put(x, y, paint.Apply(s.Get(x, y)));
+            break;
+    }
+}
+
+void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
+    const int top = std::max(r.Top, s.clip.Top), bottom = std::min(r.Bottom, s.clip.Bottom);
+    for (int y = top; y < bottom; ++y) FillSpan(s, y, r.Left, r.Right, paint);
+}
+
+void PlotPixel(const Surface& s, int x, int y, const Paint& paint) {
+    if (!s.clip.Contains({x, y}) || !paint.Paints(x, y)) return;
+    s.Put(x, y, paint.Apply(s.Get(x, y)));
+}
+
+}  // namespace vcl::raster
