@@ -24,12 +24,8 @@ void TDataTable::Assign(vcl::TPersistent* Source) {
     const int oldCols = GetNrOfColumns(), oldRows = GetNrOfRows();
     matrix_.Grid() = src->matrix_.Grid();
     states_ = src->states_;
-    colNames_ = src->colNames_;
-    rowNames_ = src->rowNames_;
-    colAttribs_ = src->colAttribs_;
-    rowAttribs_ = src->rowAttribs_;
-    scaleTypes_ = src->scaleTypes_;
-    nominalIDs_ = src->nominalIDs_;
+    rowHeaders_ = src->rowHeaders_;
+    colHeaders_ = src->colHeaders_;
     comment_ = src->comment_;
     SizeChanged(oldCols, oldRows);
     DataChanged();
@@ -48,24 +44,14 @@ void TDataTable::Resize(int Columns, int Rows) {
         detail::Grid<std::uint8_t> states = states_;
         values.Resize(Columns, Rows, 0.0);
         states.Resize(Columns, Rows, 0);
-        auto colNames = colNames_, rowNames = rowNames_;
-        auto colAttribs = colAttribs_, rowAttribs = rowAttribs_;
-        auto scaleTypes = scaleTypes_;
-        auto nominal = nominalIDs_;
-        colNames.resize(std::size_t(Columns));
-        rowNames.resize(std::size_t(Rows));
-        colAttribs.resize(std::size_t(Columns), 0);
-        rowAttribs.resize(std::size_t(Rows), 0);
-        scaleTypes.resize(std::size_t(Columns), 0);
-        nominal.resize(std::size_t(Columns));
+        auto rowHeaders = rowHeaders_;
+        auto colHeaders = colHeaders_;
+        rowHeaders.Resize(Rows);
+        colHeaders.Resize(Columns);
         matrix_.Grid() = std::move(values);
         states_ = std::move(states);
-        colNames_.swap(colNames);
-        rowNames_.swap(rowNames);
-        colAttribs_.swap(colAttribs);
-        rowAttribs_.swap(rowAttribs);
-        scaleTypes_.swap(scaleTypes);
-        nominalIDs_.swap(nominal);
+        rowHeaders_ = std::move(rowHeaders);
+        colHeaders_ = std::move(colHeaders);
     } catch (const std::exception&) {   // bad_alloc or length_error
         throw EZynDataTableError("Class TDataTable: not enough memory for " +
                                  std::to_string(Columns) + " columns and " +
@@ -149,66 +135,66 @@ int TDataTable::FillMarkedCells(double Value, std::uint8_t StateMask) {
 // ---- headers ----------------------------------------------------------------------------
 
 std::string TDataTable::GetColName(int Col) const {
-    return Col >= 1 && Col <= GetNrOfColumns() ? colNames_[std::size_t(Col - 1)] : std::string();
+    return Col >= 1 && Col <= GetNrOfColumns() ? colHeaders_[Col - 1].name : std::string();
 }
 
 void TDataTable::SetColName(int Col, std::string_view Name) {
     if (Col < 1 || Col > GetNrOfColumns()) return;
-    colNames_[std::size_t(Col - 1)] = ShortString(Name, DTNameLength);
+    colHeaders_[Col - 1].name = ShortString(Name, DTNameLength);
     SetupChanged();
 }
 
 std::string TDataTable::GetRowName(int Row) const {
-    return Row >= 1 && Row <= GetNrOfRows() ? rowNames_[std::size_t(Row - 1)] : std::string();
+    return Row >= 1 && Row <= GetNrOfRows() ? rowHeaders_[Row - 1].name : std::string();
 }
 
 void TDataTable::SetRowName(int Row, std::string_view Name) {
     if (Row < 1 || Row > GetNrOfRows()) return;
-    rowNames_[std::size_t(Row - 1)] = ShortString(Name, DTNameLength);
+    rowHeaders_[Row - 1].name = ShortString(Name, DTNameLength);
     SetupChanged();
 }
 
 int TDataTable::GetColAttrib(int Col) const {
-    return Col >= 1 && Col <= GetNrOfColumns() ? colAttribs_[std::size_t(Col - 1)] : 0;
+    return Col >= 1 && Col <= GetNrOfColumns() ? colHeaders_[Col - 1].attrib : 0;
 }
 
 void TDataTable::SetColAttrib(int Col, int Value) {
     if (Col < 1 || Col > GetNrOfColumns()) return;
-    colAttribs_[std::size_t(Col - 1)] = Value;
+    colHeaders_[Col - 1].attrib = Value;
     SetupChanged();
 }
 
 int TDataTable::GetRowAttrib(int Row) const {
-    return Row >= 1 && Row <= GetNrOfRows() ? rowAttribs_[std::size_t(Row - 1)] : 0;
+    return Row >= 1 && Row <= GetNrOfRows() ? rowHeaders_[Row - 1].attrib : 0;
 }
 
 void TDataTable::SetRowAttrib(int Row, int Value) {
     if (Row < 1 || Row > GetNrOfRows()) return;
-    rowAttribs_[std::size_t(Row - 1)] = Value;
+    rowHeaders_[Row - 1].attrib = Value;
     SetupChanged();
 }
 
 int TDataTable::FindColIndex(std::string_view Name) const {
-    for (std::size_t i = 0; i < colNames_.size(); ++i)
-        if (vcl::SameText(colNames_[i], Name)) return int(i) + 1;
+    for (int i = 0; i < colHeaders_.Count(); ++i)
+        if (vcl::SameText(colHeaders_[i].name, Name)) return i + 1;
     return 0;
 }
 
 int TDataTable::FindRowIndex(std::string_view Name) const {
-    for (std::size_t i = 0; i < rowNames_.size(); ++i)
-        if (vcl::SameText(rowNames_[i], Name)) return int(i) + 1;
+    for (int i = 0; i < rowHeaders_.Count(); ++i)
+        if (vcl::SameText(rowHeaders_[i].name, Name)) return i + 1;
     return 0;
 }
 
 // ---- scale types and nominal identifiers ------------------------------------------------
 
 int TDataTable::GetMScaleType(int Col) const {
-    return Col >= 1 && Col <= GetNrOfColumns() ? scaleTypes_[std::size_t(Col - 1)] : 0;
+    return Col >= 1 && Col <= GetNrOfColumns() ? colHeaders_[Col - 1].scaleType : 0;
 }
 
 void TDataTable::SetMScaleType(int Col, int ScaleType) {
     if (Col < 1 || Col > GetNrOfColumns() || ScaleType < 0 || ScaleType > MaxScaleType) return;
-    scaleTypes_[std::size_t(Col - 1)] = std::uint8_t(ScaleType);
+    colHeaders_[Col - 1].scaleType = std::uint8_t(ScaleType);
     SetupChanged();
 }
 
@@ -219,13 +205,13 @@ bool TDataTable::IsNominalColumn(int Col) const {
 
 std::string TDataTable::GetNominalID(int Col, int N) const {
     if (Col < 1 || Col > GetNrOfColumns() || N < 1 || N > MaxNominalID) return {};
-    const auto& ids = nominalIDs_[std::size_t(Col - 1)];
+    const auto& ids = colHeaders_[Col - 1].nominalIDs;
     return std::size_t(N) <= ids.size() ? ids[std::size_t(N - 1)] : std::string();
 }
 
 void TDataTable::SetNominalID(int Col, int N, std::string_view Text) {
     if (Col < 1 || Col > GetNrOfColumns() || N < 1 || N > MaxNominalID) return;
-    auto& ids = nominalIDs_[std::size_t(Col - 1)];
+    auto& ids = colHeaders_[Col - 1].nominalIDs;
     if (ids.size() < std::size_t(MaxNominalID)) ids.resize(std::size_t(MaxNominalID));
     ids[std::size_t(N - 1)] = ShortString(Text, DTNameLength);
     SetupChanged();
@@ -233,7 +219,7 @@ void TDataTable::SetNominalID(int Col, int N, std::string_view Text) {
 
 void TDataTable::ClearNominalIDs(int Col) {
     if (Col < 1 || Col > GetNrOfColumns()) return;
-    nominalIDs_[std::size_t(Col - 1)].clear();
+    colHeaders_[Col - 1].nominalIDs.clear();
     SetupChanged();
 }
 
@@ -241,7 +227,7 @@ int TDataTable::OrdinalOfNominalID(int Col, std::string_view Text, int StartIx) 
     if (Col < 1 || Col > GetNrOfColumns()) return 0;
     const std::string wanted = vcl::Trim(Text);
     if (wanted.empty()) return 0;
-    const auto& ids = nominalIDs_[std::size_t(Col - 1)];
+    const auto& ids = colHeaders_[Col - 1].nominalIDs;
     for (int n = std::max(StartIx, 1); n <= int(ids.size()); ++n)
         if (vcl::SameText(ids[std::size_t(n - 1)], wanted)) return n;
     return 0;
@@ -254,8 +240,7 @@ void TDataTable::InsertRow(int Ix) {
     if (Ix < 1 || Ix > rows + 1) return;
     matrix_.Grid().InsertRow(Ix, 0.0);
     states_.InsertRow(Ix, 0);
-    rowNames_.insert(rowNames_.begin() + (Ix - 1), std::string());
-    rowAttribs_.insert(rowAttribs_.begin() + (Ix - 1), 0);
+    rowHeaders_.Insert(Ix - 1);
     SizeChanged(cols, rows);
 }
 
@@ -264,10 +249,7 @@ void TDataTable::InsertColumn(int Ix) {
     if (Ix < 1 || Ix > cols + 1) return;
     matrix_.Grid().InsertColumn(Ix, 0.0);
     states_.InsertColumn(Ix, 0);
-    colNames_.insert(colNames_.begin() + (Ix - 1), std::string());
-    colAttribs_.insert(colAttribs_.begin() + (Ix - 1), 0);
-    scaleTypes_.insert(scaleTypes_.begin() + (Ix - 1), 0);
-    nominalIDs_.insert(nominalIDs_.begin() + (Ix - 1), std::vector<std::string>());
+    colHeaders_.Insert(Ix - 1);
     SizeChanged(cols, rows);
 }
 
@@ -276,8 +258,7 @@ void TDataTable::RemoveRow(int Ix) {
     if (Ix < 1 || Ix > rows) return;
     matrix_.Grid().RemoveRow(Ix);
     states_.RemoveRow(Ix);
-    rowNames_.erase(rowNames_.begin() + (Ix - 1));
-    rowAttribs_.erase(rowAttribs_.begin() + (Ix - 1));
+    rowHeaders_.Remove(Ix - 1);
     SizeChanged(cols, rows);
 }
 
@@ -286,10 +267,7 @@ void TDataTable::RemoveColumn(int Ix) {
     if (Ix < 1 || Ix > cols) return;
     matrix_.Grid().RemoveColumn(Ix);
     states_.RemoveColumn(Ix);
-    colNames_.erase(colNames_.begin() + (Ix - 1));
-    colAttribs_.erase(colAttribs_.begin() + (Ix - 1));
-    scaleTypes_.erase(scaleTypes_.begin() + (Ix - 1));
-    nominalIDs_.erase(nominalIDs_.begin() + (Ix - 1));
+    colHeaders_.Remove(Ix - 1);
     SizeChanged(cols, rows);
 }
 
@@ -299,7 +277,7 @@ void TDataTable::MirrorRows() {
     for (int i = 0; i < rows; ++i) order[std::size_t(i)] = rows - i;
     matrix_.Grid().GatherRows(1, GetNrOfColumns(), 1, order);
     states_.GatherRows(1, GetNrOfColumns(), 1, order);
-    GatherHeaders(Axis::Rows, 1, order);
+    rowHeaders_.Reverse();
     DataChanged();
     SetupChanged();
 }
@@ -310,7 +288,7 @@ void TDataTable::MirrorColumns() {
     for (int i = 0; i < cols; ++i) order[std::size_t(i)] = cols - i;
     matrix_.Grid().GatherColumns(1, GetNrOfRows(), 1, order);
     states_.GatherColumns(1, GetNrOfRows(), 1, order);
-    GatherHeaders(Axis::Cols, 1, order);
+    colHeaders_.Reverse();
     DataChanged();
     SetupChanged();
 }
@@ -328,31 +306,6 @@ TDataTable::Block TDataTable::ClampBlock(int LowCol, int LowRow, int HighCol, in
     return b;
 }
 
-namespace {
-
-// Reorders a header vector: entries First.. (1-based) become the entries Order names.
-template <typename T>
-void GatherVector(std::vector<T>& v, int First, const std::vector<int>& Order) {
-    std::vector<T> moved;
-    moved.reserve(Order.size());
-    for (int old : Order) moved.push_back(std::move(v[std::size_t(old - 1)]));
-    std::move(moved.begin(), moved.end(), v.begin() + (First - 1));
-}
-
-}  // namespace
-
-void TDataTable::GatherHeaders(Axis axis, int First, const std::vector<int>& Order) {
-    if (axis == Axis::Rows) {
-        GatherVector(rowNames_, First, Order);
-        GatherVector(rowAttribs_, First, Order);
-    } else {
-        GatherVector(colNames_, First, Order);
-        GatherVector(colAttribs_, First, Order);
-        GatherVector(scaleTypes_, First, Order);
-        GatherVector(nominalIDs_, First, Order);
-    }
-}
-
 void TDataTable::SwapLines(Axis axis, const Block& b, int i, int j, bool Headers) {
     if (axis == Axis::Rows) {
         for (int c = b.lowCol; c <= b.highCol; ++c) {
@@ -360,8 +313,7 @@ void TDataTable::SwapLines(Axis axis, const Block& b, int i, int j, bool Headers
             std::swap(states_.Column(c)[i - 1], states_.Column(c)[j - 1]);
         }
         if (Headers) {
-            std::swap(rowNames_[std::size_t(i - 1)], rowNames_[std::size_t(j - 1)]);
-            std::swap(rowAttribs_[std::size_t(i - 1)], rowAttribs_[std::size_t(j - 1)]);
+            rowHeaders_.Swap(i - 1, j - 1);
         }
     } else {
         for (int r = b.lowRow; r <= b.highRow; ++r) {
@@ -369,10 +321,7 @@ void TDataTable::SwapLines(Axis axis, const Block& b, int i, int j, bool Headers
             std::swap(states_.Column(i)[r - 1], states_.Column(j)[r - 1]);
         }
         if (Headers) {
-            std::swap(colNames_[std::size_t(i - 1)], colNames_[std::size_t(j - 1)]);
-            std::swap(colAttribs_[std::size_t(i - 1)], colAttribs_[std::size_t(j - 1)]);
-            std::swap(scaleTypes_[std::size_t(i - 1)], scaleTypes_[std::size_t(j - 1)]);
-            std::swap(nominalIDs_[std::size_t(i - 1)], nominalIDs_[std::size_t(j - 1)]);
+            colHeaders_.Swap(i - 1, j - 1);
         }
     }
 }
@@ -406,7 +355,12 @@ void TDataTable::Reorder(Axis axis, const Block& b, std::vector<int> Order, bool
         matrix_.Grid().GatherColumns(b.lowRow, b.highRow, first, Order);
         states_.GatherColumns(b.lowRow, b.highRow, first, Order);
     }
-    if (Headers) GatherHeaders(axis, first, Order);
+    if (Headers) {
+        if (axis == Axis::Rows)
+            rowHeaders_.Gather(first - 1, Order);
+        else
+            colHeaders_.Gather(first - 1, Order);
+    }
 }
 
 void TDataTable::SortByNumbers(Axis axis, int KeyLine, bool Ascending, const Block& b, bool Headers) {
@@ -418,12 +372,22 @@ void TDataTable::SortByNumbers(Axis axis, int KeyLine, bool Ascending, const Blo
     std::vector<std::pair<double, int>> keys;
     std::vector<int> invalid;
     keys.reserve(std::size_t(last - first + 1));
-    for (int i = first; i <= last; ++i) {
-        const int c = rows ? KeyLine : i, r = rows ? i : KeyLine;
-        if (GetIsNumber(c, r))
-            keys.emplace_back(matrix_.Grid().Column(c)[r - 1], i);
-        else
-            invalid.push_back(i);
+    if (rows) {   // the key column is one contiguous run
+        const double* values = matrix_.Grid().Column(KeyLine);
+        const std::uint8_t* states = states_.Column(KeyLine);
+        for (int i = first; i <= last; ++i) {
+            if ((states[i - 1] & (dtsInvalid | dtsEmpty)) == 0)
+                keys.emplace_back(values[i - 1], i);
+            else
+                invalid.push_back(i);
+        }
+    } else {
+        for (int i = first; i <= last; ++i) {
+            if (GetIsNumber(i, KeyLine))
+                keys.emplace_back(matrix_.Grid().Column(i)[KeyLine - 1], i);
+            else
+                invalid.push_back(i);
+        }
     }
     if (Ascending)
         std::stable_sort(keys.begin(), keys.end(),
@@ -446,12 +410,14 @@ void TDataTable::SortByNames(Axis axis, bool Ascending, bool IgnoreCase, const B
     const bool rows = axis == Axis::Rows;
     const int first = rows ? b.lowRow : b.lowCol, last = rows ? b.highRow : b.highCol;
     if (last <= first) return;
-    const auto& names = rows ? rowNames_ : colNames_;
+    auto name = [&](int i) -> const std::string& {
+        return rows ? rowHeaders_[i - 1].name : colHeaders_[i - 1].name;
+    };
     std::vector<int> order(std::size_t(last - first + 1));
     std::iota(order.begin(), order.end(), first);
     std::stable_sort(order.begin(), order.end(), [&](int a, int z) {
-        const std::string& x = names[std::size_t(a - 1)];
-        const std::string& y = names[std::size_t(z - 1)];
+        const std::string& x = name(a);
+        const std::string& y = name(z);
         const int c = IgnoreCase ? vcl::AnsiCompareText(x, y) : vcl::CompareStr(x, y);
         return Ascending ? c < 0 : c > 0;
     });
@@ -464,11 +430,11 @@ void TDataTable::SortByAttribs(Axis axis, bool Ascending, const Block& b) {
     const bool rows = axis == Axis::Rows;
     const int first = rows ? b.lowRow : b.lowCol, last = rows ? b.highRow : b.highCol;
     if (last <= first) return;
-    const auto& attribs = rows ? rowAttribs_ : colAttribs_;
+    auto attrib = [&](int i) { return rows ? rowHeaders_[i - 1].attrib : colHeaders_[i - 1].attrib; };
     std::vector<int> order(std::size_t(last - first + 1));
     std::iota(order.begin(), order.end(), first);
     std::stable_sort(order.begin(), order.end(), [&](int a, int z) {
-        const int x = attribs[std::size_t(a - 1)], y = attribs[std::size_t(z - 1)];
+        const int x = attrib(a), y = attrib(z);
         return Ascending ? x < y : x > y;
     });
     Reorder(axis, b, std::move(order), true);

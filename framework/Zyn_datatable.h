@@ -3,6 +3,7 @@
 // and sorting of rows and columns.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,66 @@ inline constexpr int MaxNominalID = 150;
 extern const std::array<std::string, MaxScaleType + 1> MScaleTypeNames;
 
 inline constexpr int DTNameLength = 50;   // TDTNameStr: names hold up to 50 characters
+
+namespace detail {
+
+// The headers of the rows (or columns) of a table. The records stay where they were created
+// and are reached through a list of 4-byte slot numbers, so reordering a million rows moves
+// only the slot numbers, never the names. Positions are 0-based.
+template <typename H>
+class HeaderList {
+public:
+    int Count() const { return int(index_.size()); }
+    H& operator[](int Pos) { return slots_[index_[std::size_t(Pos)]]; }
+    const H& operator[](int Pos) const { return slots_[index_[std::size_t(Pos)]]; }
+
+    void Resize(int N) {
+        if (N < Count()) {   // keep the first N records, in order, and drop the rest
+            std::vector<H> kept;
+            kept.reserve(std::size_t(N));
+            for (int i = 0; i < N; ++i) kept.push_back(std::move((*this)[i]));
+            slots_.swap(kept);
+            index_.resize(std::size_t(N));
+            for (int i = 0; i < N; ++i) index_[std::size_t(i)] = std::uint32_t(i);
+            return;
+        }
+        slots_.reserve(slots_.size() + std::size_t(N - Count()));
+        index_.reserve(std::size_t(N));
+        while (Count() < N) {
+            slots_.emplace_back();
+            index_.push_back(std::uint32_t(slots_.size() - 1));
+        }
+    }
+    void Insert(int Pos) {
+        slots_.emplace_back();
+        index_.insert(index_.begin() + Pos, std::uint32_t(slots_.size() - 1));
+    }
+    void Remove(int Pos) {
+        const std::uint32_t freed = index_[std::size_t(Pos)];
+        index_.erase(index_.begin() + Pos);
+        const std::uint32_t last = std::uint32_t(slots_.size() - 1);
+        if (freed != last) {   // the last record moves into the freed slot
+            slots_[freed] = std::move(slots_[last]);
+            *std::find(index_.begin(), index_.end(), last) = freed;
+        }
+        slots_.pop_back();
+    }
+    void Swap(int A, int B) { std::swap(index_[std::size_t(A)], index_[std::size_t(B)]); }
+    void Reverse() { std::reverse(index_.begin(), index_.end()); }
+    // Positions First.. (0-based) take the records at the positions Order lists (1-based).
+    void Gather(int First, const std::vector<int>& Order) {
+        std::vector<std::uint32_t> moved;
+        moved.reserve(Order.size());
+        for (int old : Order) moved.push_back(index_[std::size_t(old - 1)]);
+        std::copy(moved.begin(), moved.end(), index_.begin() + First);
+    }
+
+private:
+    std::vector<H> slots_;
+    std::vector<std::uint32_t> index_;
+};
+
+}  // namespace detail
 
 using TDTSizeChangedEvent =
     std::function<void(vcl::TObject* Sender, int OldCols, int OldRows, int NewCols, int NewRows)>;
@@ -145,7 +206,6 @@ private:
     // Brings the lines First.. of Axis into Order (old indexes, 1-based) inside Block.
     void Reorder(Axis axis, const Block& b, std::vector<int> Order, bool Headers);
     void SwapLines(Axis axis, const Block& b, int i, int j, bool Headers);
-    void GatherHeaders(Axis axis, int First, const std::vector<int>& Order);
     void SortByNumbers(Axis axis, int KeyLine, bool Ascending, const Block& b, bool Headers);
     void SortByNames(Axis axis, bool Ascending, bool IgnoreCase, const Block& b);
     void SortByAttribs(Axis axis, bool Ascending, const Block& b);
@@ -154,12 +214,21 @@ private:
     void SizeChanged(int OldCols, int OldRows);
     void Progress(int Percent);
 
+    struct RowHeader {
+        std::string name;
+        int attrib = 0;
+    };
+    struct ColHeader {
+        std::string name;
+        int attrib = 0;
+        std::uint8_t scaleType = 0;
+        std::vector<std::string> nominalIDs;   // [value - 1], sized when first defined
+    };
+
     TMatrix matrix_;
     detail::Grid<std::uint8_t> states_;
-    std::vector<std::string> colNames_, rowNames_;
-    std::vector<int> colAttribs_, rowAttribs_;
-    std::vector<std::uint8_t> scaleTypes_;
-    std::vector<std::vector<std::string>> nominalIDs_;   // [col][value - 1], sized on demand
+    detail::HeaderList<RowHeader> rowHeaders_;
+    detail::HeaderList<ColHeader> colHeaders_;
     std::string comment_;
 };
 

@@ -136,6 +136,15 @@ TEST(DataTable, SortRowsKeepsInvalidLastAndIsStable) {
     t.SortRows(1, false, 1, 1, 2, 5, false);
     EXPECT_EQ(Column(t, 2), (std::vector<double>{1, 5, 2, 4, 3}));
     EXPECT_EQ(t.GetRowName(1), "R2");   // headers stayed
+    // Headers keep following their rows through removals and insertions after a sort.
+    t.SortRowNames(true, false, 1, 1, 2, 5);
+    t.RemoveRow(2);   // names sort R1..R5, so R2 goes
+    t.InsertRow(1);
+    EXPECT_EQ(t.GetRowName(1), "");
+    EXPECT_EQ(t.GetRowName(2), "R1");
+    EXPECT_EQ(t.GetRowName(3), "R3");
+    EXPECT_EQ(t.GetRowName(5), "R5");
+    EXPECT_EQ(t.GetRowAttrib(5), 5);
 }
 
 TEST(DataTable, SortExchangesReproduceTheOrder) {
