@@ -17,8 +17,8 @@ bool StartsWithNoCase(std::string_view s, std::size_t pos, std::string_view pref
     return true;
 }
 
-// Expands a format string token by token. Nested formats (ddddd, t, c, ...) expand at most
-// two levels deep, so a settings string that names itself cannot recurse forever.
+// Expands a format string token by token. A format named by a token (ddddd, t, c, ...) is
+// expanded one level deep only, so a settings string that names itself cannot recurse.
 class DateTimeWriter {
 public:
     DateTimeWriter(TDateTime dt, const TFormatSettings& fs) : dt_(dt), fs_(fs) {
@@ -38,12 +38,7 @@ private:
         out_ += s;
     }
 
-    void Nested(std::string_view format) {
-        if (level_ >= 2) return;
-        ++level_;
-        Append(format);
-        --level_;
-    }
+    void Nested(std::string_view format) { Append(format); }
 
     // True when an am/pm token follows before the next hour token (outside quotes).
     static bool AmPmFollows(std::string_view f, std::size_t pos) {
@@ -61,6 +56,16 @@ private:
     }
 
     void Append(std::string_view f) {
+        if (level_ >= 2) return;
+        ++level_;
+        // Every expanded format starts afresh: no previous hour token, 24-hour clock.
+        lastToken_ = ' ';
+        twelveHour_ = false;
+        AppendTokens(f);
+        --level_;
+    }
+
+    void AppendTokens(std::string_view f) {
         std::size_t i = 0;
         while (i < f.size()) {
             const char start = f[i++];

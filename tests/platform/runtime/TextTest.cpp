@@ -114,3 +114,29 @@ TEST(Text, ReplaceAndQuote) {
     EXPECT_EQ(AnsiDequotedStr("plain", '\''), "plain");
     EXPECT_EQ(AnsiQuotedStr("a\"b", '"'), "\"a\"\"b\"");
 }
+
+TEST(Utf8, RandomBytesSplitAndJoinLosslessly) {
+    // Whatever the bytes, copying by character positions loses and invents nothing, and the
+    // character count agrees with the decoder.
+    std::uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return state >> 16;
+    };
+    const char alphabet[] = "a\x80\xBF\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xED\xFF";
+    for (int round = 0; round < 300; ++round) {
+        std::string s;
+        const int len = static_cast<int>(next() % 12);
+        for (int i = 0; i < len; ++i) s.push_back(alphabet[next() % (sizeof alphabet - 1)]);
+        const int n = Length(s);
+        ASSERT_EQ(static_cast<std::size_t>(n), Utf8ToCodePoints(s).size());
+        for (int k = 0; k <= n; ++k) {
+            ASSERT_EQ(Copy(s, 1, k) + Copy(s, k + 1, n), s);
+            ASSERT_EQ(LeftStr(s, k) + RightStr(s, n - k), s);
+        }
+        // The re-encoded text is valid UTF-8 with the same number of characters.
+        const std::string clean = CodePointsToUtf8(Utf8ToCodePoints(s));
+        ASSERT_EQ(Length(clean), n);
+        ASSERT_EQ(Utf8ToCodePoints(clean), Utf8ToCodePoints(s));
+    }
+}
