@@ -56,7 +56,8 @@ public:
     bool GetReadOnly() const { return readOnly_; }
     void SetReadOnly(bool Value);
     int GetMaxLength() const { return maxLength_; }
-    void SetMaxLength(int Value);           // 0: no limit; the text is cut when longer
+    // Most code points the user can enter (0: no limit); text set by code is not cut.
+    void SetMaxLength(int Value);
     TBorderStyle GetBorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle Value);
     bool GetAutoSelect() const { return autoSelect_; }
@@ -92,12 +93,9 @@ protected:
     void CreateWnd() override;
     void DoEnter() override;
     void DoExit() override;
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void DblClick() override;
     void PaintWindow(TCanvas* Canvas) override;
     void WMGetDlgCode(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
@@ -126,6 +124,10 @@ protected:
 
 private:
     struct LineSpan { int start; int length; };
+    // What the edit itself does with a key or character nobody consumed.
+    void DefaultKeyDown(WORD Key, TShiftState Shift);
+    void DefaultChar(char32_t Ch);
+    TCanvas* Measure();
     std::vector<LineSpan> LineSpans() const;
     int LineOf(int Pos) const;
     TPoint PosToPoint(int Pos);             // client position of the caret at Pos
@@ -141,6 +143,7 @@ private:
     int WordEnd(int Pos) const;
     void DeleteSelectionOr(int From, int To);
 
+    std::unique_ptr<TCanvas> measure_;
     std::u32string chars_;
     int caret_ = 0;                // caret position (code points)
     int anchor_ = 0;               // other end of the selection
@@ -339,3 +342,4 @@ private:
 };
 
 }  // namespace vcl
+#include "platform/controls/ComboBox.h"
