@@ -135,8 +135,11 @@ std::string Str(double x);
 std::string Str(double x, int width);
 std::string Str(double x, int width, int decimals);
 // Str(i:w) of an integer: the decimal digits left-padded with blanks to the width.
-std::string Str(int value, int width = 0);
-std::string Str(long long value, int width = 0);
+std::string StrInteger(long long value, int width);
+template <std::integral T>
+std::string Str(T value, int width = 0) {
+    return StrInteger(static_cast<long long>(value), width);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Format

@@ -229,8 +229,6 @@ std::string Str(double x, int width, int decimals) {
     return PadLeft(std::move(s), width);
 }
 
-std::string Str(long long value, int width) { return PadLeft(std::to_string(value), width); }
-
-std::string Str(int value, int width) { return Str(static_cast<long long>(value), width); }
+std::string StrInteger(long long value, int width) { return PadLeft(std::to_string(value), width); }
 
 }  // namespace vcl

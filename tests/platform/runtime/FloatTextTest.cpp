@@ -134,6 +134,8 @@ TEST_F(FloatText, StrLayouts) {
     EXPECT_EQ(Str(1.5, 0), " 1.5E+0000");
     EXPECT_EQ(Str(-1.5e-12, 16), "-1.5000000E-0012");
     EXPECT_EQ(Str(42, 5), "   42");
+    EXPECT_EQ(Str(std::int64_t{-7}), "-7");
+    EXPECT_EQ(Str(2.0, 0, 0), "2");
 }
 
 TEST_F(FloatText, FormatSpecifiers) {
