@@ -400,8 +400,9 @@ struct TSearchRec {
 // FindFirst(path + pattern, attr, rec): pattern with '*' and '?' ("*.*" and a trailing ".*"
 // also match names without an extension). Normal files are always found; hidden, system and
 // directory entries only when their attribute is in `attr`. Returns 0 on success, else an
-// error code (ENOENT when nothing matches). "." and ".." are listed for directories other than
-// a drive or file-system root, as the framework's file system does.
+// error code (ENOENT when nothing matches). Entries come in case-insensitive name order; "."
+// and ".." are listed for directories other than a drive or file-system root, as the
+// framework's file system does.
 int FindFirst(std::string_view path, int attr, TSearchRec& rec);
 int FindNext(TSearchRec& rec);
 void FindClose(TSearchRec& rec);

@@ -5,6 +5,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -20,16 +21,19 @@ namespace {
 
 constexpr int kSpecialAttrs = faHidden | faSysFile | faVolumeID | faDirectory;
 
-// An open directory search.
+// An open directory search: the matching names, read at once and put in the order the
+// framework's file system lists them (case-insensitive, ties by bytes), so results do not
+// depend on the host's directory hashing.
 struct FindState {
-    DIR* dir = nullptr;
     std::string hostDir;     // with a trailing '/'
-    std::string pattern;
-    bool listDotEntries = false;
-    ~FindState() {
-        if (dir != nullptr) closedir(dir);
-    }
+    std::vector<std::string> names;
+    std::size_t next = 0;
 };
+
+bool ListOrder(const std::string& a, const std::string& b) {
+    const int c = CompareText(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
 
 TDateTime LocalDateTime(std::time_t seconds, long nanoseconds) {
     std::tm tm{};
@@ -61,16 +65,13 @@ int AttributesOf(const std::string& name, const struct stat& st, bool isLink) {
 int FindMatching(TSearchRec& rec) {
     auto* state = static_cast<FindState*>(rec.FindHandle.get());
     if (state == nullptr) return EBADF;
-    while (dirent* entry = readdir(state->dir)) {
-        const std::string name = entry->d_name;
-        if ((name == "." || name == "..") && !state->listDotEntries) continue;
-        if (!runtime::MatchesMask(name, state->pattern)) continue;
+    while (state->next < state->names.size()) {
+        const std::string& name = state->names[state->next++];
         const std::string full = state->hostDir + name;
-        struct stat st {};
-        bool isLink = false;
         struct stat lst {};
         if (lstat(full.c_str(), &lst) != 0) continue;  // vanished meanwhile
-        isLink = S_ISLNK(lst.st_mode);
+        const bool isLink = S_ISLNK(lst.st_mode);
+        struct stat st {};
         if (!isLink || stat(full.c_str(), &st) != 0) st = lst;  // a dangling link is a file
         const int attr = AttributesOf(name, st, isLink);
         if ((attr & rec.ExcludeAttr) != 0) continue;
@@ -109,12 +110,19 @@ int FindFirst(std::string_view path, int attr, TSearchRec& rec) {
     const std::size_t slash = host->rfind('/');
     auto state = std::make_shared<FindState>();
     state->hostDir = slash == std::string::npos ? "./" : host->substr(0, slash + 1);
-    state->pattern = slash == std::string::npos ? *host : host->substr(slash + 1);
-    if (state->pattern.empty()) return ENOENT;
-    state->dir = opendir(state->hostDir.c_str());
-    if (state->dir == nullptr) return errno != 0 ? errno : ENOENT;
+    const std::string pattern = slash == std::string::npos ? *host : host->substr(slash + 1);
+    if (pattern.empty()) return ENOENT;
+    DIR* dir = opendir(state->hostDir.c_str());
+    if (dir == nullptr) return errno != 0 ? errno : ENOENT;
     // "." and ".." are listed like on the framework's file system: not at a drive root.
-    state->listDotEntries = !runtime::IsDriveOrFileSystemRoot(state->hostDir);
+    const bool listDotEntries = !runtime::IsDriveOrFileSystemRoot(state->hostDir);
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if ((name == "." || name == "..") && !listDotEntries) continue;
+        if (runtime::MatchesMask(name, pattern)) state->names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(state->names.begin(), state->names.end(), ListOrder);
     rec.FindHandle = state;
     const int result = FindMatching(rec);
     if (result != 0) FindClose(rec);

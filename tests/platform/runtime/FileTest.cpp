@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "platform/SysUtils.h"
 
@@ -113,7 +114,15 @@ TEST_F(Files, FindFirstFiltersByAttributeAndPattern) {
     EXPECT_EQ(List("C:\\sub\\*.*", faDirectory), (std::set<std::string>{".", "..", "inner"}));
     EXPECT_EQ(List(root_ + "/sub/*", faDirectory), (std::set<std::string>{".", "..", "inner"}));
 
+    // Listing order does not depend on the host: names sorted without regard to case.
+    Touch("B.txt");
+    Touch("c.txt");
+    std::vector<std::string> order;
     TSearchRec rec;
+    for (int r = FindFirst("C:\\*.txt", 0, rec); r == 0; r = FindNext(rec)) order.push_back(rec.Name);
+    FindClose(rec);
+    EXPECT_EQ(order, (std::vector<std::string>{"a.txt", "B.txt", "c.txt", "ä.txt"}));
+
     ASSERT_EQ(FindFirst("C:\\b.dat", faAnyFile, rec), 0);
     EXPECT_EQ(rec.Size, 10);
     EXPECT_EQ(rec.Attr & faDirectory, 0);
