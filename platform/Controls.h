@@ -61,6 +61,10 @@ enum TControlStateItem : std::uint8_t {
 };
 using TControlState = TSet<TControlStateItem>;
 
+// Parts of a control that an active platform style would paint.
+enum TStyleElement : std::uint8_t { seFont, seClient, seBorder };
+using TStyleElements = TSet<TStyleElement>;
+
 // Left/right/centre alignment of text (also used by labels and edits).
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment : std::uint8_t { taAlignTop, taAlignBottom, taVerticalCenter };
@@ -213,6 +217,8 @@ public:
     void SetCursor(TCursor Value);
     int GetHelpContext() const { return helpContext_; }
     void SetHelpContext(int Value) { helpContext_ = Value; }
+    TStyleElements GetStyleElements() const { return styleElements_; }
+    void SetStyleElements(TStyleElements Value);
     TPopupMenu* GetPopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* Value);
 
@@ -298,6 +304,8 @@ protected:
     // Size the control wants when AutoSize is on; false when it has no preference.
     virtual bool CanAutoSize(int& NewWidth, int& NewHeight);
     void AdjustSize();
+    // Sets the AutoSize flag without resizing (constructors).
+    void InitAutoSize(bool Value) { autoSize_ = Value; }
     virtual void SetTextBuf(const std::string& Value);
     virtual std::string GetTextBuf() const { return text_; }
     virtual void VisibleChanging() {}
@@ -384,6 +392,7 @@ private:
     TCursor cursor_ = crDefault;
     int helpContext_ = 0;
     TPopupMenu* popupMenu_ = nullptr;
+    TStyleElements styleElements_{seFont, seClient, seBorder};
     std::string text_;
     int wheelAccumulator_ = 0;
     int paintCount_ = 0;

@@ -3,3 +3,4 @@
 #pragma once
 
 #include "platform/core/Application.h"
+#include "platform/controls/Form.h"

@@ -3,3 +3,4 @@
 #pragma once
 
 #include "platform/core/TestingCore.h"
+#include "platform/controls/TestingInput.h"
