@@ -1,0 +1,171 @@
+// Painting: order, clipping, coalesced invalidation, direct repaint and PaintTo.
+#include "ControlsTestSupport.h"
+
+#include "platform/ExtCtrls.h"
+
+using namespace vcl;
+
+namespace {
+
+std::vector<std::string> g_log;
+
+// Paints a colour over a rectangle far larger than itself, so clipping shows.
+class WinProbe : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    TColor Fill = clRed;
+
+protected:
+    void Paint() override {
+        g_log.push_back(GetName());
+        GetCanvas()->GetBrush()->SetColor(Fill);
+        GetCanvas()->FillRect(Rect(-500, -500, 1000, 1000));
+    }
+};
+
+class GraphicProbe : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    TColor Fill = clBlue;
+
+protected:
+    void Paint() override {
+        g_log.push_back(GetName());
+        GetCanvas()->GetBrush()->SetColor(Fill);
+        GetCanvas()->FillRect(Rect(-500, -500, 1000, 1000));
+    }
+};
+
+class PaintEngineTest : public zyn_test::ControlsTest {
+protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        g_log.clear();
+    }
+};
+
+TEST_F(PaintEngineTest, ParentPaintsFirstThenGraphicThenWindowedChildrenInZOrder) {
+    auto* panel = Make<WinProbe>(form.get(), 10, 10, 200, 150, "Panel");
+    auto* w1 = Make<WinProbe>(panel, 10, 10, 30, 30, "W1");
+    auto* g1 = Make<GraphicProbe>(panel, 50, 10, 30, 30, "G1");
+    auto* w2 = Make<WinProbe>(panel, 90, 10, 30, 30, "W2");
+    auto* g2 = Make<GraphicProbe>(panel, 130, 10, 30, 30, "G2");
+    (void)w1, (void)g1, (void)w2, (void)g2;
+    Application->ProcessMessages();
+    g_log.clear();
+    panel->Invalidate();
+    Application->ProcessMessages();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"Panel", "G1", "G2", "W1", "W2"}));
+
+    // Bringing a windowed child to the front changes the order among windowed children only.
+    w1->BringToFront();
+    Application->ProcessMessages();
+    g_log.clear();
+    panel->Invalidate();
+    Application->ProcessMessages();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"Panel", "G1", "G2", "W2", "W1"}));
+}
+
+TEST_F(PaintEngineTest, AChildNeverDrawsOutsideItselfOrItsParent) {
+    auto* panel = Make<WinProbe>(form.get(), 20, 20, 60, 60, "Panel");
+    panel->Fill = clLime;
+    auto* child = Make<GraphicProbe>(panel, 40, 40, 50, 50, "Child");   // reaches past the panel
+    (void)child;
+    Application->ProcessMessages();
+    EXPECT_EQ(Pixel(19, 50), ColorToRGB(clBtnFace) & 0xFFFFFF);   // left of the panel: form face
+    EXPECT_EQ(Pixel(20, 20), TColor(clLime));                      // panel's own corner
+    EXPECT_EQ(Pixel(59, 59), TColor(clLime));                      // just before the child
+    EXPECT_EQ(Pixel(60, 60), TColor(clBlue));                      // child's top-left
+    EXPECT_EQ(Pixel(79, 79), TColor(clBlue));                      // last pixel inside the panel
+    EXPECT_EQ(Pixel(80, 79), ColorToRGB(clBtnFace) & 0xFFFFFF);    // right edge excluded
+    EXPECT_EQ(Pixel(79, 80), ColorToRGB(clBtnFace) & 0xFFFFFF);    // bottom edge excluded
+    EXPECT_EQ(Pixel(100, 100), ColorToRGB(clBtnFace) & 0xFFFFFF);  // rest of the child is hidden
+}
+
+TEST_F(PaintEngineTest, InvalidationsAreCoalescedIntoOnePaintPerPass) {
+    auto* probe = Make<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
+    Application->ProcessMessages();
+    int before = probe->GetPaintCount();
+    for (int i = 0; i < 5; ++i) probe->Invalidate();
+    probe->InvalidateRect(Rect(0, 0, 5, 5));
+    EXPECT_EQ(probe->GetPaintCount(), before);   // nothing until the loop runs
+    Application->ProcessMessages();
+    EXPECT_EQ(probe->GetPaintCount(), before + 1);
+    Application->ProcessMessages();
+    EXPECT_EQ(probe->GetPaintCount(), before + 1);   // nothing left to paint
+}
+
+TEST_F(PaintEngineTest, RepaintDrawsAtOnceAndInvisibleControlsAreSkipped) {
+    auto* probe = Make<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
+    Application->ProcessMessages();
+    int before = probe->GetPaintCount();
+    probe->Fill = clYellow;
+    probe->Repaint();
+    EXPECT_EQ(probe->GetPaintCount(), before + 1);
+    EXPECT_EQ(Pixel(30, 30), TColor(clYellow));
+
+    probe->SetVisible(false);
+    Application->ProcessMessages();
+    int hidden = probe->GetPaintCount();
+    EXPECT_EQ(Pixel(30, 30), ColorToRGB(clBtnFace) & 0xFFFFFF);   // uncovered area repainted
+    probe->Invalidate();
+    form->Invalidate();
+    Application->ProcessMessages();
+    EXPECT_EQ(probe->GetPaintCount(), hidden);
+}
+
+TEST_F(PaintEngineTest, DirectCanvasDrawingOutsidePaintStaysClipped) {
+    auto* panel = Make<WinProbe>(form.get(), 100, 100, 40, 40, "Panel");
+    auto* g = Make<GraphicProbe>(panel, 10, 10, 20, 20, "G");
+    Application->ProcessMessages();
+    // A component drawing straight from a setter: the canvas is bound to the back buffer.
+    TCanvas* c = g->GetCanvas();
+    c->GetBrush()->SetColor(clFuchsia);
+    c->FillRect(Rect(-100, -100, 100, 100));
+    EXPECT_EQ(Pixel(110, 110), TColor(clFuchsia));
+    EXPECT_EQ(Pixel(129, 129), TColor(clFuchsia));
+    EXPECT_EQ(Pixel(130, 130), TColor(clRed));   // the panel around it is untouched
+    EXPECT_EQ(Pixel(109, 109), TColor(clRed));
+}
+
+TEST_F(PaintEngineTest, PaintToRendersTheControlTreeIntoAnyCanvas) {
+    auto* panel = Make<WinProbe>(form.get(), 100, 100, 40, 30, "Panel");
+    panel->Fill = clNavy;
+    auto* g = Make<GraphicProbe>(panel, 5, 5, 10, 10, "G");
+    g->Fill = clYellow;
+    TBitmap bmp;
+    bmp.SetPixelFormat(pf32bit);
+    bmp.SetSize(100, 100);
+    bmp.GetCanvas()->GetBrush()->SetColor(clWhite);
+    bmp.GetCanvas()->FillRect(Rect(0, 0, 100, 100));
+    panel->PaintTo(bmp.GetCanvas(), 20, 30);
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(19, 30) & 0xFFFFFF, TColor(clWhite));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(20, 30) & 0xFFFFFF, TColor(clNavy));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(25, 35) & 0xFFFFFF, TColor(clYellow));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(34, 44) & 0xFFFFFF, TColor(clYellow));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(35, 45) & 0xFFFFFF, TColor(clNavy));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(60, 30) & 0xFFFFFF, TColor(clWhite));   // right edge excluded
+}
+
+TEST_F(PaintEngineTest, AlignedChildrenFillTheirParentInOrder) {
+    auto* top = Make<TPanel>(form.get(), 0, 0, 50, 30);
+    auto* bottom = Make<TPanel>(form.get(), 0, 0, 50, 20);
+    auto* client = Make<TPanel>(form.get(), 0, 0, 10, 10);
+    top->SetAlign(alTop);
+    bottom->SetAlign(alBottom);
+    client->SetAlign(alClient);
+    EXPECT_EQ(top->GetBoundsRect(), Rect(0, 0, 400, 30));
+    EXPECT_EQ(bottom->GetBoundsRect(), Rect(0, 280, 400, 300));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(0, 30, 400, 280));
+    form->SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(bottom->GetBoundsRect(), Rect(0, 180, 300, 200));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(0, 30, 300, 180));
+
+    // Anchored to the right and bottom: the distances to those edges stay.
+    auto* anchored = Make<TPanel>(client, 200, 100, 50, 20);
+    anchored->SetAnchors({akRight, akBottom});
+    form->SetBounds(0, 0, 350, 250);
+    EXPECT_EQ(anchored->GetBoundsRect(), Rect(250, 150, 300, 170));
+}
+
+}  // namespace
