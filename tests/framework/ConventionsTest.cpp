@@ -1,0 +1,151 @@
+// Component conventions: messages, scheme colours and the hidden-window timer.
+#include <gtest/gtest.h>
+
+#include "framework/Zyn_conventions.h"
+#include "platform/Forms.h"
+#include "platform/Testing.h"
+
+using namespace zyn;
+
+namespace {
+
+class EZynTestError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+// Runs a test on the virtual clock with its own exception handler, and restores both.
+class TimerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wasVirtual_ = vcl::Application->GetVirtualClock();
+        vcl::Application->SetVirtualClock(true);
+        savedHandler_ = vcl::Application->OnException;
+        vcl::Application->OnException = [this](vcl::TObject* Sender, vcl::Exception& E) {
+            reportedSender = Sender;
+            reportedMessages.push_back(E.Message());
+        };
+        owner.SetName("Blinky");
+    }
+    void TearDown() override {
+        vcl::Testing::FailNextTimers(0);
+        vcl::Application->OnException = savedHandler_;
+        vcl::Application->SetVirtualClock(wasVirtual_);
+    }
+
+    vcl::TComponent owner{nullptr};
+    vcl::TObject* reportedSender = nullptr;
+    std::vector<std::string> reportedMessages;
+
+private:
+    bool wasVirtual_ = false;
+    vcl::TExceptionEvent savedHandler_;
+};
+
+}  // namespace
+
+TEST(ComponentMessages, NameInQuotesThenText) {
+    vcl::TComponent c(nullptr);
+    c.SetName("Meter1");
+    EXPECT_EQ(ComponentMessage(&c, msgNotEnoughMemory),
+              "Component \"Meter1\": not enough memory on heap");
+    EXPECT_EQ(ComponentMessage(nullptr, msgIntegerOverflow), "Component \"\": integer overflow");
+    try {
+        RaiseComponentError<EZynTestError>(&c, msgFailedToInitializeTableEditor);
+        FAIL() << "no exception";
+    } catch (const EZynTestError& e) {
+        EXPECT_EQ(e.Message(), "Component \"Meter1\": failed to initialize table editor (out of memory)");
+    }
+}
+
+TEST(ColorSchemes, LineColoursOfTheSchemes) {
+    TLineColors fixed = LineColorsOfScheme(schFixed);
+    EXPECT_EQ(fixed.Black, vcl::clBlack);
+    EXPECT_EQ(fixed.Gray, vcl::clGray);
+    EXPECT_EQ(fixed.White, vcl::clWhite);
+    TColor black = 1, gray = 1, white = 1;
+    ApplyColorScheme(schSystem, black, gray, white);
+    EXPECT_EQ(black, vcl::clBlack);
+    EXPECT_EQ(gray, TColor(0xFF000010));
+    EXPECT_EQ(white, TColor(0xFF000014));
+    ApplyColorScheme(TColorScheme(7), black, gray, white);   // any other ordinal: system colours
+    EXPECT_EQ(gray, vcl::clBtnShadow);
+}
+
+TEST_F(TimerTest, TicksAtTheIntervalUntilStopped) {
+    int ticks = 0;
+    TComponentTimer timer(&owner, [&] { ++ticks; });
+    timer.Restart<EZynTestError>(100, true);
+    EXPECT_TRUE(timer.IsRunning());
+    vcl::Application->AdvanceTime(99);
+    EXPECT_EQ(ticks, 0);
+    vcl::Application->AdvanceTime(251);
+    EXPECT_EQ(ticks, 3);
+    timer.Restart<EZynTestError>(0, true);     // no interval: stopped
+    vcl::Application->AdvanceTime(500);
+    EXPECT_EQ(ticks, 3);
+    timer.Restart<EZynTestError>(50, false);   // disabled: stopped
+    vcl::Application->AdvanceTime(500);
+    EXPECT_EQ(ticks, 3);
+    timer.Restart<EZynTestError>(50, true);    // restarting begins a full interval anew
+    vcl::Application->AdvanceTime(40);
+    timer.Restart<EZynTestError>(50, true);
+    vcl::Application->AdvanceTime(40);
+    EXPECT_EQ(ticks, 3);
+    vcl::Application->AdvanceTime(10);
+    EXPECT_EQ(ticks, 4);
+}
+
+TEST_F(TimerTest, HandlerThatThrowsIsReportedAndKeepsTicking) {
+    int ticks = 0;
+    TComponentTimer timer(&owner, [&] {
+        ++ticks;
+        throw EZynTestError("handler failed");
+    });
+    timer.Restart<EZynTestError>(20, true);
+    vcl::Application->AdvanceTime(100);
+    EXPECT_EQ(ticks, 5);
+    ASSERT_EQ(reportedMessages.size(), 5u);
+    EXPECT_EQ(reportedMessages[0], "handler failed");
+    EXPECT_EQ(reportedSender, &owner);
+    EXPECT_TRUE(timer.IsRunning());
+}
+
+TEST_F(TimerTest, NoTimerAvailableRaisesTheCallersErrorClass) {
+    int ticks = 0;
+    TComponentTimer timer(&owner, [&] { ++ticks; });
+    vcl::Testing::FailNextTimers(1);
+    try {
+        timer.Restart<EZynTestError>(10, true);
+        FAIL() << "no exception";
+    } catch (const EZynTestError& e) {
+        EXPECT_EQ(e.Message(), "Component \"Blinky\": no timer available");
+    }
+    EXPECT_FALSE(timer.IsRunning());
+    vcl::Application->AdvanceTime(100);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(timer.TryRestart(10, true));   // the next one works again
+    vcl::Application->AdvanceTime(10);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(TimerTest, DestroyingTheTimerEndsItsTicks) {
+    int ticks = 0;
+    {
+        TComponentTimer timer(&owner, [&] { ++ticks; });
+        timer.Restart<EZynTestError>(10, true);
+        vcl::Application->AdvanceTime(10);
+    }
+    vcl::Application->AdvanceTime(100);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(TimerTest, OtherMessagesGoToTheDefaultProcedure) {
+    int ticks = 0;
+    TComponentTimer timer(&owner, [&] { ++ticks; });
+    EXPECT_EQ(vcl::SendMessage(timer.Handle(), vcl::WM_USER + 5, 1, 2), 0);
+    EXPECT_EQ(vcl::SendMessage(timer.Handle(), vcl::WM_TIMER, 2, 0), 0);   // another timer id
+    EXPECT_EQ(ticks, 0);
+    vcl::SendMessage(timer.Handle(), vcl::WM_TIMER, TComponentTimer::TimerID, 0);
+    EXPECT_EQ(ticks, 1);
+}
