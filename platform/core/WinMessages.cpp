@@ -117,6 +117,15 @@ int MessageSystem::PendingCount() const {
 
 using detail::MessageSystem;
 
+namespace {
+
+// Windows and timers may be made while static objects are being built, before the
+// application exists; the clock then reads 0 and there is no backend to tell.
+std::int64_t ClockNow() { return Application != nullptr ? Application->GetClockMs() : 0; }
+TEventSource* Backend() { return Application != nullptr ? Application->GetEventSource() : nullptr; }
+
+}  // namespace
+
 HWND AllocateHWnd(TWndMethod Method) { return MessageSystem::Instance().NewWindow(std::move(Method)); }
 
 void DeallocateHWnd(HWND Wnd) {
@@ -147,7 +156,7 @@ BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     auto& system = MessageSystem::Instance();
     if (system.Find(hWnd) == nullptr) return FALSE;
     system.posted.push_back({hWnd, Msg, wParam, lParam});
-    if (TEventSource* source = Application->GetEventSource()) source->Wake();
+    if (TEventSource* source = Backend()) source->Wake();
     return TRUE;
 }
 BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -174,18 +183,18 @@ UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerF
         --system.failNextTimers;
         return 0;
     }
-    return system.StartTimer(hWnd, nIDEvent, uElapse, lpTimerFunc, Application->GetClockMs());
+    return system.StartTimer(hWnd, nIDEvent, uElapse, lpTimerFunc, ClockNow());
 }
 
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
     return MessageSystem::Instance().StopTimer(hWnd, uIDEvent) ? TRUE : FALSE;
 }
 
-DWORD GetTickCount() { return DWORD(Application->GetClockMs()); }
+DWORD GetTickCount() { return DWORD(ClockNow()); }
 
 BOOL MessageBeep(UINT) {
     ++MessageSystem::Instance().beepCount;
-    if (TEventSource* source = Application->GetEventSource()) source->Beep();
+    if (TEventSource* source = Backend()) source->Beep();
     return TRUE;
 }
 

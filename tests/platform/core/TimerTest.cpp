@@ -184,7 +184,15 @@ TEST_F(TimerTest, TimersDieWithTheirWindowAndStaleHandlesAreRefused) {
 
 TEST_F(TimerTest, HandlerMayKillItsTimerOrFreeItsWindow) {
     auto* t = new Ticker;
-    t->onTick = [&] { if (t->ticks.size() == 2) { delete t; t = nullptr; } };
+    Ticker** slot = &t;
+    t->onTick = [slot] {
+        Ticker** s = slot;                // the closure dies with its ticker: copy first
+        if ((*s)->ticks.size() == 2) {
+            Ticker* victim = *s;
+            *s = nullptr;
+            delete victim;
+        }
+    };
     ASSERT_TRUE(t->Start(100));
     Application->AdvanceTime(1000);
     EXPECT_EQ(t, nullptr);
