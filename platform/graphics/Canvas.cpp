@@ -300,28 +300,30 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
         box = TRect(box.Left + w / 2, box.Top + w / 2, box.Right - (w - 1) / 2, box.Bottom - (w - 1) / 2);
         if (box.IsEmpty()) return;
     }
-    const std::vector<TPoint> loop = raster::EllipseLoop(box);
-    if (loop.empty()) return;
+    const raster::EllipseOutline outline(box);
+    const std::size_t n = outline.Size();
+    if (n == 0) return;
     const TPoint center(box.Left + box.Width() / 2, box.Top + box.Height() / 2);
-    const std::size_t n = loop.size();
-    const std::size_t s = raster::RayIndex(loop, center, start);
-    std::size_t e = raster::RayIndex(loop, center, end);
+    const std::size_t s = outline.RayIndex(center, start);
+    std::size_t e = outline.RayIndex(center, end);
     const TPoint rs(start.X - center.X, start.Y - center.Y), re(end.X - center.X, end.Y - center.Y);
     const bool full = Cross(rs, re) == 0 && Dot(rs, re) >= 0;
 
-    // The arc's pixels from the start ray to the end ray, counter-clockwise.
-    std::vector<TPoint> arc;
+    // The closed figure: the arc's pixels from the start ray to the end ray (counter-
+    // clockwise), the pixel where the end ray meets the outline, and for pies the centre.
+    // Parts far outside the clip are reduced to straight runs.
     const std::size_t count = full ? n : (e + n - s) % n;
-    arc.reserve(count + 1);
-    for (std::size_t i = 0; i < count; ++i) arc.push_back(loop[(s + i) % n]);
     if (full) e = s;
-    const TPoint arcEnd = loop[e];
+    const TPoint arcStart = outline.At(s), arcEnd = outline.At(e);
+    TRect near = dc.Target().clip;
+    near.Inflate(w + 2, w + 2);
+    raster::PathReducer reducer(near);
+    for (std::size_t i = 0; i < count; ++i) reducer.Add(outline.At((s + i) % n));
+    reducer.Add(arcEnd);
+    if (shape == ArcShape::Pie) reducer.Add(center);
+    const std::vector<TPoint> figure = reducer.Take();
 
     SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
-    std::vector<TPoint> figure = arc;   // the closed figure for filling and wide outlines
-    figure.push_back(arcEnd);
-    if (shape == ArcShape::Pie) figure.push_back(center);
-
     if (shape != ArcShape::Arc && dc.BrushVisible()) raster::AddPolygon(fill, figure, true);
     if (dc.PenVisible()) {
         if (dc.WidePen()) {
@@ -329,12 +331,15 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
         } else {
             CosmeticStroke stroke = dc.Stroke();
             stroke.CollectInto(&on, &off);
-            for (TPoint p : arc) stroke.Pixel(p.X, p.Y);
+            for (std::size_t i = 0; i < count; ++i) {
+                const TPoint p = outline.At((s + i) % n);
+                stroke.Pixel(p.X, p.Y);
+            }
             if (shape == ArcShape::Pie) {
                 stroke.Line(arcEnd, center);
-                stroke.Line(center, loop[s]);
+                stroke.Line(center, arcStart);
             } else if (shape == ArcShape::Chord) {
-                stroke.Line(arcEnd, loop[s]);
+                stroke.Line(arcEnd, arcStart);
             }
         }
     }

@@ -139,7 +139,7 @@ std::vector<TPoint> RoundRectLoop(const TRect& box, int ew, int eh) {
     // Appends p, first filling any gap from the previous point with a line.
     auto push = [&](std::int64_t x, std::int64_t y) {
         const TPoint p(int(L + x), int(T + y));
-        if (!loop.empty()) {
+        if (!loop.empty() && (std::abs(loop.back().X - p.X) > 1 || std::abs(loop.back().Y - p.Y) > 1)) {
             const TPoint from = loop.back();
             WalkLine(from, p, everywhere, [&](int px, int py, std::int64_t step) {
                 if (step > 0) loop.push_back(TPoint(px, py));
@@ -176,21 +176,68 @@ std::vector<TPoint> RoundRectLoop(const TRect& box, int ew, int eh) {
     return loop;
 }
 
-std::size_t RayIndex(const std::vector<TPoint>& loop, TPoint center, TPoint through) {
+EllipseOutline::EllipseOutline(const TRect& box)
+    : left_(box.Left), top_(box.Top), right_(box.Width() - 1), bottom_(box.Height() - 1) {
+    // Every step moves left, down or both: a quarter has at most w/2 + h/2 + 2 points.
+    quadrant_.reserve(std::size_t(box.Width() / 2 + box.Height() / 2 + 2));
+    WalkQuadrant(std::int64_t(box.Right) - box.Left, std::int64_t(box.Bottom) - box.Top,
+                 [&](std::int64_t x, std::int64_t y) { quadrant_.push_back(TPoint(int(x), int(y))); });
+    const std::size_t m = quadrant_.size();
+    if (m == 0) return;
+    const TPoint first = quadrant_.front(), last = quadrant_.back();
+    // Where mirrored quarters meet on an axis they share a pixel; it is kept once.
+    const bool sharedTop = right_ - last.X == last.X;      // upper right / upper left, lower left / lower right
+    const bool sharedSide = bottom_ - first.Y == first.Y;  // upper left / lower left, lower right / upper right
+    skip_[0] = 0;
+    skip_[1] = sharedTop ? 1 : 0;
+    skip_[2] = sharedSide ? 1 : 0;
+    skip_[3] = sharedTop ? 1 : 0;
+    std::size_t total = 0;
+    for (int k = 0; k < 4; ++k) {
+        begin_[k] = total;
+        total += m - skip_[k];
+    }
+    if (sharedSide && total > 1) --total;   // the last pixel is the first one again
+    size_ = total;
+}
+
+TPoint EllipseOutline::At(std::size_t i) const {
+    int k = 3;
+    while (k > 0 && i < begin_[k]) --k;
+    const std::size_t m = quadrant_.size();
+    const std::size_t j = i - begin_[k] + skip_[k];
+    const TPoint q = (k == 0 || k == 2) ? quadrant_[j] : quadrant_[m - 1 - j];
+    switch (k) {
+        case 0: return TPoint(left_ + q.X, top_ + bottom_ - q.Y);            // upper right
+        case 1: return TPoint(left_ + right_ - q.X, top_ + bottom_ - q.Y);   // upper left
+        case 2: return TPoint(left_ + right_ - q.X, top_ + q.Y);             // lower left
+        default: return TPoint(left_ + q.X, top_ + q.Y);                     // lower right
+    }
+}
+
+std::size_t EllipseOutline::RayIndex(TPoint center, TPoint through) const {
     constexpr double twoPi = 2 * std::numbers::pi;
     auto angleOf = [&](double vx, double vy) {
         double a = std::atan2(vy, vx);
         return a < 0 ? a + twoPi : a;
     };
     const double ray = angleOf(double(through.X) - center.X, double(center.Y) - through.Y);
-    const std::size_t n = loop.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        double a = angleOf(double(loop[i].X) - center.X, double(center.Y) - loop[i].Y);
-        // Points at the end of the loop come back to the start direction from below.
+    const std::size_t n = size_;
+    // Angles grow along the loop (it runs counter-clockwise around the centre); points at
+    // its end come back to the start direction from below and count a full turn more.
+    auto angleAt = [&](std::size_t i) {
+        const TPoint p = At(i);
+        double a = angleOf(double(p.X) - center.X, double(center.Y) - p.Y);
         if (i >= n / 2 && a < std::numbers::pi / 2) a += twoPi;
-        if (a >= ray) return i;
+        return a;
+    };
+    std::size_t lo = 0, hi = n;   // first index whose angle reaches the ray
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (angleAt(mid) >= ray) hi = mid;
+        else lo = mid + 1;
     }
-    return 0;
+    return lo < n ? lo : 0;
 }
 
 }  // namespace vcl::raster

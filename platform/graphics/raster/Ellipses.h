@@ -25,8 +25,23 @@ inline std::vector<TPoint> EllipseLoop(const TRect& box) {
     return RoundRectLoop(box, box.Width(), box.Height());
 }
 
-// Index into loop where a ray from center through `through` first meets the outline when
-// sweeping counter-clockwise from the loop's start.
-std::size_t RayIndex(const std::vector<TPoint>& loop, TPoint center, TPoint through);
+// The same loop for an ellipse (box at least 3 x 3), with points computed on demand from
+// one stored quadrant, so arcs of huge ellipses stay cheap.
+class EllipseOutline {
+public:
+    explicit EllipseOutline(const TRect& box);
+    std::size_t Size() const { return size_; }
+    TPoint At(std::size_t i) const;
+    // Index of the first outline pixel a ray from center through `through` meets when
+    // sweeping counter-clockwise from the loop's start.
+    std::size_t RayIndex(TPoint center, TPoint through) const;
+
+private:
+    std::vector<TPoint> quadrant_;   // lower right quarter, relative to the box
+    int left_, top_, right_, bottom_;   // W = width - 1, H = height - 1 offsets
+    std::size_t begin_[4] = {};         // loop index where each quarter's points start
+    std::size_t skip_[4] = {};          // leading points a quarter shares with the previous one
+    std::size_t size_ = 0;
+};
 
 }  // namespace vcl::raster

@@ -24,46 +24,37 @@ std::int64_t CeilDiv(__int128 a, __int128 b) {
     return std::int64_t(q);
 }
 
-// Which sides of the (slightly enlarged) bounds a point lies beyond.
-unsigned OutCode(TPoint p, const TRect& r) {
+}  // namespace
+
+unsigned PathReducer::OutCode(TPoint p) const {
     unsigned code = 0;
-    if (p.X < r.Left - 1) code |= 1;
-    if (p.X > r.Right + 1) code |= 2;
-    if (p.Y < r.Top - 1) code |= 4;
-    if (p.Y > r.Bottom + 1) code |= 8;
+    if (std::int64_t(p.X) < std::int64_t(bounds_.Left) - 1) code |= 1;
+    if (std::int64_t(p.X) > std::int64_t(bounds_.Right) + 1) code |= 2;
+    if (std::int64_t(p.Y) < std::int64_t(bounds_.Top) - 1) code |= 4;
+    if (std::int64_t(p.Y) > std::int64_t(bounds_.Bottom) + 1) code |= 8;
     return code;
 }
 
-// Replaces every run of consecutive points beyond one and the same side of the bounds by
-// its first and last point. The dropped part of the outline lies wholly beyond that side,
-// so the winding number of every pixel corner inside the bounds is unchanged; huge
-// polygons (or arcs of huge ellipses) then cost no more than what is visible.
-std::vector<TPoint> DropOutsideRuns(std::span<const TPoint> points, const TRect& bounds) {
-    std::vector<TPoint> kept;
-    kept.reserve(points.size());
-    std::size_t i = 0;
-    while (i < points.size()) {
-        unsigned common = OutCode(points[i], bounds);
-        std::size_t j = i + 1;
-        if (common != 0) {
-            while (j < points.size() && (common & OutCode(points[j], bounds)) != 0) {
-                common &= OutCode(points[j], bounds);
-                ++j;
-            }
-        }
-        kept.push_back(points[i]);
-        if (j - 1 > i) kept.push_back(points[j - 1]);
-        i = j;
+void PathReducer::Add(TPoint p) {
+    const unsigned code = OutCode(p);
+    if (common_ != 0 && (common_ & code) != 0) {
+        common_ &= code;
+        // The run keeps its first point and its latest one.
+        if (points_.size() - runFirst_ >= 2) points_.back() = p;
+        else points_.push_back(p);
+        return;
     }
-    return kept;
+    common_ = code;
+    points_.push_back(p);
+    runFirst_ = points_.size() - 1;
 }
-
-}  // namespace
 
 void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     const TRect bounds = set.Bounds();
     if (input.size() < 3 || bounds.IsEmpty()) return;
-    const std::vector<TPoint> points = DropOutsideRuns(input, bounds);
+    PathReducer reducer(bounds);
+    for (TPoint p : input) reducer.Add(p);
+    const std::vector<TPoint> points = reducer.Take();
 
     std::vector<Edge> edges;
     edges.reserve(points.size());

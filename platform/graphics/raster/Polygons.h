@@ -3,10 +3,29 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "platform/graphics/raster/SpanSet.h"
 
 namespace vcl::raster {
+
+// Collects a path, replacing every run of consecutive points beyond one and the same side
+// of bounds by its first and last point. The dropped part lies wholly beyond that side, so
+// inside bounds the path fills (and strokes, if bounds allow for the pen) as before; huge
+// outlines then cost no more than what is visible.
+class PathReducer {
+public:
+    explicit PathReducer(const TRect& bounds) : bounds_(bounds) {}
+    void Add(TPoint p);
+    std::vector<TPoint> Take() { return std::move(points_); }
+
+private:
+    unsigned OutCode(TPoint p) const;
+    TRect bounds_;
+    std::vector<TPoint> points_;
+    unsigned common_ = 0;          // sides shared by the current run (0: no run)
+    std::size_t runFirst_ = 0;     // index of the run's first point
+};
 
 // Adds the inside of the closed polygon through points (the last point joins the first)
 // to set, by the even-odd rule (ALTERNATE) or the non-zero rule (WINDING).
