@@ -16,6 +16,9 @@ TWinControl* FindControl(HWND Wnd) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
+    // Leave the parent while this is still a TWinControl: TControl's destructor can no
+    // longer tell the parent to drop it from the tab list.
+    if (GetParent() != nullptr) GetParent()->RemoveControl(this);
     // Children go with their parent, whoever owns them (they leave their owner first).
     while (!controls_.empty()) {
         TControl* child = controls_.back();
