@@ -1,0 +1,26 @@
+// zyn_resgen: draws the package's bitmaps and writes them as BMP files.
+//   zyn_resgen <folder>
+#include <cstdio>
+#include <exception>
+
+#include "tools/resgen/Glyphs.h"
+#include "tools/resgen/Segments.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zyn_resgen <output folder>\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    try {
+        for (const auto& spec : resgen::GlyphSheets())
+            resgen::WriteBitmap(folder, spec.name, resgen::GlyphSheet(spec.glyphW, spec.glyphH, spec.draw), spec.bits);
+        resgen::WriteBitmap(folder, "EMPTYBOX", resgen::TableEditorBox(false), 8);
+        resgen::WriteBitmap(folder, "CHECKEDBOX", resgen::TableEditorBox(true), 8);
+        for (const auto& seg : resgen::SegmentShapes()) resgen::WriteBitmap(folder, seg.name, seg.image, seg.bits);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zyn_resgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
