@@ -33,6 +33,9 @@ void ForgetControl(TControl* Control);
 TControl* PointerControl();
 // Sets the global focus from Old to New (WM_KILLFOCUS / WM_SETFOCUS, enter/exit).
 void MoveFocus(TWinControl* New);
+// Takes the focus from Control or a control inside it without enter/exit events (it is
+// being destroyed or taken off its form); the control still gets WM_KILLFOCUS.
+void DropFocus(TWinControl* Control);
 }  // namespace input
 
 }  // namespace vcl

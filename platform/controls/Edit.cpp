@@ -44,6 +44,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(GetLeft(), GetTop(), 121, 21);
     SetTabStop(true);
     SetColor(clWindow);
+    SetParentColor(false);   // a field keeps its own (window) colour on any parent
     SetCursor(crIBeam);
 }
 

@@ -53,8 +53,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TCustomForm::~TCustomForm() {
     input::PopModal(this);
-    if (Screen->GetActiveControl() != nullptr && ContainsControl(Screen->GetActiveControl()))
-        input::MoveFocus(nullptr);
+    input::DropFocus(this);
     Screen->RemoveForm(this);
     if (nativeWindow_) Backend()->DestroyNativeWindow(this);
     nativeWindow_ = false;

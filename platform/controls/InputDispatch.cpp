@@ -189,6 +189,14 @@ void MoveFocus(TWinControl* New) {
     }
 }
 
+void DropFocus(TWinControl* Control) {
+    if (Screen == nullptr || Control == nullptr) return;
+    TWinControl* focused = Screen->GetActiveControl();
+    if (focused == nullptr || !Control->ContainsControl(focused)) return;
+    Screen->SetFocusedControl(nullptr);
+    focused->Perform(WM_KILLFOCUS, 0, 0);
+}
+
 void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     if (Form == nullptr) return;
     SetModifierState(Shift);
@@ -291,6 +299,11 @@ bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool 
     target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, VirtualKey, data);
     // The keys that make control characters produce them as the system's key translation
     // does, even when KeyDown cleared the key.
+    // Alt with a letter or digit makes a system character (accelerators of labels).
+    if (alt && !Shift.Contains(ssCtrl) &&
+        ((VirtualKey >= 'A' && VirtualKey <= 'Z') || (VirtualKey >= '0' && VirtualKey <= '9'))) {
+        Char(Form, VirtualKey >= 'A' && VirtualKey <= 'Z' ? char32_t(VirtualKey + 32) : char32_t(VirtualKey));
+    }
     if (!Shift.Contains(ssCtrl) && !alt) {
         switch (VirtualKey) {
         case VK_BACK: Char(Form, 8); break;

@@ -59,8 +59,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
     AControl->Invalidate();
     // Focus, capture and the pointer must not stay on a control that leaves the form.
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
-        TWinControl* focused = Screen != nullptr ? Screen->GetActiveControl() : nullptr;
-        if (focused != nullptr && (focused == w || w->ContainsControl(focused))) input::MoveFocus(nullptr);
+        input::DropFocus(w);
         if (TCustomForm* form = GetParentForm(this)) {
             TWinControl* active = form->GetActiveControl();
             if (active != nullptr && (active == w || w->ContainsControl(active))) form->RecordActiveControl(nullptr);
