@@ -382,11 +382,15 @@ private:
                 return;
             }
             if (IsKeyword(t, "object")) {
+                // Real forms nest a few levels; a runaway file must not exhaust the stack.
+                if (depth_ >= kMaxDepth) Fail(t.line, "Objects nested too deeply");
                 Header h = ReadHeader();
                 const TClassInfo* info = ClassFor(h);
                 TComponent* child = Create(info, root_, h);
                 Guard(h.line, [&] { child->SetParentComponent(parent); });
+                ++depth_;
                 ReadBody(child, child);
+                --depth_;
                 continue;
             }
             ReadProperty(component);
@@ -553,8 +557,11 @@ private:
         return -1;
     }
 
+    static constexpr int kMaxDepth = 200;
+
     Lexer lex_;
     const TEventHandlers& handlers_;
+    int depth_ = 0;
     TComponent* root_ = nullptr;
     CreationTracker tracker_;
     std::vector<TComponent*> loaded_;

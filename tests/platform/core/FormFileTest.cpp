@@ -287,6 +287,13 @@ TEST(FormFile, MalformedTextIsRejectedWithItsLineAndLeavesNothingBehind) {
         EXPECT_EQ(owner.GetComponentCount(), 1) << c.text;
     }
 
+    // Absurd nesting is refused before it exhausts the stack.
+    std::string deep;
+    for (int i = 0; i < 5000; ++i) deep += "object TGadget\n";
+    TComponent owner(nullptr);
+    EXPECT_THROW(ReadComponentText(deep, &owner), EReadError);
+    EXPECT_EQ(owner.GetComponentCount(), 0);
+
     // Reading into a root: components made so far are freed, the root is usable again.
     TGadget root(nullptr);
     EXPECT_THROW(ReadRootText("object R: TGadget\n  object B: TGadget\n  end\n  Count = x\nend\n", &root),
