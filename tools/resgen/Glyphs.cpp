@@ -289,7 +289,7 @@ void Bulb(Raster& r, bool on) {
     const Shape glass = Union(Circle(cx, 16.5f, 13.2f),
                               Polygon({{cx - 7.6f, 25.0f}, {cx + 7.6f, 25.0f}, {cx + 5.2f, 33.8f}, {cx - 5.2f, 33.8f}}));
     if (on) {
-        r.Soft(glass, Hex(0xFFD84D), 5.0f, 0.55f);
+        r.Soft(glass, Hex(0xFFD84D), 3.2f, 0.55f);
         r.Fill(glass, Radial({cx, 15.5f}, 17.0f, {{0, Hex(0xFFFFF4)}, {0.45f, Hex(0xFFF29A)}, {1, Hex(0xFFC21C)}}));
         Border(r, glass, 0xD89A00, 0.45f);
     } else {

@@ -121,6 +121,7 @@ Pixels GlyphSheet(int glyphW, int glyphH, const std::function<void(Raster&, bool
     for (int cell = 0; cell < 4; ++cell) {
         const bool on = cell % 2 == 0, enabled = cell < 2;
         Raster glyph(glyphW, glyphH);
+        glyph.Inset(1.0f, 1.0f, 0.3f, 0.3f);   // the key colour stays free above and left
         draw(glyph, on);
         if (!enabled) glyph.Disable();
         const int ox = (cell % 2) * glyphW, oy = (cell / 2) * glyphH;

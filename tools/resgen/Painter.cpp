@@ -137,11 +137,17 @@ void Raster::Blend(int x, int y, Color c, float coverage) {
     d.a = a + d.a * (1 - a);
 }
 
+void Raster::Inset(float left, float top, float right, float bottom) {
+    scale_ = std::min((float(w_) - left - right) / float(w_), (float(h_) - top - bottom) / float(h_));
+    ox_ = left;
+    oy_ = top;
+}
+
 void Raster::Fill(const Shape& s, const Paint& p, float opacity) {
     for (int y = 0; y < h_; ++y)
         for (int x = 0; x < w_; ++x) {
-            const float px = float(x) + 0.5f, py = float(y) + 0.5f;
-            const float cov = Clamp01(0.5f - s(px, py));
+            const float px = DX(x), py = DY(y);
+            const float cov = Clamp01(0.5f - s(px, py) * scale_);
             if (cov > 0) Blend(x, y, p(px, py), cov * opacity);
         }
 }
@@ -149,7 +155,7 @@ void Raster::Fill(const Shape& s, const Paint& p, float opacity) {
 void Raster::Soft(const Shape& s, Color c, float softness, float opacity) {
     for (int y = 0; y < h_; ++y)
         for (int x = 0; x < w_; ++x) {
-            const float d = s(float(x) + 0.5f, float(y) + 0.5f);
+            const float d = s(DX(x), DY(y));
             float cov = d <= 0 ? 1.0f : Clamp01(1.0f - d / softness);
             cov *= cov;
             if (cov > 0) Blend(x, y, c, cov * opacity);

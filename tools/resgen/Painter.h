@@ -62,10 +62,17 @@ public:
     Color& At(int x, int y) { return px_[std::size_t(y * w_ + x)]; }
     // Greys the picture out the way disabled controls look: lighter and without colour.
     void Disable();
+    // From now on the drawing coordinates 0..W, 0..H are shrunk evenly into the pixels
+    // left..W-right, top..H-bottom, so that a picture drawn up to its edges keeps a margin.
+    void Inset(float left, float top, float right, float bottom);
 
 private:
     void Blend(int x, int y, Color c, float coverage);
+    // Drawing coordinates of the centre of pixel (x, y), and the pixel size of a unit.
+    float DX(int x) const { return (float(x) + 0.5f - ox_) / scale_; }
+    float DY(int y) const { return (float(y) + 0.5f - oy_) / scale_; }
     int w_, h_;
+    float scale_ = 1.0f, ox_ = 0.0f, oy_ = 0.0f;
     std::vector<Color> px_;
 };
 
