@@ -90,7 +90,9 @@ TEST(Resources, GlyphSheetsHoldFourDistinctStatesOnTheKeyColour) {
             EXPECT_GE(keyed, gw + gh - 1) << "cell " << cell;
             EXPECT_GT(shape, gw * gh / 5) << "cell " << cell;
             // The disabled pictures (bottom row) are grey.
-            if (cell >= 2) EXPECT_GE(grey, shape * 9 / 10) << "cell " << cell;
+            if (cell >= 2) {
+                EXPECT_GE(grey, shape * 9 / 10) << "cell " << cell;
+            }
             cells.push_back(pixels);
         }
         EXPECT_NE(cells[0], cells[1]);   // on and off differ
