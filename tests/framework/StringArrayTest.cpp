@@ -181,3 +181,20 @@ TEST(BitFld, SizeBitsAndCounts) {
     EXPECT_EQ(f.CountTrueBits(), 0);
     EXPECT_EQ(f.GetSize(), 200);
 }
+
+TEST(StringArray, LongCellsSurviveMovesAndCopies) {
+    // Texts beyond the in-place size live on the heap; moving rows must carry them along.
+    const std::string a(100, 'a'), b = "short", c(40, 'c');
+    auto arr = MakeArray(1, {{"3", a}, {"1", b}, {"2", c}});
+    arr->Sort(0, -1, true);
+    arr->CommitSorting();
+    arr->InsertRow(1);
+    arr->RemoveRow(3);   // the row holding c
+    EXPECT_EQ(Presented(*arr, 1), (std::vector<std::string>{"", b, a}));
+    arr->SetString(1, 3, b);   // a long text replaced by a short one and back
+    arr->SetString(1, 3, a);
+    EXPECT_EQ(arr->GetString(1, 3), a);
+    std::string exactly255(255, 'x');
+    arr->SetString(0, 1, exactly255 + "yz");
+    EXPECT_EQ(arr->GetString(0, 1), exactly255);
+}
