@@ -72,7 +72,7 @@ public:
     // dropped, new rows are appended at the end of the presentation. Raises EZynDStructError
     // when the memory cannot be had, leaving the matrix as it was.
     void Resize(int Cols, int Rows);
-    int GetNrOfCols() const { return static_cast<int>(columns_.size()) - 1; }
+    int GetNrOfColumns() const { return static_cast<int>(columns_.size()) - 1; }
     int GetNrOfRows() const { return rows_; }
     // Empties every cell; size, attributes and order stay.
     void Clear();

@@ -30,7 +30,7 @@ std::vector<std::string> Presented(const TStringArray& a, int col = 0) {
 TEST(StringArray, SizeRangesAndCellLimit) {
     TStringArray a(nullptr);
     a.Resize(3, 2);
-    EXPECT_EQ(a.GetNrOfCols(), 3);
+    EXPECT_EQ(a.GetNrOfColumns(), 3);
     EXPECT_EQ(a.GetNrOfRows(), 2);
     a.SetString(3, 2, "corner");
     a.SetString(4, 1, "outside");
