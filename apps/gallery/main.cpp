@@ -1,7 +1,103 @@
 // The gallery: shows the package page by page.
+//
+//   gallery                     opens the gallery in a window (or runs headless without one)
+//   gallery --page ID           starts on page ID
+//   gallery --png DIR           writes every page to DIR/<page>.png and DIR/gallery.png
+//   gallery --dump-state FILE   keeps FILE up to date with the values tests check
+//   gallery --list              prints the page ids
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
-int main() {
-    std::printf("zynguipack gallery 0.1.0 - the pages come with the window backend\n");
+#include "GalleryForm.h"
+#include "Snapshots.h"
+#include "platform/Forms.h"
+#include "platform/controls/Backend.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#ifdef ZYN_HAVE_SDL
+#include "platform/backend/sdl/SdlBackend.h"
+#endif
+
+using namespace vcl;
+
+namespace {
+
+struct Options {
+    std::string pngDir;
+    std::string stateFile;
+    std::string page;
+    bool list = false;
+};
+
+[[noreturn]] void Usage(const char* Problem) {
+    std::fprintf(stderr,
+                 "gallery: %s\n"
+                 "usage: gallery [--page ID] [--png DIR] [--dump-state FILE] [--list]\n",
+                 Problem);
+    std::exit(2);
+}
+
+Options ParseArguments(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        auto value = [&](const char* name) -> std::string {
+            if (i + 1 >= argc) Usage((std::string(name) + " needs a value").c_str());
+            return argv[++i];
+        };
+        if (std::strcmp(argv[i], "--png") == 0) o.pngDir = value("--png");
+        else if (std::strcmp(argv[i], "--dump-state") == 0) o.stateFile = value("--dump-state");
+        else if (std::strcmp(argv[i], "--page") == 0) o.page = value("--page");
+        else if (std::strcmp(argv[i], "--list") == 0) o.list = true;
+        else Usage((std::string("unknown argument \"") + argv[i] + "\"").c_str());
+    }
+    return o;
+}
+
+int PageIndex(const std::string& Id) {
+    for (size_t i = 0; i < gallery::Pages().size(); ++i)
+        if (Id == gallery::Pages()[i].Id) return static_cast<int>(i);
+    Usage(("no page \"" + Id + "\" (see --list)").c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options = ParseArguments(argc, argv);
+    if (options.list) {
+        for (const auto& page : gallery::Pages()) std::printf("%s\t%s\n", page.Id, page.Title);
+        return 0;
+    }
+    // Pictures are made without windows unless a backend was asked for.
+    if (!options.pngDir.empty()) setenv("ZYN_BACKEND", "headless", 0);
+    RegisterHeadlessBackend();
+#ifdef ZYN_HAVE_SDL
+    RegisterSdlBackend();
+#endif
+    try {
+        auto* form = new gallery::TGalleryForm(Application);
+        if (!options.page.empty()) form->ShowPage(PageIndex(options.page));
+        // Without a display nobody could work the window: make the pictures instead.
+        if (options.pngDir.empty() && !Backend()->IsInteractive()) {
+            options.pngDir = "out/gallery";
+            std::printf("gallery: no display here; writing the pages to %s/ instead\n",
+                        options.pngDir.c_str());
+        }
+        if (!options.pngDir.empty()) {
+            form->Show();
+            gallery::WritePageSnapshots(form, options.pngDir);
+            return 0;
+        }
+        if (!options.stateFile.empty()) {
+            std::string file = options.stateFile;
+            Application->OnIdle = [form, file](TObject*, bool&) { form->State().WriteIfChanged(file); };
+        }
+        form->Show();
+        Application->Run();
+        if (!options.stateFile.empty()) form->State().WriteIfChanged(options.stateFile);
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "gallery: %s\n", e.Message().c_str());
+        return 1;
+    }
     return 0;
 }

@@ -2,12 +2,15 @@
 #include "platform/backend/sdl/SdlBackend.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/backend/sdl/SdlClipboard.h"
 #include "platform/backend/sdl/SdlEventSource.h"
 #include "platform/backend/sdl/SdlKeys.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/InputDispatch.h"
 
 namespace vcl {
 
@@ -201,9 +204,15 @@ void SdlBackend::Present(TCustomForm* Form, const TRect& Region) {
     if (w->texture == nullptr) return;
     TRect r = fresh ? Rect(0, 0, width, height) : IntersectRect(Region, Rect(0, 0, width, height));
     if (r.Width() <= 0 || r.Height() <= 0) return;
-    int pitch = height > 1 ? int(buffer->ScanLine(1) - buffer->ScanLine(0)) : width * 4;
+    // Row by row: the bitmap's rows need not follow one another in memory top-down.
     SDL_Rect dest{r.Left, r.Top, r.Width(), r.Height()};
-    SDL_UpdateTexture(w->texture, &dest, buffer->ScanLine(r.Top) + r.Left * 4, pitch);
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(w->texture, &dest, &pixels, &pitch) != 0) return;
+    auto* out = static_cast<std::uint8_t*>(pixels);
+    for (int y = r.Top; y < r.Bottom; ++y, out += pitch)
+        std::memcpy(out, buffer->ScanLine(y) + r.Left * 4, size_t(r.Width()) * 4);
+    SDL_UnlockTexture(w->texture);
     Render(*w);
 }
 
@@ -261,27 +270,28 @@ NativeWindow* SdlBackend::FindByWindowId(Uint32 Id) {
 }
 
 NativeWindow* SdlBackend::KeyboardWindow(Uint32 FocusId) {
-    if (!popupOrder_.empty()) return popupOrder_.back();
-    if (NativeWindow* w = FindByWindowId(FocusId); w != nullptr && w->shown) return w;
-    if (Screen != nullptr && Screen->GetActiveForm() != nullptr)
-        if (NativeWindow* w = FindByForm(Screen->GetActiveForm()); w != nullptr && w->shown) return w;
+    NativeWindow* focus = FindByWindowId(FocusId);
+    if ((focus == nullptr || !focus->shown) && Screen != nullptr && Screen->GetActiveForm() != nullptr)
+        focus = FindByForm(Screen->GetActiveForm());
+    if (focus != nullptr && focus->shown && input::FormAcceptsInput(focus->form)) return focus;
+    for (auto it = popupOrder_.rbegin(); it != popupOrder_.rend(); ++it)
+        if (input::FormAcceptsInput((*it)->form)) return *it;
     for (auto& [form, w] : windows_)
-        if (w->shown) return w.get();
-    return nullptr;
+        if (w->shown && input::FormAcceptsInput(form)) return w.get();
+    return focus != nullptr && focus->shown ? focus : nullptr;
 }
 
-bool SdlBackend::ClosePopupsExcept(NativeWindow* Keep) {
-    // Popups opened after Keep (its submenus) and every popup when Keep is no popup.
-    std::vector<TCustomForm*> toClose;
+bool SdlBackend::CancelPopupsExcept(NativeWindow* Keep) {
+    std::vector<TCustomForm*> toCancel;
     auto keepAt = std::find(popupOrder_.begin(), popupOrder_.end(), Keep);
     auto from = keepAt == popupOrder_.end() ? popupOrder_.begin() : keepAt + 1;
-    for (auto it = from; it != popupOrder_.end(); ++it) toClose.push_back((*it)->form);
-    // Newest first, so a submenu goes before its parent; closing one may close others.
-    for (auto it = toClose.rbegin(); it != toClose.rend(); ++it) {
+    for (auto it = from; it != popupOrder_.end(); ++it) toCancel.push_back((*it)->form);
+    // Newest first, so a submenu goes before its parent; cancelling one may hide others.
+    for (auto it = toCancel.rbegin(); it != toCancel.rend(); ++it) {
         NativeWindow* w = FindByForm(*it);
-        if (w != nullptr && w->shown) (*it)->Close();
+        if (w != nullptr && w->shown) (*it)->Perform(CM_CANCELMODE, 0, 0);
     }
-    return !toClose.empty();
+    return !toCancel.empty();
 }
 
 }  // namespace sdl

@@ -62,12 +62,14 @@ public:
     // ---- used by the event source
     NativeWindow* FindByWindowId(Uint32 Id);
     NativeWindow* FindByForm(TCustomForm* Form);
-    // The window that takes the keyboard now: the topmost showing popup, else the window
-    // SDL says has the focus, else the active form's.
+    // The window that takes the keyboard now: the one SDL says has the focus (else the
+    // active form's) when it takes input; otherwise the newest window that does (a popup
+    // menu running its own loop keeps the focus on the window it was opened from).
     NativeWindow* KeyboardWindow(Uint32 FocusId);
-    // Closes every showing popup except Keep (a click landed elsewhere). Returns whether
-    // one was closed.
-    bool ClosePopupsExcept(NativeWindow* Keep);
+    // A press landed outside the showing popups opened after Keep (all of them when Keep is
+    // no popup): each gets CM_CANCELMODE, newest first, as a menu or list expects when the
+    // user clicks elsewhere. Returns whether there was one.
+    bool CancelPopupsExcept(NativeWindow* Keep);
     // Copies the whole back buffer again (after an expose or a size change).
     void PresentAll(NativeWindow& W);
     // The form's window was moved or sized by the user: the form follows.

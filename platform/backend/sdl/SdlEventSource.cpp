@@ -113,8 +113,9 @@ bool SdlEventSource::DispatchMouse(const SDL_Event& E) {
         if (w == nullptr || !ToButton(E.button.button, button)) return false;
         bool down = E.type == SDL_MOUSEBUTTONDOWN;
         w->lastMouse = TPoint(E.button.x, E.button.y);
-        // A press outside an open popup closes it and is used up by that.
-        if (down && backend_.ClosePopupsExcept(w)) return true;
+        // A press outside an open popup cancels it; while a menu still holds the input
+        // (its loop ends after this event) the press is used up by that.
+        if (down && backend_.CancelPopupsExcept(w) && !input::FormAcceptsInput(w->form)) return true;
         input::MouseButton(w->form, button, down, w->lastMouse, Modifiers());
         return true;
     }

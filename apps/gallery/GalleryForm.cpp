@@ -1,0 +1,104 @@
+// The gallery's main form (see GalleryForm.h).
+#include "GalleryForm.h"
+
+#include "platform/controls/Backend.h"
+
+using namespace vcl;
+
+namespace gallery {
+
+TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
+    SetName("GalleryForm");
+    SetCaption("Component Gallery");
+    SetPosition(poScreenCenter);
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 1000, 680);
+    BuildFrame();
+    BuildPages();
+    ShowPage(0);
+}
+
+void TGalleryForm::BuildFrame() {
+    pageList_ = new TPageList(this);
+    pageList_->SetName("PageList");
+    pageList_->SetParent(this);
+    pageList_->SetWidth(196);
+    pageList_->SetAlign(alLeft);
+    pageList_->OnChange = [this](TObject*) { PageChosen(); };
+
+    auto* footer = new TPanel(this);
+    footer->SetParent(this);
+    footer->SetAlign(alBottom);
+    footer->SetHeight(24);
+    footer->SetBevelOuter(bvNone);
+    footer->SetCaption("");
+    status_ = new TLabel(this);
+    status_->SetParent(footer);
+    status_->SetLeft(10);
+    status_->SetTop(5);
+    status_->GetFont()->SetColor(clGrayText);
+
+    auto* header = new TPanel(this);
+    header->SetParent(this);
+    header->SetAlign(alTop);
+    header->SetHeight(64);
+    header->SetBevelOuter(bvNone);
+    header->SetColor(clWindow);
+    header->SetCaption("");
+    title_ = new TLabel(this);
+    title_->SetParent(header);
+    title_->SetBounds(20, 10, 600, 24);
+    title_->GetFont()->SetSize(14);
+    title_->GetFont()->SetStyle({fsBold});
+    description_ = new TLabel(this);
+    description_->SetParent(header);
+    description_->SetBounds(20, 38, 700, 18);
+    description_->GetFont()->SetColor(clGrayText);
+
+    host_ = new TPanel(this);
+    host_->SetName("PageHost");
+    host_->SetParent(this);
+    host_->SetAlign(alClient);
+    host_->SetBevelOuter(bvNone);
+    host_->SetCaption("");
+}
+
+void TGalleryForm::BuildPages() {
+    state_.Watch("gallery.backend", [] { return CurrentBackendName(); });
+    state_.Watch("gallery.page", [this] {
+        int i = GetPageIndex();
+        return i >= 0 ? std::string(Pages()[i].Id) : std::string();
+    });
+    for (const GalleryPage& page : Pages()) {
+        pageList_->AddItem(page.Title);
+        auto* panel = new TPanel(this);
+        panel->SetParent(host_);
+        panel->SetAlign(alClient);
+        panel->SetBevelOuter(bvNone);
+        panel->SetCaption("");
+        panel->SetVisible(false);
+        pages_.push_back(panel);
+        PageContext context;
+        context.Host = panel;
+        context.Form = this;
+        context.State = &state_;
+        context.Prefix = page.Id;
+        page.Build(context);
+    }
+}
+
+void TGalleryForm::ShowPage(int Index) { pageList_->SetItemIndex(Index); }
+
+void TGalleryForm::PageChosen() {
+    int index = pageList_->GetItemIndex();
+    for (int i = 0; i < GetPageCount(); ++i) pages_[i]->SetVisible(i == index);
+    if (index < 0) return;
+    const GalleryPage& page = Pages()[index];
+    title_->SetCaption(page.Title);
+    description_->SetCaption(page.Description);
+    status_->SetCaption("Page " + std::to_string(index + 1) + " of " +
+                        std::to_string(GetPageCount()) + "   \u00B7   " + Backend()->Name() +
+                        " backend");
+}
+
+}  // namespace gallery

@@ -1,0 +1,11 @@
+// The gallery's pages, in the order the page list shows them. A page is a function in its
+// own file under pages/; adding one is that file plus one line here:
+//   GALLERY_PAGE(BuildFunction, "file-name", "Title", "One line about it")
+GALLERY_PAGE(BuildDataGridPage, "data-grid", "Data grid",
+             "A price list in an editable string grid; right-click a cell for its menu")
+GALLERY_PAGE(BuildTextEntryPage, "text-entry", "Text entry",
+             "Edit fields, a memo, combo boxes and check boxes on a customer record")
+GALLERY_PAGE(BuildButtonsPage, "buttons", "Buttons and dialogs",
+             "Speed buttons, a popup menu on right click and the colour dialog")
+GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
+             "A timer moving values: a trend chart and a load figure updated twice a second")
