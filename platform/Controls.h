@@ -285,6 +285,10 @@ public:
 
     // Called once after streaming (realigns, applies auto size).
     void Loaded() override;
+    // Form files: a control sits inside its parent.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
 
 protected:
     // ---- overridable behaviour
@@ -465,6 +469,8 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void WndProc(TMessage& Message) override;
     void Invalidate() override;
+    // Form files: the children owned by Root, in z-order, after Root's other components.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
 protected:
     // Called once when the control first gets its window: when it becomes part of a

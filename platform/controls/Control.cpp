@@ -61,6 +61,7 @@ TCustomForm* GetParentForm(const TControl* Control) {
 // ---- construction ----------------------------------------------------------------------
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
+    RegisterControlClasses();
     font_->OnChange = [this](TObject*) { FontChanged(); };
     parentColor_ = true;
 }
@@ -80,6 +81,12 @@ void TControl::Loaded() {
     TComponent::Loaded();
     if (autoSize_) AdjustSize();
     if (parent_ != nullptr) parent_->Realign();
+}
+
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* w = dynamic_cast<TWinControl*>(Value)) SetParent(w);
 }
 
 // ---- parent and geometry ---------------------------------------------------------------

@@ -26,6 +26,9 @@ struct PaintEngine {
     static void InstallLoopHook();
 };
 
+// Registers the published properties of the controls layer's classes (once).
+void RegisterControlClasses();
+
 namespace input {
 // Forgets a control that is being destroyed or leaves its form.
 void ForgetControl(TControl* Control);

@@ -96,6 +96,13 @@ TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWi
     return nullptr;
 }
 
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    TControl::GetChildren(Proc, Root);
+    std::vector<TControl*> copy = controls_;
+    for (TControl* c : copy)
+        if (c->GetOwner() == Root) Proc(c);
+}
+
 // ---- alignment -------------------------------------------------------------------------
 
 void TWinControl::EnableAlign() {

@@ -137,3 +137,55 @@ TEST_F(DialogTest, ColorDialogUsesTheScriptOrItsOwnGridForm) {
 }
 
 }  // namespace
+
+namespace {
+
+// Published properties: a form with controls survives a trip through its form file text.
+TEST(PublishedTest, FormFileRoundTripKeepsControlsAndTheirProperties) {
+    Testing::ResetInput();
+    TForm form(nullptr);
+    form.SetName("Form1");
+    form.SetCaption("Settings");
+    form.SetKeyPreview(true);
+    auto* edit = new TEdit(&form);
+    edit->SetName("Edit1");
+    edit->SetParent(&form);
+    edit->SetBounds(8, 8, 150, 21);
+    edit->SetText("a 'quoted' € text");
+    edit->SetMaxLength(40);
+    auto* box = new TCheckBox(&form);
+    box->SetName("Check1");
+    box->SetParent(&form);
+    box->SetBounds(8, 40, 120, 17);
+    box->SetCaption("On");
+    box->SetState(cbChecked);
+    auto* label = new TLabel(&form);
+    label->SetName("Label1");
+    label->SetParent(&form);
+    label->SetCaption("Caption");
+    label->GetFont()->SetStyle({fsBold});
+    std::string text = WriteComponentText(&form);
+    EXPECT_NE(text.find("object Edit1: TEdit"), std::string::npos) << text;
+    EXPECT_EQ(text.find("TabStop"), std::string::npos) << text;   // defaults are not written
+
+    TForm copy(nullptr);
+    ReadRootText(text, &copy);
+    auto* edit2 = dynamic_cast<TEdit*>(copy.FindComponent("Edit1"));
+    auto* box2 = dynamic_cast<TCheckBox*>(copy.FindComponent("Check1"));
+    auto* label2 = dynamic_cast<TLabel*>(copy.FindComponent("Label1"));
+    ASSERT_NE(edit2, nullptr);
+    ASSERT_NE(box2, nullptr);
+    ASSERT_NE(label2, nullptr);
+    EXPECT_EQ(copy.GetCaption(), "Settings");
+    EXPECT_TRUE(copy.GetKeyPreview());
+    EXPECT_EQ(edit2->GetParent(), &copy);
+    EXPECT_EQ(edit2->GetBoundsRect(), Rect(8, 8, 158, 29));
+    EXPECT_EQ(edit2->GetText(), "a 'quoted' € text");
+    EXPECT_EQ(edit2->GetMaxLength(), 40);
+    EXPECT_EQ(box2->GetState(), cbChecked);
+    EXPECT_TRUE(label2->GetFont()->GetStyle().Contains(fsBold));
+    EXPECT_FALSE(label2->GetParentFont());
+    EXPECT_EQ(label2->GetWidth(), label->GetWidth());
+}
+
+}  // namespace
