@@ -1,0 +1,158 @@
+// The popup menu window as a person uses it: a backend with a person (scripted here
+// through its event source) runs the window's own loop.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+
+#include "platform/Forms.h"
+#include "platform/Menus.h"
+#include "platform/Testing.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/controls/InputDispatch.h"
+#include "platform/controls/PopupWindow.h"
+
+using namespace vcl;
+
+namespace {
+
+// Each wait of the loop performs the next step of the "person"; with nothing left to do
+// the loop is told to end, so a broken window can never hang the test.
+class ScriptedSource : public TEventSource {
+public:
+    std::deque<std::function<void()>> steps;
+    bool WaitAndDispatch(int) override {
+        if (steps.empty()) {
+            Application->Terminate();
+            return false;
+        }
+        auto step = std::move(steps.front());
+        steps.pop_front();
+        step();
+        return true;
+    }
+    void Wake() override {}
+};
+
+class PersonBackend : public TBackend {
+public:
+    explicit PersonBackend(ScriptedSource* Source) : source_(Source) {}
+    std::string Name() const override { return "person"; }
+    bool IsInteractive() const override { return true; }
+    void CreateNativeWindow(TCustomForm*) override {}
+    void DestroyNativeWindow(TCustomForm*) override {}
+    void ShowNativeWindow(TCustomForm*, bool) override {}
+    void UpdateNativeWindow(TCustomForm*) override {}
+    void Present(TCustomForm*, const TRect&) override {}
+    void SetCursor(TCursor) override {}
+    void SetCapture(TCustomForm*, bool) override {}
+    TEventSource* GetEventSource() override { return source_; }
+    bool WantsVirtualClock() const override { return true; }
+
+private:
+    ScriptedSource* source_;
+};
+
+class PopupWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Testing::ResetInput();
+        SetBackend(std::make_unique<PersonBackend>(&source));
+        auto click = [this](TObject* s) { clicked.push_back(static_cast<TMenuItem*>(s)->GetCaption()); };
+        menu = std::make_unique<TPopupMenu>(nullptr);
+        menu->GetItems()->Add({NewItem("Copy", ShortCut('C', {ssCtrl}), false, true, click, 0, ""), NewLine(),
+                               NewItem("Disabled", 0, false, false, click, 0, ""),
+                               NewItem("Checked", 0, true, true, click, 0, ""),
+                               NewSubMenu("More", 0, "", {NewItem("Deeper", 0, false, true, click, 0, "")})});
+    }
+    void TearDown() override {
+        menu.reset();
+        Application->ResetTerminated();
+        SetBackend(std::make_unique<THeadlessBackend>());
+        Testing::ResetInput();
+    }
+    // The menu window showing now (the newest form).
+    static TMenuWindow* Window() { return dynamic_cast<TMenuWindow*>(Screen->GetActiveForm()); }
+    static TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
+    void ClickItem(int Index) {
+        source.steps.push_back([Index] {
+            TMenuWindow* w = Window();
+            ASSERT_NE(w, nullptr);
+            TPoint p = Centre(w->ItemRect(Index));
+            input::MouseMove(w, p, {});
+            input::MouseButton(w, mbLeft, true, p, {ssLeft});
+            input::MouseButton(w, mbLeft, false, p, {});
+        });
+    }
+
+    ScriptedSource source;
+    std::unique_ptr<TPopupMenu> menu;
+    std::vector<std::string> clicked;
+};
+
+TEST_F(PopupWindowTest, AClickOnAnItemChoosesIt) {
+    source.steps.push_back([] {
+        TMenuWindow* w = Window();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->GetLeft(), 200);
+        EXPECT_EQ(w->GetTop(), 150);
+        std::filesystem::create_directories(ZYN_TEST_OUTPUT_DIR);
+        TPoint p = Centre(w->ItemRect(3));
+        input::MouseMove(w, p, {});
+        Application->ProcessMessages();
+        EXPECT_EQ(w->GetHotIndex(), 3);
+        w->SaveToPNG(std::string(ZYN_TEST_OUTPUT_DIR) + "/popup.png");
+    });
+    ClickItem(2);   // disabled: the menu stays open
+    ClickItem(3);
+    menu->Popup(200, 150);
+    EXPECT_EQ(clicked, std::vector<std::string>{"Checked"});
+    EXPECT_EQ(Window(), nullptr);
+}
+
+TEST_F(PopupWindowTest, KeysMoveSkippingSeparatorsAndEscapeCancels) {
+    auto key = [this](WORD k) {
+        source.steps.push_back([k] {
+            input::Key(Window(), k, true, {});
+            input::Key(Window(), k, false, {});
+        });
+    };
+    key(VK_DOWN);
+    key(VK_DOWN);   // over the separator to "Disabled"
+    key(VK_DOWN);
+    key(VK_RETURN);
+    menu->Popup(10, 10);
+    EXPECT_EQ(clicked, std::vector<std::string>{"Checked"});
+    key(VK_DOWN);
+    key(VK_ESCAPE);
+    menu->Popup(10, 10);
+    EXPECT_EQ(clicked.size(), 1u);
+}
+
+TEST_F(PopupWindowTest, SubMenusOpenBesideTheirItemAndAPressOutsideCancels) {
+    ClickItem(4);   // "More" opens the sub-menu
+    source.steps.push_back([] {
+        TMenuWindow* sub = Window();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_GT(sub->GetLeft(), 300 + 80);   // right of the first window
+        EXPECT_FALSE(sub->ItemRect(0).IsEmpty());
+        EXPECT_TRUE(sub->ItemRect(1).IsEmpty());   // one item only
+    });
+    ClickItem(0);   // "Deeper"
+    menu->Popup(300, 100);
+    EXPECT_EQ(clicked, std::vector<std::string>{"Deeper"});
+
+    TForm other(nullptr);
+    other.SetBounds(0, 0, 100, 100);
+    other.Show();
+    source.steps.push_back([&other] {
+        input::MouseButton(&other, mbLeft, true, {5, 5}, {ssLeft});
+        input::MouseButton(&other, mbLeft, false, {5, 5}, {});
+    });
+    menu->Popup(300, 100);
+    EXPECT_EQ(clicked.size(), 1u);
+    EXPECT_FALSE(Application->GetTerminated());   // closed by the press, not by running dry
+}
+
+}  // namespace
