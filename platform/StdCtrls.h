@@ -50,6 +50,11 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // One level of undo, as the system's edit field: the last change by the user or by
+    // SelText; undoing again redoes it. Setting Text forgets it.
+    bool CanUndo() const { return canUndo_; }
+    void Undo();
+    void ClearUndo() { canUndo_ = false; undoText_.clear(); }
     // Number of code points of the text.
     int GetTextLength() const;
 
@@ -118,6 +123,8 @@ protected:
     void ReplaceChars(int Start, int Length, std::u32string_view With, bool Notify);
     // Area inside the border where text is drawn.
     TRect TextArea() const;
+    // Multi-line: moves the first visible line by Delta (the caret stays where it is).
+    void ScrollLines(int Delta);
     int LineHeight();
 
     TNotifyEvent FOnChange;
@@ -145,6 +152,9 @@ private:
 
     std::unique_ptr<TCanvas> measure_;
     std::u32string chars_;
+    std::u32string undoText_;
+    int undoCaret_ = 0;
+    bool canUndo_ = false;
     int caret_ = 0;                // caret position (code points)
     int anchor_ = 0;               // other end of the selection
     int scrollX_ = 0;              // one-line: pixels scrolled to the left
@@ -193,6 +203,11 @@ public:
     using TCustomEdit::SetWantTabs;
     // First visible line (scrolling).
     int GetTopLine() const;
+
+protected:
+    // The wheel scrolls three lines a notch.
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
 private:
     class TMemoStrings;

@@ -68,6 +68,7 @@ void TCustomEdit::SetTextBuf(const std::string& Value) {
     cps = ApplyCharCase(cps);
     if (cps == chars_) return;
     chars_ = std::move(cps);
+    ClearUndo();
     caret_ = anchor_ = 0;
     scrollX_ = 0;
     topLine_ = 0;
@@ -87,6 +88,11 @@ void TCustomEdit::ReplaceChars(int Start, int Length, std::u32string_view With, 
     Start = std::clamp(Start, 0, int(chars_.size()));
     Length = std::clamp(Length, 0, int(chars_.size()) - Start);
     if (Length == 0 && With.empty()) return;
+    if (Notify) {
+        undoText_ = chars_;
+        undoCaret_ = caret_;
+        canUndo_ = true;
+    }
     chars_.replace(std::size_t(Start), std::size_t(Length), With);
     caret_ = anchor_ = Start + int(With.size());
     modified_ = true;
@@ -104,6 +110,32 @@ std::u32string TCustomEdit::ApplyCharCase(std::u32string_view S) const {
     if (charCase_ == ecUpperCase) std::transform(out.begin(), out.end(), out.begin(), ToUpper);
     if (charCase_ == ecLowerCase) std::transform(out.begin(), out.end(), out.begin(), ToLower);
     return out;
+}
+
+void TCustomEdit::Undo() {
+    if (!canUndo_ || readOnly_) return;
+    std::u32string before = chars_;
+    int beforeCaret = caret_;
+    chars_.swap(undoText_);
+    caret_ = anchor_ = std::clamp(undoCaret_, 0, int(chars_.size()));
+    undoText_ = std::move(before);
+    undoCaret_ = beforeCaret;
+    modified_ = true;
+    ScrollCaretIntoView();
+    RestartCaretBlink();
+    Invalidate();
+    Perform(CM_TEXTCHANGED, 0, 0);
+    Change();
+}
+
+void TCustomEdit::ScrollLines(int Delta) {
+    if (!multiLine_) return;
+    int lines = int(LineSpans().size());
+    int visible = std::max(1, TextArea().Height() / LineHeight());
+    int top = std::clamp(topLine_ + Delta, 0, std::max(0, lines - visible));
+    if (top == topLine_) return;
+    topLine_ = top;
+    Invalidate();
 }
 
 void TCustomEdit::InsertTyped(std::u32string_view Text) {
@@ -449,6 +481,7 @@ void TCustomEdit::WndProc(TMessage& Message) {
     case WM_CUT: CutToClipboard(); return;
     case WM_PASTE: PasteFromClipboard(); return;
     case WM_CLEAR: ClearSelection(); return;
+    case WM_UNDO: Undo(); return;
     default: TWinControl::WndProc(Message); return;
     }
 }
@@ -527,6 +560,7 @@ void TCustomEdit::DefaultKeyDown(WORD Key, TShiftState Shift) {
             case 'C': CopyToClipboard(); break;
             case 'X': CutToClipboard(); break;
             case 'V': PasteFromClipboard(); break;
+            case 'Z': Undo(); break;
             default: break;
             }
         }

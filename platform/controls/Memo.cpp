@@ -109,6 +109,16 @@ int TCustomMemo::GetTopLine() const {
     return line;
 }
 
+bool TCustomMemo::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    if (!TCustomEdit::DoMouseWheelDown(Shift, MousePos)) ScrollLines(3);
+    return true;
+}
+
+bool TCustomMemo::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+    if (!TCustomEdit::DoMouseWheelUp(Shift, MousePos)) ScrollLines(-3);
+    return true;
+}
+
 TMemo::TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
 
 }  // namespace vcl

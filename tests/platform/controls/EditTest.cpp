@@ -189,6 +189,34 @@ TEST_F(EditTest, PaintsWhiteFieldGreyBorderAndBlueWhenFocused) {
     EXPECT_EQ(Pixel(10 + caret.Left - 1, 50 + caret.Bottom - 1), TColor(RGB(0x00, 0x78, 0xD7)));
 }
 
+TEST_F(EditTest, UndoTakesBackTheLastChangeAndRedoesIt) {
+    edit->SetText("base");
+    EXPECT_FALSE(edit->CanUndo());
+    edit->SetSelStart(4);
+    Input::TypeText(edit, "ü");
+    Input::KeyDown(edit, 'Z', {ssCtrl});
+    EXPECT_EQ(edit->GetText(), "base");
+    Input::KeyDown(edit, 'Z', {ssCtrl});
+    EXPECT_EQ(edit->GetText(), "baseü");
+    edit->SetText("new");
+    EXPECT_FALSE(edit->CanUndo());
+}
+
+TEST(MemoTest, WheelScrollsTheLinesWithoutMovingTheCaret) {
+    Testing::ResetInput();
+    auto form = std::make_unique<TForm>(nullptr);
+    auto* memo = new TMemo(form.get());
+    memo->SetParent(form.get());
+    memo->SetBounds(10, 10, 200, 60);
+    for (int i = 0; i < 20; ++i) memo->GetLines()->Add("line " + std::to_string(i));
+    memo->SetSelStart(0);
+    Input::Wheel(memo, -120, 5, 5);
+    EXPECT_EQ(memo->GetTopLine(), 3);
+    EXPECT_EQ(memo->GetSelStart(), 0);
+    Input::Wheel(memo, 240, 5, 5);
+    EXPECT_EQ(memo->GetTopLine(), 0);
+}
+
 TEST(MemoTest, LinesAndTypingShareOneText) {
     Testing::ResetInput();
     auto form = std::make_unique<TForm>(nullptr);
