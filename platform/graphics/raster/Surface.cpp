@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vcl::raster {
 
 // ---- palette matching ------------------------------------------------------------------
@@ -198,6 +202,42 @@ Paint Paint::Invert(const Surface& s) { return Make(s, 0, R2_NOT); }
 
 namespace {
 
+// Solid 32-bit runs: memset when all four bytes agree; large fills use fast string stores
+// (whole cache lines written without being read first), others 16-byte stores.
+void Fill32(std::uint32_t* p, int n, std::uint32_t v, bool streaming) {
+    if (n >= 64 && (v & 0xFF) * 0x01010101u == v) {
+        std::memset(p, int(v & 0xFF), std::size_t(n) * 4);
+        return;
+    }
+#if defined(__x86_64__)
+    if (streaming) {
+        // Fast string stores fill whole cache lines without reading them first.
+        std::size_t count = std::size_t(n);
+        asm volatile("rep stosl" : "+D"(p), "+c"(count) : "a"(v) : "memory");
+        return;
+    }
+#endif
+#if defined(__SSE2__)
+    while (n > 0 && (reinterpret_cast<std::uintptr_t>(p) & 15) != 0) {
+        *p++ = v;
+        --n;
+    }
+    const __m128i block = _mm_set1_epi32(int(v));
+    auto* q = reinterpret_cast<__m128i*>(p);
+    const int blocks = n / 16;   // 64 bytes per round
+    for (int i = 0; i < blocks; ++i, q += 4) {
+        _mm_store_si128(q, block);
+        _mm_store_si128(q + 1, block);
+        _mm_store_si128(q + 2, block);
+        _mm_store_si128(q + 3, block);
+    }
+    p = reinterpret_cast<std::uint32_t*>(q);
+    n -= blocks * 16;
+#endif
+    (void)streaming;
+    std::fill_n(p, n, v);
+}
+
 template <typename Pixel>
 void MixRun(Pixel* p, int n, const Paint& paint) {
     const Pixel x = Pixel(paint.xorBits), k = Pixel(paint.keepBits);
@@ -234,7 +274,10 @@ void FillSpan(const Surface& s, int y, int x0, int x1, const Paint& paint) {
     }
     std::uint8_t* row = s.Row(y);
     switch (s.bpp) {
-        case 32: MixRun(reinterpret_cast<std::uint32_t*>(row) + x0, x1 - x0, paint); break;
+        case 32:
+            if (paint.keepBits == 0) Fill32(reinterpret_cast<std::uint32_t*>(row) + x0, x1 - x0, paint.xorBits, false);
+            else MixRun(reinterpret_cast<std::uint32_t*>(row) + x0, x1 - x0, paint);
+            break;
         case 24: MixRun24(row + 3 * x0, x1 - x0, paint); break;
         case 8: MixRun(row + x0, x1 - x0, paint); break;
         case 15:
@@ -250,7 +293,17 @@ void FillSpan(const Surface& s, int y, int x0, int x1, const Paint& paint) {
 
 void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
     const int top = std::max(r.Top, s.clip.Top), bottom = std::min(r.Bottom, s.clip.Bottom);
-    for (int y = top; y < bottom; ++y) FillSpan(s, y, r.Left, r.Right, paint);
+    const int left = std::max(r.Left, s.clip.Left), right = std::min(r.Right, s.clip.Right);
+    if (top >= bottom || left >= right) return;
+    // A solid fill of several megabytes would only push everything else out of the cache.
+    constexpr std::int64_t kStreamingBytes = std::int64_t(4) << 20;
+    if (s.bpp == 32 && paint.keepBits == 0 && paint.hatch == nullptr &&
+        std::int64_t(right - left) * (bottom - top) * 4 >= kStreamingBytes) {
+        for (int y = top; y < bottom; ++y)
+            Fill32(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, right - left, paint.xorBits, true);
+        return;
+    }
+    for (int y = top; y < bottom; ++y) FillSpan(s, y, left, right, paint);
 }
 
 void PlotPixel(const Surface& s, int x, int y, const Paint& paint) {
