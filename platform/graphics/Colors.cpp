@@ -1,7 +1,6 @@
 // Colours: the system colour table, colour names and their conversions.
 #include <array>
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 #include "platform/Graphics.h"

@@ -253,6 +253,8 @@ void TFont::SetCharset(TFontCharset Value) {
 }
 
 HFONT TFont::GetHandle() const {
+    // A handle someone deleted behind the font's back is made afresh.
+    if (handle_ != nullptr && GetObjectW(handle_, 0, nullptr) == 0) handle_ = nullptr;
     if (handle_ == nullptr) {
         LOGFONTW lf;
         lf.lfHeight = height_;

@@ -204,7 +204,8 @@ TEST(FontTest, DeletingHandles) {
     EXPECT_EQ(GetObjectW(h, sizeof(lf), &lf), 0);
     EXPECT_EQ(DeleteObject(nullptr), FALSE);
     TFont font;
-    font.GetHandle();
+    DeleteObject(font.GetHandle());   // deleted behind the font's back: a new one is made
+    ASSERT_NE(GetObject(font.GetHandle(), 0, nullptr), 0);
     font.SetSize(20);   // the old handle is released and a new one describes the font
     LOGFONTW now;
     ASSERT_NE(GetObject(font.GetHandle(), sizeof(now), &now), 0);
