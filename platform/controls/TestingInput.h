@@ -31,7 +31,8 @@ void DblClick(TControl* Control, int X, int Y);
 // Delta in wheel units (120 per notch; positive away from the user).
 void Wheel(TControl* Control, int Delta, int X, int Y, TShiftState Shift = {});
 // Keys go to Control (focused first when it can take the focus; keys for a graphic
-// control go to its form's focused control).
+// control go to its form's focused control). KeyUp goes to the control focused now
+// without moving the focus, since the press may have moved it (Tab).
 void KeyDown(TControl* Control, WORD Key, TShiftState Shift = {});
 void KeyUp(TControl* Control, WORD Key, TShiftState Shift = {});
 void KeyPress(TControl* Control, char32_t Ch);

@@ -54,10 +54,13 @@ TShiftState ButtonState(TMouseButton Button) {
     }
 }
 
-// Keys go to the focused control of the form; a windowed control takes the focus first.
-TCustomForm* PrepareKeys(TControl* Control) {
+// Keys go to the focused control of the form; for a key press a windowed control takes
+// the focus first. A key release goes wherever the focus is now (the key's press may have
+// moved it, as Tab does).
+TCustomForm* PrepareKeys(TControl* Control, bool Focus = true) {
     TPoint p;
     TCustomForm* form = Prepare(Control, 0, 0, p);
+    if (!Focus) return form;
     if (auto* w = dynamic_cast<TWinControl*>(Control); w != nullptr && w != form && !w->Focused()) {
         if (w->CanFocus()) w->SetFocus();
     }
@@ -121,7 +124,7 @@ void KeyDown(TControl* Control, WORD Key, TShiftState Shift) {
 }
 
 void KeyUp(TControl* Control, WORD Key, TShiftState Shift) {
-    TCustomForm* form = PrepareKeys(Control);
+    TCustomForm* form = PrepareKeys(Control, false);
     input::Key(form, Key, false, Shift);
     Application->ProcessMessages();
 }
