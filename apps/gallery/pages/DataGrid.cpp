@@ -152,6 +152,7 @@ private:
                               NewLine(),
                               item("Add line", [this](TObject*) { AddLine(); }),
                               item("Delete line", [this](TObject*) { DeleteLine(); })});
+        menu_->SetOnPopup([this](TObject*) { page_.Record("menu.popups", IntToStr(++popups_)); });
         grid_->SetPopupMenu(menu_);
     }
 
@@ -241,6 +242,7 @@ private:
             return c != nullptr ? c->GetName() + ":" + c->ClassName() : std::string();
         });
         page_.Record("menu.last", "");
+        page_.Record("menu.popups", "0");
         page_.Watch("clipboard", [] { return Clipboard()->GetAsText(); });
     }
 
@@ -249,6 +251,7 @@ private:
     TEdit* note_ = nullptr;
     TLabel* total_ = nullptr;
     TPopupMenu* menu_ = nullptr;
+    int popups_ = 0;
 };
 
 }  // namespace

@@ -33,6 +33,14 @@ void RegisterSdlBackend() {
 
 namespace sdl {
 
+namespace {
+
+// Set once the process is ending (exit, including Xlib's exit when the display goes away):
+// the connection may be dead then, and every window dies with the process anyway.
+bool g_processEnding = false;
+
+}  // namespace
+
 SdlBackend::SdlBackend() {
     // Closing windows is the forms' business (the main form's close ends the loop); SDL's
     // own quit event then only comes from signals.
@@ -42,6 +50,8 @@ SdlBackend::SdlBackend() {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EOutOfResources(std::string("Cannot start the window system: ") + SDL_GetError());
+    static const bool atExitRegistered = std::atexit([] { g_processEnding = true; }) == 0;
+    (void)atExitRegistered;
     wakeEvent_ = SDL_RegisterEvents(1);
     SDL_StartTextInput();
     events_ = std::make_unique<SdlEventSource>(*this);
@@ -52,6 +62,7 @@ SdlBackend::~SdlBackend() {
     if (Application != nullptr && Application->GetEventSource() == events_.get())
         Application->SetEventSource(nullptr);
     SetClipboardBackend(nullptr);
+    if (g_processEnding) return;
     for (auto& [form, w] : windows_) DestroyResources(*w);
     windows_.clear();
     for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
@@ -115,6 +126,10 @@ void SdlBackend::ShowNativeWindow(TCustomForm* Form, bool Visible) {
     if (!Visible) {
         popupOrder_.erase(std::remove(popupOrder_.begin(), popupOrder_.end(), w), popupOrder_.end());
         SDL_HideWindow(w->window);
+        // The keyboard goes back to the window the popup was opened from.
+        if (w->popup && Screen != nullptr && Screen->GetActiveForm() != nullptr)
+            if (NativeWindow* owner = FindByForm(Screen->GetActiveForm()); owner != nullptr && owner->shown)
+                TakeKeyboard(*owner);
         return;
     }
     UpdateNativeWindow(Form);
@@ -123,10 +138,15 @@ void SdlBackend::ShowNativeWindow(TCustomForm* Form, bool Visible) {
         popupOrder_.push_back(w);
     } else {
         SDL_RaiseWindow(w->window);
-        // Without a window manager nobody gives a new window the keyboard.
-        SDL_SetWindowInputFocus(w->window);
+        TakeKeyboard(*w);
     }
     PresentAll(*w);
+}
+
+void SdlBackend::TakeKeyboard(NativeWindow& W) {
+    // Without a window manager nobody gives a window the keyboard (nor gives it back when
+    // a popup closes); with one, this is what clicking into the window does anyway.
+    if (!W.popup && SDL_GetKeyboardFocus() != W.window) SDL_SetWindowInputFocus(W.window);
 }
 
 void SdlBackend::UpdateNativeWindow(TCustomForm* Form) {

@@ -74,6 +74,8 @@ public:
     void PresentAll(NativeWindow& W);
     // The form's window was moved or sized by the user: the form follows.
     void FollowWindowGeometry(NativeWindow& W);
+    // Gives a normal window the keyboard focus when it has not got it.
+    void TakeKeyboard(NativeWindow& W);
     // The user asked the window to close.
     void CloseRequested(NativeWindow& W);
     Uint32 WakeEventType() const { return wakeEvent_; }

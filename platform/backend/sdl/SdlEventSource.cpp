@@ -116,6 +116,7 @@ bool SdlEventSource::DispatchMouse(const SDL_Event& E) {
         // A press outside an open popup cancels it; while a menu still holds the input
         // (its loop ends after this event) the press is used up by that.
         if (down && backend_.CancelPopupsExcept(w) && !input::FormAcceptsInput(w->form)) return true;
+        if (down) backend_.TakeKeyboard(*w);
         input::MouseButton(w->form, button, down, w->lastMouse, Modifiers());
         return true;
     }

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The gallery in a real X server, worked with real input events.
+#
+# usage: gallery_window_test.sh GALLERY OUTPUT_DIR
+#
+# Starts Xvfb on a free display, runs the gallery with the SDL backend, and drives it with
+# xdotool: edits a grid cell by typing, copies a cell through the grid's popup menu into
+# the note field, copies the note's text with Ctrl+C and pastes it into another cell
+# through the menu, cancels a menu by clicking elsewhere, and ends the program. Every
+# outcome is read from the state file the gallery keeps (--dump-state), polled rather
+# than waited for. Exits 77 (skipped) only when no X server can be started.
+set -u
+
+gallery=$1
+out=$2
+mkdir -p "$out"
+state=$out/state.txt
+rm -f "$state"
+xpid=""
+gpid=""
+
+cleanup() {
+    if [ -n "$gpid" ]; then
+        kill "$gpid" 2>/dev/null
+        for _ in $(seq 1 40); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$gpid" 2>/dev/null
+    fi
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() {
+    echo "FAILED: $*"
+    echo "---- state file"; cat "$state" 2>/dev/null
+    echo "---- gallery output"; cat "$out/gallery.log" 2>/dev/null
+    [ -n "${DISPLAY:-}" ] && command -v import >/dev/null && import -window root "$out/failure.png" 2>/dev/null \
+        && echo "screen saved to $out/failure.png"
+    exit 1
+}
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
+command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
+
+# ---- an X server on a free display
+display=""
+for n in $(seq 91 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || skip "no free X display number"
+Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xpid=$!
+export DISPLAY=":$display"
+for _ in $(seq 1 100); do
+    xdotool getmouselocation >/dev/null 2>&1 && break
+    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/xvfb.log")"
+    sleep 0.05
+done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
+
+# ---- helpers reading the state file
+value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
+# wait_for KEY VALUE [what]: polls the state file for up to 5 seconds.
+wait_for() {
+    for _ in $(seq 1 100); do
+        [ "$(value "$1")" = "$2" ] && return 0
+        kill -0 "$gpid" 2>/dev/null || fail "the gallery ended early"
+        sleep 0.05
+    done
+    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
+}
+# at KEY BUTTON: clicks the middle of the rectangle "x y w h" the state gives for KEY.
+at() {
+    read -r x y w h <<<"$(value "$1")"
+    [ -n "${h:-}" ] || fail "no rectangle for $1"
+    xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click "$2"
+}
+
+# ---- the program
+ZYN_BACKEND=sdl "$gallery" --dump-state "$state" >"$out/gallery.log" 2>&1 &
+gpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+[ -n "$wid" ] || fail "the gallery window did not appear"
+wait_for gallery.backend sdl "the backend"
+wait_for gallery.page data-grid "the first page"
+P=data-grid
+
+# 1. Click the quantity of line 1, type a number, press Enter: the amount follows.
+at $P.rect.3.1 1
+wait_for $P.current "3 1" "the current cell after the click"
+xdotool type --delay 40 "42"
+xdotool key Return
+wait_for $P.cell.3.1 "42" "the typed quantity"
+wait_for $P.cell.6.1 "7.56" "the amount (42 x 0.18)"
+
+# 2. Line 3's part number: right click, "Copy cell" (first item) by keys.
+at $P.rect.1.3 1
+wait_for $P.current "1 3" "the current cell"
+at $P.rect.1.3 3
+wait_for $P.menu.popups 1 "popup menus opened"
+xdotool key Down Return
+wait_for $P.menu.last "Copy cell" "the item picked"
+wait_for $P.clipboard "PN-20417" "the system clipboard"
+
+# 3. Into the note with Ctrl+V; then new text copied with Ctrl+C.
+at $P.note.rect 1
+wait_for $P.focus "NoteEdit:TEdit" "the focused control"
+xdotool key ctrl+a ctrl+v
+wait_for $P.note.text "PN-20417" "the pasted note"
+xdotool key ctrl+a
+xdotool type --delay 40 "Gate 7"
+wait_for $P.note.text "Gate 7" "the typed note"
+xdotool key ctrl+a ctrl+c
+wait_for $P.clipboard "Gate 7" "the system clipboard"
+
+# 4. Paste it into the description of line 2 through the menu ("Paste into cell").
+at $P.rect.2.2 1
+wait_for $P.current "2 2" "the current cell"
+at $P.rect.2.2 3
+wait_for $P.menu.popups 2 "popup menus opened"
+xdotool key Down Down Return
+wait_for $P.menu.last "Paste into cell" "the item picked"
+wait_for $P.cell.2.2 "Gate 7" "the pasted cell"
+
+# 5. A menu closes when the user clicks elsewhere (the press only closes it), and nothing
+#    is picked; the next click works as usual.
+at $P.rect.2.4 3
+wait_for $P.menu.popups 3 "popup menus opened"
+at $P.note.rect 1
+sleep 0.2
+at $P.note.rect 1
+wait_for $P.focus "NoteEdit:TEdit" "the focus after cancelling the menu"
+xdotool key End
+xdotool type --delay 40 "!"
+wait_for $P.note.text "Gate 7!" "typing after the cancelled menu"
+[ "$(value $P.menu.last)" = "Paste into cell" ] || fail "a cancelled menu picked \"$(value $P.menu.last)\""
+[ "$(value $P.cell.2.4)" = "Ball bearing 6204-2RS" ] || fail "a cancelled menu changed a cell"
+
+# 6. A termination request ends the loop; the program writes its state and exits cleanly.
+kill -TERM "$gpid"
+for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
+wait "$gpid"
+rc=$?
+gpid=""
+[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+echo "gallery window test passed (display :$display)"
