@@ -9,9 +9,13 @@ namespace vcl::text {
 
 namespace {
 
+// The configuration is loaded once and released at exit.
 FcConfig* Config() {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
-    return config;
+    static const struct Holder {
+        FcConfig* config = FcInitLoadConfigAndFonts();
+        ~Holder() { if (config) FcConfigDestroy(config); }
+    } holder;
+    return holder.config;
 }
 
 bool MatchPattern(const char* family, bool bold, bool italic, FaceLocation& location) {
