@@ -76,6 +76,7 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
     SetTabStop(true);
     SetColor(clWindow);
+    SetParentColor(false);
     items_->OnChange = [this](TObject*) { ItemsChanged(); };
     edit_ = new TComboEdit(this);
     edit_->SetParent(this);
@@ -538,9 +539,9 @@ const bool comboClassesRegistered = [] {
         p.Enum("Style", &TCustomComboBox::GetStyle, &TCustomComboBox::SetStyle, csDropDown,
                {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"});
         p.Integer("ItemHeight", &TCustomComboBox::GetItemHeight, &TCustomComboBox::SetItemHeight, 16)
-            .Stored([](TCustomComboBox& c) {
+            .Stored(std::function<bool(TCustomComboBox&)>([](TCustomComboBox& c) {
                 return c.GetStyle() == csOwnerDrawFixed || c.GetStyle() == csOwnerDrawVariable;
-            });
+            }));
         p.Integer("DropDownCount", &TCustomComboBox::GetDropDownCount, &TCustomComboBox::SetDropDownCount, 8);
         p.Boolean("Sorted", &TCustomComboBox::GetSorted, &TCustomComboBox::SetSorted, false);
         p.Integer("MaxLength", &TCustomComboBox::GetMaxLength, &TCustomComboBox::SetMaxLength, 0);

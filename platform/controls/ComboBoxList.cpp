@@ -10,6 +10,7 @@ namespace vcl {
 TDropDownList::TDropDownList(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle({csCaptureMouse, csOpaque});
     SetColor(clWindow);
+    SetParentColor(false);
     bar_.OnScroll = [this](int Code, int Pos) { Scroll(Code, Pos); };
 }
 

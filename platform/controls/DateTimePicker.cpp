@@ -196,6 +196,7 @@ std::string SegmentText(const TSegment& S, TDateTime Value, bool TwelveHour) {
 TPickerCalendar::TPickerCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle({csCaptureMouse, csOpaque});
     SetColor(clWindow);
+    SetParentColor(false);
 }
 
 void TPickerCalendar::SetDate(TDateTime Value) {
@@ -305,6 +306,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
     SetTabStop(true);
     SetColor(clWindow);
+    SetParentColor(false);
     value_ = Now();
     SetBounds(0, 0, 186, 21);
 }

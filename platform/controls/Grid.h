@@ -222,8 +222,8 @@ public:
     void HideEditor();
 
     // ---- the scroll bars (read access for tests and descendants)
-    const TInnerScrollBar& GetVertScrollBar() const { return vertBar_; }
-    const TInnerScrollBar& GetHorzScrollBar() const { return horzBar_; }
+    const TInnerScrollBar& GetVertScrollBar() const;
+    const TInnerScrollBar& GetHorzScrollBar() const;
 
     // Scrolls as a scroll bar code does (SB_LINEUP ... SB_BOTTOM; Pos for the thumb
     // codes, 0..127).

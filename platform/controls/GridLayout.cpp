@@ -20,6 +20,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks});
     SetTabStop(true);
     SetColor(clWindow);
+    SetParentColor(false);
     colWidths_.assign(std::size_t(colCount_), defaultColWidth_);
     rowHeights_.assign(std::size_t(rowCount_), defaultRowHeight_);
     vertBar_.OnScroll = [this](int Code, int Pos) { ScrollVert(Code, Pos); };
@@ -391,6 +392,16 @@ int TCustomGrid::MaxLeftCol() const {
     return CalcMaxCell(h, colCount_ - 1);
 }
 
+const TInnerScrollBar& TCustomGrid::GetVertScrollBar() const {
+    UpdateScrollPositions();
+    return vertBar_;
+}
+
+const TInnerScrollBar& TCustomGrid::GetHorzScrollBar() const {
+    UpdateScrollPositions();
+    return horzBar_;
+}
+
 // ---- scrolling -------------------------------------------------------------------------
 
 void TCustomGrid::SetTopRow(int Value) {
@@ -479,6 +490,7 @@ void TCustomGrid::ScrollHorz(int Code, int Pos) {
 
 // The bars' positions on the fixed 0..127 range.
 void TCustomGrid::UpdateScrollPositions() const {
+    LayoutScrollBars();
     auto position = [](int First, int Fixed, int Max) {
         if (Max <= Fixed) return 0;
         return std::clamp(MulDiv(First - Fixed, 127, Max - Fixed), 0, 127);

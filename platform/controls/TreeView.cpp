@@ -18,6 +18,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
     SetTabStop(true);
     SetColor(clWindow);
+    SetParentColor(false);
     vbar_.OnScroll = [this](int Code, int Pos) {
         int page = std::max(1, GetVisibleRowCount());
         switch (Code) {
