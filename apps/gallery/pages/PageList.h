@@ -5,6 +5,8 @@ GALLERY_PAGE(BuildDataGridPage, "data-grid", "Data grid",
              "A price list in an editable string grid; right-click a cell for its menu")
 GALLERY_PAGE(BuildTextEntryPage, "text-entry", "Text entry",
              "Edit fields, a memo, combo boxes and check boxes on a customer record")
+GALLERY_PAGE(BuildFolderTreePage, "folder-tree", "Folder tree",
+             "A tree view over the project's own source folders, read from disk")
 GALLERY_PAGE(BuildButtonsPage, "buttons", "Buttons and dialogs",
              "Speed buttons, a popup menu on right click and the colour dialog")
 GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
