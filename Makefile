@@ -8,7 +8,7 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
