@@ -1,0 +1,245 @@
+// The meter's geometry, the mappings between values, angles and pixels, the tick-step
+// algorithm, the tick lists and the label format.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numbers>
+
+#include "framework/Zyn_matrix.h"
+#include "meter/Zyn_Meter.h"
+
+namespace zyn {
+
+namespace {
+
+constexpr double Deg = std::numbers::pi / 180.0;
+constexpr double Log10of2 = 0.30102999566398119521;
+constexpr double Log10of5 = 0.69897000433601880479;
+// Safety limit on the number of ticks of one kind; a sane range never comes near it.
+constexpr int MaxTicks = 20000;
+
+int Rnd(double X) { return static_cast<int>(std::nearbyint(X)); }
+
+}  // namespace
+
+// =========================================================================================
+// geometry
+
+void TMeter::CalcMeterLayoutParams() {
+    const int W = GetWidth(), H = GetHeight();
+    radius_ = H - rimBottom_ - rimTop_ - 16;
+    cx_ = W / 2;
+    cy_ = H - rimBottom_ - 8;
+    sweep_ = 90;
+    switch (layout_) {
+        case mlCirc90:
+            break;
+        case mlCirc120:
+            sweep_ = 120;
+            radius_ = std::min(radius_, (W / 2.0 - rimSide_ - 8) * 1.1547);
+            break;
+        case mlCirc300:
+            sweep_ = 300;
+            radius_ = std::min<double>((W / 2) - rimSide_ - 8, (H - rimTop_ - rimBottom_ - 16) / 1.866);
+            cy_ = Rnd(rimTop_ + 8 + radius_);
+            break;
+        case mlCirc180:
+        case mlCirc270:
+        case mlCirc360: {
+            // The swept part of the dial circle spans R above the centre and R to either
+            // side; below the centre it reaches down by -cos(A/2) R (0 for a half circle,
+            // the whole radius for a full one). The dial is made as large as the window
+            // between the rims allows, keeping the margin of 8 pixels of the other layouts.
+            sweep_ = layout_ == mlCirc180 ? 180 : layout_ == mlCirc270 ? 270 : 360;
+            const double below = std::max(0.0, -std::cos(sweep_ / 2.0 * Deg));
+            radius_ = std::min<double>((W / 2) - rimSide_ - 8, (H - rimTop_ - rimBottom_ - 16) / (1.0 + below));
+            cy_ = Rnd(rimTop_ + 8 + radius_);
+            break;
+        }
+    }
+}
+
+// =========================================================================================
+// mappings
+
+double TMeter::Fraction(double V) const {
+    if (maxValue_ == minValue_) return 0.0;
+    if (logarithmic_ && V > 0 && minValue_ > 0 && maxValue_ > 0)
+        return (std::log(V) - std::log(minValue_)) / (std::log(maxValue_) - std::log(minValue_));
+    return (V - minValue_) / (maxValue_ - minValue_);
+}
+
+double TMeter::ModelAngle(double V) const { return sweep_ / 2.0 + 90.0 - sweep_ * Fraction(V); }
+
+double TMeter::CalcNeedleAngle(double Value) const {
+    double v = std::clamp(Value, minValue_, std::max(minValue_, maxValue_));
+    double u;
+    if (maxValue_ == minValue_)
+        u = 0.0;
+    else if (logarithmic_)
+        u = (std::log(v) - std::log(minValue_)) / (std::log(maxValue_) - std::log(minValue_));
+    else
+        u = (v - minValue_) / (maxValue_ - minValue_);
+    return 180.0 - sweep_ / 2.0 + sweep_ * u;
+}
+
+void TMeter::ConvertToPixelCoords(double Value, double PctRadius, int& X, int& Y) const {
+    double v = std::clamp(Value, minValue_, std::max(minValue_, maxValue_));
+    double t = ModelAngle(v) * Deg;
+    double r = PctRadius / 100.0 * radius_;
+    X = Rnd(cx_ + std::cos(t) * r);
+    Y = Rnd(cy_ - std::sin(t) * r);
+}
+
+bool TMeter::ConvertPixelToValue(int X, int Y, double& MeterValue) const {
+    const double pi = std::numbers::pi;
+    const double dx = X - cx_, dy = Y - cy_;
+    double phi;
+    if (dx != 0) {
+        phi = std::atan(dy / dx);
+        if (dx < 0) phi += pi;
+    } else {
+        phi = dy <= 0 ? 3 * pi / 2 : pi / 2;
+    }
+    if (phi < 0) phi += 2 * pi;
+    if (phi > 2 * pi) phi -= 2 * pi;
+    double delta = phi * 180.0 / pi - 90.0;
+    if (delta < 0) delta += 360.0;
+    const double a = sweep_;
+    if (delta < 180.0 - a / 2 || delta > 180.0 + a / 2) {
+        MeterValue = 0.0;
+        return false;
+    }
+    const double f = (delta - (180.0 - a / 2)) / a;
+    if (logarithmic_)
+        MeterValue = std::exp((std::log(maxValue_) - std::log(minValue_)) * f + std::log(minValue_));
+    else
+        MeterValue = minValue_ + f * (maxValue_ - minValue_);
+    return true;
+}
+
+// =========================================================================================
+// ticks
+
+TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue) {
+    TMeterTickStep t;
+    if (MinValue == MaxValue || NrTicks <= 0) {
+        t.First = MinValue;
+        return t;
+    }
+    const double e = MinValue < MaxValue ? 1.0 : -1.0;
+    const double r = std::fabs(MaxValue - MinValue);
+    double g = std::log(r / NrTicks) / uc_ln10;
+    double h = g - std::trunc(g);
+    if (std::fabs(h) < 1e-10 || std::fabs(h) > 0.9999999999) {
+        h = 0;
+        g = std::nearbyint(g);
+    }
+    if (g < 0 && h != 0) g -= 1;
+    if (h < 0) h += 1;
+    if (h < Log10of2 + 1e-10) {
+        g = std::trunc(g);
+        t.NSub = 5;
+    } else if (h < Log10of5 + 1e-10) {
+        g = std::trunc(g) + Log10of2;
+        t.NSub = 4;
+    } else {
+        g = std::trunc(g) + Log10of5;
+        t.NSub = 5;
+    }
+    t.Step = e * std::exp(g * uc_ln10);
+    double first = (std::trunc(MinValue / t.Step) - 1) * t.Step;
+    for (int i = 0; i < MaxTicks && 0.001 * std::fabs(t.Step) < e * (MinValue - first); ++i) first += t.Step;
+    t.First = first;
+    return t;
+}
+
+// Major ticks of a linear scale (and of a logarithmic one spanning less than a decade).
+static void LinearMajors(const TMeterTickStep& t, double MaxValue, std::vector<TMeterMajorTick>& out) {
+    out.push_back({t.First, true});
+    if (t.Step == 0) return;
+    // Written with the step's sign so that a falling range ends as well.
+    const double e = t.Step > 0 ? 1.0 : -1.0;
+    for (int k = 1; k < MaxTicks; ++k) {
+        double v = t.First + k * t.Step;
+        if (e * v > e * MaxValue + 0.001 * std::fabs(t.Step)) break;
+        out.push_back({v, true});
+    }
+}
+
+static void DecadeMajors(double MinValue, double MaxValue, std::vector<TMeterMajorTick>& out) {
+    const double q = 0.999999999;
+    const int e0 = IntNeg(std::log(q * MinValue) / uc_ln10);
+    const double base = std::pow(10.0, e0);
+    const bool allLabels = MaxValue / MinValue < 10;
+    double f = 1;
+    do {
+        for (int k = 1; k <= 9; ++k) {
+            double v = k * base * f;
+            if (v / q > MinValue && k * q * base * f < MaxValue)
+                out.push_back({v, allLabels || k == 1 || k == 2 || k == 5});
+        }
+        f *= 10;
+    } while (!(q * base * f > MaxValue) && std::isfinite(f));
+}
+
+void TMeterTicks::Compute(int NrTicks, double MinValue, double MaxValue, bool Logarithmic) {
+    Major.clear();
+    Minor.clear();
+    const TMeterTickStep t = CalcMeterTickStep(NrTicks, MinValue, MaxValue);
+    bool decades = false;
+    if (Logarithmic && MinValue > 0 && MaxValue > 0) {
+        const double d = std::log(MaxValue / MinValue) / uc_ln10;
+        decades = std::fabs(d) >= 1;
+    }
+    if (decades)
+        DecadeMajors(MinValue, MaxValue, Major);
+    else
+        LinearMajors(t, MaxValue, Major);
+
+    if (t.Step == 0) return;
+    const double s = t.Step / t.NSub;
+    const double e = s > 0 ? 1.0 : -1.0;
+    for (int j = 0; j < MaxTicks * 5; ++j) {
+        double w = (t.First - t.Step) + j * s;
+        if (j > 0 && e * w > e * MaxValue + 0.001 * std::fabs(s)) break;
+        double fr = std::fabs(std::fmod((w - t.First) / t.Step, 1.0));
+        // A value that coincides with a major tick (allowing for rounding either way).
+        if (fr <= 1e-5 || fr >= 1 - 1e-5) continue;
+        if (e * w < e * MinValue) continue;
+        Minor.push_back(w);
+    }
+}
+
+const TMeterTicks& TMeter::Ticks() {
+    ticks_.Compute(nrTicks_, minValue_, maxValue_, logarithmic_);
+    return ticks_;
+}
+
+// =========================================================================================
+// labels
+
+int FormatMeterLabel(double Value, int DecPlaces, char* Buffer, int BufferSize) {
+    DecPlaces = std::clamp(DecPlaces, 0, 4);
+    int n = std::snprintf(Buffer, BufferSize, "%.*f", DecPlaces, Value);
+    if (n < 0) n = 0;
+    if (n >= BufferSize) n = BufferSize - 1;
+    // "." whatever the C locale says.
+    for (int i = 0; i < n; ++i)
+        if (Buffer[i] == ',') Buffer[i] = '.';
+    // A tiny negative value left over from adding up steps would read "-0.0".
+    if (n > 1 && Buffer[0] == '-' && std::strspn(Buffer + 1, "0.") == static_cast<std::size_t>(n - 1)) {
+        std::memmove(Buffer, Buffer + 1, n);
+        --n;
+    }
+    return n;
+}
+
+std::string MeterLabelText(double Value, int DecPlaces) {
+    char buf[352];
+    int n = FormatMeterLabel(Value, DecPlaces, buf, sizeof buf);
+    return std::string(buf, n);
+}
+
+}  // namespace zyn
