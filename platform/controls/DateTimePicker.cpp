@@ -351,8 +351,13 @@ void TDateTimePicker::FirstEditable() {
 
 dtp::TFieldKind TDateTimePicker::GetActiveField() const {
     const auto& segs = Segments();
-    if (active_ < 0 || active_ >= int(segs.size())) return dtp::fkLiteral;
-    return segs[std::size_t(active_)].kind;
+    int i = active_;
+    if (i < 0) {
+        // Until a field is chosen the first editable one is the active one.
+        for (i = 0; i < int(segs.size()) && !dtp::IsEditable(segs[std::size_t(i)].kind); ++i) {}
+    }
+    if (i < 0 || i >= int(segs.size())) return dtp::fkLiteral;
+    return segs[std::size_t(i)].kind;
 }
 
 // ---- properties ------------------------------------------------------------------------
@@ -506,11 +511,7 @@ void TDateTimePicker::MoveField(int Direction) {
     const auto& segs = Segments();
     int n = int(segs.size());
     if (n == 0) return;
-    if (active_ < 0) {
-        FirstEditable();
-        Invalidate();
-        return;
-    }
+    if (active_ < 0) FirstEditable();
     int i = active_;
     for (int step = 0; step < n; ++step) {
         i = (i + Direction + n) % n;

@@ -1,0 +1,113 @@
+// Date/time picker: the pattern's fields as FormatDateTime shows them, and editing field
+// by field with arrows and digits inside MinDate..MaxDate.
+#include <gtest/gtest.h>
+
+#include "platform/ComCtrls.h"
+#include "platform/DateUtils.h"
+#include "tests/platform/controls/GridTestSupport.h"
+
+using namespace vcl;
+
+namespace {
+
+class DateTimePickerTest : public gridtest::FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        ResetFormatSettings();
+        picker = Place<TDateTimePicker>(10, 10, 160, 21);
+        picker->SetFormat("dd/MM/yyyy");
+        picker->SetDateTime(EncodeDate(2024, 2, 28) + EncodeTime(10, 30, 0, 0));
+        picker->SetOnChange([this](TObject*) { ++changes; });
+        picker->SetFocus();
+    }
+    void TearDown() override {
+        picker->SetOnChange(nullptr);
+        FormFixture::TearDown();
+    }
+    TDateTimePicker* picker = nullptr;
+    int changes = 0;
+};
+
+TEST_F(DateTimePickerTest, TextMatchesFormatDateTime) {
+    for (const char* pattern : {"dd/MM/yyyy", "d-mmm-yy", "dddd, mmmm d", "hh:nn:ss", "h:mm AMPM", "yyyy.mm.dd hh:mm"}) {
+        picker->SetFormat(pattern);
+        EXPECT_EQ(picker->GetDisplayText(), FormatDateTime(pattern, picker->GetDateTime())) << pattern;
+    }
+    picker->SetFormat("");
+    EXPECT_EQ(picker->GetDisplayText(), DateToStr(picker->GetDateTime()));
+}
+
+TEST_F(DateTimePickerTest, ArrowsStepAndMoveBetweenFields) {
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkDay);
+    Input::KeyDown(picker, VK_UP);
+    EXPECT_EQ(DayOf(picker->GetDateTime()), 29);       // a leap year
+    Input::KeyDown(picker, VK_UP);
+    EXPECT_EQ(DayOf(picker->GetDateTime()), 1);        // wraps within the month
+    EXPECT_EQ(MonthOf(picker->GetDateTime()), 2);
+    EXPECT_EQ(changes, 2);
+    Input::KeyDown(picker, VK_RIGHT);
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkMonth);
+    Input::KeyDown(picker, VK_DOWN);
+    EXPECT_EQ(MonthOf(picker->GetDateTime()), 1);
+    Input::KeyDown(picker, VK_RIGHT);
+    Input::KeyDown(picker, VK_UP);
+    EXPECT_EQ(YearOf(picker->GetDateTime()), 2025);
+    Input::KeyDown(picker, VK_RIGHT);                  // wraps to the first field
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkDay);
+    Input::KeyDown(picker, VK_LEFT);
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkYear);
+    EXPECT_EQ(HourOf(picker->GetDateTime()), 10);      // the time is kept
+}
+
+TEST_F(DateTimePickerTest, DigitsTypeIntoTheFieldAndAdvance) {
+    Input::TypeText(picker, "15");
+    EXPECT_EQ(DayOf(picker->GetDateTime()), 15);
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkMonth);
+    Input::TypeText(picker, "4");                      // 4 cannot start a two-digit month
+    EXPECT_EQ(MonthOf(picker->GetDateTime()), 4);
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkYear);
+    Input::TypeText(picker, "199");
+    EXPECT_EQ(YearOf(picker->GetDateTime()), 2024);    // a year is taken when complete
+    Input::TypeText(picker, "9");
+    EXPECT_EQ(YearOf(picker->GetDateTime()), 1999);
+    EXPECT_EQ(picker->GetDisplayText(), "15/04/1999");
+}
+
+TEST_F(DateTimePickerTest, LimitsClampUserEditsAndRejectProgramValues) {
+    picker->SetMaxDate(EncodeDate(2024, 3, 1));
+    Input::KeyDown(picker, VK_RIGHT);
+    Input::KeyDown(picker, VK_UP);                     // March 28 is past the limit
+    EXPECT_EQ(picker->GetDateTime(), EncodeDate(2024, 3, 1));
+    EXPECT_THROW(picker->SetDateTime(EncodeDate(2030, 1, 1)), EDateTimeError);
+    picker->SetMinDate(EncodeDate(2024, 2, 1));
+    EXPECT_THROW(picker->SetDate(EncodeDate(2020, 1, 1)), EDateTimeError);
+}
+
+TEST_F(DateTimePickerTest, TimeKindEditsHoursAndAmPm) {
+    picker->SetFormat("");
+    picker->SetKind(dtkTime);
+    EXPECT_EQ(picker->GetDisplayText(), "10:30:00 AM");
+    Input::KeyDown(picker, VK_UP);
+    EXPECT_EQ(HourOf(picker->GetDateTime()), 11);
+    Input::KeyDown(picker, VK_LEFT);                   // wraps to AM/PM
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkAmPm);
+    Input::TypeText(picker, "p");
+    EXPECT_EQ(HourOf(picker->GetDateTime()), 23);
+    EXPECT_EQ(DayOf(picker->GetDateTime()), 28);       // the date is kept
+}
+
+TEST_F(DateTimePickerTest, CalendarDropsDownOnTheCurrentMonth) {
+    picker->SetKind(dtkDate);
+    Input::KeyDown(picker, VK_DOWN, {ssAlt});
+    ASSERT_TRUE(picker->GetDroppedDown());
+    TPickerCalendar* cal = picker->GetCalendar();
+    ASSERT_NE(cal, nullptr);
+    EXPECT_EQ(cal->GetDate(), EncodeDate(2024, 2, 28));
+    EXPECT_FALSE(cal->DayRect(EncodeDate(2024, 2, 1)).IsEmpty());
+    EXPECT_TRUE(picker->Focused());                    // the calendar takes no focus
+    Input::KeyDown(picker, VK_ESCAPE);
+    EXPECT_FALSE(picker->GetDroppedDown());
+}
+
+}  // namespace
