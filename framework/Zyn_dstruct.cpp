@@ -178,6 +178,42 @@ void TStringArray::RemoveRow(int Row) {
     Changed();
 }
 
+void TStringArray::RemoveRows(std::vector<int> Rows) {
+    std::vector<std::uint8_t> drop(std::size_t(rows_), 0);   // by stored row
+    std::size_t count = 0;
+    for (int p : Rows)
+        if (p >= 1 && p <= rows_ && !drop[Stored(p)]) drop[Stored(p)] = 1, ++count;
+    if (count == 0) return;
+    // New stored index of every kept row.
+    std::vector<std::uint32_t> renumber(static_cast<std::size_t>(rows_));
+    std::uint32_t next = 0;
+    for (std::size_t r = 0; r < drop.size(); ++r) renumber[r] = drop[r] ? 0 : next++;
+    for (auto& column : columns_) {
+        std::size_t to = 0;
+        for (std::size_t r = 0; r < drop.size(); ++r)
+            if (!drop[r]) column[to++] = std::move(column[r]);
+        column.resize(to);
+    }
+    std::size_t to = 0;
+    for (std::size_t r = 0; r < drop.size(); ++r)
+        if (!drop[r]) rowAttribs_[to++] = rowAttribs_[r];
+    rowAttribs_.resize(to);
+    std::erase_if(order_, [&](std::uint32_t r) { return drop[r] != 0; });
+    for (auto& r : order_) r = renumber[r];
+    rows_ -= int(count);
+    Changed();
+}
+
+void TStringArray::Swap(TStringArray& Other) {
+    columns_.swap(Other.columns_);
+    rowAttribs_.swap(Other.rowAttribs_);
+    colAttribs_.swap(Other.colAttribs_);
+    order_.swap(Other.order_);
+    std::swap(rows_, Other.rows_);
+    std::swap(allocRowsBy_, Other.allocRowsBy_);
+    Changed();
+}
+
 std::uint8_t TStringArray::GetColAttrib(int Col) const {
     return Col >= 0 && Col < int(colAttribs_.size()) ? colAttribs_[std::size_t(Col)] : 0;
 }

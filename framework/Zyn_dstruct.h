@@ -88,6 +88,12 @@ public:
     void InsertRow(int Row);
     // Removes the row shown at Row (1..Rows).
     void RemoveRow(int Row);
+    // Removes the rows shown at the given positions (any order; duplicates and positions
+    // outside 1..Rows are ignored) in one pass, so removing many rows stays linear.
+    void RemoveRows(std::vector<int> Rows);
+    // Exchanges the contents (cells, attributes, order, growth step) with Other; the
+    // callbacks of both stay where they are. Fires OnChange of this matrix.
+    void Swap(TStringArray& Other);
 
     std::uint8_t GetColAttrib(int Col) const;
     void SetColAttrib(int Col, std::uint8_t Value);

@@ -1,0 +1,217 @@
+// CSV import of the report list.
+//
+// The dialect: fields separated by the chosen delimiter (comma, semicolon, tab or blank),
+// records by CR LF, LF or CR. A field that starts with a double quote is quoted: it ends at
+// the next lone double quote, a doubled quote stands for one, and delimiters and line
+// breaks inside it are kept byte for byte; text after the closing quote is kept as well. A
+// quote inside an unquoted field is an ordinary character. With the blank as delimiter a
+// run of blanks separates two fields and blanks at the ends of a line are ignored. A UTF-8
+// byte-order mark at the start is skipped; a line break at the end of the file does not
+// start another record. Lines may have any number of fields: the table is as wide as the
+// widest line, shorter lines leave their last cells empty.
+#include <algorithm>
+
+#include "replist/RLDataFiles.h"
+#include "replist/Zyn_replist.h"
+
+namespace zyn {
+
+namespace {
+
+class TCsvBuilder {
+public:
+    TCsvBuilder(TRLData& Target, bool Header) : target_(Target), header_(Header), fresh_(nullptr) {
+        fresh_.Strings->SetAllocRowsBy(Target.Strings->GetAllocRowsBy());
+    }
+
+    void Record(std::vector<std::string>& Fields, std::size_t Count, std::int64_t BytesRead, int Line) {
+        if (header_) {
+            names_.assign(Fields.begin(), Fields.begin() + std::ptrdiff_t(Count));
+            header_ = false;
+            Widen(int(Count), BytesRead, Line);
+            return;
+        }
+        ++rows_;
+        Widen(int(Count), BytesRead, Line);
+        const std::string problem = rlfiles::TableBudgetProblem(cols_, rows_, BytesRead);
+        if (!problem.empty()) Fail(Line, problem);
+        fresh_.SetNrRows(int(rows_));
+        for (std::size_t i = 0; i < Count; ++i)
+            if (!Fields[i].empty()) fresh_.Strings->SetString(int(i) + 1, int(rows_), Fields[i]);
+    }
+
+    int Finish() {
+        for (std::size_t i = 0; i < names_.size(); ++i) fresh_.SetColName(int(i) + 1, names_[i]);
+        fresh_.SetCommonHeader(target_.GetCommonHeader());
+        fresh_.Comment = target_.Comment;
+        target_.TakeOver(fresh_);
+        return int(rows_);
+    }
+
+    [[noreturn]] void Fail(int Line, const std::string& What) const {
+        throw EZynRLDataError(ComponentMessage(&target_, "invalid CSV file, line " + std::to_string(Line) + ": " + What));
+    }
+
+private:
+    void Widen(int Count, std::int64_t BytesRead, int Line) {
+        if (Count <= cols_) return;
+        const std::string problem = rlfiles::TableBudgetProblem(Count, std::max<long long>(rows_, 1), BytesRead);
+        if (!problem.empty()) Fail(Line, problem);
+        cols_ = Count;
+        fresh_.SetNrCols(Count);
+    }
+
+    TRLData& target_;
+    bool header_;
+    TRLData fresh_;
+    std::vector<std::string> names_;
+    int cols_ = 1;
+    long long rows_ = 0;
+};
+
+}  // namespace
+
+int TRLData::ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
+    static constexpr char kDelims[] = {',', ';', '\t', ' '};
+    const char delim = Delimiter <= csvBlank ? kDelims[Delimiter] : ',';
+    const bool blank = delim == ' ';
+    vcl::TFileStream in(FName, vcl::fmOpenRead | vcl::fmShareDenyWrite);
+    const std::int64_t total = in.GetSize();
+    TProgress progress(this, total);
+    TCsvBuilder builder(*this, IncludeColHeaders);
+
+    enum { StartField, Unquoted, Quoted, QuoteSeen } state = StartField;
+    std::vector<std::string> fields(8);
+    std::size_t count = 0;           // fields of the current record so far
+    bool inRecord = false;           // anything of the current record seen
+    bool afterCR = false;            // the last byte was a CR ending a line
+    int line = 1, quoteLine = 1;
+    std::int64_t read = 0;
+    bool first = true;
+
+    auto field = [&]() -> std::string& {
+        if (count == fields.size()) fields.emplace_back();
+        return fields[count];
+    };
+    auto beginField = [&] { field().clear(); };
+    auto endField = [&] { ++count; };
+    auto endRecord = [&] {
+        if (inRecord) {
+            builder.Record(fields, count, read, line);
+        }
+        count = 0;
+        inRecord = false;
+        state = StartField;
+    };
+
+    std::string chunk(1 << 20, '\0');
+    for (;;) {
+        const std::int64_t got = in.Read(chunk.data(), std::int64_t(chunk.size()));
+        if (got <= 0) break;
+        std::string_view data(chunk.data(), std::size_t(got));
+        if (first) {
+            first = false;
+            if (data.starts_with("\xEF\xBB\xBF")) data.remove_prefix(3);
+        }
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            const char c = data[i];
+            ++read;
+            if (afterCR) {
+                afterCR = false;
+                if (c == '\n' && state != Quoted) continue;
+            }
+            switch (state) {
+            case StartField:
+                if (c == '\r' || c == '\n') {
+                    // An empty line is a record of one empty field, except that the end of a
+                    // blank-separated line after its last field adds none.
+                    if (!inRecord) {
+                        inRecord = true;
+                        beginField();
+                        endField();
+                    } else if (!blank) {
+                        beginField();
+                        endField();
+                    }
+                    endRecord();
+                    afterCR = c == '\r';
+                    ++line;
+                    break;
+                }
+                if (blank && c == ' ') {
+                    break;
+                }
+                inRecord = true;
+                beginField();
+                if (c == '"') {
+                    state = Quoted;
+                    quoteLine = line;
+                } else if (c == delim) {
+                    endField();
+                } else {
+                    field() += c;
+                    state = Unquoted;
+                }
+                break;
+            case Unquoted: {
+                // Copy the run up to the next delimiter or line break at once.
+                std::size_t j = i;
+                while (j < data.size() && data[j] != delim && data[j] != '\r' && data[j] != '\n') ++j;
+                field().append(data.data() + i, j - i);
+                read += std::int64_t(j - i) - 1;
+                i = j - 1;
+                if (j < data.size()) {
+                    // Let the next round see the terminator.
+                    state = QuoteSeen;   // same handling: a field that has ended
+                }
+                break;
+            }
+            case Quoted: {
+                std::size_t j = i;
+                while (j < data.size() && data[j] != '"') {
+                    if (data[j] == '\n' || (data[j] == '\r' && (j + 1 >= data.size() || data[j + 1] != '\n'))) ++line;
+                    ++j;
+                }
+                field().append(data.data() + i, j - i);
+                read += std::int64_t(j - i) - 1;
+                i = j - 1;
+                if (j < data.size()) {
+                    ++read;
+                    ++i;
+                    state = QuoteSeen;
+                }
+                break;
+            }
+            case QuoteSeen:
+                if (c == delim) {
+                    endField();
+                    state = StartField;
+                } else if (c == '\r' || c == '\n') {
+                    endField();
+                    endRecord();
+                    afterCR = c == '\r';
+                    ++line;
+                } else if (c == '"') {
+                    field() += '"';   // a doubled quote inside a quoted field
+                    state = Quoted;
+                } else {
+                    field() += c;     // text after the closing quote is kept
+                    state = Unquoted;
+                }
+                break;
+            }
+        }
+        progress.Step(read);
+    }
+    if (state == Quoted) builder.Fail(quoteLine, "a quoted field is not closed");
+    if (state == Unquoted || state == QuoteSeen) endField();
+    else if (state == StartField && inRecord && !blank) {
+        beginField();
+        endField();
+    }
+    endRecord();
+    progress.Finish();
+    return builder.Finish();
+}
+
+}  // namespace zyn
