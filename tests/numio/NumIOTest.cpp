@@ -1,0 +1,264 @@
+// The numeric edit field: acceptance by format and range, refusal with restore, caret and
+// beep, the fixed-point rules, separator modes, properties, assignment and form files.
+#include <memory>
+#include <string>
+
+#include "numio/Zyn_NumIO.h"
+#include "platform/SysUtils.h"
+#include "platform/core/FormFile.h"
+#include "tests/platform/controls/ControlsTestSupport.h"
+
+using namespace vcl;
+using namespace zyn;
+
+namespace {
+
+class NumIOTest : public zyn_test::ControlsTest {
+protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        ResetFormatSettings();
+        num = Make<TNumIO>(form.get(), 10, 10, 150, 21, "Num");
+        num->SetOnChange([this](TObject* Sender) {
+            EXPECT_EQ(Sender, num);
+            ++changes;
+        });
+        num->SetFocus();
+        beeps = Testing::BeepCount();
+    }
+    void TearDown() override {
+        ResetFormatSettings();
+        ControlsTest::TearDown();
+    }
+    void SetRange(double Low, double High) {
+        num->SetRangeHigh(High);
+        num->SetRangeLow(Low);
+    }
+    int NewBeeps() const { return Testing::BeepCount() - beeps; }
+
+    TNumIO* num = nullptr;
+    int changes = 0;
+    int beeps = 0;
+};
+
+TEST_F(NumIOTest, InitialStateAndClampedDecimals) {
+    EXPECT_EQ(num->GetInputFormat(), itDynamic);
+    EXPECT_EQ(num->GetFixPointDecPlaces(), 2);
+    EXPECT_FALSE(num->GetBeep());
+    EXPECT_EQ(num->GetDecPlaceSep(), dpsSystem);
+    EXPECT_EQ(num->GetRangeLow(), 0.0);
+    EXPECT_EQ(num->GetRangeHigh(), 0.0);
+    EXPECT_EQ(num->GetText(), "");
+    num->SetFixPointDecPlaces(0);
+    EXPECT_EQ(num->GetFixPointDecPlaces(), 1);
+    num->SetFixPointDecPlaces(12);
+    EXPECT_EQ(num->GetFixPointDecPlaces(), 8);
+}
+
+TEST_F(NumIOTest, WithoutRangeOnlyZeroIsAccepted) {
+    num->SetBeep(true);
+    Input::TypeText(num, "5");
+    EXPECT_EQ(num->GetText(), "");
+    EXPECT_EQ(NewBeeps(), 1);
+    Input::TypeText(num, "0");
+    EXPECT_EQ(num->GetText(), "0");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(NumIOTest, RangeAcceptsRefusesAndRestores) {
+    num->SetInputFormat(itInt);
+    SetRange(5, 10);
+    num->SetBeep(true);
+    changes = 0;
+    Input::TypeText(num, "7");
+    EXPECT_EQ(num->GetText(), "7");
+    EXPECT_EQ(changes, 1);
+    Input::TypeText(num, "1");   // 71 is out of range
+    EXPECT_EQ(num->GetText(), "7");
+    EXPECT_EQ(num->GetSelStart(), 1);   // one place left of where the caret was
+    EXPECT_EQ(NewBeeps(), 1);
+    EXPECT_EQ(changes, 1);
+    Input::KeyDown(num, VK_BACK);   // empty text: refused, the last text returns
+    EXPECT_EQ(num->GetText(), "7");
+    num->SetText("11");
+    EXPECT_EQ(num->GetText(), "7");
+    num->SetText("0");
+    EXPECT_EQ(num->GetText(), "0");
+    num->SetText("   ");
+    EXPECT_EQ(num->GetText(), "   ");
+    EXPECT_EQ(num->GetValue(), 0.0);
+    EXPECT_EQ(changes, 3);
+    // Without Beep a refusal is silent.
+    num->SetBeep(false);
+    num->SetText("x");
+    EXPECT_EQ(NewBeeps(), 3);
+}
+
+TEST_F(NumIOTest, RefusedCharacterInTheMiddleRestoresAndMovesCaretBack) {
+    SetRange(-1000, 1000);
+    num->SetInputFormat(itFloat);
+    num->SetText("12.5");
+    num->SetSelStart(2);
+    Input::TypeText(num, "x");
+    EXPECT_EQ(num->GetText(), "12.5");
+    EXPECT_EQ(num->GetSelStart(), 2);
+    Input::TypeText(num, "-");   // 12-.5 stops early: refused as well
+    EXPECT_EQ(num->GetText(), "12.5");
+    num->SetSelStart(0);
+    Input::TypeText(num, "-");
+    EXPECT_EQ(num->GetText(), "-12.5");
+    EXPECT_DOUBLE_EQ(num->GetValue(), -12.5);
+}
+
+TEST_F(NumIOTest, RangeSettersSwapAndRecheckTheText) {
+    num->SetRangeHigh(10);
+    num->SetRangeLow(20);
+    EXPECT_EQ(num->GetRangeLow(), 10.0);
+    EXPECT_EQ(num->GetRangeHigh(), 20.0);
+    num->SetRangeHigh(3);
+    EXPECT_EQ(num->GetRangeLow(), 3.0);
+    EXPECT_EQ(num->GetRangeHigh(), 10.0);
+    num->SetRangeLow(-5);
+    EXPECT_EQ(num->GetRangeLow(), -5.0);
+    EXPECT_EQ(num->GetRangeHigh(), 10.0);
+    num->SetText("8");
+    EXPECT_EQ(num->GetText(), "8");
+    num->SetBeep(true);
+    num->SetRangeHigh(-1);   // range -5..-1 (swap): 8 is out and no accepted text is left
+    EXPECT_EQ(num->GetRangeLow(), -5.0);
+    EXPECT_EQ(num->GetRangeHigh(), -1.0);
+    EXPECT_EQ(num->GetText(), "");
+    EXPECT_EQ(NewBeeps(), 1);
+}
+
+TEST_F(NumIOTest, FixedPointCutsDecimalsAndGuardsThePoint) {
+    num->SetInputFormat(itFixPoint);
+    SetRange(-100, 100);
+    num->SetValue(1.5);
+    EXPECT_EQ(num->GetText(), "1.50");
+    num->SetText("1.50");   // identical: nothing happens
+    num->SetSelStart(4);
+    Input::TypeText(num, "3");   // 1.503 is cut after the second decimal
+    EXPECT_EQ(num->GetText(), "1.50");
+    EXPECT_EQ(num->GetSelStart(), 4);
+    num->SetSelStart(2);
+    Input::KeyDown(num, VK_BACK);   // deleting the point brings the old text back
+    EXPECT_EQ(num->GetText(), "1.50");
+    EXPECT_EQ(num->GetSelStart(), 1);
+    Input::TypeText(num, "2");
+    EXPECT_EQ(num->GetText(), "12.50");
+    EXPECT_EQ(num->GetSelStart(), 2);
+    num->SetSelStart(5);
+    Input::TypeText(num, ".");   // a second point: back, caret after the point
+    EXPECT_EQ(num->GetText(), "12.50");
+    EXPECT_EQ(num->GetSelStart(), 3);
+    num->SetSelStart(5);
+    Input::KeyDown(num, VK_BACK);   // a missing decimal is written again
+    EXPECT_EQ(num->GetText(), "12.50");
+    num->SetText("3.7");
+    EXPECT_EQ(num->GetText(), "3.70");
+    EXPECT_DOUBLE_EQ(num->GetValue(), 3.7);
+}
+
+TEST_F(NumIOTest, SeparatorModesWithPointSystemSeparator) {
+    FormatSettings.DecimalSeparator = '.';
+    num->SetInputFormat(itFloat);
+    SetRange(-10, 10);
+    num->SetText("1.5");
+    EXPECT_EQ(num->GetText(), "1.5");
+    num->SetText("2,5");
+    EXPECT_EQ(num->GetText(), "1.5");
+    num->SetDecPlaceSep(dpsPointOrComma);
+    num->SetText("2,5");
+    EXPECT_EQ(num->GetText(), "2,5");
+    EXPECT_DOUBLE_EQ(num->GetValue(), 2.5);
+    num->SetDecPlaceSep(dpsComma);   // the comma text is still valid
+    EXPECT_EQ(num->GetText(), "2,5");
+    EXPECT_DOUBLE_EQ(num->GetValue(), 2.5);
+    num->SetText("3.5");
+    EXPECT_EQ(num->GetText(), "2,5");
+}
+
+TEST_F(NumIOTest, SeparatorModesWithCommaSystemSeparator) {
+    FormatSettings.DecimalSeparator = ',';
+    num->SetInputFormat(itExp);
+    SetRange(-1e6, 1e6);
+    Input::TypeText(num, "1,5e3");
+    EXPECT_EQ(num->GetText(), "1,5e3");
+    EXPECT_DOUBLE_EQ(num->GetValue(), 1500.0);
+    num->SetText("2.5");
+    EXPECT_EQ(num->GetText(), "1,5e3");
+    num->SetDecPlaceSep(dpsPoint);   // the comma text is now refused; nothing accepted yet
+    EXPECT_EQ(num->GetText(), "");
+}
+
+TEST_F(NumIOTest, ValueSetterWritesEachFormatWithoutOnChange) {
+    SetRange(-1e9, 1e9);
+    changes = 0;
+    const struct { TInFormat format; const char* text; } cases[] = {
+        {itExp, " 2.55000E+02"}, {itFloat, "255.00000000"}, {itFixPoint, "255.00"},
+        {itInt, "255"}, {itHex, "000000FF"}, {itOct, "00000377"}, {itBin, "11111111"},
+        {itDynamic, " 2.55000E+02"}};
+    for (const auto& c : cases) {
+        num->SetInputFormat(c.format);   // re-checks the text, which may fire OnChange
+        changes = 0;
+        num->SetValue(255);
+        EXPECT_EQ(changes, 0);
+        EXPECT_EQ(num->GetText(), c.text);
+        EXPECT_DOUBLE_EQ(num->GetValue(), 255.0) << c.text;
+    }
+}
+
+TEST_F(NumIOTest, DigitFormatsTakeOnlyTheirDigits) {
+    SetRange(-1e9, 1e9);
+    num->SetInputFormat(itHex);
+    Input::TypeText(num, "1fG");
+    EXPECT_EQ(num->GetText(), "1f");
+    EXPECT_EQ(num->GetValue(), 31.0);
+    num->SetInputFormat(itDynamic);
+    num->SetText("");
+    Input::TypeText(num, "%102");
+    EXPECT_EQ(num->GetText(), "%10");
+    EXPECT_EQ(num->GetValue(), 2.0);
+}
+
+TEST_F(NumIOTest, AssignCopiesSettingsButNotDecimalsOrText) {
+    auto other = std::make_unique<TNumIO>(nullptr);
+    other->SetInputFormat(itInt);
+    other->SetBeep(true);
+    other->SetRangeHigh(50);
+    other->SetRangeLow(-50);
+    other->SetDecPlaceSep(dpsComma);
+    other->SetFixPointDecPlaces(5);
+    other->SetText("12");
+    num->Assign(other.get());
+    EXPECT_EQ(num->GetInputFormat(), itInt);
+    EXPECT_TRUE(num->GetBeep());
+    EXPECT_EQ(num->GetRangeLow(), -50.0);
+    EXPECT_EQ(num->GetRangeHigh(), 50.0);
+    EXPECT_EQ(num->GetDecPlaceSep(), dpsComma);
+    EXPECT_EQ(num->GetFixPointDecPlaces(), 2);
+    EXPECT_EQ(num->GetText(), "");
+}
+
+TEST_F(NumIOTest, StreamsFromAFormFileWithItsRange) {
+    std::unique_ptr<TComponent> read(ReadComponentText(
+        "object Price: TNumIO\n"
+        "  InputFormat = itFixPoint\n"
+        "  Text = '7.25'\n"
+        "  RangeLow = 5\n"
+        "  RangeHigh = 10\n"
+        "  Beep = True\n"
+        "end\n",
+        nullptr));
+    auto* price = dynamic_cast<TNumIO*>(read.get());
+    ASSERT_NE(price, nullptr);
+    EXPECT_EQ(price->GetRangeLow(), 5.0);
+    EXPECT_EQ(price->GetRangeHigh(), 10.0);
+    EXPECT_EQ(price->GetText(), "7.25");
+    EXPECT_DOUBLE_EQ(price->GetValue(), 7.25);
+    price->SetText("11.00");
+    EXPECT_EQ(price->GetText(), "7.25");
+}
+
+}  // namespace
