@@ -11,3 +11,5 @@ GALLERY_PAGE(BuildButtonsPage, "buttons", "Buttons and dialogs",
              "Speed buttons, a popup menu on right click and the colour dialog")
 GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
              "A timer moving values: a trend chart and a load figure updated twice a second")
+GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
+             "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
