@@ -54,7 +54,10 @@ void TMeter::CalcMeterLayoutParams() {
             sweep_ = layout_ == mlCirc180 ? 180 : layout_ == mlCirc270 ? 270 : 360;
             const double below = std::max(0.0, -std::cos(sweep_ / 2.0 * Deg));
             radius_ = std::min<double>((W / 2) - rimSide_ - 8, (H - rimTop_ - rimBottom_ - 16) / (1.0 + below));
-            cy_ = Rnd(rimTop_ + 8 + radius_);
+            // A half circle stands on the bottom rim like the narrower layouts; the larger
+            // sweeps are centred in the height the width leaves over.
+            const double top = rimTop_ + 8, bottom = H - rimBottom_ - 8;
+            cy_ = sweep_ == 180 ? Rnd(bottom) : Rnd((top + bottom) / 2 + radius_ * (1.0 - below) / 2);
             break;
         }
     }
