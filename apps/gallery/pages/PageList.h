@@ -11,5 +11,7 @@ GALLERY_PAGE(BuildButtonsPage, "buttons", "Buttons and dialogs",
              "Speed buttons, a popup menu on right click and the colour dialog")
 GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
              "A timer moving values: a trend chart and a load figure updated twice a second")
+GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
+             "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
