@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <unistd.h>
 
 #include "replist/Zyn_replist.h"
@@ -93,7 +94,8 @@ void SaveFileSafely(const std::string& FName, const std::function<void(vcl::TStr
             vcl::TFileStream out(temp, vcl::fmCreate);
             Write(&out);
         }
-        if (!vcl::RenameFile(temp, FName))
+        // rename() replaces an existing file in one step (RenameFile refuses to).
+        if (std::rename(vcl::HostPath(temp).c_str(), vcl::HostPath(FName).c_str()) != 0)
             throw vcl::EInOutError("Cannot replace file \"" + FName + "\"");
     } catch (...) {
         vcl::DeleteFile(temp);

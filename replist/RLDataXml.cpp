@@ -332,10 +332,19 @@ private:
             if (attrs_[i].name == Name) return &attrs_[i].value;
         return nullptr;
     }
+    // The col and row attributes of the item being read (markup inside its text reuses
+    // the attribute list).
+    void KeepItemAttributes() {
+        const std::string* c = Attr("col");
+        const std::string* r = Attr("row");
+        hasCol_ = c != nullptr, hasRow_ = r != nullptr;
+        if (c) colAttr_ = *c;
+        if (r) rowAttr_ = *r;
+    }
     long long IntAttr(std::string_view Name) {
-        const std::string* v = Attr(Name);
-        if (v == nullptr) Fail("attribute " + std::string(Name) + " missing");
-        return ParseInt(*v, Name);
+        const bool col = Name == "col";
+        if (!(col ? hasCol_ : hasRow_)) Fail("attribute " + std::string(Name) + " missing");
+        return ParseInt(col ? colAttr_ : rowAttr_, Name);
     }
     long long ParseInt(std::string_view S, std::string_view What) {
         while (!S.empty() && (S.front() == ' ' || S.front() == '\t' || S.front() == '\n')) S.remove_prefix(1);
@@ -489,6 +498,8 @@ private:
     std::vector<TAttr> attrs_;
     std::size_t nattrs_ = 0;
     std::string tag_;
+    std::string colAttr_, rowAttr_;
+    bool hasCol_ = false, hasRow_ = false;
     // What the data set declared and what has been allocated.
     std::unique_ptr<TRLData> fresh_;
     long long cols_ = 1, rows_ = -1, allocated_ = 0;
@@ -541,6 +552,7 @@ void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
         const std::string name = tag_;
         const bool empty = ReadAttributes();
         const TRepListXmlTag tag = RepListXmlTagOf(name);
+        KeepItemAttributes();
         if (tag == xmlInvalid || tag == xmlEndReplist) {
             if (!empty) SkipElement(name);
             continue;
