@@ -72,6 +72,8 @@ void TNeedleLayout::AssignTo(TPersistent* Dest) {
 // =========================================================================================
 // TMeter: construction
 
+void RegisterMeterClasses();   // MeterPublished.cpp
+
 TMeter::TMeter(TComponent* AOwner)
     : TGraphicControl(AOwner),
       needle_(std::make_unique<TNeedleLayout>()),
@@ -79,6 +81,7 @@ TMeter::TMeter(TComponent* AOwner)
       bkgImage_(std::make_unique<TBitmap>()),
       anchorBmp_(std::make_unique<TBitmap>()),
       anchorMask_(std::make_unique<TBitmap>()) {
+    RegisterMeterClasses();
     needleSec_->SetVisible(false);
     needle_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
     needleSec_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
