@@ -110,6 +110,28 @@ TEST_F(NumIOTest, RefusedCharacterInTheMiddleRestoresAndMovesCaretBack) {
     EXPECT_DOUBLE_EQ(num->GetValue(), -12.5);
 }
 
+TEST_F(NumIOTest, PastingAndDeletingASelectionGoThroughTheChecks) {
+    num->SetInputFormat(itInt);
+    SetRange(-500, 500);
+    num->SetText("42");
+    Clipboard()->SetAsText("9x");
+    num->SetSelStart(2);
+    Input::KeyDown(num, 'V', {ssCtrl});
+    EXPECT_EQ(num->GetText(), "42");
+    Clipboard()->SetAsText("-1");
+    num->SetSelStart(0);
+    Input::KeyDown(num, 'V', {ssCtrl});
+    EXPECT_EQ(num->GetText(), "-142");
+    EXPECT_DOUBLE_EQ(num->GetValue(), -142.0);
+    num->SetSelStart(1);
+    num->SetSelLength(2);
+    Input::KeyDown(num, VK_DELETE);
+    EXPECT_EQ(num->GetText(), "-2");
+    Clipboard()->SetAsText("9999");   // out of range
+    Input::KeyDown(num, 'V', {ssCtrl});
+    EXPECT_EQ(num->GetText(), "-2");
+}
+
 TEST_F(NumIOTest, RangeSettersSwapAndRecheckTheText) {
     num->SetRangeHigh(10);
     num->SetRangeLow(20);
