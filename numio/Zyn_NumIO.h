@@ -130,9 +130,9 @@ private:
     // Clears the last accepted text and runs the change processing, as the format, range and
     // separator setters do.
     void Revalidate();
-    // Fixed-point rules: keeps one point and at most FFixPDecPl decimals. Returns the text
-    // to convert instead of the current one (empty optional: the current one) and may move
-    // Caret.
+    // Fixed-point rules: keeps one point and at most FFixPDecPl decimals. When they replace
+    // Text, returns true with the replacement (which is then checked instead of Text); they
+    // may move Caret (0-based).
     bool ApplyFixPointRules(const std::string& Text, std::string& Replacement, int& Caret) const;
 
     TInFormat FInFormat = itDynamic;

@@ -244,6 +244,23 @@ TEST_F(NumIOTest, DigitFormatsTakeOnlyTheirDigits) {
     EXPECT_EQ(num->GetValue(), 2.0);
 }
 
+TEST_F(NumIOTest, HostileTextsAreRefusedOrClampedInEveryFormat) {
+    SetRange(-uc_MaxDouble, uc_MaxDouble);
+    const std::string texts[] = {std::string(10000, '9'), "1e" + std::string(100000, '7'),
+                                 "Ünïcödé €", std::string("\xff\xfe\x00\x01", 4), "$" + std::string(5000, 'f')};
+    for (TInFormat f : {itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic}) {
+        num->SetInputFormat(f);
+        for (const std::string& t : texts) {
+            num->SetText(t);
+            const double v = num->GetValue();
+            EXPECT_TRUE(v >= -uc_MaxDouble && v <= uc_MaxDouble);
+        }
+    }
+    num->SetInputFormat(itExp);
+    num->SetText("1e" + std::string(100000, '7'));
+    EXPECT_EQ(num->GetValue(), uc_MaxDouble);
+}
+
 TEST_F(NumIOTest, AssignCopiesSettingsButNotDecimalsOrText) {
     auto other = std::make_unique<TNumIO>(nullptr);
     other->SetInputFormat(itInt);
