@@ -1,0 +1,66 @@
+// Background and anchor images of the meter.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "meter/Zyn_Meter.h"
+
+using namespace zyn;
+using vcl::TColor;
+
+namespace {
+
+std::string WriteBitmap(const std::string& Name, int W, int H, TColor Fill, TColor Inner) {
+    std::filesystem::create_directories(ZYN_TEST_OUTPUT_DIR);
+    vcl::TBitmap b;
+    b.SetSize(W, H);
+    b.GetCanvas()->GetBrush()->SetColor(Fill);
+    b.GetCanvas()->FillRect(vcl::Rect(0, 0, W, H));
+    b.GetCanvas()->GetBrush()->SetColor(Inner);
+    b.GetCanvas()->FillRect(vcl::Rect(W / 4, H / 4, W - W / 4, H - H / 4));
+    std::string path = std::string(ZYN_TEST_OUTPUT_DIR) + "/" + Name;
+    b.SaveToFile(path);
+    return path;
+}
+
+TColor Probe(TMeter& m, int X, int Y) {
+    vcl::TBitmap bmp;
+    bmp.SetSize(m.GetWidth(), m.GetHeight());
+    m.PaintTo(bmp.GetCanvas(), 0, 0);
+    return bmp.GetCanvas()->GetPixels(X, Y);
+}
+
+}  // namespace
+
+TEST(MeterImage, BackgroundModes) {
+    const std::string path = WriteBitmap("meter_tile.bmp", 40, 40, 0x00336699, 0x00CCEEFF);
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    m.SetBackGroundImg(path);
+    ASSERT_EQ(m.GetBackGroundImg(), path);
+    // At its own size: the image's top-left 40 x 40, white beyond it.
+    EXPECT_EQ(Probe(m, 15, 29), 0x00CCEEFFu);
+    EXPECT_EQ(Probe(m, 70, 60), 0xFFFFFFu);
+    m.SetBkgndFillMode(bfTile);   // repeated every 40 pixels
+    EXPECT_EQ(Probe(m, 60, 60), 0x00CCEEFFu);
+    EXPECT_EQ(Probe(m, 42, 42), 0x00336699u);
+    m.SetBkgndFillMode(bfStretch);   // the inner square now spans the middle half
+    EXPECT_EQ(Probe(m, 148, 100), 0x00CCEEFFu);
+    EXPECT_EQ(Probe(m, 40, 150), 0x00336699u);
+    m.SetBackGroundImg("");
+    EXPECT_EQ(Probe(m, 148, 100), 0xFFFFFFu);
+}
+
+TEST(MeterImage, AnchorImageIsMaskedOnTheHub) {
+    // Black pixels of a true-colour anchor image let the dial show through.
+    const std::string path = WriteBitmap("meter_anchor.bmp", 20, 20, 0x000000, 0x000000FF);
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    m.SetColorBakG(0x00F0F0F0);
+    m.SetAnchorImage(path);
+    ASSERT_EQ(m.GetAnchorImage(), path);
+    const int cx = m.GetCenterX(), cy = m.GetCenterY();
+    EXPECT_EQ(Probe(m, cx, cy - 2), 0x000000FFu);
+    EXPECT_EQ(Probe(m, cx + 8, cy - 8), 0x00F0F0F0u);
+}
