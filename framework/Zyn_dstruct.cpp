@@ -106,7 +106,7 @@ void TStringArray::Resize(int Cols, int Rows) {
         if (Rows > oldRows) ReserveRows(std::size_t(Rows));
         for (auto& column : columns_) column.resize(std::size_t(Rows));
         rowAttribs_.resize(std::size_t(Rows), 0);
-        order_.reserve(std::size_t(Rows));
+        order_.reserve(std::max(std::size_t(Rows), columns_[0].capacity()));   // grows with the cells, not row by row
     } catch (const std::exception&) {   // bad_alloc or length_error from a resize
         // Give back what was grown so far; shrinking never throws.
         for (auto& column : columns_)
