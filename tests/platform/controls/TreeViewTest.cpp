@@ -26,7 +26,9 @@ protected:
             Node->DeleteChildren();
             Node->SetData(this);
             if (Node->GetText() != "Empty") {
-                for (const char* t : {"a", "b"}) GetItems()->AddChild(Node, Node->GetText() + t)->SetHasChildren(true);
+                // Two levels below the roots, so that expanding everything ends.
+                for (const char* t : {"a", "b"})
+                    GetItems()->AddChild(Node, Node->GetText() + t)->SetHasChildren(Node->GetLevel() == 0);
             }
         }
         return TTreeView::CanExpand(Node);
@@ -44,7 +46,6 @@ protected:
         }
         tree->SetFocus();
     }
-    TTreeNode* Root(int i) { return tree->GetItems()->GetFirstNode() ? tree->GetItems()->Item(0)->GetParent() ? nullptr : Nth(i) : nullptr; }
     TTreeNode* Nth(int i) {
         TTreeNode* n = tree->GetItems()->GetFirstNode();
         while (i-- > 0 && n) n = n->GetNextSibling();
