@@ -4,3 +4,4 @@
 
 #include "platform/core/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/HintWindow.h"

@@ -10,6 +10,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/controls/GridScrollBar.h"
 
 namespace vcl {
 
@@ -108,23 +109,41 @@ protected:
     void WMTimer(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
+    void WMCancelMode(TMessage& Message) override;
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;
     void Resize() override;
 
-    // Multi-line editing (TCustomMemo turns it on).
+    // Multi-line editing (TCustomMemo turns it on). With WordWrap the lines are broken
+    // at word boundaries to the text area's width; caret keys, selection and the mouse
+    // work on these display rows while the text keeps its own line breaks.
     void SetMultiLine(bool Value) { multiLine_ = Value; }
     bool GetMultiLine() const { return multiLine_; }
     bool GetWantReturns() const { return wantReturns_; }
     void SetWantReturns(bool Value) { wantReturns_ = Value; }
     bool GetWantTabs() const { return wantTabs_; }
     void SetWantTabs(bool Value) { wantTabs_ = Value; }
+    bool GetWordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool Value);
+    // Scroll bars of a multi-line edit: shown whenever asked for, disabled while there is
+    // nothing to scroll.
+    TScrollStyle GetScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle Value);
+    const TInnerScrollBar& GetVertScrollBar() const { LayoutBars(); return vbar_; }
+    const TInnerScrollBar& GetHorzScrollBar() const { LayoutBars(); return hbar_; }
+    // Multi-line: the first display row shown, and the number of display rows.
+    int GetTopRow() const { return topLine_; }
+    int GetRowCount() const { return int(Rows().size()); }
     // The text as code points, and a replacement that keeps caret and selection valid.
     const std::u32string& Chars() const { return chars_; }
     void ReplaceChars(int Start, int Length, std::u32string_view With, bool Notify);
-    // Area inside the border where text is drawn.
+    // Area inside the border (and scroll bars) where text is drawn.
     TRect TextArea() const;
-    // Multi-line: moves the first visible line by Delta (the caret stays where it is).
+    // The caret's position (the moving end of the selection).
+    int CaretIndex() const { return caret_; }
+    // Multi-line: moves the first visible row by Delta (the caret stays where it is).
     void ScrollLines(int Delta);
+    // Multi-line: scrolls the text sideways to X pixels (not while word-wrapping).
+    void ScrollHorzTo(int X);
     int LineHeight();
 
     TNotifyEvent FOnChange;
@@ -135,8 +154,20 @@ private:
     void DefaultKeyDown(WORD Key, TShiftState Shift);
     void DefaultChar(char32_t Ch);
     TCanvas* Measure();
-    std::vector<LineSpan> LineSpans() const;
+    // The display rows (one per line, more with WordWrap), cached until the text, font,
+    // width or wrapping changes.
+    const std::vector<LineSpan>& Rows() const;
+    std::vector<LineSpan> LineSpans() const { return Rows(); }
+    void InvalidateLayout() { rowsValid_ = false; }
+    void WrapLine(int Start, int End, int Width, std::vector<LineSpan>& Out) const;
+    // Last caret column of row Index: a wrapped row's end is the next row's start.
+    int RowLimit(const std::vector<LineSpan>& Rows, int Index) const;
     int LineOf(int Pos) const;
+    // Scroll bars: placed inside the border, ranges from the rows.
+    TRect BarArea() const;
+    void LayoutBars() const;
+    void ScrollVert(int Code, int Pos);
+    void ScrollHorz(int Code, int Pos);
     TPoint PosToPoint(int Pos);             // client position of the caret at Pos
     int XToColumn(const LineSpan& Line, int X);
     void MoveCaret(int Pos, bool Extend);
@@ -175,6 +206,15 @@ private:
     bool timerRunning_ = false;
     bool selecting_ = false;       // left button held: drag selects
     bool focusedByClick_ = false;
+    bool wordWrap_ = false;
+    TScrollStyle scrollBars_ = ssNone;
+    mutable std::vector<LineSpan> rows_;
+    mutable bool rowsValid_ = false;
+    mutable int rowsWidth_ = -1;   // wrapping width the rows were made for
+    mutable int rowsMaxWidth_ = 0; // widest row (pixels)
+    mutable TInnerScrollBar vbar_{true};
+    mutable TInnerScrollBar hbar_{false};
+    TInnerScrollBar* trackingBar_ = nullptr;
 };
 
 class TEdit : public TCustomEdit {
@@ -193,16 +233,23 @@ public:
 
     TStrings* GetLines() const { return lines_.get(); }
     void SetLines(TStrings* Value);
-    bool GetWordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool Value) { wordWrap_ = Value; }
-    TScrollStyle GetScrollBars() const { return scrollBars_; }
-    void SetScrollBars(TScrollStyle Value);
+    // Word wrapping (on by default) and scroll bars (none by default).
+    using TCustomEdit::GetWordWrap;
+    using TCustomEdit::SetWordWrap;
+    using TCustomEdit::GetScrollBars;
+    using TCustomEdit::SetScrollBars;
     using TCustomEdit::GetWantReturns;
     using TCustomEdit::SetWantReturns;
     using TCustomEdit::GetWantTabs;
     using TCustomEdit::SetWantTabs;
-    // First visible line (scrolling).
+    using TCustomEdit::GetVertScrollBar;
+    using TCustomEdit::GetHorzScrollBar;
+    using TCustomEdit::GetTopRow;
+    using TCustomEdit::GetRowCount;
+    // First visible line of the text (scrolling).
     int GetTopLine() const;
+    // The caret as column (X) and line (Y) of Lines.
+    TPoint GetCaretPos() const;
 
 protected:
     // The wheel scrolls three lines a notch.
@@ -212,8 +259,6 @@ protected:
 private:
     class TMemoStrings;
     std::unique_ptr<TStrings> lines_;
-    bool wordWrap_ = false;
-    TScrollStyle scrollBars_ = ssNone;
 };
 
 class TMemo : public TCustomMemo {

@@ -564,7 +564,9 @@ void TControl::CMParentColorChanged(TMessage& M) {
 
 void TControl::CMParentShowHintChanged(TMessage& M) {
     (void)M;
-    if (parentShowHint_ && parent_ != nullptr) showHint_ = parent_->GetShowHint();
+    if (!parentShowHint_ || parent_ == nullptr || showHint_ == parent_->GetShowHint()) return;
+    showHint_ = parent_->GetShowHint();
+    Perform(CM_SHOWHINTCHANGED, 0, 0);   // a windowed control hands it on to its children
 }
 
 void TControl::CMHitTest(TMessage& M) {

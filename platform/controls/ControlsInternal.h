@@ -41,4 +41,16 @@ void MoveFocus(TWinControl* New);
 void DropFocus(TWinControl* Control);
 }  // namespace input
 
+// The hint manager (HintWindow.cpp), fed by the input dispatcher.
+namespace hints {
+// The pointer is over Under (nullptr: off every form) at a screen point.
+void PointerMoved(TControl* Under, TPoint ScreenPos, bool ButtonsHeld);
+// A press, key or wheel: the hint hides until the pointer moves to another control.
+void Cancel();
+// Control is being destroyed or leaves its form.
+void Forget(TControl* Control);
+// Hides any hint and forgets the pointer (between tests).
+void Reset();
+}  // namespace hints
+
 }  // namespace vcl

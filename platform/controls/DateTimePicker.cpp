@@ -633,8 +633,27 @@ void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
-    if (GetDroppedDown() && (Key == VK_ESCAPE || Key == VK_RETURN)) {
-        SetDroppedDown(false);
+    if (GetDroppedDown()) {
+        // The open calendar takes the keys: arrows move the highlighted day, Page Up/Down
+        // the month (with Ctrl the year), Home/End go to the month's ends, Enter takes the
+        // highlighted day and Escape closes without a change.
+        TPickerCalendar* cal = GetCalendar();
+        TDateTime day = cal->GetDate();
+        bool ctrl = Shift.Contains(ssCtrl);
+        switch (Key) {
+        case VK_ESCAPE: SetDroppedDown(false); break;
+        case VK_RETURN: cal->OnPick(day); break;
+        case VK_LEFT: day -= 1; break;
+        case VK_RIGHT: day += 1; break;
+        case VK_UP: day -= 7; break;
+        case VK_DOWN: day += 7; break;
+        case VK_PRIOR: day = IncMonth(day, ctrl ? -12 : -1); break;
+        case VK_NEXT: day = IncMonth(day, ctrl ? 12 : 1); break;
+        case VK_HOME: day = StartOfTheMonth(day); break;
+        case VK_END: day = std::floor(EndOfTheMonth(day)); break;
+        default: return;
+        }
+        if (GetDroppedDown() && day != cal->GetDate()) cal->SetDate(std::floor(Clamp(day + GetTime())));
         Key = 0;
         return;
     }

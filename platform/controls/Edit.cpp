@@ -14,6 +14,9 @@ namespace {
 
 constexpr UINT_PTR kCaretTimer = 1;
 constexpr UINT kCaretBlinkMs = 530;
+constexpr int kHorzLine = 8;   // pixels of one sideways scroll step
+
+bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
 
 bool IsWordChar(char32_t c) {
     return c == U'_' || (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') ||
@@ -46,6 +49,8 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetColor(clWindow);
     SetParentColor(false);   // a field keeps its own (window) colour on any parent
     SetCursor(crIBeam);
+    vbar_.OnScroll = [this](int Code, int Pos) { ScrollVert(Code, Pos); };
+    hbar_.OnScroll = [this](int Code, int Pos) { ScrollHorz(Code, Pos); };
 }
 
 TCustomEdit::~TCustomEdit() { StopCaretBlink(); }
@@ -68,6 +73,7 @@ void TCustomEdit::SetTextBuf(const std::string& Value) {
     cps = ApplyCharCase(cps);
     if (cps == chars_) return;
     chars_ = std::move(cps);
+    InvalidateLayout();
     ClearUndo();
     caret_ = anchor_ = 0;
     scrollX_ = 0;
@@ -94,6 +100,7 @@ void TCustomEdit::ReplaceChars(int Start, int Length, std::u32string_view With, 
         canUndo_ = true;
     }
     chars_.replace(std::size_t(Start), std::size_t(Length), With);
+    InvalidateLayout();
     caret_ = anchor_ = Start + int(With.size());
     modified_ = true;
     ScrollCaretIntoView();
@@ -117,6 +124,7 @@ void TCustomEdit::Undo() {
     std::u32string before = chars_;
     int beforeCaret = caret_;
     chars_.swap(undoText_);
+    InvalidateLayout();
     caret_ = anchor_ = std::clamp(undoCaret_, 0, int(chars_.size()));
     undoText_ = std::move(before);
     undoCaret_ = beforeCaret;
@@ -130,11 +138,65 @@ void TCustomEdit::Undo() {
 
 void TCustomEdit::ScrollLines(int Delta) {
     if (!multiLine_) return;
-    int lines = int(LineSpans().size());
+    int lines = int(Rows().size());
     int visible = std::max(1, TextArea().Height() / LineHeight());
     int top = std::clamp(topLine_ + Delta, 0, std::max(0, lines - visible));
     if (top == topLine_) return;
     topLine_ = top;
+    Invalidate();
+}
+
+void TCustomEdit::ScrollHorzTo(int X) {
+    if (!multiLine_) return;
+    Rows();
+    X = wordWrap_ ? 0 : std::clamp(X, 0, std::max(0, rowsMaxWidth_ + 2 - TextArea().Width()));
+    if (X == scrollX_) return;
+    scrollX_ = X;
+    Invalidate();
+}
+
+void TCustomEdit::ScrollVert(int Code, int Pos) {
+    int page = std::max(1, TextArea().Height() / LineHeight());
+    switch (Code) {
+    case SB_LINEUP: ScrollLines(-1); break;
+    case SB_LINEDOWN: ScrollLines(1); break;
+    case SB_PAGEUP: ScrollLines(-page); break;
+    case SB_PAGEDOWN: ScrollLines(page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: ScrollLines(Pos - topLine_); break;
+    default: break;
+    }
+    LayoutBars();
+}
+
+void TCustomEdit::ScrollHorz(int Code, int Pos) {
+    int page = std::max(1, TextArea().Width());
+    switch (Code) {
+    case SB_LINEUP: ScrollHorzTo(scrollX_ - kHorzLine); break;
+    case SB_LINEDOWN: ScrollHorzTo(scrollX_ + kHorzLine); break;
+    case SB_PAGEUP: ScrollHorzTo(scrollX_ - page); break;
+    case SB_PAGEDOWN: ScrollHorzTo(scrollX_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: ScrollHorzTo(Pos); break;
+    default: break;
+    }
+    LayoutBars();
+}
+
+void TCustomEdit::SetWordWrap(bool Value) {
+    if (wordWrap_ == Value) return;
+    wordWrap_ = Value;
+    InvalidateLayout();
+    if (Value) scrollX_ = 0;
+    ScrollCaretIntoView();
+    Invalidate();
+}
+
+void TCustomEdit::SetScrollBars(TScrollStyle Value) {
+    if (scrollBars_ == Value) return;
+    scrollBars_ = Value;
+    InvalidateLayout();
+    ScrollCaretIntoView();
     Invalidate();
 }
 
@@ -239,6 +301,7 @@ void TCustomEdit::SetMaxLength(int Value) { maxLength_ = std::max(0, Value); }
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
     if (borderStyle_ == Value) return;
     borderStyle_ = Value;
+    InvalidateLayout();
     ScrollCaretIntoView();
     Invalidate();
 }
@@ -259,6 +322,7 @@ void TCustomEdit::SetCharCase(TEditCharCase Value) {
 void TCustomEdit::SetPasswordChar(char32_t Value) {
     if (passwordChar_ == Value) return;
     passwordChar_ = Value;
+    InvalidateLayout();
     Invalidate();
 }
 
@@ -277,6 +341,7 @@ bool TCustomEdit::CanAutoSize(int& NewWidth, int& NewHeight) {
 
 void TCustomEdit::CMFontChanged(TMessage& Message) {
     TWinControl::CMFontChanged(Message);
+    InvalidateLayout();
     ScrollCaretIntoView();
 }
 
@@ -287,32 +352,91 @@ void TCustomEdit::CMEnabledChanged(TMessage& Message) {
 
 void TCustomEdit::Resize() {
     TWinControl::Resize();
+    InvalidateLayout();
+    ScrollLines(0);
     ScrollCaretIntoView();
 }
 
 // ---- layout ------------------------------------------------------------------------------
 
-std::vector<TCustomEdit::LineSpan> TCustomEdit::LineSpans() const {
-    std::vector<LineSpan> lines;
+const std::vector<TCustomEdit::LineSpan>& TCustomEdit::Rows() const {
+    int width = multiLine_ && wordWrap_ ? std::max(1, TextArea().Width() - 1) : 0;
+    if (rowsValid_ && rowsWidth_ == width) return rows_;
+    rows_.clear();
+    rowsMaxWidth_ = 0;
+    auto* self = const_cast<TCustomEdit*>(this);
+    TCanvas* m = self->Measure();
+    auto addLine = [&](int start, int end) {
+        if (multiLine_ && wordWrap_) WrapLine(start, end, width, rows_);
+        else rows_.push_back({start, end - start});
+        if (multiLine_ && !wordWrap_)
+            rowsMaxWidth_ = std::max(rowsMaxWidth_, m->TextWidth(CodePointsToUtf8(Displayed(start, end - start))));
+    };
     int start = 0;
     if (multiLine_) {
         for (int i = 0; i < int(chars_.size()); ++i) {
             if (chars_[std::size_t(i)] == U'\n') {
-                lines.push_back({start, i - start});
+                addLine(start, i);
                 start = i + 1;
             }
         }
     }
-    lines.push_back({start, int(chars_.size()) - start});
-    return lines;
+    if (multiLine_) addLine(start, int(chars_.size()));
+    else rows_.push_back({0, int(chars_.size())});
+    rowsValid_ = true;
+    rowsWidth_ = width;
+    return rows_;
+}
+
+// Breaks the line [Start, End) into rows no wider than Width: after the last blank that
+// fits (blanks at a row's end stay on it, even past the edge), or inside a word that is
+// wider than a row on its own.
+void TCustomEdit::WrapLine(int Start, int End, int Width, std::vector<LineSpan>& Out) const {
+    auto* self = const_cast<TCustomEdit*>(this);
+    TCanvas* m = self->Measure();
+    auto width = [&](int a, int b) { return m->TextWidth(CodePointsToUtf8(Displayed(a, b - a))); };
+    int pos = Start;
+    for (;;) {
+        if (width(pos, End) <= Width) {
+            Out.push_back({pos, End - pos});
+            return;
+        }
+        // The longest prefix that fits (at least one character).
+        int lo = 1, hi = End - pos;
+        while (hi - lo > 1) {
+            int mid = (lo + hi) / 2;
+            if (width(pos, pos + mid) <= Width) lo = mid;
+            else hi = mid;
+        }
+        int fit = pos + lo;
+        int brk = -1;
+        for (int j = fit; j > pos; --j) {
+            if (IsBlank(chars_[std::size_t(j - 1)])) {
+                brk = j;
+                break;
+            }
+        }
+        if (brk < 0) brk = fit;
+        while (brk < End && IsBlank(chars_[std::size_t(brk)])) ++brk;
+        Out.push_back({pos, brk - pos});
+        pos = brk;
+        if (pos >= End) return;
+    }
+}
+
+int TCustomEdit::RowLimit(const std::vector<LineSpan>& R, int Index) const {
+    const LineSpan& l = R[std::size_t(Index)];
+    bool wrapped = Index + 1 < int(R.size()) && R[std::size_t(Index + 1)].start == l.start + l.length;
+    return wrapped ? std::max(0, l.length - 1) : l.length;
 }
 
 int TCustomEdit::LineOf(int Pos) const {
     if (!multiLine_) return 0;
-    int line = 0;
-    for (int i = 0; i < Pos && i < int(chars_.size()); ++i)
-        if (chars_[std::size_t(i)] == U'\n') ++line;
-    return line;
+    const auto& rows = Rows();
+    // The last row starting at or before Pos.
+    auto it = std::upper_bound(rows.begin(), rows.end(), Pos,
+                               [](int p, const LineSpan& l) { return p < l.start; });
+    return std::max(0, int(it - rows.begin()) - 1);
 }
 
 std::u32string TCustomEdit::Displayed(int Start, int Length) const {
@@ -325,17 +449,45 @@ TRect TCustomEdit::TextArea() const {
     TRect r = GetClientRect();
     if (borderStyle_ == bsSingle) r.Inflate(-3, -2);
     else r = Rect(r.Left + 2, r.Top + 2, r.Right - 1, r.Bottom);
+    if (multiLine_) {
+        TRect inner = BarArea();
+        const int sz = TInnerScrollBar::DefaultSize;
+        if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) r.Right = std::min(r.Right, inner.Right - sz - 1);
+        if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) r.Bottom = std::min(r.Bottom, inner.Bottom - sz);
+    }
     if (r.Right < r.Left) r.Right = r.Left;
     if (r.Bottom < r.Top) r.Bottom = r.Top;
     return r;
 }
 
+TRect TCustomEdit::BarArea() const {
+    TRect r = GetClientRect();
+    if (borderStyle_ == bsSingle) r.Inflate(-1, -1);
+    return r;
+}
+
+void TCustomEdit::LayoutBars() const {
+    bool v = multiLine_ && (scrollBars_ == ssVertical || scrollBars_ == ssBoth);
+    bool h = multiLine_ && (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth);
+    const int sz = TInnerScrollBar::DefaultSize;
+    TRect inner = BarArea();
+    vbar_.SetBounds(v ? Rect(inner.Right - sz, inner.Top, inner.Right, inner.Bottom - (h ? sz : 0)) : TRect());
+    hbar_.SetBounds(h ? Rect(inner.Left, inner.Bottom - sz, inner.Right - (v ? sz : 0), inner.Bottom) : TRect());
+    if (!v && !h) return;
+    auto* self = const_cast<TCustomEdit*>(this);
+    TRect area = TextArea();
+    int rows = int(Rows().size());
+    int page = std::max(1, area.Height() / self->LineHeight());
+    if (v) vbar_.SetParams(0, std::max(0, rows - page), page, topLine_);
+    int view = std::max(1, area.Width());
+    if (h) hbar_.SetParams(0, wordWrap_ ? 0 : std::max(0, rowsMaxWidth_ + 2 - view), view, scrollX_);
+}
+
 // Client position of the caret cell's top-left for text position Pos.
 TPoint TCustomEdit::PosToPoint(int Pos) {
     TRect area = TextArea();
-    std::vector<LineSpan> lines = LineSpans();
     int line = LineOf(Pos);
-    const LineSpan& l = lines[std::size_t(line)];
+    LineSpan l = Rows()[std::size_t(line)];
     TCanvas* m = Measure();
     int x = m->TextWidth(CodePointsToUtf8(Displayed(l.start, Pos - l.start)));
     int lh = LineHeight();
@@ -375,7 +527,7 @@ int TCustomEdit::PositionFromPoint(TPoint P) const {
     }
     const LineSpan& l = lines[std::size_t(line)];
     TPoint origin = self->PosToPoint(l.start);
-    return l.start + self->XToColumn(l, P.X - origin.X);
+    return l.start + std::min(self->XToColumn(l, P.X - origin.X), RowLimit(lines, line));
 }
 
 TRect TCustomEdit::GetCaretRect() const {
@@ -388,13 +540,12 @@ void TCustomEdit::ScrollCaretIntoView() {
     TRect area = TextArea();
     if (area.Width() <= 0) return;
     TCanvas* m = Measure();
-    std::vector<LineSpan> lines = LineSpans();
     int line = LineOf(caret_);
-    const LineSpan& l = lines[std::size_t(line)];
+    LineSpan l = Rows()[std::size_t(line)];
     int x = m->TextWidth(CodePointsToUtf8(Displayed(l.start, caret_ - l.start)));
     int full = 0;
     if (!multiLine_) full = m->TextWidth(CodePointsToUtf8(Displayed(l.start, l.length)));
-    if (!multiLine_ && full < area.Width()) {
+    if ((!multiLine_ && full < area.Width()) || (multiLine_ && wordWrap_)) {
         scrollX_ = 0;
     } else {
         if (x - scrollX_ > area.Width() - 1) scrollX_ = x - area.Width() + 1;
@@ -522,13 +673,14 @@ void TCustomEdit::DefaultKeyDown(WORD Key, TShiftState Shift) {
     bool shift = Shift.Contains(ssShift), ctrl = Shift.Contains(ssCtrl);
     std::vector<LineSpan> lines = LineSpans();
     int line = LineOf(caret_);
-    const LineSpan& cur = lines[std::size_t(line)];
+    const LineSpan cur = lines[std::size_t(line)];
     auto verticalMove = [&](int delta) {
         if (!multiLine_) return;
         int target = std::clamp(line + delta, 0, int(lines.size()) - 1);
         TPoint p = PosToPoint(caret_);
         TPoint o = PosToPoint(lines[std::size_t(target)].start);
-        MoveCaret(lines[std::size_t(target)].start + XToColumn(lines[std::size_t(target)], p.X - o.X), shift);
+        int column = std::min(XToColumn(lines[std::size_t(target)], p.X - o.X), RowLimit(lines, target));
+        MoveCaret(lines[std::size_t(target)].start + column, shift);
     };
     switch (Key) {
     case VK_LEFT:
@@ -540,7 +692,7 @@ void TCustomEdit::DefaultKeyDown(WORD Key, TShiftState Shift) {
         else MoveCaret(ctrl ? WordEnd(caret_) : caret_ + 1, shift);
         break;
     case VK_HOME: MoveCaret(ctrl ? 0 : cur.start, shift); break;
-    case VK_END: MoveCaret(ctrl ? int(chars_.size()) : cur.start + cur.length, shift); break;
+    case VK_END: MoveCaret(ctrl ? int(chars_.size()) : cur.start + RowLimit(lines, line), shift); break;
     case VK_UP: verticalMove(-1); break;
     case VK_DOWN: verticalMove(1); break;
     case VK_PRIOR: verticalMove(-std::max(1, TextArea().Height() / LineHeight())); break;
@@ -605,6 +757,19 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         }
         focusedByClick_ = false;
     }
+    if (multiLine_ && scrollBars_ != ssNone) {
+        LayoutBars();
+        for (TInnerScrollBar* bar : {&vbar_, &hbar_}) {
+            if (bar->GetVisible() && bar->MouseDown({X, Y})) {
+                trackingBar_ = bar;
+                Invalidate();
+                return;
+            }
+        }
+        // The corner between the bars does nothing.
+        if (vbar_.GetVisible() && hbar_.GetVisible() && X >= vbar_.GetBounds().Left && Y >= hbar_.GetBounds().Top)
+            return;
+    }
     int pos = PositionFromPoint({X, Y});
     if (Shift.Contains(ssDouble)) {
         int start = pos, end = pos;
@@ -620,12 +785,32 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y) {
     TWinControl::MouseMove(Shift, X, Y);
+    if (trackingBar_ != nullptr) {
+        trackingBar_->MouseMove({X, Y});
+        Invalidate();
+        return;
+    }
     if (selecting_ && Shift.Contains(ssLeft)) MoveCaret(PositionFromPoint({X, Y}), true);
 }
 
 void TCustomEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft) selecting_ = false;
+    if (Button == mbLeft) {
+        selecting_ = false;
+        if (trackingBar_ != nullptr) {
+            TInnerScrollBar* bar = trackingBar_;
+            trackingBar_ = nullptr;
+            bar->MouseUp({X, Y});
+            Invalidate();
+        }
+    }
     TWinControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TCustomEdit::WMCancelMode(TMessage& Message) {
+    TWinControl::WMCancelMode(Message);
+    selecting_ = false;
+    if (trackingBar_ != nullptr) trackingBar_->CancelTracking();
+    trackingBar_ = nullptr;
 }
 
 // ---- painting ----------------------------------------------------------------------------
@@ -651,7 +836,7 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
     bool showSel = GetSelLength() > 0 && (Focused() || !hideSelection_);
     int selA = GetSelStart(), selB = GetSelStart() + GetSelLength();
     int lh = LineHeight();
-    std::vector<LineSpan> lines = LineSpans();
+    std::vector<LineSpan> lines = Rows();
     for (int i = multiLine_ ? topLine_ : 0; i < int(lines.size()); ++i) {
         const LineSpan& l = lines[std::size_t(i)];
         TPoint p = PosToPoint(l.start);
@@ -659,7 +844,9 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
         Canvas->TextOut(p.X, p.Y, CodePointsToUtf8(Displayed(l.start, l.length)));
         // The selected part of the line: highlight with its text over it.
         int a = std::max(selA, l.start), b = std::min(selB, l.start + l.length);
-        bool lineBreakSelected = multiLine_ && selA <= l.start + l.length && selB > l.start + l.length;
+        int end = l.start + l.length;
+        bool lineBreakSelected = multiLine_ && end < int(chars_.size()) && chars_[std::size_t(end)] == U'\n' &&
+                                 selA <= end && selB > end;
         if (showSel && (a < b || lineBreakSelected)) {
             int xa = PosToPoint(std::min(a, l.start + l.length)).X;
             int xb = a < b ? PosToPoint(b).X : xa;
@@ -676,6 +863,14 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
     }
     if (Focused() && caretOn_) look::Fill(Canvas, GetCaretRect(), textColor);
     Canvas->SetClipRect(oldClip);
+    if (multiLine_ && scrollBars_ != ssNone) {
+        LayoutBars();
+        vbar_.Paint(Canvas);
+        hbar_.Paint(Canvas);
+        if (vbar_.GetVisible() && hbar_.GetVisible())
+            look::Fill(Canvas, Rect(vbar_.GetBounds().Left, hbar_.GetBounds().Top, vbar_.GetBounds().Right,
+                                    hbar_.GetBounds().Bottom), clBtnFace);
+    }
 }
 
 // =========================================================================================

@@ -155,7 +155,7 @@ void TCustomForm::PlaceOnScreen() {
 void TCustomForm::Show() {
     SetVisible(true);
     BringToFront();
-    Screen->SetActiveForm(this);
+    if (activateOnShow_) Screen->SetActiveForm(this);
 }
 
 void TCustomForm::Hide() { SetVisible(false); }
@@ -195,7 +195,7 @@ void TCustomForm::CMShowingChanged(TMessage& M) {
         Backend()->ShowNativeWindow(this, true);
         invalid_.clear();
         Invalidate();
-        Screen->SetActiveForm(this);
+        if (activateOnShow_) Screen->SetActiveForm(this);
     } else {
         if (GetCaptureControl() != nullptr && GetParentForm(GetCaptureControl()) == this)
             SetCaptureControl(nullptr);

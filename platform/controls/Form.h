@@ -113,6 +113,9 @@ public:
     void RecordActiveControl(TWinControl* Control) { activeControl_ = Control; }
 
 protected:
+    // A form that never becomes the active form when shown (hint windows): the active
+    // form keeps the keyboard and gets no Deactivate.
+    void SetActivateOnShow(bool Value) { activateOnShow_ = Value; }
     void Paint() override;
     void DoShow();
     void DoHide();
@@ -142,6 +145,7 @@ private:
     bool keyPreview_ = false;
     bool nativeWindow_ = false;
     bool placed_ = false;
+    bool activateOnShow_ = true;
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<TBitmap> backBuffer_;
     std::vector<TRect> invalid_;

@@ -137,8 +137,56 @@ TInnerScrollBar::TPart TInnerScrollBar::HitTest(TPoint P) const {
 
 // ---- mouse -----------------------------------------------------------------------------
 
+TInnerScrollBar::~TInnerScrollBar() {
+    if (repeatWnd_ != nullptr) DeallocateHWnd(repeatWnd_);
+}
+
 void TInnerScrollBar::Send(int Code, int Pos) {
     if (OnScroll) OnScroll(Code, Pos);
+}
+
+void TInnerScrollBar::SendStep(TPart Part) {
+    switch (Part) {
+    case spLineUp: Send(SB_LINEUP, position_); break;
+    case spLineDown: Send(SB_LINEDOWN, position_); break;
+    case spPageUp: Send(SB_PAGEUP, position_); break;
+    case spPageDown: Send(SB_PAGEDOWN, position_); break;
+    default: break;
+    }
+}
+
+void TInnerScrollBar::StartRepeat(int Ms) {
+    if (repeatWnd_ == nullptr) {
+        repeatWnd_ = AllocateHWnd([this](TMessage& M) {
+            if (M.Msg == WM_TIMER) RepeatTick();
+        });
+    }
+    SetTimer(repeatWnd_, 1, UINT(Ms), nullptr);
+}
+
+void TInnerScrollBar::StopRepeat() {
+    if (repeatWnd_ != nullptr) KillTimer(repeatWnd_, 1);
+    repeating_ = false;
+}
+
+void TInnerScrollBar::RepeatTick() {
+    if (pressed_ == spNone || pressed_ == spThumb) {
+        StopRepeat();
+        return;
+    }
+    if (!repeating_) {
+        repeating_ = true;
+        StartRepeat(RepeatIntervalMs);
+    }
+    // Only while the pointer is on the pressed part; for the track that ends when the
+    // thumb has come to the pointer.
+    if (GetEnabled() && HitTest(lastPoint_) == pressed_) SendStep(pressed_);
+}
+
+void TInnerScrollBar::CancelTracking() {
+    pressed_ = spNone;
+    dragging_ = false;
+    StopRepeat();
 }
 
 bool TInnerScrollBar::MouseDown(TPoint P) {
@@ -146,11 +194,19 @@ bool TInnerScrollBar::MouseDown(TPoint P) {
     if (part == spNone) return false;
     if (!GetEnabled()) return true;
     pressed_ = part;
+    lastPoint_ = P;
     switch (part) {
-    case spLineUp: Send(SB_LINEUP, position_); break;
-    case spLineDown: Send(SB_LINEDOWN, position_); break;
-    case spPageUp: Send(SB_PAGEUP, position_); break;
-    case spPageDown: Send(SB_PAGEDOWN, position_); break;
+    case spLineUp:
+    case spLineDown:
+    case spPageUp:
+    case spPageDown:
+        SendStep(part);
+        // The handler may have ended the press (capture lost).
+        if (pressed_ == part) {
+            repeating_ = false;
+            StartRepeat(RepeatDelayMs);
+        }
+        break;
     case spThumb: {
         TRect thumb = ThumbRect();
         grabOffset_ = Along(P) - (vertical_ ? thumb.Top : thumb.Left);
@@ -164,6 +220,7 @@ bool TInnerScrollBar::MouseDown(TPoint P) {
 }
 
 void TInnerScrollBar::MouseMove(TPoint P) {
+    lastPoint_ = P;
     if (pressed_ != spThumb) return;
     TRect t = TrackRect();
     int off = Along(P) - (vertical_ ? t.Top : t.Left) - grabOffset_;
@@ -177,6 +234,7 @@ void TInnerScrollBar::MouseUp(TPoint P) {
     (void)P;
     TPart was = pressed_;
     pressed_ = spNone;
+    StopRepeat();
     if (was == spThumb) {
         dragging_ = false;
         Send(SB_THUMBPOSITION, dragPosition_);

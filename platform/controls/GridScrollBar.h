@@ -1,17 +1,23 @@
 // A scroll bar that a control draws inside its own client area and works with the mouse:
 // arrows and page areas send one scroll code per press, the thumb can be dragged.
 //
-// Grids, the tree view and drop-down lists own one per axis. The owner places it
-// (SetBounds), tells it the range, page and position, paints it at the end of its Paint,
-// and passes its mouse events on while HitTest says the pointer is on it. The bar answers
-// with the Win32 scroll codes (SB_LINEUP ... SB_THUMBTRACK) through OnScroll, so an owner
-// handles clicks on it exactly as it would handle WM_VSCROLL / WM_HSCROLL.
+// Grids, the tree view, the memo and drop-down lists own one per axis. The owner places
+// it (SetBounds), tells it the range, page and position, paints it at the end of its
+// Paint, and passes its mouse events on while HitTest says the pointer is on it. The bar
+// answers with the Win32 scroll codes (SB_LINEUP ... SB_THUMBTRACK) through OnScroll, so
+// an owner handles clicks on it exactly as it would handle WM_VSCROLL / WM_HSCROLL. The
+// owner's OnScroll handler sets the bar's new position (SetParams) before it returns.
+//
+// Holding the button on an arrow or the track repeats the step: the first repeat after
+// RepeatDelayMs, then every RepeatIntervalMs, while the pointer stays on the pressed part
+// (a page step stops when the thumb reaches the pointer).
 #pragma once
 
 #include <functional>
 
 #include "platform/Graphics.h"
 #include "platform/Types.h"
+#include "platform/win32/WinTypes.h"
 
 namespace vcl {
 
@@ -23,8 +29,13 @@ public:
     using TScrollHandler = std::function<void(int Code, int Pos)>;
 
     static constexpr int DefaultSize = 17;   // width of a vertical bar, height of a horizontal one
+    static constexpr int RepeatDelayMs = 400;
+    static constexpr int RepeatIntervalMs = 50;
 
     explicit TInnerScrollBar(bool Vertical) : vertical_(Vertical) {}
+    ~TInnerScrollBar();
+    TInnerScrollBar(const TInnerScrollBar&) = delete;
+    TInnerScrollBar& operator=(const TInnerScrollBar&) = delete;
 
     bool IsVertical() const { return vertical_; }
     // Where the bar lies in the owner's client coordinates (empty: not shown).
@@ -51,8 +62,9 @@ public:
     void MouseMove(TPoint P);
     void MouseUp(TPoint P);
     bool IsTracking() const { return pressed_ != spNone; }
+    TPart GetPressedPart() const { return pressed_; }
     // Stops tracking without sending anything more (capture lost).
-    void CancelTracking() { pressed_ = spNone; }
+    void CancelTracking();
 
     void Paint(TCanvas* Canvas) const;
 
@@ -65,6 +77,10 @@ private:
     int PositionForThumbOffset(int Offset) const;
     int Along(TPoint P) const { return vertical_ ? P.Y : P.X; }
     void Send(int Code, int Pos);
+    void SendStep(TPart Part);
+    void StartRepeat(int Ms);
+    void StopRepeat();
+    void RepeatTick();
     void PaintArrow(TCanvas* Canvas, const TRect& R, bool First) const;
 
     bool vertical_;
@@ -74,6 +90,9 @@ private:
     int grabOffset_ = 0;       // pointer distance from the thumb's start while dragging
     int dragPosition_ = 0;     // position the dragged thumb stands for
     bool dragging_ = false;
+    TPoint lastPoint_;         // pointer while a press is held
+    HWND repeatWnd_ = nullptr; // receives the repeat timer's ticks (made on first press)
+    bool repeating_ = false;   // past the first delay
 };
 
 // Draws a raised 3-D button face (scroll bar arrows, drop-down buttons): a light outer

@@ -136,6 +136,7 @@ void PopModal(TCustomForm* Form) {
 TControl* PointerControl() { return S().pointer; }
 
 void ForgetControl(TControl* Control) {
+    hints::Forget(Control);
     State& s = S();
     auto inside = [Control](TControl* c) {
         if (c == nullptr) return false;
@@ -203,6 +204,7 @@ void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     State& s = S();
     TControl* under = FormAcceptsInput(Form) ? ControlAt(Form, P) : nullptr;
     SetPointer(under, Form);
+    hints::PointerMoved(under, Form->ClientToScreen(P), !s.buttons.Empty());
     TControl* target = GetCaptureControl();
     if (target != nullptr && GetParentForm(target) != Form) target = nullptr;
     if (target == nullptr) target = under;
@@ -226,8 +228,12 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
     TControl* target = GetCaptureControl();
     if (target != nullptr && GetParentForm(target) != Form) target = nullptr;
     if (target == nullptr) target = under;
-    if (Down) s.buttons |= ButtonFlag(Button);
-    else s.buttons -= ButtonFlag(Button);
+    if (Down) {
+        s.buttons |= ButtonFlag(Button);
+        hints::Cancel();
+    } else {
+        s.buttons -= ButtonFlag(Button);
+    }
     if (target == nullptr) return;
 
     bool isDouble = false;
@@ -252,6 +258,7 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
 void MouseWheel(TCustomForm* Form, int Delta, TPoint P, TShiftState Shift) {
     if (Form == nullptr || !FormAcceptsInput(Form)) return;
     SetModifierState(Shift);
+    hints::Cancel();
     TControl* target = GetCaptureControl();
     if (target == nullptr || GetParentForm(target) != Form) target = ControlAt(Form, P);
     if (target == nullptr) return;
@@ -261,7 +268,10 @@ void MouseWheel(TCustomForm* Form, int Delta, TPoint P, TShiftState Shift) {
 }
 
 void MouseLeaveWindow(TCustomForm* Form) {
-    if (S().pointerForm == Form) SetPointer(nullptr, nullptr);
+    if (S().pointerForm == Form) {
+        SetPointer(nullptr, nullptr);
+        hints::PointerMoved(nullptr, TPoint(), false);
+    }
 }
 
 bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool Repeat) {
@@ -276,6 +286,7 @@ bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool 
         return false;
     }
     s.suppressChar = false;
+    hints::Cancel();
     // A parent may take the key first.
     if (target->Perform(CM_CHILDKEY, VirtualKey, reinterpret_cast<LPARAM>(target)) != 0) {
         // The character this key would type is not delivered either.

@@ -84,6 +84,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner)
     : TCustomEdit(AOwner), lines_(std::make_unique<TMemoStrings>(this)) {
     SetMultiLine(true);
     SetAutoSelect(false);
+    SetWordWrap(true);
     SetBounds(GetLeft(), GetTop(), 185, 89);
 }
 
@@ -94,12 +95,6 @@ void TCustomMemo::SetLines(TStrings* Value) {
     else lines_->Assign(Value);
 }
 
-void TCustomMemo::SetScrollBars(TScrollStyle Value) {
-    if (scrollBars_ == Value) return;
-    scrollBars_ = Value;
-    Invalidate();
-}
-
 int TCustomMemo::GetTopLine() const {
     // The first visible line is the line of the position at the text area's top-left.
     int pos = PositionFromPoint({TextArea().Left, TextArea().Top});
@@ -107,6 +102,17 @@ int TCustomMemo::GetTopLine() const {
     for (int i = 0; i < pos; ++i)
         if (Chars()[std::size_t(i)] == U'\n') ++line;
     return line;
+}
+
+TPoint TCustomMemo::GetCaretPos() const {
+    int caret = CaretIndex();
+    int line = 0, lineStart = 0;
+    for (int i = 0; i < caret; ++i)
+        if (Chars()[std::size_t(i)] == U'\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    return {caret - lineStart, line};
 }
 
 bool TCustomMemo::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {

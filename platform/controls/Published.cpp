@@ -129,7 +129,7 @@ void RegisterControlClasses() {
                {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
         p.Boolean("WantReturns", &TCustomMemo::GetWantReturns, &TCustomMemo::SetWantReturns, true);
         p.Boolean("WantTabs", &TCustomMemo::GetWantTabs, &TCustomMemo::SetWantTabs, false);
-        p.Boolean("WordWrap", &TCustomMemo::GetWordWrap, &TCustomMemo::SetWordWrap, false);
+        p.Boolean("WordWrap", &TCustomMemo::GetWordWrap, &TCustomMemo::SetWordWrap, true);
     });
     RegisterClass<TMemo, TCustomMemo>("TMemo");
 

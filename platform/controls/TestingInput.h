@@ -58,6 +58,9 @@ void ResetInput();
 // Regions presented by the headless backend so far, and the cursor it shows.
 int PresentCount();
 TCursor ShownCursor();
+// Whether a hint window shows now, and its text ("" when none shows).
+bool HintShowing();
+std::string HintText();
 
 }  // namespace Testing
 }  // namespace vcl

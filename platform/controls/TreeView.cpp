@@ -2,6 +2,7 @@
 // and scrolling.
 #include <algorithm>
 
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Look.h"
 #include "platform/controls/TreeView.h"
@@ -11,7 +12,45 @@ namespace vcl {
 namespace {
 constexpr int kButtonSize = 9;
 constexpr int kWheelRows = 3;
+constexpr int kHorzLine = 10;          // pixels of one horizontal scroll step
+constexpr UINT_PTR kEditTimer = 1;     // second slow click: editing starts when it fires
 }  // namespace
+
+// The edit field over a label being edited: Enter keeps the text, Escape drops it, and
+// leaving the field keeps it.
+class TTreeLabelEdit : public TCustomEdit {
+public:
+    explicit TTreeLabelEdit(TCustomTreeView* Tree) : TCustomEdit(Tree), tree_(Tree) {
+        SetAutoSelect(true);
+        SetTabStop(false);
+    }
+    std::string ClassName() const override { return "TTreeLabelEdit"; }
+
+protected:
+    void WMGetDlgCode(TMessage& M) override {
+        TCustomEdit::WMGetDlgCode(M);
+        M.Result |= DLGC_WANTALLKEYS;
+    }
+    void KeyDown(WORD& Key, TShiftState Shift) override {
+        TCustomEdit::KeyDown(Key, Shift);
+        if (Key == VK_RETURN || Key == VK_ESCAPE) {
+            bool cancel = Key == VK_ESCAPE;
+            Key = 0;
+            tree_->FinishEdit(cancel);
+        }
+    }
+    void KeyPress(char32_t& Key) override {
+        TCustomEdit::KeyPress(Key);
+        if (Key == 13 || Key == 27) Key = 0;
+    }
+    void DoExit() override {
+        TCustomEdit::DoExit();
+        tree_->FinishEdit(false);
+    }
+
+private:
+    TCustomTreeView* tree_;
+};
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     : TCustomControl(AOwner), items_(std::make_unique<TTreeNodes>(this)) {
@@ -30,12 +69,29 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
         case SB_THUMBPOSITION: ScrollTo(Pos); break;
         default: break;
         }
+        LayoutScrollBars();
+    };
+    hbar_.OnScroll = [this](int Code, int Pos) {
+        int page = std::max(1, ContentRect().Width());
+        switch (Code) {
+        case SB_LINEUP: ScrollXTo(scrollX_ - kHorzLine); break;
+        case SB_LINEDOWN: ScrollXTo(scrollX_ + kHorzLine); break;
+        case SB_PAGEUP: ScrollXTo(scrollX_ - page); break;
+        case SB_PAGEDOWN: ScrollXTo(scrollX_ + page); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollXTo(Pos); break;
+        default: break;
+        }
+        LayoutScrollBars();
     };
     SetBounds(0, 0, 121, 97);
 }
 
 TCustomTreeView::~TCustomTreeView() {
     destroying_ = true;
+    editNode_ = nullptr;
+    hotNode_ = nullptr;
+    slowClickNode_ = nullptr;
     items_.reset();
 }
 
@@ -63,6 +119,9 @@ void TCustomTreeView::SetShowLines(bool Value) {
 void TCustomTreeView::SetShowRoot(bool Value) {
     if (showRoot_ == Value) return;
     showRoot_ = Value;
+    widthDirty_ = true;
+    ScrollXTo(scrollX_);
+    PlaceEditor();
     Invalidate();
 }
 
@@ -70,6 +129,21 @@ void TCustomTreeView::SetIndent(int Value) {
     Value = std::max(0, Value);
     if (indent_ == Value) return;
     indent_ = Value;
+    widthDirty_ = true;
+    ScrollXTo(scrollX_);
+    PlaceEditor();
+    Invalidate();
+}
+
+void TCustomTreeView::SetHotTrack(bool Value) {
+    if (hotTrack_ == Value) return;
+    hotTrack_ = Value;
+    if (!Value) SetHotNode(nullptr);
+}
+
+void TCustomTreeView::SetHotNode(TTreeNode* Node) {
+    if (hotNode_ == Node) return;
+    hotNode_ = Node;
     Invalidate();
 }
 
@@ -101,17 +175,27 @@ int TCustomTreeView::GetItemHeight() const {
 
 void TCustomTreeView::NodesChanged() {
     rowsDirty_ = true;
+    widthDirty_ = true;
     if (destroying_ || items_ == nullptr || items_->IsUpdating()) return;
-    ScrollTo(topRow_);   // keeps the first row within the new number of rows
+    // Keeps the first row and the horizontal offset within the new extent.
+    ScrollTo(topRow_);
+    ScrollXTo(scrollX_);
+    if (editNode_ != nullptr && !editNode_->IsVisible()) FinishEdit(true);
+    PlaceEditor();
     Invalidate();
 }
 
 void TCustomTreeView::NodeDeleting(TTreeNode* Node) {
     if (destroying_) return;
+    auto gone = [Node](TTreeNode* N) { return N != nullptr && (Node == nullptr || N == Node || N->HasAsParent(Node)); };
+    if (gone(editNode_)) FinishEdit(true);
+    if (gone(hotNode_)) hotNode_ = nullptr;
+    if (gone(slowClickNode_)) CancelPendingEdit();
     if (Node == nullptr) {
         selected_ = nullptr;
         rangeAnchor_ = nullptr;
         topRow_ = 0;
+        scrollX_ = 0;
         return;
     }
     if (rangeAnchor_ != nullptr && (rangeAnchor_ == Node || rangeAnchor_->HasAsParent(Node))) rangeAnchor_ = nullptr;
@@ -292,28 +376,52 @@ bool TCustomTreeView::SelectionFocused() const { return Focused(); }
 TRect TCustomTreeView::ContentRect() const {
     TRect r = GetClientRect();
     if (borderStyle_ == bsSingle) r.Inflate(-1, -1);
-    LayoutScrollBar();
+    LayoutScrollBars();
     if (vbar_.GetVisible()) r.Right = vbar_.GetBounds().Left;
+    if (hbar_.GetVisible()) r.Bottom = hbar_.GetBounds().Top;
     return r;
 }
 
-void TCustomTreeView::LayoutScrollBar() const {
+int TCustomTreeView::ContentWidth() const {
+    if (widthDirty_) {
+        TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
+        c->GetFont()->Assign(GetFont());
+        int w = 0;
+        for (const TTreeNode* n : Rows()) w = std::max(w, DepthColumns(n) * indent_ + 1 + c->TextWidth(n->text_) + 4);
+        contentWidth_ = w;
+        widthDirty_ = false;
+    }
+    return contentWidth_;
+}
+
+// The bars depend on each other: a horizontal bar takes height from the rows and a
+// vertical one width from the labels.
+void TCustomTreeView::LayoutScrollBars() const {
+    const int sz = TInnerScrollBar::DefaultSize;
     TRect inner = GetClientRect();
     if (borderStyle_ == bsSingle) inner.Inflate(-1, -1);
     int ih = GetItemHeight();
-    int page = std::max(1, inner.Height() / ih);
     int rows = int(Rows().size());
-    bool show = rows > page && inner.Width() > TInnerScrollBar::DefaultSize * 2 &&
-                inner.Height() >= TInnerScrollBar::DefaultSize * 2;
-    vbar_.SetBounds(show ? Rect(inner.Right - TInnerScrollBar::DefaultSize, inner.Top, inner.Right, inner.Bottom)
-                         : TRect());
-    if (show) vbar_.SetParams(0, rows - page, page, topRow_);
+    int width = ContentWidth();
+    bool roomV = inner.Width() > sz * 2 && inner.Height() >= sz * 2;
+    bool roomH = inner.Height() > sz * 2 && inner.Width() >= sz * 2;
+    bool needV = false, needH = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        needV = roomV && rows > std::max(1, (inner.Height() - (needH ? sz : 0)) / ih);
+        needH = roomH && width > inner.Width() - (needV ? sz : 0);
+    }
+    int bottom = inner.Bottom - (needH ? sz : 0);
+    int right = inner.Right - (needV ? sz : 0);
+    vbar_.SetBounds(needV ? Rect(inner.Right - sz, inner.Top, inner.Right, bottom) : TRect());
+    hbar_.SetBounds(needH ? Rect(inner.Left, inner.Bottom - sz, right, inner.Bottom) : TRect());
+    int page = std::max(1, (bottom - inner.Top) / ih);
+    if (needV) vbar_.SetParams(0, rows - page, page, topRow_);
+    int view = std::max(1, right - inner.Left);
+    if (needH) hbar_.SetParams(0, std::max(0, width - view), view, scrollX_);
 }
 
 int TCustomTreeView::GetVisibleRowCount() const {
-    TRect inner = GetClientRect();
-    if (borderStyle_ == bsSingle) inner.Inflate(-1, -1);
-    return std::max(0, inner.Height() / GetItemHeight());
+    return std::max(0, ContentRect().Height() / GetItemHeight());
 }
 
 int TCustomTreeView::DepthColumns(const TTreeNode* Node) const {
@@ -321,14 +429,14 @@ int TCustomTreeView::DepthColumns(const TTreeNode* Node) const {
 }
 
 int TCustomTreeView::ButtonCenterX(const TTreeNode* Node) const {
-    return ContentRect().Left + (DepthColumns(Node) - 1) * indent_ + indent_ / 2;
+    return ContentRect().Left - scrollX_ + (DepthColumns(Node) - 1) * indent_ + indent_ / 2;
 }
 
 TRect TCustomTreeView::LabelRect(const TTreeNode* Node, int Row) const {
     TRect content = ContentRect();
     int ih = GetItemHeight();
     int top = content.Top + (Row - topRow_) * ih;
-    int left = content.Left + DepthColumns(Node) * indent_ + 1;
+    int left = content.Left - scrollX_ + DepthColumns(Node) * indent_ + 1;
     TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
     c->GetFont()->Assign(GetFont());
     return Rect(left, top, left + c->TextWidth(Node->text_) + 4, top + ih);
@@ -367,6 +475,17 @@ void TCustomTreeView::ScrollTo(int TopRow) {
     TopRow = std::clamp(TopRow, 0, std::max(0, rows - page));
     if (TopRow == topRow_) return;
     topRow_ = TopRow;
+    CancelPendingEdit();
+    PlaceEditor();
+    Invalidate();
+}
+
+void TCustomTreeView::ScrollXTo(int X) {
+    TRect content = ContentRect();
+    X = std::clamp(X, 0, std::max(0, ContentWidth() - content.Width()));
+    if (X == scrollX_) return;
+    scrollX_ = X;
+    PlaceEditor();
     Invalidate();
 }
 
@@ -376,16 +495,27 @@ void TCustomTreeView::ScrollIntoView(const TTreeNode* Node) {
     int page = std::max(1, GetVisibleRowCount());
     if (row < topRow_) ScrollTo(row);
     else if (row >= topRow_ + page) ScrollTo(row - page + 1);
+    // Sideways: the label's start comes into view, and as much of its end as fits.
+    TRect content = ContentRect();
+    TRect label = LabelRect(Node, row);
+    if (label.Left < content.Left) ScrollXTo(scrollX_ - (content.Left - label.Left));
+    else if (label.Right > content.Right)
+        ScrollXTo(scrollX_ + std::min(label.Right - content.Right, label.Left - content.Left));
 }
 
 void TCustomTreeView::Resize() {
     TCustomControl::Resize();
     ScrollTo(topRow_);
+    ScrollXTo(scrollX_);
+    PlaceEditor();
 }
 
 void TCustomTreeView::CMFontChanged(TMessage& M) {
     TCustomControl::CMFontChanged(M);
+    widthDirty_ = true;
     ScrollTo(topRow_);
+    ScrollXTo(scrollX_);
+    PlaceEditor();
 }
 
 // ---- painting --------------------------------------------------------------------------
@@ -406,6 +536,10 @@ void TCustomTreeView::Paint() {
     }
     canvas->SetClipRect(saved);
     vbar_.Paint(canvas);
+    hbar_.Paint(canvas);
+    if (vbar_.GetVisible() && hbar_.GetVisible())
+        look::Fill(canvas, Rect(vbar_.GetBounds().Left, hbar_.GetBounds().Top, vbar_.GetBounds().Right,
+                                hbar_.GetBounds().Bottom), clBtnFace);
 }
 
 void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
@@ -426,10 +560,15 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
     TFont* font = Canvas->GetFont();
     font->Assign(GetFont());
     if (!IsEnabledInTree()) font->SetColor(clGrayText);
+    if (Node == hotNode_ && IsEnabledInTree()) {
+        font->SetStyle(font->GetStyle() | fsUnderline);
+        font->SetColor(clHotLight);
+    }
     if (showSel) {
         look::Fill(Canvas, label, back);
         if (focused) font->SetColor(clHighlightText);
     }
+    if (Node == editNode_) return;   // the edit field covers the label
     Canvas->GetBrush()->SetStyle(bsClear);
     int th = Canvas->TextHeight(Node->text_.empty() ? std::string("Wg") : Node->text_);
     Canvas->TextOut(label.Left + 2, label.Top + (label.Height() - th) / 2, Node->text_);
@@ -523,6 +662,10 @@ void TCustomTreeView::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_ADD: if (cur != nullptr) ExpandNode(cur); eatChar_ = true; break;
     case VK_SUBTRACT: if (cur != nullptr) CollapseNode(cur); eatChar_ = true; break;
     case VK_MULTIPLY: if (cur != nullptr) cur->Expand(true); eatChar_ = true; break;
+    case VK_F2:
+        if (cur != nullptr && !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt))
+            StartEdit(cur);
+        break;
     default: return;
     }
     if (target != nullptr) {
@@ -571,20 +714,38 @@ void TCustomTreeView::KeyPress(char32_t& Key) {
 // ---- mouse -----------------------------------------------------------------------------
 
 void TCustomTreeView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    bool wasFocused = Focused();
+    TTreeNode* wasSelected = selected_;
+    CancelPendingEdit();
+    if (editNode_ != nullptr) FinishEdit(false);
     if (!Focused() && CanFocus()) SetFocus();
     if (Button == mbLeft) {
-        if (vbar_.GetVisible() && vbar_.MouseDown({X, Y})) {
-            barTracking_ = true;
-            Invalidate();
-        } else if (TTreeNode* node = GetNodeAt(X, Y)) {
-            int row = RowOf(node);
-            bool onButton = showButtons_ && node->GetHasChildren() && ButtonRect(node, row).Contains({X, Y});
-            if (onButton) {
-                node->SetExpanded(!node->expanded_);
-            } else if (Shift.Contains(ssDouble)) {
-                node->SetExpanded(!node->expanded_);
-            } else if (rowSelect_ || X >= ButtonRect(node, row).Left) {
-                SelectNode(node, Shift);
+        TPoint p{X, Y};
+        LayoutScrollBars();
+        trackingBar_ = nullptr;
+        for (TInnerScrollBar* bar : {&vbar_, &hbar_}) {
+            if (bar->GetVisible() && bar->MouseDown(p)) {
+                trackingBar_ = bar;
+                Invalidate();
+                break;
+            }
+        }
+        if (trackingBar_ == nullptr) {
+            if (TTreeNode* node = GetNodeAt(X, Y)) {
+                int row = RowOf(node);
+                bool onButton = showButtons_ && node->GetHasChildren() && ButtonRect(node, row).Contains(p);
+                if (onButton) {
+                    node->SetExpanded(!node->expanded_);
+                } else if (Shift.Contains(ssDouble)) {
+                    node->SetExpanded(!node->expanded_);
+                } else if (rowSelect_ || X >= ButtonRect(node, row).Left) {
+                    // A second, single click on the label of the selected node of a
+                    // focused view starts editing unless a double click follows.
+                    if (!readOnly_ && wasFocused && node == wasSelected && !Shift.Contains(ssShift) &&
+                        !Shift.Contains(ssCtrl) && LabelRect(node, row).Contains(p))
+                        slowClickNode_ = node;
+                    SelectNode(node, Shift);
+                }
             }
         }
     } else if (Button == mbRight) {
@@ -594,26 +755,58 @@ void TCustomTreeView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 }
 
 void TCustomTreeView::MouseMove(TShiftState Shift, int X, int Y) {
-    if (barTracking_) {
-        vbar_.MouseMove({X, Y});
+    if (trackingBar_ != nullptr) {
+        trackingBar_->MouseMove({X, Y});
         Invalidate();
+    } else if (hotTrack_) {
+        TTreeNode* node = GetNodeAt(X, Y);
+        if (node != nullptr && !LabelRect(node, RowOf(node)).Contains({X, Y})) node = nullptr;
+        SetHotNode(node);
     }
     TCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TCustomTreeView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (barTracking_) {
-        barTracking_ = false;
-        vbar_.MouseUp({X, Y});
+    if (trackingBar_ != nullptr) {
+        TInnerScrollBar* bar = trackingBar_;
+        trackingBar_ = nullptr;
+        bar->MouseUp({X, Y});
         Invalidate();
+    } else if (Button == mbLeft && slowClickNode_ != nullptr) {
+        if (slowClickNode_ == selected_ && HandleAllocated() &&
+            SetTimer(GetHandle(), kEditTimer, UINT(DoubleClickTimeMs), nullptr) != 0)
+            slowClickArmed_ = true;
+        else
+            slowClickNode_ = nullptr;
     }
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TCustomTreeView::WMTimer(TMessage& M) {
+    if (M.WParam != kEditTimer) {
+        TCustomControl::WMTimer(M);
+        return;
+    }
+    TTreeNode* node = slowClickNode_;
+    CancelPendingEdit();
+    if (node != nullptr && node == selected_ && Focused()) StartEdit(node);
+}
+
+void TCustomTreeView::CancelPendingEdit() {
+    if (slowClickArmed_ && HandleAllocated()) KillTimer(GetHandle(), kEditTimer);
+    slowClickArmed_ = false;
+    slowClickNode_ = nullptr;
+}
+
+void TCustomTreeView::CMMouseLeave(TMessage& M) {
+    TCustomControl::CMMouseLeave(M);
+    SetHotNode(nullptr);
+}
+
 void TCustomTreeView::WMCancelMode(TMessage& M) {
     TCustomControl::WMCancelMode(M);
-    if (barTracking_) vbar_.CancelTracking();
-    barTracking_ = false;
+    if (trackingBar_ != nullptr) trackingBar_->CancelTracking();
+    trackingBar_ = nullptr;
 }
 
 bool TCustomTreeView::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
@@ -626,6 +819,76 @@ bool TCustomTreeView::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
     ScrollTo(topRow_ - kWheelRows);
     return true;
+}
+
+// ---- label editing -----------------------------------------------------------------------
+
+bool TCustomTreeView::CanEdit(TTreeNode* Node) {
+    bool allow = true;
+    if (FOnEditing) FOnEditing(this, Node, allow);
+    return allow;
+}
+
+void TCustomTreeView::Edit(TTreeNode* Node, std::string& S) {
+    if (FOnEdited) FOnEdited(this, Node, S);
+}
+
+TCustomEdit* TCustomTreeView::GetEditor() const { return editNode_ != nullptr ? editor_ : nullptr; }
+
+bool TCustomTreeView::StartEdit(TTreeNode* Node) {
+    if (Node == nullptr || readOnly_ || Node->GetTreeView() != this) return false;
+    if (editNode_ == Node) return true;
+    if (editNode_ != nullptr) FinishEdit(false);
+    CancelPendingEdit();
+    if (!CanEdit(Node)) return false;
+    if (!Node->IsVisible()) Node->MakeVisible();
+    ScrollIntoView(Node);
+    if (editor_ == nullptr) {
+        editor_ = new TTreeLabelEdit(this);
+        editor_->SetVisible(false);
+        editor_->SetParent(this);
+    }
+    editNode_ = Node;
+    editor_->SetFont(GetFont());
+    editor_->SetText(Node->text_);
+    PlaceEditor();
+    editor_->SetVisible(true);
+    if (CanFocus() && editor_->CanFocus()) editor_->SetFocus();
+    editor_->SelectAll();
+    Invalidate();
+    return true;
+}
+
+void TCustomTreeView::PlaceEditor() {
+    if (editNode_ == nullptr || editor_ == nullptr) return;
+    int row = RowOf(editNode_);
+    if (row < 0) return;
+    TRect content = ContentRect();
+    TRect label = LabelRect(editNode_, row);
+    // Room for some more text than the label has; never past the content's right edge.
+    int right = std::min(content.Right, std::max(label.Right + 24, label.Left + 60));
+    editor_->SetBounds(label.Left - 1, label.Top, std::max(20, right - label.Left + 1), label.Height());
+}
+
+void TCustomTreeView::FinishEdit(bool Cancel) {
+    if (editNode_ == nullptr) return;
+    TTreeNode* node = editNode_;
+    editNode_ = nullptr;   // leaving the field below must not end the edit twice
+    std::string text = editor_->GetText();
+    bool hadFocus = editor_->Focused();
+    if (hadFocus && CanFocus()) SetFocus();
+    editor_->SetVisible(false);
+    Invalidate();
+    if (Cancel || destroying_) return;
+    Edit(node, text);
+    node->SetText(text);
+}
+
+bool TTreeNode::EditText() { return GetTreeView()->StartEdit(this); }
+
+void TTreeNode::EndEdit(bool Cancel) {
+    TCustomTreeView* tv = GetTreeView();
+    if (tv->editNode_ == this) tv->FinishEdit(Cancel);
 }
 
 // ---- published properties --------------------------------------------------------------
@@ -641,6 +904,7 @@ const bool treeClassesRegistered = [] {
         p.Integer("Indent", &TCustomTreeView::GetIndent, &TCustomTreeView::SetIndent, 19);
         p.Boolean("HideSelection", &TCustomTreeView::GetHideSelection, &TCustomTreeView::SetHideSelection, true);
         p.Boolean("RowSelect", &TCustomTreeView::GetRowSelect, &TCustomTreeView::SetRowSelect, false);
+        p.Boolean("HotTrack", &TCustomTreeView::GetHotTrack, &TCustomTreeView::SetHotTrack, false);
         p.Enum("BorderStyle", &TCustomTreeView::GetBorderStyle, &TCustomTreeView::SetBorderStyle, bsSingle,
                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
         p.Event("OnChange", &TCustomTreeView::GetOnChange, &TCustomTreeView::SetOnChange);
@@ -650,6 +914,8 @@ const bool treeClassesRegistered = [] {
         p.Event("OnCollapsing", &TCustomTreeView::GetOnCollapsing, &TCustomTreeView::SetOnCollapsing);
         p.Event("OnCollapsed", &TCustomTreeView::GetOnCollapsed, &TCustomTreeView::SetOnCollapsed);
         p.Event("OnDeletion", &TCustomTreeView::GetOnDeletion, &TCustomTreeView::SetOnDeletion);
+        p.Event("OnEditing", &TCustomTreeView::GetOnEditing, &TCustomTreeView::SetOnEditing);
+        p.Event("OnEdited", &TCustomTreeView::GetOnEdited, &TCustomTreeView::SetOnEdited);
         p.Event("OnClick", &TCustomTreeView::GetOnClick, &TCustomTreeView::SetOnClick);
         p.Event("OnDblClick", &TCustomTreeView::GetOnDblClick, &TCustomTreeView::SetOnDblClick);
     });

@@ -2,8 +2,10 @@
 //
 // The nodes form a tree the view owns through Items. The view shows the nodes whose
 // ancestors are all expanded, one row each, with dotted lines and +/- buttons, selects
-// with mouse and keys, scrolls with a scroll bar and the wheel, and expands a node only
-// after its CanExpand hook (OnExpanding) agrees, so that children can be loaded lazily.
+// with mouse and keys, scrolls with scroll bars (a horizontal one when labels reach past
+// the right edge) and the wheel, and expands a node only after its CanExpand hook
+// (OnExpanding) agrees, so that children can be loaded lazily. Unless ReadOnly, a label
+// is edited in place after F2 or a second, slow click on the selected node.
 #pragma once
 
 #include <functional>
@@ -75,6 +77,11 @@ public:
     void MakeVisible();
     // The row's rectangle in the view (TextOnly: the label), empty when not shown.
     TRect DisplayRect(bool TextOnly) const;
+    // Starts editing the label in place; false when the view is read-only or the
+    // view's CanEdit (OnEditing) refuses.
+    bool EditText();
+    // Ends editing this node's label: the typed text is kept unless Cancel.
+    void EndEdit(bool Cancel);
 
     void Delete();
     void DeleteChildren();
@@ -152,6 +159,11 @@ using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bo
 using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
 using TTVCollapsingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
 using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+using TTVEditingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
+using TTVEditedEvent = std::function<void(TObject* Sender, TTreeNode* Node, std::string& S)>;
+
+class TCustomEdit;
+class TTreeLabelEdit;
 
 class TCustomTreeView : public TCustomControl {
 public:
@@ -195,8 +207,20 @@ public:
     TTreeNode* GetNodeAt(int X, int Y) const;
     void FullExpand();
     void FullCollapse();
-    bool IsEditing() const { return false; }
+    // HotTrack: the label under the pointer shows underlined in the hot-light colour.
+    bool GetHotTrack() const { return hotTrack_; }
+    void SetHotTrack(bool Value);
+    // The node whose label is under the pointer while HotTrack is on (else nullptr).
+    TTreeNode* GetHotNode() const { return hotNode_; }
+    // Label editing: the node being edited and the edit field over its label.
+    bool IsEditing() const { return editNode_ != nullptr; }
+    TTreeNode* GetEditingNode() const { return editNode_; }
+    TCustomEdit* GetEditor() const;
     const TInnerScrollBar& GetScrollBar() const { return vbar_; }
+    const TInnerScrollBar& GetHorzScrollBar() const { LayoutScrollBars(); return hbar_; }
+    // Pixels the rows are scrolled to the left.
+    int GetScrollX() const { return scrollX_; }
+    void SetScrollX(int Value) { ScrollXTo(Value); }
 
     TTVChangedEvent GetOnChange() const { return FOnChange; }
     void SetOnChange(TTVChangedEvent Value) { FOnChange = std::move(Value); }
@@ -212,6 +236,10 @@ public:
     void SetOnCollapsed(TTVExpandedEvent Value) { FOnCollapsed = std::move(Value); }
     TTVExpandedEvent GetOnDeletion() const { return FOnDeletion; }
     void SetOnDeletion(TTVExpandedEvent Value) { FOnDeletion = std::move(Value); }
+    TTVEditingEvent GetOnEditing() const { return FOnEditing; }
+    void SetOnEditing(TTVEditingEvent Value) { FOnEditing = std::move(Value); }
+    TTVEditedEvent GetOnEdited() const { return FOnEdited; }
+    void SetOnEdited(TTVEditedEvent Value) { FOnEdited = std::move(Value); }
 
 protected:
     friend class TTreeNode;
@@ -225,6 +253,10 @@ protected:
     virtual bool CanChange(TTreeNode* Node);
     virtual void Change(TTreeNode* Node);
     virtual void Delete(TTreeNode* Node);
+    // Label editing may start (default: OnEditing); the edited text S may be changed
+    // before it becomes the node's text (default: OnEdited).
+    virtual bool CanEdit(TTreeNode* Node);
+    virtual void Edit(TTreeNode* Node, std::string& S);
 
     void Paint() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -238,7 +270,9 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void WMCancelMode(TMessage& Message) override;
+    void WMTimer(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
     void Resize() override;
 
     TTVChangedEvent FOnChange;
@@ -246,8 +280,11 @@ protected:
     TTVExpandingEvent FOnExpanding;
     TTVExpandedEvent FOnExpanded, FOnCollapsed, FOnDeletion;
     TTVCollapsingEvent FOnCollapsing;
+    TTVEditingEvent FOnEditing;
+    TTVEditedEvent FOnEdited;
 
 private:
+    friend class TTreeLabelEdit;
     // ---- expansion and structure
     bool ExpandNode(TTreeNode* Node);
     bool CollapseNode(TTreeNode* Node);
@@ -261,9 +298,18 @@ private:
     int ButtonCenterX(const TTreeNode* Node) const;
     TRect LabelRect(const TTreeNode* Node, int Row) const;
     TRect ButtonRect(const TTreeNode* Node, int Row) const;
-    void LayoutScrollBar() const;
+    // Width of the widest shown row from the content's left edge (unscrolled).
+    int ContentWidth() const;
+    void LayoutScrollBars() const;
     void ScrollTo(int TopRow);
+    void ScrollXTo(int X);
     void ScrollIntoView(const TTreeNode* Node);
+    void SetHotNode(TTreeNode* Node);
+    // ---- label editing
+    bool StartEdit(TTreeNode* Node);
+    void FinishEdit(bool Cancel);
+    void PlaceEditor();
+    void CancelPendingEdit();
     // ---- painting
     void PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row);
     void PaintLines(TCanvas* Canvas, TTreeNode* Node, int Row);
@@ -291,8 +337,18 @@ private:
     bool eatChar_ = false;
     mutable bool rowsDirty_ = true;
     mutable std::vector<TTreeNode*> rows_;
+    mutable bool widthDirty_ = true;
+    mutable int contentWidth_ = 0;
     mutable TInnerScrollBar vbar_{true};
-    bool barTracking_ = false;
+    mutable TInnerScrollBar hbar_{false};
+    TInnerScrollBar* trackingBar_ = nullptr;
+    int scrollX_ = 0;
+    bool hotTrack_ = false;
+    TTreeNode* hotNode_ = nullptr;
+    TTreeNode* editNode_ = nullptr;
+    TTreeLabelEdit* editor_ = nullptr;   // child control, made on the first edit
+    TTreeNode* slowClickNode_ = nullptr; // second click on the selected node: edit soon
+    bool slowClickArmed_ = false;
 };
 
 class TTreeView : public TCustomTreeView {

@@ -558,6 +558,7 @@ void TWinControl::WndProc(TMessage& M) {
     case CM_CHILDKEY: CMChildKey(M); return;
     case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(M); return;
+    case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); return;
     default: TControl::WndProc(M); return;
     }
 }

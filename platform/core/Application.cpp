@@ -26,6 +26,18 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), realBase_(S
 
 TApplication::~TApplication() = default;
 
+// ---- hints ----------------------------------------------------------------------------------
+
+void TApplication::SetShowHint(bool Value) {
+    if (showHint_ == Value) return;
+    showHint_ = Value;
+    if (!Value) CancelHint();
+}
+
+void TApplication::CancelHint() {
+    if (cancelHint_) cancelHint_();
+}
+
 // ---- clock --------------------------------------------------------------------------------
 
 std::int64_t TApplication::GetClockMs() const {

@@ -75,6 +75,24 @@ public:
     // messages between ticks. Raises EInvalidOperation with the real clock.
     void AdvanceTime(std::int64_t Ms);
 
+    // ---- hints (shown by the controls layer)
+    // Whether hints are shown at all.
+    bool GetShowHint() const { return showHint_; }
+    void SetShowHint(bool Value);
+    // How long the pointer must rest on a control before its hint shows (ms).
+    int GetHintPause() const { return hintPause_; }
+    void SetHintPause(int Value) { hintPause_ = Value < 0 ? 0 : Value; }
+    // Pause before the next control's hint shows while one is showing (ms).
+    int GetHintShortPause() const { return hintShortPause_; }
+    void SetHintShortPause(int Value) { hintShortPause_ = Value < 0 ? 0 : Value; }
+    // How long a hint stays up while the pointer rests (ms).
+    int GetHintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int Value) { hintHidePause_ = Value < 0 ? 0 : Value; }
+    // Hides the hint showing now; it comes back only when the pointer moves to another
+    // control.
+    void CancelHint();
+    void SetHintCanceller(std::function<void()> Handler) { cancelHint_ = std::move(Handler); }
+
     // ---- hooks from higher layers
     void SetEventSource(TEventSource* Source) { eventSource_ = Source; }
     TEventSource* GetEventSource() const { return eventSource_; }
@@ -97,6 +115,11 @@ private:
     std::int64_t realBase_ = 0;
     TEventSource* eventSource_ = nullptr;
     std::function<void()> repaint_;
+    std::function<void()> cancelHint_;
+    bool showHint_ = true;
+    int hintPause_ = 500;
+    int hintShortPause_ = 50;
+    int hintHidePause_ = 2500;
 };
 
 // The application; always valid, never freed (forms it owns outlive static destructors).

@@ -2,6 +2,7 @@
 #include "platform/controls/TestingInput.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/InputDispatch.h"
 
@@ -173,6 +174,7 @@ void ResetInput() {
     input::ResetClickSequence();
     input::SetModifierState({});
     LastPointer() = Pointer();
+    hints::Reset();
 }
 
 int PresentCount() {
