@@ -141,10 +141,13 @@ TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue) 
     }
     if (g < 0 && h != 0) g -= 1;
     if (h < 0) h += 1;
-    if (h < Log10of2 + 1e-10) {
+    // The mantissa is the largest of 1, 2 and 5 not above r / n. The tolerance lets a
+    // quotient of exactly 2 or 5, whose logarithm may come out an ulp low, keep its own
+    // mantissa instead of falling to the next lower one.
+    if (h < Log10of2 - 1e-10) {
         g = std::trunc(g);
         t.NSub = 5;
-    } else if (h < Log10of5 + 1e-10) {
+    } else if (h < Log10of5 - 1e-10) {
         g = std::trunc(g) + Log10of2;
         t.NSub = 4;
     } else {

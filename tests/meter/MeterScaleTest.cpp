@@ -34,7 +34,11 @@ TEST(MeterTicks, StepForASpreadOfRanges) {
         {5, 3, 97, 10, 10, 5},         // 18.8 -> 10; first multiple not below 3
         {2, 0.001, 0.009, 0.002, 0.002, 4},
         {7, 1000, 8000, 1000, 1000, 5},
-        {3, -7, -1, -7, 1, 5},         // exactly 2 falls to the lower mantissa
+        {3, -7, -1, -6, 2, 4},         // exactly 2 keeps its mantissa
+        {5, 0, 10, 0, 2, 4},           // exactly 2
+        {5, 0, 250, 0, 50, 5},         // exactly 5
+        {4, 0, 20, 0, 5, 5},           // exactly 5
+        {5, 0, 9.9999, 0, 1, 5},       // just below 2
     };
     for (const Case& c : cases) {
         TMeterTickStep t = CalcMeterTickStep(c.n, c.lo, c.hi);
@@ -67,7 +71,7 @@ TEST(MeterTicks, LogarithmicDecadesAndLabels) {
     ExpectNear(MajorValues(t, true), {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000});
     // Under a decade the linear ticks are used, all labelled.
     t.Compute(3, 2, 8, true);
-    ExpectNear(MajorValues(t, true), {2, 3, 4, 5, 6, 7, 8});
+    ExpectNear(MajorValues(t, true), {2, 4, 6, 8});
     // Spanning one to ten decades with a ratio below 10 is impossible; a ratio of exactly
     // ten labels 1, 2, 5 and 10 only.
     t.Compute(3, 0.1, 1, true);
