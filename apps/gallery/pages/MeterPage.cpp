@@ -1,13 +1,17 @@
 // Page "Instruments": a panel of analog meters of every layout, linear and logarithmic,
-// with coloured scale bands, lamps and a second needle, driven twice a second by a timer.
-// Moving the mouse over a meter shows the value under the pointer.
+// with coloured scale bands, lamps, a second needle, a face picture and a hub picture,
+// driven twice a second by a timer. Moving the mouse over a meter shows the value under
+// the pointer.
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "../GalleryPage.h"
 #include "meter/Zyn_Meter.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Graphics.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -35,6 +39,60 @@ const Dial kDials[] = {
     {mlCirc360, "Hz (log)", 1, 1000, 5, 500, 3, 0, true, false},
 };
 
+// The meters take their pictures from files, so the page paints its two pictures into a
+// folder of its own under the system's temporary folder; the meters read them at once and
+// the folder goes again.
+struct Artwork {
+    std::string Folder;
+    std::string Face;   // a cream face with a faint engraved grid
+    std::string Hub;    // a shaded metal hub on black, which the meter treats as clear
+};
+
+Artwork PaintArtwork() {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zyn-gallery-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+
+    TBitmap face;
+    face.SetPixelFormat(pf24bit);
+    face.SetSize(240, 204);
+    TCanvas* c = face.GetCanvas();
+    for (int y = 0; y < 204; ++y) {
+        const int shade = 250 - y / 17;  // a slight fall of light from the top
+        c->GetPen()->SetColor(TColor(RGB(shade, shade - 3, shade - 12)));
+        c->MoveTo(0, y);
+        c->LineTo(240, y);
+    }
+    c->GetPen()->SetColor(TColor(RGB(232, 226, 208)));
+    for (int x = 12; x < 240; x += 12) {
+        c->MoveTo(x, 0);
+        c->LineTo(x, 204);
+    }
+    for (int y = 12; y < 204; y += 12) {
+        c->MoveTo(0, y);
+        c->LineTo(240, y);
+    }
+
+    TBitmap hub;
+    hub.SetPixelFormat(pf24bit);
+    hub.SetSize(28, 28);
+    TCanvas* h = hub.GetCanvas();
+    h->GetBrush()->SetColor(clBlack);
+    h->FillRect(Rect(0, 0, 28, 28));
+    h->GetPen()->SetStyle(psClear);
+    for (int r = 13; r >= 1; --r) {  // rings lighter toward the upper left
+        const int v = 90 + (13 - r) * 11;
+        h->GetBrush()->SetColor(TColor(RGB(v, v, v + 8)));
+        const int o = (13 - r) / 3;
+        h->Ellipse(14 - r - o, 14 - r - o, 14 + r - o + 1, 14 + r - o + 1);
+    }
+
+    Artwork art{dir.string(), (dir / "face.png").string(), (dir / "hub.bmp").string()};
+    face.SaveToFile(art.Face);
+    hub.SaveToFile(art.Hub);
+    return art;
+}
+
 class MeterPage {
 public:
     explicit MeterPage(PageContext& Page) : page_(Page) {
@@ -49,11 +107,22 @@ public:
         readout_->SetBounds(520, 10, 300, 20);
         readout_->SetCaption("Point at a scale to read it");
 
+        Artwork art;
+        try {
+            art = PaintArtwork();
+        } catch (const std::exception&) {
+            // Without a writable temporary folder the meters simply show plain faces.
+        }
+
         for (int i = 0; i < 6; ++i) {
             const Dial& d = kDials[i];
             auto* m = new TMeter(Page.Form);
             m->SetParent(Page.Host);
-            m->SetBounds(20 + (i % 3) * 262, 36 + (i / 3) * 214, 250, 204);
+            // The 90-degree dial takes its radius from the height alone, so it gets the
+            // widest place; the rest share the rows evenly.
+            static const int kLeft[6] = {20, 310, 545, 20, 270, 520};
+            static const int kWidth[6] = {280, 225, 225, 240, 240, 240};
+            m->SetBounds(kLeft[i], 36 + (i / 3) * 214, kWidth[i], 204);
             m->SetMeterLayout(d.layout);
             m->SetMeterMaxValue(d.max);
             m->SetMeterMinValue(d.min);
@@ -79,6 +148,16 @@ public:
                 m->GetNeedleLayoutSec()->SetColorBody(TColor(0x808080));
                 m->GetNeedleLayoutSec()->SetPercentNeedleLength(90);
             }
+            if (i == 3 && !art.Face.empty()) {
+                m->SetBackGroundImg(art.Face);
+                m->SetAnchorImage(art.Hub);
+            }
+            if (d.layout == mlCirc360) {
+                // On a full circle the two ends of the scale meet: only the top value is named.
+                m->OnBeforeDrawScaleLabel = [](TObject*, TCanvas*, std::string& Label, int, int) {
+                    if (Label == FloatToStrF(kDials[5].min, ffFixed, 15, 0)) Label.clear();
+                };
+            }
             m->SetFrameStyle(static_cast<TFrameStyle>(i % 2 ? frSunken : frRaisedDouble));
             m->OnMouseMoveInMeter = [this, i](TObject*, bool Within, TShiftState, double V) {
                 std::string text = Within ? std::string(kDials[i].caption) + ": " + FloatToStrF(V, ffFixed, 15, 2)
@@ -88,6 +167,10 @@ public:
             };
             meters_[i] = m;
             phase_[i] = i * 1.3;
+        }
+        if (!art.Folder.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(art.Folder, ignored);
         }
         Step();
         timer_ = new TTimer(Page.Form);
