@@ -14,10 +14,6 @@
 #include "Snapshots.h"
 #include "platform/Forms.h"
 #include "platform/controls/Backend.h"
-#include "platform/backend/headless/HeadlessBackend.h"
-#ifdef ZYN_HAVE_SDL
-#include "platform/backend/sdl/SdlBackend.h"
-#endif
 
 using namespace vcl;
 
@@ -70,10 +66,6 @@ int main(int argc, char** argv) {
     }
     // Pictures are made without windows unless a backend was asked for.
     if (!options.pngDir.empty()) setenv("ZYN_BACKEND", "headless", 0);
-    RegisterHeadlessBackend();
-#ifdef ZYN_HAVE_SDL
-    RegisterSdlBackend();
-#endif
     try {
         auto* form = new gallery::TGalleryForm(Application);
         if (!options.page.empty()) form->ShowPage(PageIndex(options.page));

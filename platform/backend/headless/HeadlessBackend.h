@@ -45,7 +45,8 @@ private:
     bool captured_ = false;
 };
 
-// Makes the headless backend available for selection (called by the testing interface).
+// Makes the headless backend available for selection (every program has it registered
+// before main runs; see platform/backend/Registrars.cpp). Safe to call more than once.
 void RegisterHeadlessBackend();
 
 }  // namespace vcl

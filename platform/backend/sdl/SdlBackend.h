@@ -2,8 +2,9 @@
 // form's back buffer through a streaming texture; SDL's input becomes the dispatcher's
 // calls; the system clipboard and the mouse cursors come from SDL too.
 //
-// Programs make it available with RegisterSdlBackend() (the gallery does); after that the
-// backend chooser takes it when a display is present, or when ZYN_BACKEND=sdl.
+// Every program linking the platform has it registered before main runs (see
+// platform/backend/Registrars.cpp); the backend chooser takes it when a display is present,
+// or when ZYN_BACKEND=sdl.
 #pragma once
 
 #include <SDL.h>
