@@ -401,8 +401,13 @@ void TCustomEdit::WrapLine(int Start, int End, int Width, std::vector<LineSpan>&
             Out.push_back({pos, End - pos});
             return;
         }
-        // The longest prefix that fits (at least one character).
-        int lo = 1, hi = End - pos;
+        // The longest prefix that fits (at least one character): a growing probe finds a
+        // length that does not fit, so a long line costs about its own length per row.
+        int lo = 1, hi = std::min(End - pos, 16);
+        while (hi < End - pos && width(pos, pos + hi) <= Width) {
+            lo = hi;
+            hi = std::min(End - pos, hi * 2);
+        }
         while (hi - lo > 1) {
             int mid = (lo + hi) / 2;
             if (width(pos, pos + mid) <= Width) lo = mid;

@@ -475,7 +475,7 @@ void TScreen::RemoveForm(TCustomForm* Form) {
     if (activeForm_ == Form) {
         activeForm_ = nullptr;
         for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
-            if ((*it)->GetVisible()) {
+            if ((*it)->GetVisible() && (*it)->activateOnShow_) {
                 activeForm_ = *it;
                 break;
             }
@@ -486,7 +486,7 @@ void TScreen::SetActiveForm(TCustomForm* Form) {
     if (Form == nullptr) {
         // The last visible form takes over.
         for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
-            if ((*it)->GetVisible() && *it != activeForm_) {
+            if ((*it)->GetVisible() && (*it)->activateOnShow_ && *it != activeForm_) {
                 Form = *it;
                 break;
             }

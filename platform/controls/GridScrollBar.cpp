@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/Controls.h"
 #include "platform/win32/WinMessages.h"
 
 namespace vcl {
@@ -171,6 +172,12 @@ void TInnerScrollBar::StopRepeat() {
 
 void TInnerScrollBar::RepeatTick() {
     if (pressed_ == spNone || pressed_ == spThumb) {
+        StopRepeat();
+        return;
+    }
+    // The release went elsewhere (the owner lost the mouse without being told): no more
+    // steps until the owner ends the press.
+    if (!KeyboardStateToShiftState().Contains(ssLeft)) {
         StopRepeat();
         return;
     }

@@ -61,6 +61,12 @@ TEST_F(ScrollRepeat, HorizontalArrowRepeatsAndReleaseStops) {
     EXPECT_EQ(grid->GetLeftCol(), 7);
     Input::MouseUp(grid, mbLeft, {}, right.Left + 4, right.Top + 4);
     EXPECT_EQ(grid->GetLeftCol(), 7);
+    // A release that reaches another control (the capture was taken) stops it too.
+    Input::MouseDown(grid, mbLeft, {}, right.Left + 4, right.Top + 4);
+    SetCaptureControl(nullptr);
+    Input::MouseUp(form_.get(), mbLeft, {}, 600, 400);
+    Application->AdvanceTime(1000);
+    EXPECT_EQ(grid->GetLeftCol(), 8);
 }
 
 }  // namespace
