@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <climits>
+#include <unordered_set>
 
 #include "platform/core/FormFile.h"
 #include "platform/core/StringList.h"
@@ -275,6 +276,31 @@ private:
         int line;
     };
 
+    // A component reference waiting for the whole form to be read (it may name a component
+    // further down the file).
+    struct Reference {
+        TComponent* component;   // whose property it is
+        std::string path;        // "PopupMenu", "Layout.Images"
+        std::string name;        // the referenced component; "" for nil
+        int line;
+    };
+
+    // Sets every component reference, in file order, while csLoading is still set.
+    void ResolveReferences() {
+        if (references_.empty()) return;
+        std::unordered_set<TComponent*> alive(tracker_.created.begin(), tracker_.created.end());
+        alive.insert(root_);
+        for (const Reference& r : references_) {
+            if (alive.count(r.component) == 0) continue;   // freed while the form was read
+            TComponent* target = r.name.empty() ? nullptr : FindComponentReference(root_, r.name);
+            if (target == nullptr && !r.name.empty()) Fail(r.line, "Unknown component " + r.name + " for " + r.path);
+            Guard(r.line, [&] {
+                auto [holder, prop] = ResolvePropPath(r.component, r.path);
+                prop->Set(*holder, static_cast<TPersistent*>(target));
+            });
+        }
+    }
+
     template <class Cleanup>
     void ReadBodyAndLoad(TComponent* top, Cleanup cleanup) {
         try {
@@ -283,6 +309,7 @@ private:
             ReadBody(top, top);
             SkipNewlines();
             if (lex_.Peek().kind != Tok::End) Fail(lex_.Line(), "Text after the final end");
+            ResolveReferences();
             for (TComponent* c : loaded_) c->SetComponentStateItem(csReading, false);
             // Every component sees Loaded once, after all properties are in place.
             for (TComponent* c : loaded_) {
@@ -444,6 +471,15 @@ private:
                 break;
             }
             case pkClass: Fail(line, "Property " + path + " holds an object; set its properties instead");
+            case pkComponent: {
+                if (prop->IsReadOnly()) Fail(line, "Property " + path + " is read-only");
+                Token ref = lex_.Take();
+                if (ref.kind != Tok::Ident)
+                    Fail(line, "Component name expected for " + path + " but '" + TokenText(ref) + "' found");
+                // nil (no component) waits as well, so the last assignment in the file wins.
+                references_.push_back(Reference{component, path, SameText(ref.text, "nil") ? std::string() : ref.text, line});
+                break;
+            }
             default: {
                 if (prop->IsReadOnly()) Fail(line, "Property " + path + " is read-only");
                 TPropValue value = ReadValue(*prop, path);
@@ -526,7 +562,8 @@ private:
                 return std::int64_t(color);
             }
             case pkClass:
-            case pkEvent: break;
+            case pkEvent:
+            case pkComponent: break;
         }
         Fail(line, "Cannot read property " + path);
     }
@@ -565,6 +602,7 @@ private:
     TComponent* root_ = nullptr;
     CreationTracker tracker_;
     std::vector<TComponent*> loaded_;
+    std::vector<Reference> references_;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -640,12 +678,41 @@ private:
                     WriteProperties(component, sub, path + ".", indent, depth + 1);
                     break;
                 }
+                case pkComponent: {
+                    if (p->IsReadOnly()) break;
+                    auto* target = dynamic_cast<TComponent*>(std::get<TPersistent*>(p->Get(*obj)));
+                    if (target != nullptr) Line(indent, path + " = " + ReferenceName(component, path, target));
+                    break;
+                }
                 default:
                     if (p->IsReadOnly() || p->IsDefault(*obj)) break;
                     Line(indent, path + " = " + ValueText(*p, *obj));
                     break;
             }
         }
+    }
+
+    // The reader finds a referenced component by name among the root's components (or the
+    // root itself), so only those can be written; anything else would come back as a
+    // different component or none, and is refused rather than silently dropped.
+    std::string ReferenceName(TComponent* component, const std::string& path, TComponent* target) const {
+        const std::string& name = target->GetName();
+        bool reachable = target == root_ || target->GetOwner() == root_;
+        if (!reachable || !IsIdentifier(name) || FindComponentReference(root_, name) != target) {
+            std::string who = component->GetName().empty() ? "a " + component->ClassName() : component->GetName();
+            std::string what = name.empty() ? "an unnamed " + target->ClassName() : target->GetName();
+            throw EWriteError("Property " + path + " of " + who + " refers to " + what +
+                              ", which is not a named component of " +
+                              (root_->GetName().empty() ? "the form" : root_->GetName()));
+        }
+        return name;
+    }
+
+    static bool IsIdentifier(const std::string& s) {
+        if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
+        return std::all_of(s.begin(), s.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+        });
     }
 
     static std::string ValueText(const TPropInfo& p, TPersistent& obj) {

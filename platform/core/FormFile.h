@@ -4,6 +4,7 @@
 //     Caption = 'Prices '#8364' and more'
 //     Font.Size = 10
 //     Color = clBtnFace
+//     PopupMenu = PopupMenu1
 //     OnClick = FormClick
 //     object Meter1: TMeter
 //       Value = 12.5
@@ -17,7 +18,8 @@
 // Strings are UTF-8 between single quotes ('' is a quote) joined with #nnn code points
 // (used for control characters). Numbers are decimal or $hex; floats use a point.
 // Booleans are True/False, enumerations and colours identifiers (colours also numbers),
-// sets [a, b], events the name of a handler the application supplies.
+// sets [a, b], events the name of a handler the application supplies, component
+// references the name of a component of the form (nil for none; written only when set).
 #pragma once
 
 #include <any>
@@ -48,8 +50,12 @@ private:
 
 // Creates the outer object from its class name, owned by Owner, nested objects owned by
 // that new component (and placed in their enclosing object with SetParentComponent), sets
-// their properties with csLoading set, then calls Loaded once on each. Returns the outer
-// component. A malformed text raises EReadError "Line N: ..." and frees everything it made.
+// their properties with csLoading set, then calls Loaded once on each. Component
+// references are set after the whole text is read and before Loaded, so they may name
+// components further down; a name is looked up among the outer component's components
+// and the outer component itself. Returns the outer component. A malformed text (also an
+// unknown or wrongly typed reference) raises EReadError "Line N: ..." and frees
+// everything it made.
 TComponent* ReadComponentText(const std::string& Text, TComponent* Owner,
                               const TEventHandlers& Handlers = TEventHandlers());
 // Reads into an existing Root (a form): the outer object describes Root itself (its class
@@ -58,7 +64,10 @@ TComponent* ReadComponentText(const std::string& Text, TComponent* Owner,
 void ReadRootText(const std::string& Text, TComponent* Root,
                   const TEventHandlers& Handlers = TEventHandlers());
 // The text of Root and, nested, what GetChildren lists. Only stored properties that
-// differ from their defaults are written; events by the handler names they were bound with.
+// differ from their defaults are written; events (also those of sub-objects, such as
+// "Layout.OnChange") by the handler names they were bound with; component references by
+// name. A reference to a component the reader could not find by name (unnamed, or not
+// Root or owned by Root) raises EWriteError.
 std::string WriteComponentText(TComponent* Root);
 
 // The same with files (UTF-8). File errors raise EFOpenError / EFCreateError.

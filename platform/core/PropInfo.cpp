@@ -132,6 +132,19 @@ const std::string& ValueToString(const TPropValue& V, const std::string& Name) {
     ThrowPropertyError("Property " + Name + " takes a string");
 }
 
+void ThrowWrongComponent(const std::string& Name, const TPersistent* Value, std::type_index Expected) {
+    Registry& r = TheRegistry();
+    auto expected = r.byType.find(Expected);
+    std::string wanted = expected != r.byType.end() ? "a " + expected->second->GetName() : "another class";
+    const TClassInfo* actual = ClassInfoOf(Value);
+    std::string className = actual != nullptr ? actual->GetName() : Value->ClassName();
+    const auto* component = dynamic_cast<const TComponent*>(Value);
+    std::string what = component != nullptr && !component->GetName().empty()
+                           ? component->GetName() + " (" + className + ")"
+                           : "a " + className;
+    ThrowPropertyError("Property " + Name + " takes " + wanted + ", not " + what);
+}
+
 }  // namespace detail
 
 // ---- colours ----------------------------------------------------------------------------
@@ -158,7 +171,7 @@ std::int32_t ColorValueFromString(const std::string& Text) {
 // ---- TPropInfo ----------------------------------------------------------------------------
 
 bool TPropInfo::IsDefault(TPersistent& Obj) const {
-    if (!Default || !Get || Kind == pkClass || Kind == pkEvent) return false;
+    if (!Default || !Get || Kind == pkClass || Kind == pkEvent) return false;   // pkComponent: nullptr
     TPropValue v = Get(Obj);
     if (Kind == pkFloat) {
         const double* d = std::get_if<double>(&v);
@@ -194,9 +207,17 @@ std::string TPropInfo::GetAsText(TPersistent& Obj) const {
         case pkColor: return ColorValueToString(std::int32_t(std::get<std::int64_t>(v)));
         case pkClass: {
             TPersistent* p = std::get<TPersistent*>(v);
-            return p == nullptr ? "(none)" : "(" + p->ClassName() + ")";
+            if (p == nullptr) return "(none)";
+            std::string s = "(";
+            s += p->ClassName();
+            s += ')';
+            return s;
         }
         case pkEvent: return std::string();
+        case pkComponent: {
+            const auto* c = dynamic_cast<const TComponent*>(std::get<TPersistent*>(v));
+            return c == nullptr ? std::string() : c->GetName();
+        }
     }
     return std::string();
 }
@@ -262,6 +283,20 @@ void TPropInfo::SetAsText(TPersistent& Obj, const std::string& Text) const {
                 bad("colour");
             }
             Set(Obj, std::int64_t(c));
+            return;
+        }
+        case pkComponent: {
+            std::string name = Trimmed(Text);
+            if (name.empty()) {
+                Set(Obj, static_cast<TPersistent*>(nullptr));
+                return;
+            }
+            auto* self = dynamic_cast<TComponent*>(&Obj);
+            if (self == nullptr) throw EPropertyError("Property " + Name + " of a sub-object cannot be set from text");
+            TComponent* root = self->GetOwner() != nullptr ? self->GetOwner() : self;
+            TComponent* target = FindComponentReference(root, name);
+            if (target == nullptr) throw EPropertyError("Unknown component " + name + " for property " + Name);
+            Set(Obj, static_cast<TPersistent*>(target));
             return;
         }
         case pkClass:
@@ -367,6 +402,12 @@ std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, cons
         holder = sub;
         start = dot + 1;
     }
+}
+
+TComponent* FindComponentReference(TComponent* Root, const std::string& Name) {
+    if (Root == nullptr || Name.empty()) return nullptr;
+    if (TComponent* owned = Root->FindComponent(Name)) return owned;
+    return SameName(Root->GetName(), Name) ? Root : nullptr;
 }
 
 std::string GetPropText(TPersistent* Obj, const std::string& Path) {

@@ -35,12 +35,15 @@
 
 namespace vcl {
 
+// pkClass is a sub-object the property's owner holds (a font); pkComponent a reference to
+// another component it does not own (a popup menu, the control a label focuses).
 enum TPropKind : std::uint8_t {
-    pkInteger, pkFloat, pkString, pkBoolean, pkEnum, pkSet, pkColor, pkClass, pkEvent
+    pkInteger, pkFloat, pkString, pkBoolean, pkEnum, pkSet, pkColor, pkClass, pkEvent, pkComponent
 };
 
 // A property value: integer, boolean (0/1), enumeration (ordinal), set (bits) and colour
-// as int64; float as double; string as UTF-8; a sub-object (pkClass) as its pointer.
+// as int64; float as double; string as UTF-8; a sub-object (pkClass) or a referenced
+// component (pkComponent, nullptr for none) as its pointer.
 using TPropValue = std::variant<std::int64_t, double, std::string, TPersistent*>;
 
 struct TPropInfo {
@@ -58,6 +61,8 @@ struct TPropInfo {
     // event's std::function type (another type raises EPropertyError).
     std::function<bool(TPersistent&)> IsAssigned;
     std::function<void(TPersistent&, const std::any&)> SetHandler;
+    // pkComponent: whether a component (non-null) is of the class the property refers to.
+    std::function<bool(const TComponent&)> AcceptsComponent;
 
     bool IsReadOnly() const { return !Set && !SetHandler; }
     bool IsStored(TPersistent& Obj) const { return !StoredFn || StoredFn(Obj); }
@@ -65,10 +70,13 @@ struct TPropInfo {
     bool IsDefault(TPersistent& Obj) const;
 
     // The value as text: a string as it is, otherwise as a form file writes it: 12, 1.5,
-    // True, alLeft, [fsBold, fsItalic], clRed. A sub-object gives "(TFont)", an event "".
+    // True, alLeft, [fsBold, fsItalic], clRed. A sub-object gives "(TFont)", an event "",
+    // a component reference the referenced component's name ("" for none).
     std::string GetAsText(TPersistent& Obj) const;
     // Parses that text and sets the value; EPropertyError with a clear message when the
     // text does not fit the property (or the property is read-only, a sub-object or an event).
+    // A component reference names a component of the same owner as Obj (or that owner
+    // itself; "" clears it), so Obj must be a component.
     void SetAsText(TPersistent& Obj, const std::string& Text) const;
 };
 
@@ -125,6 +133,8 @@ const TClassInfo* RegisterClassInfo(std::unique_ptr<TClassInfo> Info);
 std::int64_t ValueToInt(const TPropValue& V, const std::string& Name);
 double ValueToFloat(const TPropValue& V, const std::string& Name);
 const std::string& ValueToString(const TPropValue& V, const std::string& Name);
+// "Property P takes a TPopupMenu, not Edit1 (TEdit)".
+[[noreturn]] void ThrowWrongComponent(const std::string& Name, const TPersistent* Value, std::type_index Expected);
 
 template <class T> struct IsTSet : std::false_type {};
 template <class E> struct IsTSet<TSet<E>> : std::true_type { using Element = E; };
@@ -262,6 +272,35 @@ public:
         return *this;
     }
 
+    // A reference to a component of class T that the object does not own (PopupMenu,
+    // FocusControl): the getter returns a T*, the setter takes one (nullptr clears it). Form
+    // files write the referenced component's name and resolve it once the whole form is
+    // read. Setting a component of another class raises EPropertyError. The setter must ask
+    // the referenced component for FreeNotification and Notification must clear the
+    // reference, so that freeing the referenced component leaves nothing dangling.
+    template <class G, class S = std::nullptr_t>
+    TPublisher& Component(std::string Name, G Get, S Set = nullptr) {
+        using P = Result<G>;
+        static_assert(std::is_pointer_v<P>, "Component properties read a pointer");
+        using T = std::remove_cv_t<std::remove_pointer_t<P>>;
+        static_assert(std::is_base_of_v<TComponent, T>, "Component properties refer to components");
+        TPropInfo& p = Add(std::move(Name), pkComponent, TPropValue(static_cast<TPersistent*>(nullptr)));
+        p.Get = [Get](TPersistent& o) {
+            return TPropValue(static_cast<TPersistent*>(const_cast<T*>(std::invoke(Get, detail::Cast<C>(o)))));
+        };
+        p.AcceptsComponent = [](const TComponent& c) { return dynamic_cast<const T*>(&c) != nullptr; };
+        if constexpr (!std::is_null_pointer_v<S>) {
+            p.Set = [Set, n = p.Name](TPersistent& o, const TPropValue& v) {
+                const auto* obj = std::get_if<TPersistent*>(&v);
+                if (obj == nullptr) detail::ThrowPropertyError("Property " + n + " takes a component");
+                T* typed = *obj == nullptr ? nullptr : dynamic_cast<T*>(*obj);
+                if (*obj != nullptr && typed == nullptr) detail::ThrowWrongComponent(n, *obj, typeid(T));
+                std::invoke(Set, detail::Cast<C>(o), typed);
+            };
+        }
+        return *this;
+    }
+
     // An event held in a public std::function member (&C::OnClick).
     template <class F>
     TPublisher& Event(std::string Name, F C::*Field) {
@@ -369,5 +408,9 @@ std::string GetPropText(TPersistent* Obj, const std::string& Path);
 void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& Text);
 // The property at the end of Path and the object that holds it.
 std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, const std::string& Path);
+// The component a reference names, seen from Root (the form): the component Root owns
+// under that name, otherwise Root itself when the name is Root's (case-insensitive);
+// nullptr when there is neither.
+TComponent* FindComponentReference(TComponent* Root, const std::string& Name);
 
 }  // namespace vcl
