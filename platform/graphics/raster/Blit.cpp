@@ -340,6 +340,154 @@ void StretchHalftone(const Surface& dst, const Surface& src, const Plan& p, cons
     }
 }
 
+// ---- unscaled copies ------------------------------------------------------------------
+
+// A ternary raster operation with a fixed pattern, as four masks: the result bits for each
+// combination of source and destination bits. Bit-wise equal to Rop3 for that pattern.
+struct RopMasks {
+    std::uint32_t m00, m01, m10, m11;   // (S, D) = (0, 0), (0, 1), (1, 0), (1, 1)
+    RopMasks(std::uint32_t rop, std::uint32_t p) {
+        const unsigned t = (rop >> 16) & 0xFF;
+        auto m = [&](unsigned sd) {
+            return (((t >> (4 | sd)) & 1) ? p : 0u) | (((t >> sd) & 1) ? ~p : 0u);
+        };
+        m00 = m(0);
+        m01 = m(1);
+        m10 = m(2);
+        m11 = m(3);
+    }
+    std::uint32_t operator()(std::uint32_t s, std::uint32_t d) const {
+        return (~s & ~d & m00) | (~s & d & m01) | (s & ~d & m10) | (s & d & m11);
+    }
+};
+
+inline std::uint32_t Load24(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16);
+}
+inline void Store24(std::uint8_t* p, std::uint32_t v) {
+    p[0] = std::uint8_t(v);
+    p[1] = std::uint8_t(v >> 8);
+    p[2] = std::uint8_t(v >> 16);
+}
+
+// One row between 24/32 bit surfaces: n pixels from s (source bytes) to d (destination bytes).
+// Source values are B | G << 8 | R << 16; 32-bit results are opaque.
+template <int SrcBytes, int DstBytes>
+void DirectRow(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const RopMasks& rop,
+               bool hasTransparent, std::uint32_t transparent) {
+    auto load = [](const std::uint8_t* p) {
+        if constexpr (SrcBytes == 4) {
+            std::uint32_t v;
+            std::memcpy(&v, p, 4);
+            return v & 0xFFFFFFu;
+        } else {
+            return Load24(p);
+        }
+    };
+    auto loadDst = [](const std::uint8_t* p) {
+        if constexpr (DstBytes == 4) {
+            std::uint32_t v;
+            std::memcpy(&v, p, 4);
+            return v;
+        } else {
+            return Load24(p);
+        }
+    };
+    auto store = [](std::uint8_t* p, std::uint32_t v) {
+        if constexpr (DstBytes == 4) {
+            v = (v & 0xFFFFFFu) | 0xFF000000u;
+            std::memcpy(p, &v, 4);
+        } else {
+            Store24(p, v);
+        }
+    };
+    if (copy && !hasTransparent) {
+        if constexpr (SrcBytes == 3 && DstBytes == 3) {
+            std::memcpy(d, s, std::size_t(n) * 3);
+        } else if constexpr (SrcBytes == 4 && DstBytes == 4) {
+            // Whole words with the alpha byte set; the compiler vectorises this.
+            const auto* in = reinterpret_cast<const std::uint32_t*>(s);
+            auto* out = reinterpret_cast<std::uint32_t*>(d);
+            for (int i = 0; i < n; ++i) out[i] = in[i] | 0xFF000000u;
+        } else {
+            for (int i = 0; i < n; ++i) store(d + DstBytes * i, load(s + SrcBytes * i));
+        }
+        return;
+    }
+    for (int i = 0; i < n; ++i, s += SrcBytes, d += DstBytes) {
+        const std::uint32_t v = load(s);
+        if (hasTransparent && v == transparent) continue;
+        store(d, copy ? v : (rop(v, loadDst(d)) & 0xFFFFFFu));
+    }
+}
+
+// Source and destination rectangles of the same size without mirroring: pixel (x, y) of the
+// visible part takes source pixel (x + offX, y + offY). Gives the same pixels as the general
+// path with its one-to-one mapping, without the per-column tables.
+void CopyUnscaled(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o) {
+    const std::int64_t offX = p.srcLeft - p.dstLeft, offY = p.srcTop - p.dstTop;
+    // Destination pixels whose source pixel exists.
+    const std::int64_t left = std::max<std::int64_t>(p.visible.Left, -offX);
+    const std::int64_t right = std::min<std::int64_t>(p.visible.Right, src.width - offX);
+    const std::int64_t top = std::max<std::int64_t>(p.visible.Top, -offY);
+    const std::int64_t bottom = std::min<std::int64_t>(p.visible.Bottom, src.height - offY);
+    if (left >= right || top >= bottom) return;
+    const int n = int(right - left);
+    const int x0 = int(left), sx0 = int(left + offX);
+
+    const bool copy = ((o.rop >> 16) & 0xFF) == 0xCC;
+    const std::uint32_t pattern = dst.Encode(o.pattern);
+    const RopMasks rop(o.rop, pattern);
+    const bool hasTransparent = o.transparent.has_value();
+    const std::uint32_t transparent = hasTransparent ? RgbToBgrValue(*o.transparent) : 0;
+    // Copying within one surface: rows are visited so that none is overwritten before it
+    // is read, and each source row is read in full before its destination row is written.
+    const bool self = src.top == dst.top;
+    const bool upwards = self && offY < 0;
+    thread_local std::vector<std::uint32_t> values, dstValues;
+    thread_local std::vector<std::uint8_t> rowCopy;
+
+    if (src.Direct() && dst.Direct()) {
+        const int sb = src.bpp / 8, db = dst.bpp / 8;
+        if (self) rowCopy.resize(std::size_t(n) * std::size_t(sb));
+        for (std::int64_t k = 0; k < bottom - top; ++k) {
+            const int y = int(upwards ? bottom - 1 - k : top + k);
+            const std::uint8_t* s = src.Row(int(y + offY)) + std::ptrdiff_t(sx0) * sb;
+            if (self) {
+                std::memcpy(rowCopy.data(), s, rowCopy.size());
+                s = rowCopy.data();
+            }
+            std::uint8_t* d = dst.Row(y) + std::ptrdiff_t(x0) * db;
+            if (sb == 4 && db == 4) DirectRow<4, 4>(s, d, n, copy, rop, hasTransparent, transparent);
+            else if (sb == 3 && db == 3) DirectRow<3, 3>(s, d, n, copy, rop, hasTransparent, transparent);
+            else if (sb == 3) DirectRow<3, 4>(s, d, n, copy, rop, hasTransparent, transparent);
+            else DirectRow<4, 3>(s, d, n, copy, rop, hasTransparent, transparent);
+        }
+        return;
+    }
+
+    // Other formats: convert through B | G << 8 | R << 16 values a row at a time.
+    const SourceReader reader(src, o);
+    const DestEncoder encode(dst, &src, o);
+    const std::uint32_t mask = dst.ValueMask();
+    values.resize(std::size_t(n));
+    dstValues.resize(std::size_t(n));
+    for (std::int64_t k = 0; k < bottom - top; ++k) {
+        const int y = int(upwards ? bottom - 1 - k : top + k);
+        reader.Read(int(y + offY), sx0, n, values.data());
+        dst.ReadValues(y, x0, n, dstValues.data());
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t v = values[std::size_t(i)];
+            if (hasTransparent && v == transparent) continue;
+            const std::uint32_t e = encode(v);
+            std::uint32_t r = copy ? e : (rop(e, dstValues[std::size_t(i)]) & mask);
+            if (dst.bpp == 32) r = (r & 0xFFFFFFu) | 0xFF000000u;
+            dstValues[std::size_t(i)] = r;
+        }
+        dst.WriteValues(y, x0, n, dstValues.data());
+    }
+}
+
 }  // namespace
 
 void StretchBits(const Surface& dst, int dx, int dy, int dw, int dh, const Surface* src, int sx,
@@ -383,6 +531,11 @@ void StretchBits(const Surface& dst, int dx, int dy, int dw, int dh, const Surfa
     p.srcH = sh < 0 ? -std::int64_t(sh) : sh;
     p.mirrorX = p.mirrorX != (sw < 0);
     p.mirrorY = p.mirrorY != (sh < 0);
+
+    if (p.srcW == p.dstW && p.srcH == p.dstH && !p.mirrorX && !p.mirrorY) {
+        CopyUnscaled(dst, *src, p, o);
+        return;
+    }
 
     // The source may be the destination itself: work from a copy of what is read.
     Surface source = *src;
