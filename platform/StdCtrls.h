@@ -110,6 +110,7 @@ protected:
     void CMFontChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
     void WMCancelMode(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;
     void Resize() override;
 
@@ -215,6 +216,8 @@ private:
     mutable TInnerScrollBar vbar_{true};
     mutable TInnerScrollBar hbar_{false};
     TInnerScrollBar* trackingBar_ = nullptr;
+    bool barCursor_ = false;       // the arrow is shown over the scroll bars
+    TCursor savedCursor_ = crIBeam;
 };
 
 class TEdit : public TCustomEdit {

@@ -795,7 +795,35 @@ void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y) {
         Invalidate();
         return;
     }
-    if (selecting_ && Shift.Contains(ssLeft)) MoveCaret(PositionFromPoint({X, Y}), true);
+    if (selecting_ && Shift.Contains(ssLeft)) {
+        MoveCaret(PositionFromPoint({X, Y}), true);
+        return;
+    }
+    // Over the scroll bars the pointer is an arrow, not the text cursor.
+    bool overBars = false;
+    if (multiLine_ && scrollBars_ != ssNone) {
+        LayoutBars();
+        overBars = vbar_.GetBounds().Contains({X, Y}) || hbar_.GetBounds().Contains({X, Y}) ||
+                   (vbar_.GetVisible() && hbar_.GetVisible() && X >= vbar_.GetBounds().Left &&
+                    Y >= hbar_.GetBounds().Top);
+    }
+    if (overBars != barCursor_) {
+        barCursor_ = overBars;
+        if (overBars) {
+            savedCursor_ = GetCursor();
+            SetCursor(crArrow);
+        } else {
+            SetCursor(savedCursor_);
+        }
+    }
+}
+
+void TCustomEdit::CMMouseLeave(TMessage& Message) {
+    TWinControl::CMMouseLeave(Message);
+    if (barCursor_) {
+        barCursor_ = false;
+        SetCursor(savedCursor_);
+    }
 }
 
 void TCustomEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -476,6 +476,11 @@ void TCustomTreeView::ScrollTo(int TopRow) {
     if (TopRow == topRow_) return;
     topRow_ = TopRow;
     CancelPendingEdit();
+    // A label being edited that scrolls out of sight keeps what was typed.
+    if (editNode_ != nullptr) {
+        int row = RowOf(editNode_);
+        if (row < topRow_ || row >= topRow_ + page) FinishEdit(false);
+    }
     PlaceEditor();
     Invalidate();
 }

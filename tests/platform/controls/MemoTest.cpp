@@ -145,6 +145,12 @@ TEST_F(MemoView, VerticalBarClicksAndDrags) {
     Input::MouseUp(memo, mbLeft, {}, thumb.Left + 3, memo->GetClientHeight() + 40);
     EXPECT_EQ(memo->GetTopRow(), bar.GetMax());
     EXPECT_EQ(memo->GetSelStart(), 0);
+    // The pointer shows an arrow over the bar and the text cursor over the text.
+    Input::MouseMove(memo, bar.GetBounds().Left + 3, 30);
+    EXPECT_EQ(Testing::ShownCursor(), crArrow);
+    Input::MouseMove(memo, 20, 30);
+    EXPECT_EQ(Testing::ShownCursor(), crIBeam);
+    EXPECT_EQ(memo->GetCursor(), crIBeam);
     // Holding the up arrow repeats on the clock.
     int top = memo->GetTopRow();
     TRect up = bar.ArrowRect(true);

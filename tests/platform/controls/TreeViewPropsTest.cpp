@@ -210,6 +210,15 @@ TEST_F(TreeProps, DeletingTheEditedNodeEndsEditing) {
     EXPECT_EQ(tree->GetItems()->GetCount(), 2);
 }
 
+TEST_F(TreeProps, ScrollingTheEditedRowAwayKeepsTheText) {
+    for (int i = 0; i < 30; ++i) tree->GetItems()->Add(nullptr, std::string(1, char('a' + i % 26)));
+    EXPECT_TRUE(a->EditText());
+    Input::TypeText(tree->GetEditor(), "First");
+    Input::Wheel(tree, -120, 50, 50);
+    EXPECT_FALSE(tree->IsEditing());
+    EXPECT_EQ(a->GetText(), "First");
+}
+
 TEST_F(TreeProps, WideLabelsScrollSideways) {
     EXPECT_FALSE(tree->GetHorzScrollBar().GetVisible());
     TTreeNode* wide = tree->GetItems()->AddChild(child, std::string(60, 'W'));
