@@ -11,6 +11,7 @@
 #include "platform/graphics/raster/FloodFill.h"
 #include "platform/graphics/raster/Lines.h"
 #include "platform/graphics/raster/Polygons.h"
+#include "platform/graphics/raster/Scratch.h"
 #include "platform/graphics/raster/SpanSet.h"
 #include "platform/graphics/text/TextEngine.h"
 
@@ -124,9 +125,21 @@ private:
     Paint pen_, gap_;
 };
 
+// True when a paint's pixels do not depend on what lies below them.
+bool Opaque(const Paint& p) { return p.keepBits == 0 && p.hatch == nullptr; }
+
 // Paints an outline and interior made of pixel sets, each pixel once: the interior with
 // the brush, the outline with the pen (and the dash gaps with the background).
 void PaintShape(DrawContext& dc, SpanSet& fill, SpanSet& on, SpanSet& off) {
+    const Paint pen = dc.PenPaint();
+    if (Opaque(pen) && (off.Empty() || (dc.OpaqueBackground() && Opaque(dc.GapPaint())))) {
+        // Pen and gap pixels replace whatever lies below them, so painting the layers one
+        // over the other leaves the same pixels as painting each pixel once.
+        if (dc.BrushVisible()) fill.PaintOn(dc.Target(), dc.BrushPaint(dc.Rop2()));
+        if (dc.OpaqueBackground()) off.PaintOn(dc.Target(), dc.GapPaint());
+        on.PaintOn(dc.Target(), pen);
+        return;
+    }
     fill.Subtract(on);
     fill.Subtract(off);
     off.Subtract(on);
@@ -201,8 +214,8 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
     if (!Points.empty()) penPos_ = Points.back();
     DrawContext dc(*this);
     if (!dc.Drawable() || Points.size() < 2 || !dc.PenVisible()) return;
-    std::vector<TPoint> device;
-    device.reserve(Points.size());
+    raster::Scratch<TPoint> scratch;
+    std::vector<TPoint>& device = *scratch;
     for (TPoint p : Points) device.push_back(dc.Device(p));
     if (dc.WidePen()) {
         SpanSet band = dc.NewSet();
@@ -219,8 +232,8 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
 void TCanvas::Polygon(std::span<const TPoint> Points) {
     DrawContext dc(*this);
     if (!dc.Drawable() || Points.empty()) return;
-    std::vector<TPoint> device;
-    device.reserve(Points.size());
+    raster::Scratch<TPoint> scratch;
+    std::vector<TPoint>& device = *scratch;
     for (TPoint p : Points) device.push_back(dc.Device(p));
 
     SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
@@ -256,6 +269,33 @@ void DrawBox(DrawContext& dc, BoxShape shape, TRect box, int ew, int eh) {
         eh = box.Height();
     } else if (shape == BoxShape::Rectangle) {
         ew = eh = 0;
+    }
+
+    // Boxes without rounded corners (as AddRoundRect decides) are painted as rectangles:
+    // the interior with the brush and every pixel of a one-pixel solid frame once with the pen.
+    auto square = [ew, eh](const TRect& b) {
+        return std::min<std::int64_t>(std::max(ew, 0), std::int64_t(b.Right) - b.Left) <= 2 ||
+               std::min<std::int64_t>(std::max(eh, 0), std::int64_t(b.Bottom) - b.Top) <= 2;
+    };
+    const Surface& target = dc.Target();
+    if (!dc.PenVisible()) {
+        const TRect inner(box.Left, box.Top, box.Right - 1, box.Bottom - 1);
+        if (square(inner)) {
+            if (!inner.IsEmpty() && dc.BrushVisible()) raster::FillRectangle(target, inner, dc.BrushPaint(dc.Rop2()));
+            return;
+        }
+    } else if (w == 1 && dc.Dash() == nullptr && square(box)) {
+        if (dc.BrushVisible())
+            raster::FillRectangle(target, TRect(box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1),
+                                  dc.BrushPaint(dc.Rop2()));
+        const Paint pen = dc.PenPaint();
+        raster::FillRectangle(target, TRect(box.Left, box.Top, box.Right, box.Top + 1), pen);
+        if (box.Bottom - 1 > box.Top)
+            raster::FillRectangle(target, TRect(box.Left, box.Bottom - 1, box.Right, box.Bottom), pen);
+        raster::FillRectangle(target, TRect(box.Left, box.Top + 1, box.Left + 1, box.Bottom - 1), pen);
+        if (box.Right - 1 > box.Left)
+            raster::FillRectangle(target, TRect(box.Right - 1, box.Top + 1, box.Right, box.Bottom - 1), pen);
+        return;
     }
 
     SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
@@ -317,11 +357,12 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
     const TPoint arcStart = outline.At(s), arcEnd = outline.At(e);
     TRect near = dc.Target().clip;
     near.Inflate(w + 2, w + 2);
-    raster::PathReducer reducer(near);
+    raster::Scratch<TPoint> path;
+    raster::PathReducer reducer(near, *path);
     for (std::size_t i = 0; i < count; ++i) reducer.Add(outline.At((s + i) % n));
     reducer.Add(arcEnd);
     if (shape == ArcShape::Pie) reducer.Add(center);
-    const std::vector<TPoint> figure = reducer.Take();
+    const std::vector<TPoint>& figure = reducer.Points();
 
     SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
     if (shape != ArcShape::Arc && dc.BrushVisible()) raster::AddPolygon(fill, figure, true);
@@ -344,9 +385,9 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
         }
     }
     if (shape == ArcShape::Arc) {
-        off.Subtract(on);
-        on.PaintOn(dc.Target(), dc.PenPaint());
+        if (!Opaque(dc.PenPaint())) off.Subtract(on);   // an opaque pen covers the gaps anyway
         if (dc.OpaqueBackground()) off.PaintOn(dc.Target(), dc.GapPaint());
+        on.PaintOn(dc.Target(), dc.PenPaint());
         return;
     }
     PaintShape(dc, fill, on, off);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/graphics/raster/Scratch.h"
 #include "platform/graphics/raster/SpanSet.h"
 
 namespace vcl::raster {
@@ -37,7 +38,8 @@ public:
     std::size_t RayIndex(TPoint center, TPoint through) const;
 
 private:
-    std::vector<TPoint> quadrant_;   // lower right quarter, relative to the box
+    Scratch<TPoint> quadrantStore_;
+    std::vector<TPoint>& quadrant_ = *quadrantStore_;   // lower right quarter, relative to the box
     int left_, top_, right_, bottom_;   // W = width - 1, H = height - 1 offsets
     std::size_t begin_[4] = {};         // loop index where each quarter's points start
     std::size_t skip_[4] = {};          // leading points a quarter shares with the previous one

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/graphics/raster/Scratch.h"
+
 namespace vcl::raster {
 
 namespace {
@@ -52,12 +54,13 @@ void PathReducer::Add(TPoint p) {
 void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     const TRect bounds = set.Bounds();
     if (input.size() < 3 || bounds.IsEmpty()) return;
-    PathReducer reducer(bounds);
+    Scratch<TPoint> reduced;
+    PathReducer reducer(bounds, *reduced);
     for (TPoint p : input) reducer.Add(p);
-    const std::vector<TPoint> points = reducer.Take();
+    const std::vector<TPoint>& points = reducer.Points();
 
-    std::vector<Edge> edges;
-    edges.reserve(points.size());
+    Scratch<Edge> edgeList;
+    std::vector<Edge>& edges = *edgeList;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const TPoint a = points[i], b = points[(i + 1) % points.size()];
         if (a.Y == b.Y) continue;   // horizontal edges do not cross any scan line
@@ -73,8 +76,10 @@ void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     yEnd = std::min(yEnd, yMax);
     const std::int64_t yStart = std::max<std::int64_t>(bounds.Top, edges.front().y1);
 
-    std::vector<const Edge*> active;
-    std::vector<Crossing> crossings;
+    Scratch<const Edge*> activeList;
+    Scratch<Crossing> crossingList;
+    std::vector<const Edge*>& active = *activeList;
+    std::vector<Crossing>& crossings = *crossingList;
     std::size_t next = 0;
     for (std::int64_t y = yStart; y < yEnd; ++y) {
         while (next < edges.size() && edges[next].y1 <= y) active.push_back(&edges[next++]);

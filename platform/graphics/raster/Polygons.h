@@ -15,14 +15,17 @@ namespace vcl::raster {
 // outlines then cost no more than what is visible.
 class PathReducer {
 public:
-    explicit PathReducer(const TRect& bounds) : bounds_(bounds) {}
+    // The reduced path goes to out (emptied first).
+    PathReducer(const TRect& bounds, std::vector<TPoint>& out) : bounds_(bounds), points_(out) {
+        points_.clear();
+    }
     void Add(TPoint p);
-    std::vector<TPoint> Take() { return std::move(points_); }
+    const std::vector<TPoint>& Points() const { return points_; }
 
 private:
     unsigned OutCode(TPoint p) const;
     TRect bounds_;
-    std::vector<TPoint> points_;
+    std::vector<TPoint>& points_;
     unsigned common_ = 0;          // sides shared by the current run (0: no run)
     std::size_t runFirst_ = 0;     // index of the run's first point
 };

@@ -1,12 +1,75 @@
 #include "platform/graphics/raster/SpanSet.h"
 
 #include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "platform/graphics/raster/Scratch.h"
 
 namespace vcl::raster {
 
+namespace {
+
+// Emptied row tables of finished sets. Rows keep their capacity unless it grew unusually
+// large; tables taller than a large screen are not kept.
+struct RowPool {
+    static constexpr std::size_t kTables = 8;
+    static constexpr std::size_t kMaxRows = 4096;
+    static constexpr std::size_t kMaxRowCapacity = 256;
+    std::vector<std::unique_ptr<std::vector<std::vector<Span>>>> free;
+
+    static RowPool& Instance() {
+        thread_local RowPool pool;
+        return pool;
+    }
+};
+
+}  // namespace
+
 SpanSet::SpanSet(const TRect& bounds) : bounds_(bounds) {
     if (bounds_.IsEmpty()) bounds_ = TRect();
-    rows_.resize(std::size_t(bounds_.Height()));
+    RowPool& pool = RowPool::Instance();
+    if (!pool.free.empty()) {
+        rows_ = pool.free.back().release();
+        pool.free.pop_back();
+    } else {
+        rows_ = new Rows;
+    }
+    if (rows_->size() < std::size_t(bounds_.Height())) rows_->resize(std::size_t(bounds_.Height()));
+    lo_ = INT_MAX;
+    hi_ = 0;
+}
+
+SpanSet::~SpanSet() { Release(); }
+
+void SpanSet::Release() {
+    if (rows_ == nullptr) return;
+    for (int i = lo_; i < hi_; ++i) {
+        std::vector<Span>& row = (*rows_)[std::size_t(i)];
+        if (row.capacity() > RowPool::kMaxRowCapacity) std::vector<Span>().swap(row);
+        else row.clear();
+    }
+    RowPool& pool = RowPool::Instance();
+    if (pool.free.size() < RowPool::kTables && rows_->size() <= RowPool::kMaxRows) pool.free.emplace_back(rows_);
+    else delete rows_;
+    rows_ = nullptr;
+}
+
+SpanSet::SpanSet(SpanSet&& other) noexcept
+    : bounds_(other.bounds_), rows_(other.rows_), lo_(other.lo_), hi_(other.hi_) {
+    other.rows_ = nullptr;
+}
+
+SpanSet& SpanSet::operator=(SpanSet&& other) noexcept {
+    if (this != &other) {
+        Release();
+        bounds_ = other.bounds_;
+        rows_ = other.rows_;
+        lo_ = other.lo_;
+        hi_ = other.hi_;
+        other.rows_ = nullptr;
+    }
+    return *this;
 }
 
 void SpanSet::AddSpan(int y, int x0, int x1) {
@@ -14,7 +77,18 @@ void SpanSet::AddSpan(int y, int x0, int x1) {
     x0 = std::max(x0, bounds_.Left);
     x1 = std::min(x1, bounds_.Right);
     if (x0 >= x1) return;
-    std::vector<Span>& row = rows_[std::size_t(y - bounds_.Top)];
+    const int index = y - bounds_.Top;
+    std::vector<Span>& row = (*rows_)[std::size_t(index)];
+    // Most spans arrive after (or before) everything already in their row.
+    if (row.empty() || x0 > row.back().x1) {
+        if (row.empty()) Touch(index);
+        row.push_back(Span{x0, x1});
+        return;
+    }
+    if (x1 < row.front().x0) {
+        row.insert(row.begin(), Span{x0, x1});
+        return;
+    }
     // Find the first span that ends at or after x0 (touching spans merge).
     auto first = std::lower_bound(row.begin(), row.end(), x0,
                                   [](const Span& s, int x) { return s.x1 < x; });
@@ -38,17 +112,33 @@ void SpanSet::AddRect(const TRect& r) {
 }
 
 void SpanSet::Add(const SpanSet& other) {
-    for (int y = other.bounds_.Top; y < other.bounds_.Bottom; ++y)
-        for (const Span& s : other.RowSpans(y)) AddSpan(y, s.x0, s.x1);
+    for (int i = other.lo_; i < other.hi_; ++i) {
+        const int y = other.bounds_.Top + i;
+        for (const Span& s : (*other.rows_)[std::size_t(i)]) AddSpan(y, s.x0, s.x1);
+    }
 }
 
 void SpanSet::Subtract(const SpanSet& other) {
-    for (int y = bounds_.Top; y < bounds_.Bottom; ++y) {
-        std::vector<Span>& row = rows_[std::size_t(y - bounds_.Top)];
+    if (lo_ >= hi_ || other.lo_ >= other.hi_) return;
+    const int from = std::max(bounds_.Top + lo_, other.bounds_.Top + other.lo_);
+    const int to = std::min(bounds_.Top + hi_, other.bounds_.Top + other.hi_);
+    Scratch<Span> scratch;
+    std::vector<Span>& result = *scratch;
+    for (int y = from; y < to; ++y) {
+        std::vector<Span>& row = (*rows_)[std::size_t(y - bounds_.Top)];
         if (row.empty()) continue;
-        const std::vector<Span>& cut = other.RowSpans(y);
+        const std::vector<Span>& cut = (*other.rows_)[std::size_t(y - other.bounds_.Top)];
         if (cut.empty()) continue;
-        std::vector<Span> result;
+        if (row.size() == 1 && cut.size() == 1) {
+            // One span less another: nothing, one or two pieces.
+            const Span s = row[0], c = cut[0];
+            if (c.x1 <= s.x0 || c.x0 >= s.x1) continue;
+            row.clear();
+            if (c.x0 > s.x0) row.push_back({s.x0, c.x0});
+            if (c.x1 < s.x1) row.push_back({c.x1, s.x1});
+            continue;
+        }
+        result.clear();
         std::size_t c = 0;
         for (Span s : row) {
             while (c < cut.size() && cut[c].x1 <= s.x0) ++c;
@@ -61,7 +151,7 @@ void SpanSet::Subtract(const SpanSet& other) {
             }
             if (x < s.x1) result.push_back({x, s.x1});
         }
-        row = std::move(result);
+        row.assign(result.begin(), result.end());
     }
 }
 
@@ -72,19 +162,22 @@ bool SpanSet::Contains(int x, int y) const {
 }
 
 bool SpanSet::Empty() const {
-    return std::all_of(rows_.begin(), rows_.end(), [](const auto& r) { return r.empty(); });
+    for (int i = lo_; i < hi_; ++i)
+        if (!(*rows_)[std::size_t(i)].empty()) return false;
+    return true;
 }
 
 const std::vector<Span>& SpanSet::RowSpans(int y) const {
     static const std::vector<Span> kNone;
     if (y < bounds_.Top || y >= bounds_.Bottom) return kNone;
-    return rows_[std::size_t(y - bounds_.Top)];
+    return (*rows_)[std::size_t(y - bounds_.Top)];
 }
 
 void SpanSet::PaintOn(const Surface& s, const Paint& paint) const {
-    for (int y = bounds_.Top; y < bounds_.Bottom; ++y)
-        for (const Span& span : rows_[std::size_t(y - bounds_.Top)])
-            FillSpan(s, y, span.x0, span.x1, paint);
+    for (int i = lo_; i < hi_; ++i) {
+        const int y = bounds_.Top + i;
+        for (const Span& span : (*rows_)[std::size_t(i)]) FillSpan(s, y, span.x0, span.x1, paint);
+    }
 }
 
 }  // namespace vcl::raster

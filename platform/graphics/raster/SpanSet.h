@@ -1,6 +1,10 @@
 // A set of pixels kept as sorted, disjoint horizontal spans per row, limited to a bounding
 // rectangle (the clip). Shapes collect their outline and interior here so that every pixel
 // is mixed exactly once, whatever the pen mode.
+//
+// The row tables come from a per-thread pool and keep their capacity, and only the rows a
+// shape touched are visited, so collecting a shape allocates nothing in the steady state
+// and costs nothing for the rows of the clip it does not reach.
 #pragma once
 
 #include <vector>
@@ -17,6 +21,11 @@ struct Span {
 class SpanSet {
 public:
     explicit SpanSet(const TRect& bounds);
+    ~SpanSet();
+    SpanSet(SpanSet&& other) noexcept;
+    SpanSet& operator=(SpanSet&& other) noexcept;
+    SpanSet(const SpanSet&) = delete;
+    SpanSet& operator=(const SpanSet&) = delete;
 
     void AddSpan(int y, int x0, int x1);   // [x0, x1) of row y
     void AddPixel(int x, int y) { AddSpan(y, x, x + 1); }
@@ -31,8 +40,16 @@ public:
     void PaintOn(const Surface& s, const Paint& paint) const;
 
 private:
+    using Rows = std::vector<std::vector<Span>>;
+    void Touch(int index) {
+        if (index < lo_) lo_ = index;
+        if (index >= hi_) hi_ = index + 1;
+    }
+    void Release();
+
     TRect bounds_;
-    std::vector<std::vector<Span>> rows_;   // rows_[y - bounds_.Top]
+    Rows* rows_ = nullptr;   // rows_[y - bounds_.Top]; at least bounds_.Height() entries
+    int lo_ = 0, hi_ = 0;    // rows that may hold spans: [lo_, hi_) relative to bounds_.Top
 };
 
 }  // namespace vcl::raster
