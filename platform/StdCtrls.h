@@ -160,6 +160,7 @@ private:
     const std::vector<LineSpan>& Rows() const;
     std::vector<LineSpan> LineSpans() const { return Rows(); }
     void InvalidateLayout() { rowsValid_ = false; }
+    void RelayoutRange(int Start, int OldLength, int NewLength);
     void WrapLine(int Start, int End, int Width, std::vector<LineSpan>& Out) const;
     // Last caret column of row Index: a wrapped row's end is the next row's start.
     int RowLimit(const std::vector<LineSpan>& Rows, int Index) const;

@@ -100,7 +100,7 @@ void TCustomEdit::ReplaceChars(int Start, int Length, std::u32string_view With, 
         canUndo_ = true;
     }
     chars_.replace(std::size_t(Start), std::size_t(Length), With);
-    InvalidateLayout();
+    RelayoutRange(Start, Length, int(With.size()));
     caret_ = anchor_ = Start + int(With.size());
     modified_ = true;
     ScrollCaretIntoView();
@@ -427,6 +427,42 @@ void TCustomEdit::WrapLine(int Start, int End, int Width, std::vector<LineSpan>&
         pos = brk;
         if (pos >= End) return;
     }
+}
+
+// After a replacement at Start (OldLength code points became NewLength): only the rows of
+// the lines it touched are wrapped again; the rows after them move along.
+void TCustomEdit::RelayoutRange(int Start, int OldLength, int NewLength) {
+    if (!rowsValid_ || !multiLine_ || !wordWrap_) {
+        InvalidateLayout();
+        return;
+    }
+    int width = std::max(1, TextArea().Width() - 1);
+    if (width != rowsWidth_) {
+        InvalidateLayout();
+        return;
+    }
+    int size = int(chars_.size());
+    int delta = NewLength - OldLength;
+    int lineStart = Start;
+    while (lineStart > 0 && chars_[std::size_t(lineStart - 1)] != U'\n') --lineStart;
+    int newEnd = Start + NewLength;
+    while (newEnd < size && chars_[std::size_t(newEnd)] != U'\n') ++newEnd;
+    int oldEnd = newEnd - delta;   // the same line end before the change
+    auto r0 = std::lower_bound(rows_.begin(), rows_.end(), lineStart,
+                               [](const LineSpan& l, int p) { return l.start < p; });
+    auto r1 = std::upper_bound(r0, rows_.end(), oldEnd, [](int p, const LineSpan& l) { return p < l.start; });
+    std::vector<LineSpan> fresh;
+    int s = lineStart;
+    for (int i = lineStart; i <= newEnd; ++i) {
+        if (i == newEnd || chars_[std::size_t(i)] == U'\n') {
+            WrapLine(s, i, width, fresh);
+            s = i + 1;
+        }
+    }
+    for (auto it = r1; it != rows_.end(); ++it) it->start += delta;
+    std::size_t at = std::size_t(r0 - rows_.begin());
+    rows_.erase(r0, r1);
+    rows_.insert(rows_.begin() + std::ptrdiff_t(at), fresh.begin(), fresh.end());
 }
 
 int TCustomEdit::RowLimit(const std::vector<LineSpan>& R, int Index) const {

@@ -4,6 +4,7 @@
 // WantReturns, WantTabs).
 #include <gtest/gtest.h>
 
+#include "platform/Clipbrd.h"
 #include "platform/StdCtrls.h"
 #include "tests/platform/controls/GridTestSupport.h"
 
@@ -65,6 +66,43 @@ TEST_F(MemoView, WrapsAtWordsToTheWidthWhileLinesStayWhole) {
     TRect end = CaretAt(int(kText.size()));
     EXPECT_LT(end.Left, memo->GetClientWidth() - 2);
     EXPECT_GT(end.Left, 3);
+}
+
+// Edits re-wrap only the lines they touch; the rows must match a layout made from scratch.
+TEST_F(MemoView, EditsKeepTheSameRowsAsAFreshLayout) {
+    auto* fresh = Place<TMemo>(200, 10, 150, 120);
+    auto same = [&](const char* step) {
+        fresh->SetText(memo->GetText());
+        ASSERT_EQ(memo->GetRowCount(), fresh->GetRowCount()) << step;
+        int keep = memo->GetSelStart();
+        for (int p = 0; p <= memo->GetTextLength(); ++p) {
+            memo->SetSelStart(p);
+            fresh->SetSelStart(p);
+            ASSERT_EQ(memo->GetCaretRect().Left, fresh->GetCaretRect().Left) << step << " at " << p;
+            ASSERT_EQ(memo->GetCaretRect().Top, fresh->GetCaretRect().Top) << step << " at " << p;
+        }
+        memo->SetSelStart(keep);
+    };
+    memo->SetHeight(400);
+    fresh->SetHeight(400);
+    memo->SetText(kText + "\nsecond line here\n\n" + kText);
+    same("start");
+    memo->SetSelStart(10);
+    Input::TypeText(memo, "very very ");
+    same("typed words");
+    Input::TypeText(memo, "\n");
+    same("typed a break");
+    memo->SetSelStart(5);
+    memo->SetSelLength(120);
+    Input::KeyDown(memo, VK_DELETE);
+    same("deleted across lines");
+    Clipboard()->SetAsText("pasted\nlines of text that are long enough to wrap around the edge\n");
+    memo->SetSelStart(memo->GetTextLength() - 3);
+    Input::KeyDown(memo, 'V', {ssCtrl});
+    same("pasted");
+    Input::KeyDown(memo, VK_BACK);
+    for (int i = 0; i < 40; ++i) Input::KeyDown(memo, VK_BACK);
+    same("backspaces");
 }
 
 TEST_F(MemoView, CaretKeysAndClicksWorkOnTheRows) {
