@@ -70,6 +70,7 @@ void RegisterControlClasses() {
         p.Integer("HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext, 0);
         p.Set("StyleElements", &TControl::GetStyleElements, &TControl::SetStyleElements,
               TStyleElements{seFont, seClient, seBorder}, kStyleElementNames);
+        p.Component("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
         p.Event("OnClick", &TControl::GetOnClick, &TControl::SetOnClick);
         p.Event("OnDblClick", &TControl::GetOnDblClick, &TControl::SetOnDblClick);
         p.Event("OnResize", &TControl::GetOnResize, &TControl::SetOnResize);
@@ -135,6 +136,7 @@ void RegisterControlClasses() {
 
     RegisterClass<TCustomLabel, TGraphicControl>("TCustomLabel", [=](TPublisher<TCustomLabel>& p) {
         PublishCaption(p);
+        p.Component("FocusControl", &TCustomLabel::GetFocusControl, &TCustomLabel::SetFocusControl);
         p.Enum("Alignment", &TCustomLabel::GetAlignment, &TCustomLabel::SetAlignment, taLeftJustify, kAlignmentNames);
         p.Enum("Layout", &TCustomLabel::GetLayout, &TCustomLabel::SetLayout, tlTop, {"tlTop", "tlCenter", "tlBottom"});
         p.Boolean("AutoSize", &TCustomLabel::GetAutoSize, &TCustomLabel::SetAutoSize, true);
