@@ -21,6 +21,7 @@ TCustomTreeView* TTreeNode::GetTreeView() const { return owner_->GetOwner(); }
 void TTreeNode::SetText(const std::string& Value) {
     if (text_ == Value) return;
     text_ = Value;
+    labelWidthGen_ = 0;
     owner_->Changed();
 }
 

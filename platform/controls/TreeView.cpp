@@ -211,8 +211,22 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node) {
 
 const std::vector<TTreeNode*>& TCustomTreeView::Rows() const {
     if (rowsDirty_) {
+        // Depth first through the expanded nodes, with a stack of sibling ranges, so that
+        // a long list of siblings costs its length (not its square) and depth is no limit.
         rows_.clear();
-        for (TTreeNode* n = items_->GetFirstNode(); n != nullptr; n = n->GetNextVisible()) rows_.push_back(n);
+        using Range = std::pair<std::vector<TTreeNode*>::const_iterator, std::vector<TTreeNode*>::const_iterator>;
+        std::vector<Range> stack;
+        stack.emplace_back(items_->roots_.cbegin(), items_->roots_.cend());
+        while (!stack.empty()) {
+            Range& top = stack.back();
+            if (top.first == top.second) {
+                stack.pop_back();
+                continue;
+            }
+            TTreeNode* n = *top.first++;
+            rows_.push_back(n);
+            if (n->expanded_ && !n->children_.empty()) stack.emplace_back(n->children_.cbegin(), n->children_.cend());
+        }
         rowsDirty_ = false;
     }
     return rows_;
@@ -387,7 +401,13 @@ int TCustomTreeView::ContentWidth() const {
         TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
         c->GetFont()->Assign(GetFont());
         int w = 0;
-        for (const TTreeNode* n : Rows()) w = std::max(w, DepthColumns(n) * indent_ + 1 + c->TextWidth(n->text_) + 4);
+        for (const TTreeNode* n : Rows()) {
+            if (n->labelWidthGen_ != fontGen_) {
+                n->labelWidth_ = c->TextWidth(n->text_);
+                n->labelWidthGen_ = fontGen_;
+            }
+            w = std::max(w, DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4);
+        }
         contentWidth_ = w;
         widthDirty_ = false;
     }
@@ -518,6 +538,7 @@ void TCustomTreeView::Resize() {
 void TCustomTreeView::CMFontChanged(TMessage& M) {
     TCustomControl::CMFontChanged(M);
     widthDirty_ = true;
+    ++fontGen_;
     ScrollTo(topRow_);
     ScrollXTo(scrollX_);
     PlaceEditor();

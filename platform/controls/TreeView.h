@@ -102,6 +102,8 @@ private:
     bool hasChildren_ = false;
     bool multiSelected_ = false;
     bool deleting_ = false;
+    mutable int labelWidth_ = 0;        // text width, valid for the view's font generation
+    mutable unsigned labelWidthGen_ = 0;
 };
 
 class TTreeNodes : public TPersistent {
@@ -339,6 +341,7 @@ private:
     mutable std::vector<TTreeNode*> rows_;
     mutable bool widthDirty_ = true;
     mutable int contentWidth_ = 0;
+    unsigned fontGen_ = 1;               // labels measured with another font are measured again
     mutable TInnerScrollBar vbar_{true};
     mutable TInnerScrollBar hbar_{false};
     TInnerScrollBar* trackingBar_ = nullptr;
