@@ -218,7 +218,7 @@ public:
     bool IsEditing() const { return editNode_ != nullptr; }
     TTreeNode* GetEditingNode() const { return editNode_; }
     TCustomEdit* GetEditor() const;
-    const TInnerScrollBar& GetScrollBar() const { return vbar_; }
+    const TInnerScrollBar& GetScrollBar() const { LayoutScrollBars(); return vbar_; }
     const TInnerScrollBar& GetHorzScrollBar() const { LayoutScrollBars(); return hbar_; }
     // Pixels the rows are scrolled to the left.
     int GetScrollX() const { return scrollX_; }
