@@ -917,8 +917,10 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
         bool lineBreakSelected = multiLine_ && end < int(chars_.size()) && chars_[std::size_t(end)] == U'\n' &&
                                  selA <= end && selB > end;
         if (showSel && (a < b || lineBreakSelected)) {
-            int xa = PosToPoint(std::min(a, l.start + l.length)).X;
-            int xb = a < b ? PosToPoint(b).X : xa;
+            // Measured within this row: a wrapped row's end is where the next row starts.
+            auto xOf = [&](int pos) { return p.X + Measure()->TextWidth(CodePointsToUtf8(Displayed(l.start, pos - l.start))); };
+            int xa = xOf(std::min(a, end));
+            int xb = a < b ? xOf(b) : xa;
             if (lineBreakSelected) xb += 4;
             TColor back = Focused() ? look::kSelection : look::kSelectionInactive;
             look::Fill(Canvas, Rect(xa, p.Y, xb, p.Y + lh), back);

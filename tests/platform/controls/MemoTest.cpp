@@ -139,6 +139,30 @@ TEST_F(MemoView, CaretKeysAndClicksWorkOnTheRows) {
     EXPECT_EQ(memo->GetCaretRect().Top, top0);
 }
 
+TEST_F(MemoView, SelectionIsPaintedOnEveryWrappedRow) {
+    memo->SetText(kText);
+    int secondRow = 0;
+    for (int p = 1; p <= int(kText.size()) && secondRow == 0; ++p)
+        if (CaretAt(p).Top != CaretAt(0).Top) secondRow = p;
+    ASSERT_GT(secondRow, 0);
+    memo->SetSelStart(2);
+    memo->SetSelLength(secondRow + 4 - 2);             // into the second row
+    auto bmp = Render(memo);
+    int top0 = 2, lh = LineHeight();
+    auto blueIn = [&](int y0, int x0, int x1) {
+        int n = 0;
+        for (int y = y0; y < y0 + lh; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (Pixel(bmp.get(), x, y) == RGB(0x00, 0x78, 0xD7)) ++n;
+        return n;
+    };
+    memo->SetSelStart(secondRow - 1);                  // the last character of row one
+    int rowOneEnd = memo->GetCaretRect().Left;
+    EXPECT_GT(blueIn(top0, rowOneEnd - 6, rowOneEnd), 10);       // row one up to its end
+    EXPECT_GT(blueIn(top0 + lh, 4, 10), 10);                     // row two from its start
+    EXPECT_EQ(blueIn(top0 + 2 * lh, 4, 60), 0);                  // nothing below
+}
+
 TEST_F(MemoView, ViewFollowsTheCaret) {
     for (int i = 0; i < 30; ++i) memo->GetLines()->Add("line " + std::to_string(i));
     memo->SetSelStart(0);
