@@ -1,5 +1,5 @@
-// Canvas drawing speed: solid fills against memset of the same pixels, lines, ellipses
-// and halftone shrinking.
+// Canvas drawing speed: solid fills against memset of the same pixels, lines, ellipses,
+// halftone shrinking, and the primitives an instrument face is painted with.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -91,5 +91,126 @@ void BM_StretchHalftone1024x768To120x90(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StretchHalftone1024x768To120x90)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// ---- the primitives of an instrument face (600 x 400, as the meter paints them) ---------
+
+namespace {
+
+TBitmap* Face() {
+    static TBitmap* b = [] {
+        auto* bmp = new TBitmap;
+        bmp->SetSize(600, 400);
+        return bmp;
+    }();
+    return b;
+}
+
+void BM_DrawUnscaled600x400(benchmark::State& state) {
+    TBitmap src;
+    src.SetSize(600, 400);
+    src.SetTransparent(state.range(0) != 0);
+    TCanvas* c = Face()->GetCanvas();
+    for (auto _ : state) {
+        c->Draw(0, 0, &src);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * 600 * 400 * 4);
+}
+BENCHMARK(BM_DrawUnscaled600x400)->Arg(0)->Arg(1);
+
+void BM_CopyRectSrcAnd600x400(benchmark::State& state) {
+    TBitmap src;
+    src.SetSize(600, 400);
+    TCanvas* c = Face()->GetCanvas();
+    c->SetCopyMode(SRCAND);
+    for (auto _ : state) {
+        c->CopyRect(TRect(0, 0, 600, 400), src.GetCanvas(), TRect(0, 0, 600, 400));
+        benchmark::ClobberMemory();
+    }
+    c->SetCopyMode(SRCCOPY);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * 600 * 400 * 4);
+}
+BENCHMARK(BM_CopyRectSrcAnd600x400);
+
+void BM_NewBitmap600x400(benchmark::State& state) {
+    for (auto _ : state) {
+        TBitmap b;
+        b.SetSize(600, 400);
+        benchmark::DoNotOptimize(b.ScanLine(0));
+    }
+}
+BENCHMARK(BM_NewBitmap600x400);
+
+void BM_RectangleFull600x400(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetBrush()->SetColor(clBtnFace);
+    c->GetPen()->SetColor(clBlack);
+    for (auto _ : state) c->Rectangle(0, 0, 600, 400);
+}
+BENCHMARK(BM_RectangleFull600x400);
+
+// A third of a scale band: a 120-degree sector of radius 194.
+void BM_PieSector(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetBrush()->SetColor(clLime);
+    c->GetPen()->SetColor(clLime);
+    for (auto _ : state) c->Pie(106, 6, 495, 394, 468, 103, 132, 103);
+}
+BENCHMARK(BM_PieSector);
+
+void BM_EllipseFilled(benchmark::State& state) {
+    const int r = int(state.range(0));
+    TCanvas* c = Face()->GetCanvas();
+    c->GetBrush()->SetColor(clSilver);
+    c->GetPen()->SetColor(clSilver);
+    for (auto _ : state) c->Ellipse(300 - r, 200 - r, 300 + r + 1, 200 + r);
+}
+BENCHMARK(BM_EllipseFilled)->Arg(10)->Arg(175);
+
+void BM_ArcOutline(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetPen()->SetColor(clBlack);
+    for (auto _ : state) c->Arc(110, 10, 491, 390, 465, 105, 135, 295);
+}
+BENCHMARK(BM_ArcOutline);
+
+// A needle: a seven-point polygon with an outline.
+void BM_NeedlePolygon(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetBrush()->SetColor(clSilver);
+    c->GetPen()->SetColor(clBlack);
+    const TPoint pts[] = {{420, 80}, {440, 60}, {430, 90}, {423, 88}, {297, 203}, {303, 197}, {428, 82}};
+    for (auto _ : state) c->Polygon(pts);
+}
+BENCHMARK(BM_NeedlePolygon);
+
+void BM_TickLine(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetPen()->SetColor(clBlack);
+    for (auto _ : state) {
+        c->MoveTo(470, 110);
+        c->LineTo(463, 114);
+    }
+}
+BENCHMARK(BM_TickLine);
+
+void BM_TextOutLabel(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    c->GetBrush()->SetStyle(bsClear);
+    const std::string label = "100";
+    for (auto _ : state) c->TextOut(250, 180, label);
+    c->GetBrush()->SetStyle(bsSolid);
+    state.SetItemsProcessed(state.iterations() * std::int64_t(label.size()));
+}
+BENCHMARK(BM_TextOutLabel);
+
+void BM_TextExtentLabel(benchmark::State& state) {
+    TCanvas* c = Face()->GetCanvas();
+    const std::string label = "100";
+    for (auto _ : state) benchmark::DoNotOptimize(c->TextExtent(label));
+}
+BENCHMARK(BM_TextExtentLabel);
 
 }  // namespace

@@ -98,12 +98,16 @@ void TBitmap::Reallocate(int AWidth, int AHeight, TPixelFormat Format, bool Keep
     if (!IsPaletteFormat(Format)) palette.clear();
     else if (Format != pixelFormat_ || palette.empty()) palette = DefaultPalette(Format);
 
-    std::vector<std::uint8_t> bits(std::size_t(StrideOf(AWidth, Format)) * std::size_t(AHeight));
+    // New pixels are white. White 32-bit pixels (and 24-bit rows without padding) are all
+    // one bits, so the buffer starts out that way instead of being cleared and then filled.
+    const std::size_t bytes = std::size_t(StrideOf(AWidth, Format)) * std::size_t(AHeight);
+    const bool allOnes = Format == pf32bit || (Format == pf24bit && StrideOf(AWidth, Format) == AWidth * 3);
+    std::vector<std::uint8_t> bits(bytes, allOnes ? 0xFF : 0x00);
     raster::Surface target = MakeSurface(bits.data(), AWidth, AHeight, Format, palette);
     if (target.top != nullptr) {
-        // New pixels are white.
-        raster::FillRectangle(target, target.clip,
-                              raster::Paint::Make(target, target.Encode(clWhite), raster::R2_COPYPEN));
+        if (!allOnes)
+            raster::FillRectangle(target, target.clip,
+                                  raster::Paint::Make(target, target.Encode(clWhite), raster::R2_COPYPEN));
         raster::Surface source = MakeSurface(bits_.data(), width_, height_, pixelFormat_, palette_);
         if (KeepPixels && source.top != nullptr) {
             const int w = std::min(AWidth, width_), h = std::min(AHeight, height_);

@@ -71,6 +71,11 @@ text::FontSpec SpecOf(const TFont& font, bool antialias) {
     return spec;
 }
 
+// True when a paint's pixels do not depend on what lies below them.
+bool Opaque(const Paint& p) { return p.keepBits == 0 && p.hatch == nullptr; }
+// True when painting a pixel twice leaves it as painting it once (no bit is inverted).
+bool Idempotent(const Paint& p) { return (p.xorBits & p.keepBits) == 0; }
+
 // Everything a drawing call needs, resolved once per call.
 class DrawContext {
 public:
@@ -88,6 +93,8 @@ public:
         return d;
     }
     SpanSet NewSet() const { return SpanSet(surface_.clip); }
+    // A set that paints what it is given at once.
+    SpanSet Painter(const Paint& paint) const { return SpanSet(surface_.clip, surface_, paint); }
 
     TPen& Pen() const { return *canvas_.GetPen(); }
     TBrush& Brush() const { return *canvas_.GetBrush(); }
@@ -111,6 +118,12 @@ public:
         return WidePen() ? nullptr : raster::DashFor(Pen().GetStyle());
     }
 
+    // Whether the pen's pixels may be painted as they are found, after the interior: they
+    // replace what lies below, and there are no painted dash gaps for them to win over.
+    bool DirectPen() const {
+        return !PenVisible() || (Opaque(PenPaint()) && !(Dash() != nullptr && OpaqueBackground()));
+    }
+
     // A cosmetic stroke for this pen; gaps of dashed pens take the background when opaque.
     CosmeticStroke Stroke() {
         pen_ = PenPaint();
@@ -124,9 +137,6 @@ private:
     TPoint origin_;
     Paint pen_, gap_;
 };
-
-// True when a paint's pixels do not depend on what lies below them.
-bool Opaque(const Paint& p) { return p.keepBits == 0 && p.hatch == nullptr; }
 
 // Paints an outline and interior made of pixel sets, each pixel once: the interior with
 // the brush, the outline with the pen (and the dash gaps with the background).
@@ -236,6 +246,27 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
     std::vector<TPoint>& device = *scratch;
     for (TPoint p : Points) device.push_back(dc.Device(p));
 
+    if (dc.DirectPen()) {
+        // The fill's spans never overlap, and the pen covers it: both are painted at once.
+        if (dc.BrushVisible()) {
+            SpanSet fill = dc.Painter(dc.BrushPaint(dc.Rop2()));
+            raster::AddPolygon(fill, device, false);
+        }
+        if (dc.PenVisible()) {
+            if (dc.WidePen()) {
+                SpanSet on = dc.Painter(dc.PenPaint());
+                raster::AddWidePolyline(on, device, dc.PenWidth(), true);
+            } else {
+                CosmeticStroke stroke = dc.Stroke();
+                for (std::size_t i = 0; i < device.size(); ++i)
+                    stroke.Line(device[i], device[(i + 1) % device.size()]);
+                if (device.size() == 1) stroke.Pixel(device[0].X, device[0].Y);
+            }
+        }
+        Changed();
+        return;
+    }
+
     SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
     if (dc.BrushVisible()) raster::AddPolygon(fill, device, false);
     if (dc.PenVisible()) {
@@ -295,6 +326,32 @@ void DrawBox(DrawContext& dc, BoxShape shape, TRect box, int ew, int eh) {
         raster::FillRectangle(target, TRect(box.Left, box.Top + 1, box.Left + 1, box.Bottom - 1), pen);
         if (box.Right - 1 > box.Left)
             raster::FillRectangle(target, TRect(box.Right - 1, box.Top + 1, box.Right, box.Bottom - 1), pen);
+        return;
+    }
+
+    // Thin outlines over fills that may be painted twice: the interior and then the outline
+    // are painted as they are found.
+    const bool brushTwice = !dc.BrushVisible() || Idempotent(dc.BrushPaint(dc.Rop2()));
+    if (brushTwice && dc.DirectPen() && (!dc.PenVisible() || w == 1)) {
+        if (!dc.PenVisible()) {
+            const TRect inner(box.Left, box.Top, box.Right - 1, box.Bottom - 1);
+            if (!inner.IsEmpty() && dc.BrushVisible()) {
+                SpanSet fill = dc.Painter(dc.BrushPaint(dc.Rop2()));
+                raster::AddRoundRect(nullptr, &fill, inner, ew, eh);
+            }
+            return;
+        }
+        if (dc.BrushVisible()) {
+            SpanSet fill = dc.Painter(dc.BrushPaint(dc.Rop2()));
+            raster::AddRoundRect(nullptr, &fill, box, ew, eh);
+        }
+        if (dc.Dash() == nullptr) {
+            SpanSet on = dc.Painter(dc.PenPaint());
+            raster::AddRoundRect(&on, nullptr, box, ew, eh);
+        } else {
+            CosmeticStroke stroke = dc.Stroke();
+            for (TPoint p : raster::RoundRectLoop(box, ew, eh)) stroke.Pixel(p.X, p.Y);
+        }
         return;
     }
 
@@ -359,23 +416,25 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
     near.Inflate(w + 2, w + 2);
     raster::Scratch<TPoint> path;
     raster::PathReducer reducer(near, *path);
-    for (std::size_t i = 0; i < count; ++i) reducer.Add(outline.At((s + i) % n));
+    outline.Visit(s, count, [&](TPoint p) { reducer.Add(p); });
     reducer.Add(arcEnd);
     if (shape == ArcShape::Pie) reducer.Add(center);
     const std::vector<TPoint>& figure = reducer.Points();
 
-    SpanSet fill = dc.NewSet(), on = dc.NewSet(), off = dc.NewSet();
+    // With a pen that may be painted as it is found, the fill (whose spans never overlap)
+    // and then the outline are painted at once; otherwise both are collected first.
+    const bool direct = dc.DirectPen();
+    SpanSet fill = direct && dc.BrushVisible() ? dc.Painter(dc.BrushPaint(dc.Rop2())) : dc.NewSet();
+    SpanSet on = direct ? dc.Painter(dc.PenPaint()) : dc.NewSet();
+    SpanSet off = dc.NewSet();
     if (shape != ArcShape::Arc && dc.BrushVisible()) raster::AddPolygon(fill, figure, true);
     if (dc.PenVisible()) {
         if (dc.WidePen()) {
             raster::AddWidePolyline(on, figure, w, shape != ArcShape::Arc);
         } else {
             CosmeticStroke stroke = dc.Stroke();
-            stroke.CollectInto(&on, &off);
-            for (std::size_t i = 0; i < count; ++i) {
-                const TPoint p = outline.At((s + i) % n);
-                stroke.Pixel(p.X, p.Y);
-            }
+            if (!direct) stroke.CollectInto(&on, &off);
+            outline.Visit(s, count, [&](TPoint p) { stroke.Pixel(p.X, p.Y); });
             if (shape == ArcShape::Pie) {
                 stroke.Line(arcEnd, center);
                 stroke.Line(center, arcStart);
@@ -384,6 +443,7 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
             }
         }
     }
+    if (direct) return;
     if (shape == ArcShape::Arc) {
         if (!Opaque(dc.PenPaint())) off.Subtract(on);   // an opaque pen covers the gaps anyway
         if (dc.OpaqueBackground()) off.PaintOn(dc.Target(), dc.GapPaint());

@@ -401,14 +401,33 @@ void DirectRow(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const R
             Store24(p, v);
         }
     };
+    if constexpr (SrcBytes == 4 && DstBytes == 4) {
+        // Whole words, written as selects and bit operations so that the compiler
+        // vectorises every case.
+        const auto* __restrict in = reinterpret_cast<const std::uint32_t*>(s);
+        auto* __restrict out = reinterpret_cast<std::uint32_t*>(d);
+        constexpr std::uint32_t kRgb = 0xFFFFFFu, kOpaque = 0xFF000000u;
+        const RopMasks op = rop;   // a local copy cannot alias the pixels
+        if (copy && !hasTransparent) {
+            for (int i = 0; i < n; ++i) out[i] = in[i] | kOpaque;
+        } else if (copy) {
+            for (int i = 0; i < n; ++i) {
+                const std::uint32_t v = in[i] & kRgb;
+                out[i] = v == transparent ? out[i] : (v | kOpaque);
+            }
+        } else if (!hasTransparent) {
+            for (int i = 0; i < n; ++i) out[i] = (op(in[i], out[i]) & kRgb) | kOpaque;
+        } else {
+            for (int i = 0; i < n; ++i) {
+                const std::uint32_t v = in[i] & kRgb;
+                out[i] = v == transparent ? out[i] : ((op(v, out[i]) & kRgb) | kOpaque);
+            }
+        }
+        return;
+    }
     if (copy && !hasTransparent) {
         if constexpr (SrcBytes == 3 && DstBytes == 3) {
             std::memcpy(d, s, std::size_t(n) * 3);
-        } else if constexpr (SrcBytes == 4 && DstBytes == 4) {
-            // Whole words with the alpha byte set; the compiler vectorises this.
-            const auto* in = reinterpret_cast<const std::uint32_t*>(s);
-            auto* out = reinterpret_cast<std::uint32_t*>(d);
-            for (int i = 0; i < n; ++i) out[i] = in[i] | 0xFF000000u;
         } else {
             for (int i = 0; i < n; ++i) store(d + DstBytes * i, load(s + SrcBytes * i));
         }

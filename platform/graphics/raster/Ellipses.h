@@ -2,6 +2,7 @@
 // midpoint walk that gives the outline pixels, and the regions built from it.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/graphics/raster/Scratch.h"
@@ -33,6 +34,9 @@ public:
     explicit EllipseOutline(const TRect& box);
     std::size_t Size() const { return size_; }
     TPoint At(std::size_t i) const;
+    // Calls f(point) for count points of the loop from index from on, wrapping at the end.
+    template <typename F>
+    void Visit(std::size_t from, std::size_t count, F&& f) const;
     // Index of the first outline pixel a ray from center through `through` meets when
     // sweeping counter-clockwise from the loop's start.
     std::size_t RayIndex(TPoint center, TPoint through) const;
@@ -45,5 +49,32 @@ private:
     std::size_t skip_[4] = {};          // leading points a quarter shares with the previous one
     std::size_t size_ = 0;
 };
+
+template <typename F>
+void EllipseOutline::Visit(std::size_t from, std::size_t count, F&& f) const {
+    if (size_ == 0) return;
+    const std::size_t m = quadrant_.size();
+    std::size_t i = from % size_;
+    while (count > 0) {
+        int k = 3;
+        while (k > 0 && i < begin_[k]) --k;
+        const std::size_t end = k < 3 ? begin_[k + 1] : size_;
+        const std::size_t run = std::min(count, end - i);
+        const std::size_t j0 = i - begin_[k] + skip_[k];
+        for (std::size_t t = 0; t < run; ++t) {
+            const std::size_t j = j0 + t;
+            const TPoint q = (k == 0 || k == 2) ? quadrant_[j] : quadrant_[m - 1 - j];
+            switch (k) {
+                case 0: f(TPoint(left_ + q.X, top_ + bottom_ - q.Y)); break;
+                case 1: f(TPoint(left_ + right_ - q.X, top_ + bottom_ - q.Y)); break;
+                case 2: f(TPoint(left_ + right_ - q.X, top_ + q.Y)); break;
+                default: f(TPoint(left_ + q.X, top_ + q.Y)); break;
+            }
+        }
+        i += run;
+        count -= run;
+        if (i >= size_) i = 0;
+    }
+}
 
 }  // namespace vcl::raster

@@ -1,6 +1,7 @@
 #include "platform/graphics/raster/Polygons.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -13,18 +14,47 @@ namespace {
 struct Edge {
     std::int64_t x1, y1, x2, y2;   // y1 < y2
     int direction;                  // +1 downwards in the original order, -1 upwards
+    // Where the edge crosses the current scan line, X = x1 + (y - y1)(x2 - x1)/(y2 - y1),
+    // as q + r / (y2 - y1) with 0 <= r < y2 - y1, and how that moves from row to row.
+    std::int64_t q = 0, r = 0, stepQ = 0, stepR = 0;
+
+    void Start(std::int64_t y) {
+        const std::int64_t dy = y2 - y1, dx = x2 - x1;
+        stepQ = dx / dy;
+        if (dx % dy != 0 && dx < 0) --stepQ;
+        stepR = dx - stepQ * dy;
+        if (y == y1) {   // the usual case: the edge starts on this row, exactly at x1
+            q = x1;
+            r = 0;
+            return;
+        }
+        const __int128 num = __int128(x1) * dy + __int128(y - y1) * dx;
+        q = FloorDiv(num, dy);
+        r = std::int64_t(num - __int128(q) * dy);
+    }
+    // The first pixel at or right of the crossing: the ceiling of X.
+    std::int64_t CrossingX() const { return q + (r != 0); }
+    void NextRow() {
+        q += stepQ;
+        r += stepR;
+        if (r >= y2 - y1) {
+            r -= y2 - y1;
+            ++q;
+        }
+    }
+
+private:
+    static std::int64_t FloorDiv(__int128 a, std::int64_t b) {
+        __int128 quotient = a / b;
+        if ((a % b != 0) && ((a < 0) != (b < 0))) --quotient;
+        return std::int64_t(quotient);
+    }
 };
 
 struct Crossing {
     std::int64_t x;                 // first pixel at or right of the crossing
     int direction;
 };
-
-std::int64_t CeilDiv(__int128 a, __int128 b) {
-    __int128 q = a / b;
-    if ((a % b != 0) && ((a < 0) == (b < 0))) ++q;
-    return std::int64_t(q);
-}
 
 }  // namespace
 
@@ -59,42 +89,58 @@ void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     for (TPoint p : input) reducer.Add(p);
     const std::vector<TPoint>& points = reducer.Points();
 
+    // Edges that cross scan lines inside the bounds (horizontal edges cross none), visited
+    // in order of their first row through sort keys: first row above, index below. The
+    // order among edges starting on the same row does not change the spans.
     Scratch<Edge> edgeList;
+    Scratch<std::uint64_t> keyList;
     std::vector<Edge>& edges = *edgeList;
+    std::vector<std::uint64_t>& keys = *keyList;
+    std::int64_t yFirst = INT64_MAX, yMax = INT64_MIN;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const TPoint a = points[i], b = points[(i + 1) % points.size()];
-        if (a.Y == b.Y) continue;   // horizontal edges do not cross any scan line
-        if (a.Y < b.Y) edges.push_back({a.X, a.Y, b.X, b.Y, 1});
-        else edges.push_back({b.X, b.Y, a.X, a.Y, -1});
+        if (a.Y == b.Y) continue;
+        Edge e = a.Y < b.Y ? Edge{a.X, a.Y, b.X, b.Y, 1} : Edge{b.X, b.Y, a.X, a.Y, -1};
+        if (e.y2 <= bounds.Top || e.y1 >= bounds.Bottom) continue;
+        yFirst = std::min(yFirst, e.y1);
+        yMax = std::max(yMax, e.y2);
+        edges.push_back(e);
     }
     if (edges.empty()) return;
-    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.y1 < r.y1; });
+    keys.reserve(edges.size());
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        keys.push_back(std::uint64_t(edges[i].y1 - yFirst) << 32 | std::uint64_t(i));
+    std::sort(keys.begin(), keys.end());
+    auto edgeAt = [&](std::size_t k) -> Edge& { return edges[std::size_t(keys[k] & 0xFFFFFFFFu)]; };
 
-    std::int64_t yEnd = bounds.Bottom;
-    std::int64_t yMax = edges.front().y2;
-    for (const Edge& e : edges) yMax = std::max(yMax, e.y2);
-    yEnd = std::min(yEnd, yMax);
-    const std::int64_t yStart = std::max<std::int64_t>(bounds.Top, edges.front().y1);
+    const std::int64_t yEnd = std::min<std::int64_t>(bounds.Bottom, yMax);
+    const std::int64_t yStart = std::max<std::int64_t>(bounds.Top, yFirst);
 
-    Scratch<const Edge*> activeList;
+    Scratch<Edge*> activeList;
     Scratch<Crossing> crossingList;
-    std::vector<const Edge*>& active = *activeList;
+    std::vector<Edge*>& active = *activeList;
     std::vector<Crossing>& crossings = *crossingList;
     std::size_t next = 0;
     for (std::int64_t y = yStart; y < yEnd; ++y) {
-        while (next < edges.size() && edges[next].y1 <= y) active.push_back(&edges[next++]);
+        while (next < edges.size() && edgeAt(next).y1 <= y) {
+            Edge& e = edgeAt(next++);
+            e.Start(y);
+            active.push_back(&e);
+        }
         std::erase_if(active, [y](const Edge* e) { return e->y2 <= y; });
         if (active.empty()) continue;
 
         crossings.clear();
-        for (const Edge* e : active) {
-            // X = x1 + (y - y1)(x2 - x1)/(y2 - y1); the span starts at the ceiling.
-            const __int128 dy = e->y2 - e->y1;
-            const __int128 num = __int128(e->x1) * dy + __int128(y - e->y1) * (e->x2 - e->x1);
-            crossings.push_back({CeilDiv(num, dy), e->direction});
+        for (Edge* e : active) {
+            crossings.push_back({e->CrossingX(), e->direction});
+            e->NextRow();
         }
-        std::sort(crossings.begin(), crossings.end(),
-                  [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+        if (crossings.size() == 2) {
+            if (crossings[1].x < crossings[0].x) std::swap(crossings[0], crossings[1]);
+        } else {
+            std::sort(crossings.begin(), crossings.end(),
+                      [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+        }
 
         auto addSpan = [&](std::int64_t x0, std::int64_t x1) {
             x0 = std::max<std::int64_t>(x0, bounds.Left);

@@ -40,6 +40,11 @@ SpanSet::SpanSet(const TRect& bounds) : bounds_(bounds) {
     hi_ = 0;
 }
 
+SpanSet::SpanSet(const TRect& bounds, const Surface& s, const Paint& paint)
+    : bounds_(bounds), lo_(INT_MAX), hi_(0), surface_(&s), paint_(paint) {
+    if (bounds_.IsEmpty()) bounds_ = TRect();
+}
+
 SpanSet::~SpanSet() { Release(); }
 
 void SpanSet::Release() {
@@ -56,8 +61,11 @@ void SpanSet::Release() {
 }
 
 SpanSet::SpanSet(SpanSet&& other) noexcept
-    : bounds_(other.bounds_), rows_(other.rows_), lo_(other.lo_), hi_(other.hi_) {
+    : bounds_(other.bounds_), rows_(other.rows_), lo_(other.lo_), hi_(other.hi_),
+      surface_(other.surface_), paint_(other.paint_) {
     other.rows_ = nullptr;
+    other.lo_ = INT_MAX;
+    other.hi_ = 0;
 }
 
 SpanSet& SpanSet::operator=(SpanSet&& other) noexcept {
@@ -67,7 +75,11 @@ SpanSet& SpanSet::operator=(SpanSet&& other) noexcept {
         rows_ = other.rows_;
         lo_ = other.lo_;
         hi_ = other.hi_;
+        surface_ = other.surface_;
+        paint_ = other.paint_;
         other.rows_ = nullptr;
+        other.lo_ = INT_MAX;
+        other.hi_ = 0;
     }
     return *this;
 }
@@ -77,12 +89,21 @@ void SpanSet::AddSpan(int y, int x0, int x1) {
     x0 = std::max(x0, bounds_.Left);
     x1 = std::min(x1, bounds_.Right);
     if (x0 >= x1) return;
+    if (surface_ != nullptr) {
+        FillSpan(*surface_, y, x0, x1, paint_);
+        return;
+    }
     const int index = y - bounds_.Top;
     std::vector<Span>& row = (*rows_)[std::size_t(index)];
-    // Most spans arrive after (or before) everything already in their row.
+    // Most spans arrive after everything already in their row, or extend its last span
+    // (pixels of a path), or come before everything.
     if (row.empty() || x0 > row.back().x1) {
         if (row.empty()) Touch(index);
         row.push_back(Span{x0, x1});
+        return;
+    }
+    if (x0 >= row.back().x0) {
+        row.back().x1 = std::max(row.back().x1, x1);
         return;
     }
     if (x1 < row.front().x0) {
@@ -169,7 +190,7 @@ bool SpanSet::Empty() const {
 
 const std::vector<Span>& SpanSet::RowSpans(int y) const {
     static const std::vector<Span> kNone;
-    if (y < bounds_.Top || y >= bounds_.Bottom) return kNone;
+    if (rows_ == nullptr || y < bounds_.Top || y >= bounds_.Bottom) return kNone;
     return (*rows_)[std::size_t(y - bounds_.Top)];
 }
 

@@ -21,6 +21,10 @@ struct Span {
 class SpanSet {
 public:
     explicit SpanSet(const TRect& bounds);
+    // A set that paints every span it is given on s at once instead of keeping it, and so
+    // stays empty: for shapes whose spans may be painted in the order they are found
+    // (spans that never overlap, or a paint for which twice is the same as once).
+    SpanSet(const TRect& bounds, const Surface& s, const Paint& paint);
     ~SpanSet();
     SpanSet(SpanSet&& other) noexcept;
     SpanSet& operator=(SpanSet&& other) noexcept;
@@ -50,6 +54,8 @@ private:
     TRect bounds_;
     Rows* rows_ = nullptr;   // rows_[y - bounds_.Top]; at least bounds_.Height() entries
     int lo_ = 0, hi_ = 0;    // rows that may hold spans: [lo_, hi_) relative to bounds_.Top
+    const Surface* surface_ = nullptr;   // set when painting instead of collecting
+    Paint paint_;
 };
 
 }  // namespace vcl::raster

@@ -205,6 +205,10 @@ namespace {
 // Solid 32-bit runs: memset when all four bytes agree; large fills use fast string stores
 // (whole cache lines written without being read first), others 16-byte stores.
 void Fill32(std::uint32_t* p, int n, std::uint32_t v, bool streaming) {
+    if (n < 16) {
+        for (int i = 0; i < n; ++i) p[i] = v;
+        return;
+    }
     if (n >= 64 && (v & 0xFF) * 0x01010101u == v) {
         std::memset(p, int(v & 0xFF), std::size_t(n) * 4);
         return;
@@ -304,11 +308,6 @@ void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
         return;
     }
     for (int y = top; y < bottom; ++y) FillSpan(s, y, left, right, paint);
-}
-
-void PlotPixel(const Surface& s, int x, int y, const Paint& paint) {
-    if (!s.clip.Contains({x, y}) || !paint.Paints(x, y)) return;
-    s.Put(x, y, paint.Apply(s.Get(x, y)));
 }
 
 }  // namespace vcl::raster

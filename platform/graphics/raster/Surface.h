@@ -88,6 +88,14 @@ constexpr int R2_BLACK = 1, R2_NOTMERGEPEN = 2, R2_MASKNOTPEN = 3, R2_NOTCOPYPEN
 // Paints [x0, x1) of row y, limited to the clip.
 void FillSpan(const Surface& s, int y, int x0, int x1, const Paint& paint);
 void FillRectangle(const Surface& s, const TRect& r, const Paint& paint);
-void PlotPixel(const Surface& s, int x, int y, const Paint& paint);
+inline void PlotPixel(const Surface& s, int x, int y, const Paint& paint) {
+    if (!s.clip.Contains({x, y}) || !paint.Paints(x, y)) return;
+    if (s.bpp == 32) {
+        auto* p = reinterpret_cast<std::uint32_t*>(s.Row(y)) + x;
+        *p = paint.Apply(*p);
+        return;
+    }
+    s.Put(x, y, paint.Apply(s.Get(x, y)));
+}
 
 }  // namespace vcl::raster
