@@ -55,9 +55,41 @@ void CosmeticStroke::Emit(int x, int y, std::int64_t position) {
 }
 
 void CosmeticStroke::Line(TPoint p0, TPoint p1) {
-    WalkLine(p0, p1, surface_.clip,
-             [&](int x, int y, std::int64_t step) { Emit(x, y, position_ + step); });
+    if (dash_ == nullptr && collectOn_ == nullptr) SolidLine(p0, p1);
+    else WalkLine(p0, p1, surface_.clip, [&](int x, int y, std::int64_t step) { Emit(x, y, position_ + step); });
     position_ += LineSteps(p0, p1);
+}
+
+void CosmeticStroke::SolidLine(TPoint p0, TPoint p1) {
+    const TRect& clip = surface_.clip;
+    if (p0.Y == p1.Y && p0.X != p1.X) {
+        // A row: from p0 towards p1, p1 excluded.
+        const std::int64_t a = p0.X < p1.X ? p0.X : std::int64_t(p1.X) + 1;
+        const std::int64_t b = p0.X < p1.X ? p1.X : std::int64_t(p0.X) + 1;
+        const std::int64_t x0 = std::max<std::int64_t>(a, clip.Left), x1 = std::min<std::int64_t>(b, clip.Right);
+        if (x0 < x1) FillSpan(surface_, p0.Y, int(x0), int(x1), pen_);
+        return;
+    }
+    if (surface_.bpp == 32 && pen_.hatch == nullptr) {
+        const std::uint32_t x = pen_.xorBits, k = pen_.keepBits;
+        if (p0.X == p1.X && p0.Y != p1.Y) {
+            if (p0.X < clip.Left || p0.X >= clip.Right) return;
+            const std::int64_t a = p0.Y < p1.Y ? p0.Y : std::int64_t(p1.Y) + 1;
+            const std::int64_t b = p0.Y < p1.Y ? p1.Y : std::int64_t(p0.Y) + 1;
+            const int y0 = int(std::max<std::int64_t>(a, clip.Top)), y1 = int(std::min<std::int64_t>(b, clip.Bottom));
+            for (int y = y0; y < y1; ++y) {
+                auto* q = reinterpret_cast<std::uint32_t*>(surface_.Row(y)) + p0.X;
+                *q = x ^ (*q & k);
+            }
+            return;
+        }
+        WalkLine(p0, p1, clip, [&](int px, int py, std::int64_t) {
+            auto* q = reinterpret_cast<std::uint32_t*>(surface_.Row(py)) + px;
+            *q = x ^ (*q & k);
+        });
+        return;
+    }
+    WalkLine(p0, p1, clip, [&](int px, int py, std::int64_t) { PlotPixel(surface_, px, py, pen_); });
 }
 
 void CosmeticStroke::Pixel(int x, int y) {

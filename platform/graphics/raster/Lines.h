@@ -41,6 +41,7 @@ public:
 
 private:
     void Emit(int x, int y, std::int64_t position);
+    void SolidLine(TPoint p0, TPoint p1);   // drawn at once, without dashes
 
     const Surface& surface_;
     Paint pen_;

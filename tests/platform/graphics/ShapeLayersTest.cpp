@@ -105,4 +105,42 @@ TEST(ShapeLayersTest, RectangleFramePixelsAndInterior) {
     }
 }
 
+TEST(ShapeLayersTest, StraightLinesCoverFromStartToBeforeTheEnd) {
+    // Rows and columns in both directions, partly clipped, in copy and xor mode.
+    struct Case {
+        TPoint from, to;
+    };
+    const Case cases[] = {{{2, 5}, {17, 5}}, {{17, 6}, {2, 6}}, {{-4, 7}, {30, 7}}, {{30, 8}, {-4, 8}},
+                          {{4, 1}, {4, 12}}, {{5, 12}, {5, 1}}, {{6, -3}, {6, 30}}, {{7, 30}, {7, -3}},
+                          {{3, 3}, {9, 11}}, {{19, 2}, {8, 9}}};
+    for (TPenMode mode : {pmCopy, pmXor}) {
+        for (const Case& k : cases) {
+            auto b = WhiteBitmap(20, 14);
+            TCanvas* c = b->GetCanvas();
+            c->GetBrush()->SetColor(clBlack);
+            c->FillRect(TRect(0, 0, 20, 14));
+            c->SetClipRect(TRect(1, 0, 19, 13));
+            c->GetPen()->SetColor(clYellow);
+            c->GetPen()->SetMode(mode);
+            c->MoveTo(k.from.X, k.from.Y);
+            c->LineTo(k.to.X, k.to.Y);
+            c->ResetClipRect();
+            // The same line drawn pixel by pixel through the stroke's rule (dashes walk it
+            // one pixel at a time): a dotted pen with an opaque gap of the same colour.
+            auto r = WhiteBitmap(20, 14);
+            TCanvas* rc = r->GetCanvas();
+            rc->GetBrush()->SetColor(clBlack);
+            rc->FillRect(TRect(0, 0, 20, 14));
+            rc->SetClipRect(TRect(1, 0, 19, 13));
+            rc->GetPen()->SetColor(clYellow);
+            rc->GetPen()->SetStyle(psDot);
+            rc->GetBrush()->SetColor(clYellow);
+            rc->MoveTo(k.from.X, k.from.Y);
+            rc->LineTo(k.to.X, k.to.Y);
+            EXPECT_EQ(Snapshot(*b), Snapshot(*r)) << k.from.X << "," << k.from.Y << " -> " << k.to.X << "," << k.to.Y;
+            EXPECT_NE(c->GetPixels(k.to.X, k.to.Y), clYellow);   // the end pixel is not drawn
+        }
+    }
+}
+
 }  // namespace
