@@ -560,17 +560,16 @@ bool TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
 
 namespace {
 
-// Draws one line of text on the canvas surface inside clip (device pixels). Palette and
-// 16-bit surfaces are drawn through a 32-bit copy of the affected pixels, without
-// smoothing as on palette devices.
-void DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& spec, int x, int y,
-                  const std::string& utf8, TColor color, TColor background) {
-    if (clip.IsEmpty()) return;
+// Draws one line of text on the canvas surface inside clip (device pixels) and returns its
+// width. Palette and 16-bit surfaces are drawn through a 32-bit copy of the affected
+// pixels, without smoothing as on palette devices.
+int DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& spec, int x, int y,
+                 const std::string& utf8, TColor color, TColor background) {
     text::TextEngine& engine = text::TextEngine::Instance();
+    if (clip.IsEmpty()) return engine.Extent(spec, utf8).cx;
     if (s.Direct()) {
         text::Target target{s.top, s.width, s.height, int(s.stride), s.bpp, clip};
-        engine.Draw(target, spec, x, y, utf8, color, background);
-        return;
+        return engine.Draw(target, spec, x, y, utf8, color, background);
     }
     const int w = clip.Width(), h = clip.Height();
     std::vector<std::uint32_t> copy(std::size_t(w) * std::size_t(h));
@@ -583,27 +582,30 @@ void DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& spe
     text::FontSpec mono = spec;
     mono.antialias = false;
     text::Target target{reinterpret_cast<std::uint8_t*>(copy.data()), w, h, w * 4, 32, TRect(0, 0, w, h)};
-    engine.Draw(target, mono, x - clip.Left, y - clip.Top, utf8, color, background);
+    const int width = engine.Draw(target, mono, x - clip.Left, y - clip.Top, utf8, color, background);
     for (int row = 0; row < h; ++row)
         for (int i = 0; i < w; ++i) {
             const std::size_t k = std::size_t(row) * w + i;
             if ((copy[k] & 0xFFFFFF) != (before[k] & 0xFFFFFF))
                 s.Put(clip.Left + i, clip.Top + row, s.Encode(raster::BgrValueToRgb(copy[k] & 0xFFFFFF)));
         }
+    return width;
 }
 
 }  // namespace
 
 void TCanvas::TextOut(int X, int Y, const std::string& Text) {
     DrawContext dc(*this);
-    if (dc.Drawable()) {
-        const TPoint p = dc.Device(X, Y);
-        const TColor background = dc.OpaqueBackground() ? ColorToRGB(brush_->GetColor()) & 0xFFFFFF : clNone;
-        DrawTextLine(dc.Target(), dc.Target().clip, SpecOf(*font_, true), p.X, p.Y, Text,
-                     ColorToRGB(font_->GetColor()) & 0xFFFFFF, background);
-        Changed();
+    if (!dc.Drawable()) {
+        penPos_ = TPoint(X + TextWidth(Text), Y);
+        return;
     }
-    penPos_ = TPoint(X + TextWidth(Text), Y);
+    const TPoint p = dc.Device(X, Y);
+    const TColor background = dc.OpaqueBackground() ? ColorToRGB(brush_->GetColor()) & 0xFFFFFF : clNone;
+    const int width = DrawTextLine(dc.Target(), dc.Target().clip, SpecOf(*font_, true), p.X, p.Y, Text,
+                                   ColorToRGB(font_->GetColor()) & 0xFFFFFF, background);
+    Changed();
+    penPos_ = TPoint(X + width, Y);
 }
 
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const std::string& Text) {

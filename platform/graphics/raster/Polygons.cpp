@@ -20,9 +20,14 @@ struct Edge {
 
     void Start(std::int64_t y) {
         const std::int64_t dy = y2 - y1, dx = x2 - x1;
-        stepQ = dx / dy;
-        if (dx % dy != 0 && dx < 0) --stepQ;
-        stepR = dx - stepQ * dy;
+        if (dy == 1) {   // one row tall, as the steps of pixel paths are
+            stepQ = dx;
+            stepR = 0;
+        } else {
+            stepQ = dx / dy;
+            if (dx % dy != 0 && dx < 0) --stepQ;
+            stepR = dx - stepQ * dy;
+        }
         if (y == y1) {   // the usual case: the edge starts on this row, exactly at x1
             q = x1;
             r = 0;
@@ -84,10 +89,21 @@ void PathReducer::Add(TPoint p) {
 void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     const TRect bounds = set.Bounds();
     if (input.size() < 3 || bounds.IsEmpty()) return;
+    // A path that stays within a pixel of the bounds is its own reduction.
+    bool near = true;
+    for (TPoint p : input) {
+        if (std::int64_t(p.X) < std::int64_t(bounds.Left) - 1 || std::int64_t(p.X) > std::int64_t(bounds.Right) + 1 ||
+            std::int64_t(p.Y) < std::int64_t(bounds.Top) - 1 || std::int64_t(p.Y) > std::int64_t(bounds.Bottom) + 1) {
+            near = false;
+            break;
+        }
+    }
     Scratch<TPoint> reduced;
-    PathReducer reducer(bounds, *reduced);
-    for (TPoint p : input) reducer.Add(p);
-    const std::vector<TPoint>& points = reducer.Points();
+    if (!near) {
+        PathReducer reducer(bounds, *reduced);
+        for (TPoint p : input) reducer.Add(p);
+    }
+    const std::span<const TPoint> points = near ? input : std::span<const TPoint>(*reduced);
 
     // Edges that cross scan lines inside the bounds (horizontal edges cross none), visited
     // in order of their first row through sort keys: first row above, index below. The

@@ -199,28 +199,32 @@ TSize TextEngine::Extent(const FontSpec& font, std::string_view utf8) {
     return TSize(impl_->LineWidth(sized, utf8), sized.Metrics().height);
 }
 
-void TextEngine::Draw(const Target& target, const FontSpec& font, int x, int y, std::string_view utf8,
-                      TColor color, TColor background) {
+int TextEngine::Draw(const Target& target, const FontSpec& font, int x, int y, std::string_view utf8,
+                     TColor color, TColor background) {
     std::lock_guard<std::mutex> hold(impl_->lock);
     if (impl_->glyphBytes > kMaxGlyphBytes) impl_->Flush(false);
-    const TRect area = DrawableArea(target);
-    if (area.IsEmpty()) return;
     const Resolved resolved = impl_->Resolve(font);
     SizedFont& sized = *resolved.font;
+    const int width = impl_->LineWidth(sized, utf8);
+    const TRect area = DrawableArea(target);
+    if (area.IsEmpty()) return width;
     const FontMetrics& metrics = sized.Metrics();
     const Rotation rotation(font.escapement);
-    const int width = impl_->LineWidth(sized, utf8);
 
     if (background != clNone)
         FillTextBox(target, area, x, y, rotation, 0, 0, width, metrics.height, Rgb::From(background));
 
     const Rgb ink = Rgb::From(color);
     int pen = 0;   // along the baseline, in whole pixels as measured
+    const bool upright = rotation.tenths == 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const unsigned glyph = sized.GlyphIndex(NextCodePoint(utf8, pos));
-        const double ox = x + rotation.X(pen, metrics.ascent), oy = y + rotation.Y(pen, metrics.ascent);
-        BlendGlyph(target, area, int(std::lround(ox)), int(std::lround(oy)),
-                   impl_->Glyph(*resolved.glyphs, glyph), ink);
+        int gx = x + pen, gy = y + metrics.ascent;   // unrotated text needs no rounding
+        if (!upright) {
+            gx = int(std::lround(x + rotation.X(pen, metrics.ascent)));
+            gy = int(std::lround(y + rotation.Y(pen, metrics.ascent)));
+        }
+        BlendGlyph(target, area, gx, gy, impl_->Glyph(*resolved.glyphs, glyph), ink);
         pen += sized.Advance(glyph);
     }
 
@@ -231,6 +235,7 @@ void TextEngine::Draw(const Target& target, const FontSpec& font, int x, int y, 
     if (font.strikeOut)
         FillTextBox(target, area, x, y, rotation, 0, bars.strikeOutTop, width,
                     bars.strikeOutTop + bars.strikeOutThickness, ink);
+    return width;
 }
 
 }  // namespace vcl::text

@@ -38,8 +38,9 @@ public:
     // Draws one line with the reference point (x, y) at the top-left of the text cell
     // (rotated about that point by the escapement); colour 0x00BBGGRR. When background is
     // not clNone, first fills the (rotated) text cell with it (opaque mode). Underline and
-    // strike-out are drawn here. Nothing outside target.clip changes.
-    void Draw(const Target& target, const FontSpec& font, int x, int y, std::string_view utf8,
+    // strike-out are drawn here. Nothing outside target.clip changes. Returns the line's
+    // width as Extent measures it.
+    int Draw(const Target& target, const FontSpec& font, int x, int y, std::string_view utf8,
               TColor color, TColor background);
 
     ~TextEngine();
