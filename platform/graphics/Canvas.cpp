@@ -414,11 +414,14 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
     const TPoint arcStart = outline.At(s), arcEnd = outline.At(e);
     TRect near = dc.Target().clip;
     near.Inflate(w + 2, w + 2);
+    // Only fills and wide pens need it; a one-pixel pen walks the outline itself.
     raster::Scratch<TPoint> path;
     raster::PathReducer reducer(near, *path);
-    outline.Visit(s, count, [&](TPoint p) { reducer.Add(p); });
-    reducer.Add(arcEnd);
-    if (shape == ArcShape::Pie) reducer.Add(center);
+    if ((shape != ArcShape::Arc && dc.BrushVisible()) || (dc.PenVisible() && dc.WidePen())) {
+        outline.Visit(s, count, [&](TPoint p) { reducer.Add(p); });
+        reducer.Add(arcEnd);
+        if (shape == ArcShape::Pie) reducer.Add(center);
+    }
     const std::vector<TPoint>& figure = reducer.Points();
 
     // With a pen that may be painted as it is found, the fill (whose spans never overlap)

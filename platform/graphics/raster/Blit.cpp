@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/graphics/raster/Cpu.h"
+
 namespace vcl::raster {
 
 // ---- raster operations -------------------------------------------------------------------
@@ -370,6 +372,43 @@ inline void Store24(std::uint8_t* p, std::uint32_t v) {
     p[2] = std::uint8_t(v >> 16);
 }
 
+// One row of 32-bit pixels onto 32-bit pixels, written as selects and bit operations so
+// that the compiler vectorises every case; results are opaque.
+ZYN_ALWAYS_INLINE void Words32Body(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const RopMasks& rop,
+                                   bool hasTransparent, std::uint32_t transparent) {
+    const auto* __restrict in = reinterpret_cast<const std::uint32_t*>(s);
+    auto* __restrict out = reinterpret_cast<std::uint32_t*>(d);
+    constexpr std::uint32_t kRgb = 0xFFFFFFu, kOpaque = 0xFF000000u;
+    const RopMasks op = rop;   // a local copy cannot alias the pixels
+    if (copy && !hasTransparent) {
+        for (int i = 0; i < n; ++i) out[i] = in[i] | kOpaque;
+    } else if (copy) {
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t v = in[i] & kRgb;
+            out[i] = v == transparent ? out[i] : (v | kOpaque);
+        }
+    } else if (!hasTransparent) {
+        for (int i = 0; i < n; ++i) out[i] = (op(in[i], out[i]) & kRgb) | kOpaque;
+    } else {
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t v = in[i] & kRgb;
+            out[i] = v == transparent ? out[i] : ((op(v, out[i]) & kRgb) | kOpaque);
+        }
+    }
+}
+
+void Words32(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const RopMasks& rop, bool hasTransparent,
+             std::uint32_t transparent) {
+    Words32Body(s, d, n, copy, rop, hasTransparent, transparent);
+}
+
+#if ZYN_HAVE_AVX2_PATHS
+ZYN_TARGET_AVX2 void Words32Avx2(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const RopMasks& rop,
+                                 bool hasTransparent, std::uint32_t transparent) {
+    Words32Body(s, d, n, copy, rop, hasTransparent, transparent);
+}
+#endif
+
 // One row between 24/32 bit surfaces: n pixels from s (source bytes) to d (destination bytes).
 // Source values are B | G << 8 | R << 16; 32-bit results are opaque.
 template <int SrcBytes, int DstBytes>
@@ -402,27 +441,13 @@ void DirectRow(const std::uint8_t* s, std::uint8_t* d, int n, bool copy, const R
         }
     };
     if constexpr (SrcBytes == 4 && DstBytes == 4) {
-        // Whole words, written as selects and bit operations so that the compiler
-        // vectorises every case.
-        const auto* __restrict in = reinterpret_cast<const std::uint32_t*>(s);
-        auto* __restrict out = reinterpret_cast<std::uint32_t*>(d);
-        constexpr std::uint32_t kRgb = 0xFFFFFFu, kOpaque = 0xFF000000u;
-        const RopMasks op = rop;   // a local copy cannot alias the pixels
-        if (copy && !hasTransparent) {
-            for (int i = 0; i < n; ++i) out[i] = in[i] | kOpaque;
-        } else if (copy) {
-            for (int i = 0; i < n; ++i) {
-                const std::uint32_t v = in[i] & kRgb;
-                out[i] = v == transparent ? out[i] : (v | kOpaque);
-            }
-        } else if (!hasTransparent) {
-            for (int i = 0; i < n; ++i) out[i] = (op(in[i], out[i]) & kRgb) | kOpaque;
-        } else {
-            for (int i = 0; i < n; ++i) {
-                const std::uint32_t v = in[i] & kRgb;
-                out[i] = v == transparent ? out[i] : ((op(v, out[i]) & kRgb) | kOpaque);
-            }
+#if ZYN_HAVE_AVX2_PATHS
+        if (HaveAvx2()) {
+            Words32Avx2(s, d, n, copy, rop, hasTransparent, transparent);
+            return;
         }
+#endif
+        Words32(s, d, n, copy, rop, hasTransparent, transparent);
         return;
     }
     if (copy && !hasTransparent) {

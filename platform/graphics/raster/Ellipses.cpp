@@ -12,11 +12,11 @@ namespace {
 
 // The integer midpoint walk over the lower-right quadrant of the ellipse inscribed in a
 // w x h box (w, h >= 3), relative to the box: from the right end of the middle row down
-// to the bottom row, each point 8-adjacent to the previous one. 128-bit arithmetic keeps
-// the error terms exact for boxes far larger than any surface.
-template <typename Emit>
-void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
-    using Big = __int128;
+// to the bottom row, each point 8-adjacent to the previous one. The error terms grow with
+// the cube of the size: 64 bits hold them exactly up to 65536 pixels, 128-bit arithmetic
+// for boxes far larger than any surface.
+template <typename Big, typename Emit>
+void WalkQuadrantWith(std::int64_t w, std::int64_t h, Emit&& emit) {
     const Big a = w - 1, b = h - 1;
     const Big A = 8 * a * a, B = 8 * b * b;
     Big dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
@@ -40,6 +40,12 @@ void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
     }
     // Very narrow ellipses leave the walk before the bottom row: finish the tip.
     for (std::int64_t yy = lastY + 1; yy <= h - 1; ++yy) emit(w / 2, yy);
+}
+
+template <typename Emit>
+void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
+    if (w <= 65536 && h <= 65536) WalkQuadrantWith<std::int64_t>(w, h, emit);
+    else WalkQuadrantWith<__int128>(w, h, emit);
 }
 
 void AddPixelIn(SpanSet* set, std::int64_t x, std::int64_t y) {

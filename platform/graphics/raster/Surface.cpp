@@ -1,10 +1,17 @@
 #include "platform/graphics/raster/Surface.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+
+#include "platform/graphics/raster/Cpu.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if ZYN_HAVE_AVX2_PATHS
+#include <immintrin.h>
 #endif
 
 namespace vcl::raster {
@@ -202,25 +209,60 @@ Paint Paint::Invert(const Surface& s) { return Make(s, 0, R2_NOT); }
 
 namespace {
 
-// Solid 32-bit runs: memset when all four bytes agree; large fills use fast string stores
-// (whole cache lines written without being read first), others 16-byte stores.
+#if ZYN_HAVE_AVX2_PATHS
+// 32-byte stores, four to a round.
+ZYN_TARGET_AVX2 void FillBlocksAvx2(std::uint32_t* p, int n, std::uint32_t v) {
+    while (n > 0 && (reinterpret_cast<std::uintptr_t>(p) & 31) != 0) {
+        *p++ = v;
+        --n;
+    }
+    const __m256i block = _mm256_set1_epi32(int(v));
+    auto* q = reinterpret_cast<__m256i*>(p);
+    const int blocks = n / 32;   // 128 bytes per round
+    for (int i = 0; i < blocks; ++i, q += 4) {
+        _mm256_store_si256(q, block);
+        _mm256_store_si256(q + 1, block);
+        _mm256_store_si256(q + 2, block);
+        _mm256_store_si256(q + 3, block);
+    }
+    p = reinterpret_cast<std::uint32_t*>(q);
+    n -= blocks * 32;
+    for (int i = 0; i < n; ++i) p[i] = v;
+}
+#endif
+
+// Solid 32-bit runs. Short runs are a plain loop; fills of several megabytes use fast
+// string stores (whole cache lines written without being read first); others use the
+// widest vector stores the processor has (memset when all four bytes agree and there is
+// nothing wider than 16-byte stores).
 void Fill32(std::uint32_t* p, int n, std::uint32_t v, bool streaming) {
     if (n < 16) {
         for (int i = 0; i < n; ++i) p[i] = v;
         return;
     }
-    if (n >= 64 && (v & 0xFF) * 0x01010101u == v) {
-        std::memset(p, int(v & 0xFF), std::size_t(n) * 4);
-        return;
-    }
+    const bool bytesAgree = (v & 0xFF) * 0x01010101u == v;
 #if defined(__x86_64__)
     if (streaming) {
-        // Fast string stores fill whole cache lines without reading them first.
-        std::size_t count = std::size_t(n);
-        asm volatile("rep stosl" : "+D"(p), "+c"(count) : "a"(v) : "memory");
+        if (bytesAgree) {
+            std::memset(p, int(v & 0xFF), std::size_t(n) * 4);
+        } else {
+            std::size_t count = std::size_t(n);
+            asm volatile("rep stosl" : "+D"(p), "+c"(count) : "a"(v) : "memory");
+        }
         return;
     }
 #endif
+    (void)streaming;
+#if ZYN_HAVE_AVX2_PATHS
+    if (HaveAvx2()) {
+        FillBlocksAvx2(p, n, v);
+        return;
+    }
+#endif
+    if (n >= 64 && bytesAgree) {
+        std::memset(p, int(v & 0xFF), std::size_t(n) * 4);
+        return;
+    }
 #if defined(__SSE2__)
     while (n > 0 && (reinterpret_cast<std::uintptr_t>(p) & 15) != 0) {
         *p++ = v;
@@ -238,7 +280,6 @@ void Fill32(std::uint32_t* p, int n, std::uint32_t v, bool streaming) {
     p = reinterpret_cast<std::uint32_t*>(q);
     n -= blocks * 16;
 #endif
-    (void)streaming;
     std::fill_n(p, n, v);
 }
 
@@ -303,6 +344,13 @@ void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
     constexpr std::int64_t kStreamingBytes = std::int64_t(4) << 20;
     if (s.bpp == 32 && paint.keepBits == 0 && paint.hatch == nullptr &&
         std::int64_t(right - left) * (bottom - top) * 4 >= kStreamingBytes) {
+        if (left == 0 && right == s.width && std::abs(s.stride) == std::ptrdiff_t(s.width) * 4 &&
+            std::int64_t(s.width) * (bottom - top) <= INT32_MAX) {
+            // Whole rows lie back to back: one run from the lowest address.
+            std::uint8_t* lowest = s.stride < 0 ? s.Row(bottom - 1) : s.Row(top);
+            Fill32(reinterpret_cast<std::uint32_t*>(lowest), s.width * (bottom - top), paint.xorBits, true);
+            return;
+        }
         for (int y = top; y < bottom; ++y)
             Fill32(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, right - left, paint.xorBits, true);
         return;
