@@ -93,7 +93,10 @@ void CosmeticStroke::SolidLine(TPoint p0, TPoint p1) {
 }
 
 void CosmeticStroke::Pixel(int x, int y) {
-    if (surface_.clip.Contains({x, y})) Emit(x, y, position_);
+    if (surface_.clip.Contains({x, y})) {
+        if (dash_ == nullptr && collectOn_ == nullptr) PlotPixel(surface_, x, y, pen_);
+        else Emit(x, y, position_);
+    }
     ++position_;
 }
 

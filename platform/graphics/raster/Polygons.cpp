@@ -106,12 +106,10 @@ void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
     const std::span<const TPoint> points = near ? input : std::span<const TPoint>(*reduced);
 
     // Edges that cross scan lines inside the bounds (horizontal edges cross none), visited
-    // in order of their first row through sort keys: first row above, index below. The
+    // in order of their first row inside the bounds (a counting sort over the rows). The
     // order among edges starting on the same row does not change the spans.
     Scratch<Edge> edgeList;
-    Scratch<std::uint64_t> keyList;
     std::vector<Edge>& edges = *edgeList;
-    std::vector<std::uint64_t>& keys = *keyList;
     std::int64_t yFirst = INT64_MAX, yMax = INT64_MIN;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const TPoint a = points[i], b = points[(i + 1) % points.size()];
@@ -123,14 +121,19 @@ void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
         edges.push_back(e);
     }
     if (edges.empty()) return;
-    keys.reserve(edges.size());
-    for (std::size_t i = 0; i < edges.size(); ++i)
-        keys.push_back(std::uint64_t(edges[i].y1 - yFirst) << 32 | std::uint64_t(i));
-    std::sort(keys.begin(), keys.end());
-    auto edgeAt = [&](std::size_t k) -> Edge& { return edges[std::size_t(keys[k] & 0xFFFFFFFFu)]; };
-
     const std::int64_t yEnd = std::min<std::int64_t>(bounds.Bottom, yMax);
     const std::int64_t yStart = std::max<std::int64_t>(bounds.Top, yFirst);
+    const std::size_t rows = std::size_t(yEnd - yStart);
+    Scratch<std::uint32_t> firstList, orderList;
+    std::vector<std::uint32_t>& first = *firstList;   // per row: where its edges begin in order
+    std::vector<std::uint32_t>& order = *orderList;
+    first.assign(rows + 1, 0);
+    auto rowOf = [&](const Edge& e) { return std::size_t(std::max(e.y1, yStart) - yStart); };
+    for (const Edge& e : edges) ++first[rowOf(e) + 1];
+    for (std::size_t r = 0; r < rows; ++r) first[r + 1] += first[r];
+    order.resize(edges.size());
+    for (std::size_t i = 0; i < edges.size(); ++i) order[first[rowOf(edges[i])]++] = std::uint32_t(i);
+    auto edgeAt = [&](std::size_t k) -> Edge& { return edges[order[k]]; };
 
     Scratch<Edge*> activeList;
     Scratch<Crossing> crossingList;
