@@ -146,16 +146,30 @@ void AddPolygon(SpanSet& set, std::span<const TPoint> input, bool winding) {
             e.Start(y);
             active.push_back(&e);
         }
-        std::erase_if(active, [y](const Edge* e) { return e->y2 <= y; });
-        if (active.empty()) continue;
-
+        // Finished edges leave; the others give their crossing and step to the next row.
         crossings.clear();
-        for (Edge* e : active) {
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < active.size(); ++k) {
+            Edge* e = active[k];
+            if (e->y2 <= y) continue;
+            active[kept++] = e;
             crossings.push_back({e->CrossingX(), e->direction});
             e->NextRow();
         }
-        if (crossings.size() == 2) {
-            if (crossings[1].x < crossings[0].x) std::swap(crossings[0], crossings[1]);
+        active.resize(kept);
+        if (active.empty()) {
+            // Nothing until the next edge begins.
+            if (next == edges.size()) break;
+            y = edgeAt(next).y1 - 1;
+            continue;
+        }
+        if (crossings.size() <= 16) {
+            for (std::size_t i = 1; i < crossings.size(); ++i) {
+                const Crossing c = crossings[i];
+                std::size_t j = i;
+                for (; j > 0 && c.x < crossings[j - 1].x; --j) crossings[j] = crossings[j - 1];
+                crossings[j] = c;
+            }
         } else {
             std::sort(crossings.begin(), crossings.end(),
                       [](const Crossing& l, const Crossing& r) { return l.x < r.x; });

@@ -355,6 +355,16 @@ void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
             Fill32(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, right - left, paint.xorBits, true);
         return;
     }
+    if (s.bpp == 32 && paint.keepBits == 0 && paint.hatch == nullptr && right - left < 16) {
+        // Narrow solid columns (frames, rims): a plain store loop per row.
+        const std::uint32_t v = paint.xorBits;
+        const int n = right - left;
+        for (int y = top; y < bottom; ++y) {
+            std::uint32_t* p = reinterpret_cast<std::uint32_t*>(s.Row(y)) + left;
+            for (int i = 0; i < n; ++i) p[i] = v;
+        }
+        return;
+    }
     for (int y = top; y < bottom; ++y) FillSpan(s, y, left, right, paint);
 }
 
