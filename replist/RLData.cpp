@@ -195,7 +195,7 @@ bool TRLData::GetElemChecked(int ACol, int ARow) const {
 void TRLData::SetMark(int Col, int Row, bool Checked) {
     std::string s(Strings->StringView(Col, Row));
     if (s.empty())
-        s = Checked ? "X" : " ";
+        s.assign(1, Checked ? 'X' : ' ');
     else
         s[0] = Checked ? 'X' : ' ';
     Strings->SetString(Col, Row, s);

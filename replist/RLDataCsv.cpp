@@ -90,7 +90,13 @@ int TRLData::ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool 
     bool first = true;
 
     auto field = [&]() -> std::string& {
-        if (count == fields.size()) fields.emplace_back();
+        if (count == fields.size()) {
+            // A line of nothing but delimiters must not pile up empty fields far beyond
+            // what any table may hold before the record is checked.
+            if (count >= std::size_t(rlfiles::MaxColumns))
+                builder.Fail(line, rlfiles::TableBudgetProblem((long long)count + 1, 1, read));
+            fields.emplace_back();
+        }
         return fields[count];
     };
     auto beginField = [&] { field().clear(); };
@@ -104,7 +110,8 @@ int TRLData::ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool 
         state = StartField;
     };
 
-    std::string chunk(1 << 20, '\0');
+    // Blocks of up to a megabyte; a small file needs no more than its size.
+    std::string chunk(std::size_t(std::clamp<std::int64_t>(total + 1, 4096, 1 << 20)), '\0');
     for (;;) {
         const std::int64_t got = in.Read(chunk.data(), std::int64_t(chunk.size()));
         if (got <= 0) break;

@@ -62,10 +62,11 @@ private:
     std::string line_;
 };
 
-// Collects text and hands it to Flush in blocks of about a megabyte.
+// Collects text and hands it to Flush in blocks of about a megabyte. The buffer starts
+// small and grows as the text does (a small data set need not pay for a megabyte).
 class TTextSink {
 public:
-    explicit TTextSink(std::function<void(std::string_view)> Flush) : flush_(std::move(Flush)) { buf_.reserve(kBlock + 4096); }
+    explicit TTextSink(std::function<void(std::string_view)> Flush) : flush_(std::move(Flush)) { buf_.reserve(16384); }
     ~TTextSink() = default;
     std::string& Buffer() { return buf_; }
     void Put(std::string_view S) { buf_ += S; MaybeFlush(); }
