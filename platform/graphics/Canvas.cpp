@@ -228,9 +228,11 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
     std::vector<TPoint>& device = *scratch;
     for (TPoint p : Points) device.push_back(dc.Device(p));
     if (dc.WidePen()) {
-        SpanSet band = dc.NewSet();
+        // Bands and end discs overlap: collected first unless painting twice is painting once.
+        const Paint pen = dc.PenPaint();
+        SpanSet band = Idempotent(pen) ? dc.Painter(pen) : dc.NewSet();
         raster::AddWidePolyline(band, device, dc.PenWidth(), false);
-        band.PaintOn(dc.Target(), dc.PenPaint());
+        band.PaintOn(dc.Target(), pen);
     } else {
         // Segments are drawn one after the other, so pixels where they cross mix twice.
         CosmeticStroke stroke = dc.Stroke();
