@@ -134,6 +134,19 @@ void BM_CopyRectSrcAnd600x400(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyRectSrcAnd600x400);
 
+// A background image stretched over the face: 300 x 200 onto 600 x 400.
+void BM_StretchDrawEnlarge2x(benchmark::State& state) {
+    TBitmap src;
+    src.SetSize(300, 200);
+    TCanvas* c = Face()->GetCanvas();
+    for (auto _ : state) {
+        c->StretchDraw(TRect(0, 0, 600, 400), &src);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * 600 * 400 * 4);
+}
+BENCHMARK(BM_StretchDrawEnlarge2x);
+
 void BM_NewBitmap600x400(benchmark::State& state) {
     for (auto _ : state) {
         TBitmap b;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/graphics/raster/Cpu.h"
+#include "platform/graphics/raster/Scratch.h"
 
 namespace vcl::raster {
 
@@ -190,11 +191,16 @@ void MixRow(const Surface& dst, const BlitOptions& o, int y, int x0, int n,
     dst.WriteValues(y, x0, n, scratch.data());
 }
 
+void StretchDirect(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o, const Group* gx);
+
 void StretchSampled(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o) {
     const int visW = p.visible.Width();
     const int mode = o.stretchMode == 4 ? 3 : o.stretchMode;   // transparent halftone samples
-    std::vector<Group> gx(static_cast<std::size_t>(visW));
+    Scratch<Group> groups;
+    std::vector<Group>& gx = *groups;
+    gx.resize(static_cast<std::size_t>(visW));
     std::int64_t minX = INT64_MAX, maxX = INT64_MIN;
+    bool singleColumns = true;
     for (int c = 0; c < visW; ++c) {
         std::int64_t k = p.visible.Left + c - p.dstLeft;
         if (p.mirrorX) k = p.dstW - 1 - k;
@@ -210,8 +216,15 @@ void StretchSampled(const Surface& dst, const Surface& src, const Plan& p, const
             minX = std::min(minX, g.first);
             maxX = std::max(maxX, g.first + g.count - 1);
         }
+        singleColumns = singleColumns && g.count <= 1;
     }
     if (minX > maxX) return;
+    // Every destination pixel from one source pixel (enlarging, or keeping one of several)
+    // between true-colour surfaces: pixels are picked straight from the rows.
+    if (singleColumns && (mode == 3 || p.dstH >= p.srcH) && src.Direct() && dst.Direct()) {
+        StretchDirect(dst, src, p, o, gx.data());
+        return;
+    }
 
     const SourceReader reader(src, o);
     const DestEncoder encode(dst, &src, o);
@@ -370,6 +383,76 @@ inline void Store24(std::uint8_t* p, std::uint32_t v) {
     p[0] = std::uint8_t(v);
     p[1] = std::uint8_t(v >> 8);
     p[2] = std::uint8_t(v >> 16);
+}
+
+// The sampled stretch between 24/32 bit surfaces when every visible column takes at most
+// one source column and every row one source row (see StretchSampled): a gather per row,
+// and rows repeated from one source row copied from the first such row when the result
+// does not depend on the destination.
+void StretchDirect(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o, const Group* gx) {
+    const int visW = p.visible.Width();
+    const int sb = src.bpp / 8, db = dst.bpp / 8;
+    const bool copy = ((o.rop >> 16) & 0xFF) == 0xCC;
+    const RopMasks rop(o.rop, dst.Encode(o.pattern));
+    const bool hasTransparent = o.transparent.has_value();
+    const std::uint32_t transparent = hasTransparent ? RgbToBgrValue(*o.transparent) : 0;
+    Scratch<int> columnList;
+    std::vector<int>& columns = *columnList;   // source column per visible column, -1: none
+    columns.resize(std::size_t(visW));
+    bool allColumns = true;
+    for (int c = 0; c < visW; ++c) {
+        columns[std::size_t(c)] = gx[c].count > 0 ? int(gx[c].first) : -1;
+        allColumns = allColumns && gx[c].count > 0;
+    }
+    const bool reusable = copy && !hasTransparent && allColumns;
+    std::int64_t lastSource = -1;
+    int lastRow = 0;
+    for (int r = p.visible.Top; r < p.visible.Bottom; ++r) {
+        std::int64_t k = r - p.dstTop;
+        if (p.mirrorY) k = p.dstH - 1 - k;
+        Group g = MapIndex(k, p.srcH, p.dstH);
+        g.first += p.srcTop;
+        const std::int64_t a = std::max<std::int64_t>(g.first, 0);
+        const std::int64_t b = std::min<std::int64_t>(g.first + g.count, src.height);
+        if (b <= a) continue;
+        std::uint8_t* d = dst.Row(r) + std::ptrdiff_t(p.visible.Left) * db;
+        if (reusable && a == lastSource) {
+            std::memcpy(d, dst.Row(lastRow) + std::ptrdiff_t(p.visible.Left) * db, std::size_t(visW) * db);
+            continue;
+        }
+        const std::uint8_t* s = src.Row(int(a));
+        if (sb == 4 && db == 4 && copy && !hasTransparent) {
+            const auto* in = reinterpret_cast<const std::uint32_t*>(s);
+            auto* out = reinterpret_cast<std::uint32_t*>(d);
+            for (int c = 0; c < visW; ++c)
+                if (columns[std::size_t(c)] >= 0) out[c] = in[columns[std::size_t(c)]] | 0xFF000000u;
+        } else {
+            for (int c = 0; c < visW; ++c) {
+                const int x = columns[std::size_t(c)];
+                if (x < 0) continue;
+                const std::uint8_t* sp = s + std::ptrdiff_t(x) * sb;
+                std::uint32_t v;
+                if (sb == 4) {
+                    std::memcpy(&v, sp, 4);
+                    v &= 0xFFFFFFu;
+                } else {
+                    v = Load24(sp);
+                }
+                if (hasTransparent && v == transparent) continue;
+                std::uint8_t* dp = d + std::ptrdiff_t(c) * db;
+                if (db == 4) {
+                    std::uint32_t old;
+                    std::memcpy(&old, dp, 4);
+                    const std::uint32_t result = ((copy ? v : rop(v, old)) & 0xFFFFFFu) | 0xFF000000u;
+                    std::memcpy(dp, &result, 4);
+                } else {
+                    Store24(dp, copy ? v : (rop(v, Load24(dp)) & 0xFFFFFFu));
+                }
+            }
+        }
+        lastSource = a;
+        lastRow = r;
+    }
 }
 
 // One row of 32-bit pixels onto 32-bit pixels, written as selects and bit operations so
