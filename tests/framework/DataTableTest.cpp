@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "framework/Zyn_datatable.h"
 
@@ -15,6 +16,14 @@ std::vector<double> Column(const TDataTable& t, int c) {
     std::vector<double> v;
     for (int r = 1; r <= t.GetNrOfRows(); ++r) v.push_back(t.GetElem(c, r));
     return v;
+}
+
+// "R1", "R2", ... built by appending: g++ 12 warns falsely about prepending a literal to a
+// temporary string at -O3.
+std::string RowName(int r) {
+    std::string name = "R";
+    name += std::to_string(r);
+    return name;
 }
 
 }  // namespace
@@ -49,7 +58,7 @@ TEST(DataTable, InsertAndRemoveMoveCellsAndHeaders) {
     t.Resize(2, 3);
     for (int r = 1; r <= 3; ++r) {
         t.SetElem(1, r, r);
-        t.SetRowName(r, "R" + std::to_string(r));
+        t.SetRowName(r, RowName(r));
     }
     t.SetColName(2, "second");
     t.SetMScaleType(2, mstNominal);
@@ -124,7 +133,7 @@ TEST(DataTable, SortRowsKeepsInvalidLastAndIsStable) {
     for (int r = 1; r <= 5; ++r) {
         t.SetElem(1, r, keys[r - 1]);
         t.SetElem(2, r, r);
-        t.SetRowName(r, "R" + std::to_string(r));
+        t.SetRowName(r, RowName(r));
         t.SetRowAttrib(r, r);
     }
     t.SetCellState(1, 3, dtsEmpty);   // the 0 in row 3 is no number
