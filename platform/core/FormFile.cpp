@@ -692,18 +692,17 @@ private:
         }
     }
 
-    // The reader finds a referenced component by name among the root's components (or the
-    // root itself), so only those can be written; anything else would come back as a
-    // different component or none, and is refused rather than silently dropped.
+    // The reader finds a referenced component by its name as FindComponentReference does
+    // from the root, so only a component found that way can be written; anything else would
+    // come back as a different component or none, and is refused rather than dropped.
     std::string ReferenceName(TComponent* component, const std::string& path, TComponent* target) const {
         const std::string& name = target->GetName();
-        bool reachable = target == root_ || target->GetOwner() == root_;
-        if (!reachable || !IsIdentifier(name) || FindComponentReference(root_, name) != target) {
+        if (!IsIdentifier(name) || FindComponentReference(root_, name) != target) {
             std::string who = component->GetName().empty() ? "a " + component->ClassName() : component->GetName();
             std::string what = name.empty() ? "an unnamed " + target->ClassName() : target->GetName();
             throw EWriteError("Property " + path + " of " + who + " refers to " + what +
-                              ", which is not a named component of " +
-                              (root_->GetName().empty() ? "the form" : root_->GetName()));
+                              ", which cannot be found by name from " +
+                              (root_->GetName().empty() ? "a " + root_->ClassName() : root_->GetName()));
         }
         return name;
     }

@@ -52,8 +52,9 @@ private:
 // that new component (and placed in their enclosing object with SetParentComponent), sets
 // their properties with csLoading set, then calls Loaded once on each. Component
 // references are set after the whole text is read and before Loaded, so they may name
-// components further down; a name is looked up among the outer component's components
-// and the outer component itself. Returns the outer component. A malformed text (also an
+// components further down; a name is looked up among the outer component's components,
+// then the outer component itself, then the components of its owner
+// (FindComponentReference). Returns the outer component. A malformed text (also an
 // unknown or wrongly typed reference) raises EReadError "Line N: ..." and frees
 // everything it made.
 TComponent* ReadComponentText(const std::string& Text, TComponent* Owner,
@@ -66,8 +67,8 @@ void ReadRootText(const std::string& Text, TComponent* Root,
 // The text of Root and, nested, what GetChildren lists. Only stored properties that
 // differ from their defaults are written; events (also those of sub-objects, such as
 // "Layout.OnChange") by the handler names they were bound with; component references by
-// name. A reference to a component the reader could not find by name (unnamed, or not
-// Root or owned by Root) raises EWriteError.
+// name. A reference to a component the reader could not find by name (unnamed, or none
+// of Root, its components and its owner's components) raises EWriteError.
 std::string WriteComponentText(TComponent* Root);
 
 // The same with files (UTF-8). File errors raise EFOpenError / EFCreateError.

@@ -407,7 +407,8 @@ std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, cons
 TComponent* FindComponentReference(TComponent* Root, const std::string& Name) {
     if (Root == nullptr || Name.empty()) return nullptr;
     if (TComponent* owned = Root->FindComponent(Name)) return owned;
-    return SameName(Root->GetName(), Name) ? Root : nullptr;
+    if (SameName(Root->GetName(), Name)) return Root;
+    return Root->GetOwner() != nullptr ? Root->GetOwner()->FindComponent(Name) : nullptr;
 }
 
 std::string GetPropText(TPersistent* Obj, const std::string& Path) {

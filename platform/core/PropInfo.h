@@ -409,8 +409,9 @@ void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& T
 // The property at the end of Path and the object that holds it.
 std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, const std::string& Path);
 // The component a reference names, seen from Root (the form): the component Root owns
-// under that name, otherwise Root itself when the name is Root's (case-insensitive);
-// nullptr when there is neither.
+// under that name, otherwise Root itself when the name is Root's, otherwise the component
+// Root's owner owns under that name (names compare case-insensitively); nullptr when
+// there is none.
 TComponent* FindComponentReference(TComponent* Root, const std::string& Name);
 
 }  // namespace vcl

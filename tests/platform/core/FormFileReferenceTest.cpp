@@ -206,13 +206,39 @@ TEST(FormFileReferences, BadReferencesAreRejectedWithLineAndLeaveNothingBehind) 
         EXPECT_EQ(ReadError(c.text, &owner), c.message);
         EXPECT_EQ(owner.GetComponentCount(), 1) << c.text;
     }
-    // Names are looked up in the form being read, not among the owner's other components.
+}
+
+TEST(FormFileReferences, NamesFallBackToTheComponentsOfTheOwner) {
     TComponent owner(nullptr);
-    auto* outside = new TTarget(&owner);
-    outside->SetName("Outside");
-    EXPECT_EQ(ReadError("object F: TLinker\n  Target = Outside\nend\n", &owner),
-              "Line 2: Unknown component Outside for Target");
-    EXPECT_EQ(owner.GetComponentCount(), 1);
+    auto* shared = new TTarget(&owner);
+    shared->SetName("Shared");
+    auto* twin = new TTarget(&owner);
+    twin->SetName("Twin");
+    auto* form = dynamic_cast<TLinker*>(ReadComponentText("object F: TLinker\n"
+                                                          "  Target = Shared\n"
+                                                          "  object A: TLinker\n"
+                                                          "    Target = Twin\n"
+                                                          "  end\n"
+                                                          "  object Twin: TTarget\n"
+                                                          "  end\n"
+                                                          "end\n",
+                                                          &owner));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->GetTarget(), shared);
+    auto* a = dynamic_cast<TLinker*>(form->FindComponent("A"));
+    ASSERT_NE(a, nullptr);
+    EXPECT_NE(a->GetTarget(), twin);   // the form's own component comes first
+    EXPECT_EQ(a->GetTarget(), form->FindComponent("Twin"));
+
+    std::string text = WriteComponentText(form);
+    EXPECT_NE(text.find("\n  Target = Shared\n"), std::string::npos) << text;
+    // Under an owner without it the name is unknown, and nothing is left behind.
+    TComponent other(nullptr);
+    EXPECT_EQ(ReadError(text, &other), "Line 2: Unknown component Shared for Target");
+    EXPECT_EQ(other.GetComponentCount(), 0);
+
+    delete shared;
+    EXPECT_EQ(form->GetTarget(), nullptr);
 }
 
 TEST(FormFileReferences, FailedReadIntoRootDropsReferencesToWhatItFreed) {
@@ -273,7 +299,7 @@ TEST(FormFileReferences, WriterRefusesReferencesItCouldNotReadBack) {
         WriteComponentText(form);
         ADD_FAILURE() << "wrote a reference to an unnamed component";
     } catch (const EWriteError& e) {
-        EXPECT_EQ(e.Message(), "Property Target of A refers to an unnamed TTarget, which is not a named component of Form1");
+        EXPECT_EQ(e.Message(), "Property Target of A refers to an unnamed TTarget, which cannot be found by name from Form1");
     }
 
     TLinker elsewhere(nullptr);   // not owned by the form
