@@ -73,7 +73,7 @@ private:
             c->GetPen()->SetColor(TColor(0xEBEBEB));
             c->MoveTo(x, P.Top);
             c->LineTo(x, P.Bottom);
-            std::string label = s == 0 ? "now" : "-" + IntToStr(s) + " s";
+            std::string label = s == 0 ? "now" : Format("-%d s", {s});
             c->TextOut(x - c->TextWidth(label) / 2, P.Bottom + 6, label);
         }
         c->GetBrush()->SetStyle(bsSolid);
