@@ -122,7 +122,10 @@ void BM_CsvImport(benchmark::State& state) {
         vcl::TFileStream out(kCsvFile, vcl::fmCreate);
         std::string block;
         for (int r = 0; r < kRows; ++r) {
-            for (int c = 0; c < kCols; ++c) block += (c ? "," : "") + RandomKey(g);
+            for (int c = 0; c < kCols; ++c) {
+                if (c) block += ',';
+                block += RandomKey(g);
+            }
             block += '\n';
             if (block.size() > (1 << 20)) out.WriteText(block), block.clear();
         }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/SysUtils.h"
 #include "platform/controls/Backend.h"
 #include "platform/controls/PopupWindow.h"
 
@@ -33,7 +34,7 @@ std::string ShortCutToText(TShortCut S) {
     WORD key = WORD(S & 0xFF);
     std::string name;
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) name = std::string(1, char(key));
-    else if (key >= VK_F1 && key <= VK_F12) name = "F" + std::to_string(key - VK_F1 + 1);
+    else if (key >= VK_F1 && key <= VK_F12) name = Format("F%d", {key - VK_F1 + 1});
     else {
         switch (key) {
         case VK_BACK: name = "BkSp"; break;
