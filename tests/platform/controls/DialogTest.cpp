@@ -100,6 +100,7 @@ TEST_F(DialogTest, PopupMenuClicksTheItemTheScriptPicks) {
     menu->Popup(0, 0);
     EXPECT_EQ(clicked.back(), "Sort");
     EXPECT_EQ(ShortCutToText(menu->GetItems()->GetItems(2)->GetShortCut()), "Ctrl+Del");
+    EXPECT_EQ(ShortCutToText(ShortCut(VK_F12, {ssShift})), "Shift+F12");
 
     // A right click on a control with the menu opens it at the screen point.
     auto* edit = Make<TEdit>(form.get(), 30, 40, 100, 21);
