@@ -102,9 +102,6 @@ TRLData::TRLData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner), FCommonHead
     } catch (const std::bad_alloc&) {
         RaiseComponentError<EZynRLDataError>(this, msgFailedToInitialize);
     }
-    Strings->OnBeforeSortExchange = [this](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
-        BeforeSortExchange(Sender, K1, K2);
-    };
 }
 
 TRLData::~TRLData() = default;   // the store is an owned component
@@ -451,6 +448,14 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
     FSortColumn = Col;
     FSortColumnSec = ColSec;
     FSortOrder = Ascending;
+    // The store reports every exchange only when somebody listens; without a handler it
+    // takes the sorted order in one step.
+    if (OnBeforeSortExchange)
+        Strings->OnBeforeSortExchange = [this](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
+            BeforeSortExchange(Sender, K1, K2);
+        };
+    else
+        Strings->OnBeforeSortExchange = nullptr;
     Strings->Sort(Col, ColSec, Ascending);
 }
 

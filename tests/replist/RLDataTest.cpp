@@ -204,6 +204,28 @@ TEST(RLData, SortRemoveKeepsPresentedOrder) {
     EXPECT_EQ(d->GetLastSortColumn(), -1);
 }
 
+TEST(RLData, SortReportsExchangesOnlyToAListener) {
+    auto d = Make(1, 4);
+    const char* keys[] = {"d", "c", "b", "a"};
+    for (int r = 1; r <= 4; ++r) d->SetElem(1, r, keys[r - 1]);
+    std::vector<std::string> seen;
+    d->OnBeforeSortExchange = [&](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
+        EXPECT_EQ(Sender, d.get());
+        seen.push_back(K1 + K2);
+    };
+    d->Sort(1, -1, true);
+    // Reversing four rows takes two exchanges, each named by the keys it swaps.
+    EXPECT_EQ(seen, (std::vector<std::string>{"da", "cb"}));
+    EXPECT_EQ(d->GetElem(1, 1) + d->GetElem(1, 2) + d->GetElem(1, 3) + d->GetElem(1, 4), "abcd");
+
+    d->UnSort();
+    d->OnBeforeSortExchange = nullptr;
+    seen.clear();
+    d->Sort(1, -1, true);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(d->GetElem(1, 1) + d->GetElem(1, 4), "ad");
+}
+
 TEST(RLData, ClipboardTexts) {
     auto d = Make(2, 2);
     d->SetColName(1, "A");
