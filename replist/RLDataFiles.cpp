@@ -12,6 +12,18 @@ namespace zyn::rlfiles {
 
 // ---- line sources -----------------------------------------------------------------------
 
+namespace {
+
+// Position of the first CR or LF at or after From, npos when there is none. (find_first_of
+// with a set of two would search the set once per character of the text.)
+std::size_t FindLineBreak(std::string_view Text, std::size_t From) {
+    for (std::size_t i = From; i < Text.size(); ++i)
+        if (Text[i] == '\n' || Text[i] == '\r') return i;
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 bool TStreamLines::Fill() {
     if (eof_) return false;
     if (pos_ > 0) {
@@ -32,7 +44,7 @@ bool TStreamLines::NextLine(std::string_view& Line) {
             if (buf_[pos_] == '\n') ++pos_, ++consumed_;
             skipLf_ = false;
         }
-        const std::size_t end = buf_.find_first_of("\r\n", pos_);
+        const std::size_t end = FindLineBreak(buf_, pos_);
         if (end != std::string::npos) {
             Line = std::string_view(buf_).substr(pos_, end - pos_);
             consumed_ += std::int64_t(end - pos_ + 1);
@@ -65,7 +77,7 @@ void TStreamLines::Finish() {
 
 bool TStringLines::NextLine(std::string_view& Line) {
     if (pos_ >= text_.size()) return false;
-    std::size_t end = text_.find_first_of("\r\n", pos_);
+    std::size_t end = FindLineBreak(text_, pos_);
     if (end == std::string_view::npos) end = text_.size();
     Line = text_.substr(pos_, end - pos_);
     std::size_t next = end;
