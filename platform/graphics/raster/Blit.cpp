@@ -191,6 +191,18 @@ void MixRow(const Surface& dst, const BlitOptions& o, int y, int x0, int n,
     dst.WriteValues(y, x0, n, scratch.data());
 }
 
+// The source rows [A, B) that destination row R takes, clipped to the source's height;
+// false when none of them exists.
+bool SourceRowsOf(const Plan& p, int R, int SrcHeight, std::int64_t& A, std::int64_t& B) {
+    std::int64_t k = R - p.dstTop;
+    if (p.mirrorY) k = p.dstH - 1 - k;
+    Group g = MapIndex(k, p.srcH, p.dstH);
+    g.first += p.srcTop;
+    A = std::max<std::int64_t>(g.first, 0);
+    B = std::min<std::int64_t>(g.first + g.count, SrcHeight);
+    return A < B;
+}
+
 void StretchDirect(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o, const Group* gx);
 
 void StretchSampled(const Surface& dst, const Surface& src, const Plan& p, const BlitOptions& o) {
@@ -237,13 +249,8 @@ void StretchSampled(const Surface& dst, const Surface& src, const Plan& p, const
     std::vector<std::uint8_t> keep(static_cast<std::size_t>(visW));
 
     for (int r = p.visible.Top; r < p.visible.Bottom; ++r) {
-        std::int64_t k = r - p.dstTop;
-        if (p.mirrorY) k = p.dstH - 1 - k;
-        Group g = MapIndex(k, p.srcH, p.dstH);
-        g.first += p.srcTop;
-        const std::int64_t a = std::max<std::int64_t>(g.first, 0);
-        const std::int64_t b = std::min<std::int64_t>(g.first + g.count, src.height);
-        if (b <= a) continue;
+        std::int64_t a, b;
+        if (!SourceRowsOf(p, r, src.height, a, b)) continue;
         const std::int64_t rows = mode == 3 ? 1 : b - a;   // keep the first row
         reader.Read(int(a), int(minX), spanW, row.data());
         for (std::int64_t extra = 1; extra < rows; ++extra) {
@@ -408,13 +415,8 @@ void StretchDirect(const Surface& dst, const Surface& src, const Plan& p, const 
     std::int64_t lastSource = -1;
     int lastRow = 0;
     for (int r = p.visible.Top; r < p.visible.Bottom; ++r) {
-        std::int64_t k = r - p.dstTop;
-        if (p.mirrorY) k = p.dstH - 1 - k;
-        Group g = MapIndex(k, p.srcH, p.dstH);
-        g.first += p.srcTop;
-        const std::int64_t a = std::max<std::int64_t>(g.first, 0);
-        const std::int64_t b = std::min<std::int64_t>(g.first + g.count, src.height);
-        if (b <= a) continue;
+        std::int64_t a, b;
+        if (!SourceRowsOf(p, r, src.height, a, b)) continue;
         std::uint8_t* d = dst.Row(r) + std::ptrdiff_t(p.visible.Left) * db;
         if (reusable && a == lastSource) {
             std::memcpy(d, dst.Row(lastRow) + std::ptrdiff_t(p.visible.Left) * db, std::size_t(visW) * db);
