@@ -41,7 +41,7 @@ private:
     std::string hint_;
 };
 
-// The part of a hint before the first '|' (the tooltip text), and the part after it.
+// A hint's text splits at the first '|': the tooltip text before it, the longer text after.
 std::string GetShortHint(const std::string& Hint);
 std::string GetLongHint(const std::string& Hint);
 

@@ -568,13 +568,13 @@ namespace {
 // Draws one line of text on the canvas surface inside clip (device pixels) and returns its
 // width. Palette and 16-bit surfaces are drawn through a 32-bit copy of the affected
 // pixels, without smoothing as on palette devices.
-int DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& spec, int x, int y,
+int DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& font, int x, int y,
                  const std::string& utf8, TColor color, TColor background) {
     text::TextEngine& engine = text::TextEngine::Instance();
-    if (clip.IsEmpty()) return engine.Extent(spec, utf8).cx;
+    if (clip.IsEmpty()) return engine.Extent(font, utf8).cx;
     if (s.Direct()) {
         text::Target target{s.top, s.width, s.height, int(s.stride), s.bpp, clip};
-        return engine.Draw(target, spec, x, y, utf8, color, background);
+        return engine.Draw(target, font, x, y, utf8, color, background);
     }
     const int w = clip.Width(), h = clip.Height();
     std::vector<std::uint32_t> copy(std::size_t(w) * std::size_t(h));
@@ -584,7 +584,7 @@ int DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& spec
         for (int i = 0; i < w; ++i) line[i] = raster::RgbToBgrValue(s.Decode(line[i]));
     }
     const std::vector<std::uint32_t> before = copy;
-    text::FontSpec mono = spec;
+    text::FontSpec mono = font;
     mono.antialias = false;
     text::Target target{reinterpret_cast<std::uint8_t*>(copy.data()), w, h, w * 4, 32, TRect(0, 0, w, h)};
     const int width = engine.Draw(target, mono, x - clip.Left, y - clip.Top, utf8, color, background);
