@@ -308,9 +308,10 @@ void TPropInfo::SetAsText(TPersistent& Obj, const std::string& Text) const {
 
 TClassInfo::TClassInfo(std::string Name, std::type_index Type, std::optional<std::type_index> Parent,
                        std::function<void(std::vector<TPropInfo>&)> Publish,
-                       std::function<TComponent*(TComponent*)> Factory)
+                       std::function<TComponent*(TComponent*)> Factory,
+                       std::function<std::unique_ptr<TPersistent>()> Prototype)
     : name_(std::move(Name)), type_(Type), parentType_(Parent), publish_(std::move(Publish)),
-      factory_(std::move(Factory)) {}
+      factory_(std::move(Factory)), prototype_(std::move(Prototype)) {}
 
 const TClassInfo* TClassInfo::GetParent() const {
     if (!parentType_) return nullptr;
@@ -327,10 +328,21 @@ bool TClassInfo::InheritsFrom(const TClassInfo* Other) const {
     return false;
 }
 
+// Reads every default left open from one fresh instance. A class that cannot be built
+// alone leaves those properties without a default: they are always written.
+void TClassInfo::TakeDefaultsFromPrototype(std::vector<TPropInfo>& Props) const {
+    bool wanted = std::any_of(Props.begin(), Props.end(), [](const TPropInfo& p) { return p.DefaultFromPrototype; });
+    if (!wanted || !prototype_) return;
+    std::unique_ptr<TPersistent> proto = prototype_();
+    for (TPropInfo& p : Props)
+        if (p.DefaultFromPrototype && p.Get) p.Default = p.Get(*proto);
+}
+
 void TClassInfo::Build() const {
     if (built_) return;
     std::vector<TPropInfo> own;
     if (publish_) publish_(own);
+    TakeDefaultsFromPrototype(own);
     std::vector<const TPropInfo*> all;
     if (const TClassInfo* parent = GetParent()) all = parent->Properties();
     own_ = std::move(own);

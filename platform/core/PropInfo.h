@@ -4,12 +4,16 @@
 //
 //   static const auto* meterClass = vcl::RegisterClass<TMeter, vcl::TGraphicControl>(
 //       "TMeter", [](vcl::TPublisher<TMeter>& p) {
-//           p.Float("Value", &TMeter::GetValue, &TMeter::SetValue, 0.0);
-//           p.Enum("Kind", &TMeter::GetKind, &TMeter::SetKind, mkLinear,
-//                  {"mkLinear", "mkRound"});
+//           p.Float("Value", &TMeter::GetValue, &TMeter::SetValue);
+//           p.Enum("Kind", &TMeter::GetKind, &TMeter::SetKind, {"mkLinear", "mkRound"});
 //           p.Object("Font", &TMeter::GetFont, &TMeter::SetFont);
-//           p.Event("OnChange", &TMeter::OnChange);
+//           p.Event("OnChange", &TMeter::GetOnChange, &TMeter::SetOnChange);
 //       });
+//
+// A property given without a default takes the value a fresh instance has (the class is
+// built once, with a null owner, when its table is first used), so each default is written
+// once, in the class's field initialiser or constructor. NoDefault() makes a property always
+// written; an explicit default is kept for classes that cannot be built alone.
 //
 // The table of a class chains to the table of the registered base class named as the
 // second template argument (it need not be the direct base). Tables are built on first
@@ -55,6 +59,9 @@ struct TPropInfo {
     std::function<void(TPersistent&, const TPropValue&)> Set;   // empty: read-only
     // The value not written to form files; none: always written.
     std::optional<TPropValue> Default;
+    // The default is read from a freshly built instance of the class when its table is
+    // built, so a default is written once: in the class's own initialiser.
+    bool DefaultFromPrototype = false;
     // Whether the property is written at all (empty: yes).
     std::function<bool(TPersistent&)> StoredFn;
     // pkEvent: whether a handler is assigned, and binding one held in a std::any as the
@@ -112,16 +119,19 @@ public:
     // Used by RegisterClass.
     TClassInfo(std::string Name, std::type_index Type, std::optional<std::type_index> Parent,
                std::function<void(std::vector<TPropInfo>&)> Publish,
-               std::function<TComponent*(TComponent*)> Factory);
+               std::function<TComponent*(TComponent*)> Factory,
+               std::function<std::unique_ptr<TPersistent>()> Prototype = {});
 
 private:
     void Build() const;
+    void TakeDefaultsFromPrototype(std::vector<TPropInfo>& Props) const;
 
     std::string name_;
     std::type_index type_;
     std::optional<std::type_index> parentType_;
     std::function<void(std::vector<TPropInfo>&)> publish_;
     std::function<TComponent*(TComponent*)> factory_;
+    std::function<std::unique_ptr<TPersistent>()> prototype_;
     mutable bool built_ = false;
     mutable std::vector<TPropInfo> own_;
     mutable std::vector<const TPropInfo*> all_;
@@ -173,35 +183,35 @@ public:
     explicit TPublisher(std::vector<TPropInfo>& Props) : props_(Props) {}
 
     template <class G, class S = std::nullptr_t>
-    TPublisher& Integer(std::string Name, G Get, S Set = nullptr, std::int64_t Default = 0) {
+    TPublisher& Integer(std::string Name, G Get, S Set = nullptr, std::optional<std::int64_t> Default = std::nullopt) {
         using T = Result<G>;
         static_assert(std::is_integral_v<T>, "Integer properties read an integral type");
-        TPropInfo& p = Add(std::move(Name), pkInteger, TPropValue(Default));
+        TPropInfo& p = Add(std::move(Name), pkInteger, Wrap(Default));
         p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::CheckedInt<T>(detail::ValueToInt(v, n), n); });
         return *this;
     }
 
     template <class G, class S = std::nullptr_t>
-    TPublisher& Float(std::string Name, G Get, S Set = nullptr, double Default = 0.0) {
+    TPublisher& Float(std::string Name, G Get, S Set = nullptr, std::optional<double> Default = std::nullopt) {
         using T = Result<G>;
-        TPropInfo& p = Add(std::move(Name), pkFloat, TPropValue(Default));
+        TPropInfo& p = Add(std::move(Name), pkFloat, Wrap(Default));
         p.Get = [Get](TPersistent& o) { return TPropValue(double(std::invoke(Get, detail::Cast<C>(o)))); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return T(detail::ValueToFloat(v, n)); });
         return *this;
     }
 
     template <class G, class S = std::nullptr_t>
-    TPublisher& String(std::string Name, G Get, S Set = nullptr, std::string Default = std::string()) {
-        TPropInfo& p = Add(std::move(Name), pkString, TPropValue(std::move(Default)));
+    TPublisher& String(std::string Name, G Get, S Set = nullptr, std::optional<std::string> Default = std::nullopt) {
+        TPropInfo& p = Add(std::move(Name), pkString, Wrap(std::move(Default)));
         p.Get = [Get](TPersistent& o) { return TPropValue(std::string(std::invoke(Get, detail::Cast<C>(o)))); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::ValueToString(v, n); });
         return *this;
     }
 
     template <class G, class S = std::nullptr_t>
-    TPublisher& Boolean(std::string Name, G Get, S Set = nullptr, bool Default = false) {
-        TPropInfo& p = Add(std::move(Name), pkBoolean, TPropValue(std::int64_t(Default)));
+    TPublisher& Boolean(std::string Name, G Get, S Set = nullptr, std::optional<bool> Default = std::nullopt) {
+        TPropInfo& p = Add(std::move(Name), pkBoolean, Wrap(Default));
         p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(bool(std::invoke(Get, detail::Cast<C>(o))))); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::ValueToInt(v, n) != 0; });
         return *this;
@@ -209,10 +219,15 @@ public:
 
     // Names[i] is the identifier of ordinal i.
     template <class G, class S>
-    TPublisher& Enum(std::string Name, G Get, S Set, Result<G> Default, std::vector<std::string> Names) {
+    TPublisher& Enum(std::string Name, G Get, S Set, std::vector<std::string> Names) {
+        return Enum(std::move(Name), Get, Set, std::optional<Result<G>>(), std::move(Names));
+    }
+    template <class G, class S>
+    TPublisher& Enum(std::string Name, G Get, S Set, std::optional<Result<G>> Default,
+                     std::vector<std::string> Names) {
         using E = Result<G>;
         static_assert(std::is_enum_v<E>, "Enum properties read an enumeration");
-        TPropInfo& p = Add(std::move(Name), pkEnum, TPropValue(std::int64_t(Default)));
+        TPropInfo& p = Add(std::move(Name), pkEnum, Wrap(Default));
         p.EnumNames = std::move(Names);
         p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
         std::size_t count = p.EnumNames.size();
@@ -226,10 +241,17 @@ public:
 
     // A TSet<E>; Names[i] is the identifier of element i.
     template <class G, class S>
-    TPublisher& Set(std::string Name, G Get, S Set, Result<G> Default, std::vector<std::string> Names) {
+    TPublisher& Set(std::string Name, G Get, S Set, std::vector<std::string> Names) {
+        return this->Set(std::move(Name), Get, Set, std::optional<Result<G>>(), std::move(Names));
+    }
+    template <class G, class S>
+    TPublisher& Set(std::string Name, G Get, S Set, std::optional<Result<G>> Default,
+                    std::vector<std::string> Names) {
         using T = Result<G>;
         static_assert(detail::IsTSet<T>::value, "Set properties read a TSet");
-        TPropInfo& p = Add(std::move(Name), pkSet, TPropValue(std::int64_t(Default.Bits())));
+        std::optional<TPropValue> def;
+        if (Default) def = TPropValue(std::int64_t(Default->Bits()));
+        TPropInfo& p = Add(std::move(Name), pkSet, std::move(def));
         p.EnumNames = std::move(Names);
         p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)).Bits())); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return T::FromBits(std::uint64_t(detail::ValueToInt(v, n))); });
@@ -238,9 +260,9 @@ public:
 
     // A TColor (32-bit), written by name through the colour converter.
     template <class G, class S = std::nullptr_t>
-    TPublisher& Color(std::string Name, G Get, S Set = nullptr, std::int32_t Default = 0) {
+    TPublisher& Color(std::string Name, G Get, S Set = nullptr, std::optional<std::int32_t> Default = std::nullopt) {
         using T = Result<G>;
-        TPropInfo& p = Add(std::move(Name), pkColor, TPropValue(std::int64_t(Default)));
+        TPropInfo& p = Add(std::move(Name), pkColor, Wrap(Default));
         p.Get = [Get](TPersistent& o) { return TPropValue(std::int64_t(std::invoke(Get, detail::Cast<C>(o)))); };
         p.Set = Setter(Set, [n = p.Name](const TPropValue& v) {
             return T(std::int32_t(std::uint32_t(detail::ValueToInt(v, n))));
@@ -334,16 +356,29 @@ public:
         return *this;
     }
     // The last property has no default: it is always written.
-    TPublisher& NoDefault() { Last().Default.reset(); return *this; }
+    TPublisher& NoDefault() {
+        Last().Default.reset();
+        Last().DefaultFromPrototype = false;
+        return *this;
+    }
 
 private:
+    // A scalar property without a default takes it from the prototype instance.
     TPropInfo& Add(std::string Name, TPropKind Kind, std::optional<TPropValue> Default) {
         props_.push_back(TPropInfo{});
         TPropInfo& p = props_.back();
         p.Name = std::move(Name);
         p.Kind = Kind;
+        p.DefaultFromPrototype = !Default && Kind != pkClass && Kind != pkEvent && Kind != pkComponent;
         p.Default = std::move(Default);
         return p;
+    }
+    template <class T>
+    static std::optional<TPropValue> Wrap(std::optional<T> V) {
+        if (!V) return std::nullopt;
+        if constexpr (std::is_same_v<T, std::string>) return TPropValue(std::move(*V));
+        else if constexpr (std::is_floating_point_v<T>) return TPropValue(double(*V));
+        else return TPropValue(std::int64_t(*V));
     }
     TPropInfo& Last() { return props_.back(); }
 
@@ -386,12 +421,17 @@ const TClassInfo* RegisterClass(const std::string& Name,
         };
     }
     std::function<TComponent*(TComponent*)> factory;
+    std::function<std::unique_ptr<TPersistent>()> prototype;
     if constexpr (std::is_base_of_v<TComponent, C> && !std::is_abstract_v<C> &&
                   std::is_constructible_v<C, TComponent*>) {
         factory = [](TComponent* Owner) -> TComponent* { return new C(Owner); };
+        prototype = [] { return std::unique_ptr<TPersistent>(new C(nullptr)); };
+    } else if constexpr (!std::is_abstract_v<C> && std::is_default_constructible_v<C>) {
+        prototype = [] { return std::unique_ptr<TPersistent>(new C()); };
     }
     return detail::RegisterClassInfo(std::make_unique<TClassInfo>(
-        Name, std::type_index(typeid(C)), parent, std::move(publish), std::move(factory)));
+        Name, std::type_index(typeid(C)), parent, std::move(publish), std::move(factory),
+        std::move(prototype)));
 }
 
 // The registered class of that name (case-insensitive), or nullptr.
