@@ -9,29 +9,67 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_G
   list(APPEND ZYN_WARNINGS -Wno-restrict)
 endif()
 
+# zyn_stage_includes(NAME DIRS)
+# Includes are written from the repository root ("platform/Graphics.h", "meter/Zyn_Meter.h"),
+# but a library must see only its own folders and those of the libraries it links. So each
+# library publishes a folder of its own in the build tree that holds a link to each of its
+# top-level source folders and nothing else; linking a library makes its folders visible.
+# Sets <NAME>_INCLUDE_DIR in the caller.
+function(zyn_stage_includes name dirs)
+  set(stage ${CMAKE_BINARY_DIR}/include-stage/${name})
+  file(MAKE_DIRECTORY ${stage})
+  foreach(dir IN LISTS dirs)
+    string(REGEX REPLACE "/.*" "" top ${dir})
+    if(NOT EXISTS ${stage}/${top})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${top} ${stage}/${top} SYMBOLIC)
+    endif()
+  endforeach()
+  set(${name}_INCLUDE_DIR ${stage} PARENT_SCOPE)
+endfunction()
+
 # zyn_area_library(NAME DIRS [LIBS...])
 # A static library of every .cpp below the given folders (relative to the project root);
-# an INTERFACE library while the folders hold no source yet.
+# an INTERFACE library while the folders hold no source yet. It sees its own folders and
+# those of LIBS (see zyn_stage_includes).
 function(zyn_area_library name dirs)
   set(sources "")
   foreach(dir IN LISTS dirs)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
   endforeach()
+  zyn_stage_includes(${name} "${dirs}")
   if(sources)
     add_library(${name} STATIC ${sources})
     target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
     target_include_directories(${name} PUBLIC
-      $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+      $<BUILD_INTERFACE:${${name}_INCLUDE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
     target_compile_features(${name} PUBLIC cxx_std_20)
     target_link_libraries(${name} PUBLIC ${ARGN})
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE
-      $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+      $<BUILD_INTERFACE:${${name}_INCLUDE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
     target_compile_features(${name} INTERFACE cxx_std_20)
     target_link_libraries(${name} INTERFACE ${ARGN})
   endif()
+endfunction()
+
+# zyn_component(FOLDER [NEEDS zyn_other ...])
+# The library of one component folder: zyn_<folder>, standing on the framework (and so on
+# the platform's public headers) and on the component libraries named after NEEDS, which
+# is the only way one component may use another. The code is linked whole, so the classes
+# register their property tables when the program starts. Nothing is made for a folder
+# without sources. Appends the target to ZYN_COMPONENTS in the caller.
+function(zyn_component folder)
+  cmake_parse_arguments(arg "" "" "NEEDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  zyn_area_library(zyn_${folder}_code ${folder} zyn_framework ${arg_NEEDS})
+  add_library(zyn_${folder} INTERFACE)
+  target_link_libraries(zyn_${folder} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,zyn_${folder}_code>")
+  set(ZYN_COMPONENTS ${ZYN_COMPONENTS} zyn_${folder} PARENT_SCOPE)
 endfunction()
 
 # zyn_add_tests(NAME DIR LIBS...)

@@ -28,7 +28,7 @@ void PenAndBrush(TCanvas* C, TColor Color) {
 void TMeter::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
-    if (radius_ <= 0 || W <= 0 || H <= 0) return;
+    if (FRadius <= 0 || W <= 0 || H <= 0) return;
     TBitmap bmp;
     bmp.SetSize(W, H);
     Render(bmp.GetCanvas());
@@ -37,38 +37,38 @@ void TMeter::Paint() {
 
 void TMeter::Render(TCanvas* C) {
     PaintBackground(C);
-    const double thLow = ModelAngle(thresholdLow_), thHigh = ModelAngle(thresholdHigh_);
-    if (scaleBkVisible_) PaintScaleBand(C, thLow, thHigh);
+    const double thLow = ModelAngle(FThresholdLow), thHigh = ModelAngle(FThresholdHigh);
+    if (FScaleBkVisible) PaintScaleBand(C, thLow, thHigh);
     C->GetBrush()->SetStyle(bsClear);
-    if (scaleVisible_) PaintScale(C);
+    if (FScaleVisible) PaintScale(C);
 
-    C->SetFont(fontCaption_.get());
-    if (!caption_.empty()) {
-        TSize ext = C->TextExtent(caption_);
-        C->TextOut(cx_ - ext.cx / 2, cy_ - Rnd(radius_ / 3) - ext.cy / 2, caption_);
+    C->SetFont(FFontCaption.get());
+    if (!FCaption.empty()) {
+        TSize ext = C->TextExtent(FCaption);
+        C->TextOut(FCenterX - ext.cx / 2, FCenterY - Rnd(FRadius / 3) - ext.cy / 2, FCaption);
     }
 
     // The secondary needle lies below the primary one.
-    if (needleSec_->GetVisible()) PaintNeedle(C, *needleSec_, valueSec_);
-    if (needle_->GetVisible()) PaintNeedle(C, *needle_, value_);
+    if (FNeedleLayoutSec->GetVisible()) PaintNeedle(C, *FNeedleLayoutSec, FValueSec);
+    if (FNeedleLayout->GetVisible()) PaintNeedle(C, *FNeedleLayout, FValue);
 
     PaintCoverAndAnchor(C);
     PaintLamps(C);
-    if (OnMeterRendered) OnMeterRendered(this, C);
+    if (FOnMeterRendered) FOnMeterRendered(this, C);
     PaintFrame(C);
 }
 
 void TMeter::PaintBackground(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
-    if (backGroundImg_.empty()) {
+    if (FBackGroundImg.empty()) {
         C->SetFont(GetFont());
-        PenAndBrush(C, colorBakG_);
+        PenAndBrush(C, FColorBakG);
         C->Rectangle(0, 0, W, H);
         return;
     }
-    TBitmap* img = bkgImage_.get();
+    TBitmap* img = FBkgImage.get();
     const int iw = img->GetWidth(), ih = img->GetHeight();
-    switch (bkgndFillMode_) {
+    switch (FBkgndFillMode) {
         case bfTopLeft:
             // The bitmap's initial pen and brush: black outline, white fill.
             C->GetPen()->SetColor(clBlack);
@@ -92,36 +92,36 @@ void TMeter::PaintBackground(TCanvas* C) {
 }
 
 void TMeter::PaintScaleBand(TCanvas* C, double ThLow, double ThHigh) {
-    const double R = radius_;
-    const int r1 = Rnd(R + 4), r2 = Rnd((100 - scaleBkWidth_) * R / 100);
-    const double thMin = 90.0 + sweep_ / 2.0, thMax = 90.0 - sweep_ / 2.0;
+    const double R = FRadius;
+    const int r1 = Rnd(R + 4), r2 = Rnd((100 - FScaleBkWidth) * R / 100);
+    const double thMin = 90.0 + FSweepAngle / 2.0, thMax = 90.0 - FSweepAngle / 2.0;
     auto sector = [&](TColor Color, double From, double To) {
         if (std::fabs(From - To) * Deg <= 1e-6) return;
         PenAndBrush(C, Color);
-        C->Pie(cx_ - r1, cy_ - r1, cx_ + r1 + 1, cy_ + r1,                               //
-               Rnd(cx_ + std::cos(From * Deg) * R), Rnd(cy_ - std::sin(From * Deg) * R),  //
-               Rnd(cx_ + std::cos(To * Deg) * R), Rnd(cy_ - std::sin(To * Deg) * R));
+        C->Pie(FCenterX - r1, FCenterY - r1, FCenterX + r1 + 1, FCenterY + r1,                               //
+               Rnd(FCenterX + std::cos(From * Deg) * R), Rnd(FCenterY - std::sin(From * Deg) * R),  //
+               Rnd(FCenterX + std::cos(To * Deg) * R), Rnd(FCenterY - std::sin(To * Deg) * R));
     };
-    sector(colorSclBkLow_, ThLow, thMin);
-    sector(colorSclBkNorm_, ThHigh, ThLow);
-    sector(colorSclBkHigh_, thMax, ThHigh);
-    PenAndBrush(C, colorBakG_);
-    C->Ellipse(cx_ - r2, cy_ - r2, cx_ + r2 + 1, cy_ + r2);
+    sector(FColorSclBkLow, ThLow, thMin);
+    sector(FColorSclBkNorm, ThHigh, ThLow);
+    sector(FColorSclBkHigh, thMax, ThHigh);
+    PenAndBrush(C, FColorBakG);
+    C->Ellipse(FCenterX - r2, FCenterY - r2, FCenterX + r2 + 1, FCenterY + r2);
 }
 
 void TMeter::PaintScale(TCanvas* C) {
-    const double R = radius_;
+    const double R = FRadius;
     const int Ri = Rnd(R);
-    auto px = [&](double Th, double r) { return Rnd(cx_ + std::cos(Th * Deg) * r); };
-    auto py = [&](double Th, double r) { return Rnd(cy_ - std::sin(Th * Deg) * r); };
-    C->GetPen()->SetColor(colorScale_);
-    if (scaleLine_) {
-        const double thMin = 90.0 + sweep_ / 2.0, thMax = 90.0 - sweep_ / 2.0;
-        C->Arc(cx_ - Ri, cy_ - Ri, cx_ + Ri + 1, cy_ + Ri, px(thMax, R), py(thMax, R), px(thMin, R), py(thMin, R));
+    auto px = [&](double Th, double r) { return Rnd(FCenterX + std::cos(Th * Deg) * r); };
+    auto py = [&](double Th, double r) { return Rnd(FCenterY - std::sin(Th * Deg) * r); };
+    C->GetPen()->SetColor(FColorScale);
+    if (FMeterScaleLine) {
+        const double thMin = 90.0 + FSweepAngle / 2.0, thMax = 90.0 - FSweepAngle / 2.0;
+        C->Arc(FCenterX - Ri, FCenterY - Ri, FCenterX + Ri + 1, FCenterY + Ri, px(thMax, R), py(thMax, R), px(thMin, R), py(thMin, R));
     }
-    ticks_.Compute(nrTicks_, minValue_, maxValue_, logarithmic_);
-    if (shortTicks_) {
-        for (double w : ticks_.Minor) {
+    FTicks.Compute(FMeterNrTicks, FMeterMinValue, FMeterMaxValue, FLogarithmic);
+    if (FMeterShortTicks) {
+        for (double w : FTicks.Minor) {
             const double th = ModelAngle(w);
             C->MoveTo(px(th, R), py(th, R));
             C->LineTo(px(th, R - 4), py(th, R - 4));
@@ -129,46 +129,46 @@ void TMeter::PaintScale(TCanvas* C) {
     }
     C->SetFont(GetFont());
     char buf[352];
-    label_.assign(buf, FormatMeterLabel(maxValue_, decPlaces_, buf, sizeof buf));
-    const TSize maxExt = C->TextExtent(label_);
+    FLabel.assign(buf, FormatMeterLabel(FMeterMaxValue, FMeterDecPlaces, buf, sizeof buf));
+    const TSize maxExt = C->TextExtent(FLabel);
     const double ox = maxExt.cx / 2.0 + 15, oy = maxExt.cy / 2.0 + 15;
-    for (const TMeterMajorTick& tick : ticks_.Major) {
+    for (const TMeterMajorTick& tick : FTicks.Major) {
         const double th = ModelAngle(tick.Value);
         C->MoveTo(px(th, R), py(th, R));
         C->LineTo(px(th, R - 8), py(th, R - 8));
         if (!tick.Labelled) continue;
-        const int x = Rnd(cx_ + std::cos(th * Deg) * (R - ox)), y = Rnd(cy_ - std::sin(th * Deg) * (R - oy));
-        label_.assign(buf, FormatMeterLabel(tick.Value, decPlaces_, buf, sizeof buf));
-        if (OnBeforeDrawScaleLabel) {
-            TSize ext = C->TextExtent(label_);
-            OnBeforeDrawScaleLabel(this, C, label_, x - ext.cx / 2, y - ext.cy / 2);
+        const int x = Rnd(FCenterX + std::cos(th * Deg) * (R - ox)), y = Rnd(FCenterY - std::sin(th * Deg) * (R - oy));
+        FLabel.assign(buf, FormatMeterLabel(tick.Value, FMeterDecPlaces, buf, sizeof buf));
+        if (FOnBeforeDrawScaleLabel) {
+            TSize ext = C->TextExtent(FLabel);
+            FOnBeforeDrawScaleLabel(this, C, FLabel, x - ext.cx / 2, y - ext.cy / 2);
         }
-        if (label_.empty()) continue;
-        TSize ext = C->TextExtent(label_);
-        C->TextOut(x - ext.cx / 2, y - ext.cy / 2, label_);
+        if (FLabel.empty()) continue;
+        TSize ext = C->TextExtent(FLabel);
+        C->TextOut(x - ext.cx / 2, y - ext.cy / 2, FLabel);
     }
 }
 
 void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
     bool drawn = false;
-    if (OnBeforeDrawNeedle) OnBeforeDrawNeedle(this, C, drawn);
+    if (FOnBeforeDrawNeedle) FOnBeforeDrawNeedle(this, C, drawn);
     if (drawn) return;
     C->GetBrush()->SetStyle(bsSolid);
     const double th = ModelAngle(V) * Deg;
-    const double L = N.GetPercentNeedleLength() / 100.0 * (radius_ - 4);
+    const double L = N.GetPercentNeedleLength() / 100.0 * (FRadius - 4);
     const double alpha = N.GetHeadAngle() * Deg;
     const double t = N.GetThickness() / 2.0;
     const double sx = std::sin(th) * t, sy = std::cos(th) * t;
     const double hs = N.GetHeadSize(), hm = N.GetHeadMidLeng();
     const double ct = std::cos(th), st = std::sin(th);
-    const int X = Rnd(cx_ + ct * L), Y = Rnd(cy_ - st * L);
+    const int X = Rnd(FCenterX + ct * L), Y = Rnd(FCenterY - st * L);
     TPoint pts[7] = {
         {Rnd(X - std::cos(th + alpha / 2) * hs), Rnd(Y + std::sin(th + alpha / 2) * hs)},
         {X, Y},
         {Rnd(X - std::cos(th - alpha / 2) * hs), Rnd(Y + std::sin(th - alpha / 2) * hs)},
         {Rnd(X - sx - ct * hm), Rnd(Y - sy + st * hm)},
-        {Rnd(cx_ - sx), Rnd(cy_ - sy)},
-        {Rnd(cx_ + sx), Rnd(cy_ + sy)},
+        {Rnd(FCenterX - sx), Rnd(FCenterY - sy)},
+        {Rnd(FCenterX + sx), Rnd(FCenterY + sy)},
         {Rnd(X + sx - ct * hm), Rnd(Y + sy + st * hm)},
     };
     const int dx = N.GetShadowDx(), dy = N.GetShadowDy();
@@ -185,13 +185,13 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
 
 void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
-    PenAndBrush(C, colorCover_);
-    C->Rectangle(0, 0, rimSide_ - 1, H);
-    C->Rectangle(0, 0, W, rimTop_);
-    C->Rectangle(W - rimSide_, 0, W, H);
-    C->Rectangle(0, H - rimBottom_, W, H);
+    PenAndBrush(C, FColorCover);
+    C->Rectangle(0, 0, FRimSide - 1, H);
+    C->Rectangle(0, 0, W, FRimTop);
+    C->Rectangle(W - FRimSide, 0, W, H);
+    C->Rectangle(0, H - FRimBottom, W, H);
 
-    const int xl = rimSide_ - 1, xr = W - rimSide_, yt = rimTop_, yb = H - rimBottom_, S = anchorSize_;
+    const int xl = FRimSide - 1, xr = W - FRimSide, yt = FRimTop, yb = H - FRimBottom, S = FAnchorSize;
     auto bevel = [&] {
         C->GetPen()->SetColor(BevelWhite);
         C->MoveTo(xl, yb);
@@ -201,38 +201,38 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
         C->LineTo(xl, yt);
         C->LineTo(xl, yb);
     };
-    if (!anchorCovered_) {
+    if (!FAnchorCovered) {
         bevel();
         return;
     }
-    if (!anchorImage_.empty()) {
+    if (!FAnchorImage.empty()) {
         bevel();
-        const int iw = anchorBmp_->GetWidth(), ih = anchorBmp_->GetHeight();
-        const int left = cx_ - iw / 2, top = cy_ - ih / 2;
+        const int iw = FAnchorBmp->GetWidth(), ih = FAnchorBmp->GetHeight();
+        const int left = FCenterX - iw / 2, top = FCenterY - ih / 2;
         const TRect dst = Rect(left, top, left + iw, top + ih), src = Rect(0, 0, iw, ih);
         C->SetCopyMode(SRCAND);
-        C->CopyRect(dst, anchorMask_->GetCanvas(), src);
+        C->CopyRect(dst, FAnchorMask->GetCanvas(), src);
         C->SetCopyMode(SRCPAINT);
-        C->CopyRect(dst, anchorBmp_->GetCanvas(), src);
+        C->CopyRect(dst, FAnchorBmp->GetCanvas(), src);
         C->SetCopyMode(SRCCOPY);
         return;
     }
-    if (layout_ == mlCirc270 || layout_ == mlCirc300 || layout_ == mlCirc360) {
+    if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
         // A raised circular boss lit from the upper left.
-        C->Ellipse(cx_ - S, cy_ - S, cx_ + S, cy_ + S);
+        C->Ellipse(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S);
         bevel();
         C->GetPen()->SetColor(BevelWhite);
-        C->Arc(cx_ - S, cy_ - S, cx_ + S, cy_ + S, cx_ + S, cy_ - S, cx_ - S, cy_ + S);
+        C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX + S, FCenterY - S, FCenterX - S, FCenterY + S);
         C->GetPen()->SetColor(BevelGray);
-        C->Arc(cx_ - S, cy_ - S, cx_ + S, cy_ + S, cx_ - S, cy_ + S, cx_ + S, cy_ - S);
+        C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX - S, FCenterY + S, FCenterX + S, FCenterY - S);
         return;
     }
     // A half disc on a pedestal that stands on the bottom rim.
-    C->Pie(cx_ - S, cy_ - S, cx_ + S, cy_ + S, W, cy_, 0, cy_);
-    C->Rectangle(cx_ - S, cy_, cx_ + S, yb);
+    C->Pie(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, W, FCenterY, 0, FCenterY);
+    C->Rectangle(FCenterX - S, FCenterY, FCenterX + S, yb);
     C->GetPen()->SetColor(BevelGray);
-    C->MoveTo(cx_ + S - 1, cy_);
-    C->LineTo(cx_ + S - 1, yb);
+    C->MoveTo(FCenterX + S - 1, FCenterY);
+    C->LineTo(FCenterX + S - 1, yb);
     C->GetPen()->SetColor(BevelWhite);
     C->LineTo(xr, yb);
     C->LineTo(xr, yt);
@@ -240,19 +240,19 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     C->LineTo(xl, yt);
     C->LineTo(xl, yb);
     C->GetPen()->SetColor(BevelWhite);
-    C->LineTo(cx_ - S, yb);
-    C->LineTo(cx_ - S, cy_ - 1);
-    C->Arc(cx_ - S, cy_ - S, cx_ + S, cy_ + S, W, cy_, 0, cy_);
+    C->LineTo(FCenterX - S, yb);
+    C->LineTo(FCenterX - S, FCenterY - 1);
+    C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, W, FCenterY, 0, FCenterY);
     C->GetPen()->SetColor(BevelGray);
-    C->Arc(cx_ - S, cy_ - S, cx_ + S, cy_ + S, cx_ + S, cy_, cx_ + S, cy_ - S);
+    C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX + S, FCenterY, FCenterX + S, FCenterY - S);
 }
 
 void TMeter::PaintLamps(TCanvas* C) {
-    const int yt = rimTop_;
+    const int yt = FRimTop;
     auto lamp = [&](int L, bool Active) {
         // L is the left edge of the 10 x 10 square.
         C->GetPen()->SetColor(clBlack);
-        C->GetBrush()->SetColor(Active ? limWatchActColor_ : limWatchPsvColor_);
+        C->GetBrush()->SetColor(Active ? FLimWatchActColor : FLimWatchPsvColor);
         C->Rectangle(L, yt + 8, L + 10, yt + 18);
         C->GetPen()->SetColor(BevelWhite);
         C->MoveTo(L + 1, yt + 17);
@@ -267,8 +267,8 @@ void TMeter::PaintLamps(TCanvas* C) {
         C->LineTo(L + 1, yt + 9);
         C->LineTo(L + 9, yt + 9);
     };
-    if (limWatchHighOn_) lamp(GetWidth() - rimSide_ - 18, overflow_);
-    if (limWatchLowOn_) lamp(rimSide_ + 8, underflow_);
+    if (FLimWatchHighOn) lamp(GetWidth() - FRimSide - 18, FOverflowFlag);
+    if (FLimWatchLowOn) lamp(FRimSide + 8, FUnderflowFlag);
 }
 
 void TMeter::PaintFrame(TCanvas* C) {
@@ -298,12 +298,12 @@ void TMeter::PaintFrame(TCanvas* C) {
         C->LineTo(W - 1, H - 1);
         C->LineTo(W - 1, 0);
     };
-    switch (frameStyle_) {
-        case frSingle: path(colorBakG_, colorBakG_); break;
-        case frSunken: path(colGrayLine_, colWhiteLine_); break;
-        case frRaised: path(colWhiteLine_, colGrayLine_); break;
-        case frSunkenDouble: doubled(colWhiteLine_, colGrayLine_); break;
-        case frRaisedDouble: doubled(colGrayLine_, colWhiteLine_); break;
+    switch (FFrameStyle) {
+        case frSingle: path(FColorBakG, FColorBakG); break;
+        case frSunken: path(FColGrayLine, FColWhiteLine); break;
+        case frRaised: path(FColWhiteLine, FColGrayLine); break;
+        case frSunkenDouble: doubled(FColWhiteLine, FColGrayLine); break;
+        case frRaisedDouble: doubled(FColGrayLine, FColWhiteLine); break;
         default: break;
     }
 }

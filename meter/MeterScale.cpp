@@ -28,21 +28,21 @@ int Rnd(double X) { return static_cast<int>(std::nearbyint(X)); }
 
 void TMeter::CalcMeterLayoutParams() {
     const int W = GetWidth(), H = GetHeight();
-    radius_ = H - rimBottom_ - rimTop_ - 16;
-    cx_ = W / 2;
-    cy_ = H - rimBottom_ - 8;
-    sweep_ = 90;
-    switch (layout_) {
+    FRadius = H - FRimBottom - FRimTop - 16;
+    FCenterX = W / 2;
+    FCenterY = H - FRimBottom - 8;
+    FSweepAngle = 90;
+    switch (FMeterLayout) {
         case mlCirc90:
             break;
         case mlCirc120:
-            sweep_ = 120;
-            radius_ = std::min(radius_, (W / 2.0 - rimSide_ - 8) * 1.1547);
+            FSweepAngle = 120;
+            FRadius = std::min(FRadius, (W / 2.0 - FRimSide - 8) * 1.1547);
             break;
         case mlCirc300:
-            sweep_ = 300;
-            radius_ = std::min<double>((W / 2) - rimSide_ - 8, (H - rimTop_ - rimBottom_ - 16) / 1.866);
-            cy_ = Rnd(rimTop_ + 8 + radius_);
+            FSweepAngle = 300;
+            FRadius = std::min<double>((W / 2) - FRimSide - 8, (H - FRimTop - FRimBottom - 16) / 1.866);
+            FCenterY = Rnd(FRimTop + 8 + FRadius);
             break;
         case mlCirc180:
         case mlCirc270:
@@ -51,13 +51,13 @@ void TMeter::CalcMeterLayoutParams() {
             // side; below the centre it reaches down by -cos(A/2) R (0 for a half circle,
             // the whole radius for a full one). The dial is made as large as the window
             // between the rims allows, keeping the margin of 8 pixels of the other layouts.
-            sweep_ = layout_ == mlCirc180 ? 180 : layout_ == mlCirc270 ? 270 : 360;
-            const double below = std::max(0.0, -std::cos(sweep_ / 2.0 * Deg));
-            radius_ = std::min<double>((W / 2) - rimSide_ - 8, (H - rimTop_ - rimBottom_ - 16) / (1.0 + below));
+            FSweepAngle = FMeterLayout == mlCirc180 ? 180 : FMeterLayout == mlCirc270 ? 270 : 360;
+            const double below = std::max(0.0, -std::cos(FSweepAngle / 2.0 * Deg));
+            FRadius = std::min<double>((W / 2) - FRimSide - 8, (H - FRimTop - FRimBottom - 16) / (1.0 + below));
             // A half circle stands on the bottom rim like the narrower layouts; the larger
             // sweeps are centred in the height the width leaves over.
-            const double top = rimTop_ + 8, bottom = H - rimBottom_ - 8;
-            cy_ = sweep_ == 180 ? Rnd(bottom) : Rnd((top + bottom) / 2 + radius_ * (1.0 - below) / 2);
+            const double top = FRimTop + 8, bottom = H - FRimBottom - 8;
+            FCenterY = FSweepAngle == 180 ? Rnd(bottom) : Rnd((top + bottom) / 2 + FRadius * (1.0 - below) / 2);
             break;
         }
     }
@@ -67,37 +67,37 @@ void TMeter::CalcMeterLayoutParams() {
 // mappings
 
 double TMeter::Fraction(double V) const {
-    if (maxValue_ == minValue_) return 0.0;
-    if (logarithmic_ && V > 0 && minValue_ > 0 && maxValue_ > 0)
-        return (std::log(V) - std::log(minValue_)) / (std::log(maxValue_) - std::log(minValue_));
-    return (V - minValue_) / (maxValue_ - minValue_);
+    if (FMeterMaxValue == FMeterMinValue) return 0.0;
+    if (FLogarithmic && V > 0 && FMeterMinValue > 0 && FMeterMaxValue > 0)
+        return (std::log(V) - std::log(FMeterMinValue)) / (std::log(FMeterMaxValue) - std::log(FMeterMinValue));
+    return (V - FMeterMinValue) / (FMeterMaxValue - FMeterMinValue);
 }
 
-double TMeter::ModelAngle(double V) const { return sweep_ / 2.0 + 90.0 - sweep_ * Fraction(V); }
+double TMeter::ModelAngle(double V) const { return FSweepAngle / 2.0 + 90.0 - FSweepAngle * Fraction(V); }
 
 double TMeter::CalcNeedleAngle(double Value) const {
-    double v = std::clamp(Value, minValue_, std::max(minValue_, maxValue_));
+    double v = std::clamp(Value, FMeterMinValue, std::max(FMeterMinValue, FMeterMaxValue));
     double u;
-    if (maxValue_ == minValue_)
+    if (FMeterMaxValue == FMeterMinValue)
         u = 0.0;
-    else if (logarithmic_)
-        u = (std::log(v) - std::log(minValue_)) / (std::log(maxValue_) - std::log(minValue_));
+    else if (FLogarithmic)
+        u = (std::log(v) - std::log(FMeterMinValue)) / (std::log(FMeterMaxValue) - std::log(FMeterMinValue));
     else
-        u = (v - minValue_) / (maxValue_ - minValue_);
-    return 180.0 - sweep_ / 2.0 + sweep_ * u;
+        u = (v - FMeterMinValue) / (FMeterMaxValue - FMeterMinValue);
+    return 180.0 - FSweepAngle / 2.0 + FSweepAngle * u;
 }
 
 void TMeter::ConvertToPixelCoords(double Value, double PctRadius, int& X, int& Y) const {
-    double v = std::clamp(Value, minValue_, std::max(minValue_, maxValue_));
+    double v = std::clamp(Value, FMeterMinValue, std::max(FMeterMinValue, FMeterMaxValue));
     double t = ModelAngle(v) * Deg;
-    double r = PctRadius / 100.0 * radius_;
-    X = Rnd(cx_ + std::cos(t) * r);
-    Y = Rnd(cy_ - std::sin(t) * r);
+    double r = PctRadius / 100.0 * FRadius;
+    X = Rnd(FCenterX + std::cos(t) * r);
+    Y = Rnd(FCenterY - std::sin(t) * r);
 }
 
 bool TMeter::ConvertPixelToValue(int X, int Y, double& MeterValue) const {
     const double pi = std::numbers::pi;
-    const double dx = X - cx_, dy = Y - cy_;
+    const double dx = X - FCenterX, dy = Y - FCenterY;
     double phi;
     if (dx != 0) {
         phi = std::atan(dy / dx);
@@ -109,16 +109,16 @@ bool TMeter::ConvertPixelToValue(int X, int Y, double& MeterValue) const {
     if (phi > 2 * pi) phi -= 2 * pi;
     double delta = phi * 180.0 / pi - 90.0;
     if (delta < 0) delta += 360.0;
-    const double a = sweep_;
+    const double a = FSweepAngle;
     if (delta < 180.0 - a / 2 || delta > 180.0 + a / 2) {
         MeterValue = 0.0;
         return false;
     }
     const double f = (delta - (180.0 - a / 2)) / a;
-    if (logarithmic_)
-        MeterValue = std::exp((std::log(maxValue_) - std::log(minValue_)) * f + std::log(minValue_));
+    if (FLogarithmic)
+        MeterValue = std::exp((std::log(FMeterMaxValue) - std::log(FMeterMinValue)) * f + std::log(FMeterMinValue));
     else
-        MeterValue = minValue_ + f * (maxValue_ - minValue_);
+        MeterValue = FMeterMinValue + f * (FMeterMaxValue - FMeterMinValue);
     return true;
 }
 
@@ -219,8 +219,8 @@ void TMeterTicks::Compute(int NrTicks, double MinValue, double MaxValue, bool Lo
 }
 
 const TMeterTicks& TMeter::Ticks() {
-    ticks_.Compute(nrTicks_, minValue_, maxValue_, logarithmic_);
-    return ticks_;
+    FTicks.Compute(FMeterNrTicks, FMeterMinValue, FMeterMaxValue, FLogarithmic);
+    return FTicks;
 }
 
 // =========================================================================================

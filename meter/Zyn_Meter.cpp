@@ -26,20 +26,20 @@ void TNeedleLayout::Store(T& Field, T Value) {
 }
 
 void TNeedleLayout::Changed() {
-    if (OnChange) OnChange(this);
+    if (FOnChange) FOnChange(this);
 }
 
-void TNeedleLayout::SetColorBody(TColor Value) { Store(colorBody_, Value); }
-void TNeedleLayout::SetColorOutline(TColor Value) { Store(colorOutline_, Value); }
-void TNeedleLayout::SetHeadSize(int Value) { Store(headSize_, Value); }
-void TNeedleLayout::SetThickness(int Value) { Store(thickness_, Value); }
-void TNeedleLayout::SetPercentNeedleLength(int Value) { Store(percentLength_, std::clamp(Value, 0, 100)); }
-void TNeedleLayout::SetHeadAngle(int Value) { Store(headAngle_, std::clamp(Value, 0, 180)); }
-void TNeedleLayout::SetHeadMidLeng(int Value) { Store(headMidLeng_, Value); }
-void TNeedleLayout::SetShadowDx(int Value) { Store(shadowDx_, Value); }
-void TNeedleLayout::SetShadowDy(int Value) { Store(shadowDy_, Value); }
-void TNeedleLayout::SetShadowColor(TColor Value) { Store(shadowColor_, Value); }
-void TNeedleLayout::SetVisible(bool Value) { Store(visible_, Value); }
+void TNeedleLayout::SetColorBody(TColor Value) { Store(FColorBody, Value); }
+void TNeedleLayout::SetColorOutline(TColor Value) { Store(FColorOutline, Value); }
+void TNeedleLayout::SetHeadSize(int Value) { Store(FHeadSize, Value); }
+void TNeedleLayout::SetThickness(int Value) { Store(FThickness, Value); }
+void TNeedleLayout::SetPercentNeedleLength(int Value) { Store(FPercentNeedleLength, std::clamp(Value, 0, 100)); }
+void TNeedleLayout::SetHeadAngle(int Value) { Store(FHeadAngle, std::clamp(Value, 0, 180)); }
+void TNeedleLayout::SetHeadMidLeng(int Value) { Store(FHeadMidLeng, Value); }
+void TNeedleLayout::SetShadowDx(int Value) { Store(FShadowDx, Value); }
+void TNeedleLayout::SetShadowDy(int Value) { Store(FShadowDy, Value); }
+void TNeedleLayout::SetShadowColor(TColor Value) { Store(FShadowColor, Value); }
+void TNeedleLayout::SetVisible(bool Value) { Store(FVisible, Value); }
 
 void TNeedleLayout::Assign(TPersistent* Source) {
     auto* src = dynamic_cast<TNeedleLayout*>(Source);
@@ -47,17 +47,17 @@ void TNeedleLayout::Assign(TPersistent* Source) {
         TPersistent::Assign(Source);
         return;
     }
-    colorBody_ = src->colorBody_;
-    colorOutline_ = src->colorOutline_;
-    headSize_ = src->headSize_;
-    thickness_ = src->thickness_;
-    percentLength_ = src->percentLength_;
-    headAngle_ = src->headAngle_;
-    headMidLeng_ = src->headMidLeng_;
-    shadowDx_ = src->shadowDx_;
-    shadowDy_ = src->shadowDy_;
-    shadowColor_ = src->shadowColor_;
-    visible_ = src->visible_;
+    FColorBody = src->FColorBody;
+    FColorOutline = src->FColorOutline;
+    FHeadSize = src->FHeadSize;
+    FThickness = src->FThickness;
+    FPercentNeedleLength = src->FPercentNeedleLength;
+    FHeadAngle = src->FHeadAngle;
+    FHeadMidLeng = src->FHeadMidLeng;
+    FShadowDx = src->FShadowDx;
+    FShadowDy = src->FShadowDy;
+    FShadowColor = src->FShadowColor;
+    FVisible = src->FVisible;
     Changed();
 }
 
@@ -72,31 +72,28 @@ void TNeedleLayout::AssignTo(TPersistent* Dest) {
 // =========================================================================================
 // TMeter: construction
 
-void RegisterMeterClasses();   // MeterPublished.cpp
-
 TMeter::TMeter(TComponent* AOwner)
     : TGraphicControl(AOwner),
-      needle_(std::make_unique<TNeedleLayout>()),
-      needleSec_(std::make_unique<TNeedleLayout>()),
-      bkgImage_(std::make_unique<TBitmap>()),
-      anchorBmp_(std::make_unique<TBitmap>()),
-      anchorMask_(std::make_unique<TBitmap>()) {
-    RegisterMeterClasses();
-    needleSec_->SetVisible(false);
-    needle_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-    needleSec_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-    fontCaption_ = std::make_unique<TFont>();
-    fontCaption_->Assign(GetFont());
-    bkgImage_->SetSize(10, 10);
-    anchorBmp_->SetSize(10, 10);
-    anchorMask_->SetSize(10, 10);
+      FNeedleLayout(std::make_unique<TNeedleLayout>()),
+      FNeedleLayoutSec(std::make_unique<TNeedleLayout>()),
+      FBkgImage(std::make_unique<TBitmap>()),
+      FAnchorBmp(std::make_unique<TBitmap>()),
+      FAnchorMask(std::make_unique<TBitmap>()) {
+    FNeedleLayoutSec->SetVisible(false);
+    FNeedleLayout->SetOnChange([this](TObject* Sender) { StyleChanged(Sender); });
+    FNeedleLayoutSec->SetOnChange([this](TObject* Sender) { StyleChanged(Sender); });
+    FFontCaption = std::make_unique<TFont>();
+    FFontCaption->Assign(GetFont());
+    FBkgImage->SetSize(10, 10);
+    FAnchorBmp->SetSize(10, 10);
+    FAnchorMask->SetSize(10, 10);
     // The size is set while the rims are still 0, so the geometry reflects rims of 0 until
     // the next bounds or layout change.
     TGraphicControl::SetBounds(GetLeft(), GetTop(), 297, 209);
     CalcMeterLayoutParams();
-    rimBottom_ = 10;
-    rimTop_ = 8;
-    rimSide_ = 10;
+    FRimBottom = 10;
+    FRimTop = 8;
+    FRimSide = 10;
 }
 
 TMeter::~TMeter() = default;
@@ -108,15 +105,15 @@ void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TMeter::Loaded() {
     TGraphicControl::Loaded();
-    value_ = std::clamp(value_, minValue_, std::max(minValue_, maxValue_));
-    if (!backGroundImg_.empty()) {
+    FValue = std::clamp(FValue, FMeterMinValue, std::max(FMeterMinValue, FMeterMaxValue));
+    if (!FBackGroundImg.empty()) {
         try {
             LoadBackground();
         } catch (const Exception&) {
-            backGroundImg_.clear();
+            FBackGroundImg.clear();
         }
     }
-    if (!anchorImage_.empty()) LoadAnchor();
+    if (!FAnchorImage.empty()) LoadAnchor();
     Paint();
 }
 
@@ -130,71 +127,72 @@ void TMeter::StoreAndPaint(T& Field, T Value) {
     Paint();
 }
 
-void TMeter::SetAnchorSize(int Value) { StoreAndPaint(anchorSize_, Value); }
-void TMeter::SetAnchorCovered(bool Value) { StoreAndPaint(anchorCovered_, Value); }
-void TMeter::SetBkgndFillMode(TBkgFill Value) { bkgndFillMode_ = Value; Paint(); }
-void TMeter::SetCaption(const std::string& Value) { caption_ = Value; Paint(); }
-void TMeter::SetColorBakG(TColor Value) { StoreAndPaint(colorBakG_, Value); }
-void TMeter::SetColorCover(TColor Value) { StoreAndPaint(colorCover_, Value); }
-void TMeter::SetColorScale(TColor Value) { StoreAndPaint(colorScale_, Value); }
-void TMeter::SetColorSclBkLow(TColor Value) { StoreAndPaint(colorSclBkLow_, Value); }
-void TMeter::SetColorSclBkNorm(TColor Value) { StoreAndPaint(colorSclBkNorm_, Value); }
-void TMeter::SetColorSclBkHigh(TColor Value) { StoreAndPaint(colorSclBkHigh_, Value); }
-void TMeter::SetFrameStyle(TFrameStyle Value) { StoreAndPaint(frameStyle_, Value); }
-void TMeter::SetLimWatchHighOn(bool Value) { StoreAndPaint(limWatchHighOn_, Value); }
-void TMeter::SetLimWatchLowOn(bool Value) { StoreAndPaint(limWatchLowOn_, Value); }
-void TMeter::SetLimWatchActColor(TColor Value) { StoreAndPaint(limWatchActColor_, Value); }
-void TMeter::SetLimWatchPsvColor(TColor Value) { StoreAndPaint(limWatchPsvColor_, Value); }
-void TMeter::SetMeterShortTicks(bool Value) { StoreAndPaint(shortTicks_, Value); }
-void TMeter::SetMeterScaleLine(bool Value) { StoreAndPaint(scaleLine_, Value); }
-void TMeter::SetRimBottom(int Value) { StoreAndPaint(rimBottom_, Value); }
-void TMeter::SetRimTop(int Value) { StoreAndPaint(rimTop_, Value); }
-void TMeter::SetRimSide(int Value) { StoreAndPaint(rimSide_, Value); }
-void TMeter::SetScaleBkVisible(bool Value) { scaleBkVisible_ = Value; Paint(); }
-void TMeter::SetScaleVisible(bool Value) { scaleVisible_ = Value; Paint(); }
+void TMeter::SetAnchorSize(int Value) { StoreAndPaint(FAnchorSize, Value); }
+void TMeter::SetAnchorCovered(bool Value) { StoreAndPaint(FAnchorCovered, Value); }
+void TMeter::SetBkgndFillMode(TBkgFill Value) { FBkgndFillMode = Value; Paint(); }
+void TMeter::SetCaption(const std::string& Value) { FCaption = Value; Paint(); }
+void TMeter::SetColorBakG(TColor Value) { StoreAndPaint(FColorBakG, Value); }
+void TMeter::SetColorCover(TColor Value) { StoreAndPaint(FColorCover, Value); }
+void TMeter::SetColorScale(TColor Value) { StoreAndPaint(FColorScale, Value); }
+void TMeter::SetColorSclBkLow(TColor Value) { StoreAndPaint(FColorSclBkLow, Value); }
+void TMeter::SetColorSclBkNorm(TColor Value) { StoreAndPaint(FColorSclBkNorm, Value); }
+void TMeter::SetColorSclBkHigh(TColor Value) { StoreAndPaint(FColorSclBkHigh, Value); }
+void TMeter::SetFrameStyle(TFrameStyle Value) { StoreAndPaint(FFrameStyle, Value); }
+void TMeter::SetLimWatchHighOn(bool Value) { StoreAndPaint(FLimWatchHighOn, Value); }
+void TMeter::SetLimWatchLowOn(bool Value) { StoreAndPaint(FLimWatchLowOn, Value); }
+void TMeter::SetLimWatchActColor(TColor Value) { StoreAndPaint(FLimWatchActColor, Value); }
+void TMeter::SetLimWatchPsvColor(TColor Value) { StoreAndPaint(FLimWatchPsvColor, Value); }
+void TMeter::SetMeterShortTicks(bool Value) { StoreAndPaint(FMeterShortTicks, Value); }
+void TMeter::SetMeterScaleLine(bool Value) { StoreAndPaint(FMeterScaleLine, Value); }
+void TMeter::SetRimBottom(int Value) { StoreAndPaint(FRimBottom, Value); }
+void TMeter::SetRimTop(int Value) { StoreAndPaint(FRimTop, Value); }
+void TMeter::SetRimSide(int Value) { StoreAndPaint(FRimSide, Value); }
+void TMeter::SetScaleBkVisible(bool Value) { FScaleBkVisible = Value; Paint(); }
+void TMeter::SetScaleVisible(bool Value) { FScaleVisible = Value; Paint(); }
 
 void TMeter::SetScaleBkWidth(double Value) {
-    scaleBkWidth_ = std::clamp(Value, 0.0, 100.0);
+    FScaleBkWidth = std::clamp(Value, 0.0, 100.0);
     Paint();
 }
 
 void TMeter::SetColorScheme(TColorScheme Value) {
-    if (colorScheme_ == Value) return;
-    colorScheme_ = Value;
-    ApplyColorScheme(Value, colBlackLine_, colGrayLine_, colWhiteLine_);
+    if (FColorScheme == Value) return;
+    FColorScheme = Value;
+    ApplyColorScheme(Value, FColBlackLine, FColGrayLine, FColWhiteLine);
     Paint();
 }
 
 void TMeter::SetFontCaption(TFont* Value) {
-    fontCaption_->Assign(Value);
+    FFontCaption->Assign(Value);
     Paint();
 }
 
 void TMeter::SetMeterDecPlaces(int Value) {
-    if (decPlaces_ == Value) return;
-    decPlaces_ = std::clamp(Value, 0, 4);
+    if (FMeterDecPlaces == Value) return;
+    FMeterDecPlaces = std::clamp(Value, 0, 4);
     Paint();
 }
 
 void TMeter::SetMeterNrTicks(int Value) {
-    if (nrTicks_ == Value) return;
-    nrTicks_ = std::clamp(Value, 2, 21);
+    if (FMeterNrTicks == Value) return;
+    FMeterNrTicks = std::clamp(Value, 2, 21);
     Paint();
 }
 
 void TMeter::SetMeterLayout(TMeterLayout Value) {
-    layout_ = Value;
+    if (FMeterLayout == Value) return;
+    FMeterLayout = Value;
     CalcMeterLayoutParams();
     Paint();
 }
 
 void TMeter::SetNeedleLayout(TNeedleLayout* Value) {
-    needle_->Assign(Value);
+    FNeedleLayout->Assign(Value);
     Paint();
 }
 
 void TMeter::SetNeedleLayoutSec(TNeedleLayout* Value) {
-    needleSec_->Assign(Value);
+    FNeedleLayoutSec->Assign(Value);
     Paint();
 }
 
@@ -207,33 +205,33 @@ void TMeter::StyleChanged(TObject* Sender) {
 // range rules
 
 void TMeter::DoOverFlowEvent() {
-    if (OnOverFlow) OnOverFlow(this);
+    if (FOnOverFlow) FOnOverFlow(this);
 }
 void TMeter::DoUnderFlowEvent() {
-    if (OnUnderFlow) OnUnderFlow(this);
+    if (FOnUnderFlow) FOnUnderFlow(this);
 }
 void TMeter::DoNormalRangeEvent() {
-    if (OnNormalRange) OnNormalRange(this);
+    if (FOnNormalRange) FOnNormalRange(this);
 }
 
 void TMeter::SetValue(double Value) {
     if (Loading()) {
-        value_ = Value;
+        FValue = Value;
         return;
     }
     // The clamped value is compared, so repeating an out-of-range value changes nothing.
-    double v = std::clamp(Value, minValue_, maxValue_);
-    if (v == value_) return;
-    value_ = v;
-    overflow_ = underflow_ = false;
-    if (needle_->GetVisible()) {
-        if (value_ >= thresholdHigh_) {
-            overflow_ = true;
+    double v = std::clamp(Value, FMeterMinValue, FMeterMaxValue);
+    if (v == FValue) return;
+    FValue = v;
+    FOverflowFlag = FUnderflowFlag = false;
+    if (FNeedleLayout->GetVisible()) {
+        if (FValue >= FThresholdHigh) {
+            FOverflowFlag = true;
             DoOverFlowEvent();
-        } else if (value_ > thresholdLow_) {
+        } else if (FValue > FThresholdLow) {
             DoNormalRangeEvent();
         } else {
-            underflow_ = true;
+            FUnderflowFlag = true;
             DoUnderFlowEvent();
         }
     }
@@ -242,21 +240,21 @@ void TMeter::SetValue(double Value) {
 
 void TMeter::SetValueSec(double Value) {
     if (Loading()) {
-        valueSec_ = Value;
+        FValueSec = Value;
         return;
     }
-    double v = std::clamp(Value, minValue_, maxValue_);
-    if (v == valueSec_) return;
-    valueSec_ = v;
-    overflow_ = underflow_ = false;
-    if (!needleSec_->GetVisible()) return;
-    if (valueSec_ >= thresholdHigh_) {
-        overflow_ = true;
+    double v = std::clamp(Value, FMeterMinValue, FMeterMaxValue);
+    if (v == FValueSec) return;
+    FValueSec = v;
+    FOverflowFlag = FUnderflowFlag = false;
+    if (!FNeedleLayoutSec->GetVisible()) return;
+    if (FValueSec >= FThresholdHigh) {
+        FOverflowFlag = true;
         DoOverFlowEvent();
-    } else if (valueSec_ > thresholdLow_) {
+    } else if (FValueSec > FThresholdLow) {
         DoNormalRangeEvent();
     } else {
-        underflow_ = true;
+        FUnderflowFlag = true;
         DoUnderFlowEvent();
     }
     Paint();
@@ -264,50 +262,50 @@ void TMeter::SetValueSec(double Value) {
 
 // Pulls the needle values and thresholds into [Lo, Hi] after a range end moved.
 void TMeter::ClampAll(double Lo, double Hi) {
-    for (double* p : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_}) *p = std::clamp(*p, Lo, Hi);
+    for (double* p : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh}) *p = std::clamp(*p, Lo, Hi);
 }
 
 void TMeter::SetMeterMinValue(double Value) {
     if (Loading()) {
-        minValue_ = Value;
+        FMeterMinValue = Value;
         return;
     }
-    if (logarithmic_ && Value < LogFloor) return;
-    if (Value == minValue_) return;
-    minValue_ = Value;
-    if (maxValue_ <= Value) maxValue_ = Value + 1;
-    ClampAll(minValue_, maxValue_);
+    if (FLogarithmic && Value < LogFloor) return;
+    if (Value == FMeterMinValue) return;
+    FMeterMinValue = Value;
+    if (FMeterMaxValue <= Value) FMeterMaxValue = Value + 1;
+    ClampAll(FMeterMinValue, FMeterMaxValue);
     Paint();
 }
 
 void TMeter::SetMeterMaxValue(double Value) {
     if (Loading()) {
-        maxValue_ = Value;
+        FMeterMaxValue = Value;
         return;
     }
-    if (logarithmic_ && Value < LogFloor) return;
-    if (Value == maxValue_) return;
-    maxValue_ = Value;
-    if (Value <= minValue_) {
-        minValue_ = Value - 1;
-        if (logarithmic_ && minValue_ <= 0) minValue_ = Value / 10;
+    if (FLogarithmic && Value < LogFloor) return;
+    if (Value == FMeterMaxValue) return;
+    FMeterMaxValue = Value;
+    if (Value <= FMeterMinValue) {
+        FMeterMinValue = Value - 1;
+        if (FLogarithmic && FMeterMinValue <= 0) FMeterMinValue = Value / 10;
     }
-    ClampAll(minValue_, maxValue_);
+    ClampAll(FMeterMinValue, FMeterMaxValue);
     Paint();
 }
 
 void TMeter::SetThresholdLow(double Value) {
     if (Loading()) {
-        thresholdLow_ = Value;
+        FThresholdLow = Value;
         return;
     }
-    if (logarithmic_ && Value < LogFloor) return;
-    if (Value == thresholdLow_) return;
-    thresholdLow_ = std::clamp(Value, minValue_, maxValue_);
-    if (thresholdLow_ > thresholdHigh_) thresholdHigh_ = thresholdLow_;
-    underflow_ = false;
-    if (value_ <= thresholdLow_) {
-        underflow_ = true;
+    if (FLogarithmic && Value < LogFloor) return;
+    if (Value == FThresholdLow) return;
+    FThresholdLow = std::clamp(Value, FMeterMinValue, FMeterMaxValue);
+    if (FThresholdLow > FThresholdHigh) FThresholdHigh = FThresholdLow;
+    FUnderflowFlag = false;
+    if (FValue <= FThresholdLow) {
+        FUnderflowFlag = true;
         DoUnderFlowEvent();
     }
     Paint();
@@ -315,16 +313,16 @@ void TMeter::SetThresholdLow(double Value) {
 
 void TMeter::SetThresholdHigh(double Value) {
     if (Loading()) {
-        thresholdHigh_ = Value;
+        FThresholdHigh = Value;
         return;
     }
-    if (logarithmic_ && Value < LogFloor) return;
-    if (Value == thresholdHigh_) return;
-    thresholdHigh_ = std::clamp(Value, minValue_, maxValue_);
-    if (thresholdHigh_ < thresholdLow_) thresholdLow_ = thresholdHigh_;
-    overflow_ = false;
-    if (value_ >= thresholdHigh_) {
-        overflow_ = true;
+    if (FLogarithmic && Value < LogFloor) return;
+    if (Value == FThresholdHigh) return;
+    FThresholdHigh = std::clamp(Value, FMeterMinValue, FMeterMaxValue);
+    if (FThresholdHigh < FThresholdLow) FThresholdLow = FThresholdHigh;
+    FOverflowFlag = false;
+    if (FValue >= FThresholdHigh) {
+        FOverflowFlag = true;
         DoOverFlowEvent();
     }
     Paint();
@@ -332,18 +330,18 @@ void TMeter::SetThresholdHigh(double Value) {
 
 void TMeter::SetLogarithmic(bool Value) {
     if (Loading()) {
-        logarithmic_ = Value;
+        FLogarithmic = Value;
         return;
     }
-    if (Value == logarithmic_) return;
-    logarithmic_ = Value && minValue_ > LogFloor && maxValue_ > LogFloor;
+    if (Value == FLogarithmic) return;
+    FLogarithmic = Value && FMeterMinValue > LogFloor && FMeterMaxValue > LogFloor;
     Paint();
 }
 
 // =========================================================================================
 // images
 
-void TMeter::LoadBackground() { bkgImage_->LoadFromFile(backGroundImg_); }
+void TMeter::LoadBackground() { FBkgImage->LoadFromFile(FBackGroundImg); }
 
 // Loads the anchor image and builds its mask: white where the background shows through,
 // black where the image covers it; transparent image pixels are made black so that OR-ing
@@ -352,7 +350,7 @@ void TMeter::LoadBackground() { bkgImage_->LoadFromFile(backGroundImg_); }
 void TMeter::LoadAnchor() {
     try {
         TBitmap image;
-        image.LoadFromFile(anchorImage_);
+        image.LoadFromFile(FAnchorImage);
         const int w = image.GetWidth(), h = image.GetHeight();
         std::vector<bool> clear(static_cast<std::size_t>(w) * h);
         const TPixelFormat pf = image.GetPixelFormat();
@@ -363,11 +361,11 @@ void TMeter::LoadAnchor() {
             }
         }
         image.SetPixelFormat(pf32bit);
-        anchorMask_->SetPixelFormat(pf32bit);
-        anchorMask_->SetSize(w, h);
+        FAnchorMask->SetPixelFormat(pf32bit);
+        FAnchorMask->SetSize(w, h);
         for (int y = 0; y < h; ++y) {
             std::uint8_t* src = image.ScanLine(y);
-            std::uint8_t* m = anchorMask_->ScanLine(y);
+            std::uint8_t* m = FAnchorMask->ScanLine(y);
             for (int x = 0; x < w; ++x) {
                 std::uint8_t* p = src + 4 * x;
                 bool t = pf == pf8bit ? clear[static_cast<std::size_t>(y) * w + x]
@@ -379,42 +377,42 @@ void TMeter::LoadAnchor() {
                 m[4 * x + 3] = 0;
             }
         }
-        anchorBmp_->Assign(&image);
+        FAnchorBmp->Assign(&image);
     } catch (const Exception&) {
-        anchorImage_.clear();
+        FAnchorImage.clear();
     }
 }
 
 void TMeter::SetBackGroundImg(const std::string& Value) {
     if (Loading()) {
-        backGroundImg_ = Value;
+        FBackGroundImg = Value;
         return;
     }
     if (!Value.empty() && FileExists(Value)) {
-        backGroundImg_ = Value;
+        FBackGroundImg = Value;
         try {
             LoadBackground();
         } catch (...) {
             // The name never points at a file that is not shown.
-            backGroundImg_.clear();
+            FBackGroundImg.clear();
             throw;
         }
     } else {
-        backGroundImg_.clear();
+        FBackGroundImg.clear();
     }
     Paint();
 }
 
 void TMeter::SetAnchorImage(const std::string& Value) {
     if (Loading()) {
-        anchorImage_ = Value;
+        FAnchorImage = Value;
         return;
     }
     if (!Value.empty() && FileExists(Value)) {
-        anchorImage_ = Value;
+        FAnchorImage = Value;
         LoadAnchor();
     } else {
-        anchorImage_.clear();
+        FAnchorImage.clear();
     }
     Paint();
 }
@@ -423,7 +421,7 @@ void TMeter::SetAnchorImage(const std::string& Value) {
 // mouse
 
 void TMeter::MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue) {
-    if (OnMouseMoveInMeter) OnMouseMoveInMeter(this, WithinRange, Shift, MeterValue);
+    if (FOnMouseMoveInMeter) FOnMouseMoveInMeter(this, WithinRange, Shift, MeterValue);
 }
 
 void TMeter::MouseMove(TShiftState Shift, int X, int Y) {

@@ -40,32 +40,36 @@ public:
     // Copies all eleven settings (not OnChange) from another needle layout, then Changed.
     void Assign(vcl::TPersistent* Source) override;
 
-    TColor GetColorBody() const { return colorBody_; }
+    TColor GetColorBody() const { return FColorBody; }
     void SetColorBody(TColor Value);
-    TColor GetColorOutline() const { return colorOutline_; }
+    TColor GetColorOutline() const { return FColorOutline; }
     void SetColorOutline(TColor Value);
-    int GetHeadSize() const { return headSize_; }
+    int GetHeadSize() const { return FHeadSize; }
     void SetHeadSize(int Value);
-    int GetThickness() const { return thickness_; }
+    int GetThickness() const { return FThickness; }
     void SetThickness(int Value);
-    int GetPercentNeedleLength() const { return percentLength_; }
+    int GetPercentNeedleLength() const { return FPercentNeedleLength; }
     void SetPercentNeedleLength(int Value);   // clamped to 0..100 before comparing
-    int GetHeadAngle() const { return headAngle_; }
+    int GetHeadAngle() const { return FHeadAngle; }
     void SetHeadAngle(int Value);             // clamped to 0..180
-    int GetHeadMidLeng() const { return headMidLeng_; }
+    int GetHeadMidLeng() const { return FHeadMidLeng; }
     void SetHeadMidLeng(int Value);
-    int GetShadowDx() const { return shadowDx_; }
+    int GetShadowDx() const { return FShadowDx; }
     void SetShadowDx(int Value);
-    int GetShadowDy() const { return shadowDy_; }
+    int GetShadowDy() const { return FShadowDy; }
     void SetShadowDy(int Value);
-    TColor GetShadowColor() const { return shadowColor_; }
+    TColor GetShadowColor() const { return FShadowColor; }
     void SetShadowColor(TColor Value);
-    bool GetVisible() const { return visible_; }
+    bool GetVisible() const { return FVisible; }
     void SetVisible(bool Value);
 
-    vcl::TNotifyEvent OnChange;
+    // Called by every setter after a change; the owning meter repaints through it.
+    const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+    void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
+    vcl::TNotifyEvent FOnChange;
+
     void AssignTo(vcl::TPersistent* Dest) override;
     void Changed();
 
@@ -73,17 +77,17 @@ private:
     template <typename T>
     void Store(T& Field, T Value);
 
-    TColor colorBody_ = vcl::clSilver;
-    TColor colorOutline_ = vcl::clBlack;
-    int headSize_ = 20;
-    int thickness_ = 0;
-    int percentLength_ = 100;
-    int headAngle_ = 30;
-    int headMidLeng_ = 20;
-    int shadowDx_ = 0;
-    int shadowDy_ = 0;
-    TColor shadowColor_ = vcl::clGray;
-    bool visible_ = true;
+    TColor FColorBody = vcl::clSilver;
+    TColor FColorOutline = vcl::clBlack;
+    int FHeadSize = 20;
+    int FThickness = 0;
+    int FPercentNeedleLength = 100;
+    int FHeadAngle = 30;
+    int FHeadMidLeng = 20;
+    int FShadowDx = 0;
+    int FShadowDy = 0;
+    TColor FShadowColor = vcl::clGray;
+    bool FVisible = true;
 };
 
 // ---- scale ticks ------------------------------------------------------------------------
@@ -133,107 +137,122 @@ public:
     double CalcNeedleAngle(double Value) const;
 
     // ---- properties
-    int GetAnchorSize() const { return anchorSize_; }
+    int GetAnchorSize() const { return FAnchorSize; }
     void SetAnchorSize(int Value);
-    bool GetAnchorCovered() const { return anchorCovered_; }
+    bool GetAnchorCovered() const { return FAnchorCovered; }
     void SetAnchorCovered(bool Value);
-    const std::string& GetAnchorImage() const { return anchorImage_; }
+    const std::string& GetAnchorImage() const { return FAnchorImage; }
     void SetAnchorImage(const std::string& Value);
-    const std::string& GetBackGroundImg() const { return backGroundImg_; }
+    const std::string& GetBackGroundImg() const { return FBackGroundImg; }
     void SetBackGroundImg(const std::string& Value);
-    TBkgFill GetBkgndFillMode() const { return bkgndFillMode_; }
+    TBkgFill GetBkgndFillMode() const { return FBkgndFillMode; }
     void SetBkgndFillMode(TBkgFill Value);
-    const std::string& GetCaption() const { return caption_; }
+    const std::string& GetCaption() const { return FCaption; }
     void SetCaption(const std::string& Value);
-    TColor GetColorBakG() const { return colorBakG_; }
+    TColor GetColorBakG() const { return FColorBakG; }
     void SetColorBakG(TColor Value);
-    TColor GetColorCover() const { return colorCover_; }
+    TColor GetColorCover() const { return FColorCover; }
     void SetColorCover(TColor Value);
-    TColor GetColorScale() const { return colorScale_; }
+    TColor GetColorScale() const { return FColorScale; }
     void SetColorScale(TColor Value);
-    TColorScheme GetColorScheme() const { return colorScheme_; }
+    TColorScheme GetColorScheme() const { return FColorScheme; }
     void SetColorScheme(TColorScheme Value);
-    TColor GetColorSclBkLow() const { return colorSclBkLow_; }
+    TColor GetColorSclBkLow() const { return FColorSclBkLow; }
     void SetColorSclBkLow(TColor Value);
-    TColor GetColorSclBkNorm() const { return colorSclBkNorm_; }
+    TColor GetColorSclBkNorm() const { return FColorSclBkNorm; }
     void SetColorSclBkNorm(TColor Value);
-    TColor GetColorSclBkHigh() const { return colorSclBkHigh_; }
+    TColor GetColorSclBkHigh() const { return FColorSclBkHigh; }
     void SetColorSclBkHigh(TColor Value);
-    vcl::TFont* GetFontCaption() const { return fontCaption_.get(); }
+    vcl::TFont* GetFontCaption() const { return FFontCaption.get(); }
     void SetFontCaption(vcl::TFont* Value);
-    TFrameStyle GetFrameStyle() const { return frameStyle_; }
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
     void SetFrameStyle(TFrameStyle Value);
-    bool GetLimWatchHighOn() const { return limWatchHighOn_; }
+    bool GetLimWatchHighOn() const { return FLimWatchHighOn; }
     void SetLimWatchHighOn(bool Value);
-    bool GetLimWatchLowOn() const { return limWatchLowOn_; }
+    bool GetLimWatchLowOn() const { return FLimWatchLowOn; }
     void SetLimWatchLowOn(bool Value);
-    TColor GetLimWatchActColor() const { return limWatchActColor_; }
+    TColor GetLimWatchActColor() const { return FLimWatchActColor; }
     void SetLimWatchActColor(TColor Value);
-    TColor GetLimWatchPsvColor() const { return limWatchPsvColor_; }
+    TColor GetLimWatchPsvColor() const { return FLimWatchPsvColor; }
     void SetLimWatchPsvColor(TColor Value);
-    bool GetLogarithmic() const { return logarithmic_; }
+    bool GetLogarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool Value);
-    double GetThresholdLow() const { return thresholdLow_; }
+    double GetThresholdLow() const { return FThresholdLow; }
     void SetThresholdLow(double Value);
-    double GetThresholdHigh() const { return thresholdHigh_; }
+    double GetThresholdHigh() const { return FThresholdHigh; }
     void SetThresholdHigh(double Value);
-    double GetMeterMinValue() const { return minValue_; }
+    double GetMeterMinValue() const { return FMeterMinValue; }
     void SetMeterMinValue(double Value);
-    double GetMeterMaxValue() const { return maxValue_; }
+    double GetMeterMaxValue() const { return FMeterMaxValue; }
     void SetMeterMaxValue(double Value);
-    int GetMeterDecPlaces() const { return decPlaces_; }
+    int GetMeterDecPlaces() const { return FMeterDecPlaces; }
     void SetMeterDecPlaces(int Value);
-    int GetMeterNrTicks() const { return nrTicks_; }
+    int GetMeterNrTicks() const { return FMeterNrTicks; }
     void SetMeterNrTicks(int Value);
-    TMeterLayout GetMeterLayout() const { return layout_; }
+    TMeterLayout GetMeterLayout() const { return FMeterLayout; }
     void SetMeterLayout(TMeterLayout Value);
-    bool GetMeterShortTicks() const { return shortTicks_; }
+    bool GetMeterShortTicks() const { return FMeterShortTicks; }
     void SetMeterShortTicks(bool Value);
-    bool GetMeterScaleLine() const { return scaleLine_; }
+    bool GetMeterScaleLine() const { return FMeterScaleLine; }
     void SetMeterScaleLine(bool Value);
-    TNeedleLayout* GetNeedleLayout() const { return needle_.get(); }
+    TNeedleLayout* GetNeedleLayout() const { return FNeedleLayout.get(); }
     void SetNeedleLayout(TNeedleLayout* Value);
-    TNeedleLayout* GetNeedleLayoutSec() const { return needleSec_.get(); }
+    TNeedleLayout* GetNeedleLayoutSec() const { return FNeedleLayoutSec.get(); }
     void SetNeedleLayoutSec(TNeedleLayout* Value);
-    int GetRimBottom() const { return rimBottom_; }
+    int GetRimBottom() const { return FRimBottom; }
     void SetRimBottom(int Value);
-    int GetRimTop() const { return rimTop_; }
+    int GetRimTop() const { return FRimTop; }
     void SetRimTop(int Value);
-    int GetRimSide() const { return rimSide_; }
+    int GetRimSide() const { return FRimSide; }
     void SetRimSide(int Value);
-    double GetScaleBkWidth() const { return scaleBkWidth_; }
+    double GetScaleBkWidth() const { return FScaleBkWidth; }
     void SetScaleBkWidth(double Value);
-    bool GetScaleBkVisible() const { return scaleBkVisible_; }
+    bool GetScaleBkVisible() const { return FScaleBkVisible; }
     void SetScaleBkVisible(bool Value);
-    bool GetScaleVisible() const { return scaleVisible_; }
+    bool GetScaleVisible() const { return FScaleVisible; }
     void SetScaleVisible(bool Value);
-    double GetValue() const { return value_; }
+    double GetValue() const { return FValue; }
     void SetValue(double Value);
-    double GetValueSec() const { return valueSec_; }
+    double GetValueSec() const { return FValueSec; }
     void SetValueSec(double Value);
 
     // The range flags that drive the lamps, and the derived geometry (read-only views).
-    bool GetOverflowFlag() const { return overflow_; }
-    bool GetUnderflowFlag() const { return underflow_; }
-    int GetSweepAngle() const { return sweep_; }
-    double GetRadius() const { return radius_; }
-    int GetCenterX() const { return cx_; }
-    int GetCenterY() const { return cy_; }
+    bool GetOverflowFlag() const { return FOverflowFlag; }
+    bool GetUnderflowFlag() const { return FUnderflowFlag; }
+    int GetSweepAngle() const { return FSweepAngle; }
+    double GetRadius() const { return FRadius; }
+    int GetCenterX() const { return FCenterX; }
+    int GetCenterY() const { return FCenterY; }
     // The label texts and ticks of the current range (computed on demand).
     const TMeterTicks& Ticks();
 
     // ---- events
-    vcl::TNotifyEvent OnOverFlow;
-    vcl::TNotifyEvent OnUnderFlow;
-    vcl::TNotifyEvent OnNormalRange;
-    TMouseMoveInMeterEvent OnMouseMoveInMeter;
-    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
-    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
-    TMeterRenderedEvent OnMeterRendered;
+    const vcl::TNotifyEvent& GetOnOverFlow() const { return FOnOverFlow; }
+    void SetOnOverFlow(vcl::TNotifyEvent Value) { FOnOverFlow = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnUnderFlow() const { return FOnUnderFlow; }
+    void SetOnUnderFlow(vcl::TNotifyEvent Value) { FOnUnderFlow = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnNormalRange() const { return FOnNormalRange; }
+    void SetOnNormalRange(vcl::TNotifyEvent Value) { FOnNormalRange = std::move(Value); }
+    const TMouseMoveInMeterEvent& GetOnMouseMoveInMeter() const { return FOnMouseMoveInMeter; }
+    void SetOnMouseMoveInMeter(TMouseMoveInMeterEvent Value) { FOnMouseMoveInMeter = std::move(Value); }
+    const TmtBeforeDrawScaleLabelEvent& GetOnBeforeDrawScaleLabel() const { return FOnBeforeDrawScaleLabel; }
+    void SetOnBeforeDrawScaleLabel(TmtBeforeDrawScaleLabelEvent Value) { FOnBeforeDrawScaleLabel = std::move(Value); }
+    const TBeforeDrawNeedleEvent& GetOnBeforeDrawNeedle() const { return FOnBeforeDrawNeedle; }
+    void SetOnBeforeDrawNeedle(TBeforeDrawNeedleEvent Value) { FOnBeforeDrawNeedle = std::move(Value); }
+    const TMeterRenderedEvent& GetOnMeterRendered() const { return FOnMeterRendered; }
+    void SetOnMeterRendered(TMeterRenderedEvent Value) { FOnMeterRendered = std::move(Value); }
 
     void Paint() override;
 
 protected:
+    vcl::TNotifyEvent FOnOverFlow;
+    vcl::TNotifyEvent FOnUnderFlow;
+    vcl::TNotifyEvent FOnNormalRange;
+    TMouseMoveInMeterEvent FOnMouseMoveInMeter;
+    TmtBeforeDrawScaleLabelEvent FOnBeforeDrawScaleLabel;
+    TBeforeDrawNeedleEvent FOnBeforeDrawNeedle;
+    TMeterRenderedEvent FOnMeterRendered;
+
     void CalcMeterLayoutParams();
     void StyleChanged(vcl::TObject* Sender);
     void DoOverFlowEvent();
@@ -262,62 +281,62 @@ private:
     void PaintLamps(vcl::TCanvas* C);
     void PaintFrame(vcl::TCanvas* C);
 
-    int anchorSize_ = 24;
-    bool anchorCovered_ = true;
-    std::string anchorImage_;
-    std::string backGroundImg_;
-    TBkgFill bkgndFillMode_ = bfTopLeft;
-    std::string caption_;
-    TColor colorBakG_ = vcl::clWhite;
-    TColor colorCover_ = vcl::clBtnFace;
-    TColor colorScale_ = vcl::clNavy;
-    TColorScheme colorScheme_ = schFixed;
-    TColor colorSclBkLow_ = vcl::clLime;
-    TColor colorSclBkNorm_ = 0x0080FF;
-    TColor colorSclBkHigh_ = vcl::clRed;
-    std::unique_ptr<vcl::TFont> fontCaption_;
-    TFrameStyle frameStyle_ = frRaised;
-    bool limWatchHighOn_ = true;
-    bool limWatchLowOn_ = true;
-    TColor limWatchActColor_ = vcl::clRed;
-    TColor limWatchPsvColor_ = vcl::clGray;
-    bool logarithmic_ = false;
-    double thresholdLow_ = 0.0;
-    double thresholdHigh_ = 1.0;
-    double minValue_ = 0.0;
-    double maxValue_ = 1.0;
-    int decPlaces_ = 1;
-    int nrTicks_ = 3;
-    TMeterLayout layout_ = mlCirc90;
-    bool shortTicks_ = true;
-    bool scaleLine_ = true;
-    std::unique_ptr<TNeedleLayout> needle_;
-    std::unique_ptr<TNeedleLayout> needleSec_;
-    int rimBottom_ = 0;
-    int rimTop_ = 0;
-    int rimSide_ = 0;
-    double scaleBkWidth_ = 0.0;
-    bool scaleBkVisible_ = false;
-    bool scaleVisible_ = true;
-    double value_ = 0.0;
-    double valueSec_ = 0.0;
+    int FAnchorSize = 24;
+    bool FAnchorCovered = true;
+    std::string FAnchorImage;
+    std::string FBackGroundImg;
+    TBkgFill FBkgndFillMode = bfTopLeft;
+    std::string FCaption;
+    TColor FColorBakG = vcl::clWhite;
+    TColor FColorCover = vcl::clBtnFace;
+    TColor FColorScale = vcl::clNavy;
+    TColorScheme FColorScheme = schFixed;
+    TColor FColorSclBkLow = vcl::clLime;
+    TColor FColorSclBkNorm = 0x0080FF;
+    TColor FColorSclBkHigh = vcl::clRed;
+    std::unique_ptr<vcl::TFont> FFontCaption;
+    TFrameStyle FFrameStyle = frRaised;
+    bool FLimWatchHighOn = true;
+    bool FLimWatchLowOn = true;
+    TColor FLimWatchActColor = vcl::clRed;
+    TColor FLimWatchPsvColor = vcl::clGray;
+    bool FLogarithmic = false;
+    double FThresholdLow = 0.0;
+    double FThresholdHigh = 1.0;
+    double FMeterMinValue = 0.0;
+    double FMeterMaxValue = 1.0;
+    int FMeterDecPlaces = 1;
+    int FMeterNrTicks = 3;
+    TMeterLayout FMeterLayout = mlCirc90;
+    bool FMeterShortTicks = true;
+    bool FMeterScaleLine = true;
+    std::unique_ptr<TNeedleLayout> FNeedleLayout;
+    std::unique_ptr<TNeedleLayout> FNeedleLayoutSec;
+    int FRimBottom = 0;
+    int FRimTop = 0;
+    int FRimSide = 0;
+    double FScaleBkWidth = 0.0;
+    bool FScaleBkVisible = false;
+    bool FScaleVisible = true;
+    double FValue = 0.0;
+    double FValueSec = 0.0;
 
-    bool overflow_ = false;
-    bool underflow_ = false;
-    TColor colBlackLine_ = vcl::clBlack;
-    TColor colGrayLine_ = vcl::clGray;
-    TColor colWhiteLine_ = vcl::clWhite;
+    bool FOverflowFlag = false;
+    bool FUnderflowFlag = false;
+    TColor FColBlackLine = vcl::clBlack;
+    TColor FColGrayLine = vcl::clGray;
+    TColor FColWhiteLine = vcl::clWhite;
 
-    int sweep_ = 90;
-    double radius_ = 0.0;
-    int cx_ = 0;
-    int cy_ = 0;
+    int FSweepAngle = 90;
+    double FRadius = 0.0;
+    int FCenterX = 0;
+    int FCenterY = 0;
 
-    std::unique_ptr<vcl::TBitmap> bkgImage_;
-    std::unique_ptr<vcl::TBitmap> anchorBmp_;
-    std::unique_ptr<vcl::TBitmap> anchorMask_;
-    TMeterTicks ticks_;
-    std::string label_;   // reused label text while painting
+    std::unique_ptr<vcl::TBitmap> FBkgImage;
+    std::unique_ptr<vcl::TBitmap> FAnchorBmp;
+    std::unique_ptr<vcl::TBitmap> FAnchorMask;
+    TMeterTicks FTicks;
+    std::string FLabel;   // reused label text while painting
 };
 
 }  // namespace zyn

@@ -62,6 +62,9 @@ struct TPropInfo {
     // The default is read from a freshly built instance of the class when its table is
     // built, so a default is written once: in the class's own initialiser.
     bool DefaultFromPrototype = false;
+    // The setter stores and repaints even when given the current value (documented as such
+    // for a few properties); generic tests skip the "no repaint for the same value" rule.
+    bool RepaintsAlways = false;
     // Whether the property is written at all (empty: yes).
     std::function<bool(TPersistent&)> StoredFn;
     // pkEvent: whether a handler is assigned, and binding one held in a std::any as the
@@ -355,6 +358,8 @@ public:
         Last().StoredFn = [Value](TPersistent&) { return Value; };
         return *this;
     }
+    // The last property's setter repaints even when the value does not change.
+    TPublisher& RepaintsAlways() { Last().RepaintsAlways = true; return *this; }
     // The last property has no default: it is always written.
     TPublisher& NoDefault() {
         Last().Default.reset();

@@ -14,9 +14,9 @@ namespace {
 struct Recorder {
     std::vector<std::string> events;
     void Attach(TMeter& m) {
-        m.OnOverFlow = [this](vcl::TObject*) { events.push_back("over"); };
-        m.OnUnderFlow = [this](vcl::TObject*) { events.push_back("under"); };
-        m.OnNormalRange = [this](vcl::TObject*) { events.push_back("normal"); };
+        m.SetOnOverFlow([this](vcl::TObject*) { events.push_back("over"); });
+        m.SetOnUnderFlow([this](vcl::TObject*) { events.push_back("under"); });
+        m.SetOnNormalRange([this](vcl::TObject*) { events.push_back("normal"); });
     }
 };
 
@@ -69,7 +69,7 @@ TEST(MeterModel, ClampingSetters) {
 TEST(MeterModel, NeedleLayoutChangeAndAssign) {
     TNeedleLayout a, b;
     int changes = 0;
-    a.OnChange = [&](vcl::TObject* s) { EXPECT_EQ(s, &a); ++changes; };
+    a.SetOnChange([&](vcl::TObject* s) { EXPECT_EQ(s, &a); ++changes; });
     a.SetHeadSize(20);   // unchanged: no notification
     EXPECT_EQ(changes, 0);
     a.SetHeadSize(12);
@@ -83,7 +83,7 @@ TEST(MeterModel, NeedleLayoutChangeAndAssign) {
     EXPECT_EQ(a.GetShadowDx(), 3);
     EXPECT_EQ(a.GetHeadSize(), 20);
     EXPECT_FALSE(a.GetVisible());
-    EXPECT_TRUE(static_cast<bool>(a.OnChange));   // Assign leaves the handler alone
+    EXPECT_TRUE(static_cast<bool>(a.GetOnChange()));   // Assign leaves the handler alone
 }
 
 TEST(MeterModel, ValueAboveMaximumFiresOverflowOnce) {

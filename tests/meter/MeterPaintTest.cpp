@@ -143,11 +143,11 @@ TEST(MeterPaint, NeedleHandlerSuppressesOnlyTheNeedle) {
     m->SetValue(0.5);
     m->GetNeedleLayout()->SetThickness(6);
     int calls = 0;
-    m->OnBeforeDrawNeedle = [&](vcl::TObject* s, vcl::TCanvas*, bool& drawn) {
+    m->SetOnBeforeDrawNeedle([&](vcl::TObject* s, vcl::TCanvas*, bool& drawn) {
         EXPECT_EQ(s, m.get());
         ++calls;
         drawn = true;
-    };
+    });
     Picture p(*m);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(p.At(148, 100), Back);
@@ -171,11 +171,11 @@ TEST(MeterPaint, LabelHandlerEmptiesOneLabel) {
     struct Box { int x, y, w, h; };
     Box boxes[2] = {};
     int calls = 0;
-    m->OnBeforeDrawScaleLabel = [&](vcl::TObject*, vcl::TCanvas* c, std::string& t, int x, int y) {
+    m->SetOnBeforeDrawScaleLabel([&](vcl::TObject*, vcl::TCanvas* c, std::string& t, int x, int y) {
         ++calls;
         if (t == "0.4" || t == "0.6") boxes[t == "0.4" ? 0 : 1] = {x, y, c->TextWidth(t), c->TextHeight(t)};
         if (t == "0.4") t.clear();
-    };
+    });
     Picture p(*m);
     EXPECT_EQ(calls, 6);
     auto inked = [&](const Box& b) {
@@ -241,10 +241,10 @@ TEST(MeterPaint, AnchorShapesByLayout) {
 
 TEST(MeterPaint, RenderedHandlerDrawsUnderTheFrame) {
     auto m = MakeMeter();
-    m->OnMeterRendered = [](vcl::TObject*, vcl::TCanvas* c) {
+    m->SetOnMeterRendered([](vcl::TObject*, vcl::TCanvas* c) {
         c->GetBrush()->SetColor(vcl::clYellow);
         c->FillRect(vcl::Rect(0, 0, 297, 209));
-    };
+    });
     Picture p(*m);
     EXPECT_EQ(p.At(150, 100), vcl::clYellow);
     EXPECT_EQ(p.At(0, 100), 0xFFFFFFu);

@@ -38,13 +38,13 @@ TEST(MeterMouse, MoveReportsTheValueUnderThePointer) {
     bool within = false;
     double value = -1;
     m->SetOnMouseMove([&](vcl::TObject*, vcl::TShiftState, int, int) { ++moves; });
-    m->OnMouseMoveInMeter = [&](vcl::TObject* s, bool w, vcl::TShiftState, double v) {
+    m->SetOnMouseMoveInMeter([&](vcl::TObject* s, bool w, vcl::TShiftState, double v) {
         EXPECT_EQ(s, m);
         EXPECT_EQ(moves, inMeter + 1);   // after the framework's own event
         ++inMeter;
         within = w;
         value = v;
-    };
+    });
     vcl::Input::MouseMove(m, m->GetCenterX(), m->GetCenterY() - 60);
     EXPECT_EQ(inMeter, 1);
     EXPECT_TRUE(within);

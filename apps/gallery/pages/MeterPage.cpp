@@ -154,17 +154,17 @@ public:
             }
             if (d.layout == mlCirc360) {
                 // On a full circle the two ends of the scale meet: only the top value is named.
-                m->OnBeforeDrawScaleLabel = [](TObject*, TCanvas*, std::string& Label, int, int) {
+                m->SetOnBeforeDrawScaleLabel([](TObject*, TCanvas*, std::string& Label, int, int) {
                     if (Label == FloatToStrF(kDials[5].min, ffFixed, 15, 0)) Label.clear();
-                };
+                });
             }
             m->SetFrameStyle(static_cast<TFrameStyle>(i % 2 ? frSunken : frRaisedDouble));
-            m->OnMouseMoveInMeter = [this, i](TObject*, bool Within, TShiftState, double V) {
+            m->SetOnMouseMoveInMeter([this, i](TObject*, bool Within, TShiftState, double V) {
                 std::string text = Within ? std::string(kDials[i].caption) + ": " + FloatToStrF(V, ffFixed, 15, 2)
                                           : "Outside the scale";
                 readout_->SetCaption(text);
                 page_.Record("readout", text);
-            };
+            });
             meters_[i] = m;
             phase_[i] = i * 1.3;
         }
