@@ -1,5 +1,5 @@
 // The gallery's main form (see GalleryForm.h).
-#include "GalleryForm.h"
+#include "apps/gallery/GalleryForm.h"
 
 #include "platform/controls/Backend.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "GalleryPage.h"
-#include "GalleryState.h"
-#include "PageList.h"
+#include "apps/gallery/GalleryPage.h"
+#include "apps/gallery/GalleryState.h"
+#include "apps/gallery/PageListControl.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"

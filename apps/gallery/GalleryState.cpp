@@ -1,5 +1,5 @@
 // The state dump (see GalleryState.h).
-#include "GalleryState.h"
+#include "apps/gallery/GalleryState.h"
 
 #include <cstdio>
 #include <fstream>

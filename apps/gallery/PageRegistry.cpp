@@ -1,19 +1,19 @@
 // The table of pages, built from pages/PageList.h.
-#include "GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 
-#include "GalleryState.h"
+#include "apps/gallery/GalleryState.h"
 #include "platform/controls/Form.h"
 
 namespace gallery {
 
 #define GALLERY_PAGE(Function, Id, Title, Description) void Function(PageContext& Page);
-#include "pages/PageList.h"
+#include "apps/gallery/pages/AllPages.h"
 #undef GALLERY_PAGE
 
 const std::vector<GalleryPage>& Pages() {
     static const std::vector<GalleryPage> pages = {
 #define GALLERY_PAGE(Function, Id, Title, Description) {Id, Title, Description, &Function},
-#include "pages/PageList.h"
+#include "apps/gallery/pages/AllPages.h"
 #undef GALLERY_PAGE
     };
     return pages;

@@ -1,11 +1,11 @@
 // Page snapshots and the contact sheet (see Snapshots.h).
-#include "Snapshots.h"
+#include "apps/gallery/Snapshots.h"
 
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-#include "GalleryForm.h"
+#include "apps/gallery/GalleryForm.h"
 #include "platform/SysUtils.h"
 #include "platform/Win32.h"
 

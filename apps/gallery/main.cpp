@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "GalleryForm.h"
-#include "Snapshots.h"
+#include "apps/gallery/GalleryForm.h"
+#include "apps/gallery/Snapshots.h"
 #include "platform/Forms.h"
 #include "platform/controls/Backend.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "meter/Zyn_Meter.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "numio/Zyn_NumIO.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"

@@ -1,5 +1,5 @@
 // The page list (see PageList.h).
-#include "PageList.h"
+#include "apps/gallery/PageListControl.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The gallery's pages, in the order the page list shows them. A page is a function in its
-// own file under pages/; adding one is that file plus one line here:
+// own file, pages/<Name>Page.cpp; adding one is that file plus one line here:
 //   GALLERY_PAGE(BuildFunction, "file-name", "Title", "One line about it")
 GALLERY_PAGE(BuildDataGridPage, "data-grid", "Data grid",
              "A price list in an editable string grid; right-click a cell for its menu")

@@ -4,8 +4,8 @@
 // system clipboard.
 #include <string>
 
-#include "../GalleryPage.h"
-#include "../GalleryState.h"
+#include "apps/gallery/GalleryPage.h"
+#include "apps/gallery/GalleryState.h"
 #include "platform/Buttons.h"
 #include "platform/Clipbrd.h"
 #include "platform/Grids.h"

@@ -3,7 +3,7 @@
 // dialog choosing the colour of a swatch.
 #include <string>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "platform/Buttons.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"

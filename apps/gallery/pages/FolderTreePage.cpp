@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "platform/ComCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"

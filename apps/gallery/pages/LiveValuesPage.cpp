@@ -6,7 +6,7 @@
 #include <deque>
 #include <string>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"

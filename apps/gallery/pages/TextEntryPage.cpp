@@ -3,7 +3,7 @@
 // Revert buttons that act on the record.
 #include <string>
 
-#include "../GalleryPage.h"
+#include "apps/gallery/GalleryPage.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/controls/Form.h"
