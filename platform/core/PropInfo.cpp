@@ -379,6 +379,12 @@ const TClassInfo* GetClass(const std::string& Name) {
     return it == r.byName.end() ? nullptr : it->second;
 }
 
+std::vector<const TClassInfo*> RegisteredClasses() {
+    std::vector<const TClassInfo*> classes;
+    for (const auto& [name, info] : TheRegistry().byName) classes.push_back(info);
+    return classes;
+}
+
 const TClassInfo* FindClass(const std::string& Name) {
     if (const TClassInfo* info = GetClass(Name)) return info;
     throw EClassNotFound("Class " + Name + " not found");

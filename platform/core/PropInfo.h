@@ -441,6 +441,8 @@ const TClassInfo* RegisterClass(const std::string& Name,
 
 // The registered class of that name (case-insensitive), or nullptr.
 const TClassInfo* GetClass(const std::string& Name);
+// Every registered class, ordered by name (generic tests and inspectors walk them).
+std::vector<const TClassInfo*> RegisteredClasses();
 // The same, raising EClassNotFound "Class TFoo not found".
 const TClassInfo* FindClass(const std::string& Name);
 // The registered class of an object: its own, or (for an unregistered class) the one its
