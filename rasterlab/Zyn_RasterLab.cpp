@@ -243,6 +243,10 @@ void TRasterLab::ScrollStep(int& Offset, int Step, std::int64_t Limit, bool Beyo
 // near edge by its own length, it re-enters from beyond the far edge.
 void TRasterLab::ScrollTimerEvent() {
     const int step = FScrollIncrement;
+    // The text's length as the next paint will find it: a label that has not been painted
+    // since its text changed (hidden, or not shown yet) still loops at the right places.
+    FTextBitLength = static_cast<int>(std::min<std::int64_t>(
+        RasterTextLength(FCMat, FText, Pitch(), FProportional) + 1, std::numeric_limits<int>::max()));
     const std::int64_t textHeight = std::int64_t(FCMat.FontHeight) * Pitch();
     switch (FScrollMode) {
         case rdsmOff:
