@@ -190,6 +190,20 @@ TEST_F(RasterLabScroll, NoTimerAtDesignTime) {
     EXPECT_EQ(label->GetScrollPosX(), 0);
 }
 
+TEST_F(RasterLabScroll, AHiddenLabelLoopsAtTheTextsLength) {
+    // Never painted: the loop still knows where the text ends.
+    label->SetVisible(false);
+    label->SetText("Longer text");
+    const int length = label->CalcTextBitLength("Longer text") + 1;
+    label->SetScrollIncrement(length);
+    label->SetScrollMode(rdsmLeft);
+    Ticks(1);
+    EXPECT_EQ(label->GetScrollPosX(), -length);
+    Ticks(1);
+    EXPECT_EQ(label->GetScrollPosX(), 400);
+    EXPECT_EQ(Restarts(), 1);
+}
+
 TEST_F(RasterLabScroll, FreeingTheLabelEndsItsTicks) {
     label->SetScrollMode(rdsmRight);
     Ticks(1);
