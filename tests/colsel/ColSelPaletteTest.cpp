@@ -17,20 +17,6 @@ TColSelTable TableOf(std::initializer_list<TColor> Colors) {
 
 }  // namespace
 
-TEST(ColSelPalette, PalettesAreSlicesOfThePredefinedColours) {
-    EXPECT_EQ(BasicVGAPalette.First, 1);
-    EXPECT_EQ(BasicVGAPalette.Count, 16);
-    EXPECT_EQ(ExtendedPalette.Count, 20);
-    EXPECT_EQ(StandardPalette.Count, 47);
-    EXPECT_EQ(WindowsSystemPalette.First + WindowsSystemPalette.Count - 1, 47);
-    EXPECT_EQ(PredefinedColors[BasicVGAPalette.First], vcl::clBlack);
-    EXPECT_EQ(PredefinedColors[BasicVGAPalette.Count], vcl::clWhite);
-    EXPECT_EQ(PredefinedColors[ExtendedPalette.Count], vcl::clMedGray);
-    EXPECT_EQ(PredefinedColors[WindowsSystemPalette.First], vcl::clScrollBar);
-    // The system palette holds system colours only, the others fixed colours only.
-    for (int i = 1; i <= 47; ++i) EXPECT_EQ(PredefinedColors[i] < 0, i >= WindowsSystemPalette.First) << i;
-}
-
 TEST(ColSelPalette, FindColorEntryComparesTheColoursShown) {
     const TColSelTable t = TableOf({vcl::clBlack, vcl::clRed, vcl::clWhite, vcl::clRed, vcl::clBtnFace});
     EXPECT_EQ(FindColorEntry(t, 5, vcl::clRed), 2);             // the first of two

@@ -6,16 +6,11 @@
 #include "marksel/Zyn_marksel.h"
 #include "platform/Win32.h"
 #include "platform/controls/ControlsTestSupport.h"
-#include "platform/core/PropInfo.h"
 
 using namespace zyn;
 
-TEST(MarkSelModel, InitialValuesAndRangeChecks) {
+TEST(MarkSelModel, RangeChecks) {
     TMarkSel m(nullptr);
-    EXPECT_EQ(m.GetWidth(), 236);
-    EXPECT_EQ(m.GetHeight(), 178);
-    EXPECT_EQ(m.GetSelected(), -1);
-    EXPECT_EQ(m.GetFrameStyle(), frRaisedDouble);
     for (int bad : {-2, 52, 1000}) {
         m.SetSelected(bad);
         EXPECT_EQ(m.GetSelected(), -1) << bad;
@@ -132,20 +127,4 @@ TEST_F(MarkSelClicks, SettersRepaintOnlyOnChangeExceptTheDocumentedOnes) {
     sel->SetEnabled(true);
     vcl::Application->ProcessMessages();
     EXPECT_EQ(painted, 3);
-}
-
-TEST(MarkSelPublished, DefaultsAndNames) {
-    TMarkSel m(nullptr);
-    const vcl::TClassInfo* info = vcl::GetClass("TMarkSel");
-    ASSERT_NE(info, nullptr);
-    for (const char* name : {"NrOfColumns", "NrOfRows", "Selected", "ColorBackGnd", "ColorSelFG", "FrameStyle",
-                             "ShowZeroAsCross", "Enabled"}) {
-        const vcl::TPropInfo* prop = info->FindProperty(name);
-        ASSERT_NE(prop, nullptr) << name;
-        EXPECT_TRUE(prop->IsDefault(m)) << name;
-    }
-    info->FindProperty("FrameStyle")->SetAsText(m, "frSunken");
-    EXPECT_EQ(m.GetFrameStyle(), frSunken);
-    EXPECT_EQ(info->FindProperty("ColorSelFG")->GetAsText(m), "clNavy");
-    EXPECT_NE(info->FindProperty("OnMarkDblClick"), nullptr);
 }

@@ -5,27 +5,9 @@
 
 #include "platform/Forms.h"
 #include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
 #include "rotlab/Zyn_RotLab.h"
 
 using namespace zyn;
-
-TEST(RotLabModel, InitialValues) {
-    TRotLab r(nullptr);
-    EXPECT_EQ(r.GetWidth(), 200);
-    EXPECT_EQ(r.GetHeight(), 200);
-    EXPECT_EQ(r.GetTextAngle(), 0);
-    EXPECT_EQ(r.GetPosX(), 10);
-    EXPECT_EQ(r.GetPosY(), 10);
-    EXPECT_TRUE(r.GetAutoCenter());
-    EXPECT_EQ(r.GetAlignment(), vcl::taCenter);
-    EXPECT_TRUE(r.GetAntiAlias());
-    EXPECT_EQ(r.GetFrameStyle(), frSunken);
-    EXPECT_TRUE(r.GetTransparent());
-    EXPECT_EQ(r.GetColor(), vcl::clBtnFace);
-    EXPECT_EQ(r.GetFont()->GetName(), "Arial");
-    EXPECT_EQ(r.GetFont()->GetSize(), 11);
-}
 
 TEST(RotLabModel, AnchorFollowsAutoCenter) {
     vcl::TForm form(nullptr);
@@ -132,17 +114,4 @@ TEST(RotLabModel, AFormFileCentresTheAnchorOnceLoaded) {
     ASSERT_NE(s, nullptr) << text;
     EXPECT_EQ(s->GetPosX(), 10);
     EXPECT_EQ(s->GetPosY(), 12);
-}
-
-TEST(RotLabPublished, DefaultsMatchTheFreshLabel) {
-    TRotLab r(nullptr);
-    const vcl::TClassInfo* info = vcl::GetClass("TRotLab");
-    ASSERT_NE(info, nullptr);
-    for (const char* name : {"TextAngle", "PosX", "PosY", "AutoCenter", "Alignment", "AntiAlias", "FrameStyle",
-                             "Transparent", "Color"}) {
-        const vcl::TPropInfo* prop = info->FindProperty(name);
-        ASSERT_NE(prop, nullptr) << name;
-        EXPECT_TRUE(prop->IsDefault(r)) << name;
-    }
-    EXPECT_EQ(info->FindProperty("Alignment")->GetAsText(r), "taCenter");
 }
