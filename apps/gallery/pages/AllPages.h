@@ -17,3 +17,5 @@ GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
 GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
              "Dot-matrix displays of a station: scrolling news, departures, a rising notice, a rasterised font")
+GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
+             "A colour selector and a mark selector styling a plot with rotated axis titles over a gradient")
