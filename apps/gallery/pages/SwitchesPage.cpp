@@ -23,25 +23,26 @@ namespace {
 
 const char* const kStyleNames[] = {
     "User pictures",  "Check box",      "Radio button",   "Slider, vertical", "Slider, horizontal",
-    "Colour slider",  "Colour slider",  "LED red/green",  "Arrow, corner",    "Arrow up/down",
+    "Colour, vertical", "Colour, horizontal",  "LED red/green",  "Arrow, corner",    "Arrow up/down",
     "Arrow left/right", "Pedestrian light", "Beveled LED", "Smiley",          "Smiley red/green",
     "Bulb",           "Lamp button",    "Drive, left",    "Drive, right",     "User 1",
     "User 2",         "User 3",         "User 4",         "User 5",
 };
 
 constexpr TColor kPanelTint = TColor(0xE6EFE2);
-constexpr int kCellW = 128, kCellH = 86;
+constexpr int kCellW = 128, kCellH = 78;
+constexpr int kLowerTop = 352;   // headings of the lower row; its controls 22 pixels below
 
 class SwitchesPage {
 public:
     explicit SwitchesPage(PageContext& Page) : page_(Page) {
         Heading(20, 8, "Plant room 2: switch wall (every style)");
         BuildStyleWall();
-        Heading(20, 410, "Operating mode");
+        Heading(20, kLowerTop, "Operating mode");
         BuildModeGroup();
-        Heading(300, 410, "Signals");
+        Heading(300, kLowerTop, "Signals");
         BuildSignals();
-        Heading(560, 410, "Supply temperature");
+        Heading(560, kLowerTop, "Supply temperature");
         BuildSetpoint();
     }
 
@@ -60,7 +61,7 @@ private:
             auto* b = new TOnOffBut(page_.Form);
             b->SetName("Style" + IntToStr(s));
             b->SetParent(page_.Host);
-            b->SetBounds(20 + (s % 6) * kCellW, 32 + (s / 6) * kCellH, kCellW - 4, kCellH - 4);
+            b->SetBounds(20 + (s % 6) * kCellW, 30 + (s / 6) * kCellH, kCellW - 4, kCellH - 4);
             b->SetButtonStyle(static_cast<TOnOffButStyle>(s));
             b->SetColorBackgnd(clWindow);
             b->SetFrameStyle(frSingle);
@@ -82,7 +83,7 @@ private:
     void BuildModeGroup() {
         auto* panel = new TPanel(page_.Form);
         panel->SetParent(page_.Host);
-        panel->SetBounds(20, 432, 250, 130);
+        panel->SetBounds(20, kLowerTop + 22, 250, 124);
         panel->SetBevelOuter(bvLowered);
         panel->SetCaption("");
         panel->SetColor(kPanelTint);
@@ -91,7 +92,7 @@ private:
             auto* b = new TOnOffBut(page_.Form);
             b->SetName("Mode" + IntToStr(i));
             b->SetParent(panel);
-            b->SetBounds(12, 10 + i * 38, 226, 34);
+            b->SetBounds(12, 8 + i * 36, 226, 34);
             b->SetButtonStyle(oobsRadioBut);
             b->SetTransparent(true);
             b->SetFrameStyle(frNone);
@@ -116,7 +117,7 @@ private:
     void BuildSignals() {
         auto* horn = new TOnOffBut(page_.Form);
         horn->SetParent(page_.Host);
-        horn->SetBounds(300, 432, 230, 60);
+        horn->SetBounds(300, kLowerTop + 22, 230, 56);
         horn->SetButtonStyle(oobsButLamp);
         horn->SetMode(oobmSpeedBut);
         horn->SetMouseAction(oomaPlain);
@@ -128,7 +129,7 @@ private:
 
         auto* locked = new TOnOffBut(page_.Form);
         locked->SetParent(page_.Host);
-        locked->SetBounds(300, 502, 230, 60);
+        locked->SetBounds(300, kLowerTop + 86, 230, 60);
         locked->SetButtonStyle(oobsCheckbox);
         locked->SetAutoCenter(false);
         locked->SetLeftSpace(12);
@@ -143,26 +144,26 @@ private:
     void BuildSetpoint() {
         value_ = new TLabel(page_.Form);
         value_->SetParent(page_.Host);
-        value_->SetBounds(610, 436, 120, 30);
+        value_->SetAutoSize(false);
+        value_->SetBounds(604, kLowerTop + 22, 120, 30);
         value_->GetFont()->SetSize(16);
         value_->SetAlignment(taCenter);
-        auto* minus = Stepper(560, "-", -1);
-        auto* plus = Stepper(730, "+", +1);
-        (void)minus;
-        (void)plus;
+        Stepper(560, "-", -1);
+        Stepper(728, "+", +1);
         auto* hint = new TLabel(page_.Form);
         hint->SetParent(page_.Host);
-        hint->SetBounds(560, 480, 220, 36);
+        hint->SetAutoSize(false);
+        hint->SetBounds(560, kLowerTop + 64, 210, 60);
         hint->SetWordWrap(true);
         hint->SetCaption("A press steps once; held, a button steps again after half a second, then five times a second.");
         Show();
         page_.Watch("setpoint", [this] { return IntToStr(tenths_); });
     }
 
-    TRepSpeedButton* Stepper(int X, const std::string& Caption, int Direction) {
+    void Stepper(int X, const std::string& Caption, int Direction) {
         auto* b = new TRepSpeedButton(page_.Form);
         b->SetParent(page_.Host);
-        b->SetBounds(X, 436, 40, 30);
+        b->SetBounds(X, kLowerTop + 22, 40, 30);
         b->SetCaption(Caption);
         b->GetFont()->SetSize(14);
         auto step = [this, Direction] {
@@ -175,7 +176,6 @@ private:
             if (Button == mbLeft) step();
         });
         b->SetOnRepeatClick([step](TObject*) { step(); });
-        return b;
     }
 
     void Show() {
