@@ -19,3 +19,5 @@ GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
              "Dot-matrix displays of a station: scrolling news, departures, a rising notice, a rasterised font")
 GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
              "A colour selector and a mark selector styling a plot with rotated axis titles over a gradient")
+GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
+             "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
