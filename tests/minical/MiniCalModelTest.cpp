@@ -39,7 +39,8 @@ protected:
     bool Is(int Y, int M, int D) const { return cal->GetDate() == EncodeDate(Y, M, D); }
     std::string Caption(int Y, int M, int D) const {
         std::string c = "stale";
-        EXPECT_EQ(cal->CheckHoliday(Y, M, D, c), !c.empty()) << Y << "-" << M << "-" << D;
+        const bool found = cal->CheckHoliday(Y, M, D, c);
+        EXPECT_EQ(found, !c.empty()) << Y << "-" << M << "-" << D;
         return c;
     }
 
@@ -140,7 +141,7 @@ TEST_F(MiniCalModel, DateSetterRecomputesAndFiresEveryTime) {
     int clicks = 0;
     cal->SetOnClick([&](vcl::TObject*) { ++clicks; });
     cal->SetDate(EncodeDate(2024, 4, 29));
-    EXPECT_EQ(cal->GetRow(), 7);
+    EXPECT_EQ(cal->GetRow(), 6);
     EXPECT_EQ(clicks, 0);
 }
 
