@@ -248,6 +248,10 @@ void TMiniCal::UpdateCal() {
     Invalidate();
 }
 
+// The grid's current cell always shows the held day: only the layout moves it, never the
+// grid's own keys, wheel or mouse.
+bool TMiniCal::SelectCell(int ACol, int ARow) { return FUpdating && TCustomDrawGrid::SelectCell(ACol, ARow); }
+
 void TMiniCal::Click() {
     // Moving the current cell to the held day is no click of the user's.
     if (FUpdating) return;
@@ -456,13 +460,13 @@ void TMiniCal::HandleClick(int Col, int Row) {
 
 void TMiniCal::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     // The calendar acted on the press; the release is not handed to the grid (which would
-    // take it as the end of a selection). The grid's press state ends here instead.
+    // take it as the end of a selection). The grid's press state ends here instead, and a
+    // release over the calendar is its click.
     (void)Shift;
-    (void)X;
-    (void)Y;
     if (Button != mbLeft) return;
     TMessage cancel{WM_CANCELMODE, 0, 0, 0};
     TCustomDrawGrid::WMCancelMode(cancel);
+    if (GetClientRect().Contains({X, Y})) Click();
 }
 
 }  // namespace zyn

@@ -192,6 +192,7 @@ protected:
     void Paint() override;
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
     void Resize() override;
+    bool SelectCell(int ACol, int ARow) override;
     void Click() override;
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;

@@ -125,22 +125,48 @@ TEST_F(MiniCalInput, ClicksBeyondTheRangeAreReportedAndChangeNothing) {
     EXPECT_TRUE(Is(1, 2, 20));
 }
 
-TEST_F(MiniCalInput, TheReleaseEndsThePress) {
+TEST_F(MiniCalInput, EachClickIsOneClickAndTheReleaseEndsThePress) {
     SetDate(2024, 3, 20);
     int clicks = 0;
     cal->SetOnClick([&](vcl::TObject*) { ++clicks; });
-    ClickCell(2, 3);
-    const int afterClick = clicks;
+    ClickCell(2, 3);   // another day
+    EXPECT_EQ(clicks, 1);
+    ClickCell(6, 0);   // a button
+    ClickCell(4, 0);   // the title
+    EXPECT_EQ(clicks, 3);
+    EXPECT_TRUE(Is(2024, 4, 5));
     // Moving over other days with no button held selects nothing.
     for (int c = 1; c <= 7; ++c) {
         const vcl::TPoint p = Centre(c, 5);
         vcl::Input::MouseMove(cal, p.X, p.Y);
     }
     vcl::Application->AdvanceTime(500);
-    EXPECT_EQ(cal->GetCol(), 2);
-    EXPECT_EQ(cal->GetRow(), 3);
-    EXPECT_EQ(clicks, afterClick);
-    EXPECT_TRUE(Is(2024, 3, 5));
+    EXPECT_EQ(cal->GetCol(), DayCell(cal->GetMonOfs(), 5).X);
+    EXPECT_EQ(cal->GetRow(), DayCell(cal->GetMonOfs(), 5).Y);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_TRUE(Is(2024, 4, 5));
+    // Pressed on a day and released outside, the press chose the day but is no click.
+    const vcl::TPoint p = Centre(3, 4);
+    vcl::Input::MouseDown(cal, vcl::mbLeft, {}, p.X, p.Y);
+    vcl::Input::MouseUp(cal, vcl::mbLeft, {}, cal->GetWidth() + 20, p.Y);
+    EXPECT_TRUE(Is(2024, 4, 17));
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(MiniCalInput, TheGridsOwnNavigationKeepsToTheHeldDay) {
+    SetDate(2024, 3, 20);
+    int clicks = 0;
+    cal->SetOnClick([&](vcl::TObject*) { ++clicks; });
+    cal->SetFocus();
+    for (vcl::WORD key : {vcl::VK_LEFT, vcl::VK_DOWN, vcl::VK_HOME, vcl::VK_NEXT}) vcl::Input::KeyDown(cal, key);
+    const vcl::TPoint p = Centre(4, 4);
+    vcl::Input::Wheel(cal, -240, p.X, p.Y);
+    const vcl::TGridCoord held = DayCell(cal->GetMonOfs(), 20);
+    EXPECT_EQ(cal->GetCol(), held.X);
+    EXPECT_EQ(cal->GetRow(), held.Y);
+    EXPECT_TRUE(Is(2024, 3, 20));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(MiniCalInput, RepaintsOnlyForChanges) {
