@@ -116,9 +116,10 @@ public:
     TColor GetColorToday() const { return FColorToday; }
     void SetColorToday(TColor Value);
     // Parts of Date. Each setter encodes the date again from its parts (the time of day is
-    // dropped), recomputes the layout and fires OnChange, also when a part was refused:
-    // Day takes 1..days of the month, Month 1..12. A Year outside 1..9999, or one without
-    // the held February 29, raises EConvertError and changes nothing.
+    // dropped), recomputes the layout and fires OnChange, also when it kept the old part for
+    // a value out of range: Day takes 1..days of the month, Month 1..12. A Year outside
+    // 1..9999, or a year or month without the held day (February 29, the 31st), raises
+    // EConvertError and changes nothing.
     int GetDay() const;
     void SetDay(int Value);
     int GetMonth() const;

@@ -1,5 +1,5 @@
 // The calendar's dates without a canvas: Easter and its feasts, the month layout for every
-// first weekday, week numbers at the end of the range, the caption tables.
+// first weekday, week numbers at the end of the range.
 #include <gtest/gtest.h>
 
 #include "minical/Zyn_MiniCal.h"
@@ -36,15 +36,6 @@ TEST(MiniCalDates, EasterOnKnownDates) {
                            {2000, 4, 23}, {2008, 3, 23}, {2024, 3, 31}, {2025, 4, 20}, {2038, 4, 25},
                            {2049, 4, 18}, {2076, 4, 19}, {2100, 3, 28}, {1818, 3, 22}, {2285, 3, 22}};
     for (const Known& k : known) EXPECT_EQ(EasterSundayMarchDay(k.year), MarchDayCount(k.month, k.day)) << k.year;
-}
-
-TEST(MiniCalDates, MarchDayCount) {
-    EXPECT_EQ(MarchDayCount(3, 1), 1);
-    EXPECT_EQ(MarchDayCount(4, 1), 32);
-    EXPECT_EQ(MarchDayCount(5, 1), 62);
-    EXPECT_EQ(MarchDayCount(6, 1), 93);
-    EXPECT_EQ(MarchDayCount(2, 28), 0);
-    EXPECT_EQ(MarchDayCount(7, 1), 0);
 }
 
 TEST(MiniCalDates, MovableFeastsOf2024) {
@@ -110,19 +101,4 @@ TEST(MiniCalDates, IsoWeekNumbers) {
     EXPECT_EQ(CalendarWeekOf(dec1 + 28), 52);
     EXPECT_EQ(CalendarWeekOf(dec1 + 35), 1);
     EXPECT_EQ(CalendarWeekOf(dec1 + 42), 2);
-}
-
-TEST(MiniCalDates, CaptionTables) {
-    EXPECT_EQ(BuiltInHolidays[0].Day, 25);
-    EXPECT_EQ(BuiltInHolidays[0].Month, 12);
-    EXPECT_EQ(BuiltInHolidays[7].Day, 1);
-    EXPECT_EQ(BuiltInHolidays[7].Month, 5);
-    EXPECT_EQ(BuiltInHolidayCaption(0, lgGerman), "Weihnachten");
-    EXPECT_EQ(BuiltInHolidayCaption(3, lgFrench), "Épiphanie");
-    EXPECT_EQ(BuiltInHolidayCaption(6, lgSpanish), "Inmaculada Concepción");
-    EXPECT_EQ(MovableHolidayCaption(5, lgSpanish), "Corpus Cristi");
-    EXPECT_EQ(MovableHolidayCaption(1, lgEnglish), "Easter Monday");
-    // Any other language reads the English captions.
-    EXPECT_EQ(BuiltInHolidayCaption(2, lgUndefined), "New Year's Day");
-    EXPECT_EQ(MovableHolidayCaption(3, static_cast<TLanguage>(9)), "Pentecost");
 }

@@ -13,6 +13,7 @@
 
 using namespace zyn;
 using vcl::EncodeDate;
+using vcl::TColor;
 
 namespace {
 
@@ -74,18 +75,14 @@ TEST_F(MiniCalModel, InitialState) {
     EXPECT_TRUE(cal->GetShowMovableHolidays());
     EXPECT_TRUE(cal->GetMarkToday());
     EXPECT_TRUE(cal->GetShowMonthShort());
-    EXPECT_EQ(cal->GetColorActiveMonth(), 0);
-    EXPECT_EQ(cal->GetColorInactiveMonth(), 0xC0C0C0);
-    EXPECT_EQ(cal->GetColorWeekNoBg(), 0xC0C0C0);
-    EXPECT_EQ(cal->GetColorDayIdBg(), 0xC0C0C0);
-    EXPECT_EQ(cal->GetColorSelectedBg(), 0xD0A040);
-    EXPECT_EQ(cal->GetColorSelectedFg(), 0xFFFFFF);
-    EXPECT_EQ(cal->GetColorHolidayBg(), 0x9BD8F1);
-    EXPECT_EQ(cal->GetColorHolidayFg(), 0x0000C0);
-    EXPECT_EQ(cal->GetColorToday(), 0x0000FF);
-    for (TDayOfWeek d : {dwMon, dwTue, dwWed, dwThu, dwFri}) EXPECT_EQ(cal->GetDayColors(d), 0xF8F8F8);
-    EXPECT_EQ(cal->GetDayColors(dwSat), 0xBBDDEE);
-    EXPECT_EQ(cal->GetDayColors(dwSun), 0xCCEEFF);
+    const TColor colours[] = {cal->GetColorActiveMonth(), cal->GetColorInactiveMonth(), cal->GetColorWeekNoBg(),
+                              cal->GetColorDayIdBg(), cal->GetColorSelectedBg(), cal->GetColorSelectedFg(),
+                              cal->GetColorHolidayBg(), cal->GetColorHolidayFg(), cal->GetColorToday(),
+                              cal->GetDayColors(dwMon), cal->GetDayColors(dwFri), cal->GetDayColors(dwSat),
+                              cal->GetDayColors(dwSun)};
+    const TColor want[] = {0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xD0A040, 0xFFFFFF, 0x9BD8F1, 0x0000C0, 0x0000FF,
+                           0xF8F8F8, 0xF8F8F8, 0xBBDDEE, 0xCCEEFF};
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(colours[i], want[i]) << i;
     EXPECT_EQ(cal->GetNumHolidays(), 8);
     // The grid: 8 x 8 cells, one fixed column, two fixed rows, drawn by the calendar.
     EXPECT_EQ(cal->GetColCount(), 8);
