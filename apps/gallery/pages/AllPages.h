@@ -21,3 +21,5 @@ GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
              "A colour selector and a mark selector styling a plot with rotated axis titles over a gradient")
 GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
              "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
+GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
+             "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")
