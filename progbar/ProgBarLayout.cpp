@@ -42,7 +42,7 @@ int GradientIndex(TColorMapping Mapping, int K, int Length, int Inner) {
 int BarLength(double Value, double Min, double Max, int Inner) {
     if (Inner <= 0 || Max == Min) return 0;
     const double f = (Value - Min) / (Max - Min);
-    if (!std::isfinite(f)) return 0;
+    if (std::isnan(f)) return 0;
     return int(Round(Inner * std::clamp(f, 0.0, 1.0)));
 }
 

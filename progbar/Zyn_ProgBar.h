@@ -55,8 +55,8 @@ void FillBarColors(TBarColorArray& Colors);
 int GradientIndex(TColorMapping Mapping, int K, int Length, int Inner);
 
 // Length in pixels of the bar over an inner area Inner pixels long: Round(Inner * f) for
-// f = (Value - Min) / (Max - Min), kept within 0..Inner for drawing. Max = Min, or a value
-// that is not a number, give an empty bar.
+// f = (Value - Min) / (Max - Min), kept within 0..Inner for drawing. Max = Min, or a
+// fraction that is not a number, give an empty bar.
 int BarLength(double Value, double Min, double Max, int Inner);
 
 // Where the value text goes: the text position is the left-middle, right-middle or centre
