@@ -1,6 +1,9 @@
 // The progress bar's picture, composed in an off-screen bitmap: margins and inner area,
 // background image, bar (plain or gradient) with its grid, the inner and the outer frame,
 // and the value text.
+#include <algorithm>
+#include <cstdint>
+
 #include "progbar/Zyn_ProgBar.h"
 
 namespace zyn {
@@ -65,10 +68,7 @@ void TProgBar::PaintBar(TCanvas* C) {
 
     if (length > 0) {
         if (FShowColorGradient) {
-            for (int k = 0; k < length; ++k) {
-                pen->SetColor(FBarColors[std::size_t(GradientIndex(FColorMapMode, k, length, inner))]);
-                line(k, across0, across1);
-            }
+            PaintGradient(length, inner);
         } else {
             pen->SetColor(FBarColors[0]);
             C->GetBrush()->SetColor(FBarColors[0]);
@@ -87,6 +87,41 @@ void TProgBar::PaintBar(TCanvas* C) {
         // on the bar's far edge is drawn too.
         const int last = vertical ? length - 1 : length;
         for (int k = 0; k <= last; k += FGridDist) line(k, across0, across1);
+    }
+}
+
+// The gradient's lines go straight into the picture's rows: a horizontal bar's rows all
+// hold the same run of line colours, a vertical bar's rows one colour each. The pixels are
+// those of one line per row or column in the table colour of its index.
+void TProgBar::PaintGradient(int Length, int Inner) {
+    const int W = FPicture->GetWidth(), H = FPicture->GetHeight();
+    const int left = FMarginLeft, right = W - FMarginRight, top = FMarginTop, bottom = H - FMarginBottom;
+    FLineValues.resize(std::size_t(Length));
+    for (int k = 0; k < Length; ++k) {
+        const TColor c = ColorToRGB(FBarColors[std::size_t(GradientIndex(FColorMapMode, k, Length, Inner))]);
+        FLineValues[std::size_t(k)] = std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8 |
+                                      std::uint32_t(GetRValue(c)) << 16 | 0xFF000000u;
+    }
+    if (FDirection == dirUp || FDirection == dirDown) {
+        const int x0 = std::max(left, 0), x1 = std::min(right, W);
+        if (x0 >= x1) return;
+        for (int k = 0; k < Length; ++k) {
+            const int y = FDirection == dirUp ? bottom - 1 - k : top + k;
+            if (y < 0 || y >= H) continue;
+            auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y));
+            std::fill(row + x0, row + x1, FLineValues[std::size_t(k)]);
+        }
+        return;
+    }
+    // Growing to the left, line k stands k pixels left of the right edge.
+    if (FDirection == dirLeft) std::reverse(FLineValues.begin(), FLineValues.end());
+    const int start = FDirection == dirLeft ? right - Length : left;
+    const int x0 = std::max(start, 0), x1 = std::min(start + Length, W);
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, H);
+    if (x0 >= x1) return;
+    for (int y = y0; y < y1; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y));
+        std::copy(FLineValues.begin() + (x0 - start), FLineValues.begin() + (x1 - start), row + x0);
     }
 }
 

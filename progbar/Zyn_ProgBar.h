@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Zyn_conventions.h"
 #include "framework/Zyn_zynbase.h"
@@ -185,6 +186,7 @@ private:
     // painting (ProgBarPaint.cpp)
     void PaintBackground(vcl::TCanvas* C);
     void PaintBar(vcl::TCanvas* C);
+    void PaintGradient(int Length, int Inner);
     void PaintFrame(vcl::TCanvas* C, TFrameStyle Style, int L, int T, int R, int B);
     void PaintValueText(vcl::TCanvas* C);
 
@@ -228,6 +230,7 @@ private:
     std::unique_ptr<vcl::TBitmap> FPicture;         // the off-screen picture, kept between paints
     std::unique_ptr<vcl::TFont> FTextFont;          // the control's font, rotated
     std::string FText;                              // the value text, reused by every paint
+    std::vector<std::uint32_t> FLineValues;         // pixel values of the gradient's lines
 };
 
 }  // namespace zyn
