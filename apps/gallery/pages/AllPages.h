@@ -14,4 +14,4 @@ GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
 GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
-             "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+             "Analog meters, seven-segment readouts and bar graphs, moving live; point at a scale to read it")
