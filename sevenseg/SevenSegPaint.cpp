@@ -156,7 +156,8 @@ void TSevenSeg::ColorizeSegments(TColor Color) {
 
 // The segment images AND-ed onto a white image leave their colour on white; the gaps
 // between the segments let one fill from the corner turn all the white ground into the
-// background colour.
+// background colour. For a cache character that ground is painted from the runs found
+// once (the very pixels the fill reaches); any other digit is filled.
 void TSevenSeg::CreateDigit(char32_t Ch, bool WithDot) {
     ComposeDigit(FDigImg.get(), {FSegHorz.get(), FSegVert.get(), FSegDot.get(), FSegPlus.get(), FSegColon.get(), FSegDeg.get()},
                  Ch, WithDot);
