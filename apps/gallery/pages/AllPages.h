@@ -14,7 +14,7 @@ GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
 GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
-             "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+             "Analog meters, seven-segment readouts and bar graphs, moving live; point at a scale to read it")
 GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
              "Dot-matrix displays of a station: scrolling news, departures, a rising notice, a rasterised font")
 GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
