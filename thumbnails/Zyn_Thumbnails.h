@@ -191,7 +191,6 @@ protected:
 private:
     template <typename T>
     void StoreAndRepaint(T& Field, T Value);
-    void Repaint();
     // The geometry of the current sizes and scroll position.
     TSlideGrid Grid() const;
     // Stores a new scroll position; true when it changed.
