@@ -1,6 +1,9 @@
 // Reading the subfolders of a folder and putting them in the tree's order. Every folder
-// that cannot be read simply has no subfolders: the tree never stops at one.
+// that cannot be read simply has no subfolders: the tree never stops at one. The folders
+// are read with ListDirectory, which stops at the first subfolder when that is all that is
+// asked, rather than with the file search, which reads every entry's attributes.
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 #include "foldertree/Zyn_FolderTree.h"
@@ -13,46 +16,44 @@ using namespace vcl;
 
 namespace {
 
-// Entries that count as subfolders: directories whose name does not begin with '.' (which
+// Subfolders that the tree shows: directories whose name does not begin with '.' (which
 // also leaves out "." and "..").
-bool IsShownFolder(const TSearchRec& Rec) {
-    return (Rec.Attr & faDirectory) != 0 && !Rec.Name.empty() && Rec.Name[0] != '.';
+bool IsShownFolder(const std::string& Name, bool IsDirectory) {
+    return IsDirectory && !Name.empty() && Name[0] != '.';
 }
 
-// Whether Dir (with a trailing '\') has a shown subfolder; stops at the first one.
+// Whether Dir has a shown subfolder; the listing stops at the first one.
 bool HasShownSubFolder(const std::string& Dir) {
-    TSearchRec rec;
-    if (FindFirst(Dir + "*.*", faDirectory, rec) != 0) return false;
     bool found = false;
-    do {
-        found = IsShownFolder(rec);
-    } while (!found && FindNext(rec) == 0);
-    FindClose(rec);
+    ListDirectory(Dir, [&found](const std::string& Name, bool IsDirectory) {
+        found = IsShownFolder(Name, IsDirectory);
+        return !found;
+    });
     return found;
 }
 
 }  // namespace
 
-void ListSubFolders(const std::string& Path, std::vector<TSubFolder>& Folders) {
-    const std::string dir = EnsureTrailingBkSlash(Path);
-    TSearchRec rec;
-    if (FindFirst(dir + "*.*", faDirectory, rec) != 0) return;
-    const std::size_t first = Folders.size();
-    do {
-        if (IsShownFolder(rec)) Folders.push_back({rec.Name, false});
-    } while (FindNext(rec) == 0);
-    FindClose(rec);
-    for (std::size_t i = first; i < Folders.size(); ++i)
-        Folders[i].HasSubFolders = HasShownSubFolder(dir + Folders[i].Name + "\\");
-    std::vector<TSubFolder> added(std::make_move_iterator(Folders.begin() + std::ptrdiff_t(first)),
-                                  std::make_move_iterator(Folders.end()));
-    SortFolderNames(added);
-    std::move(added.begin(), added.end(), Folders.begin() + std::ptrdiff_t(first));
+bool FolderListOrder(const std::string& A, const std::string& B) {
+    const int c = CompareText(A, B);
+    return c != 0 ? c < 0 : A < B;
 }
 
-// One stable sort on precomputed keys. It gives the order that repeated passes exchanging
-// neighbours whose lower-case names are out of order would give, without their quadratic
-// time on large folders.
+void ListSubFolders(const std::string& Path, std::vector<TSubFolder>& Folders) {
+    const std::string dir = EnsureTrailingBkSlash(Path);
+    std::vector<TSubFolder> found;
+    ListDirectory(dir, [&found](const std::string& Name, bool IsDirectory) {
+        if (IsShownFolder(Name, IsDirectory)) found.push_back({Name, false});
+        return true;
+    });
+    for (TSubFolder& f : found) f.HasSubFolders = HasShownSubFolder(dir + f.Name + "\\");
+    SortFolderNames(found);
+    std::move(found.begin(), found.end(), std::back_inserter(Folders));
+}
+
+// One sort on precomputed keys. It gives the order that repeated passes exchanging
+// neighbours whose lower-case names are out of order would give to the names in the
+// order the file search lists them, without their quadratic time on large folders.
 void SortFolderNames(std::vector<TSubFolder>& Folders) {
     if (Folders.size() < 2) return;
     std::vector<std::string> keys;
@@ -60,7 +61,10 @@ void SortFolderNames(std::vector<TSubFolder>& Folders) {
     for (const TSubFolder& f : Folders) keys.push_back(FolderNameKey(f.Name));
     std::vector<std::size_t> order(Folders.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (keys[a] != keys[b]) return keys[a] < keys[b];
+        return FolderListOrder(Folders[a].Name, Folders[b].Name);
+    });
     std::vector<TSubFolder> sorted;
     sorted.reserve(Folders.size());
     for (std::size_t i : order) sorted.push_back(std::move(Folders[i]));

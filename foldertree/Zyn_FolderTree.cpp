@@ -54,16 +54,18 @@ bool ResolveFolderPath(const std::string& Path, std::string& Resolved) {
             dir += part + "\\";
             continue;
         }
+        // The first match in the order of the file search, as the tree would list them.
         const std::string key = FolderNameKey(part);
-        TSearchRec rec;
+        std::string match;
         bool found = false;
-        if (FindFirst(dir + "*", faDirectory | faHidden, rec) == 0) {
-            do {
-                found = (rec.Attr & faDirectory) != 0 && FolderNameKey(rec.Name) == key;
-            } while (!found && FindNext(rec) == 0);
-            if (found) dir += rec.Name + "\\";
-            FindClose(rec);
-        }
+        ListDirectory(dir, [&](const std::string& Name, bool IsDirectory) {
+            if (IsDirectory && FolderNameKey(Name) == key && (!found || FolderListOrder(Name, match))) {
+                match = Name;
+                found = true;
+            }
+            return true;
+        });
+        if (found) dir += match + "\\";
         if (!found) return false;
     }
     Resolved = dir;

