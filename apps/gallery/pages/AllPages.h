@@ -15,3 +15,5 @@ GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+GALLERY_PAGE(BuildPictureBrowserPage, "picture-browser", "Picture browser",
+             "A folder tree beside thumbnails of the pictures in the chosen folder; double-click marks a favourite")
