@@ -83,7 +83,9 @@ public:
     // The selected folder's path, always ending in '\'.
     const std::string& GetDirectory() const { return FDirectory; }
 
-    // Back to the collapsed root; Directory becomes the root of the current drive.
+    // Back to the collapsed root; Directory becomes the root of the current folder's drive
+    // (C:\ when the current folder lies on no mapped drive). Runs whenever the window
+    // is made. Returns whether the root folder exists.
     bool Reset();
     // Selects Directory again after folders changed on disk, or its nearest ancestor that
     // still exists. Returns whether a folder could be selected.
