@@ -68,10 +68,10 @@ void TThumbnails::SetColorScheme(TColorScheme Value) {
 }
 
 // At least 50, then at most the width: on a control narrower than 50 the slides take the
-// whole width.
+// whole width. Never below 1, so that the slide pitch is never 0.
 void TThumbnails::SetSlideSize(int Value) {
     Value = std::max(Value, 50);
-    Value = std::min(Value, GetWidth());
+    Value = std::min(Value, std::max(GetWidth(), 1));
     StoreAndRepaint(FThumbBaseSize, Value);
 }
 

@@ -42,6 +42,16 @@ TEST(ThumbnailsModel, SettersClamp) {
     t.SetWidth(40);
     t.SetSlideSize(10);
     EXPECT_EQ(t.GetSlideSize(), 40);
+    // A control of no width still has slides of one pixel: no division by a zero pitch.
+    t.SetWidth(0);
+    t.SetSlideMargin(0);
+    t.SetSlideDistance(0);
+    t.SetSlideSize(10);
+    EXPECT_EQ(t.GetSlideSize(), 1);
+    EXPECT_EQ(t.CalcSlideIndex(5, 50), 0);
+    t.SetWidth(40);
+    t.SetSlideMargin(7);
+    t.SetSlideDistance(2);
     t.SetSlideDistance(-4);
     EXPECT_EQ(t.GetSlideDistance(), 0);
     t.SetSlideMargin(101);
