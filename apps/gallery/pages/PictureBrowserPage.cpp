@@ -166,10 +166,21 @@ const Painting kPaintings[] = {
      }},
 };
 
+// The collection's folder goes when the program ends, however the gallery's form does.
+struct CollectionFolder {
+    fs::path Path;
+    ~CollectionFolder() {
+        std::error_code ignored;
+        if (!Path.empty()) fs::remove_all(Path, ignored);
+    }
+};
+
 // Paints the collection under a new folder and gives its path.
 fs::path PaintCollection() {
+    static CollectionFolder folder;
     const fs::path root = fs::temp_directory_path() / ("zyn-gallery-pictures-" + std::to_string(::getpid()));
     fs::remove_all(root);
+    folder.Path = root;
     for (const Painting& p : kPaintings) {
         const fs::path file = root / p.File;
         fs::create_directories(file.parent_path());
@@ -276,10 +287,7 @@ public:
     }
 
     ~PictureBrowserPage() {
-        if (root_.empty()) return;
-        ClearDriveMappings();
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
+        if (!root_.empty()) ClearDriveMappings();
     }
 
 private:
