@@ -23,6 +23,5 @@ GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
              "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
 GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
              "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")
-             "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
 GALLERY_PAGE(BuildPictureBrowserPage, "picture-browser", "Picture browser",
              "A folder tree beside thumbnails of the pictures in the chosen folder; double-click marks a favourite")
