@@ -98,8 +98,7 @@ public:
     ~TNumIO() override;
     std::string ClassName() const override { return "TNumIO"; }
 
-    void Assign(vcl::TPersistent* Source) override;
-
+    // ---- properties
     bool GetBeep() const { return FBeep; }
     void SetBeep(bool Value) { FBeep = Value; }
     TDecPSep GetDecPlaceSep() const { return FDecPSep; }
@@ -117,6 +116,11 @@ public:
     double GetValue() const;
     // Writes Value in the field's format without change processing and without OnChange.
     void SetValue(double Value);
+
+    // ---- public methods
+    // From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the decimals
+    // nor the text).
+    void Assign(vcl::TPersistent* Source) override;
 
 protected:
     void AssignTo(vcl::TPersistent* Dest) override;

@@ -10,17 +10,6 @@ namespace zyn {
 
 namespace {
 
-const auto* rlDataClass = vcl::RegisterClass<TRLData, vcl::TComponent>(
-    "TRLData", [](vcl::TPublisher<TRLData>& p) {
-        p.Integer("NrOfColumns", &TRLData::GetNrOfColumns, &TRLData::SetNrCols, 1);
-        p.Integer("NrOfRows", &TRLData::GetNrOfRows, &TRLData::SetNrRows, 0);
-        p.String("CommonHeader", &TRLData::GetCommonHeader, &TRLData::SetCommonHeader,
-                 "Zyn Report Listview");
-        p.Event("OnBeforeSortExchange", &TRLData::OnBeforeSortExchange);
-        p.Event("OnBeforeHTMLExport", &TRLData::OnBeforeHTMLExport);
-        p.Event("OnPercentDone", &TRLData::OnPercentDone);
-    });
-
 std::string DefaultColName(int Col) { return "C-" + std::to_string(Col); }
 
 // Strict decimal literal: sign, digits with an optional "." fraction, optional exponent.
@@ -92,7 +81,7 @@ std::string RowIndexHex(long long Row, int Digits) {
 
 // ---- construction -----------------------------------------------------------------------
 
-TRLData::TRLData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner), FCommonHeader("Zyn Report Listview") {
+TRLData::TRLData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
     Strings = new TStringArray(this);
     Strings->SetAllocRowsBy(10);
     Strings->Resize(1, 1);
@@ -450,7 +439,7 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
     FSortOrder = Ascending;
     // The store reports every exchange only when somebody listens; without a handler it
     // takes the sorted order in one step.
-    if (OnBeforeSortExchange)
+    if (FOnBeforeSortExchange)
         Strings->OnBeforeSortExchange = [this](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
             BeforeSortExchange(Sender, K1, K2);
         };
@@ -466,11 +455,11 @@ void TRLData::UnSort() {
 }
 
 void TRLData::BeforeSortExchange(vcl::TObject*, const std::string& Key1, std::string& Key2) {
-    if (OnBeforeSortExchange) OnBeforeSortExchange(this, Key1, Key2);
+    if (FOnBeforeSortExchange) FOnBeforeSortExchange(this, Key1, Key2);
 }
 
 void TRLData::BeforeHTMLExport(std::string& Text, int Col, int Row) {
-    if (OnBeforeHTMLExport) OnBeforeHTMLExport(this, Text, Col, Row);
+    if (FOnBeforeHTMLExport) FOnBeforeHTMLExport(this, Text, Col, Row);
 }
 
 // ---- clipboard --------------------------------------------------------------------------
@@ -580,14 +569,14 @@ void TRLData::Assign(vcl::TPersistent* Source) {
         RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
     }
     copy.FCommonHeader = src->FCommonHeader;
-    copy.Comment = src->Comment;
+    copy.FComment = src->FComment;
     TakeOver(copy);
-    DataID = src->DataID;
+    FDataID = src->FDataID;
     FSortColumn = src->FSortColumn;
     FSortColumnSec = src->FSortColumnSec;
     FSortOrder = src->FSortOrder;
     FSortToggle = src->FSortToggle;
-    OnBeforeSortExchange = src->OnBeforeSortExchange;
+    FOnBeforeSortExchange = src->FOnBeforeSortExchange;
 }
 
 void TRLData::TakeOver(TRLData& Source) {
@@ -598,7 +587,7 @@ void TRLData::TakeOver(TRLData& Source) {
     FNrOfCols = Source.FNrOfCols;
     FNrOfRows = Source.FNrOfRows;
     FCommonHeader = std::move(Source.FCommonHeader);
-    Comment = std::move(Source.Comment);
+    FComment = std::move(Source.FComment);
     FSortColumn = -1;
     FSortColumnSec = -1;
     UpdateFeedback();
@@ -611,19 +600,19 @@ TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units) : owner_(Owner
 }
 
 void TRLData::TProgress::Step(std::int64_t Done) {
-    if (Done < next_ || !owner_->OnPercentDone) return;
+    if (Done < next_ || !owner_->FOnPercentDone) return;
     const int percent = int(std::min<std::int64_t>(100, Done * 100 / units_));
     if (percent != last_) {
         last_ = percent;
-        owner_->OnPercentDone(owner_, percent);
+        owner_->FOnPercentDone(owner_, percent);
     }
     next_ = (std::int64_t(percent) + 1) * units_ / 100;
 }
 
 void TRLData::TProgress::Finish() {
-    if (owner_->OnPercentDone && last_ != 100) {
+    if (owner_->FOnPercentDone && last_ != 100) {
         last_ = 100;
-        owner_->OnPercentDone(owner_, 100);
+        owner_->FOnPercentDone(owner_, 100);
     }
 }
 

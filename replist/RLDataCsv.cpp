@@ -43,7 +43,7 @@ public:
     int Finish() {
         for (std::size_t i = 0; i < names_.size(); ++i) fresh_.SetColName(int(i) + 1, names_[i]);
         fresh_.SetCommonHeader(target_.GetCommonHeader());
-        fresh_.Comment = target_.Comment;
+        fresh_.SetComment(target_.GetComment());
         target_.TakeOver(fresh_);
         return int(rows_);
     }

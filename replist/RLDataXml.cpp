@@ -593,7 +593,7 @@ void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
             break;
         }
         case xmlCommonHd: TRLDataAccess::SetHeader(*fresh_, text); break;
-        case xmlComment: fresh_->Comment = text; break;
+        case xmlComment: fresh_->SetComment(text); break;
         case xmlCell: ApplyCell(text); break;
         default: break;
         }
@@ -604,7 +604,7 @@ void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
     fresh_->SetNrRows(int(rows_));
     if (progress_) progress_->Finish();
     target_.TakeOver(*fresh_);
-    target_.DataID = FileId;
+    target_.SetDataID(FileId);
 }
 
 void TXmlDataSetReader::ApplyCell(std::string& Text) {
@@ -638,7 +638,7 @@ void WriteDataSet(TRLData& D, rlfiles::TTextSink& Sink, bool CreateHeader, const
     AppendInt(b, rows);
     b += "</numrows>\n";
     AppendItem(b, "commonheader", D.GetCommonHeader());
-    if (!D.Comment.empty()) AppendItem(b, "comment", D.Comment);
+    if (!D.GetComment().empty()) AppendItem(b, "comment", D.GetComment());
     for (int c = 1; c <= cols; ++c) {
         AppendColumnItem(b, "colname", c, D.GetColName(c));
         if (D.GetColCheckMode(c) != cmNone)

@@ -20,7 +20,7 @@ void WriteText(const std::string& FName, const std::string& Text) {
 std::string Contents(TRLData& D) {
     vcl::TStringStream s;
     D.WriteToXMLStream(&s, false, "contents");
-    return s.GetDataString() + "|" + D.DataID;
+    return s.GetDataString() + "|" + D.GetDataID();
 }
 
 void Prefill(TRLData& D) {
@@ -32,8 +32,8 @@ void Prefill(TRLData& D) {
     D.SetElem(1, 1, "before");
     D.SetElemChecked(2, 2, true);
     D.SetCommonHeader("header");
-    D.Comment = "comment";
-    D.DataID = "old";
+    D.SetComment("comment");
+    D.SetDataID("old");
 }
 
 // Runs Read, which must raise EZynRLDataError naming a line; returns the message.

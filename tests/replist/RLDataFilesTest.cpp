@@ -43,7 +43,7 @@ std::unique_ptr<TRLData> Hostile() {
     d->SetColName(1, "n<&>\"1\"");
     d->SetColumnFormat(1, "[c]a|b<c>");
     d->SetCommonHeader("head\nline");
-    d->Comment = "comment \x02 with \xF0\x9F\x98\x80";
+    d->SetComment("comment \x02 with \xF0\x9F\x98\x80");
     return d;
 }
 
@@ -59,7 +59,7 @@ void ExpectSame(const TRLData& a, const TRLData& b) {
         for (int c = 0; c <= a.GetNrOfColumns(); ++c)
             EXPECT_EQ(a.Strings->GetString(c, r), b.Strings->GetString(c, r)) << c << "," << r;
     EXPECT_EQ(a.GetCommonHeader(), b.GetCommonHeader());
-    EXPECT_EQ(a.Comment, b.Comment);
+    EXPECT_EQ(a.GetComment(), b.GetComment());
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ TEST(RLDataXml, HostileTextsRoundTripThroughStreamStringAndFile) {
     TRLData back(nullptr);
     EXPECT_TRUE(back.ReadFromXMLString(xml, "sales"));
     ExpectSame(*d, back);
-    EXPECT_EQ(back.DataID, "Sales");
+    EXPECT_EQ(back.GetDataID(), "Sales");
 
     const std::string f = TempFile("hostile.xml");
     d->SaveAsXMLFile(f, "x");
@@ -230,11 +230,11 @@ TEST(RLDataFiles, LineImportGrowsTheTable) {
 TEST(RLDataFiles, HtmlTableParsesBack) {
     auto d = Hostile();
     int calls = 0;
-    d->OnBeforeHTMLExport = [&](vcl::TObject* Sender, std::string& Text, int Col, int Row) {
+    d->SetOnBeforeHTMLExport([&](vcl::TObject* Sender, std::string& Text, int Col, int Row) {
         EXPECT_EQ(Sender, d.get());
         ++calls;
         if (Col == 2 && Row == 1) Text = "<changed>";
-    };
+    });
     const std::string f = TempFile("table.html");
     const int sel[] = {1, 2};
     d->ExportHTMLTable(f, 1, 1, 3, d->GetNrOfRows(), sel, 1, 2, 3, true, "h", "c\"", "t");
@@ -278,7 +278,7 @@ TEST(RLDataFiles, ProgressRunsFromZeroToHundred) {
     d.SetNrCols(2);
     d.SetNrRows(5000);
     std::vector<int> seen;
-    d.OnPercentDone = [&](vcl::TObject*, int p) { seen.push_back(p); };
+    d.SetOnPercentDone([&](vcl::TObject*, int p) { seen.push_back(p); });
     vcl::TStringStream s;
     d.WriteToXMLStream(&s, true, "");
     ASSERT_FALSE(seen.empty());

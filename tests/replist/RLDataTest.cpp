@@ -209,17 +209,17 @@ TEST(RLData, SortReportsExchangesOnlyToAListener) {
     const char* keys[] = {"d", "c", "b", "a"};
     for (int r = 1; r <= 4; ++r) d->SetElem(1, r, keys[r - 1]);
     std::vector<std::string> seen;
-    d->OnBeforeSortExchange = [&](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
+    d->SetOnBeforeSortExchange([&](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
         EXPECT_EQ(Sender, d.get());
         seen.push_back(K1 + K2);
-    };
+    });
     d->Sort(1, -1, true);
     // Reversing four rows takes two exchanges, each named by the keys it swaps.
     EXPECT_EQ(seen, (std::vector<std::string>{"da", "cb"}));
     EXPECT_EQ(d->GetElem(1, 1) + d->GetElem(1, 2) + d->GetElem(1, 3) + d->GetElem(1, 4), "abcd");
 
     d->UnSort();
-    d->OnBeforeSortExchange = nullptr;
+    d->SetOnBeforeSortExchange(nullptr);
     seen.clear();
     d->Sort(1, -1, true);
     EXPECT_TRUE(seen.empty());
@@ -248,8 +248,8 @@ TEST(RLData, AssignKeepsPresentedAndStoredOrder) {
     src->SetColCheckMode(2, cmBox);
     src->SetElemChecked(2, 1, true);
     src->SetColName(1, "Name");
-    src->Comment = "c";
-    src->DataID = "id";
+    src->SetComment("c");
+    src->SetDataID("id");
     src->Sort(1, -1, true);
     TRLData dst(nullptr);
     dst.Assign(src.get());
@@ -260,8 +260,8 @@ TEST(RLData, AssignKeepsPresentedAndStoredOrder) {
         EXPECT_EQ(dst.Strings->GetString(2, r), src->Strings->GetString(2, r));
     }
     EXPECT_EQ(dst.GetColName(1), "Name");
-    EXPECT_EQ(dst.Comment, "c");
-    EXPECT_EQ(dst.DataID, "id");
+    EXPECT_EQ(dst.GetComment(), "c");
+    EXPECT_EQ(dst.GetDataID(), "id");
     EXPECT_EQ(dst.GetLastSortColumn(), 1);
     dst.UnSort();
     src->UnSort();

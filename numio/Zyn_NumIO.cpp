@@ -14,19 +14,6 @@ using namespace vcl;
 
 namespace {
 
-const auto* numIOClass = RegisterClass<TNumIO, TCustomEdit>("TNumIO", [](TPublisher<TNumIO>& p) {
-    p.Boolean("Beep", &TNumIO::GetBeep, &TNumIO::SetBeep, false);
-    p.Enum("DecPlaceSep", &TNumIO::GetDecPlaceSep, &TNumIO::SetDecPlaceSep, dpsSystem,
-           {"dpsSystem", "dpsPoint", "dpsComma", "dpsPointOrComma"});
-    p.Integer("FixPointDecPlaces", &TNumIO::GetFixPointDecPlaces, &TNumIO::SetFixPointDecPlaces, 2);
-    p.Enum("InputFormat", &TNumIO::GetInputFormat, &TNumIO::SetInputFormat, itDynamic,
-           {"itExp", "itFloat", "itFixPoint", "itInt", "itHex", "itOct", "itBin", "itDynamic"});
-    // The range is always written: its run-time initial value (0..0) differs from the one
-    // given while designing.
-    p.Float("RangeLow", &TNumIO::GetRangeLow, &TNumIO::SetRangeLow, 0.0).NoDefault();
-    p.Float("RangeHigh", &TNumIO::GetRangeHigh, &TNumIO::SetRangeHigh, 0.0).NoDefault();
-});
-
 // 0-based character index of the first Ch in S after character From (0-based), or -1.
 int FindChar(const std::u32string& S, char32_t Ch, int From = 0) {
     const auto at = S.find(Ch, std::size_t(std::max(From, 0)));
@@ -36,19 +23,12 @@ int FindChar(const std::u32string& S, char32_t Ch, int From = 0) {
 }  // namespace
 
 TNumIO::TNumIO(TComponent* AOwner) : TCustomEdit(AOwner) {
-    (void)numIOClass;
-    FInFormat = itDynamic;
-    FFixPDecPl = 2;
-    FOldText.clear();
-    FBeep = false;
-    FInternalChg = false;
     SetEditText("");
+    // At run time the range stays 0..0 until the form file or the program gives one; while
+    // designing the field takes every number.
     if (GetComponentState().Contains(csDesigning)) {
         FMinimum = -uc_MaxDouble;
         FMaximum = uc_MaxDouble;
-    } else {
-        FMinimum = 0.0;
-        FMaximum = 0.0;
     }
 }
 
