@@ -135,8 +135,8 @@ private:
     // separator setters do.
     void Revalidate();
     // Fixed-point rules: keeps one point and at most FFixPDecPl decimals. When they replace
-    // Text, returns true with the replacement (which is then checked instead of Text); they
-    // may move Caret (0-based).
+    // Text, returns true with the replacement, which stands unless Text itself converts
+    // (then the formatted value replaces it); they may move Caret (0-based).
     bool ApplyFixPointRules(const std::string& Text, std::string& Replacement, int& Caret) const;
 
     TInFormat FInFormat = itDynamic;
