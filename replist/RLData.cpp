@@ -4,6 +4,7 @@
 #include <new>
 
 #include "platform/Clipbrd.h"
+#include "replist/RLDataFiles.h"
 #include "replist/Zyn_replist.h"
 
 namespace zyn {
@@ -11,6 +12,31 @@ namespace zyn {
 namespace {
 
 std::string DefaultColName(int Col) { return "C-" + std::to_string(Col); }
+
+// The container's handler of the store's sort exchanges. A type of its own, so that Sort can
+// tell whether the store still reports to the container alone (nobody chained another
+// handler in front of it).
+struct TSortExchangeForwarder {
+    TRLData* Owner;
+    void operator()(vcl::TObject* Sender, const std::string& Key1, std::string& Key2) const {
+        Owner->BeforeSortExchange(Sender, Key1, Key2);
+    }
+};
+
+// Clears a store's change notification for a scope and gives it back however the scope ends.
+class TChangeNotificationOff {
+public:
+    explicit TChangeNotificationOff(TStringArray& Store) : store_(Store), saved_(std::move(Store.OnChange)) {
+        store_.OnChange = nullptr;
+    }
+    ~TChangeNotificationOff() { store_.OnChange = std::move(saved_); }
+    TChangeNotificationOff(const TChangeNotificationOff&) = delete;
+    TChangeNotificationOff& operator=(const TChangeNotificationOff&) = delete;
+
+private:
+    TStringArray& store_;
+    vcl::TNotifyEvent saved_;
+};
 
 // Strict decimal literal: sign, digits with an optional "." fraction, optional exponent.
 bool ParseDecimal(std::string_view S, double& Value) {
@@ -91,6 +117,9 @@ TRLData::TRLData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
     } catch (const std::bad_alloc&) {
         RaiseComponentError<EZynRLDataError>(this, msgFailedToInitialize);
     }
+    // Installed once: a direct sort of the store reaches OnBeforeSortExchange too, and a view
+    // may put its own handler in front of this one.
+    Strings->OnBeforeSortExchange = TSortExchangeForwarder{this};
 }
 
 TRLData::~TRLData() = default;   // the store is an owned component
@@ -114,19 +143,31 @@ void TRLData::UpdateFeedback() {
 
 void TRLData::SetNrCols(int Value) {
     Value = std::max(Value, 1);
-    const int old = FNrOfCols;
+    // The column arrays are built aside and the store resized before anything is taken
+    // over, so a failure of either leaves count, arrays and store as they were.
+    std::vector<std::string> names, formats;
+    std::vector<TCheckMode> modes;
+    try {
+        names.assign(FColName.begin(), FColName.begin() + std::min(FNrOfCols, Value) + 1);
+        formats.assign(FColumnFormat.begin(), FColumnFormat.begin() + std::min(FNrOfCols, Value) + 1);
+        modes.assign(FColButMode.begin(), FColButMode.begin() + std::min(FNrOfCols, Value) + 1);
+        names.reserve(std::size_t(Value) + 1);
+        formats.resize(std::size_t(Value) + 1);
+        modes.resize(std::size_t(Value) + 1, cmNone);
+        for (int c = FNrOfCols + 1; c <= Value; ++c) names.push_back(DefaultColName(c));
+    } catch (const std::exception&) {   // bad_alloc, length_error
+        RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
+    }
     try {
         Strings->Resize(Value, std::max(FNrOfRows, 1));
     } catch (const EZynDStructError&) {
         RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
     }
+    FColName.swap(names);
+    FColumnFormat.swap(formats);
+    FColButMode.swap(modes);
     FNrOfCols = Value;
     UpdateFeedback();
-    try {
-        ResizeColumnArrays(std::min(old, Value), Value);
-    } catch (const std::bad_alloc&) {
-        RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
-    }
 }
 
 void TRLData::SetNrRows(int Value) {
@@ -274,7 +315,10 @@ void TRLData::RemoveRow(int R) {
         Strings->RemoveRow(R);
         --FNrOfRows;
     } else {
+        // The physical row stays, emptied with its attribute byte, so that it does not come
+        // back selected or disabled when rows are added again.
         for (int c = 0; c <= FNrOfCols; ++c) Strings->SetString(c, R, "");
+        Strings->SetRowAttrib(R, 0);
         FNrOfRows = 0;
     }
     UpdateFeedback();
@@ -301,6 +345,7 @@ void TRLData::RemoveEmptyRows() {
         empty.pop_back();
         Strings->RemoveRows(empty);
         for (int c = 0; c <= FNrOfCols; ++c) Strings->SetString(c, 1, "");
+        Strings->SetRowAttrib(1, 0);
         FNrOfRows = 0;
     } else {
         Strings->RemoveRows(empty);
@@ -342,25 +387,38 @@ void TRLData::SetColCheckMode(int ColNr, TCheckMode Value) {
     if (ColNr < 1 || ColNr > FNrOfCols || Value > cmRadio) return;
     const TCheckMode old = FColButMode[std::size_t(ColNr)];
     if (Value == old) return;
-    // The conversion is not a change a view needs to hear about cell by cell.
-    vcl::TNotifyEvent saved = std::move(Strings->OnChange);
-    Strings->OnChange = nullptr;
-    FColButMode[std::size_t(ColNr)] = Value;
-    std::string s;
-    for (int r = 1; r <= Strings->GetNrOfRows(); ++r) {
-        std::string_view cell = Strings->StringView(ColNr, r);
-        if (cell.empty()) continue;
-        if (old == cmNone) {
-            s.assign(1, ' ');
-            s += cell;
-            Strings->SetString(ColNr, r, s);
-        } else if (Value == cmNone) {
-            Strings->SetString(ColNr, r, cell.substr(1));
-        } else if (Value == cmRadio) {
-            SetMark(ColNr, r, false);
+    // The conversion is not a change a view needs to hear about cell by cell; the
+    // notification comes back however the conversion ends.
+    TChangeNotificationOff quiet(*Strings);
+    if (old != cmRadio || Value != cmBox) {
+        try {
+            // The converted column is built aside and put in place in one step that cannot fail,
+            // so a failure (memory) leaves the column and its mode as they were.
+            TStringArray converted(nullptr);
+            const int rows = Strings->GetNrOfRows();
+            converted.Resize(0, rows);
+            std::string s;
+            for (int p = 1; p <= rows; ++p) {
+                std::string_view cell = Strings->StringView(ColNr, p);
+                if (cell.empty()) continue;
+                if (old == cmNone) {
+                    s.assign(1, ' ');   // an unchecked mark in front
+                    s += cell;
+                } else if (Value == cmNone) {
+                    s.assign(cell.substr(1));   // the mark removed
+                } else {
+                    s.assign(cell);   // box to radio: every mark cleared
+                    s[0] = ' ';
+                }
+                // Stored row for stored row: the converted matrix is unsorted.
+                converted.SetString(0, Strings->GetSortOrder(p), s);
+            }
+            Strings->ExchangeColumn(ColNr, converted, 0);
+        } catch (const std::exception&) {   // bad_alloc, or the store's own error
+            RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
         }
     }
-    Strings->OnChange = std::move(saved);
+    FColButMode[std::size_t(ColNr)] = Value;
 }
 
 bool TRLData::GetCheckedCol(int ColNr) const { return GetColCheckMode(ColNr) == cmBox; }
@@ -437,14 +495,22 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
     FSortColumn = Col;
     FSortColumnSec = ColSec;
     FSortOrder = Ascending;
-    // The store reports every exchange only when somebody listens; without a handler it
-    // takes the sorted order in one step.
-    if (FOnBeforeSortExchange)
-        Strings->OnBeforeSortExchange = [this](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
-            BeforeSortExchange(Sender, K1, K2);
-        };
-    else
+    // The store reports every exchange only when somebody listens: when its handler is still
+    // the container's own and the container has no handler, it takes the sorted order in one
+    // step (the handler is put back however the sort ends).
+    const auto* own = Strings->OnBeforeSortExchange.target<TSortExchangeForwarder>();
+    if (own != nullptr && own->Owner == this && !FOnBeforeSortExchange) {
+        TBeforeSortExchgEvent handler = std::move(Strings->OnBeforeSortExchange);
         Strings->OnBeforeSortExchange = nullptr;
+        try {
+            Strings->Sort(Col, ColSec, Ascending);
+        } catch (...) {
+            Strings->OnBeforeSortExchange = std::move(handler);
+            throw;
+        }
+        Strings->OnBeforeSortExchange = std::move(handler);
+        return;
+    }
     Strings->Sort(Col, ColSec, Ascending);
 }
 
@@ -557,7 +623,8 @@ void TRLData::Assign(vcl::TPersistent* Source) {
         std::vector<std::uint8_t> attribs(std::size_t(rows) + 1);
         for (int i = 1; i <= rows; ++i) attribs[std::size_t(src->Strings->GetSortOrder(i))] = src->Strings->GetRowAttrib(i);
         for (int i = 1; i <= rows; ++i) store->SetRowAttrib(i, attribs[std::size_t(i)]);
-        for (int i = 1; i <= rows; ++i) store->SetSortOrder(i, src->Strings->GetSortOrder(i));
+        if (src->Strings->IsSorted())
+            for (int i = 1; i <= rows; ++i) store->SetSortOrder(i, src->Strings->GetSortOrder(i));
         copy.FNrOfCols = cols;
         copy.FNrOfRows = rows;
         copy.FColName = src->FColName;
@@ -591,6 +658,13 @@ void TRLData::TakeOver(TRLData& Source) {
     FSortColumn = -1;
     FSortColumnSec = -1;
     UpdateFeedback();
+}
+
+void TRLDataAccess::SetMode(TRLData& D, int Col, TCheckMode Mode) { D.FColButMode[std::size_t(Col)] = Mode; }
+void TRLDataAccess::SetHeader(TRLData& D, std::string S) { D.FCommonHeader = std::move(S); }
+void TRLDataAccess::AdoptRowCount(TRLData& D, int Rows) {
+    D.FNrOfRows = Rows;
+    D.UpdateFeedback();
 }
 
 // ---- progress ---------------------------------------------------------------------------
