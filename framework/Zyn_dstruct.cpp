@@ -360,15 +360,16 @@ void TStringArray::CommitSorting() {
     // Stored row i takes the row shown at position i + 1; each column stays only as long
     // as its last text needs. All storage is had before anything moves, so a failure
     // leaves the matrix as it was.
-    auto lengthOf = [&](std::size_t Size) {
+    auto lengthOf = [&](const auto& Vector, auto InUse) {
         std::size_t length = 0;
         for (std::size_t i = 0; i < order_.size(); ++i)
-            if (order_[i] < Size) length = i + 1;
+            if (order_[i] < Vector.size() && InUse(Vector[order_[i]])) length = i + 1;
         return length;
     };
     std::vector<TColumn> reordered(columns_.size());
-    for (std::size_t c = 0; c < columns_.size(); ++c) reordered[c].resize(lengthOf(columns_[c].size()));
-    std::vector<std::uint8_t> attribs(lengthOf(rowAttribs_.size()));
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        reordered[c].resize(lengthOf(columns_[c], [](const detail::CompactString& S) { return !S.Empty(); }));
+    std::vector<std::uint8_t> attribs(lengthOf(rowAttribs_, [](std::uint8_t B) { return B != 0; }));
     for (std::size_t c = 0; c < columns_.size(); ++c)
         for (std::size_t i = 0; i < reordered[c].size(); ++i)
             if (order_[i] < columns_[c].size()) reordered[c][i] = std::move(columns_[c][order_[i]]);

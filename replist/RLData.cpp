@@ -675,7 +675,8 @@ TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units) : owner_(Owner
 
 void TRLData::TProgress::Step(std::int64_t Done) {
     if (Done < next_ || !owner_->FOnPercentDone) return;
-    const int percent = int(std::min<std::int64_t>(100, Done * 100 / units_));
+    // 100 is left to Finish: it means done, not all units seen.
+    const int percent = int(std::min<std::int64_t>(99, Done * 100 / units_));
     if (percent != last_) {
         last_ = percent;
         owner_->FOnPercentDone(owner_, percent);
