@@ -95,9 +95,7 @@ template <class V>
 void TStringArray::Grow(V& Vector, std::size_t Size) const {
     if (Vector.capacity() >= Size) return;
     const std::size_t step = std::size_t(allocRowsBy_);
-    std::size_t want = std::max((Size + step - 1) / step * step, Vector.capacity() + Vector.capacity() / 2);
-    want = std::min(want, std::max(Size, std::size_t(rows_)));   // never beyond the rows there are
-    Vector.reserve(want);
+    Vector.reserve(std::max((Size + step - 1) / step * step, Vector.capacity() + Vector.capacity() / 2));
 }
 
 void TStringArray::Resize(int Cols, int Rows) {
@@ -204,25 +202,30 @@ void TStringArray::RemoveRow(int Row) {
 }
 
 void TStringArray::RemoveRows(std::vector<int> Rows) {
-    std::vector<std::uint8_t> drop(std::size_t(rows_), 0);   // by stored row
+    // Flags by stored row, as far as the last row to drop.
+    std::uint32_t last = 0;
+    for (int p : Rows)
+        if (p >= 1 && p <= rows_) last = std::max(last, Stored(p) + 1);
+    std::vector<std::uint8_t> drop(last, 0);
     std::size_t count = 0;
     for (int p : Rows)
         if (p >= 1 && p <= rows_ && !drop[Stored(p)]) drop[Stored(p)] = 1, ++count;
     if (count == 0) return;
+    auto dropped = [&](std::size_t R) { return R < drop.size() && drop[R] != 0; };
     auto compact = [&](auto& Vector) {
         std::size_t to = 0;
         for (std::size_t r = 0; r < Vector.size(); ++r)
-            if (!drop[r]) Vector[to++] = std::move(Vector[r]);
+            if (!dropped(r)) Vector[to++] = std::move(Vector[r]);
         Vector.resize(to);
     };
     for (auto& column : columns_) compact(column);
     compact(rowAttribs_);
     if (!order_.empty()) {
         // New stored index of every kept row.
-        std::vector<std::uint32_t> renumber(drop.size());
+        std::vector<std::uint32_t> renumber(static_cast<std::size_t>(rows_));
         std::uint32_t next = 0;
-        for (std::size_t r = 0; r < drop.size(); ++r) renumber[r] = drop[r] ? 0 : next++;
-        std::erase_if(order_, [&](std::uint32_t r) { return drop[r] != 0; });
+        for (std::size_t r = 0; r < renumber.size(); ++r) renumber[r] = dropped(r) ? 0 : next++;
+        std::erase_if(order_, [&](std::uint32_t r) { return dropped(r); });
         for (auto& r : order_) r = renumber[r];
         if (IsIdentity(order_)) order_.clear();
     }

@@ -335,22 +335,23 @@ bool TRLData::IsRowEmpty(int Row) const {
 
 // One pass over the store instead of one removal per row, so the cost stays linear.
 void TRLData::RemoveEmptyRows() {
+    // In stored order the rows after the last one in use are empty without looking at them.
+    const int scan = Strings->IsSorted() ? FNrOfRows : std::min(FNrOfRows, Strings->RowsInUse());
     std::vector<int> empty;
-    for (int r = FNrOfRows; r >= 1; --r)
+    for (int r = scan; r >= 1; --r)
         if (IsRowEmpty(r)) empty.push_back(r);
-    if (empty.empty()) return;
+    const int left = scan - int(empty.size());
+    if (left == FNrOfRows) return;
     Strings->CommitSorting();
-    if (int(empty.size()) == FNrOfRows) {
-        // The last row stays physically, emptied, as RemoveRow leaves it.
-        empty.pop_back();
-        Strings->RemoveRows(empty);
+    Strings->RemoveRows(empty);
+    // What follows the scanned rows is empty and cut off; with no row left the store keeps
+    // one physical row, emptied with its attribute byte, as RemoveRow leaves it.
+    Strings->Resize(FNrOfCols, std::max(left, 1));
+    if (left == 0) {
         for (int c = 0; c <= FNrOfCols; ++c) Strings->SetString(c, 1, "");
         Strings->SetRowAttrib(1, 0);
-        FNrOfRows = 0;
-    } else {
-        Strings->RemoveRows(empty);
-        FNrOfRows -= int(empty.size());
     }
+    FNrOfRows = left;
     UpdateFeedback();
 }
 
@@ -608,6 +609,8 @@ void TRLData::Assign(vcl::TPersistent* Source) {
     // Built aside and taken over at the end, so a failure leaves this container as it was.
     TRLData copy(nullptr);
     const int cols = src->FNrOfCols, rows = src->FNrOfRows;
+    // In stored order the rows after the last one in use are empty: only the count is copied.
+    const int used = src->Strings->IsSorted() ? rows : std::min(rows, src->Strings->RowsInUse());
     TStringArray* store = copy.Strings;
     try {
         store->SetAllocRowsBy(src->Strings->GetAllocRowsBy());
@@ -615,14 +618,14 @@ void TRLData::Assign(vcl::TPersistent* Source) {
         for (int c = 1; c <= cols; ++c) store->SetColAttrib(c, src->Strings->GetColAttrib(c));
         // The presented texts go to the stored rows the source shows them from, then the
         // permutation follows: same presented order, same stored order.
-        for (int i = 1; i <= rows; ++i) {
+        for (int i = 1; i <= used; ++i) {
             const int physical = src->Strings->GetSortOrder(i);
             for (int c = 0; c <= cols; ++c) store->SetString(c, physical, src->Strings->StringView(c, i));
         }
         // The copy is still in stored order here, so position i addresses stored row i.
-        std::vector<std::uint8_t> attribs(std::size_t(rows) + 1);
-        for (int i = 1; i <= rows; ++i) attribs[std::size_t(src->Strings->GetSortOrder(i))] = src->Strings->GetRowAttrib(i);
-        for (int i = 1; i <= rows; ++i) store->SetRowAttrib(i, attribs[std::size_t(i)]);
+        std::vector<std::uint8_t> attribs(std::size_t(used) + 1);
+        for (int i = 1; i <= used; ++i) attribs[std::size_t(src->Strings->GetSortOrder(i))] = src->Strings->GetRowAttrib(i);
+        for (int i = 1; i <= used; ++i) store->SetRowAttrib(i, attribs[std::size_t(i)]);
         if (src->Strings->IsSorted())
             for (int i = 1; i <= rows; ++i) store->SetSortOrder(i, src->Strings->GetSortOrder(i));
         copy.FNrOfCols = cols;

@@ -335,3 +335,24 @@ TEST(RLData, AssignKeepsPresentedAndStoredOrder) {
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(dst.GetElem(1, r), src->GetElem(1, r));
     EXPECT_EQ(dst.GetElem(1, 1), "c");
 }
+
+TEST(RLData, HugeEmptyListsStayCheap) {
+    // Two billion rows are a count: removing the empty ones, copying and writing look only at
+    // the rows in use.
+    auto d = Make(3, 2000000000);
+    d->SetElem(2, 10, "ten");
+    d->Strings->SetRowAttrib(20, 64);
+    TRLData copy(nullptr);
+    copy.Assign(d.get());
+    EXPECT_EQ(copy.GetNrOfRows(), 2000000000);
+    EXPECT_EQ(copy.GetElem(2, 10), "ten");
+    EXPECT_EQ(copy.Strings->GetRowAttrib(20), 64);
+    EXPECT_LE(copy.Strings->CellSlots(), 40);
+    d->RemoveEmptyRows();
+    EXPECT_EQ(d->GetNrOfRows(), 1);
+    EXPECT_EQ(d->GetElem(2, 1), "ten");
+    copy.SetElem(2, 10, "");
+    copy.RemoveEmptyRows();
+    EXPECT_EQ(copy.GetNrOfRows(), 0);
+    EXPECT_EQ(copy.Strings->GetRowAttrib(1), 0);
+}
