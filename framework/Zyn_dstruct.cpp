@@ -95,7 +95,11 @@ template <class V>
 void TStringArray::Grow(V& Vector, std::size_t Size) const {
     if (Vector.capacity() >= Size) return;
     const std::size_t step = std::size_t(allocRowsBy_);
-    Vector.reserve(std::max((Size + step - 1) / step * step, Vector.capacity() + Vector.capacity() / 2));
+    std::size_t want = std::max((Size + step - 1) / step * step, Vector.capacity() + Vector.capacity() / 2);
+    // A column grown past half the rows is most likely being filled: room for all of them
+    // at once saves the largest copies.
+    if (want >= std::size_t(rows_) / 2) want = std::max(want, std::size_t(rows_));
+    Vector.reserve(want);
 }
 
 void TStringArray::Resize(int Cols, int Rows) {
