@@ -124,11 +124,14 @@ std::string TTableBudget::Check(std::int64_t BytesRead) const {
 
 std::string TTableBudget::Columns(long long Cols, std::int64_t BytesRead) {
     if (Cols > 0x7FFFFFFE) return std::to_string(Cols) + " columns are more than a list can hold";
-    if (Cols <= cols_) return {};
-    cols_ = Cols;
-    std::string problem = Check(BytesRead);
-    if (problem.empty()) lengths_.resize(std::size_t(Cols) + 1, 0);
-    return problem;
+    if (Cols > cols_) {
+        cols_ = Cols;
+        std::string problem = Check(BytesRead);
+        if (!problem.empty()) return problem;
+    }
+    // Column 0 is there even before any column is charged.
+    if (lengths_.size() < std::size_t(Cols) + 1) lengths_.resize(std::size_t(Cols) + 1, 0);
+    return {};
 }
 
 std::string TTableBudget::Cell(long long Col, long long Row, std::int64_t BytesRead) {

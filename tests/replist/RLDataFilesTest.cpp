@@ -201,6 +201,11 @@ TEST(RLDataXml, ReadersTakeEveryOpeningLineTheCheckAccepts) {
     EXPECT_EQ(d.GetNrOfRows(), 0);
     ASSERT_TRUE(d.ReadFromXMLString("<replist zynwidget><numrows>3</numrows></replist>", ""));
     EXPECT_EQ(d.GetNrOfRows(), 3);
+    // Without <numcols> the set has one column, and column 0 takes texts as well.
+    ASSERT_TRUE(d.ReadFromXMLString("<replist zynwidget><numrows>1</numrows>\n"
+                                    "<cell col=\"0\" row=\"1\">zero</cell></replist>", ""));
+    EXPECT_EQ(d.GetNrOfColumns(), 1);
+    EXPECT_EQ(d.GetElem(0, 1), "zero");
 }
 
 TEST(RLDataXml, EveryDataSetTheWriterWritesReadsBack) {
