@@ -16,7 +16,7 @@ constexpr TColor BevelWhite = 0xFFFFFF;
 constexpr TColor BevelGray = 0x808080;
 constexpr TColor LampSilver = 0xC0C0C0;
 
-int Rnd(double X) { return static_cast<int>(std::nearbyint(X)); }
+int Rnd(double X) { return MeterRound(X); }
 
 void PenAndBrush(TCanvas* C, TColor Color) {
     C->GetPen()->SetColor(Color);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <numbers>
 
 #include "framework/Zyn_matrix.h"
@@ -19,9 +20,35 @@ constexpr double Log10of5 = 0.69897000433601880479;
 // Safety limit on the number of ticks of one kind; a sane range never comes near it.
 constexpr int MaxTicks = 20000;
 
-int Rnd(double X) { return static_cast<int>(std::nearbyint(X)); }
+int Rnd(double X) { return MeterRound(X); }
+
+// A + K * D, computed from halves where the plain sum overflows (tick values of a range
+// that reaches the ends of the double range); an infinite result means the true value lies
+// beyond them.
+double Advance(double A, double K, double D) {
+    const double r = A + K * D;
+    if (std::isfinite(r)) return r;
+    const double half = A / 2 + K * (D / 2);
+    return std::fabs(half) > std::numeric_limits<double>::max() / 2 ? std::copysign(HUGE_VAL, half) : half * 2;
+}
+
+// (V - Lo) / (Hi - Lo) for a linear scale. When the span overflows (a range near the ends of
+// the double range), halves of the values are used, whose differences cannot overflow.
+double LinearFraction(double V, double Lo, double Hi) {
+    const double span = Hi - Lo;
+    if (std::isfinite(span)) return (V - Lo) / span;
+    return (V / 2 - Lo / 2) / (Hi / 2 - Lo / 2);
+}
 
 }  // namespace
+
+int MeterRound(double X) {
+    if (std::isnan(X)) return 0;
+    const double r = std::nearbyint(X);
+    if (r >= 2147483647.0) return 2147483647;
+    if (r <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int>(r);
+}
 
 // =========================================================================================
 // geometry
@@ -47,17 +74,13 @@ void TMeter::CalcMeterLayoutParams() {
         case mlCirc180:
         case mlCirc270:
         case mlCirc360: {
-            // The swept part of the dial circle spans R above the centre and R to either
-            // side; below the centre it reaches down by -cos(A/2) R (0 for a half circle,
-            // the whole radius for a full one). The dial is made as large as the window
-            // between the rims allows, keeping the margin of 8 pixels of the other layouts.
+            // The whole dial circle and the labels inside it fit in the window between the
+            // rims, keeping the margin of 8 pixels of the other layouts, whatever part of the
+            // circle the scale sweeps; the circle is centred in that window.
             FSweepAngle = FMeterLayout == mlCirc180 ? 180 : FMeterLayout == mlCirc270 ? 270 : 360;
-            const double below = std::max(0.0, -std::cos(FSweepAngle / 2.0 * Deg));
-            FRadius = std::min<double>((W / 2) - FRimSide - 8, (H - FRimTop - FRimBottom - 16) / (1.0 + below));
-            // A half circle stands on the bottom rim like the narrower layouts; the larger
-            // sweeps are centred in the height the width leaves over.
+            FRadius = std::min<double>((W / 2) - FRimSide - 8, (H - FRimTop - FRimBottom - 16) / 2.0);
             const double top = FRimTop + 8, bottom = H - FRimBottom - 8;
-            FCenterY = FSweepAngle == 180 ? Rnd(bottom) : Rnd((top + bottom) / 2 + FRadius * (1.0 - below) / 2);
+            FCenterY = Rnd((top + bottom) / 2);
             break;
         }
     }
@@ -70,7 +93,7 @@ double TMeter::Fraction(double V) const {
     if (FMeterMaxValue == FMeterMinValue) return 0.0;
     if (FLogarithmic && V > 0 && FMeterMinValue > 0 && FMeterMaxValue > 0)
         return (std::log(V) - std::log(FMeterMinValue)) / (std::log(FMeterMaxValue) - std::log(FMeterMinValue));
-    return (V - FMeterMinValue) / (FMeterMaxValue - FMeterMinValue);
+    return LinearFraction(V, FMeterMinValue, FMeterMaxValue);
 }
 
 double TMeter::ModelAngle(double V) const { return FSweepAngle / 2.0 + 90.0 - FSweepAngle * Fraction(V); }
@@ -83,7 +106,7 @@ double TMeter::CalcNeedleAngle(double Value) const {
     else if (FLogarithmic)
         u = (std::log(v) - std::log(FMeterMinValue)) / (std::log(FMeterMaxValue) - std::log(FMeterMinValue));
     else
-        u = (v - FMeterMinValue) / (FMeterMaxValue - FMeterMinValue);
+        u = LinearFraction(v, FMeterMinValue, FMeterMaxValue);
     return 180.0 - FSweepAngle / 2.0 + FSweepAngle * u;
 }
 
@@ -117,8 +140,10 @@ bool TMeter::ConvertPixelToValue(int X, int Y, double& MeterValue) const {
     const double f = (delta - (180.0 - a / 2)) / a;
     if (FLogarithmic)
         MeterValue = std::exp((std::log(FMeterMaxValue) - std::log(FMeterMinValue)) * f + std::log(FMeterMinValue));
-    else
+    else if (std::isfinite(FMeterMaxValue - FMeterMinValue))
         MeterValue = FMeterMinValue + f * (FMeterMaxValue - FMeterMinValue);
+    else
+        MeterValue = FMeterMinValue + f * (FMeterMaxValue / 2 - FMeterMinValue / 2) * 2;
     return true;
 }
 
@@ -132,8 +157,16 @@ TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue) 
         return t;
     }
     const double e = MinValue < MaxValue ? 1.0 : -1.0;
-    const double r = std::fabs(MaxValue - MinValue);
-    double g = std::log(r / NrTicks) / uc_ln10;
+    // r / n, computed from the halves of the ends when their difference overflows.
+    double rn = std::fabs(MaxValue - MinValue) / NrTicks;
+    if (!std::isfinite(rn)) rn = std::fabs(MaxValue / 2 - MinValue / 2) / NrTicks * 2;
+    if (!(rn > 0) || !std::isfinite(rn)) {
+        // A span that vanishes below the smallest double (or an end that is not a number):
+        // one tick at the minimum, as for an empty range.
+        t.First = MinValue;
+        return t;
+    }
+    double g = std::log(rn) / uc_ln10;
     double h = g - std::trunc(g);
     if (std::fabs(h) < 1e-10 || std::fabs(h) > 0.9999999999) {
         h = 0;
@@ -155,8 +188,18 @@ TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue) 
         t.NSub = 5;
     }
     t.Step = e * std::exp(g * uc_ln10);
-    double first = (std::trunc(MinValue / t.Step) - 1) * t.Step;
-    for (int i = 0; i < MaxTicks && 0.001 * std::fabs(t.Step) < e * (MinValue - first); ++i) first += t.Step;
+    if (!(std::fabs(t.Step) > 0) || !std::isfinite(t.Step)) {
+        t = TMeterTickStep{};
+        t.First = MinValue;
+        return t;
+    }
+    double below = std::trunc(MinValue / t.Step) - 1;
+    // One step below a minimum near the end of the double range does not exist; the search
+    // then starts at the multiple next to the minimum.
+    if (!std::isfinite(below * t.Step)) below += 1;
+    double first = below * t.Step;
+    for (int i = 0; i < MaxTicks && 0.001 * std::fabs(t.Step) < e * (MinValue - first); ++i)
+        first = Advance(first, 1, t.Step);
     t.First = first;
     return t;
 }
@@ -168,8 +211,9 @@ static void LinearMajors(const TMeterTickStep& t, double MaxValue, std::vector<T
     // Written with the step's sign so that a falling range ends as well.
     const double e = t.Step > 0 ? 1.0 : -1.0;
     for (int k = 1; k < MaxTicks; ++k) {
-        double v = t.First + k * t.Step;
-        if (e * v > e * MaxValue + 0.001 * std::fabs(t.Step)) break;
+        double v = Advance(t.First, k, t.Step);
+        // Compared as a difference: max + 0.001 step would overflow at the end of the range.
+        if (!std::isfinite(v) || e * (v - MaxValue) > 0.001 * std::fabs(t.Step)) break;
         out.push_back({v, true});
     }
 }
@@ -208,11 +252,12 @@ void TMeterTicks::Compute(int NrTicks, double MinValue, double MaxValue, bool Lo
     const double s = t.Step / t.NSub;
     const double e = s > 0 ? 1.0 : -1.0;
     for (int j = 0; j < MaxTicks * 5; ++j) {
-        double w = (t.First - t.Step) + j * s;
-        if (j > 0 && e * w > e * MaxValue + 0.001 * std::fabs(s)) break;
-        double fr = std::fabs(std::fmod((w - t.First) / t.Step, 1.0));
-        // A value that coincides with a major tick (allowing for rounding either way).
-        if (fr <= 1e-5 || fr >= 1 - 1e-5) continue;
+        // w = (first - step) + j * s, written from first so that no step below a minimum at
+        // the end of the double range is needed.
+        double w = Advance(t.First, j - t.NSub, s);
+        if (j > 0 && (!std::isfinite(w) || e * (w - MaxValue) > 0.001 * std::fabs(s))) break;
+        // (w - first) / step is j / nsub - 1: a whole number exactly at the major ticks.
+        if (j % t.NSub == 0) continue;
         if (e * w < e * MinValue) continue;
         Minor.push_back(w);
     }

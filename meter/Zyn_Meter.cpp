@@ -345,8 +345,15 @@ void TMeter::LoadBackground() { FBkgImage->LoadFromFile(FBackGroundImg); }
 
 // Loads the anchor image and builds its mask: white where the background shows through,
 // black where the image covers it; transparent image pixels are made black so that OR-ing
-// the image over the masked background leaves the background there. Palette images are
-// transparent where they use palette index 0, other images where they are pure black.
+// the image over the masked background leaves the background there.
+//
+// Which pixels are transparent: in a palette image (1, 4 or 8 bits a pixel) those of palette
+// index 0, whatever colour the palette gives it; the mask is made per pixel, so an index
+// byte (or the two or eight pixels packed in one byte) is never mistaken for another
+// pixel's. A true-colour image has no index, and its pure black pixels (every byte 0) take
+// the part of index 0: they are the pixels that OR-drawing leaves unchanged, and black is
+// index 0 of the default palettes, so an image keeps its transparent areas when it is saved
+// again with more colours.
 void TMeter::LoadAnchor() {
     try {
         TBitmap image;
@@ -354,10 +361,16 @@ void TMeter::LoadAnchor() {
         const int w = image.GetWidth(), h = image.GetHeight();
         std::vector<bool> clear(static_cast<std::size_t>(w) * h);
         const TPixelFormat pf = image.GetPixelFormat();
-        if (pf == pf8bit) {
+        const int bits = pf == pf1bit ? 1 : pf == pf4bit ? 4 : pf == pf8bit ? 8 : 0;
+        if (bits != 0) {
             for (int y = 0; y < h; ++y) {
                 const std::uint8_t* row = image.ScanLine(y);
-                for (int x = 0; x < w; ++x) clear[static_cast<std::size_t>(y) * w + x] = row[x] == 0;
+                for (int x = 0; x < w; ++x) {
+                    // Pixels are packed most significant bits first.
+                    const int bit = x * bits;
+                    const int index = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
+                    clear[static_cast<std::size_t>(y) * w + x] = index == 0;
+                }
             }
         }
         image.SetPixelFormat(pf32bit);
@@ -368,8 +381,7 @@ void TMeter::LoadAnchor() {
             std::uint8_t* m = FAnchorMask->ScanLine(y);
             for (int x = 0; x < w; ++x) {
                 std::uint8_t* p = src + 4 * x;
-                bool t = pf == pf8bit ? clear[static_cast<std::size_t>(y) * w + x]
-                                      : (p[0] | p[1] | p[2]) == 0;
+                bool t = bits != 0 ? clear[static_cast<std::size_t>(y) * w + x] : (p[0] | p[1] | p[2]) == 0;
                 if (t) p[0] = p[1] = p[2] = 0;
                 p[3] = 0;
                 std::uint8_t mv = t ? 0xFF : 0;
@@ -389,14 +401,10 @@ void TMeter::SetBackGroundImg(const std::string& Value) {
         return;
     }
     if (!Value.empty() && FileExists(Value)) {
+        // The name is stored first: a file that cannot be loaded raises its error to the
+        // caller with the name kept, so the caller sees which file was refused.
         FBackGroundImg = Value;
-        try {
-            LoadBackground();
-        } catch (...) {
-            // The name never points at a file that is not shown.
-            FBackGroundImg.clear();
-            throw;
-        }
+        LoadBackground();
     } else {
         FBackGroundImg.clear();
     }

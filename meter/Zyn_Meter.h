@@ -90,6 +90,10 @@ private:
     bool FVisible = true;
 };
 
+// rnd(x): the nearest integer, ties to even. Values beyond the int range saturate and a NaN
+// gives 0, so a coordinate far off the control never becomes undefined behaviour.
+int MeterRound(double X);
+
 // ---- scale ticks ------------------------------------------------------------------------
 
 // Result of the tick-step algorithm: the first major tick, the major step and the number

@@ -1,6 +1,7 @@
 // The shared number routines: decimal scanner, validators, digit parsers, formatters and
 // the edit field's reading and writing of a text in each format.
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -297,19 +298,48 @@ std::string FormatOct(std::int32_t N, int Digits) { return FormatDigits<3, 11>(N
 std::string FormatBin(std::int32_t N, int Digits) { return FormatDigits<1, 32>(N, Digits); }
 
 std::int32_t RoundToPattern(double X) {
-    if (!(std::fabs(X) < 9.2e18)) return 0;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(vcl::Round(X)));
+    if (!std::isfinite(X)) return 0;
+    if (std::fabs(X) < 9.2e18) return static_cast<std::int32_t>(static_cast<std::uint32_t>(vcl::Round(X)));
+    // Beyond the 64-bit range a double is a whole number; its low 32 bits are exact.
+    double low = std::fmod(X, 4294967296.0);
+    if (low < 0) low += 4294967296.0;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(low));
 }
 
 // ---- the edit field's reading and writing -----------------------------------------------
 
 namespace {
 
-// Digits of one base only, read as a 32-bit pattern; an empty text reads 0.
+// Whether digits of Base (2, 8 or 16) hold at most 32 significant bits.
+template <int Base>
+bool FitsThirtyTwoBits(std::string_view S) {
+    constexpr int bitsPerDigit = Base == 2 ? 1 : Base == 8 ? 3 : 4;
+    const std::size_t first = S.find_first_not_of('0');
+    if (first == std::string_view::npos) return true;
+    const int lead = DigitValue(S[first]);
+    const int leadBits = lead >= 8 ? 4 : lead >= 4 ? 3 : lead >= 2 ? 2 : 1;
+    return leadBits + bitsPerDigit * (S.size() - first - 1) <= 32;
+}
+
+// Whether a decimal integer text (sign, then digits only) lies in the signed 32-bit range.
+bool FitsInt32(std::string_view S) {
+    std::size_t i = 0;
+    const bool negative = !S.empty() && S[0] == '-';
+    if (!S.empty() && (S[0] == '+' || S[0] == '-')) i = 1;
+    long long v = 0;
+    for (; i < S.size(); ++i) {
+        v = v * 10 + (S[i] - '0');
+        if (v > 2147483648LL) return false;
+    }
+    return negative ? v <= 2147483648LL : v <= 2147483647LL;
+}
+
+// Digits of one base only, read as a 32-bit pattern; an empty text reads 0. A text with more
+// significant bits than the pattern holds is refused.
 template <int Base>
 bool ConvertDigits(std::string_view S, double& Value) {
     if (S.empty()) return true;
-    if (!AllDigitsOf<Base>(S)) return false;
+    if (!AllDigitsOf<Base>(S) || !FitsThirtyTwoBits<Base>(S)) return false;
     int position = 1;
     // The "$" skipping of the hexadecimal parser is not wanted here: the prefix was taken.
     Value = ParseDigits<Base, false, false>(S, position);
@@ -355,7 +385,9 @@ bool ConvertNumText(std::string_view S, TInFormat Format, TSeparatorMode Mode, d
         case itInt: {
             int position = 1;
             Value = ParseDecInt(body, position);
-            return position == int(body.size()) + 1;
+            // The digit parser wraps modulo 2^32; a number outside the 32-bit range is
+            // refused instead of being read as its wrapped value.
+            return position == int(body.size()) + 1 && FitsInt32(body);
         }
         case itHex: return ConvertDigits<16>(body, Value);
         case itOct: return ConvertDigits<8>(body, Value);
@@ -364,17 +396,60 @@ bool ConvertNumText(std::string_view S, TInFormat Format, TSeparatorMode Mode, d
     }
 }
 
+namespace {
+
+// The fixed form of FormatReal(1, Decimals, X), also for X of 10^36 and above, where the
+// runtime's conversion switches to the exponent form that a field without exponents cannot
+// read: there every digit is written (a double that large is a whole number).
+std::string FixedText(int Decimals, double X) {
+    if (std::fabs(X) < 1e36) return FormatReal(1, Decimals, X);
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, X, std::chars_format::fixed, Decimals);
+    return ec == std::errc() ? std::string(buf, end) : FormatReal(1, Decimals, X);
+}
+
+// FormatReal(Width, -2, X), except that an exponent of three or more digits is written out
+// (one more character) instead of the asterisks, which no field can read back.
+std::string ExponentText(int Width, double X) {
+    std::string s = FormatReal(Width, -2, X);
+    if (s.find('*') == std::string::npos) return s;
+    s = vcl::Str(X, Width + 2);
+    const std::size_t mark = s.rfind('E');
+    // Four exponent digits: drop the leading zero of a three-digit exponent.
+    if (mark != std::string::npos && mark + 6 == s.size() && s[mark + 2] == '0') s.erase(mark + 2, 1);
+    return s;
+}
+
+// At least MinDigits digits of the 32-bit pattern N, more when its set bits need them.
+template <int Bits, int MaxDigits>
+std::string PatternText(std::int32_t N, int MinDigits) {
+    const std::uint32_t u = static_cast<std::uint32_t>(N);
+    const int used = u == 0 ? 0 : 32 - std::countl_zero(u);
+    const int digits = std::clamp((used + Bits - 1) / Bits, MinDigits, MaxDigits);
+    return FormatDigits<Bits, MaxDigits>(N, digits);
+}
+
+}  // namespace
+
 std::string FormatEditValue(TInFormat Format, int FixDecimals, double Value) {
+    // Every text written here reads back through ConvertNumText in the same format. A value
+    // beyond the largest double the scanner reads is written as that largest value, a NaN
+    // as 0.
+    if (std::isnan(Value)) Value = 0.0;
+    Value = std::clamp(Value, -uc_MaxDouble, uc_MaxDouble);
     switch (Format) {
-        case itFloat: return FormatReal(1, 8, Value);
-        case itFixPoint: return FormatReal(1, FixDecimals, Value);
-        case itInt: return FormatReal(1, 0, Value);
+        case itFloat: return FixedText(8, Value);
+        case itFixPoint: return FixedText(FixDecimals, Value);
+        // The field holds 32-bit integers: a value beyond them is written as the nearest one.
+        case itInt: return FormatReal(1, 0, std::clamp(Value, -2147483648.0, 2147483647.0));
+        // The digit formats show the value's 32-bit two's complement pattern, with eight
+        // digits as long as they hold it and as many as it needs otherwise (octal and binary).
         case itHex: return FormatHex(RoundToPattern(Value), 8);
-        case itOct: return FormatOct(RoundToPattern(Value), 8);
-        case itBin: return FormatBin(RoundToPattern(Value), 8);
+        case itOct: return PatternText<3, 11>(RoundToPattern(Value), 8);
+        case itBin: return PatternText<1, 32>(RoundToPattern(Value), 8);
         case itExp:
         case itDynamic:
-        default: return FormatReal(12, -2, Value);
+        default: return ExponentText(12, Value);
     }
 }
 

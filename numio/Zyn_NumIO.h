@@ -98,8 +98,7 @@ public:
     ~TNumIO() override;
     std::string ClassName() const override { return "TNumIO"; }
 
-    void Assign(vcl::TPersistent* Source) override;
-
+    // ---- properties
     bool GetBeep() const { return FBeep; }
     void SetBeep(bool Value) { FBeep = Value; }
     TDecPSep GetDecPlaceSep() const { return FDecPSep; }
@@ -118,6 +117,11 @@ public:
     // Writes Value in the field's format without change processing and without OnChange.
     void SetValue(double Value);
 
+    // ---- public methods
+    // From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the decimals
+    // nor the text).
+    void Assign(vcl::TPersistent* Source) override;
+
 protected:
     void AssignTo(vcl::TPersistent* Dest) override;
     void Change() override;
@@ -131,8 +135,8 @@ private:
     // separator setters do.
     void Revalidate();
     // Fixed-point rules: keeps one point and at most FFixPDecPl decimals. When they replace
-    // Text, returns true with the replacement (which is then checked instead of Text); they
-    // may move Caret (0-based).
+    // Text, returns true with the replacement, which stands unless Text itself converts
+    // (then the formatted value replaces it); they may move Caret (0-based).
     bool ApplyFixPointRules(const std::string& Text, std::string& Replacement, int& Caret) const;
 
     TInFormat FInFormat = itDynamic;

@@ -76,13 +76,11 @@ public:
     const std::string& GetCommonHeader() const { return FCommonHeader; }
     void SetCommonHeader(const std::string& Value);
 
-    TBeforeSortExchgEvent OnBeforeSortExchange;
-    TBeforeHTMLExportEvent OnBeforeHTMLExport;
-    TOnPercentDoneEvent OnPercentDone;
-
-    // ---- public properties (plain fields)
-    std::string Comment;
-    std::string DataID;
+    // ---- public properties
+    const std::string& GetComment() const { return FComment; }
+    void SetComment(const std::string& Value) { FComment = Value; }
+    const std::string& GetDataID() const { return FDataID; }
+    void SetDataID(const std::string& Value) { FDataID = Value; }
     int GetLastSortColumn() const { return FSortColumn; }
     int GetLastSortColumnSec() const { return FSortColumnSec; }
     bool GetLastSortOrder() const { return FSortOrder; }
@@ -171,8 +169,9 @@ public:
     // ---- the cell store (public field; owned)
     TStringArray* Strings;
 
-    // Progress of a long operation over Units steps: fires OnPercentDone from 0 to 100, at
-    // most about 100 times (used by the file operations).
+    // Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
+    // units pass, at most about 100 times, and 100 from Finish, when the operation is done
+    // (used by the file operations).
     class TProgress {
     public:
         TProgress(TRLData* Owner, std::int64_t Units);
@@ -189,6 +188,25 @@ public:
     // the store object and its callbacks stay. Used by the readers.
     void TakeOver(TRLData& Source);
 
+    // ---- events
+    // Each exchange of two rows while the store sorts, Sender the container.
+    const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
+    void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value) { FOnBeforeSortExchange = std::move(Value); }
+    // Each cell text of an HTML export; the handler may change the text written.
+    const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
+    void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
+    // Progress of file reads and writes, 0 to 100.
+    const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
+    void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+
+protected:
+    TBeforeSortExchgEvent FOnBeforeSortExchange;
+    TBeforeHTMLExportEvent FOnBeforeHTMLExport;
+    TOnPercentDoneEvent FOnPercentDone;
+
+    // The store is part of the container, not a component of its own in a form file.
+    void GetChildren(const std::function<void(vcl::TComponent*)>&, vcl::TComponent*) override {}
+
 private:
     friend struct TRLDataAccess;   // the file readers set metadata without conversions
     bool IsCheckColumn(int Col) const { return Col >= 1 && Col <= FNrOfCols && FColButMode[std::size_t(Col)] != cmNone; }
@@ -198,16 +216,18 @@ private:
     void UpdateFeedback();
     void ClampRange(int& Lo, int& Hi, int Min, int Max) const;
 
+    std::string FComment;
     // Index 0 unused so that column numbers index directly.
     std::vector<std::string> FColName;
     std::vector<std::string> FColumnFormat;
-    std::string FCommonHeader;
+    std::string FCommonHeader = "Zyn Report Listview";
     std::vector<TCheckMode> FColButMode;
     int FNrOfCols = 1;
     int FNrOfRows = 0;
     int FSortColumn = -1;
     int FSortColumnSec = -1;
     bool FSortOrder = true;
+    std::string FDataID;
     bool FSortToggle = true;
     int FFeedbkNumCells = 1;
     int FFeedbkStep = 1;

@@ -27,8 +27,8 @@ void Prefill(zyn::TRLData& D) {
     D.SetElem(1, 1, "kept");
     D.SetElemChecked(2, 2, true);
     D.SetCommonHeader("header");
-    D.Comment = "comment";
-    D.DataID = "before";
+    D.SetComment("comment");
+    D.SetDataID("before");
 }
 
 void Check(bool Condition) {
@@ -52,7 +52,7 @@ bool Unchanged(zyn::TRLData& D, F Read) {
         Read();
         return true;
     } catch (const vcl::Exception&) {
-        Check(Contents(D) == Prefilled() && D.DataID == "before");
+        Check(Contents(D) == Prefilled() && D.GetDataID() == "before");
         return false;
     }
 }

@@ -64,3 +64,30 @@ TEST(MeterImage, AnchorImageIsMaskedOnTheHub) {
     EXPECT_EQ(Probe(m, cx, cy - 2), 0x000000FFu);
     EXPECT_EQ(Probe(m, cx + 8, cy - 8), 0x00F0F0F0u);
 }
+
+TEST(MeterImage, PaletteAnchorsAreClearWherePaletteIndexZeroIs) {
+    // A 4-bit anchor whose palette index 0 is white: the white pixels let the dial show,
+    // the black ones (index 1) cover it.
+    std::filesystem::create_directories(ZYN_TEST_OUTPUT_DIR);
+    vcl::TBitmap b;
+    b.SetPixelFormat(vcl::pf4bit);
+    b.SetSize(20, 20);
+    b.SetPalette({0xFFFFFF, 0x000000, 0x0000FF});
+    for (int y = 0; y < 20; ++y) {
+        std::uint8_t* row = b.ScanLine(y);
+        for (int x = 0; x < 20; x += 2) {
+            const int left = x < 10 ? 0 : 1, right = x + 1 < 10 ? 0 : 1;   // left half index 0
+            row[x / 2] = std::uint8_t(left << 4 | right);
+        }
+    }
+    const std::string path = std::string(ZYN_TEST_OUTPUT_DIR) + "/meter_anchor4.bmp";
+    b.SaveToFile(path);
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    m.SetColorBakG(0x00F0F0F0);
+    m.SetAnchorImage(path);
+    ASSERT_EQ(m.GetAnchorImage(), path);
+    const int cx = m.GetCenterX(), cy = m.GetCenterY();
+    EXPECT_EQ(Probe(m, cx - 6, cy + 5), 0x00F0F0F0u);   // index 0 (white): the dial
+    EXPECT_EQ(Probe(m, cx + 6, cy + 5), 0x000000u);     // index 1 (black): the image
+}

@@ -200,3 +200,33 @@ TEST(MeterModel, MissingImageFilesEmptyTheNames) {
     m.SetAnchorImage("/nonexistent/anchor.bmp");
     EXPECT_EQ(m.GetAnchorImage(), "");
 }
+
+TEST(MeterModel, LayoutComparesBeforeRepainting) {
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    int paints = 0;
+    m.SetOnMeterRendered([&](vcl::TObject*, vcl::TCanvas*) { ++paints; });
+    m.SetMeterLayout(mlCirc90);
+    EXPECT_EQ(paints, 0);
+    m.SetMeterLayout(mlCirc270);
+    EXPECT_EQ(paints, 1);
+    m.SetMeterLayout(mlCirc270);
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(m.GetSweepAngle(), 270);
+}
+
+TEST(MeterModel, UnreadableBackgroundRaisesAndKeepsItsName) {
+    const std::string path = std::string(ZYN_TEST_OUTPUT_DIR) + "/meter_not_an_image.bmp";
+    {
+        vcl::TFileStream out(path, vcl::fmCreate);
+        out.WriteBuffer("not an image", 12);
+    }
+    TMeter m(nullptr);
+    EXPECT_THROW(m.SetBackGroundImg(path), vcl::Exception);
+    EXPECT_EQ(m.GetBackGroundImg(), path);
+    // While loading from a form file the same failure only empties the name.
+    m.SetComponentStateItem(vcl::csLoading, true);
+    m.SetBackGroundImg(path);
+    m.Loaded();
+    EXPECT_EQ(m.GetBackGroundImg(), "");
+}

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "meter/Zyn_Meter.h"
@@ -84,6 +86,9 @@ TEST(MeterTicks, LabelText) {
     EXPECT_EQ(MeterLabelText(12, 0), "12");
     EXPECT_EQ(MeterLabelText(1234567, 0), "1234567");
     EXPECT_EQ(MeterLabelText(-1e-17, 1), "0.0");   // no "-0.0" from rounding residue
+    EXPECT_EQ(MeterLabelText(-1e-17, 0), "0");
+    EXPECT_EQ(MeterLabelText(-0.4, 0), "0");
+    EXPECT_EQ(MeterLabelText(-0.6, 0), "-1");
 }
 
 TEST(MeterGeometry, LayoutsFitBetweenTheRims) {
@@ -108,10 +113,95 @@ TEST(MeterGeometry, LayoutsFitBetweenTheRims) {
             }
         }
     }
+    // The 180, 270 and 360 degree dials keep their whole circle and the labels inside it
+    // between the rims, not only the swept arc.
+    vcl::TBitmap probe;
+    vcl::TCanvas* canvas = probe.GetCanvas();
+    for (int layout : {mlCirc180, mlCirc270, mlCirc360}) {
+        for (auto [w, h] : {std::pair{297, 209}, {600, 400}, {200, 300}, {400, 150}}) {
+            TMeter m(nullptr);
+            m.SetMeterLayout(static_cast<TMeterLayout>(layout));
+            m.SetBounds(0, 0, w, h);
+            const double R = m.GetRadius();
+            const int cx = m.GetCenterX(), cy = m.GetCenterY();
+            const std::string at = std::to_string(layout) + " " + std::to_string(w) + "x" + std::to_string(h);
+            EXPECT_GE(cx - R, m.GetRimSide() - 0.5) << at;
+            EXPECT_LE(cx + R, w - m.GetRimSide() + 0.5) << at;
+            EXPECT_GE(cy - R, m.GetRimTop() - 0.5) << at;
+            EXPECT_LE(cy + R, h - m.GetRimBottom() + 0.5) << at;
+            canvas->GetFont()->Assign(m.GetFont());
+            const double ox = canvas->TextWidth(MeterLabelText(m.GetMeterMaxValue(), m.GetMeterDecPlaces())) / 2.0 + 15;
+            const double oy = canvas->TextHeight("0") / 2.0 + 15;
+            for (const auto& tick : m.Ticks().Major) {
+                const std::string label = MeterLabelText(tick.Value, m.GetMeterDecPlaces());
+                const double th = (90 + m.GetSweepAngle() / 2.0 - m.GetSweepAngle() * tick.Value) * M_PI / 180;
+                const int x = MeterRound(cx + std::cos(th) * (R - ox)) - canvas->TextWidth(label) / 2;
+                const int y = MeterRound(cy - std::sin(th) * (R - oy)) - canvas->TextHeight(label) / 2;
+                EXPECT_GE(x, m.GetRimSide()) << at << " " << label;
+                EXPECT_LE(x + canvas->TextWidth(label), w - m.GetRimSide()) << at << " " << label;
+                EXPECT_GE(y, m.GetRimTop()) << at << " " << label;
+                EXPECT_LE(y + canvas->TextHeight(label), h - m.GetRimBottom()) << at << " " << label;
+            }
+        }
+    }
     TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    m.SetMeterLayout(mlCirc180);
+    EXPECT_DOUBLE_EQ(m.GetRadius(), (209 - 8 - 10 - 16) / 2.0);
     m.SetMeterLayout(mlCirc300);
     EXPECT_EQ(m.GetSweepAngle(), 300);
     EXPECT_DOUBLE_EQ(m.GetRadius(), std::min(148.0 - 10 - 8, (209 - 8 - 10 - 16) / 1.866));
+}
+
+TEST(MeterTicks, AnyFiniteRangeGivesFewFiniteTicks) {
+    const double big = std::numeric_limits<double>::max();
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const std::pair<double, double> ranges[] = {
+        {-1e308, 1e308}, {-big, big}, {0, big}, {-big, 0}, {big / 2, big}, {1e-308, 2e-308},
+        {0, tiny}, {0, 3 * tiny}, {1e300, 1.0000001e300}, {1e16, 1e16 + 2}, {-5, 5}};
+    for (auto [lo, hi] : ranges) {
+        for (int n : {2, 3, 21}) {
+            TMeterTicks t;
+            t.Compute(n, lo, hi, false);
+            ASSERT_FALSE(t.Major.empty()) << lo << ".." << hi;
+            // Never more than about 2.5 majors per wanted interval, five minors per major.
+            EXPECT_LE(t.Major.size(), std::size_t(3 * n + 3)) << lo << ".." << hi << " n " << n;
+            EXPECT_LE(t.Minor.size(), 5 * (t.Major.size() + 1)) << lo << ".." << hi << " n " << n;
+            for (const auto& m : t.Major) {
+                EXPECT_TRUE(std::isfinite(m.Value)) << lo << ".." << hi;
+                EXPECT_LE(m.Value, hi + std::fabs(hi) * 1e-12 + 1e-300) << lo << ".." << hi;
+            }
+            for (double w : t.Minor) EXPECT_TRUE(std::isfinite(w) && w >= lo && w <= hi) << lo << ".." << hi;
+        }
+    }
+    // The meter maps such a range to finite angles and pixels, and paints.
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 297, 209);
+    m.SetMeterMaxValue(1e308);
+    m.SetMeterMinValue(-1e308);
+    m.SetValue(5e307);
+    EXPECT_NEAR(m.CalcNeedleAngle(1e308), 180 + 45, 1e-9);
+    EXPECT_NEAR(m.CalcNeedleAngle(0), 180, 1e-9);
+    int x = 0, y = 0;
+    m.ConvertToPixelCoords(1e308, 100, x, y);
+    EXPECT_NEAR(x, m.GetCenterX() + m.GetRadius() * std::cos(45 * M_PI / 180), 1);
+    double back = 0;
+    ASSERT_TRUE(m.ConvertPixelToValue(m.GetCenterX(), m.GetCenterY() - 50, back));
+    EXPECT_NEAR(back, 0, 1e292);
+    int labels = 0;
+    m.SetOnBeforeDrawScaleLabel([&](vcl::TObject*, vcl::TCanvas*, std::string&, int X, int Y) {
+        ++labels;
+        EXPECT_TRUE(std::abs(X) < 100000 && std::abs(Y) < 100000);
+    });
+    vcl::TBitmap bmp;
+    bmp.SetSize(297, 209);
+    m.PaintTo(bmp.GetCanvas(), 0, 0);
+    EXPECT_GE(labels, 2);
+    EXPECT_LE(labels, 10);
+    EXPECT_EQ(MeterRound(std::nan("")), 0);
+    EXPECT_EQ(MeterRound(1e300), 2147483647);
+    EXPECT_EQ(MeterRound(-1e300), -2147483647 - 1);
+    EXPECT_EQ(MeterRound(2.5), 2);
 }
 
 TEST(MeterMapping, PixelToValueAndBack) {

@@ -2,6 +2,10 @@
 // limit, digit parsers, formatters and the edit field's reading of texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include <string>
 
 #include "numio/Zyn_NumIO.h"
@@ -294,6 +298,8 @@ TEST(Formatters, DigitsTwosComplementAndCaps) {
     EXPECT_EQ(RoundToPattern(4294967295.0), -1);
     EXPECT_EQ(RoundToPattern(2.5), 2);
     EXPECT_EQ(RoundToPattern(1e300), 0);
+    EXPECT_EQ(RoundToPattern(18446744073709555712.0), 4096);   // 2^64 + 2^12: low bits beyond 64 bits
+    EXPECT_EQ(RoundToPattern(std::nan("")), 0);
 }
 
 // ---- the edit field's reading of texts -------------------------------------------------
@@ -365,4 +371,67 @@ TEST(ConvertNumText, FormatEditValueRoundTrips) {
     }
     EXPECT_EQ(FormatEditValue(itHex, 2, 255), "000000FF");
     EXPECT_EQ(FormatEditValue(itFixPoint, 3, 1.5), "1.500");
+    // Fractions round to the nearest integer in the digit formats (2.5 alone cannot tell
+    // rounding from truncation).
+    EXPECT_EQ(FormatEditValue(itHex, 2, 254.6), "000000FF");
+    EXPECT_EQ(FormatEditValue(itOct, 2, 254.6), "00000377");
+    EXPECT_EQ(FormatEditValue(itBin, 2, 254.6), "11111111");
+    EXPECT_EQ(FormatEditValue(itHex, 2, 254.4), "000000FE");
+    EXPECT_EQ(FormatEditValue(itHex, 2, -0.6), "FFFFFFFF");
+    EXPECT_EQ(FormatEditValue(itInt, 2, 254.6), "255");
+}
+
+TEST(ConvertNumText, EveryWrittenValueReadsBack) {
+    const double values[] = {0, 1, -1, 254.6, 1e6, -2.5e9, 4294967295.0, 16777216, 1e15, 9.99999e35,
+                             1e36, -1e40, 1e100, 1e150, -1e300, uc_MaxDouble, -uc_MaxDouble,
+                             1e-5, 1.5e-150, 5e-324, std::numeric_limits<double>::infinity()};
+    for (TInFormat f : {itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic}) {
+        for (double x : values) {
+            const std::string text = FormatEditValue(f, 2, x);
+            double v = 0;
+            ASSERT_TRUE(ConvertNumText(text, f, smPoint, v)) << f << " " << x << " " << text;
+            const double want = std::clamp(x, -uc_MaxDouble, uc_MaxDouble);
+            switch (f) {
+            case itExp:
+            case itDynamic: EXPECT_NEAR(v, want, 5e-6 * std::fabs(want) + 1e-300) << text; break;
+            case itFloat: EXPECT_NEAR(v, want, 5e-9 + 1e-15 * std::fabs(want)) << text; break;
+            case itFixPoint: EXPECT_NEAR(v, want, 5e-3 + 1e-15 * std::fabs(want)) << text; break;
+            case itInt:
+                EXPECT_EQ(v, std::clamp(std::nearbyint(want), -2147483648.0, 2147483647.0)) << text;
+                break;
+            default: EXPECT_EQ(v, RoundToPattern(want)) << f << " " << text; break;
+            }
+        }
+    }
+    // Fixed texts of 10^36 and more keep every digit; exponents of three digits are written out.
+    EXPECT_EQ(FormatEditValue(itFloat, 2, 1e40), "10000000000000000303786028427003666890752.00000000");
+    EXPECT_EQ(FormatEditValue(itExp, 2, 1e150), " 1.00000E+150");
+    EXPECT_EQ(FormatEditValue(itExp, 2, -1.5e-150), "-1.50000E-150");
+    EXPECT_EQ(FormatEditValue(itExp, 2, 1e99), " 1.00000E+99");
+    EXPECT_EQ(FormatEditValue(itOct, 2, 16777215), "77777777");
+    EXPECT_EQ(FormatEditValue(itOct, 2, 16777216), "100000000");
+    EXPECT_EQ(FormatEditValue(itBin, 2, 256), "100000000");
+}
+
+TEST(ConvertNumText, IntegerTextsOutsideThirtyTwoBitsAreRefused) {
+    double v = 0;
+    EXPECT_FALSE(ConvertNumText("4294967297", itInt, smPoint, v));
+    EXPECT_FALSE(ConvertNumText("2147483648", itInt, smPoint, v));
+    EXPECT_FALSE(ConvertNumText("-2147483649", itInt, smPoint, v));
+    EXPECT_FALSE(ConvertNumText(std::string(40, '9'), itInt, smPoint, v));
+    EXPECT_TRUE(ConvertNumText("2147483647", itInt, smPoint, v));
+    EXPECT_EQ(v, 2147483647.0);
+    EXPECT_TRUE(ConvertNumText("-2147483648", itInt, smPoint, v));
+    EXPECT_EQ(v, -2147483648.0);
+    EXPECT_TRUE(ConvertNumText("+0000000000012", itInt, smPoint, v));
+    EXPECT_EQ(v, 12.0);
+    EXPECT_FALSE(ConvertNumText("100000000", itHex, smPoint, v));
+    EXPECT_TRUE(ConvertNumText("000FFFFFFFF", itHex, smPoint, v));
+    EXPECT_EQ(v, -1.0);
+    EXPECT_TRUE(ConvertNumText("37777777777", itOct, smPoint, v));
+    EXPECT_EQ(v, -1.0);
+    EXPECT_FALSE(ConvertNumText("40000000000", itOct, smPoint, v));
+    EXPECT_TRUE(ConvertNumText(std::string(32, '1'), itBin, smPoint, v));
+    EXPECT_FALSE(ConvertNumText("1" + std::string(32, '0'), itBin, smPoint, v));
+    EXPECT_FALSE(ConvertNumText("$1FFFFFFFF", itDynamic, smPoint, v));
 }

@@ -1,5 +1,7 @@
 // The numeric edit field: acceptance by format and range, refusal with restore, caret and
 // beep, the fixed-point rules, separator modes, properties, assignment and form files.
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -160,26 +162,54 @@ TEST_F(NumIOTest, FixedPointCutsDecimalsAndGuardsThePoint) {
     EXPECT_EQ(num->GetText(), "1.50");
     num->SetText("1.50");   // identical: nothing happens
     num->SetSelStart(4);
-    Input::TypeText(num, "3");   // 1.503 is cut after the second decimal
+    Input::TypeText(num, "3");   // 1.503 is written with two decimals
     EXPECT_EQ(num->GetText(), "1.50");
     EXPECT_EQ(num->GetSelStart(), 4);
     num->SetSelStart(2);
-    Input::KeyDown(num, VK_BACK);   // deleting the point brings the old text back
+    Input::KeyDown(num, VK_BACK);   // deleting the point: 150 is out of range, the old text is back
     EXPECT_EQ(num->GetText(), "1.50");
-    EXPECT_EQ(num->GetSelStart(), 1);
+    EXPECT_EQ(num->GetSelStart(), 0);   // one left of the caret put before the old point
+    num->SetSelStart(1);
     Input::TypeText(num, "2");
     EXPECT_EQ(num->GetText(), "12.50");
     EXPECT_EQ(num->GetSelStart(), 2);
     num->SetSelStart(5);
-    Input::TypeText(num, ".");   // a second point: back, caret after the point
+    Input::TypeText(num, ".");   // a second point: refused, caret one left of the old point's end
     EXPECT_EQ(num->GetText(), "12.50");
-    EXPECT_EQ(num->GetSelStart(), 3);
+    EXPECT_EQ(num->GetSelStart(), 2);
     num->SetSelStart(5);
     Input::KeyDown(num, VK_BACK);   // a missing decimal is written again
     EXPECT_EQ(num->GetText(), "12.50");
     num->SetText("3.7");
     EXPECT_EQ(num->GetText(), "3.70");
     EXPECT_DOUBLE_EQ(num->GetValue(), 3.7);
+}
+
+TEST_F(NumIOTest, FixedPointWritesTheTypedValueRounded) {
+    num->SetInputFormat(itFixPoint);
+    SetRange(-1000, 1000);
+    changes = 0;
+    // The text as typed is converted and written with the field's decimals, rounded.
+    const std::pair<const char*, const char*> typed[] = {
+        {"1.999", "2.00"}, {"9.996", "10.00"}, {"1.994", "1.99"}, {"-0.005", "-0.01"}, {"7.125", "7.13"}};
+    for (auto [text, shown] : typed) {
+        num->SetText(text);
+        EXPECT_EQ(num->GetText(), shown) << text;
+        // What stays is the last accepted text: a refused edit brings it back.
+        num->SetText("x");
+        EXPECT_EQ(num->GetText(), shown) << text;
+    }
+    EXPECT_EQ(changes, 5);
+    // A point deleted from 1.50 leaves 150, a number in this range: it is written afresh.
+    num->SetValue(1.5);
+    num->SetSelStart(2);
+    Input::KeyDown(num, VK_BACK);
+    EXPECT_EQ(num->GetText(), "150.00");
+    // A third decimal typed behind 9.99 rounds the value up.
+    num->SetValue(9.99);
+    num->SetSelStart(4);
+    Input::TypeText(num, "6");
+    EXPECT_EQ(num->GetText(), "10.00");
 }
 
 TEST_F(NumIOTest, SeparatorModesWithPointSystemSeparator) {
@@ -278,6 +308,86 @@ TEST_F(NumIOTest, AssignCopiesSettingsButNotDecimalsOrText) {
     EXPECT_EQ(num->GetDecPlaceSep(), dpsComma);
     EXPECT_EQ(num->GetFixPointDecPlaces(), 2);
     EXPECT_EQ(num->GetText(), "");
+}
+
+TEST_F(NumIOTest, AssignCopiesTheRangeAsItIs) {
+    auto source = std::make_unique<TNumIO>(nullptr);
+    source->SetRangeHigh(10);
+    source->SetRangeLow(5);
+    auto fresh = std::make_unique<TNumIO>(nullptr);
+    fresh->Assign(source.get());
+    EXPECT_EQ(fresh->GetRangeLow(), 5.0);
+    EXPECT_EQ(fresh->GetRangeHigh(), 10.0);
+    num->SetRangeLow(-100);
+    num->SetRangeHigh(-50);
+    num->Assign(source.get());
+    EXPECT_EQ(num->GetRangeLow(), 5.0);
+    EXPECT_EQ(num->GetRangeHigh(), 10.0);
+    // The text is checked once against the copied settings.
+    num->SetInputFormat(itInt);
+    num->SetRangeLow(-100);
+    num->SetText("-70");
+    num->Assign(source.get());
+    EXPECT_EQ(num->GetText(), "");
+}
+
+TEST_F(NumIOTest, ValueSetterTextIsWhatARefusedEditBringsBack) {
+    num->SetInputFormat(itInt);
+    SetRange(0, 100);
+    num->SetValue(42);
+    num->SetSelStart(2);
+    Input::TypeText(num, "x");
+    EXPECT_EQ(num->GetText(), "42");
+    EXPECT_EQ(num->GetSelStart(), 2);
+    num->SetInputFormat(itFloat);   // the format clears the last accepted text, as documented
+    num->SetValue(2.5);
+    num->SetText("abc");
+    EXPECT_EQ(num->GetText(), "2.50000000");
+    EXPECT_DOUBLE_EQ(num->GetValue(), 2.5);
+}
+
+TEST_F(NumIOTest, IntegerBeyondThirtyTwoBitsIsRefused) {
+    num->SetInputFormat(itInt);
+    SetRange(0, 100);
+    num->SetText("12");
+    Clipboard()->SetAsText("4294967297");   // 2^32 + 1 would wrap to 1
+    num->SetSelStart(0);
+    num->SetSelLength(2);
+    Input::KeyDown(num, 'V', {ssCtrl});
+    EXPECT_EQ(num->GetText(), "12");
+    EXPECT_EQ(num->GetValue(), 12.0);
+    num->SetInputFormat(itHex);
+    SetRange(-2147483648.0, 2147483647.0);
+    num->SetText("FFFFFFFF");
+    EXPECT_EQ(num->GetValue(), -1.0);
+    num->SetText("1FFFFFFFF");
+    EXPECT_EQ(num->GetText(), "FFFFFFFF");
+}
+
+TEST_F(NumIOTest, ValueSetterWritesWhatReadsBack) {
+    SetRange(-uc_MaxDouble, uc_MaxDouble);
+    const double values[] = {1e40, -1e36, 1e150, 3e9, 16777216, 300};
+    for (TInFormat f : {itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic}) {
+        num->SetInputFormat(f);
+        for (double x : values) {
+            num->SetValue(x);
+            const std::string shown = num->GetText();
+            const double v = num->GetValue();
+            // Decimal formats show the value (integers the nearest 32-bit one); the digit
+            // formats its 32-bit pattern.
+            if (f == itHex || f == itOct || f == itBin)
+                EXPECT_EQ(v, RoundToPattern(x)) << f << " " << x << " " << shown;
+            else if (f == itInt)
+                EXPECT_EQ(v, std::clamp(x, -2147483648.0, 2147483647.0)) << x << " " << shown;
+            else
+                EXPECT_NEAR(v, x, std::fabs(x) * 1e-5) << f << " " << x << " " << shown;
+            // The field itself accepts what it shows: typing it again changes nothing.
+            num->SetText("");
+            num->SetText(shown);
+            EXPECT_EQ(num->GetText(), shown) << f << " " << x;
+            EXPECT_EQ(num->GetValue(), v) << f << " " << x;
+        }
+    }
 }
 
 TEST_F(NumIOTest, StreamsFromAFormFileWithItsRange) {

@@ -29,7 +29,9 @@ const FieldSpec kFieldSpecs[] = {
     {"Amplitude (V)", itFloat, -10, 10, 2.5, "decimal, -10 .. 10"},
     {"Offset (V)", itFixPoint, -5, 5, 0.25, "fixed point, two decimals"},
     {"Burst count", itInt, 1, 100000, 16, "integer, 1 .. 100000"},
-    {"Trigger mask", itHex, 0, 4294967295.0, 255, "hexadecimal digits"},
+    // Digit texts read as 32-bit two's complement (FFFFFFFF is -1): the range is the signed
+    // one, so that every 32-bit mask can be entered.
+    {"Trigger mask", itHex, -2147483648.0, 2147483647.0, 255, "hexadecimal, any 32-bit mask"},
     {"File mode", itOct, 0, 511, 420, "octal digits"},
     {"Channel bits", itBin, 0, 255, 5, "binary digits"},
     {"Register", itDynamic, -1e9, 1e9, 4096, "$hex, &octal, %binary or decimal"},

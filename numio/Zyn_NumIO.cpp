@@ -14,19 +14,6 @@ using namespace vcl;
 
 namespace {
 
-const auto* numIOClass = RegisterClass<TNumIO, TCustomEdit>("TNumIO", [](TPublisher<TNumIO>& p) {
-    p.Boolean("Beep", &TNumIO::GetBeep, &TNumIO::SetBeep, false);
-    p.Enum("DecPlaceSep", &TNumIO::GetDecPlaceSep, &TNumIO::SetDecPlaceSep, dpsSystem,
-           {"dpsSystem", "dpsPoint", "dpsComma", "dpsPointOrComma"});
-    p.Integer("FixPointDecPlaces", &TNumIO::GetFixPointDecPlaces, &TNumIO::SetFixPointDecPlaces, 2);
-    p.Enum("InputFormat", &TNumIO::GetInputFormat, &TNumIO::SetInputFormat, itDynamic,
-           {"itExp", "itFloat", "itFixPoint", "itInt", "itHex", "itOct", "itBin", "itDynamic"});
-    // The range is always written: its run-time initial value (0..0) differs from the one
-    // given while designing.
-    p.Float("RangeLow", &TNumIO::GetRangeLow, &TNumIO::SetRangeLow, 0.0).NoDefault();
-    p.Float("RangeHigh", &TNumIO::GetRangeHigh, &TNumIO::SetRangeHigh, 0.0).NoDefault();
-});
-
 // 0-based character index of the first Ch in S after character From (0-based), or -1.
 int FindChar(const std::u32string& S, char32_t Ch, int From = 0) {
     const auto at = S.find(Ch, std::size_t(std::max(From, 0)));
@@ -36,19 +23,12 @@ int FindChar(const std::u32string& S, char32_t Ch, int From = 0) {
 }  // namespace
 
 TNumIO::TNumIO(TComponent* AOwner) : TCustomEdit(AOwner) {
-    (void)numIOClass;
-    FInFormat = itDynamic;
-    FFixPDecPl = 2;
-    FOldText.clear();
-    FBeep = false;
-    FInternalChg = false;
     SetEditText("");
+    // At run time the range stays 0..0 until the form file or the program gives one; while
+    // designing the field takes every number.
     if (GetComponentState().Contains(csDesigning)) {
         FMinimum = -uc_MaxDouble;
         FMaximum = uc_MaxDouble;
-    } else {
-        FMinimum = 0.0;
-        FMaximum = 0.0;
     }
 }
 
@@ -56,11 +36,15 @@ TNumIO::~TNumIO() = default;
 
 void TNumIO::Assign(TPersistent* Source) {
     if (auto* other = dynamic_cast<TNumIO*>(Source)) {
-        SetInputFormat(other->FInFormat);
-        SetBeep(other->FBeep);
-        SetRangeLow(other->FMinimum);
-        SetRangeHigh(other->FMaximum);
-        SetDecPlaceSep(other->FDecPSep);
+        // The range is copied as it is: through the range setters, whose swap rule compares
+        // each new end with the old other one, a range 5..10 would arrive as 0..10 in a
+        // fresh field. The text is then checked once against the copied settings.
+        FInFormat = other->FInFormat;
+        FBeep = other->FBeep;
+        FMinimum = other->FMinimum;
+        FMaximum = other->FMaximum;
+        FDecPSep = other->FDecPSep;
+        if (!GetComponentState().Contains(csLoading)) Revalidate();
         return;
     }
     TCustomEdit::Assign(Source);
@@ -152,7 +136,11 @@ double TNumIO::GetValue() const {
     return ConvertNumString(text, value) ? value : 0.0;
 }
 
-void TNumIO::SetValue(double Value) { SetEditText(FormatEditValue(FInFormat, FFixPDecPl, Value)); }
+void TNumIO::SetValue(double Value) {
+    SetEditText(FormatEditValue(FInFormat, FFixPDecPl, Value));
+    // What the program wrote is what a refused edit brings back.
+    FOldText = GetText();
+}
 
 void TNumIO::SetEditText(const std::string& S) {
     // The edit reports no change for an identical text; the flag is then left clear so that
@@ -207,10 +195,11 @@ void TNumIO::Change() {
     bool replace = false;
     if (FInFormat == itFixPoint) replace = ApplyFixPointRules(current, replacement, caret);
 
-    // What the fixed-point rules put back is what is checked and kept.
-    const std::string& text = replace ? replacement : current;
+    // The text as it stands is converted, whatever the fixed-point rules put aside: a
+    // fixed-point value is then written with its decimals rounded (1.999 with two decimals
+    // shows 2.00), and a text the rules replaced but that converts is written afresh.
     double value = 0.0;
-    bool ok = ConvertNumString(text, value);
+    bool ok = ConvertNumString(current, value);
     if (ok) {
         if (FInFormat == itFixPoint) {
             replacement = FormatReal(1, FFixPDecPl, value);
@@ -221,7 +210,8 @@ void TNumIO::Change() {
     if (!ok) {
         replacement = FOldText;
         replace = true;
-        caret = std::max(GetSelStart() - 1, 0);
+        // One place left of the caret as the fixed-point rules left it.
+        caret = std::max(caret - 1, 0);
     }
     if (replace) {
         SetEditText(replacement);
