@@ -41,10 +41,7 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool saved = FSuppressPaint;
     FSuppressPaint = true;
     const bool rowEnabled = !(RowAttrib(dataRow) & RowDisabledBit);
-    TGridOptions opt = GetOptions();
-    if (GetColumnEditable(dataCol) && rowEnabled) opt.Include(goEditing);
-    else opt.Exclude(goEditing);
-    SetOptions(opt);
+    SetEditing(GetColumnEditable(dataCol) && rowEnabled);
     const TRect cr = CellRect(g.X, g.Y);
     if (FData->GetColCheckMode(dataCol) != cmNone && X - cr.Left < CheckBoxHit &&
         !FCheckMarksReadOnly && rowEnabled &&
@@ -80,6 +77,25 @@ void TReportListView::HeaderClickSort(int DataCol) {
     }
     Screen->SetCursor(savedCursor);
     RepaintView();
+}
+
+// The grid opens no editor while it selects whole rows; the view draws its row selection
+// from the rows' attribute bits, so it lifts whole-row selection while an editable cell is
+// current and gives it back afterwards.
+void TReportListView::SetEditing(bool On) {
+    TGridOptions opt = GetOptions();
+    if (On) {
+        opt.Include(goEditing);
+        if (opt.Contains(goRowSelect)) {
+            opt.Exclude(goRowSelect);
+            FRowSelectLifted = true;
+        }
+    } else {
+        opt.Exclude(goEditing);
+        if (FRowSelectLifted) opt.Include(goRowSelect);
+        FRowSelectLifted = false;
+    }
+    if (opt != GetOptions()) SetOptions(opt);
 }
 
 void TReportListView::CheckBoxClick(int DataCol, int DataRow) {
@@ -184,12 +200,9 @@ void TReportListView::KeyPress(char32_t& Key) {
 }
 
 bool TReportListView::SelectCell(int ACol, int ARow) {
-    TGridOptions opt = GetOptions();
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
-    if (ARow != 0 && GetColumnEditable(dataCol) && GetRowEnabled(dataRow)) opt.Include(goEditing);
-    else opt.Exclude(goEditing);
-    if (opt != GetOptions()) SetOptions(opt);
+    SetEditing(ARow != 0 && GetColumnEditable(dataCol) && GetRowEnabled(dataRow));
     bool can = true;
     if (FOnSelectCell) FOnSelectCell(this, ACol, ARow, can);
     return can;

@@ -399,6 +399,7 @@ private:
     void CheckBoxClick(int DataCol, int DataRow);
     void SelectByClick(int DataRow, vcl::TShiftState Shift);
     bool NearHeaderBorder(int X, int Y, int& SizedPos) const;
+    void SetEditing(bool On);
 
     TRLData* FData = nullptr;
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
@@ -449,6 +450,7 @@ private:
     bool FUseCtrlForMultiSel = true;
     bool FCheckMarksReadOnly = false;
     int FSortColumnSec = -1;
+    bool FRowSelectLifted = false;   // whole-row selection lifted for the editor
 };
 
 }  // namespace zyn
