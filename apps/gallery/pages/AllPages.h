@@ -15,3 +15,5 @@ GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+GALLERY_PAGE(BuildReportListPage, "report-list", "Report list",
+             "100,000 orders: click a header to sort, type to filter (text, Boolean or pattern)")
