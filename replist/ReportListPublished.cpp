@@ -56,6 +56,10 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Boolean("ShowEmptyCheckBoxes", &V::GetShowEmptyCheckBoxes, &V::SetShowEmptyCheckBoxes);
         p.Boolean("SortEnabled", &V::GetSortEnabled, &V::SetSortEnabled);
         p.Boolean("UseCtrlForMultiSel", &V::GetUseCtrlForMultiSel, &V::SetUseCtrlForMultiSel);
+        // Republished from the grid.
+        p.Boolean("DefaultDrawing", &V::GetDefaultDrawing, &V::SetDefaultDrawing);
+        p.Enum("ScrollBars", &V::GetScrollBars, &V::SetScrollBars,
+               {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
         p.Event("OnCheckedChange", &V::GetOnCheckedChange, &V::SetOnCheckedChange);
         p.Event("OnBeforeCheckedChange", &V::GetOnBeforeCheckedChange, &V::SetOnBeforeCheckedChange);
         p.Event("OnBeforeFilter", &V::GetOnBeforeFilter, &V::SetOnBeforeFilter);
