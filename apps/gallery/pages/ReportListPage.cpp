@@ -74,6 +74,13 @@ public:
         view_->SetOnSelectedChange([this](TObject*) { ShowStatus(); });
         Page.Watch("rows", [this] { return std::to_string(view_->GetNrOfShownRows()); });
         Page.Watch("first", [this] { return view_->GetElem(2, 1); });
+        // The order column's header in the page's coordinates ("x y w h"), for the window test.
+        Page.Watch("header.rect", [this] {
+            const TRect r = view_->CellRect(view_->DisplayPosOf(2) - 1, view_->GetFixedRows() - 1);
+            const TPoint o = view_->ClientToParent(TPoint(r.Left, r.Top), nullptr);
+            return std::to_string(o.X) + " " + std::to_string(o.Y) + " " + std::to_string(r.Width()) +
+                   " " + std::to_string(r.Height());
+        });
         Page.Watch("sort", [this] {
             return std::to_string(view_->GetSortColumn()) + (view_->GetSortOrder() ? " asc" : " desc");
         });
