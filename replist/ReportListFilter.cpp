@@ -599,12 +599,12 @@ void TReportListView::FilterAndSort(std::string_view FilterExp, std::span<const 
 
 // A header click while filtered sorts the found rows among themselves; the hidden ones stay
 // behind them.
-void TReportListView::FilterAndSortFound(int DataCol, bool Ascending) {
+void TReportListView::FilterAndSortFound(int DataCol, int ColSec, bool Ascending) {
     TStringArray& store = *FData->Strings;
     const int rows = GetNrOfRows();
     std::vector<std::uint8_t> found(std::size_t(rows) + 1, 0);
     for (int p = 1; p <= FShownRows; ++p) found[std::size_t(store.GetSortOrder(p))] = 1;
-    FData->Sort(DataCol, FSortColumnSec, Ascending);
+    FData->Sort(DataCol, ColSec, Ascending);
     std::vector<int> order(static_cast<std::size_t>(rows));
     for (int p = 1; p <= rows; ++p) order[std::size_t(p - 1)] = store.GetSortOrder(p);
     std::stable_partition(order.begin(), order.end(), [&](int phys) { return found[std::size_t(phys)] != 0; });

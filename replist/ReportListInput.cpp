@@ -63,7 +63,7 @@ void TReportListView::HeaderClickSort(int DataCol) {
     FData->SetSortToggle(!FData->GetSortToggle());
     if (FShownRows >= 0) {
         // Sorting the whole store would mix found and hidden rows: sort the found rows only.
-        FilterAndSortFound(DataCol, FData->GetSortToggle());
+        FilterAndSortFound(DataCol, FSortColumnSec, FData->GetSortToggle());
     } else {
         FData->Sort(DataCol, FSortColumnSec, FData->GetSortToggle());
     }
@@ -219,8 +219,14 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
 void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) {
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
-    // The container keeps the mark of a check column and cuts the text to 255 characters.
+    // The container keeps the mark of a check column and cuts the text to 255 characters;
+    // any mark but a blank then reads as a plain check.
     FData->SetElem(dataCol, dataRow, Value);
+    if (FData->GetColCheckMode(dataCol) != cmNone) {
+        const std::string_view stored = FData->Strings->StringView(dataCol, dataRow);
+        if (!stored.empty() && stored[0] != ' ' && stored[0] != 'X')
+            FData->Strings->SetString(dataCol, dataRow, "X" + std::string(stored.substr(1)));
+    }
     if (FOnSetEditText) FOnSetEditText(this, ACol, dataRow, Value);
 }
 

@@ -519,7 +519,9 @@ void TReportListView::InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRow
 }
 
 void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
-    FData->Sort(Col, ColSec, Ascending);
+    // While filtered the found rows stay first, sorted among themselves.
+    if (FShownRows >= 0) FilterAndSortFound(Col, ColSec, Ascending);
+    else FData->Sort(Col, ColSec, Ascending);
     RepaintView();
 }
 void TReportListView::UnSort() {
@@ -559,6 +561,12 @@ bool TReportListView::ReadFromXMLStream(TStream* InStream, const std::string& Da
 bool TReportListView::ReadFromXMLString(const std::string& InString, const std::string& DataID) {
     HideEditor();
     const bool ok = FData->ReadFromXMLString(InString, DataID);
+    if (ok) AfterLoad();
+    return ok;
+}
+bool TReportListView::ReadFromOpenXMLFile(TTextFile& F, const std::string& DataID) {
+    HideEditor();
+    const bool ok = FData->ReadFromOpenXMLFile(F, DataID);
     if (ok) AfterLoad();
     return ok;
 }

@@ -231,6 +231,8 @@ public:
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID) { FData->WriteToXMLStream(OutStream, CreateHeader, DataID); }
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
     bool ReadFromXMLString(const std::string& InString, const std::string& DataID);
+    void WriteToOpenXMLFile(vcl::TTextFile& F, bool CreateHeader, const std::string& DataID) { FData->WriteToOpenXMLFile(F, CreateHeader, DataID); }
+    bool ReadFromOpenXMLFile(vcl::TTextFile& F, const std::string& DataID);
     int ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
     int LoadLinesFromFile(int Column, int FirstRow, const std::string& FName);
     void ExportHTMLTable(const std::string& FName, int LoC, int LoR, int HiC, int HiR,
@@ -380,7 +382,7 @@ private:
     std::uint8_t RowAttrib(int R) const { return FData->Strings->GetRowAttrib(R); }
     void SetRowBit(int R, std::uint8_t Bit, bool On);
     void ClearFilter();
-    void FilterAndSortFound(int DataCol, bool Ascending);
+    void FilterAndSortFound(int DataCol, int ColSec, bool Ascending);
     // The shown row of data row R's record after a reorder (the sort keeps records).
     bool ItalicFont() const;
 

@@ -93,9 +93,12 @@ TEST_F(ViewTest, FilterShowsFoundRowsFirstAndSorted) {
     EXPECT_EQ(Column(1), "apricot,banana,grape,plum");
     view->FilterAndSort("^p", std::vector<int>{1}, false, fmGrep, 1, true);
     EXPECT_EQ(Column(1), "pear,plum");
-    // A header click sorts the found rows only.
+    // A header click sorts the found rows only, and so does Sort.
     ClickHeader(1);
     EXPECT_EQ(Column(1), "plum,pear");
+    view->Sort(2, -1, true);
+    EXPECT_EQ(Column(1), "pear,plum");
+    EXPECT_EQ(view->GetNrOfShownRows(), 2);
     // An empty expression shows all rows again.
     view->FilterAndSort("", Both, false, fmSimple, 1, true);
     EXPECT_EQ(view->GetNrOfShownRows(), 6);

@@ -233,3 +233,61 @@ TEST_F(ViewTest, AssignCopiesDataAndLook) {
     EXPECT_TRUE(copy.GetColumnIsPwd(2));
     EXPECT_EQ(copy.GetElem(3, 4), "r4c3");
 }
+
+TEST_F(ViewTest, ColumnsGrowWithTheLastWidthAndClearResets) {
+    FillNamed(2, 3);
+    view->vcl::TCustomGrid::SetColWidths(1, 77);
+    view->SetColumnAlignment(1, vcl::taCenter);
+    view->SetColumnEditable(2, true);
+    const std::vector<int> order{2, 1};
+    view->SetColumnOrder(order);
+    view->SetNrCols(4);
+    EXPECT_EQ(view->GetColCount(), 4);
+    EXPECT_EQ(view->vcl::TCustomGrid::GetColWidths(2), 77);
+    EXPECT_EQ(view->vcl::TCustomGrid::GetColWidths(3), 77);
+    EXPECT_EQ(view->GetColumnOrder(1), 1);   // the order starts again from the identity
+    EXPECT_EQ(view->GetColumnAlignment(1), vcl::taCenter);
+    EXPECT_EQ(view->GetColumnAlignment(4), vcl::taLeftJustify);
+    view->SetColumnOrder(std::vector<int>{4, 3, 2, 1});
+    view->Clear();
+    EXPECT_EQ(view->GetColumnAlignment(1), vcl::taLeftJustify);
+    EXPECT_FALSE(view->GetColumnEditable(2));
+    EXPECT_EQ(view->GetColumnOrder(1), 1);
+    EXPECT_EQ(view->GetElem(1, 1), "");
+    EXPECT_EQ(view->GetNrOfRows(), 3);
+}
+
+TEST_F(ViewTest, CenterScrollAndSelectAndTopRow) {
+    FillNamed(2, 200);
+    const int vis = view->GetVisibleRowCount();
+    view->CenterScrollAndSelect(100);
+    EXPECT_EQ(view->FirstSelectedRow(), 100);
+    EXPECT_EQ(view->GetTopRow(), 100 - vis / 2);
+    EXPECT_EQ(view->GetSelection().Top, view->GetFixedRows() + 99);
+    view->CenterScrollAndSelect(199);
+    EXPECT_EQ(view->GetTopRow(), 200 - vis + 1);
+    view->SetTopRow(-5);
+    EXPECT_EQ(view->GetTopRow(), 1);
+    view->SetComHdVis(true);
+    view->SetTopRow(10);
+    EXPECT_EQ(view->GetTopRow(), 10);
+    EXPECT_EQ(view->vcl::TCustomGrid::GetTopRow(), 11);
+}
+
+TEST_F(ViewTest, EditedCheckCellKeepsAPlainMark) {
+    FillNamed(2, 2);
+    view->SetColCheckMode(2, cmBox);
+    view->GetData()->Strings->SetString(2, 1, "Yold");   // an odd mark from elsewhere
+    view->SetColumnEditable(2, true);
+    ClickCell(2, 1, {}, 40);
+    vcl::Input::KeyDown(view, vcl::VK_F2);
+    ASSERT_NE(view->GetInplaceEditor(), nullptr);
+    EXPECT_EQ(view->GetInplaceEditor()->GetText(), "old");
+    vcl::Input::TypeText(view->GetInplaceEditor(), "!");
+    EXPECT_EQ(view->GetData()->Strings->GetString(2, 1), "Xold!");
+    view->SetElem(2, 2, "");
+    ClickCell(2, 2, {}, 40);
+    vcl::Input::KeyDown(view, vcl::VK_F2);
+    vcl::Input::TypeText(view->GetInplaceEditor(), "n");
+    EXPECT_EQ(view->GetData()->Strings->GetString(2, 2), " n");   // a blank mark stays blank
+}

@@ -219,3 +219,22 @@ TEST_F(PaintTest, InterRowIndicatorOnTheRowsTopEdgeForAnyHeadRows) {
     view->SetInterRowIndicatorPos(0);
     EXPECT_NE(Pixel(20, Cell(1, 3).Top - 1), 0x0000FFu);
 }
+
+TEST_F(PaintTest, DisabledViewDrawsInactiveText) {
+    FillNamed(2, 2);
+    view->SetRowSelect(1, true);
+    std::vector<TColor> fonts, backs;
+    view->SetOnBeforeRenderCell([&](vcl::TObject*, int C, int R, TColor&, TColor& B, TColor& F,
+                                    vcl::TFontStyles&, std::string&) {
+        if (C == 1 && R == 1) { fonts.push_back(F); backs.push_back(B); }
+    });
+    view->Invalidate();
+    Flush();
+    ASSERT_FALSE(fonts.empty());
+    EXPECT_EQ(fonts.back(), view->GetColorSelectedRowText());
+    EXPECT_EQ(backs.back(), view->GetColorSelectedRow());
+    view->SetEnabled(false);
+    Flush();
+    EXPECT_EQ(fonts.back(), vcl::clInactiveCaption);
+    EXPECT_EQ(backs.back(), 0xF0EFE8u);   // no state colours while the view is disabled
+}
