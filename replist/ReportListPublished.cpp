@@ -58,6 +58,10 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Boolean("UseCtrlForMultiSel", &V::GetUseCtrlForMultiSel, &V::SetUseCtrlForMultiSel);
         // Republished from the grid.
         p.Boolean("DefaultDrawing", &V::GetDefaultDrawing, &V::SetDefaultDrawing);
+        p.Set("Options", &V::GetOptions, &V::SetOptions,
+              {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
+               "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
+               "goEditing", "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking"});
         p.Enum("ScrollBars", &V::GetScrollBars, &V::SetScrollBars,
                {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
         p.Event("OnCheckedChange", &V::GetOnCheckedChange, &V::SetOnCheckedChange);

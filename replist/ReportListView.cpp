@@ -208,10 +208,11 @@ void TReportListView::SetNrCols(int Value) {
     } catch (const std::bad_alloc&) {
         throw EZynRepListError("Component \"" + GetName() + "\": not enough memory on heap");
     }
+    // The grid keeps one scrolling column beside the fixed one.
+    if (GetFixedCols() >= n) SetFixedCols(0);
     SetColCount(n);
     for (int c = oldLast; c < n; ++c) TCustomGrid::SetColWidths(c, lastWidth);
     for (int c = 1; c <= n; ++c) FColOrder[std::size_t(c)] = c;
-    if (GetFixedCols() >= n) SetFixedCols(0);
     SetTopRow(0);
     RepaintView();
     ChangedSetup();
@@ -536,9 +537,9 @@ void TReportListView::AfterLoad() {
     FShownRows = -1;
     const int n = GetNrOfColumns();
     ResizeColumnArrays(n);
+    if (GetFixedCols() >= n) SetFixedCols(0);
     SetColCount(n);
     for (int c = 1; c <= n; ++c) FColOrder[std::size_t(c)] = c;
-    if (GetFixedCols() >= n) SetFixedCols(0);
     ApplyHeadRows();
     RepaintView();
     ChangedSetup();

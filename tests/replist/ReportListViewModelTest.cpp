@@ -291,3 +291,15 @@ TEST_F(ViewTest, EditedCheckCellKeepsAPlainMark) {
     vcl::Input::TypeText(view->GetInplaceEditor(), "n");
     EXPECT_EQ(view->GetData()->Strings->GetString(2, 2), " n");   // a blank mark stays blank
 }
+
+TEST_F(ViewTest, FixedFirstColumnNeedsASecondColumn) {
+    FillNamed(3, 2);
+    view->SetFixedFirstColumn(true);
+    EXPECT_EQ(view->GetFixedCols(), 1);
+    view->SetNrCols(1);   // one column cannot be fixed and scroll at once
+    EXPECT_EQ(view->GetFixedCols(), 0);
+    EXPECT_EQ(view->GetColCount(), 1);
+    view->SetNrCols(3);
+    view->SetFixedFirstColumn(true);
+    EXPECT_EQ(view->GetFixedCols(), 1);
+}

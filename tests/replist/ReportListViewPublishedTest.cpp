@@ -19,7 +19,7 @@ TEST(ReportListViewPublished, DefaultsAndFormFileRoundTrip) {
     for (const char* name : {"NrOfColumns", "NrOfRows", "ColorHigh", "ColorText", "CommonHeader",
                              "CommonHeaderAlignment", "CommonHeaderHeight", "RowSelectMode",
                              "RowColPattern", "SortEnabled", "UseCtrlForMultiSel", "EmptyMessage",
-                             "InterRowIndicatorWidth", "ShowEmptyCheckBoxes"}) {
+                             "InterRowIndicatorWidth", "ShowEmptyCheckBoxes", "Options", "ScrollBars"}) {
         const TPropInfo* prop = info->FindProperty(name);
         ASSERT_NE(prop, nullptr) << name;
         EXPECT_TRUE(prop->IsDefault(*v)) << name;
@@ -33,6 +33,9 @@ TEST(ReportListViewPublished, DefaultsAndFormFileRoundTrip) {
     v->SetCommonHeaderAlignment(taRightJustify);
     v->SetEmptyMessage("none|here");
     v->SetRowSelectMode(2);
+    vcl::TGridOptions opt = v->GetOptions();
+    opt.Include(goVertLine);
+    v->SetOptions(opt);
     const std::string text = WriteComponentText(v.get());
     std::unique_ptr<TComponent> read(ReadComponentText(text, nullptr));
     auto* back = dynamic_cast<TReportListView*>(read.get());
@@ -46,4 +49,6 @@ TEST(ReportListViewPublished, DefaultsAndFormFileRoundTrip) {
     EXPECT_EQ(back->GetCommonHeaderAlignment(), taRightJustify);
     EXPECT_EQ(back->GetEmptyMessage(), "none|here");
     EXPECT_EQ(back->GetRowSelectMode(), 2);
+    EXPECT_TRUE(back->GetOptions().Contains(goVertLine));
+    EXPECT_TRUE(back->GetOptions().Contains(goRowSelect));
 }
