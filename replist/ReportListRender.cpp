@@ -252,7 +252,8 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
             t = C->TextWidth(line);
         }
         if (ItalicFont()) t += 2;
-        TRect lr = textRect;
+        // Line 1 may use the whole cell; later lines their own band of it.
+        TRect lr = ARect;
         if (i > 0) {
             lr.Top = std::min(ARect.Top + int(i) * h, ARect.Bottom);
             lr.Bottom = std::min(ARect.Top + int(i + 1) * h, ARect.Bottom);
