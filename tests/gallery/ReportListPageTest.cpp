@@ -39,4 +39,11 @@ TEST(ReportListPage, HeaderClickSortsAndFilterBoxFilters) {
     EXPECT_EQ(view->GetNrOfShownRows(), 10);   // A-000120 .. A-000129, in the sort order
     EXPECT_EQ(view->GetElem(2, 1), "A-000120");
     EXPECT_EQ(view->GetElem(2, 10), "A-000129");
+    // Nothing found: the empty-list message shows; a picture is kept for a look.
+    filter->SetText("no such order");
+    EXPECT_EQ(view->GetNrOfShownRows(), 0);
+    Application->ProcessMessages();
+    form->SaveToPNG(std::string(ZYN_TEST_OUTPUT_DIR) + "/report-list-empty.png");
+    filter->SetText("");
+    EXPECT_EQ(view->GetNrOfShownRows(), 100000);
 }
