@@ -383,7 +383,6 @@ private:
     void SetRowBit(int R, std::uint8_t Bit, bool On);
     void ClearFilter();
     void FilterAndSortFound(int DataCol, int ColSec, bool Ascending);
-    // The shown row of data row R's record after a reorder (the sort keeps records).
     bool ItalicFont() const;
 
     // ---- painting steps (ReportListRender.cpp)
