@@ -146,9 +146,10 @@ bool TReportListView::NearHeaderBorder(int X, int Y, int& SizedPos) const {
     int c = g.X;
     if (X < (cr.Left + cr.Right) / 2) {
         // The border on the left is the right edge of the nearest column of width > 0.
+        // Columns of width 0 are skipped; the search stops at the first position.
         c = g.X - 1;
         while (c > 0 && TCustomGrid::GetColWidths(c) <= 0) --c;
-        if (c < 0) return false;
+        c = std::max(c, 0);
     }
     SizedPos = c + 1;
     return true;

@@ -179,6 +179,22 @@ TEST_F(ViewTest, DoubleClickOnHeaderBordersSizesThroughTheColumnOrder) {
     EXPECT_EQ(dbl, 1);
 }
 
+TEST_F(ViewTest, DoubleClickSizingSkipsHiddenColumnsAndKeepsTheFourPixelZone) {
+    FillNamed(3, 2);
+    view->SetColWidths(2, 0);
+    const vcl::TRect h3 = Header(3);
+    vcl::Input::DblClick(view, h3.Left + 3, h3.Top + 5);   // the hidden column is skipped
+    EXPECT_EQ(view->GetColWidths(1), view->DetermineMaxColWidth(1, true));
+    EXPECT_EQ(view->GetColWidths(2), 0);
+    view->SetColWidths(1, 100);
+    view->SetColWidths(3, 100);
+    const vcl::TRect h1 = Header(1);
+    vcl::Input::DblClick(view, h1.Left + 5, h1.Top + 5);   // 5 px: inside the header
+    EXPECT_EQ(view->GetColWidths(1), 100);
+    vcl::Input::DblClick(view, h1.Left + 4, h1.Top + 5);   // 4 px: the first column's own
+    EXPECT_EQ(view->GetColWidths(1), view->DetermineMaxColWidth(1, true));
+}
+
 TEST_F(ViewTest, CursorKeysAndAutoAdvance) {
     FillNamed(2, 5);
     std::vector<vcl::WORD> keys;
