@@ -311,14 +311,32 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending) {
     const bool hasSecondary = ColSec >= 0 && ColSec < int(columns_.size()) && ColSec != Col;
     const TColumn& secondary = columns_[std::size_t(hasSecondary ? ColSec : Col)];
 
-    std::vector<std::uint32_t> target(static_cast<std::size_t>(rows_));
-    for (int p = 1; p <= rows_; ++p) target[std::size_t(p - 1)] = Stored(p);
-    auto compare = [&](std::uint32_t a, std::uint32_t b) {
-        int c = CellOf(primary, a).compare(CellOf(primary, b));
-        if (c == 0 && hasSecondary) c = CellOf(secondary, a).compare(CellOf(secondary, b));
+    // Each row is sorted with the first 8 bytes of its key as a number (big-endian, so that
+    // numbers order as the bytes do); only rows whose prefixes tie compare whole texts. This
+    // keeps most comparisons away from the cells' storage.
+    struct Keyed {
+        std::uint64_t prefix;
+        std::uint32_t row;
+    };
+    std::vector<Keyed> keyed(static_cast<std::size_t>(rows_));
+    for (int p = 1; p <= rows_; ++p) {
+        const std::uint32_t row = Stored(p);
+        const std::string_view k = CellOf(primary, row);
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            prefix = (prefix << 8) | (i < k.size() ? static_cast<unsigned char>(k[i]) : 0u);
+        keyed[std::size_t(p - 1)] = {prefix, row};
+    }
+    auto compare = [&](const Keyed& a, const Keyed& b) {
+        int c = a.prefix < b.prefix ? -1 : a.prefix > b.prefix ? 1 : 0;
+        if (c == 0) c = CellOf(primary, a.row).compare(CellOf(primary, b.row));
+        if (c == 0 && hasSecondary) c = CellOf(secondary, a.row).compare(CellOf(secondary, b.row));
         return Ascending ? c < 0 : c > 0;
     };
-    std::stable_sort(target.begin(), target.end(), compare);
+    std::stable_sort(keyed.begin(), keyed.end(), compare);
+    std::vector<std::uint32_t> target(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i) target[i] = keyed[i].row;
+    std::vector<Keyed>().swap(keyed);
     Progress(50);
 
     if (OnBeforeSortExchange) {

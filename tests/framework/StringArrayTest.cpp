@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "framework/Zyn_dstruct.h"
 
@@ -265,4 +266,26 @@ TEST(StringArray, ExchangeColumnSwapsStoredRows) {
     EXPECT_EQ(small.GetNrOfRows(), 1);
     a->ExchangeColumn(9, small, 0);   // no such column: nothing happens
     EXPECT_EQ(changes, 2);
+}
+
+// Keys that tie in their first 8 bytes, shorter keys, bytes above 127 and a long key: the
+// order is that of the bytes, in both directions, and equal keys keep their order.
+TEST(StringArray, SortOrdersByBytesBeyondTheFirstEight) {
+    TStringArray a(nullptr);
+    const char* keys[] = {"abcdefghZ", "abcdefghA", "abc", "abcdefgh", "\xC3\xA9t\xC3\xA9", "z",
+                          "abcdefghA", "abcdefghAlonger than fifteen bytes"};
+    a.Resize(2, 8);
+    for (int r = 1; r <= 8; ++r) {
+        a.SetString(1, r, keys[r - 1]);
+        a.SetString(2, r, std::to_string(r));
+    }
+    auto order = [&] {
+        std::string s;
+        for (int r = 1; r <= 8; ++r) s += a.GetString(2, r) + " ";
+        return s;
+    };
+    a.Sort(1, -1, true);
+    EXPECT_EQ(order(), "3 4 2 7 8 1 6 5 ");
+    a.Sort(1, -1, false);
+    EXPECT_EQ(order(), "5 6 1 8 2 7 4 3 ");
 }

@@ -145,4 +145,27 @@ wait "$gpid"
 rc=$?
 gpid=""
 [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+# 7. The report list page: a click on the order column's header sorts descending, the
+#    next click ascending.
+state=$out/state-report-list.txt
+rm -f "$state"
+ZYN_BACKEND=sdl "$gallery" --page report-list --dump-state "$state" >"$out/gallery-report-list.log" 2>&1 &
+gpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+[ -n "$wid" ] || fail "the gallery window did not appear again"
+wait_for gallery.page report-list "the report list page"
+R=report-list
+wait_for $R.first "A-000001" "the first order before sorting"
+at $R.header.rect 1
+wait_for $R.first "A-100000" "the first order after one header click"
+wait_for $R.sort "2 desc" "the sort after one click"
+sleep 0.6
+at $R.header.rect 1
+wait_for $R.first "A-000001" "the first order after a second header click"
+wait_for $R.sort "2 asc" "the sort after two clicks"
+kill -TERM "$gpid"
+for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+wait "$gpid"
+gpid=""
+
 echo "gallery window test passed (display :$display)"

@@ -25,3 +25,5 @@ GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
              "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")
 GALLERY_PAGE(BuildPictureBrowserPage, "picture-browser", "Picture browser",
              "A folder tree beside thumbnails of the pictures in the chosen folder; double-click marks a favourite")
+GALLERY_PAGE(BuildReportListPage, "report-list", "Report list",
+             "100,000 orders: click a header to sort, type to filter (text, Boolean or pattern)")
