@@ -294,16 +294,15 @@ std::string FormatCellValue(double Value, int DecP, int NumWidth) {
         AppendSpecial(out, Value, NumWidth);
         return out;
     }
-    char buf[40];
-    std::size_t len = StrExponentInto(buf, Value, NumWidth + 8);
+    char text[40];
+    const std::size_t len = StrExponentInto(text, Value, NumWidth + 8);
+    AppendPadded(out, text, len, NumWidth + 8);
     // The exponent has four digits; the first two go. Were they not both '0' (an exponent
     // of 100 or more), the number does not fit and shows as asterisks.
-    const std::size_t e = len - 4;
-    const bool fits = buf[e] == '0' && buf[e + 1] == '0';
-    std::memmove(buf + e, buf + e + 2, 2);
-    len -= 2;
-    if (!fits) std::memset(buf, '*', len);
-    AppendPadded(out, buf, len, NumWidth + 6);
+    const std::size_t e = out.size() - 4;
+    const bool fits = out[e] == '0' && out[e + 1] == '0';
+    out.erase(e, 2);
+    if (!fits) out.assign(out.size(), '*');
     return out;
 }
 
