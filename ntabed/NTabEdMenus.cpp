@@ -436,6 +436,7 @@ void TNTabEd::PopupMenuClickInsertCol(TObject*) {
     InsertColumn(c);
     SetColName(c, "(...)");
     Data->OnDataChanged = [this](TObject*) { DataChanged(); };
+    ChangedSetup();
 }
 
 void TNTabEd::PopupMenuClickInsertRow(TObject*) {
@@ -445,6 +446,7 @@ void TNTabEd::PopupMenuClickInsertRow(TObject*) {
     InsertRow(r);
     SetRowName(r, "(...)");
     Data->OnDataChanged = [this](TObject*) { DataChanged(); };
+    ChangedSetup();
 }
 
 void TNTabEd::PopupMenuClickDeleteCol(TObject*) {
