@@ -23,3 +23,5 @@ GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
              "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
 GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
              "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")
+GALLERY_PAGE(BuildTableEditorPage, "table-editor", "Table editor",
+             "Water samples in a numeric table editor: marked readings, a site column with a pick list, right-click menus")
