@@ -115,18 +115,21 @@ constexpr int ScanTable[9][6] = {
     {ScanEnd, ScanEnd, ScanEnd, 8, ScanEnd, ScanEnd},    // 8 exponent digits
 };
 
-TScanClass ClassOf(char Ch) {
-    switch (Ch) {
-        case '.':
-        case ',': return scSep;
-        case ' ': return scBlank;
-        case '+':
-        case '-': return scSign;
-        case 'E':
-        case 'e': return scExp;
-        default: return Ch >= '0' && Ch <= '9' ? scDigit : scOther;
+// The class of every byte, one table lookup per character.
+struct TClassTable {
+    std::uint8_t Of[256];
+    constexpr TClassTable() : Of() {
+        for (int c = 0; c < 256; ++c) Of[c] = scOther;
+        Of[int('.')] = Of[int(',')] = scSep;
+        Of[int(' ')] = scBlank;
+        Of[int('+')] = Of[int('-')] = scSign;
+        Of[int('E')] = Of[int('e')] = scExp;
+        for (int c = '0'; c <= '9'; ++c) Of[c] = scDigit;
     }
-}
+};
+constexpr TClassTable ScanClasses;
+
+TScanClass ClassOf(char Ch) { return TScanClass(ScanClasses.Of[static_cast<unsigned char>(Ch)]); }
 
 // The number text as a double: overflow gives +-uc_MaxDouble, underflow 0.
 double NumberTextValue(const char* First, const char* Last) {
@@ -188,31 +191,53 @@ private:
     std::string_view text_;
 };
 
+// The characters of a number being read: on the stack while short, on the heap after.
+class TNumberText {
+public:
+    void Push(char C) {
+        if (len_ < sizeof short_) {
+            short_[len_++] = C;
+            return;
+        }
+        if (long_.empty()) long_.assign(short_, len_);
+        long_.push_back(C);
+        ++len_;
+    }
+    bool Empty() const { return len_ == 0; }
+    char Back() const { return long_.empty() ? short_[len_ - 1] : long_.back(); }
+    const char* Data() const { return long_.empty() ? short_ : long_.data(); }
+    std::size_t Size() const { return len_; }
+
+private:
+    char short_[64];
+    std::size_t len_ = 0;
+    std::string long_;
+};
+
 template <class TText>
 double ScanNumber(const TText& S, int& P) {
-    // The number text is short: digits beyond an exponent of 4200 are not kept, and a
-    // mantissa is cut at a length no double needs (its value is what decides).
-    std::string text;
+    TNumberText text;
     int state = 1;
     long exponentSoFar = 0;
     bool exponentCapped = false;
     for (;;) {
-        const char raw = S.At(P);
-        const char ch = raw >= 'a' && raw <= 'z' ? char(raw - 'a' + 'A') : raw;
-        const TScanClass cls = ClassOf(ch);
-        const int next = ScanTable[state][cls];
-        if (next == ScanEnd) break;
-        if (next == ScanFail) return 0.0;
+        const char ch = S.At(P);
+        const int next = ScanTable[state][ClassOf(ch)];
+        if (next <= ScanEnd) {
+            if (next == ScanFail) return 0.0;
+            break;
+        }
+        // Exponent digits past a magnitude of 4200 are read but not kept.
         if (next == 8) {
             if (exponentSoFar > 4200) exponentCapped = true;
             else exponentSoFar = exponentSoFar * 10 + (ch - '0');
         }
-        if (!exponentCapped && ch != ' ') text.push_back(ch == ',' ? '.' : ch);
+        if (next != 1 && !exponentCapped) text.Push(ch == ',' ? '.' : ch);
         state = next;
         ++P;
     }
-    if (!text.empty() && text.back() == '.') text.push_back('0');
-    return NumberTextValue(text.data(), text.data() + text.size());
+    if (!text.Empty() && text.Back() == '.') text.Push('0');
+    return NumberTextValue(text.Data(), text.Data() + text.Size());
 }
 
 }  // namespace
@@ -375,18 +400,29 @@ bool CheckClipTable(std::string_view Text, std::string& Problem) {
                       " characters";
             return false;
         }
-        // Characters: printable text (valid UTF-8), tabs and a carriage return.
+        // One pass: the characters must be text (valid UTF-8, no control characters but tab
+        // and carriage return, no quotes), and the values are counted on the way.
+        int count = 0;
+        bool any = false, inValue = false;
         for (std::size_t i = 0; i < l.size();) {
             const unsigned char c = static_cast<unsigned char>(l[i]);
             if (c == '"') {
                 Problem = "line " + std::to_string(line) + " holds a quotation mark";
                 return false;
             }
-            if ((c < 32 && c != '\t' && c != '\r') || c == 127) {
-                Problem = "line " + std::to_string(line) + " holds the control character " + std::to_string(c);
-                return false;
-            }
             if (c < 0x80) {
+                if ((c < 32 && c != '\t' && c != '\r') || c == 127) {
+                    Problem = "line " + std::to_string(line) + " holds the control character " + std::to_string(c);
+                    return false;
+                }
+                const bool blank = c == ' ' || c == '\r' || c == '\t';
+                if (tabs) {
+                    if (c == '\t') ++count;
+                    if (!blank) any = true;
+                } else {
+                    if (!blank && !inValue) ++count;
+                    inValue = !blank;
+                }
                 ++i;
                 continue;
             }
@@ -398,23 +434,13 @@ bool CheckClipTable(std::string_view Text, std::string& Problem) {
                 Problem = "line " + std::to_string(line) + " holds bytes that are not text";
                 return false;
             }
+            any = true;
+            if (!tabs && !inValue) ++count;
+            inValue = true;
             i += std::size_t(extra) + 1;
         }
-        // Values on the line.
-        int count = 0;
-        if (tabs) {
-            bool any = false;
-            for (char c : l)
-                if (c != ' ' && c != '\t' && c != '\r') any = true;
-            if (any) count = int(std::count(l.begin(), l.end(), '\t')) + 1;
-        } else {
-            bool inValue = false;
-            for (char c : l) {
-                const bool blank = c == ' ' || c == '\r';
-                if (!blank && !inValue) ++count;
-                inValue = !blank;
-            }
-        }
+        // With tabs, a line of values has one more value than tabs.
+        if (tabs) count = any ? count + 1 : 0;
         if (count == 0) {
             if (blankLine == 0) blankLine = line;
         } else {

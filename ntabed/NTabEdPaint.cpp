@@ -35,6 +35,18 @@ void TNTabEd::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AS
         DrawHeadingCell(canvas, ACol, ARow, ARect);
 }
 
+// The brush for a cell's text: the grid has filled the cell with its brush colour already,
+// so a text on that colour needs no second fill.
+void TNTabEd::FillUnder(TCanvas* C, TColor Back) {
+    TBrush* brush = C->GetBrush();
+    if (GetDefaultDrawing() && brush->GetStyle() == bsSolid && brush->GetColor() == Back) {
+        brush->SetStyle(bsClear);
+    } else {
+        brush->SetStyle(bsSolid);
+        brush->SetColor(Back);
+    }
+}
+
 // ---- data cells ---------------------------------------------------------------------------
 
 std::string TNTabEd::DataCellText(int Col, int Row, std::uint8_t State) const {
@@ -72,8 +84,7 @@ void TNTabEd::DrawDataCell(TCanvas* C, int Col, int Row, const TRect& R, TGridDr
     TFontStyles styles = GetFont()->GetStyle();
     if (FBoldMarks && (state & (dtsMarkA | dtsMarkB)) != 0) styles.Include(fsBold);
     if (FOnBeforeRenderCell) FOnBeforeRenderCell(this, Col, Row, text, fore, back, styles);
-    C->GetBrush()->SetStyle(bsSolid);
-    C->GetBrush()->SetColor(back);
+    FillUnder(C, back);
     C->GetFont()->SetColor(fore);
     C->GetFont()->SetStyle(styles);
     C->TextRect(R, R.Left + 2, R.Top + 1, text);
@@ -150,8 +161,7 @@ void TNTabEd::DrawHeadingCell(TCanvas* C, int ACol, int ARow, const TRect& ARect
     const TFontStyles normal = GetFont()->GetStyle();
     TFontStyles styles = normal;
     if (current && FBoldSelHeads) styles.Include(fsBold);
-    C->GetBrush()->SetStyle(bsSolid);
-    C->GetBrush()->SetColor(GetFixedColor());
+    FillUnder(C, GetFixedColor());
     C->GetFont()->SetColor(current ? FColorSelected : FColorNormal);
     C->GetFont()->SetStyle(styles);
     C->TextRect(r, r.Left + 2, r.Top + dy, text);

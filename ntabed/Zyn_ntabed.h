@@ -435,6 +435,7 @@ private:
     void EndStructureChange();
 
     // painting (NTabEdPaint.cpp)
+    void FillUnder(vcl::TCanvas* C, TColor Back);
     void DrawDataCell(vcl::TCanvas* C, int Col, int Row, const vcl::TRect& R, vcl::TGridDrawState State);
     void DrawHeadingCell(vcl::TCanvas* C, int ACol, int ARow, const vcl::TRect& R);
     void DrawCornerCell(vcl::TCanvas* C, const vcl::TRect& R);
