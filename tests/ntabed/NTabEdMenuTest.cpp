@@ -111,6 +111,31 @@ TEST_F(NTabEdMenu, HeaderMenuFollowsTheKindOfHeading) {
     EXPECT_TRUE(ed->GetCommentEditorActive());
 }
 
+TEST_F(NTabEdMenu, WhereTheMenusOpenAndTheFrameRoundTheHeading) {
+    const vcl::TRect head = ed->CellRect(3, 0);
+    auto buffer = [&](int X, int Y) {   // the form's back buffer at an editor point
+        return form->GetBackBuffer()->GetCanvas()->GetPixels(ed->GetLeft() + X, ed->GetTop() + Y) & 0xFFFFFF;
+    };
+    const int fx = head.Left, fy = (head.Top + head.Bottom) / 2;
+    const TColor before = buffer(fx, fy);
+    TColor during = 0;
+    vcl::TPoint at;
+    vcl::Testing::OnPopup([&](TPopupMenu*, int X, int Y) -> TMenuItem* {
+        at = {X, Y};
+        during = buffer(fx, fy);
+        return nullptr;
+    });
+    vcl::Input::Click(ed, fx + 10, fy, {}, vcl::mbRight);
+    EXPECT_EQ(at, ed->ClientToScreen({head.Left + 20, head.Top + 20}));
+    EXPECT_EQ(during, ~before & 0xFFFFFF);   // inverted while the menu is open
+    vcl::Application->ProcessMessages();
+    EXPECT_EQ(buffer(fx, fy), before);
+    const vcl::TPoint p = Centre(3, 2);
+    vcl::Input::Click(ed, p.X, p.Y, {}, vcl::mbRight);
+    EXPECT_EQ(at, ed->ClientToScreen({p.X + 10, p.Y - 20}));
+    vcl::Testing::OnPopup(nullptr);
+}
+
 TEST_F(NTabEdMenu, HeaderActions) {
     FillSample();
     RightClick(3, 0, [](TPopupMenu* M) { return Item(M, SelectIt); });
