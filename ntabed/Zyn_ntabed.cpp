@@ -76,7 +76,9 @@ void TNTabEd::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove || AComponent == nullptr) return;
     if (FExtMatAssigned && AComponent == Data) {
         // The table handed in is gone: go on with one of the editor's own, of the same size.
-        const int cols = Data->GetNrOfColumns(), rows = Data->GetNrOfRows();
+        // (The table is half destroyed by now; its size is read from the grid.)
+        const int cols = TCustomGrid::GetColCount() - FColOffset - 1;
+        const int rows = TCustomGrid::GetRowCount() - FRowOffset - 1;
         FExtMatAssigned = false;
         FDataOwned = new TDataTable(nullptr);
         Data = FDataOwned;
@@ -133,6 +135,14 @@ void TNTabEd::DataSizeChanged(int OldCols, int OldRows, int NewCols, int NewRows
     (void)OldRows;
     (void)NewCols;
     (void)NewRows;
+    // The table changed under an open in-place editor (its cell may have moved): the
+    // editor closes without storing its text again, which is stored already.
+    if (GetEditorMode() && GetInplaceEditor() != nullptr) {
+        FEditCell = {GetCol(), GetRow()};
+        FEditLoaded = GetInplaceEditor()->GetText();
+        FEditStored = false;
+        HideEditor();
+    }
     FollowDataSize(OldCols);
     Invalidate();
 }

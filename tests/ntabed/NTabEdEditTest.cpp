@@ -73,6 +73,16 @@ TEST_F(NTabEdEdit, OpeningAndClosingWithoutTypingChangesNothing) {
     EXPECT_EQ(ed->GetElem(1, 1), 1.235);
 }
 
+TEST_F(NTabEdEdit, ATableChangedUnderTheEditorKeepsTheEditWhereItWent) {
+    TypeInto(2, 2, "5");
+    ASSERT_TRUE(ed->GetEditorMode());
+    ed->Data->InsertRow(1);   // from outside: the edited row moves down
+    EXPECT_FALSE(ed->GetEditorMode());
+    EXPECT_EQ(ed->GetElem(1, 3), 5);
+    EXPECT_EQ(ed->GetElem(1, 2), 11);
+    EXPECT_EQ(ed->GetRowCount(), 6);
+}
+
 TEST_F(NTabEdEdit, EditTextEvents) {
     std::string seen;
     ed->SetOnGetEditText([](vcl::TObject*, int, int, std::string& Value) { Value = "[" + Value + "]"; });
