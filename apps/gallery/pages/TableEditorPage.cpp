@@ -8,6 +8,7 @@
 
 #include "apps/gallery/GalleryPage.h"
 #include "ntabed/Zyn_ntabed.h"
+#include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -79,6 +80,14 @@ public:
         Record("");
         Page.Watch("selection", [this] { return selection_->GetCaption(); });
         Page.Watch("event", [this] { return event_->GetCaption(); });
+        Page.Watch("heading.2", [this] { return ed_->GetColName(2); });
+        Page.Watch("comment", [this] { return ed_->GetComment(); });
+        Page.Watch("focus", [] {
+            TWinControl* c = Screen != nullptr ? Screen->GetActiveControl() : nullptr;
+            if (c == nullptr) return std::string();
+            return c->ClassName() + (c->GetParent() != nullptr ? " in " + c->GetParent()->ClassName() : "");
+        });
+        Page.Watch("heading-editor", [this] { return ed_->GetNameEditorActive() ? ed_->GetNameEditor()->GetText() : "closed"; });
         Page.Watch("marked", [this] {
             return IntToStr(ed_->NrOfMarkedDataA()) + " A, " + IntToStr(ed_->NrOfMarkedDataB()) + " B";
         });
