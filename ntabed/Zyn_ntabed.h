@@ -1,0 +1,543 @@
+// TNTabEd: a grid for viewing and editing a numeric data table. The numbers, the names and
+// attributes of rows and columns, a state byte per cell and the table's comment live in a
+// TDataTable (the public field Data); the editor adds decimal places per column, the cell
+// formatter, in-place editing with validation, two kinds of cell marks shown in colour,
+// heading cells for names and attributes, change notifications, two popup menus, a heading
+// editor, a comment editor and the exchange of blocks of numbers with the clipboard.
+//
+// Layout: grid column 0 shows the row names, grid row 0 the column names. The row-attribute
+// column (grid column 1) and the column-attribute row (grid row 1) can be hidden; data
+// column c is grid column c + ColOffset, data row r grid row r + RowOffset, where each
+// offset is 1 while its heading line shows and 0 otherwise. The corner cell (0, 0) shows the
+// current cell as "column:row".
+//
+// The unit's files: Zyn_ntabed.cpp (construction, properties, public methods),
+// NTabEdPaint.cpp (the cells), NTabEdInput.cpp (in-place editing, keyboard, mouse, sizes),
+// NTabEdMenus.cpp (the popup menus, the heading and comment editors, the clipboard actions),
+// NTabEdNumbers.cpp (the number texts and the clipboard scanner, without a canvas) and
+// NTabEdPublished.cpp.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Zyn_datatable.h"
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/Grids.h"
+#include "platform/Menus.h"
+#include "platform/StdCtrls.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+class EZynNTabedError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+// A row or column name: up to 50 characters.
+using TDTNameStr = std::string;
+
+// Just before an internal popup menu opens; the handler may change its items.
+using TBeforePopupEvent = std::function<void(vcl::TObject* Sender, vcl::TPopupMenu* PMenu)>;
+// Before a data cell (data column colix, data row rowix) is drawn; the handler may change
+// the text, its colour, the background and the font style.
+using TBeforeRenderCellEvent =
+    std::function<void(vcl::TObject* Sender, int colix, int rowix, std::string& Text, TColor& ColorText,
+                       TColor& ColorBakg, vcl::TFontStyles& FontStyles)>;
+
+// ---- number texts and the clipboard scanner (NTabEdNumbers.cpp) --------------------------
+
+// Decimal places of a column: -1 (exponent form) to 10.
+inline constexpr int MinDecPlaces = -1;
+inline constexpr int MaxDecPlaces = 10;
+// Minimum width of a formatted number, in characters.
+inline constexpr int MinNumWidth = 1;
+inline constexpr int MaxNumWidth = 20;
+
+// The text of a cell value with DecP decimal places (-1..10) and at least NumWidth
+// characters. With 0 <= DecP <= 8 a value within the fixed form's range shows in that form,
+// padded on the left with blanks; every other value shows in the exponent form with a
+// two-digit exponent ("-1.5E+12"), or as asterisks when its exponent needs three digits.
+std::string FormatCellValue(double Value, int DecP, int NumWidth);
+
+// The runtime's Str layouts, appended to Out, built from the same correctly rounded 18
+// digits but without the runtime's big-number conversion, so that a million cells format in
+// a fraction of a second: the exponent form Str(x:Width) and the fixed form Str(x:Width:Dec).
+void AppendStrExponent(std::string& Out, double X, int Width);
+void AppendStrFixed(std::string& Out, double X, int Width, int Decimals);
+
+// The clipboard text of one cell: "####" for a cell that holds no number (state bit 0 or
+// 1); with full precision the 22-character exponent form; otherwise the fixed form with the
+// column's decimal places (0..10) without padding, or for -1 the exponent form with one
+// fraction digit.
+void AppendClipCellText(std::string& Out, double Value, std::uint8_t State, int DecP, bool FullPrec);
+
+// Reads one number from S starting at the 1-based position P, with '.' or ',' as decimal
+// separator and an optional exponent. P is left on the character that ended the scan. A
+// malformed number reads as 0; the result is limited to +-uc_MaxDouble.
+double ScanClipNumber(std::string_view S, int& P);
+
+// Walks clipboard text as Extract from Clipboard reads it: tabs and carriage returns count
+// as blanks; OnNumber gets each number with its place (column and row from 0); OnRowEnd is
+// told each line feed that starts a new row (with the row that ended and the numbers it
+// held). Returns the number of numbers read.
+int WalkClipNumbers(std::string_view Text, const std::function<void(int Col, int Row, double Value)>& OnNumber,
+                    const std::function<void(int Row, int NumbersInRow)>& OnRowEnd);
+
+// Whether clipboard text can be read as a table: no quotes, no control characters other
+// than tab, carriage return and line feed, valid UTF-8, no line longer than MaxClipLineBytes,
+// and the same number of values on every line that holds any (values are separated by tabs
+// when the text holds a tab, by blanks otherwise). False with a description in Problem.
+inline constexpr std::size_t MaxClipLineBytes = 1 << 20;
+bool CheckClipTable(std::string_view Text, std::string& Problem);
+
+// =========================================================================================
+class TNTabEd : public vcl::TCustomGrid {
+public:
+    explicit TNTabEd(vcl::TComponent* AOwner);
+    ~TNTabEd() override;
+    std::string ClassName() const override { return "TNTabEd"; }
+
+    // The data matrix. Created and owned by the editor unless AssignAnotherDataMatrix
+    // handed in a table from outside.
+    TDataTable* Data = nullptr;
+
+    // ---- published properties
+    bool GetAutoAdvance() const { return FAutoAdvance; }
+    void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
+    TOrientation GetAutoAdvanceDir() const { return FAutoAdvanceDir; }
+    void SetAutoAdvanceDir(TOrientation Value) { FAutoAdvanceDir = Value; }
+    bool GetAttribRowVisible() const { return FColOffset == 1; }
+    void SetAttribRowVisible(bool Value);
+    bool GetAttribColVisible() const { return FRowOffset == 1; }
+    void SetAttribColVisible(bool Value);
+    bool GetBlockInternalPopup() const { return FBlockIntPopup; }
+    void SetBlockInternalPopup(bool Value) { FBlockIntPopup = Value; }
+    bool GetCommentEditingAllowed() const { return FCommEdAllowed; }
+    void SetCommentEditingAllowed(bool Value) { FCommEdAllowed = Value; }
+    // Writing removes control characters, stores the rest and fires OnChange.
+    std::string GetComment() const;
+    void SetComment(const std::string& Value);
+    TColor GetColorBackground() const { return FColorBkgnd; }
+    void SetColorBackground(TColor Value);
+    TColor GetColorFixed() const { return FColorFixed; }
+    void SetColorFixed(TColor Value);
+    TColor GetColorNormal() const { return FColorNormal; }
+    void SetColorNormal(TColor Value);
+    TColor GetColorSelected() const { return FColorSelected; }
+    void SetColorSelected(TColor Value);
+    TColor GetColorMarkedA() const { return FColorMarkedA; }
+    void SetColorMarkedA(TColor Value);
+    TColor GetColorMarkedB() const { return FColorMarkedB; }
+    void SetColorMarkedB(TColor Value);
+    TColor GetColorMarkedBoth() const { return FColorMarkedBoth; }
+    void SetColorMarkedBoth(TColor Value);
+    TColor GetColorRangeSelFG() const { return FColorRngSelFG; }
+    void SetColorRangeSelFG(TColor Value);
+    TColor GetColorRangeSelBG() const { return FColorRngSelBG; }
+    void SetColorRangeSelBG(TColor Value);
+    // Every column takes the width; then the row-name column goes back to 80 and a shown
+    // row-attribute column to its remembered width.
+    void SetDefaultColWidth(int Value);
+    bool GetBoldMarks() const { return FBoldMarks; }
+    void SetBoldMarks(bool Value);
+    bool GetBoldSelHeads() const { return FBoldSelHeads; }
+    void SetBoldSelHeads(bool Value);
+    bool GetClipboardUseFullPrec() const { return FClipUseFullPrec; }
+    void SetClipboardUseFullPrec(bool Value) { FClipUseFullPrec = Value; }
+    // First visible data column (row); a write is clamped to the table.
+    int GetLeftCol() const { return TCustomGrid::GetLeftCol() - FColOffset; }
+    void SetLeftCol(int Value);
+    int GetTopRow() const { return TCustomGrid::GetTopRow() - FRowOffset; }
+    void SetTopRow(int Value);
+    int GetNomEditDropDownCount() const { return FDropdownCount; }
+    void SetNomEditDropDownCount(int Value);
+    int GetNrOfColumns() const { return Data->GetNrOfColumns(); }
+    void SetNrOfColumns(int Value);
+    int GetNrOfRows() const { return Data->GetNrOfRows(); }
+    void SetNrOfRows(int Value);
+    int GetNumWidth() const { return FNumWidth; }
+    void SetNumWidth(int Value);
+    bool GetDataReadOnly() const { return FReadOnly; }
+    void SetDataReadOnly(bool Value);
+    bool GetOptimizeRowHeight() const { return FOptRowHeight; }
+    void SetOptimizeRowHeight(bool Value);
+
+    // ---- public properties
+    // While true the editor neither paints nor sends its seven notifications; setting it
+    // back to false repaints at once.
+    bool GetSuppressPaint() const { return FSuppressPaint; }
+    void SetSuppressPaint(bool Value);
+    // Enable masks of the data menu (12 items) and the header menu (5 items): bit i - 1 for
+    // item i. Writing enables exactly the items whose bit is set.
+    int GetPopupDMask() const { return FPopupDMask; }
+    void SetPopupDMask(int Value);
+    int GetPopupHMask() const { return FPopupHMask; }
+    void SetPopupHMask(int Value);
+
+    // Cells, 1-based; outside the table reads give 0 (false) and writes are ignored.
+    double GetElem(int ACol, int ARow) const { return Data->GetElem(ACol, ARow); }
+    void SetElem(int ACol, int ARow, double Value) { Data->SetElem(ACol, ARow, Value); }
+    std::uint8_t GetCellState(int ACol, int ARow) const { return Data->GetCellState(ACol, ARow); }
+    void SetCellState(int ACol, int ARow, std::uint8_t Value);
+    bool GetElemMarkedA(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkA) != 0; }
+    void SetElemMarkedA(int ACol, int ARow, bool Value);
+    bool GetElemMarkedB(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkB) != 0; }
+    void SetElemMarkedB(int ACol, int ARow, bool Value);
+    bool GetIsNumber(int ACol, int ARow) const { return Data->GetIsNumber(ACol, ARow); }
+    bool GetIsEmpty(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsEmpty) != 0; }
+    void SetIsEmpty(int ACol, int ARow, bool Value);
+    // Names are cut to 50 characters; empty out of range.
+    TDTNameStr GetColName(int ColNr) const { return Data->GetColName(ColNr); }
+    void SetColName(int ColNr, const TDTNameStr& Value);
+    TDTNameStr GetRowName(int RowNr) const { return Data->GetRowName(RowNr); }
+    void SetRowName(int RowNr, const TDTNameStr& Value);
+    std::uint8_t GetColAttrib(int ColNr) const;
+    void SetColAttrib(int ColNr, std::uint8_t Value);
+    std::uint8_t GetRowAttrib(int RowNr) const;
+    void SetRowAttrib(int RowNr, std::uint8_t Value);
+    // Index >= 1: data column Index; 0: the row-name column; negative: the row-attribute
+    // column (0 while it is hidden; a write then only remembers the width).
+    int GetColWidths(int Index) const;
+    void SetColWidths(int Index, int Value);
+    // Decimal places of a data column, -1 (exponent form) to 10; 0 out of range.
+    std::int8_t GetPrecision(int ColNr) const;
+    void SetPrecision(int ColNr, int Value);
+    // Captions of the menu items: data items 1..12, header items 1..5, and sub-items 1..4
+    // of both mark menus (M) or both unmark menus (U) at once.
+    TDTNameStr GetPopupDCaptions(int ix) const;
+    void SetPopupDCaptions(int ix, const TDTNameStr& Value);
+    TDTNameStr GetPopupHCaptions(int ix) const;
+    void SetPopupHCaptions(int ix, const TDTNameStr& Value);
+    TDTNameStr GetPopupMCaptions(int ix) const;
+    void SetPopupMCaptions(int ix, const TDTNameStr& Value);
+    TDTNameStr GetPopupUCaptions(int ix) const;
+    void SetPopupUCaptions(int ix, const TDTNameStr& Value);
+    // The two internal menus (for the application's OnBeforePopup and for tests).
+    vcl::TPopupMenu* GetDataMenu() const { return FPopupD; }
+    vcl::TPopupMenu* GetHeaderMenu() const { return FPopupH; }
+    // The heading editor and the comment editor (nullptr while designing).
+    vcl::TEdit* GetNameEditor() const { return FNameEd; }
+    bool GetNameEditorActive() const { return FNameEdActive; }
+    vcl::TMemo* GetCommentEditor() const { return FCommentMM; }
+    bool GetCommentEditorActive() const { return FCommentMMActive; }
+
+    // ---- public methods
+    // Empties every cell, names the columns C-1, C-2, ... and the rows R-1, R-2, ... and
+    // gives every column 3 decimal places.
+    void Clear();
+    // Every value of the matrix becomes value (the cell states stay).
+    void Fill(double value);
+    // Sets the cells with a bit of Statemask in their state to value; returns their number.
+    int FillMarkedCells(double value, std::uint8_t Statemask);
+    // ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
+    void InsertRow(int ix);
+    void InsertColumn(int ix);
+    // ix in 1..count; the last row (column) is never removed.
+    void RemoveRow(int ix);
+    void RemoveColumn(int ix);
+    void MirrorColumns();
+    void MirrorRows();
+    // Both sizes in one step (each at least 1).
+    void Redimension(int NrCols, int NrRows);
+    // Fits the column (row) to its texts: ColNr -1 the row-attribute column, 0 the
+    // row-name column, 1.. the data columns; RowNr -1 the column-attribute row, 0 the
+    // column-name row, 1.. the data rows. Returns the size found.
+    int AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+    int AutoRowHeight(int RowNr, int Addon);
+    void MarkAllElemsA();
+    void MarkAllElemsB();
+    void UnMarkAllElems();
+    void InvertCellStates(std::uint8_t StateMask);
+    void ExchangeMarkings();
+    int NrOfMarkedDataA() const;
+    int NrOfMarkedDataB() const;
+    bool IfRowMarked(int row) const;
+    bool IfColumnMarked(int col) const;
+    bool IfAnyMarked() const;
+    // The size of the table the clipboard text holds, as Extract from Clipboard reads it;
+    // false when the clipboard holds no text or no table.
+    bool GetClipMatrixSize(int& NCols, int& NRows) const;
+    // Sorts the columns (rows) of the block by the values of row SortRowIx (column
+    // SortColIx), stably, cells that are not numbers last. With IncludeHeaders the names,
+    // attributes and decimal places move with their column (row).
+    void SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
+                  bool IncludeHeaders);
+    void SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
+                  bool IncludeHeaders);
+    // By attribute and by name; the headers (and decimal places) always move.
+    void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
+    // The first column (row) whose name equals the text, ignoring case; -1 when none.
+    int FindColIndex(const std::string& ColID) const;
+    int FindRowIndex(const std::string& RowID) const;
+    // Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
+    // editor goes on with a table of its own of the same size.
+    void AssignAnotherDataMatrix(TDataTable* NewDTab);
+    // Copies size, values, states, names, attributes and comment of another table.
+    void CopyContentsFrom(TDataTable* ExtTab);
+    // Copies the cell states of a table of the same size; false (and nothing copied)
+    // otherwise.
+    bool CopyCellStatesFrom(TDataTable* ExtTab);
+
+    // The seven notifications; each fires its event unless painting is suppressed.
+    void ChangedData();
+    void ChangedHeading();
+    void ChangedAttrib();
+    void ChangedLayout();
+    void ChangedCellStates();
+    void ChangedSelection();
+    void ChangedSetup();
+
+    // ---- menu actions (Sender is not used)
+    void PopupMenuClickMarkARange(vcl::TObject* Sender);
+    void PopupMenuClickMarkAColumn(vcl::TObject* Sender);
+    void PopupMenuClickMarkARow(vcl::TObject* Sender);
+    void PopupMenuClickMarkAAll(vcl::TObject* Sender);
+    void PopupMenuClickMarkBRange(vcl::TObject* Sender);
+    void PopupMenuClickMarkBColumn(vcl::TObject* Sender);
+    void PopupMenuClickMarkBRow(vcl::TObject* Sender);
+    void PopupMenuClickMarkBAll(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkARange(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkAColumn(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkARow(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkAAll(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkBRange(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkBColumn(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkBRow(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkBAll(vcl::TObject* Sender);
+    void PopupMenuClickUnMarkAll(vcl::TObject* Sender);
+    void PopupMenuClickClear(vcl::TObject* Sender);
+    void PopupMenuClickCopy(vcl::TObject* Sender);
+    void PopupMenuClickPaste(vcl::TObject* Sender);
+    void PopupMenuClickEdit(vcl::TObject* Sender);
+    // Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
+    void PopupMenuClickExtClip(vcl::TObject* Sender);
+    void PopupMenuClickSelAll(vcl::TObject* Sender);
+    void PopupMenuClickEmptyCells(vcl::TObject* Sender);
+    void PopupMenuClickChangeID(vcl::TObject* Sender);
+    void PopupMenuClickPrecision(vcl::TObject* Sender);
+    void PopupMenuClickSelectCol(vcl::TObject* Sender);
+    void PopupMenuClickSelectRow(vcl::TObject* Sender);
+    void PopupMenuClickInsertCol(vcl::TObject* Sender);
+    void PopupMenuClickInsertRow(vcl::TObject* Sender);
+    void PopupMenuClickDeleteCol(vcl::TObject* Sender);
+    void PopupMenuClickDeleteRow(vcl::TObject* Sender);
+
+    // The grid cell under the last mouse-down (or the one the application sets, so that
+    // the menu actions can be run without the mouse).
+    vcl::TGridCoord GetClickedCell() const { return FClicked; }
+    void SetClickedCell(vcl::TGridCoord Value) { FClicked = Value; }
+
+    // ---- events
+    const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+    void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnHeadingChanged() const { return FOnHeadingChanged; }
+    void SetOnHeadingChanged(vcl::TNotifyEvent Value) { FOnHeadingChanged = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnAttributeChanged() const { return FOnAttributeChanged; }
+    void SetOnAttributeChanged(vcl::TNotifyEvent Value) { FOnAttributeChanged = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnLayoutChanged() const { return FOnLayoutChanged; }
+    void SetOnLayoutChanged(vcl::TNotifyEvent Value) { FOnLayoutChanged = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnCellStateChanged() const { return FOnCellStateChanged; }
+    void SetOnCellStateChanged(vcl::TNotifyEvent Value) { FOnCellStateChanged = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnSelectionChanged() const { return FOnSelectionChanged; }
+    void SetOnSelectionChanged(vcl::TNotifyEvent Value) { FOnSelectionChanged = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnChangeSetup() const { return FOnChangeSetup; }
+    void SetOnChangeSetup(vcl::TNotifyEvent Value) { FOnChangeSetup = std::move(Value); }
+    const vcl::TNotifyEvent& GetOnPaste() const { return FOnPaste; }
+    void SetOnPaste(vcl::TNotifyEvent Value) { FOnPaste = std::move(Value); }
+    const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
+    void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+    const TBeforePopupEvent& GetOnBeforePopup() const { return FOnBeforePopup; }
+    void SetOnBeforePopup(TBeforePopupEvent Value) { FOnBeforePopup = std::move(Value); }
+    const TBeforeRenderCellEvent& GetOnBeforeRenderCell() const { return FOnBeforeRenderCell; }
+    void SetOnBeforeRenderCell(TBeforeRenderCellEvent Value) { FOnBeforeRenderCell = std::move(Value); }
+    // OnGetEditText, OnSetEditText and OnTopLeftChanged are the grid's.
+
+    // A form file holds the editor without its menus and editors (its constructor makes them).
+    void GetChildren(const std::function<void(vcl::TComponent*)>& Proc, vcl::TComponent* Root) override;
+
+protected:
+    // Nothing while painting is suppressed; otherwise the grid, then (OptimizeRowHeight)
+    // the default row height follows the font.
+    void Paint() override;
+    vcl::TNotifyEvent FOnChange, FOnHeadingChanged, FOnAttributeChanged, FOnLayoutChanged;
+    vcl::TNotifyEvent FOnCellStateChanged, FOnSelectionChanged, FOnChangeSetup, FOnPaste;
+    TOnPercentDoneEvent FOnPercentDone;
+    TBeforePopupEvent FOnBeforePopup;
+    TBeforeRenderCellEvent FOnBeforeRenderCell;
+
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+    void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
+    void TopLeftChanged() override;
+    vcl::TEditStyle GetEditStyle(int ACol, int ARow) override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    vcl::TInplaceEdit* CreateEditor() override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+    bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+    void WMGetDlgCode(vcl::TMessage& Message) override;
+    void CMFontChanged(vcl::TMessage& Message) override;
+
+public:
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+
+private:
+    friend class TNTabEdSuppression;
+    friend class TNTabEdBulk;
+
+    // The grid's own sizes follow the table; these would break that tie.
+    using TCustomGrid::SetColCount;
+    using TCustomGrid::SetRowCount;
+    using TCustomGrid::SetFixedCols;
+    using TCustomGrid::SetFixedRows;
+
+    bool PaintSuppressed() const { return FSuppressPaint || FInternSuppPaint; }
+    void SetColorField(TColor& Field, TColor Value);
+    // Store a state byte without the table's change notification reaching OnChange.
+    void WriteCellState(int ACol, int ARow, std::uint8_t State);
+    // Sets (On) or clears the bits of Mask in the cells of the data block.
+    void MarkBlock(int C1, int R1, int C2, int R2, std::uint8_t Mask, bool On);
+    int CountStateBits(std::uint8_t Mask) const;
+    // The selection in data coordinates, clamped to the table; false when it holds no
+    // data cell.
+    bool SelectedBlock(int& C1, int& R1, int& C2, int& R2) const;
+    void ResetCopyBuffer();
+
+    // the data table's notifications
+    void HookData();
+    void UnhookData(TDataTable* Table);
+    void DataChanged();
+    void SetupChanged();
+    void DataSizeChanged(int OldCols, int OldRows, int NewCols, int NewRows);
+    void SortExchange(std::uint8_t Kind, int Index1, int Index2);
+    // Grid size, widths and decimal places after the table went from OldCols to its size.
+    void FollowDataSize(int OldCols);
+    void ResizeDecP(int Count);
+    void ResizeData(int Cols, int Rows);
+    void EndStructureChange();
+
+    // painting (NTabEdPaint.cpp)
+    void FillUnder(vcl::TCanvas* C, TColor Back);
+    void DrawDataCell(vcl::TCanvas* C, int Col, int Row, const vcl::TRect& R, vcl::TGridDrawState State);
+    void DrawHeadingCell(vcl::TCanvas* C, int ACol, int ARow, const vcl::TRect& R);
+    void DrawCornerCell(vcl::TCanvas* C, const vcl::TRect& R);
+    void DrawCommentCorner(vcl::TCanvas* C, const vcl::TRect& R, int Dx, int Dy);
+    std::string DataCellText(int Col, int Row, std::uint8_t State) const;
+    std::string CornerText() const;
+    // Draws the corner at once (after keys, wheel steps and clicks) and invalidates.
+    void RedrawCorner();
+    // The inverting frame round a heading cell while its menu is open.
+    void ShowCellFrame(vcl::TGridCoord Cell);
+    void HideCellFrame();
+    void InvertCellFrame(vcl::TGridCoord Cell);
+
+    // input (NTabEdInput.cpp)
+    bool IsDataCell(int ACol, int ARow) const { return ACol > FColOffset && ARow > FRowOffset; }
+    void SetEditing(bool On);
+    void CheckSelectionChanged();
+    void FillPickList(int ACol, int ARow, vcl::TStrings* Items);
+    void StoreEditText(int Col, int Row, const std::string& Value);
+
+    // menus, heading editor, comment editor, clipboard (NTabEdMenus.cpp)
+    void BuildMenus();
+    vcl::TMenuItem* DataItem(int ix) const;
+    vcl::TMenuItem* HeaderItem(int ix) const;
+    void OpenInternalPopup(vcl::TGridCoord Cell, int X, int Y);
+    void PopupHeaderMenu(vcl::TGridCoord Cell);
+    void OpenNameEditor();
+    void NameEditorKeyPress(char32_t& Key);
+    void OpenCommentEditor();
+    void CloseCommentEditor(bool Accept);
+    void CommentKeyPress(char32_t& Key);
+    void RunMarkAction(int Range, std::uint8_t Mask, bool On);
+    void BeginBulk();
+    void EndBulk();
+
+    TDataTable* FDataOwned = nullptr;          // Data while the editor owns it
+    std::unique_ptr<TDataTable> FDataCopy;
+    bool FDataCopyAvail = false;
+    bool FExtMatAssigned = false;
+    std::vector<std::int8_t> FDecP;
+    int FColOffset = 1;
+    int FRowOffset = 0;
+    int FClassColWidth = 32;
+    int FNumWidth = 1;
+    vcl::TGridRect FOldSel;
+    bool FOptRowHeight = false;
+    bool FClipUseFullPrec = true;
+    bool FSortIncludeHd = false;
+    bool FSuppressPaint = false;
+    bool FInternSuppPaint = false;
+    bool FBlockIntPopup = false;
+    bool FCommEdAllowed = true;
+    bool FReadOnly = false;
+    bool FAutoAdvance = true;
+    TOrientation FAutoAdvanceDir = orVertical;
+    vcl::TPopupMenu* FPopupD = nullptr;
+    vcl::TPopupMenu* FPopupH = nullptr;
+    int FPopupDMask = 0x7FFFFFFF;
+    int FPopupHMask = 0x7FFFFFFF;
+    TColor FColorBkgnd = vcl::clWindow;
+    TColor FColorFixed = vcl::clBtnFace;
+    TColor FColorNormal = 0x002000;
+    TColor FColorSelected = 0x404040;
+    TColor FColorMarkedA = 0x0000FF;
+    TColor FColorMarkedB = 0xFF0000;
+    TColor FColorMarkedBoth = 0xCC00BB;
+    TColor FColorRngSelFG = 0x80552C;
+    TColor FColorRngSelBG = 0xF8E8E0;
+    bool FBoldSelHeads = true;
+    bool FBoldMarks = true;
+    vcl::TEdit* FNameEd = nullptr;
+    bool FNameEdActive = false;
+    vcl::TGridCoord FNameEdCell{-1, -1};       // the heading the name editor writes to
+    vcl::TMemo* FCommentMM = nullptr;
+    bool FCommentMMActive = false;
+    int FDropdownCount = 8;
+    std::unique_ptr<vcl::TStringList> FColPickList;
+    // mouse
+    vcl::TGridCoord FClicked{-1, -1};          // grid cell under the last mouse-down
+    vcl::TGridCoord FPrevClicked{-1, -1};      // the one under the mouse-down before it
+    vcl::TPoint FLastDownPos{-1, -1};          // last mouse-down inside the grid
+    vcl::TGridCoord FFrameCell{-1, -1};        // the cell with the inverting frame, if any
+    // in-place editing: the text the editor was opened with, until something is stored
+    vcl::TGridCoord FEditCell{-1, -1};
+    std::string FEditLoaded;
+    bool FEditStored = false;
+};
+
+// Sets the editor's internal suppression flag for its lifetime and restores it afterwards,
+// also when an exception passes.
+class TNTabEdSuppression {
+public:
+    explicit TNTabEdSuppression(TNTabEd& Editor) : editor_(Editor), old_(Editor.FInternSuppPaint) {
+        editor_.FInternSuppPaint = true;
+    }
+    ~TNTabEdSuppression() { editor_.FInternSuppPaint = old_; }
+    TNTabEdSuppression(const TNTabEdSuppression&) = delete;
+    TNTabEdSuppression& operator=(const TNTabEdSuppression&) = delete;
+
+private:
+    TNTabEd& editor_;
+    bool old_;
+};
+
+}  // namespace zyn
