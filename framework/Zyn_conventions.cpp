@@ -1,13 +1,22 @@
-// Component conventions: messages, scheme colours and the hidden-window timer.
+// Component conventions: messages, scheme colours, the package's bitmaps and the
+// hidden-window timer.
 #include "framework/Zyn_conventions.h"
 
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
+#include "platform/graphics/resources/Resources.h"   // the module handle of the package
 
 namespace zyn {
 
 std::string ComponentMessage(const vcl::TComponent* Component, std::string_view Text) {
     std::string name = Component != nullptr ? Component->GetName() : std::string();
     return "Component \"" + name + "\": " + std::string(Text);
+}
+
+void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name) {
+    vcl::TBitmap loaded;
+    loaded.LoadFromResourceName(vcl::HInstance, Name);
+    Bitmap->Assign(&loaded);
 }
 
 TLineColors LineColorsOfScheme(TColorScheme Scheme) {

@@ -11,6 +11,8 @@
 #include "platform/Classes.h"
 #include "platform/Win32.h"
 
+namespace vcl { class TBitmap; }
+
 namespace zyn {
 
 // ---- messages ---------------------------------------------------------------------------
@@ -45,6 +47,12 @@ struct TLineColors {
 TLineColors LineColorsOfScheme(TColorScheme Scheme);
 // The same written into a component's three line colour fields.
 void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, TColor& WhiteLine);
+
+// ---- bitmap resources -------------------------------------------------------------------
+
+// Loads one of the package's named bitmaps (the resources/ folder, embedded in the package)
+// into Bitmap. An unknown name raises the platform's EResNotFound and leaves Bitmap as it was.
+void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name);
 
 // ---- text height probes -----------------------------------------------------------------
 

@@ -198,6 +198,12 @@ constexpr TCopyMode BLACKNESS = 0x00000042, DSTINVERT = 0x00550009, MERGECOPY = 
                     PATCOPY = 0x00F00021, PATINVERT = 0x005A0049, PATPAINT = 0x00FB0A09,
                     SRCAND = 0x008800C6, SRCCOPY = 0x00CC0020, SRCERASE = 0x00440328,
                     SRCINVERT = 0x00660046, SRCPAINT = 0x00EE0086, WHITENESS = 0x00FF0062;
+// The same codes under the framework's copy-mode names (TCanvas::CopyMode).
+constexpr TCopyMode cmBlackness = BLACKNESS, cmDstInvert = DSTINVERT, cmMergeCopy = MERGECOPY,
+                    cmMergePaint = MERGEPAINT, cmNotSrcCopy = NOTSRCCOPY, cmNotSrcErase = NOTSRCERASE,
+                    cmPatCopy = PATCOPY, cmPatInvert = PATINVERT, cmPatPaint = PATPAINT,
+                    cmSrcAnd = SRCAND, cmSrcCopy = SRCCOPY, cmSrcErase = SRCERASE,
+                    cmSrcInvert = SRCINVERT, cmSrcPaint = SRCPAINT, cmWhiteness = WHITENESS;
 
 // A canvas draws on a surface (a bitmap) through an origin offset and a clip rectangle.
 // Logical coordinates are surface coordinates minus the origin. A canvas without a
@@ -274,8 +280,10 @@ public:
     int TextHeight(const std::string& Text);
     TSize TextExtent(const std::string& Text);
 
-    // Bitmaps. Draw and StretchDraw honour the bitmap's Transparent property; CopyRect
-    // uses CopyMode and stretches when the rectangles differ in size (StretchBltMode).
+    // Bitmaps. All three combine source and destination through CopyMode. Draw and
+    // StretchDraw honour the bitmap's Transparent property, keep a black and white bitmap's
+    // own colours and resample without merging pixels (HALFTONE when that is the stretch
+    // mode); CopyRect stretches with StretchBltMode when the rectangles differ in size.
     void Draw(int X, int Y, TBitmap* Graphic);
     void StretchDraw(const TRect& Rect, TBitmap* Graphic);
     void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);

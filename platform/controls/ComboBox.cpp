@@ -394,6 +394,7 @@ void TCustomComboBox::Paint() {
         canvas->SetClipRect(IntersectRect(saved, field));
         if (itemIndex_ >= 0) DrawItem(itemIndex_, field, state);
         else canvas->FillRect(field);
+        if (state.Contains(odFocused)) canvas->DrawFocusRect(field);
         canvas->SetClipRect(saved);
     } else {
         std::string text = GetTextBuf();

@@ -182,6 +182,9 @@ void TDropDownList::Paint() {
         if (selected) canvas->GetFont()->SetColor(clHighlightText);
         if (OnDrawItem) {
             OnDrawItem(i, r, state);
+            // An owner-drawn item does not show the highlight itself: the focus
+            // rectangle marks the item the keys and the pointer are on.
+            if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
         } else {
             std::string text = items_->Get(i);
             int th = canvas->TextHeight(text);

@@ -95,9 +95,10 @@ void TSpeedButton::SetTransparent(bool Value) {
 // ---- groups ----------------------------------------------------------------------------
 
 // Tells the other buttons of the group that this one went down (and shares AllowAllUp).
+// LParam carries the sender as a TControl*, the form every sender of the message uses.
 void TSpeedButton::UpdateExclusive() {
     if (groupIndex_ == 0 || GetParent() == nullptr) return;
-    TMessage m{CM_BUTTONPRESSED, WPARAM(groupIndex_), reinterpret_cast<LPARAM>(this), 0};
+    TMessage m{CM_BUTTONPRESSED, WPARAM(groupIndex_), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
     GetParent()->Broadcast(m);
 }
 
@@ -113,8 +114,10 @@ void TSpeedButton::ButtonPressed(TSpeedButton* Sender) {
 
 void TSpeedButton::WndProc(TMessage& Message) {
     if (Message.Msg == CM_BUTTONPRESSED) {
-        if (int(Message.WParam) == groupIndex_)
-            ButtonPressed(reinterpret_cast<TSpeedButton*>(Message.LParam));
+        // Other kinds of buttons use the same message for their own groups; only another
+        // speed button concerns this one.
+        auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam));
+        if (sender != nullptr && int(Message.WParam) == groupIndex_) ButtonPressed(sender);
         return;   // Result stays 0 so every button hears it
     }
     TGraphicControl::WndProc(Message);

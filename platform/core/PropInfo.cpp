@@ -328,21 +328,32 @@ bool TClassInfo::InheritsFrom(const TClassInfo* Other) const {
     return false;
 }
 
-// Reads every default left open from one fresh instance. A class that cannot be built
-// alone leaves those properties without a default: they are always written.
-void TClassInfo::TakeDefaultsFromPrototype(std::vector<TPropInfo>& Props) const {
-    bool wanted = std::any_of(Props.begin(), Props.end(), [](const TPropInfo& p) { return p.DefaultFromPrototype; });
-    if (!wanted || !prototype_) return;
+// The defaults of a class are the values of one fresh instance of it: a property it
+// publishes without a default reads it there, and an inherited property whose default the
+// class's constructor changes (a control that clears ParentFont) gets an entry of its own
+// with the new default, so a form file never drops a value as "default" that a fresh
+// instance does not have. A class that cannot be built alone keeps the defaults it was
+// given; properties it left open are always written.
+void TClassInfo::TakeDefaultsFromPrototype(std::vector<const TPropInfo*>& All) const {
+    if (!prototype_) return;
     std::unique_ptr<TPersistent> proto = prototype_();
-    for (TPropInfo& p : Props)
+    for (TPropInfo& p : own_)
         if (p.DefaultFromPrototype && p.Get) p.Default = p.Get(*proto);
+    for (const TPropInfo*& p : All) {
+        bool own = !own_.empty() && p >= &own_.front() && p <= &own_.back();
+        if (own || !p->Get || !(p->Default || p->DefaultFromPrototype)) continue;
+        TPropValue value = p->Get(*proto);
+        if (p->Default && *p->Default == value) continue;
+        TPropInfo& copy = inheritedOverrides_.emplace_back(*p);
+        copy.Default = std::move(value);
+        p = &copy;
+    }
 }
 
 void TClassInfo::Build() const {
     if (built_) return;
     std::vector<TPropInfo> own;
     if (publish_) publish_(own);
-    TakeDefaultsFromPrototype(own);
     std::vector<const TPropInfo*> all;
     if (const TClassInfo* parent = GetParent()) all = parent->Properties();
     own_ = std::move(own);
@@ -351,6 +362,7 @@ void TClassInfo::Build() const {
         if (same != all.end()) *same = &p;
         else all.push_back(&p);
     }
+    TakeDefaultsFromPrototype(all);
     all_ = std::move(all);
     built_ = true;
 }
@@ -377,6 +389,12 @@ const TClassInfo* GetClass(const std::string& Name) {
     Registry& r = TheRegistry();
     auto it = r.byName.find(Lower(Name));
     return it == r.byName.end() ? nullptr : it->second;
+}
+
+std::vector<const TClassInfo*> RegisteredClasses() {
+    std::vector<const TClassInfo*> classes;
+    for (const auto& [name, info] : TheRegistry().byName) classes.push_back(info);
+    return classes;
 }
 
 const TClassInfo* FindClass(const std::string& Name) {

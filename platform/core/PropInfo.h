@@ -23,6 +23,7 @@
 
 #include <any>
 #include <concepts>
+#include <deque>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -127,7 +128,7 @@ public:
 
 private:
     void Build() const;
-    void TakeDefaultsFromPrototype(std::vector<TPropInfo>& Props) const;
+    void TakeDefaultsFromPrototype(std::vector<const TPropInfo*>& All) const;
 
     std::string name_;
     std::type_index type_;
@@ -137,6 +138,7 @@ private:
     std::function<std::unique_ptr<TPersistent>()> prototype_;
     mutable bool built_ = false;
     mutable std::vector<TPropInfo> own_;
+    mutable std::deque<TPropInfo> inheritedOverrides_;   // stable addresses
     mutable std::vector<const TPropInfo*> all_;
 };
 
@@ -441,6 +443,8 @@ const TClassInfo* RegisterClass(const std::string& Name,
 
 // The registered class of that name (case-insensitive), or nullptr.
 const TClassInfo* GetClass(const std::string& Name);
+// Every registered class, ordered by name (generic tests and inspectors walk them).
+std::vector<const TClassInfo*> RegisteredClasses();
 // The same, raising EClassNotFound "Class TFoo not found".
 const TClassInfo* FindClass(const std::string& Name);
 // The registered class of an object: its own, or (for an unregistered class) the one its

@@ -638,19 +638,29 @@ int TCanvas::TextHeight(const std::string& Text) { return TextExtent(Text).cy; }
 
 namespace {
 
+// The one blit path of the canvas: CopyRect, BitBlt/StretchBlt, Draw and StretchDraw all
+// come here. (x, y, w, h) is in logical coordinates of dst, (sx, sy, sw, sh) in pixels of
+// src. The pattern of the raster operation is the destination's brush colour.
+void BlitOnto(TCanvas& dst, int x, int y, int w, int h, const Surface* src, int sx, int sy, int sw,
+              int sh, raster::BlitOptions o) {
+    DrawContext dc(dst);
+    if (!dc.Drawable()) return;
+    o.pattern = ColorToRGB(dst.GetBrush()->GetColor()) & 0xFFFFFF;
+    const TPoint d = dc.Device(x, y);
+    raster::StretchBits(dc.Target(), d.X, d.Y, w, h, src, sx, sy, sw, sh, o);
+}
+
+// Draw and StretchDraw: the whole bitmap into dest through the canvas's copy mode.
 void DrawBitmap(TCanvas& canvas, const TRect& dest, TBitmap* graphic, int stretchMode) {
     if (graphic == nullptr || graphic->Empty()) return;
-    DrawContext dc(canvas);
-    if (!dc.Drawable()) return;
     const Surface src = graphics::SurfaceAccess::Of(*graphic);
     raster::BlitOptions o;
-    o.rop = SRCCOPY;
+    o.rop = canvas.GetCopyMode();
     o.stretchMode = stretchMode;
     o.sourceBackground = ColorToRGB(graphic->GetCanvas()->GetBrush()->GetColor()) & 0xFFFFFF;
     if (graphic->GetTransparent()) o.transparent = ColorToRGB(graphic->GetTransparentColor()) & 0xFFFFFF;
-    const TRect d = dc.Device(dest);
-    raster::StretchBits(dc.Target(), d.Left, d.Top, d.Width(), d.Height(), &src, 0, 0,
-                        graphic->GetWidth(), graphic->GetHeight(), o);
+    BlitOnto(canvas, dest.Left, dest.Top, dest.Width(), dest.Height(), &src, 0, 0, graphic->GetWidth(),
+             graphic->GetHeight(), o);
 }
 
 }  // namespace
@@ -688,23 +698,20 @@ Surface SurfaceAccess::Of(const TCanvas& canvas) {
 
 bool SurfaceAccess::Blit(TCanvas& dst, int x, int y, int w, int h, TCanvas* src, int sx, int sy,
                          int sw, int sh, DWORD rop) {
-    DrawContext dc(dst);
-    if (!dc.Drawable()) return true;
+    const bool noSource = src == nullptr || src->surface_ == nullptr;
+    if (noSource && raster::RopUsesSource(rop)) return false;
     raster::BlitOptions o;
     o.rop = rop;
     o.stretchMode = dst.stretchMode_;
-    o.pattern = ColorToRGB(dst.brush_->GetColor()) & 0xFFFFFF;
+    // A black and white source takes the destination's text (0 bits) and brush (1 bits) colours.
     o.monoForeground = ColorToRGB(dst.font_->GetColor()) & 0xFFFFFF;
-    o.monoBackground = o.pattern;
-    const TPoint d = dc.Device(x, y);
-    if (src == nullptr || src->surface_ == nullptr) {
-        if (raster::RopUsesSource(rop)) return false;
-        raster::StretchBits(dc.Target(), d.X, d.Y, w, h, nullptr, 0, 0, 0, 0, o);
+    o.monoBackground = ColorToRGB(dst.brush_->GetColor()) & 0xFFFFFF;
+    if (noSource) {
+        BlitOnto(dst, x, y, w, h, nullptr, 0, 0, 0, 0, o);
     } else {
         const Surface source = Of(*src->surface_);
         o.sourceBackground = ColorToRGB(src->brush_->GetColor()) & 0xFFFFFF;
-        raster::StretchBits(dc.Target(), d.X, d.Y, w, h, &source, sx + src->origin_.X,
-                            sy + src->origin_.Y, sw, sh, o);
+        BlitOnto(dst, x, y, w, h, &source, sx + src->origin_.X, sy + src->origin_.Y, sw, sh, o);
     }
     dst.Changed();
     return true;

@@ -3,6 +3,8 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
+#include "platform/SysUtils.h"
 #include "platform/Testing.h"
 
 using namespace zyn;
@@ -70,6 +72,16 @@ TEST(ColorSchemes, LineColoursOfTheSchemes) {
     EXPECT_EQ(white, TColor(0xFF000014));
     ApplyColorScheme(TColorScheme(7), black, gray, white);   // any other ordinal: system colours
     EXPECT_EQ(gray, vcl::clBtnShadow);
+}
+
+TEST(PackageBitmaps, LoadedByNameAndAnUnknownNameKeepsThePicture) {
+    vcl::TBitmap b;
+    LoadResourceBitmap(&b, "checkbox");   // names are not case-sensitive
+    EXPECT_EQ(b.GetWidth(), 32);
+    EXPECT_EQ(b.GetHeight(), 32);
+    EXPECT_THROW(LoadResourceBitmap(&b, "NOSUCHBITMAP"), vcl::EResNotFound);
+    EXPECT_EQ(b.GetWidth(), 32);
+    EXPECT_EQ(b.GetPixelFormat(), vcl::pf4bit);
 }
 
 TEST_F(TimerTest, TicksAtTheIntervalUntilStopped) {

@@ -15,3 +15,11 @@ GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
+             "Dot-matrix displays of a station: scrolling news, departures, a rising notice, a rasterised font")
+GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
+             "A colour selector and a mark selector styling a plot with rotated axis titles over a gradient")
+GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
+             "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
+GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
+             "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")

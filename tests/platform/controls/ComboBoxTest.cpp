@@ -153,4 +153,35 @@ TEST_F(ComboBoxTest, OwnerDrawnItemsGoThroughDrawItem) {
     combo->SetOnDrawItem(nullptr);
 }
 
+TEST_F(ComboBoxTest, OwnerDrawnFocusedItemsGetAFocusRectangle) {
+    combo->SetStyle(csOwnerDrawFixed);
+    combo->SetItemHeight(20);
+    combo->SetItemIndex(2);
+    // Items paint themselves white all over, ignoring the highlight colours.
+    combo->SetOnDrawItem([&](TWinControl*, int, TRect Rect, TOwnerDrawState) {
+        combo->GetCanvas()->GetBrush()->SetColor(clWhite);
+        combo->GetCanvas()->FillRect(Rect);
+    });
+    auto framed = [](TBitmap* Bmp, const TRect& R) {
+        int changed = 0;
+        for (int x = R.Left; x < R.Right; ++x) changed += (Pixel(Bmp, x, R.Top) & 0xFFFFFF) != 0xFFFFFF;
+        return changed;
+    };
+    combo->SetDroppedDown(true);
+    TDropDownList* list = combo->GetListControl();
+    ASSERT_NE(list, nullptr);
+    auto bmp = Render(list);
+    const TRect focused = list->ItemRect(2), other = list->ItemRect(1);
+    // Every second pixel of the focused item's edge is inverted; the inside stays white.
+    EXPECT_GE(framed(bmp.get(), focused), focused.Width() / 2 - 1);
+    EXPECT_EQ(Pixel(bmp.get(), focused.Left + 5, focused.Top + 5) & 0xFFFFFF, 0xFFFFFF);
+    EXPECT_EQ(framed(bmp.get(), other), 0);
+    combo->SetDroppedDown(false);
+    // The field of a focused combo box shows the rectangle too.
+    combo->SetFocus();
+    auto field = Render(combo);
+    EXPECT_GT(framed(field.get(), Rect(3, 3, 40, 4)), 10);
+    combo->SetOnDrawItem(nullptr);
+}
+
 }  // namespace

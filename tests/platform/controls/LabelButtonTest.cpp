@@ -2,6 +2,7 @@
 #include "ControlsTestSupport.h"
 
 #include "platform/Buttons.h"
+#include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 
 using namespace vcl;
@@ -146,6 +147,19 @@ TEST_F(SpeedButtonTest, GroupedButtonsStayDownExclusively) {
     auto* plain = Make<TSpeedButton>(form.get(), 130, 10, 30, 25);
     plain->SetDown(true);
     EXPECT_FALSE(plain->GetDown());
+}
+
+TEST_F(SpeedButtonTest, GroupMessagesOfOtherControlsAreIgnored) {
+    // Other button kinds announce their groups with the same message; a speed button of the
+    // same group number neither goes up nor takes their settings.
+    auto* a = Make<TSpeedButton>(form.get(), 10, 10, 30, 25);
+    a->SetGroupIndex(1);
+    a->SetDown(true);
+    auto* other = Make<TPanel>(form.get(), 50, 10, 30, 25);
+    TMessage m{CM_BUTTONPRESSED, 1, reinterpret_cast<LPARAM>(static_cast<TControl*>(other)), 0};
+    form->Broadcast(m);
+    EXPECT_TRUE(a->GetDown());
+    EXPECT_FALSE(a->GetAllowAllUp());
 }
 
 TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsTransparentColour) {

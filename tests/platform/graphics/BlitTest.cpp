@@ -45,6 +45,60 @@ TEST(RasterOperationTest, EveryNamedCodeFollowsItsTruthTable) {
     }
 }
 
+TEST(RasterOperationTest, DrawAndStretchDrawCombineThroughTheCopyMode) {
+    // The same truth tables as CopyRect: P = 0xF0 (the destination's brush), S = 0xCC,
+    // D = 0xAA in every channel; StretchDraw enlarges the 2 x 2 bitmap to 4 x 4.
+    const TCopyMode modes[] = {cmBlackness, cmDstInvert, cmMergeCopy, cmMergePaint, cmNotSrcCopy,
+                               cmNotSrcErase, cmPatCopy, cmPatInvert, cmPatPaint, cmSrcAnd,
+                               cmSrcCopy, cmSrcErase, cmSrcInvert, cmSrcPaint, cmWhiteness};
+    auto src = WhiteBitmap(2, 2);
+    src->GetCanvas()->GetBrush()->SetColor(Grey(0xCC));
+    src->GetCanvas()->FillRect(TRect(0, 0, 2, 2));
+    for (TPixelFormat format : {pf32bit, pf24bit}) {
+        for (TCopyMode mode : modes) {
+            for (bool stretch : {false, true}) {
+                auto dst = WhiteBitmap(6, 6, format);
+                TCanvas* c = dst->GetCanvas();
+                c->GetBrush()->SetColor(Grey(0xAA));
+                c->FillRect(TRect(0, 0, 6, 6));
+                c->GetBrush()->SetColor(Grey(0xF0));
+                c->SetCopyMode(mode);
+                if (stretch) c->StretchDraw(TRect(1, 1, 5, 5), src.get());
+                else c->Draw(1, 1, src.get());
+                const int last = stretch ? 4 : 2;
+                const TColor want = Grey(int((mode >> 16) & 0xFF));
+                EXPECT_EQ(c->GetPixels(1, 1), want) << std::hex << mode << " stretch " << stretch;
+                EXPECT_EQ(c->GetPixels(last, last), want) << std::hex << mode << " stretch " << stretch;
+                EXPECT_EQ(c->GetPixels(0, 0), Grey(0xAA)) << "outside, " << std::hex << mode;
+                EXPECT_EQ(c->GetPixels(last + 1, last), Grey(0xAA)) << "outside, " << std::hex << mode;
+                EXPECT_EQ(c->GetCopyMode(), mode);
+            }
+        }
+    }
+}
+
+TEST(RasterOperationTest, MaskedDrawingWithAndThenOr) {
+    // The classic two-pass sprite: AND a mask that is white where the background should
+    // show, then OR a picture that is black there.
+    auto mask = WhiteBitmap(3, 1);
+    mask->GetCanvas()->SetPixels(1, 0, clBlack);
+    auto picture = WhiteBitmap(3, 1);
+    picture->GetCanvas()->GetBrush()->SetColor(clBlack);
+    picture->GetCanvas()->FillRect(TRect(0, 0, 3, 1));
+    picture->GetCanvas()->SetPixels(1, 0, clRed);
+    auto dst = WhiteBitmap(3, 1);
+    TCanvas* c = dst->GetCanvas();
+    c->GetBrush()->SetColor(clLime);
+    c->FillRect(TRect(0, 0, 3, 1));
+    c->SetCopyMode(cmSrcAnd);
+    c->Draw(0, 0, mask.get());
+    c->SetCopyMode(cmSrcPaint);
+    c->Draw(0, 0, picture.get());
+    EXPECT_EQ(c->GetPixels(0, 0), clLime);
+    EXPECT_EQ(c->GetPixels(1, 0), clRed);
+    EXPECT_EQ(c->GetPixels(2, 0), clLime);
+}
+
 TEST(RasterOperationTest, PatBltNeedsNoSource) {
     auto dst = WhiteBitmap(4, 4);
     TCanvas* c = dst->GetCanvas();

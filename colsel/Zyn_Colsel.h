@@ -1,0 +1,148 @@
+// TColSel: a drop-down list of colours. Each item shows a colour bar and the colour's name.
+// The selector holds up to 47 colours taken from the base library's palettes; entries may be
+// marked editable, and dropping the list down from the colour bar of such an entry first
+// lets the user redefine its colour in the colour dialog.
+//
+// The palettes, the colour search and the edit mark's contrast rule live in
+// ColSelPalette.cpp (no canvas), the drawing of an item in ColSelPaint.cpp.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/StdCtrls.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+// Called whenever an entry's name is about to be stored, with the proposed name; the
+// handler may change it.
+using TOnColorNameChangeEvent = std::function<void(vcl::TObject* Sender, std::string& ColorName)>;
+
+// ---- colour table -----------------------------------------------------------------------
+
+inline constexpr int MaxSelColors = TPredefinedColors::Count;   // 47
+
+struct TColSelEntry {
+    TColor Color = vcl::clBlack;
+    std::string Name;
+    bool AllowEdit = false;
+};
+using TColSelTable = std::array<TColSelEntry, MaxSelColors>;   // entry n at index n - 1
+
+// The part of PredefinedColors a palette takes: entries First .. First + Count - 1.
+struct TColSelPalette {
+    int First;
+    int Count;
+};
+inline constexpr TColSelPalette BasicVGAPalette{1, 16};
+inline constexpr TColSelPalette ExtendedPalette{1, 20};
+inline constexpr TColSelPalette StandardPalette{1, 47};
+inline constexpr TColSelPalette WindowsSystemPalette{21, 27};
+
+// The first of entries 1..NumColors whose colour shows as Color (both resolved with
+// ColorToRGB, so a system colour finds the fixed colour it currently is); 0 when none does.
+int FindColorEntry(const TColSelTable& Table, int NumColors, TColor Color);
+
+// The pen of the edit mark on a colour bar: black on light colours, white on dark ones.
+// With r, g, b the bytes of ColorToRGB(Color), black when sqrt(r^2 + b^2 + 2 g^2) / 2 > 180.
+TColor EditMarkPenColor(TColor Color);
+
+// ---- the control ------------------------------------------------------------------------
+class TColSel : public vcl::TCustomComboBox {
+public:
+    explicit TColSel(vcl::TComponent* AOwner);
+    ~TColSel() override;
+    std::string ClassName() const override { return "TColSel"; }
+
+    // ---- properties
+    // Width of the colour bar in front of each name (0: no bar).
+    int GetColorBarWidth() const { return FColorBarWidth; }
+    void SetColorBarWidth(int Value);         // negative values are ignored
+    // How many entries the list shows, always the first ones (1..47).
+    int GetNumColors() const { return FNumColors; }
+    // Outside 1..47 ignored; otherwise stores (also the current value), selects entry 1 and
+    // rebuilds the list.
+    void SetNumColors(int Value);
+    // The colour of the selected entry. Setting a colour that an entry shows selects that
+    // entry (and renames it after its stored colour); a colour no entry shows replaces the
+    // selected entry's colour and name. Refreshes in both cases.
+    TColor GetSelColor() const;
+    void SetSelColor(TColor Value);
+    // Passes the value on and refreshes, also when it does not change.
+    void SetEnabled(bool Value) override;
+
+    // ---- public methods
+    // Entry Index (1..NumColors); outside that range the getters answer 0, false or "" and
+    // the setters do nothing.
+    TColor GetArrayColor(int Index) const;
+    // Also renames the entry after the colour (through OnColorNameChange).
+    void SetArrayColor(int Index, TColor Value);
+    std::string GetArrayColorName(int Index) const;
+    // Stores the name through OnColorNameChange and refreshes the list.
+    void SetArrayColorName(int Index, const std::string& Value);
+    bool GetArrayAllowEdit(int Index) const;
+    void SetArrayAllowEdit(int Index, bool Value);
+    // Set or clear the editable flag of all 47 entries.
+    void SetAllColorEditFlags();
+    void ResetAllColorEditFlags();
+    // The name of the selected entry; "" while no item is selected.
+    std::string GetSelColorID() const;
+    // Each selects entry 1, shows the palette's colours in entries 1.. (named after their
+    // colours through OnColorNameChange) and rebuilds the list.
+    void LoadBasicVGAPalette();               // 16 colours
+    void LoadExtendedPalette();               // 20
+    void LoadStandardPalette();               // 47
+    void LoadWindowsSystemPalette();          // 27: the system colours
+    // The selected entry (1-based).
+    int GetSelIx() const { return FSelIx; }
+
+    // ---- events
+    const TOnColorNameChangeEvent& GetOnColorNameChange() const { return FOnColorNameChange; }
+    void SetOnColorNameChange(TOnColorNameChangeEvent Value) { FOnColorNameChange = std::move(Value); }
+
+protected:
+    TOnColorNameChangeEvent FOnColorNameChange;
+
+    // Rebuilds the list once the form file has been read.
+    void Loaded() override;
+    void DrawItem(int Index, const vcl::TRect& Rect, vcl::TOwnerDrawState State) override;
+    // The chosen item becomes the selected entry, then OnClick.
+    void Click() override;
+    // Opens the colour dialog first when the pointer was last over the colour bar and the
+    // selected entry is editable.
+    void DropDown() override;
+    // Records whether the pointer is over the colour bar (X < ColorBarWidth).
+    void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+
+private:
+    bool ValidIndex(int Index) const { return Index >= 1 && Index <= FNumColors; }
+    TColSelEntry& Entry(int Index) { return FEntries[std::size_t(Index - 1)]; }
+    const TColSelEntry& Entry(int Index) const { return FEntries[std::size_t(Index - 1)]; }
+    // Offers Proposed to OnColorNameChange and stores what comes back as the name of
+    // entry Index, also as its item's text.
+    void StoreName(int Index, std::string Proposed);
+    // One item per shown entry, entry 1 first; the selected entry's item chosen.
+    void RebuildItems();
+    void LoadPalette(TColSelPalette Palette);
+    void EditSelectedColor();
+
+    // painting (ColSelPaint.cpp)
+    void PaintColorBar(vcl::TCanvas* C, const vcl::TRect& R, const TColSelEntry& E, bool Enabled);
+    void PaintEditMark(vcl::TCanvas* C, const vcl::TRect& R, const TColSelEntry& E);
+    void PaintName(vcl::TCanvas* C, const vcl::TRect& R, const TColSelEntry& E, bool Enabled);
+
+    int FColorBarWidth = 30;
+    int FNumColors = 20;
+    int FSelIx = 1;
+    bool FOverColorBar = false;
+    TColSelTable FEntries;
+};
+
+}  // namespace zyn

@@ -1,0 +1,44 @@
+// The mark selector's grid: cell metrics, where each visible mark sits, and which mark is
+// nearest a point. No canvas here.
+#include <cstdint>
+
+#include "marksel/Zyn_marksel.h"
+
+namespace zyn {
+
+using vcl::TPoint;
+
+TMarkSelGrid MarkSelGrid(int Width, int Height, int Columns, int Rows) {
+    TMarkSelGrid g;
+    g.DH = (Width - 4) / Columns;
+    g.DV = (Height - 4) / Rows;
+    g.MH = g.DH / 2;
+    g.MV = g.DV / 2;
+    return g;
+}
+
+void LayoutMarks(const TMarkSelGrid& Grid, int Columns, const TMarkFlags& Visible, TMarkPositions& Positions) {
+    int n = 0;
+    for (int i = 0; i < NumberOfMarks; ++i) {
+        if (!Visible[i]) continue;
+        Positions[i] = TPoint(Grid.MH + Grid.DH * (n % Columns), Grid.MV + (n / Columns) * Grid.DV);
+        ++n;
+    }
+}
+
+int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y) {
+    int best = 0;
+    std::int64_t bestDist = INT64_MAX;
+    for (int i = 0; i < NumberOfMarks; ++i) {
+        if (!Visible[i]) continue;
+        const std::int64_t dx = std::int64_t(X) - Positions[i].X, dy = std::int64_t(Y) - Positions[i].Y;
+        const std::int64_t d = dx * dx + dy * dy;
+        if (d < bestDist) {   // strictly smaller: the lower number keeps a tie
+            bestDist = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
+}  // namespace zyn

@@ -1,0 +1,111 @@
+// The mark selector's picture, composed in an off-screen bitmap: background, marks with the
+// selection box, frame. The hover highlight is drawn straight onto the control's canvas.
+#include "marksel/Zyn_marksel.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+namespace {
+
+// Colours of a disabled selector: symbols, background, selection symbol and box.
+constexpr TColor DisabledFg = 0x808080, DisabledBg = 0xC0C0C0, DisabledSelFg = 0x808080,
+                 DisabledSelBg = 0xDEDEDE;
+
+void PenAndBrush(TCanvas* C, TColor Pen, TColor Brush) {
+    C->GetPen()->SetColor(Pen);
+    C->GetBrush()->SetColor(Brush);   // also makes the brush solid
+}
+
+}  // namespace
+
+void TMarkSel::Paint() {
+    if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
+    const int W = GetWidth(), H = GetHeight();
+    if (W > 0 && H > 0) {
+        TBitmap bmp;
+        bmp.SetSize(W, H);
+        Render(bmp.GetCanvas());
+        GetCanvas()->Draw(0, 0, &bmp);
+    }
+    if (FOnPaint) FOnPaint(this);
+}
+
+void TMarkSel::Render(TCanvas* C) {
+    const bool enabled = GetEnabled();
+    const TColor fg = enabled ? FColorMarks : DisabledFg;
+    const TColor bg = enabled ? FColorBackGnd : DisabledBg;
+    const TColor sfg = enabled ? FColorSelFG : DisabledSelFg;
+    const TColor sbg = enabled ? FColorSelBG : DisabledSelBg;
+    PaintBackground(C, bg);
+    Layout();
+    PaintMarks(C, fg, bg, sfg, sbg);
+    PaintFrame(C, fg);
+}
+
+void TMarkSel::PaintBackground(TCanvas* C, TColor Bg) {
+    PenAndBrush(C, Bg, Bg);
+    C->Rectangle(0, 0, GetWidth(), GetHeight());
+    C->GetPen()->SetStyle(psSolid);
+    C->GetPen()->SetMode(pmCopy);
+}
+
+void TMarkSel::PaintMarks(TCanvas* C, TColor Fg, TColor Bg, TColor SelFg, TColor SelBg) {
+    for (int i = 0; i < NumberOfMarks; ++i) {
+        if (!FVis[i]) continue;
+        if (i == FSelected) {
+            PenAndBrush(C, SelFg, SelBg);
+            C->Rectangle(CellBox(i, 3, 3));
+        } else {
+            PenAndBrush(C, Fg, Bg);
+        }
+        DrawSymbol(C, i);
+    }
+}
+
+void TMarkSel::PaintFrame(TCanvas* C, TColor Fg) {
+    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, clWhite, clSilver, clGray, clBlack, Fg);
+}
+
+void TMarkSel::DrawSymbol(TCanvas* C, int Mark) {
+    if (Mark == 0 && FShowZeroAsCross) {
+        // Mark 0 is always the first visible mark, so its cross fills the first cell.
+        C->MoveTo(4, 4);
+        C->LineTo(FGrid.DH + 1, FGrid.DV + 1);
+        C->MoveTo(4, FGrid.DV);
+        C->LineTo(FGrid.DH + 1, 3);
+        return;
+    }
+    DrawMarkOnCanvas(C, Mark, FPos[Mark].X + 2, FPos[Mark].Y + 2);
+}
+
+TRect TMarkSel::CellBox(int Mark, int Near, int Far) const {
+    const TPoint p = FPos[Mark];
+    return TRect(p.X - FGrid.DH / 2 + Near, p.Y - FGrid.DV / 2 + Near, p.X + FGrid.DH / 2 + Far,
+                 p.Y + FGrid.DV / 2 + Far);
+}
+
+// The hover colours are the enabled ones, also on a disabled selector.
+void TMarkSel::RestoreMark(int Mark) {
+    // A mark hidden since it was highlighted has been painted away with the rest; its old
+    // place may now belong to another mark.
+    if (!FVis[Mark]) return;
+    TCanvas* C = GetCanvas();
+    const bool selected = Mark == FSelected;
+    if (selected) PenAndBrush(C, FColorSelFG, FColorSelBG);
+    else PenAndBrush(C, FColorBackGnd, FColorBackGnd);
+    C->Rectangle(CellBox(Mark, 3, 3));
+    C->GetPen()->SetColor(selected ? FColorSelFG : FColorMarks);
+    DrawSymbol(C, Mark);
+}
+
+void TMarkSel::HighlightMark(int Mark) {
+    TCanvas* C = GetCanvas();
+    PenAndBrush(C, FColorHiLiteBG, FColorHiLiteBG);
+    C->Rectangle(CellBox(Mark, 4, 2));
+    C->GetPen()->SetColor(FColorHiLiteSymbol);
+    DrawSymbol(C, Mark);
+    FLastHiLite = Mark;
+}
+
+}  // namespace zyn

@@ -1,0 +1,125 @@
+// The mark selector's model: construction, the setters, mark visibility and the mouse.
+#include "marksel/Zyn_marksel.h"
+
+#include "platform/Win32.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+TMarkSel::TMarkSel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    FVis.fill(true);
+    SetBounds(GetLeft(), GetTop(), 236, 178);
+}
+
+TMarkSel::~TMarkSel() = default;
+
+// =========================================================================================
+// properties
+
+template <typename T>
+void TMarkSel::StoreAndPaint(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Paint();
+}
+
+void TMarkSel::SetNrOfColumns(int Value) {
+    if (Value < 1 || Value > 51) return;
+    StoreAndPaint(FNrOfColumns, Value);
+}
+
+void TMarkSel::SetNrOfRows(int Value) {
+    if (Value < 1 || Value > 51) return;
+    StoreAndPaint(FNrOfRows, Value);
+}
+
+void TMarkSel::SetSelected(int Value) {
+    if (Value < -1 || Value > 51) return;
+    StoreAndPaint(FSelected, Value);
+}
+
+void TMarkSel::SetColorBackGnd(TColor Value) { StoreAndPaint(FColorBackGnd, Value); }
+void TMarkSel::SetColorMarks(TColor Value) { StoreAndPaint(FColorMarks, Value); }
+void TMarkSel::SetColorSelBG(TColor Value) { StoreAndPaint(FColorSelBG, Value); }
+void TMarkSel::SetColorSelFG(TColor Value) { StoreAndPaint(FColorSelFG, Value); }
+void TMarkSel::SetColorHiLiteBG(TColor Value) { StoreAndPaint(FColorHiLiteBG, Value); }
+void TMarkSel::SetColorHiLiteSymbol(TColor Value) { StoreAndPaint(FColorHiLiteSymbol, Value); }
+void TMarkSel::SetFrameStyle(TFrameStyle Value) { StoreAndPaint(FFrameStyle, Value); }
+
+void TMarkSel::SetEnabled(bool Value) {
+    TGraphicControl::SetEnabled(Value);
+    Invalidate();
+}
+
+void TMarkSel::SetShowZeroAsCross(bool Value) {
+    FShowZeroAsCross = Value;
+    Invalidate();
+}
+
+bool TMarkSel::GetVis(int Index) const {
+    if (Index < 0 || Index >= NumberOfMarks) Index = 0;
+    return FVis[Index];
+}
+
+void TMarkSel::SetVis(int Index, bool Value) {
+    if (Index < 1 || Index >= NumberOfMarks) return;
+    FVis[Index] = Value;
+    Paint();
+}
+
+void TMarkSel::ShowAllMarks() {
+    for (int i = 1; i < NumberOfMarks; ++i) FVis[i] = true;
+    Paint();
+}
+
+void TMarkSel::HideAllMarks() {
+    for (int i = 1; i < NumberOfMarks; ++i) FVis[i] = false;
+    Paint();
+}
+
+TPoint TMarkSel::GetMarkPos(int Index) const {
+    if (Index < 0 || Index >= NumberOfMarks) return TPoint(0, 0);
+    return FPos[Index];
+}
+
+void TMarkSel::Layout() {
+    FGrid = MarkSelGrid(GetWidth(), GetHeight(), FNrOfColumns, FNrOfRows);
+    LayoutMarks(FGrid, FNrOfColumns, FVis, FPos);
+}
+
+// =========================================================================================
+// mouse
+
+void TMarkSel::MouseMove(TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseMove(Shift, X, Y);
+    // The positions of the picture on screen; they are what a paint now would compute.
+    Layout();
+    const int h = NearestMark(FPos, FVis, X, Y);
+    if (h == FLastHiLite) return;
+    RestoreMark(FLastHiLite);
+    HighlightMark(h);
+}
+
+void TMarkSel::MarkClicked(TMessage& Message, const TMarkClickEvent& Event) {
+    const int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
+    if (x == -1 && y == -1) return;
+    Layout();
+    const int b = NearestMark(FPos, FVis, x, y);
+    FSelected = b;
+    if (Event) Event(this, x, y, b);
+    Paint();
+    HighlightMark(b);
+}
+
+void TMarkSel::WMLButtonUp(TMessage& Message) {
+    TGraphicControl::WMLButtonUp(Message);
+    MarkClicked(Message, FOnMarkClick);
+}
+
+void TMarkSel::WMLButtonDblClk(TMessage& Message) {
+    TGraphicControl::WMLButtonDblClk(Message);
+    MarkClicked(Message, FOnMarkDblClick);
+}
+
+}  // namespace zyn

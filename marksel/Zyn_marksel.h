@@ -1,0 +1,151 @@
+// TMarkSel: a grid of the 52 plot marks of the base library from which the user picks one.
+// The mark nearest the pointer is highlighted; a click selects the nearest mark and reports
+// it. Marks can be hidden; the visible ones fill the grid row by row in mark order.
+//
+// The grid metrics, the mark positions and the nearest-mark search live in MarkSelGrid.cpp
+// (no canvas), the picture and the hover highlight in MarkSelPaint.cpp.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+using TMarkClickEvent = std::function<void(vcl::TObject* Sender, int X, int Y, int Mark)>;
+
+// ---- grid -------------------------------------------------------------------------------
+
+using TMarkFlags = std::array<bool, NumberOfMarks>;
+using TMarkPositions = std::array<vcl::TPoint, NumberOfMarks>;
+
+// Cell size (DH x DV) and half cell size (MH, MV) of a control of Width x Height cut into
+// Columns x Rows cells inside a 2-pixel border: DH = (Width - 4) div Columns, and so on.
+struct TMarkSelGrid {
+    int DH = 0, DV = 0, MH = 0, MV = 0;
+};
+TMarkSelGrid MarkSelGrid(int Width, int Height, int Columns, int Rows);
+
+// The position of each visible mark: the n-th visible mark (from 0) sits at
+// (MH + DH * (n mod Columns), MV + DV * (n div Columns)); marks past the last row continue
+// below the control. Hidden marks keep the position Positions had before.
+void LayoutMarks(const TMarkSelGrid& Grid, int Columns, const TMarkFlags& Visible, TMarkPositions& Positions);
+
+// The visible mark nearest (X, Y) by squared distance; the lowest-numbered mark wins a tie.
+// Mark 0 is always visible, so there always is one.
+int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y);
+
+// ---- the control ------------------------------------------------------------------------
+class TMarkSel : public vcl::TGraphicControl {
+public:
+    explicit TMarkSel(vcl::TComponent* AOwner);
+    ~TMarkSel() override;
+    std::string ClassName() const override { return "TMarkSel"; }
+
+    // ---- properties
+    int GetNrOfColumns() const { return FNrOfColumns; }
+    void SetNrOfColumns(int Value);           // 1..51, otherwise ignored
+    int GetNrOfRows() const { return FNrOfRows; }
+    void SetNrOfRows(int Value);              // 1..51, otherwise ignored
+    int GetSelected() const { return FSelected; }
+    void SetSelected(int Value);              // -1 (none) .. 51, otherwise ignored
+    TColor GetColorBackGnd() const { return FColorBackGnd; }
+    void SetColorBackGnd(TColor Value);
+    TColor GetColorMarks() const { return FColorMarks; }
+    void SetColorMarks(TColor Value);
+    TColor GetColorSelBG() const { return FColorSelBG; }
+    void SetColorSelBG(TColor Value);
+    TColor GetColorSelFG() const { return FColorSelFG; }
+    void SetColorSelFG(TColor Value);
+    TColor GetColorHiLiteBG() const { return FColorHiLiteBG; }
+    void SetColorHiLiteBG(TColor Value);
+    TColor GetColorHiLiteSymbol() const { return FColorHiLiteSymbol; }
+    void SetColorHiLiteSymbol(TColor Value);
+    // Passes the value on and repaints, also when it does not change.
+    void SetEnabled(bool Value) override;
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    // Mark 0 drawn as a cross over the first cell (else as the base library's dot).
+    bool GetShowZeroAsCross() const { return FShowZeroAsCross; }
+    void SetShowZeroAsCross(bool Value);      // stores and repaints without comparing
+
+    // Visibility of mark Index. Reading an index outside 0..51 reads mark 0; writing takes
+    // indexes 1..51 only (mark 0 stays visible) and repaints.
+    bool GetVis(int Index) const;
+    void SetVis(int Index, bool Value);
+
+    // ---- public methods
+    void ShowAllMarks();                      // marks 1..51 visible, then Paint
+    void HideAllMarks();                      // marks 1..51 hidden, then Paint
+    // Where mark Index (0..51) sat at the last paint; (0, 0) outside the range.
+    vcl::TPoint GetMarkPos(int Index) const;
+    // The mark drawn highlighted last (the one the pointer was nearest).
+    int GetHighlighted() const { return FLastHiLite; }
+
+    // ---- events
+    const TMarkClickEvent& GetOnMarkClick() const { return FOnMarkClick; }
+    void SetOnMarkClick(TMarkClickEvent Value) { FOnMarkClick = std::move(Value); }
+    const TMarkClickEvent& GetOnMarkDblClick() const { return FOnMarkDblClick; }
+    void SetOnMarkDblClick(TMarkClickEvent Value) { FOnMarkDblClick = std::move(Value); }
+    // Fired at the end of every Paint.
+    const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
+    void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
+
+    void Paint() override;
+
+protected:
+    TMarkClickEvent FOnMarkClick;
+    TMarkClickEvent FOnMarkDblClick;
+    vcl::TNotifyEvent FOnPaint;
+
+    void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    void WMLButtonUp(vcl::TMessage& Message) override;
+    void WMLButtonDblClk(vcl::TMessage& Message) override;
+
+private:
+    template <typename T>
+    void StoreAndPaint(T& Field, T Value);
+    // Grid metrics and mark positions for the current size, columns and visibility.
+    void Layout();
+    // A click or double click at (X, Y): the nearest mark becomes Selected, Event fires,
+    // the control repaints and the mark is highlighted.
+    void MarkClicked(vcl::TMessage& Message, const TMarkClickEvent& Event);
+
+    // painting (MarkSelPaint.cpp)
+    void Render(vcl::TCanvas* C);
+    void PaintBackground(vcl::TCanvas* C, TColor Bg);
+    void PaintMarks(vcl::TCanvas* C, TColor Fg, TColor Bg, TColor SelFg, TColor SelBg);
+    void PaintFrame(vcl::TCanvas* C, TColor Fg);
+    // The symbol of mark Mark with the canvas's current pen and brush.
+    void DrawSymbol(vcl::TCanvas* C, int Mark);
+    // The box round mark Mark: (x - DH div 2 + Near, y - DV div 2 + Near, x + DH div 2 + Far,
+    // y + DV div 2 + Far); the selection box takes 3 and 3, the highlight 4 and 2.
+    vcl::TRect CellBox(int Mark, int Near, int Far) const;
+    void RestoreMark(int Mark);
+    void HighlightMark(int Mark);
+
+    int FNrOfColumns = 8;
+    int FNrOfRows = 6;
+    int FSelected = -1;
+    TColor FColorBackGnd = vcl::clBtnFace;
+    TColor FColorMarks = vcl::clBlack;
+    TColor FColorSelBG = vcl::clWhite;
+    TColor FColorSelFG = vcl::clNavy;
+    TColor FColorHiLiteBG = vcl::clRed;
+    TColor FColorHiLiteSymbol = vcl::clWhite;
+    TFrameStyle FFrameStyle = frRaisedDouble;
+    bool FShowZeroAsCross = true;
+
+    TMarkFlags FVis{};
+    TMarkPositions FPos{};
+    TMarkSelGrid FGrid;
+    int FLastHiLite = 0;
+};
+
+}  // namespace zyn

@@ -1,0 +1,272 @@
+// TMiniCal: a small month calendar in a grid of 8 x 8 cells. Row 0 holds the navigation
+// buttons ("<<" previous year, "<" previous month, the title with month and year, ">" next
+// month, ">>" next year), rows 0 and 1 of column 0 the "#" button that jumps to today, row 1
+// the short weekday names, column 0 below them the ISO week numbers and the 6 x 7 cells
+// beneath the days. The calendar holds one date (its day is the selected day), colours each
+// weekday column, rings today and recognises holidays: a list of fixed-date holidays (eight
+// built-in ones with captions in four languages, plus the application's own) and, when
+// asked to, the six movable feasts that follow Easter.
+//
+// The model (setters, stepping, holidays, mouse) lives in Zyn_MiniCal.cpp, the dates without
+// a canvas (month layout, Easter, week numbers, captions) in MiniCalDates.cpp, the picture in
+// MiniCalPaint.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/Zyn_matrix.h"
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/Grids.h"
+#include "platform/SysUtils.h"
+
+namespace zyn {
+
+using vcl::TColor;
+using vcl::TDateTime;
+
+// Weekdays, Monday first (ordinals 0 to 6).
+enum TDayOfWeek : std::uint8_t { dwMon, dwTue, dwWed, dwThu, dwFri, dwSat, dwSun };
+
+// A colour per weekday, indexed by TDayOfWeek.
+using TDayColors = std::array<TColor, 7>;
+
+// ---- dates and holidays without a canvas (MiniCalDates.cpp) -----------------------------
+
+// Year of a list row that holds a holiday of every year.
+inline constexpr int RepeatHolidayYear = -99999;
+
+// The range of dates the calendar can hold and show.
+inline constexpr int MinCalendarYear = 1;
+inline constexpr int MaxCalendarYear = 9999;
+
+// Easter Sunday of Year (1..9999) by Gauss's Easter formula in its supplemented form,
+// counted as a day of March (32 is April 1, 56 is April 25).
+int EasterSundayMarchDay(int Year);
+
+// A day of March to June counted on from March 1 as Easter is (Day in March, Day + 31 in
+// April, Day + 61 in May, Day + 92 in June); 0 for the other months.
+int MarchDayCount(int Month, int Day);
+
+// The movable feast on a date: 0 Easter Sunday, 1 Easter Monday, 2 Ascension, 3 Pentecost,
+// 4 Whit Monday, 5 Corpus Christi; -1 when none falls on it.
+inline constexpr int NumMovableHolidays = 6;
+int MovableHolidayIndex(int Year, int Month, int Day);
+
+// The offset that maps the day cells to the days of a month: day d shows in column c and row
+// r where d = MonOfs + c - 1 + 7 * (r - 2). The first of the month lies in row 2, in the
+// column of its weekday counted from FirstDay, the seventh column standing for an offset of 0.
+int CalcMonthOffset(int Year, int Month, TDayOfWeek FirstDay);
+inline int CellDay(int MonOfs, int Col, int Row) { return MonOfs + Col - 1 + 7 * (Row - 2); }
+// The cell (column 1..7, row 2..7) that shows Day of the month laid out by MonOfs.
+vcl::TGridCoord DayCell(int MonOfs, int Day);
+
+// ISO week number of a date, also for the days of January 10000 that December 9999 shows.
+int CalendarWeekOf(TDateTime Date);
+
+// The built-in holidays of every year, in list order, and their captions. Languages other
+// than English, German, French and Spanish take the English captions.
+inline constexpr int NumBuiltInHolidays = 8;
+struct TBuiltInHoliday {
+    int Day;
+    int Month;
+};
+extern const std::array<TBuiltInHoliday, NumBuiltInHolidays> BuiltInHolidays;
+const std::string& BuiltInHolidayCaption(int Index, TLanguage Language);
+const std::string& MovableHolidayCaption(int Index, TLanguage Language);
+
+// ---- the calendar -----------------------------------------------------------------------
+class TMiniCal : public vcl::TCustomDrawGrid {
+public:
+    explicit TMiniCal(vcl::TComponent* AOwner);
+    ~TMiniCal() override;
+    std::string ClassName() const override { return "TMiniCal"; }
+
+    void Loaded() override;
+    void WndProc(vcl::TMessage& Message) override;
+
+    // ---- properties
+    bool GetAutoSwitch() const { return FAutoSwitch; }
+    void SetAutoSwitch(bool Value);
+    TColor GetColorActiveMonth() const { return FColorActiveMonth; }
+    void SetColorActiveMonth(TColor Value);
+    TColor GetColorInactiveMonth() const { return FColorInactiveMonth; }
+    void SetColorInactiveMonth(TColor Value);
+    TColor GetColorWeekNoBg() const { return FColorWeekNoBg; }
+    void SetColorWeekNoBg(TColor Value);
+    TColor GetColorWeekNoFg() const { return FColorWeekNoFg; }
+    void SetColorWeekNoFg(TColor Value);
+    TColor GetColorDayIdBg() const { return FColorDayIdBg; }
+    void SetColorDayIdBg(TColor Value);
+    TColor GetColorDayIdFg() const { return FColorDayIdFg; }
+    void SetColorDayIdFg(TColor Value);
+    TColor GetColorSelectedBg() const { return FColorSelectedBg; }
+    void SetColorSelectedBg(TColor Value);
+    TColor GetColorSelectedFg() const { return FColorSelectedFg; }
+    void SetColorSelectedFg(TColor Value);
+    TColor GetColorHolidayBg() const { return FColorHolidayBg; }
+    void SetColorHolidayBg(TColor Value);
+    TColor GetColorHolidayFg() const { return FColorHolidayFg; }
+    void SetColorHolidayFg(TColor Value);
+    TColor GetColorToday() const { return FColorToday; }
+    void SetColorToday(TColor Value);
+    // Parts of Date. Each setter encodes the date again from its parts (the time of day is
+    // dropped), recomputes the layout and fires OnChange, also when it kept the old part for
+    // a value out of range: Day takes 1..days of the month, Month 1..12. A Year outside
+    // 1..9999, or a year or month without the held day (February 29, the 31st), raises
+    // EConvertError and changes nothing.
+    int GetDay() const;
+    void SetDay(int Value);
+    int GetMonth() const;
+    void SetMonth(int Value);
+    int GetYear() const;
+    void SetYear(int Value);
+    TDayOfWeek GetFirstDayOfWeek() const { return F1stDayWeek; }
+    void SetFirstDayOfWeek(TDayOfWeek Value);
+    bool GetIndicateHolidays() const { return FIndicateHolid; }
+    void SetIndicateHolidays(bool Value);
+    // Setting the language (even the current one) replaces the whole holiday list by the
+    // built-in holidays with their captions in that language.
+    TLanguage GetLanguage() const { return FLanguage; }
+    void SetLanguage(TLanguage Value);
+    bool GetMarkToday() const { return FMarkToday; }
+    void SetMarkToday(bool Value);
+    bool GetShowHolidayHint() const { return FShowHDayHint; }
+    void SetShowHolidayHint(bool Value);
+    bool GetShowMonthShort() const { return FMonthShort; }
+    void SetShowMonthShort(bool Value);
+    bool GetShowMovableHolidays() const { return FShowMovHdays; }
+    void SetShowMovableHolidays(bool Value);
+
+    // The held date. Writing stores it (time of day included), recomputes the layout and
+    // fires OnChange; a date outside the years 1..9999 raises EConvertError and changes
+    // nothing.
+    TDateTime GetDate() const { return FDate; }
+    void SetDate(TDateTime Value);
+    // Number of rows of the holiday list.
+    int GetNumHolidays() const;
+    // Background of each weekday column. Writing stores, recomputes and fires OnChange; an
+    // index outside the week reads as 0 and is ignored on writing.
+    TColor GetDayColors(TDayOfWeek Day) const;
+    void SetDayColors(TDayOfWeek Day, TColor Value);
+    // The offset of the shown month (see CalcMonthOffset).
+    int GetMonOfs() const { return FMonOfs; }
+
+    // ---- holidays
+    // Whether the date is a holiday: the first list row with its day and month and its year
+    // (or a year of -99999) gives the caption; then, with ShowMovableHolidays, the feasts
+    // after Easter. Caption is emptied first and holds the caption found.
+    bool CheckHoliday(int Year, int Month, int Day, std::string& Caption) const;
+    // Empties the list and the captions, the built-in holidays too.
+    void ClearHolidayList();
+    // Appends a holiday for one date, or for that day and month of every year. A date that
+    // does not exist (for a holiday of every year: in no year) raises EConvertError.
+    void AddHoliday(int Day, int Mon, int Year, const std::string& Caption);
+    void AddRepeatHoliday(int Day, int Mon, const std::string& Caption);
+    // Row HDIndex (1..NumHolidays) of the list; false and the outputs untouched otherwise.
+    bool RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year, bool& IsRepeatHDay,
+                         std::string& Description) const;
+
+    // ---- stepping
+    // The neighbouring month with the same day number, or its last day when it is shorter.
+    void NextMonth();
+    void PrevMonth();
+    // One year on or back; February 29 first steps back to the 28th (which fires OnChange).
+    void NextYear();
+    void PrevYear();
+    // The last day of the held month.
+    void LastDayOfMonth();
+
+    // ---- events
+    // The held date changed (or a day colour was set).
+    const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+    void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
+
+protected:
+    vcl::TNotifyEvent FOnChange;
+
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
+    void Resize() override;
+    bool SelectCell(int ACol, int ARow) override;
+    void Click() override;
+    void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+
+    // Recomputes the layout for the held date: month offset, the grid's current cell, the
+    // holiday hint; then invalidates.
+    void UpdateCal();
+    void DoChange();
+
+private:
+    template <typename T>
+    void StoreAndInvalidate(T& Field, T Value);
+    // Row widths and heights for the client size: seven equal day columns and rows, the
+    // first column and row taking what remains.
+    void SizeCells();
+    // Date := Year-Month-Day, refusing dates outside the calendar's range (EConvertError).
+    void SetDateParts(int Year, int Month, int Day);
+    [[noreturn]] void RaiseBadDate(int Year, int Month, int Day) const;
+    void FillBuiltInHolidays();
+    void AppendHoliday(int Day, int Mon, int Year, const std::string& Caption);
+    // The list row (1..) of the first listed holiday on the date, 0 when none.
+    int ListedHoliday(int Year, int Month, int Day) const;
+    bool IsHoliday(int Year, int Month, int Day) const;
+    void HandleClick(int Col, int Row);
+
+    // painting (MiniCalPaint.cpp)
+    struct TPaintState {
+        int Year = 0, Month = 0, Day = 0, DaysInMonth = 0, DaysInPrevMonth = 0;
+        int TodayDay = 0;            // today's day when today lies in the shown month, else 0
+        int TextHeight = 0;
+        TColor DefaultFont = vcl::clBlack;
+        TColor ButtonFace = vcl::clBtnFace;
+        bool Styled = false;
+    };
+    void PreparePaint();
+    void DrawButton(vcl::TCanvas* C, const vcl::TRect& R, const std::string& Text);
+    void DrawRaisedFrame(vcl::TCanvas* C, const vcl::TRect& R);
+    void DrawTitle(vcl::TCanvas* C, const vcl::TRect& Cell);
+    void DrawWeekdayName(vcl::TCanvas* C, int Col, const vcl::TRect& R);
+    void DrawWeekNumber(vcl::TCanvas* C, int Row, const vcl::TRect& R);
+    void DrawDay(vcl::TCanvas* C, int Col, int Row, const vcl::TRect& R);
+    void DrawTodayRing(vcl::TCanvas* C, const vcl::TRect& R);
+    void DrawCentredText(vcl::TCanvas* C, const vcl::TRect& R, const std::string& Text, TColor Bg,
+                         TColor Fg);
+
+    TDateTime FDate = 0;
+    int FMonOfs = 0;
+    TDayOfWeek F1stDayWeek = dwMon;
+    TDayColors FDayColors{0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xBBDDEE, 0xCCEEFF};
+    TLanguage FLanguage = lgEnglish;
+    std::unique_ptr<TIntMatrix> FHDayList;
+    std::unique_ptr<vcl::TStringList> FHDayCaptions;
+    bool FUpdating = false;
+    bool FAutoSwitch = true;
+    bool FShowHDayHint = true;
+    bool FIndicateHolid = true;
+    bool FShowMovHdays = true;
+    bool FMarkToday = true;
+    bool FMonthShort = true;
+    TColor FColorActiveMonth = vcl::clBlack;
+    TColor FColorInactiveMonth = 0xC0C0C0;
+    TColor FColorWeekNoBg = 0xC0C0C0;
+    TColor FColorWeekNoFg = vcl::clBlack;
+    TColor FColorDayIdBg = 0xC0C0C0;
+    TColor FColorDayIdFg = vcl::clBlack;
+    TColor FColorSelectedBg = 0xD0A040;
+    TColor FColorSelectedFg = 0xFFFFFF;
+    TColor FColorHolidayBg = 0x9BD8F1;
+    TColor FColorHolidayFg = 0x0000C0;
+    TColor FColorToday = 0x0000FF;
+
+    TPaintState FPaint;
+    std::string FText;   // reused title text while painting
+};
+
+}  // namespace zyn

@@ -1,0 +1,78 @@
+// Where the on/off button puts its glyph and texts, which presses hit the glyph, and how a
+// glyph sheet is cut into the four state pictures. Nothing here draws on the control.
+#include "onoffbut/Zyn_onoffbut.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+const char* OnOffButStyleResource(TOnOffButStyle Style) {
+    static constexpr const char* Names[] = {
+        "",           "CHECKBOX", "RADIOBUT", "SLIDETOPBOT", "SLIDELFTRGT", "COLSLIDETB",
+        "COLSLIDELR", "LEDREDGREEN", "ARROWTR", "ARROWUD",   "ARROWLR",     "TRAFFICLGT",
+        "BEVELEDLED", "SMILEYS",  "SMILEYRG", "BULB",        "BUTLAMP",     "HDLEFT",
+        "HDRIGHT",    "USER1",    "USER2",    "USER3",       "USER4",       "USER5",
+    };
+    static_assert(std::size(Names) == oobsUser5 + 1);
+    return Style <= oobsUser5 ? Names[Style] : "";
+}
+
+TSize CutGlyphSheet(TBitmap* Sheet, TOnOffButImages& Images) {
+    const int gw = Sheet->GetWidth() / 2, gh = Sheet->GetHeight() / 2;
+    // Cell origins in the sheet, by state index: off/disabled, off/enabled, on/disabled,
+    // on/enabled.
+    const TPoint cells[4] = {{gw, gh}, {gw, 0}, {0, gh}, {0, 0}};
+    for (int i = 0; i < 4; ++i) {
+        auto img = std::make_unique<TBitmap>();
+        img->SetSize(gw, gh);
+        TCanvas* c = img->GetCanvas();
+        c->SetCopyMode(cmSrcCopy);
+        c->CopyRect(Rect(0, 0, gw, gh), Sheet->GetCanvas(), Bounds(cells[i].X, cells[i].Y, gw, gh));
+        Images[i] = std::move(img);
+    }
+    return TSize(gw, gh);
+}
+
+TPoint OnOffButTextPos(TOnOffButTextSide Side, TAlignment Alignment, int TextWidth, int TextHeight,
+                       const TOnOffButPlacement& P) {
+    const int LS = P.LeftSpace, TS = P.TopSpace, gw = P.GlyphWidth, gh = P.GlyphHeight;
+    const int tw = TextWidth, h = TextHeight, W = P.Width;
+    switch (Side) {
+        case otsLeft: {
+            const int y = TS + (gh - h) / 2;
+            switch (Alignment) {
+                case taLeftJustify: return {4, y};
+                case taRightJustify: return {LS - tw - 3, y};
+                default: return {(LS - tw) / 2, y};
+            }
+        }
+        case otsRight: {
+            const int y = TS + (gh - h) / 2;
+            switch (Alignment) {
+                case taLeftJustify: return {LS + gw + 4, y};
+                case taRightJustify: return {W - tw - 4, y};
+                default: return {(W - tw - LS - gw) / 2 + LS + gw + 1, y};
+            }
+        }
+        case otsTop:
+        case otsBottom: {
+            const int y = Side == otsTop ? TS - h - 4 : TS + gh + 4;
+            switch (Alignment) {
+                case taLeftJustify: return {4, y};
+                case taRightJustify: return {W - tw - 4, y};
+                default: return {LS + (gw - tw) / 2, y};
+            }
+        }
+    }
+    return {0, 0};
+}
+
+TPoint CenteredGlyphSpaces(const TOnOffButPlacement& P) {
+    return {(P.Width - P.GlyphWidth) / 2, (P.Height - P.GlyphHeight) / 2};
+}
+
+bool OnOffButGlyphHit(int X, int Y, const TOnOffButPlacement& P) {
+    return P.LeftSpace < X && X < P.LeftSpace + P.GlyphWidth && P.TopSpace < Y && Y < P.TopSpace + P.GlyphHeight;
+}
+
+}  // namespace zyn

@@ -1,0 +1,244 @@
+// TOnOffBut: a two-state switch drawn from a glyph (check box, radio button, slider, LED,
+// traffic light, lamp, ...), with an "on" and an "off" picture and a disabled variant of
+// each, texts on its four sides, radio-like groups among the buttons of one parent, and
+// transparent painting over its parent.
+//
+// Construction, setters, switching, groups and the user glyphs live in Zyn_onoffbut.cpp,
+// the placement of glyph and texts and the cutting of glyph sheets in OnOffButLayout.cpp,
+// the picture in OnOffButPaint.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+enum TOnOffButStyle : std::uint8_t {
+    oobsUser, oobsCheckbox, oobsRadioBut, oobsSlideTB, oobsSlideLR, oobsColSlideTB, oobsColSlideLR,
+    oobsLedRedGreen, oobsArrowTopRgt, oobsArrowUpDown, oobsArrowLeftRight, oobsTrafficLPed,
+    oobsBeveledLed, oobsSmileyYellow, oobsSmileyRedGrn, oobsBulb, oobsButLamp, oobsHDLeft,
+    oobsHDRight, oobsUser1, oobsUser2, oobsUser3, oobsUser4, oobsUser5
+};
+
+// Which presses switch the button: none, only those inside the glyph, or any on the control.
+enum TOOButMouseAction : std::uint8_t { oomaNone, oomaFocused, oomaPlain };
+
+// Normal: each press toggles. Speed button: on only while the left button is held.
+enum TOOButMode : std::uint8_t { oobmNormalBut, oobmSpeedBut };
+
+// Raised by the user glyph methods for a picture that cannot be used.
+class EZynOnOffButError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+// ---- layout (OnOffButLayout.cpp): no canvas ---------------------------------------------
+
+// The pixel colour that stands for "no glyph here" in every glyph picture.
+inline constexpr TColor OnOffButKeyColor = 0xEBBEEB;   // red 235, green 190, blue 235
+
+// Resource name of a style's glyph sheet; empty for oobsUser.
+const char* OnOffButStyleResource(TOnOffButStyle Style);
+
+// The state images are indexed by OnOff * 2 + Enabled: 0 off and disabled, 1 off and
+// enabled, 2 on and disabled, 3 on and enabled.
+constexpr int OnOffButStateIndex(bool OnOff, bool Enabled) { return (OnOff ? 2 : 0) + (Enabled ? 1 : 0); }
+
+using TOnOffButImages = std::array<std::unique_ptr<vcl::TBitmap>, 4>;
+
+// Cuts a 2 x 2 sheet into four state images of (width div 2) x (height div 2): top left
+// on and enabled, top right off and enabled, bottom left on and disabled, bottom right off
+// and disabled. Returns the glyph size.
+vcl::TSize CutGlyphSheet(vcl::TBitmap* Sheet, TOnOffButImages& Images);
+
+// Where the glyph sits and how big it is, and the control's size.
+struct TOnOffButPlacement {
+    int LeftSpace = 0;
+    int TopSpace = 0;
+    int GlyphWidth = 0;
+    int GlyphHeight = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+enum TOnOffButTextSide : std::uint8_t { otsLeft, otsRight, otsTop, otsBottom };
+
+// Top-left corner of a text of width TextWidth on one side of the glyph, for text cells
+// of height TextHeight.
+vcl::TPoint OnOffButTextPos(TOnOffButTextSide Side, vcl::TAlignment Alignment, int TextWidth,
+                            int TextHeight, const TOnOffButPlacement& P);
+
+// The glyph centred in the control: LeftSpace and TopSpace.
+vcl::TPoint CenteredGlyphSpaces(const TOnOffButPlacement& P);
+
+// Whether a press at (X, Y) hits the glyph: LeftSpace < X < LeftSpace + GlyphWidth and
+// TopSpace < Y < TopSpace + GlyphHeight. The glyph's pixels run from LeftSpace + 1 to
+// LeftSpace + GlyphWidth, so its last column and row are outside, as right and bottom
+// edges are.
+bool OnOffButGlyphHit(int X, int Y, const TOnOffButPlacement& P);
+
+// ---- the button --------------------------------------------------------------------------
+class TOnOffBut : public vcl::TGraphicControl {
+public:
+    explicit TOnOffBut(vcl::TComponent* AOwner);
+    ~TOnOffBut() override;
+    std::string ClassName() const override { return "TOnOffBut"; }
+
+    // Copies the settings, pictures and state of another on/off button (not its group,
+    // AllowAllOff and Mode), then repaints.
+    void Assign(vcl::TPersistent* Source) override;
+    void Loaded() override;
+
+    // ---- properties
+    bool GetAllowAllOff() const { return FAllowAllOff; }
+    void SetAllowAllOff(bool Value);
+    bool GetAutoCenter() const { return FAutoCenter; }
+    void SetAutoCenter(bool Value);
+    const std::string& GetBottomText() const { return FBottomText; }
+    void SetBottomText(const std::string& Value);
+    const std::string& GetLeftText() const { return FLeftText; }
+    void SetLeftText(const std::string& Value);
+    const std::string& GetRightText() const { return FRightText; }
+    void SetRightText(const std::string& Value);
+    const std::string& GetTopText() const { return FTopText; }
+    void SetTopText(const std::string& Value);
+    vcl::TAlignment GetBottomTextAlignment() const { return FBottomTextAlignment; }
+    void SetBottomTextAlignment(vcl::TAlignment Value);
+    vcl::TAlignment GetLeftTextAlignment() const { return FLeftTextAlignment; }
+    void SetLeftTextAlignment(vcl::TAlignment Value);
+    vcl::TAlignment GetRightTextAlignment() const { return FRightTextAlignment; }
+    void SetRightTextAlignment(vcl::TAlignment Value);
+    vcl::TAlignment GetTopTextAlignment() const { return FTopTextAlignment; }
+    void SetTopTextAlignment(vcl::TAlignment Value);
+    TOnOffButStyle GetButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TOnOffButStyle Value);
+    TColor GetColorBackgnd() const { return FColorBackgnd; }
+    void SetColorBackgnd(TColor Value);
+    TColorScheme GetColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme Value);
+    TColor GetColorText() const { return FColorText; }
+    void SetColorText(TColor Value);
+    // Enabled is the framework's flag; setting it always repaints.
+    void SetEnabled(bool Value) override;
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    int GetGroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int Value);
+    int GetLeftSpace() const { return FLeftSpace; }
+    void SetLeftSpace(int Value);
+    int GetTopSpace() const { return FTopSpace; }
+    void SetTopSpace(int Value);
+    TOOButMode GetMode() const { return FMode; }
+    void SetMode(TOOButMode Value);
+    TOOButMouseAction GetMouseAction() const { return FMouseAction; }
+    void SetMouseAction(TOOButMouseAction Value);
+    bool GetOnOff() const { return FOnOff; }
+    void SetOnOff(bool Value);
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+
+    // The glyph size and the pictures (read-only views).
+    int GetGlyphWidth() const { return FGlyphWidth; }
+    int GetGlyphHeight() const { return FGlyphHeight; }
+    const vcl::TBitmap* GetStateImage(bool OnOff, bool Enabled) const {
+        return FStateImages[OnOffButStateIndex(OnOff, Enabled)].get();
+    }
+    const vcl::TBitmap* GetUserImage(bool OnOff, bool Enabled) const {
+        return FUserImages[OnOffButStateIndex(OnOff, Enabled)].get();
+    }
+    // The line colours of the colour scheme.
+    TColor GetColBlackLine() const { return FColBlackLine; }
+    TColor GetColGrayLine() const { return FColGrayLine; }
+    TColor GetColWhiteLine() const { return FColWhiteLine; }
+
+    // ---- public methods
+    // Install the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
+    // (a copy is cut; the picture stays the caller's). A sheet without even sides, or a file
+    // that cannot be read, raises EZynOnOffButError and keeps the glyphs as they were.
+    void SetUserGlyph(vcl::TBitmap* Img);
+    void LoadUserGlyph(const std::string& FName);
+
+    void Paint() override;
+    void WndProc(vcl::TMessage& Message) override;
+
+protected:
+    void AssignTo(vcl::TPersistent* Dest) override;
+    void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    // The framework's click on release does nothing: MouseUp fires OnClick itself.
+    void Click() override {}
+    // The handler installed as OnResize at construction: recentres and repaints.
+    void ResizeHandler(vcl::TObject* Sender);
+
+private:
+    bool Loading() const { return GetComponentState().Contains(vcl::csLoading); }
+    TOnOffButPlacement Placement() const;
+    bool PressQualifies(vcl::TMouseButton Button, int X, int Y) const;
+    void Recentre();
+    // Repaints at once when opaque; a transparent button needs its parent painted below
+    // it first, so it invalidates instead.
+    void Redraw();
+    void BroadcastGroup();
+    void GroupMessage(vcl::TMessage& Message);
+    void LoadStyleGlyphs(TOnOffButStyle Style);
+    void MakeUserImages();
+    template <typename T>
+    void StoreAndInvalidate(T& Field, const T& Value);
+    template <typename T>
+    void StoreAndRedraw(T& Field, const T& Value);
+
+    // painting (OnOffButPaint.cpp)
+    void PaintBackground();
+    void PaintTexts(int TextHeight);
+    void PaintText(TOnOffButTextSide Side, const std::string& Text, vcl::TAlignment Alignment, int TextHeight);
+    void PaintGlyph();
+    void PaintFrame();
+    void PaintOutput();
+
+    bool FAllowAllOff = true;
+    bool FAutoCenter = true;
+    std::string FBottomText;
+    std::string FLeftText;
+    std::string FRightText;
+    std::string FTopText;
+    vcl::TAlignment FBottomTextAlignment = vcl::taCenter;
+    vcl::TAlignment FLeftTextAlignment = vcl::taRightJustify;
+    vcl::TAlignment FRightTextAlignment = vcl::taLeftJustify;
+    vcl::TAlignment FTopTextAlignment = vcl::taCenter;
+    TOnOffButStyle FButtonStyle = oobsColSlideLR;
+    TColor FColorBackgnd = vcl::clBtnFace;
+    TColorScheme FColorScheme = schFixed;
+    TColor FColorText = vcl::clBlack;
+    TFrameStyle FFrameStyle = frSunken;
+    int FGroupIndex = 0;
+    int FLeftSpace = 35;
+    int FTopSpace = 18;
+    TOOButMode FMode = oobmNormalBut;
+    TOOButMouseAction FMouseAction = oomaFocused;
+    bool FOnOff = true;
+    bool FTransparent = false;
+
+    TColor FColBlackLine = vcl::clBlack;
+    TColor FColGrayLine = vcl::clGray;
+    TColor FColWhiteLine = vcl::clWhite;
+
+    int FGlyphWidth = 0;
+    int FGlyphHeight = 0;
+    bool FHeld = false;   // a speed-button press switched the button on and is not released yet
+
+    TOnOffButImages FStateImages;
+    TOnOffButImages FUserImages;
+    std::unique_ptr<vcl::TBitmap> FMask;
+    std::unique_ptr<vcl::TBitmap> FPicture;   // the off-screen picture, kept between paints
+};
+
+}  // namespace zyn

@@ -1,0 +1,242 @@
+// TRasterLab: a dot-matrix display. A text is drawn as square dots taken from a character
+// matrix (a bit-mapped font) over a grid of unlit dots, and can scroll by timer in four
+// directions. The matrix comes from the built-in 7 x 12 font or from rasterising any font
+// of the platform.
+//
+// The matrix, the font rasteriser and the text length live in RasterLabMatrix.cpp, the
+// built-in font in RasterLabFont.cpp, the picture in RasterLabPaint.cpp, construction,
+// properties and scrolling in Zyn_RasterLab.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "framework/Zyn_conventions.h"
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+// ---- the character matrix ---------------------------------------------------------------
+
+// A bit-mapped font of at most 32 x 32 dots for the character codes 0 to 255.
+struct TRDCharMatrix {
+    std::int32_t FontWidth = 0;    // widest glyph in dots (right - left + 1 over all glyphs)
+    std::int32_t FontHeight = 0;   // number of dot rows used
+    // Per character code: the leftmost and the rightmost dot column of its glyph.
+    std::array<std::uint8_t, 256> LeftMostBit{};
+    std::array<std::uint8_t, 256> RightMostBit{};
+    // Per character code one word per dot row 0..31; bit j lights column j (bit 0 leftmost).
+    std::array<std::array<std::uint32_t, 32>, 256> BitData{};
+
+    bool operator==(const TRDCharMatrix&) const = default;
+};
+
+enum TRDScrollMode : std::uint8_t { rdsmOff, rdsmLeft, rdsmRight, rdsmDown, rdsmUp };
+
+// rdbmOff: no dot grid, the ground is the background colour. rdbmOn: a grid of unlit dots
+// with a background-coloured gap column before and after each character. rdbmRaster: a
+// continuous grid of unlit dots.
+enum TRDBlockMode : std::uint8_t { rdbmOff, rdbmOn, rdbmRaster };
+
+class EZynRasterLabError : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+// The built-in font: one record per code from 32 to 255, each the left column byte, the
+// right column byte and twelve row bytes (row 0 first, bit j = column j).
+inline constexpr int RasterLabBuiltInFirst = 32;
+inline constexpr int RasterLabBuiltInCount = 224;
+inline constexpr int RasterLabRecordSize = 14;
+inline constexpr int RasterLabBuiltInWidth = 7;
+inline constexpr int RasterLabBuiltInHeight = 12;
+extern const std::uint8_t RasterLabBuiltInFont[RasterLabBuiltInCount][RasterLabRecordSize];
+
+// The matrix of the built-in font: 7 x 12, codes 0 to 31 empty.
+TRDCharMatrix BuiltInCharMatrix();
+
+// The matrix entry that shows a character: its code up to 255, the blank above that.
+inline int RasterCharCode(char32_t Ch) { return Ch <= 255 ? static_cast<int>(Ch) : 32; }
+
+// Number of dot columns a character occupies: its glyph's columns from the leftmost to the
+// rightmost (none for a glyph without dots), or FontWidth when Fixed.
+int RasterCharColumns(const TRDCharMatrix& CharMatrix, int Code, bool Fixed);
+
+// Pixel length of Text (UTF-8): per character its columns plus one gap column, times the
+// dot pitch; every character takes FontWidth + 1 columns when not Proportional.
+std::int64_t RasterTextLength(const TRDCharMatrix& CharMatrix, std::string_view Text, int Pitch,
+                              bool Proportional);
+
+// ---- the label --------------------------------------------------------------------------
+class TRasterLab : public vcl::TGraphicControl {
+public:
+    explicit TRasterLab(vcl::TComponent* AOwner);
+    ~TRasterLab() override;
+    std::string ClassName() const override { return "TRasterLab"; }
+
+    // From another raster label copies FrameStyle, Text, ColorLabBakG, ColorDotOn, the line
+    // colours and ColorScheme, then repaints; other sources go to the framework.
+    void Assign(vcl::TPersistent* Source) override;
+
+    // ---- properties
+    bool GetAutoCenter() const { return FAutoCenter; }
+    void SetAutoCenter(bool Value);
+    bool GetAutoHeight() const { return FAutoHeight; }
+    void SetAutoHeight(bool Value);
+    TRDBlockMode GetCharBlockMode() const { return FCharBlockMode; }
+    void SetCharBlockMode(TRDBlockMode Value);
+    TColor GetColorDotOn() const { return FColorDotOn; }
+    void SetColorDotOn(TColor Value);
+    TColor GetColorDotOff() const { return FColorDotOff; }
+    void SetColorDotOff(TColor Value);
+    TColor GetColorLabBakG() const { return FColorLabBakG; }
+    void SetColorLabBakG(TColor Value);
+    TColorScheme GetColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme Value);
+    int GetDotSize() const { return FDotSize; }
+    void SetDotSize(int Value);           // clamped to 1..32
+    int GetDotSpacing() const { return FDotSpacing; }
+    void SetDotSpacing(int Value);        // clamped to 0..3
+    // Font: the control's own; a change rebuilds the character matrix. The name "default"
+    // (any letter case) selects the built-in font.
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    int GetPosX() const { return FPosX; }
+    void SetPosX(int Value);
+    int GetPosY() const { return FPosY; }
+    void SetPosY(int Value);
+    bool GetProportional() const { return FProportional; }
+    void SetProportional(bool Value);
+    TRDScrollMode GetScrollMode() const { return FScrollMode; }
+    void SetScrollMode(TRDScrollMode Value);
+    int GetScrollInterval() const { return FScrollInterval; }
+    void SetScrollInterval(int Value);    // milliseconds; below 10 becomes 10
+    int GetScrollIncrement() const { return FScrollIncrement; }
+    void SetScrollIncrement(int Value);   // pixels per tick; 0 becomes 1, negatives their magnitude
+    bool GetScrollLoop() const { return FScrollLoop; }
+    void SetScrollLoop(bool Value);
+    const std::string& GetText() const { return FText; }
+    void SetText(const std::string& Value);
+
+    // Reading gives the current matrix; writing copies the given one and repaints (height
+    // and centre are not re-adjusted).
+    const TRDCharMatrix& GetCharMatrix() const { return FCMat; }
+    void SetCharMatrix(const TRDCharMatrix& Value);
+
+    // ---- public methods
+    // The matrix of a font: the built-in font for no font or the name "default", otherwise
+    // the font rasterised glyph by glyph.
+    static TRDCharMatrix CreateBitFont(vcl::TFont* Font);
+    // Draws the lit dots of one character with its top-left dot at (X, Y) and returns its
+    // width in pixels. ColorOff and ColorBg are not used: the ground is drawn beforehand.
+    static int PaintChar(vcl::TCanvas* Canvas, const TRDCharMatrix& CharMatrix, int X, int Y,
+                         char32_t Ch, int DotSize, int DotSpacing, TColor ColorOn, TColor ColorOff,
+                         TColor ColorBg, bool Fixed);
+    // Draws a text (UTF-8) from (X, Y); in rdbmOn a background strip one pitch wide stands
+    // before and after every character. TextBitLength gets the length drawn plus one.
+    void PaintString(vcl::TCanvas* Canvas, const TRDCharMatrix& CharMatrix, int X, int Y,
+                     const std::string& Text, int DotSize, int DotSpacing, TColor ColorOn,
+                     TColor ColorOff, TColor ColorBg, TRDBlockMode BlockMode, bool Proportional,
+                     int& TextBitLength);
+    // The pixel length of a text with the current matrix, dot size, spacing and pitch mode.
+    int CalcTextBitLength(const std::string& Text) const;
+
+    // The scroll offsets in pixels and the text length of the last paint.
+    int GetScrollPosX() const { return FScrollPosX; }
+    int GetScrollPosY() const { return FScrollPosY; }
+    int GetTextBitLength() const { return FTextBitLength; }
+    // Whether the scroll timer is running now.
+    bool GetScrollTimerRunning() const { return FScrTimerHandle->IsRunning(); }
+
+    // ---- events
+    // Fired after each scroll tick; assigning it restarts the timer.
+    const vcl::TNotifyEvent& GetOnScrollTimer() const { return FOnScrollTimer; }
+    void SetOnScrollTimer(vcl::TNotifyEvent Value);
+    // Fired when a looping scroll starts over.
+    const vcl::TNotifyEvent& GetOnScrollLoopRestart() const { return FOnScrollLoopRestart; }
+    void SetOnScrollLoopRestart(vcl::TNotifyEvent Value) { FOnScrollLoopRestart = std::move(Value); }
+
+    void Paint() override;
+
+protected:
+    vcl::TNotifyEvent FOnScrollTimer;
+    vcl::TNotifyEvent FOnScrollLoopRestart;
+
+    void AssignTo(vcl::TPersistent* Dest) override;
+    // One scroll tick, then OnScrollTimer.
+    virtual void DoTimer();
+    // Fires OnScrollLoopRestart.
+    virtual void DoScrLoopRestart();
+    // Restarts the timer with ScrollInterval while scrolling is on and the timer enabled.
+    void UpdateTimer();
+    void AdjustAutoHeight();
+    void AdjustAutoCenter();
+    // Rebuilds the matrix from Font and re-adjusts height and centre.
+    void FontChanged();
+    // Moves the text by one step of the scroll mode.
+    void ScrollTimerEvent();
+
+    void CMFontChanged(vcl::TMessage& Message) override;
+    void Resize() override;
+    // The framework's Text and Caption of a control are the label's text.
+    void SetTextBuf(const std::string& Value) override { SetText(Value); }
+    std::string GetTextBuf() const override { return FText; }
+
+private:
+    bool Designing() const { return GetComponentState().Contains(vcl::csDesigning); }
+    int Pitch() const { return FDotSize + FDotSpacing; }
+    int FrameWidth() const;
+    template <typename T>
+    void StoreAndRepaint(T& Field, T Value);
+    void ReadjustAfterLayoutChange();
+    // Moves one offset by Step; past Limit a looping scroll restarts at Restart.
+    void ScrollStep(int& Offset, int Step, std::int64_t Limit, bool Beyond, std::int64_t Restart);
+
+    // painting (RasterLabPaint.cpp)
+    void PaintGround(vcl::TCanvas* C, int W, int H);
+    void PaintDotGrid(vcl::TCanvas* C, int W, int H);
+    void PaintText(vcl::TCanvas* C);
+    void PaintFrame(vcl::TCanvas* C, int W, int H);
+
+    bool FAutoCenter = false;
+    bool FAutoHeight = false;
+    TRDBlockMode FCharBlockMode = rdbmOn;
+    TColor FColorDotOn = 0x00FF00;
+    TColor FColorDotOff = 0x404040;
+    TColor FColorLabBakG = vcl::clBlack;
+    TColorScheme FColorScheme = schFixed;
+    int FDotSize = 3;
+    int FDotSpacing = 1;
+    TFrameStyle FFrameStyle = frSunken;
+    int FPosX = 1;
+    int FPosY = 1;
+    bool FProportional = true;
+    TRDScrollMode FScrollMode = rdsmOff;
+    int FScrollInterval = 100;
+    int FScrollIncrement = 1;
+    bool FScrollLoop = true;
+    std::string FText = "Text";
+
+    TRDCharMatrix FCMat;
+    int FScrollPosX = 0;
+    int FScrollPosY = 0;
+    std::unique_ptr<TComponentTimer> FScrTimerHandle;
+    bool FScrTimerEnabled = false;
+    int FTextBitLength = 0;
+    TColor FColBlackLine = vcl::clBlack;
+    TColor FColGrayLine = vcl::clGray;
+    TColor FColWhiteLine = vcl::clWhite;
+
+    // The off-screen picture, kept between paints so that scrolling does not allocate.
+    std::unique_ptr<vcl::TBitmap> FBuffer;
+};
+
+}  // namespace zyn

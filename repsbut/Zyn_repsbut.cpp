@@ -1,0 +1,87 @@
+// The repeating speed button: a press starts the timer at the start interval, its first
+// tick switches to the repeat interval, every tick fires OnRepeatClick, and a release or
+// the pointer leaving the button stops it.
+#include "repsbut/Zyn_repsbut.h"
+
+#include <algorithm>
+
+namespace zyn {
+
+using namespace vcl;
+
+TRepSpeedButton::TRepSpeedButton(TComponent* AOwner)
+    : TSpeedButton(AOwner), FTimer(std::make_unique<TComponentTimer>(this, [this] { DoTimer(); })) {}
+
+// The timer window goes first (ending the timer), then the speed button.
+TRepSpeedButton::~TRepSpeedButton() { FTimer.reset(); }
+
+// ---- properties ----------------------------------------------------------------------------
+
+void TRepSpeedButton::SetStartClickInterval(int Value) {
+    Value = std::max(Value, MinClickInterval);
+    if (FStartClickInterval == Value) return;
+    FStartClickInterval = Value;
+    if (!Designing()) StartPhase();
+}
+
+void TRepSpeedButton::SetRepeatClickInterval(int Value) {
+    Value = std::max(Value, MinClickInterval);
+    if (FRepeatClickInterval == Value) return;
+    FRepeatClickInterval = Value;
+    if (!Designing()) RepeatPhase();
+}
+
+void TRepSpeedButton::SetOnRepeatClick(TNotifyEvent Value) {
+    FOnRepeatClick = std::move(Value);
+    if (!Designing()) RepeatPhase();
+}
+
+// ---- timer ---------------------------------------------------------------------------------
+
+// Both phases kill the timer first; it runs again only while the left button is held.
+void TRepSpeedButton::StartPhase() {
+    FStartPhase = true;
+    FTimer->Restart<EZynRepSpeedButton>(FStartClickInterval, FTimerEnabled);
+}
+
+void TRepSpeedButton::RepeatPhase() {
+    FStartPhase = false;
+    FTimer->Restart<EZynRepSpeedButton>(FRepeatClickInterval, FTimerEnabled);
+}
+
+void TRepSpeedButton::StopRepeating() {
+    FTimerEnabled = false;
+    FTimer->Stop();
+}
+
+void TRepSpeedButton::DoTimer() {
+    if (FStartPhase) RepeatPhase();
+    RepeatClickEvent(this);
+    if (FOnRepeatClick) FOnRepeatClick(this);
+}
+
+void TRepSpeedButton::RepeatClickEvent(TObject* Sender) { (void)Sender; }
+
+// ---- mouse ---------------------------------------------------------------------------------
+
+void TRepSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TSpeedButton::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    FTimerEnabled = true;
+    StartPhase();
+}
+
+void TRepSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TSpeedButton::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    StopRepeating();
+}
+
+// Leaving the button while it is held stops the repeats at once. The press itself goes on
+// as the speed button's: a release back over the button still clicks, one elsewhere does not.
+void TRepSpeedButton::CMMouseLeave(TMessage& Message) {
+    TSpeedButton::CMMouseLeave(Message);
+    if (FTimerEnabled) StopRepeating();
+}
+
+}  // namespace zyn

@@ -1,0 +1,80 @@
+// The mark selector's grid metrics, mark positions and nearest-mark search, without a canvas.
+#include <gtest/gtest.h>
+
+#include "marksel/Zyn_marksel.h"
+
+using namespace zyn;
+using vcl::TPoint;
+
+namespace {
+
+TMarkFlags AllVisible() {
+    TMarkFlags v;
+    v.fill(true);
+    return v;
+}
+
+}  // namespace
+
+TEST(MarkSelGrid, MetricsLeaveATwoPixelBorderOnEachSide) {
+    const TMarkSelGrid g = MarkSelGrid(236, 178, 8, 6);   // the initial control
+    EXPECT_EQ(g.DH, 29);
+    EXPECT_EQ(g.DV, 29);
+    EXPECT_EQ(g.MH, 14);
+    EXPECT_EQ(g.MV, 14);
+    const TMarkSelGrid h = MarkSelGrid(164, 124, 8, 5);
+    EXPECT_EQ(h.DH, 20);
+    EXPECT_EQ(h.DV, 24);
+    EXPECT_EQ(h.MV, 12);
+}
+
+TEST(MarkSelGrid, VisibleMarksFillTheRowsInOrderAndHiddenOnesMakeRoom) {
+    const TMarkSelGrid g = MarkSelGrid(164, 124, 8, 6);   // 20 x 20 cells
+    TMarkFlags vis = AllVisible();
+    TMarkPositions pos{};
+    LayoutMarks(g, 8, vis, pos);
+    EXPECT_EQ(pos[0], TPoint(10, 10));
+    EXPECT_EQ(pos[7], TPoint(150, 10));
+    EXPECT_EQ(pos[8], TPoint(10, 30));
+    EXPECT_EQ(pos[51], TPoint(70, 130));   // past the sixth row: below the control
+    // Hiding mark 5 moves marks 6 and later one cell back.
+    vis[5] = false;
+    LayoutMarks(g, 8, vis, pos);
+    EXPECT_EQ(pos[6], TPoint(110, 10));
+    EXPECT_EQ(pos[8], TPoint(150, 10));
+    EXPECT_EQ(pos[9], TPoint(10, 30));
+    EXPECT_EQ(pos[5], TPoint(110, 10));    // a hidden mark keeps its old place
+}
+
+TEST(MarkSelGrid, NearestMarkPrefersTheLowerNumberOnATie) {
+    const TMarkSelGrid g = MarkSelGrid(164, 124, 8, 6);
+    TMarkFlags vis = AllVisible();
+    TMarkPositions pos{};
+    LayoutMarks(g, 8, vis, pos);
+    EXPECT_EQ(NearestMark(pos, vis, 10, 10), 0);
+    EXPECT_EQ(NearestMark(pos, vis, 29, 12), 1);
+    EXPECT_EQ(NearestMark(pos, vis, 20, 10), 0);    // halfway between marks 0 and 1
+    EXPECT_EQ(NearestMark(pos, vis, 40, 10), 1);    // halfway between 1 and 2
+    EXPECT_EQ(NearestMark(pos, vis, 30, 20), 1);    // halfway between 1 and 9
+    EXPECT_EQ(NearestMark(pos, vis, 20, 20), 0);    // the corner of 0, 1, 8 and 9
+    EXPECT_EQ(NearestMark(pos, vis, 21, 21), 9);
+    EXPECT_EQ(NearestMark(pos, vis, -500, -500), 0);
+    EXPECT_EQ(NearestMark(pos, vis, 70, 1000), 51);   // below the control
+    EXPECT_EQ(NearestMark(pos, vis, 1000, 1000), 47);
+}
+
+TEST(MarkSelGrid, HiddenMarksAreNeverNearest) {
+    const TMarkSelGrid g = MarkSelGrid(164, 124, 8, 6);
+    TMarkFlags vis = AllVisible();
+    TMarkPositions pos{};
+    LayoutMarks(g, 8, vis, pos);
+    vis[1] = false;
+    LayoutMarks(g, 8, vis, pos);
+    // Mark 2 now sits where mark 1 was; mark 1 keeps that place too but is not considered.
+    ASSERT_EQ(pos[1], pos[2]);
+    EXPECT_EQ(NearestMark(pos, vis, 30, 10), 2);
+    for (int i = 1; i < NumberOfMarks; ++i) vis[i] = false;
+    LayoutMarks(g, 8, vis, pos);
+    for (TPoint p : {TPoint(10, 10), TPoint(150, 110), TPoint(30, 10), TPoint(-3, 400)})
+        EXPECT_EQ(NearestMark(pos, vis, p.X, p.Y), 0);
+}

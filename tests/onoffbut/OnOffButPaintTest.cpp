@@ -1,0 +1,229 @@
+// The on/off button's picture on a shown form: glyph pictures by state, the key colour,
+// frame, texts (placed by the measured text size), engraved texts when disabled, and
+// transparency over the parent.
+#include <string>
+
+#include "OnOffButTestSupport.h"
+#include "framework/Zyn_conventions.h"
+
+using namespace zyn;
+using namespace vcl;
+using zyn_test::OnOffButTest;
+
+namespace {
+
+constexpr TColor Ground = 0xD0E0F0;     // the buttons' background colour
+constexpr TColor FormColour = 0x806040;
+constexpr TColor Ink = 0x202080;        // the enabled text colour
+
+// The sheet button's glyph starts at (41, 21) of a 100 x 50 button; its square at (49, 24).
+constexpr int SqX = 41 + zyn_test::SquareLeft, SqY = 21 + zyn_test::SquareTop;
+
+class OnOffButPaintTest : public OnOffButTest {
+protected:
+    void SetUp() override {
+        OnOffButTest::SetUp();
+        form->SetColor(FormColour);
+    }
+    // A pixel of a button, in its client coordinates, after the form has repainted.
+    TColor At(TControl* b, int X, int Y) { return Pixel(b->GetLeft() + X, b->GetTop() + Y); }
+};
+
+}  // namespace
+
+TEST_F(OnOffButPaintTest, GlyphOfEachStateOnTheBackgroundInsideTheFrame) {
+    auto* b = MakeSheetButton(10, 10);
+    b->SetColorBackgnd(Ground);
+    Application->ProcessMessages();
+    const int S = zyn_test::SquareSize;
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled);
+    EXPECT_EQ(At(b, SqX + S - 1, SqY + S - 1), zyn_test::SheetOnEnabled);
+    // Key-coloured glyph pixels around the square take the background colour.
+    EXPECT_EQ(At(b, SqX - 1, SqY), Ground);
+    EXPECT_EQ(At(b, SqX + S, SqY), Ground);
+    EXPECT_EQ(At(b, SqX, SqY - 1), Ground);
+    EXPECT_EQ(At(b, SqX, SqY + S), Ground);
+    EXPECT_EQ(At(b, 41, 21), Ground);
+    EXPECT_EQ(At(b, 20, 40), Ground);
+    // The sunken frame: gray top and left, white bottom and right.
+    EXPECT_EQ(At(b, 0, 25), TColor(0x808080));
+    EXPECT_EQ(At(b, 50, 0), TColor(0x808080));
+    EXPECT_EQ(At(b, 99, 25), TColor(0xFFFFFF));
+    EXPECT_EQ(At(b, 50, 49), TColor(0xFFFFFF));
+    EXPECT_EQ(At(b, 1, 25), Ground);
+
+    b->SetOnOff(false);
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOffEnabled);   // painted at once
+    // Disabled buttons show the bottom row of the sheet.
+    b->SetEnabled(false);
+    Application->ProcessMessages();
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOffDisabled);
+    b->SetOnOff(true);
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnDisabled);
+
+    b->SetFrameStyle(frNone);
+    EXPECT_EQ(At(b, 0, 25), Ground);
+    EXPECT_EQ(At(b, 99, 25), Ground);
+}
+
+TEST_F(OnOffButPaintTest, EveryStyleLeavesNoKeyColourBehind) {
+    auto* b = MakeButton(10, 10);
+    b->SetBounds(10, 10, 120, 110);
+    b->SetColorBackgnd(Ground);
+    for (int s = oobsUser; s <= oobsUser5; ++s) {
+        SCOPED_TRACE(s);
+        b->SetButtonStyle(TOnOffButStyle(s));
+        for (bool on : {false, true}) {
+            b->SetOnOff(on);
+            Application->ProcessMessages();
+            // The glyph and a pixel round it.
+            const int L = b->GetLeftSpace(), T = b->GetTopSpace();
+            int glyphPixels = 0;
+            for (int y = T; y <= T + b->GetGlyphHeight() + 1; ++y)
+                for (int x = L; x <= L + b->GetGlyphWidth() + 1; ++x) {
+                    const TColor c = At(b, x, y);
+                    ASSERT_NE(c, OnOffButKeyColor) << x << "," << y;
+                    glyphPixels += c != Ground;
+                }
+            EXPECT_GT(glyphPixels, 20);
+        }
+    }
+}
+
+TEST_F(OnOffButPaintTest, TextsOnFourSidesAtTheirMeasuredPlaces) {
+    auto* b = MakeSheetButton(10, 10);
+    b->SetBounds(10, 10, 200, 100);   // glyph at LeftSpace 90, TopSpace 45
+    b->SetColorBackgnd(Ground);
+    b->SetColorText(Ink);
+    b->SetLeftText("Off");
+    b->SetRightText("On");
+    b->SetTopText("Mains");
+    b->SetBottomText("Lamp");
+    b->SetBottomTextAlignment(taRightJustify);
+    Application->ProcessMessages();
+
+    // The texts as a canvas writes them at the places worked out from the measured sizes.
+    TBitmap ref;
+    ref.SetSize(200, 100);
+    TCanvas* c = ref.GetCanvas();
+    c->SetFont(b->GetFont());
+    c->GetBrush()->SetColor(Ground);
+    c->FillRect(Rect(0, 0, 200, 100));
+    c->GetFont()->SetColor(Ink);
+    const int h = c->TextHeight(TextHeightProbe);
+    const int LS = 90, TS = 45, gw = 20, gh = 10, W = 200;
+    ASSERT_EQ(b->GetLeftSpace(), LS);
+    ASSERT_EQ(b->GetTopSpace(), TS);
+    struct Text {
+        std::string s;
+        int x, y;
+    };
+    const Text texts[] = {
+        {"Off", LS - c->TextWidth("Off") - 3, TS + (gh - h) / 2},
+        {"On", LS + gw + 4, TS + (gh - h) / 2},
+        {"Mains", LS + (gw - c->TextWidth("Mains")) / 2, TS - h - 4},
+        {"Lamp", W - c->TextWidth("Lamp") - 4, TS + gh + 4},
+    };
+    for (const Text& t : texts) {
+        SCOPED_TRACE(t.s);
+        c->TextOut(t.x, t.y, t.s);
+        int inked = 0, differ = 0;
+        for (int y = t.y - 1; y <= t.y + h; ++y)
+            for (int x = t.x - 1; x <= t.x + c->TextWidth(t.s); ++x) {
+                const TColor want = c->GetPixels(x, y) & 0xFFFFFF;
+                if (want != Ground) ++inked;
+                if (At(b, x, y) != want) ++differ;
+            }
+        EXPECT_GT(inked, 10);
+        EXPECT_EQ(differ, 0);
+    }
+}
+
+TEST_F(OnOffButPaintTest, DisabledTextsAreEngraved) {
+    auto* b = MakeSheetButton(10, 10);
+    b->SetColorBackgnd(Ground);
+    b->SetColorText(Ink);
+    b->GetFont()->SetQuality(fqNonAntialiased);   // so that the two inks keep their colours
+    b->SetLeftText("Wg");
+    b->SetEnabled(false);
+    Application->ProcessMessages();
+
+    TBitmap ref;
+    ref.SetSize(100, 50);
+    TCanvas* c = ref.GetCanvas();
+    c->SetFont(b->GetFont());
+    c->GetBrush()->SetColor(Ground);
+    c->FillRect(Rect(0, 0, 100, 50));
+    const int h = c->TextHeight(TextHeightProbe), tw = c->TextWidth("Wg");
+    const int x = 40 - tw - 3, y = 20 + (10 - h) / 2;
+    c->GetBrush()->SetStyle(bsClear);
+    c->GetFont()->SetColor(clWhite);
+    c->TextOut(x + 1, y + 1, "Wg");
+    c->GetFont()->SetColor(clGray);
+    c->TextOut(x, y, "Wg");
+    int white = 0, gray = 0, differ = 0;
+    for (int py = y - 1; py <= y + h + 1; ++py)
+        for (int px = x - 1; px <= x + tw + 1; ++px) {
+            const TColor got = At(b, px, py);
+            if (got == (c->GetPixels(px, py) & 0xFFFFFF)) {
+                white += got == 0xFFFFFF;
+                gray += got == 0x808080;
+            } else {
+                ++differ;
+            }
+            EXPECT_NE(got, Ink);
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(white, 3);
+    EXPECT_GT(gray, 3);
+}
+
+TEST_F(OnOffButPaintTest, TransparentButtonShowsItsParentThroughTheKeyColour) {
+    auto* b = MakeSheetButton(10, 10);
+    b->SetColorBackgnd(Ground);
+    b->SetTransparent(true);
+    Application->ProcessMessages();
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled);
+    EXPECT_EQ(At(b, SqX - 1, SqY), FormColour);   // key colour: the form shows
+    EXPECT_EQ(At(b, 20, 40), FormColour);         // the ground too
+    EXPECT_EQ(At(b, 0, 25), TColor(0x808080));    // the frame covers it
+    EXPECT_EQ(At(b, 99, 25), TColor(0xFFFFFF));
+
+    // Text in one flat colour (no smoothing): only ink or the form shows in its cell.
+    b->GetFont()->SetQuality(fqNonAntialiased);
+    b->SetColorText(Ink);
+    b->SetBottomText("Wg");
+    Application->ProcessMessages();
+    int ink = 0;
+    for (int y = 35; y < 48; ++y)
+        for (int x = 30; x < 70; ++x) {
+            const TColor c = At(b, x, y);
+            EXPECT_TRUE(c == Ink || c == FormColour) << x << "," << y;
+            ink += c == Ink;
+        }
+    EXPECT_GT(ink, 10);
+
+    b->SetTransparent(false);
+    Application->ProcessMessages();
+    EXPECT_EQ(At(b, SqX - 1, SqY), Ground);
+}
+
+TEST_F(OnOffButPaintTest, SwitchingATransparentButtonLeavesNothingOfTheOldPicture) {
+    // The "off" picture is all key colour, so a switched-off button shows only its parent
+    // where the "on" square was.
+    auto sheet = zyn_test::MakeTestSheet();
+    sheet->GetCanvas()->GetBrush()->SetColor(OnOffButKeyColor);
+    sheet->GetCanvas()->FillRect(Rect(zyn_test::SheetCellW, 0, 2 * zyn_test::SheetCellW, zyn_test::SheetCellH));
+    auto* b = MakeButton(10, 10);
+    b->SetUserGlyph(sheet.get());
+    b->SetButtonStyle(oobsUser);
+    b->SetTransparent(true);
+    Application->ProcessMessages();
+    ASSERT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled);
+    b->SetOnOff(false);
+    Application->ProcessMessages();
+    EXPECT_EQ(At(b, SqX, SqY), FormColour);
+    ClickGlyph(b);
+    Application->ProcessMessages();
+    EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled);
+}
