@@ -28,10 +28,10 @@ std::int64_t Pow10(int N) {
 }
 
 // The rounded value (halves to even) with at least Digits digits; beyond the 64-bit
-// integers, where every double is whole, the runtime's fixed form.
+// integers, where every double is whole, its shortest general form ("1E30").
 std::string IntegerText(double Value, int Digits) {
     if (std::fabs(Value) < Int64Limit) return Format("%*.*d", {1, Digits, vcl::Round(Value)});
-    return Format("%*.*f", {1, 0, Value});
+    return vcl::FloatToStr(Value);
 }
 
 // The low 32 bits of the rounded value's two's complement.
