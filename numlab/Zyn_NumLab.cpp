@@ -56,12 +56,9 @@ void TNumLab::AssignTo(TPersistent* Dest) {
     TGraphicControl::AssignTo(Dest);
 }
 
-// A label that lets its background show through is drawn over what lies behind it, so it
-// repaints through its parent; an opaque one paints itself at once.
-void TNumLab::Redraw() {
-    if (FTransparent) Invalidate();
-    else Paint();
-}
+// Every change shows at once. The repaint goes through the parent, so that what lies behind
+// a transparent label is drawn anew before the label is laid over it.
+void TNumLab::Redraw() { Repaint(); }
 
 template <typename T>
 void TNumLab::StoreIfDifferent(T& Field, T Value) {
@@ -131,9 +128,9 @@ void TNumLab::SetStateText(const std::string& Value) { StoreIfDifferent(FStateTe
 void TNumLab::SetTransparent(bool Value) {
     if (Value == FTransparent) return;
     FTransparent = Value;
-    // Set: the parent repaints what lies behind first; cleared: the label covers it itself.
+    // Set: the parent repaints what lies behind on its next pass; cleared: at once.
     if (FTransparent) Invalidate();
-    else Paint();
+    else Repaint();
 }
 
 void TNumLab::SetValue(double Value) { StoreIfDifferent(FValue, Value); }

@@ -2,6 +2,7 @@
 // in each frame style and state, the buttons, the gauge, side texts, caret and selection.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "tests/numio/NumIO2Fixture.h"
@@ -25,11 +26,17 @@ protected:
         probe.GetCanvas()->SetFont(n->GetFont());
         return probe.GetCanvas()->TextHeight("(8g]}ÜÄ§");
     }
-    // Whether a pixel of colour C lies in the rectangle [L, R) x [T, B) of the control.
+    // Whether a pixel of the rectangle [L, R) x [T, B) of the control is within 40 of C in
+    // every channel (text is drawn with smoothed edges).
     bool Any(int L, int T, int R, int B, TColor C) {
+        const auto near = [](TColor A, TColor B) {
+            for (int shift = 0; shift < 24; shift += 8)
+                if (std::abs(int((A >> shift) & 0xFF) - int((B >> shift) & 0xFF)) > 40) return false;
+            return true;
+        };
         for (int y = T; y < B; ++y)
             for (int x = L; x < R; ++x)
-                if (Pixel(x, y) == C) return true;
+                if (near(Pixel(x, y), C)) return true;
         return false;
     }
     // Whether some pixel of the rectangle differs from C.
