@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "framework/Zyn_conventions.h"
 #include "numio/Zyn_NumIO2.h"
@@ -379,7 +380,11 @@ int TNumIO2::CharPosToXCoords(int N) {
 
 int TNumIO2::XCoordsToCharPos(int X) {
     const TNumIO2Geometry geo = Geometry();
-    return NumIO2XToCharPos(geo, FAlignment, FPicture->GetCanvas()->TextWidth(FInBuffer), Length(FInBuffer), X);
+    TCanvas* c = FPicture->GetCanvas();
+    const int length = Length(FInBuffer);
+    std::vector<int> widths(std::size_t(length) + 1, 0);
+    for (int n = 1; n <= length; ++n) widths[std::size_t(n)] = c->TextWidth(Copy(FInBuffer, 1, n));
+    return NumIO2XToCharPos(geo, FAlignment, widths, X);
 }
 
 // =========================================================================================

@@ -2,6 +2,7 @@
 // the pivots of its buttons, the mapping of its gauge, its key table and its row geometry.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -237,19 +238,19 @@ int NumIO2CharPosToX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int 
     return CW + NumIO2TextX(Geo, Alignment, TW);
 }
 
-int NumIO2XToCharPos(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW, int Length, int X) {
-    if (Length <= 0) return 0;
-    const int mean = std::max(TW / Length, 1);
-    int c = 0;
-    switch (Alignment) {
-        case vcl::taLeftJustify: c = X - Geo.LS - 3; break;
-        case vcl::taRightJustify: c = X + TW - Geo.LS - Geo.TBW + 3; break;
-        case vcl::taCenter:
-        default: c = X - Geo.LS - (Geo.TBW - TW) / 2 - 1; break;
+int NumIO2XToCharPos(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, const std::vector<int>& Widths, int X) {
+    if (Widths.size() < 2) return 0;
+    const int textX = NumIO2TextX(Geo, Alignment, Widths.back());
+    int nearest = 0;
+    int best = std::numeric_limits<int>::max();
+    for (int n = 0; n < int(Widths.size()); ++n) {
+        const int d = std::abs(X - (textX + Widths[std::size_t(n)] - 1));
+        if (d < best) {
+            best = d;
+            nearest = n;
+        }
     }
-    c = std::clamp(c, 0, std::max(TW, 0));
-    // The mean width rounds down, so the count can pass the end of a text of wide letters.
-    return std::min((c + mean / 2) / mean, Length);
+    return nearest;
 }
 
 }  // namespace zyn

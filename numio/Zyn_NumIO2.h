@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/Zyn_zynbase.h"
 #include "numio/Zyn_NumIO.h"
@@ -105,9 +106,10 @@ int NumIO2TextX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW);
 // The x-coordinate of the boundary after the characters of width CW of a number text of
 // width TW.
 int NumIO2CharPosToX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW, int CW);
-// The character boundary nearest to X in a text of Length characters and width TW, taking
-// every character as wide as the mean (at least one pixel).
-int NumIO2XToCharPos(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW, int Length, int X);
+// The character boundary whose caret column (one pixel before the boundary) is nearest to X,
+// the first of two equally near; Widths[n] is the width of the first n characters of the
+// text (Widths[0] = 0, the last one the width of the whole text).
+int NumIO2XToCharPos(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, const std::vector<int>& Widths, int X);
 
 // =========================================================================================
 class TNumIO2 : public vcl::TCustomControl {

@@ -216,20 +216,24 @@ TEST(NumIO2Geometry, RowLayout) {
 
 TEST(NumIO2Geometry, CharacterPositionsAndPixels) {
     const TNumIO2Geometry g = NumIO2Geometry(35, 80, false, 18, 3, false, 8, 3, 28, 15);
-    // A text 40 pixels wide of 5 characters (8 each), 16 pixels before the caret.
+    // A text 40 pixels wide, 16 pixels before the caret.
     EXPECT_EQ(NumIO2CharPosToX(g, taLeftJustify, 40, 16), 16 + 35 + 4);
     EXPECT_EQ(NumIO2CharPosToX(g, taRightJustify, 40, 16), 16 + 35 + 80 - 40 - 2);
     EXPECT_EQ(NumIO2CharPosToX(g, taCenter, 40, 16), 16 + 35 + 20 + 2);
+    // "12.00" with digits 7 and the point 3 pixels wide.
+    const std::vector<int> widths{0, 7, 14, 17, 24, 31};
     for (vcl::TAlignment a : {taLeftJustify, taRightJustify, taCenter}) {
-        // Clicking a boundary's pixel finds that boundary.
-        for (int n = 0; n <= 5; ++n)
-            EXPECT_EQ(NumIO2XToCharPos(g, a, 40, 5, NumIO2CharPosToX(g, a, 40, 8 * n)), n) << int(a) << " " << n;
-        EXPECT_EQ(NumIO2XToCharPos(g, a, 40, 5, 0), 0);
-        EXPECT_EQ(NumIO2XToCharPos(g, a, 40, 5, 500), 5);
+        for (int n = 0; n <= 5; ++n) {
+            // The caret column of a boundary, and a pixel either side of it, find that boundary.
+            const int caret = NumIO2CharPosToX(g, a, 31, widths[std::size_t(n)]) - 1;
+            EXPECT_EQ(NumIO2XToCharPos(g, a, widths, caret), n) << int(a) << " " << n;
+            EXPECT_EQ(NumIO2XToCharPos(g, a, widths, caret + 1), n) << int(a) << " " << n;
+            EXPECT_EQ(NumIO2XToCharPos(g, a, widths, caret - 1), n) << int(a) << " " << n;
+        }
+        EXPECT_EQ(NumIO2XToCharPos(g, a, widths, 0), 0);
+        EXPECT_EQ(NumIO2XToCharPos(g, a, widths, 500), 5);
     }
-    EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, 0, 0, 60), 0);   // empty text
-    // Wide letters make the mean width round down: the position stays within the text.
-    EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, 11, 4, 500), 4);
-    // Characters narrower than a pixel on average do not divide by zero.
-    EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, 2, 5, 500), 2);
+    // Half way between two boundaries (caret columns 38 and 42) the first one wins.
+    EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, {0, 4}, 40), 0);
+    EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, {0}, 60), 0);             // empty text
 }
