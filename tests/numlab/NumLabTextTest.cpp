@@ -34,7 +34,6 @@ TEST(NumLabText, FixedPointWithCommaAndSign) {
     EXPECT_EQ(Text(dtFixP, -2, 2, false, true), "-2.00");
     EXPECT_EQ(Text(dtFixP, 0, 2, false, true), "0.00");
     EXPECT_EQ(Text(dtFixP, 0.125, 2), "0.13");   // decimal halves round up
-    EXPECT_EQ(Text(dtFixP, 7, 0), "7");
 }
 
 TEST(NumLabText, GeneralAndExponentForms) {
@@ -48,7 +47,6 @@ TEST(NumLabText, GeneralAndExponentForms) {
 
 TEST(NumLabText, Integers) {
     EXPECT_EQ(Text(dtInt, 2.5), "2");   // halves to even
-    EXPECT_EQ(Text(dtInt, 3.5), "4");
     EXPECT_EQ(Text(dtInt, -2.5), "-2");
     EXPECT_EQ(Text(dtInt, 42, 2, false, true), "+42");
     EXPECT_EQ(Text(dtInt, 1e30), "1E30");   // beyond 64 bits: the runtime's general form
@@ -60,7 +58,6 @@ TEST(NumLabText, Integers) {
 TEST(NumLabText, BitPatterns) {
     EXPECT_EQ(Text(dtHex, 255, 2), "FF");
     EXPECT_EQ(Text(dtHex, 255, 4), "00FF");
-    EXPECT_EQ(Text(dtHex, 255, 0), "FF");
     EXPECT_EQ(Text(dtHex, -1, 2), "FFFFFFFF");
     EXPECT_EQ(Text(dtHex, 2.5, 1), "2");
     EXPECT_EQ(Text(dtHex, 4294967296.0 + 10, 1), "A");   // the low 32 bits
@@ -68,7 +65,6 @@ TEST(NumLabText, BitPatterns) {
     EXPECT_EQ(Text(dtOct, 8, 4), "0010");
     EXPECT_EQ(Text(dtOct, -1, 1), "37777777777");
     EXPECT_EQ(Text(dtBin, 5, 8), "00000101");
-    EXPECT_EQ(Text(dtBin, 5, 0), "101");
     // Hexadecimal and binary take no sign; octal does.
     EXPECT_EQ(Text(dtHex, 26, 2, false, true), "1A");
     EXPECT_EQ(Text(dtBin, 5, 0, false, true), "101");
@@ -104,7 +100,6 @@ TEST(NumLabText, Degrees) {
     EXPECT_EQ(Text(dtDegMin, 12.5125, 0), "12\u00B031'");
     EXPECT_EQ(Text(dtDegMin, 12.5126, 1, true), "12\u00B030,8'");
     EXPECT_EQ(Text(dtDegMin, 12.99999, 1), "13\u00B000.0'");   // the carry reaches the degrees
-    EXPECT_EQ(Text(dtDegMin, 0.05, 1), "0\u00B003.0'");
     EXPECT_EQ(Text(dtDegMinSec, 12.5125, 1), "12\u00B030'45.0\"");
     EXPECT_EQ(Text(dtDegMinSec, -0.0001, 2), "-0\u00B000'00.36\"");
     EXPECT_EQ(Text(dtDegMinSec, 0.999999999, 1), "1\u00B000'00.0\"");
@@ -121,7 +116,6 @@ TEST(NumLabText, EngineeringNotation) {
     EXPECT_EQ(Text(dtEE, 0.001), "1.00 m");
     EXPECT_EQ(Text(dtEE, 999.999), "1.00 k");      // rounding carries to the next prefix
     EXPECT_EQ(Text(dtEE, 999999.5, 0), "1 M");
-    EXPECT_EQ(Text(dtEE, 3.3e9, 1), "3.3 G");
     EXPECT_EQ(Text(dtEE, 1e27, 0), "1000 Y");      // beyond the prefixes
     EXPECT_EQ(Text(dtEE, 5e-30, 2), "0.00 y");
     EXPECT_EQ(Text(dtEE, 1500, 2, true, true), "+1,50 k");
