@@ -14,7 +14,13 @@ namespace zyn {
 
 namespace {
 
-char SystemSeparator() { return vcl::FormatSettings.DecimalSeparator == ',' ? ',' : '.'; }
+// The control reads the system's separator as a point only when it is one, and as a comma
+// otherwise (the edit field's rule differs for separators other than point and comma).
+char SystemSeparator() { return vcl::FormatSettings.DecimalSeparator == '.' ? '.' : ','; }
+
+TDecPSep ValidatorChoice(TDecPSep DecPSep) {
+    return DecPSep == dpsSystem && SystemSeparator() == ',' ? dpsComma : DecPSep;
+}
 
 // 1-based position of the first point or comma in S, 0 when it has none.
 int SeparatorPosition(std::string_view S) {
@@ -62,6 +68,7 @@ char NumIO2SeparatorChar(TDecPSep DecPSep) {
 }
 
 bool NumIO2CheckText(std::string_view S, TInFormat Format, TDecPSep DecPSep, int FixDecimals) {
+    DecPSep = ValidatorChoice(DecPSep);
     switch (Format) {
         case itExp: return IsValidFloatText(S, true, DecPSep);
         case itFloat: return IsValidFixedText(S, DecPSep);

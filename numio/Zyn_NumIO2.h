@@ -36,8 +36,9 @@ using TOnGaugeChangeEvent =
 
 // ---- number texts of the control --------------------------------------------------------
 
-// The decimal separator the control writes for a separator choice: the system's decimal
-// separator, a point, a comma, and a point for "point or comma".
+// The decimal separator the control writes for a separator choice: for the system's choice
+// a point when the system separator is one and a comma otherwise; a point, a comma, and a
+// point for "point or comma".
 char NumIO2SeparatorChar(TDecPSep DecPSep);
 
 // Whether the control takes S as a number of Format: the validator of the format (with the

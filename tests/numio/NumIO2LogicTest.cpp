@@ -133,6 +133,13 @@ TEST(NumIO2Texts, SeparatorConversion) {
     EXPECT_EQ(NumIO2ConvertSeparator("12,5", dpsSystem, dpsPoint), "12.5");
 }
 
+TEST(NumIO2Texts, ASystemSeparatorOtherThanThePointIsTakenAsAComma) {
+    SystemSeparator other('\'');
+    EXPECT_TRUE(NumIO2CheckText("1,5", itFloat, dpsSystem, 2));
+    EXPECT_FALSE(NumIO2CheckText("1.5", itFloat, dpsSystem, 2));
+    EXPECT_EQ(NumIO2WriteText(1.5, itFloat, 1, 6, dpsSystem), "1,5");
+}
+
 TEST(NumIO2Buttons, PivotsUpAndDown) {
     const TDoubleArray p{0, 10, 20};
     EXPECT_DOUBLE_EQ(PivotStep(p, 10, true, 2), 20);
