@@ -1,5 +1,9 @@
 // Report list data at 1,000,000 rows x 5 columns of about 10 characters: fill, sort (against
-// std::stable_sort of the same keys), XML write and read, CSV import, peak memory.
+// std::stable_sort of the same keys), XML write and read, CSV import, peak memory. Then the
+// sparse and ragged round trips: 1,000,000 x 5 empty rows and 100 x 50,000 with one filled
+// cell through XML, and a CSV file of a 100-field header over 50,000 one-field lines. Peak
+// memory (peakMB, the process's maximum resident size) means something only for a benchmark
+// run alone: --benchmark_filter=EmptyRows, =OneCell or =Ragged.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -155,5 +159,78 @@ void BM_RemoveEmptyRows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RemoveEmptyRows)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+const std::string kEmptyRowsFile = "/tmp/bench_replist_empty.xml";
+const std::string kOneCellFile = "/tmp/bench_replist_onecell.xml";
+const std::string kRaggedFile = "/tmp/bench_replist_ragged.csv";
+
+// Reads File kIterations times into one container; the file's size and the peak memory as
+// counters.
+void ReadBack(benchmark::State& state, const std::string& File, int Rows, int Cols) {
+    TRLData d(nullptr);
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        vcl::TFileStream in(File, vcl::fmOpenRead);
+        bytes += in.GetSize();
+        if (!d.ReadFromXMLStream(&in, "")) state.SkipWithError("data set not found");
+    }
+    if (d.GetNrOfRows() != Rows || d.GetNrOfColumns() != Cols) state.SkipWithError("wrong size read back");
+    state.counters["fileBytes"] = double(bytes) / double(state.iterations());
+    state.counters["cellSlots"] = double(d.Strings->CellSlots());
+    state.counters["peakMB"] = PeakMB();
+}
+
+void BM_EmptyRowsXmlRead(benchmark::State& state) {
+    {
+        TRLData d(nullptr);
+        d.SetNrCols(kCols);
+        d.SetNrRows(kRows);
+        d.SaveAsXMLFile(kEmptyRowsFile, "");
+    }
+    ReadBack(state, kEmptyRowsFile, kRows, kCols);
+}
+BENCHMARK(BM_EmptyRowsXmlRead)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_EmptyRowsXmlWrite(benchmark::State& state) {
+    TRLData d(nullptr);
+    d.SetNrCols(kCols);
+    d.SetNrRows(kRows);
+    for (auto _ : state) {
+        TCountingStream s;
+        d.WriteToXMLStream(&s, true, "bench");
+    }
+    state.counters["peakMB"] = PeakMB();
+}
+BENCHMARK(BM_EmptyRowsXmlWrite)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_OneCellXmlRead(benchmark::State& state) {
+    {
+        TRLData d(nullptr);
+        d.SetNrCols(100);
+        d.SetNrRows(50000);
+        d.SetElem(100, 50000, "the only cell");
+        d.SaveAsXMLFile(kOneCellFile, "");
+    }
+    ReadBack(state, kOneCellFile, 50000, 100);
+}
+BENCHMARK(BM_OneCellXmlRead)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_RaggedCsvImport(benchmark::State& state) {
+    {
+        std::string text;
+        for (int c = 1; c <= 100; ++c) text += (c > 1 ? "," : "") + std::string("head") + std::to_string(c);
+        text += '\n';
+        for (int r = 1; r <= 50000; ++r) text += std::to_string(r) + '\n';
+        vcl::TFileStream out(kRaggedFile, vcl::fmCreate);
+        out.WriteText(text);
+    }
+    TRLData d(nullptr);
+    for (auto _ : state)
+        if (d.ImportCSV(kRaggedFile, csvComma, true) != 50000) state.SkipWithError("wrong row count");
+    if (d.GetNrOfColumns() != 100) state.SkipWithError("wrong column count");
+    state.counters["cellSlots"] = double(d.Strings->CellSlots());
+    state.counters["peakMB"] = PeakMB();
+}
+BENCHMARK(BM_RaggedCsvImport)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace

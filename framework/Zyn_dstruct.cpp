@@ -78,6 +78,12 @@ std::string_view CutToCell(std::string_view S, std::string& Scratch) {
     return Scratch;
 }
 
+bool IsIdentity(const std::vector<std::uint32_t>& Order) {
+    for (std::size_t i = 0; i < Order.size(); ++i)
+        if (Order[i] != i) return false;
+    return true;
+}
+
 }  // namespace
 
 TStringArray::TStringArray(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
@@ -85,52 +91,54 @@ TStringArray::TStringArray(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
     colAttribs_.resize(1);
 }
 
-void TStringArray::ReserveRows(std::size_t Rows) {
-    std::size_t step = std::size_t(allocRowsBy_);
-    for (auto& column : columns_) {
-        if (column.capacity() >= Rows) continue;
-        std::size_t want = std::max((Rows + step - 1) / step * step,
-                                    column.capacity() + column.capacity() / 2);
-        column.reserve(want);
-    }
+template <class V>
+void TStringArray::Grow(V& Vector, std::size_t Size) const {
+    if (Vector.capacity() >= Size) return;
+    const std::size_t step = std::size_t(allocRowsBy_);
+    std::size_t want = std::max((Size + step - 1) / step * step, Vector.capacity() + Vector.capacity() / 2);
+    // A column grown past half the rows is most likely being filled: room for all of them
+    // at once saves the largest copies.
+    if (want >= std::size_t(rows_) / 2) want = std::max(want, std::size_t(rows_));
+    Vector.reserve(want);
 }
 
 void TStringArray::Resize(int Cols, int Rows) {
     Cols = std::max(Cols, 0);
     Rows = std::max(Rows, 0);
     const std::size_t oldCols = columns_.size();
-    const int oldRows = rows_;
+    const std::size_t oldOrder = order_.size();
     try {
         columns_.resize(std::size_t(Cols) + 1);
         colAttribs_.resize(std::size_t(Cols) + 1, 0);
-        if (Rows > oldRows) ReserveRows(std::size_t(Rows));
-        for (auto& column : columns_) column.resize(std::size_t(Rows));
-        rowAttribs_.resize(std::size_t(Rows), 0);
-        order_.reserve(std::max(std::size_t(Rows), columns_[0].capacity()));   // grows with the cells, not row by row
+        // New rows are appended at the end of a set presentation order.
+        if (!order_.empty() && Rows > rows_) {
+            order_.reserve(std::size_t(Rows));
+            for (int r = rows_; r < Rows; ++r) order_.push_back(std::uint32_t(r));
+        }
     } catch (const std::exception&) {   // bad_alloc or length_error from a resize
         // Give back what was grown so far; shrinking never throws.
-        for (auto& column : columns_)
-            column.resize(std::min<std::size_t>(column.size(), std::size_t(oldRows)));
         columns_.resize(oldCols);
         colAttribs_.resize(oldCols);
-        rowAttribs_.resize(std::size_t(oldRows));
+        order_.resize(oldOrder);
         throw EZynDStructError("Class TStringArray: not enough memory for " +
                                std::to_string(Cols + 1) + " columns and " +
                                std::to_string(Rows) + " rows");
     }
-    if (Rows < oldRows) {
+    if (Rows < rows_) {
         // Dropped stored rows leave the presentation; the others keep their order.
+        for (auto& column : columns_)
+            if (column.size() > std::size_t(Rows)) column.resize(std::size_t(Rows));
+        if (rowAttribs_.size() > std::size_t(Rows)) rowAttribs_.resize(std::size_t(Rows));
         std::erase_if(order_, [Rows](std::uint32_t r) { return r >= std::uint32_t(Rows); });
-    } else {
-        for (int r = oldRows; r < Rows; ++r) order_.push_back(std::uint32_t(r));
     }
     rows_ = Rows;
+    if (!order_.empty() && IsIdentity(order_)) order_.clear();
     Changed();
 }
 
 void TStringArray::Clear() {
-    for (auto& column : columns_)
-        for (auto& cell : column) cell.Clear();
+    // The storage goes with the texts: an emptied matrix costs what an empty one does.
+    for (auto& column : columns_) TColumn().swap(column);
     Changed();
 }
 
@@ -140,28 +148,43 @@ std::string TStringArray::GetString(int Col, int Row) const {
 
 std::string_view TStringArray::StringView(int Col, int Row) const {
     if (!ValidCell(Col, Row)) return {};
-    return columns_[std::size_t(Col)][Stored(Row)].View();
+    return CellOf(columns_[std::size_t(Col)], Stored(Row));
 }
 
 void TStringArray::SetString(int Col, int Row, std::string_view S) {
     if (!ValidCell(Col, Row)) return;
     std::string scratch;
     std::string_view text = CutToCell(S, scratch);
-    detail::CompactString& cell = columns_[std::size_t(Col)][Stored(Row)];
-    if (cell.View() == text) return;
-    cell.Assign(text);
+    TColumn& column = columns_[std::size_t(Col)];
+    const std::uint32_t at = Stored(Row);
+    if (at >= column.size()) {
+        if (text.empty()) return;   // already empty: nothing to store
+        Grow(column, std::size_t(at) + 1);
+        column.resize(std::size_t(at) + 1);
+    } else if (column[at].View() == text) {
+        return;
+    }
+    column[at].Assign(text);
     Changed();
 }
 
 void TStringArray::InsertRow(int Row) {
     if (Row < 1 || Row > rows_ + 1) return;
     const std::uint32_t at = Row <= rows_ ? Stored(Row) : std::uint32_t(rows_);
-    ReserveRows(std::size_t(rows_) + 1);
-    for (auto& column : columns_) column.insert(column.begin() + at, detail::CompactString());
-    rowAttribs_.insert(rowAttribs_.begin() + at, 0);
-    for (auto& r : order_)
-        if (r >= at) ++r;
-    order_.insert(order_.begin() + (Row - 1), at);
+    // Room first, then the moves, which cannot fail: an insertion happens whole or not at all.
+    for (auto& column : columns_)
+        if (at < column.size()) Grow(column, column.size() + 1);
+    if (at < rowAttribs_.size()) Grow(rowAttribs_, rowAttribs_.size() + 1);
+    const bool ordered = !order_.empty();
+    if (ordered) order_.reserve(order_.size() + 1);
+    for (auto& column : columns_)
+        if (at < column.size()) column.insert(column.begin() + at, detail::CompactString());
+    if (at < rowAttribs_.size()) rowAttribs_.insert(rowAttribs_.begin() + at, 0);
+    if (ordered) {
+        for (auto& r : order_)
+            if (r >= at) ++r;
+        order_.insert(order_.begin() + (Row - 1), at);
+    }
     ++rows_;
     Changed();
 }
@@ -169,37 +192,47 @@ void TStringArray::InsertRow(int Row) {
 void TStringArray::RemoveRow(int Row) {
     if (Row < 1 || Row > rows_) return;
     const std::uint32_t at = Stored(Row);
-    for (auto& column : columns_) column.erase(column.begin() + at);
-    rowAttribs_.erase(rowAttribs_.begin() + at);
-    order_.erase(order_.begin() + (Row - 1));
-    for (auto& r : order_)
-        if (r > at) --r;
+    for (auto& column : columns_)
+        if (at < column.size()) column.erase(column.begin() + at);
+    if (at < rowAttribs_.size()) rowAttribs_.erase(rowAttribs_.begin() + at);
+    if (!order_.empty()) {
+        order_.erase(order_.begin() + (Row - 1));
+        for (auto& r : order_)
+            if (r > at) --r;
+    }
     --rows_;
+    if (!order_.empty() && IsIdentity(order_)) order_.clear();
     Changed();
 }
 
 void TStringArray::RemoveRows(std::vector<int> Rows) {
-    std::vector<std::uint8_t> drop(std::size_t(rows_), 0);   // by stored row
+    // Flags by stored row, as far as the last row to drop.
+    std::uint32_t last = 0;
+    for (int p : Rows)
+        if (p >= 1 && p <= rows_) last = std::max(last, Stored(p) + 1);
+    std::vector<std::uint8_t> drop(last, 0);
     std::size_t count = 0;
     for (int p : Rows)
         if (p >= 1 && p <= rows_ && !drop[Stored(p)]) drop[Stored(p)] = 1, ++count;
     if (count == 0) return;
-    // New stored index of every kept row.
-    std::vector<std::uint32_t> renumber(static_cast<std::size_t>(rows_));
-    std::uint32_t next = 0;
-    for (std::size_t r = 0; r < drop.size(); ++r) renumber[r] = drop[r] ? 0 : next++;
-    for (auto& column : columns_) {
+    auto dropped = [&](std::size_t R) { return R < drop.size() && drop[R] != 0; };
+    auto compact = [&](auto& Vector) {
         std::size_t to = 0;
-        for (std::size_t r = 0; r < drop.size(); ++r)
-            if (!drop[r]) column[to++] = std::move(column[r]);
-        column.resize(to);
+        for (std::size_t r = 0; r < Vector.size(); ++r)
+            if (!dropped(r)) Vector[to++] = std::move(Vector[r]);
+        Vector.resize(to);
+    };
+    for (auto& column : columns_) compact(column);
+    compact(rowAttribs_);
+    if (!order_.empty()) {
+        // New stored index of every kept row.
+        std::vector<std::uint32_t> renumber(static_cast<std::size_t>(rows_));
+        std::uint32_t next = 0;
+        for (std::size_t r = 0; r < renumber.size(); ++r) renumber[r] = dropped(r) ? 0 : next++;
+        std::erase_if(order_, [&](std::uint32_t r) { return dropped(r); });
+        for (auto& r : order_) r = renumber[r];
+        if (IsIdentity(order_)) order_.clear();
     }
-    std::size_t to = 0;
-    for (std::size_t r = 0; r < drop.size(); ++r)
-        if (!drop[r]) rowAttribs_[to++] = rowAttribs_[r];
-    rowAttribs_.resize(to);
-    std::erase_if(order_, [&](std::uint32_t r) { return drop[r] != 0; });
-    for (auto& r : order_) r = renumber[r];
     rows_ -= int(count);
     Changed();
 }
@@ -214,6 +247,30 @@ void TStringArray::Swap(TStringArray& Other) {
     Changed();
 }
 
+void TStringArray::ExchangeColumn(int Col, TStringArray& Other, int OtherCol) noexcept {
+    if (Col < 0 || Col >= int(columns_.size()) || OtherCol < 0 || OtherCol >= int(Other.columns_.size())) return;
+    TColumn& mine = columns_[std::size_t(Col)];
+    TColumn& theirs = Other.columns_[std::size_t(OtherCol)];
+    mine.swap(theirs);
+    // Shrinking never throws.
+    if (mine.size() > std::size_t(rows_)) mine.resize(std::size_t(rows_));
+    if (theirs.size() > std::size_t(Other.rows_)) theirs.resize(std::size_t(Other.rows_));
+    Changed();
+    if (&Other != this) Other.Changed();
+}
+
+int TStringArray::RowsInUse() const {
+    std::size_t n = rowAttribs_.size();
+    for (const auto& column : columns_) n = std::max(n, column.size());
+    return int(n);
+}
+
+std::int64_t TStringArray::CellSlots() const {
+    std::int64_t n = 0;
+    for (const auto& column : columns_) n += std::int64_t(column.capacity());
+    return n;
+}
+
 std::uint8_t TStringArray::GetColAttrib(int Col) const {
     return Col >= 0 && Col < int(colAttribs_.size()) ? colAttribs_[std::size_t(Col)] : 0;
 }
@@ -223,35 +280,72 @@ void TStringArray::SetColAttrib(int Col, std::uint8_t Value) {
 }
 
 std::uint8_t TStringArray::GetRowAttrib(int Row) const {
-    return Row >= 1 && Row <= rows_ ? rowAttribs_[Stored(Row)] : 0;
+    if (Row < 1 || Row > rows_) return 0;
+    const std::uint32_t at = Stored(Row);
+    return at < rowAttribs_.size() ? rowAttribs_[at] : 0;
 }
 
 void TStringArray::SetRowAttrib(int Row, std::uint8_t Value) {
-    if (Row >= 1 && Row <= rows_) rowAttribs_[Stored(Row)] = Value;
+    if (Row < 1 || Row > rows_) return;
+    const std::uint32_t at = Stored(Row);
+    if (at >= rowAttribs_.size()) {
+        if (Value == 0) return;
+        Grow(rowAttribs_, std::size_t(at) + 1);
+        rowAttribs_.resize(std::size_t(at) + 1, 0);
+    }
+    rowAttribs_[at] = Value;
 }
 
 void TStringArray::SetAllocRowsBy(int N) { allocRowsBy_ = std::max(N, 1); }
 
+void TStringArray::MaterializeOrder() {
+    if (!order_.empty() || rows_ == 0) return;
+    order_.resize(std::size_t(rows_));
+    std::iota(order_.begin(), order_.end(), 0u);
+}
+
 void TStringArray::Sort(int Col, int ColSec, bool Ascending) {
     if (Col < 0 || Col >= int(columns_.size())) return;
     Progress(0);
-    const auto& primary = columns_[std::size_t(Col)];
+    const TColumn& primary = columns_[std::size_t(Col)];
     const bool hasSecondary = ColSec >= 0 && ColSec < int(columns_.size()) && ColSec != Col;
-    const auto& secondary = columns_[std::size_t(hasSecondary ? ColSec : Col)];
+    const TColumn& secondary = columns_[std::size_t(hasSecondary ? ColSec : Col)];
 
-    std::vector<std::uint32_t> target(order_);
-    auto compare = [&](std::uint32_t a, std::uint32_t b) {
-        int c = primary[a].View().compare(primary[b].View());
-        if (c == 0 && hasSecondary) c = secondary[a].View().compare(secondary[b].View());
+    // Each row is sorted with the first 8 bytes of its key as a number (big-endian, so that
+    // numbers order as the bytes do); only rows whose prefixes tie compare whole texts. This
+    // keeps most comparisons away from the cells' storage.
+    struct Keyed {
+        std::uint64_t prefix;
+        std::uint32_t row;
+    };
+    std::vector<Keyed> keyed(static_cast<std::size_t>(rows_));
+    for (int p = 1; p <= rows_; ++p) {
+        const std::uint32_t row = Stored(p);
+        const std::string_view k = CellOf(primary, row);
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            prefix = (prefix << 8) | (i < k.size() ? static_cast<unsigned char>(k[i]) : 0u);
+        keyed[std::size_t(p - 1)] = {prefix, row};
+    }
+    auto compare = [&](const Keyed& a, const Keyed& b) {
+        int c = a.prefix < b.prefix ? -1 : a.prefix > b.prefix ? 1 : 0;
+        if (c == 0) c = CellOf(primary, a.row).compare(CellOf(primary, b.row));
+        if (c == 0 && hasSecondary) c = CellOf(secondary, a.row).compare(CellOf(secondary, b.row));
         return Ascending ? c < 0 : c > 0;
     };
-    std::stable_sort(target.begin(), target.end(), compare);
+    std::stable_sort(keyed.begin(), keyed.end(), compare);
+    std::vector<std::uint32_t> target(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i) target[i] = keyed[i].row;
+    std::vector<Keyed>().swap(keyed);
     Progress(50);
 
-    if (OnBeforeSortExchange)
+    if (OnBeforeSortExchange) {
+        MaterializeOrder();
         ApplyOrderByExchanges(target, Col);
-    else
+    } else {
         order_.swap(target);
+    }
+    if (IsIdentity(order_)) order_.clear();
     Progress(100);
     Changed();
 }
@@ -261,13 +355,13 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending) {
 void TStringArray::ApplyOrderByExchanges(const std::vector<std::uint32_t>& Target, int Col) {
     std::vector<std::uint32_t> positionOf(order_.size());
     for (std::size_t i = 0; i < order_.size(); ++i) positionOf[order_[i]] = std::uint32_t(i);
-    const auto& keys = columns_[std::size_t(Col)];
+    const TColumn& keys = columns_[std::size_t(Col)];
     std::string key1, key2;
     for (std::size_t i = 0; i < order_.size(); ++i) {
         if (order_[i] == Target[i]) continue;
         std::size_t j = positionOf[Target[i]];
-        key1.assign(keys[order_[i]].View());
-        key2.assign(keys[order_[j]].View());
+        key1.assign(CellOf(keys, order_[i]));
+        key2.assign(CellOf(keys, order_[j]));
         OnBeforeSortExchange(this, key1, key2);
         std::swap(order_[i], order_[j]);
         positionOf[order_[i]] = std::uint32_t(i);
@@ -281,35 +375,43 @@ int TStringArray::GetSortOrder(int Pos) const {
 
 void TStringArray::SetSortOrder(int Pos, int Row) {
     if (Pos < 1 || Pos > rows_ || Row < 1 || Row > rows_) return;
+    if (order_.empty() && Pos == Row) return;   // already so
+    MaterializeOrder();
     order_[std::size_t(Pos - 1)] = std::uint32_t(Row - 1);
 }
 
 void TStringArray::CommitSorting() {
     if (!IsSorted()) return;
-    for (auto& column : columns_) {
-        std::vector<detail::CompactString> reordered;
-        reordered.reserve(column.capacity());
-        for (std::uint32_t r : order_) reordered.push_back(std::move(column[r]));
-        column.swap(reordered);
-    }
-    std::vector<std::uint8_t> attribs;
-    attribs.reserve(rowAttribs_.size());
-    for (std::uint32_t r : order_) attribs.push_back(rowAttribs_[r]);
+    // Stored row i takes the row shown at position i + 1; each column stays only as long
+    // as its last text needs. All storage is had before anything moves, so a failure
+    // leaves the matrix as it was.
+    auto lengthOf = [&](const auto& Vector, auto InUse) {
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < order_.size(); ++i)
+            if (order_[i] < Vector.size() && InUse(Vector[order_[i]])) length = i + 1;
+        return length;
+    };
+    std::vector<TColumn> reordered(columns_.size());
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        reordered[c].resize(lengthOf(columns_[c], [](const detail::CompactString& S) { return !S.Empty(); }));
+    std::vector<std::uint8_t> attribs(lengthOf(rowAttribs_, [](std::uint8_t B) { return B != 0; }));
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        for (std::size_t i = 0; i < reordered[c].size(); ++i)
+            if (order_[i] < columns_[c].size()) reordered[c][i] = std::move(columns_[c][order_[i]]);
+    for (std::size_t i = 0; i < attribs.size(); ++i)
+        if (order_[i] < rowAttribs_.size()) attribs[i] = rowAttribs_[order_[i]];
+    columns_.swap(reordered);
     rowAttribs_.swap(attribs);
-    std::iota(order_.begin(), order_.end(), 0u);
+    order_.clear();
 }
 
 void TStringArray::UnSort() {
     bool was = IsSorted();
-    std::iota(order_.begin(), order_.end(), 0u);
+    order_.clear();
     if (was) Changed();
 }
 
-bool TStringArray::IsSorted() const {
-    for (std::size_t i = 0; i < order_.size(); ++i)
-        if (order_[i] != i) return true;
-    return false;
-}
+bool TStringArray::IsSorted() const { return !order_.empty() && !IsIdentity(order_); }
 
 void TStringArray::Changed() {
     if (OnChange) OnChange(this);

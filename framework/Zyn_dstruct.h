@@ -56,6 +56,11 @@ private:
 // A matrix of text cells: columns 0..Cols, rows 1..Rows. Cells hold at most 255 characters
 // (longer texts are cut). Each row and each column carries one attribute byte.
 //
+// Rows cost nothing until they hold something: a column keeps storage (16 bytes a cell) only
+// up to its last stored row that was given a text, the row attribute bytes up to the last
+// row given a non-zero byte, and the sort order only while one is set. A million empty
+// rows are a count, and a table fills up as cells arrive.
+//
 // The rows are stored in one order and presented in another: every row number passed to a
 // method is a presented position, which the sort order maps to a stored row. Sorting changes
 // only that mapping; row attribute bytes belong to the stored row and so follow their rows.
@@ -74,6 +79,9 @@ public:
     void Resize(int Cols, int Rows);
     int GetNrOfColumns() const { return static_cast<int>(columns_.size()) - 1; }
     int GetNrOfRows() const { return rows_; }
+    // Stored rows 1..RowsInUse may hold a text or an attribute byte; the rows after them are
+    // empty (a writer of an unsorted matrix can stop there).
+    int RowsInUse() const;
     // Empties every cell; size, attributes and order stay.
     void Clear();
 
@@ -94,14 +102,21 @@ public:
     // Exchanges the contents (cells, attributes, order, growth step) with Other; the
     // callbacks of both stay where they are. Fires OnChange of this matrix.
     void Swap(TStringArray& Other);
+    // Exchanges the cells of column Col with those of column OtherCol of Other, stored row
+    // for stored row (rows beyond the smaller count are dropped from the larger one). Never
+    // fails, so a column can be rebuilt aside and put in place at once. Fires OnChange.
+    void ExchangeColumn(int Col, TStringArray& Other, int OtherCol) noexcept;
+    // Cells that have storage (16 bytes each), over all columns: what the matrix costs
+    // beyond its texts of more than 15 bytes.
+    std::int64_t CellSlots() const;
 
     std::uint8_t GetColAttrib(int Col) const;
     void SetColAttrib(int Col, std::uint8_t Value);
     std::uint8_t GetRowAttrib(int Row) const;
     void SetRowAttrib(int Row, std::uint8_t Value);
 
-    // Growth step: storage for new rows is reserved in multiples of N rows (N >= 1), and at
-    // least half the current size at a time, so appending row by row stays cheap.
+    // Growth step: storage for the cells of a column grows in multiples of N rows (N >= 1),
+    // and by at least half its current size at a time, so filling row by row stays cheap.
     void SetAllocRowsBy(int N);
     int GetAllocRowsBy() const { return allocRowsBy_; }
 
@@ -129,19 +144,29 @@ public:
     TBeforeSortExchgEvent OnBeforeSortExchange;
 
 private:
-    std::uint32_t Stored(int Row) const { return order_[std::size_t(Row - 1)]; }
+    using TColumn = std::vector<detail::CompactString>;
+    std::uint32_t Stored(int Row) const {
+        return order_.empty() ? std::uint32_t(Row - 1) : order_[std::size_t(Row - 1)];
+    }
     bool ValidCell(int Col, int Row) const {
         return Col >= 0 && Col < int(columns_.size()) && Row >= 1 && Row <= rows_;
     }
-    void ReserveRows(std::size_t Rows);
+    static std::string_view CellOf(const TColumn& Column, std::uint32_t StoredRow) {
+        return StoredRow < Column.size() ? Column[StoredRow].View() : std::string_view();
+    }
+    // Room for Size entries, grown by the growth step and at least by half.
+    template <class V>
+    void Grow(V& Vector, std::size_t Size) const;
+    void MaterializeOrder();
     void ApplyOrderByExchanges(const std::vector<std::uint32_t>& Target, int Col);
     void Changed();
     void Progress(int Percent);
 
-    std::vector<std::vector<detail::CompactString>> columns_;   // [col][stored row]
-    std::vector<std::uint8_t> rowAttribs_;                       // [stored row]
+    // [col][stored row], each column only as long as its last stored text needs.
+    std::vector<TColumn> columns_;
+    std::vector<std::uint8_t> rowAttribs_;                       // [stored row], as long as needed
     std::vector<std::uint8_t> colAttribs_;                       // [col]
-    std::vector<std::uint32_t> order_;                           // [position] -> stored row
+    std::vector<std::uint32_t> order_;                           // [position] -> stored row; empty: same order
     int rows_ = 0;
     int allocRowsBy_ = 10;
 };

@@ -192,6 +192,10 @@ private:
 class TBitmap;
 namespace graphics { struct SurfaceAccess; }
 
+// The module of the package's own embedded resources, to pass to
+// TBitmap::LoadFromResourceName.
+extern HINSTANCE HInstance;
+
 // Raster operation codes for CopyRect / StretchBlt.
 constexpr TCopyMode BLACKNESS = 0x00000042, DSTINVERT = 0x00550009, MERGECOPY = 0x00C000CA,
                     MERGEPAINT = 0x00BB0226, NOTSRCCOPY = 0x00330008, NOTSRCERASE = 0x001100A6,

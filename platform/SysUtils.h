@@ -407,6 +407,14 @@ int FindFirst(std::string_view path, int attr, TSearchRec& rec);
 int FindNext(TSearchRec& rec);
 void FindClose(TSearchRec& rec);
 
+// The entries of a directory with only whether each is one (a symbolic link counts as what
+// it leads to, one that leads nowhere as no directory), without "." and "..", in the order
+// the file system keeps them: Proc gets each name and ends the listing by returning false.
+// Unlike FindFirst it neither sorts nor reads each entry's attributes, so looking for the
+// first subdirectory of a large folder costs little. False when Dir cannot be read.
+using TDirEntryProc = std::function<bool(const std::string& Name, bool IsDirectory)>;
+bool ListDirectory(std::string_view dir, const TDirEntryProc& proc);
+
 bool FileExists(std::string_view fileName);       // true for files, false for directories
 bool DirectoryExists(std::string_view directory);
 bool CreateDir(std::string_view dir);

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "platform/Clipbrd.h"
+#include "replist/RLDataFiles.h"
 #include "replist/Zyn_replist.h"
 
 namespace zyn {
@@ -11,6 +12,31 @@ namespace zyn {
 namespace {
 
 std::string DefaultColName(int Col) { return "C-" + std::to_string(Col); }
+
+// The container's handler of the store's sort exchanges. A type of its own, so that Sort can
+// tell whether the store still reports to the container alone (nobody chained another
+// handler in front of it).
+struct TSortExchangeForwarder {
+    TRLData* Owner;
+    void operator()(vcl::TObject* Sender, const std::string& Key1, std::string& Key2) const {
+        Owner->BeforeSortExchange(Sender, Key1, Key2);
+    }
+};
+
+// Clears a store's change notification for a scope and gives it back however the scope ends.
+class TChangeNotificationOff {
+public:
+    explicit TChangeNotificationOff(TStringArray& Store) : store_(Store), saved_(std::move(Store.OnChange)) {
+        store_.OnChange = nullptr;
+    }
+    ~TChangeNotificationOff() { store_.OnChange = std::move(saved_); }
+    TChangeNotificationOff(const TChangeNotificationOff&) = delete;
+    TChangeNotificationOff& operator=(const TChangeNotificationOff&) = delete;
+
+private:
+    TStringArray& store_;
+    vcl::TNotifyEvent saved_;
+};
 
 // Strict decimal literal: sign, digits with an optional "." fraction, optional exponent.
 bool ParseDecimal(std::string_view S, double& Value) {
@@ -91,6 +117,9 @@ TRLData::TRLData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
     } catch (const std::bad_alloc&) {
         RaiseComponentError<EZynRLDataError>(this, msgFailedToInitialize);
     }
+    // Installed once: a direct sort of the store reaches OnBeforeSortExchange too, and a view
+    // may put its own handler in front of this one.
+    Strings->OnBeforeSortExchange = TSortExchangeForwarder{this};
 }
 
 TRLData::~TRLData() = default;   // the store is an owned component
@@ -114,19 +143,31 @@ void TRLData::UpdateFeedback() {
 
 void TRLData::SetNrCols(int Value) {
     Value = std::max(Value, 1);
-    const int old = FNrOfCols;
+    // The column arrays are built aside and the store resized before anything is taken
+    // over, so a failure of either leaves count, arrays and store as they were.
+    std::vector<std::string> names, formats;
+    std::vector<TCheckMode> modes;
+    try {
+        names.assign(FColName.begin(), FColName.begin() + std::min(FNrOfCols, Value) + 1);
+        formats.assign(FColumnFormat.begin(), FColumnFormat.begin() + std::min(FNrOfCols, Value) + 1);
+        modes.assign(FColButMode.begin(), FColButMode.begin() + std::min(FNrOfCols, Value) + 1);
+        names.reserve(std::size_t(Value) + 1);
+        formats.resize(std::size_t(Value) + 1);
+        modes.resize(std::size_t(Value) + 1, cmNone);
+        for (int c = FNrOfCols + 1; c <= Value; ++c) names.push_back(DefaultColName(c));
+    } catch (const std::exception&) {   // bad_alloc, length_error
+        RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
+    }
     try {
         Strings->Resize(Value, std::max(FNrOfRows, 1));
     } catch (const EZynDStructError&) {
         RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
     }
+    FColName.swap(names);
+    FColumnFormat.swap(formats);
+    FColButMode.swap(modes);
     FNrOfCols = Value;
     UpdateFeedback();
-    try {
-        ResizeColumnArrays(std::min(old, Value), Value);
-    } catch (const std::bad_alloc&) {
-        RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
-    }
 }
 
 void TRLData::SetNrRows(int Value) {
@@ -274,7 +315,10 @@ void TRLData::RemoveRow(int R) {
         Strings->RemoveRow(R);
         --FNrOfRows;
     } else {
+        // The physical row stays, emptied with its attribute byte, so that it does not come
+        // back selected or disabled when rows are added again.
         for (int c = 0; c <= FNrOfCols; ++c) Strings->SetString(c, R, "");
+        Strings->SetRowAttrib(R, 0);
         FNrOfRows = 0;
     }
     UpdateFeedback();
@@ -291,21 +335,23 @@ bool TRLData::IsRowEmpty(int Row) const {
 
 // One pass over the store instead of one removal per row, so the cost stays linear.
 void TRLData::RemoveEmptyRows() {
+    // In stored order the rows after the last one in use are empty without looking at them.
+    const int scan = Strings->IsSorted() ? FNrOfRows : std::min(FNrOfRows, Strings->RowsInUse());
     std::vector<int> empty;
-    for (int r = FNrOfRows; r >= 1; --r)
+    for (int r = scan; r >= 1; --r)
         if (IsRowEmpty(r)) empty.push_back(r);
-    if (empty.empty()) return;
+    const int left = scan - int(empty.size());
+    if (left == FNrOfRows) return;
     Strings->CommitSorting();
-    if (int(empty.size()) == FNrOfRows) {
-        // The last row stays physically, emptied, as RemoveRow leaves it.
-        empty.pop_back();
-        Strings->RemoveRows(empty);
+    Strings->RemoveRows(empty);
+    // What follows the scanned rows is empty and cut off; with no row left the store keeps
+    // one physical row, emptied with its attribute byte, as RemoveRow leaves it.
+    Strings->Resize(FNrOfCols, std::max(left, 1));
+    if (left == 0) {
         for (int c = 0; c <= FNrOfCols; ++c) Strings->SetString(c, 1, "");
-        FNrOfRows = 0;
-    } else {
-        Strings->RemoveRows(empty);
-        FNrOfRows -= int(empty.size());
+        Strings->SetRowAttrib(1, 0);
     }
+    FNrOfRows = left;
     UpdateFeedback();
 }
 
@@ -342,25 +388,38 @@ void TRLData::SetColCheckMode(int ColNr, TCheckMode Value) {
     if (ColNr < 1 || ColNr > FNrOfCols || Value > cmRadio) return;
     const TCheckMode old = FColButMode[std::size_t(ColNr)];
     if (Value == old) return;
-    // The conversion is not a change a view needs to hear about cell by cell.
-    vcl::TNotifyEvent saved = std::move(Strings->OnChange);
-    Strings->OnChange = nullptr;
-    FColButMode[std::size_t(ColNr)] = Value;
-    std::string s;
-    for (int r = 1; r <= Strings->GetNrOfRows(); ++r) {
-        std::string_view cell = Strings->StringView(ColNr, r);
-        if (cell.empty()) continue;
-        if (old == cmNone) {
-            s.assign(1, ' ');
-            s += cell;
-            Strings->SetString(ColNr, r, s);
-        } else if (Value == cmNone) {
-            Strings->SetString(ColNr, r, cell.substr(1));
-        } else if (Value == cmRadio) {
-            SetMark(ColNr, r, false);
+    // The conversion is not a change a view needs to hear about cell by cell; the
+    // notification comes back however the conversion ends.
+    TChangeNotificationOff quiet(*Strings);
+    if (old != cmRadio || Value != cmBox) {
+        try {
+            // The converted column is built aside and put in place in one step that cannot fail,
+            // so a failure (memory) leaves the column and its mode as they were.
+            TStringArray converted(nullptr);
+            const int rows = Strings->GetNrOfRows();
+            converted.Resize(0, rows);
+            std::string s;
+            for (int p = 1; p <= rows; ++p) {
+                std::string_view cell = Strings->StringView(ColNr, p);
+                if (cell.empty()) continue;
+                if (old == cmNone) {
+                    s.assign(1, ' ');   // an unchecked mark in front
+                    s += cell;
+                } else if (Value == cmNone) {
+                    s.assign(cell.substr(1));   // the mark removed
+                } else {
+                    s.assign(cell);   // box to radio: every mark cleared
+                    s[0] = ' ';
+                }
+                // Stored row for stored row: the converted matrix is unsorted.
+                converted.SetString(0, Strings->GetSortOrder(p), s);
+            }
+            Strings->ExchangeColumn(ColNr, converted, 0);
+        } catch (const std::exception&) {   // bad_alloc, or the store's own error
+            RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
         }
     }
-    Strings->OnChange = std::move(saved);
+    FColButMode[std::size_t(ColNr)] = Value;
 }
 
 bool TRLData::GetCheckedCol(int ColNr) const { return GetColCheckMode(ColNr) == cmBox; }
@@ -437,14 +496,22 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
     FSortColumn = Col;
     FSortColumnSec = ColSec;
     FSortOrder = Ascending;
-    // The store reports every exchange only when somebody listens; without a handler it
-    // takes the sorted order in one step.
-    if (FOnBeforeSortExchange)
-        Strings->OnBeforeSortExchange = [this](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
-            BeforeSortExchange(Sender, K1, K2);
-        };
-    else
+    // The store reports every exchange only when somebody listens: when its handler is still
+    // the container's own and the container has no handler, it takes the sorted order in one
+    // step (the handler is put back however the sort ends).
+    const auto* own = Strings->OnBeforeSortExchange.target<TSortExchangeForwarder>();
+    if (own != nullptr && own->Owner == this && !FOnBeforeSortExchange) {
+        TBeforeSortExchgEvent handler = std::move(Strings->OnBeforeSortExchange);
         Strings->OnBeforeSortExchange = nullptr;
+        try {
+            Strings->Sort(Col, ColSec, Ascending);
+        } catch (...) {
+            Strings->OnBeforeSortExchange = std::move(handler);
+            throw;
+        }
+        Strings->OnBeforeSortExchange = std::move(handler);
+        return;
+    }
     Strings->Sort(Col, ColSec, Ascending);
 }
 
@@ -542,6 +609,8 @@ void TRLData::Assign(vcl::TPersistent* Source) {
     // Built aside and taken over at the end, so a failure leaves this container as it was.
     TRLData copy(nullptr);
     const int cols = src->FNrOfCols, rows = src->FNrOfRows;
+    // In stored order the rows after the last one in use are empty: only the count is copied.
+    const int used = src->Strings->IsSorted() ? rows : std::min(rows, src->Strings->RowsInUse());
     TStringArray* store = copy.Strings;
     try {
         store->SetAllocRowsBy(src->Strings->GetAllocRowsBy());
@@ -549,15 +618,16 @@ void TRLData::Assign(vcl::TPersistent* Source) {
         for (int c = 1; c <= cols; ++c) store->SetColAttrib(c, src->Strings->GetColAttrib(c));
         // The presented texts go to the stored rows the source shows them from, then the
         // permutation follows: same presented order, same stored order.
-        for (int i = 1; i <= rows; ++i) {
+        for (int i = 1; i <= used; ++i) {
             const int physical = src->Strings->GetSortOrder(i);
             for (int c = 0; c <= cols; ++c) store->SetString(c, physical, src->Strings->StringView(c, i));
         }
         // The copy is still in stored order here, so position i addresses stored row i.
-        std::vector<std::uint8_t> attribs(std::size_t(rows) + 1);
-        for (int i = 1; i <= rows; ++i) attribs[std::size_t(src->Strings->GetSortOrder(i))] = src->Strings->GetRowAttrib(i);
-        for (int i = 1; i <= rows; ++i) store->SetRowAttrib(i, attribs[std::size_t(i)]);
-        for (int i = 1; i <= rows; ++i) store->SetSortOrder(i, src->Strings->GetSortOrder(i));
+        std::vector<std::uint8_t> attribs(std::size_t(used) + 1);
+        for (int i = 1; i <= used; ++i) attribs[std::size_t(src->Strings->GetSortOrder(i))] = src->Strings->GetRowAttrib(i);
+        for (int i = 1; i <= used; ++i) store->SetRowAttrib(i, attribs[std::size_t(i)]);
+        if (src->Strings->IsSorted())
+            for (int i = 1; i <= rows; ++i) store->SetSortOrder(i, src->Strings->GetSortOrder(i));
         copy.FNrOfCols = cols;
         copy.FNrOfRows = rows;
         copy.FColName = src->FColName;
@@ -593,6 +663,13 @@ void TRLData::TakeOver(TRLData& Source) {
     UpdateFeedback();
 }
 
+void TRLDataAccess::SetMode(TRLData& D, int Col, TCheckMode Mode) { D.FColButMode[std::size_t(Col)] = Mode; }
+void TRLDataAccess::SetHeader(TRLData& D, std::string S) { D.FCommonHeader = std::move(S); }
+void TRLDataAccess::AdoptRowCount(TRLData& D, int Rows) {
+    D.FNrOfRows = Rows;
+    D.UpdateFeedback();
+}
+
 // ---- progress ---------------------------------------------------------------------------
 
 TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units) : owner_(Owner), units_(std::max<std::int64_t>(Units, 1)) {
@@ -601,7 +678,8 @@ TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units) : owner_(Owner
 
 void TRLData::TProgress::Step(std::int64_t Done) {
     if (Done < next_ || !owner_->FOnPercentDone) return;
-    const int percent = int(std::min<std::int64_t>(100, Done * 100 / units_));
+    // 100 is left to Finish: it means done, not all units seen.
+    const int percent = int(std::min<std::int64_t>(99, Done * 100 / units_));
     if (percent != last_) {
         last_ = percent;
         owner_->FOnPercentDone(owner_, percent);

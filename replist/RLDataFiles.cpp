@@ -115,15 +115,39 @@ void SaveFileSafely(const std::string& FName, const std::function<void(vcl::TStr
     }
 }
 
-std::string TableBudgetProblem(long long Cols, long long Rows, std::int64_t BytesRead) {
-    if (Cols > MaxColumns)
-        return std::to_string(Cols) + " columns are more than the limit of " + std::to_string(MaxColumns);
+std::string TTableBudget::Check(std::int64_t BytesRead) const {
+    const std::int64_t allowed = std::max(kFloor, kPerByteRead * BytesRead);
+    if (Estimate() <= allowed) return {};
+    return "the table would need about " + std::to_string(Estimate() >> 20) +
+           " MB, far more than the " + std::to_string(BytesRead) + " bytes read justify";
+}
+
+std::string TTableBudget::Columns(long long Cols, std::int64_t BytesRead) {
+    if (Cols > 0x7FFFFFFE) return std::to_string(Cols) + " columns are more than a list can hold";
+    if (Cols > cols_) {
+        cols_ = Cols;
+        std::string problem = Check(BytesRead);
+        if (!problem.empty()) return problem;
+    }
+    // Column 0 is there even before any column is charged.
+    if (lengths_.size() < std::size_t(Cols) + 1) lengths_.resize(std::size_t(Cols) + 1, 0);
+    return {};
+}
+
+std::string TTableBudget::Cell(long long Col, long long Row, std::int64_t BytesRead) {
+    if (Col < 0 || Col >= std::int64_t(lengths_.size())) {
+        std::string problem = Columns(Col, BytesRead);
+        if (!problem.empty()) return problem;
+    }
+    std::int64_t& length = lengths_[std::size_t(Col)];
+    if (Row <= length) return {};
+    slots_ += Row - length;
+    length = Row;
+    return Check(BytesRead);
+}
+
+std::string TTableBudget::Rows(long long Rows) {
     if (Rows > 0x7FFFFFFF) return std::to_string(Rows) + " rows are more than a list can hold";
-    const long long cells = (Cols + 1) * std::max(Rows, 1LL);
-    const long long allowed = std::max<long long>(1LL << 22, 8LL * BytesRead);
-    if (cells > allowed)
-        return std::to_string(Rows) + " rows of " + std::to_string(Cols) +
-               " columns need far more memory than the data read justify";
     return {};
 }
 
@@ -170,9 +194,22 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const std::string& FNam
 
 namespace {
 
-// Markup characters, quotes, control characters and everything beyond ASCII become character
-// references, so the table reads the same in a page of any encoding and keeps every byte of
-// valid text (invalid UTF-8 bytes show as U+FFFD).
+// Whether HTML forbids a character in a document, literally or as a reference: the control
+// characters other than the white space of tab, line feed, form feed and carriage return
+// (C0, DEL and C1; a reference to a C1 control would even be read as another character),
+// and the noncharacters.
+bool ForbiddenInHtml(char32_t Cp) {
+    if (Cp < 0x20) return Cp != '\t' && Cp != '\n' && Cp != '\f' && Cp != '\r';
+    if (Cp >= 0x7F && Cp <= 0x9F) return true;
+    if (Cp >= 0xFDD0 && Cp <= 0xFDEF) return true;
+    return (Cp & 0xFFFE) == 0xFFFE;
+}
+
+// Markup characters and quotes become references, everything beyond ASCII a numeric
+// reference, so the table reads the same in a page of any encoding. Characters HTML forbids
+// (control characters but white space, noncharacters) are written as U+FFFD, the
+// replacement character, as are bytes that are not UTF-8; tab, line feed, form feed and
+// carriage return stay as they are (a reference to a carriage return is an error in HTML).
 void AppendHtmlEscaped(std::string& Out, std::string_view S) {
     std::size_t i = 0;
     while (i < S.size()) {
@@ -184,12 +221,17 @@ void AppendHtmlEscaped(std::string& Out, std::string_view S) {
         }
         const char32_t cp = c < 0x80 ? char32_t(c) : vcl::Utf8Decode(S, i);
         if (c < 0x80) ++i;
+        if (ForbiddenInHtml(cp)) {
+            Out += "&#65533;";
+            continue;
+        }
         switch (cp) {
         case '&': Out += "&amp;"; break;
         case '<': Out += "&lt;"; break;
         case '>': Out += "&gt;"; break;
         case '"': Out += "&quot;"; break;
         case '\'': Out += "&#39;"; break;
+        case '\t': case '\n': case '\f': case '\r': Out += char(cp); break;
         default: Out += "&#" + std::to_string(std::uint32_t(cp)) + ";"; break;
         }
     }

@@ -6,8 +6,24 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Classes.h"
+#include "replist/Zyn_replist.h"
+
+namespace zyn {
+
+class TRLData;
+
+// What the readers set in a container they build without the conversions of the setters.
+struct TRLDataAccess {
+    static void SetMode(TRLData& D, int Col, TCheckMode Mode);
+    static void SetHeader(TRLData& D, std::string S);
+    // The row count of a container whose store already holds that many rows.
+    static void AdoptRowCount(TRLData& D, int Rows);
+};
+
+}  // namespace zyn
 
 namespace zyn::rlfiles {
 
@@ -83,11 +99,34 @@ private:
 // only when everything was written, so a failure never destroys the previous file.
 void SaveFileSafely(const std::string& FName, const std::function<void(vcl::TStream*)>& Write);
 
-// Readers refuse tables that would need far more memory than the data they read justify:
-// (Cols + 1) * Rows cells are allowed up to max(4M, 8 per byte read). Returns the message
-// for a refused size, or "" when it fits.
-std::string TableBudgetProblem(long long Cols, long long Rows, std::int64_t BytesRead);
-inline constexpr int MaxColumns = 65536;
+// What a reader may let the table it builds cost. The estimate follows the cell store: the
+// declared row count and empty rows cost nothing (a column keeps storage only up to its last
+// text), a column costs its name, format and store, and every cell slot up to the last text
+// of its column costs 16 bytes, counted two and a half times for the slack and the copy of a
+// growing column. The estimate may reach the larger of 256 MB and 16 bytes for each byte
+// read: whatever the writer wrote reads back, while a small file that declares or places its
+// cells far apart is refused before it costs more than that.
+class TTableBudget {
+public:
+    static constexpr std::int64_t kFloor = std::int64_t(256) << 20;
+    static constexpr std::int64_t kPerByteRead = 16;
+    static constexpr std::int64_t kPerColumn = 128;
+    static constexpr std::int64_t kPerSlot = 40;
+
+    // Charges columns 1..Cols; the message for a table over the budget, "" when it fits.
+    std::string Columns(long long Cols, std::int64_t BytesRead);
+    // Charges a text in column Col (0..) at stored row Row (1..).
+    std::string Cell(long long Col, long long Row, std::int64_t BytesRead);
+    // A declared row count: only its range is checked, rows themselves cost nothing.
+    static std::string Rows(long long Rows);
+    std::int64_t Estimate() const { return slots_ * kPerSlot + cols_ * kPerColumn; }
+
+private:
+    std::string Check(std::int64_t BytesRead) const;
+    std::vector<std::int64_t> lengths_;   // per column, the last row given a text
+    std::int64_t slots_ = 0;
+    std::int64_t cols_ = 0;
+};
 
 // The whole content of a file or stream remainder, a UTF-8 byte-order mark removed.
 std::string ReadWholeFile(const std::string& FName);

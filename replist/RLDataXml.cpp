@@ -34,11 +34,6 @@ TRepListXmlTag RepListXmlTagOf(std::string_view Name) {
     return xmlInvalid;
 }
 
-struct TRLDataAccess {
-    static void SetMode(TRLData& D, int Col, TCheckMode Mode) { D.FColButMode[std::size_t(Col)] = Mode; }
-    static void SetHeader(TRLData& D, std::string S) { D.FCommonHeader = std::move(S); }
-};
-
 namespace {
 
 // ---- escaping ---------------------------------------------------------------------------
@@ -489,7 +484,7 @@ private:
     }
 
     void ApplyCell(std::string& Text);
-    void GrowRows(long long Row);
+    bool SkipOpeningTag();
 
     TRLData& target_;
     rlfiles::TLineSource& src_;
@@ -500,30 +495,44 @@ private:
     std::string tag_;
     std::string colAttr_, rowAttr_;
     bool hasCol_ = false, hasRow_ = false;
-    // What the data set declared and what has been allocated.
+    // What the data set declared, and what its cells cost so far.
     std::unique_ptr<TRLData> fresh_;
-    long long cols_ = 1, rows_ = -1, allocated_ = 0;
+    long long cols_ = 1, rows_ = -1;
+    bool sawCell_ = false;
+    rlfiles::TTableBudget budget_;
     std::unique_ptr<TRLData::TProgress> progress_;
 };
 
-void TXmlDataSetReader::GrowRows(long long Row) {
-    const std::string problem = rlfiles::TableBudgetProblem(cols_, Row, src_.Consumed());
-    if (!problem.empty()) Fail(problem);
-    // Grow in steps of a few percent: one resize per row would cost more than the cells.
-    const long long want = std::min(rows_, std::max(Row, allocated_ + allocated_ / 16 + 16));
-    const long long bounded = rlfiles::TableBudgetProblem(cols_, want, src_.Consumed()).empty() ? want : Row;
-    fresh_->Strings->Resize(int(cols_), int(std::max(bounded, 1LL)));
-    allocated_ = bounded;
+// After "<replist": skips the rest of the opening tag, whatever it holds besides the marker
+// word and the identifier that recognised it (attributes without values, words of any case).
+// A quoted value is skipped whole when its closing quote is on the same line; a quote left
+// open on its line is an ordinary character. True for a tag closed by "/>".
+bool TXmlDataSetReader::SkipOpeningTag() {
+    int previous = 0;
+    for (;;) {
+        const int c = Get();
+        if (c < 0) Fail("the data set ends inside its opening tag");
+        if (c == '"' || c == '\'') {
+            const std::size_t close = win_.find(char(c), pos_);
+            if (close != std::string::npos) {
+                pos_ = close + 1;
+                previous = c;
+                continue;
+            }
+        }
+        if (c == '>') return previous == '/';
+        previous = c;
+    }
 }
 
 void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
-    win_.assign(Line.substr(FindNoCase(Line, "<replist") + 1));
+    // The opening line was recognised by the same rule as CheckIfValidReplist's.
+    win_.assign(Line.substr(FindNoCase(Line, "<replist") + 8));
     win_ += '\n';
     pos_ = 0;
     fresh_ = std::make_unique<TRLData>(nullptr);
     fresh_->Strings->SetAllocRowsBy(target_.Strings->GetAllocRowsBy());
-    ReadName(tag_);
-    bool done = ReadAttributes();
+    bool done = SkipOpeningTag();
     std::string text;
     bool sawCols = false;
     while (!done) {
@@ -562,19 +571,24 @@ void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
         switch (tag) {
         case xmlNumCols: {
             if (sawCols) Fail("<numcols> given twice");
-            if (rows_ >= 0 && allocated_ > 0) Fail("<numcols> after the first cell");
+            if (sawCell_) Fail("<numcols> after the first cell");
             sawCols = true;
             cols_ = std::max(ParseInt(text, "numcols"), 1LL);
-            const std::string problem = rlfiles::TableBudgetProblem(cols_, 0, src_.Consumed());
+            const std::string problem = budget_.Columns(cols_, src_.Consumed());
             if (!problem.empty()) Fail(problem);
             fresh_->SetNrCols(int(cols_));
             break;
         }
-        case xmlNumRows:
+        case xmlNumRows: {
             if (rows_ >= 0) Fail("<numrows> given twice");
             rows_ = ParseInt(text, "numrows");
+            const std::string problem = rlfiles::TTableBudget::Rows(rows_);
+            if (!problem.empty()) Fail(problem);
+            // Rows cost nothing until cells arrive in them.
+            fresh_->SetNrRows(int(rows_));
             progress_ = std::make_unique<TRLData::TProgress>(&target_, std::max(rows_, 1LL));
             break;
+        }
         case xmlColName:
         case xmlColumnFormat:
         case xmlCheckedColumn: {
@@ -599,12 +613,10 @@ void TXmlDataSetReader::Read(std::string_view Line, const std::string& FileId) {
         }
     }
     if (rows_ < 0) rows_ = 0;
-    const std::string problem = rlfiles::TableBudgetProblem(cols_, rows_, src_.Consumed());
-    if (!problem.empty()) Fail(problem);
-    fresh_->SetNrRows(int(rows_));
-    if (progress_) progress_->Finish();
     target_.TakeOver(*fresh_);
     target_.SetDataID(FileId);
+    // 100 percent once the container holds what was read.
+    if (progress_) progress_->Finish();
 }
 
 void TXmlDataSetReader::ApplyCell(std::string& Text) {
@@ -613,7 +625,11 @@ void TXmlDataSetReader::ApplyCell(std::string& Text) {
     if (col > cols_ || row < 1 || row > rows_)
         Fail("cell [" + std::to_string(col) + "," + std::to_string(row) + "] outside the declared size of " +
              std::to_string(cols_) + " columns and " + std::to_string(rows_) + " rows");
-    if (row > allocated_) GrowRows(row);
+    sawCell_ = true;
+    if (!Text.empty()) {
+        const std::string problem = budget_.Cell(col, row, src_.Consumed());
+        if (!problem.empty()) Fail(problem);
+    }
     fresh_->Strings->SetString(int(col), int(row), Text);
     progress_->Step(row);
 }
@@ -647,7 +663,9 @@ void WriteDataSet(TRLData& D, rlfiles::TTextSink& Sink, bool CreateHeader, const
         Sink.MaybeFlush();
     }
     TRLData::TProgress progress(&D, rows);
-    for (int r = 1; r <= rows; ++r) {
+    // In stored order the rows after the last one in use are empty and not written.
+    const int last = D.Strings->IsSorted() ? rows : std::min(rows, D.Strings->RowsInUse());
+    for (int r = 1; r <= last; ++r) {
         for (int c = 0; c <= cols; ++c) {
             const std::string_view s = D.Strings->StringView(c, r);
             if (s.empty()) continue;
@@ -692,7 +710,12 @@ bool ReadFrom(TRLData& D, rlfiles::TLineSource& Source, const std::string& DataI
     std::string fileId;
     if (!FindDataSet(Source, DataID, line, fileId)) return false;
     TXmlDataSetReader reader(D, Source);
-    reader.Read(line, fileId);
+    try {
+        reader.Read(line, fileId);
+    } catch (const std::bad_alloc&) {
+        // What was read so far is dropped; the container is as it was.
+        RaiseComponentError<EZynRLDataError>(&D, msgNotEnoughMemory);
+    }
     return true;
 }
 

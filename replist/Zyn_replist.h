@@ -169,8 +169,9 @@ public:
     // ---- the cell store (public field; owned)
     TStringArray* Strings;
 
-    // Progress of a long operation over Units steps: fires OnPercentDone from 0 to 100, at
-    // most about 100 times (used by the file operations).
+    // Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
+    // units pass, at most about 100 times, and 100 from Finish, when the operation is done
+    // (used by the file operations).
     class TProgress {
     public:
         TProgress(TRLData* Owner, std::int64_t Units);

@@ -133,6 +133,28 @@ int FindNext(TSearchRec& rec) { return FindMatching(rec); }
 
 void FindClose(TSearchRec& rec) { rec.FindHandle.reset(); }
 
+bool ListDirectory(std::string_view dir, const TDirEntryProc& proc) {
+    const auto host = runtime::TryHostPath(dir);
+    if (!host || host->empty()) return false;
+    DIR* d = opendir(host->c_str());
+    if (d == nullptr) return false;
+    std::string name;
+    while (const dirent* entry = readdir(d)) {
+        name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool isDir = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            // The type of what a link leads to (or of an entry the file system does not
+            // type) needs the entry's attributes.
+            struct stat st {};
+            isDir = fstatat(dirfd(d), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (!proc(name, isDir)) break;
+    }
+    closedir(d);
+    return true;
+}
+
 bool FileExists(std::string_view fileName) {
     struct stat st {};
     return StatPath(fileName, st) && !S_ISDIR(st.st_mode);

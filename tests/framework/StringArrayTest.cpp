@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "framework/Zyn_dstruct.h"
 
@@ -197,4 +198,94 @@ TEST(StringArray, LongCellsSurviveMovesAndCopies) {
     std::string exactly255(255, 'x');
     arr->SetString(0, 1, exactly255 + "yz");
     EXPECT_EQ(arr->GetString(0, 1), exactly255);
+}
+
+TEST(StringArray, RowsCostNothingUntilTheyHoldSomething) {
+    TStringArray a(nullptr);
+    a.Resize(4, 1000000);
+    EXPECT_EQ(a.CellSlots(), 0);
+    EXPECT_EQ(a.RowsInUse(), 0);
+    a.SetString(3, 500000, "");         // an empty text needs no room
+    a.SetRowAttrib(999999, 0);          // nor does a zero attribute byte
+    EXPECT_EQ(a.CellSlots(), 0);
+    a.SetString(2, 1000, "x");
+    // Only that column grows, and only as far as the text (in steps of the growth size).
+    EXPECT_GE(a.CellSlots(), 1000);
+    EXPECT_LT(a.CellSlots(), 1100);
+    EXPECT_EQ(a.RowsInUse(), 1000);
+    EXPECT_EQ(a.GetString(2, 1000), "x");
+    EXPECT_EQ(a.GetString(2, 1001), "");
+    EXPECT_EQ(a.GetString(3, 1000), "");
+    a.SetRowAttrib(2000, 9);
+    EXPECT_EQ(a.GetRowAttrib(2000), 9);
+    EXPECT_EQ(a.RowsInUse(), 2000);
+    // Sorting by a column with no texts keeps every row in place; by the filled one, the
+    // filled row comes last (empty texts first) and committing puts it there for good.
+    a.Sort(4, -1, true);
+    EXPECT_FALSE(a.IsSorted());
+    a.Sort(2, -1, true);
+    EXPECT_TRUE(a.IsSorted());
+    EXPECT_EQ(a.GetString(2, 1000000), "x");
+    EXPECT_EQ(a.GetRowAttrib(1999), 9);
+    a.Sort(2, -1, false);   // descending: the text first
+    a.CommitSorting();
+    EXPECT_EQ(a.GetString(2, 1), "x");
+    EXPECT_LE(a.CellSlots(), 10);   // the column now ends at its first row
+    EXPECT_EQ(a.GetNrOfRows(), 1000000);
+    // Removing and inserting rows beyond every text costs nothing either.
+    a.RemoveRow(700000);
+    a.InsertRow(5);
+    EXPECT_EQ(a.GetNrOfRows(), 1000000);
+    EXPECT_EQ(a.GetString(2, 1), "x");
+    a.Clear();
+    EXPECT_EQ(a.CellSlots(), 0);
+    EXPECT_EQ(a.GetNrOfRows(), 1000000);
+}
+
+TEST(StringArray, ExchangeColumnSwapsStoredRows) {
+    auto a = MakeArray(2, {{"", "a1", "b1"}, {"", "a2", "b2"}, {"", "a3", "b3"}});
+    a->Sort(1, -1, false);   // shows a3, a2, a1
+    TStringArray side(nullptr);
+    side.Resize(0, 3);
+    side.SetString(0, 1, "new1");   // stored row 1
+    side.SetString(0, 3, "new3");
+    int changes = 0;
+    a->OnChange = [&](vcl::TObject*) { ++changes; };
+    a->ExchangeColumn(2, side, 0);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(a->GetString(2, 1), "new3");   // presented first: stored row 3
+    EXPECT_EQ(a->GetString(2, 2), "");
+    EXPECT_EQ(a->GetString(2, 3), "new1");
+    EXPECT_EQ(side.GetString(0, 2), "b2");
+    // Rows beyond the shorter matrix are dropped from the longer one.
+    TStringArray small(nullptr);
+    small.Resize(0, 1);
+    small.SetString(0, 1, "s");
+    a->ExchangeColumn(1, small, 0);
+    EXPECT_EQ(small.GetString(0, 1), "a1");
+    EXPECT_EQ(small.GetNrOfRows(), 1);
+    a->ExchangeColumn(9, small, 0);   // no such column: nothing happens
+    EXPECT_EQ(changes, 2);
+}
+
+// Keys that tie in their first 8 bytes, shorter keys, bytes above 127 and a long key: the
+// order is that of the bytes, in both directions, and equal keys keep their order.
+TEST(StringArray, SortOrdersByBytesBeyondTheFirstEight) {
+    TStringArray a(nullptr);
+    const char* keys[] = {"abcdefghZ", "abcdefghA", "abc", "abcdefgh", "\xC3\xA9t\xC3\xA9", "z",
+                          "abcdefghA", "abcdefghAlonger than fifteen bytes"};
+    a.Resize(2, 8);
+    for (int r = 1; r <= 8; ++r) {
+        a.SetString(1, r, keys[r - 1]);
+        a.SetString(2, r, std::to_string(r));
+    }
+    auto order = [&] {
+        std::string s;
+        for (int r = 1; r <= 8; ++r) s += a.GetString(2, r) + " ";
+        return s;
+    };
+    a.Sort(1, -1, true);
+    EXPECT_EQ(order(), "3 4 2 7 8 1 6 5 ");
+    a.Sort(1, -1, false);
+    EXPECT_EQ(order(), "5 6 1 8 2 7 4 3 ");
 }

@@ -34,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     for (TInFormat format : {itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic}) {
         double value = 0;
         if (ConvertNumText(text, format, smPointOrComma, value) && !std::isfinite(value)) std::abort();
-        (void)FormatEditValue(format, 2, value);
+        // What the field writes for a value, it reads back.
+        double back = 0;
+        if (!ConvertNumText(FormatEditValue(format, 2, value), format, smPointOrComma, back)) std::abort();
     }
     return 0;
 }

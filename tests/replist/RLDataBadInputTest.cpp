@@ -107,13 +107,17 @@ TEST(RLDataBadInput, CountsThatLieAndCellsOutsideTheDeclaredSize) {
         std::string items, message;
     };
     const Case cases[] = {
-        // A count beyond what a list can hold, and one that would need gigabytes for a
-        // single cell near its end.
+        // A count beyond what a list can hold; a cell far down a column, whose storage
+        // reaches to it; columns whose names and stores alone take gigabytes; cells that
+        // add up beyond the budget one column at a time.
         {"<numrows>2147483648</numrows>", "invalid number \"2147483648\" for numrows"},
         {"<numcols>1</numcols><numrows>2000000000</numrows>\n<cell col=\"1\" row=\"1999999999\">x</cell>",
-         "need far more memory than the data read justify"},
-        {"<numcols>65537</numcols>", "65537 columns are more than the limit of 65536"},
-        {"<numcols>60000</numcols><numrows>1000</numrows>", "need far more memory"},
+         "far more than the 138 bytes read justify"},
+        {"<numcols>100000000</numcols>", "the table would need about 12207 MB"},
+        {"<numcols>9</numcols><numrows>2000000</numrows>"
+         "<cell col=\"1\" row=\"2000000\">x</cell><cell col=\"2\" row=\"2000000\">x</cell>"
+         "<cell col=\"3\" row=\"2000000\">x</cell><cell col=\"4\" row=\"2000000\">x</cell>",
+         "the table would need about 305 MB"},
         {"<numcols>2</numcols><numrows>2</numrows><cell col=\"1\" row=\"0\">x</cell>",
          "cell [1,0] outside the declared size of 2 columns and 2 rows"},
         {"<numcols>2</numcols><numrows>2</numrows><cell col=\"-1\" row=\"1\">x</cell>",
@@ -142,11 +146,12 @@ TEST(RLDataBadInput, BrokenCsvLeavesTheContainerAlone) {
     EXPECT_EQ(Refused(d, [&] { d.ImportCSV(f, csvComma, true); }),
               "Component \"\": invalid CSV file, line 2: a quoted field is not closed");
 
-    // A line of nothing but delimiters stops at the first field beyond the column limit
-    // instead of collecting them all.
-    WriteText(f, "x\n" + std::string(200000, ';') + "\n");
-    EXPECT_EQ(Refused(d, [&] { d.ImportCSV(f, csvSemicolon, false); }),
-              "Component \"\": invalid CSV file, line 2: 65537 columns are more than the limit of 65536");
+    // A line of nothing but delimiters stops at the first field beyond the budget instead of
+    // collecting them all: 2.5 million columns would cost some 300 MB for 2.5 MB read.
+    WriteText(f, "x\n" + std::string(2500000, ';') + "\n");
+    const std::string message = Refused(d, [&] { d.ImportCSV(f, csvSemicolon, false); });
+    EXPECT_TRUE(message.starts_with("Component \"\": invalid CSV file, line 2: the table would need about 256 MB"))
+        << message;
 
     // Many short lines: allowed as long as the cells stay in proportion to the bytes.
     std::string lines;

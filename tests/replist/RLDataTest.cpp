@@ -1,6 +1,9 @@
 // The container's rules: check marks, numbers, defaults, columns, rows, sorting, clipboard, copying.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/Clipbrd.h"
 #include "replist/Zyn_replist.h"
 
@@ -189,6 +192,24 @@ TEST(RLData, RowRemoval) {
     EXPECT_EQ(d->GetNrOfRows(), 0);
 }
 
+TEST(RLData, RemovedRowsTakeTheirAttributeBytesAlong) {
+    auto d = Make(2, 1);
+    d->SetElem(1, 1, "x");
+    d->Strings->SetRowAttrib(1, 64 | 128);   // disabled and selected
+    d->RemoveRow(1);
+    d->SetNrRows(1);
+    EXPECT_EQ(d->Strings->GetRowAttrib(1), 0);
+    EXPECT_EQ(d->GetElem(1, 1), "");
+    // Removing every row as empty clears the byte of the row that stays physically, too.
+    d->SetNrRows(3);
+    for (int r = 1; r <= 3; ++r) d->Strings->SetRowAttrib(r, 64);
+    d->RemoveEmptyRows();
+    EXPECT_EQ(d->GetNrOfRows(), 0);
+    d->SetNrRows(2);
+    EXPECT_EQ(d->Strings->GetRowAttrib(1), 0);
+    EXPECT_EQ(d->Strings->GetRowAttrib(2), 0);
+}
+
 TEST(RLData, SortRemoveKeepsPresentedOrder) {
     auto d = Make(2, 4);
     const char* keys[] = {"d", "b", "a", "b"};
@@ -224,6 +245,52 @@ TEST(RLData, SortReportsExchangesOnlyToAListener) {
     d->Sort(1, -1, true);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(d->GetElem(1, 1) + d->GetElem(1, 4), "ad");
+}
+
+TEST(RLData, StoreReportsExchangesToTheContainerFromConstruction) {
+    auto d = Make(1, 4);
+    const char* keys[] = {"d", "c", "b", "a"};
+    for (int r = 1; r <= 4; ++r) d->SetElem(1, r, keys[r - 1]);
+    std::vector<std::string> seen;
+    d->SetOnBeforeSortExchange([&](vcl::TObject* Sender, const std::string& K1, std::string&) {
+        EXPECT_EQ(Sender, d.get());
+        seen.push_back(K1);
+    });
+    // A sort of the store itself reaches the container's handler.
+    d->Strings->Sort(1, -1, true);
+    EXPECT_EQ(seen, (std::vector<std::string>{"d", "c"}));
+    d->Strings->UnSort();
+
+    // A view puts its own handler in front and passes on to the container's; sorting
+    // through the container does not overwrite it.
+    int viewCalls = 0;
+    TBeforeSortExchgEvent containers = d->Strings->OnBeforeSortExchange;
+    ASSERT_TRUE(containers);
+    d->Strings->OnBeforeSortExchange = [&, containers](vcl::TObject* Sender, const std::string& K1, std::string& K2) {
+        ++viewCalls;
+        containers(Sender, K1, K2);
+    };
+    seen.clear();
+    d->Sort(1, -1, true);
+    EXPECT_EQ(viewCalls, 2);
+    EXPECT_EQ(seen.size(), 2u);
+    d->UnSort();
+    d->SetOnBeforeSortExchange(nullptr);   // the view still hears every exchange
+    d->Sort(1, -1, false);
+    d->UnSort();
+    d->Sort(1, -1, true);
+    EXPECT_EQ(viewCalls, 4);
+    EXPECT_EQ(d->GetElem(1, 1) + d->GetElem(1, 4), "ad");
+
+    // Without any listener the container's own handler stays installed across sorts.
+    auto plain = Make(1, 3);
+    for (int r = 1; r <= 3; ++r) plain->SetElem(1, r, keys[r]);
+    plain->Sort(1, -1, true);
+    int later = 0;
+    plain->SetOnBeforeSortExchange([&](vcl::TObject*, const std::string&, std::string&) { ++later; });
+    plain->Strings->UnSort();
+    plain->Strings->Sort(1, -1, true);
+    EXPECT_EQ(later, 1);
 }
 
 TEST(RLData, ClipboardTexts) {
@@ -267,4 +334,25 @@ TEST(RLData, AssignKeepsPresentedAndStoredOrder) {
     src->UnSort();
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(dst.GetElem(1, r), src->GetElem(1, r));
     EXPECT_EQ(dst.GetElem(1, 1), "c");
+}
+
+TEST(RLData, HugeEmptyListsStayCheap) {
+    // Two billion rows are a count: removing the empty ones, copying and writing look only at
+    // the rows in use.
+    auto d = Make(3, 2000000000);
+    d->SetElem(2, 10, "ten");
+    d->Strings->SetRowAttrib(20, 64);
+    TRLData copy(nullptr);
+    copy.Assign(d.get());
+    EXPECT_EQ(copy.GetNrOfRows(), 2000000000);
+    EXPECT_EQ(copy.GetElem(2, 10), "ten");
+    EXPECT_EQ(copy.Strings->GetRowAttrib(20), 64);
+    EXPECT_LE(copy.Strings->CellSlots(), 40);
+    d->RemoveEmptyRows();
+    EXPECT_EQ(d->GetNrOfRows(), 1);
+    EXPECT_EQ(d->GetElem(2, 1), "ten");
+    copy.SetElem(2, 10, "");
+    copy.RemoveEmptyRows();
+    EXPECT_EQ(copy.GetNrOfRows(), 0);
+    EXPECT_EQ(copy.Strings->GetRowAttrib(1), 0);
 }

@@ -6,8 +6,9 @@
 # Starts Xvfb on a free display, runs the gallery with the SDL backend, and drives it with
 # xdotool: edits a grid cell by typing, copies a cell through the grid's popup menu into
 # the note field, copies the note's text with Ctrl+C and pastes it into another cell
-# through the menu, cancels a menu by clicking elsewhere, and ends the program; then, on the
-# numeric fields page, types into a fixed-point field, steps it and tabs on. Every
+# through the menu, cancels a menu by clicking elsewhere, and ends the program; then sorts the
+# report list by its header, and on the numeric fields page types into a fixed-point field,
+# steps it and tabs on. Every
 # outcome is read from the state file the gallery keeps (--dump-state), polled rather
 # than waited for. Exits 77 (skipped) only when no X server can be started.
 set -u
@@ -147,10 +148,35 @@ rc=$?
 gpid=""
 [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
 
-# 7. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
+# 7. The report list page: a click on the order column's header sorts descending, the
+#    next click ascending.
+state=$out/state-report-list.txt
+rm -f "$state"
+ZYN_BACKEND=sdl "$gallery" --page report-list --dump-state "$state" >"$out/gallery-report-list.log" 2>&1 &
+gpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+[ -n "$wid" ] || fail "the gallery window did not appear again"
+wait_for gallery.page report-list "the report list page"
+R=report-list
+wait_for $R.first "A-000001" "the first order before sorting"
+at $R.header.rect 1
+wait_for $R.first "A-100000" "the first order after one header click"
+wait_for $R.sort "2 desc" "the sort after one click"
+sleep 0.6
+at $R.header.rect 1
+wait_for $R.first "A-000001" "the first order after a second header click"
+wait_for $R.sort "2 asc" "the sort after two clicks"
+kill -TERM "$gpid"
+for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+wait "$gpid"
+gpid=""
+
+# 8. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
 #    among the decimals replaces the one after the caret), a step by its up button, and Tab
 #    to the next field.
-ZYN_BACKEND=sdl "$gallery" --page numeric-fields --dump-state "$state" >"$out/gallery-numeric.log" 2>&1 &
+state=$out/state-numeric-fields.txt
+rm -f "$state"
+ZYN_BACKEND=sdl "$gallery" --page numeric-fields --dump-state "$state" >"$out/gallery-numeric-fields.log" 2>&1 &
 gpid=$!
 wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
 [ -n "$wid" ] || fail "the gallery window did not appear again"
@@ -183,4 +209,5 @@ wait "$gpid"
 rc=$?
 gpid=""
 [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+
 echo "gallery window test passed (display :$display)"

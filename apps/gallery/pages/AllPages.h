@@ -16,7 +16,7 @@ GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
 GALLERY_PAGE(BuildNumericFieldsPage, "numeric-fields", "Numeric fields",
              "A bench supply: fields with spin buttons, pivots and gauges; readings in many formats, live")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
-             "Analog meters of every layout, linear and logarithmic, moving live; point at a scale to read it")
+             "Analog meters, seven-segment readouts and bar graphs, moving live; point at a scale to read it")
 GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
              "Dot-matrix displays of a station: scrolling news, departures, a rising notice, a rasterised font")
 GALLERY_PAGE(BuildSelectorsPage, "plot-styles", "Plot styles",
@@ -25,3 +25,7 @@ GALLERY_PAGE(BuildSwitchesPage, "switches", "Switches",
              "On/off buttons of every style, a mode group, a horn held down and a setpoint stepped by repeating buttons")
 GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
              "Month calendars with holidays in English, German, French and Spanish; click a day or step by month and year")
+GALLERY_PAGE(BuildPictureBrowserPage, "picture-browser", "Picture browser",
+             "A folder tree beside thumbnails of the pictures in the chosen folder; double-click marks a favourite")
+GALLERY_PAGE(BuildReportListPage, "report-list", "Report list",
+             "100,000 orders: click a header to sort, type to filter (text, Boolean or pattern)")

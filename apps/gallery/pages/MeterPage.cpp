@@ -1,6 +1,7 @@
 // Page "Instruments": a panel of analog meters of every layout, linear and logarithmic,
 // with coloured scale bands, lamps, a second needle, a face picture and a hub picture,
-// driven twice a second by a timer. Moving the mouse over a meter shows the value under
+// driven twice a second by a timer, above a strip of seven-segment readouts and bar
+// graphs that follow the same values. Moving the mouse over a meter shows the value under
 // the pointer.
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,8 @@
 #include "apps/gallery/GalleryPage.h"
 #include "meter/Zyn_Meter.h"
 #include "platform/ExtCtrls.h"
+#include "progbar/Zyn_ProgBar.h"
+#include "sevenseg/Zyn_sevenseg.h"
 #include "platform/Graphics.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
@@ -122,7 +125,7 @@ public:
             // widest place; the rest share the rows evenly.
             static const int kLeft[6] = {20, 310, 545, 20, 270, 520};
             static const int kWidth[6] = {280, 225, 225, 240, 240, 240};
-            m->SetBounds(kLeft[i], 36 + (i / 3) * 214, kWidth[i], 204);
+            m->SetBounds(kLeft[i], 36 + (i / 3) * 186, kWidth[i], 178);
             m->SetMeterLayout(d.layout);
             m->SetMeterMaxValue(d.max);
             m->SetMeterMinValue(d.min);
@@ -172,14 +175,132 @@ public:
             std::error_code ignored;
             std::filesystem::remove_all(art.Folder, ignored);
         }
+        BuildReadouts();
         Step();
         timer_ = new TTimer(Page.Form);
         timer_->SetInterval(500);
         timer_->SetOnTimer([this](TObject*) { Step(); });
         Page.Watch("value0", [this] { return FloatToStrF(meters_[0]->GetValue(), ffFixed, 15, 2); });
+        Page.Watch("voltage", [this] { return displays_[0]->GetCaption(); });
+        Page.Watch("batch", [this] { return FloatToStrF(bars_[3]->GetValue(), ffFixed, 15, 0); });
     }
 
 private:
+    // The strip under the meters: a voltage, a run time and a temperature on seven-segment
+    // displays; pressure and speed on horizontal bars; current and a batch counter that
+    // counts on its own on vertical bars.
+    void BuildReadouts() {
+        const int top = 412;
+        struct Readout {
+            int left, width, digits;
+            TColor text, ground;
+            TFrameStyle frame;
+        };
+        const Readout kReadouts[3] = {
+            {20, 204, 5, clRed, TColor(0x202020), frSunkenDouble},             // 231.4 V
+            {240, 204, 5, TColor(0x40FF40), TColor(0x102010), frSunkenDouble},  // 01:25
+            {460, 204, 5, TColor(0x00A5FF), TColor(0x101828), frSunken},        // -12.5 degrees
+        };
+        for (int i = 0; i < 3; ++i) {
+            const Readout& r = kReadouts[i];
+            auto* d = new TSevenSeg(page_.Form);
+            d->SetParent(page_.Host);
+            d->SetBounds(r.left, top, r.width, 74);
+            d->SetNumDigits(r.digits);
+            d->SetMargin(7);
+            d->SetInterDigDist(4);
+            d->SetColorText(r.text);
+            d->SetColorBackGnd(r.ground);
+            d->SetFrameStyle(r.frame);
+            displays_[i] = d;
+        }
+
+        // Pressure over a stretched blue-to-red gradient; speed on a green-to-red scale that
+        // the bar uncovers, with a grid and its share of the full scale as text.
+        auto* pressure = new TProgBar(page_.Form);
+        pressure->SetParent(page_.Host);
+        pressure->SetBounds(20, top + 84, 316, 28);
+        pressure->SetShowColorGradient(true);
+        pressure->SetColorBackGnd(TColor(0x404040));
+        pressure->SetTextDecPlaces(1);
+        pressure->SetTextPosX(158);
+        pressure->GetFont()->SetColor(clWhite);
+        pressure->GetFont()->SetStyle({fsBold});
+        bars_[0] = pressure;
+
+        auto* speed = new TProgBar(page_.Form);
+        speed->SetParent(page_.Host);
+        speed->SetBounds(348, top + 84, 316, 28);
+        speed->SetRange(0, 80);
+        speed->SetShowColorGradient(true);
+        speed->SetColorMapMode(cgmCover);
+        speed->SetColorMin(TColor(0x30B030));
+        speed->SetColorMax(TColor(0x2020E0));
+        speed->SetColorBackGnd(TColor(0x303030));
+        speed->SetGridDist(8);
+        speed->SetColorGrid(TColor(0x202020));
+        speed->SetFrameStyleInner(frSunkenDouble);
+        speed->SetTextAlignment(taLeftJustify);
+        speed->SetTextPosX(10);
+        speed->GetFont()->SetColor(clWhite);
+        speed->SetOnShowValue([speed](TObject*, std::string& Text) {
+            Text = "rpm x100: " + Text + "  (" + FloatToStrF(speed->GetValue() * 100 / speed->GetMax(), ffFixed, 15, 0) + " %)";
+        });
+        bars_[1] = speed;
+
+        // Two columns: the current with the gradient moving with its tip, and a batch
+        // counter that advances by itself (first after 1.5 s, then every 0.3 s) and starts
+        // again when it is full.
+        auto* current = new TProgBar(page_.Form);
+        current->SetParent(page_.Host);
+        current->SetBounds(680, top, 40, 112);
+        current->SetDirection(dirUp);
+        current->SetRange(0, 20);
+        current->SetShowColorGradient(true);
+        current->SetColorMapMode(cgmMove);
+        current->SetColorMin(TColor(0x804000));
+        current->SetColorMax(TColor(0xFFD080));
+        current->SetTextAngle(90);
+        current->SetTextPosX(20);
+        current->SetTextPosY(56);
+        current->SetTextDecPlaces(1);
+        current->GetFont()->SetStyle({fsBold});
+        bars_[2] = current;
+
+        auto* batch = new TProgBar(page_.Form);
+        batch->SetParent(page_.Host);
+        batch->SetBounds(728, top, 40, 112);
+        batch->SetDirection(dirUp);
+        batch->SetRange(0, 50);
+        batch->SetValue(0);
+        batch->SetColorMin(TColor(0x008000));
+        batch->SetGridDist(11);
+        batch->SetColorGrid(TColor(0x00C000));
+        batch->SetColorBackGnd(TColor(0xE0F0E0));
+        batch->SetTextAngle(90);
+        batch->SetTextPosX(20);
+        batch->SetTextPosY(56);
+        batch->SetRepeatInterval(300);
+        batch->SetOnAutoInc([batch](TObject*) {
+            if (batch->GetValue() > batch->GetMax()) batch->SetValue(0);
+        });
+        batch->SetAutoInc(true);
+        bars_[3] = batch;
+    }
+
+    // The readouts show what the meters show, as a panel of digits and bars would.
+    void StepReadouts() {
+        // Blanks in front right-align the numbers: each leaves its digit dark.
+        displays_[0]->SetCaption(Format("%6.1f", {meters_[0]->GetValue()}));
+        const int seconds = count_ / 2;
+        displays_[1]->SetCaption(Format("%.2d:%.2d", {seconds / 60 % 100, seconds % 60}));
+        const double temperature = -20 + 35 * (0.5 + 0.5 * std::sin(count_ * 0.05));
+        displays_[2]->SetCaption(Format("%5.1f", {temperature}) + "\u00B0");
+        bars_[0]->SetValue(meters_[4]->GetValue());
+        bars_[1]->SetValue(meters_[3]->GetValue());
+        bars_[2]->SetValue(meters_[1]->GetValue());
+    }
+
     // Each meter follows a slow swing with a little jitter, reaching its high band now and then.
     void Step() {
         ++count_;
@@ -191,10 +312,13 @@ private:
             meters_[i]->SetValue(v);
             if (i == 4) meters_[i]->SetValueSec(std::max(meters_[i]->GetValueSec(), v));
         }
+        StepReadouts();
     }
 
     PageContext page_;
     TMeter* meters_[6] = {};
+    TSevenSeg* displays_[3] = {};
+    TProgBar* bars_[4] = {};
     double phase_[6] = {};
     TLabel* readout_ = nullptr;
     TTimer* timer_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -139,6 +140,34 @@ TEST_F(Files, FindFirstFiltersByAttributeAndPattern) {
     EXPECT_NE(FindFirst("C:\\missing\\*.*", faAnyFile, rec), 0);
     EXPECT_NE(FindFirst("Q:\\*.*", faAnyFile, rec), 0);  // unmapped drive
     EXPECT_NE(FindNext(rec), 0);  // after a failed search: nothing, no crash
+}
+
+TEST_F(Files, ListDirectoryGivesNamesAndWhetherEachIsADirectory) {
+    Touch("file.txt");
+    fs::create_directories(root_ + "/sub/inner");
+    fs::create_directory(root_ + "/.dot");
+    fs::create_directory_symlink("sub", root_ + "/to-sub");
+    fs::create_symlink("file.txt", root_ + "/to-file");
+    fs::create_symlink("nowhere", root_ + "/dangling");
+    fs::create_symlink("loop2", root_ + "/loop1");
+    fs::create_symlink("loop1", root_ + "/loop2");
+    std::map<std::string, bool> seen;
+    EXPECT_TRUE(ListDirectory("C:\\", [&](const std::string& Name, bool IsDir) {
+        seen[Name] = IsDir;
+        return true;
+    }));
+    const std::map<std::string, bool> want{{".dot", true},      {"dangling", false}, {"file.txt", false},
+                                           {"loop1", false},    {"loop2", false},    {"sub", true},
+                                           {"to-file", false},  {"to-sub", true}};
+    EXPECT_EQ(seen, want);
+    // The listing stops when asked to, and works in host form too.
+    int calls = 0;
+    EXPECT_TRUE(ListDirectory(root_, [&](const std::string&, bool) { return ++calls < 2; }));
+    EXPECT_EQ(calls, 2);
+    EXPECT_FALSE(ListDirectory("C:\\missing", [](const std::string&, bool) { return true; }));
+    EXPECT_FALSE(ListDirectory("C:\\file.txt", [](const std::string&, bool) { return true; }));
+    SetDriveMapping('C', "");
+    EXPECT_FALSE(ListDirectory("C:\\", [](const std::string&, bool) { return true; }));
 }
 
 TEST_F(Files, CreateRemoveRenameAndExistence) {

@@ -1,0 +1,150 @@
+// TFolderTree: a read-only tree view of the file system's folders under the root "C:\",
+// which keeps the selected folder as its Directory. A folder's subfolders are read only
+// when it is first expanded; until then a folder that has subfolders carries one
+// placeholder child so that it shows an expand button.
+//
+// Paths are in the framework's drive form ("C:\Data\Images\"); the drive mapping of the
+// runtime's file functions decides which host folder "C:" stands for. Folder names are
+// kept as the file system gives them (any bytes); a node shows its name as UTF-8, with
+// U+FFFD for bytes that are not, and is addressed by the original bytes.
+//
+// Listing and sorting subfolders live in FolderListing.cpp, the tree in Zyn_FolderTree.cpp.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/ComCtrls.h"
+#include "platform/Controls.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+// ---- folder listing (FolderListing.cpp) -------------------------------------------------
+
+// One subfolder: its name as stored (bytes) and whether it has subfolders of its own.
+struct TSubFolder {
+    std::string Name;
+    bool HasSubFolders = false;
+};
+
+// The subfolders of Path (a trailing '\' is added when missing): every directory entry
+// whose name does not begin with '.', in the order of SortFolderNames, each with whether
+// it has at least one such subfolder itself (decided from its first qualifying entry).
+// A folder that cannot be read (missing, no permission, a loop of links) lists nothing,
+// and a subfolder that cannot be read counts as having no subfolders.
+void ListSubFolders(const std::string& Path, std::vector<TSubFolder>& Folders);
+
+// Orders folders by their names in lower case (compared byte by byte); names equal in
+// lower case keep the order the file search lists them in (FolderListOrder). O(n log n).
+void SortFolderNames(std::vector<TSubFolder>& Folders);
+
+// The order of the file search: without regard to ASCII case, then byte by byte.
+bool FolderListOrder(const std::string& A, const std::string& B);
+
+// Lower case of a name for comparing: letters that have a lower-case form are lowered;
+// bytes that are not valid UTF-8 are kept as they are, so different names stay different.
+std::string FolderNameKey(std::string_view Name);
+
+// A name as text that can be shown: valid UTF-8 as it is, every byte that is not part of
+// a valid sequence as U+FFFD.
+std::string DisplayName(std::string_view Name);
+
+// ---- the tree ---------------------------------------------------------------------------
+class TFolderTree : public vcl::TCustomTreeView {
+public:
+    // Data of a node whose subfolders have been loaded.
+    static inline void* const LoadedMarker = reinterpret_cast<void*>(std::uintptr_t(0xA5F016ED));
+    // Text of the placeholder child of a folder whose subfolders are not loaded yet.
+    static constexpr const char* PlaceholderText = "Child";
+    static constexpr const char* RootText = "C:\\";
+
+    explicit TFolderTree(vcl::TComponent* AOwner);
+    ~TFolderTree() override;
+    std::string ClassName() const override { return "TFolderTree"; }
+
+    void Loaded() override;
+
+    // ---- published properties
+    // The colour shown while enabled (a disabled tree shows clBtnFace).
+    TColor GetColor() const { return FColorBak; }
+    void SetColor(TColor Value);
+    void SetEnabled(bool Value) override;
+    bool GetOldTreeStyle() const { return FUseOldStyle; }
+    void SetOldTreeStyle(bool Value);
+
+    // ---- public
+    // The selected folder's path, always ending in '\'.
+    const std::string& GetDirectory() const { return FDirectory; }
+
+    // Back to the collapsed root; Directory becomes the root of the current folder's drive
+    // (C:\ when the current folder lies on no mapped drive). Runs whenever the window
+    // is made. Returns whether the root folder exists.
+    bool Reset();
+    // Selects Directory again after folders changed on disk, or its nearest ancestor that
+    // still exists. Returns whether a folder could be selected.
+    bool RefreshTree();
+    // Rebuilds the tree expanded along Path (any case; a trailing '\' optional; a host
+    // path under the mapped root is taken in its drive form) and selects its folder. A
+    // folder that does not exist gives false and changes nothing; a path through a folder
+    // the tree does not show (a dot-named one) selects the deepest folder reached and
+    // gives false.
+    bool SelectPath(const std::string& Path);
+    // Creates FolderName (with any missing folders of a relative path such as "x/y")
+    // under the selected folder and selects it. False when nothing is selected or the
+    // name is not a valid folder name.
+    bool MakeSubFolder(const std::string& FolderName);
+    // Removes the selected folder when it is empty, then selects its parent. False for
+    // the root, without a selection, or when the folder cannot be removed.
+    bool RemoveSelectedFolder();
+    // Appends the subfolders of Path (or of Node's folder) to DirList, sorted, each with
+    // the object -1 when it has subfolders itself. False when the folder does not exist;
+    // otherwise whether DirList is not empty.
+    bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
+    bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
+
+    // The folder of Node, with a trailing '\' (the names as stored, not as shown).
+    std::string NodePath(const vcl::TTreeNode* Node) const;
+
+    // ---- events
+    const vcl::TNotifyEvent& GetOnDirChanged() const { return FOnDirChange; }
+    void SetOnDirChanged(vcl::TNotifyEvent Value) { FOnDirChange = std::move(Value); }
+
+protected:
+    vcl::TNotifyEvent FOnDirChange;
+
+    void CreateWnd() override;
+    bool CanExpand(vcl::TTreeNode* Node) override;
+    void Change(vcl::TTreeNode* Node) override;
+    void Delete(vcl::TTreeNode* Node) override;
+
+private:
+    // The name a node stands for (its text unless the name is not valid UTF-8).
+    const std::string& NodeName(const vcl::TTreeNode* Node) const;
+    // Reads a node's subfolders into it (once, until the tree is rebuilt).
+    void LoadSubFolders(vcl::TTreeNode* Node);
+    vcl::TTreeNode* AddFolderNode(vcl::TTreeNode* Parent, const TSubFolder& Folder);
+    // Clears the tree and adds the root with its placeholder.
+    vcl::TTreeNode* RebuildRoot();
+    // The child of Parent named Name: the exact name first, else the first that matches
+    // without regard to case.
+    vcl::TTreeNode* FindChildByPath(vcl::TTreeNode* Parent, const std::string& Name) const;
+    void ApplyWindowTheme();
+    void DirChanged(const std::string& OldDirectory);
+
+    std::string FDirectory;
+    bool FUseOldStyle = true;
+    TColor FColorBak;   // the framework's colour at construction
+    // Stored names of the nodes whose shown text differs from it.
+    std::unordered_map<const vcl::TTreeNode*, std::string> FRawNames;
+    // While RefreshTree runs, selections do not report Directory changes one by one.
+    int FQuietDirChanges = 0;
+};
+
+}  // namespace zyn

@@ -1,0 +1,234 @@
+// The report list view's mouse and keyboard: click-to-sort on the column headers, check
+// boxes, row selection in the three modes, double-click sizing of a column at a header
+// border, cursor keys, Enter to advance and the in-place editor.
+#include <algorithm>
+
+#include "platform/Forms.h"
+#include "replist/Zyn_ReportListView.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+namespace {
+// A header click this close to a cell's side edge belongs to the border (sizing), not to
+// the header (sorting).
+constexpr int BorderZone = 4;
+constexpr int CheckBoxHit = 18;
+}  // namespace
+
+void TReportListView::MouseMove(TShiftState Shift, int X, int Y) {
+    FLastMousePosX = X;
+    FLastMousePosY = Y;
+    TCustomDrawGrid::MouseMove(Shift, X, Y);
+}
+
+void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomDrawGrid::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    const TGridCoord g = MouseCoord(X, Y);
+    if (g.X < 0 || g.Y < 0) return;
+    const int dataCol = GetColumnOrder(g.X + 1);
+    if (g.Y == ColumnHeaderGridRow()) {
+        const TRect cr = CellRect(g.X, g.Y);
+        if (FSortEnabled && X - cr.Left > BorderZone && cr.Right - X > BorderZone)
+            HeaderClickSort(dataCol);
+        return;
+    }
+    if (g.Y < GetFixedRows()) return;   // the common header
+    const int dataRow = DataRowOfGridRow(g.Y);
+    if (dataRow < 1 || dataRow > GetNrOfShownRows()) return;
+    const bool saved = FSuppressPaint;
+    FSuppressPaint = true;
+    const bool rowEnabled = !(RowAttrib(dataRow) & RowDisabledBit);
+    SetEditing(GetColumnEditable(dataCol) && rowEnabled);
+    const TRect cr = CellRect(g.X, g.Y);
+    if (FData->GetColCheckMode(dataCol) != cmNone && X - cr.Left < CheckBoxHit &&
+        !FCheckMarksReadOnly && rowEnabled &&
+        (!FData->GetElem(dataCol, dataRow).empty() || FShowEmptyCheckBoxes))
+        CheckBoxClick(dataCol, dataRow);
+    SelectByClick(DataRowOfGridRow(GetSelection().Top), Shift);
+    SetSuppressPaint(saved);
+}
+
+// The first header click sorts descending (the toggle starts true and is inverted first);
+// each further click reverses the direction. The selected record keeps its selection at
+// its new position.
+void TReportListView::HeaderClickSort(int DataCol) {
+    const TCursor savedCursor = Screen->GetCursor();
+    Screen->SetCursor(crHourGlass);
+    const TGridRect sel = GetSelection();
+    const int selRow = DataRowOfGridRow(sel.Top);
+    const int physical = FData->Strings->GetSortOrder(selRow);
+    FData->SetSortToggle(!FData->GetSortToggle());
+    if (FShownRows >= 0) {
+        // Sorting the whole store would mix found and hidden rows: sort the found rows only.
+        FilterAndSortFound(DataCol, FSortColumnSec, FData->GetSortToggle());
+    } else {
+        FData->Sort(DataCol, FSortColumnSec, FData->GetSortToggle());
+    }
+    if (physical > 0) {
+        for (int pos = 1; pos <= GetNrOfShownRows(); ++pos)
+            if (FData->Strings->GetSortOrder(pos) == physical) {
+                const int g = GridRowOfDataRow(pos);
+                SetSelection(TGridRect(sel.Left, g, sel.Right, g));
+                break;
+            }
+    }
+    Screen->SetCursor(savedCursor);
+    RepaintView();
+}
+
+// The grid opens no editor while it selects whole rows; the view draws its row selection
+// from the rows' attribute bits, so it lifts whole-row selection while an editable cell is
+// current and gives it back afterwards.
+void TReportListView::SetEditing(bool On) {
+    TGridOptions opt = GetOptions();
+    if (On) {
+        opt.Include(goEditing);
+        if (opt.Contains(goRowSelect)) {
+            opt.Exclude(goRowSelect);
+            FRowSelectLifted = true;
+        }
+    } else {
+        opt.Exclude(goEditing);
+        if (FRowSelectLifted) opt.Include(goRowSelect);
+        FRowSelectLifted = false;
+    }
+    if (opt != GetOptions()) SetOptions(opt);
+}
+
+void TReportListView::CheckBoxClick(int DataCol, int DataRow) {
+    bool state = !FData->GetElemChecked(DataCol, DataRow);
+    BeforeCheckStateChange(state, DataCol, DataRow);
+    if (FData->GetColCheckMode(DataCol) == cmRadio) FData->SetElemChecked(DataCol, DataRow, true);
+    else FData->SetElemChecked(DataCol, DataRow, state);
+    CheckStateHasChanged(!state, DataCol, DataRow);
+}
+
+void TReportListView::SelectByClick(int DataRow, TShiftState Shift) {
+    if (FRowSelectMode == 1) {
+        for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, r == DataRow);
+    } else if (FRowSelectMode == 2) {
+        if (Shift.Contains(ssShift)) {
+            const bool state = GetRowSelect(FSelectAnchor);
+            const int lo = std::min(FSelectAnchor, DataRow), hi = std::max(FSelectAnchor, DataRow);
+            for (int r = std::max(lo, 1); r <= std::min(hi, GetNrOfRows()); ++r) SetRowBit(r, RowSelectedBit, state);
+        } else {
+            FSelectAnchor = DataRow;
+            if (Shift.Contains(ssCtrl) || !FUseCtrlForMultiSel)
+                SetRowBit(DataRow, RowSelectedBit, !GetRowSelect(DataRow));
+            else
+                for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, r == DataRow);
+        }
+    }
+    if (FRowSelectMode == 1 || FRowSelectMode == 2) ChangedSelection();
+}
+
+void TReportListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomDrawGrid::MouseUp(Button, Shift, X, Y);
+    if (FRowSelectMode != 2) return;
+    const TAxisInfo h = HorzAxis(), v = VertAxis();
+    if (X >= h.gridBoundary || (Button == mbLeft && Y >= v.gridBoundary)) {
+        for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, false);
+        ChangedSelection();
+        RepaintView();
+    }
+}
+
+// Whether (X, Y) lies in the column header row within the border zone of a header cell;
+// SizedPos is then the display position whose right edge that border is.
+bool TReportListView::NearHeaderBorder(int X, int Y, int& SizedPos) const {
+    const TGridCoord g = MouseCoord(X, Y);
+    if (g.X < 0 || g.Y < 0 || g.Y != ColumnHeaderGridRow()) return false;
+    const TRect cr = CellRect(g.X, g.Y);
+    if (X - cr.Left > BorderZone && cr.Right - X > BorderZone) return false;
+    int c = g.X;
+    if (X < (cr.Left + cr.Right) / 2) {
+        // The border on the left is the right edge of the nearest column of width > 0.
+        // Columns of width 0 are skipped; the search stops at the first position.
+        c = g.X - 1;
+        while (c > 0 && TCustomGrid::GetColWidths(c) <= 0) --c;
+        c = std::max(c, 0);
+    }
+    SizedPos = c + 1;
+    return true;
+}
+
+void TReportListView::DblClick() {
+    const TGridCoord g = MouseCoord(FLastMousePosX, FLastMousePosY);
+    if (g.Y >= 0 && g.Y == ColumnHeaderGridRow()) {
+        int pos = 0;
+        if (NearHeaderBorder(FLastMousePosX, FLastMousePosY, pos))
+            AutoColWidth(GetColumnOrder(pos), true, 0);
+        return;
+    }
+    TCustomDrawGrid::DblClick();
+}
+
+bool TReportListView::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    if (GetNrOfShownRows() == 0) return true;
+    return TCustomDrawGrid::DoMouseWheelDown(Shift, MousePos);
+}
+
+bool TReportListView::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+    if (GetNrOfShownRows() == 0) return true;
+    return TCustomDrawGrid::DoMouseWheelUp(Shift, MousePos);
+}
+
+void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
+    TCustomDrawGrid::KeyDown(Key, Shift);
+    switch (Key) {
+        case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
+            const int row = DataRowOfGridRow(GetSelection().Top);
+            for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, r == row);
+            CursorKeyAction(Key);
+            ChangedSelection();
+            RepaintView();
+            break;
+        }
+        default: break;
+    }
+}
+
+void TReportListView::KeyPress(char32_t& Key) {
+    TCustomDrawGrid::KeyPress(Key);
+    if (FAutoAdvance && (Key == U'\r' || Key == 0)) {
+        WORD down = VK_DOWN;
+        KeyDown(down, {});
+    }
+}
+
+bool TReportListView::SelectCell(int ACol, int ARow) {
+    const int dataCol = GetColumnOrder(ACol + 1);
+    const int dataRow = DataRowOfGridRow(ARow);
+    SetEditing(ARow != 0 && GetColumnEditable(dataCol) && GetRowEnabled(dataRow));
+    bool can = true;
+    if (FOnSelectCell) FOnSelectCell(this, ACol, ARow, can);
+    return can;
+}
+
+std::string TReportListView::GetEditText(int ACol, int ARow) {
+    const int dataCol = GetColumnOrder(ACol + 1);
+    const int dataRow = DataRowOfGridRow(ARow);
+    std::string value = FData->GetElem(dataCol, dataRow);
+    if (FOnGetEditText) FOnGetEditText(this, ACol, dataRow, value);
+    return value;
+}
+
+void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) {
+    const int dataCol = GetColumnOrder(ACol + 1);
+    const int dataRow = DataRowOfGridRow(ARow);
+    // The container keeps the mark of a check column and cuts the text to 255 characters;
+    // any mark but a blank then reads as a plain check.
+    FData->SetElem(dataCol, dataRow, Value);
+    if (FData->GetColCheckMode(dataCol) != cmNone) {
+        const std::string_view stored = FData->Strings->StringView(dataCol, dataRow);
+        if (!stored.empty() && stored[0] != ' ' && stored[0] != 'X')
+            FData->Strings->SetString(dataCol, dataRow, "X" + std::string(stored.substr(1)));
+    }
+    if (FOnSetEditText) FOnSetEditText(this, ACol, dataRow, Value);
+}
+
+}  // namespace zyn

@@ -1,0 +1,330 @@
+// The report list view's picture: data cells (colours by state, shading bands, password
+// masking, shortened texts, check boxes and radio marks), the common header and the column
+// headers with the sort arrow, the empty-list area and the inter-row indicator.
+#include <algorithm>
+#include <cmath>
+
+#include "replist/Zyn_ReportListView.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+namespace {
+
+constexpr int CheckBoxRoom = 16;
+
+// Round to nearest, ties to even.
+int RoundEven(double V) { return int(std::nearbyint(V)); }
+
+std::vector<std::string_view> SplitLines(std::string_view S, char Sep) {
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t p = S.find(Sep, start);
+        if (p == std::string_view::npos) {
+            out.push_back(S.substr(start));
+            return out;
+        }
+        out.push_back(S.substr(start, p - start));
+        start = p + 1;
+    }
+}
+
+void Line(TCanvas* C, TColor Colour, std::initializer_list<TPoint> Points) {
+    C->GetPen()->SetColor(Colour);
+    auto it = Points.begin();
+    C->MoveTo(it->X, it->Y);
+    for (++it; it != Points.end(); ++it) C->LineTo(it->X, it->Y);
+}
+
+}  // namespace
+
+void TReportListView::Paint() {
+    if (FSuppressPaint) return;
+    TCustomDrawGrid::Paint();
+    TCanvas* c = GetCanvas();
+    if (GetNrOfShownRows() == 0) PaintEmptyArea(c);
+    PaintInterRowIndicator(c);
+}
+
+void TReportListView::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    TCanvas* c = GetCanvas();
+    c->SetFont(GetFont());
+    const TRect textRect(ARect.Left + 4, ARect.Top + 2, ARect.Right - 5, ARect.Bottom);
+    if (ARow >= GetFixedRows()) {
+        PaintDataCell(c, ACol, ARow, ARect);
+    } else if (AState.Contains(gdFixed)) {
+        const int r = VisibleColumnsRight();
+        if (FCommonHeaderVisible && ARow == 0) PaintCommonHeader(c, ARect, r);
+        else PaintColumnHeader(c, ACol, ARect, r);
+    }
+    TCustomDrawGrid::DrawCell(ACol, ARow, textRect, AState);
+}
+
+// The right end of the visible columns: the right edge of the last column, from LeftCol on,
+// whose cell in grid row 0 is not empty.
+int TReportListView::VisibleColumnsRight() const {
+    int r = 0;
+    for (int c = 0; c < GetFixedCols(); ++c) {
+        const TRect cr = CellRect(c, 0);
+        if (cr.Right > cr.Left) r = cr.Right;
+    }
+    for (int c = TCustomGrid::GetLeftCol(); c < GetColCount(); ++c) {
+        const TRect cr = CellRect(c, 0);
+        if (cr.Right <= cr.Left) break;
+        r = cr.Right;
+    }
+    return r;
+}
+
+void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect& ARect) {
+    const TGridOptions opt = GetOptions();
+    const bool fixedCol = ACol < GetFixedCols();
+    TRect box = ARect;
+    if (!opt.Contains(goVertLine) && !fixedCol) ++box.Right;
+    if (!opt.Contains(goHorzLine)) ++box.Bottom;
+    TRect textRect(ARect.Left + 4, ARect.Top + 2, ARect.Right - 5, ARect.Bottom);
+
+    const int dataCol = GetColumnOrder(ACol + 1);
+    const int dataRow = DataRowOfGridRow(ARow);
+    const TCheckMode mode = FData->GetColCheckMode(dataCol);
+    const bool check = mode != cmNone;
+    // 1. text, stored with its mark in check columns
+    std::string text(FData->Strings->StringView(dataCol, dataRow));
+    if (GetColumnIsPwd(dataCol)) text = "******";
+
+    // 2.-5. colours by state
+    TColor font = FColorText;
+    TColor back = FColorBkgdNormal;
+    if (FRowColPattern > 0) {
+        const int band = (ARow - GetFixedRows()) / FRowColPattern;
+        back = (band % 2) ? FColorBkgdNormal : FColorBkgdShaded;
+    }
+    TFontStyles styles = GetFont()->GetStyle();
+    const bool enabled = GetEnabled();
+    if (enabled) {
+        const std::uint8_t attr = RowAttrib(dataRow);
+        if (attr & RowDisabledBit) {
+            back = FColorDisabledBkgd;
+            font = FColorDisabledText;
+        } else {
+            const bool rowSel = attr & RowSelectedBit;
+            const bool colSel = FData->Strings->GetColAttrib(dataCol) & ColSelectedBit;
+            if (rowSel && colSel) { back = FColorSelectedBoth; font = FColorSelectedBothText; }
+            else if (colSel) { back = FColorSelectedCol; font = FColorSelectedColText; }
+            else if (rowSel) { back = FColorSelectedRow; font = FColorSelectedRowText; }
+            if (dataRow == FHighLightRow || dataCol == FHighLightColumn) {
+                back = FColorHigh;
+                font = FColorHighText;
+                if (FHighLightBold) styles.Include(fsBold);
+            }
+        }
+    }
+    if (fixedCol && FFixedFirstColumn) back = GetFixedColor();
+    if (!enabled) font = clInactiveCaption;
+
+    // 6. the application's say
+    TColor pen = back;
+    if (FOnBeforeRenderCell) FOnBeforeRenderCell(this, dataCol, dataRow, pen, back, font, styles, text);
+
+    // 7.
+    C->GetFont()->SetStyle(styles);
+    C->GetFont()->SetColor(font);
+    C->GetBrush()->SetColor(back);
+
+    // 8. shortening with "..."
+    if (text.size() > 1 || (!text.empty() && !check)) {
+        const int t = C->TextWidth(text.substr(1));
+        const int w = GetColWidths(dataCol);
+        const int b = check ? CheckBoxRoom : 0;
+        if (w - b - 9 < t && t > 0) {
+            const int keep = std::max(1, RoundEven(double(text.size()) * (w - b - 9) / t - 4));
+            if (std::size_t(keep) < text.size()) {
+                if (GetColumnAlignment(dataCol) == taRightJustify)
+                    text = text.substr(0, 1) + "..." + text.substr(text.size() - std::size_t(keep));
+                else
+                    text = text.substr(0, std::size_t(keep)) + "...";
+            }
+        }
+    }
+
+    // 9. background
+    C->GetPen()->SetColor(back);
+    C->GetPen()->SetWidth(1);
+    C->Rectangle(box.Left, box.Top, box.Right, box.Bottom);
+    C->GetPen()->SetColor(pen);
+
+    auto drawText = [&](const TRect& R, const std::string& S) {
+        int t = C->TextWidth(S);
+        if (ItalicFont()) t += 2;
+        int x = R.Left;
+        switch (GetColumnAlignment(dataCol)) {
+            case taRightJustify: x = R.Right - t; break;
+            case taCenter: x = (R.Left + R.Right) / 2 - t / 2; break;
+            default: break;
+        }
+        C->TextRect(R, x, ARect.Top + 1, S);
+    };
+
+    if (!check) {
+        drawText(textRect, text);                                   // 10. plain column
+    } else if (text.size() > 1 || FShowEmptyCheckBoxes) {           // 11. check column
+        textRect.Left += CheckBoxRoom;
+        const bool checked = !text.empty() && text[0] != ' ';
+        drawText(textRect, text.empty() ? std::string() : text.substr(1));
+        const int l = ARect.Left, t = ARect.Top;
+        const bool rowDisabled = RowAttrib(dataRow) & RowDisabledBit;
+        if (!FCheckMarksReadOnly) {
+            C->GetPen()->SetColor(!enabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow);
+            if (mode == cmRadio) C->Ellipse(l + 4, t + 4, l + 15, t + 15);
+            else C->Rectangle(l + 4, t + 4, l + 15, t + 15);
+        }
+        C->GetPen()->SetColor(enabled ? font : clInactiveCaption);
+        if (checked) {
+            if (mode == cmRadio) {
+                C->MoveTo(l + 8, t + 7); C->LineTo(l + 11, t + 7);
+                for (int i = 0; i < 3; ++i) { C->MoveTo(l + 7, t + 8 + i); C->LineTo(l + 12, t + 8 + i); }
+                C->MoveTo(l + 8, t + 11); C->LineTo(l + 11, t + 11);
+            } else {
+                for (int i = 0; i < 3; ++i) {
+                    C->MoveTo(l + 6, t + 8 + i); C->LineTo(l + 9, t + 11 + i);
+                    C->MoveTo(l + 8, t + 10 + i); C->LineTo(l + 13, t + 5 + i);
+                }
+            }
+        }
+    }
+
+    // 12. raised edge of the fixed first column
+    if (fixedCol && FFixedFirstColumn) {
+        Line(C, clWhite, {{box.Left, box.Bottom - 1}, {box.Left, box.Top}, {box.Right, box.Top}});
+        Line(C, clGray, {{box.Left + 1, box.Bottom - 1}, {box.Right - 1, box.Bottom - 1}, {box.Right - 1, box.Top}});
+    }
+}
+
+void TReportListView::PaintCommonHeader(TCanvas* C, const TRect& ARect, int R) {
+    const TRect cell(0, ARect.Top, R, ARect.Bottom);
+    C->GetFont()->SetColor(FColorCommonHdText);
+    C->GetBrush()->SetColor(FColorCommonHd);
+    C->GetPen()->SetColor(FColorCommonHd);
+    C->Rectangle(cell.Left, cell.Top, std::max(cell.Right, cell.Left + 1), cell.Bottom);
+    const std::string& header = FData->GetCommonHeader();
+    const int h = C->TextHeight(header);
+    const auto lines = SplitLines(header, '\n');
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string line(lines[i]);
+        TRect lr = cell;
+        if (i > 0) {
+            lr.Top = std::min(cell.Top + int(i) * h, cell.Bottom);
+            lr.Bottom = std::min(cell.Top + int(i + 1) * h, cell.Bottom);
+        }
+        const int t = C->TextWidth(line);
+        int x = lr.Left + 4;
+        if (FCommonHeaderAlignment == taRightJustify) x = R - t - 5;
+        else if (FCommonHeaderAlignment == taCenter) x = (lr.Left + R) / 2 - t / 2;
+        C->TextRect(lr, x, cell.Top + 2 + int(i) * h, line);
+    }
+    Line(C, clWhite, {{cell.Left, cell.Bottom - 1}, {cell.Left, cell.Top}, {R, cell.Top}});
+    Line(C, clGray, {{cell.Left + 1, cell.Bottom - 1}, {R - 1, cell.Bottom - 1}, {R - 1, cell.Top}});
+    Line(C, clBlack, {{R, cell.Bottom - 1}, {R, cell.Top - 1}});
+}
+
+void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect, int R) {
+    const int dataCol = GetColumnOrder(ACol + 1);
+    C->GetBrush()->SetColor(GetFixedColor());
+    C->GetPen()->SetColor(GetFixedColor());
+    C->GetFont()->SetColor(FColorColumnHdText);
+    C->Rectangle(ARect.Left, ARect.Top, ARect.Right + 1, ARect.Bottom + 1);
+    const TRect textRect(ARect.Left + 4, ARect.Top + 2, ARect.Right - 5, ARect.Bottom);
+    const std::string name = FData->GetColName(dataCol);
+    const int h = C->TextHeight(name);
+    const bool sorted = FData->GetLastSortColumn() == dataCol;
+    const int a = sorted ? 13 : 0;
+    const int w = GetColWidths(dataCol);
+    const auto lines = SplitLines(name, '\n');
+    int arrowOffset = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string line(lines[i]);
+        int t = C->TextWidth(line);
+        if (w - a - 9 < t && t > 0) {
+            const int keep = std::max(1, RoundEven(double(line.size()) * (w - a - 9) / t - 3));
+            line = line.substr(0, std::size_t(keep)) + "...";
+            t = C->TextWidth(line);
+        }
+        if (ItalicFont()) t += 2;
+        // Line 1 may use the whole cell; later lines their own band of it.
+        TRect lr = ARect;
+        if (i > 0) {
+            lr.Top = std::min(ARect.Top + int(i) * h, ARect.Bottom);
+            lr.Bottom = std::min(ARect.Top + int(i + 1) * h, ARect.Bottom);
+        }
+        int x = textRect.Left, off = 0;
+        switch (GetColumnAlignment(dataCol)) {
+            case taLeftJustify: off = t + 10; break;
+            case taRightJustify: x = textRect.Right - t; off = (textRect.Right - textRect.Left) - t - 11; break;
+            case taCenter:
+                x = (textRect.Left + textRect.Right) / 2 - t / 2;
+                off = (textRect.Right - textRect.Left) / 2 + t / 2 + 10;
+                break;
+        }
+        if (i == 0) arrowOffset = off;
+        C->TextRect(lr, x, textRect.Top + int(i) * h, line);
+    }
+    if (sorted) PaintSortArrow(C, textRect, arrowOffset, w, h);
+    Line(C, clWhite, {{ARect.Left, ARect.Bottom - 1}, {ARect.Left, ARect.Top}, {R, ARect.Top}});
+    Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {R - 1, ARect.Bottom - 1}, {R - 1, ARect.Top}});
+}
+
+void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offset, int W, int H) {
+    const int x0 = TextRect.Left + std::min(Offset, W - 11);
+    const int y0 = TextRect.Top + H / 2;
+    if (FData->GetLastSortOrder()) {
+        Line(C, clGray, {{x0 - 4, y0 + 3}, {x0, y0 - 3}});
+        Line(C, clWhite, {{x0, y0 - 3}, {x0 + 4, y0 + 3}, {x0 - 4, y0 + 3}});
+    } else {
+        Line(C, clWhite, {{x0 + 4, y0 - 3}, {x0, y0 + 3}});
+        Line(C, clGray, {{x0, y0 + 3}, {x0 - 4, y0 - 3}, {x0 + 4, y0 - 3}});
+    }
+}
+
+void TReportListView::PaintEmptyArea(TCanvas* C) {
+    const int h0 = HeadRowsHeight();
+    C->GetPen()->SetColor(GetColor());
+    C->GetBrush()->SetColor(GetColor());
+    C->Rectangle(0, h0, GetWidth(), GetHeight());
+    if (FEmptyMessage.empty()) return;
+    C->SetFont(GetFont());
+    C->GetFont()->SetColor(FColorEmptyMsg);
+    const auto lines = SplitLines(FEmptyMessage, '|');
+    const int h = C->TextHeight(FEmptyMessage);
+    const int y0 = h0 - int(lines.size()) * h;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string line(lines[i]);
+        C->TextOut((GetWidth() - C->TextWidth(line)) / 2,
+                   y0 + (GetHeight() - y0 - h) / 2 + h * int(i) - 2, line);
+    }
+}
+
+// The line lies on the top edge of its data row for any number of head rows.
+void TReportListView::PaintInterRowIndicator(TCanvas* C) {
+    const int pos = FInterRowIndicatorPos;
+    if (pos == 0 || pos < GetTopRow() || pos > GetNrOfShownRows() + 1) return;
+    // The grid line above the row (below the last row for the position after it).
+    int y;
+    if (pos <= GetNrOfShownRows()) {
+        const TRect r = CellRect(0, GridRowOfDataRow(pos));
+        if (r.Bottom <= r.Top) return;   // scrolled below the visible rows
+        y = r.Top - 1;
+    } else {
+        const TRect r = CellRect(0, GridRowOfDataRow(pos - 1));
+        if (r.Bottom <= r.Top) return;
+        y = r.Bottom;
+    }
+    C->GetPen()->SetColor(FInterRowIndicatorColor);
+    C->GetPen()->SetWidth(FInterRowIndicatorWidth);
+    C->MoveTo(0, y);
+    C->LineTo(GetWidth(), y);
+    C->GetPen()->SetWidth(1);
+}
+
+}  // namespace zyn

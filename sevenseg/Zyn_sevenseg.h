@@ -1,0 +1,175 @@
+// TSevenSeg: a short text shown as a row of slanted seven-segment digits.
+//
+// The digits are composed from six black-on-white segment bitmaps of the package,
+// recoloured to the text colour, drawn large into a digit image, shrunk once into an image
+// cache of 21 character cells and copied cell by cell onto the control when it paints.
+//
+// The digit table, the caption walk and the cache geometry live in SevenSegLayout.cpp (no
+// canvas), the setters in Zyn_sevenseg.cpp, the cache and the picture in SevenSegPaint.cpp.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Zyn_zynbase.h"
+#include "platform/Classes.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+
+namespace zyn {
+
+using vcl::TColor;
+
+// ---- the digit table --------------------------------------------------------------------
+
+// What a character shows: lit segments, one of the three symbol images, only the decimal
+// point, or nothing.
+enum TSegShape : std::uint8_t { gsNothing, gsSegments, gsPlus, gsColon, gsDegree, gsPointOnly };
+
+// Segment n (1 top, 2 upper left, 3 upper right, 4 middle, 5 lower left, 6 lower right,
+// 7 bottom) is bit n - 1.
+using TSegmentSet = std::uint8_t;
+constexpr TSegmentSet SegBit(int Segment) { return TSegmentSet(1u << (Segment - 1)); }
+
+struct TSegGlyph {
+    TSegShape Shape = gsNothing;
+    TSegmentSet Segments = 0;
+};
+
+// How a character is drawn: the digits, minus and the letters A to F in either case light
+// segments; "+", ":" and the degree sign (U+00B0) take their symbol image; "." and ","
+// only the decimal point; anything else draws nothing.
+TSegGlyph SevenSegGlyph(char32_t Ch);
+
+inline constexpr char32_t DegreeSign = 0x00B0;
+
+// The image cache holds 21 cells, in this order: 0 to 9, minus, plus, colon, degree sign,
+// A to F and the decimal point alone.
+inline constexpr int SevenSegCacheCells = 21;
+inline constexpr int SevenSegPointCell = 21;
+// The character of cache cell Cell (1..21); 0 outside.
+char32_t SevenSegCacheChar(int Cell);
+// The cell (1..21) of a character, letters in either case; 0 when it has none (blanks,
+// G to Z, "." and "," which are drawn as points).
+int SevenSegCacheCell(char32_t Ch);
+
+// One digit of the display: the cache cell it shows (0 leaves the ground) and whether the
+// decimal point is lit on it.
+struct TSevenSegDigit {
+    int Cell = 0;
+    bool Point = false;
+};
+
+// The digits a caption shows from the left, at most NumDigits of them. A "." or "," that
+// follows a character lights the point of that character's digit; one that follows nothing
+// (the first character, or another point) is a blank digit with its point. Characters
+// beyond NumDigits digits are not shown. Digits is cleared first and keeps its capacity.
+void SevenSegCaptionDigits(std::u32string_view Caption, int NumDigits, std::vector<TSevenSegDigit>& Digits);
+
+// Size of one cell of the cache for a control: the pitch of the digits is the width inside
+// the margins divided among the digits; a cell is the pitch less the distance between
+// digits, and as high as the control inside the margins. Empty when either is below 1
+// (then no digit can be shown).
+struct TSevenSegCells {
+    int Pitch = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Empty() const { return Width < 1 || Height < 1; }
+};
+TSevenSegCells SevenSegCellGeometry(int ControlWidth, int ControlHeight, int Margin, int NumDigits,
+                                    int InterDigDist);
+
+// ---- the display ------------------------------------------------------------------------
+class TSevenSeg : public vcl::TGraphicControl {
+public:
+    // Size of the digit image every character is first drawn into.
+    static constexpr int DigitImageWidth = 312;
+    static constexpr int DigitImageHeight = 432;
+
+    explicit TSevenSeg(vcl::TComponent* AOwner);
+    ~TSevenSeg() override;
+    std::string ClassName() const override { return "TSevenSeg"; }
+
+    // Copies the settings (not the bitmaps, position or size) of another display and
+    // rebuilds the cache from them.
+    void Assign(vcl::TPersistent* Source) override;
+    void Loaded() override;
+
+    // ---- properties
+    const std::string& GetCaption() const { return FCaption; }
+    void SetCaption(const std::string& Value);
+    TColor GetColorBackGnd() const { return FColorBackGnd; }
+    void SetColorBackGnd(TColor Value);
+    TColor GetColorText() const { return FColorText; }
+    void SetColorText(TColor Value);
+    TColorScheme GetColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme Value);
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    int GetInterDigDist() const { return FInterDigDist; }
+    void SetInterDigDist(int Value);
+    int GetMargin() const { return FMargin; }
+    void SetMargin(int Value);
+    int GetNumDigits() const { return FNumDigits; }
+    void SetNumDigits(int Value);
+
+    // The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
+    // size its cells were built for (read-only views).
+    const vcl::TBitmap* GetImageCache() const { return FImageCache.get(); }
+    int GetCellWidth() const { return FCells.Width; }
+    int GetCellHeight() const { return FCells.Height; }
+
+    void Paint() override;
+
+protected:
+    void AssignTo(vcl::TPersistent* Dest) override;
+    // The cache follows every change of size, then OnResize fires.
+    void Resize() override;
+
+private:
+    bool Loading() const { return GetComponentState().Contains(vcl::csLoading); }
+    // Rebuilds the cache and repaints, unless a form is being read (Loaded does it once).
+    void CacheChanged();
+
+    // the cache and the picture (SevenSegPaint.cpp)
+    void ColorizeSegments(TColor Color);
+    void CreateDigit(char32_t Ch, bool WithDot);
+    void CreateImageCache();
+    void ProcessResize(vcl::TObject* Sender);
+    void PaintDigits(vcl::TCanvas* C);
+    void PaintFrame(vcl::TCanvas* C);
+
+    std::string FCaption = "8.8.8.8.";
+    std::u32string FCaptionChars;          // the caption as characters, for the walk
+    TColor FColorBackGnd = 0x333333;
+    TColor FColorText = vcl::clRed;
+    TColorScheme FColorScheme = schFixed;
+    TFrameStyle FFrameStyle = frSunken;
+    int FInterDigDist = 2;
+    int FMargin = 8;
+    int FNumDigits = 4;
+
+    TColor FColBlackLine = vcl::clBlack;
+    TColor FColGrayLine = vcl::clGray;
+    TColor FColWhiteLine = vcl::clWhite;
+
+    int FWidth = 0;    // the size the cache was built for
+    int FHeight = 0;
+    TSevenSegCells FCells;
+
+    std::unique_ptr<vcl::TBitmap> FDigImg;
+    std::unique_ptr<vcl::TBitmap> FSegHorz;
+    std::unique_ptr<vcl::TBitmap> FSegVert;
+    std::unique_ptr<vcl::TBitmap> FSegDot;
+    std::unique_ptr<vcl::TBitmap> FSegPlus;
+    std::unique_ptr<vcl::TBitmap> FSegColon;
+    std::unique_ptr<vcl::TBitmap> FSegDeg;
+    std::unique_ptr<vcl::TBitmap> FImageCache;
+    std::unique_ptr<vcl::TBitmap> FPicture;        // the off-screen picture, kept between paints
+    std::vector<TSevenSegDigit> FDigits;           // reused by every paint
+};
+
+}  // namespace zyn

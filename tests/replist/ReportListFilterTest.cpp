@@ -1,0 +1,143 @@
+// Filtering: the three kinds of expression alone, then FilterAndSort on a view with
+// OnBeforeFilter and each way of combining.
+#include <string_view>
+#include <vector>
+
+#include "ReportListViewSupport.h"
+
+using namespace zyn;
+using rlv_test::ViewTest;
+
+namespace {
+bool M(std::string_view Expr, TFilterMode Mode, bool Icase, std::vector<std::string_view> Texts) {
+    TRLFilter f(Expr, Mode, Icase);
+    return f.Matches(Texts);
+}
+}  // namespace
+
+TEST(RLFilter, SimpleFindsAnyTextContainingTheExpression) {
+    EXPECT_TRUE(M("ell", fmSimple, false, {"xx", "Hello"}));
+    EXPECT_FALSE(M("ELL", fmSimple, false, {"Hello"}));
+    EXPECT_TRUE(M("ELL", fmSimple, true, {"Hello"}));
+    EXPECT_FALSE(M("lo w", fmSimple, false, {"Hello", "world"}));   // no match across texts
+    EXPECT_TRUE(M("", fmSimple, false, {"a"}));
+}
+
+TEST(RLFilter, BooleanOperatorsPhrasesAndErrors) {
+    EXPECT_TRUE(M("red AND blue", fmBoolean, false, {"red car", "blue sky"}));
+    EXPECT_FALSE(M("red AND green", fmBoolean, false, {"red car", "blue sky"}));
+    EXPECT_TRUE(M("red OR green", fmBoolean, false, {"red"}));
+    EXPECT_FALSE(M("NOT red", fmBoolean, false, {"red"}));
+    EXPECT_TRUE(M("red blue", fmBoolean, false, {"blue red"}));                  // implicit AND
+    EXPECT_TRUE(M("(a OR b) AND NOT c", fmBoolean, false, {"b"}));
+    EXPECT_FALSE(M("(a OR b) AND NOT c", fmBoolean, false, {"bc"}));
+    EXPECT_TRUE(M("a OR b AND c", fmBoolean, false, {"a"}));                     // AND binds tighter
+    EXPECT_FALSE(M("\"red car\"", fmBoolean, false, {"car red"}));
+    EXPECT_TRUE(M("\"red car\"", fmBoolean, false, {"a red car"}));
+    EXPECT_TRUE(M("\"and\"", fmBoolean, false, {"sand"}));                       // quoted: a term
+    EXPECT_TRUE(M("RED and Blue", fmBoolean, true, {"red blue"}));
+    for (const char* bad : {"(a", "a)", "a AND", "\"open", "OR a", "NOT"})
+        EXPECT_THROW(TRLFilter(bad, fmBoolean, false), EZynRepListError) << bad;
+}
+
+TEST(RLFilter, RegularExpressions) {
+    EXPECT_TRUE(M("^a.c$", fmGrep, false, {"abc"}));
+    EXPECT_FALSE(M("^a.c$", fmGrep, false, {"abcd"}));
+    EXPECT_TRUE(M("b+c", fmGrep, false, {"abbbc"}));
+    EXPECT_TRUE(M("colou?r", fmGrep, false, {"color"}));
+    EXPECT_TRUE(M("(cat|dog)s", fmGrep, false, {"hotdogs"}));
+    EXPECT_TRUE(M("[0-9]{3}-[0-9]{2}", fmGrep, false, {"tel 123-45"}));
+    EXPECT_FALSE(M("^[0-9]{3}$", fmGrep, false, {"1234"}));
+    EXPECT_TRUE(M("\\d+\\.\\d", fmGrep, false, {"v 1.5"}));
+    EXPECT_TRUE(M("[^a-z]", fmGrep, false, {"abC"}));
+    EXPECT_FALSE(M("[^a-z]", fmGrep, false, {"abc"}));
+    EXPECT_TRUE(M("HELLO", fmGrep, true, {"say hello"}));
+    EXPECT_FALSE(M("HELLO", fmGrep, false, {"say hello"}));
+    EXPECT_TRUE(M("x{2,}", fmGrep, false, {"axxxb"}));
+    EXPECT_TRUE(M("a*", fmGrep, false, {""}));
+    for (const char* bad : {"(ab", "ab)", "*a", "[abc", "a\\", "x{3,1}", "a{2000}"})
+        EXPECT_THROW(TRLFilter(bad, fmGrep, false), EZynRepListError) << bad;
+}
+
+TEST(RLFilter, PathologicalPatternRunsInLinearTime) {
+    // (a*)*b over a long run of a's hangs a backtracking engine; here it is one pass.
+    const std::string text(20000, 'a');
+    EXPECT_FALSE(M("(a*)*b", fmGrep, false, {text}));
+    EXPECT_FALSE(M("(a|aa)+$b", fmGrep, false, {text}));
+}
+
+namespace {
+void FillFruit(TReportListView* V) {
+    V->SetNrCols(2);
+    V->SetNrRows(6);
+    const char* names[] = {"pear", "Apple", "plum", "apricot", "banana", "grape"};
+    const char* kinds[] = {"core", "core", "stone", "stone", "berry", "berry"};
+    for (int r = 1; r <= 6; ++r) {
+        V->SetElem(1, r, names[r - 1]);
+        V->SetElem(2, r, kinds[r - 1]);
+    }
+}
+const std::vector<int> Both{1, 2};
+}  // namespace
+
+TEST_F(ViewTest, FilterShowsFoundRowsFirstAndSorted) {
+    FillFruit(view);
+    view->FilterAndSort("ap", Both, true, fmSimple, 1, true);
+    EXPECT_EQ(view->GetNrOfShownRows(), 3);
+    EXPECT_EQ(view->GetRowCount(), 4);
+    EXPECT_EQ(Column(1), "Apple,apricot,grape");
+    EXPECT_EQ(view->GetNrOfRows(), 6);   // nothing is lost
+    view->FilterAndSort("ap", Both, false, fmSimple, 1, false);
+    EXPECT_EQ(Column(1), "grape,apricot");
+    view->FilterAndSort("stone OR berry", Both, false, fmBoolean, 1, true);
+    EXPECT_EQ(Column(1), "apricot,banana,grape,plum");
+    view->FilterAndSort("^p", std::vector<int>{1}, false, fmGrep, 1, true);
+    EXPECT_EQ(Column(1), "pear,plum");
+    // A header click sorts the found rows only, and so does Sort.
+    ClickHeader(1);
+    EXPECT_EQ(Column(1), "plum,pear");
+    view->Sort(2, -1, true);
+    EXPECT_EQ(Column(1), "pear,plum");
+    EXPECT_EQ(view->GetNrOfShownRows(), 2);
+    // An empty expression shows all rows again.
+    view->FilterAndSort("", Both, false, fmSimple, 1, true);
+    EXPECT_EQ(view->GetNrOfShownRows(), 6);
+    EXPECT_EQ(Column(1), "Apple,apricot,banana,grape,pear,plum");
+}
+
+TEST_F(ViewTest, MalformedFilterLeavesTheViewAsItWas) {
+    FillFruit(view);
+    view->FilterAndSort("berry", Both, false, fmSimple, 1, true);
+    ASSERT_EQ(view->GetNrOfShownRows(), 2);
+    try {
+        view->FilterAndSort("(pe", Both, false, fmGrep, 1, true);
+        FAIL() << "no exception";
+    } catch (const EZynRepListError& e) {
+        EXPECT_NE(std::string(e.what()).find("missing \")\""), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(view->GetNrOfShownRows(), 2);
+    EXPECT_EQ(Column(1), "banana,grape");
+}
+
+TEST_F(ViewTest, BeforeFilterCombinesByItsLogicOp) {
+    FillFruit(view);
+    // Built-in: "core" finds rows pear and Apple. The handler finds names with an "r".
+    auto run = [&](TLogicOp Op) {
+        view->SetOnBeforeFilter([this, Op](vcl::TObject*, int Row, bool& Found, TLogicOp& Comb) {
+            Found = view->GetElem(1, Row).find('r') != std::string::npos;
+            Comb = Op;
+        });
+        view->FilterAndSort("core", Both, false, fmSimple, 1, true);
+        return Column(1);
+    };
+    EXPECT_EQ(run(loAnd), "pear");
+    EXPECT_EQ(run(loOr), "Apple,apricot,grape,pear");
+    EXPECT_EQ(run(loXor), "Apple,apricot,grape");
+    EXPECT_EQ(run(loNone), "apricot,grape,pear");
+    // A handler that only watches leaves the built-in result.
+    int calls = 0;
+    view->SetOnBeforeFilter([&](vcl::TObject*, int, bool&, TLogicOp&) { ++calls; });
+    view->FilterAndSort("core", Both, false, fmSimple, 1, true);
+    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(Column(1), "Apple,pear");
+}

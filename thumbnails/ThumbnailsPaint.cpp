@@ -1,0 +1,160 @@
+// The thumbnail grid's picture, composed in an off-screen bitmap: background; the visible
+// slides column by column, each requested from the application (square and frame, empty
+// box with its number or the scaled picture, mark); the focus frame; the border bands and
+// the control's frame.
+#include <algorithm>
+
+#include "platform/SysUtils.h"
+#include "platform/Win32.h"
+#include "thumbnails/Zyn_Thumbnails.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+namespace {
+
+// The fixed frame colours the slides, the pictures and the control are framed in.
+void Frame(TCanvas* C, int Style, int L, int T, int R, int B) {
+    DrawFrame(C, Style, L, T, R, B, clWhite, clSilver, clGray, clBlack, clBlack);
+}
+
+void PenAndBrush(TCanvas* C, TColor Color) {
+    C->GetPen()->SetColor(Color);
+    C->GetPen()->SetWidth(1);
+    C->GetPen()->SetStyle(psSolid);
+    C->GetBrush()->SetColor(Color);   // also makes the brush solid
+}
+
+// Clears FIsWorking however the paint ends (an event handler may throw).
+struct WorkingFlag {
+    bool& Flag;
+    explicit WorkingFlag(bool& F) : Flag(F) { Flag = true; }
+    ~WorkingFlag() { Flag = false; }
+};
+
+}  // namespace
+
+void TThumbnails::Paint() {
+    if (FIsWorking) return;
+    if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
+    const int W = GetWidth(), H = GetHeight();
+    if (W <= 0 || H <= 0) return;
+    WorkingFlag working(FIsWorking);
+    GetCanvas()->SetFont(GetFont());
+    TBitmap bmp;
+    bmp.SetSize(W, H);
+    bmp.GetCanvas()->SetFont(GetFont());
+    Render(bmp.GetCanvas());
+    GetCanvas()->Draw(0, 0, &bmp);
+}
+
+void TThumbnails::Render(TCanvas* C) {
+    const int W = GetWidth(), H = GetHeight();
+    PenAndBrush(C, FColorBG);
+    C->Rectangle(0, 0, W, H);
+
+    // The number of slides per row follows the width; the scroll position is mapped again
+    // for the new row length.
+    const int perRow = Grid().SlidesPerRow();
+    if (perRow != FNumSldX) {
+        FNumSldX = perRow;
+        StoreFirstThumbIdx(FFirstThumbIx);
+    }
+    const TSlideGrid g = Grid();
+    FNumSldY = g.RowsShown();
+
+    if (FOnFirstImageRequest) FOnFirstImageRequest(this);
+    TBitmap buffer;   // one image buffer for every slide of this paint
+    for (int i = 1; i <= FNumSldX; ++i) {
+        for (int j = 1; j <= FNumSldY; ++j) {
+            const int n = g.SlideAt(i, j);
+            if (n < FMin || n > FMax) continue;
+            PaintSlide(C, &buffer, g.SlideSquare(i, j), n);
+        }
+    }
+    if (FOnLastImageRequest) FOnLastImageRequest(this);
+
+    // The slide under the pointer keeps its focus frame through repaints.
+    if (FHiliteThickness > 0) PaintFocusFrame(C, FLastHiLite, FColorHilite);
+    PaintBorderAndFrame(C);
+}
+
+void TThumbnails::PaintSlide(TCanvas* C, TBitmap* Buffer, const TRect& Square, int SldNum) {
+    TImageRequestProcessing how = irpShowEmpty;
+    int markIt = -1;
+    if (FOnImageRequest) FOnImageRequest(this, SldNum, how, markIt, Buffer);
+
+    if (how != irpShowNothing) {
+        PenAndBrush(C, SlideColor(SldNum));
+        C->Rectangle(Square.Left, Square.Top, Square.Right + 1, Square.Bottom + 1);
+        Frame(C, FOuterFrameStyle, Square.Left, Square.Top, Square.Right, Square.Bottom);
+    }
+    C->GetPen()->SetColor(clBlack);
+    if (how == irpShowEmpty) PaintEmptySlide(C, Square, SldNum);
+    if (how == irpShowSlide && !Buffer->Empty()) PaintPicture(C, Buffer, Square);
+
+    if (markIt != -1) {
+        // On a slide that shows nothing an open mark is filled with the background.
+        if (how == irpShowNothing) C->GetBrush()->SetColor(FColorBG);
+        C->GetPen()->SetColor(FMarkColor);
+        DrawMarkOnCanvas(C, markIt, Square.Left + 10, Square.Top + 12);
+    }
+    if (FOnSlideRendered) FOnSlideRendered(this, C, Square.Left, Square.Top, SldNum);
+}
+
+// A white box inside the slide, 20 pixels shorter than the picture area at the top and at
+// the bottom, and the slide number centred on the slide.
+void TThumbnails::PaintEmptySlide(TCanvas* C, const TRect& Square, int SldNum) {
+    const int m = FSlideMargin;
+    C->GetBrush()->SetColor(clWhite);
+    C->Rectangle(Square.Left + m, Square.Top + m + 20, Square.Right - m, Square.Bottom - m - 20);
+    const std::string text = IntToStr(SldNum);
+    C->GetFont()->SetColor(clBlack);
+    C->TextOut((Square.Left + Square.Right) / 2 - C->TextWidth(text) / 2,
+               (Square.Top + Square.Bottom) / 2 - C->TextHeight(text) / 2, text);
+}
+
+// The whole image buffer stretched into the slide's picture area keeping its proportions:
+// sampled, or averaged over the covered source pixels when AntiAlias is set.
+void TThumbnails::PaintPicture(TCanvas* C, TBitmap* Buffer, const TRect& Square) {
+    const int w = Buffer->GetWidth(), h = Buffer->GetHeight();
+    const TRect d = FitPicture(w, h, FThumbBaseSize, FSlideMargin, Square);
+    SetStretchBltMode(C->GetHandle(), FAntiAlias ? HALFTONE : COLORONCOLOR);
+    StretchBlt(C->GetHandle(), d.Left, d.Top, d.Width(), d.Height(), Buffer->GetCanvas()->GetHandle(), 0, 0, w, h,
+               SRCCOPY);
+    Frame(C, FInnerFrameStyle, d.Left, d.Top, d.Right, d.Bottom);
+}
+
+void TThumbnails::PaintBorderAndFrame(TCanvas* C) {
+    const int W = GetWidth(), H = GetHeight();
+    PenAndBrush(C, FColorBG);
+    C->FillRect(Rect(0, 0, W, TSlideGrid::Border));
+    C->FillRect(Rect(0, H - TSlideGrid::Border, W, H));
+    Frame(C, FFrameStyle, 0, 0, W - 2, H - 2);
+}
+
+// FocusLinewidth nested rectangles just inside the slide's edge, kept off the two outer
+// pixels of the control at the top and the bottom.
+void TThumbnails::PaintFocusFrame(TCanvas* C, int SldNum, TColor Color) {
+    if (SldNum < FMin || SldNum > FMax) return;
+    int x = 0, y = 0;
+    CalcSlidePos(SldNum, x, y);
+    const int side = 2 * FSlideMargin + FThumbBaseSize;
+    const int top = std::max(2, y + 2);
+    const int bottom = std::min(GetHeight() - 3, y + side - 2);
+    C->GetPen()->SetColor(Color);
+    C->GetPen()->SetWidth(1);
+    C->GetPen()->SetStyle(psSolid);
+    for (int k = 1; k <= FHiliteThickness; ++k)
+        DrawRectangle(C, x + 2 + k - 1, top + k - 1, x + side - 2 - k + 1, bottom - k + 1);
+}
+
+void TThumbnails::PaintFocusBands(TCanvas* C) {
+    const int W = GetWidth(), H = GetHeight();
+    C->GetBrush()->SetColor(FColorBG);
+    C->FillRect(Rect(2, 2, W - 2, TSlideGrid::Border));
+    C->FillRect(Rect(2, H - TSlideGrid::Border, W - 2, H - 2));
+}
+
+}  // namespace zyn

@@ -1,0 +1,261 @@
+// The thumbnail grid's model: construction, the property setters, the selection, the
+// scroll position, Assign, and the mouse (focus frame, clicks, double clicks).
+//
+// Setters repaint by invalidating: every paint asks the application for every visible
+// slide again, so a run of property changes should cost one paint, not one each.
+#include "thumbnails/Zyn_Thumbnails.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "framework/Zyn_conventions.h"
+
+namespace zyn {
+
+using namespace vcl;
+
+// =========================================================================================
+// construction
+
+TThumbnails::TThumbnails(TComponent* AOwner)
+    : TGraphicControl(AOwner), FSelectedSlide(std::make_unique<TBitFld>(nullptr)) {
+    FSelectedSlide->SetSize(FMax - FMin + 1);
+    TGraphicControl::SetBounds(GetLeft(), GetTop(), 260, 400);
+}
+
+TThumbnails::~TThumbnails() = default;
+
+// =========================================================================================
+// setters
+
+template <typename T>
+void TThumbnails::StoreAndRepaint(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Invalidate();
+}
+
+void TThumbnails::SetSlideSelectMode(TSlideSelectMode Value) {
+    if (FSelectMode == Value) return;
+    FSelectMode = Value;
+    FSelectedSlide->Clear();
+    Invalidate();
+}
+
+// Stores and repaints even when unchanged.
+void TThumbnails::SetAntiAlias(bool Value) {
+    FAntiAlias = Value;
+    Invalidate();
+}
+
+void TThumbnails::SetColorBackGnd(TColor Value) { StoreAndRepaint(FColorBG, Value); }
+void TThumbnails::SetColorCover(TColor Value) { StoreAndRepaint(FColorCover, Value); }
+void TThumbnails::SetColorSelected(TColor Value) { StoreAndRepaint(FColorSelected, Value); }
+void TThumbnails::SetColorFocus(TColor Value) { StoreAndRepaint(FColorHilite, Value); }
+void TThumbnails::SetColorMark(TColor Value) { StoreAndRepaint(FMarkColor, Value); }
+void TThumbnails::SetFrameStyle(TFrameStyle Value) { StoreAndRepaint(FFrameStyle, Value); }
+void TThumbnails::SetOuterFrameStyle(TFrameStyle Value) { StoreAndRepaint(FOuterFrameStyle, Value); }
+void TThumbnails::SetInnerFrameStyle(TFrameStyle Value) { StoreAndRepaint(FInnerFrameStyle, Value); }
+void TThumbnails::SetFocusLinewidth(int Value) { StoreAndRepaint(FHiliteThickness, std::clamp(Value, 0, 10)); }
+void TThumbnails::SetSlideDistance(int Value) { StoreAndRepaint(FSLideDist, std::clamp(Value, 0, 100)); }
+void TThumbnails::SetSlideMargin(int Value) { StoreAndRepaint(FSlideMargin, std::clamp(Value, 0, 100)); }
+
+void TThumbnails::SetColorScheme(TColorScheme Value) {
+    if (FColorScheme == Value) return;
+    FColorScheme = Value;
+    ApplyColorScheme(Value, FColBlackLine, FColGrayLine, FColWhiteLine);
+    Invalidate();
+}
+
+// At least 50, then at most the width: on a control narrower than 50 the slides take the
+// whole width. Never below 1, so that the slide pitch is never 0.
+void TThumbnails::SetSlideSize(int Value) {
+    Value = std::max(Value, 50);
+    Value = std::min(Value, std::max(GetWidth(), 1));
+    StoreAndRepaint(FThumbBaseSize, Value);
+}
+
+void TThumbnails::SetMin(int Value) {
+    if (FMin == Value) return;
+    const int oldMin = FMin;
+    FMin = Value;
+    ResizeSelection(oldMin);
+    Invalidate();
+}
+
+void TThumbnails::SetMax(int Value) {
+    Value = std::max(Value, 1);
+    if (FMax == Value) return;
+    FMax = Value;
+    ResizeSelection(FMin);
+    Invalidate();
+}
+
+// Flag i - Min belongs to slide i, so when Min moves the flags move with it: a selected
+// slide stays selected while it is in the range.
+void TThumbnails::ResizeSelection(int OldMin) {
+    const int size = std::max(0, FMax - FMin + 1);
+    if (OldMin == FMin) {
+        FSelectedSlide->SetSize(size);
+        return;
+    }
+    TBitFld old(nullptr);
+    old.SetSize(FSelectedSlide->GetSize());
+    for (int i = FSelectedSlide->FirstTrueBit(); i >= 0 && i < FSelectedSlide->GetSize(); ++i)
+        if (FSelectedSlide->GetBit(i)) old.SetBit(i, true);
+    FSelectedSlide->SetSize(0);
+    FSelectedSlide->SetSize(size);
+    const int shift = OldMin - FMin;
+    for (int i = old.FirstTrueBit(); i >= 0 && i < old.GetSize(); ++i)
+        if (old.GetBit(i)) FSelectedSlide->SetBit(i + shift, true);
+}
+
+// =========================================================================================
+// scroll position and selection
+
+bool TThumbnails::StoreFirstThumbIdx(double Value) {
+    const double v = ThumbScrollPosition(Value, FMin, FMax, FNumSldX);
+    if (v == FFirstThumbIx) return false;
+    FFirstThumbIx = v;
+    return true;
+}
+
+void TThumbnails::SetFirstThumbIdx(double Value) {
+    if (StoreFirstThumbIdx(Value)) Invalidate();
+}
+
+bool TThumbnails::GetSlideSelected(int SldNum) const { return FSelectedSlide->GetBit(SldNum - FMin); }
+
+void TThumbnails::SetSlideSelected(int SldNum, bool Value) {
+    const int i = SldNum - FMin;
+    if (i < 0 || i >= FSelectedSlide->GetSize() || FSelectedSlide->GetBit(i) == Value) return;
+    FSelectedSlide->SetBit(i, Value);
+    Invalidate();
+}
+
+int TThumbnails::GetFirstSelectedSlide() const { return FMin + FSelectedSlide->FirstTrueBit(); }
+
+int TThumbnails::GetNumSlidesSelected() const { return FSelectedSlide->CountTrueBits(); }
+
+void TThumbnails::ResetAllSelections() {
+    FSelectedSlide->Clear();
+    Invalidate();
+}
+
+TColor TThumbnails::SlideColor(int SldNum) const { return GetSlideSelected(SldNum) ? FColorSelected : FColorCover; }
+
+// =========================================================================================
+// geometry
+
+TSlideGrid TThumbnails::Grid() const {
+    TSlideGrid g;
+    g.SlideSize = FThumbBaseSize;
+    g.SlideDistance = FSLideDist;
+    g.SlideMargin = FSlideMargin;
+    g.NumHoriz = FNumSldX;
+    g.FirstThumbIdx = FFirstThumbIx;
+    g.Width = GetWidth();
+    g.Height = GetHeight();
+    g.Min = FMin;
+    g.Max = FMax;
+    return g;
+}
+
+int TThumbnails::CalcSlideIndex(int XPos, int YPos) const { return Grid().SlideIndexAt(XPos, YPos); }
+
+void TThumbnails::CalcSlidePos(int SldNum, int& XPos, int& YPos) const {
+    const TPoint p = Grid().SlidePos(SldNum);
+    XPos = p.X;
+    YPos = p.Y;
+}
+
+// =========================================================================================
+// Assign
+
+void TThumbnails::Assign(TPersistent* Source) {
+    auto* src = dynamic_cast<TThumbnails*>(Source);
+    if (src == nullptr) {
+        TGraphicControl::Assign(Source);
+        return;
+    }
+    if (src == this) return;
+    FFrameStyle = src->FFrameStyle;
+    FOuterFrameStyle = src->FOuterFrameStyle;
+    FInnerFrameStyle = src->FInnerFrameStyle;
+    FColorBG = src->FColorBG;
+    FColBlackLine = src->FColBlackLine;
+    FColGrayLine = src->FColGrayLine;
+    FColWhiteLine = src->FColWhiteLine;
+    FColorScheme = src->FColorScheme;
+    FFirstThumbIx = src->FFirstThumbIx;
+    const int oldMin = FMin;
+    FMin = src->FMin;
+    FMax = src->FMax;
+    ResizeSelection(oldMin);
+    FNumSldX = src->FNumSldX;
+    FNumSldY = src->FNumSldY;
+    FThumbBaseSize = src->FThumbBaseSize;
+    FSLideDist = src->FSLideDist;
+    FSlideMargin = src->FSlideMargin;
+    FOnImageRequest = src->FOnImageRequest;
+    FOnImageClick = src->FOnImageClick;
+    FOnImageDblClick = src->FOnImageDblClick;
+    FOnFocusChange = src->FOnFocusChange;
+    FOnFirstImageRequest = src->FOnFirstImageRequest;
+    FOnLastImageRequest = src->FOnLastImageRequest;
+    FAntiAlias = src->FAntiAlias;
+    FColorCover = src->FColorCover;
+    FColorSelected = src->FColorSelected;
+    FColorHilite = src->FColorHilite;
+    FLastHiLite = src->FLastHiLite;
+    FHiliteThickness = src->FHiliteThickness;
+    Invalidate();
+}
+
+void TThumbnails::AssignTo(TPersistent* Dest) {
+    if (auto* d = dynamic_cast<TThumbnails*>(Dest)) {
+        d->Assign(this);
+        return;
+    }
+    TGraphicControl::AssignTo(Dest);
+}
+
+// =========================================================================================
+// mouse
+
+// The slide under the pointer carries the focus frame; only its frame and the old one are
+// drawn, straight onto the control, without a full repaint.
+void TThumbnails::MouseMove(TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseMove(Shift, X, Y);
+    if (FHiliteThickness <= 0) return;
+    const int n = CalcSlideIndex(X, Y);
+    if (n == FLastHiLite) return;
+    TCanvas* c = GetCanvas();
+    PaintFocusFrame(c, FLastHiLite, SlideColor(FLastHiLite));
+    PaintFocusFrame(c, n, FColorHilite);
+    PaintFocusBands(c);
+    FLastHiLite = n;
+    if (FOnFocusChange) FOnFocusChange(this);
+}
+
+void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft || (X == -1 && Y == -1)) return;
+    const int n = CalcSlideIndex(X, Y);
+    if (FSelectMode == ssmSingle) {
+        FSelectedSlide->Clear();
+        if (n != 0) FSelectedSlide->SetBit(n - FMin, true);
+        FLastClickedSlide = n;
+        Invalidate();
+    }
+    if (FOnImageClick) FOnImageClick(this, X, Y, n);
+}
+
+void TThumbnails::WMLButtonDblClk(TMessage& Message) {
+    TGraphicControl::WMLButtonDblClk(Message);
+    if (!FOnImageDblClick) return;
+    const int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
+    FOnImageDblClick(this, x, y, CalcSlideIndex(x, y));
+}
+
+}  // namespace zyn
