@@ -408,18 +408,6 @@ std::string FixedText(int Decimals, double X) {
     return ec == std::errc() ? std::string(buf, end) : FormatReal(1, Decimals, X);
 }
 
-// FormatReal(Width, -2, X), except that an exponent of three or more digits is written out
-// (one more character) instead of the asterisks, which no field can read back.
-std::string ExponentText(int Width, double X) {
-    std::string s = FormatReal(Width, -2, X);
-    if (s.find('*') == std::string::npos) return s;
-    s = vcl::Str(X, Width + 2);
-    const std::size_t mark = s.rfind('E');
-    // Four exponent digits: drop the leading zero of a three-digit exponent.
-    if (mark != std::string::npos && mark + 6 == s.size() && s[mark + 2] == '0') s.erase(mark + 2, 1);
-    return s;
-}
-
 // At least MinDigits digits of the 32-bit pattern N, more when its set bits need them.
 template <int Bits, int MaxDigits>
 std::string PatternText(std::int32_t N, int MinDigits) {
@@ -430,6 +418,16 @@ std::string PatternText(std::int32_t N, int MinDigits) {
 }
 
 }  // namespace
+
+std::string ExponentText(int Width, double X) {
+    std::string s = FormatReal(Width, -2, X);
+    if (s.find('*') == std::string::npos) return s;
+    s = vcl::Str(X, Width + 2);
+    const std::size_t mark = s.rfind('E');
+    // Four exponent digits: drop the leading zero of a three-digit exponent.
+    if (mark != std::string::npos && mark + 6 == s.size() && s[mark + 2] == '0') s.erase(mark + 2, 1);
+    return s;
+}
 
 std::string FormatEditValue(TInFormat Format, int FixDecimals, double Value) {
     // Every text written here reads back through ConvertNumText in the same format. A value

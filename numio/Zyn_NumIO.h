@@ -73,6 +73,10 @@ std::string FormatHex(std::int32_t N, int Digits);
 std::string FormatOct(std::int32_t N, int Digits);
 std::string FormatBin(std::int32_t N, int Digits);
 
+// FormatReal(Width, -2, X), except that an exponent of three or more digits is written out
+// (one more character) instead of the asterisks, which no field can read back.
+std::string ExponentText(int Width, double X);
+
 // X rounded to the nearest integer (halves to even), as the low 32 bits of its two's
 // complement; values beyond the 64-bit range give 0.
 std::int32_t RoundToPattern(double X);

@@ -6,7 +6,9 @@
 # Starts Xvfb on a free display, runs the gallery with the SDL backend, and drives it with
 # xdotool: edits a grid cell by typing, copies a cell through the grid's popup menu into
 # the note field, copies the note's text with Ctrl+C and pastes it into another cell
-# through the menu, cancels a menu by clicking elsewhere, and ends the program. Every
+# through the menu, cancels a menu by clicking elsewhere, and ends the program; then sorts the
+# report list by its header, and on the numeric fields page types into a fixed-point field,
+# steps it and tabs on. Every
 # outcome is read from the state file the gallery keeps (--dump-state), polled rather
 # than waited for. Exits 77 (skipped) only when no X server can be started.
 set -u
@@ -145,6 +147,7 @@ wait "$gpid"
 rc=$?
 gpid=""
 [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+
 # 7. The report list page: a click on the order column's header sorts descending, the
 #    next click ascending.
 state=$out/state-report-list.txt
@@ -167,5 +170,44 @@ kill -TERM "$gpid"
 for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
 wait "$gpid"
 gpid=""
+
+# 8. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
+#    among the decimals replaces the one after the caret), a step by its up button, and Tab
+#    to the next field.
+state=$out/state-numeric-fields.txt
+rm -f "$state"
+ZYN_BACKEND=sdl "$gallery" --page numeric-fields --dump-state "$state" >"$out/gallery-numeric-fields.log" 2>&1 &
+gpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+[ -n "$wid" ] || fail "the gallery window did not appear again"
+wait_for gallery.page numeric-fields "the page asked for"
+N=numeric-fields
+wait_for $N.setpoint.text "12.00" "the initial voltage"
+read -r x y w h <<<"$(value $N.setpoint.rect)"
+[ -n "${h:-}" ] || fail "no rectangle for the voltage field"
+xdotool mousemove --window "$wid" $((x + 180)) $((y + 15)) click 1
+wait_for $N.focus "Setpoint:TNumIO2" "the focus after the click"
+xdotool key Home Delete Delete
+wait_for $N.setpoint.text ".00" "the field after two deletions"
+xdotool type --delay 40 "4"
+xdotool key Right
+xdotool type --delay 40 "5"
+wait_for $N.setpoint.text "4.50" "the typed voltage"
+wait_for $N.setpoint.value "4.5" "the voltage read back"
+wait_for $N.changed "Setpoint" "the field's change event"
+xdotool type --delay 40 "x."
+wait_for $N.setpoint.text "4.50" "the field after refused keys"
+# The up button: left edge at LeftSpace + TextBoxWidth + ButSpace = 233, 18 wide.
+xdotool mousemove --window "$wid" $((x + 242)) $((y + 6)) click 1
+wait_for $N.setpoint.text "5.00" "the voltage one step up"
+xdotool key Tab
+wait_for $N.focus "Limit:TNumIO2" "the focus after Tab"
+kill -TERM "$gpid"
+for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
+wait "$gpid"
+rc=$?
+gpid=""
+[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
 
 echo "gallery window test passed (display :$display)"

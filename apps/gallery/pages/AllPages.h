@@ -13,6 +13,8 @@ GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",
              "A timer moving values: a trend chart and a load figure updated twice a second")
 GALLERY_PAGE(BuildNumberEntryPage, "number-entry", "Number entry",
              "Numeric edit fields in every number notation with ranges and live read-back")
+GALLERY_PAGE(BuildNumericFieldsPage, "numeric-fields", "Numeric fields",
+             "A bench supply: fields with spin buttons, pivots and gauges; readings in many formats, live")
 GALLERY_PAGE(BuildMeterPage, "instruments", "Instruments",
              "Analog meters, seven-segment readouts and bar graphs, moving live; point at a scale to read it")
 GALLERY_PAGE(BuildMessageBoardPage, "message-board", "Message board",
