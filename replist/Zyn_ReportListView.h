@@ -38,6 +38,16 @@ using TRenderCellEvent = std::function<void(vcl::TObject* Sender, int ACol, int 
 using TRequestEditFormatEvent =
     std::function<void(vcl::TObject* Sender, int Col, int Row, std::string& Format)>;
 
+// Reads a date/time text with the display format of the row editor's date/time picker
+// (case-sensitive tokens d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH, h hh (12-hour clock),
+// m mm, s ss, t tt (AM/PM), quoted literals; English month and weekday names). Error is 0,
+// -1 (a literal does not match), -2 (an unknown token such as yyy) or -3 (a field is no
+// number or known name); with an error the result is 0. A date or time that does not exist
+// raises vcl::EConvertError. ThisYear places two-digit years in the window of the format
+// settings (the overload without it uses the current year).
+vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error, int ThisYear);
+vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error);
+
 // Row and column attribute bits of the store.
 inline constexpr std::uint8_t RowSelectedBit = 128;
 inline constexpr std::uint8_t RowDisabledBit = 64;
