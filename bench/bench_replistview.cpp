@@ -1,7 +1,8 @@
 // The report list view at 1,000,000 rows x 5 columns: a full repaint of an 800 x 600 view
 // (beside the same view with 1,000 rows), a header click that sorts a text column, selecting
 // all rows, fitting the visible columns, removing empty rows, a plain-text filter, and the
-// memory the view and its data take (counter "MB", from the process's resident size).
+// memory the view and its data take (counter "MB", from the process's resident size); the
+// row editor's date parser and one open-and-confirm of the row editor.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -157,5 +158,38 @@ void BM_RemoveEmptyRows(benchmark::State& State) {
     State.counters["rows"] = v->GetNrOfRows();
 }
 BENCHMARK(BM_RemoveEmptyRows)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The row editor's date/time parser on a date with time, and on a twelve-hour time.
+void BM_RowDateParse(benchmark::State& State) {
+    int error = 0;
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(ParseRowDateTime("31.12.2023 23:59", "dd.MM.yyyy HH:mm", error, 2030));
+        benchmark::DoNotOptimize(ParseRowDateTime("02:05 PM", "hh:mm tt", error, 2030));
+    }
+}
+BENCHMARK(BM_RowDateParse);
+
+// Opening the row editor on a 20-column row (every control kind), answering OK at once and
+// writing the row back: the dialog's build, show, write-back and teardown.
+void BM_RowEditorOpenOk(benchmark::State& State) {
+    auto form = std::make_unique<vcl::TForm>(nullptr);
+    form->SetBounds(0, 0, 400, 300);
+    auto* view = new TReportListView(form.get());
+    view->SetParent(form.get());
+    view->SetBounds(0, 0, 400, 300);
+    form->Show();
+    view->SetNrCols(20);
+    view->SetNrRows(3);
+    const char* formats[] = {"[s][120]", "[c:5][100]a|b|c", "[l]x|y|z", "[dyyyy-MM-dd HH:mm]", "[i]rix4"};
+    for (int c = 1; c <= 20; ++c) {
+        view->SetColName(c, "Column " + std::to_string(c));
+        view->SetColumnFormat(c, formats[(c - 1) % 5]);
+    }
+    for (int c = 1; c <= 20; c += 5) view->SetElem(c + 3, 2, "2024-02-29 13:45");
+    vcl::Testing::OnModal([](vcl::TForm* F) { F->SetModalResult(vcl::mrOk); });
+    for (auto _ : State) benchmark::DoNotOptimize(view->EditRowEntries(2, 0, 0));
+    vcl::Testing::OnModal(nullptr);
+}
+BENCHMARK(BM_RowEditorOpenOk)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -249,6 +249,16 @@ double TRLData::CellAsNumber(int ACol, int ARow, std::string_view ClassLabel) co
     return value;
 }
 
+std::string RowIndexDefault(char Letter, int Row, int Count) {
+    switch (Letter) {
+    case 'e':
+    case 'f': return ShortString(strff(Row, 1, std::min(Count, 250)), TStringArray::MaxCellChars);
+    case 'h': return RowIndexHex(Row, Count);
+    case 'i': return RowIndexDecimal(Row, Count);
+    default: return {};
+    }
+}
+
 std::string TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     if (ACol < 1 || ACol > FNrOfCols) return {};
     const std::string& format = FColumnFormat[std::size_t(ACol)];
@@ -263,14 +273,13 @@ std::string TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     case 'e':
     case 'f':
         if (param.starts_with("rix"))
-            return ShortString(strff(ARow, 1, std::min(ParseCount(param.substr(3)), 250)),
-                               TStringArray::MaxCellChars);
+            return RowIndexDefault(format[1], ARow, ParseCount(param.substr(3)));
         return std::string(param);
     case 'h':
-        if (param.starts_with("rix")) return RowIndexHex(ARow, ParseCount(param.substr(3)));
+        if (param.starts_with("rix")) return RowIndexDefault('h', ARow, ParseCount(param.substr(3)));
         return std::string(param);
     case 'i':
-        if (param.starts_with("rix")) return RowIndexDecimal(ARow, ParseCount(param.substr(3)));
+        if (param.starts_with("rix")) return RowIndexDefault('i', ARow, ParseCount(param.substr(3)));
         return std::string(param);
     case 's':
         if (param.starts_with("$pwd$"))

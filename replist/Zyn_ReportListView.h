@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "platform/Graphics.h"
+#include "platform/Buttons.h"
+#include "platform/Forms.h"
 #include "platform/Grids.h"
 #include "replist/Zyn_replist.h"
 
@@ -37,6 +39,28 @@ using TRenderCellEvent = std::function<void(vcl::TObject* Sender, int ACol, int 
                                             std::string& Text)>;
 using TRequestEditFormatEvent =
     std::function<void(vcl::TObject* Sender, int Col, int Row, std::string& Format)>;
+
+// Reads a date/time text with the display format of the row editor's date/time picker
+// (case-sensitive tokens d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH, h hh (12-hour clock),
+// m mm, s ss, t tt (AM/PM), quoted literals; English month and weekday names). Error is 0,
+// -1 (a literal does not match), -2 (an unknown token such as yyy) or -3 (a field is no
+// number or known name); with an error the result is 0. A date or time that does not exist
+// raises vcl::EConvertError. ThisYear places two-digit years in the window of the format
+// settings (the overload without it uses the current year).
+vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error, int ThisYear);
+vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error);
+
+// A column format as the row editor reads it: the type text between the first "[" and
+// "]" ("s" when there is none; a leading "#" removed and marking the control read-only),
+// the width group that follows (200 when missing or below 1) and the parameter text.
+struct TRowEditFormat {
+    std::string TypeText;
+    char Letter = 's';
+    bool ReadOnly = false;
+    int Width = 200;
+    std::string Parameter;
+};
+TRowEditFormat SplitRowEditFormat(std::string_view Format);
 
 // Row and column attribute bits of the store.
 inline constexpr std::uint8_t RowSelectedBit = 128;
@@ -281,6 +305,24 @@ public:
     int NumEnabledRows() const;
     void CenterScrollAndSelect(int Row);
 
+    // ---- row editor (RowEditor.cpp)
+    // Edits all cells of Row in a modal dialog: one labelled control per column, chosen by
+    // the column format (combo box, date/time picker, numeric field or edit field). The
+    // first two forms build their own dialog at screen point (PosLeft, PosTop) with OK and
+    // Cancel buttons; the third places the controls on ContainerForm, offset by (PosLeft,
+    // PosTop), and shows it. On mrOk the controls' texts are written back into the row.
+    // Returns the modal result.
+    int EditRowEntries(int Row, int PosLeft, int PosTop);
+    int EditRowEntries(int Row, int PosLeft, int PosTop, const std::string& FormCaption,
+                       const std::string& ButOKCaption, const std::string& ButCancelCaption);
+    int EditRowEntries(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop);
+    // The dialog's handlers: OK, Cancel, and Enter in an editable field (confirms).
+    void EdRowOKClick(vcl::TObject* Sender);
+    void EdRowCancelClick(vcl::TObject* Sender);
+    void EdRowKeyPress(vcl::TObject* Sender, char32_t& Key);
+    // The form while the row editor runs (nullptr otherwise).
+    vcl::TForm* GetContainerForm() const { return FContainerForm; }
+
     // ---- column widths (Index: data column)
     int GetColWidths(int Index) const;
     void SetColWidths(int Index, int Value);
@@ -385,6 +427,13 @@ private:
     void FilterAndSortFound(int DataCol, int ColSec, bool Ascending);
     bool ItalicFont() const;
 
+    // ---- row editor steps (RowEditor.cpp)
+    int EditRowEntriesIntern(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop,
+                             const std::string& FormCaption, const std::string& ButOKCaption,
+                             const std::string& ButCancelCaption);
+    void WriteBackRow(vcl::TForm* Form, int Row);
+    void FreeRowEditorControls(vcl::TForm* Form);
+
     // ---- painting steps (ReportListRender.cpp)
     void PaintDataCell(vcl::TCanvas* C, int ACol, int ARow, const vcl::TRect& ARect);
     void PaintCommonHeader(vcl::TCanvas* C, const vcl::TRect& ARect, int R);
@@ -452,6 +501,8 @@ private:
     bool FCheckMarksReadOnly = false;
     int FSortColumnSec = -1;
     bool FRowSelectLifted = false;   // whole-row selection lifted for the editor
+    vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
+    vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
 };
 
 }  // namespace zyn

@@ -235,6 +235,11 @@ private:
 
 // Whether the text file FName (EInOutError when it cannot be read) or the stream from its
 // position holds a data set whose identifier is DataID (any data set for an empty DataID).
+// The running row index that a "rix" column gives row Row with Count digits, by the type
+// letter of the column: "e"/"f" a number with Count decimals, "h" Count upper-case
+// hexadecimal digits, "i" Count decimal digits; empty for other letters.
+std::string RowIndexDefault(char Letter, int Row, int Count);
+
 bool CheckIfValidReplist(const std::string& FName, const std::string& DataID);
 bool CheckIfValidReplist(vcl::TStream* InStream, const std::string& DataID);
 

@@ -127,6 +127,56 @@ void Parse(const std::string& P, std::vector<TSegment>& Out, int Depth) {
     }
 }
 
+// The picker's own format: case-sensitive tokens d dd ddd dddd, M MM MMM MMMM, y yy yyyy,
+// h hh (12-hour clock), H HH (24-hour clock), m mm, s ss, t tt (AM/PM designator) and
+// single-quoted literals ('' inside stands for one quote); anything else is shown as written.
+void ParseOwn(const std::string& P, std::vector<TSegment>& Out) {
+    auto literal = [&](const std::string& s) {
+        if (s.empty()) return;
+        if (!Out.empty() && Out.back().kind == fkLiteral) Out.back().text += s;
+        else Out.push_back({fkLiteral, 1, s});
+    };
+    std::size_t i = 0;
+    while (i < P.size()) {
+        char c = P[i];
+        if (c == '\'') {
+            std::string text;
+            ++i;
+            while (i < P.size()) {
+                if (P[i] == '\'') {
+                    if (i + 1 < P.size() && P[i + 1] == '\'') {
+                        text += '\'';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                text += P[i++];
+            }
+            literal(text);
+            continue;
+        }
+        int n = 0;
+        while (i + std::size_t(n) < P.size() && P[i + std::size_t(n)] == c) ++n;
+        switch (c) {
+        case 'd':
+            if (n >= 3) Out.push_back({fkWeekday, n >= 4 ? 4 : 3, {}});
+            else Out.push_back({fkDay, n, {}});
+            break;
+        case 'M': Out.push_back({fkMonth, std::min(n, 4), {}}); break;
+        case 'y': Out.push_back({fkYear, n <= 2 ? 2 : 4, {}}); break;
+        case 'h': Out.push_back({fkHour, std::min(n, 2), "h"}); break;
+        case 'H': Out.push_back({fkHour, std::min(n, 2), "H"}); break;
+        case 'm': Out.push_back({fkMinute, std::min(n, 2), {}}); break;
+        case 's': Out.push_back({fkSecond, std::min(n, 2), {}}); break;
+        case 't': Out.push_back({fkAmPm, std::min(n, 2), n >= 2 ? "tt" : "t"}); break;
+        default: literal(std::string(std::size_t(n), c)); break;
+        }
+        i += std::size_t(n);
+    }
+}
+
 std::string Pad(int Value, int Width) {
     std::string s = std::to_string(Value);
     while (int(s.size()) < Width) s.insert(s.begin(), '0');
@@ -138,6 +188,12 @@ std::string Pad(int Value, int Width) {
 std::vector<TSegment> ParsePattern(const std::string& Pattern) {
     std::vector<TSegment> out;
     Parse(Pattern, out, 0);
+    return out;
+}
+
+std::vector<TSegment> ParseOwnFormat(const std::string& Format) {
+    std::vector<TSegment> out;
+    ParseOwn(Format, out);
     return out;
 }
 
@@ -177,7 +233,8 @@ std::string SegmentText(const TSegment& S, TDateTime Value, bool TwelveHour) {
         bool pm = h >= 12;
         std::string lower;
         for (char c : S.text) lower += char(std::tolower(static_cast<unsigned char>(c)));
-        if (lower == "ampm") return pm ? FormatSettings.TimePMString : FormatSettings.TimeAMString;
+        if (lower == "ampm" || S.text == "tt") return pm ? FormatSettings.TimePMString : FormatSettings.TimeAMString;
+        if (S.text == "t") return (pm ? FormatSettings.TimePMString : FormatSettings.TimeAMString).substr(0, 1);
         if (lower == "a/p") {
             std::string r = pm ? S.text.substr(2, 1) : S.text.substr(0, 1);
             return r;
@@ -320,15 +377,21 @@ const std::vector<dtp::TSegment>& TDateTimePicker::Segments() const {
     std::string pattern = EffectivePattern();
     if (pattern != segmentsPattern_ || segments_.empty()) {
         segmentsPattern_ = pattern;
-        segments_ = dtp::ParsePattern(pattern);
+        // An own Format uses the picker's tokens; the defaults of the Kind come from the
+        // format settings, written in FormatDateTime's tokens.
+        segments_ = format_.empty() ? dtp::ParsePattern(pattern) : dtp::ParseOwnFormat(pattern);
     }
     return segments_;
 }
 
 bool TDateTimePicker::TwelveHour() const {
-    for (const auto& s : Segments())
-        if (s.kind == dtp::fkAmPm) return true;
-    return false;
+    bool amPm = false;
+    for (const auto& s : Segments()) {
+        if (s.kind == dtp::fkHour && s.text == "h") return true;
+        if (s.kind == dtp::fkHour && s.text == "H") return false;
+        if (s.kind == dtp::fkAmPm) amPm = true;
+    }
+    return amPm;
 }
 
 std::string TDateTimePicker::GetDisplayText() const {

@@ -1,4 +1,5 @@
-// TDateTimePicker: a date or time shown in a FormatDateTime pattern and edited field by
+// TDateTimePicker: a date or time shown in its own Format (or the FormatSettings pattern of
+// its Kind when Format is empty) and edited field by
 // field (Left/Right choose the field, Up/Down step it, digits type it), with a drop-down
 // month calendar for dates.
 #pragma once
@@ -27,11 +28,15 @@ enum TFieldKind : std::uint8_t {
 struct TSegment {
     TFieldKind kind = fkLiteral;
     int width = 1;           // token length (dd = 2, mmm = 3, yyyy = 4, ...)
-    std::string text;        // literal text, or the am/pm token as written
+    std::string text;        // literal text, the am/pm token as written, or "h"/"H" for an own format's hour
 };
 // Splits a FormatDateTime pattern (tokens are case-insensitive; "m" right after an hour
 // means minutes; ddddd, dddddd, c, t and tt expand to the FormatSettings patterns).
 std::vector<TSegment> ParsePattern(const std::string& Pattern);
+// Splits a picker Format, whose tokens are case-sensitive: d dd ddd dddd, M MM MMM MMMM,
+// y yy yyyy, h hh (12-hour clock), H HH (24-hour clock), m mm, s ss, t tt (AM/PM) and
+// single-quoted literals. An hour segment's text is "h" or "H".
+std::vector<TSegment> ParseOwnFormat(const std::string& Format);
 // The text of one segment for a moment; TwelveHour shows hours 1..12.
 std::string SegmentText(const TSegment& S, TDateTime Value, bool TwelveHour);
 bool IsEditable(TFieldKind Kind);

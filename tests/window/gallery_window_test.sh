@@ -6,9 +6,9 @@
 # Starts Xvfb on a free display, runs the gallery with the SDL backend, and drives it with
 # xdotool: edits a grid cell by typing, copies a cell through the grid's popup menu into
 # the note field, copies the note's text with Ctrl+C and pastes it into another cell
-# through the menu, cancels a menu by clicking elsewhere, and ends the program; then sorts the
-# report list by its header, and on the numeric fields page types into a fixed-point field,
-# steps it and tabs on. Every
+# through the menu, cancels a menu by clicking elsewhere, and ends the program; sorts the
+# report list by header clicks and edits one of its rows in the row editor; on the numeric
+# fields page types into a fixed-point field, steps it and tabs on. Every
 # outcome is read from the state file the gallery keeps (--dump-state), polled rather
 # than waited for. Exits 77 (skipped) only when no X server can be started.
 set -u
@@ -166,12 +166,28 @@ sleep 0.6
 at $R.header.rect 1
 wait_for $R.first "A-000001" "the first order after a second header click"
 wait_for $R.sort "2 asc" "the sort after two clicks"
+# 8. A double click on a row opens the row editor; text typed into its first editable field
+#    (the customer) and Enter write the row back.
+sleep 0.6
+read -r x y w h <<<"$(value $R.cell.rect)"
+[ -n "${h:-}" ] || fail "no rectangle for the first row's customer cell"
+xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
+wait_for $R.editor open "the row editor after a double click"
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 40 "Zed Q."
+xdotool key Return
+wait_for $R.editor closed "the row editor after Enter"
+case "$(value $R.row1)" in
+    "Zed Q.|"*) ;;
+    *) fail "the first row should start with the edited customer but is \"$(value $R.row1)\"" ;;
+esac
 kill -TERM "$gpid"
 for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
 wait "$gpid"
 gpid=""
 
-# 8. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
+# 9. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
 #    among the decimals replaces the one after the caret), a step by its up button, and Tab
 #    to the next field.
 state=$out/state-numeric-fields.txt

@@ -28,6 +28,6 @@ GALLERY_PAGE(BuildCalendarPage, "calendar", "Calendars",
 GALLERY_PAGE(BuildPictureBrowserPage, "picture-browser", "Picture browser",
              "A folder tree beside thumbnails of the pictures in the chosen folder; double-click marks a favourite")
 GALLERY_PAGE(BuildReportListPage, "report-list", "Report list",
-             "100,000 orders: click a header to sort, type to filter (text, Boolean or pattern)")
+             "100,000 orders: click a header to sort, type to filter, double-click a row to edit it")
 GALLERY_PAGE(BuildTableEditorPage, "table-editor", "Table editor",
              "Water samples in a numeric table editor: marked readings, a site column with a pick list, right-click menus")

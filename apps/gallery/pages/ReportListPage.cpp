@@ -2,7 +2,7 @@
 // a radio column, a password column and a right-aligned amount. Type into the filter box to
 // filter live (plain text, a Boolean expression or a regular expression); click a column
 // header to sort, Ctrl and Shift pick several rows, double-click a header border to fit a
-// column.
+// column, double-click a row to edit all its cells in the row editor.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -72,11 +72,23 @@ public:
         filter_->SetOnChange([this](TObject*) { ApplyFilter(); });
         mode_->SetOnChange([this](TObject*) { ApplyFilter(); });
         view_->SetOnSelectedChange([this](TObject*) { ShowStatus(); });
+        view_->SetOnDblClick([this](TObject*) { EditRow(); });
+        Page.Watch("editor", [this] { return std::string(view_->GetContainerForm() ? "open" : "closed"); });
+        Page.Watch("row1", [this] {
+            return view_->GetElem(3, 1) + "|" + view_->GetElem(4, 1) + "|" + view_->GetElem(5, 1);
+        });
         Page.Watch("rows", [this] { return std::to_string(view_->GetNrOfShownRows()); });
         Page.Watch("first", [this] { return view_->GetElem(2, 1); });
         // The order column's header in the page's coordinates ("x y w h"), for the window test.
         Page.Watch("header.rect", [this] {
             const TRect r = view_->CellRect(view_->DisplayPosOf(2) - 1, view_->GetFixedRows() - 1);
+            const TPoint o = view_->ClientToParent(TPoint(r.Left, r.Top), nullptr);
+            return std::to_string(o.X) + " " + std::to_string(o.Y) + " " + std::to_string(r.Width()) +
+                   " " + std::to_string(r.Height());
+        });
+        // The customer cell of the first row in the page's coordinates, for the window test.
+        Page.Watch("cell.rect", [this] {
+            const TRect r = view_->CellRect(view_->DisplayPosOf(3) - 1, view_->GetFixedRows());
             const TPoint o = view_->ClientToParent(TPoint(r.Left, r.Top), nullptr);
             return std::to_string(o.X) + " " + std::to_string(o.Y) + " " + std::to_string(r.Width()) +
                    " " + std::to_string(r.Height());
@@ -112,6 +124,16 @@ private:
         view_->SetColCheckMode(6, cmRadio);
         for (int r = 1; r <= kRows; r += 3) view_->SetElemChecked(1, r, true);
         view_->SetElemChecked(6, 2, true);
+        // How the row editor edits each column.
+        view_->SetColumnFormat(1, "[#s][60]");
+        view_->SetColumnFormat(2, "[#s][90]");
+        view_->SetColumnFormat(3, "[s][180]");
+        std::string cities;
+        for (const char* city : kCities) cities += std::string(city) + "|";
+        view_->SetColumnFormat(4, "[l:8][120]" + cities);
+        view_->SetColumnFormat(5, "[f][110]0.00");
+        view_->SetColumnFormat(6, "[#s][60]");
+        view_->SetColumnFormat(7, "[s][70]");
         view_->SetColumnIsPwd(7, true);
         view_->SetColumnAlignment(5, taRightJustify);
         view_->SetColumnAlignment(2, taCenter);
@@ -119,6 +141,16 @@ private:
         // Every column fits its texts; the customer column takes the rest of the width.
         view_->FitAllColWidths(3, true, 6, 160, 30);
         for (int r = 5; r <= kRows; r += 97) view_->SetRowEnabled(r, false);
+    }
+
+    // The row under the double click (the click before it made it the current row) in the
+    // row editor, placed below the row.
+    void EditRow() {
+        const int row = view_->GetRow() - view_->GetFixedRows() + 1;
+        if (row < 1 || row > view_->GetNrOfShownRows()) return;
+        const TRect cell = view_->CellRect(0, view_->GetRow());
+        const TPoint at = view_->ClientToScreen(TPoint(cell.Left + 40, cell.Bottom + 4));
+        if (view_->EditRowEntries(row, at.X, at.Y) == mrOk) ShowStatus();
     }
 
     void ApplyFilter() {

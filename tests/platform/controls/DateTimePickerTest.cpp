@@ -1,4 +1,4 @@
-// Date/time picker: the pattern's fields as FormatDateTime shows them, and editing field
+// Date/time picker: the fields of its own case-sensitive format, and editing field
 // by field with arrows and digits inside MinDate..MaxDate.
 #include <gtest/gtest.h>
 
@@ -29,13 +29,42 @@ protected:
     int changes = 0;
 };
 
-TEST_F(DateTimePickerTest, TextMatchesFormatDateTime) {
-    for (const char* pattern : {"dd/MM/yyyy", "d-mmm-yy", "dddd, mmmm d", "hh:nn:ss", "h:mm AMPM", "yyyy.mm.dd hh:mm"}) {
-        picker->SetFormat(pattern);
-        EXPECT_EQ(picker->GetDisplayText(), FormatDateTime(pattern, picker->GetDateTime())) << pattern;
+TEST_F(DateTimePickerTest, OwnFormatTokensAreCaseSensitive) {
+    picker->SetDateTime(EncodeDate(2024, 2, 8) + EncodeTime(14, 5, 9, 0));
+    const std::pair<const char*, const char*> cases[] = {
+        {"hh:mm tt", "02:05 PM"},
+        {"h:m:s t", "2:5:9 P"},
+        {"HH:mm:ss", "14:05:09"},
+        {"d.M.yy", "8.2.24"},
+        {"dd/MM/yyyy", "08/02/2024"},
+        {"ddd, MMM d", "Thu, Feb 8"},
+        {"dddd MMMM", "Thursday February"},
+        {"yyyy-MM-dd'T'HH:mm", "2024-02-08T14:05"},
+        {"'it''s' H", "it's 14"},
+        {"YYYY DD", "YYYY DD"},   // upper-case Y and D are no tokens
+    };
+    for (const auto& [format, text] : cases) {
+        picker->SetFormat(format);
+        EXPECT_EQ(picker->GetDisplayText(), text) << format;
     }
+    picker->SetDateTime(EncodeDate(2024, 2, 8) + EncodeTime(0, 30, 0, 0));
+    picker->SetFormat("hh:mm tt");
+    EXPECT_EQ(picker->GetDisplayText(), "12:30 AM");
+    // Without a Format the Kind's pattern from the format settings is shown.
     picker->SetFormat("");
     EXPECT_EQ(picker->GetDisplayText(), DateToStr(picker->GetDateTime()));
+}
+
+TEST_F(DateTimePickerTest, TwelveHourOwnFormatStepsTheDesignator) {
+    picker->SetDateTime(EncodeDate(2024, 2, 8) + EncodeTime(9, 15, 0, 0));
+    picker->SetFormat("hh:mm tt");
+    picker->SetFocus();
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkHour);
+    Input::KeyDown(picker, VK_LEFT);                   // wraps to the designator
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkAmPm);
+    Input::TypeText(picker, "p");
+    EXPECT_EQ(HourOf(picker->GetDateTime()), 21);
+    EXPECT_EQ(picker->GetDisplayText(), "09:15 PM");
 }
 
 TEST_F(DateTimePickerTest, ArrowsStepAndMoveBetweenFields) {
