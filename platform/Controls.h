@@ -19,8 +19,9 @@
 
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
+#include "platform/SysUtils.h"
 #include "platform/Types.h"
-#include "platform/win32/WinMessages.h"
+#include "platform/core/WinMessages.h"
 
 namespace vcl {
 

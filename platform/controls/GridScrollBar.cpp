@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/Controls.h"
-#include "platform/win32/WinMessages.h"
+#include "platform/core/WinMessages.h"
 
 namespace vcl {
 

@@ -17,7 +17,7 @@
 
 #include "platform/Graphics.h"
 #include "platform/Types.h"
-#include "platform/win32/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 

@@ -5,7 +5,11 @@
 #include <thread>
 
 #include "platform/core/Application.h"
+#include "platform/core/Component.h"
 #include "platform/core/MessageSystem.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

@@ -10,8 +10,10 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Classes.h"
-#include "platform/win32/WinMessages.h"
+#include "platform/core/Component.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

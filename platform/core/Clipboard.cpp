@@ -1,7 +1,8 @@
 // The clipboard: text in memory, or in the system clipboard a backend installs.
 #include <optional>
 
-#include "platform/Clipbrd.h"
+#include "platform/core/Clipboard.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 

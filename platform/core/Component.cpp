@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

@@ -7,8 +7,13 @@
 #include <unordered_set>
 
 #include "platform/core/FormFile.h"
-#include "platform/core/StringList.h"
+#include "platform/core/Component.h"
+#include "platform/core/PropInfo.h"
 #include "platform/core/Streams.h"
+#include "platform/core/StringList.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

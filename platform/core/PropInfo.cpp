@@ -7,6 +7,8 @@
 #include <unordered_map>
 
 #include "platform/core/PropInfo.h"
+#include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

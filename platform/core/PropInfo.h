@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "platform/core/Component.h"
+#include "platform/runtime/Sets.h"
 
 namespace vcl {
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/core/Streams.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

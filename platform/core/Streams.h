@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

@@ -3,7 +3,11 @@
 #include <numeric>
 
 #include "platform/core/StringList.h"
+#include "platform/core/Component.h"
 #include "platform/core/Streams.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Component.h"
+#include "platform/core/Streams.h"
 
 namespace vcl {
 

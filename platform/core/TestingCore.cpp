@@ -1,6 +1,5 @@
 // Test controls of the core.
 #include "platform/core/TestingCore.h"
-
 #include "platform/core/MessageSystem.h"
 
 namespace vcl::Testing {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "platform/core/TextFile.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Classes.h"
-#include "platform/Graphics.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/Component.h"
+#include "platform/core/Streams.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/SurfaceAccess.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
 #include "platform/graphics/resources/Resources.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 

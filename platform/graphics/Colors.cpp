@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Graphics.h"
+#include "platform/graphics/Colors.h"
+#include "platform/core/PropInfo.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

@@ -2,7 +2,10 @@
 // StrToDate, StrToTime and StrToDateTime.
 #include <cmath>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/DateFormat.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

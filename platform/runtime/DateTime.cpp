@@ -3,8 +3,8 @@
 #include <cmath>
 #include <functional>
 
-#include "platform/DateUtils.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/RuntimeInternal.h"
 
 namespace vcl {

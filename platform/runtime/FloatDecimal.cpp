@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/FloatDecimal.h"
 
 namespace vcl {
 namespace {

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/FloatText.h"
+#include "platform/runtime/FloatDecimal.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

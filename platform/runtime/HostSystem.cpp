@@ -12,9 +12,12 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/DateUtils.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/HostSystem.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Paths.h"
 #include "platform/runtime/RuntimeInternal.h"
+#include "platform/runtime/TextUtils.h"
 
 namespace vcl {
 namespace {

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/NumberParse.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

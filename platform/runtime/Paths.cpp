@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Paths.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/RuntimeInternal.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Rounding.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 namespace {

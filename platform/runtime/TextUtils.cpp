@@ -2,7 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

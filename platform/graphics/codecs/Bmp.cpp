@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
 

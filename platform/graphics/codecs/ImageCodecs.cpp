@@ -1,9 +1,10 @@
 // Format detection and the checks shared by the encoders.
 #include "platform/graphics/codecs/ImageCodecs.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/codecs/CodecSupport.h"
+#include "platform/runtime/Exceptions.h"
 
 #include <algorithm>
-
-#include "platform/graphics/codecs/CodecSupport.h"
 
 namespace vcl::codecs {
 

@@ -6,8 +6,10 @@
 #include <cstring>
 #include <new>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::codecs {
 

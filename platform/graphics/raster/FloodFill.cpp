@@ -1,4 +1,5 @@
 #include "platform/graphics/raster/FloodFill.h"
+#include "platform/runtime/Geometry.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 // The resource registry: generated code registers each embedded file before main runs.
 #include "platform/graphics/resources/Resources.h"
+#include "platform/core/WinTypes.h"
 
 #include <cctype>
 #include <map>

@@ -1,9 +1,8 @@
 // Font matching through fontconfig.
 #include "platform/graphics/text/FontMatch.h"
+#include "platform/runtime/Exceptions.h"
 
 #include <fontconfig/fontconfig.h>
-
-#include "platform/SysUtils.h"
 
 namespace vcl::text {
 

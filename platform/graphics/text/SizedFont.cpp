@@ -1,5 +1,6 @@
 // Metrics, advances and rasterisation of one face at one size.
 #include "platform/graphics/text/SizedFont.h"
+#include "platform/runtime/Exceptions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +8,6 @@
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
-
-#include "platform/SysUtils.h"
 
 namespace vcl::text {
 

@@ -1,5 +1,6 @@
 // Glyph blending and rotated box filling.
 #include "platform/graphics/text/TextRaster.h"
+#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-// GDI calls in the Win32 shape: blits between canvases, logical fonts, theme opt-out.
+// GDI calls in the Win32 shape: blits between canvases and the theme opt-out.
 //
 // A device context (HDC) is the TCanvas drawing on a surface; the calls below act on
 // the canvas as the canvas methods do (origin, clip, pixel format).
@@ -6,8 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/SysUtils.h"          // MulDiv
-#include "platform/win32/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 
@@ -35,19 +34,6 @@ BOOL BitBlt(HDC hdcDest, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y
 // Raster operations that need no source (PATCOPY, PATINVERT, DSTINVERT, BLACKNESS,
 // WHITENESS) with the canvas brush as the pattern.
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
-
-// ---- logical fonts -----------------------------------------------------------------------
-// A font handle holds a copy of the LOGFONT it was made from. It stays valid until
-// DeleteObject; a TFont that is given a handle takes it over (see TFont::SetHandle).
-HFONT CreateFontIndirectW(const LOGFONTW* lplf);
-HFONT CreateFontIndirect(const LOGFONTW* lplf);
-HFONT CreateFontIndirect(const LOGFONTW& lf);
-// Fills pv with the LOGFONT of a font handle and returns the bytes written; with a null
-// pv returns the size needed. 0 for an unknown handle or a buffer that is too small.
-int GetObjectW(HGDIOBJ h, int c, void* pv);
-int GetObject(HGDIOBJ h, int c, void* pv);
-// FALSE for a null or unknown handle (deleting twice is harmless).
-BOOL DeleteObject(HGDIOBJ ho);
 
 // ---- themes ------------------------------------------------------------------------------
 // Controls draw in the classic style here; opting a window out of theming always succeeds.

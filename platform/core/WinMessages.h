@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/win32/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 
