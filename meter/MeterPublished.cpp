@@ -1,6 +1,6 @@
 // The published properties of the meter and its needle layouts, registered once.
 #include "meter/Zyn_Meter.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 namespace zyn {
 

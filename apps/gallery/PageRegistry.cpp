@@ -2,7 +2,7 @@
 #include "GalleryPage.h"
 
 #include "GalleryState.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 namespace gallery {
 
@@ -13,7 +13,6 @@ namespace gallery {
 const std::vector<GalleryPage>& Pages() {
     static const std::vector<GalleryPage> pages = {
 #define GALLERY_PAGE(Function, Id, Title, Description) {Id, Title, Description, &Function},
-#include "pages/PageList.h"
 #undef GALLERY_PAGE
     };
     return pages;

@@ -13,7 +13,6 @@
 #include "GalleryForm.h"
 #include "Snapshots.h"
 #include "platform/Forms.h"
-#include "platform/controls/Backend.h"
 
 using namespace vcl;
 

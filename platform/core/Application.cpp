@@ -1,10 +1,11 @@
 // The message loop: posted messages first, then timer ticks (coalesced, in due order),
 // then repainting and idle handling; the clock, real or virtual; exception reporting.
+#include "platform/core/Application.h"
+
 #include <chrono>
 #include <iostream>
 #include <thread>
 
-#include "platform/core/Application.h"
 #include "platform/core/Component.h"
 #include "platform/core/MessageSystem.h"
 #include "platform/core/WinMessages.h"

@@ -1,4 +1,6 @@
 // Form files: a line-aware lexer, the reader that builds components, and the writer.
+#include "platform/core/FormFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -6,7 +8,6 @@
 #include <climits>
 #include <unordered_set>
 
-#include "platform/core/FormFile.h"
 #include "platform/core/Component.h"
 #include "platform/core/PropInfo.h"
 #include "platform/core/Streams.h"

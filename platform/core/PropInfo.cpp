@@ -1,4 +1,6 @@
 // The class registry, property tables with inheritance, and property values as text.
+#include "platform/core/PropInfo.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -6,7 +8,6 @@
 #include <map>
 #include <unordered_map>
 
-#include "platform/core/PropInfo.h"
 #include "platform/core/Component.h"
 #include "platform/runtime/Exceptions.h"
 

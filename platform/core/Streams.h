@@ -7,6 +7,7 @@
 
 #include "platform/core/Component.h"
 #include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

@@ -1,8 +1,9 @@
 // TStrings on its primitives, and the TStringList store.
+#include "platform/core/StringList.h"
+
 #include <algorithm>
 #include <numeric>
 
-#include "platform/core/StringList.h"
 #include "platform/core/Component.h"
 #include "platform/core/Streams.h"
 #include "platform/runtime/Exceptions.h"

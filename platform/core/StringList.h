@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/core/Component.h"
-#include "platform/core/Streams.h"
 
 namespace vcl {
 

@@ -1,5 +1,6 @@
 // Test controls of the core.
 #include "platform/core/TestingCore.h"
+
 #include "platform/core/MessageSystem.h"
 
 namespace vcl::Testing {

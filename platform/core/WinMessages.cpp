@@ -1,7 +1,8 @@
 // Windows, posted messages, timers and the beep: the Win32-shaped entry points.
+#include "platform/core/WinMessages.h"
+
 #include <algorithm>
 
-#include "platform/core/WinMessages.h"
 #include "platform/core/Application.h"
 #include "platform/core/MessageSystem.h"
 #include "platform/core/WinTypes.h"

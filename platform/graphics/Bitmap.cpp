@@ -1,9 +1,10 @@
 // Bitmaps: bottom-up pixel rows in one of the pixel formats, palettes, format conversion,
 // transparency, and loading and saving through the image codecs.
+#include "platform/graphics/Bitmap.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "platform/graphics/Bitmap.h"
 #include "platform/core/Component.h"
 #include "platform/core/Streams.h"
 #include "platform/core/WinTypes.h"
@@ -13,6 +14,7 @@
 #include "platform/graphics/codecs/ImageCodecs.h"
 #include "platform/graphics/resources/Resources.h"
 #include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Format.h"
 #include "platform/runtime/Geometry.h"
 
 namespace vcl {

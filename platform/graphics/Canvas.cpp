@@ -1,10 +1,11 @@
 // The canvas: turns pen, brush and font state plus logical coordinates into calls of the
 // rasterizer on the bound surface, inside the origin and clip.
+#include "platform/graphics/Canvas.h"
+
 #include <algorithm>
 #include <climits>
 #include <vector>
 
-#include "platform/graphics/Canvas.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"

@@ -1,9 +1,10 @@
 // Colours: the system colour table, colour names and their conversions.
+#include "platform/graphics/Colors.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "platform/graphics/Colors.h"
 #include "platform/core/PropInfo.h"
 #include "platform/runtime/Exceptions.h"
 

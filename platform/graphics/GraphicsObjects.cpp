@@ -1,9 +1,10 @@
 // Pens, brushes and fonts.
+#include "platform/graphics/GraphicsObjects.h"
+
 #include <algorithm>
 #include <mutex>
 #include <unordered_set>
 
-#include "platform/graphics/GraphicsObjects.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Colors.h"

@@ -1,10 +1,11 @@
 // Logical fonts: the handles CreateFontIndirect makes, each holding a copy of its LOGFONT,
 // and the conversion of face names between UTF-8 and the LOGFONT's UTF-16.
+#include "platform/graphics/LogicalFonts.h"
+
 #include <algorithm>
 #include <mutex>
 #include <unordered_set>
 
-#include "platform/graphics/LogicalFonts.h"
 #include "platform/core/WinTypes.h"
 #include "platform/runtime/Utf8.h"
 

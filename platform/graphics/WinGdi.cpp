@@ -1,6 +1,7 @@
 // Win32-style blit and stretch-mode calls on canvases (device contexts), and the theme
 // opt-out.
 #include "platform/graphics/WinGdi.h"
+
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/SurfaceAccess.h"
 

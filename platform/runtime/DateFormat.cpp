@@ -1,8 +1,9 @@
 // Dates and times as text: FormatDateTime's tokens and the date/time scanners behind
 // StrToDate, StrToTime and StrToDateTime.
+#include "platform/runtime/DateFormat.h"
+
 #include <cmath>
 
-#include "platform/runtime/DateFormat.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/FormatSettings.h"

@@ -1,9 +1,10 @@
 // Calendar arithmetic on TDateTime (days since 1899-12-30, proleptic Gregorian calendar):
 // encoding, decoding, weekdays, ISO weeks, month stepping and the replaceable clock.
+#include "platform/runtime/DateTime.h"
+
 #include <cmath>
 #include <functional>
 
-#include "platform/runtime/DateTime.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/RuntimeInternal.h"
 

@@ -1,7 +1,8 @@
 // Format: the framework's printf-like formatter over an "array of const".
+#include "platform/runtime/Format.h"
+
 #include <cstdlib>
 
-#include "platform/runtime/Format.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/FloatText.h"
 #include "platform/runtime/FormatSettings.h"

@@ -1,10 +1,11 @@
 // Format detection and the checks shared by the encoders.
 #include "platform/graphics/codecs/ImageCodecs.h"
+
+#include <algorithm>
+
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/runtime/Exceptions.h"
-
-#include <algorithm>
 
 namespace vcl::codecs {
 

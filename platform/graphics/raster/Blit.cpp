@@ -1,11 +1,12 @@
 #include "platform/graphics/raster/Blit.h"
-#include "platform/graphics/raster/Cpu.h"
-#include "platform/graphics/raster/Scratch.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+#include "platform/graphics/raster/Cpu.h"
+#include "platform/graphics/raster/Scratch.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -1,10 +1,11 @@
 #include "platform/graphics/raster/Ellipses.h"
-#include "platform/graphics/raster/Lines.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "platform/graphics/raster/Lines.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -1,7 +1,8 @@
 #include "platform/graphics/raster/FloodFill.h"
-#include "platform/runtime/Geometry.h"
 
 #include <vector>
+
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -1,10 +1,11 @@
 #include "platform/graphics/raster/Lines.h"
-#include "platform/graphics/GraphicsObjects.h"
-#include "platform/graphics/raster/Ellipses.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/raster/Ellipses.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -1,11 +1,12 @@
 #include "platform/graphics/raster/Polygons.h"
-#include "platform/graphics/raster/Scratch.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
+
+#include "platform/graphics/raster/Scratch.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

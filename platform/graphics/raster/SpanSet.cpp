@@ -1,10 +1,11 @@
 #include "platform/graphics/raster/SpanSet.h"
-#include "platform/graphics/raster/Scratch.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <climits>
 #include <memory>
+
+#include "platform/graphics/raster/Scratch.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

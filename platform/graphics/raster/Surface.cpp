@@ -1,12 +1,13 @@
 #include "platform/graphics/raster/Surface.h"
-#include "platform/graphics/Colors.h"
-#include "platform/graphics/raster/Cpu.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/raster/Cpu.h"
+#include "platform/runtime/Geometry.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -1,10 +1,11 @@
 // The resource registry: generated code registers each embedded file before main runs.
 #include "platform/graphics/resources/Resources.h"
-#include "platform/core/WinTypes.h"
 
 #include <cctype>
 #include <map>
 #include <mutex>
+
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 

@@ -1,8 +1,9 @@
 // Font matching through fontconfig.
 #include "platform/graphics/text/FontMatch.h"
-#include "platform/runtime/Exceptions.h"
 
 #include <fontconfig/fontconfig.h>
+
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::text {
 

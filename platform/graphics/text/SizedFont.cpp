@@ -1,6 +1,5 @@
 // Metrics, advances and rasterisation of one face at one size.
 #include "platform/graphics/text/SizedFont.h"
-#include "platform/runtime/Exceptions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +7,8 @@
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
+
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::text {
 

@@ -1,13 +1,6 @@
 // The text engine: resolves font descriptions to sized faces once, keeps glyph bitmaps per
 // face, size, mode and angle, and lays out and draws single lines.
 #include "platform/graphics/text/TextEngine.h"
-#include "platform/graphics/Colors.h"
-#include "platform/graphics/text/FontMatch.h"
-#include "platform/graphics/text/SizedFont.h"
-#include "platform/graphics/text/TextRaster.h"
-#include "platform/graphics/text/Utf8.h"
-#include "platform/runtime/Exceptions.h"
-#include "platform/runtime/Geometry.h"
 
 #include <cctype>
 #include <cmath>
@@ -18,6 +11,14 @@
 
 #include <ft2build.h>
 #include FT_TRUETYPE_TABLES_H
+
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/text/FontMatch.h"
+#include "platform/graphics/text/SizedFont.h"
+#include "platform/graphics/text/TextRaster.h"
+#include "platform/graphics/text/Utf8.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::text {
 

@@ -1,10 +1,11 @@
 // Glyph blending and rotated box filling.
 #include "platform/graphics/text/TextRaster.h"
-#include "platform/runtime/Geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+
+#include "platform/runtime/Geometry.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

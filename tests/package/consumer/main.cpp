@@ -5,7 +5,6 @@
 #include "meter/Zyn_Meter.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
-#include "platform/controls/Backend.h"
 
 int main() {
     auto* form = new vcl::TForm(vcl::Application);
