@@ -436,19 +436,4 @@ void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& T
     prop->SetAsText(*holder, Text);
 }
 
-// ---- the core's own classes ---------------------------------------------------------------
-
-namespace {
-
-const bool coreClassesRegistered = [] {
-    RegisterClass<TPersistent, void>("TPersistent");
-    RegisterClass<TComponent, TPersistent>("TComponent", [](TPublisher<TComponent>& p) {
-        p.String("Name", &TComponent::GetName, &TComponent::SetName).Stored(false);
-        p.Integer("Tag", &TComponent::GetTag, &TComponent::SetTag, 0);
-    });
-    return true;
-}();
-
-}  // namespace
-
 }  // namespace vcl

@@ -72,7 +72,6 @@ TCustomForm* GetParentForm(const TControl* Control) {
 // ---- construction ----------------------------------------------------------------------
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
-    RegisterControlClasses();
     font_->OnChange = [this](TObject*) { FontChanged(); };
     parentColor_ = true;
 }

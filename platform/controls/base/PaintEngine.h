@@ -29,7 +29,4 @@ struct PaintEngine {
     static void InstallLoopHook();
 };
 
-// Registers the published properties of the controls layer's classes (once).
-void RegisterControlClasses();
-
 }  // namespace vcl

@@ -547,34 +547,4 @@ bool TCustomComboBox::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     return true;
 }
 
-// ---- published properties --------------------------------------------------------------
-
-namespace {
-const bool comboClassesRegistered = [] {
-    RegisterClass<TCustomComboBox, TWinControl>("TCustomComboBox", [](TPublisher<TCustomComboBox>& p) {
-        p.Enum("Style", &TCustomComboBox::GetStyle, &TCustomComboBox::SetStyle, csDropDown,
-               {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"});
-        p.Integer("ItemHeight", &TCustomComboBox::GetItemHeight, &TCustomComboBox::SetItemHeight, 16)
-            .Stored(std::function<bool(TCustomComboBox&)>([](TCustomComboBox& c) {
-                return c.GetStyle() == csOwnerDrawFixed || c.GetStyle() == csOwnerDrawVariable;
-            }));
-        p.Integer("DropDownCount", &TCustomComboBox::GetDropDownCount, &TCustomComboBox::SetDropDownCount, 8);
-        p.Boolean("Sorted", &TCustomComboBox::GetSorted, &TCustomComboBox::SetSorted, false);
-        p.Integer("MaxLength", &TCustomComboBox::GetMaxLength, &TCustomComboBox::SetMaxLength, 0);
-        p.Object("Items", &TCustomComboBox::GetItems, &TCustomComboBox::SetItems);
-        p.Integer("ItemIndex", &TCustomComboBox::GetItemIndex, &TCustomComboBox::SetItemIndex, -1);
-        p.String("Text", &TCustomComboBox::GetText, &TCustomComboBox::SetText);
-        p.Event("OnChange", &TCustomComboBox::GetOnChange, &TCustomComboBox::SetOnChange);
-        p.Event("OnSelect", &TCustomComboBox::GetOnSelect, &TCustomComboBox::SetOnSelect);
-        p.Event("OnDropDown", &TCustomComboBox::GetOnDropDown, &TCustomComboBox::SetOnDropDown);
-        p.Event("OnCloseUp", &TCustomComboBox::GetOnCloseUp, &TCustomComboBox::SetOnCloseUp);
-        p.Event("OnDrawItem", &TCustomComboBox::GetOnDrawItem, &TCustomComboBox::SetOnDrawItem);
-        p.Event("OnMeasureItem", &TCustomComboBox::GetOnMeasureItem, &TCustomComboBox::SetOnMeasureItem);
-        p.Event("OnClick", &TCustomComboBox::GetOnClick, &TCustomComboBox::SetOnClick);
-    });
-    RegisterClass<TComboBox, TCustomComboBox>("TComboBox");
-    return true;
-}();
-}  // namespace
-
 }  // namespace vcl

@@ -801,22 +801,4 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
     Invalidate();
 }
 
-// ---- published properties --------------------------------------------------------------
-
-namespace {
-const bool pickerRegistered = [] {
-    RegisterClass<TDateTimePicker, TWinControl>("TDateTimePicker", [](TPublisher<TDateTimePicker>& p) {
-        p.Enum("Kind", &TDateTimePicker::GetKind, &TDateTimePicker::SetKind, dtkDate, {"dtkDate", "dtkTime"});
-        p.String("Format", &TDateTimePicker::GetFormat, &TDateTimePicker::SetFormat);
-        p.Float("DateTime", &TDateTimePicker::GetDateTime, &TDateTimePicker::SetDateTime).NoDefault();
-        p.Float("MinDate", &TDateTimePicker::GetMinDate, &TDateTimePicker::SetMinDate, 0.0);
-        p.Float("MaxDate", &TDateTimePicker::GetMaxDate, &TDateTimePicker::SetMaxDate, 0.0);
-        p.Event("OnChange", &TDateTimePicker::GetOnChange, &TDateTimePicker::SetOnChange);
-        p.Event("OnDropDown", &TDateTimePicker::GetOnDropDown, &TDateTimePicker::SetOnDropDown);
-        p.Event("OnCloseUp", &TDateTimePicker::GetOnCloseUp, &TDateTimePicker::SetOnCloseUp);
-    });
-    return true;
-}();
-}  // namespace
-
 }  // namespace vcl

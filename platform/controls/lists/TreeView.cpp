@@ -931,37 +931,4 @@ void TTreeNode::EndEdit(bool Cancel) {
     if (tv->editNode_ == this) tv->FinishEdit(Cancel);
 }
 
-// ---- published properties --------------------------------------------------------------
-
-namespace {
-const bool treeClassesRegistered = [] {
-    RegisterClass<TCustomTreeView, TWinControl>("TCustomTreeView", [](TPublisher<TCustomTreeView>& p) {
-        p.Boolean("ReadOnly", &TCustomTreeView::GetReadOnly, &TCustomTreeView::SetReadOnly, false);
-        p.Boolean("MultiSelect", &TCustomTreeView::GetMultiSelect, &TCustomTreeView::SetMultiSelect, false);
-        p.Boolean("ShowButtons", &TCustomTreeView::GetShowButtons, &TCustomTreeView::SetShowButtons, true);
-        p.Boolean("ShowLines", &TCustomTreeView::GetShowLines, &TCustomTreeView::SetShowLines, true);
-        p.Boolean("ShowRoot", &TCustomTreeView::GetShowRoot, &TCustomTreeView::SetShowRoot, true);
-        p.Integer("Indent", &TCustomTreeView::GetIndent, &TCustomTreeView::SetIndent, 19);
-        p.Boolean("HideSelection", &TCustomTreeView::GetHideSelection, &TCustomTreeView::SetHideSelection, true);
-        p.Boolean("RowSelect", &TCustomTreeView::GetRowSelect, &TCustomTreeView::SetRowSelect, false);
-        p.Boolean("HotTrack", &TCustomTreeView::GetHotTrack, &TCustomTreeView::SetHotTrack, false);
-        p.Enum("BorderStyle", &TCustomTreeView::GetBorderStyle, &TCustomTreeView::SetBorderStyle, bsSingle,
-               {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
-        p.Event("OnChange", &TCustomTreeView::GetOnChange, &TCustomTreeView::SetOnChange);
-        p.Event("OnChanging", &TCustomTreeView::GetOnChanging, &TCustomTreeView::SetOnChanging);
-        p.Event("OnExpanding", &TCustomTreeView::GetOnExpanding, &TCustomTreeView::SetOnExpanding);
-        p.Event("OnExpanded", &TCustomTreeView::GetOnExpanded, &TCustomTreeView::SetOnExpanded);
-        p.Event("OnCollapsing", &TCustomTreeView::GetOnCollapsing, &TCustomTreeView::SetOnCollapsing);
-        p.Event("OnCollapsed", &TCustomTreeView::GetOnCollapsed, &TCustomTreeView::SetOnCollapsed);
-        p.Event("OnDeletion", &TCustomTreeView::GetOnDeletion, &TCustomTreeView::SetOnDeletion);
-        p.Event("OnEditing", &TCustomTreeView::GetOnEditing, &TCustomTreeView::SetOnEditing);
-        p.Event("OnEdited", &TCustomTreeView::GetOnEdited, &TCustomTreeView::SetOnEdited);
-        p.Event("OnClick", &TCustomTreeView::GetOnClick, &TCustomTreeView::SetOnClick);
-        p.Event("OnDblClick", &TCustomTreeView::GetOnDblClick, &TCustomTreeView::SetOnDblClick);
-    });
-    RegisterClass<TTreeView, TCustomTreeView>("TTreeView");
-    return true;
-}();
-}  // namespace
-
 }  // namespace vcl
