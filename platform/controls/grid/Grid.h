@@ -410,6 +410,10 @@ private:
     int moveIndex_ = 0, movePos_ = 0;
     TPoint lastMouse_;
     bool timerOn_ = false;
+    // Set while a mouse press or drag moves the current cell: the press (with goEditing) or the
+    // release fires the one OnClick of that gesture instead of each move.
+    bool mouseMoving_ = false;
+    TGridCoord pressCurrent_{0, 0};   // the current cell when that gesture began
     bool cursorChanged_ = false;
     TCursor savedCursor_ = crDefault;
     TInnerScrollBar* trackingBar_ = nullptr;

@@ -73,8 +73,12 @@ void TCustomGrid::WMCancelMode(TMessage& M) {
     if (timerOn_ && HandleAllocated()) KillTimer(GetHandle(), kScrollTimer);
     timerOn_ = false;
     if (gridState_ != gsNormal) {
+        // A cancelled selection drag has no release: the cell it moved to still reports once.
+        bool moved = gridState_ == gsSelecting && mouseMoving_ && !(pressCurrent_ == current_);
+        mouseMoving_ = false;
         gridState_ = gsNormal;
         InvalidateGrid();
+        if (moved) Click();
     }
 }
 
@@ -267,7 +271,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
                     if (cell == current_) {
                         ShowEditor();
                     } else {
+                        mouseMoving_ = true;
                         MoveCurrent(cell.X, cell.Y, true, true);
+                        mouseMoving_ = false;
                         UpdateEdit();
                     }
                     Click();
@@ -275,6 +281,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
                     gridState_ = gsSelecting;
                     if (HandleAllocated() || GetParent() != nullptr)
                         timerOn_ = SetTimer(GetHandle(), kScrollTimer, kScrollTimerMs, nullptr) != 0;
+                    mouseMoving_ = true;
+                    pressCurrent_ = current_;
                     if (Shift.Contains(ssShift)) MoveAnchor(cell);
                     else MoveCurrent(cell.X, cell.Y, true, true);
                 }
@@ -358,6 +366,7 @@ void TCustomGrid::EndMouseState(int X, int Y) {
     switch (gridState_) {
     case gsSelecting:
         gridState_ = gsNormal;
+        mouseMoving_ = false;
         if (timerOn_ && HandleAllocated()) KillTimer(GetHandle(), kScrollTimer);
         timerOn_ = false;
         UpdateEdit();

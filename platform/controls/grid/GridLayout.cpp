@@ -571,7 +571,7 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
     if (options_.Contains(goRowSelect)) current_.X = fixedCols_;
     if (Show) ClampInView(current_);
     SelectionMoved(oldSel);
-    if (!(oldCurrent == current_)) Click();
+    if (!(oldCurrent == current_) && !mouseMoving_) Click();
 }
 
 void TCustomGrid::MoveAnchor(TGridCoord NewAnchor) {
