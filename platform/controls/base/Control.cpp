@@ -71,8 +71,13 @@ TCustomForm* GetParentForm(const TControl* Control) {
 
 // ---- construction ----------------------------------------------------------------------
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), font_(std::make_unique<TFont>()), constraints_(std::make_unique<TSizeConstraints>()) {
     font_->OnChange = [this](TObject*) { FontChanged(); };
+    // New limits apply to the present size at once (after loading, Loaded applies them).
+    constraints_->SetOnChange([this](TObject*) {
+        if (!GetComponentState().Contains(csLoading)) SetBounds(left_, top_, width_, height_);
+    });
     parentColor_ = true;
 }
 
@@ -89,6 +94,14 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::Loaded() {
     TComponent::Loaded();
+    // The streamed constraints (csLoading is still set while Loaded runs).
+    int w = width_, h = height_;
+    DoConstrainedResize(w, h);
+    if (w != width_ || h != height_) {
+        width_ = std::max(0, w);
+        height_ = std::max(0, h);
+        Invalidate();
+    }
     if (autoSize_) AdjustSize();
     if (parent_ != nullptr) parent_->Realign();
 }
@@ -111,7 +124,22 @@ void TControl::SetParent(TWinControl* AParent) {
     if (AParent != nullptr) AParent->InsertControl(this);
 }
 
+void TControl::ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight) {
+    MinWidth = constraints_->GetMinWidth();
+    MinHeight = constraints_->GetMinHeight();
+    MaxWidth = constraints_->GetMaxWidth();
+    MaxHeight = constraints_->GetMaxHeight();
+    if (FOnConstrainedResize) FOnConstrainedResize(this, MinWidth, MinHeight, MaxWidth, MaxHeight);
+}
+
+void TControl::DoConstrainedResize(int& Width, int& Height) {
+    int minW = 0, minH = 0, maxW = 0, maxH = 0;
+    ConstrainedResize(minW, minH, maxW, maxH);
+    TSizeConstraints::Clamp(minW, minH, maxW, maxH, Width, Height);
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (!GetComponentState().Contains(csLoading)) DoConstrainedResize(AWidth, AHeight);
     AWidth = std::max(0, AWidth);
     AHeight = std::max(0, AHeight);
     if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;

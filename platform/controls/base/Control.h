@@ -25,6 +25,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
 #include "platform/runtime/Sets.h"
+#include "platform/controls/base/SizeConstraints.h"
 
 namespace vcl {
 
@@ -138,6 +139,9 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
 using TMouseWheelUpDownEvent =
     std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+// Asked for the limits each time the control is sized; may tighten or loosen them.
+using TConstrainedResizeEvent =
+    std::function<void(TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
 
 // =========================================================================================
 // TControl: a rectangle on a parent that paints itself and takes mouse input.
@@ -258,6 +262,10 @@ public:
     void SetOnClick(TNotifyEvent Value) { FOnClick = std::move(Value); }
     TNotifyEvent GetOnDblClick() const { return FOnDblClick; }
     void SetOnDblClick(TNotifyEvent Value) { FOnDblClick = std::move(Value); }
+    TSizeConstraints* GetConstraints() const { return constraints_.get(); }
+    void SetConstraints(TSizeConstraints* Value) { constraints_->Assign(Value); }
+    TConstrainedResizeEvent GetOnConstrainedResize() const { return FOnConstrainedResize; }
+    void SetOnConstrainedResize(TConstrainedResizeEvent Value) { FOnConstrainedResize = std::move(Value); }
     TNotifyEvent GetOnResize() const { return FOnResize; }
     void SetOnResize(TNotifyEvent Value) { FOnResize = std::move(Value); }
     TMouseEvent GetOnMouseDown() const { return FOnMouseDown; }
@@ -366,6 +374,12 @@ protected:
     TMouseWheelEvent FOnMouseWheel;
     TMouseWheelUpDownEvent FOnMouseWheelUp, FOnMouseWheelDown;
     TContextPopupEvent FOnContextPopup;
+    TConstrainedResizeEvent FOnConstrainedResize;
+
+    // The limits for this sizing: Constraints, then OnConstrainedResize.
+    virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
+    // Brings a requested size within the limits.
+    void DoConstrainedResize(int& Width, int& Height);
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -389,6 +403,7 @@ private:
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState controlState_;
     std::unique_ptr<TFont> font_;
+    std::unique_ptr<TSizeConstraints> constraints_;
     bool parentFont_ = true;
     bool updatingFont_ = false;
     TColor color_ = clWindow;

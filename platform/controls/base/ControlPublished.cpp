@@ -15,6 +15,7 @@ const bool registered = [] {
         p.Enum("Align", &TControl::GetAlign, &TControl::SetAlign,
                {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"});
         p.Set("Anchors", &TControl::GetAnchors, &TControl::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"});
+        p.Object("Constraints", &TControl::GetConstraints, &TControl::SetConstraints);
         p.Boolean("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor);
         p.Color("Color", &TControl::GetColor, &TControl::SetColor)
             .Stored(std::function<bool(TControl&)>([](TControl& c) { return !c.GetParentColor(); }));
@@ -35,6 +36,7 @@ const bool registered = [] {
         p.Event("OnClick", &TControl::GetOnClick, &TControl::SetOnClick);
         p.Event("OnDblClick", &TControl::GetOnDblClick, &TControl::SetOnDblClick);
         p.Event("OnResize", &TControl::GetOnResize, &TControl::SetOnResize);
+        p.Event("OnConstrainedResize", &TControl::GetOnConstrainedResize, &TControl::SetOnConstrainedResize);
         p.Event("OnMouseDown", &TControl::GetOnMouseDown, &TControl::SetOnMouseDown);
         p.Event("OnMouseMove", &TControl::GetOnMouseMove, &TControl::SetOnMouseMove);
         p.Event("OnMouseUp", &TControl::GetOnMouseUp, &TControl::SetOnMouseUp);

@@ -204,6 +204,7 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (!GetComponentState().Contains(csLoading)) DoConstrainedResize(AWidth, AHeight);
     AWidth = std::max(0, AWidth);
     AHeight = std::max(0, AHeight);
     bool sized = AWidth != GetWidth() || AHeight != GetHeight();
