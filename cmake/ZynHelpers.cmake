@@ -97,3 +97,28 @@ function(zyn_embed_resources target dir)
     zyn_embed_resource_files(${target} ${dir})
   endif()
 endfunction()
+
+# zyn_platform_area(NAME DIR [LIBS...])
+# One area of the platform layer: a static library of every .cpp below DIR (relative to the
+# project root). The area's class registrations (every *Published.cpp, a static initialiser
+# that registers a class and its property table beside the class) go into NAME_classes,
+# which everything linking NAME links as a whole archive: nothing calls a registration, so a
+# static linker would otherwise leave out the classes a form file names but no code uses.
+function(zyn_platform_area name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+  set(registrations ${sources})
+  list(FILTER registrations INCLUDE REGEX "Published\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "Published\\.cpp$")
+  add_library(${name} STATIC ${sources})
+  target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+  target_compile_features(${name} PUBLIC cxx_std_20)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+  if(registrations)
+    add_library(${name}_classes STATIC ${registrations})
+    target_compile_options(${name}_classes PRIVATE ${ZYN_WARNINGS})
+    target_link_libraries(${name}_classes PRIVATE ${name})
+    target_link_libraries(${name} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}_classes>")
+  endif()
+endfunction()

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/core/Component.h"
+#include "platform/core/FormFile.h"
+#include "platform/core/PropInfo.h"
 #include "platform/core/Streams.h"
 #include "platform/core/StringList.h"
 #include "platform/core/TextFile.h"
-#include "platform/core/PropInfo.h"
-#include "platform/core/FormFile.h"

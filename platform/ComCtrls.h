@@ -1,5 +1,5 @@
-// Common controls: the tree view and the date/time picker.
+// ComCtrls: the common controls: the tree view with its nodes, and the date/time picker.
 #pragma once
 
-#include "platform/controls/DateTimePicker.h"
-#include "platform/controls/TreeView.h"
+#include "platform/controls/lists/DateTimePicker.h"
+#include "platform/controls/lists/TreeView.h"

@@ -1,7 +1,8 @@
-// Forms and the application: TApplication and the global Application, and (from the
-// controls layer) TForm and Screen.
+// Forms: TApplication and the global Application (message loop, clock, exceptions, hints),
+// TForm, TScreen and Screen, the hint window, and the window backend in use.
 #pragma once
 
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/HintWindow.h"
 #include "platform/core/Application.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/HintWindow.h"

@@ -1,4 +1,4 @@
 // Grids: the draw grid, the string grid and their in-place editors.
 #pragma once
 
-#include "platform/controls/Grid.h"
+#include "platform/controls/grid/Grid.h"

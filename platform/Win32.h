@@ -1,6 +1,11 @@
-// Win32-shaped functions and constants the component code calls directly.
+// Win32: the Win32-shaped functions and constants the component code calls directly:
+// windows, messages and timers (SetTimer, KillTimer, DefWindowProc, MessageBeep, WM_*,
+// VK_*), GDI calls (StretchBlt, SetStretchBltMode, LOGFONT, CreateFontIndirect, GetObject,
+// SetWindowTheme) and MulDiv.
 #pragma once
 
-#include "platform/win32/WinTypes.h"
-#include "platform/win32/WinMessages.h"  // windows, messages, timers, MessageBeep, VK_*, WM_*
-#include "platform/win32/WinGdi.h"       // StretchBlt, fonts, MulDiv, SetWindowTheme
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/LogicalFonts.h"
+#include "platform/graphics/WinGdi.h"
+#include "platform/runtime/Rounding.h"

@@ -1,7 +1,7 @@
 // The gallery's main form (see GalleryForm.h).
 #include "apps/gallery/GalleryForm.h"
 
-#include "platform/controls/Backend.h"
+#include "platform/Forms.h"
 
 using namespace vcl;
 

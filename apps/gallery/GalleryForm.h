@@ -12,7 +12,6 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
-#include "platform/controls/Form.h"
 
 namespace gallery {
 

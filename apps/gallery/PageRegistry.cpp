@@ -2,7 +2,7 @@
 #include "apps/gallery/GalleryPage.h"
 
 #include "apps/gallery/GalleryState.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 namespace gallery {
 

@@ -13,7 +13,6 @@
 #include "apps/gallery/GalleryForm.h"
 #include "apps/gallery/Snapshots.h"
 #include "platform/Forms.h"
-#include "platform/controls/Backend.h"
 
 using namespace vcl;
 

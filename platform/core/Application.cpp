@@ -1,11 +1,19 @@
 // The message loop: posted messages first, then timer ticks (coalesced, in due order),
 // then repainting and idle handling; the clock, real or virtual; exception reporting.
+#include "platform/core/Application.h"
+
 #include <chrono>
+#include <cctype>
+#include <cstdlib>
+#include <string>
 #include <iostream>
 #include <thread>
 
-#include "platform/core/Application.h"
+#include "platform/core/Component.h"
 #include "platform/core/MessageSystem.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 
@@ -22,7 +30,23 @@ std::int64_t SteadyMs() {
 
 }  // namespace
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), realBase_(SteadyMs()) {}
+namespace {
+
+// ZYN_BACKEND=headless asks for the window-less backend, whose only time is the virtual clock.
+bool HeadlessRequested() {
+    const char* env = std::getenv("ZYN_BACKEND");
+    if (env == nullptr) return false;
+    std::string name(env);
+    for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return name == "headless";
+}
+
+}  // namespace
+
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), realBase_(SteadyMs()) {
+    virtual_ = HeadlessRequested();
+}
 
 TApplication::~TApplication() = default;
 
@@ -53,6 +77,9 @@ void TApplication::SetVirtualClock(bool Value) {
 }
 
 void TApplication::AdvanceTime(std::int64_t Ms) {
+    // Under the headless backend nothing else moves time: the clock turns virtual here even
+    // before any control has chosen the backend.
+    if (!virtual_ && HeadlessRequested()) SetVirtualClock(true);
     if (!virtual_) throw EInvalidOperation("AdvanceTime needs the virtual clock");
     if (Ms < 0) throw EInvalidOperation("AdvanceTime cannot move the clock back");
     auto& system = MessageSystem::Instance();

@@ -10,8 +10,10 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Classes.h"
-#include "platform/win32/WinMessages.h"
+#include "platform/core/Component.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 
@@ -72,7 +74,9 @@ public:
     void SetVirtualClock(bool Value);
     // Moves the virtual clock on by Ms and delivers every timer tick falling due on the
     // way, in time order (ties in the order the timers were started), processing posted
-    // messages between ticks. Raises EInvalidOperation with the real clock.
+    // messages between ticks. Under ZYN_BACKEND=headless the clock is virtual from the start
+    // and AdvanceTime switches it on if needed; otherwise it raises EInvalidOperation with the
+    // real clock.
     void AdvanceTime(std::int64_t Ms);
 
     // ---- hints (shown by the controls layer)

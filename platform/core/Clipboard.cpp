@@ -1,7 +1,10 @@
 // The clipboard: text in memory, or in the system clipboard a backend installs.
+#include "platform/core/Clipboard.h"
+
 #include <optional>
 
-#include "platform/Clipbrd.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Format.h"
 
 namespace vcl {
 

@@ -1,7 +1,10 @@
 // TPersistent and TComponent: assignment, ownership and free notification.
+#include "platform/core/Component.h"
+
 #include <algorithm>
 
-#include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

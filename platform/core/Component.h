@@ -7,8 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/SysUtils.h"
-#include "platform/Types.h"
+#include "platform/runtime/Sets.h"
 
 namespace vcl {
 

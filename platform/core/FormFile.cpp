@@ -1,14 +1,21 @@
 // Form files: a line-aware lexer, the reader that builds components, and the writer.
+#include "platform/core/FormFile.h"
+
 #include <algorithm>
+#include <memory>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <climits>
 #include <unordered_set>
 
-#include "platform/core/FormFile.h"
-#include "platform/core/StringList.h"
+#include "platform/core/Component.h"
+#include "platform/core/PropInfo.h"
 #include "platform/core/Streams.h"
+#include "platform/core/StringList.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 
@@ -742,6 +749,23 @@ TComponent* ReadComponentText(const std::string& Text, TComponent* Owner, const 
 
 void ReadRootText(const std::string& Text, TComponent* Root, const TEventHandlers& Handlers) {
     if (Root == nullptr) throw EReadError("No component to read into");
+    // The text is first read whole into a scratch instance of the root's class, with its own
+    // fresh children: a syntax error, an unknown class, property, handler or reference, or a
+    // value a setter refuses all show there. Only a text that reads whole reaches Root, so a
+    // failed load leaves it as it was.
+    const TClassInfo* own = ClassInfoOf(Root);
+    if (own != nullptr && own->CanCreate()) {
+        std::unique_ptr<TComponent> scratch;
+        try {
+            scratch.reset(own->Create(nullptr));
+        } catch (const Exception&) {
+            scratch.reset();   // a class that cannot stand alone is read straight in
+        }
+        if (scratch) {
+            Reader trial(Text, Handlers);
+            trial.ReadInto(scratch.get());
+        }
+    }
     Reader reader(Text, Handlers);
     reader.ReadInto(Root);
 }

@@ -28,7 +28,6 @@
 #include <string>
 
 #include "platform/core/Component.h"
-#include "platform/core/PropInfo.h"
 
 namespace vcl {
 

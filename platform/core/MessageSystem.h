@@ -8,7 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/win32/WinMessages.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl::detail {
 

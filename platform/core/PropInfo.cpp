@@ -1,4 +1,6 @@
 // The class registry, property tables with inheritance, and property values as text.
+#include "platform/core/PropInfo.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -6,7 +8,8 @@
 #include <map>
 #include <unordered_map>
 
-#include "platform/core/PropInfo.h"
+#include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 
@@ -450,20 +453,5 @@ void SetPropText(TPersistent* Obj, const std::string& Path, const std::string& T
     auto [holder, prop] = ResolvePropPath(Obj, Path);
     prop->SetAsText(*holder, Text);
 }
-
-// ---- the core's own classes ---------------------------------------------------------------
-
-namespace {
-
-const bool coreClassesRegistered = [] {
-    RegisterClass<TPersistent, void>("TPersistent");
-    RegisterClass<TComponent, TPersistent>("TComponent", [](TPublisher<TComponent>& p) {
-        p.String("Name", &TComponent::GetName, &TComponent::SetName).Stored(false);
-        p.Integer("Tag", &TComponent::GetTag, &TComponent::SetTag, 0);
-    });
-    return true;
-}();
-
-}  // namespace
 
 }  // namespace vcl

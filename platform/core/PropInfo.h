@@ -1,14 +1,20 @@
 // Published properties and the class registry.
 //
-// A class publishes its properties once, in its .cpp file:
+// A class publishes its properties once, beside its code; in the platform each header's
+// classes are registered in a XxxPublished.cpp next to it (Grid.h: GridPublished.cpp):
 //
-//   static const auto* meterClass = vcl::RegisterClass<TMeter, vcl::TGraphicControl>(
-//       "TMeter", [](vcl::TPublisher<TMeter>& p) {
-//           p.Float("Value", &TMeter::GetValue, &TMeter::SetValue);
-//           p.Enum("Kind", &TMeter::GetKind, &TMeter::SetKind, {"mkLinear", "mkRound"});
-//           p.Object("Font", &TMeter::GetFont, &TMeter::SetFont);
-//           p.Event("OnChange", &TMeter::GetOnChange, &TMeter::SetOnChange);
+//   const bool registered = [] {
+//       vcl::RegisterClass<TBevel, vcl::TGraphicControl>("TBevel", [](vcl::TPublisher<TBevel>& p) {
+//           p.Enum("Shape", &TBevel::GetShape, &TBevel::SetShape, {"bsBox", "bsFrame", ...});
+//           p.Object("Font", &TBevel::GetFont, &TBevel::SetFont);
+//           p.Event("OnClick", &TBevel::GetOnClick, &TBevel::SetOnClick);
 //       });
+//       return true;
+//   }();
+//
+// Nothing calls such a static initialiser, so the build links every *Published.cpp of the
+// platform into each program as a whole archive (zyn_platform_area): a form file can name a
+// class no code of the program mentions, and no set-up call is needed.
 //
 // A property given without a default takes the value a fresh instance has (the class is
 // built once, with a null owner, when its table is first used), so each default is written
@@ -37,6 +43,7 @@
 #include <vector>
 
 #include "platform/core/Component.h"
+#include "platform/runtime/Sets.h"
 
 namespace vcl {
 

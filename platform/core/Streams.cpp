@@ -1,4 +1,6 @@
 // TStream helpers, files through POSIX descriptors, memory and string streams.
+#include "platform/core/Streams.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -6,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/core/Streams.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/core/Component.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

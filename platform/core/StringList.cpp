@@ -1,9 +1,14 @@
 // TStrings on its primitives, and the TStringList store.
+#include "platform/core/StringList.h"
+
 #include <algorithm>
 #include <numeric>
 
-#include "platform/core/StringList.h"
+#include "platform/core/Component.h"
 #include "platform/core/Streams.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 

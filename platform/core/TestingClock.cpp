@@ -1,6 +1,6 @@
 // Test control of Now and Date, through the runtime's clock provider.
-#include "platform/DateUtils.h"
 #include "platform/core/TestingCore.h"
+#include "platform/runtime/DateTime.h"
 
 namespace vcl::Testing {
 

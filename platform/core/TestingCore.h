@@ -2,8 +2,7 @@
 // Now/Date. Application->SetVirtualClock(true) and Application->AdvanceTime(ms) drive time.
 #pragma once
 
-#include "platform/SysUtils.h"
-#include "platform/core/Application.h"
+#include "platform/runtime/DateTime.h"
 
 namespace vcl::Testing {
 

@@ -1,9 +1,11 @@
 // The open text file: a stdio file with line reading that accepts any line break.
+#include "platform/core/TextFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
-#include "platform/core/TextFile.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

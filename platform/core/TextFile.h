@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/SysUtils.h"
-
 namespace vcl {
 
 class TTextFile {

@@ -1,9 +1,11 @@
 // Windows, posted messages, timers and the beep: the Win32-shaped entry points.
+#include "platform/core/WinMessages.h"
+
 #include <algorithm>
 
 #include "platform/core/Application.h"
 #include "platform/core/MessageSystem.h"
-#include "platform/win32/WinMessages.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 

@@ -1,13 +1,21 @@
 // Bitmaps: bottom-up pixel rows in one of the pixel formats, palettes, format conversion,
 // transparency, and loading and saving through the image codecs.
+#include "platform/graphics/Bitmap.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Classes.h"
-#include "platform/Graphics.h"
+#include "platform/core/Component.h"
+#include "platform/core/Streams.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/SurfaceAccess.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
 #include "platform/graphics/resources/Resources.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 

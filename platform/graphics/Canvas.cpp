@@ -1,11 +1,17 @@
 // The canvas: turns pen, brush and font state plus logical coordinates into calls of the
 // rasterizer on the bound surface, inside the origin and clip.
+#include "platform/graphics/Canvas.h"
+
 #include <algorithm>
 #include <climits>
 #include <vector>
 
-#include "platform/Graphics.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/SurfaceAccess.h"
+#include "platform/graphics/WinGdi.h"
 #include "platform/graphics/raster/Blit.h"
 #include "platform/graphics/raster/Ellipses.h"
 #include "platform/graphics/raster/FloodFill.h"
@@ -14,6 +20,7 @@
 #include "platform/graphics/raster/Scratch.h"
 #include "platform/graphics/raster/SpanSet.h"
 #include "platform/graphics/text/TextEngine.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 

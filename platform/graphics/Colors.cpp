@@ -1,9 +1,12 @@
 // Colours: the system colour table, colour names and their conversions.
+#include "platform/graphics/Colors.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "platform/Graphics.h"
+#include "platform/core/PropInfo.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 

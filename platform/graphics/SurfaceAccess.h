@@ -1,7 +1,9 @@
 // How the canvas and the Win32-style calls reach a bitmap's pixels and a canvas's state.
 #pragma once
 
-#include "platform/Graphics.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/raster/Surface.h"
 
 namespace vcl::graphics {

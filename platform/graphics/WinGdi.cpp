@@ -1,7 +1,8 @@
-// Win32-style blit and stretch-mode calls on canvases (device contexts).
-#include "platform/win32/WinGdi.h"
+// Win32-style blit and stretch-mode calls on canvases (device contexts), and the theme
+// opt-out.
+#include "platform/graphics/WinGdi.h"
 
-#include "platform/Graphics.h"
+#include "platform/core/WinTypes.h"
 #include "platform/graphics/SurfaceAccess.h"
 
 namespace vcl {
@@ -28,5 +29,7 @@ BOOL BitBlt(HDC hdcDest, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     return StretchBlt(hdc, x, y, w, h, nullptr, 0, 0, 0, 0, rop);
 }
+
+HRESULT SetWindowTheme(HWND, LPCWSTR, LPCWSTR) { return S_OK; }
 
 }  // namespace vcl

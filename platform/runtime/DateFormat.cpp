@@ -1,8 +1,12 @@
 // Dates and times as text: FormatDateTime's tokens and the date/time scanners behind
 // StrToDate, StrToTime and StrToDateTime.
+#include "platform/runtime/DateFormat.h"
+
 #include <cmath>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

@@ -1,10 +1,11 @@
 // Calendar arithmetic on TDateTime (days since 1899-12-30, proleptic Gregorian calendar):
 // encoding, decoding, weekdays, ISO weeks, month stepping and the replaceable clock.
+#include "platform/runtime/DateTime.h"
+
 #include <cmath>
 #include <functional>
 
-#include "platform/DateUtils.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/RuntimeInternal.h"
 
 namespace vcl {

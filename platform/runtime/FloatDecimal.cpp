@@ -5,13 +5,13 @@
 // 18 significant digits are correctly rounded (ties to even) with no printf involved. The
 // second step, cutting those 18 digits to the requested precision, rounds half up on the
 // decimal digits, which is what makes 0.125 print as 0.13 with two decimals.
+#include "platform/runtime/FloatDecimal.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
-
-#include "platform/SysUtils.h"
 
 namespace vcl {
 namespace {

@@ -1,10 +1,13 @@
 // Float-to-text formats built on FloatToDecimal: FloatToStrF's general, exponent, fixed,
 // number and currency forms, and the Str/Write layout of reals.
+#include "platform/runtime/FloatText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/FloatDecimal.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

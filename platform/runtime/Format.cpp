@@ -1,7 +1,13 @@
 // Format: the framework's printf-like formatter over an "array of const".
+#include "platform/runtime/Format.h"
+
 #include <cstdlib>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/FloatText.h"
+#include "platform/runtime/FormatSettings.h"
+#include "platform/runtime/Rounding.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

@@ -1,5 +1,5 @@
 // The global format settings every formatting and parsing routine uses by default.
-#include "platform/SysUtils.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 

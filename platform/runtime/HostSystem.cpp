@@ -1,5 +1,7 @@
 // Every call into the host operating system made by the runtime: the file system (directory
 // search, existence tests, creating, removing and renaming) and the local clock.
+#include "platform/runtime/HostSystem.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -12,9 +14,11 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/DateUtils.h"
-#include "platform/SysUtils.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Paths.h"
 #include "platform/runtime/RuntimeInternal.h"
+#include "platform/runtime/TextUtils.h"
 
 namespace vcl {
 namespace {

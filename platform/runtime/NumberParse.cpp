@@ -3,11 +3,14 @@
 //
 // The grammar is checked here by hand; the decimal digits then go to std::from_chars, which
 // is correctly rounded and does not depend on the C locale.
+#include "platform/runtime/NumberParse.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/FormatSettings.h"
 
 namespace vcl {
 namespace {

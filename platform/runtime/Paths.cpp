@@ -1,10 +1,13 @@
 // File-name strings and the drive mapping between the framework's "C:\..." paths and host
 // paths. Nothing here touches the file system.
+#include "platform/runtime/Paths.h"
+
 #include <algorithm>
 #include <array>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/RuntimeInternal.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

@@ -1,9 +1,11 @@
 // Rounding and integer helpers: banker's Round, Trunc, Int, Frac, RoundTo, SimpleRoundTo,
 // IntToStr, IntToHex and MulDiv.
+#include "platform/runtime/Rounding.h"
+
 #include <cmath>
 #include <limits>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 namespace {

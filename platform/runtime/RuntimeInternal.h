@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/DateTime.h"
 
 namespace vcl::runtime {
 

@@ -1,8 +1,10 @@
 // Case mapping, trimming, comparison, replacement and quoting of UTF-8 text.
+#include "platform/runtime/TextUtils.h"
+
 #include <algorithm>
 #include <vector>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

@@ -3,7 +3,7 @@
 //
 // Every function steps through text with Utf8Decode, so an invalid byte counts as one
 // character everywhere and is copied through unchanged.
-#include "platform/SysUtils.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 namespace {

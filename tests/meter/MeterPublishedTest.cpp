@@ -6,7 +6,7 @@
 #include "meter/Zyn_Meter.h"
 #include "platform/Forms.h"
 #include "platform/Testing.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 using namespace zyn;
 

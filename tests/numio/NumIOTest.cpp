@@ -7,7 +7,7 @@
 
 #include "numio/Zyn_NumIO.h"
 #include "platform/SysUtils.h"
-#include "platform/core/FormFile.h"
+#include "platform/Classes.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 
 using namespace vcl;

@@ -13,4 +13,4 @@ cmake -S "$source_dir" -B "$scratch/build" -DCMAKE_PREFIX_PATH="$scratch/prefix"
 cmake --build "$scratch/build" >/dev/null
 output=$(ZYN_BACKEND=headless "$scratch/build/consumer")
 echo "$output"
-[ "$output" = "backend=headless value=0.5" ]
+[ "$output" = "$(printf 'backend=headless value=0.5\nread=TBevel')" ]

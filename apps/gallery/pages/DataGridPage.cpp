@@ -12,7 +12,7 @@
 #include "platform/Menus.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 using namespace vcl;
 

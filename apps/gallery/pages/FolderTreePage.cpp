@@ -11,7 +11,7 @@
 #include "platform/ComCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 using namespace vcl;
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include "numio/Zyn_NumIO.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 using namespace vcl;
 using namespace zyn;

@@ -6,7 +6,7 @@
 #include "apps/gallery/GalleryPage.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/controls/Form.h"
+#include "platform/Forms.h"
 
 using namespace vcl;
 

@@ -1,9 +1,10 @@
 // The headless backend (see HeadlessBackend.h).
 #include "platform/backend/headless/HeadlessBackend.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Menus.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/forms/ColorDialog.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/Menus.h"
 
 namespace vcl {
 

@@ -5,7 +5,12 @@
 #include <functional>
 #include <map>
 
-#include "platform/controls/Backend.h"
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/forms/ColorDialog.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/Menus.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 class TForm;
@@ -31,7 +36,7 @@ public:
     int PresentCount() const { return presentCount_; }
     TCursor Cursor() const { return cursor_; }
 
-    // The scripts (see platform/controls/TestingInput.h).
+    // The scripts (see platform/backend/headless/TestingInput.h).
     static std::function<void(TForm*)>& ModalScript();
     static std::function<TMenuItem*(TPopupMenu*, int, int)>& PopupScript();
     static std::function<bool(TColorDialog*)>& ColorDialogScript();

@@ -1,10 +1,21 @@
-// The testing interface: injected input through the dispatcher, and the dialog scripts.
-#include "platform/controls/TestingInput.h"
+// The testing interface: injected input through the dispatcher, the dialog scripts and what
+// the headless backend showed (presented regions, cursor, hints).
+#include "platform/backend/headless/TestingInput.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/controls/ControlsInternal.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/InputDispatch.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/base/WinControl.h"
+#include "platform/controls/forms/ColorDialog.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/HintWindow.h"
+#include "platform/controls/forms/Menus.h"
+#include "platform/core/Application.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
+#include "platform/runtime/Utf8.h"
 
 namespace vcl {
 
@@ -185,6 +196,13 @@ int PresentCount() {
 TCursor ShownCursor() {
     THeadlessBackend* b = THeadlessBackend::Current();
     return b != nullptr ? b->Cursor() : crDefault;
+}
+
+bool HintShowing() { return ShownHintWindow() != nullptr; }
+
+std::string HintText() {
+    THintWindow* w = ShownHintWindow();
+    return w != nullptr ? w->GetHintText() : std::string();
 }
 
 }  // namespace Testing

@@ -9,8 +9,15 @@
 #include "platform/backend/sdl/SdlClipboard.h"
 #include "platform/backend/sdl/SdlEventSource.h"
 #include "platform/backend/sdl/SdlKeys.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/InputDispatch.h"
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/core/Application.h"
+#include "platform/core/Clipboard.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 

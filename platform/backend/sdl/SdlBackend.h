@@ -13,7 +13,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/controls/Backend.h"
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/core/Application.h"
+#include "platform/core/Clipboard.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl {
 

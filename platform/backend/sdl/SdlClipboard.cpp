@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "platform/runtime/Exceptions.h"
+
 namespace vcl::sdl {
 
 std::optional<std::string> SdlClipboard::GetText() {

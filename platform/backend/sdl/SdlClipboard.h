@@ -1,7 +1,7 @@
 // The system clipboard through SDL (the X11 CLIPBOARD selection on Linux).
 #pragma once
 
-#include "platform/Clipbrd.h"
+#include "platform/core/Clipboard.h"
 
 namespace vcl::sdl {
 

@@ -5,8 +5,12 @@
 
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/backend/sdl/SdlKeys.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/InputDispatch.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/core/Application.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::sdl {
 

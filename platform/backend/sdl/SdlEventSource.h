@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include "platform/controls/base/Backend.h"
 #include "platform/core/Application.h"
 
 namespace vcl::sdl {

@@ -3,6 +3,10 @@
 
 #include <string>
 
+#include "platform/controls/base/Control.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+
 namespace vcl::sdl {
 
 namespace {

@@ -5,7 +5,8 @@
 
 #include <SDL.h>
 
-#include "platform/Controls.h"
+#include "platform/controls/base/Control.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl::sdl {
 

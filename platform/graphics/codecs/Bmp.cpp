@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 constexpr const char* kFormat = "BMP";
 constexpr std::uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3,
-                        BI_ALPHABITFIELDS = 6;
+                        BI_JPEG = 4, BI_PNG = 5, BI_ALPHABITFIELDS = 6;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::int64_t kMaxRunLengthRatio = 65536;   // pixels per compressed byte
@@ -291,6 +292,30 @@ void PutU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
 
 }  // namespace
 
+// A bitmap whose pixels are a whole JPEG or PNG file (compression 4 and 5): the bytes from
+// the pixel offset (SizeImage of them when given) go to that format's reader. The header's
+// bit count is 0 for these; the embedded file's size must agree with the header's.
+static RawImage DecodeEmbedded(std::span<const std::uint8_t> data, std::uint32_t pixelOffset, const BmpLayout& bmp) {
+    const bool jpeg = bmp.compression == BI_JPEG;
+    const char* what = jpeg ? "JPEG" : "PNG";
+    if (bmp.topDown) Fail(kFormat, std::string("an embedded ") + what + " image cannot be stored top-down");
+    if (pixelOffset < kFileHeaderSize + kInfoHeaderSize || pixelOffset >= data.size())
+        Fail(kFormat, "the pixel data offset (" + std::to_string(pixelOffset) + ") lies outside the file");
+    std::size_t length = data.size() - pixelOffset;
+    if (bmp.sizeImage != 0) {
+        if (bmp.sizeImage > length)
+            Fail(kFormat, std::string("the embedded ") + what + " image runs past the end of the file");
+        length = bmp.sizeImage;
+    }
+    const std::span<const std::uint8_t> inner = data.subspan(pixelOffset, length);
+    RawImage image = jpeg ? DecodeJPEG(inner) : DecodePNG(inner);
+    if (image.width != bmp.width || image.height != bmp.height)
+        Fail(kFormat, std::string("the embedded ") + what + " image is " + std::to_string(image.width) + " x " +
+                          std::to_string(image.height) + " but the header says " + std::to_string(bmp.width) +
+                          " x " + std::to_string(bmp.height));
+    return image;
+}
+
 RawImage DecodeBMP(std::span<const std::uint8_t> data) {
     const detail::LittleEndianReader in(data, kFormat);
     if (data.size() < 2 || data[0] != 'B' || data[1] != 'M')
@@ -309,6 +334,8 @@ RawImage DecodeBMP(std::span<const std::uint8_t> data) {
     } else {
         Fail(kFormat, "unknown header size (" + std::to_string(headerSize) + " bytes)");
     }
+    if (!coreHeader && headerSize != 64 && (bmp.compression == BI_JPEG || bmp.compression == BI_PNG))
+        return DecodeEmbedded(data, pixelOffset, bmp);
     CheckFormat(bmp);
     detail::CheckDimensions(kFormat, bmp.width, bmp.height, bmp.bitCount);
     LocatePaletteAndPixels(in, pixelOffset, coreHeader, bmp);

@@ -7,8 +7,9 @@
 #include <span>
 #include <string>
 
-#include "platform/SysUtils.h"
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::codecs::detail {
 

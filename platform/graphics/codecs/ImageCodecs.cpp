@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::codecs {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/Graphics.h"
+#include "platform/graphics/Colors.h"
 
 namespace vcl::codecs {
 

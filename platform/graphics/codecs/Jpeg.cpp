@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstring>
 
+#include "platform/core/WinTypes.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
 // Last: jpeglib.h defines TRUE and FALSE as macros, which would clash with the constants of

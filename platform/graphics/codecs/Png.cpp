@@ -3,11 +3,15 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/codecs/CodecSupport.h"
 #include "platform/graphics/codecs/ImageCodecs.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::codecs {
 
@@ -27,13 +31,15 @@ std::uint32_t BigEndian32(const std::uint8_t* p) {
 
 // Walks the chunk list: checks the signature, the header, that every chunk lies inside the
 // data and that there is enough compressed data for the declared size.
-void CheckStructure(std::span<const std::uint8_t> data) {
+// Returns true for a 16-bit image without any colour-space chunk (gAMA, sRGB, iCCP, cHRM).
+bool CheckStructure(std::span<const std::uint8_t> data) {
     if (data.size() < 8 || std::memcmp(data.data(), kSignature, 8) != 0)
         Fail(kFormat, "the PNG signature is missing");
     std::size_t pos = 8;
     std::uint64_t compressed = 0;
     std::uint64_t rawBytes = 0;
     bool sawHeader = false, sawEnd = false;
+    bool sixteen = false, colourSpace = false;
     while (!sawEnd) {
         if (data.size() - pos < 12) Fail(kFormat, "the file is truncated");
         const std::uint32_t length = BigEndian32(data.data() + pos);
@@ -46,6 +52,7 @@ void CheckStructure(std::span<const std::uint8_t> data) {
                 Fail(kFormat, "the image header chunk is missing");
             const std::int64_t width = BigEndian32(body), height = BigEndian32(body + 4);
             const int depth = body[8], colorType = body[9];
+            sixteen = depth == 16;
             detail::CheckDimensions(kFormat, width, height, 32);
             const int channels = colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1;
             rawBytes = std::uint64_t(height) * (1 + (std::uint64_t(width) * channels * depth + 7) / 8);
@@ -54,12 +61,16 @@ void CheckStructure(std::span<const std::uint8_t> data) {
             compressed += length;
         } else if (std::memcmp(type, "IEND", 4) == 0) {
             sawEnd = true;
+        } else if (std::memcmp(type, "gAMA", 4) == 0 || std::memcmp(type, "sRGB", 4) == 0 ||
+                   std::memcmp(type, "iCCP", 4) == 0 || std::memcmp(type, "cHRM", 4) == 0) {
+            colourSpace = true;
         }
         pos += 12 + std::size_t(length);
     }
     if (compressed == 0) Fail(kFormat, "the image has no pixel data");
     if (rawBytes > compressed * kMaxInflateRatio + 4096)
         Fail(kFormat, "the compressed pixel data is too short for the declared image size");
+    return sixteen && !colourSpace;
 }
 
 // Error handling for the writer: libpng reports through a callback that must not return;
@@ -88,10 +99,83 @@ void OnWrite(png_structp png, png_bytep bytes, png_size_t length) {
 
 void OnFlush(png_structp) {}
 
+// The reader's side: the file in memory, and the message of a libpng error.
+struct ReadContext {
+    std::span<const std::uint8_t> data;
+    std::size_t pos = 0;
+    char message[128] = {};
+};
+
+void OnReadError(png_structp png, png_const_charp message) {
+    auto* ctx = static_cast<ReadContext*>(png_get_error_ptr(png));
+    std::snprintf(ctx->message, sizeof ctx->message, "%s", message ? message : "unknown error");
+    png_longjmp(png, 1);
+}
+
+void OnRead(png_structp png, png_bytep bytes, png_size_t length) {
+    auto* ctx = static_cast<ReadContext*>(png_get_io_ptr(png));
+    if (ctx->data.size() - ctx->pos < length) png_error(png, "the file is truncated");
+    std::memcpy(bytes, ctx->data.data() + ctx->pos, length);
+    ctx->pos += length;
+}
+
+// 16-bit samples without a colour-space chunk are sRGB-encoded like 8-bit ones: each is
+// scaled to 8 bits (v * 255 / 65535, rounded) with no gamma step. The simplified reader
+// would take them as linear light and lighten them.
+RawImage DecodeSixteenBitAsEncoded(std::span<const std::uint8_t> data) {
+    ReadContext ctx;
+    ctx.data = data;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &ctx, OnReadError, OnWarning);
+    if (!png) throw EInvalidGraphic("Cannot read PNG image: out of memory");
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        throw EInvalidGraphic("Cannot read PNG image: out of memory");
+    }
+    // Kept on the heap so that a jump back from libpng finds them intact.
+    auto image = std::make_unique<RawImage>();
+    auto rows = std::make_unique<std::vector<png_bytep>>();
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        Fail(kFormat, ctx.message);
+    }
+    png_set_read_fn(png, &ctx, OnRead);
+    png_read_info(png, info);
+    const int colorType = png_get_color_type(png, info);
+    const bool alpha = (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+    png_set_expand(png);
+    if ((colorType & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
+    png_set_scale_16(png);
+    png_set_bgr(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+    int stride = 0;
+    try {
+        stride = detail::CheckDimensions(kFormat, width, height, alpha ? 32 : 24);
+        *image = detail::MakeImage(int(width), int(height), alpha ? 32 : 24);
+        rows->resize(height);
+    } catch (...) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw;
+    }
+    if (png_get_rowbytes(png, info) > png_size_t(stride)) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        Fail(kFormat, "unexpected row layout");
+    }
+    for (png_uint_32 y = 0; y < height; ++y)
+        (*rows)[y] = image->bits.data() + std::size_t(y) * std::size_t(stride);
+    png_read_image(png, rows->data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    image->hasAlpha = alpha;
+    return std::move(*image);
+}
+
 }  // namespace
 
 RawImage DecodePNG(std::span<const std::uint8_t> data) {
-    CheckStructure(data);
+    if (CheckStructure(data)) return DecodeSixteenBitAsEncoded(data);
     png_image png;
     std::memset(&png, 0, sizeof png);
     png.version = PNG_IMAGE_VERSION;

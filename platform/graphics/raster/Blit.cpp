@@ -6,6 +6,7 @@
 
 #include "platform/graphics/raster/Cpu.h"
 #include "platform/graphics/raster/Scratch.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

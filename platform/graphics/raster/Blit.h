@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/raster/Surface.h"
 
 namespace vcl::raster {

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "platform/graphics/raster/Lines.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -7,6 +7,7 @@
 
 #include "platform/graphics/raster/Scratch.h"
 #include "platform/graphics/raster/SpanSet.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/runtime/Geometry.h"
+
 namespace vcl::raster {
 
 bool CollectFloodArea(const Surface& s, int x, int y, std::uint32_t value, bool surfaceMode,

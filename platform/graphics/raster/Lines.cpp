@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/raster/Ellipses.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/raster/SpanSet.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

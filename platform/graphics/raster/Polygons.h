@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/graphics/raster/SpanSet.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

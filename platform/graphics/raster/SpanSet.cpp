@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/graphics/raster/Scratch.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

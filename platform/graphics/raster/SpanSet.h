@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/graphics/raster/Surface.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

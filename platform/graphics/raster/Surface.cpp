@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/raster/Cpu.h"
+#include "platform/runtime/Geometry.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Graphics.h"
+#include "platform/graphics/Colors.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <mutex>
 
+#include "platform/core/WinTypes.h"
+
 namespace vcl {
 
 namespace {

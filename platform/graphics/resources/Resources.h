@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/win32/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 namespace vcl {
 

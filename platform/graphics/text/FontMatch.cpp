@@ -3,7 +3,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::text {
 

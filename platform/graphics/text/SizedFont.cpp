@@ -8,7 +8,7 @@
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
 
-#include "platform/SysUtils.h"
+#include "platform/runtime/Exceptions.h"
 
 namespace vcl::text {
 

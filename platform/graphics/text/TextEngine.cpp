@@ -12,11 +12,13 @@
 #include <ft2build.h>
 #include FT_TRUETYPE_TABLES_H
 
-#include "platform/SysUtils.h"
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/text/FontMatch.h"
 #include "platform/graphics/text/SizedFont.h"
 #include "platform/graphics/text/TextRaster.h"
 #include "platform/graphics/text/Utf8.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::text {
 

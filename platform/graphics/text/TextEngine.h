@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Graphics.h"
-#include "platform/Types.h"
+#include "platform/graphics/Colors.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::text {
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/runtime/Geometry.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/text/SizedFont.h"
 #include "platform/graphics/text/TextEngine.h"
+#include "platform/runtime/Geometry.h"
 
 namespace vcl::text {
 

@@ -4,6 +4,7 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/DateUtils.h"
+#include "platform/SysUtils.h"
 #include "tests/platform/controls/GridTestSupport.h"
 
 using namespace vcl;

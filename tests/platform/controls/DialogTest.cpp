@@ -1,6 +1,6 @@
 // Modal forms, popup menus and the colour dialog driven by the headless scripts.
 #include "ControlsTestSupport.h"
-
+#include "platform/Classes.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
 #include "platform/StdCtrls.h"

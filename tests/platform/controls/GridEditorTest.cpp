@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Grids.h"
-#include "platform/controls/ComboBoxList.h"
+#include "platform/controls/lists/DropDownList.h"
 #include "tests/platform/controls/GridTestSupport.h"
 
 using namespace vcl;

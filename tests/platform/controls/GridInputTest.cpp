@@ -178,6 +178,35 @@ TEST_F(GridInput, ReleaseFiresOnClickAndDoubleClickFiresOnDblClick) {
     EXPECT_EQ(doubles, 1);
 }
 
+TEST_F(GridInput, ClickOnANewCellFiresOnClickOnce) {
+    int clicks = 0;
+    grid->SetOnClick([&](TObject*) { ++clicks; });
+    TPoint p = Center(3, 2);
+    Input::MouseDown(grid, mbLeft, {}, p.X, p.Y);
+    EXPECT_EQ(clicks, 0);              // without goEditing the release reports
+    Input::MouseUp(grid, mbLeft, {}, p.X, p.Y);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(grid->GetCol(), 3);
+    // A drag across cells is one gesture: one click on release.
+    TPoint q = Center(5, 4);
+    Input::MouseDown(grid, mbLeft, {}, p.X - 60, p.Y);
+    Input::MouseMove(grid, q.X, q.Y, {ssLeft});
+    Input::MouseUp(grid, mbLeft, {}, q.X, q.Y);
+    EXPECT_EQ(clicks, 2);
+    // With goEditing the press on a new cell reports, once.
+    grid->SetOptions(grid->GetOptions() | goEditing);
+    TPoint r = Center(2, 3);
+    Input::MouseDown(grid, mbLeft, {}, r.X, r.Y);
+    EXPECT_EQ(clicks, 3);
+    Input::MouseUp(grid, mbLeft, {}, r.X, r.Y);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(grid->GetCol(), 2);
+    EXPECT_EQ(grid->GetRow(), 3);
+    // Keyboard moves still report each move.
+    Key(VK_DOWN);
+    EXPECT_EQ(clicks, 4);
+}
+
 TEST_F(GridInput, DraggingBelowTheCellsScrollsEverySixtyMilliseconds) {
     TPoint a = Center(1, 1);
     Input::MouseDown(grid, mbLeft, {}, a.X, a.Y);

@@ -2,6 +2,7 @@
 // fixed cells, scrolled views, visible counts, size limits and the scroll bars.
 #include <gtest/gtest.h>
 
+#include "platform/Classes.h"
 #include "platform/Grids.h"
 #include "tests/platform/controls/GridTestSupport.h"
 

@@ -10,8 +10,8 @@
 #include "platform/Menus.h"
 #include "platform/Testing.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/controls/InputDispatch.h"
-#include "platform/controls/PopupWindow.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/forms/PopupWindow.h"
 
 using namespace vcl;
 

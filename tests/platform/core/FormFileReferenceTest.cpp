@@ -54,7 +54,10 @@ public:
     TTarget* GetSpare() const { return spare_; }   // published read-only
     TLinkLayout* GetLayout() const { return const_cast<TLinkLayout*>(&layout_); }
     int GetCount() const { return count_; }
-    void SetCount(int v) { count_ = v; }
+    void SetCount(int v) {
+        if (v < 0) throw Exception("Count cannot be negative");
+        count_ = v;
+    }
 
     void Loaded() override {
         ++loadedCalls;
@@ -258,6 +261,43 @@ TEST(FormFileReferences, FailedReadIntoRootDropsReferencesToWhatItFreed) {
     EXPECT_EQ(root.GetComponentCount(), 0);
     EXPECT_EQ(root.GetTarget(), nullptr);
     EXPECT_FALSE(root.GetComponentState().Contains(csLoading));
+}
+
+TEST(FormFileReferences, AHalfBadTextLeavesTheRootAsItWas) {
+    TLinker root(nullptr);
+    root.SetName("Before");
+    root.SetCount(4);
+    root.GetLayout()->SetWidth(2);
+    auto* kept = Linker(&root, "Kept");
+    const std::string good = "object After: TLinker\n"
+                             "  Count = 9\n"
+                             "  Layout.Width = 7\n"
+                             "  Target = Child\n"
+                             "  object Child: TLinker\n"
+                             "    Count = 1\n"
+                             "  end\n";
+    // A syntax error at the end, a value a setter refuses, an unknown property, a missing end.
+    for (const std::string& tail : {std::string("  Count = = 3\nend\n"), std::string("  Count = -1\nend\n"),
+                                    std::string("  Colour = 3\nend\n"), std::string("")}) {
+        SCOPED_TRACE(tail);
+        EXPECT_THROW(ReadRootText(good + tail, &root), EReadError);
+        EXPECT_EQ(root.GetName(), "Before");
+        EXPECT_EQ(root.GetCount(), 4);
+        EXPECT_EQ(root.GetLayout()->GetWidth(), 2);
+        EXPECT_EQ(root.GetTarget(), nullptr);
+        EXPECT_EQ(root.loadedCalls, 0);
+        ASSERT_EQ(root.GetComponentCount(), 1);
+        EXPECT_EQ(root.GetComponent(0), kept);
+        EXPECT_FALSE(root.GetComponentState().Contains(csLoading));
+    }
+    // The same text made whole is applied.
+    ReadRootText(good + "end\n", &root);
+    EXPECT_EQ(root.GetName(), "After");
+    EXPECT_EQ(root.GetCount(), 9);
+    EXPECT_EQ(root.GetLayout()->GetWidth(), 7);
+    ASSERT_NE(root.GetTarget(), nullptr);
+    EXPECT_EQ(root.GetTarget()->GetName(), "Child");
+    EXPECT_EQ(root.loadedCalls, 1);
 }
 
 TEST(FormFileReferences, FreeingTheTargetClearsTheReference) {

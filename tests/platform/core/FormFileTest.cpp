@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/Classes.h"
+#include "platform/SysUtils.h"
 
 using namespace vcl;
 

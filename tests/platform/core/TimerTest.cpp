@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/Forms.h"
@@ -248,4 +250,31 @@ TEST_F(TimerTest, RunEndsOnTerminateOrWhenNothingCanHappen) {
     Application->ResetTerminated();
     Application->Run();                          // no timers, no messages: returns
     EXPECT_FALSE(Application->GetTerminated());
+}
+
+// Under ZYN_BACKEND=headless the clock needs no switching on: AdvanceTime drives timers even
+// when nothing has chosen the backend yet.
+TEST_F(TimerTest, HeadlessBackendDrivesTimersWithoutSwitchingTheClockOn) {
+    const char* was = std::getenv("ZYN_BACKEND");
+    std::string saved = was != nullptr ? was : "";
+    Application->SetVirtualClock(false);
+    unsetenv("ZYN_BACKEND");
+    EXPECT_THROW(Application->AdvanceTime(10), EInvalidOperation);   // a real clock stays real
+
+    setenv("ZYN_BACKEND", "headless", 1);
+    {
+        TApplication fresh(nullptr);
+        EXPECT_TRUE(fresh.GetVirtualClock());
+    }
+    Ticker t;
+    ASSERT_TRUE(t.Start(100));
+    std::int64_t t0 = Application->GetClockMs();
+    Application->AdvanceTime(250);
+    EXPECT_TRUE(Application->GetVirtualClock());
+    ASSERT_EQ(t.ticks.size(), 2u);
+    EXPECT_EQ(t.ticks[0], t0 + 100);
+    EXPECT_EQ(t.ticks[1], t0 + 200);
+
+    if (was != nullptr) setenv("ZYN_BACKEND", saved.c_str(), 1);
+    else unsetenv("ZYN_BACKEND");
 }

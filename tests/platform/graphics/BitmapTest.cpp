@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "CanvasTestSupport.h"
+#include "platform/Classes.h"
 #include "platform/graphics/resources/Resources.h"
 
 using namespace vcl;

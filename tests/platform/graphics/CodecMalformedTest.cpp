@@ -60,7 +60,7 @@ TEST(CodecMalformed, TenKindsOfBadFilesAreRefused) {
         {"palette running into the pixels", [&] {
              auto f = MakeBmp(2, 1, 8, 0, Bytes().u32(0).u32(0).data, {0, 1, 0, 0}, 200);
              return f; }, "colour table"},
-        {"unsupported compression", [&] { auto f = bmp; PutU32(f, 30, 4); return f; }, "compression"},
+        {"unsupported compression", [&] { auto f = bmp; PutU32(f, 30, 9); return f; }, "compression"},
         {"unsupported bit depth", [&] { auto f = bmp; f[28] = 7; return f; }, "bit depth"},
         {"row size overflow", [&] { auto f = MakeBmp(1, 1, 32, 0, {}, {0, 0, 0, 0});
              PutU32(f, 18, 0x7FFFFFFF); PutU32(f, 22, 1); return f; }, "too large"},

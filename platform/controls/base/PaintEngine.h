@@ -1,0 +1,32 @@
+// The paint engine: controls painted parent first, children in z-order, each clipped to its
+// own visible rectangle on its form's back buffer, and the repaint pass of the message loop.
+#pragma once
+
+#include "platform/controls/base/Control.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+struct PaintEngine {
+    // Paints Control and its children onto Surface. Origin is the control's top-left on
+    // the surface, Clip the surface rectangle that may change. Invisible children are
+    // skipped; the control itself is painted even when invisible (PaintTo).
+    static void PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, const TRect& Clip);
+    // Offset of the control's top-left in its top-level control's client area.
+    static TPoint OffsetInRoot(const TControl* Control);
+    // The top-level control (no parent).
+    static TControl* Root(const TControl* Control);
+    // Part of the control (in its client coordinates) that its parents leave visible.
+    static TRect VisibleRect(const TControl* Control);
+    // Binds the control's canvas outside painting: the form's back buffer at the
+    // control's place, clipped to its visible part.
+    static void BindCanvas(TControl* Control, TCanvas* Canvas);
+    // Repaints every form that has an invalid region (the loop's repaint handler).
+    static void RepaintAll();
+    // Installs RepaintAll into the application loop (once).
+    static void InstallLoopHook();
+};
+
+}  // namespace vcl

@@ -1,0 +1,577 @@
+// TWinControl: children and alignment, the window handle, focus, tab order and keys.
+#include "platform/controls/base/WinControl.h"
+
+#include <algorithm>
+
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/core/Component.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
+#include "platform/runtime/Utf8.h"
+
+namespace vcl {
+
+TWinControl* FindControl(HWND Wnd) {
+    if (Wnd == nullptr || !IsWindow(Wnd)) return nullptr;
+    return static_cast<TWinControl*>(GetWindowUserData(Wnd));
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+    // Leave the parent while this is still a TWinControl: TControl's destructor can no
+    // longer tell the parent to drop it from the tab list.
+    if (GetParent() != nullptr) GetParent()->RemoveControl(this);
+    // Children go with their parent, whoever owns them (they leave their owner first).
+    while (!controls_.empty()) {
+        TControl* child = controls_.back();
+        RemoveControl(child);
+        delete child;
+    }
+    if (Screen != nullptr && Screen->GetActiveControl() == this) Screen->SetFocusedControl(nullptr);
+    DestroyHandle();
+}
+
+// ---- children --------------------------------------------------------------------------
+
+TControl* TWinControl::GetControls(int Index) const {
+    if (Index < 0 || Index >= GetControlCount())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    return controls_[Index];
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+    if (AControl == nullptr || AControl->parent_ == this) return;
+    controls_.push_back(AControl);
+    AControl->parent_ = this;
+    if (auto* w = dynamic_cast<TWinControl*>(AControl)) tabList_.push_back(w);
+    if (AControl->parentFont_) AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    if (AControl->parentColor_) AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    if (AControl->parentShowHint_) AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->UpdateAnchorRules();
+    if (AControl->align_ != alNone) Realign();
+    if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && GetShowing())
+        w->CreateHandleTree();
+    AControl->Invalidate();
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(AControl), 1);
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+    auto it = std::find(controls_.begin(), controls_.end(), AControl);
+    if (it == controls_.end()) return;
+    AControl->Invalidate();
+    // Focus, capture and the pointer must not stay on a control that leaves the form.
+    if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+        input::DropFocus(w);
+        if (TCustomForm* form = GetParentForm(this)) {
+            TWinControl* active = form->GetActiveControl();
+            if (active != nullptr && (active == w || w->ContainsControl(active))) form->RecordActiveControl(nullptr);
+        }
+        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    }
+    input::ForgetControl(AControl);
+    controls_.erase(std::find(controls_.begin(), controls_.end(), AControl));
+    AControl->parent_ = nullptr;
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(AControl), 0);
+    if (AControl->align_ != alNone) Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl* Control) const {
+    for (const TControl* c = Control; c != nullptr; c = c->parent_)
+        if (c == this) return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls) const {
+    auto accepts = [&](TControl* c) {
+        if (!c->visible_ && !c->GetComponentState().Contains(csDesigning)) return false;
+        if (!AllowDisabled && !c->enabled_) return false;
+        if (!c->GetBoundsRect().Contains(Pos)) return false;
+        return c->HitTest(Pos.X - c->left_, Pos.Y - c->top_);
+    };
+    // Windowed children lie above graphic ones; within each kind the last is on top.
+    if (AllowWinControls) {
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+            if (dynamic_cast<TWinControl*>(*it) != nullptr && accepts(*it)) return *it;
+    }
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (dynamic_cast<TWinControl*>(*it) == nullptr && accepts(*it)) return *it;
+    return nullptr;
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    TControl::GetChildren(Proc, Root);
+    std::vector<TControl*> copy = controls_;
+    for (TControl* c : copy)
+        if (c->GetOwner() == Root) Proc(c);
+}
+
+// ---- alignment -------------------------------------------------------------------------
+
+void TWinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+}
+
+void TWinControl::Realign() {
+    if (alignDisabled_ > 0 || aligning_) return;
+    TRect r = GetClientRect();
+    AdjustClientRect(r);
+    aligning_ = true;
+    try {
+        AlignControls(nullptr, r);
+    } catch (...) {
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
+}
+
+void TWinControl::AdjustClientRect(TRect& Rect) { (void)Rect; }
+
+void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
+    (void)AControl;
+    // Anchored controls follow the parent's size change first.
+    TRect client = GetClientRect();
+    for (TControl* c : controls_) {
+        if (c->align_ != alNone) continue;
+        TSize old = c->anchorParentSize_;
+        if (old.cx == client.Width() && old.cy == client.Height()) continue;
+        int l = c->left_, t = c->top_, w = c->width_, h = c->height_;
+        if (c->anchors_.Contains(akRight)) {
+            if (c->anchors_.Contains(akLeft)) w = client.Width() - c->anchorRules_.Right - l;
+            else l = client.Width() - c->anchorRules_.Right - w;
+        }
+        if (c->anchors_.Contains(akBottom)) {
+            if (c->anchors_.Contains(akTop)) h = client.Height() - c->anchorRules_.Bottom - t;
+            else t = client.Height() - c->anchorRules_.Bottom - h;
+        }
+        c->anchorParentSize_ = TSize(client.Width(), client.Height());
+        c->SetBounds(l, t, w, h);
+    }
+    // Then the aligned ones, edge by edge, each kind in the order of its position.
+    auto place = [&](TAlign kind) {
+        std::vector<TControl*> list;
+        for (TControl* c : controls_)
+            if (c->align_ == kind && (c->visible_ || c->GetComponentState().Contains(csDesigning)))
+                list.push_back(c);
+        std::stable_sort(list.begin(), list.end(), [kind](TControl* a, TControl* b) {
+            switch (kind) {
+            case alTop: return a->top_ < b->top_;
+            case alBottom: return a->top_ + a->height_ > b->top_ + b->height_;
+            case alLeft: return a->left_ < b->left_;
+            case alRight: return a->left_ + a->width_ > b->left_ + b->width_;
+            default: return false;
+            }
+        });
+        for (TControl* c : list) {
+            int w = c->width_, h = c->height_;
+            switch (kind) {
+            case alTop:
+                c->SetBounds(Rect.Left, Rect.Top, Rect.Width(), h);
+                Rect.Top += c->height_;
+                break;
+            case alBottom:
+                c->SetBounds(Rect.Left, Rect.Bottom - h, Rect.Width(), h);
+                Rect.Bottom -= c->height_;
+                break;
+            case alLeft:
+                c->SetBounds(Rect.Left, Rect.Top, w, Rect.Height());
+                Rect.Left += c->width_;
+                break;
+            case alRight:
+                c->SetBounds(Rect.Right - w, Rect.Top, w, Rect.Height());
+                Rect.Right -= c->width_;
+                break;
+            case alClient:
+                c->SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+                break;
+            default: break;
+            }
+        }
+    };
+    place(alTop);
+    place(alBottom);
+    place(alLeft);
+    place(alRight);
+    place(alClient);
+}
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (!GetComponentState().Contains(csLoading)) DoConstrainedResize(AWidth, AHeight);
+    AWidth = std::max(0, AWidth);
+    AHeight = std::max(0, AHeight);
+    bool sized = AWidth != GetWidth() || AHeight != GetHeight();
+    if (!sized && ALeft == GetLeft() && ATop == GetTop()) return;
+    Invalidate();
+    left_ = ALeft;
+    top_ = ATop;
+    width_ = AWidth;
+    height_ = AHeight;
+    if (parent_ != nullptr && !parent_->aligning_) UpdateAnchorRules();
+    if (sized) {
+        Realign();
+        Perform(WM_SIZE, 0, MAKELPARAM(GetClientWidth(), GetClientHeight()));
+    }
+    Invalidate();
+    if (parent_ != nullptr && align_ != alNone && !parent_->aligning_) parent_->Realign();
+}
+
+void TWinControl::WMSize(TMessage& Message) {
+    (void)Message;
+    if (!GetComponentState().Contains(csLoading)) Resize();
+}
+
+// ---- window ----------------------------------------------------------------------------
+
+HWND TWinControl::GetHandle() {
+    HandleNeeded();
+    return handle_;
+}
+
+void TWinControl::HandleNeeded() {
+    if (handle_ != nullptr) return;
+    if (parent_ != nullptr) parent_->HandleNeeded();
+    if (handle_ != nullptr) return;   // the parent's creation made ours
+    handle_ = AllocateHWnd([this](TMessage& M) { WndProc(M); });
+    SetWindowUserData(handle_, this);
+    controlState_.Include(csCreating);
+    try {
+        CreateWnd();
+    } catch (...) {
+        controlState_.Exclude(csCreating);
+        throw;
+    }
+    controlState_.Exclude(csCreating);
+}
+
+void TWinControl::CreateWnd() {}
+void TWinControl::DestroyWnd() {}
+
+// Gives this control and every windowed descendant its window (the form became showing,
+// or the control was put on a showing form).
+void TWinControl::CreateHandleTree() {
+    HandleNeeded();
+    for (TWinControl* w : tabList_) w->CreateHandleTree();
+}
+
+void TWinControl::DestroyHandle() {
+    if (handle_ == nullptr) return;
+    controlState_.Include(csDestroyingHandle);
+    DestroyWnd();
+    HWND h = handle_;
+    handle_ = nullptr;
+    SetWindowUserData(h, nullptr);
+    DeallocateHWnd(h);
+    controlState_.Exclude(csDestroyingHandle);
+}
+
+void TWinControl::Invalidate() { TControl::Invalidate(); }
+
+// ---- focus and tab order -----------------------------------------------------------------
+
+bool TWinControl::CanFocus() const {
+    TCustomForm* form = GetParentForm(this);
+    if (form == nullptr) return false;
+    for (const TControl* c = this; c != nullptr; c = c->parent_) {
+        if (c == form) break;
+        if (!c->visible_ || !c->enabled_) return false;
+    }
+    return form->GetEnabled();
+}
+
+bool TWinControl::Focused() const { return Screen != nullptr && Screen->GetActiveControl() == this; }
+
+void TWinControl::SetFocus() {
+    if (TCustomForm* form = GetParentForm(this); form != nullptr && form != this) {
+        form->FocusControl(this);
+    } else if (auto* self = dynamic_cast<TCustomForm*>(this)) {
+        self->SelectFirst();
+    } else {
+        input::MoveFocus(this);
+    }
+}
+
+void TWinControl::SetTabStop(bool Value) {
+    if (tabStop_ == Value) return;
+    tabStop_ = Value;
+    Perform(CM_TABSTOPCHANGED, 0, 0);
+}
+
+int TWinControl::GetTabOrder() const {
+    if (parent_ == nullptr) return -1;
+    auto& list = parent_->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : int(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    if (parent_ == nullptr) return;
+    auto& list = parent_->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end()) return;
+    list.erase(it);
+    Value = std::clamp(Value, 0, int(list.size()));
+    list.insert(list.begin() + Value, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
+    for (TWinControl* w : tabList_) {
+        List.push_back(w);
+        w->GetTabOrderList(List);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward,
+                                          bool CheckTabStop, bool CheckParent) const {
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty()) return nullptr;
+    int n = int(list.size());
+    int start = -1;
+    if (CurControl != nullptr) {
+        auto it = std::find(list.begin(), list.end(), CurControl);
+        if (it != list.end()) start = int(it - list.begin());
+    }
+    if (start < 0) start = GoForward ? n - 1 : 0;
+    int i = start;
+    for (int step = 0; step < n; ++step) {
+        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+        TWinControl* c = list[i];
+        if (c == CurControl && step + 1 < n) continue;
+        if (CheckTabStop && !c->tabStop_) continue;
+        if (CheckParent && c->parent_ != this) continue;
+        if (!c->CanFocus()) continue;
+        // A control inside a container that takes the focus itself is reached through it.
+        return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+    TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop);
+    if (next != nullptr) next->SetFocus();
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+    // Children may be removed by a handler; walk a copy.
+    std::vector<TControl*> copy = controls_;
+    for (TControl* c : copy) {
+        if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
+        c->WndProc(Message);
+        if (Message.Result != 0) return;
+    }
+}
+
+void TWinControl::NotifyChildren(UINT Msg) {
+    std::vector<TControl*> copy = controls_;
+    for (TControl* c : copy) c->Perform(Msg, 0, 0);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+    if (ctl3D_ == Value) return;
+    ctl3D_ = Value;
+    parentCtl3D_ = false;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+    Invalidate();
+}
+
+void TWinControl::DoEnter() {
+    if (FOnEnter) FOnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (FOnExit) FOnExit(this);
+}
+
+// ---- keys ------------------------------------------------------------------------------
+
+void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
+    if (FOnKeyDown) FOnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(char32_t& Key) {
+    if (FOnKeyPress) FOnKeyPress(this, Key);
+}
+
+void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
+    if (FOnKeyUp) FOnKeyUp(this, Key, Shift);
+}
+
+namespace {
+TShiftState KeyShift(const TMessage& M) {
+    TShiftState s = KeyboardStateToShiftState();
+    if (M.LParam & (LPARAM(1) << 29)) s.Include(ssAlt);
+    return s;
+}
+}  // namespace
+
+bool TWinControl::DoKeyDown(TMessage& M) {
+    TCustomForm* form = GetParentForm(this);
+    if (form != nullptr && form != this && form->GetKeyPreview() && form->DoKeyDown(M)) return true;
+    if (!controlStyle_.Contains(csNoStdEvents)) {
+        WORD key = WORD(M.WParam);
+        KeyDown(key, KeyShift(M));
+        M.WParam = key;
+        if (key == 0) return true;
+    }
+    return false;
+}
+
+bool TWinControl::DoKeyPress(TMessage& M) {
+    TCustomForm* form = GetParentForm(this);
+    if (form != nullptr && form != this && form->GetKeyPreview() && form->DoKeyPress(M)) return true;
+    if (!controlStyle_.Contains(csNoStdEvents)) {
+        char32_t ch = char32_t(M.WParam);
+        KeyPress(ch);
+        M.WParam = ch;
+        if (ch == 0) return true;
+    }
+    return false;
+}
+
+bool TWinControl::DoKeyUp(TMessage& M) {
+    TCustomForm* form = GetParentForm(this);
+    if (form != nullptr && form != this && form->GetKeyPreview() && form->DoKeyUp(M)) return true;
+    if (!controlStyle_.Contains(csNoStdEvents)) {
+        WORD key = WORD(M.WParam);
+        KeyUp(key, KeyShift(M));
+        M.WParam = key;
+        if (key == 0) return true;
+    }
+    return false;
+}
+
+void TWinControl::WMKeyDown(TMessage& M) {
+    if (DoKeyDown(M)) M.Result = 1;
+}
+
+void TWinControl::WMKeyUp(TMessage& M) {
+    if (DoKeyUp(M)) M.Result = 1;
+}
+
+void TWinControl::WMChar(TMessage& M) {
+    if (DoKeyPress(M)) M.Result = 1;
+}
+
+void TWinControl::WMSysKeyDown(TMessage& M) { WMKeyDown(M); }
+void TWinControl::WMSysKeyUp(TMessage& M) { WMKeyUp(M); }
+void TWinControl::WMTimer(TMessage& M) { (void)M; }
+void TWinControl::WMGetDlgCode(TMessage& M) { M.Result = 0; }
+
+void TWinControl::WMNextDlgCtl(TMessage& M) {
+    // Only forms move the focus; anyone else hands it on.
+    if (TCustomForm* form = GetParentForm(this); form != nullptr && form != this)
+        M.Result = form->Perform(M.Msg, M.WParam, M.LParam);
+}
+
+void TWinControl::WMSetFocus(TMessage& M) { (void)M; Invalidate(); }
+void TWinControl::WMKillFocus(TMessage& M) { (void)M; Invalidate(); }
+
+void TWinControl::CMEnter(TMessage& M) {
+    (void)M;
+    DoEnter();
+}
+
+void TWinControl::CMExit(TMessage& M) {
+    (void)M;
+    DoExit();
+}
+
+void TWinControl::CMDialogKey(TMessage& M) { Broadcast(M); }
+void TWinControl::CMDialogChar(TMessage& M) { Broadcast(M); }
+void TWinControl::CMChildKey(TMessage& M) {
+    if (parent_ != nullptr) M.Result = parent_->Perform(CM_CHILDKEY, M.WParam, M.LParam);
+}
+void TWinControl::CMWantSpecialKey(TMessage& M) { M.Result = 0; }
+
+void TWinControl::CMShowingChanged(TMessage& M) {
+    (void)M;
+    if (GetShowing()) CreateHandleTree();
+}
+
+void TWinControl::CMFontChanged(TMessage& M) {
+    TControl::CMFontChanged(M);
+    NotifyChildren(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::CMColorChanged(TMessage& M) {
+    TControl::CMColorChanged(M);
+    NotifyChildren(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMEnabledChanged(TMessage& M) {
+    if (!enabled_ && Focused()) {
+        TCustomForm* form = GetParentForm(this);
+        if (form != nullptr) form->SelectNext(this, true, true);
+        if (Focused()) input::MoveFocus(nullptr);
+    }
+    TControl::CMEnabledChanged(M);
+    NotifyChildren(CM_ENABLEDCHANGED);
+}
+
+void TWinControl::CMVisibleChanged(TMessage& M) {
+    TControl::CMVisibleChanged(M);
+    if (!visible_ && Screen != nullptr) {
+        TWinControl* focused = Screen->GetActiveControl();
+        if (focused != nullptr && ContainsControl(focused) && focused != GetParentForm(this))
+            input::MoveFocus(nullptr);
+    }
+    if (GetShowing()) CreateHandleTree();
+}
+
+// ---- painting --------------------------------------------------------------------------
+
+void TWinControl::PaintControl(TCanvas* Canvas) { TControl::PaintControl(Canvas); }
+
+void TWinControl::WMPaint(TMessage& M) {
+    PaintWindow(reinterpret_cast<TCanvas*>(M.WParam));
+}
+
+void TWinControl::PaintWindow(TCanvas* Canvas) {
+    if (Canvas == nullptr || controlStyle_.Contains(csOpaque)) return;
+    // Erase with the control's colour, leaving the canvas brush as the control set it.
+    TBrush* brush = Canvas->GetBrush();
+    TColor oldColor = brush->GetColor();
+    TBrushStyle oldStyle = brush->GetStyle();
+    brush->SetColor(GetColor());
+    brush->SetStyle(bsSolid);
+    Canvas->FillRect(GetClientRect());
+    brush->SetColor(oldColor);
+    brush->SetStyle(oldStyle);
+}
+
+// ---- messages --------------------------------------------------------------------------
+
+void TWinControl::WndProc(TMessage& M) {
+    switch (M.Msg) {
+    case WM_SETFOCUS: WMSetFocus(M); return;
+    case WM_KILLFOCUS: WMKillFocus(M); return;
+    case WM_GETDLGCODE: WMGetDlgCode(M); return;
+    case WM_KEYDOWN: WMKeyDown(M); return;
+    case WM_KEYUP: WMKeyUp(M); return;
+    case WM_CHAR: WMChar(M); return;
+    case WM_SYSKEYDOWN: WMSysKeyDown(M); return;
+    case WM_SYSKEYUP: WMSysKeyUp(M); return;
+    case WM_TIMER: WMTimer(M); return;
+    case WM_SIZE: WMSize(M); return;
+    case WM_NEXTDLGCTL: WMNextDlgCtl(M); return;
+    case CM_ENTER: CMEnter(M); return;
+    case CM_EXIT: CMExit(M); return;
+    case CM_DIALOGKEY: CMDialogKey(M); return;
+    case CM_DIALOGCHAR: CMDialogChar(M); return;
+    case CM_CHILDKEY: CMChildKey(M); return;
+    case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
+    case CM_SHOWINGCHANGED: CMShowingChanged(M); return;
+    case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); return;
+    default: TControl::WndProc(M); return;
+    }
+}
+
+}  // namespace vcl

@@ -1,0 +1,25 @@
+// The property table of TWinControl.
+#include "platform/controls/base/WinControl.h"
+#include "platform/core/PropInfo.h"
+
+namespace vcl {
+namespace {
+
+const bool registered = [] {
+    RegisterClass<TWinControl, TControl>("TWinControl", [](TPublisher<TWinControl>& p) {
+        p.Boolean("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop);
+        p.Integer("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder);
+        p.Boolean("DoubleBuffered", &TWinControl::GetDoubleBuffered, &TWinControl::SetDoubleBuffered);
+        p.Boolean("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D);
+        p.Boolean("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D);
+        p.Event("OnEnter", &TWinControl::GetOnEnter, &TWinControl::SetOnEnter);
+        p.Event("OnExit", &TWinControl::GetOnExit, &TWinControl::SetOnExit);
+        p.Event("OnKeyDown", &TWinControl::GetOnKeyDown, &TWinControl::SetOnKeyDown);
+        p.Event("OnKeyPress", &TWinControl::GetOnKeyPress, &TWinControl::SetOnKeyPress);
+        p.Event("OnKeyUp", &TWinControl::GetOnKeyUp, &TWinControl::SetOnKeyUp);
+    });
+    return true;
+}();
+
+}  // namespace
+}  // namespace vcl

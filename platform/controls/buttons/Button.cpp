@@ -1,0 +1,269 @@
+// TButton and TCheckBox: push button and check box with keyboard and mouse handling.
+#include "platform/controls/buttons/Button.h"
+
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/base/WinControl.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/look/FlatLook.h"
+#include "platform/controls/text/DrawText.h"
+#include "platform/core/Component.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+// =========================================================================================
+TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
+    SetControlStyle({csSetCaption, csDoubleClicks, csCaptureMouse});
+    SetTabStop(true);
+}
+
+void TButtonControl::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_BUTTON; }
+
+void TButtonControl::DoEnter() {
+    Invalidate();
+    TWinControl::DoEnter();
+}
+
+void TButtonControl::DoExit() {
+    Invalidate();
+    TWinControl::DoExit();
+}
+
+void TButtonControl::DrawFocus(TCanvas* Canvas, const TRect& R) {
+    if (!Focused()) return;
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    Canvas->GetBrush()->SetColor(clWhite);
+    Canvas->GetFont()->SetColor(clBlack);
+    Canvas->DrawFocusRect(R);
+}
+
+// =========================================================================================
+TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
+    SetBounds(GetLeft(), GetTop(), 75, 25);
+    SetColor(clBtnFace);
+}
+
+void TButton::SetDefault(bool Value) {
+    if (default_ == Value) return;
+    default_ = Value;
+    Invalidate();
+}
+
+void TButton::Click() {
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
+    TButtonControl::Click();
+}
+
+void TButton::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_FOCUSCHANGED) Invalidate();
+    TButtonControl::WndProc(Message);
+}
+
+void TButton::CMDialogKey(TMessage& Message) {
+    TWinControl* focused = Screen->GetActiveControl();
+    bool active = dynamic_cast<TButton*>(focused) != nullptr ? focused == this : default_;
+    bool plain = !KeyboardStateToShiftState().Contains(ssShift) &&
+                 !KeyboardStateToShiftState().Contains(ssCtrl) &&
+                 !KeyboardStateToShiftState().Contains(ssAlt);
+    if (plain && ((Message.WParam == VK_RETURN && active) || (Message.WParam == VK_ESCAPE && cancel_)) &&
+        GetVisible() && IsEnabledInTree()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TButtonControl::CMDialogKey(Message);
+}
+
+void TButton::KeyDown(WORD& Key, TShiftState Shift) {
+    TButtonControl::KeyDown(Key, Shift);
+    if (Key == VK_SPACE && !spaceDown_) {
+        spaceDown_ = true;
+        pressed_ = true;
+        Invalidate();
+    }
+}
+
+void TButton::KeyUp(WORD& Key, TShiftState Shift) {
+    TButtonControl::KeyUp(Key, Shift);
+    if (Key == VK_SPACE && spaceDown_) {
+        spaceDown_ = false;
+        pressed_ = false;
+        Invalidate();
+        Click();
+    }
+}
+
+void TButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TButtonControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    if (!Focused() && CanFocus()) SetFocus();
+    tracking_ = true;
+    pressed_ = true;
+    Invalidate();
+}
+
+void TButton::MouseMove(TShiftState Shift, int X, int Y) {
+    TButtonControl::MouseMove(Shift, X, Y);
+    if (!tracking_) return;
+    bool inside = GetClientRect().Contains({X, Y});
+    if (inside != pressed_) {
+        pressed_ = inside;
+        Invalidate();
+    }
+}
+
+void TButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    bool click = Button == mbLeft && tracking_ && GetClientRect().Contains({X, Y});
+    if (Button == mbLeft && tracking_) {
+        tracking_ = false;
+        pressed_ = false;
+        Invalidate();
+    }
+    TButtonControl::MouseUp(Button, Shift, X, Y);
+    if (click) Click();
+}
+
+void TButton::CMMouseEnter(TMessage& Message) {
+    hot_ = true;
+    Invalidate();
+    TButtonControl::CMMouseEnter(Message);
+}
+
+void TButton::CMMouseLeave(TMessage& Message) {
+    hot_ = false;
+    Invalidate();
+    TButtonControl::CMMouseLeave(Message);
+}
+
+void TButton::PaintWindow(TCanvas* Canvas) {
+    TRect r = GetClientRect();
+    bool enabled = IsEnabledInTree();
+    TWinControl* focused = Screen->GetActiveControl();
+    bool isDefault = dynamic_cast<TButton*>(focused) != nullptr ? focused == this : default_;
+    TColor face = look::kButtonFace, border = look::kButtonBorder;
+    if (!enabled) {
+        face = RGB(0xCC, 0xCC, 0xCC);
+        border = RGB(0xBF, 0xBF, 0xBF);
+    } else if (pressed_) {
+        face = look::kButtonDownFace;
+        border = look::kButtonDownBorder;
+    } else if (hot_) {
+        face = look::kButtonHotFace;
+        border = look::kButtonHotBorder;
+    } else if (isDefault) {
+        border = look::kAccent;
+    }
+    look::Fill(Canvas, r, face);
+    look::Frame(Canvas, r, border);
+    if (isDefault && enabled && !pressed_) {
+        TRect inner = r;
+        inner.Inflate(-1, -1);
+        look::Frame(Canvas, inner, border);
+    }
+    Canvas->GetFont()->Assign(GetFont());
+    if (!enabled) Canvas->GetFont()->SetColor(look::kDisabledText);
+    Canvas->GetBrush()->SetStyle(bsClear);
+    TRect text = r;
+    DrawText(Canvas, GetCaption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    TRect focus = r;
+    focus.Inflate(-3, -3);
+    DrawFocus(Canvas, focus);
+}
+
+// =========================================================================================
+TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
+    SetBounds(GetLeft(), GetTop(), 97, 17);
+}
+
+void TCheckBox::SetState(TCheckBoxState Value) {
+    if (state_ == Value) return;
+    state_ = Value;
+    Invalidate();
+    Click();
+}
+
+void TCheckBox::SetAlignment(TAlignment Value) {
+    if (alignment_ == Value) return;
+    alignment_ = Value;
+    Invalidate();
+}
+
+void TCheckBox::Toggle() {
+    switch (state_) {
+    case cbUnchecked: SetState(allowGrayed_ ? cbGrayed : cbChecked); break;
+    case cbChecked: SetState(cbUnchecked); break;
+    case cbGrayed: SetState(cbChecked); break;
+    }
+}
+
+void TCheckBox::Click() { TButtonControl::Click(); }
+
+void TCheckBox::KeyPress(char32_t& Key) {
+    TButtonControl::KeyPress(Key);
+    if (Key == U' ') Toggle();
+}
+
+void TCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TButtonControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    if (!Focused() && CanFocus()) SetFocus();
+    pressed_ = true;
+    Invalidate();
+}
+
+void TCheckBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    bool toggle = Button == mbLeft && pressed_ && GetClientRect().Contains({X, Y});
+    if (Button == mbLeft && pressed_) {
+        pressed_ = false;
+        Invalidate();
+    }
+    TButtonControl::MouseUp(Button, Shift, X, Y);
+    if (toggle) Toggle();
+}
+
+void TCheckBox::PaintWindow(TCanvas* Canvas) {
+    TButtonControl::PaintWindow(Canvas);   // parent-coloured background
+    TRect r = GetClientRect();
+    bool enabled = IsEnabledInTree();
+    const int box = 13;
+    int boxLeft = alignment_ == taRightJustify ? 0 : r.Right - box;
+    TRect b = Bounds(boxLeft, (r.Height() - box) / 2, box, box);
+    look::Fill(Canvas, b, pressed_ ? look::kButtonDownFace : enabled ? clWhite : look::kFace);
+    look::Frame(Canvas, b, !enabled ? look::kBorderDisabled : pressed_ ? look::kButtonDownBorder : look::kBorder);
+    TColor mark = enabled ? RGB(0x33, 0x33, 0x33) : look::kDisabledText;
+    if (state_ == cbChecked) {
+        // A tick: down-right from the left, then up to the top-right.
+        TPen* pen = Canvas->GetPen();
+        TColor oldPen = pen->GetColor();
+        pen->SetColor(mark);
+        for (int d = 0; d < 2; ++d) {
+            Canvas->MoveTo(b.Left + 3, b.Top + 5 + d);
+            Canvas->LineTo(b.Left + 5, b.Top + 7 + d);
+            Canvas->LineTo(b.Left + 10, b.Top + 2 + d);
+        }
+        pen->SetColor(oldPen);
+    } else if (state_ == cbGrayed) {
+        look::Fill(Canvas, Rect(b.Left + 3, b.Top + 3, b.Right - 3, b.Bottom - 3), mark);
+    }
+    Canvas->GetFont()->Assign(GetFont());
+    if (!enabled) Canvas->GetFont()->SetColor(look::kDisabledText);
+    Canvas->GetBrush()->SetStyle(bsClear);
+    TRect text = alignment_ == taRightJustify ? Rect(box + 4, 0, r.Right, r.Bottom) : Rect(0, 0, boxLeft - 4, r.Bottom);
+    TRect measured = text;
+    DrawText(Canvas, GetCaption(), measured, DT_SINGLELINE | DT_CALCRECT);
+    DrawText(Canvas, GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
+    if (Focused()) {
+        int th = measured.Height();
+        TRect focus = Rect(text.Left - 1, (r.Height() - th) / 2 - 1, text.Left + measured.Width() + 1,
+                           (r.Height() - th) / 2 + th + 1);
+        DrawFocus(Canvas, focus);
+    }
+}
+
+}  // namespace vcl

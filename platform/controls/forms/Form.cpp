@@ -1,0 +1,536 @@
+// TCustomForm, TForm and TScreen.
+#include "platform/controls/forms/Form.h"
+
+#include <algorithm>
+
+#include "platform/controls/base/Backend.h"
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/CustomControl.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/base/PaintEngine.h"
+#include "platform/controls/base/WinControl.h"
+#include "platform/core/Application.h"
+#include "platform/core/Component.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/runtime/Exceptions.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+TScreen* Screen = new TScreen(nullptr);
+
+namespace {
+
+// Merges R into the list: overlapping or touching rectangles become one; a long list
+// collapses into its bounding rectangle.
+void AddRect(std::vector<TRect>& List, TRect R) {
+    if (R.IsEmpty()) return;
+    bool merged = true;
+    while (merged) {
+        merged = false;
+        for (auto it = List.begin(); it != List.end(); ++it) {
+            TRect grown = *it;
+            grown.Inflate(1, 1);
+            if (!IntersectRect(grown, R).IsEmpty()) {
+                R = UnionRect(R, *it);
+                List.erase(it);
+                merged = true;
+                break;
+            }
+        }
+    }
+    List.push_back(R);
+    if (List.size() > 16) {
+        TRect all;
+        for (const TRect& r : List) all = UnionRect(all, r);
+        List.assign(1, all);
+    }
+}
+
+}  // namespace
+
+// =========================================================================================
+TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
+    SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks});
+    visible_ = false;   // forms start hidden; Show makes them visible
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+    input::PopModal(this);
+    input::DropFocus(this);
+    Screen->RemoveForm(this);
+    if (nativeWindow_) Backend()->DestroyNativeWindow(this);
+    nativeWindow_ = false;
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == activeControl_) activeControl_ = nullptr;
+}
+
+// ---- frame -----------------------------------------------------------------------------
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+    if (borderStyle_ == Value) return;
+    TSize client(GetClientWidth(), GetClientHeight());
+    borderStyle_ = Value;
+    // The client area keeps its size; the window grows or shrinks around it.
+    SetBounds(GetLeft(), GetTop(), client.cx + 2 * GetBorderWidth(),
+              client.cy + GetCaptionHeight() + GetBorderWidth());
+    if (nativeWindow_) Backend()->UpdateNativeWindow(this);
+}
+
+int TCustomForm::GetBorderWidth() const {
+    switch (borderStyle_) {
+    case bsNone: return 0;
+    case bsSizeable:
+    case bsSizeToolWin: return 8;
+    default: return 7;
+    }
+}
+
+int TCustomForm::GetCaptionHeight() const {
+    switch (borderStyle_) {
+    case bsNone: return 0;
+    case bsToolWindow:
+    case bsSizeToolWin: return 17 + GetBorderWidth();
+    default: return 23 + GetBorderWidth();
+    }
+}
+
+TRect TCustomForm::GetClientRect() const {
+    return Rect(0, 0, std::max(0, GetWidth() - 2 * GetBorderWidth()),
+                std::max(0, GetHeight() - GetCaptionHeight() - GetBorderWidth()));
+}
+
+TPoint TCustomForm::GetClientOrigin() const {
+    if (GetParent() != nullptr) return TCustomControl::GetClientOrigin();
+    return {GetLeft() + GetBorderWidth(), GetTop() + GetCaptionHeight()};
+}
+
+bool TCustomForm::GetShowing() const {
+    if (GetParent() != nullptr) return TCustomControl::GetShowing();
+    return GetVisible();
+}
+
+void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    bool sized = AWidth != GetWidth() || AHeight != GetHeight();
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (sized && backBuffer_) {
+        TRect c = GetClientRect();
+        backBuffer_->SetSize(std::max(1, c.Width()), std::max(1, c.Height()));
+        invalid_.clear();
+        Invalidate();
+    }
+    if (nativeWindow_) Backend()->UpdateNativeWindow(this);
+}
+
+void TCustomForm::SetTextBuf(const std::string& Value) {
+    if (Value == GetTextBuf()) return;
+    TCustomControl::SetTextBuf(Value);
+    if (nativeWindow_) Backend()->UpdateNativeWindow(this);
+}
+
+void TCustomForm::PlaceOnScreen() {
+    if (placed_) return;
+    placed_ = true;
+    TSize screen(Screen->GetWidth(), Screen->GetHeight());
+    switch (position_) {
+    case poScreenCenter:
+    case poDesktopCenter:
+    case poMainFormCenter:
+        SetBounds((screen.cx - GetWidth()) / 2, (screen.cy - GetHeight()) / 2, GetWidth(), GetHeight());
+        break;
+    case poOwnerFormCenter:
+        if (auto* owner = dynamic_cast<TCustomForm*>(GetOwner())) {
+            SetBounds(owner->GetLeft() + (owner->GetWidth() - GetWidth()) / 2,
+                      owner->GetTop() + (owner->GetHeight() - GetHeight()) / 2, GetWidth(), GetHeight());
+        } else {
+            SetBounds((screen.cx - GetWidth()) / 2, (screen.cy - GetHeight()) / 2, GetWidth(), GetHeight());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- showing and closing ---------------------------------------------------------------
+
+void TCustomForm::Show() {
+    SetVisible(true);
+    BringToFront();
+    if (activateOnShow_) Screen->SetActiveForm(this);
+}
+
+void TCustomForm::Hide() { SetVisible(false); }
+
+void TCustomForm::WndProc(TMessage& M) {
+    switch (M.Msg) {
+    case CM_VISIBLECHANGED:
+        TCustomControl::WndProc(M);
+        if (GetParent() == nullptr) Perform(CM_SHOWINGCHANGED, 0, 0);
+        return;
+    case CM_RELEASE:
+        delete this;
+        return;
+    case WM_CLOSE:
+        Close();
+        return;
+    default:
+        TCustomControl::WndProc(M);
+        return;
+    }
+}
+
+void TCustomForm::CMShowingChanged(TMessage& M) {
+    if (GetParent() != nullptr) {
+        TCustomControl::CMShowingChanged(M);
+        return;
+    }
+    PaintEngine::InstallLoopHook();
+    if (GetVisible()) {
+        PlaceOnScreen();
+        if (!nativeWindow_) {
+            Backend()->CreateNativeWindow(this);
+            nativeWindow_ = true;
+        }
+        CreateHandleTree();
+        DoShow();
+        Backend()->ShowNativeWindow(this, true);
+        invalid_.clear();
+        Invalidate();
+        if (activateOnShow_) Screen->SetActiveForm(this);
+    } else {
+        if (GetCaptureControl() != nullptr && GetParentForm(GetCaptureControl()) == this)
+            SetCaptureControl(nullptr);
+        DoHide();
+        if (nativeWindow_) Backend()->ShowNativeWindow(this, false);
+        invalid_.clear();
+        present_.clear();
+        if (Screen->GetActiveForm() == this) Screen->SetActiveForm(nullptr);
+    }
+}
+
+void TCustomForm::DoShow() {
+    if (FOnShow) FOnShow(this);
+}
+
+void TCustomForm::DoHide() {
+    if (FOnHide) FOnHide(this);
+}
+
+void TCustomForm::Activate() {
+    if (activeControl_ != nullptr && activeControl_->CanFocus()) input::MoveFocus(activeControl_);
+    else SelectFirst();
+    if (FOnActivate) FOnActivate(this);
+}
+
+void TCustomForm::Deactivate() {
+    if (FOnDeactivate) FOnDeactivate(this);
+}
+
+bool TCustomForm::GetActive() const { return Screen->GetActiveForm() == this; }
+
+TModalResult TCustomForm::ShowModal() {
+    if (GetVisible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
+    if (!GetEnabled()) throw EInvalidOperation("Cannot make a disabled window modal");
+    SetCaptureControl(nullptr);
+    TCustomForm* previousActive = Screen->GetActiveForm();
+    TWinControl* previousFocus = Screen->GetActiveControl();
+    modal_ = true;
+    modalResult_ = mrNone;
+    input::PushModal(this);
+    auto finish = [&] {
+        input::PopModal(this);
+        modal_ = false;
+        if (GetVisible()) Hide();
+        if (previousActive != nullptr && previousActive != this && previousActive->GetVisible()) {
+            Screen->SetActiveForm(previousActive);
+            if (previousFocus != nullptr && previousFocus->CanFocus()) input::MoveFocus(previousFocus);
+        }
+    };
+    // A result set while the form is up still has to pass OnCloseQuery and OnClose.
+    auto closeModal = [&] {
+        TCloseAction action = caHide;
+        if (CloseQuery()) DoClose(action);
+        else action = caNone;
+        if (action == caNone) modalResult_ = mrNone;
+    };
+    try {
+        Show();
+        Application->ProcessMessages();
+        if (Backend()->IsInteractive()) {
+            while (modalResult_ == mrNone) {
+                Application->HandleMessage();
+                if (Application->GetTerminated()) modalResult_ = mrCancel;
+                if (modalResult_ != mrNone) closeModal();
+            }
+        } else {
+            Backend()->RunScriptedModal(this);
+            Application->ProcessMessages();
+            if (modalResult_ != mrNone) closeModal();
+            if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        }
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+    return modalResult_;
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (FOnCloseQuery) FOnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+    if (FOnClose) FOnClose(this, Action);
+}
+
+void TCustomForm::Close() {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    switch (action) {
+    case caHide: Hide(); break;
+    case caFree: Release(); break;
+    default: break;
+    }
+}
+
+void TCustomForm::Release() { PostMessage(GetHandle(), CM_RELEASE, 0, 0); }
+
+// ---- focus -----------------------------------------------------------------------------
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+    if (activeControl_ == Control) return;
+    if (Control != nullptr && !GetComponentState().Contains(csLoading)) {
+        if (!Control->CanFocus() || GetParentForm(Control) != this)
+            throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    }
+    activeControl_ = Control;
+    if (Control != nullptr) Control->FreeNotification(this);
+    TCustomForm* active = Screen->GetActiveForm();
+    if (Control != nullptr && (active == this || active == nullptr)) input::MoveFocus(Control);
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+    if (Control == nullptr) return;
+    if (!Control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    activeControl_ = Control;
+    Control->FreeNotification(this);
+    TCustomForm* active = Screen->GetActiveForm();
+    if (active == this || active == nullptr || !active->GetVisible()) input::MoveFocus(Control);
+}
+
+void TCustomForm::SelectFirst() {
+    TWinControl* first = FindNextControl(nullptr, true, true, false);
+    if (first == nullptr) first = FindNextControl(nullptr, true, false, false);
+    if (first != nullptr) FocusControl(first);
+}
+
+void TCustomForm::CMDialogKey(TMessage& M) {
+    TShiftState shift = KeyboardStateToShiftState();
+    if (!shift.Contains(ssAlt)) {
+        switch (M.WParam) {
+        case VK_TAB:
+            if (!shift.Contains(ssCtrl)) {
+                SelectNext(activeControl_, !shift.Contains(ssShift), true);
+                M.Result = 1;
+                return;
+            }
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            if (activeControl_ != nullptr && activeControl_->GetParent() != nullptr) {
+                activeControl_->GetParent()->SelectNext(activeControl_,
+                                                        M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
+                M.Result = 1;
+            }
+            return;
+        default:
+            break;
+        }
+    }
+    TCustomControl::CMDialogKey(M);
+}
+
+void TCustomForm::WMNextDlgCtl(TMessage& M) {
+    if (LOWORD(std::uintptr_t(M.LParam)) != 0) {
+        if (TWinControl* c = FindControl(reinterpret_cast<HWND>(M.WParam)); c != nullptr && c->CanFocus())
+            FocusControl(c);
+    } else {
+        SelectNext(activeControl_, M.WParam == 0, true);
+    }
+    M.Result = 0;
+}
+
+// ---- painting --------------------------------------------------------------------------
+
+void TCustomForm::Paint() {
+    if (FOnPaint) FOnPaint(this);
+}
+
+TBitmap* TCustomForm::GetBackBuffer() {
+    if (!backBuffer_) {
+        backBuffer_ = std::make_unique<TBitmap>();
+        backBuffer_->SetPixelFormat(pf32bit);
+        TRect c = GetClientRect();
+        backBuffer_->SetSize(std::max(1, c.Width()), std::max(1, c.Height()));
+    }
+    return backBuffer_.get();
+}
+
+void TCustomForm::InvalidateClientRect(const TRect& R) {
+    TRect r = IntersectRect(R, GetClientRect());
+    AddRect(invalid_, r);
+}
+
+void TCustomForm::AddPresentRect(const TRect& R) {
+    if (painting_) return;   // the engine presents what it paints
+    AddRect(present_, IntersectRect(R, GetClientRect()));
+}
+
+void TCustomForm::PaintInvalidRegion() {
+    if (painting_ || invalid_.empty()) return;
+    painting_ = true;
+    std::vector<TRect> rects;
+    rects.swap(invalid_);
+    try {
+        TBitmap* buffer = GetBackBuffer();
+        for (const TRect& r : rects) {
+            PaintEngine::PaintTree(this, buffer, {0, 0}, r);
+            AddRect(present_, r);
+        }
+    } catch (...) {
+        painting_ = false;
+        throw;
+    }
+    painting_ = false;
+    PresentPending();
+}
+
+void TCustomForm::PresentPending() {
+    if (present_.empty()) return;
+    std::vector<TRect> rects;
+    rects.swap(present_);
+    if (!nativeWindow_ || !GetVisible()) return;
+    for (const TRect& r : rects) Backend()->Present(this, r);
+}
+
+void TCustomForm::DrawFrame(TCanvas* Canvas, int Width, int Height) {
+    if (borderStyle_ == bsNone) return;
+    TBrush* brush = Canvas->GetBrush();
+    brush->SetStyle(bsSolid);
+    brush->SetColor(clWhite);
+    Canvas->FillRect(Rect(0, 0, Width, Height));
+    brush->SetColor(TColor(0x00AAAAAA));
+    Canvas->FrameRect(Rect(0, 0, Width, Height));
+    TFont* font = Canvas->GetFont();
+    font->Assign(GetFont());
+    font->SetColor(clBlack);
+    brush->SetStyle(bsClear);
+    std::string caption = GetCaption();
+    int th = Canvas->TextHeight(caption.empty() ? std::string("Ag") : caption);
+    int captionArea = GetCaptionHeight() - GetBorderWidth();
+    Canvas->TextOut(GetBorderWidth() + 6, GetBorderWidth() + (captionArea - th) / 2 - 1, caption);
+    brush->SetStyle(bsSolid);
+}
+
+std::unique_ptr<TBitmap> TCustomForm::Snapshot() {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf32bit);
+    bitmap->SetSize(std::max(1, GetWidth()), std::max(1, GetHeight()));
+    TCanvas* canvas = bitmap->GetCanvas();
+    DrawFrame(canvas, GetWidth(), GetHeight());
+    PaintTo(canvas, GetBorderWidth(), GetCaptionHeight());
+    return bitmap;
+}
+
+void TCustomForm::SaveToPNG(const std::string& FileName) { Snapshot()->SaveToFile(FileName); }
+
+// =========================================================================================
+TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+
+// =========================================================================================
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+TCustomForm* TScreen::GetForms(int Index) const {
+    if (Index < 0 || Index >= GetFormCount())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    return forms_[Index];
+}
+
+int TScreen::GetWidth() const { return Backend()->GetScreenSize().cx; }
+int TScreen::GetHeight() const { return Backend()->GetScreenSize().cy; }
+
+void TScreen::AddForm(TCustomForm* Form) { forms_.push_back(Form); }
+
+void TScreen::RemoveForm(TCustomForm* Form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), Form), forms_.end());
+    if (activeForm_ == Form) {
+        activeForm_ = nullptr;
+        for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+            if ((*it)->GetVisible() && (*it)->activateOnShow_) {
+                activeForm_ = *it;
+                break;
+            }
+    }
+}
+
+void TScreen::SetActiveForm(TCustomForm* Form) {
+    if (Form == nullptr) {
+        // The last visible form takes over.
+        for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+            if ((*it)->GetVisible() && (*it)->activateOnShow_ && *it != activeForm_) {
+                Form = *it;
+                break;
+            }
+    }
+    if (activeForm_ == Form) return;
+    TCustomForm* old = activeForm_;
+    activeForm_ = Form;
+    if (old != nullptr) old->Deactivate();
+    if (Form != nullptr) Form->Activate();
+}
+
+void TScreen::SetCursor(TCursor Value) {
+    if (cursor_ == Value) return;
+    cursor_ = Value;
+    UpdateCursor(cursorControl_);
+}
+
+void TScreen::UpdateCursor(TControl* UnderPointer) {
+    cursorControl_ = UnderPointer;
+    TCursor shown = cursor_;
+    if (shown == crDefault) {
+        for (TControl* c = UnderPointer; c != nullptr; c = c->GetParent()) {
+            if (c->GetCursor() != crDefault) {
+                shown = c->GetCursor();
+                break;
+            }
+        }
+    }
+    if (shown == shownCursor_) return;
+    shownCursor_ = shown;
+    Backend()->SetCursor(shown);
+}
+
+}  // namespace vcl

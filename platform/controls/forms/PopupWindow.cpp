@@ -1,0 +1,231 @@
+// TMenuWindow: the popup menu as a person sees it.
+#include "platform/controls/forms/PopupWindow.h"
+
+#include <algorithm>
+
+#include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/Menus.h"
+#include "platform/controls/look/FlatLook.h"
+#include "platform/controls/text/DrawText.h"
+#include "platform/core/Application.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+namespace {
+constexpr int kItemHeight = 22;
+constexpr int kLineHeight = 9;
+constexpr int kIconColumn = 28;
+constexpr int kArrowColumn = 24;
+}  // namespace
+
+TMenuWindow::TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow)
+    : TForm(nullptr), items_(Items), parentWindow_(ParentWindow) {
+    SetBorderStyle(bsNone);
+    SetColor(look::kMenuFace);
+    SetKeyPreview(false);
+    Layout();
+}
+
+void TMenuWindow::Layout() {
+    visible_.clear();
+    for (int i = 0; i < items_->GetCount(); ++i)
+        if (items_->GetItems(i)->GetVisible()) visible_.push_back(items_->GetItems(i));
+    TCanvas* canvas = GetCanvas();
+    canvas->GetFont()->Assign(GetFont());
+    int width = 80, height = 4;
+    for (TMenuItem* item : visible_) {
+        if (item->IsLine()) {
+            height += kLineHeight;
+            continue;
+        }
+        TRect r;
+        DrawText(canvas, item->GetCaption(), r, DT_CALCRECT | DT_SINGLELINE);
+        int w = kIconColumn + r.Width() + kArrowColumn;
+        std::string shortcut = ShortCutToText(item->GetShortCut());
+        if (!shortcut.empty()) w += 24 + canvas->TextWidth(shortcut);
+        width = std::max(width, w);
+        height += kItemHeight;
+    }
+    SetBounds(GetLeft(), GetTop(), width + 4, height);
+}
+
+TRect TMenuWindow::ItemRect(int Index) const {
+    int y = 2;
+    for (int i = 0; i < int(visible_.size()); ++i) {
+        int h = visible_[std::size_t(i)]->IsLine() ? kLineHeight : kItemHeight;
+        if (i == Index) return Rect(2, y, GetClientWidth() - 2, y + h);
+        y += h;
+    }
+    return TRect();
+}
+
+int TMenuWindow::ItemAt(TPoint P) const {
+    for (int i = 0; i < int(visible_.size()); ++i)
+        if (ItemRect(i).Contains(P)) return i;
+    return -1;
+}
+
+void TMenuWindow::Paint() {
+    TCanvas* canvas = GetCanvas();
+    TRect client = GetClientRect();
+    look::Fill(canvas, client, look::kMenuFace);
+    look::Frame(canvas, client, look::kMenuBorder);
+    canvas->GetFont()->Assign(GetFont());
+    for (int i = 0; i < int(visible_.size()); ++i) {
+        TMenuItem* item = visible_[std::size_t(i)];
+        TRect r = ItemRect(i);
+        if (item->IsLine()) {
+            look::Fill(canvas, Rect(r.Left + kIconColumn, r.Top + 4, r.Right - 2, r.Top + 5), RGB(0xD7, 0xD7, 0xD7));
+            continue;
+        }
+        bool enabled = item->GetEnabled();
+        if (i == hot_) look::Fill(canvas, r, enabled ? look::kMenuHot : RGB(0xE6, 0xE6, 0xE6));
+        if (item->HasBitmap()) {
+            TBitmap* bmp = item->GetBitmap();
+            bmp->SetTransparent(true);
+            canvas->Draw(r.Left + (kIconColumn - bmp->GetWidth()) / 2, r.Top + (r.Height() - bmp->GetHeight()) / 2, bmp);
+        } else if (item->GetChecked()) {
+            TPen* pen = canvas->GetPen();
+            pen->SetColor(enabled ? RGB(0x20, 0x20, 0x20) : look::kDisabledText);
+            int cx = r.Left + 9, cy = r.Top + 10;
+            for (int d = 0; d < 2; ++d) {
+                canvas->MoveTo(cx, cy + d);
+                canvas->LineTo(cx + 3, cy + 3 + d);
+                canvas->LineTo(cx + 9, cy - 3 + d);
+            }
+        }
+        canvas->GetFont()->SetColor(enabled ? clMenuText : look::kDisabledText);
+        canvas->GetBrush()->SetStyle(bsClear);
+        TRect text = Rect(r.Left + kIconColumn, r.Top, r.Right - kArrowColumn, r.Bottom);
+        DrawText(canvas, item->GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
+        std::string shortcut = ShortCutToText(item->GetShortCut());
+        if (!shortcut.empty()) DrawText(canvas, shortcut, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+        if (item->GetCount() > 0) {
+            // A small arrow pointing right: the item opens a sub-menu.
+            canvas->GetBrush()->SetStyle(bsSolid);
+            canvas->GetBrush()->SetColor(enabled ? RGB(0x20, 0x20, 0x20) : look::kDisabledText);
+            canvas->GetPen()->SetColor(canvas->GetBrush()->GetColor());
+            int ax = r.Right - 14, ay = r.Top + r.Height() / 2;
+            canvas->Polygon({TPoint(ax, ay - 4), TPoint(ax + 4, ay), TPoint(ax, ay + 4)});
+        }
+    }
+}
+
+void TMenuWindow::MoveHot(int Direction) {
+    int n = int(visible_.size());
+    if (n == 0) return;
+    int i = hot_;
+    for (int step = 0; step < n; ++step) {
+        i = i < 0 ? (Direction > 0 ? 0 : n - 1) : (i + Direction + n) % n;
+        if (!visible_[std::size_t(i)]->IsLine()) break;
+    }
+    hot_ = i;
+    Invalidate();
+}
+
+void TMenuWindow::MouseMove(TShiftState Shift, int X, int Y) {
+    TForm::MouseMove(Shift, X, Y);
+    int i = ItemAt({X, Y});
+    if (i != hot_ && (i < 0 || !visible_[std::size_t(i)]->IsLine())) {
+        hot_ = i;
+        Invalidate();
+    }
+}
+
+void TMenuWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TForm::MouseUp(Button, Shift, X, Y);
+    int i = ItemAt({X, Y});
+    if (i >= 0) Choose(i);
+}
+
+void TMenuWindow::KeyDown(WORD& Key, TShiftState Shift) {
+    TForm::KeyDown(Key, Shift);
+    switch (Key) {
+    case VK_UP: MoveHot(-1); break;
+    case VK_DOWN: MoveHot(1); break;
+    case VK_RETURN:
+    case VK_RIGHT:
+        if (hot_ >= 0 && (Key == VK_RETURN || visible_[std::size_t(hot_)]->GetCount() > 0)) Choose(hot_);
+        break;
+    case VK_ESCAPE:
+    case VK_LEFT:
+        if (Key == VK_ESCAPE || parentWindow_ != nullptr) Finish(nullptr);
+        break;
+    default: break;
+    }
+}
+
+void TMenuWindow::Choose(int Index) {
+    TMenuItem* item = visible_[std::size_t(Index)];
+    if (item->IsLine() || !item->GetEnabled()) return;
+    if (item->GetCount() > 0) {
+        TRect r = ItemRect(Index);
+        TPoint at = ClientToScreen({r.Right, r.Top - 2});
+        TMenuWindow sub(item, this);
+        TMenuItem* chosen = sub.Run(at.X, at.Y);
+        if (chosen != nullptr) Finish(chosen);
+        return;
+    }
+    Finish(item);
+}
+
+void TMenuWindow::Finish(TMenuItem* Result) {
+    result_ = Result;
+    done_ = true;
+}
+
+void TMenuWindow::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
+        return;
+    case CM_CANCELMODE:   // a press outside the menu
+        Finish(nullptr);
+        if (parentWindow_ != nullptr) parentWindow_->Finish(nullptr);
+        Message.Result = 1;
+        return;
+    default:
+        TForm::WndProc(Message);
+        return;
+    }
+}
+
+TMenuItem* TMenuWindow::Run(int X, int Y) {
+    int w = GetWidth(), h = GetHeight();
+    X = std::clamp(X, 0, std::max(0, Screen->GetWidth() - w));
+    Y = std::clamp(Y, 0, std::max(0, Screen->GetHeight() - h));
+    SetBounds(X, Y, w, h);
+    done_ = false;
+    result_ = nullptr;
+    Show();
+    input::PushModal(this);
+    try {
+        while (!done_ && !Application->GetTerminated()) Application->HandleMessage();
+    } catch (...) {
+        input::PopModal(this);
+        Hide();
+        throw;
+    }
+    input::PopModal(this);
+    Hide();
+    return result_;
+}
+
+TMenuItem* RunPopupWindow(TPopupMenu* Menu, int X, int Y) {
+    if (Menu->GetItems()->GetCount() == 0) return nullptr;
+    TMenuWindow window(Menu->GetItems(), nullptr);
+    if (Menu->GetAlignment() == paRight) X -= window.GetWidth();
+    else if (Menu->GetAlignment() == paCenter) X -= window.GetWidth() / 2;
+    return window.Run(X, Y);
+}
+
+}  // namespace vcl

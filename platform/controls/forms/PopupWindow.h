@@ -1,0 +1,51 @@
+// The window that shows a popup menu to a person (window backends).
+#pragma once
+
+#include "platform/controls/base/Control.h"
+#include "platform/controls/forms/Form.h"
+#include "platform/controls/forms/Menus.h"
+#include "platform/core/WinMessages.h"
+#include "platform/core/WinTypes.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+// A borderless form listing the sub-items of one menu item. It closes when an item is
+// chosen (Enter or a click), on Escape, or when the user presses the mouse elsewhere.
+class TMenuWindow : public TForm {
+public:
+    TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow);
+    std::string ClassName() const override { return "TMenuWindow"; }
+
+    // Runs a nested loop until the window closes; returns the chosen item or nullptr.
+    TMenuItem* Run(int X, int Y);
+    int GetHotIndex() const { return hot_; }
+    // Item rectangle (client coordinates) of visible item Index.
+    TRect ItemRect(int Index) const;
+    int ItemAt(TPoint P) const;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+
+private:
+    void Layout();
+    void Choose(int Index);
+    void Finish(TMenuItem* Result);
+    void MoveHot(int Direction);
+
+    TMenuItem* items_;
+    TMenuWindow* parentWindow_;
+    std::vector<TMenuItem*> visible_;
+    int hot_ = -1;
+    bool done_ = false;
+    TMenuItem* result_ = nullptr;
+};
+
+// Shows Menu at the screen point and returns the chosen item (nullptr when cancelled).
+TMenuItem* RunPopupWindow(TPopupMenu* Menu, int X, int Y);
+
+}  // namespace vcl

@@ -1,0 +1,172 @@
+// TCustomGrid painting: grid lines, cells with their state colours, the fixed cells'
+// raised edges, focus rectangles, the sizing line and the scroll bars. Only the visible
+// cells are visited, so the cost does not depend on the number of rows or columns.
+#include <algorithm>
+
+#include "platform/controls/grid/Grid.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/runtime/Geometry.h"
+
+namespace vcl {
+
+namespace {
+
+struct Span {
+    int index;
+    int start;
+    int size;      // drawn size, clipped to the extent
+};
+
+// The cells of an axis that reach the screen: the fixed ones, then from the first
+// scrolling one until the extent is filled.
+std::vector<Span> VisibleSpans(const TCustomGrid::TAxisInfo& A) {
+    std::vector<Span> spans;
+    int pos = 0;
+    auto add = [&](int i) {
+        int size = std::max(0, A.Size(i));
+        if (pos < A.extent) spans.push_back({i, pos, std::min(size, A.extent - pos)});
+        pos += A.Size(i) + A.lineWidth;
+    };
+    for (int i = 0; i < A.fixedCount && pos < A.extent; ++i) add(i);
+    pos = A.fixedBoundary;
+    for (int i = A.first; i < A.count && pos < A.extent; ++i) add(i);
+    return spans;
+}
+
+void Fill(TCanvas* Canvas, const TRect& R, TColor Color) {
+    if (R.IsEmpty()) return;
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    Canvas->GetBrush()->SetColor(Color);
+    Canvas->FillRect(R);
+}
+
+}  // namespace
+
+void TCustomGrid::Paint() {
+    TCanvas* canvas = GetCanvas();
+    UpdateScrollPositions();
+    TAxisInfo h = MakeAxis(true), v = MakeAxis(false);
+    TRect data = GetDataRect();
+    TRect savedClip = canvas->GetClipRect();
+    canvas->SetClipRect(IntersectRect(savedClip, data));
+    canvas->GetFont()->Assign(GetFont());
+
+    PaintCells(canvas, h, v);
+    // The area beyond the last column and row shows the grid's colour.
+    int right = std::min(h.gridBoundary, data.Right);
+    int bottom = std::min(v.gridBoundary, data.Bottom);
+    Fill(canvas, Rect(right, 0, data.Right, data.Bottom), GetColor());
+    Fill(canvas, Rect(0, bottom, right, data.Bottom), GetColor());
+    PaintSizingLine(canvas);
+
+    canvas->SetClipRect(savedClip);
+    vertBar_.Paint(canvas);
+    horzBar_.Paint(canvas);
+    if (vertBar_.GetVisible() && horzBar_.GetVisible())
+        Fill(canvas, Rect(vertBar_.GetBounds().Left, horzBar_.GetBounds().Top,
+                          vertBar_.GetBounds().Right, horzBar_.GetBounds().Bottom), clBtnFace);
+}
+
+void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInfo& V) {
+    std::vector<Span> cols = VisibleSpans(H);
+    std::vector<Span> rows = VisibleSpans(V);
+    TGridRect sel = GetSelection();
+    bool focused = IsActiveControl();
+    bool editorShown = editorMode_ && inplaceEdit_ != nullptr && inplaceEdit_->GetVisible();
+    // Data-area lines are silver, or grey on a silver grid so that they stay visible.
+    TColor dataLine = ColorToRGB(GetColor()) == ColorToRGB(clSilver) ? clGray : clSilver;
+
+    for (const Span& r : rows) {
+        for (const Span& c : cols) {
+            bool fixed = c.index < fixedCols_ || r.index < fixedRows_;
+            TRect box(c.start, r.start, c.start + c.size, r.start + r.size);
+            // Grid lines: the gap right of the cell and the one below it (with the corner).
+            if (H.lineWidth > 0)
+                PaintGap(Canvas, Rect(box.Right, box.Top, box.Right + H.lineWidth, box.Bottom), fixed,
+                         options_.Contains(fixed ? goFixedVertLine : goVertLine),
+                         fixed ? clBlack : dataLine);
+            if (V.lineWidth > 0)
+                PaintGap(Canvas, Rect(box.Left, box.Bottom, box.Right + H.lineWidth, box.Bottom + V.lineWidth),
+                         fixed, options_.Contains(fixed ? goFixedHorzLine : goHorzLine),
+                         fixed ? clBlack : dataLine);
+            if (box.IsEmpty()) continue;
+            if (editorShown && c.index == current_.X && r.index == current_.Y) continue;
+
+            TGridDrawState state;
+            if (fixed) state.Include(gdFixed);
+            if (!fixed && sel.Contains(c.index, r.index)) state.Include(gdSelected);
+            if (!fixed && focused && c.index == current_.X && r.index == current_.Y) state.Include(gdFocused);
+            PaintCell(Canvas, c.index, r.index, box, state);
+        }
+    }
+
+    // One focus rectangle around the selected row band in row mode.
+    if (defaultDrawing_ && focused && options_.Contains(goRowSelect) && !cols.empty()) {
+        TRect band;
+        for (const Span& r : rows) {
+            if (r.index < fixedRows_ || r.index < sel.Top || r.index > sel.Bottom) continue;
+            for (const Span& c : cols) {
+                if (c.index < fixedCols_) continue;
+                band = UnionRect(band, TRect(c.start, r.start, c.start + c.size, r.start + r.size));
+            }
+        }
+        if (!band.IsEmpty()) Canvas->DrawFocusRect(band);
+    }
+}
+
+void TCustomGrid::PaintGap(TCanvas* Canvas, const TRect& Gap, bool Fixed, bool LineOn, TColor LineColor) {
+    Fill(Canvas, Gap, LineOn ? LineColor : (Fixed ? fixedColor_ : GetColor()));
+}
+
+void TCustomGrid::PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGridDrawState State) {
+    bool fixed = State.Contains(gdFixed);
+    if (defaultDrawing_) {
+        Canvas->GetFont()->Assign(GetFont());
+        bool highlight = State.Contains(gdSelected) &&
+                         (!State.Contains(gdFocused) || options_.Contains(goDrawFocusSelected) ||
+                          options_.Contains(goRowSelect));
+        if (highlight) {
+            Canvas->GetBrush()->SetColor(clHighlight);
+            Canvas->GetFont()->SetColor(clHighlightText);
+        } else {
+            Canvas->GetBrush()->SetColor(fixed ? fixedColor_ : GetColor());
+        }
+        Canvas->GetBrush()->SetStyle(bsSolid);
+        Canvas->FillRect(Box);
+    }
+    DrawCell(C, R, Box, State);
+    if (!defaultDrawing_) return;
+    bool vert = options_.Contains(goFixedVertLine), horz = options_.Contains(goFixedHorzLine);
+    if (fixed && (vert || horz)) {
+        // Raised inner edge: highlight on the top and left, shadow on the right and bottom.
+        if (vert) {
+            Fill(Canvas, Rect(Box.Right - 1, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
+            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Left + 1, Box.Bottom - (horz ? 1 : 0)), clBtnHighlight);
+        }
+        if (horz) {
+            Fill(Canvas, Rect(Box.Left, Box.Bottom - 1, Box.Right, Box.Bottom), clBtnShadow);
+            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Right - (vert ? 1 : 0), Box.Top + 1), clBtnHighlight);
+        }
+    }
+    if (State.Contains(gdFocused) && !options_.Contains(goRowSelect) &&
+        !(options_.Contains(goEditing) && options_.Contains(goAlwaysShowEditor)))
+        Canvas->DrawFocusRect(Box);
+}
+
+void TCustomGrid::PaintSizingLine(TCanvas* Canvas) {
+    if (gridState_ == gsColSizing) {
+        TAxisInfo v = MakeAxis(false);
+        Canvas->InvertRect(Rect(sizingPos_, 0, sizingPos_ + std::max(1, MakeAxis(true).lineWidth), v.gridBoundary));
+    } else if (gridState_ == gsRowSizing) {
+        TAxisInfo h = MakeAxis(true);
+        Canvas->InvertRect(Rect(0, sizingPos_, h.gridBoundary, sizingPos_ + std::max(1, MakeAxis(false).lineWidth)));
+    } else if (gridState_ == gsColMoving) {
+        Canvas->InvertRect(Rect(movePos_ - 1, 0, movePos_ + 1, MakeAxis(false).gridBoundary));
+    } else if (gridState_ == gsRowMoving) {
+        Canvas->InvertRect(Rect(0, movePos_ - 1, MakeAxis(true).gridBoundary, movePos_ + 1));
+    }
+}
+
+}  // namespace vcl
