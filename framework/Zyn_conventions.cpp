@@ -4,7 +4,6 @@
 
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
-#include "platform/graphics/resources/Resources.h"   // the module handle of the package
 
 namespace zyn {
 
