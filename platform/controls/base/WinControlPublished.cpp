@@ -1,4 +1,6 @@
 // The property table of TWinControl.
+#include <functional>
+
 #include "platform/controls/base/WinControl.h"
 #include "platform/core/PropInfo.h"
 
@@ -10,8 +12,11 @@ const bool registered = [] {
         p.Boolean("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop);
         p.Integer("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder);
         p.Boolean("DoubleBuffered", &TWinControl::GetDoubleBuffered, &TWinControl::SetDoubleBuffered);
-        p.Boolean("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D);
+        // Ctl3D follows the parent while ParentCtl3D is set, so only an own value is written
+        // (setting it clears ParentCtl3D, which would otherwise read back wrong).
         p.Boolean("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D);
+        p.Boolean("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D)
+            .Stored(std::function<bool(TWinControl&)>([](TWinControl& c) { return !c.GetParentCtl3D(); }));
         p.Event("OnEnter", &TWinControl::GetOnEnter, &TWinControl::SetOnEnter);
         p.Event("OnExit", &TWinControl::GetOnExit, &TWinControl::SetOnExit);
         p.Event("OnKeyDown", &TWinControl::GetOnKeyDown, &TWinControl::SetOnKeyDown);

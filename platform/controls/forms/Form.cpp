@@ -83,9 +83,11 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
     if (borderStyle_ == Value) return;
     TSize client(GetClientWidth(), GetClientHeight());
     borderStyle_ = Value;
-    // The client area keeps its size; the window grows or shrinks around it.
-    SetBounds(GetLeft(), GetTop(), client.cx + 2 * GetBorderWidth(),
-              client.cy + GetCaptionHeight() + GetBorderWidth());
+    // The client area keeps its size; the window grows or shrinks around it. A form being
+    // read keeps the Width and Height it was written with, which already include the border.
+    if (!GetComponentState().Contains(csLoading))
+        SetBounds(GetLeft(), GetTop(), client.cx + 2 * GetBorderWidth(),
+                  client.cy + GetCaptionHeight() + GetBorderWidth());
     if (nativeWindow_) Backend()->UpdateNativeWindow(this);
 }
 
