@@ -72,7 +72,7 @@ TCustomForm* GetParentForm(const TControl* Control) {
 // ---- construction ----------------------------------------------------------------------
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
-    font_->OnChange = [this](TObject*) { FontChanged(); };
+    font_->SetOnChange([this](TObject*) { FontChanged(); });
     parentColor_ = true;
 }
 
