@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         }
         if (!options.stateFile.empty()) {
             std::string file = options.stateFile;
-            Application->OnIdle = [form, file](TObject*, bool&) { form->State().WriteIfChanged(file); };
+            Application->SetOnIdle([form, file](TObject*, bool&) { form->State().WriteIfChanged(file); });
         }
         form->Show();
         Application->Run();

@@ -175,9 +175,9 @@ void TApplication::HandleMessage() {
     Repaint();
     if (dispatched) return;
     bool done = true;
-    if (OnIdle) {
+    if (FOnIdle) {
         try {
-            OnIdle(this, done);
+            FOnIdle(this, done);
         } catch (...) {
             HandleException(this);
         }
@@ -243,12 +243,12 @@ void TApplication::HandleException(TObject* Sender) {
     std::exception_ptr current = std::current_exception();
     if (!current) return;
     auto report = [&](Exception& E) {
-        if (!OnException) {
+        if (!FOnException) {
             ShowException(E);
             return;
         }
         try {
-            OnException(Sender, E);
+            FOnException(Sender, E);
         } catch (Exception& inner) {
             ShowException(inner);
         } catch (...) {

@@ -62,8 +62,12 @@ public:
     void HandleException(TObject* Sender);
     // Writes the message to standard error (a window backend may show a message box).
     void ShowException(const Exception& E);
-    TExceptionEvent OnException;
-    TIdleEvent OnIdle;
+    TExceptionEvent GetOnException() const { return FOnException; }
+    void SetOnException(TExceptionEvent Value) { FOnException = std::move(Value); }
+    // Runs when HandleMessage finds nothing to dispatch; with Done left true it then waits
+    // for input or the next timer, with Done false it returns at once.
+    TIdleEvent GetOnIdle() const { return FOnIdle; }
+    void SetOnIdle(TIdleEvent Value) { FOnIdle = std::move(Value); }
 
     // ---- clock
     // Milliseconds since the clock started. The real clock is monotonic; the virtual one
@@ -104,6 +108,10 @@ public:
 
     // Number of posted messages and pending timer ticks not yet dispatched.
     int PendingMessageCount() const;
+
+protected:
+    TExceptionEvent FOnException;
+    TIdleEvent FOnIdle;
 
 private:
     bool DispatchOnePosted();

@@ -397,8 +397,8 @@ std::vector<std::string> TStrings::ToVector() const {
 // ---- TStringList --------------------------------------------------------------------------
 
 TStringList::~TStringList() {
-    OnChange = nullptr;
-    OnChanging = nullptr;
+    FOnChange = nullptr;
+    FOnChanging = nullptr;
     if (ownsObjects_)
         for (Item& item : items_) delete item.object;
 }
@@ -408,11 +408,11 @@ int TStringList::CompareStrings(const std::string& S1, const std::string& S2) co
 }
 
 void TStringList::Changing() {
-    if (GetUpdateCount() == 0 && OnChanging) OnChanging(this);
+    if (GetUpdateCount() == 0 && FOnChanging) FOnChanging(this);
 }
 
 void TStringList::Changed() {
-    if (GetUpdateCount() == 0 && OnChange) OnChange(this);
+    if (GetUpdateCount() == 0 && FOnChange) FOnChange(this);
 }
 
 void TStringList::SetUpdateState(bool Updating) {

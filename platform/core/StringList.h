@@ -154,10 +154,15 @@ public:
     bool GetOwnsObjects() const { return ownsObjects_; }
     void SetOwnsObjects(bool Value) { ownsObjects_ = Value; }
 
-    TNotifyEvent OnChange;
-    TNotifyEvent OnChanging;
+    // Fired after and before every change of the list, outside BeginUpdate/EndUpdate.
+    TNotifyEvent GetOnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+    TNotifyEvent GetOnChanging() const { return FOnChanging; }
+    void SetOnChanging(TNotifyEvent Value) { FOnChanging = std::move(Value); }
 
 protected:
+    TNotifyEvent FOnChange, FOnChanging;
+
     void SetUpdateState(bool Updating) override;
     int CompareStrings(const std::string& S1, const std::string& S2) const override;
     virtual void Changed();

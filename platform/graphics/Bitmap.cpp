@@ -93,7 +93,7 @@ TBitmap::TBitmap() = default;
 TBitmap::~TBitmap() = default;
 
 void TBitmap::Changed() {
-    if (OnChange) OnChange(this);
+    if (FOnChange) FOnChange(this);
 }
 
 void TBitmap::Reallocate(int AWidth, int AHeight, TPixelFormat Format, bool KeepPixels) {
@@ -176,7 +176,7 @@ const std::uint8_t* TBitmap::ScanLine(int Row) const {
 TCanvas* TBitmap::GetCanvas() {
     if (!canvas_) {
         canvas_ = std::make_unique<TCanvas>(this);
-        canvas_->OnChange = [this](TObject*) { Changed(); };
+        canvas_->SetOnChange([this](TObject*) { Changed(); });
     }
     return canvas_.get();
 }

@@ -72,10 +72,14 @@ public:
     // Loads an embedded resource; an unknown name raises EResNotFound.
     void LoadFromResourceName(HINSTANCE Instance, const std::string& ResName);
 
-    TNotifyEvent OnChange;
+    // Fired after every change of the pixels, size, format or palette.
+    TNotifyEvent GetOnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
     void Changed();
+
+    TNotifyEvent FOnChange;
 
 private:
     friend struct graphics::SurfaceAccess;

@@ -214,7 +214,7 @@ void TCanvas::ResetClipRect() {
 }
 
 void TCanvas::Changed() {
-    if (OnChange) OnChange(this);
+    if (FOnChange) FOnChange(this);
 }
 
 // ---- lines -------------------------------------------------------------------------------

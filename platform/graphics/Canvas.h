@@ -69,7 +69,8 @@ public:
 
     // Fired after every drawing operation (a bitmap's own canvas forwards it to the
     // bitmap's OnChange).
-    TNotifyEvent OnChange;
+    TNotifyEvent GetOnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
     // Binding to a surface; used by bitmaps, controls and forms.
     TBitmap* GetSurface() const { return surface_; }
@@ -122,6 +123,9 @@ public:
     void Draw(int X, int Y, TBitmap* Graphic);
     void StretchDraw(const TRect& Rect, TBitmap* Graphic);
     void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
+
+protected:
+    TNotifyEvent FOnChange;
 
 private:
     friend struct graphics::SurfaceAccess;

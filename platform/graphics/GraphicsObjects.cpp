@@ -16,7 +16,7 @@ namespace vcl {
 // ---- graphics objects --------------------------------------------------------------------
 
 void TGraphicsObject::Changed() {
-    if (OnChange) OnChange(this);
+    if (FOnChange) FOnChange(this);
 }
 
 void TPen::Assign(TPersistent* Source) {

@@ -32,11 +32,14 @@ constexpr TFontCharset DEFAULT_CHARSET = 1;
 // Base of pens, brushes and fonts: fires OnChange after every effective change.
 class TGraphicsObject : public TPersistent {
 public:
-    TNotifyEvent OnChange;
     std::string ClassName() const override { return "TGraphicsObject"; }
+    TNotifyEvent GetOnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
     void Changed();
+
+    TNotifyEvent FOnChange;
 };
 
 class TPen : public TGraphicsObject {

@@ -22,16 +22,16 @@ protected:
     void SetUp() override {
         wasVirtual_ = vcl::Application->GetVirtualClock();
         vcl::Application->SetVirtualClock(true);
-        savedHandler_ = vcl::Application->OnException;
-        vcl::Application->OnException = [this](vcl::TObject* Sender, vcl::Exception& E) {
+        savedHandler_ = vcl::Application->GetOnException();
+        vcl::Application->SetOnException([this](vcl::TObject* Sender, vcl::Exception& E) {
             reportedSender = Sender;
             reportedMessages.push_back(E.Message());
-        };
+        });
         owner.SetName("Blinky");
     }
     void TearDown() override {
         vcl::Testing::FailNextTimers(0);
-        vcl::Application->OnException = savedHandler_;
+        vcl::Application->SetOnException(savedHandler_);
         vcl::Application->SetVirtualClock(wasVirtual_);
     }
 

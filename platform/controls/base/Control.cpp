@@ -73,7 +73,7 @@ TCustomForm* GetParentForm(const TControl* Control) {
 
 TControl::TControl(TComponent* AOwner)
     : TComponent(AOwner), font_(std::make_unique<TFont>()), constraints_(std::make_unique<TSizeConstraints>()) {
-    font_->OnChange = [this](TObject*) { FontChanged(); };
+    font_->SetOnChange([this](TObject*) { FontChanged(); });
     // New limits apply to the present size at once (after loading, Loaded applies them).
     constraints_->SetOnChange([this](TObject*) {
         if (!GetComponentState().Contains(csLoading)) SetBounds(left_, top_, width_, height_);

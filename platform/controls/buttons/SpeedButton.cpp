@@ -22,7 +22,7 @@ TSpeedButton::TSpeedButton(TComponent* AOwner)
     : TGraphicControl(AOwner), glyph_(std::make_unique<TBitmap>()) {
     SetControlStyle({csCaptureMouse, csDoubleClicks});
     SetBounds(GetLeft(), GetTop(), 23, 22);
-    glyph_->OnChange = [this](TObject*) { Invalidate(); };
+    glyph_->SetOnChange([this](TObject*) { Invalidate(); });
 }
 
 TSpeedButton::~TSpeedButton() = default;

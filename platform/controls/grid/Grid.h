@@ -74,7 +74,7 @@ using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, st
 using TSetEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
-using TOnGetPickListItems = std::function<void(int ACol, int ARow, TStrings* Items)>;
+using TOnGetPickListItems = std::function<void(TObject* Sender, int ACol, int ARow, TStrings* Items)>;
 
 // =========================================================================================
 // The in-place editor: an edit line without a border that covers the current cell and
@@ -131,10 +131,17 @@ public:
     void CloseUp(bool Accept);
     void UpdateContents() override;
 
-    TNotifyEvent OnEditButtonClick;
-    TOnGetPickListItems OnGetPickListItems;
+    // The "..." button was clicked (esEllipsis).
+    TNotifyEvent GetOnEditButtonClick() const { return FOnEditButtonClick; }
+    void SetOnEditButtonClick(TNotifyEvent Value) { FOnEditButtonClick = std::move(Value); }
+    // Fills the pick list of the current cell (ACol, ARow) before it drops down.
+    TOnGetPickListItems GetOnGetPickListItems() const { return FOnGetPickListItems; }
+    void SetOnGetPickListItems(TOnGetPickListItems Value) { FOnGetPickListItems = std::move(Value); }
 
 protected:
+    TNotifyEvent FOnEditButtonClick;
+    TOnGetPickListItems FOnGetPickListItems;
+
     int ButtonWidth() const override;
     TRect ButtonRect() const;
     void PaintWindow(TCanvas* Canvas) override;

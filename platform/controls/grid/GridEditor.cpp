@@ -256,14 +256,14 @@ void TInplaceEditList::PaintWindow(TCanvas* Canvas) {
 
 void TInplaceEditList::DropDown() {
     if (listVisible_ || editStyle_ != esPickList || grid_ == nullptr) return;
-    if (OnGetPickListItems) OnGetPickListItems(grid_->GetCol(), grid_->GetRow(), pickList_.get());
+    if (FOnGetPickListItems) FOnGetPickListItems(this, grid_->GetCol(), grid_->GetRow(), pickList_.get());
     if (dropForm_ == nullptr) dropForm_ = new TDropDownForm(this);
     TDropDownList* list = dropForm_->GetList();
     list->SetFont(GetFont());
     TCanvas* measure = ControlCanvas();
     measure->GetFont()->Assign(GetFont());
     list->SetItemHeight(measure->TextHeight("Wg") + 2);
-    list->OnChoose = [this](int Index) { ListItemChosen(Index); };
+    list->SetOnChoose([this](TObject*, int Index) { ListItemChosen(Index); });
     list->SetItems(pickList_.get());
     list->SetItemIndex(pickList_->IndexOf(GetText()));
     int rows = std::clamp(pickList_->Count(), 1, dropDownRows_);
@@ -296,7 +296,7 @@ void TInplaceEditList::ListItemChosen(int Index) {
 }
 
 void TInplaceEditList::DoEditButtonClick() {
-    if (OnEditButtonClick) OnEditButtonClick(this);
+    if (FOnEditButtonClick) FOnEditButtonClick(this);
     if (grid_ != nullptr) grid_->EditButtonClick();
 }
 

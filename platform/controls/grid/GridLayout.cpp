@@ -32,14 +32,14 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
     SetParentColor(false);
     colWidths_.assign(std::size_t(colCount_), defaultColWidth_);
     rowHeights_.assign(std::size_t(rowCount_), defaultRowHeight_);
-    vertBar_.OnScroll = [this](int Code, int Pos) {
+    vertBar_.SetOnScroll([this](TObject*, int Code, int Pos) {
         ScrollVert(Code, Pos);
         UpdateScrollPositions();
-    };
-    horzBar_.OnScroll = [this](int Code, int Pos) {
+    });
+    horzBar_.SetOnScroll([this](TObject*, int Code, int Pos) {
         ScrollHorz(Code, Pos);
         UpdateScrollPositions();
-    };
+    });
     SetBounds(0, 0, 320, 120);
 }
 

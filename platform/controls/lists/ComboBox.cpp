@@ -93,14 +93,14 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);
-    items_->OnChange = [this](TObject*) { ItemsChanged(); };
+    items_->SetOnChange([this](TObject*) { ItemsChanged(); });
     edit_ = new TComboEdit(this);
     edit_->SetParent(this);
     SetBounds(0, 0, 145, 21);
 }
 
 TCustomComboBox::~TCustomComboBox() {
-    items_->OnChange = nullptr;
+    items_->SetOnChange(nullptr);
 }
 
 void TCustomComboBox::ItemsChanged() {
@@ -306,18 +306,18 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
     list->SetFont(GetFont());
     list->SetColor(GetColor());
     list->SetItemHeight(GetItemHeight());
-    list->MeasureItem = nullptr;
+    list->SetOnMeasureItem(nullptr);
     if (style_ == csOwnerDrawVariable)
-        list->MeasureItem = [this](int Index, int& Height) { MeasureItem(Index, Height); };
-    list->OnDrawItem = nullptr;
+        list->SetOnMeasureItem([this](TObject*, int Index, int& Height) { MeasureItem(Index, Height); });
+    list->SetOnDrawItem(nullptr);
     if (IsOwnerDraw())
-        list->OnDrawItem = [this](int Index, const TRect& R, TOwnerDrawState State) {
+        list->SetOnDrawItem([this](TObject*, int Index, const TRect& R, TOwnerDrawState State) {
             DrawListItem(Index, R, State);
-        };
-    list->OnChoose = [this](int Index) {
+        });
+    list->SetOnChoose([this](TObject*, int Index) {
         CloseList(false);
         ChooseItem(Index);
-    };
+    });
     list->SetItems(items_.get());
     int rows = std::clamp(items_->Count(), 1, dropDownCount_);
     list->SetBounds(0, 0, GetWidth(), list->HeightForRows(rows));

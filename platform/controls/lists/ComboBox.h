@@ -29,8 +29,8 @@ enum TComboBoxStyle : std::uint8_t {
 };
 
 using TDrawItemEvent =
-    std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
-using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
+    std::function<void(TObject* Sender, int Index, TRect Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = std::function<void(TObject* Sender, int Index, int& Height)>;
 
 class TCustomComboBox;
 

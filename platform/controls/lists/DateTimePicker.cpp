@@ -356,7 +356,7 @@ void TPickerCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
                 if (DayRect(day).Contains({X, Y})) {
                     date_ = day;
                     Invalidate();
-                    if (OnPick) OnPick(day);
+                    Pick(day);
                     break;
                 }
             }
@@ -720,7 +720,7 @@ void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {
         bool ctrl = Shift.Contains(ssCtrl);
         switch (Key) {
         case VK_ESCAPE: SetDroppedDown(false); break;
-        case VK_RETURN: cal->OnPick(day); break;
+        case VK_RETURN: cal->Pick(day); break;
         case VK_LEFT: day -= 1; break;
         case VK_RIGHT: day += 1; break;
         case VK_UP: day -= 7; break;
@@ -847,11 +847,11 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
     TPickerCalendar* cal = calendarPopup_->GetCalendar();
     cal->SetFont(GetFont());
     cal->SetDate(value_);
-    cal->OnPick = [this](TDateTime Day) {
+    cal->SetOnPick([this](TObject*, TDateTime Day) {
         TDateTime t = GetTime();
         SetDroppedDown(false);
         UserSet(Int(Day) + t);
-    };
+    });
     TCanvas* m = ControlCanvas();
     m->GetFont()->Assign(GetFont());
     TSize size = TPickerCalendar::PreferredSize(m);

@@ -49,6 +49,8 @@ std::string SegmentText(const TSegment& S, TDateTime Value, bool TwelveHour);
 bool IsEditable(TFieldKind Kind);
 }  // namespace dtp
 
+using TPickDayEvent = std::function<void(TObject* Sender, TDateTime Day)>;
+
 // The month calendar that drops down below a date picker.
 class TPickerCalendar : public TCustomControl {
 public:
@@ -63,9 +65,15 @@ public:
     TRect PrevButtonRect() const;
     TRect NextButtonRect() const;
     static TSize PreferredSize(TCanvas* Measure);
-    std::function<void(TDateTime Day)> OnPick;
+    // Chooses Day as a click on it does: fires OnPick.
+    void Pick(TDateTime Day) { if (FOnPick) FOnPick(this, Day); }
+    // A day was chosen (clicked, or Enter on the highlighted day).
+    TPickDayEvent GetOnPick() const { return FOnPick; }
+    void SetOnPick(TPickDayEvent Value) { FOnPick = std::move(Value); }
 
 protected:
+    TPickDayEvent FOnPick;
+
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 

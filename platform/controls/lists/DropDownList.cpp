@@ -22,15 +22,15 @@ TDropDownList::TDropDownList(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle({csCaptureMouse, csOpaque});
     SetColor(clWindow);
     SetParentColor(false);
-    bar_.OnScroll = [this](int Code, int Pos) { Scroll(Code, Pos); };
+    bar_.SetOnScroll([this](TObject*, int Code, int Pos) { Scroll(Code, Pos); });
 }
 
 void TDropDownList::SetItems(const TStrings* Items) {
     items_ = Items;
     heights_.clear();
-    if (MeasureItem && items_ != nullptr) {
+    if (FOnMeasureItem && items_ != nullptr) {
         heights_.resize(std::size_t(items_->Count()), itemHeight_);
-        for (int i = 0; i < items_->Count(); ++i) MeasureItem(i, heights_[std::size_t(i)]);
+        for (int i = 0; i < items_->Count(); ++i) FOnMeasureItem(this, i, heights_[std::size_t(i)]);
     }
     itemIndex_ = std::min(itemIndex_, GetCount() - 1);
     topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
@@ -191,8 +191,8 @@ void TDropDownList::Paint() {
         canvas->GetBrush()->SetStyle(bsSolid);
         canvas->GetBrush()->SetColor(selected ? clHighlight : GetColor());
         if (selected) canvas->GetFont()->SetColor(clHighlightText);
-        if (OnDrawItem) {
-            OnDrawItem(i, r, state);
+        if (FOnDrawItem) {
+            FOnDrawItem(this, i, r, state);
             // An owner-drawn item does not show the highlight itself: the focus
             // rectangle marks the item the keys and the pointer are on.
             if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
@@ -246,7 +246,7 @@ void TDropDownList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     // Last: choosing usually closes (hides) the list.
     if (i >= 0) {
         SetItemIndex(i);
-        if (OnChoose) OnChoose(i);
+        if (FOnChoose) FOnChoose(this, i);
     }
 }
 

@@ -26,6 +26,11 @@ enum TOwnerDrawStateItem : std::uint8_t {
 };
 using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 
+using TListMeasureItemEvent = std::function<void(TObject* Sender, int Index, int& Height)>;
+using TListChooseEvent = std::function<void(TObject* Sender, int Index)>;
+using TListDrawItemEvent =
+    std::function<void(TObject* Sender, int Index, const TRect& Rect, TOwnerDrawState State)>;
+
 class TDropDownList : public TCustomControl {
 public:
     explicit TDropDownList(TComponent* AOwner);
@@ -35,10 +40,11 @@ public:
     void SetItems(const TStrings* Items);
     const TStrings* GetItems() const { return items_; }
     int GetCount() const { return items_ != nullptr ? items_->Count() : 0; }
-    // Height of every item, or per item through MeasureItem (set before SetItems).
+    // Height of every item, or per item through OnMeasureItem (set before SetItems).
     void SetItemHeight(int Value);
     int GetItemHeight() const { return itemHeight_; }
-    std::function<void(int Index, int& Height)> MeasureItem;
+    TListMeasureItemEvent GetOnMeasureItem() const { return FOnMeasureItem; }
+    void SetOnMeasureItem(TListMeasureItemEvent Value) { FOnMeasureItem = std::move(Value); }
     // The highlighted item (-1: none); setting it scrolls it into view.
     int GetItemIndex() const { return itemIndex_; }
     void SetItemIndex(int Value);
@@ -57,11 +63,17 @@ public:
     int HeightForRows(int Rows) const;
 
     // An item was clicked (mouse released on it).
-    std::function<void(int Index)> OnChoose;
+    TListChooseEvent GetOnChoose() const { return FOnChoose; }
+    void SetOnChoose(TListChooseEvent Value) { FOnChoose = std::move(Value); }
     // Draws an item instead of the default text; the canvas brush and font are preset.
-    std::function<void(int Index, const TRect& Rect, TOwnerDrawState State)> OnDrawItem;
+    TListDrawItemEvent GetOnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TListDrawItemEvent Value) { FOnDrawItem = std::move(Value); }
 
 protected:
+    TListMeasureItemEvent FOnMeasureItem;
+    TListChooseEvent FOnChoose;
+    TListDrawItemEvent FOnDrawItem;
+
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -78,7 +90,7 @@ private:
     int MaxTopIndex() const;
 
     const TStrings* items_ = nullptr;
-    std::vector<int> heights_;      // per item when MeasureItem is set
+    std::vector<int> heights_;      // per item when OnMeasureItem is set
     int itemHeight_ = 16;
     int itemIndex_ = -1;
     int topIndex_ = 0;

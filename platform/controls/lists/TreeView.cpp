@@ -72,7 +72,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);
-    vbar_.OnScroll = [this](int Code, int Pos) {
+    vbar_.SetOnScroll([this](TObject*, int Code, int Pos) {
         int page = std::max(1, GetVisibleRowCount());
         switch (Code) {
         case SB_LINEUP: ScrollTo(topRow_ - 1); break;
@@ -84,8 +84,8 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
         default: break;
         }
         LayoutScrollBars();
-    };
-    hbar_.OnScroll = [this](int Code, int Pos) {
+    });
+    hbar_.SetOnScroll([this](TObject*, int Code, int Pos) {
         int page = std::max(1, ContentRect().Width());
         switch (Code) {
         case SB_LINEUP: ScrollXTo(scrollX_ - kHorzLine); break;
@@ -97,7 +97,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
         default: break;
         }
         LayoutScrollBars();
-    };
+    });
     SetBounds(0, 0, 121, 97);
 }
 

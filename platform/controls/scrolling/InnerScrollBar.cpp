@@ -150,7 +150,7 @@ TInnerScrollBar::~TInnerScrollBar() {
 }
 
 void TInnerScrollBar::Send(int Code, int Pos) {
-    if (OnScroll) OnScroll(Code, Pos);
+    if (FOnScroll) FOnScroll(this, Code, Pos);
 }
 
 void TInnerScrollBar::SendStep(TPart Part) {

@@ -14,7 +14,9 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
+#include "platform/core/Component.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
@@ -22,21 +24,20 @@
 
 namespace vcl {
 
-class TInnerScrollBar {
+class TInnerScrollBar : public TObject {
 public:
     enum TPart : std::uint8_t { spNone, spLineUp, spLineDown, spPageUp, spPageDown, spThumb };
     // Code is one of the SB_* scroll codes; Pos the thumb position for SB_THUMBTRACK and
     // SB_THUMBPOSITION, in Min..Max.
-    using TScrollHandler = std::function<void(int Code, int Pos)>;
+    using TScrollEvent = std::function<void(TObject* Sender, int Code, int Pos)>;
 
     static constexpr int DefaultSize = 17;   // width of a vertical bar, height of a horizontal one
     static constexpr int RepeatDelayMs = 400;
     static constexpr int RepeatIntervalMs = 50;
 
     explicit TInnerScrollBar(bool Vertical) : vertical_(Vertical) {}
-    ~TInnerScrollBar();
-    TInnerScrollBar(const TInnerScrollBar&) = delete;
-    TInnerScrollBar& operator=(const TInnerScrollBar&) = delete;
+    ~TInnerScrollBar() override;
+    std::string ClassName() const override { return "TInnerScrollBar"; }
 
     bool IsVertical() const { return vertical_; }
     // Where the bar lies in the owner's client coordinates (empty: not shown).
@@ -69,7 +70,12 @@ public:
 
     void Paint(TCanvas* Canvas) const;
 
-    TScrollHandler OnScroll;
+    // The bar was used: the owner scrolls and sets the new position (SetParams).
+    TScrollEvent GetOnScroll() const { return FOnScroll; }
+    void SetOnScroll(TScrollEvent Value) { FOnScroll = std::move(Value); }
+
+protected:
+    TScrollEvent FOnScroll;
 
 private:
     int TrackLength() const;

@@ -60,8 +60,8 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetColor(clWindow);
     SetParentColor(false);   // a field keeps its own (window) colour on any parent
     SetCursor(crIBeam);
-    vbar_.OnScroll = [this](int Code, int Pos) { ScrollVert(Code, Pos); };
-    hbar_.OnScroll = [this](int Code, int Pos) { ScrollHorz(Code, Pos); };
+    vbar_.SetOnScroll([this](TObject*, int Code, int Pos) { ScrollVert(Code, Pos); });
+    hbar_.SetOnScroll([this](TObject*, int Code, int Pos) { ScrollHorz(Code, Pos); });
 }
 
 TCustomEdit::~TCustomEdit() { StopCaretBlink(); }

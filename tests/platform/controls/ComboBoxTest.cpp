@@ -133,7 +133,7 @@ TEST_F(ComboBoxTest, OwnerDrawnItemsGoThroughDrawItem) {
     std::vector<int> drawn;
     std::vector<int> heights;
     bool field = false;
-    combo->SetOnDrawItem([&](TWinControl*, int Index, TRect Rect, TOwnerDrawState State) {
+    combo->SetOnDrawItem([&](TObject*, int Index, TRect Rect, TOwnerDrawState State) {
         if (State.Contains(odComboBoxEdit)) field = true;
         else {
             drawn.push_back(Index);

@@ -189,6 +189,47 @@ TEST_F(GridEditor, PickListButtonOpensTheList) {
     EXPECT_FALSE(list->GetListVisible());
 }
 
+TEST_F(GridEditor, EditorEventsComeWithTheEditorAsSender) {
+    // The pick list is filled for the current cell each time it drops down.
+    grid->style = esPickList;
+    grid->SetCol(2);
+    grid->SetRow(3);
+    Input::KeyDown(grid, VK_F2);
+    auto* list = dynamic_cast<TInplaceEditList*>(Editor());
+    ASSERT_NE(list, nullptr);
+    std::vector<std::string> asked;
+    TObject* sender = nullptr;
+    list->SetOnGetPickListItems([&](TObject* Sender, int ACol, int ARow, TStrings* Items) {
+        sender = Sender;
+        asked.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+        Items->Clear();
+        Items->Add("cell " + asked.back());
+    });
+    Input::KeyDown(Editor(), VK_DOWN, {ssAlt});
+    ASSERT_TRUE(list->GetListVisible());
+    EXPECT_EQ(sender, list);
+    EXPECT_EQ(asked, std::vector<std::string>{"2,3"});
+    EXPECT_EQ(list->GetPickList()->GetStrings(0), "cell 2,3");
+    Input::KeyDown(Editor(), VK_ESCAPE);
+    EXPECT_FALSE(list->GetListVisible());
+
+    // The ellipsis button fires OnEditButtonClick, also with the editor as Sender.
+    grid->style = esEllipsis;
+    list->UpdateContents();
+    ASSERT_EQ(list->GetEditStyle(), esEllipsis);
+    int clicks = 0;
+    list->SetOnEditButtonClick([&](TObject* Sender) {
+        EXPECT_EQ(Sender, list);
+        ++clicks;
+    });
+    int w = Editor()->GetWidth(), h = Editor()->GetHeight();
+    Input::Click(Editor(), w - 4, h / 2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(list->GetListVisible());
+    list->SetOnEditButtonClick(nullptr);
+    list->SetOnGetPickListItems(nullptr);
+}
+
 TEST_F(GridEditor, StringGridEditsItsCells) {
     auto* sg = Place<TStringGrid>(10, 200, 330, 130);
     sg->SetOptions(sg->GetOptions() | goEditing);

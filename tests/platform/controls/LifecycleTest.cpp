@@ -84,9 +84,9 @@ TEST_F(LifecycleTest, TimerTicksOnTheVirtualClockOnlyWhileComplete) {
     timer.SetEnabled(true);
     timer.SetOnTimer([&](TObject*) { throw Exception("handler failed"); });
     int reported = 0;
-    Application->OnException = [&](TObject*, Exception&) { ++reported; };
+    Application->SetOnException([&](TObject*, Exception&) { ++reported; });
     Application->AdvanceTime(300);
-    Application->OnException = nullptr;
+    Application->SetOnException(nullptr);
     EXPECT_EQ(reported, 3);   // reported each time; the timer keeps running
     Testing::FailNextTimers(1);
     EXPECT_THROW(timer.SetInterval(50), EOutOfResources);

@@ -166,8 +166,8 @@ TEST(StringList, CommaAndDelimitedText) {
 TEST(StringList, ChangeEventsAreBatchedByUpdates) {
     TStringList list;
     int changes = 0, changings = 0;
-    list.OnChange = [&](TObject* sender) { EXPECT_EQ(sender, &list); ++changes; };
-    list.OnChanging = [&](TObject*) { ++changings; };
+    list.SetOnChange([&](TObject* sender) { EXPECT_EQ(sender, &list); ++changes; });
+    list.SetOnChanging([&](TObject*) { ++changings; });
     list.Add("a");
     list.Add("b");
     EXPECT_EQ(changes, 2);

@@ -52,10 +52,10 @@ protected:
         Application->SetVirtualClock(true);
         Application->ProcessMessages();
         start = Application->GetClockMs();
-        Application->OnException = nullptr;
+        Application->SetOnException(nullptr);
     }
     void TearDown() override {
-        Application->OnException = nullptr;
+        Application->SetOnException(nullptr);
         Testing::FailNextTimers(0);
     }
     std::vector<std::int64_t> Relative(const std::vector<std::int64_t>& v) const {
@@ -117,11 +117,11 @@ TEST_F(TimerTest, ExceptionInHandlerIsReportedAndTimerKeepsTicking) {
     int reports = 0;
     std::string message;
     TObject* sender = reinterpret_cast<TObject*>(1);
-    Application->OnException = [&](TObject* s, Exception& e) {
+    Application->SetOnException([&](TObject* s, Exception& e) {
         ++reports;
         message = e.Message();
         sender = s;
-    };
+    });
     t.onTick = [&] { if (t.ticks.size() == 2) throw EConvertError("bad tick"); };
     ASSERT_TRUE(t.Start(100));
     Application->AdvanceTime(400);
@@ -134,11 +134,11 @@ TEST_F(TimerTest, ExceptionInHandlerIsReportedAndTimerKeepsTicking) {
 TEST_F(TimerTest, LoopSurvivesAnUnguardedWindowProcedure) {
     int reports = 0;
     int ticks = 0;
-    Application->OnException = [&](TObject* s, Exception& e) {
+    Application->SetOnException([&](TObject* s, Exception& e) {
         ++reports;
         EXPECT_EQ(s, Application);
         EXPECT_EQ(e.Message(), "plain failure");   // a std::exception arrives wrapped
-    };
+    });
     HWND wnd = AllocateHWnd([&](TMessage& m) {
         if (m.Msg == WM_TIMER) { ++ticks; throw std::runtime_error("plain failure"); }
     });

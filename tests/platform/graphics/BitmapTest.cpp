@@ -160,7 +160,7 @@ TEST(BitmapTest, AssignIsADeepCopy) {
 TEST(BitmapTest, OnChangeFollowsSizeFormatAndDrawing) {
     TBitmap b;
     int changes = 0;
-    b.OnChange = [&](TObject*) { ++changes; };
+    b.SetOnChange([&](TObject*) { ++changes; });
     b.SetSize(4, 4);
     b.SetSize(4, 4);
     b.SetPixelFormat(pf24bit);

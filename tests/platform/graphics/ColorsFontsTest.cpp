@@ -89,7 +89,7 @@ TEST(ColorTest, StreamedColourPropertiesUseTheNames) {
 TEST(PenBrushTest, ChangesFireOnChangeOnlyWhenSomethingChanges) {
     TPen pen;
     int changes = 0;
-    pen.OnChange = [&](TObject*) { ++changes; };
+    pen.SetOnChange([&](TObject*) { ++changes; });
     pen.SetColor(clRed);
     pen.SetColor(clRed);
     pen.SetWidth(0);   // becomes 1, the current width
@@ -143,7 +143,7 @@ TEST(FontTest, DefaultsAndSizeHeightConversion) {
 TEST(FontTest, OnChangeAndAssign) {
     TFont font;
     int changes = 0;
-    font.OnChange = [&](TObject*) { ++changes; };
+    font.SetOnChange([&](TObject*) { ++changes; });
     font.SetName("DejaVu Sans");
     font.SetStyle({fsBold, fsItalic});
     font.SetStyle({fsBold, fsItalic});
@@ -183,7 +183,7 @@ TEST(FontTest, HandlesCarryALogFontBothWays) {
     lf.lfItalic = 1;
     TFont rotated;
     int changes = 0;
-    rotated.OnChange = [&](TObject*) { ++changes; };
+    rotated.SetOnChange([&](TObject*) { ++changes; });
     const HFONT h = CreateFontIndirect(lf);
     rotated.SetHandle(h);
     EXPECT_EQ(changes, 1);
