@@ -99,10 +99,10 @@ TEST_F(MiniCalInput, DoubleClickStepsTwice) {
 
 TEST_F(MiniCalInput, ClicksBeyondTheRangeAreReportedAndChangeNothing) {
     std::string reported;
-    vcl::Application->OnException = [&](vcl::TObject* Sender, vcl::Exception& E) {
+    vcl::Application->SetOnException([&](vcl::TObject* Sender, vcl::Exception& E) {
         EXPECT_EQ(Sender, cal);
         reported = E.Message();
-    };
+    });
     SetDate(9999, 12, 20);
     ClickCell(7, 7);   // a greyed January day of the year 10000
     EXPECT_TRUE(Is(9999, 12, 20));

@@ -37,7 +37,7 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        vcl::Application->OnException = nullptr;
+        vcl::Application->SetOnException(nullptr);
         vcl::Testing::ResetInput();
         vcl::Testing::ResetNow();
     }

@@ -60,11 +60,11 @@ protected:
     void SetUp() override {
         wasVirtual_ = vcl::Application->GetVirtualClock();
         vcl::Application->SetVirtualClock(true);
-        savedHandler_ = vcl::Application->OnException;
-        vcl::Application->OnException = [this](vcl::TObject* Sender, vcl::Exception& E) {
+        savedHandler_ = vcl::Application->GetOnException();
+        vcl::Application->SetOnException([this](vcl::TObject* Sender, vcl::Exception& E) {
             reportedSender = Sender;
             reported.push_back(E.Message());
-        };
+        });
         bar = std::make_unique<TProgBar>(nullptr);
         bar->SetName("Bar1");
         bar->SetValue(0);
@@ -72,7 +72,7 @@ protected:
     void TearDown() override {
         bar.reset();
         vcl::Testing::FailNextTimers(0);
-        vcl::Application->OnException = savedHandler_;
+        vcl::Application->SetOnException(savedHandler_);
         vcl::Application->SetVirtualClock(wasVirtual_);
     }
     void Advance(int Ms) { vcl::Application->AdvanceTime(Ms); }

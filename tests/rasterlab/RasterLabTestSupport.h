@@ -35,11 +35,11 @@ protected:
     void SetUp() override {
         wasVirtual_ = vcl::Application->GetVirtualClock();
         vcl::Application->SetVirtualClock(true);
-        savedHandler_ = vcl::Application->OnException;
-        vcl::Application->OnException = [this](vcl::TObject* Sender, vcl::Exception& E) {
+        savedHandler_ = vcl::Application->GetOnException();
+        vcl::Application->SetOnException([this](vcl::TObject* Sender, vcl::Exception& E) {
             reportedSender = Sender;
             reported.push_back(E.Message());
-        };
+        });
         form = std::make_unique<vcl::TForm>(nullptr);
         form->SetBorderStyle(vcl::bsNone);
         form->SetBounds(0, 0, 500, 200);
@@ -53,7 +53,7 @@ protected:
     void TearDown() override {
         form.reset();
         vcl::Testing::FailNextTimers(0);
-        vcl::Application->OnException = savedHandler_;
+        vcl::Application->SetOnException(savedHandler_);
         vcl::Application->SetVirtualClock(wasVirtual_);
     }
     // Paints what is pending and answers how often the label was painted since the last call.

@@ -38,7 +38,7 @@ protected:
         b->SetOnClick([this](TObject*) { ++clicks; });
     }
     void TearDown() override {
-        Application->OnException = nullptr;
+        Application->SetOnException(nullptr);
         ControlsTest::TearDown();
     }
     void Press() {
@@ -161,10 +161,10 @@ TEST_F(RepSpeedButtonTest, NoTimerAvailableRaisesTheUnitsError) {
 
 TEST_F(RepSpeedButtonTest, AFailingHandlerIsReportedAndTheRepeatsGoOn) {
     std::vector<std::string> reported;
-    Application->OnException = [&](TObject* Sender, Exception& E) {
+    Application->SetOnException([&](TObject* Sender, Exception& E) {
         EXPECT_EQ(Sender, b);
         reported.push_back(E.Message());
-    };
+    });
     b->SetOnRepeatClick([](TObject*) { throw EConvertError("not a number"); });
     Press();
     Application->AdvanceTime(900);
