@@ -46,7 +46,7 @@ void TNTabEd::SetEditing(bool On) {
 TInplaceEdit* TNTabEd::CreateEditor() {
     auto* editor = new TInplaceEditList(this);
     editor->SetDropDownRows(FDropdownCount);
-    editor->OnGetPickListItems = [this](int ACol, int ARow, TStrings* Items) { FillPickList(ACol, ARow, Items); };
+    editor->SetOnGetPickListItems([this](TObject*, int ACol, int ARow, TStrings* Items) { FillPickList(ACol, ARow, Items); });
     return editor;
 }
 

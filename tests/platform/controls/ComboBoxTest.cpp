@@ -158,7 +158,7 @@ TEST_F(ComboBoxTest, OwnerDrawnFocusedItemsGetAFocusRectangle) {
     combo->SetItemHeight(20);
     combo->SetItemIndex(2);
     // Items paint themselves white all over, ignoring the highlight colours.
-    combo->SetOnDrawItem([&](TWinControl*, int, TRect Rect, TOwnerDrawState) {
+    combo->SetOnDrawItem([&](TObject*, int, TRect Rect, TOwnerDrawState) {
         combo->GetCanvas()->GetBrush()->SetColor(clWhite);
         combo->GetCanvas()->FillRect(Rect);
     });
