@@ -300,6 +300,26 @@ void TControl::SetShowHint(bool Value) {
     Perform(CM_SHOWHINTCHANGED, 0, 0);
 }
 
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    parentBiDiMode_ = false;
+    if (biDiMode_ == Value) return;
+    biDiMode_ = Value;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    if (parentBiDiMode_ == Value) return;
+    parentBiDiMode_ = Value;
+    if (Value && parent_ != nullptr) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage& M) {
+    (void)M;
+    if (!parentBiDiMode_ || parent_ == nullptr || biDiMode_ == parent_->GetBiDiMode()) return;
+    biDiMode_ = parent_->GetBiDiMode();
+    Perform(CM_BIDIMODECHANGED, 0, 0);   // a windowed control hands it on to its children
+}
+
 void TControl::SetParentShowHint(bool Value) {
     if (parentShowHint_ == Value) return;
     parentShowHint_ = Value;
@@ -440,6 +460,8 @@ void TControl::WndProc(TMessage& M) {
     case CM_PARENTFONTCHANGED: CMParentFontChanged(M); break;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(M); break;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(M); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(M); break;
+    case CM_BIDIMODECHANGED: Invalidate(); break;
     case CM_HITTEST: CMHitTest(M); break;
     case CM_CANCELMODE: CMCancelMode(M); break;
     default: break;
