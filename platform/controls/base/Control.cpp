@@ -94,15 +94,16 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::Loaded() {
     TComponent::Loaded();
-    // The streamed constraints (csLoading is still set while Loaded runs).
+    // Auto size, then the streamed constraints, straight into the fields: csLoading is still
+    // set while Loaded runs, and the parent realigns below.
     int w = width_, h = height_;
+    if (autoSize_) CanAutoSize(w, h);
     DoConstrainedResize(w, h);
     if (w != width_ || h != height_) {
         width_ = std::max(0, w);
         height_ = std::max(0, h);
         Invalidate();
     }
-    if (autoSize_) AdjustSize();
     if (parent_ != nullptr) parent_->Realign();
 }
 
@@ -234,6 +235,8 @@ bool TControl::CanAutoSize(int& NewWidth, int& NewHeight) {
 }
 
 void TControl::AdjustSize() {
+    // While a form file is read the streamed size stands; Loaded sizes once at the end.
+    if (GetComponentState().Contains(csLoading)) return;
     int w = width_, h = height_;
     if (CanAutoSize(w, h)) SetBounds(left_, top_, w, h);
 }
