@@ -147,8 +147,14 @@ void TCustomGrid::PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGr
             Canvas->GetBrush()->SetColor(fixed ? fixedColor_ : GetColor());
         }
         Canvas->GetBrush()->SetStyle(bsSolid);
-        if (fixed && !highlight && drawingStyle_ == gdsGradient) FillGradient(Canvas, Box);
-        else Canvas->FillRect(Box);
+        if (fixed && !highlight && drawingStyle_ == gdsGradient) {
+            FillGradient(Canvas, Box);
+            // The cell's text is drawn over the gradient, not on a filled box.
+            Canvas->GetBrush()->SetColor(fixedColor_);
+            Canvas->GetBrush()->SetStyle(bsClear);
+        } else {
+            Canvas->FillRect(Box);
+        }
     }
     DrawCell(C, R, Box, State);
     if (!defaultDrawing_) return;

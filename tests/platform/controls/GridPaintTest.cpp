@@ -193,6 +193,16 @@ TEST_F(GridPaint, DrawingStylePaintsTheFixedCells) {
     EXPECT_EQ(Pixel(bmp.get(), side.Left + 5, side.Top), RGB(0, 0, 200));
     TPoint data = Center(4, 3);
     EXPECT_EQ(RGBOf(Pixel(bmp.get(), data.X, data.Y)), RGBOf(grid->GetColor()));
+
+    // A string grid's text goes over the gradient without a box behind it.
+    auto* strings = Place<TStringGrid>(10, 150, 300, 100);
+    strings->SetDrawingStyle(gdsGradient);
+    strings->SetGradientStartColor(RGB(0, 0, 200));
+    strings->SetGradientEndColor(RGB(200, 100, 0));
+    strings->SetCells(1, 0, "Head");
+    TRect cell = strings->CellRect(1, 0);
+    auto picture = Render(strings);
+    EXPECT_EQ(Pixel(picture.get(), cell.Right - 3, cell.Top), RGB(0, 0, 200));
 }
 
 }  // namespace
