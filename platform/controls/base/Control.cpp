@@ -94,15 +94,16 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::Loaded() {
     TComponent::Loaded();
-    // The streamed constraints (csLoading is still set while Loaded runs).
+    // Auto size, then the streamed constraints, straight into the fields: csLoading is still
+    // set while Loaded runs, and the parent realigns below.
     int w = width_, h = height_;
+    if (autoSize_) CanAutoSize(w, h);
     DoConstrainedResize(w, h);
     if (w != width_ || h != height_) {
         width_ = std::max(0, w);
         height_ = std::max(0, h);
         Invalidate();
     }
-    if (autoSize_) AdjustSize();
     if (parent_ != nullptr) parent_->Realign();
 }
 
@@ -234,6 +235,8 @@ bool TControl::CanAutoSize(int& NewWidth, int& NewHeight) {
 }
 
 void TControl::AdjustSize() {
+    // While a form file is read the streamed size stands; Loaded sizes once at the end.
+    if (GetComponentState().Contains(csLoading)) return;
     int w = width_, h = height_;
     if (CanAutoSize(w, h)) SetBounds(left_, top_, w, h);
 }
@@ -298,6 +301,26 @@ void TControl::SetShowHint(bool Value) {
     showHint_ = Value;
     parentShowHint_ = false;
     Perform(CM_SHOWHINTCHANGED, 0, 0);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    parentBiDiMode_ = false;
+    if (biDiMode_ == Value) return;
+    biDiMode_ = Value;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    if (parentBiDiMode_ == Value) return;
+    parentBiDiMode_ = Value;
+    if (Value && parent_ != nullptr) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage& M) {
+    (void)M;
+    if (!parentBiDiMode_ || parent_ == nullptr || biDiMode_ == parent_->GetBiDiMode()) return;
+    biDiMode_ = parent_->GetBiDiMode();
+    Perform(CM_BIDIMODECHANGED, 0, 0);   // a windowed control hands it on to its children
 }
 
 void TControl::SetParentShowHint(bool Value) {
@@ -440,6 +463,8 @@ void TControl::WndProc(TMessage& M) {
     case CM_PARENTFONTCHANGED: CMParentFontChanged(M); break;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(M); break;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(M); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(M); break;
+    case CM_BIDIMODECHANGED: Invalidate(); break;
     case CM_HITTEST: CMHitTest(M); break;
     case CM_CANCELMODE: CMCancelMode(M); break;
     default: break;

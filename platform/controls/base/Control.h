@@ -46,6 +46,8 @@ enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// Reading order of a control's text; kept and inherited, the layout itself stays left to right.
+enum TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 enum TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
@@ -115,7 +117,8 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1,
                CM_SHOWHINTCHANGED = CM_BASE + 34, CM_PARENTSHOWHINTCHANGED = CM_BASE + 35,
                CM_TABSTOPCHANGED = CM_BASE + 40, CM_CONTROLLISTCHANGE = CM_BASE + 44,
                CM_CHILDKEY = CM_BASE + 46, CM_CONTROLCHANGE = CM_BASE + 54,
-               CM_MOUSEWHEEL = CM_BASE + 67, CM_BORDERCHANGED = CM_BASE + 59;
+               CM_MOUSEWHEEL = CM_BASE + 67, CM_BORDERCHANGED = CM_BASE + 59,
+               CM_BIDIMODECHANGED = CM_BASE + 60, CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 // WM_PAINT sent by the paint engine carries the canvas to draw on in WParam.
 // CM_MOUSEWHEEL: WParam = MAKEWPARAM(MK_ flags, delta), LParam = screen point.
@@ -218,6 +221,10 @@ public:
     void SetHint(const std::string& Value) { hint_ = Value; }
     bool GetShowHint() const { return showHint_; }
     void SetShowHint(bool Value);
+    TBiDiMode GetBiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool GetParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool Value);
     bool GetParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool Value);
     TCursor GetCursor() const { return cursor_; }
@@ -351,6 +358,7 @@ protected:
     virtual void CMParentFontChanged(TMessage& Message);
     virtual void CMParentColorChanged(TMessage& Message);
     virtual void CMParentShowHintChanged(TMessage& Message);
+    virtual void CMParentBiDiModeChanged(TMessage& Message);
     virtual void CMHitTest(TMessage& Message);
     virtual void CMCancelMode(TMessage& Message);
 
@@ -411,6 +419,8 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool parentShowHint_ = true;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
     TCursor cursor_ = crDefault;
     int helpContext_ = 0;
     TPopupMenu* popupMenu_ = nullptr;

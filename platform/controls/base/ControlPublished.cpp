@@ -26,6 +26,10 @@ const bool registered = [] {
         p.Boolean("Enabled", &TControl::GetEnabled, &TControl::SetEnabled);
         p.Boolean("Visible", &TControl::GetVisible, &TControl::SetVisible);
         p.String("Hint", [](TControl& c) { return c.GetHint(); }, &TControl::SetHint);
+        p.Enum("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode,
+               {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"})
+            .Stored(std::function<bool(TControl&)>([](TControl& c) { return !c.GetParentBiDiMode(); }));
+        p.Boolean("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode, true);
         p.Boolean("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint);
         p.Boolean("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
             .Stored(std::function<bool(TControl&)>([](TControl& c) { return !c.GetParentShowHint(); }));

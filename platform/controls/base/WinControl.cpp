@@ -55,6 +55,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     if (AControl->parentFont_) AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (AControl->parentColor_) AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (AControl->parentShowHint_) AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    if (AControl->parentBiDiMode_) AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     AControl->UpdateAnchorRules();
     if (AControl->align_ != alNone) Realign();
     if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && GetShowing())
@@ -570,6 +571,10 @@ void TWinControl::WndProc(TMessage& M) {
     case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(M); return;
     case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); return;
+    case CM_BIDIMODECHANGED:
+        TControl::WndProc(M);
+        NotifyChildren(CM_PARENTBIDIMODECHANGED);
+        return;
     default: TControl::WndProc(M); return;
     }
 }

@@ -44,6 +44,10 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TEditStyle : std::uint8_t { esSimple, esEllipsis, esPickList };
 
+// How the fixed cells are drawn: raised 3D cells, flat header cells with a dividing line, or
+// flat cells filled top to bottom from GradientStartColor to GradientEndColor.
+enum TGridDrawingStyle : std::uint8_t { gdsClassic, gdsThemed, gdsGradient };
+
 enum TGridState : std::uint8_t {
     gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving
 };
@@ -195,6 +199,12 @@ public:
     void SetGridLineWidth(int Value);
     TGridOptions GetOptions() const { return options_; }
     void SetOptions(TGridOptions Value);
+    TGridDrawingStyle GetDrawingStyle() const { return drawingStyle_; }
+    void SetDrawingStyle(TGridDrawingStyle Value);
+    TColor GetGradientStartColor() const { return gradientStartColor_; }
+    void SetGradientStartColor(TColor Value);
+    TColor GetGradientEndColor() const { return gradientEndColor_; }
+    void SetGradientEndColor(TColor Value);
     TColor GetFixedColor() const { return fixedColor_; }
     void SetFixedColor(TColor Value);
     TScrollStyle GetScrollBars() const { return scrollBars_; }
@@ -378,6 +388,7 @@ private:
     // ---- painting helpers
     void PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInfo& V);
     void PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGridDrawState State);
+    void FillGradient(TCanvas* Canvas, const TRect& Box);
     void PaintGap(TCanvas* Canvas, const TRect& Gap, bool Fixed, bool LineOn, TColor CellColor);
     void PaintSizingLine(TCanvas* Canvas);
 
@@ -401,6 +412,9 @@ private:
     int gridLineWidth_ = 1;
     TGridOptions options_{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
     TColor fixedColor_ = clBtnFace;
+    TGridDrawingStyle drawingStyle_ = gdsClassic;
+    TColor gradientStartColor_ = clWhite;
+    TColor gradientEndColor_ = clBtnFace;
     TScrollStyle scrollBars_ = ssBoth;
     bool defaultDrawing_ = true;
 

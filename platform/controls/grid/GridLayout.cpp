@@ -203,6 +203,24 @@ void TCustomGrid::SetFixedColor(TColor Value) {
     InvalidateGrid();
 }
 
+void TCustomGrid::SetDrawingStyle(TGridDrawingStyle Value) {
+    if (drawingStyle_ == Value) return;
+    drawingStyle_ = Value;
+    InvalidateGrid();
+}
+
+void TCustomGrid::SetGradientStartColor(TColor Value) {
+    if (gradientStartColor_ == Value) return;
+    gradientStartColor_ = Value;
+    if (drawingStyle_ == gdsGradient) InvalidateGrid();
+}
+
+void TCustomGrid::SetGradientEndColor(TColor Value) {
+    if (gradientEndColor_ == Value) return;
+    gradientEndColor_ = Value;
+    if (drawingStyle_ == gdsGradient) InvalidateGrid();
+}
+
 void TCustomGrid::SetScrollBars(TScrollStyle Value) {
     if (scrollBars_ == Value) return;
     scrollBars_ = Value;

@@ -116,6 +116,19 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
     }
 }
 
+// Each row of the cell gets its share of the way from the start colour (top row) to the end
+// colour (bottom row).
+void TCustomGrid::FillGradient(TCanvas* Canvas, const TRect& Box) {
+    const TColor a = ColorToRGB(gradientStartColor_), b = ColorToRGB(gradientEndColor_);
+    const int h = Box.Height();
+    for (int y = 0; y < h; ++y) {
+        auto mix = [&](int ca, int cb) { return h <= 1 ? ca : ca + (cb - ca) * y / (h - 1); };
+        const TColor c = RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
+                             mix(GetBValue(a), GetBValue(b)));
+        Fill(Canvas, Rect(Box.Left, Box.Top + y, Box.Right, Box.Top + y + 1), c);
+    }
+}
+
 void TCustomGrid::PaintGap(TCanvas* Canvas, const TRect& Gap, bool Fixed, bool LineOn, TColor LineColor) {
     Fill(Canvas, Gap, LineOn ? LineColor : (Fixed ? fixedColor_ : GetColor()));
 }
@@ -134,12 +147,23 @@ void TCustomGrid::PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGr
             Canvas->GetBrush()->SetColor(fixed ? fixedColor_ : GetColor());
         }
         Canvas->GetBrush()->SetStyle(bsSolid);
-        Canvas->FillRect(Box);
+        if (fixed && !highlight && drawingStyle_ == gdsGradient) {
+            FillGradient(Canvas, Box);
+            // The cell's text is drawn over the gradient, not on a filled box.
+            Canvas->GetBrush()->SetColor(fixedColor_);
+            Canvas->GetBrush()->SetStyle(bsClear);
+        } else {
+            Canvas->FillRect(Box);
+        }
     }
     DrawCell(C, R, Box, State);
     if (!defaultDrawing_) return;
     bool vert = options_.Contains(goFixedVertLine), horz = options_.Contains(goFixedHorzLine);
-    if (fixed && (vert || horz)) {
+    if (fixed && drawingStyle_ != gdsClassic) {
+        // Flat header cells: one shadow line on the right and bottom divides them.
+        if (vert) Fill(Canvas, Rect(Box.Right - 1, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
+        if (horz) Fill(Canvas, Rect(Box.Left, Box.Bottom - 1, Box.Right, Box.Bottom), clBtnShadow);
+    } else if (fixed && (vert || horz)) {
         // Raised inner edge: highlight on the top and left, shadow on the right and bottom.
         if (vert) {
             Fill(Canvas, Rect(Box.Right - 1, Box.Top, Box.Right, Box.Bottom), clBtnShadow);

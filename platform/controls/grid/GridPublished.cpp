@@ -21,6 +21,10 @@ const bool registered = [] {
         p.Integer("GridLineWidth", &TCustomGrid::GetGridLineWidth, &TCustomGrid::SetGridLineWidth);
         p.Set("Options", &TCustomGrid::GetOptions, &TCustomGrid::SetOptions, kGridOptionNames);
         p.Color("FixedColor", &TCustomGrid::GetFixedColor, &TCustomGrid::SetFixedColor);
+        p.Enum("DrawingStyle", &TCustomGrid::GetDrawingStyle, &TCustomGrid::SetDrawingStyle,
+               {"gdsClassic", "gdsThemed", "gdsGradient"});
+        p.Color("GradientStartColor", &TCustomGrid::GetGradientStartColor, &TCustomGrid::SetGradientStartColor);
+        p.Color("GradientEndColor", &TCustomGrid::GetGradientEndColor, &TCustomGrid::SetGradientEndColor);
         p.Enum("ScrollBars", &TCustomGrid::GetScrollBars, &TCustomGrid::SetScrollBars,
                tables::ScrollStyleNames());
         p.Boolean("DefaultDrawing", &TCustomGrid::GetDefaultDrawing, &TCustomGrid::SetDefaultDrawing);

@@ -312,6 +312,7 @@ void TCustomEdit::SetMaxLength(int Value) { maxLength_ = std::max(0, Value); }
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
     if (borderStyle_ == Value) return;
     borderStyle_ = Value;
+    if (GetAutoSize()) AdjustSize();
     InvalidateLayout();
     ScrollCaretIntoView();
     Invalidate();
@@ -956,6 +957,8 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
 }
 
 // =========================================================================================
-TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+// A single-line field sizes its height to its font from the first font or border change on
+// (the initial 21 pixels fit the default font).
+TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) { InitAutoSize(true); }
 
 }  // namespace vcl

@@ -25,7 +25,9 @@ const bool registered = [] {
         p.Enum("Alignment", &TCustomEdit::GetAlignment, &TCustomEdit::SetAlignment, tables::AlignmentNames());
         p.Event("OnChange", &TCustomEdit::GetOnChange, &TCustomEdit::SetOnChange);
     });
-    RegisterClass<TEdit, TCustomEdit>("TEdit");
+    RegisterClass<TEdit, TCustomEdit>("TEdit", [](TPublisher<TEdit>& p) {
+        p.Boolean("AutoSize", &TEdit::GetAutoSize, &TEdit::SetAutoSize);   // on in a fresh field
+    });
     return true;
 }();
 

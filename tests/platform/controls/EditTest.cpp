@@ -2,6 +2,7 @@
 #include "ControlsTestSupport.h"
 
 #include "platform/StdCtrls.h"
+#include "platform/core/FormFile.h"
 
 using namespace vcl;
 
@@ -246,3 +247,31 @@ TEST(MemoTest, LinesAndTypingShareOneText) {
 }
 
 }  // namespace
+
+TEST_F(EditTest, AutoSizeMakesTheHeightFollowTheFont) {
+    auto height = [&] {
+        TBitmap probe;
+        probe.GetCanvas()->GetFont()->Assign(edit->GetFont());
+        return probe.GetCanvas()->TextHeight("Wg");
+    };
+    EXPECT_TRUE(edit->GetAutoSize());
+    edit->GetFont()->SetSize(20);
+    EXPECT_EQ(edit->GetHeight(), height() + 8);    // a single border: 4 pixels above and below
+    EXPECT_GT(edit->GetHeight(), 30);
+    edit->SetBorderStyle(bsNone);
+    EXPECT_EQ(edit->GetHeight(), height() + 4);
+    // Without AutoSize the height stays where it is.
+    edit->SetAutoSize(false);
+    const int kept = edit->GetHeight();
+    edit->GetFont()->SetSize(30);
+    EXPECT_EQ(edit->GetHeight(), kept);
+    // Published: off is streamed and read back.
+    std::string text = WriteComponentText(form.get());
+    EXPECT_NE(text.find("AutoSize = False"), std::string::npos);
+    TForm copy(nullptr);
+    ReadRootText(text, &copy);
+    auto* e2 = dynamic_cast<TEdit*>(copy.FindComponent("Edit"));
+    ASSERT_NE(e2, nullptr);
+    EXPECT_FALSE(e2->GetAutoSize());
+    EXPECT_EQ(e2->GetHeight(), kept);
+}

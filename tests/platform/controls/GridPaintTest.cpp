@@ -162,3 +162,47 @@ TEST_F(GridPaint, StringGridDrawsItsTextInsideTheCell) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPaint, DrawingStylePaintsTheFixedCells) {
+    TRect head = grid->CellRect(2, 0);   // a fixed cell of the top row
+    // Classic: the raised edge's highlight on the left.
+    EXPECT_EQ(RGBOf(At(head.Left, head.Top + 5)), RGBOf(clBtnHighlight));
+    // Themed: flat, one shadow line on the right and bottom, no highlight.
+    grid->SetDrawingStyle(gdsThemed);
+    EXPECT_EQ(RGBOf(At(head.Left, head.Top + 5)), RGBOf(clBtnFace));
+    EXPECT_EQ(RGBOf(At(head.Right - 1, head.Top + 5)), RGBOf(clBtnShadow));
+    EXPECT_EQ(RGBOf(At(head.Left + 5, head.Bottom - 1)), RGBOf(clBtnShadow));
+    // Gradient: the start colour at the top, the end colour at the bottom, between in between.
+    grid->SetDrawingStyle(gdsGradient);
+    grid->SetGradientStartColor(RGB(0, 0, 200));
+    grid->SetGradientEndColor(RGB(200, 100, 0));
+    grid->SetOptions(grid->GetOptions() - goFixedHorzLine);   // the bottom row is the cell's own
+    head = grid->CellRect(2, 0);
+    auto bmp = Render(grid);
+    EXPECT_EQ(Pixel(bmp.get(), head.Left + 5, head.Top), RGB(0, 0, 200));
+    EXPECT_EQ(Pixel(bmp.get(), head.Left + 5, head.Bottom - 1), RGB(200, 100, 0));
+    const TColor mid = Pixel(bmp.get(), head.Left + 5, (head.Top + head.Bottom) / 2);
+    EXPECT_GT(GetRValue(mid), 60);
+    EXPECT_LT(GetRValue(mid), 140);
+    EXPECT_GT(GetBValue(mid), 60);
+    EXPECT_LT(GetBValue(mid), 140);
+    // A fixed column gets the same, data cells keep the grid's colour.
+    TRect side = grid->CellRect(0, 2);
+    EXPECT_EQ(Pixel(bmp.get(), side.Left + 5, side.Top), RGB(0, 0, 200));
+    TPoint data = Center(4, 3);
+    EXPECT_EQ(RGBOf(Pixel(bmp.get(), data.X, data.Y)), RGBOf(grid->GetColor()));
+
+    // A string grid's text goes over the gradient without a box behind it.
+    auto* strings = Place<TStringGrid>(10, 150, 300, 100);
+    strings->SetDrawingStyle(gdsGradient);
+    strings->SetGradientStartColor(RGB(0, 0, 200));
+    strings->SetGradientEndColor(RGB(200, 100, 0));
+    strings->SetCells(1, 0, "Head");
+    TRect cell = strings->CellRect(1, 0);
+    auto picture = Render(strings);
+    EXPECT_EQ(Pixel(picture.get(), cell.Right - 3, cell.Top), RGB(0, 0, 200));
+}
+
+}  // namespace

@@ -1,7 +1,9 @@
-// Size constraints: SetBounds, alignment, form resizing, OnConstrainedResize and streaming.
+// Size constraints (SetBounds, alignment, form resizing, OnConstrainedResize, streaming) and the
+// inherited reading order.
 #include "ControlsTestSupport.h"
 
 #include "platform/ExtCtrls.h"
+#include "platform/StdCtrls.h"
 #include "platform/core/FormFile.h"
 
 using namespace vcl;
@@ -106,6 +108,49 @@ TEST_F(Constraints, StreamedWithTheControl) {
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->GetWidth(), 25);
     EXPECT_EQ(r->GetHeight(), 40);
+}
+
+}  // namespace
+
+namespace {
+
+class BiDi : public zyn_test::ControlsTest {};
+
+TEST_F(BiDi, InheritedFromTheParentUntilSetAndStreamed) {
+    auto* outer = Make<TPanel>(form.get(), 0, 0, 200, 100, "Outer");
+    auto* inner = Make<TPanel>(outer, 0, 0, 100, 50, "Inner");
+    auto* edit = Make<TEdit>(inner, 0, 0, 60, 21, "Field");
+    EXPECT_EQ(edit->GetBiDiMode(), bdLeftToRight);
+    form->SetBiDiMode(bdRightToLeft);
+    EXPECT_EQ(outer->GetBiDiMode(), bdRightToLeft);
+    EXPECT_EQ(edit->GetBiDiMode(), bdRightToLeft);   // through two levels
+    EXPECT_TRUE(edit->GetParentBiDiMode());
+    inner->SetBiDiMode(bdLeftToRight);                // its own value stops the inheritance
+    EXPECT_FALSE(inner->GetParentBiDiMode());
+    EXPECT_EQ(edit->GetBiDiMode(), bdLeftToRight);
+    form->SetBiDiMode(bdRightToLeftReadingOnly);
+    EXPECT_EQ(outer->GetBiDiMode(), bdRightToLeftReadingOnly);
+    EXPECT_EQ(inner->GetBiDiMode(), bdLeftToRight);
+    inner->SetParentBiDiMode(true);                   // and taking the parent's again
+    EXPECT_EQ(edit->GetBiDiMode(), bdRightToLeftReadingOnly);
+    // A control placed later takes its new parent's mode.
+    auto* late = Make<TEdit>(outer, 0, 60, 60, 21, "Late");
+    EXPECT_EQ(late->GetBiDiMode(), bdRightToLeftReadingOnly);
+
+    inner->SetBiDiMode(bdRightToLeftNoAlign);
+    const std::string text = WriteComponentText(form.get());
+    TForm copy(nullptr);
+    ReadRootText(text, &copy);
+    auto* i2 = dynamic_cast<TControl*>(copy.FindComponent("Inner"));
+    auto* f2 = dynamic_cast<TControl*>(copy.FindComponent("Field"));
+    auto* o2 = dynamic_cast<TControl*>(copy.FindComponent("Outer"));
+    ASSERT_TRUE(i2 && f2 && o2);
+    EXPECT_EQ(copy.GetBiDiMode(), bdRightToLeftReadingOnly);
+    EXPECT_EQ(o2->GetBiDiMode(), bdRightToLeftReadingOnly);
+    EXPECT_TRUE(o2->GetParentBiDiMode());
+    EXPECT_EQ(i2->GetBiDiMode(), bdRightToLeftNoAlign);
+    EXPECT_FALSE(i2->GetParentBiDiMode());
+    EXPECT_EQ(f2->GetBiDiMode(), bdRightToLeftNoAlign);
 }
 
 }  // namespace
