@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Classes.h"
+#include "platform/SysUtils.h"
 
 namespace zyn_test {
 
