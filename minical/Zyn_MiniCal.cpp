@@ -253,8 +253,9 @@ void TMiniCal::UpdateCal() {
 bool TMiniCal::SelectCell(int ACol, int ARow) { return FUpdating && TCustomDrawGrid::SelectCell(ACol, ARow); }
 
 void TMiniCal::Click() {
-    // Moving the current cell to the held day is no click of the user's.
-    if (FUpdating) return;
+    // Moving the current cell to the held day is no click of the user's, nor is the grid's
+    // own end of a press the calendar handles (the release below is the one click).
+    if (FUpdating || FEndingPress) return;
     TCustomDrawGrid::Click();
 }
 
@@ -465,7 +466,14 @@ void TMiniCal::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     (void)Shift;
     if (Button != mbLeft) return;
     TMessage cancel{WM_CANCELMODE, 0, 0, 0};
-    TCustomDrawGrid::WMCancelMode(cancel);
+    FEndingPress = true;
+    try {
+        TCustomDrawGrid::WMCancelMode(cancel);
+    } catch (...) {
+        FEndingPress = false;
+        throw;
+    }
+    FEndingPress = false;
     if (GetClientRect().Contains({X, Y})) Click();
 }
 

@@ -247,6 +247,7 @@ private:
     std::unique_ptr<TIntMatrix> FHDayList;
     std::unique_ptr<vcl::TStringList> FHDayCaptions;
     bool FUpdating = false;
+    bool FEndingPress = false;   // the grid ends a press the calendar already acted on
     bool FAutoSwitch = true;
     bool FShowHDayHint = true;
     bool FIndicateHolid = true;
