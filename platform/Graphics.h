@@ -1,8 +1,10 @@
 // Graphics: colours (TColor, the named and system colours), pens, brushes and fonts, the
-// canvas with its drawing operations and raster codes, and bitmaps with their files.
+// canvas with its drawing operations and raster codes, the canvas state saver, and bitmaps
+// with their files.
 #pragma once
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
