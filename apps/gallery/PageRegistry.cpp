@@ -13,6 +13,7 @@ namespace gallery {
 const std::vector<GalleryPage>& Pages() {
     static const std::vector<GalleryPage> pages = {
 #define GALLERY_PAGE(Function, Id, Title, Description) {Id, Title, Description, &Function},
+#include "pages/PageList.h"
 #undef GALLERY_PAGE
     };
     return pages;
