@@ -4,4 +4,5 @@
 #pragma once
 
 #include "platform/backend/headless/TestingInput.h"
+#include "platform/controls/base/PaintCount.h"
 #include "platform/core/TestingCore.h"

@@ -77,10 +77,14 @@ public:
     void SetSurface(TBitmap* Surface);
     TPoint GetOrigin() const { return origin_; }
     void SetOrigin(TPoint Value) { origin_ = Value; }
-    // Clip in logical coordinates; drawing never leaves it nor the surface.
+    // Clip in logical coordinates; drawing never leaves it nor the surface. Without a clip
+    // rectangle (HasClipRect false) GetClipRect answers the surface's rectangle.
     TRect GetClipRect() const;
     void SetClipRect(const TRect& Value);
+    bool HasClipRect() const { return hasClip_; }
     void ResetClipRect();
+    // Narrows the clip to its overlap with R (an empty clip when they do not overlap).
+    void IntersectClipRect(const TRect& R) { SetClipRect(IntersectRect(GetClipRect(), R)); }
 
     // Lines and shapes
     void MoveTo(int X, int Y);

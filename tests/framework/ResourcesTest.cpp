@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "framework/Zyn_zynbase.h"
+#include "platform/Graphics.h"
 #include "platform/Win32.h"
-#include "platform/graphics/resources/Resources.h"
 
 using namespace zyn;
 using vcl::TBitmap;

@@ -8,19 +8,19 @@
 #include "numio/Zyn_NumIO.h"
 #include "platform/SysUtils.h"
 #include "platform/Classes.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 using namespace zyn;
 
 namespace {
 
-class NumIOTest : public zyn_test::ControlsTest {
+class NumIOTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
+        FormFixture::SetUp();
         ResetFormatSettings();
-        num = Make<TNumIO>(form.get(), 10, 10, 150, 21, "Num");
+        num = PlaceOn<TNumIO>(form.get(), 10, 10, 150, 21, "Num");
         num->SetOnChange([this](TObject* Sender) {
             EXPECT_EQ(Sender, num);
             ++changes;
@@ -30,7 +30,7 @@ protected:
     }
     void TearDown() override {
         ResetFormatSettings();
-        ControlsTest::TearDown();
+        FormFixture::TearDown();
     }
     void SetRange(double Low, double High) {
         num->SetRangeHigh(High);

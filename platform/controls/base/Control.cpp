@@ -389,13 +389,22 @@ void TControl::PaintTo(TCanvas* Canvas, int X, int Y) {
 }
 
 void TControl::PaintControl(TCanvas* Canvas) {
-    ++paintCount_;
     Perform(WM_PAINT, reinterpret_cast<WPARAM>(Canvas), 0);
 }
 
 TCanvas* TControl::ControlCanvas() {
-    if (!canvas_) canvas_ = std::make_unique<TCanvas>();
-    if (!canvasPinned_) PaintEngine::BindCanvas(this, canvas_.get());
+    TCanvas* canvas = OwnCanvas();
+    if (!canvasPinned_) PaintEngine::BindCanvas(this, canvas);
+    return canvas;
+}
+
+TCanvas* TControl::OwnCanvas() {
+    if (!canvas_) {
+        canvas_ = std::make_unique<TCanvas>();
+        canvas_->SetOnChange([this](TObject*) {
+            if (!canvasPinned_) PaintEngine::CountDirectPaint(this);
+        });
+    }
     return canvas_.get();
 }
 

@@ -297,10 +297,6 @@ public:
     // Whether the point (client coordinates) belongs to the control for mouse input.
     virtual bool HitTest(int X, int Y) const;
 
-    // ---- paint engine access (used by forms, PaintTo and the tests)
-    // Number of times the control has been painted by the engine or directly.
-    int GetPaintCount() const { return paintCount_; }
-
     // Called once after streaming (realigns, applies auto size).
     void Loaded() override;
     // Form files: a control sits inside its parent.
@@ -397,6 +393,9 @@ private:
     friend struct PaintEngine;
 
     void FontChanged();
+    // The control's canvas, made on first use; drawing on it outside a paint pass of the
+    // engine counts as a direct paint.
+    TCanvas* OwnCanvas();
     void UpdateAnchorRules();
 
     TWinControl* parent_ = nullptr;
@@ -427,9 +426,12 @@ private:
     TStyleElements styleElements_{seFont, seClient, seBorder};
     std::string text_;
     int wheelAccumulator_ = 0;
-    int paintCount_ = 0;
     std::unique_ptr<TCanvas> canvas_;
     bool canvasPinned_ = false;    // the paint engine has bound the canvas for this paint
+    // Paints so far (platform/controls/base/PaintCount.h), and the binding in which the
+    // last direct paint was counted.
+    int paintCount_ = 0;
+    std::uint64_t countedBinding_ = 0;
 };
 
 // Capture: while a control holds the capture every mouse message goes to it.

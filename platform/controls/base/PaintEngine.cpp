@@ -3,6 +3,7 @@
 #include "platform/controls/base/PaintEngine.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/WinControl.h"
@@ -14,6 +15,23 @@
 #include "platform/runtime/Geometry.h"
 
 namespace vcl {
+
+namespace {
+
+// Direct paints are counted once per binding of a control's canvas; a binding ends when a
+// paint pass of the engine ends or a count is read, which starts the next one.
+std::uint64_t g_binding = 1;
+// Nesting of PaintTree: the pass ends when the outermost call returns.
+int g_passDepth = 0;
+
+struct PaintPass {
+    PaintPass() { ++g_passDepth; }
+    ~PaintPass() {
+        if (--g_passDepth == 0) ++g_binding;
+    }
+};
+
+}  // namespace
 
 TControl* PaintEngine::Root(const TControl* Control) {
     const TControl* c = Control;
@@ -66,22 +84,24 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
     TRect area = IntersectRect(Bounds(Origin.X, Origin.Y, Control->GetWidth(), Control->GetHeight()), Clip);
     if (area.IsEmpty()) return;
 
-    if (!Control->canvas_) Control->canvas_ = std::make_unique<TCanvas>();
-    TCanvas* canvas = Control->canvas_.get();
+    PaintPass pass;
+    TCanvas* canvas = Control->OwnCanvas();
     TRect logicalClip = area;
     logicalClip.Offset(-Origin.X, -Origin.Y);
     canvas->SetSurface(Surface);
     canvas->SetOrigin(Origin);
     canvas->SetClipRect(logicalClip);
-    bool wasPinned = Control->canvasPinned_;
-    Control->canvasPinned_ = true;
-    try {
+    {
+        // Drawing on the canvas belongs to this paint, which is counted once.
+        struct Pin {
+            TControl* control;
+            bool was;
+            ~Pin() { control->canvasPinned_ = was; }
+        } pin{Control, Control->canvasPinned_};
+        Control->canvasPinned_ = true;
+        ++Control->paintCount_;
         Control->PaintControl(canvas);
-    } catch (...) {
-        Control->canvasPinned_ = wasPinned;
-        throw;
     }
-    Control->canvasPinned_ = wasPinned;
 
     auto* win = dynamic_cast<TWinControl*>(Control);
     if (win == nullptr) return;
@@ -95,6 +115,17 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
         if (dynamic_cast<TWinControl*>(child) == nullptr) paintChild(child);
     for (TControl* child : children)
         if (dynamic_cast<TWinControl*>(child) != nullptr) paintChild(child);
+}
+
+void PaintEngine::CountDirectPaint(TControl* Control) {
+    if (Control->countedBinding_ == g_binding) return;
+    Control->countedBinding_ = g_binding;
+    ++Control->paintCount_;
+}
+
+int PaintEngine::TakePaintCount(const TControl* Control) {
+    ++g_binding;
+    return Control->paintCount_;
 }
 
 void PaintEngine::RepaintAll() {

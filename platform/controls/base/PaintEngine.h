@@ -23,6 +23,10 @@ struct PaintEngine {
     // Binds the control's canvas outside painting: the form's back buffer at the
     // control's place, clipped to its visible part.
     static void BindCanvas(TControl* Control, TCanvas* Canvas);
+    // Paint counting (PaintCount.h): a direct paint of Control drew on its canvas; the
+    // paints counted so far, which also ends the open bindings.
+    static void CountDirectPaint(TControl* Control);
+    static int TakePaintCount(const TControl* Control);
     // Repaints every form that has an invalid region (the loop's repaint handler).
     static void RepaintAll();
     // Installs RepaintAll into the application loop (once).

@@ -11,6 +11,7 @@
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -239,15 +240,13 @@ void TCheckBox::PaintWindow(TCanvas* Canvas) {
     TColor mark = enabled ? RGB(0x33, 0x33, 0x33) : look::kDisabledText;
     if (state_ == cbChecked) {
         // A tick: down-right from the left, then up to the top-right.
-        TPen* pen = Canvas->GetPen();
-        TColor oldPen = pen->GetColor();
-        pen->SetColor(mark);
+        TCanvasStateSaver saved(Canvas);
+        Canvas->GetPen()->SetColor(mark);
         for (int d = 0; d < 2; ++d) {
             Canvas->MoveTo(b.Left + 3, b.Top + 5 + d);
             Canvas->LineTo(b.Left + 5, b.Top + 7 + d);
             Canvas->LineTo(b.Left + 10, b.Top + 2 + d);
         }
-        pen->SetColor(oldPen);
     } else if (state_ == cbGrayed) {
         look::Fill(Canvas, Rect(b.Left + 3, b.Top + 3, b.Right - 3, b.Bottom - 3), mark);
     }

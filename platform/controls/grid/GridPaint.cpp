@@ -5,6 +5,7 @@
 
 #include "platform/controls/grid/Grid.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -49,19 +50,18 @@ void TCustomGrid::Paint() {
     UpdateScrollPositions();
     TAxisInfo h = MakeAxis(true), v = MakeAxis(false);
     TRect data = GetDataRect();
-    TRect savedClip = canvas->GetClipRect();
-    canvas->SetClipRect(IntersectRect(savedClip, data));
-    canvas->GetFont()->Assign(GetFont());
-
-    PaintCells(canvas, h, v);
-    // The area beyond the last column and row shows the grid's colour.
-    int right = std::min(h.gridBoundary, data.Right);
-    int bottom = std::min(v.gridBoundary, data.Bottom);
-    Fill(canvas, Rect(right, 0, data.Right, data.Bottom), GetColor());
-    Fill(canvas, Rect(0, bottom, right, data.Bottom), GetColor());
-    PaintSizingLine(canvas);
-
-    canvas->SetClipRect(savedClip);
+    {
+        TCanvasStateSaver saved(canvas);
+        canvas->IntersectClipRect(data);
+        canvas->GetFont()->Assign(GetFont());
+        PaintCells(canvas, h, v);
+        // The area beyond the last column and row shows the grid's colour.
+        int right = std::min(h.gridBoundary, data.Right);
+        int bottom = std::min(v.gridBoundary, data.Bottom);
+        Fill(canvas, Rect(right, 0, data.Right, data.Bottom), GetColor());
+        Fill(canvas, Rect(0, bottom, right, data.Bottom), GetColor());
+        PaintSizingLine(canvas);
+    }
     vertBar_.Paint(canvas);
     horzBar_.Paint(canvas);
     if (vertBar_.GetVisible() && horzBar_.GetVisible())

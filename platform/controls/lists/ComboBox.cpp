@@ -16,6 +16,7 @@
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -406,12 +407,11 @@ void TCustomComboBox::Paint() {
         TOwnerDrawState state{odComboBoxEdit};
         if (highlight) state = state | TOwnerDrawState{odSelected, odFocused};
         if (!enabled) state = state | TOwnerDrawState{odDisabled, odGrayed};
-        TRect saved = canvas->GetClipRect();
-        canvas->SetClipRect(IntersectRect(saved, field));
+        TCanvasStateSaver saved(canvas);
+        canvas->IntersectClipRect(field);
         if (itemIndex_ >= 0) DrawItem(itemIndex_, field, state);
         else canvas->FillRect(field);
         if (state.Contains(odFocused)) canvas->DrawFocusRect(field);
-        canvas->SetClipRect(saved);
     } else {
         std::string text = GetTextBuf();
         int th = canvas->TextHeight(text.empty() ? std::string("Wg") : text);

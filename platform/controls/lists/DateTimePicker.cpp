@@ -17,6 +17,7 @@
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/DateFormat.h"
@@ -564,8 +565,8 @@ void TDateTimePicker::Paint() {
         DrawArrowGlyph(c, b, adDown, enabled ? clBtnText : clGrayText);
     }
     if (focused && active_ < 0) FirstEditable();
-    TRect saved = c->GetClipRect();
-    c->SetClipRect(IntersectRect(saved, TextRect()));
+    TCanvasStateSaver saved(c);
+    c->IntersectClipRect(TextRect());
     c->GetFont()->Assign(GetFont());
     if (!enabled) c->GetFont()->SetColor(clGrayText);
     TColor normal = c->GetFont()->GetColor();
@@ -579,8 +580,6 @@ void TDateTimePicker::Paint() {
         c->GetBrush()->SetStyle(bsClear);
         c->TextOut(r.Left, r.Top, dtp::SegmentText(segs[std::size_t(i)], value_, twelve));
     }
-    c->GetBrush()->SetStyle(bsSolid);
-    c->SetClipRect(saved);
 }
 
 // ---- editing ---------------------------------------------------------------------------

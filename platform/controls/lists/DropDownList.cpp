@@ -11,6 +11,7 @@
 #include "platform/core/StringList.h"
 #include "platform/core/WinMessages.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -178,8 +179,13 @@ void TDropDownList::Paint() {
     TRect area = ItemArea();
     canvas->GetBrush()->SetColor(GetColor());
     canvas->FillRect(area);
-    TRect saved = canvas->GetClipRect();
-    canvas->SetClipRect(IntersectRect(saved, area));
+    PaintItems(canvas, area);
+    bar_.Paint(canvas);
+}
+
+void TDropDownList::PaintItems(TCanvas* Canvas, const TRect& Area) {
+    TCanvasStateSaver saved(Canvas);
+    Canvas->IntersectClipRect(Area);
     for (int i = topIndex_; i < GetCount(); ++i) {
         TRect r = ItemRect(i);
         if (r.IsEmpty()) break;
@@ -187,10 +193,10 @@ void TDropDownList::Paint() {
         TOwnerDrawState state;
         if (selected) state.Include(odSelected);
         if (selected) state.Include(odFocused);
-        canvas->GetFont()->Assign(GetFont());
-        canvas->GetBrush()->SetStyle(bsSolid);
-        canvas->GetBrush()->SetColor(selected ? clHighlight : GetColor());
-        if (selected) canvas->GetFont()->SetColor(clHighlightText);
+        Canvas->GetFont()->Assign(GetFont());
+        Canvas->GetBrush()->SetStyle(bsSolid);
+        Canvas->GetBrush()->SetColor(selected ? clHighlight : GetColor());
+        if (selected) Canvas->GetFont()->SetColor(clHighlightText);
         if (FOnDrawItem) {
             FOnDrawItem(this, i, r, state);
             // An owner-drawn item does not show the highlight itself: the focus
@@ -198,12 +204,10 @@ void TDropDownList::Paint() {
             if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
         } else {
             std::string text = items_->Get(i);
-            int th = canvas->TextHeight(text);
-            canvas->TextRect(r, r.Left + 2, r.Top + (r.Height() - th) / 2, text);
+            int th = Canvas->TextHeight(text);
+            Canvas->TextRect(r, r.Left + 2, r.Top + (r.Height() - th) / 2, text);
         }
     }
-    canvas->SetClipRect(saved);
-    bar_.Paint(canvas);
 }
 
 // ---- mouse -----------------------------------------------------------------------------

@@ -83,6 +83,8 @@ protected:
     void Resize() override;
 
 private:
+    // The visible items, clipped to Area.
+    void PaintItems(TCanvas* Canvas, const TRect& Area);
     TRect ItemArea() const;
     int HeightOf(int Index) const;
     void LayoutBar();

@@ -15,6 +15,7 @@
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -566,15 +567,16 @@ void TCustomTreeView::Paint() {
     TRect content = ContentRect();
     look::Fill(canvas, client, GetColor());
     if (borderStyle_ == bsSingle) look::Frame(canvas, client, IsEnabledInTree() ? look::kBorder : look::kBorderDisabled);
-    TRect saved = canvas->GetClipRect();
-    canvas->SetClipRect(IntersectRect(saved, content));
-    const auto& rows = Rows();
-    int ih = GetItemHeight();
-    for (int r = topRow_; r < int(rows.size()); ++r) {
-        if (content.Top + (r - topRow_) * ih >= content.Bottom) break;
-        PaintRow(canvas, rows[std::size_t(r)], r);
+    {
+        TCanvasStateSaver saved(canvas);
+        canvas->IntersectClipRect(content);
+        const auto& rows = Rows();
+        int ih = GetItemHeight();
+        for (int r = topRow_; r < int(rows.size()); ++r) {
+            if (content.Top + (r - topRow_) * ih >= content.Bottom) break;
+            PaintRow(canvas, rows[std::size_t(r)], r);
+        }
     }
-    canvas->SetClipRect(saved);
     vbar_.Paint(canvas);
     hbar_.Paint(canvas);
     if (vbar_.GetVisible() && hbar_.GetVisible())

@@ -1,8 +1,9 @@
 // The plain flat look of the standard controls: colours and small drawing helpers that
-// leave the canvas's brush and pen as they found them.
+// leave the canvas's state as they found it.
 #pragma once
 
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -29,26 +30,18 @@ constexpr TColor kMenuBorder = RGB(0xCC, 0xCC, 0xCC);
 
 // Fills R with a solid colour.
 inline void Fill(TCanvas* Canvas, const TRect& R, TColor Color) {
-    TBrush* b = Canvas->GetBrush();
-    TColor c = b->GetColor();
-    TBrushStyle s = b->GetStyle();
-    b->SetColor(Color);
-    b->SetStyle(bsSolid);
+    TCanvasStateSaver saved(Canvas);
+    Canvas->GetBrush()->SetColor(Color);
+    Canvas->GetBrush()->SetStyle(bsSolid);
     Canvas->FillRect(R);
-    b->SetColor(c);
-    b->SetStyle(s);
 }
 
 // A one-pixel frame just inside R.
 inline void Frame(TCanvas* Canvas, const TRect& R, TColor Color) {
-    TBrush* b = Canvas->GetBrush();
-    TColor c = b->GetColor();
-    TBrushStyle s = b->GetStyle();
-    b->SetColor(Color);
-    b->SetStyle(bsSolid);
+    TCanvasStateSaver saved(Canvas);
+    Canvas->GetBrush()->SetColor(Color);
+    Canvas->GetBrush()->SetStyle(bsSolid);
     Canvas->FrameRect(R);
-    b->SetColor(c);
-    b->SetStyle(s);
 }
 
 }  // namespace vcl::look

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -128,8 +129,8 @@ int DrawText(TCanvas* Canvas, const std::string& Text, TRect& R, int Flags) {
         lines[0].underline = -1;
     }
 
-    TRect oldClip = Canvas->GetClipRect();
-    if (!(Flags & DT_NOCLIP)) Canvas->SetClipRect(IntersectRect(oldClip, R));
+    TCanvasStateSaver saved(Canvas);
+    if (!(Flags & DT_NOCLIP)) Canvas->IntersectClipRect(R);
     int y = R.Top;
     if (single) {
         if (Flags & DT_VCENTER) y = R.Top + (R.Height() - lh) / 2;
@@ -147,17 +148,13 @@ int DrawText(TCanvas* Canvas, const std::string& Text, TRect& R, int Flags) {
             while (pos + len < l.text.size() && (static_cast<unsigned char>(l.text[pos + len]) & 0xC0) == 0x80) ++len;
             int ux = x + Canvas->TextWidth(l.text.substr(0, pos));
             int uw = Canvas->TextWidth(l.text.substr(pos, len));
-            TPen* pen = Canvas->GetPen();
-            TColor oldPen = pen->GetColor();
-            pen->SetColor(Canvas->GetFont()->GetColor());
+            Canvas->GetPen()->SetColor(Canvas->GetFont()->GetColor());
             int uy = y + lh - 2;
             Canvas->MoveTo(ux, uy);
             Canvas->LineTo(ux + uw, uy);
-            pen->SetColor(oldPen);
         }
         y += lh;
     }
-    if (!(Flags & DT_NOCLIP)) Canvas->SetClipRect(oldClip);
     return height;
 }
 

@@ -14,6 +14,7 @@
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
@@ -904,13 +905,25 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
         TColor border = !enabled ? look::kBorderDisabled : Focused() ? look::kAccent : look::kBorder;
         look::Frame(Canvas, client, border);
     }
+    PaintText(Canvas);
+    if (multiLine_ && scrollBars_ != ssNone) {
+        LayoutBars();
+        vbar_.Paint(Canvas);
+        hbar_.Paint(Canvas);
+        if (vbar_.GetVisible() && hbar_.GetVisible())
+            look::Fill(Canvas, Rect(vbar_.GetBounds().Left, hbar_.GetBounds().Top, vbar_.GetBounds().Right,
+                                    hbar_.GetBounds().Bottom), clBtnFace);
+    }
+}
+
+void TCustomEdit::PaintText(TCanvas* Canvas) {
     TRect area = TextArea();
-    TRect oldClip = Canvas->GetClipRect();
-    Canvas->SetClipRect(IntersectRect(oldClip, area));
+    TCanvasStateSaver saved(Canvas);
+    Canvas->IntersectClipRect(area);
 
     TFont* font = Canvas->GetFont();
     font->Assign(GetFont());
-    if (!enabled) font->SetColor(clGrayText);
+    if (!IsEnabledInTree()) font->SetColor(clGrayText);
     TColor textColor = font->GetColor();
     Canvas->GetBrush()->SetStyle(bsClear);
 
@@ -945,15 +958,6 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
         }
     }
     if (Focused() && caretOn_) look::Fill(Canvas, GetCaretRect(), textColor);
-    Canvas->SetClipRect(oldClip);
-    if (multiLine_ && scrollBars_ != ssNone) {
-        LayoutBars();
-        vbar_.Paint(Canvas);
-        hbar_.Paint(Canvas);
-        if (vbar_.GetVisible() && hbar_.GetVisible())
-            look::Fill(Canvas, Rect(vbar_.GetBounds().Left, hbar_.GetBounds().Top, vbar_.GetBounds().Right,
-                                    hbar_.GetBounds().Bottom), clBtnFace);
-    }
 }
 
 // =========================================================================================

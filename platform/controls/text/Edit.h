@@ -143,6 +143,8 @@ protected:
 
 private:
     struct LineSpan { int start; int length; };
+    // The visible rows with the selection and the caret, clipped to the text area.
+    void PaintText(TCanvas* Canvas);
     // What the edit itself does with a key or character nobody consumed.
     void DefaultKeyDown(WORD Key, TShiftState Shift);
     void DefaultChar(char32_t Ch);

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class ComboBoxTest : public gridtest::FormFixture {
+class ComboBoxTest : public zyn_test::FormFixture {
 protected:
+    ComboBoxTest() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         combo = Place<TComboBox>(20, 20, 150, 21);

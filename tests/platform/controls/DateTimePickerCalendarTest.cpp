@@ -5,14 +5,15 @@
 #include "platform/ComCtrls.h"
 #include "platform/DateUtils.h"
 #include "platform/SysUtils.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class PickerCalendar : public gridtest::FormFixture {
+class PickerCalendar : public zyn_test::FormFixture {
 protected:
+    PickerCalendar() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         ResetFormatSettings();
@@ -64,7 +65,7 @@ TEST_F(PickerCalendar, ArrowsChangeTheMonthAndAClickedDayIsTaken) {
     EXPECT_EQ(closeUps, 1);
     EXPECT_TRUE(picker->Focused());
     // The release lands on the form under the closed calendar.
-    Input::MouseUp(form_.get(), mbLeft, {}, 20, 200);
+    Input::MouseUp(form.get(), mbLeft, {}, 20, 200);
     EXPECT_FALSE(picker->GetDroppedDown());
 }
 

@@ -5,14 +5,15 @@
 #include "platform/ComCtrls.h"
 #include "platform/DateUtils.h"
 #include "platform/SysUtils.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class DateTimePickerTest : public gridtest::FormFixture {
+class DateTimePickerTest : public zyn_test::FormFixture {
 protected:
+    DateTimePickerTest() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         ResetFormatSettings();

@@ -1,5 +1,5 @@
 // Modal forms, popup menus and the colour dialog driven by the headless scripts.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "platform/Classes.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
@@ -9,7 +9,7 @@ using namespace vcl;
 
 namespace {
 
-using DialogTest = zyn_test::ControlsTest;
+using DialogTest = zyn_test::FormFixture;
 
 TEST_F(DialogTest, ModalFormReturnsWhatTheScriptedUserDid) {
     TForm dialog(nullptr);
@@ -103,7 +103,7 @@ TEST_F(DialogTest, PopupMenuClicksTheItemTheScriptPicks) {
     EXPECT_EQ(ShortCutToText(ShortCut(VK_F12, {ssShift})), "Shift+F12");
 
     // A right click on a control with the menu opens it at the screen point.
-    auto* edit = Make<TEdit>(form.get(), 30, 40, 100, 21);
+    auto* edit = PlaceOn<TEdit>(form.get(), 30, 40, 100, 21);
     edit->SetPopupMenu(menu);
     pick = nullptr;
     Input::Click(edit, 10, 5, {}, mbRight);

@@ -1,5 +1,5 @@
 // Edit and memo: typing, code-point positions, selection, clipboard, mouse, caret, limits.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/StdCtrls.h"
 #include "platform/core/FormFile.h"
@@ -8,11 +8,11 @@ using namespace vcl;
 
 namespace {
 
-class EditTest : public zyn_test::ControlsTest {
+class EditTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        edit = Make<TEdit>(form.get(), 10, 10, 200, 21, "Edit");
+        FormFixture::SetUp();
+        edit = PlaceOn<TEdit>(form.get(), 10, 10, 200, 21, "Edit");
         edit->SetOnChange([this](TObject*) { ++changes; });
         edit->SetFocus();
     }
@@ -154,7 +154,7 @@ TEST_F(EditTest, CaretBlinksOnTheVirtualClockWhileFocused) {
     Input::TypeText(edit, "a");   // typing shows it solid again
     Application->AdvanceTime(529);
     EXPECT_TRUE(edit->GetCaretVisible());
-    auto* other = Make<TEdit>(form.get(), 10, 50, 100, 21);
+    auto* other = PlaceOn<TEdit>(form.get(), 10, 50, 100, 21);
     other->SetFocus();
     EXPECT_FALSE(edit->GetCaretVisible());
     Application->AdvanceTime(2000);
@@ -162,7 +162,7 @@ TEST_F(EditTest, CaretBlinksOnTheVirtualClockWhileFocused) {
 }
 
 TEST_F(EditTest, AutoSelectSelectsAllWhenTabbedIntoButNotWhenClicked) {
-    auto* other = Make<TEdit>(form.get(), 10, 50, 100, 21, "Other");
+    auto* other = PlaceOn<TEdit>(form.get(), 10, 50, 100, 21, "Other");
     other->SetText("some text");
     Input::KeyDown(edit, VK_TAB);
     EXPECT_TRUE(other->Focused());
@@ -173,7 +173,7 @@ TEST_F(EditTest, AutoSelectSelectsAllWhenTabbedIntoButNotWhenClicked) {
 }
 
 TEST_F(EditTest, PaintsWhiteFieldGreyBorderAndBlueWhenFocused) {
-    auto* other = Make<TEdit>(form.get(), 10, 50, 100, 21);
+    auto* other = PlaceOn<TEdit>(form.get(), 10, 50, 100, 21);
     Application->ProcessMessages();
     EXPECT_EQ(Pixel(10 + 50, 50 + 10), TColor(clWhite));
     EXPECT_EQ(Pixel(10, 50), TColor(0x7A7A7A));              // unfocused border

@@ -8,7 +8,7 @@
 
 #include "platform/Grids.h"
 #include "platform/controls/lists/DropDownList.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
@@ -37,8 +37,9 @@ protected:
     bool CanEditAcceptKey(char32_t Key) override { return Key != U'#'; }
 };
 
-class GridEditor : public gridtest::FormFixture {
+class GridEditor : public zyn_test::FormFixture {
 protected:
+    GridEditor() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         grid = Place<TRecordingGrid>(10, 10, 330, 130);

@@ -4,7 +4,7 @@
 
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
@@ -12,8 +12,9 @@ namespace {
 
 // Ten columns and rows of 64 x 24 in a 300 x 125 grid without scroll bars: rows 1..4 and
 // columns 1..3 are fully visible.
-class GridInput : public gridtest::FormFixture {
+class GridInput : public zyn_test::FormFixture {
 protected:
+    GridInput() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         grid = Place<TDrawGrid>(10, 10, 300, 125);

@@ -4,14 +4,15 @@
 
 #include "platform/Classes.h"
 #include "platform/Grids.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class GridLayout : public gridtest::FormFixture {
+class GridLayout : public zyn_test::FormFixture {
 protected:
+    GridLayout() : FormFixture(zyn_test::FormShape::Framed()) {}
     TDrawGrid* MakeGrid(int Width = 300, int Height = 200) {
         TDrawGrid* g = Place<TDrawGrid>(10, 10, Width, Height);
         g->SetScrollBars(ssNone);

@@ -8,14 +8,15 @@
 
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class GridPaint : public gridtest::FormFixture {
+class GridPaint : public zyn_test::FormFixture {
 protected:
+    GridPaint() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         grid = Place<TDrawGrid>(10, 10, 400, 130);

@@ -5,17 +5,20 @@
 #include "platform/ComCtrls.h"
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class GridSnapshot : public gridtest::FormFixture {};
+class GridSnapshot : public zyn_test::FormFixture {
+protected:
+    GridSnapshot() : FormFixture(zyn_test::FormShape::Framed()) {}
+};
 
 TEST_F(GridSnapshot, FormWithGridComboTreeAndPicker) {
-    form_->SetCaption("Grids and lists");
-    form_->SetColor(clBtnFace);
+    form->SetCaption("Grids and lists");
+    form->SetColor(clBtnFace);
     auto* grid = Place<TStringGrid>(12, 12, 360, 150);
     grid->SetColCount(6);
     grid->SetRowCount(12);
@@ -51,7 +54,7 @@ TEST_F(GridSnapshot, FormWithGridComboTreeAndPicker) {
     tree->SetSelected(work);
     Application->ProcessMessages();
     std::string file = std::string(ZYN_TEST_OUTPUT_DIR) + "/grids.png";
-    form_->SaveToPNG(file);
+    form->SaveToPNG(file);
     auto bmp = Render(grid);
     EXPECT_EQ(Pixel(bmp.get(), 5, 5), RGBOf(clBtnFace));
 }

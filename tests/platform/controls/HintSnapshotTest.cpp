@@ -6,19 +6,22 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class HintSnapshot : public gridtest::FormFixture {};
+class HintSnapshot : public zyn_test::FormFixture {
+protected:
+    HintSnapshot() : FormFixture(zyn_test::FormShape::Framed()) {}
+};
 
 TEST_F(HintSnapshot, FormWithHintWrappedMemoAndHotTree) {
-    form_->SetCaption("Hints, memo and tree");
-    form_->SetBorderStyle(bsDialog);
-    form_->SetClientWidth(440);
-    form_->SetClientHeight(260);
+    form->SetCaption("Hints, memo and tree");
+    form->SetBorderStyle(bsDialog);
+    form->SetClientWidth(440);
+    form->SetClientHeight(260);
 
     auto* memo = Place<TMemo>(12, 12, 200, 150);
     memo->SetScrollBars(ssVertical);
@@ -60,12 +63,12 @@ TEST_F(HintSnapshot, FormWithHintWrappedMemoAndHotTree) {
     EXPECT_EQ(hint->GetHintText(), "Saves the document to disk");
     Application->ProcessMessages();
 
-    auto shot = form_->Snapshot();
+    auto shot = form->Snapshot();
     TCanvas* c = shot->GetCanvas();
-    TPoint client = {form_->GetBorderWidth(), form_->GetCaptionHeight()};
+    TPoint client = {form->GetBorderWidth(), form->GetCaptionHeight()};
     c->Draw(client.X + tree->GetLeft(), client.Y + tree->GetTop(), treePicture.get());
     // The hint window is a window of its own above the form: drawn where it stands.
-    TPoint at = {hint->GetLeft() - form_->GetLeft(), hint->GetTop() - form_->GetTop()};
+    TPoint at = {hint->GetLeft() - form->GetLeft(), hint->GetTop() - form->GetTop()};
     hint->PaintTo(c, at.X, at.Y);
     // The hint lies below the pointer and within the picture of the form.
     EXPECT_GT(at.Y, client.Y + save->GetTop() + 14);

@@ -4,14 +4,15 @@
 
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class HintTest : public gridtest::FormFixture {
+class HintTest : public zyn_test::FormFixture {
 protected:
+    HintTest() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         Application->SetHintPause(500);
@@ -43,7 +44,7 @@ TEST_F(HintTest, ShowsTheShortHintAfterThePause) {
     EXPECT_EQ(Testing::HintText(), "Saves the file");
     EXPECT_EQ(GetLongHint(a->GetHint()), "Writes the document to disk");
     // The hint window never takes the activation from the form.
-    EXPECT_EQ(Screen->GetActiveForm(), form_.get());
+    EXPECT_EQ(Screen->GetActiveForm(), form.get());
 }
 
 TEST_F(HintTest, MovingRestartsThePause) {
@@ -68,7 +69,7 @@ TEST_F(HintTest, NoHintWithoutTextOrShowHint) {
 
 TEST_F(HintTest, ParentShowHintFollowsTheParent) {
     auto* panel = Place<TPanel>(10, 60, 200, 100);
-    auto* edit = new TEdit(form_.get());
+    auto* edit = new TEdit(form.get());
     edit->SetParent(panel);
     edit->SetBounds(10, 10, 100, 21);
     edit->SetHint("Type a name");
@@ -163,7 +164,7 @@ TEST_F(HintTest, PlacedBelowThePointerAndOnTheScreen) {
     EXPECT_GE(w->GetHeight(), c->TextHeight("Saves the file") + 6);
     // Near the screen's bottom-right corner it moves onto the screen, above the pointer.
     Input::MouseMove(plain, 5, 5);
-    form_->SetBounds(Screen->GetWidth() - 120, Screen->GetHeight() - 80, 120, 80);
+    form->SetBounds(Screen->GetWidth() - 120, Screen->GetHeight() - 80, 120, 80);
     a->SetBounds(0, 0, 100, 40);
     Rest(a, 600);
     w = ShownHintWindow();

@@ -1,5 +1,5 @@
 // Mouse input: clicks and double clicks, capture, enter/leave, wheel and cursors.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
@@ -41,17 +41,17 @@ protected:
     }
 };
 
-using InputDispatchTest = zyn_test::ControlsTest;
+using InputDispatchTest = zyn_test::FormFixture;
 
 TEST_F(InputDispatchTest, DoubleClickSequenceFollowsTheFramework) {
-    auto* r = Make<Recorder>(form.get(), 10, 10, 100, 50);
+    auto* r = PlaceOn<Recorder>(form.get(), 10, 10, 100, 50);
     Input::DblClick(r, 20, 20);
     std::vector<std::string> expected{"Enter", "Down", "Click", "Up", "DblClick", "Down+double", "Up"};
     EXPECT_EQ(r->log, expected);
 }
 
 TEST_F(InputDispatchTest, SeparateClicksNeverPairAndSlowOrDistantPressesAreSingle) {
-    auto* r = Make<Recorder>(form.get(), 10, 10, 100, 50);
+    auto* r = PlaceOn<Recorder>(form.get(), 10, 10, 100, 50);
     Input::Click(r, 20, 20);
     Input::Click(r, 20, 20);
     EXPECT_EQ(std::count(r->log.begin(), r->log.end(), "Click"), 2);
@@ -84,8 +84,8 @@ TEST_F(InputDispatchTest, SeparateClicksNeverPairAndSlowOrDistantPressesAreSingl
 }
 
 TEST_F(InputDispatchTest, CaptureKeepsMouseEventsOnThePressedControl) {
-    auto* a = Make<Recorder>(form.get(), 10, 10, 50, 50);
-    auto* b = Make<Recorder>(form.get(), 100, 10, 50, 50);
+    auto* a = PlaceOn<Recorder>(form.get(), 10, 10, 50, 50);
+    auto* b = PlaceOn<Recorder>(form.get(), 100, 10, 50, 50);
     Input::MouseDown(a, mbLeft, {}, 10, 10);
     EXPECT_EQ(GetCaptureControl(), a);
     Input::MouseMove(b, 5, 5, {ssLeft});            // pointer over b, button held
@@ -102,8 +102,8 @@ TEST_F(InputDispatchTest, CaptureKeepsMouseEventsOnThePressedControl) {
 }
 
 TEST_F(InputDispatchTest, EnterAndLeaveFollowThePointer) {
-    auto* a = Make<Recorder>(form.get(), 10, 10, 50, 50);
-    auto* b = Make<Recorder>(form.get(), 100, 10, 50, 50);
+    auto* a = PlaceOn<Recorder>(form.get(), 10, 10, 50, 50);
+    auto* b = PlaceOn<Recorder>(form.get(), 100, 10, 50, 50);
     Input::MouseMove(a, 1, 1);
     Input::MouseMove(a, 2, 2);
     Input::MouseMove(b, 1, 1);
@@ -112,7 +112,7 @@ TEST_F(InputDispatchTest, EnterAndLeaveFollowThePointer) {
 }
 
 TEST_F(InputDispatchTest, WheelDeltasAccumulateToWholeNotches) {
-    auto* r = Make<Recorder>(form.get(), 10, 10, 100, 50);
+    auto* r = PlaceOn<Recorder>(form.get(), 10, 10, 100, 50);
     Input::Wheel(r, 60, 5, 5);
     EXPECT_EQ(r->wheelUp, 0);
     Input::Wheel(r, 60, 5, 5);
@@ -138,15 +138,15 @@ TEST_F(InputDispatchTest, WheelDeltasAccumulateToWholeNotches) {
 }
 
 TEST_F(InputDispatchTest, UnhandledWheelGoesToTheParent) {
-    auto* parent = Make<Recorder>(form.get(), 10, 10, 200, 100);
-    auto* child = Make<TCustomControl>(parent, 10, 10, 50, 50);
+    auto* parent = PlaceOn<Recorder>(form.get(), 10, 10, 200, 100);
+    auto* child = PlaceOn<TCustomControl>(parent, 10, 10, 50, 50);
     Input::Wheel(child, -120, 5, 5);
     EXPECT_EQ(parent->wheelDown, 1);
 }
 
 TEST_F(InputDispatchTest, DisabledControlsPassTheMouseToTheirParent) {
-    auto* parent = Make<Recorder>(form.get(), 10, 10, 200, 100);
-    auto* child = Make<Recorder>(parent, 10, 10, 50, 50);
+    auto* parent = PlaceOn<Recorder>(form.get(), 10, 10, 200, 100);
+    auto* child = PlaceOn<Recorder>(parent, 10, 10, 50, 50);
     child->SetEnabled(false);
     Input::Click(child, 5, 5);
     EXPECT_EQ(std::count(parent->log.begin(), parent->log.end(), "Click"), 1);
@@ -154,8 +154,8 @@ TEST_F(InputDispatchTest, DisabledControlsPassTheMouseToTheirParent) {
 }
 
 TEST_F(InputDispatchTest, CursorComesFromTheControlUnderThePointerUnlessTheScreenOverrides) {
-    auto* a = Make<Recorder>(form.get(), 10, 10, 50, 50);
-    auto* b = Make<Recorder>(form.get(), 100, 10, 50, 50);
+    auto* a = PlaceOn<Recorder>(form.get(), 10, 10, 50, 50);
+    auto* b = PlaceOn<Recorder>(form.get(), 100, 10, 50, 50);
     a->SetCursor(crHandPoint);
     Input::MouseMove(a, 5, 5);
     EXPECT_EQ(Testing::ShownCursor(), crHandPoint);
@@ -170,7 +170,7 @@ TEST_F(InputDispatchTest, CursorComesFromTheControlUnderThePointerUnlessTheScree
 }
 
 TEST_F(InputDispatchTest, RightClickOpensTheContextEventWithScreenCoordinates) {
-    auto* r = Make<Recorder>(form.get(), 10, 10, 100, 50);
+    auto* r = PlaceOn<Recorder>(form.get(), 10, 10, 100, 50);
     TPoint at;
     r->SetOnContextPopup([&](TObject*, TPoint Pos, bool& Handled) {
         at = Pos;

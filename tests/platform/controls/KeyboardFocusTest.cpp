@@ -1,5 +1,5 @@
 // Keyboard: focus and tab order, WM_NEXTDLGCTL, enter/exit, KeyPreview, dialog keys.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/StdCtrls.h"
 
@@ -7,13 +7,13 @@ using namespace vcl;
 
 namespace {
 
-class KeyboardFocusTest : public zyn_test::ControlsTest {
+class KeyboardFocusTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        e1 = Make<TEdit>(form.get(), 10, 10, 100, 21, "E1");
-        e2 = Make<TEdit>(form.get(), 10, 40, 100, 21, "E2");
-        e3 = Make<TEdit>(form.get(), 10, 70, 100, 21, "E3");
+        FormFixture::SetUp();
+        e1 = PlaceOn<TEdit>(form.get(), 10, 10, 100, 21, "E1");
+        e2 = PlaceOn<TEdit>(form.get(), 10, 40, 100, 21, "E2");
+        e3 = PlaceOn<TEdit>(form.get(), 10, 70, 100, 21, "E3");
     }
     TEdit *e1 = nullptr, *e2 = nullptr, *e3 = nullptr;
 };
@@ -118,8 +118,8 @@ TEST_F(KeyboardFocusTest, ClearingEnterInKeyDownStillDeliversTheCharacter) {
 }
 
 TEST_F(KeyboardFocusTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
-    auto* ok = Make<TButton>(form.get(), 200, 10, 75, 25, "OK");
-    auto* cancel = Make<TButton>(form.get(), 200, 40, 75, 25, "Cancel");
+    auto* ok = PlaceOn<TButton>(form.get(), 200, 10, 75, 25, "OK");
+    auto* cancel = PlaceOn<TButton>(form.get(), 200, 40, 75, 25, "Cancel");
     ok->SetDefault(true);
     ok->SetModalResult(mrOk);
     cancel->SetCancel(true);
@@ -148,8 +148,8 @@ TEST_F(KeyboardFocusTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
 }
 
 TEST_F(KeyboardFocusTest, ArrowsMoveAmongButtonsButStayInsideAnEdit) {
-    auto* b1 = Make<TButton>(form.get(), 200, 10, 75, 25, "B1");
-    auto* b2 = Make<TButton>(form.get(), 200, 40, 75, 25, "B2");
+    auto* b1 = PlaceOn<TButton>(form.get(), 200, 10, 75, 25, "B1");
+    auto* b2 = PlaceOn<TButton>(form.get(), 200, 40, 75, 25, "B2");
     b1->SetFocus();
     Input::KeyDown(b1, VK_DOWN);
     EXPECT_TRUE(b2->Focused());

@@ -1,5 +1,5 @@
 // Labels (auto size, layout, transparency, accelerators), speed buttons and check boxes.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/Buttons.h"
 #include "platform/ExtCtrls.h"
@@ -17,10 +17,10 @@ TSize Measure(TFont* Font, const std::string& Text) {
     return TSize(bmp.GetCanvas()->TextWidth(Text), bmp.GetCanvas()->TextHeight("Wg"));
 }
 
-using LabelTest = zyn_test::ControlsTest;
+using LabelTest = zyn_test::FormFixture;
 
 TEST_F(LabelTest, AutoSizeFitsTheCaption) {
-    auto* label = Make<TLabel>(form.get(), 100, 20, 65, 17);
+    auto* label = PlaceOn<TLabel>(form.get(), 100, 20, 65, 17);
     label->SetCaption("Temperature");
     TSize size = Measure(label->GetFont(), "Temperature");
     EXPECT_EQ(label->GetWidth(), size.cx);
@@ -38,7 +38,7 @@ TEST_F(LabelTest, AutoSizeFitsTheCaption) {
 }
 
 TEST_F(LabelTest, RightJustifiedAutoSizeKeepsTheRightEdge) {
-    auto* label = Make<TLabel>(form.get(), 100, 20, 80, 17);
+    auto* label = PlaceOn<TLabel>(form.get(), 100, 20, 80, 17);
     label->SetAlignment(taRightJustify);
     label->SetCaption("ab");
     EXPECT_EQ(label->GetLeft() + label->GetWidth(), 180);
@@ -47,7 +47,7 @@ TEST_F(LabelTest, RightJustifiedAutoSizeKeepsTheRightEdge) {
 }
 
 TEST_F(LabelTest, FixedSizeLabelAlignsAndOpaqueOnesFillTheirColour) {
-    auto* label = Make<TLabel>(form.get(), 10, 10, 120, 40);
+    auto* label = PlaceOn<TLabel>(form.get(), 10, 10, 120, 40);
     label->SetAutoSize(false);
     label->SetColor(clYellow);
     label->SetCaption("x");
@@ -68,9 +68,9 @@ TEST_F(LabelTest, FixedSizeLabelAlignsAndOpaqueOnesFillTheirColour) {
 }
 
 TEST_F(LabelTest, AcceleratorFocusesTheFocusControl) {
-    auto* edit = Make<TEdit>(form.get(), 10, 60, 100, 21);
-    auto* other = Make<TEdit>(form.get(), 10, 90, 100, 21);
-    auto* label = Make<TLabel>(form.get(), 10, 40, 65, 17);
+    auto* edit = PlaceOn<TEdit>(form.get(), 10, 60, 100, 21);
+    auto* other = PlaceOn<TEdit>(form.get(), 10, 90, 100, 21);
+    auto* label = PlaceOn<TLabel>(form.get(), 10, 40, 65, 17);
     label->SetCaption("&Name");
     label->SetFocusControl(edit);
     other->SetFocus();
@@ -101,10 +101,10 @@ protected:
     }
 };
 
-using SpeedButtonTest = zyn_test::ControlsTest;
+using SpeedButtonTest = zyn_test::FormFixture;
 
 TEST_F(SpeedButtonTest, ClickFiresOnlyOnReleaseOverTheButton) {
-    auto* b = Make<CountingButton>(form.get(), 10, 10, 60, 25);
+    auto* b = PlaceOn<CountingButton>(form.get(), 10, 10, 60, 25);
     int clicks = 0;
     b->SetOnClick([&](TObject*) { ++clicks; });
     Input::MouseDown(b, mbLeft, {}, 5, 5);
@@ -125,9 +125,9 @@ TEST_F(SpeedButtonTest, ClickFiresOnlyOnReleaseOverTheButton) {
 }
 
 TEST_F(SpeedButtonTest, GroupedButtonsStayDownExclusively) {
-    auto* a = Make<TSpeedButton>(form.get(), 10, 10, 30, 25);
-    auto* b = Make<TSpeedButton>(form.get(), 50, 10, 30, 25);
-    auto* c = Make<TSpeedButton>(form.get(), 90, 10, 30, 25);
+    auto* a = PlaceOn<TSpeedButton>(form.get(), 10, 10, 30, 25);
+    auto* b = PlaceOn<TSpeedButton>(form.get(), 50, 10, 30, 25);
+    auto* c = PlaceOn<TSpeedButton>(form.get(), 90, 10, 30, 25);
     for (auto* s : {a, b, c}) s->SetGroupIndex(1);
     Input::Click(a, 5, 5);
     EXPECT_TRUE(a->GetDown());
@@ -144,7 +144,7 @@ TEST_F(SpeedButtonTest, GroupedButtonsStayDownExclusively) {
     EXPECT_TRUE(c->GetDown());
     EXPECT_FALSE(b->GetDown());
     // Without a group a button never stays down.
-    auto* plain = Make<TSpeedButton>(form.get(), 130, 10, 30, 25);
+    auto* plain = PlaceOn<TSpeedButton>(form.get(), 130, 10, 30, 25);
     plain->SetDown(true);
     EXPECT_FALSE(plain->GetDown());
 }
@@ -163,7 +163,7 @@ TEST_F(SpeedButtonTest, GroupMessagesOfOtherControlsAreIgnored) {
 }
 
 TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsTransparentColour) {
-    auto* b = Make<TSpeedButton>(form.get(), 10, 10, 40, 40);
+    auto* b = PlaceOn<TSpeedButton>(form.get(), 10, 10, 40, 40);
     b->SetFlat(true);
     TBitmap glyph;
     glyph.SetPixelFormat(pf24bit);
@@ -181,10 +181,10 @@ TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsTransparentColour) {
 
 // ---- check box ---------------------------------------------------------------------------
 
-using CheckBoxTest = zyn_test::ControlsTest;
+using CheckBoxTest = zyn_test::FormFixture;
 
 TEST_F(CheckBoxTest, ClickAndSpaceToggleAndSettingFiresOnClick) {
-    auto* box = Make<TCheckBox>(form.get(), 10, 10, 120, 17);
+    auto* box = PlaceOn<TCheckBox>(form.get(), 10, 10, 120, 17);
     box->SetCaption("Check me");
     int clicks = 0;
     box->SetOnClick([&](TObject*) { ++clicks; });

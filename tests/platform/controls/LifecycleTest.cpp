@@ -1,5 +1,5 @@
 // Window creation, messages through handles, timers, fonts and colours from the parent.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-using LifecycleTest = zyn_test::ControlsTest;
+using LifecycleTest = zyn_test::FormFixture;
 
 TEST_F(LifecycleTest, CreateWndRunsOnceWhenTheControlFirstGetsAWindow) {
     TForm hidden(nullptr);
@@ -57,7 +57,7 @@ TEST_F(LifecycleTest, CreateWndRunsOnceWhenTheControlFirstGetsAWindow) {
 }
 
 TEST_F(LifecycleTest, MessagesReachTheControlThroughItsHandle) {
-    auto* c = Make<WindowCounter>(form.get(), 0, 0, 10, 10);
+    auto* c = PlaceOn<WindowCounter>(form.get(), 0, 0, 10, 10);
     EXPECT_EQ(SendMessage(c->GetHandle(), WM_USER + 1, 0, 0), 7);
     PostMessage(c->GetHandle(), WM_USER + 2, 0, 0);
     EXPECT_EQ(c->user.size(), 1u);
@@ -93,8 +93,8 @@ TEST_F(LifecycleTest, TimerTicksOnTheVirtualClockOnlyWhileComplete) {
 }
 
 TEST_F(LifecycleTest, FontAndColourFollowTheParentUntilSetThemselves) {
-    auto* panel = Make<TPanel>(form.get(), 0, 0, 200, 100);
-    auto* label = Make<TLabel>(panel, 5, 5, 50, 15);
+    auto* panel = PlaceOn<TPanel>(form.get(), 0, 0, 200, 100);
+    auto* label = PlaceOn<TLabel>(panel, 5, 5, 50, 15);
     form->GetFont()->SetSize(12);
     EXPECT_EQ(panel->GetFont()->GetSize(), 12);
     EXPECT_EQ(label->GetFont()->GetSize(), 12);
@@ -116,9 +116,9 @@ TEST_F(LifecycleTest, FontAndColourFollowTheParentUntilSetThemselves) {
 }
 
 TEST_F(LifecycleTest, PanelBordersShrinkTheAreaForAlignedChildren) {
-    auto* panel = Make<TPanel>(form.get(), 0, 0, 200, 100);
+    auto* panel = PlaceOn<TPanel>(form.get(), 0, 0, 200, 100);
     panel->SetBorderWidth(4);
-    auto* inner = Make<TPanel>(panel, 0, 0, 10, 10);
+    auto* inner = PlaceOn<TPanel>(panel, 0, 0, 10, 10);
     inner->SetAlign(alClient);
     EXPECT_EQ(inner->GetBoundsRect(), Rect(5, 5, 195, 95));   // bevel 1 + border 4
     panel->SetBevelOuter(bvNone);

@@ -6,7 +6,7 @@
 
 #include "platform/Clipbrd.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
@@ -15,8 +15,9 @@ namespace {
 const std::string kText = "the quick brown fox jumps over the lazy dog and keeps running far away "
                           "from the farm";
 
-class MemoView : public gridtest::FormFixture {
+class MemoView : public zyn_test::FormFixture {
 protected:
+    MemoView() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         memo = Place<TMemo>(10, 10, 150, 120);

@@ -1,5 +1,5 @@
 // Painting: order, clipping, coalesced invalidation, direct repaint and PaintTo.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/ExtCtrls.h"
 
@@ -36,20 +36,20 @@ protected:
     }
 };
 
-class PaintEngineTest : public zyn_test::ControlsTest {
+class PaintEngineTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
+        FormFixture::SetUp();
         g_log.clear();
     }
 };
 
 TEST_F(PaintEngineTest, ParentPaintsFirstThenGraphicThenWindowedChildrenInZOrder) {
-    auto* panel = Make<WinProbe>(form.get(), 10, 10, 200, 150, "Panel");
-    auto* w1 = Make<WinProbe>(panel, 10, 10, 30, 30, "W1");
-    auto* g1 = Make<GraphicProbe>(panel, 50, 10, 30, 30, "G1");
-    auto* w2 = Make<WinProbe>(panel, 90, 10, 30, 30, "W2");
-    auto* g2 = Make<GraphicProbe>(panel, 130, 10, 30, 30, "G2");
+    auto* panel = PlaceOn<WinProbe>(form.get(), 10, 10, 200, 150, "Panel");
+    auto* w1 = PlaceOn<WinProbe>(panel, 10, 10, 30, 30, "W1");
+    auto* g1 = PlaceOn<GraphicProbe>(panel, 50, 10, 30, 30, "G1");
+    auto* w2 = PlaceOn<WinProbe>(panel, 90, 10, 30, 30, "W2");
+    auto* g2 = PlaceOn<GraphicProbe>(panel, 130, 10, 30, 30, "G2");
     (void)w1, (void)g1, (void)w2, (void)g2;
     Application->ProcessMessages();
     g_log.clear();
@@ -67,9 +67,9 @@ TEST_F(PaintEngineTest, ParentPaintsFirstThenGraphicThenWindowedChildrenInZOrder
 }
 
 TEST_F(PaintEngineTest, AChildNeverDrawsOutsideItselfOrItsParent) {
-    auto* panel = Make<WinProbe>(form.get(), 20, 20, 60, 60, "Panel");
+    auto* panel = PlaceOn<WinProbe>(form.get(), 20, 20, 60, 60, "Panel");
     panel->Fill = clLime;
-    auto* child = Make<GraphicProbe>(panel, 40, 40, 50, 50, "Child");   // reaches past the panel
+    auto* child = PlaceOn<GraphicProbe>(panel, 40, 40, 50, 50, "Child");   // reaches past the panel
     (void)child;
     Application->ProcessMessages();
     EXPECT_EQ(Pixel(19, 50), ColorToRGB(clBtnFace) & 0xFFFFFF);   // left of the panel: form face
@@ -83,40 +83,40 @@ TEST_F(PaintEngineTest, AChildNeverDrawsOutsideItselfOrItsParent) {
 }
 
 TEST_F(PaintEngineTest, InvalidationsAreCoalescedIntoOnePaintPerPass) {
-    auto* probe = Make<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
+    auto* probe = PlaceOn<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
     Application->ProcessMessages();
-    int before = probe->GetPaintCount();
+    int before = Testing::PaintCount(probe);
     for (int i = 0; i < 5; ++i) probe->Invalidate();
     probe->InvalidateRect(Rect(0, 0, 5, 5));
-    EXPECT_EQ(probe->GetPaintCount(), before);   // nothing until the loop runs
+    EXPECT_EQ(Testing::PaintCount(probe), before);   // nothing until the loop runs
     Application->ProcessMessages();
-    EXPECT_EQ(probe->GetPaintCount(), before + 1);
+    EXPECT_EQ(Testing::PaintCount(probe), before + 1);
     Application->ProcessMessages();
-    EXPECT_EQ(probe->GetPaintCount(), before + 1);   // nothing left to paint
+    EXPECT_EQ(Testing::PaintCount(probe), before + 1);   // nothing left to paint
 }
 
 TEST_F(PaintEngineTest, RepaintDrawsAtOnceAndInvisibleControlsAreSkipped) {
-    auto* probe = Make<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
+    auto* probe = PlaceOn<WinProbe>(form.get(), 10, 10, 50, 50, "Probe");
     Application->ProcessMessages();
-    int before = probe->GetPaintCount();
+    int before = Testing::PaintCount(probe);
     probe->Fill = clYellow;
     probe->Repaint();
-    EXPECT_EQ(probe->GetPaintCount(), before + 1);
+    EXPECT_EQ(Testing::PaintCount(probe), before + 1);
     EXPECT_EQ(Pixel(30, 30), TColor(clYellow));
 
     probe->SetVisible(false);
     Application->ProcessMessages();
-    int hidden = probe->GetPaintCount();
+    int hidden = Testing::PaintCount(probe);
     EXPECT_EQ(Pixel(30, 30), ColorToRGB(clBtnFace) & 0xFFFFFF);   // uncovered area repainted
     probe->Invalidate();
     form->Invalidate();
     Application->ProcessMessages();
-    EXPECT_EQ(probe->GetPaintCount(), hidden);
+    EXPECT_EQ(Testing::PaintCount(probe), hidden);
 }
 
 TEST_F(PaintEngineTest, DirectCanvasDrawingOutsidePaintStaysClipped) {
-    auto* panel = Make<WinProbe>(form.get(), 100, 100, 40, 40, "Panel");
-    auto* g = Make<GraphicProbe>(panel, 10, 10, 20, 20, "G");
+    auto* panel = PlaceOn<WinProbe>(form.get(), 100, 100, 40, 40, "Panel");
+    auto* g = PlaceOn<GraphicProbe>(panel, 10, 10, 20, 20, "G");
     Application->ProcessMessages();
     // A component drawing straight from a setter: the canvas is bound to the back buffer.
     TCanvas* c = g->GetCanvas();
@@ -129,9 +129,9 @@ TEST_F(PaintEngineTest, DirectCanvasDrawingOutsidePaintStaysClipped) {
 }
 
 TEST_F(PaintEngineTest, PaintToRendersTheControlTreeIntoAnyCanvas) {
-    auto* panel = Make<WinProbe>(form.get(), 100, 100, 40, 30, "Panel");
+    auto* panel = PlaceOn<WinProbe>(form.get(), 100, 100, 40, 30, "Panel");
     panel->Fill = clNavy;
-    auto* g = Make<GraphicProbe>(panel, 5, 5, 10, 10, "G");
+    auto* g = PlaceOn<GraphicProbe>(panel, 5, 5, 10, 10, "G");
     g->Fill = clYellow;
     TBitmap bmp;
     bmp.SetPixelFormat(pf32bit);
@@ -148,9 +148,9 @@ TEST_F(PaintEngineTest, PaintToRendersTheControlTreeIntoAnyCanvas) {
 }
 
 TEST_F(PaintEngineTest, AlignedChildrenFillTheirParentInOrder) {
-    auto* top = Make<TPanel>(form.get(), 0, 0, 50, 30);
-    auto* bottom = Make<TPanel>(form.get(), 0, 0, 50, 20);
-    auto* client = Make<TPanel>(form.get(), 0, 0, 10, 10);
+    auto* top = PlaceOn<TPanel>(form.get(), 0, 0, 50, 30);
+    auto* bottom = PlaceOn<TPanel>(form.get(), 0, 0, 50, 20);
+    auto* client = PlaceOn<TPanel>(form.get(), 0, 0, 10, 10);
     top->SetAlign(alTop);
     bottom->SetAlign(alBottom);
     client->SetAlign(alClient);
@@ -162,7 +162,7 @@ TEST_F(PaintEngineTest, AlignedChildrenFillTheirParentInOrder) {
     EXPECT_EQ(client->GetBoundsRect(), Rect(0, 30, 300, 180));
 
     // Anchored to the right and bottom: the distances to those edges stay.
-    auto* anchored = Make<TPanel>(client, 200, 100, 50, 20);
+    auto* anchored = PlaceOn<TPanel>(client, 200, 100, 50, 20);
     anchored->SetAnchors({akRight, akBottom});
     form->SetBounds(0, 0, 350, 250);
     EXPECT_EQ(anchored->GetBoundsRect(), Rect(250, 150, 300, 170));

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/Grids.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class ScrollRepeat : public gridtest::FormFixture {
+class ScrollRepeat : public zyn_test::FormFixture {
 protected:
+    ScrollRepeat() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         grid = Place<TDrawGrid>(10, 10, 300, 200);
@@ -64,7 +65,7 @@ TEST_F(ScrollRepeat, HorizontalArrowRepeatsAndReleaseStops) {
     // A release that reaches another control (the capture was taken) stops it too.
     Input::MouseDown(grid, mbLeft, {}, right.Left + 4, right.Top + 4);
     SetCaptureControl(nullptr);
-    Input::MouseUp(form_.get(), mbLeft, {}, 600, 400);
+    Input::MouseUp(form.get(), mbLeft, {}, 600, 400);
     Application->AdvanceTime(1000);
     EXPECT_EQ(grid->GetLeftCol(), 8);
 }

@@ -1,5 +1,5 @@
 // A desktop form holding one of each standard control, saved as a picture to look at.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include <filesystem>
 

@@ -5,14 +5,15 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
 namespace {
 
-class TreeProps : public gridtest::FormFixture {
+class TreeProps : public zyn_test::FormFixture {
 protected:
+    TreeProps() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         tree = Place<TTreeView>(10, 10, 200, 150);
@@ -74,7 +75,7 @@ TEST_F(TreeProps, HotTrackUnderlinesTheLabelUnderThePointer) {
     EXPECT_EQ(tree->GetHotNode(), nullptr);
     Input::MouseMove(tree, LabelPoint(a).X, LabelPoint(a).Y);
     EXPECT_EQ(tree->GetHotNode(), a);
-    Input::MouseMove(form_.get(), 400, 400);
+    Input::MouseMove(form.get(), 400, 400);
     EXPECT_EQ(tree->GetHotNode(), nullptr);
     Input::MouseMove(tree, LabelPoint(a).X, LabelPoint(a).Y);
     tree->GetItems()->Delete(a);

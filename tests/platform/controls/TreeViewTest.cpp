@@ -4,7 +4,7 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/StdCtrls.h"
-#include "tests/platform/controls/GridTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace vcl;
 
@@ -35,8 +35,9 @@ protected:
     }
 };
 
-class TreeViewTest : public gridtest::FormFixture {
+class TreeViewTest : public zyn_test::FormFixture {
 protected:
+    TreeViewTest() : FormFixture(zyn_test::FormShape::Framed()) {}
     void SetUp() override {
         FormFixture::SetUp();
         tree = Place<TLazyTree>(10, 10, 200, 150);
