@@ -201,7 +201,7 @@ void TDropDownList::PaintItems(TCanvas* Canvas, const TRect& Area) {
             FOnDrawItem(this, i, r, state);
             // An owner-drawn item does not show the highlight itself: the focus
             // rectangle marks the item the keys and the pointer are on.
-            if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
+            if (state.Contains(odFocused)) Canvas->DrawFocusRect(r);
         } else {
             std::string text = items_->Get(i);
             int th = Canvas->TextHeight(text);
