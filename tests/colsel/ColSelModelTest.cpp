@@ -7,7 +7,7 @@
 
 #include "colsel/Zyn_Colsel.h"
 #include "platform/Dialogs.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "platform/core/FormFile.h"
 #include "platform/core/PropInfo.h"
 
@@ -16,11 +16,11 @@ using vcl::TColor;
 
 namespace {
 
-class ColSelModel : public zyn_test::ControlsTest {
+class ColSelModel : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        sel = Make<TColSel>(form.get(), 10, 10, 180, 22);
+        FormFixture::SetUp();
+        sel = PlaceOn<TColSel>(form.get(), 10, 10, 180, 22);
         sel->LoadExtendedPalette();
         vcl::Application->ProcessMessages();
     }

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "colsel/Zyn_Colsel.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace zyn;
 using vcl::TColor;
@@ -16,11 +16,11 @@ constexpr TColor White = 0xFFFFFF, Black = 0, Silver = 0xC0C0C0, Gray = 0x808080
 
 // The field of a 180 x 22 selector holds the selected item in (3, 3) - (.., 19): the bar is
 // Rectangle(6, 5, L + ColorBarWidth + 3, 17), the name's box starts at 3 + ColorBarWidth + 3.
-class ColSelPaint : public zyn_test::ControlsTest {
+class ColSelPaint : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        sel = Make<TColSel>(form.get(), 10, 10, 180, 22);
+        FormFixture::SetUp();
+        sel = PlaceOn<TColSel>(form.get(), 10, 10, 180, 22);
         sel->LoadExtendedPalette();
         sel->SetSelColor(vcl::clNavy);            // entry 5
         vcl::Application->ProcessMessages();

@@ -11,23 +11,23 @@
 #include "foldertree/FolderTreeSupport.h"
 #include "foldertree/Zyn_FolderTree.h"
 #include "platform/StdCtrls.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace zyn;
 using vcl::TTreeNode;
 
 namespace {
 
-class FolderTreeTest : public zyn_test::ControlsTest {
+class FolderTreeTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
+        FormFixture::SetUp();
         tmp = std::make_unique<zyn_test::TempFolders>();
     }
     void TearDown() override {
         tree.reset();
         tmp.reset();
-        ControlsTest::TearDown();
+        FormFixture::TearDown();
     }
     // A tree of no form, reset to its root.
     TFolderTree& Tree() {
@@ -329,7 +329,7 @@ TEST_F(FolderTreeTest, ResetCollapsesToTheRootOfTheDrive) {
 
 TEST_F(FolderTreeTest, OnAShownFormTheWindowResetsAndSelectingFocuses) {
     tmp->Dir("A");
-    auto* t = Make<TFolderTree>(form.get(), 10, 10, 200, 250);
+    auto* t = PlaceOn<TFolderTree>(form.get(), 10, 10, 200, 250);
     vcl::Application->ProcessMessages();
     ASSERT_NE(t->GetItems()->GetFirstNode(), nullptr);
     EXPECT_EQ(t->GetItems()->GetFirstNode()->GetText(), "C:\\");

@@ -5,7 +5,7 @@
 
 #include "marksel/Zyn_marksel.h"
 #include "platform/Win32.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace zyn;
 
@@ -53,11 +53,11 @@ TEST(MarkSelModel, VisibilityOfMarks) {
 
 namespace {
 
-class MarkSelClicks : public zyn_test::ControlsTest {
+class MarkSelClicks : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        sel = Make<TMarkSel>(form.get(), 10, 10, 164, 124);
+        FormFixture::SetUp();
+        sel = PlaceOn<TMarkSel>(form.get(), 10, 10, 164, 124);
         sel->SetOnClick([this](vcl::TObject*) { log.push_back("click"); });
         sel->SetOnMarkClick([this](vcl::TObject* S, int X, int Y, int Mark) {
             EXPECT_EQ(S, sel);

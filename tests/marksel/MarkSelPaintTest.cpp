@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "marksel/Zyn_marksel.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 using namespace zyn;
 using vcl::TColor;
@@ -14,11 +14,11 @@ constexpr TColor Red = 0x0000FF, White = 0xFFFFFF, Navy = 0x800000, Black = 0;
 
 // A 164 x 124 selector at (10, 10): cells of 20 x 20, mark n of row r, column c at
 // (10 + 20c, 10 + 20r) in the control, drawn centred two pixels right and down of that.
-class MarkSelPaint : public zyn_test::ControlsTest {
+class MarkSelPaint : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        sel = Make<TMarkSel>(form.get(), 10, 10, 164, 124);
+        FormFixture::SetUp();
+        sel = PlaceOn<TMarkSel>(form.get(), 10, 10, 164, 124);
         vcl::Application->ProcessMessages();
     }
     // A pixel of the selector (control coordinates).

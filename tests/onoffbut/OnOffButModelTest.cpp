@@ -84,8 +84,8 @@ TEST_F(OnOffButTest, GroupsAreKeptApartByIndexParentAndKind) {
     // Another index, or the same index under another parent, is another group.
     auto* g3 = MakeButton(0, 60);
     g3->SetGroupIndex(3);
-    auto* panel = Make<TPanel>(form.get(), 0, 120, 300, 60);
-    auto* elsewhere = Make<CountingOnOffBut>(panel, 0, 0, 100, 50);
+    auto* panel = PlaceOn<TPanel>(form.get(), 0, 120, 300, 60);
+    auto* elsewhere = PlaceOn<CountingOnOffBut>(panel, 0, 0, 100, 50);
     elsewhere->SetGroupIndex(4);
     auto* g4 = MakeButton(100, 60);
     g4->SetGroupIndex(4);
@@ -94,7 +94,7 @@ TEST_F(OnOffButTest, GroupsAreKeptApartByIndexParentAndKind) {
     EXPECT_TRUE(g4->GetOnOff());
 
     // Speed buttons use the same message for their groups; the two kinds ignore each other.
-    auto* speed = Make<TSpeedButton>(form.get(), 200, 60, 40, 25);
+    auto* speed = PlaceOn<TSpeedButton>(form.get(), 200, 60, 40, 25);
     speed->SetGroupIndex(4);
     speed->SetDown(true);
     EXPECT_TRUE(g4->GetOnOff());

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "onoffbut/Zyn_onoffbut.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 namespace zyn_test {
 
@@ -47,11 +47,11 @@ inline std::unique_ptr<vcl::TBitmap> MakeTestSheet() {
     return sheet;
 }
 
-class OnOffButTest : public ControlsTest {
+class OnOffButTest : public FormFixture {
 protected:
     // A 100 x 50 button on the form at (L, T), centred glyph of the default style.
     CountingOnOffBut* MakeButton(int L, int T, const std::string& Name = {}) {
-        return Make<CountingOnOffBut>(form.get(), L, T, 100, 50, Name);
+        return PlaceOn<CountingOnOffBut>(form.get(), L, T, 100, 50, Name);
     }
     // The button showing the test sheet: glyph 20 x 10, centred at (40, 20).
     CountingOnOffBut* MakeSheetButton(int L, int T) {

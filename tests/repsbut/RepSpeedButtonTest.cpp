@@ -5,7 +5,7 @@
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "repsbut/Zyn_repsbut.h"
 
 using namespace zyn;
@@ -24,11 +24,11 @@ public:
     std::vector<std::int64_t> hooks;
 };
 
-class RepSpeedButtonTest : public zyn_test::ControlsTest {
+class RepSpeedButtonTest : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        b = Make<RecordingButton>(form.get(), 10, 10, 60, 25, "Repeat1");
+        FormFixture::SetUp();
+        b = PlaceOn<RecordingButton>(form.get(), 10, 10, 60, 25, "Repeat1");
         b->SetOnRepeatClick([this](TObject* s) {
             EXPECT_EQ(s, b);
             // The hook runs first.
@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override {
         Application->SetOnException(nullptr);
-        ControlsTest::TearDown();
+        FormFixture::TearDown();
     }
     void Press() {
         t0 = Application->GetClockMs();

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "rotlab/Zyn_RotLab.h"
 
 using namespace zyn;
@@ -16,12 +16,12 @@ namespace {
 constexpr TColor Ground = 0x0040C080;   // the label's own background in these tests
 constexpr TColor FormColor = 0xF0F0F0;
 
-class RotLabPaint : public zyn_test::ControlsTest {
+class RotLabPaint : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
+        FormFixture::SetUp();
         form->SetColor(FormColor);
-        lab = Make<TRotLab>(form.get(), 0, 0, 200, 200);
+        lab = PlaceOn<TRotLab>(form.get(), 0, 0, 200, 200);
         lab->SetCaption("HIMH");
         lab->GetFont()->SetColor(vcl::clBlack);
         lab->GetFont()->SetSize(20);

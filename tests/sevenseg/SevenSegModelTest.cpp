@@ -5,7 +5,7 @@
 
 #include "platform/Classes.h"
 #include "platform/Forms.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "sevenseg/Zyn_sevenseg.h"
 
 using namespace zyn;
@@ -23,10 +23,10 @@ public:
     int paints = 0;
 };
 
-class SevenSegOnForm : public zyn_test::ControlsTest {
+class SevenSegOnForm : public zyn_test::FormFixture {
 protected:
     CountingSevenSeg* MakeDisplay() {
-        auto* s = Make<CountingSevenSeg>(form.get(), 10, 10, 216, 76);
+        auto* s = PlaceOn<CountingSevenSeg>(form.get(), 10, 10, 216, 76);
         vcl::Application->ProcessMessages();
         s->paints = 0;
         return s;

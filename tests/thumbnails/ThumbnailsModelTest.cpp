@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Testing.h"
-#include "platform/controls/ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 #include "thumbnails/Zyn_Thumbnails.h"
 
 using namespace zyn;
@@ -135,11 +135,11 @@ namespace {
 constexpr TColor Cover = 0x00A0A0A0;
 constexpr TColor Focus = 0x000000FF;
 
-class ThumbnailsMouse : public zyn_test::ControlsTest {
+class ThumbnailsMouse : public zyn_test::FormFixture {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        thumbs = Make<TThumbnails>(form.get(), 0, 0, 300, 290);
+        FormFixture::SetUp();
+        thumbs = PlaceOn<TThumbnails>(form.get(), 0, 0, 300, 290);
         thumbs->SetColorCover(Cover);
         thumbs->SetColorFocus(Focus);
         thumbs->SetOnFocusChange([this](vcl::TObject*) { focusChanges.push_back(thumbs->GetFocusedSlide()); });

@@ -1,6 +1,6 @@
 // Size constraints (SetBounds, alignment, form resizing, OnConstrainedResize, streaming) and the
 // inherited reading order.
-#include "ControlsTestSupport.h"
+#include "tests/support/FormFixture.h"
 
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
@@ -10,10 +10,10 @@ using namespace vcl;
 
 namespace {
 
-class Constraints : public zyn_test::ControlsTest {};
+class Constraints : public zyn_test::FormFixture {};
 
 TEST_F(Constraints, SetBoundsKeepsTheLimitsAndZeroMeansNone) {
-    auto* p = Make<TPanel>(form.get(), 10, 10, 100, 50);
+    auto* p = PlaceOn<TPanel>(form.get(), 10, 10, 100, 50);
     p->GetConstraints()->SetMinWidth(40);
     p->GetConstraints()->SetMaxWidth(120);
     p->GetConstraints()->SetMaxHeight(60);
@@ -32,7 +32,7 @@ TEST_F(Constraints, SetBoundsKeepsTheLimitsAndZeroMeansNone) {
 }
 
 TEST_F(Constraints, OnConstrainedResizeMayChangeTheLimits) {
-    auto* p = Make<TPanel>(form.get(), 0, 0, 100, 50);
+    auto* p = PlaceOn<TPanel>(form.get(), 0, 0, 100, 50);
     p->GetConstraints()->SetMaxWidth(80);
     int calls = 0;
     p->SetOnConstrainedResize([&](TObject* Sender, int& MinW, int&, int& MaxW, int&) {
@@ -50,19 +50,19 @@ TEST_F(Constraints, OnConstrainedResizeMayChangeTheLimits) {
 }
 
 TEST_F(Constraints, AlignmentRespectsTheLimits) {
-    auto* top = Make<TPanel>(form.get(), 0, 0, 50, 40);
+    auto* top = PlaceOn<TPanel>(form.get(), 0, 0, 50, 40);
     top->GetConstraints()->SetMaxWidth(300);
     top->SetAlign(alTop);
     EXPECT_EQ(top->GetWidth(), 300);       // the form is 400 wide
     EXPECT_EQ(top->GetTop(), 0);
-    auto* left = Make<TPanel>(form.get(), 0, 0, 30, 30);
+    auto* left = PlaceOn<TPanel>(form.get(), 0, 0, 30, 30);
     left->GetConstraints()->SetMinWidth(60);
     left->GetConstraints()->SetMaxHeight(100);
     left->SetAlign(alLeft);
     EXPECT_EQ(left->GetWidth(), 60);
     EXPECT_EQ(left->GetHeight(), 100);
     EXPECT_EQ(left->GetTop(), 40);         // below the top panel
-    auto* client = Make<TPanel>(form.get(), 0, 0, 30, 30);
+    auto* client = PlaceOn<TPanel>(form.get(), 0, 0, 30, 30);
     client->GetConstraints()->SetMaxWidth(200);
     client->SetAlign(alClient);
     EXPECT_EQ(client->GetLeft(), 60);      // right of the left panel
@@ -87,7 +87,7 @@ TEST_F(Constraints, FormResizingIsLimited) {
 }
 
 TEST_F(Constraints, StreamedWithTheControl) {
-    auto* p = Make<TPanel>(form.get(), 0, 0, 100, 50, "Limited");
+    auto* p = PlaceOn<TPanel>(form.get(), 0, 0, 100, 50, "Limited");
     p->GetConstraints()->SetMinWidth(70);
     p->GetConstraints()->SetMaxHeight(45);
     std::string text = WriteComponentText(form.get());
@@ -114,12 +114,12 @@ TEST_F(Constraints, StreamedWithTheControl) {
 
 namespace {
 
-class BiDi : public zyn_test::ControlsTest {};
+class BiDi : public zyn_test::FormFixture {};
 
 TEST_F(BiDi, InheritedFromTheParentUntilSetAndStreamed) {
-    auto* outer = Make<TPanel>(form.get(), 0, 0, 200, 100, "Outer");
-    auto* inner = Make<TPanel>(outer, 0, 0, 100, 50, "Inner");
-    auto* edit = Make<TEdit>(inner, 0, 0, 60, 21, "Field");
+    auto* outer = PlaceOn<TPanel>(form.get(), 0, 0, 200, 100, "Outer");
+    auto* inner = PlaceOn<TPanel>(outer, 0, 0, 100, 50, "Inner");
+    auto* edit = PlaceOn<TEdit>(inner, 0, 0, 60, 21, "Field");
     EXPECT_EQ(edit->GetBiDiMode(), bdLeftToRight);
     form->SetBiDiMode(bdRightToLeft);
     EXPECT_EQ(outer->GetBiDiMode(), bdRightToLeft);
@@ -134,7 +134,7 @@ TEST_F(BiDi, InheritedFromTheParentUntilSetAndStreamed) {
     inner->SetParentBiDiMode(true);                   // and taking the parent's again
     EXPECT_EQ(edit->GetBiDiMode(), bdRightToLeftReadingOnly);
     // A control placed later takes its new parent's mode.
-    auto* late = Make<TEdit>(outer, 0, 60, 60, 21, "Late");
+    auto* late = PlaceOn<TEdit>(outer, 0, 60, 60, 21, "Late");
     EXPECT_EQ(late->GetBiDiMode(), bdRightToLeftReadingOnly);
 
     inner->SetBiDiMode(bdRightToLeftNoAlign);

@@ -152,10 +152,10 @@ TEST_F(SpeedButtonTest, GroupedButtonsStayDownExclusively) {
 TEST_F(SpeedButtonTest, GroupMessagesOfOtherControlsAreIgnored) {
     // Other button kinds announce their groups with the same message; a speed button of the
     // same group number neither goes up nor takes their settings.
-    auto* a = Make<TSpeedButton>(form.get(), 10, 10, 30, 25);
+    auto* a = PlaceOn<TSpeedButton>(form.get(), 10, 10, 30, 25);
     a->SetGroupIndex(1);
     a->SetDown(true);
-    auto* other = Make<TPanel>(form.get(), 50, 10, 30, 25);
+    auto* other = PlaceOn<TPanel>(form.get(), 50, 10, 30, 25);
     TMessage m{CM_BUTTONPRESSED, 1, reinterpret_cast<LPARAM>(static_cast<TControl*>(other)), 0};
     form->Broadcast(m);
     EXPECT_TRUE(a->GetDown());
