@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Testing.h"
 #include "platform/SysUtils.h"
 #include "tests/numio/NumIO2Fixture.h"
 
@@ -257,14 +258,14 @@ TEST_F(NumIO2Test, AutoSizeFollowsTheFont) {
 }
 
 TEST_F(NumIO2Test, RepaintsOnlyForChanges) {
-    const int before = n->GetPaintCount();
+    const int before = vcl::Testing::PaintCount(n);
     n->SetLeftText("");
     n->SetTextBoxWidth(80);
     n->SetButSpace(3);
     Application->ProcessMessages();
-    EXPECT_EQ(n->GetPaintCount(), before);
+    EXPECT_EQ(vcl::Testing::PaintCount(n), before);
     n->SetLeftText("Rate");
     n->SetValue(3);
     Application->ProcessMessages();
-    EXPECT_EQ(n->GetPaintCount(), before + 1);
+    EXPECT_EQ(vcl::Testing::PaintCount(n), before + 1);
 }

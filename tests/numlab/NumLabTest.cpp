@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Testing.h"
 #include "tests/numlab/NumLabFixture.h"
 
 using namespace vcl;
@@ -35,16 +36,16 @@ TEST(NumLabModel, InitialStateAndBoundedSetters) {
 }
 
 TEST_F(NumLabTest, RepaintsOnlyForChanges) {
-    const int before = lab->GetPaintCount();
+    const int before = vcl::Testing::PaintCount(lab);
     lab->SetValue(0);
     lab->SetPrecision(2);
     lab->SetLeftText("");
     lab->SetDisplayType(dtFixP);
-    EXPECT_EQ(lab->GetPaintCount(), before);
+    EXPECT_EQ(vcl::Testing::PaintCount(lab), before);
     lab->SetValue(1.5);
-    EXPECT_EQ(lab->GetPaintCount(), before + 1);   // at once, not on the next pass
+    EXPECT_EQ(vcl::Testing::PaintCount(lab), before + 1);   // at once, not on the next pass
     lab->SetPrecision(3);
-    EXPECT_EQ(lab->GetPaintCount(), before + 2);
+    EXPECT_EQ(vcl::Testing::PaintCount(lab), before + 2);
 }
 
 TEST_F(NumLabTest, OverflowIndicatorAndTheApplicationsText) {
