@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "platform/Testing.h"
 #include "gradfl/Zyn_gradfl.h"
 #include "platform/Forms.h"
 #include "platform/core/FormFile.h"
@@ -51,14 +52,14 @@ TEST(GradFillModel, SettersRepaintAndPaintFiresOnPaint) {
         EXPECT_EQ(Sender, g);
         ++painted;
     });
-    const int before = g->GetPaintCount();
+    const int before = vcl::Testing::PaintCount(g);
     g->SetFillType(gtHoriz);   // the one setter that compares
     vcl::Application->ProcessMessages();
-    EXPECT_EQ(g->GetPaintCount(), before);
+    EXPECT_EQ(vcl::Testing::PaintCount(g), before);
     EXPECT_EQ(painted, 0);
     g->SetNrColors(16);        // the others repaint even for the current value
     vcl::Application->ProcessMessages();
-    EXPECT_EQ(g->GetPaintCount(), before + 1);
+    EXPECT_EQ(vcl::Testing::PaintCount(g), before + 1);
     EXPECT_EQ(painted, 1);
     g->SetFillType(gtVert);
     g->SetGridMode(gmBoth);

@@ -1,6 +1,7 @@
 // The mark selector's picture and hover highlight, probed on a shown form.
 #include <gtest/gtest.h>
 
+#include "platform/Testing.h"
 #include "marksel/Zyn_marksel.h"
 #include "tests/support/FormFixture.h"
 
@@ -89,9 +90,9 @@ TEST_F(MarkSelPaint, HoverHighlightsTheNearestMarkAndRestoresTheLast) {
     EXPECT_EQ(At(5, 5), White);
     EXPECT_EQ(At(6, 5), Red);
     // A move within the same mark's reach draws nothing new.
-    const int paints = sel->GetPaintCount();
+    const int paints = vcl::Testing::PaintCount(sel);
     vcl::Input::MouseMove(sel, 11, 11);
-    EXPECT_EQ(sel->GetPaintCount(), paints);
+    EXPECT_EQ(vcl::Testing::PaintCount(sel), paints);
     EXPECT_EQ(At(6, 5), Red);
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Testing.h"
 #include "minical/Zyn_MiniCal.h"
 #include "platform/DateUtils.h"
 #include "MiniCalTestSupport.h"
@@ -172,7 +173,7 @@ TEST_F(MiniCalInput, TheGridsOwnNavigationKeepsToTheHeldDay) {
 TEST_F(MiniCalInput, RepaintsOnlyForChanges) {
     auto paints = [&] {
         vcl::Application->ProcessMessages();
-        return cal->GetPaintCount();
+        return vcl::Testing::PaintCount(cal);
     };
     int before = paints();
     cal->SetColorHolidayBg(cal->GetColorHolidayBg());

@@ -6,6 +6,7 @@
 #include <climits>
 #include <memory>
 
+#include "platform/Testing.h"
 #include "NTabEdTestSupport.h"
 #include "framework/Zyn_conventions.h"
 
@@ -71,11 +72,11 @@ TEST_F(NTabEdModel, SuppressionStopsTheSevenNotificationsAndRepaintsOnceAfter) {
     ed->SetNrOfRows(6);
     EXPECT_TRUE(log.empty());
     vcl::Application->ProcessMessages();
-    const int painted = ed->GetPaintCount();
+    const int painted = vcl::Testing::PaintCount(ed);
     ed->SetSuppressPaint(false);   // repaints at once
-    EXPECT_EQ(ed->GetPaintCount(), painted + 1);
+    EXPECT_EQ(vcl::Testing::PaintCount(ed), painted + 1);
     vcl::Application->ProcessMessages();
-    EXPECT_EQ(ed->GetPaintCount(), painted + 1);
+    EXPECT_EQ(vcl::Testing::PaintCount(ed), painted + 1);
     ed->SetElemMarkedA(1, 1, false);
     EXPECT_EQ(N("CellState"), 1);
 }

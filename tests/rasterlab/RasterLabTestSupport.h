@@ -59,8 +59,8 @@ protected:
     // Paints what is pending and answers how often the label was painted since the last call.
     int Repaints() {
         vcl::Application->ProcessMessages();
-        const int n = label->GetPaintCount() - lastPaints_;
-        lastPaints_ = label->GetPaintCount();
+        const int n = vcl::Testing::PaintCount(label) - lastPaints_;
+        lastPaints_ = vcl::Testing::PaintCount(label);
         return n;
     }
 
