@@ -8,8 +8,7 @@
 #include "colsel/Zyn_Colsel.h"
 #include "platform/Dialogs.h"
 #include "tests/support/FormFixture.h"
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 using namespace zyn;
 using vcl::TColor;

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "foldertree/Zyn_FolderTree.h"
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 using namespace zyn;
 

@@ -6,7 +6,7 @@
 #include "platform/Testing.h"
 #include "gradfl/Zyn_gradfl.h"
 #include "platform/Forms.h"
-#include "platform/core/FormFile.h"
+#include "platform/Classes.h"
 
 using namespace zyn;
 

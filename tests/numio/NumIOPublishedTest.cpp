@@ -5,8 +5,7 @@
 #include <memory>
 
 #include "numio/Zyn_NumIO.h"
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 using namespace vcl;
 using namespace zyn;

@@ -5,8 +5,7 @@
 #include <memory>
 
 #include "RasterLabTestSupport.h"
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 
 using namespace zyn;
 using rasterlab_test::ShownLabelTest;

@@ -5,8 +5,7 @@
 #include <any>
 #include <memory>
 
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 #include "replist/Zyn_replist.h"
 
 using namespace vcl;

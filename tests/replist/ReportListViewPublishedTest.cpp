@@ -5,8 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 #include "replist/Zyn_ReportListView.h"
 
 using namespace vcl;

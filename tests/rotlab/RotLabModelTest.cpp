@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/Forms.h"
-#include "platform/core/FormFile.h"
+#include "platform/Classes.h"
 #include "rotlab/Zyn_RotLab.h"
 
 using namespace zyn;

@@ -4,8 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/FormFile.h"
-#include "platform/core/PropInfo.h"
+#include "platform/Classes.h"
 #include "thumbnails/Zyn_Thumbnails.h"
 
 using namespace zyn;
