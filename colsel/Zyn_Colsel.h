@@ -36,7 +36,7 @@ struct TColSelEntry {
 };
 using TColSelTable = std::array<TColSelEntry, MaxSelColors>;   // entry n at index n - 1
 
-// The part of PredefinedColors a palette takes: entries First .. First + Count - 1.
+// The slice of PredefinedColors a palette takes: entries First .. First + Count - 1.
 struct TColSelPalette {
     int First;
     int Count;

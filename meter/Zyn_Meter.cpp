@@ -351,7 +351,7 @@ void TMeter::LoadBackground() { FBkgImage->LoadFromFile(FBackGroundImg); }
 // index 0, whatever colour the palette gives it; the mask is made per pixel, so an index
 // byte (or the two or eight pixels packed in one byte) is never mistaken for another
 // pixel's. A true-colour image has no index, and its pure black pixels (every byte 0) take
-// the part of index 0: they are the pixels that OR-drawing leaves unchanged, and black is
+// the role of index 0: they are the pixels that OR-drawing leaves unchanged, and black is
 // index 0 of the default palettes, so an image keeps its transparent areas when it is saved
 // again with more colours.
 void TMeter::LoadAnchor() {

@@ -77,7 +77,7 @@ struct TSlideGrid {
 
 // The stored scroll position for a requested one: X clamped to Min .. Max, then mapped so
 // that moving X through the slides of one row scrolls smoothly through that row (the
-// integer part is the first slide of the row holding X, the fraction the part of the row
+// integer part is the first slide of the row holding X, the fraction the share of the row
 // passed).
 double ThumbScrollPosition(double X, int Min, int Max, int NumHoriz);
 

@@ -4,7 +4,7 @@
 //
 // Every control draws itself into the 32-bit back buffer of the top-level form it sits on
 // (through a canvas whose origin is the control's position in that buffer and whose clip
-// is the part of the control its parents leave visible). Invalidate marks a rectangle of
+// is the piece of the control its parents leave visible). Invalidate marks a rectangle of
 // the form; the message loop repaints the marked parts once per pass, parent first and
 // children in z-order, and hands them to the window backend. Input arrives from the
 // backend (or the testing interface) as Win32-shaped messages sent through Perform, so a
