@@ -80,6 +80,7 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Event("OnGetEditText", &V::GetOnGetEditText, &V::SetOnGetEditText);
         p.Event("OnSetEditText", &V::GetOnSetEditText, &V::SetOnSetEditText);
         p.Event("OnDrawCell", &V::GetOnDrawCell, &V::SetOnDrawCell);
+        p.Event("OnGetEditMask", &V::GetOnGetEditMask, &V::SetOnGetEditMask);
         p.Event("OnSelectCell", &V::GetOnSelectCell, &V::SetOnSelectCell);
         p.Event("OnTopLeftChanged", &V::GetOnTopLeftChanged, &V::SetOnTopLeftChanged);
         p.Event("OnRowMoved", &V::GetOnRowMoved, &V::SetOnRowMoved);

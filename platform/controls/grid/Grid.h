@@ -17,6 +17,7 @@
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/scrolling/InnerScrollBar.h"
 #include "platform/controls/text/Edit.h"
+#include "platform/controls/text/MaskEdit.h"
 #include "platform/core/Component.h"
 #include "platform/core/StringList.h"
 #include "platform/core/WinMessages.h"
@@ -82,14 +83,15 @@ using TOnGetPickListItems = std::function<void(TObject* Sender, int ACol, int AR
 
 // =========================================================================================
 // The in-place editor: an edit line without a border that covers the current cell and
-// reports every change of its text to the grid (SetEditText).
-class TInplaceEdit : public TCustomEdit {
+// reports every change of its text to the grid (SetEditText). It is a mask edit: opening on
+// a cell takes the cell's mask from the grid (GetEditMask).
+class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);
     std::string ClassName() const override { return "TInplaceEdit"; }
 
     TCustomGrid* GetGrid() const { return grid_; }
-    // Loads the text of the grid's current cell and its edit limit.
+    // Loads the mask, the text and the edit limit of the grid's current cell.
     virtual void UpdateContents();
     // Moves over Rect (grid client coordinates) and shows; an empty Rect hides it.
     void Move(const TRect& Rect);
@@ -100,6 +102,8 @@ protected:
     void Change() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    // Leaving the editor does not validate its mask: the grid stores every change as typed.
+    void DoExit() override;
     void WMGetDlgCode(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -265,6 +269,9 @@ public:
     void SetOnTopLeftChanged(TNotifyEvent Value) { FOnTopLeftChanged = std::move(Value); }
     TGetEditEvent GetOnGetEditText() const { return FOnGetEditText; }
     void SetOnGetEditText(TGetEditEvent Value) { FOnGetEditText = std::move(Value); }
+    // Asked for the edit mask of a cell when the in-place editor opens on it.
+    TGetEditEvent GetOnGetEditMask() const { return FOnGetEditMask; }
+    void SetOnGetEditMask(TGetEditEvent Value) { FOnGetEditMask = std::move(Value); }
     TSetEditEvent GetOnSetEditText() const { return FOnSetEditText; }
     void SetOnSetEditText(TSetEditEvent Value) { FOnSetEditText = std::move(Value); }
     TMovedEvent GetOnColumnMoved() const { return FOnColumnMoved; }
@@ -291,6 +298,8 @@ protected:
     virtual bool SelectCell(int ACol, int ARow) { (void)ACol; (void)ARow; return true; }
     virtual void TopLeftChanged();
     virtual std::string GetEditText(int ACol, int ARow) { (void)ACol; (void)ARow; return {}; }
+    // The edit mask of a cell (empty: none); the draw grid asks OnGetEditMask.
+    virtual std::string GetEditMask(int ACol, int ARow) { (void)ACol; (void)ARow; return {}; }
     virtual void SetEditText(int ACol, int ARow, const std::string& Value) {
         (void)ACol; (void)ARow; (void)Value;
     }
@@ -346,6 +355,7 @@ protected:
     TSelectCellEvent FOnSelectCell;
     TNotifyEvent FOnTopLeftChanged;
     TGetEditEvent FOnGetEditText;
+    TGetEditEvent FOnGetEditMask;
     TSetEditEvent FOnSetEditText;
     TMovedEvent FOnColumnMoved, FOnRowMoved;
 
@@ -456,6 +466,7 @@ protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool SelectCell(int ACol, int ARow) override;
     std::string GetEditText(int ACol, int ARow) override;
+    std::string GetEditMask(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
 };
 

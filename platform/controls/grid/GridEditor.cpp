@@ -85,7 +85,7 @@ void TCustomGrid::HideEdit() {
 
 // ---- TInplaceEdit ----------------------------------------------------------------------
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
     grid_ = dynamic_cast<TCustomGrid*>(AOwner);
     SetBorderStyle(bsNone);
     SetTabStop(false);
@@ -99,6 +99,9 @@ void TInplaceEdit::UpdateContents() {
         int limit = grid_->GetEditLimit();
         SetReadOnly(limit < 0);
         SetMaxLength(std::max(0, limit));
+        // The old text goes first, so that the new mask does not reshape it.
+        SetText("");
+        SetEditMask(grid_->GetEditMask(grid_->GetCol(), grid_->GetRow()));
         SetText(grid_->GetEditText(grid_->GetCol(), grid_->GetRow()));
     } catch (...) {
         loading_ = false;
@@ -123,8 +126,10 @@ void TInplaceEdit::Change() {
     // Every change of the text is stored at once; there is no separate commit.
     if (!loading_ && grid_ != nullptr && grid_->inplaceCol_ >= 0)
         grid_->SetEditText(grid_->inplaceCol_, grid_->inplaceRow_, GetText());
-    TCustomEdit::Change();
+    TCustomMaskEdit::Change();
 }
+
+void TInplaceEdit::DoExit() { TCustomEdit::DoExit(); }
 
 void TInplaceEdit::SendToGrid(WORD& Key, TShiftState Shift) {
     if (grid_ != nullptr) grid_->KeyDown(Key, Shift);
@@ -166,7 +171,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
         break;
     default: break;
     }
-    if (Key != 0) TCustomEdit::KeyDown(Key, Shift);
+    if (Key != 0) TCustomMaskEdit::KeyDown(Key, Shift);
 }
 
 void TInplaceEdit::KeyPress(char32_t& Key) {
@@ -186,21 +191,21 @@ void TInplaceEdit::KeyPress(char32_t& Key) {
             Key = 0;
         break;
     }
-    if (Key != 0) TCustomEdit::KeyPress(Key);
+    if (Key != 0) TCustomMaskEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::WMGetDlgCode(TMessage& M) {
-    TCustomEdit::WMGetDlgCode(M);
+    TCustomMaskEdit::WMGetDlgCode(M);
     M.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (grid_ != nullptr && grid_->GetOptions().Contains(goTabs)) M.Result |= DLGC_WANTTAB;
     if (auto* list = dynamic_cast<TInplaceEditList*>(this); list != nullptr && list->GetListVisible())
         M.Result |= DLGC_WANTALLKEYS;
 }
 
-void TInplaceEdit::WMKillFocus(TMessage& M) { TCustomEdit::WMKillFocus(M); }
+void TInplaceEdit::WMKillFocus(TMessage& M) { TCustomMaskEdit::WMKillFocus(M); }
 
 void TInplaceEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TCustomEdit::MouseDown(Button, Shift, X, Y);
+    TCustomMaskEdit::MouseDown(Button, Shift, X, Y);
 }
 
 // ---- TInplaceEditList ------------------------------------------------------------------

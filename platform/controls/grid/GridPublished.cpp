@@ -34,6 +34,7 @@ const bool registered = [] {
         p.Event("OnSelectCell", &TCustomGrid::GetOnSelectCell, &TCustomGrid::SetOnSelectCell);
         p.Event("OnTopLeftChanged", &TCustomGrid::GetOnTopLeftChanged, &TCustomGrid::SetOnTopLeftChanged);
         p.Event("OnGetEditText", &TCustomGrid::GetOnGetEditText, &TCustomGrid::SetOnGetEditText);
+        p.Event("OnGetEditMask", &TCustomGrid::GetOnGetEditMask, &TCustomGrid::SetOnGetEditMask);
         p.Event("OnSetEditText", &TCustomGrid::GetOnSetEditText, &TCustomGrid::SetOnSetEditText);
         p.Event("OnColumnMoved", &TCustomGrid::GetOnColumnMoved, &TCustomGrid::SetOnColumnMoved);
         p.Event("OnRowMoved", &TCustomGrid::GetOnRowMoved, &TCustomGrid::SetOnRowMoved);

@@ -32,6 +32,12 @@ std::string TCustomDrawGrid::GetEditText(int ACol, int ARow) {
     return value;
 }
 
+std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow) {
+    std::string value;
+    if (FOnGetEditMask) FOnGetEditMask(this, ACol, ARow, value);
+    return value;
+}
+
 void TCustomDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (FOnSetEditText) FOnSetEditText(this, ACol, ARow, Value);
 }
