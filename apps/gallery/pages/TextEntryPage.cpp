@@ -1,9 +1,10 @@
-// Page "Text entry": a customer record made of the standard text controls: edit fields,
-// combo boxes (a fixed list and an editable one), a memo and check boxes, with Save and
+// Page "Text entry": a customer record made of the standard text controls: edit fields
+// (customer number, phone, fax and date masked), combo boxes (a fixed list and an editable one), a memo and check boxes, with Save and
 // Revert buttons that act on the record.
 #include <string>
 
 #include "apps/gallery/GalleryPage.h"
+#include "platform/Mask.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "platform/Forms.h"
@@ -17,14 +18,17 @@ namespace {
 struct Field {
     const char* caption;
     const char* value;
+    const char* mask;   // empty: a plain edit field
 };
 
 const Field kFields[] = {
-    {"Customer no.", "C-10492"},
-    {"Company", "Northwind Components Ltd."},
-    {"Contact", "Maria Berger"},
-    {"E-mail", "m.berger@northwind-components.example"},
-    {"Phone", "+44 20 7946 0321"},
+    {"Customer no.", "C-10492", ">L-00000;1;_"},
+    {"Company", "Northwind Components Ltd.", ""},
+    {"Contact", "Maria Berger", ""},
+    {"E-mail", "m.berger@northwind-components.example", ""},
+    {"Phone", "+44 20 7946 0321", "+00 00 0000 0000;1;_"},
+    {"Fax", "", "+00 00 0000 0000;1;_"},
+    {"Customer since", "03/14/2019", "!99/99/0000;1;_"},
 };
 
 const char* const kCountries[] = {"Austria", "Belgium", "Denmark", "France", "Germany",
@@ -69,7 +73,14 @@ private:
         int top = 42;
         for (const Field& f : kFields) {
             Caption(f.caption, 20, top);
-            auto* e = new TEdit(page_.Form);
+            TCustomEdit* e = nullptr;
+            if (*f.mask != 0) {
+                auto* masked = new TMaskEdit(page_.Form);
+                masked->SetEditMask(f.mask);
+                e = masked;
+            } else {
+                e = new TEdit(page_.Form);
+            }
             e->SetParent(page_.Host);
             e->SetBounds(130, top, 300, 24);
             e->SetText(f.value);
@@ -148,7 +159,7 @@ private:
     }
 
     PageContext page_;
-    std::vector<TEdit*> edits_;
+    std::vector<TCustomEdit*> edits_;
     TComboBox* country_ = nullptr;
     TComboBox* terms_ = nullptr;
     TMemo* notes_ = nullptr;

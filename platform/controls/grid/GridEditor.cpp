@@ -140,6 +140,8 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     bool always = grid_ != nullptr && grid_->GetOptions().Contains(goAlwaysShowEditor);
     bool ctrl = Shift.Contains(ssCtrl);
     int len = GetTextLength();
+    // Under a mask the caret cannot go before the first editable position.
+    int first = IsMasked() ? std::min(GetMaskFormat().NextEditable(0), len) : 0;
     switch (Key) {
     case VK_UP:
     case VK_DOWN:
@@ -153,7 +155,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
         break;
     case VK_LEFT:
     case VK_HOME:
-        if (always && (ctrl || (GetSelStart() == 0 && GetSelLength() == 0))) SendToGrid(Key, Shift);
+        if (always && (ctrl || (GetSelStart() <= first && GetSelLength() == 0))) SendToGrid(Key, Shift);
         break;
     case VK_RIGHT:
     case VK_END:

@@ -85,6 +85,21 @@ TEST_F(GridEditMask, TheEditorFollowsTheMaskAndTheGridStoresItsValue) {
     EXPECT_EQ(grid->GetCells(1, 1), "3");
 }
 
+TEST_F(GridEditMask, AlwaysShownEditorHandsLeftToTheGridAtTheFirstEditablePosition) {
+    grid->SetOnGetEditMask([](TObject*, int, int, std::string& Value) { Value = "(000)"; });
+    grid->SetOptions(grid->GetOptions() | goAlwaysShowEditor);
+    grid->SetCol(2);
+    grid->SetEditorMode(true);
+    ASSERT_NE(Editor(), nullptr);
+    Editor()->SetSelStart(3);
+    Input::KeyDown(Editor(), VK_LEFT);
+    Input::KeyDown(Editor(), VK_LEFT);
+    EXPECT_EQ(Editor()->GetSelStart(), 1);   // the "(" cannot be reached
+    EXPECT_EQ(grid->GetCol(), 2);
+    Input::KeyDown(Editor(), VK_LEFT);       // so the next Left goes to the grid
+    EXPECT_EQ(grid->GetCol(), 1);
+}
+
 TEST_F(GridEditMask, TheEventIsPublishedAndTheVirtualCanBeOverridden) {
     const TClassInfo* info = FindClass("TStringGrid");
     EXPECT_NE(info->FindProperty("OnGetEditMask"), nullptr);
