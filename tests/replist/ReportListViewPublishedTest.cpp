@@ -23,6 +23,8 @@ TEST(ReportListViewPublished, DefaultsAndFormFileRoundTrip) {
         ASSERT_NE(prop, nullptr) << name;
         EXPECT_TRUE(prop->IsDefault(*v)) << name;
     }
+    // The grid's cell mask event is republished.
+    EXPECT_NE(info->FindProperty("OnGetEditMask"), nullptr);
     v->SetName("Orders");
     v->SetNrCols(3);
     v->SetNrRows(12);
