@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/controls/text/EditMask.h"
-#include "platform/runtime/Utf8.h"
+#include "platform/Mask.h"
+#include "platform/SysUtils.h"
 
 namespace {
 
