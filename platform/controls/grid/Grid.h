@@ -95,6 +95,7 @@ public:
     virtual void UpdateContents();
     // Moves over Rect (grid client coordinates) and shows; an empty Rect hides it.
     void Move(const TRect& Rect);
+    // Drops the selection; the caret goes to the end of what the cell holds.
     void Deselect();
 
 protected:

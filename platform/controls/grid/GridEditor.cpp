@@ -120,7 +120,19 @@ void TInplaceEdit::Move(const TRect& Rect) {
     if (!GetVisible()) SetVisible(true);
 }
 
-void TInplaceEdit::Deselect() { SetSelStart(GetTextLength()); }
+void TInplaceEdit::Deselect() {
+    if (!IsMasked()) {
+        SetSelStart(GetTextLength());
+        return;
+    }
+    // Under a mask the end of the text is the end of the mask: the caret goes after what was
+    // typed instead, where typing goes on.
+    const TEditMaskFormat& mask = GetMaskFormat();
+    const std::u32string& text = Chars();
+    int last = mask.Length() - 1;
+    while (last >= 0 && (mask.IsLiteral(last) || mask.IsBlankAt(text, last))) --last;
+    SetSelStart(std::min(mask.NextEditable(last + 1), mask.Length()));
+}
 
 void TInplaceEdit::Change() {
     // Every change of the text is stored at once; there is no separate commit.

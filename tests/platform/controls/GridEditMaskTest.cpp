@@ -80,9 +80,14 @@ TEST_F(GridEditMask, TheEditorFollowsTheMaskAndTheGridStoresItsValue) {
     EXPECT_EQ(grid->GetCells(1, 1), "31");           // literals are not saved in this mask
     Input::KeyDown(Editor(), VK_BACK);
     EXPECT_EQ(grid->GetCells(1, 1), "3");
+    // F2 puts the caret after what was typed, not at the end of the mask.
+    Input::KeyDown(Editor(), VK_F2);
+    EXPECT_EQ(Editor()->GetSelStart(), 1);
+    Input::TypeText(Editor(), "1");
+    EXPECT_EQ(Editor()->GetEditText(), "31/__");
     // Leaving an incomplete masked cell does not raise: the grid keeps what was typed.
     EXPECT_NO_THROW(grid->SetEditorMode(false));
-    EXPECT_EQ(grid->GetCells(1, 1), "3");
+    EXPECT_EQ(grid->GetCells(1, 1), "31");
 }
 
 TEST_F(GridEditMask, AlwaysShownEditorHandsLeftToTheGridAtTheFirstEditablePosition) {
