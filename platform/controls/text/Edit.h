@@ -135,6 +135,9 @@ protected:
     int CaretIndex() const { return caret_; }
     // Multi-line: moves the first visible row by Delta (the caret stays where it is).
     void ScrollLines(int Delta);
+    // S folded to CharCase; applied to every text that comes in (typed, set, pasted) and to
+    // the whole text when CharCase changes.
+    virtual std::u32string ApplyCharCase(std::u32string_view S) const;
     // Multi-line: scrolls the text sideways to X pixels (not while word-wrapping).
     void ScrollHorzTo(int X);
     int LineHeight();
@@ -172,7 +175,6 @@ private:
     void StopCaretBlink();
     void InsertTyped(std::u32string_view Text);
     std::u32string Displayed(int Start, int Length) const;
-    std::u32string ApplyCharCase(std::u32string_view S) const;
     int WordStart(int Pos) const;
     int WordEnd(int Pos) const;
     void DeleteSelectionOr(int From, int To);

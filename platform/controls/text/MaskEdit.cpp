@@ -58,6 +58,19 @@ void TCustomMaskEdit::ValidateEdit() {
     throw EMaskEditError("Invalid input value. Use escape key to abandon changes");
 }
 
+std::u32string TCustomMaskEdit::ApplyCharCase(std::u32string_view S) const {
+    if (!IsMasked() || int(S.size()) != FMask.Length()) return TCustomEdit::ApplyCharCase(S);
+    std::u32string out(S);
+    for (int p = 0; p < FMask.Length(); ++p) {
+        if (FMask.IsLiteral(p) || FMask.IsBlankAt(out, p)) continue;
+        // The fold may give a character the position refuses (none of the mask's classes
+        // changes with case, so it does not); keep the character then.
+        const char32_t folded = TCustomEdit::ApplyCharCase(std::u32string_view(&out[std::size_t(p)], 1))[0];
+        if (FMask.Accept(p, folded) == folded) out[std::size_t(p)] = folded;
+    }
+    return out;
+}
+
 // ---- editing -----------------------------------------------------------------------------
 
 TMaskEditState TCustomMaskEdit::CurrentState() const {
@@ -93,6 +106,7 @@ void TCustomMaskEdit::MaskedPaste() {
     // A one-line field takes the clipboard text up to its first line break.
     if (auto cut = text.find_first_of(U"\r\n"); cut != std::u32string::npos) text.resize(cut);
     if (text.empty()) return;
+    text = TCustomEdit::ApplyCharCase(text);
     TMaskEditState s = CurrentState();
     if (!FMask.Paste(s, text)) {
         MessageBeep(0);
@@ -202,7 +216,7 @@ void TCustomMaskEdit::KeyPress(char32_t& Key) {
     default:
         if (Key < 32) return;   // Enter, Tab and other control characters type nothing
         TMaskEditState s = CurrentState();
-        if (FMask.TypeChar(s, Key)) ApplyState(s);
+        if (FMask.TypeChar(s, TCustomEdit::ApplyCharCase(std::u32string(1, Key))[0])) ApplyState(s);
         else MessageBeep(0);
         Key = 0;
         return;

@@ -52,6 +52,8 @@ protected:
     void KeyPress(char32_t& Key) override;
     void DoEnter() override;
     void DoExit() override;
+    // Under a mask CharCase folds the typed characters only; the literals keep their case.
+    std::u32string ApplyCharCase(std::u32string_view S) const override;
 
 private:
     TMaskEditState CurrentState() const;

@@ -119,6 +119,22 @@ TEST_F(MaskEditTest, TextAgainstEditTextWithTheSaveFlagAndBlankCharacter) {
     EXPECT_EQ(edit->GetText(), "AB 42");
 }
 
+TEST_F(MaskEditTest, CharCaseFoldsTypedCharactersButNotLiteralsAndTheMaskWins) {
+    edit->SetEditMask("\\x-aa<a;1;_");
+    edit->SetCharCase(ecUpperCase);
+    edit->SetSelStart(0);
+    Input::TypeText(edit, "bcd");
+    EXPECT_EQ(edit->GetEditText(), "x-BCd");
+    edit->SetText("x-efg");
+    EXPECT_EQ(edit->GetEditText(), "x-EFg");
+    Clipboard()->SetAsText("hi");
+    edit->SetSelStart(2);
+    edit->Perform(WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->GetEditText(), "x-HIg");
+    edit->SetCharCase(ecLowerCase);   // refolds what is there
+    EXPECT_EQ(edit->GetEditText(), "x-hig");
+}
+
 TEST_F(MaskEditTest, LeavingAChangedIncompleteFieldRaisesAndKeepsTheFocus) {
     // Untouched, the field may be left even though it is empty.
     other->SetFocus();
