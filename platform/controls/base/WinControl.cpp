@@ -95,7 +95,8 @@ TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWi
         if (!c->visible_ && !c->GetComponentState().Contains(csDesigning)) return false;
         if (!AllowDisabled && !c->enabled_) return false;
         if (!c->GetBoundsRect().Contains(Pos)) return false;
-        return c->HitTest(Pos.X - c->left_, Pos.Y - c->top_);
+        TRect in = c->NonClientInsets();
+        return c->HitTest(Pos.X - c->left_ - in.Left, Pos.Y - c->top_ - in.Top);
     };
     // Windowed children lie above graphic ones; within each kind the last is on top.
     if (AllowWinControls) {
@@ -273,8 +274,6 @@ void TWinControl::DestroyHandle() {
     controlState_.Exclude(csDestroyingHandle);
 }
 
-void TWinControl::Invalidate() { TControl::Invalidate(); }
-
 // ---- focus and tab order -----------------------------------------------------------------
 
 bool TWinControl::CanFocus() const {
@@ -377,10 +376,12 @@ void TWinControl::NotifyChildren(UINT Msg) {
 
 void TWinControl::SetCtl3D(bool Value) {
     if (ctl3D_ == Value) return;
+    TRect old = NonClientInsets();
     ctl3D_ = Value;
     parentCtl3D_ = false;
     Perform(CM_CTL3DCHANGED, 0, 0);
-    Invalidate();
+    // The window edge of some classes follows Ctl3D.
+    FrameChanged(old);
 }
 
 void TWinControl::DoEnter() {
