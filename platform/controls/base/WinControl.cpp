@@ -56,6 +56,8 @@ void TWinControl::InsertControl(TControl* AControl) {
     if (AControl->parentColor_) AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (AControl->parentShowHint_) AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     if (AControl->parentBiDiMode_) AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && w->parentCtl3D_)
+        w->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     AControl->UpdateAnchorRules();
     if (AControl->align_ != alNone) Realign();
     if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && GetShowing())
@@ -382,6 +384,13 @@ void TWinControl::SetCtl3D(bool Value) {
     Perform(CM_CTL3DCHANGED, 0, 0);
     // The window edge of some classes follows Ctl3D.
     FrameChanged(old);
+    NotifyChildren(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    if (parentCtl3D_ == Value) return;
+    parentCtl3D_ = Value;
+    if (Value) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
 }
 
 void TWinControl::DoEnter() {
@@ -572,6 +581,12 @@ void TWinControl::WndProc(TMessage& M) {
     case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(M); return;
     case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); return;
+    case CM_PARENTCTL3DCHANGED:
+        if (parentCtl3D_ && parent_ != nullptr && ctl3D_ != parent_->ctl3D_) {
+            SetCtl3D(parent_->ctl3D_);
+            parentCtl3D_ = true;
+        }
+        return;
     case CM_BIDIMODECHANGED:
         TControl::WndProc(M);
         NotifyChildren(CM_PARENTBIDIMODECHANGED);

@@ -71,7 +71,9 @@ public:
     bool GetCtl3D() const { return ctl3D_; }
     void SetCtl3D(bool Value);
     bool GetParentCtl3D() const { return parentCtl3D_; }
-    void SetParentCtl3D(bool Value) { parentCtl3D_ = Value; }
+    // While set, Ctl3D follows the parent's (when the control is put on it and whenever
+    // the parent's changes).
+    void SetParentCtl3D(bool Value);
 
     // ---- the window frame: drawn outside the client area, from the outside in: the
     // window edge of the class (a grid's border), the outer bevel, the inner bevel, then

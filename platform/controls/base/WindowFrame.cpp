@@ -132,6 +132,7 @@ TRect TWinControl::GetClientRect() const {
 
 bool TWinControl::HitTest(int X, int Y) const {
     TRect in = NonClientInsets();
+    if (Empty(in)) return TControl::HitTest(X, Y);
     return Bounds(-in.Left, -in.Top, GetWidth(), GetHeight()).Contains({X, Y});
 }
 

@@ -240,6 +240,28 @@ TEST_F(WindowFrameTest, GridBorderIsOutsideTheCellsAndFollowsCtl3D) {
     EXPECT_EQ(g->GetClientRect(), Rect(0, 0, 200, 120));
 }
 
+TEST_F(WindowFrameTest, GridBorderFollowsTheParentsCtl3D) {
+    auto* holder = Place<Filler>(0, 0, 300, 200);
+    auto* g = PlaceOn<TDrawGrid>(holder, 10, 10, 200, 120);
+    g->SetBorderStyle(bsSingle);
+    ASSERT_TRUE(g->GetParentCtl3D());
+    holder->SetCtl3D(false);
+    EXPECT_FALSE(g->GetCtl3D());
+    EXPECT_TRUE(g->GetParentCtl3D());
+    EXPECT_EQ(g->GetClientRect(), Rect(0, 0, 198, 118));
+    // An own value stops following; asking to follow again takes the parent's at once.
+    g->SetCtl3D(true);
+    EXPECT_FALSE(g->GetParentCtl3D());
+    holder->SetCtl3D(true);
+    holder->SetCtl3D(false);
+    EXPECT_TRUE(g->GetCtl3D());
+    g->SetParentCtl3D(true);
+    EXPECT_FALSE(g->GetCtl3D());
+    // A control put on a parent takes its value.
+    auto* g2 = PlaceOn<TDrawGrid>(holder, 10, 140, 100, 50);
+    EXPECT_FALSE(g2->GetCtl3D());
+}
+
 TEST_F(WindowFrameTest, FrameSettingsSurviveAFormFile) {
     auto* g = Place<TStringGrid>(20, 30, 200, 120);
     g->SetName("Grid1");
