@@ -17,7 +17,12 @@ const TClassInfo* const FolderTreeClass =
         p.Color("Color", &F::GetColor, &F::SetColor);
         p.Boolean("OldTreeStyle", &F::GetOldTreeStyle, &F::SetOldTreeStyle);
         p.Event("OnDirChanged", &F::GetOnDirChanged, &F::SetOnDirChanged);
+        p.Enum("BevelInner", &F::GetBevelInner, &F::SetBevelInner, {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+        p.Enum("BevelOuter", &F::GetBevelOuter, &F::SetBevelOuter, {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+        p.Enum("BevelKind", &F::GetBevelKind, &F::SetBevelKind, {"bkNone", "bkTile", "bkSoft", "bkFlat"});
+        p.Integer("BevelWidth", &F::GetBevelWidth, &F::SetBevelWidth);
         p.Enum("BorderStyle", &F::GetBorderStyle, &F::SetBorderStyle, {"bsNone", "bsSingle"});
+        p.Integer("BorderWidth", &F::GetBorderWidth, &F::SetBorderWidth);
         p.Boolean("HotTrack", &F::GetHotTrack, &F::SetHotTrack);
         p.Integer("Indent", &F::GetIndent, &F::SetIndent);
         p.Boolean("ShowButtons", &F::GetShowButtons, &F::SetShowButtons);

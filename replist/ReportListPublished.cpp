@@ -57,6 +57,7 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Boolean("SortEnabled", &V::GetSortEnabled, &V::SetSortEnabled);
         p.Boolean("UseCtrlForMultiSel", &V::GetUseCtrlForMultiSel, &V::SetUseCtrlForMultiSel);
         // Republished from the grid.
+        p.Enum("BorderStyle", &V::GetBorderStyle, &V::SetBorderStyle, {"bsNone", "bsSingle"});
         p.Boolean("DefaultDrawing", &V::GetDefaultDrawing, &V::SetDefaultDrawing);
         p.Set("Options", &V::GetOptions, &V::SetOptions,
               {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",

@@ -53,3 +53,34 @@ TEST(FolderTreePublished, FormFileRoundTripAndColoursAfterLoading) {
     EXPECT_EQ(b->GetColor(), vcl::clWhite);
     EXPECT_EQ(static_cast<vcl::TControl*>(b)->GetColor(), vcl::clWhite);
 }
+
+TEST(FolderTreePublished, FrameSettingsStreamAndTakeRoomFromTheEntries) {
+    TFolderTree t(nullptr);
+    t.SetName("Folders3");
+    t.SetBounds(0, 0, 200, 150);
+    const vcl::TClassInfo* info = vcl::GetClass("TFolderTree");
+    ASSERT_NE(info, nullptr);
+    for (const char* name : {"BevelInner", "BevelOuter", "BevelKind", "BevelWidth", "BorderWidth", "Ctl3D"}) {
+        const vcl::TPropInfo* prop = info->FindProperty(name);
+        ASSERT_NE(prop, nullptr) << name;
+        EXPECT_TRUE(prop->IsDefault(t)) << name;
+    }
+    EXPECT_EQ(t.GetClientRect(), vcl::Rect(0, 0, 200, 150));
+    t.SetBevelKind(vcl::bkTile);
+    t.SetBevelInner(vcl::bvNone);
+    t.SetBevelOuter(vcl::bvRaised);
+    t.SetBevelWidth(2);
+    t.SetBorderWidth(3);
+    t.SetBorderStyle(vcl::bsNone);
+    EXPECT_EQ(t.GetClientRect(), vcl::Rect(0, 0, 190, 140));
+    std::unique_ptr<vcl::TComponent> read(vcl::ReadComponentText(vcl::WriteComponentText(&t), nullptr));
+    auto* r = dynamic_cast<TFolderTree*>(read.get());
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->GetBevelKind(), vcl::bkTile);
+    EXPECT_EQ(r->GetBevelInner(), vcl::bvNone);
+    EXPECT_EQ(r->GetBevelOuter(), vcl::bvRaised);
+    EXPECT_EQ(r->GetBevelWidth(), 2);
+    EXPECT_EQ(r->GetBorderWidth(), 3);
+    EXPECT_EQ(r->GetBorderStyle(), vcl::bsNone);
+    EXPECT_EQ(r->GetClientRect(), vcl::Rect(0, 0, 190, 140));
+}

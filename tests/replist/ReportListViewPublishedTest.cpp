@@ -53,3 +53,28 @@ TEST(ReportListViewPublished, DefaultsAndFormFileRoundTrip) {
     EXPECT_TRUE(back->GetOptions().Contains(goVertLine));
     EXPECT_TRUE(back->GetOptions().Contains(goRowSelect));
 }
+
+TEST(ReportListViewPublished, BorderStyleAndCtl3DStreamAndSizeTheBorder) {
+    const TClassInfo* info = GetClass("TReportListView");
+    ASSERT_NE(info, nullptr);
+    auto v = std::make_unique<TReportListView>(nullptr);
+    for (const char* name : {"BorderStyle", "Ctl3D", "ParentCtl3D"}) {
+        const TPropInfo* prop = info->FindProperty(name);
+        ASSERT_NE(prop, nullptr) << name;
+        EXPECT_TRUE(prop->IsDefault(*v)) << name;
+    }
+    v->SetName("Orders");
+    v->SetBounds(0, 0, 300, 200);
+    v->SetBorderStyle(bsSingle);
+    v->SetCtl3D(false);
+    EXPECT_EQ(v->GetClientRect(), Rect(0, 0, 298, 198));
+    std::unique_ptr<TComponent> read(ReadComponentText(WriteComponentText(v.get()), nullptr));
+    auto* back = dynamic_cast<TReportListView*>(read.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetBorderStyle(), bsSingle);
+    EXPECT_FALSE(back->GetCtl3D());
+    EXPECT_FALSE(back->GetParentCtl3D());
+    EXPECT_EQ(back->GetClientRect(), Rect(0, 0, 298, 198));
+    back->SetCtl3D(true);
+    EXPECT_EQ(back->GetClientRect(), Rect(0, 0, 296, 196));
+}

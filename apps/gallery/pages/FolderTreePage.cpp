@@ -36,6 +36,13 @@ public:
         tree_->SetBounds(20, 16, 300, 470);
         tree_->SetParentColor(false);
         tree_->SetColor(clWindow);
+        // A bevelled frame in place of the flat line: sunk in, then a raised rim, with two
+        // pixels of the tree's colour before the entries.
+        tree_->SetBorderStyle(bsNone);
+        tree_->SetBevelKind(bkTile);
+        tree_->SetBevelOuter(bvLowered);
+        tree_->SetBevelInner(bvRaised);
+        tree_->SetBorderWidth(2);
         tree_->SetOnExpanding([this](TObject*, TTreeNode* Node, bool& Allow) { Allow = Fill(Node); });
         tree_->SetOnChange([this](TObject*, TTreeNode* Node) { ShowDetails(Node); });
 

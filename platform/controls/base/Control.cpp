@@ -161,9 +161,10 @@ void TControl::SetClientWidth(int Value) { SetWidth(width_ - GetClientWidth() + 
 void TControl::SetClientHeight(int Value) { SetHeight(height_ - GetClientHeight() + Value); }
 
 TPoint TControl::GetClientOrigin() const {
-    if (parent_ == nullptr) return {left_, top_};
+    TRect in = NonClientInsets();
+    if (parent_ == nullptr) return {left_ + in.Left, top_ + in.Top};
     TPoint p = parent_->GetClientOrigin();
-    return {p.X + left_, p.Y + top_};
+    return {p.X + left_ + in.Left, p.Y + top_ + in.Top};
 }
 
 TPoint TControl::ClientToScreen(TPoint P) const {
@@ -179,8 +180,9 @@ TPoint TControl::ScreenToClient(TPoint P) const {
 TPoint TControl::ClientToParent(TPoint P, TWinControl* AParent) const {
     const TControl* c = this;
     while (c->parent_ != nullptr && c != AParent) {
-        P.X += c->left_;
-        P.Y += c->top_;
+        TRect in = c->NonClientInsets();
+        P.X += c->left_ + in.Left;
+        P.Y += c->top_ + in.Top;
         c = c->parent_;
     }
     if (AParent != nullptr && c != AParent)

@@ -172,6 +172,8 @@ public:
     void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
     // Client area in client coordinates (0, 0 at its top-left).
     virtual TRect GetClientRect() const;
+    // Widths of the frame around the client area (Left, Top, Right, Bottom); none here.
+    virtual TRect NonClientInsets() const { return TRect(); }
     int GetClientWidth() const { return GetClientRect().Width(); }
     void SetClientWidth(int Value);
     int GetClientHeight() const { return GetClientRect().Height(); }

@@ -43,6 +43,12 @@ TPoint ToClient(TCustomForm* Form, TControl* Target, TPoint P) {
     return Target == Form ? P : Target->ParentToClient(P, Form);
 }
 
+// Whether Local (client coordinates of Control) lies on the control's frame: the frame
+// takes no client mouse messages, as a window's non-client area does not.
+bool OnFrame(TControl* Control, TPoint Local) {
+    return !(Control->NonClientInsets() == TRect()) && !Control->GetClientRect().Contains(Local);
+}
+
 // The deepest enabled control under P (form client coordinates).
 TControl* ControlAt(TCustomForm* Form, TPoint P) {
     TControl* hit = Form;
@@ -52,10 +58,11 @@ TControl* ControlAt(TCustomForm* Form, TPoint P) {
         TControl* child = container->ControlAtPos(local, true);
         if (child == nullptr) break;
         if (!child->GetEnabled()) break;   // a disabled control swallows nothing: its parent gets it
-        local = {local.X - child->GetLeft(), local.Y - child->GetTop()};
+        TRect in = child->NonClientInsets();
+        local = {local.X - child->GetLeft() - in.Left, local.Y - child->GetTop() - in.Top};
         hit = child;
         auto* w = dynamic_cast<TWinControl*>(child);
-        if (w == nullptr) break;
+        if (w == nullptr || !w->GetClientRect().Contains(local)) break;   // on its frame
         container = w;
     }
     return hit;
@@ -212,9 +219,11 @@ void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     hints::PointerMoved(under, Form->ClientToScreen(P), !s.buttons.Empty());
     TControl* target = GetCaptureControl();
     if (target != nullptr && GetParentForm(target) != Form) target = nullptr;
+    bool captured = target != nullptr;
     if (target == nullptr) target = under;
     if (target == nullptr) return;
     TPoint local = ToClient(Form, target, P);
+    if (!captured && OnFrame(target, local)) return;
     target->Perform(WM_MOUSEMOVE, MouseKeys(Shift | s.buttons), MAKELPARAM(local.X, local.Y));
 }
 
@@ -232,6 +241,7 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
     SetPointer(under, Form);
     TControl* target = GetCaptureControl();
     if (target != nullptr && GetParentForm(target) != Form) target = nullptr;
+    bool captured = target != nullptr;
     if (target == nullptr) target = under;
     if (Down) {
         s.buttons |= ButtonFlag(Button);
@@ -240,6 +250,7 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
         s.buttons -= ButtonFlag(Button);
     }
     if (target == nullptr) return;
+    if (!captured && OnFrame(target, ToClient(Form, target, P))) return;
 
     bool isDouble = false;
     if (Down) {

@@ -42,8 +42,9 @@ TControl* PaintEngine::Root(const TControl* Control) {
 TPoint PaintEngine::OffsetInRoot(const TControl* Control) {
     TPoint p;
     for (const TControl* c = Control; c != nullptr && c->GetParent() != nullptr; c = c->GetParent()) {
-        p.X += c->GetLeft();
-        p.Y += c->GetTop();
+        TRect in = c->NonClientInsets();
+        p.X += c->GetLeft() + in.Left;
+        p.Y += c->GetTop() + in.Top;
     }
     return p;
 }
@@ -52,8 +53,9 @@ TRect PaintEngine::VisibleRect(const TControl* Control) {
     TRect r = Control->GetClientRect();
     int dx = 0, dy = 0;   // offset of Control's client area in the current ancestor
     for (const TControl* c = Control; c->GetParent() != nullptr; c = c->GetParent()) {
-        dx += c->GetLeft();
-        dy += c->GetTop();
+        TRect in = c->NonClientInsets();
+        dx += c->GetLeft() + in.Left;
+        dy += c->GetTop() + in.Top;
         TRect pc = c->GetParent()->GetClientRect();
         pc.Offset(-dx, -dy);
         r = IntersectRect(r, pc);
@@ -86,11 +88,14 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
 
     PaintPass pass;
     TCanvas* canvas = Control->OwnCanvas();
-    TRect logicalClip = area;
-    logicalClip.Offset(-Origin.X, -Origin.Y);
-    canvas->SetSurface(Surface);
-    canvas->SetOrigin(Origin);
-    canvas->SetClipRect(logicalClip);
+    auto* win = dynamic_cast<TWinControl*>(Control);
+    // The control paints its own picture with the client area's top-left as origin, clipped
+    // to the client area; the frame around it is painted first in window coordinates.
+    TRect insets = Control->NonClientInsets();
+    TPoint clientOrigin{Origin.X + insets.Left, Origin.Y + insets.Top};
+    TRect client = Control->GetClientRect();
+    client.Offset(clientOrigin.X, clientOrigin.Y);
+    TRect clientArea = IntersectRect(client, area);
     {
         // Drawing on the canvas belongs to this paint, which is counted once.
         struct Pin {
@@ -100,16 +105,29 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
         } pin{Control, Control->canvasPinned_};
         Control->canvasPinned_ = true;
         ++Control->paintCount_;
+        canvas->SetSurface(Surface);
+        if (win != nullptr && !(insets == TRect())) {
+            TRect frameClip = area;
+            frameClip.Offset(-Origin.X, -Origin.Y);
+            canvas->SetOrigin(Origin);
+            canvas->SetClipRect(frameClip);
+            win->PaintNonClient(canvas);
+        }
+        if (clientArea.IsEmpty()) return;
+        TRect logicalClip = clientArea;
+        logicalClip.Offset(-clientOrigin.X, -clientOrigin.Y);
+        canvas->SetOrigin(clientOrigin);
+        canvas->SetClipRect(logicalClip);
         Control->PaintControl(canvas);
     }
 
-    auto* win = dynamic_cast<TWinControl*>(Control);
     if (win == nullptr) return;
     // Graphic children paint on the parent's surface below the windowed children.
     std::vector<TControl*> children = win->controls_;
     auto paintChild = [&](TControl* child) {
         if (!child->GetVisible() && !child->GetComponentState().Contains(csDesigning)) return;
-        PaintTree(child, Surface, {Origin.X + child->GetLeft(), Origin.Y + child->GetTop()}, area);
+        PaintTree(child, Surface, {clientOrigin.X + child->GetLeft(), clientOrigin.Y + child->GetTop()},
+                  clientArea);
     };
     for (TControl* child : children)
         if (dynamic_cast<TWinControl*>(child) == nullptr) paintChild(child);

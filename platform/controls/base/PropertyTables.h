@@ -24,6 +24,17 @@ inline const std::vector<std::string>& ScrollStyleNames() {
     return names;
 }
 
+// The bevels of a windowed control's frame, in the order the controls publish them.
+template <class C>
+void PublishBevels(TPublisher<C>& p) {
+    static const std::vector<std::string> cuts{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+    p.Set("BevelEdges", &C::GetBevelEdges, &C::SetBevelEdges, {"beLeft", "beTop", "beRight", "beBottom"});
+    p.Enum("BevelInner", &C::GetBevelInner, &C::SetBevelInner, cuts);
+    p.Enum("BevelKind", &C::GetBevelKind, &C::SetBevelKind, {"bkNone", "bkTile", "bkSoft", "bkFlat"});
+    p.Enum("BevelOuter", &C::GetBevelOuter, &C::SetBevelOuter, cuts);
+    p.Integer("BevelWidth", &C::GetBevelWidth, &C::SetBevelWidth);
+}
+
 // The Caption of a control (the same string as its Text).
 template <class C>
 void PublishCaption(TPublisher<C>& p) {

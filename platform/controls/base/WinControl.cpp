@@ -56,6 +56,8 @@ void TWinControl::InsertControl(TControl* AControl) {
     if (AControl->parentColor_) AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (AControl->parentShowHint_) AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     if (AControl->parentBiDiMode_) AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && w->parentCtl3D_)
+        w->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     AControl->UpdateAnchorRules();
     if (AControl->align_ != alNone) Realign();
     if (auto* w = dynamic_cast<TWinControl*>(AControl); w != nullptr && GetShowing())
@@ -95,7 +97,8 @@ TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWi
         if (!c->visible_ && !c->GetComponentState().Contains(csDesigning)) return false;
         if (!AllowDisabled && !c->enabled_) return false;
         if (!c->GetBoundsRect().Contains(Pos)) return false;
-        return c->HitTest(Pos.X - c->left_, Pos.Y - c->top_);
+        TRect in = c->NonClientInsets();
+        return c->HitTest(Pos.X - c->left_ - in.Left, Pos.Y - c->top_ - in.Top);
     };
     // Windowed children lie above graphic ones; within each kind the last is on top.
     if (AllowWinControls) {
@@ -273,8 +276,6 @@ void TWinControl::DestroyHandle() {
     controlState_.Exclude(csDestroyingHandle);
 }
 
-void TWinControl::Invalidate() { TControl::Invalidate(); }
-
 // ---- focus and tab order -----------------------------------------------------------------
 
 bool TWinControl::CanFocus() const {
@@ -377,10 +378,19 @@ void TWinControl::NotifyChildren(UINT Msg) {
 
 void TWinControl::SetCtl3D(bool Value) {
     if (ctl3D_ == Value) return;
+    TRect old = NonClientInsets();
     ctl3D_ = Value;
     parentCtl3D_ = false;
     Perform(CM_CTL3DCHANGED, 0, 0);
-    Invalidate();
+    // The window edge of some classes follows Ctl3D.
+    FrameChanged(old);
+    NotifyChildren(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    if (parentCtl3D_ == Value) return;
+    parentCtl3D_ = Value;
+    if (Value) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
 }
 
 void TWinControl::DoEnter() {
@@ -571,6 +581,12 @@ void TWinControl::WndProc(TMessage& M) {
     case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(M); return;
     case CM_SHOWHINTCHANGED: NotifyChildren(CM_PARENTSHOWHINTCHANGED); return;
+    case CM_PARENTCTL3DCHANGED:
+        if (parentCtl3D_ && parent_ != nullptr && ctl3D_ != parent_->ctl3D_) {
+            SetCtl3D(parent_->ctl3D_);
+            parentCtl3D_ = true;
+        }
+        return;
     case CM_BIDIMODECHANGED:
         TControl::WndProc(M);
         NotifyChildren(CM_PARENTBIDIMODECHANGED);

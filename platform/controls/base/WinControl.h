@@ -1,6 +1,7 @@
 // TWinControl: a control with a window: children, keyboard focus and tab order.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,8 +12,17 @@
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Sets.h"
 
 namespace vcl {
+
+// The cut of one bevel ring: nothing, sunk in, standing out, or blank space.
+enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+// How the bevels of a window frame are drawn: not at all, as 3-D tiles, as softer 3-D
+// edges, or as flat lines.
+enum TBevelKind : std::uint8_t { bkNone, bkTile, bkSoft, bkFlat };
+enum TBevelEdge : std::uint8_t { beLeft, beTop, beRight, beBottom };
+using TBevelEdges = TSet<TBevelEdge>;
 
 class TWinControl : public TControl {
 public:
@@ -61,7 +71,33 @@ public:
     bool GetCtl3D() const { return ctl3D_; }
     void SetCtl3D(bool Value);
     bool GetParentCtl3D() const { return parentCtl3D_; }
-    void SetParentCtl3D(bool Value) { parentCtl3D_ = Value; }
+    // While set, Ctl3D follows the parent's (when the control is put on it and whenever
+    // the parent's changes).
+    void SetParentCtl3D(bool Value);
+
+    // ---- the window frame: drawn outside the client area, from the outside in: the
+    // window edge of the class (a grid's border), the outer bevel, the inner bevel, then
+    // BorderWidth pixels of Color. The bevels show only when BevelKind is not bkNone.
+    TBevelEdges GetBevelEdges() const { return bevelEdges_; }
+    void SetBevelEdges(TBevelEdges Value);
+    TBevelCut GetBevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut Value);
+    TBevelCut GetBevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut Value);
+    TBevelKind GetBevelKind() const { return bevelKind_; }
+    void SetBevelKind(TBevelKind Value);
+    // At least 1 (smaller values become 1).
+    int GetBevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int Value);
+    // At least 0 (negative values become 0).
+    int GetBorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int Value);
+    // Widths of the frame on each side (Left, Top, Right, Bottom hold the four widths).
+    TRect NonClientInsets() const override;
+    // The client area: the control's rectangle less the frame.
+    TRect GetClientRect() const override;
+    // The frame belongs to the control too (X, Y in client coordinates).
+    bool HitTest(int X, int Y) const override;
 
     TNotifyEvent GetOnEnter() const { return FOnEnter; }
     void SetOnEnter(TNotifyEvent Value) { FOnEnter = std::move(Value); }
@@ -102,6 +138,15 @@ protected:
     virtual void AdjustClientRect(TRect& Rect);
     // Paints the window's own picture; TCustomControl calls Paint from here.
     virtual void PaintWindow(TCanvas* Canvas);
+    // Width of the window edge outside the bevels on every side (none here).
+    virtual int WindowEdgeWidth() const { return 0; }
+    // Draws the window edge just inside R (window coordinates) and shrinks R by it.
+    virtual void PaintWindowEdge(TCanvas* Canvas, TRect& R);
+    // Draws the frame (window coordinates: 0, 0 is the control's top-left corner).
+    virtual void PaintNonClient(TCanvas* Canvas);
+    // After a change that may have changed the frame (Old: the insets before it): the
+    // children realign and WM_SIZE reports a new client size; the control repaints.
+    void FrameChanged(const TRect& Old);
 
     virtual void WMSetFocus(TMessage& Message);
     virtual void WMKillFocus(TMessage& Message);
@@ -150,6 +195,12 @@ private:
     bool doubleBuffered_ = false;
     bool ctl3D_ = true;
     bool parentCtl3D_ = true;
+    TBevelEdges bevelEdges_{beLeft, beTop, beRight, beBottom};
+    TBevelCut bevelInner_ = bvRaised;
+    TBevelCut bevelOuter_ = bvLowered;
+    TBevelKind bevelKind_ = bkNone;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };

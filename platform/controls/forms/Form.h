@@ -47,6 +47,8 @@ public:
     int GetBorderWidth() const;      // left, right and bottom
     int GetCaptionHeight() const;    // top, including the top border
     TRect GetClientRect() const override;
+    // A form's frame is its window's (border and caption), not a control frame.
+    TRect NonClientInsets() const override { return TRect(); }
     TPoint GetClientOrigin() const override;
     bool GetShowing() const override;
 

@@ -216,6 +216,10 @@ public:
     void SetScrollBars(TScrollStyle Value);
     bool GetDefaultDrawing() const { return defaultDrawing_; }
     void SetDefaultDrawing(bool Value);
+    // bsSingle puts a border around the grid, outside its client area: a sunken 2-pixel
+    // edge with Ctl3D, a flat 1-pixel line without. Forms and other styles count as bsSingle.
+    TBorderStyle GetBorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle Value);
     // Total width and height of all columns / rows with their grid lines.
     int GetGridWidth() const;
     int GetGridHeight() const;
@@ -351,6 +355,8 @@ protected:
     void WMCancelMode(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
     void Resize() override;
+    int WindowEdgeWidth() const override;
+    void PaintWindowEdge(TCanvas* Canvas, TRect& R) override;
 
     TDrawCellEvent FOnDrawCell;
     TSelectCellEvent FOnSelectCell;
@@ -428,6 +434,7 @@ private:
     TColor gradientEndColor_ = clBtnFace;
     TScrollStyle scrollBars_ = ssBoth;
     bool defaultDrawing_ = true;
+    TBorderStyle borderStyle_ = bsNone;
 
     TGridCoord topLeft_{1, 1};
     TGridCoord current_{1, 1};

@@ -203,6 +203,13 @@ void TCustomGrid::SetFixedColor(TColor Value) {
     InvalidateGrid();
 }
 
+void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
+    if (borderStyle_ == Value) return;
+    TRect old = NonClientInsets();
+    borderStyle_ = Value;
+    FrameChanged(old);
+}
+
 void TCustomGrid::SetDrawingStyle(TGridDrawingStyle Value) {
     if (drawingStyle_ == Value) return;
     drawingStyle_ = Value;

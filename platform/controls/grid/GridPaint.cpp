@@ -193,4 +193,32 @@ void TCustomGrid::PaintSizingLine(TCanvas* Canvas) {
     }
 }
 
+// ---- the border ------------------------------------------------------------------------
+
+int TCustomGrid::WindowEdgeWidth() const {
+    if (borderStyle_ == bsNone) return 0;
+    return GetCtl3D() ? 2 : 1;
+}
+
+void TCustomGrid::PaintWindowEdge(TCanvas* Canvas, TRect& R) {
+    if (borderStyle_ == bsNone) return;
+    // One ring: top and left lines in TopLeft, bottom and right lines (and the corners
+    // they share) in BottomRight.
+    auto ring = [&](TColor TopLeft, TColor BottomRight) {
+        Fill(Canvas, Rect(R.Left, R.Top, R.Right - 1, R.Top + 1), TopLeft);
+        Fill(Canvas, Rect(R.Left, R.Top, R.Left + 1, R.Bottom - 1), TopLeft);
+        Fill(Canvas, Rect(R.Left, R.Bottom - 1, R.Right, R.Bottom), BottomRight);
+        Fill(Canvas, Rect(R.Right - 1, R.Top, R.Right, R.Bottom), BottomRight);
+        R.Inflate(-1, -1);
+    };
+    if (GetCtl3D()) {
+        // A sunken edge: the outer ring in the shadow and highlight, the inner one darker
+        // at the top and left and lighter at the bottom and right.
+        ring(clBtnShadow, clBtnHighlight);
+        ring(cl3DDkShadow, cl3DLight);
+    } else {
+        ring(clWindowFrame, clWindowFrame);
+    }
+}
+
 }  // namespace vcl

@@ -28,6 +28,8 @@ const bool registered = [] {
         p.Enum("ScrollBars", &TCustomGrid::GetScrollBars, &TCustomGrid::SetScrollBars,
                tables::ScrollStyleNames());
         p.Boolean("DefaultDrawing", &TCustomGrid::GetDefaultDrawing, &TCustomGrid::SetDefaultDrawing);
+        tables::PublishBevels(p);
+        p.Enum("BorderStyle", &TCustomGrid::GetBorderStyle, &TCustomGrid::SetBorderStyle, {"bsNone", "bsSingle"});
         p.Integer("VisibleColCount", &TCustomGrid::GetVisibleColCount).Stored(false);
         p.Integer("VisibleRowCount", &TCustomGrid::GetVisibleRowCount).Stored(false);
         p.Event("OnDrawCell", &TCustomGrid::GetOnDrawCell, &TCustomGrid::SetOnDrawCell);

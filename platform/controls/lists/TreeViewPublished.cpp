@@ -18,6 +18,8 @@ const bool registered = [] {
         p.Boolean("HotTrack", &TCustomTreeView::GetHotTrack, &TCustomTreeView::SetHotTrack);
         p.Enum("BorderStyle", &TCustomTreeView::GetBorderStyle, &TCustomTreeView::SetBorderStyle,
                tables::BorderStyleNames());
+        tables::PublishBevels(p);
+        p.Integer("BorderWidth", &TCustomTreeView::GetBorderWidth, &TCustomTreeView::SetBorderWidth);
         p.Event("OnChange", &TCustomTreeView::GetOnChange, &TCustomTreeView::SetOnChange);
         p.Event("OnChanging", &TCustomTreeView::GetOnChanging, &TCustomTreeView::SetOnChanging);
         p.Event("OnExpanding", &TCustomTreeView::GetOnExpanding, &TCustomTreeView::SetOnExpanding);

@@ -12,7 +12,8 @@
 
 namespace vcl {
 
-enum TPanelBevel : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+// A panel's bevels are the window frame's cuts, drawn inside its client area.
+using TPanelBevel = TBevelCut;
 enum TBevelShape : std::uint8_t {
     bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer
 };
