@@ -291,7 +291,8 @@ void TOnOffBut::Recentre() {
 void TOnOffBut::ResizeHandler(TObject* Sender) {
     (void)Sender;
     if (GetParent() != nullptr && FAutoCenter) Recentre();
-    Redraw();
+    // The move or resize has invalidated the control already: paint that now, once.
+    Repaint();
 }
 
 // =========================================================================================

@@ -235,6 +235,7 @@ int TCustomEdit::GetSelStart() const { return std::min(caret_, anchor_); }
 
 void TCustomEdit::SetSelStart(int Value) {
     Value = std::clamp(Value, 0, int(chars_.size()));
+    if (caret_ == Value && anchor_ == Value) return;   // the same empty selection
     caret_ = anchor_ = Value;
     ScrollCaretIntoView();
     RestartCaretBlink();
