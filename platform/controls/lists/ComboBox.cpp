@@ -28,6 +28,7 @@ namespace vcl {
 // ---- TComboEdit ------------------------------------------------------------------------
 
 TComboEdit::TComboEdit(TCustomComboBox* Combo) : TCustomEdit(Combo), combo_(Combo) {
+    SetInnerPart(true);
     SetBorderStyle(bsNone);
     SetTabStop(false);
 }
