@@ -104,15 +104,18 @@ endfunction()
 # that registers a class and its property table beside the class) go into NAME_classes,
 # which everything linking NAME links as a whole archive: nothing calls a registration, so a
 # static linker would otherwise leave out the classes a form file names but no code uses.
+# Every area publishes the same staged folder, which holds platform/ and nothing else: what
+# links the platform sees its headers, never the components beside it.
 function(zyn_platform_area name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
   set(registrations ${sources})
   list(FILTER registrations INCLUDE REGEX "Published\\.cpp$")
   list(FILTER sources EXCLUDE REGEX "Published\\.cpp$")
+  zyn_stage_includes(zynp_platform platform)
   add_library(${name} STATIC ${sources})
   target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
   target_include_directories(${name} PUBLIC
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
+    $<BUILD_INTERFACE:${zynp_platform_INCLUDE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
   target_compile_features(${name} PUBLIC cxx_std_20)
   target_link_libraries(${name} PUBLIC ${ARGN})
   if(registrations)

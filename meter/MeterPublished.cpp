@@ -31,8 +31,8 @@ const TClassInfo* const MeterClass = RegisterClass<TMeter, TGraphicControl>("TMe
         using M = TMeter;
         p.Integer("AnchorSize", &M::GetAnchorSize, &M::SetAnchorSize);
         p.Boolean("AnchorCovered", &M::GetAnchorCovered, &M::SetAnchorCovered);
-        p.String("AnchorImage", [](M& m) { return m.GetAnchorImage(); }, &M::SetAnchorImage);
-        p.String("BackGroundImg", [](M& m) { return m.GetBackGroundImg(); }, &M::SetBackGroundImg);
+        p.String("AnchorImage", [](M& m) { return m.GetAnchorImage(); }, &M::SetAnchorImage).RepaintsAlways();
+        p.String("BackGroundImg", [](M& m) { return m.GetBackGroundImg(); }, &M::SetBackGroundImg).RepaintsAlways();
         p.Enum("BkgndFillMode", &M::GetBkgndFillMode, &M::SetBkgndFillMode,
                {"bfTopLeft", "bfStretch", "bfTile"}).RepaintsAlways();
         p.String("Caption", [](M& m) { return m.GetCaption(); }, &M::SetCaption).RepaintsAlways();

@@ -19,7 +19,9 @@ const TClassInfo* const MiniCalClass =
         p.Integer("FixedCols", &M::GetFixedCols, &M::SetFixedCols).Stored(false);
         p.Integer("FixedRows", &M::GetFixedRows, &M::SetFixedRows).Stored(false);
         p.Integer("DefaultColWidth", &M::GetDefaultColWidth, &M::SetDefaultColWidth).Stored(false);
-        p.Integer("DefaultRowHeight", &M::GetDefaultRowHeight, &M::SetDefaultRowHeight).Stored(false);
+        // The calendar sizes its header row apart from the others; the grid's setter gives
+        // every row the default height again, so even the same value changes the picture.
+        p.Integer("DefaultRowHeight", &M::GetDefaultRowHeight, &M::SetDefaultRowHeight).Stored(false).RepaintsAlways();
         p.Integer("GridLineWidth", &M::GetGridLineWidth, &M::SetGridLineWidth).Stored(false);
         p.Set("Options", &M::GetOptions, &M::SetOptions,
               {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",

@@ -19,6 +19,8 @@ const TClassInfo* const NumIO2Class = RegisterClass<TNumIO2, TCustomControl>("TN
     p.Enum("Alignment", &N::GetAlignment, &N::SetAlignment, kAlignmentNames).RepaintsAlways();
     p.Boolean("AutoSize", &N::GetAutoSize, &N::SetAutoSize).RepaintsAlways();
     p.Boolean("Beep", &N::GetBeep, &N::SetBeep);
+    // Enabled refreshes on every write, also of the same value.
+    p.Boolean("Enabled", &N::GetEnabled, &N::SetEnabled).RepaintsAlways();
     p.Boolean("But3D", &N::GetBut3D, &N::SetBut3D).RepaintsAlways();
     p.Color("ButColor", &N::GetButColor, &N::SetButColor).RepaintsAlways();
     p.Integer("ButHeight", &N::GetButHeight, &N::SetButHeight);

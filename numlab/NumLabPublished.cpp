@@ -26,6 +26,8 @@ const TClassInfo* const NumLabClass = RegisterClass<TNumLab, TGraphicControl>("T
             "dtOct", "dtDeg", "dtDegMin", "dtDegMinSec", "dtEE"});
     p.String("DTFormat", [](L& l) { return l.GetDTFormat(); }, &L::SetDTFormat);
     p.Boolean("Empty", &L::GetEmpty, &L::SetEmpty);
+    // Enabled refreshes on every write, also of the same value.
+    p.Boolean("Enabled", &L::GetEnabled, &L::SetEnabled).RepaintsAlways();
     p.Boolean("ForcePlusSign", &L::GetForcePlusSign, &L::SetForcePlusSign);
     p.Enum("FrameStyle", &L::GetFrameStyle, &L::SetFrameStyle,
            {"frNone", "frSingle", "frSunken", "frRaised", "frSunkenDouble", "frRaisedDouble"});

@@ -218,10 +218,12 @@ void TOnOffBut::SetTopSpace(int Value) {
     Invalidate();
 }
 
-// Stored without comparing; a speed button starts off (its group is not told).
+// Stored without comparing; a speed button starts off (its group is not told). While a
+// form file is read the state it gives stands: OnOff is left out of the file when it is on
+// (its default), so switching off here would lose it.
 void TOnOffBut::SetMode(TOOButMode Value) {
     FMode = Value;
-    if (FMode == oobmSpeedBut) FOnOff = false;
+    if (FMode == oobmSpeedBut && !Loading()) FOnOff = false;
     FHeld = false;
     Invalidate();
 }
@@ -291,7 +293,8 @@ void TOnOffBut::Recentre() {
 void TOnOffBut::ResizeHandler(TObject* Sender) {
     (void)Sender;
     if (GetParent() != nullptr && FAutoCenter) Recentre();
-    Redraw();
+    // The move or resize has invalidated the control already: paint that now, once.
+    Repaint();
 }
 
 // =========================================================================================

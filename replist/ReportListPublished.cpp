@@ -15,8 +15,8 @@ const std::vector<std::string> AlignmentNames{"taLeftJustify", "taRightJustify",
 const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCustomControl>(
     "TReportListView", [](TPublisher<TReportListView>& p) {
         using V = TReportListView;
-        p.Integer("NrOfColumns", &V::GetNrOfColumns, &V::SetNrCols);
-        p.Integer("NrOfRows", &V::GetNrOfRows, &V::SetNrRows);
+        p.Integer("NrOfColumns", &V::GetNrOfColumns, &V::SetNrCols).RepaintsAlways();
+        p.Integer("NrOfRows", &V::GetNrOfRows, &V::SetNrRows).RepaintsAlways();
         p.Boolean("AutoAdvance", &V::GetAutoAdvance, &V::SetAutoAdvance);
         p.Color("ColorHigh", &V::GetColorHigh, &V::SetColorHigh).RepaintsAlways();
         p.Color("ColorHighText", &V::GetColorHighText, &V::SetColorHighText).RepaintsAlways();
@@ -56,6 +56,13 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Boolean("ShowEmptyCheckBoxes", &V::GetShowEmptyCheckBoxes, &V::SetShowEmptyCheckBoxes);
         p.Boolean("SortEnabled", &V::GetSortEnabled, &V::SetSortEnabled);
         p.Boolean("UseCtrlForMultiSel", &V::GetUseCtrlForMultiSel, &V::SetUseCtrlForMultiSel);
+        // The view repaints after every placement and every write of Enabled, also of the
+        // same value.
+        p.Integer("Left", &V::GetLeft, &V::SetLeft).NoDefault().RepaintsAlways();
+        p.Integer("Top", &V::GetTop, &V::SetTop).NoDefault().RepaintsAlways();
+        p.Integer("Width", &V::GetWidth, &V::SetWidth).NoDefault().RepaintsAlways();
+        p.Integer("Height", &V::GetHeight, &V::SetHeight).NoDefault().RepaintsAlways();
+        p.Boolean("Enabled", &V::GetEnabled, &V::SetEnabled).RepaintsAlways();
         // Republished from the grid.
         p.Enum("BorderStyle", &V::GetBorderStyle, &V::SetBorderStyle, {"bsNone", "bsSingle"});
         p.Boolean("DefaultDrawing", &V::GetDefaultDrawing, &V::SetDefaultDrawing);

@@ -30,6 +30,7 @@ constexpr int kButtonsMargin = 45;    // room above the rows for the own form's 
 constexpr int kDefaultWidth = 200;    // control width without a usable width group
 constexpr TColor kReadOnlyColor = 0xE0E0E0;
 constexpr std::size_t kMaxCellText = 255;
+constexpr char32_t kPasswordChar = U'*';
 
 // An integer from the start of S: blanks, an optional sign, digits; 0 without digits.
 int LeadingInt(std::string_view S) {
@@ -196,7 +197,8 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                 if (!source.empty()) {
                     int error = 0;
                     try {
-                        picker->SetDateTime(ParseRowDateTime(source, display, error));
+                        // An empty display format shows the settings' short date: read that.
+                        picker->SetDateTime(ParseRowDateTime(source, RowDateFormat(display), error));
                     } catch (const EConvertError&) {
                     }
                 }
@@ -224,6 +226,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                         text = f.Parameter;
                 }
                 num->SetText(text);
+                if (GetColumnIsPwd(c)) num->SetPasswordChar(kPasswordChar);
                 control = num;
                 break;
             }
@@ -239,6 +242,8 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                         text = f.Parameter;
                 }
                 edit->SetText(text);
+                // A column the view masks stays masked in the dialog, and editable.
+                if (GetColumnIsPwd(c)) edit->SetPasswordChar(kPasswordChar);
                 control = edit;
                 break;
             }
@@ -300,8 +305,12 @@ void TReportListView::WriteBackRow(TForm* Form, int Row) {
         if (name.starts_with(kComboPrefix)) text = static_cast<TComboBox*>(comp)->GetText();
         else if (name.starts_with(kNumIOPrefix)) text = static_cast<TNumIO*>(comp)->GetText();
         else if (name.starts_with(kEditPrefix)) text = static_cast<TEdit*>(comp)->GetText();
-        // The picker's text in its own format tokens, which read back to the same moment.
-        else if (name.starts_with(kPickerPrefix)) text = static_cast<TDateTimePicker*>(comp)->GetDisplayText();
+        // The picker's value in its display format, written so that it reads back to the
+        // same moment (see FormatRowDateTime).
+        else if (name.starts_with(kPickerPrefix)) {
+            const auto* picker = static_cast<TDateTimePicker*>(comp);
+            text = FormatRowDateTime(picker->GetDateTime(), picker->GetFormat());
+        }
         else continue;
         if (text.size() > kMaxCellText) text.resize(kMaxCellText);
         SetElem(col, Row, text);

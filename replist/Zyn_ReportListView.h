@@ -42,13 +42,25 @@ using TRequestEditFormatEvent =
 
 // Reads a date/time text with the display format of the row editor's date/time picker
 // (case-sensitive tokens d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH, h hh (12-hour clock),
-// m mm, s ss, t tt (AM/PM), quoted literals; English month and weekday names). Error is 0,
+// m mm, s ss, t tt (AM/PM), quoted literals). Month and weekday names and the AM/PM marks
+// are read as the picker writes them, from the format settings, and also in English; without
+// an AM/PM field in the format, h and hh count on the 24-hour clock as well. Error is 0,
 // -1 (a literal does not match), -2 (an unknown token such as yyy) or -3 (a field is no
 // number or known name); with an error the result is 0. A date or time that does not exist
 // raises vcl::EConvertError. ThisYear places two-digit years in the window of the format
 // settings (the overload without it uses the current year).
 vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error, int ThisYear);
 vcl::TDateTime ParseRowDateTime(std::string_view Text, std::string_view Format, int& Error);
+
+// The text the row editor writes back for a picker value: the picker's display format
+// field by field as the picker shows it, except that hours of h or hh are written on the
+// 24-hour clock when the format has no AM/PM mark, so that the text reads back to the same
+// moment with ParseRowDateTime.
+std::string FormatRowDateTime(vcl::TDateTime Value, std::string_view Format);
+
+// The format a picker with display format Format shows its value in, in the picker's
+// tokens: Format itself, or for an empty one the short date pattern of the format settings.
+std::string RowDateFormat(std::string_view Format);
 
 // A column format as the row editor reads it: the type text between the first "[" and
 // "]" ("s" when there is none; a leading "#" removed and marking the control read-only),

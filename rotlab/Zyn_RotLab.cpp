@@ -105,7 +105,8 @@ void TRotLab::SetTransparent(bool Value) {
     if (FTransparent == Value) return;
     FTransparent = Value;
     TCustomLabel::SetTransparent(Value);
-    Redraw();
+    // The label has invalidated itself for its new style: paint that now, once.
+    Repaint();
 }
 
 void TRotLab::SetColor(TColor Value) {

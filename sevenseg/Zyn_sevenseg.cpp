@@ -66,7 +66,8 @@ void TSevenSeg::ProcessResize(TObject* Sender) {
     FWidth = GetWidth();
     FHeight = GetHeight();
     CreateImageCache();
-    Paint();
+    // The resize has invalidated the control already: paint that now, once.
+    Repaint();
 }
 
 void TSevenSeg::CacheChanged() {

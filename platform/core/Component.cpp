@@ -139,7 +139,7 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComp
     // Copy: Proc may create or free components.
     std::vector<TComponent*> owned = components_;
     for (TComponent* c : owned)
-        if (!c->HasParent()) Proc(c);
+        if (!c->HasParent() && !c->IsInnerPart()) Proc(c);
 }
 
 std::string TComponent::GetEventHandlerName(const std::string& EventName) const {

@@ -87,6 +87,10 @@ public:
     // lists, when this is Root, the owned components without a parent; controls that hold
     // children list those owned by Root.
     virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root);
+    // An inner part of its owner (the edit line of a combo box, a grid's in-place editor):
+    // the owner makes it itself, so it is never listed as a child to be written.
+    bool IsInnerPart() const { return innerPart_; }
+    void SetInnerPart(bool Value) { innerPart_ = Value; }
 
     // The name of the handler bound to an event property by a form file (written back by
     // the form writer); "" when none. Setting "" forgets it.
@@ -103,6 +107,7 @@ private:
     TComponent* owner_ = nullptr;
     std::string name_;
     std::intptr_t tag_ = 0;
+    bool innerPart_ = false;
     TComponentState state_;
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;

@@ -76,3 +76,25 @@ TEST(OnOffButPublished, AGroupComesBackAsItWasSaved) {
     dynamic_cast<TOnOffBut*>(copy.FindComponent("Switch3"))->SetOnOff(true);
     EXPECT_FALSE(first->GetOnOff());
 }
+
+TEST(OnOffButPublished, ASpeedButtonComesBackInTheStateItWasSavedIn) {
+    // A speed button starts off when Mode is set in a program, but the state a form file
+    // gives (written, or the default "on" left out) is the one it comes back in.
+    for (bool on : {true, false}) {
+        TOnOffBut b(nullptr);
+        b.SetName("Probe");
+        b.SetMode(oobmSpeedBut);
+        ASSERT_FALSE(b.GetOnOff());
+        b.SetOnOff(on);
+        const std::string text = WriteComponentText(&b);
+        std::unique_ptr<TComponent> copy(ReadComponentText(text, nullptr));
+        auto* back = dynamic_cast<TOnOffBut*>(copy.get());
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->GetMode(), oobmSpeedBut);
+        EXPECT_EQ(back->GetOnOff(), on) << text;
+    }
+    TOnOffBut b(nullptr);
+    b.SetOnOff(true);
+    b.SetMode(oobmSpeedBut);
+    EXPECT_FALSE(b.GetOnOff());
+}

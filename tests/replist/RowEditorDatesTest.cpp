@@ -1,5 +1,6 @@
 // Reading a date/time text with a picker display format: the tokens, twelve-hour clocks,
-// two-digit years and the error codes.
+// two-digit years and the error codes; and the text written for a picker value, which
+// reads back to the same moment.
 #include <gtest/gtest.h>
 
 #include "platform/DateUtils.h"
@@ -7,7 +8,9 @@
 #include "replist/Zyn_ReportListView.h"
 
 using namespace vcl;
+using zyn::FormatRowDateTime;
 using zyn::ParseRowDateTime;
+using zyn::RowDateFormat;
 
 namespace {
 
@@ -94,6 +97,115 @@ TEST(RowDateParse, ImpossibleMomentsRaiseConversionErrors) {
     EXPECT_THROW(Parse("2023-02-29", "yyyy-MM-dd", e), EConvertError);
     EXPECT_THROW(Parse("25:00", "HH:mm", e), EConvertError);
     EXPECT_THROW(Parse("13:00 PM", "hh:mm tt", e), EConvertError);
+}
+
+// Month and weekday names, and AM/PM marks, of another language.
+class RowDateSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetFormatSettings();
+        const char* shortMonths[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+        const char* longMonths[] = {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
+                                    "September", "Oktober", "November", "Dezember"};
+        const char* shortDays[] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+        const char* longDays[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+        for (int i = 0; i < 12; ++i) {
+            FormatSettings.ShortMonthNames[i] = shortMonths[i];
+            FormatSettings.LongMonthNames[i] = longMonths[i];
+        }
+        for (int i = 0; i < 7; ++i) {
+            FormatSettings.ShortDayNames[i] = shortDays[i];
+            FormatSettings.LongDayNames[i] = longDays[i];
+        }
+        FormatSettings.TimeAMString = "vorm.";
+        FormatSettings.TimePMString = "nachm.";
+    }
+    void TearDown() override { ResetFormatSettings(); }
+};
+
+TEST_F(RowDateSettings, NamesAndMarksAreReadAsThePickerWritesThemAndInEnglish) {
+    int e = 0;
+    EXPECT_EQ(Parse("Do 07 Mär 2024", "ddd dd MMM yyyy", e), EncodeDate(2024, 3, 7));
+    EXPECT_EQ(e, 0);
+    EXPECT_EQ(Parse("Donnerstag, 7. Oktober 2021", "dddd, d. MMMM yyyy", e), EncodeDate(2021, 10, 7));
+    EXPECT_EQ(e, 0);
+    EXPECT_EQ(Parse("Juni 2024-01", "MMMM yyyy-dd", e), EncodeDate(2024, 6, 1));
+    EXPECT_EQ(Parse("June 2024-01", "MMMM yyyy-dd", e), EncodeDate(2024, 6, 1));
+    EXPECT_EQ(Parse("Thu 07 Mar 2024", "ddd dd MMM yyyy", e), EncodeDate(2024, 3, 7));
+    EXPECT_EQ(e, 0);
+    EXPECT_EQ(Parse("02:05 nachm.", "hh:mm tt", e), EncodeTime(14, 5, 0, 0));
+    EXPECT_EQ(Parse("12:05 vorm.", "hh:mm tt", e), EncodeTime(0, 5, 0, 0));
+    EXPECT_EQ(Parse("2:05 n", "h:mm t", e), EncodeTime(14, 5, 0, 0));
+    EXPECT_EQ(Parse("02:05 PM", "hh:mm tt", e), EncodeTime(14, 5, 0, 0));
+    EXPECT_EQ(e, 0);
+}
+
+TEST(RowDateParse, TwelveHourFieldsWithoutAMarkCountOnTheFullClock) {
+    int e = 0;
+    EXPECT_EQ(Parse("03:30", "hh:mm", e), EncodeTime(3, 30, 0, 0));
+    EXPECT_EQ(Parse("15:30", "hh:mm", e), EncodeTime(15, 30, 0, 0));
+    EXPECT_EQ(Parse("12:30", "h:mm", e), EncodeTime(12, 30, 0, 0));
+    EXPECT_EQ(Parse("00:30", "hh:mm", e), EncodeTime(0, 30, 0, 0));
+    EXPECT_EQ(e, 0);
+}
+
+// Every moment written for a format reads back to itself: the moments are chosen around
+// noon and midnight, in each half of the day and with long and short names.
+void ExpectRoundTrips() {
+    const TDateTime moments[] = {EncodeDateTime(2024, 2, 29, 15, 30, 45, 0), EncodeDateTime(2023, 12, 31, 0, 5, 0, 0),
+                                 EncodeDateTime(1999, 3, 7, 12, 0, 9, 0), EncodeDateTime(2031, 10, 1, 9, 59, 59, 0)};
+    const char* formats[] = {"",          "hh:mm",       "h:mm:ss t",  "HH:mm:ss", "dd.MM.yyyy HH:mm",
+                             "yyyy-MM-dd", "ddd dd MMM yyyy hh:mm:ss tt", "dddd, d MMMM yyyy h:m:s",
+                             "M/d/yyyy hh:mm:ss", "'day' d 'of' MMMM yyyy"};
+    for (const char* format : formats) {
+        const std::string pattern = RowDateFormat(format);
+        const bool hasDate = pattern.find_first_of("dMy") != std::string::npos;
+        const bool hasTime = pattern.find_first_of("hHms") != std::string::npos;
+        const bool hasSeconds = pattern.find('s') != std::string::npos;
+        for (TDateTime shown : moments) {
+            // The moment as far as the format shows it.
+            TDateTime v = shown;
+            if (!hasSeconds) v = DateOf(shown) + EncodeTime(HourOf(shown), MinuteOf(shown), 0, 0);
+            const std::string text = FormatRowDateTime(v, format);
+            int e = 99;
+            const TDateTime back = ParseRowDateTime(text, pattern, e, 2030);
+            EXPECT_EQ(e, 0) << format << ": " << text;
+            TDateTime want = 0;
+            if (hasDate) want += DateOf(v);
+            if (hasTime) want += TimeOf(v);
+            EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn:ss", back), FormatDateTime("yyyy-mm-dd hh:nn:ss", want))
+                << "format \"" << format << "\" wrote \"" << text << "\"";
+        }
+    }
+}
+
+TEST(RowDateRoundTrip, WrittenTextsReadBackToTheSameMoment) {
+    ResetFormatSettings();
+    ExpectRoundTrips();
+}
+
+TEST_F(RowDateSettings, WrittenTextsReadBackToTheSameMomentInAnotherLanguage) {
+    FormatSettings.ShortDateFormat = "dd.mm.yyyy";
+    ExpectRoundTrips();
+}
+
+TEST(RowDateRoundTrip, AnEmptyFormatIsTheSettingsShortDateInThePickersTokens) {
+    ResetFormatSettings();
+    EXPECT_EQ(RowDateFormat("hh:mm"), "hh:mm");
+    EXPECT_EQ(RowDateFormat(""), "M'/'d'/'yyyy");
+    EXPECT_EQ(FormatRowDateTime(EncodeDate(2024, 2, 9), ""), "2/9/2024");
+    FormatSettings.ShortDateFormat = "dd.mm.yy";
+    EXPECT_EQ(RowDateFormat(""), "dd'.'MM'.'yy");
+    ResetFormatSettings();
+}
+
+TEST(RowDateRoundTrip, AnHourWithoutAMarkIsWrittenOnTheFullClock) {
+    ResetFormatSettings();
+    const TDateTime afternoon = EncodeTime(15, 30, 0, 0);
+    EXPECT_EQ(FormatRowDateTime(afternoon, "hh:mm"), "15:30");
+    EXPECT_EQ(FormatRowDateTime(afternoon, "hh:mm tt"), "03:30 PM");
+    EXPECT_EQ(FormatRowDateTime(afternoon, "h:mm t"), "3:30 P");
+    EXPECT_EQ(FormatRowDateTime(EncodeTime(0, 30, 0, 0), "hh:mm"), "00:30");
 }
 
 }  // namespace

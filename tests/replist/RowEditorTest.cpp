@@ -201,6 +201,65 @@ TEST_F(RowEditorTest, OkWritesEveryControlBack) {
     });
 }
 
+// What OK writes for each date column reads back to the same moment the next time the row
+// is edited, also for an empty format, a twelve-hour clock without a mark and names.
+TEST_F(RowEditorTest, WrittenDatesComeBackAsTheSameMoment) {
+    FormatSettings.ShortMonthNames[2] = "Mär";
+    FormatSettings.LongDayNames[4] = "Donnerstag";
+    view->SetNrCols(4);
+    view->SetNrRows(2);
+    view->SetColumnFormat(1, "[d]");
+    view->SetElem(1, 2, "2/29/2024");               // the settings' short date, M/d/yyyy
+    view->SetColumnFormat(2, "[dhh:mm]");
+    view->SetColumnFormat(3, "[ddddd, dd MMM yyyy]");
+    view->SetElem(3, 2, "Donnerstag, 07 Mär 2024");
+    view->SetColumnFormat(4, "[dd MMM yyyy]");
+    const TDateTime afternoon = EncodeTime(15, 30, 0, 0);
+    Edit(2, [&](TForm* F) {
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick1")->GetDateTime(), EncodeDate(2024, 2, 29));
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick3")->GetDateTime(), EncodeDate(2024, 3, 7));
+        Find<TDateTimePicker>(F, "runtime_rlre_DtPick2")->SetDateTime(afternoon);
+        Find<TDateTimePicker>(F, "runtime_rlre_DtPick4")->SetDateTime(EncodeDate(2025, 3, 1));
+        Input::Click(Find<TSpeedButton>(F, "runtime_rlre_OK"), 40, 14);
+    });
+    EXPECT_EQ(view->GetElem(1, 2), "2/29/2024");
+    EXPECT_EQ(view->GetElem(2, 2), "15:30");
+    EXPECT_EQ(view->GetElem(3, 2), "Donnerstag, 07 Mär 2024");
+    EXPECT_EQ(view->GetElem(4, 2), "1 Mär 2025");
+    Edit(2, [&](TForm* F) {
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick1")->GetDateTime(), EncodeDate(2024, 2, 29));
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick2")->GetDateTime(), afternoon);
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick3")->GetDateTime(), EncodeDate(2024, 3, 7));
+        EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick4")->GetDateTime(), EncodeDate(2025, 3, 1));
+    });
+}
+
+TEST_F(RowEditorTest, AMaskedColumnIsMaskedInTheDialogAndStaysEditable) {
+    view->SetNrCols(3);
+    view->SetNrRows(1);
+    view->SetColumnFormat(2, "[s][70]");
+    view->SetColumnFormat(3, "[i]");
+    view->SetColumnIsPwd(2, true);
+    view->SetColumnIsPwd(3, true);
+    view->SetElem(1, 1, "name");
+    view->SetElem(2, 1, "1234");
+    view->SetElem(3, 1, "99");
+    Edit(1, [&](TForm* F) {
+        EXPECT_EQ(Find<TEdit>(F, "runtime_rlre_Edit1")->GetPasswordChar(), 0u);
+        auto* pin = Find<TEdit>(F, "runtime_rlre_Edit2");
+        EXPECT_EQ(pin->GetPasswordChar(), U'*');
+        EXPECT_TRUE(pin->GetEnabled());
+        EXPECT_EQ(pin->GetText(), "1234");
+        EXPECT_EQ(Find<zyn::TNumIO>(F, "runtime_rlre_NumIO3")->GetPasswordChar(), U'*');
+        pin->SetFocus();
+        pin->SelectAll();
+        Input::TypeText(pin, "5678");
+        Input::Click(Find<TSpeedButton>(F, "runtime_rlre_OK"), 40, 14);
+    });
+    EXPECT_EQ(view->GetElem(2, 1), "5678");
+    EXPECT_EQ(view->GetElem(3, 1), "99");
+}
+
 TEST_F(RowEditorTest, EnterInAnyEditableFieldConfirms) {
     view->SetNrCols(4);
     view->SetNrRows(1);

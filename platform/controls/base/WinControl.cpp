@@ -114,7 +114,7 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TCom
     TControl::GetChildren(Proc, Root);
     std::vector<TControl*> copy = controls_;
     for (TControl* c : copy)
-        if (c->GetOwner() == Root) Proc(c);
+        if (c->GetOwner() == Root && !c->IsInnerPart()) Proc(c);
 }
 
 // ---- alignment -------------------------------------------------------------------------

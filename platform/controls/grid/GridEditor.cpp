@@ -87,6 +87,7 @@ void TCustomGrid::HideEdit() {
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
     grid_ = dynamic_cast<TCustomGrid*>(AOwner);
+    SetInnerPart(true);
     SetBorderStyle(bsNone);
     SetTabStop(false);
     SetAutoSelect(false);

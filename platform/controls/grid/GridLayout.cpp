@@ -118,6 +118,11 @@ void TCustomGrid::SetFixedRows(int Value) {
 }
 
 void TCustomGrid::SetDefaultColWidth(int Value) {
+    // Every column takes the default width again, so the same value still changes the
+    // grid when a column was sized on its own; otherwise nothing changes.
+    if (defaultColWidth_ == Value &&
+        std::all_of(colWidths_.begin(), colWidths_.end(), [Value](int W) { return W == Value; }))
+        return;
     defaultColWidth_ = Value;
     std::fill(colWidths_.begin(), colWidths_.end(), Value);
     ColWidthsChanged();
@@ -126,6 +131,10 @@ void TCustomGrid::SetDefaultColWidth(int Value) {
 }
 
 void TCustomGrid::SetDefaultRowHeight(int Value) {
+    // As SetDefaultColWidth: the same value still resets rows sized on their own.
+    if (defaultRowHeight_ == Value &&
+        std::all_of(rowHeights_.begin(), rowHeights_.end(), [Value](int H) { return H == Value; }))
+        return;
     defaultRowHeight_ = Value;
     std::fill(rowHeights_.begin(), rowHeights_.end(), Value);
     RowHeightsChanged();
@@ -194,6 +203,12 @@ void TCustomGrid::SetOptions(TGridOptions Value) {
         anchor_ = current_;
     }
     if (options_.Contains(goAlwaysShowEditor) && options_.Contains(goEditing)) ShowEditor();
+    // Options that only change how input is handled leave the picture as it is; editing
+    // shows in the picture only together with goAlwaysShowEditor.
+    TGridOptions inputOnly{goTabs, goThumbTracking, goRowSizing, goColSizing, goRowMoving, goColMoving};
+    if (!old.Contains(goAlwaysShowEditor) && !options_.Contains(goAlwaysShowEditor)) inputOnly.Include(goEditing);
+    const TGridOptions changed = (old - options_) | (options_ - old);
+    if ((changed - inputOnly).Empty()) return;
     InvalidateGrid();
 }
 

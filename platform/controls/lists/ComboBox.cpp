@@ -28,6 +28,7 @@ namespace vcl {
 // ---- TComboEdit ------------------------------------------------------------------------
 
 TComboEdit::TComboEdit(TCustomComboBox* Combo) : TCustomEdit(Combo), combo_(Combo) {
+    SetInnerPart(true);
     SetBorderStyle(bsNone);
     SetTabStop(false);
 }
@@ -217,6 +218,10 @@ std::string TCustomComboBox::GetTextBuf() const {
 }
 
 void TCustomComboBox::SetTextBuf(const std::string& Value) {
+    // Nothing changes (and nothing repaints) when the text and the item it selects stay.
+    const int index = items_->IndexOf(Value);
+    if (edit_ != nullptr ? edit_->GetText() == Value && itemIndex_ == index : index < 0 || index == itemIndex_)
+        return;
     if (edit_ != nullptr) {
         updatingEdit_ = true;
         try {

@@ -887,6 +887,7 @@ bool TCustomTreeView::StartEdit(TTreeNode* Node) {
     ScrollIntoView(Node);
     if (editor_ == nullptr) {
         editor_ = new TTreeLabelEdit(this);
+        editor_->SetInnerPart(true);
         editor_->SetVisible(false);
         editor_->SetParent(this);
     }

@@ -235,8 +235,12 @@ int TCustomEdit::GetSelStart() const { return std::min(caret_, anchor_); }
 
 void TCustomEdit::SetSelStart(int Value) {
     Value = std::clamp(Value, 0, int(chars_.size()));
+    const bool moved = caret_ != Value || anchor_ != Value;
+    const int oldScrollX = scrollX_, oldTopLine = topLine_;
     caret_ = anchor_ = Value;
     ScrollCaretIntoView();
+    // The same empty selection, already in view: nothing to show anew.
+    if (!moved && scrollX_ == oldScrollX && topLine_ == oldTopLine) return;
     RestartCaretBlink();
     Invalidate();
 }

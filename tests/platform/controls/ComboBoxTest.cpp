@@ -6,6 +6,7 @@
 
 #include "platform/StdCtrls.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/PaintCounter.h"
 
 using namespace vcl;
 
@@ -183,6 +184,34 @@ TEST_F(ComboBoxTest, OwnerDrawnFocusedItemsGetAFocusRectangle) {
     auto field = Render(combo);
     EXPECT_GT(framed(field.get(), Rect(3, 3, 40, 4)), 10);
     combo->SetOnDrawItem(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ComboBoxTest, TheSameTextChangesNothingAndDoesNotRepaint) {
+    combo->SetText("Banana");
+    ASSERT_EQ(combo->GetItemIndex(), 1);
+    Application->ProcessMessages();
+    zyn_test::PaintCounter paints(combo);
+    const int before = changes;
+    combo->SetText("Banana");
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 0);
+    EXPECT_EQ(changes, before);
+    combo->SetText("Cherry");
+    Application->ProcessMessages();
+    EXPECT_EQ(combo->GetItemIndex(), 2);
+    EXPECT_GE(paints.Take(), 1);
+    // A list-style box keeps its choice for a text that is no item, and shows nothing new.
+    combo->SetStyle(csDropDownList);
+    Application->ProcessMessages();
+    paints.Reset();
+    combo->SetText("Fig");
+    Application->ProcessMessages();
+    EXPECT_EQ(combo->GetText(), "Cherry");
+    EXPECT_EQ(paints.Take(), 0);
 }
 
 }  // namespace

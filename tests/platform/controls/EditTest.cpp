@@ -1,5 +1,6 @@
 // Edit and memo: typing, code-point positions, selection, clipboard, mouse, caret, limits.
 #include "tests/support/FormFixture.h"
+#include "tests/support/PaintCounter.h"
 
 #include "platform/StdCtrls.h"
 #include "platform/core/FormFile.h"
@@ -112,6 +113,28 @@ TEST_F(EditTest, SetTextComparesAndSelTextReplaces) {
     EXPECT_EQ(edit->GetText(), "aXYZc");
     EXPECT_EQ(edit->GetSelStart(), 4);
     EXPECT_EQ(changes, 2);
+}
+
+TEST_F(EditTest, TheSameCaretPlaceDoesNotRepaint) {
+    edit->SetText("abcdef");
+    edit->SetSelStart(2);
+    Application->ProcessMessages();
+    zyn_test::PaintCounter paints(edit);
+    edit->SetSelStart(2);
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 0);
+    edit->SetSelStart(4);
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 1);
+    EXPECT_EQ(edit->GetSelStart(), 4);
+    // A selection collapsed to the same place is a change.
+    edit->SetSelLength(2);
+    Application->ProcessMessages();
+    paints.Reset();
+    edit->SetSelStart(4);
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 1);
+    EXPECT_EQ(edit->GetSelLength(), 0);
 }
 
 TEST_F(EditTest, MaxLengthLimitsTypingAndPasting) {

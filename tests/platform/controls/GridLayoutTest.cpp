@@ -5,6 +5,7 @@
 #include "platform/Classes.h"
 #include "platform/Grids.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/PaintCounter.h"
 
 using namespace vcl;
 
@@ -162,6 +163,43 @@ TEST_F(GridLayout, DefaultSizesResetEveryColumnAndRow) {
     g->SetDefaultRowHeight(18);
     EXPECT_EQ(g->GetRowHeights(7), 18);
     EXPECT_EQ(g->CellRect(1, 1), Rect(41, 19, 81, 37));
+}
+
+TEST_F(GridLayout, TheSameDefaultSizeStillResetsButRepaintsOnlyForAChange) {
+    TDrawGrid* g = MakeGrid();
+    Application->ProcessMessages();
+    zyn_test::PaintCounter paints(g);
+    g->SetDefaultColWidth(g->GetDefaultColWidth());
+    g->SetDefaultRowHeight(g->GetDefaultRowHeight());
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 0);
+    // A column or row sized on its own takes the default again, and that shows.
+    g->SetColWidths(2, 10);
+    g->SetRowHeights(3, 40);
+    Application->ProcessMessages();
+    paints.Reset();
+    g->SetDefaultColWidth(g->GetDefaultColWidth());
+    g->SetDefaultRowHeight(g->GetDefaultRowHeight());
+    EXPECT_EQ(g->GetColWidths(2), 64);
+    EXPECT_EQ(g->GetRowHeights(3), 24);
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 1);
+}
+
+TEST_F(GridLayout, OptionsOfInputAloneDoNotRepaint) {
+    TDrawGrid* g = MakeGrid();
+    Application->ProcessMessages();
+    zyn_test::PaintCounter paints(g);
+    g->SetOptions(g->GetOptions() | TGridOptions{goEditing, goTabs, goColSizing, goThumbTracking});
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 0);
+    // The editor shown at all times is part of the picture, and so are the lines.
+    g->SetOptions(g->GetOptions() | TGridOptions{goAlwaysShowEditor});
+    Application->ProcessMessages();
+    EXPECT_GE(paints.Take(), 1);
+    g->SetOptions(g->GetOptions() - TGridOptions{goVertLine});
+    Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 1);
 }
 
 TEST_F(GridLayout, ScrollBarsAppearOnlyWhenCellsDoNotFit) {
