@@ -18,7 +18,8 @@ namespace vcl {
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), items_(std::make_unique<TStringList>()) {
-    SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
+    // OnClick tells of a selection the user changed (by mouse or keys), not of every press.
+    SetControlStyle({csCaptureMouse, csDoubleClicks, csOpaque});
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);

@@ -1,5 +1,6 @@
 // The list box: a framed, focusable list of strings with one selected item, scrolled by the
-// wheel and kept in view by the arrow, page, Home and End keys.
+// wheel and kept in view by the arrow, page, Home and End keys. OnClick fires when the user
+// changes the selection with the mouse or the keys.
 #pragma once
 
 #include <memory>
