@@ -173,7 +173,8 @@ using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int 
                                           TDragState State, bool& Accept)>;
 using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
 // Target is the control that took the drop (for a dock drag the dock site, or the floating
-// window the control was left in), nullptr when the drop was refused or the drag cancelled.
+// window the control was left in), nullptr when the drop was refused or the drag cancelled;
+// X, Y are the pointer in Target's client coordinates, or in the source's without a target.
 using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 using TStartDockEvent = std::function<void(TObject* Sender, TDragDockObject*& DragObject)>;
 using TDockOverEvent = std::function<void(TObject* Sender, TDragDockObject* Source, int X, int Y,
