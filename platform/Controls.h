@@ -5,5 +5,6 @@
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/CustomControl.h"
+#include "platform/controls/base/DragObjects.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/WinControl.h"

@@ -5,6 +5,7 @@
 #include "platform/controls/buttons/Button.h"
 #include "platform/controls/buttons/Label.h"
 #include "platform/controls/lists/ComboBox.h"
+#include "platform/controls/lists/ListBox.h"
 #include "platform/controls/text/DrawText.h"
 #include "platform/controls/text/Edit.h"
 #include "platform/controls/text/Memo.h"

@@ -78,6 +78,9 @@ TEST(SdlKeys, CursorsMapToSystemShapes) {
     EXPECT_EQ(SystemCursorFor(crSizeNS, hidden), SDL_SYSTEM_CURSOR_SIZENS);
     EXPECT_EQ(SystemCursorFor(crHandPoint, hidden), SDL_SYSTEM_CURSOR_HAND);
     EXPECT_EQ(SystemCursorFor(crCross, hidden), SDL_SYSTEM_CURSOR_CROSSHAIR);
+    // The drag cursor is a hand; a place that takes no drop shows the "no" sign.
+    EXPECT_EQ(SystemCursorFor(crDrag, hidden), SDL_SYSTEM_CURSOR_HAND);
+    EXPECT_EQ(SystemCursorFor(crNoDrop, hidden), SDL_SYSTEM_CURSOR_NO);
     SystemCursorFor(crNone, hidden);
     EXPECT_TRUE(hidden);
 }

@@ -8,7 +8,8 @@
 # the note field, copies the note's text with Ctrl+C and pastes it into another cell
 # through the menu, cancels a menu by clicking elsewhere, and ends the program; sorts the
 # report list by header clicks and edits one of its rows in the row editor; on the numeric
-# fields page types into a fixed-point field, steps it and tabs on. Every
+# fields page types into a fixed-point field, steps it and tabs on; on the drag and dock
+# page drags a part from one list into the other. Every
 # outcome is read from the state file the gallery keeps (--dump-state), polled rather
 # than waited for. Exits 77 (skipped) only when no X server can be started.
 set -u
@@ -218,6 +219,44 @@ xdotool mousemove --window "$wid" $((x + 242)) $((y + 6)) click 1
 wait_for $N.setpoint.text "5.00" "the voltage one step up"
 xdotool key Tab
 wait_for $N.focus "Limit:TNumIO2" "the focus after Tab"
+kill -TERM "$gpid"
+for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
+wait "$gpid"
+rc=$?
+gpid=""
+[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+
+# 10. The drag and dock page: a part dragged from the stock list onto the shipment list with
+#     the left button held arrives there and leaves the stock.
+state=$out/state-drag-dock.txt
+rm -f "$state"
+ZYN_BACKEND=sdl "$gallery" --page drag-dock --dump-state "$state" >"$out/gallery-drag-dock.log" 2>&1 &
+gpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+[ -n "$wid" ] || fail "the gallery window did not appear again"
+wait_for gallery.page drag-dock "the page asked for"
+D=drag-dock
+wait_for $D.shipment.items "Grease cartridge 400 g" "the shipment before the drag"
+read -r x y w h <<<"$(value $D.stock.item0.rect)"
+[ -n "${h:-}" ] || fail "no rectangle for the first stock item"
+read -r sx sy sw sh <<<"$(value $D.shipment.rect)"
+[ -n "${sh:-}" ] || fail "no rectangle for the shipment list"
+xdotool mousemove --window "$wid" $((x + 30)) $((y + h / 2)) mousedown 1
+sleep 0.1
+# Past the threshold in a few steps, then over the shipment list below its last item.
+for step in 1 2 3 4; do
+    xdotool mousemove --window "$wid" $((x + 30 + step * (sx + 40 - x - 30) / 4)) $((y + h / 2 + step * 20))
+    sleep 0.05
+done
+xdotool mousemove --window "$wid" $((sx + 40)) $((sy + sh / 2))
+sleep 0.1
+xdotool mouseup 1
+wait_for $D.shipment.items "Grease cartridge 400 g|Ball bearing 6204-2RS" "the shipment after the drag"
+case "$(value $D.stock.items)" in
+    "Drive belt XPZ 1250|"*) ;;
+    *) fail "the dragged part should have left the stock, which is \"$(value $D.stock.items)\"" ;;
+esac
 kill -TERM "$gpid"
 for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"

@@ -31,3 +31,5 @@ GALLERY_PAGE(BuildReportListPage, "report-list", "Report list",
              "100,000 orders: click a header to sort, type to filter, double-click a row to edit it")
 GALLERY_PAGE(BuildTableEditorPage, "table-editor", "Table editor",
              "Water samples in a numeric table editor: marked readings, a site column with a pick list, right-click menus")
+GALLERY_PAGE(BuildDragDockPage, "drag-dock", "Drag and dock",
+             "Parts dragged between two lists into a shipment; a totals panel floats out of its dock and docks again")

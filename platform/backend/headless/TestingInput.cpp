@@ -7,6 +7,7 @@
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/WinControl.h"
 #include "platform/controls/forms/ColorDialog.h"
+#include "platform/controls/forms/DragEngine.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/HintWindow.h"
 #include "platform/controls/forms/Menus.h"
@@ -181,6 +182,7 @@ void ResetInput() {
     OnModal(nullptr);
     OnPopup(nullptr);
     OnColorDialog(nullptr);
+    DragEngine::Reset();
     SetCaptureControl(nullptr);
     input::ResetClickSequence();
     input::SetModifierState({});

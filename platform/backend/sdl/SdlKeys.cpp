@@ -130,7 +130,7 @@ SDL_SystemCursor SystemCursorFor(TCursor Cursor, bool& Hidden) {
     case crSizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
     case crSizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
     case crSizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case crHandPoint: return SDL_SYSTEM_CURSOR_HAND;
+    case crHandPoint: case crDrag: case crMultiDrag: return SDL_SYSTEM_CURSOR_HAND;
     case crNo: case crNoDrop: return SDL_SYSTEM_CURSOR_NO;
     default: return SDL_SYSTEM_CURSOR_ARROW;
     }

@@ -7,6 +7,7 @@
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/PaintEngine.h"
 #include "platform/controls/base/WinControl.h"
+#include "platform/controls/forms/DragEngine.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/Menus.h"
 #include "platform/core/Component.h"
@@ -84,6 +85,7 @@ TControl::TControl(TComponent* AOwner)
 TControl::~TControl() {
     if (parent_ != nullptr) parent_->RemoveControl(this);
     input::ForgetControl(this);
+    DragEngine::Forget(this);
     if (g_capture == this) g_capture = nullptr;
 }
 
@@ -121,7 +123,14 @@ void TControl::SetParent(TWinControl* AParent) {
     if (auto* self = dynamic_cast<TWinControl*>(this); self != nullptr && AParent != nullptr &&
                                                        self->ContainsControl(AParent))
         throw EInvalidOperation("A control cannot have one of its children as its parent");
+    TWinControl* old = parent_;
     if (parent_ != nullptr) parent_->RemoveControl(this);
+    // Moved by code, a docked control is no longer docked, and its floating window, left
+    // empty, goes out of sight.
+    if (!docking_ && docked_) {
+        docked_ = false;
+        if (old != nullptr && old == floatHost_) old->SetVisible(false);
+    }
     if (AParent != nullptr) AParent->InsertControl(this);
 }
 
@@ -519,6 +528,9 @@ void TControl::WMLButtonDown(TMessage& M) {
     SendCancelMode(this);
     if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (controlStyle_.Contains(csClickEvents)) controlState_.Include(csClicked);
+    // An automatic drag waits for the pointer to pass the threshold; released before
+    // that, the press stays an ordinary click.
+    if (dragMode_ == dmAutomatic && !GetComponentState().Contains(csDesigning)) BeginDrag(false);
     DoMouseDown(M, mbLeft, {});
 }
 

@@ -146,6 +146,45 @@ using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, 
 using TConstrainedResizeEvent =
     std::function<void(TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
 
+// ---- dragging and docking ----------------------------------------------------------------
+// A drag starts at a source control (BeginDrag, or a left press on a control whose DragMode
+// is dmAutomatic once the pointer has moved past the threshold). While it runs the pointer
+// belongs to the drag: the control under the pointer, on any showing form, is asked
+// whether it accepts the drop (OnDragOver with dsDragEnter, dsDragMove, dsDragLeave); the
+// cursor shows the source's DragCursor over a target that accepts and crNoDrop elsewhere.
+// Releasing the left button drops (OnDragDrop on an accepting target), Escape or the right
+// button cancels; either way the source hears OnEndDrag, with a null target when nothing
+// took the drop. A control whose DragKind is dkDock is dragged as a dock drag instead: the
+// dock sites (windowed controls with DockSite set) under the pointer are asked through
+// OnDockOver, and a drop on none of them floats the control in a tool window of its own.
+// The drag objects are in DragObjects.h.
+enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
+enum TDragKind : std::uint8_t { dkDrag, dkDock };
+enum TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+// Pixels the pointer must move (in x or y) after the press before a drag that is not
+// immediate starts.
+constexpr int DefaultDragThreshold = 5;
+
+class TDragObject;
+class TDragDockObject;
+// Source is the source control, or the drag object a handler of OnStartDrag supplied.
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+// Target is the control that took the drop (for a dock drag the dock site, or the floating
+// window the control was left in), nullptr when the drop was refused or the drag cancelled;
+// X, Y are the pointer in Target's client coordinates, or in the source's without a target.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+using TStartDockEvent = std::function<void(TObject* Sender, TDragDockObject*& DragObject)>;
+using TDockOverEvent = std::function<void(TObject* Sender, TDragDockObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDockDropEvent = std::function<void(TObject* Sender, TDragDockObject* Source, int X, int Y)>;
+// Asked of a dock site before Client leaves it for NewTarget (another site, or the
+// floating window); Allow false keeps the client where it is.
+using TUnDockEvent =
+    std::function<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
+
 // =========================================================================================
 // TControl: a rectangle on a parent that paints itself and takes mouse input.
 class TControl : public TComponent {
@@ -296,6 +335,54 @@ public:
     TContextPopupEvent GetOnContextPopup() const { return FOnContextPopup; }
     void SetOnContextPopup(TContextPopupEvent Value) { FOnContextPopup = std::move(Value); }
 
+    // ---- dragging and docking
+    TDragMode GetDragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+    TCursor GetDragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+    TDragKind GetDragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+    // Starts a drag (a dock drag when DragKind is dkDock) from where the pointer is now:
+    // at once when Immediate, else once the pointer has moved more than Threshold pixels
+    // (-1 or any negative value: DefaultDragThreshold) with the left button still down.
+    // Nothing happens while another drag is under way; a control on no form cannot be
+    // dragged (EInvalidOperation).
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends this control's drag: drops on the target under the pointer when Drop (if it
+    // accepts), else cancels. Ends a drag that has not passed its threshold yet too.
+    void EndDrag(bool Drop);
+    // Whether a drag of this control is under way (past its threshold).
+    bool Dragging() const;
+    // The dock site the control is docked in, or its floating window; nullptr otherwise.
+    TWinControl* GetHostDockSite() const;
+    // Whether the control floats in a tool window of its own.
+    bool GetFloating() const;
+    // Size the control takes when it floats: its size before it was first docked.
+    int GetUndockWidth() const { return undockWidth_; }
+    void SetUndockWidth(int Value) { undockWidth_ = Value; }
+    int GetUndockHeight() const { return undockHeight_; }
+    void SetUndockHeight(int Value) { undockHeight_ = Value; }
+    // Docks the control in NewDockSite aligned ControlSide (alNone: unaligned at its
+    // present position); nullptr floats it where it is. The old site's OnUnDock may refuse
+    // (the result is then false); the new site hears OnDockDrop and the control OnEndDock.
+    bool ManualDock(TWinControl* NewDockSite, TAlign ControlSide = alClient);
+    // Floats the control in its tool window with its client area at ScreenPos (screen
+    // coordinates); false when the old site refused to let it go.
+    bool ManualFloat(const TRect& ScreenPos);
+
+    TStartDragEvent GetOnStartDrag() const { return FOnStartDrag; }
+    void SetOnStartDrag(TStartDragEvent Value) { FOnStartDrag = std::move(Value); }
+    TDragOverEvent GetOnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(TDragOverEvent Value) { FOnDragOver = std::move(Value); }
+    TDragDropEvent GetOnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(TDragDropEvent Value) { FOnDragDrop = std::move(Value); }
+    TEndDragEvent GetOnEndDrag() const { return FOnEndDrag; }
+    void SetOnEndDrag(TEndDragEvent Value) { FOnEndDrag = std::move(Value); }
+    TStartDockEvent GetOnStartDock() const { return FOnStartDock; }
+    void SetOnStartDock(TStartDockEvent Value) { FOnStartDock = std::move(Value); }
+    TEndDragEvent GetOnEndDock() const { return FOnEndDock; }
+    void SetOnEndDock(TEndDragEvent Value) { FOnEndDock = std::move(Value); }
+
     // Whether the point (client coordinates) belongs to the control for mouse input.
     virtual bool HitTest(int X, int Y) const;
 
@@ -382,6 +469,22 @@ protected:
     TContextPopupEvent FOnContextPopup;
     TConstrainedResizeEvent FOnConstrainedResize;
 
+    TStartDragEvent FOnStartDrag;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
+    TEndDragEvent FOnEndDrag, FOnEndDock;
+    TStartDockEvent FOnStartDock;
+
+    // The drag's steps as the source and the target see them; the defaults fire the events.
+    // DragOver starts with Accept false and sets it true when OnDragOver is assigned,
+    // before calling it: a control without a handler takes no drops.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
+    virtual void DoStartDock(TDragDockObject*& DragObject);
+    virtual void DoEndDock(TObject* Target, int X, int Y);
+
     // The limits for this sizing: Constraints, then OnConstrainedResize.
     virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
     // Brings a requested size within the limits.
@@ -393,6 +496,7 @@ private:
     friend class TWinControl;
     friend class TCustomForm;
     friend struct PaintEngine;
+    friend struct DragEngine;
 
     void FontChanged();
     // The control's canvas, made on first use; drawing on it outside a paint pass of the
@@ -428,6 +532,13 @@ private:
     TStyleElements styleElements_{seFont, seClient, seBorder};
     std::string text_;
     int wheelAccumulator_ = 0;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
+    TDragKind dragKind_ = dkDrag;
+    bool docked_ = false;          // the parent is the dock site (or floating window) it was dropped in
+    bool docking_ = false;         // the docking code is moving the control (SetParent keeps docked_)
+    TWinControl* floatHost_ = nullptr;   // the floating window, made on first float (owned)
+    int undockWidth_ = 0, undockHeight_ = 0;
     std::unique_ptr<TCanvas> canvas_;
     bool canvasPinned_ = false;    // the paint engine has bound the canvas for this paint
     // Paints so far (platform/controls/base/PaintCount.h), and the binding in which the

@@ -37,6 +37,9 @@ const bool registered = [] {
         p.Set("StyleElements", &TControl::GetStyleElements, &TControl::SetStyleElements,
               {"seFont", "seClient", "seBorder"});
         p.Component("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
+        p.Integer("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor);
+        p.Enum("DragKind", &TControl::GetDragKind, &TControl::SetDragKind, {"dkDrag", "dkDock"});
+        p.Enum("DragMode", &TControl::GetDragMode, &TControl::SetDragMode, {"dmManual", "dmAutomatic"});
         p.Event("OnClick", &TControl::GetOnClick, &TControl::SetOnClick);
         p.Event("OnDblClick", &TControl::GetOnDblClick, &TControl::SetOnDblClick);
         p.Event("OnResize", &TControl::GetOnResize, &TControl::SetOnResize);
@@ -50,6 +53,12 @@ const bool registered = [] {
         p.Event("OnMouseWheelUp", &TControl::GetOnMouseWheelUp, &TControl::SetOnMouseWheelUp);
         p.Event("OnMouseWheelDown", &TControl::GetOnMouseWheelDown, &TControl::SetOnMouseWheelDown);
         p.Event("OnContextPopup", &TControl::GetOnContextPopup, &TControl::SetOnContextPopup);
+        p.Event("OnStartDrag", &TControl::GetOnStartDrag, &TControl::SetOnStartDrag);
+        p.Event("OnDragOver", &TControl::GetOnDragOver, &TControl::SetOnDragOver);
+        p.Event("OnDragDrop", &TControl::GetOnDragDrop, &TControl::SetOnDragDrop);
+        p.Event("OnEndDrag", &TControl::GetOnEndDrag, &TControl::SetOnEndDrag);
+        p.Event("OnStartDock", &TControl::GetOnStartDock, &TControl::SetOnStartDock);
+        p.Event("OnEndDock", &TControl::GetOnEndDock, &TControl::SetOnEndDock);
     });
     return true;
 }();

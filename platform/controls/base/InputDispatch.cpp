@@ -7,6 +7,7 @@
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/WinControl.h"
+#include "platform/controls/forms/DragEngine.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/HintWindow.h"
 #include "platform/core/Application.h"
@@ -214,6 +215,8 @@ void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     if (Form == nullptr) return;
     SetModifierState(Shift);
     State& s = S();
+    // A drag under way takes the pointer (the first move past the threshold starts it).
+    if (DragEngine::MouseMove(Form, P)) return;
     TControl* under = FormAcceptsInput(Form) ? ControlAt(Form, P) : nullptr;
     SetPointer(under, Form);
     hints::PointerMoved(under, Form->ClientToScreen(P), !s.buttons.Empty());
@@ -231,6 +234,11 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
     if (Form == nullptr) return;
     SetModifierState(Shift);
     State& s = S();
+    if (DragEngine::MouseButton(Form, Button, Down, P)) {
+        if (Down) s.buttons |= ButtonFlag(Button);
+        else s.buttons -= ButtonFlag(Button);
+        return;
+    }
     if (Down && !FormAcceptsInput(Form)) {
         // A press outside the modal window: menus close, other modal forms just beep.
         TCustomForm* top = s.modal.back();
@@ -294,6 +302,8 @@ bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool 
     if (Form == nullptr || !FormAcceptsInput(Form)) return false;
     SetModifierState(Shift);
     State& s = S();
+    // Escape cancels a drag under way (and types no character).
+    if (DragEngine::Key(VirtualKey, Down)) return true;
     TWinControl* target = KeyTarget(Form);
     LPARAM data = KeyData(Down, Repeat, Shift);
     bool alt = Shift.Contains(ssAlt);

@@ -99,6 +99,20 @@ public:
     // The frame belongs to the control too (X, Y in client coordinates).
     bool HitTest(int X, int Y) const override;
 
+    // ---- docking
+    // Whether dock drags may drop controls here.
+    bool GetDockSite() const { return dockSite_; }
+    void SetDockSite(bool Value) { dockSite_ = Value; }
+    // The controls docked here (children dropped or docked in by code), in z-order.
+    int GetDockClientCount() const;
+    TControl* GetDockClients(int Index) const;
+    TDockOverEvent GetOnDockOver() const { return FOnDockOver; }
+    void SetOnDockOver(TDockOverEvent Value) { FOnDockOver = std::move(Value); }
+    TDockDropEvent GetOnDockDrop() const { return FOnDockDrop; }
+    void SetOnDockDrop(TDockDropEvent Value) { FOnDockDrop = std::move(Value); }
+    TUnDockEvent GetOnUnDock() const { return FOnUnDock; }
+    void SetOnUnDock(TUnDockEvent Value) { FOnUnDock = std::move(Value); }
+
     TNotifyEvent GetOnEnter() const { return FOnEnter; }
     void SetOnEnter(TNotifyEvent Value) { FOnEnter = std::move(Value); }
     TNotifyEvent GetOnExit() const { return FOnExit; }
@@ -177,12 +191,24 @@ protected:
     TNotifyEvent FOnEnter, FOnExit;
     TKeyEvent FOnKeyDown, FOnKeyUp;
     TKeyPressEvent FOnKeyPress;
+    TDockOverEvent FOnDockOver;
+    TDockDropEvent FOnDockDrop;
+    TUnDockEvent FOnUnDock;
+
+    // A dock drag over the site: Accept starts true; OnDockOver may refuse.
+    virtual void DockOver(TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // The drop: the default docks Source's control here aligned as its DropAlign says,
+    // then fires OnDockDrop.
+    virtual void DockDrop(TDragDockObject* Source, int X, int Y);
+    // Whether Client may leave for NewTarget (OnUnDock).
+    virtual bool DoUnDock(TWinControl* NewTarget, TControl* Client);
 
 private:
     friend class TControl;
     friend class TCustomForm;
     friend struct PaintEngine;
     friend struct InputDispatcher;
+    friend struct DragEngine;
 
     void CreateHandleTree();
     void DestroyHandle();
@@ -201,6 +227,7 @@ private:
     TBevelKind bevelKind_ = bkNone;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
+    bool dockSite_ = false;
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };

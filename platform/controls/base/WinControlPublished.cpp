@@ -17,11 +17,15 @@ const bool registered = [] {
         p.Boolean("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D);
         p.Boolean("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D)
             .Stored(std::function<bool(TWinControl&)>([](TWinControl& c) { return !c.GetParentCtl3D(); }));
+        p.Boolean("DockSite", &TWinControl::GetDockSite, &TWinControl::SetDockSite);
         p.Event("OnEnter", &TWinControl::GetOnEnter, &TWinControl::SetOnEnter);
         p.Event("OnExit", &TWinControl::GetOnExit, &TWinControl::SetOnExit);
         p.Event("OnKeyDown", &TWinControl::GetOnKeyDown, &TWinControl::SetOnKeyDown);
         p.Event("OnKeyPress", &TWinControl::GetOnKeyPress, &TWinControl::SetOnKeyPress);
         p.Event("OnKeyUp", &TWinControl::GetOnKeyUp, &TWinControl::SetOnKeyUp);
+        p.Event("OnDockOver", &TWinControl::GetOnDockOver, &TWinControl::SetOnDockOver);
+        p.Event("OnDockDrop", &TWinControl::GetOnDockDrop, &TWinControl::SetOnDockDrop);
+        p.Event("OnUnDock", &TWinControl::GetOnUnDock, &TWinControl::SetOnUnDock);
     });
     return true;
 }();
