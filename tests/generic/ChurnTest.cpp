@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Classes.h"
 #include "platform/Controls.h"
@@ -60,6 +61,17 @@ TEST_P(Churn, CreateShowPaintFreeDoesNotGrowTheHeap) {
                 middle, end, growth, double(growth) / rounds);
     EXPECT_LT(growth, 4096) << cls->GetName() << " grows the heap by about " << double(growth) / rounds
                             << " bytes a round";
+}
+
+// The measure itself: a round that keeps 48 bytes shows as growth of the same size.
+TEST(ChurnMeasure, SeesASmallLeak) {
+    std::vector<std::unique_ptr<char[]>> kept;
+    kept.reserve(1000);
+    const std::size_t before = HeapInUse();
+    for (int i = 0; i < 1000; ++i) kept.push_back(std::make_unique<char[]>(48));
+    const long long growth = static_cast<long long>(HeapInUse()) - static_cast<long long>(before);
+    EXPECT_GE(growth, 48 * 1000);
+    EXPECT_LT(growth, 80 * 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, Churn, ::testing::ValuesIn(CreatableClassNames()), ParamName);
