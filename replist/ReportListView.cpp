@@ -2,6 +2,8 @@
 // rows, selection, column order and widths.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "platform/Forms.h"
@@ -139,7 +141,9 @@ void TReportListView::Assign(TPersistent* Source) {
 
 void TReportListView::ApplyHeadRows() {
     const int head = CountHeadRows();
-    SetRowCount(std::max(head + GetNrOfShownRows(), head + 1));
+    // Summed wide: a count near the integer limit reaches the grid as a refusal, not a wrap.
+    const std::int64_t rows = std::max<std::int64_t>(std::int64_t(head) + GetNrOfShownRows(), head + 1);
+    SetRowCount(int(std::min<std::int64_t>(rows, std::numeric_limits<int>::max())));
     SetFixedRows(head);
     ApplyHeaderHeights();
 }
@@ -231,9 +235,17 @@ void TReportListView::ResizeColumnArrays(int NewCount) {
 void TReportListView::SetNrRows(int Value) {
     HideEditor();
     ClearFilter();
+    const int old = GetNrOfRows();
     FData->SetNrRows(Value);
+    try {
+        ApplyHeadRows();
+    } catch (const EInvalidGridOperation&) {
+        // More rows than the grid can hold: the container goes back to its old count.
+        FData->SetNrRows(old);
+        ApplyHeadRows();
+        RaiseComponentError<EZynRepListError>(this, msgNotEnoughMemory);
+    }
     SetSelection(TGridRect(0, 0, 0, 0));
-    ApplyHeadRows();
     RepaintView();
     ChangedSetup();
 }

@@ -783,8 +783,7 @@ TComponent* ReadFormFile(const std::string& FileName, TComponent* Owner, const T
 
 void WriteFormFile(const std::string& FileName, TComponent* Root) {
     std::string text = WriteComponentText(Root);
-    TFileStream stream(FileName, fmCreate);
-    stream.WriteText(text);
+    SaveFileSafely(FileName, [&text](TStream* Out) { Out->WriteText(text); });
 }
 
 }  // namespace vcl

@@ -1,6 +1,8 @@
 // The class registry, property tables with inheritance, and property values as text.
 #include "platform/core/PropInfo.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -125,7 +127,11 @@ std::int64_t ValueToInt(const TPropValue& V, const std::string& Name) {
 }
 
 double ValueToFloat(const TPropValue& V, const std::string& Name) {
-    if (const auto* d = std::get_if<double>(&V)) return *d;
+    if (const auto* d = std::get_if<double>(&V)) {
+        // A form file cannot carry NaN or an infinity, so a published property never takes one.
+        if (!std::isfinite(*d)) ThrowPropertyError("Property " + Name + " takes a finite number");
+        return *d;
+    }
     if (const auto* i = std::get_if<std::int64_t>(&V)) return double(*i);
     ThrowPropertyError("Property " + Name + " takes a number");
 }

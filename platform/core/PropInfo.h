@@ -79,6 +79,9 @@ struct TPropInfo {
     // event's std::function type (another type raises EPropertyError).
     std::function<bool(TPersistent&)> IsAssigned;
     std::function<void(TPersistent&, const std::any&)> SetHandler;
+    // pkEvent: binds a handler that ignores the event's arguments, calls Fn and returns a
+    // default value (event logs, generic tests); an empty Fn clears the event.
+    std::function<void(TPersistent&, std::function<void()> Fn)> BindAny;
     // pkComponent: whether a component (non-null) is of the class the property refers to.
     std::function<bool(const TComponent&)> AcceptsComponent;
 
@@ -150,6 +153,18 @@ private:
 };
 
 namespace detail {
+template <class F> struct AnyHandler;
+template <class R, class... A>
+struct AnyHandler<std::function<R(A...)>> {
+    static std::function<R(A...)> Make(std::function<void()> Fn) {
+        if (!Fn) return {};
+        return [Fn](A...) -> R {
+            Fn();
+            if constexpr (!std::is_void_v<R>) return R();
+        };
+    }
+};
+
 const TClassInfo* RegisterClassInfo(std::unique_ptr<TClassInfo> Info);
 [[noreturn]] void ThrowPropertyError(const std::string& Message);
 std::int64_t ValueToInt(const TPropValue& V, const std::string& Name);
@@ -343,6 +358,9 @@ public:
         p.SetHandler = [Field, n = p.Name](TPersistent& o, const std::any& h) {
             detail::Cast<C>(o).*Field = HandlerOf<F>(h, n);
         };
+        p.BindAny = [Field](TPersistent& o, std::function<void()> Fn) {
+            detail::Cast<C>(o).*Field = detail::AnyHandler<F>::Make(std::move(Fn));
+        };
         return *this;
     }
 
@@ -354,6 +372,9 @@ public:
         p.IsAssigned = [Get](TPersistent& o) { return bool(std::invoke(Get, detail::Cast<C>(o))); };
         p.SetHandler = [Set, n = p.Name](TPersistent& o, const std::any& h) {
             std::invoke(Set, detail::Cast<C>(o), HandlerOf<F>(h, n));
+        };
+        p.BindAny = [Set](TPersistent& o, std::function<void()> Fn) {
+            std::invoke(Set, detail::Cast<C>(o), detail::AnyHandler<F>::Make(std::move(Fn)));
         };
         return *this;
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +102,14 @@ TFileStream::~TFileStream() {
     if (fd_ >= 0) ::close(fd_);
 }
 
+void TFileStream::Close() {
+    // close() is where some file systems report a write they could not complete.
+    if (fd_ < 0) return;
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw EWriteError("Cannot write \"" + fileName_ + "\". " + std::strerror(errno));
+}
+
 std::int64_t TFileStream::Read(void* Buffer, std::int64_t Count) {
     if (Count <= 0) return 0;
     ssize_t n;
@@ -130,6 +139,30 @@ void TFileStream::SetSize(std::int64_t NewSize) {
     if (NewSize < 0 || ::ftruncate(fd_, off_t(NewSize)) != 0)
         throw EStreamError("Cannot change the size of \"" + fileName_ + "\"");
     if (GetPosition() > NewSize) SetPosition(NewSize);
+}
+
+// ---- saving through a temporary -----------------------------------------------------------
+
+void SaveFileSafely(const std::string& FileName, const std::function<void(TStream* Out)>& Write) {
+    static unsigned counter = 0;
+    const std::string temp = FileName + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    struct stat old {};
+    const bool existed = ::stat(FileName.c_str(), &old) == 0;
+    if (existed && S_ISDIR(old.st_mode))
+        throw EFCreateError("Cannot create file \"" + FileName + "\". " + std::strerror(EISDIR));
+    try {
+        {
+            TFileStream out(temp, fmCreate);
+            Write(&out);
+            out.Close();
+        }
+        if (existed) ::chmod(temp.c_str(), old.st_mode & 07777);
+        if (std::rename(temp.c_str(), FileName.c_str()) != 0)
+            throw EFCreateError("Cannot create file \"" + FileName + "\". " + std::strerror(errno));
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
 }
 
 // ---- TMemoryStream ------------------------------------------------------------------------
@@ -185,8 +218,7 @@ void TMemoryStream::LoadFromFile(const std::string& FileName) {
 }
 
 void TMemoryStream::SaveToFile(const std::string& FileName) {
-    TFileStream file(FileName, fmCreate);
-    SaveToStream(&file);
+    SaveFileSafely(FileName, [this](TStream* Out) { SaveToStream(Out); });
 }
 
 // ---- TStringStream ------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ public:
     std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) override;
     void SetSize(std::int64_t NewSize) override;
     const std::string& GetFileName() const { return fileName_; }
+    // Closes the file now: EWriteError when the system reports a write it could not
+    // complete. Reads and writes fail afterwards; the destructor closes silently.
+    void Close();
 
 private:
     std::string fileName_;
@@ -93,6 +97,12 @@ protected:
     std::vector<std::uint8_t> data_;
     std::int64_t pos_ = 0;
 };
+
+// Saves a file through a temporary file beside it: Write fills the temporary, which then
+// replaces FileName in one step (rename). When Write raises or the disk refuses a byte, the
+// exception passes on, FileName keeps its old contents and the temporary is removed. An
+// existing file keeps its permission bits. Used by every SaveToFile of the framework.
+void SaveFileSafely(const std::string& FileName, const std::function<void(TStream* Out)>& Write);
 
 // A memory stream over a string (UTF-8 bytes).
 class TStringStream : public TMemoryStream {

@@ -383,8 +383,7 @@ void TStrings::LoadFromFile(const std::string& FileName) {
 }
 
 void TStrings::SaveToFile(const std::string& FileName) const {
-    TFileStream stream(FileName, fmCreate);
-    SaveToStream(&stream);
+    SaveFileSafely(FileName, [this](TStream* Out) { SaveToStream(Out); });
 }
 
 std::vector<std::string> TStrings::ToVector() const {

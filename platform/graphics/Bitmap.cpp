@@ -337,8 +337,7 @@ void TBitmap::SaveToFile(const std::string& FileName) {
     image.hasAlpha = hasAlpha_;
     const std::vector<std::uint8_t> data =
         HasExtension(FileName, ".png") ? codecs::EncodePNG(image) : codecs::EncodeBMP(image);
-    TFileStream stream(FileName, fmCreate);
-    stream.WriteBuffer(data.data(), std::int64_t(data.size()));
+    SaveFileSafely(FileName, [&data](TStream* Out) { Out->WriteBuffer(data.data(), std::int64_t(data.size())); });
 }
 
 void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& ResName) {

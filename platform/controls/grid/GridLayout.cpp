@@ -20,6 +20,9 @@ namespace {
 const char* const kIndexOutOfRange = "Grid index out of range";
 const char* const kFixedColTooBig = "Fixed column count must be less than column count";
 const char* const kFixedRowTooBig = "Fixed row count must be less than row count";
+const char* const kGridTooLarge = "Grid too large for operation";
+// The most columns or rows a grid holds (16,777,216: 64 MB of extents).
+constexpr int kMaxGridExtent = 1 << 24;
 }  // namespace
 
 // ---- construction ----------------------------------------------------------------------
@@ -57,6 +60,9 @@ void TCustomGrid::CheckIndex(int Index, int Count) const {
 void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
     int oldCols = colCount_, oldRows = rowCount_;
     if (NewColCount == oldCols && NewRowCount == oldRows) return;
+    // Every column and row keeps its extent, so a count the extents cannot hold is refused
+    // before anything changes.
+    if (NewColCount > kMaxGridExtent || NewRowCount > kMaxGridExtent) throw EInvalidGridOperation(kGridTooLarge);
     HideEditor();
     colWidths_.resize(std::size_t(NewColCount), defaultColWidth_);
     rowHeights_.resize(std::size_t(NewRowCount), defaultRowHeight_);

@@ -1,6 +1,8 @@
 // TPanel, TBevel and TTimer.
 #include "platform/controls/panels/Panels.h"
 
+#include <algorithm>
+
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/look/FlatLook.h"
@@ -28,7 +30,8 @@ void Frame3D(TCanvas* Canvas, TRect& R, TColor TopLeft, TColor BottomRight) {
 
 void PaintBevel(TCanvas* Canvas, TRect& R, TPanelBevel Bevel, int Width) {
     if (Bevel == bvNone) return;
-    for (int i = 0; i < Width; ++i) {
+    // Rings past the middle of the panel draw nothing, however wide the bevel.
+    for (int i = 0; i < Width && !R.IsEmpty(); ++i) {
         if (Bevel == bvLowered) Frame3D(Canvas, R, clBtnShadow, clBtnHighlight);
         else if (Bevel == bvRaised) Frame3D(Canvas, R, clBtnHighlight, clBtnShadow);
         else R.Inflate(-1, -1);
@@ -106,7 +109,9 @@ void TCustomPanel::Paint() {
     TRect r = GetClientRect();
     look::Fill(canvas, r, GetColor());
     PaintBevel(canvas, r, bevelOuter_, bevelWidth_);
-    r.Inflate(-borderWidth_, -borderWidth_);
+    if (r.IsEmpty()) return;
+    const int border = std::min(borderWidth_, std::max(r.Width(), r.Height()));
+    r.Inflate(-border, -border);
     PaintBevel(canvas, r, bevelInner_, bevelWidth_);
     if (!showCaption_ || GetCaption().empty()) return;
     canvas->GetFont()->Assign(GetFont());

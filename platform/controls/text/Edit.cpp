@@ -414,16 +414,18 @@ void TCustomEdit::WrapLine(int Start, int End, int Width, std::vector<LineSpan>&
     auto width = [&](int a, int b) { return m->TextWidth(CodePointsToUtf8(Displayed(a, b - a))); };
     int pos = Start;
     for (;;) {
-        if (width(pos, End) <= Width) {
-            Out.push_back({pos, End - pos});
-            return;
-        }
         // The longest prefix that fits (at least one character): a growing probe finds a
-        // length that does not fit, so a long line costs about its own length per row.
-        int lo = 1, hi = std::min(End - pos, 16);
-        while (hi < End - pos && width(pos, pos + hi) <= Width) {
+        // length that does not fit, so each row costs about its own length and a long line
+        // is never measured whole for every row it makes.
+        const int rest = End - pos;
+        int lo = 1, hi = std::min(rest, 16);
+        while (hi < rest && width(pos, pos + hi) <= Width) {
             lo = hi;
-            hi = std::min(End - pos, hi * 2);
+            hi = std::min(rest, hi * 2);
+        }
+        if (hi == rest && width(pos, End) <= Width) {
+            Out.push_back({pos, rest});
+            return;
         }
         while (hi - lo > 1) {
             int mid = (lo + hi) / 2;

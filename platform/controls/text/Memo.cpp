@@ -45,9 +45,9 @@ public:
     explicit TMemoStrings(TCustomMemo* Memo) : memo_(Memo) {}
     std::string ClassName() const override { return "TMemoStrings"; }
 
-    int GetCount() const override { return int(SplitLines(memo_->GetText()).size()); }
+    int GetCount() const override { return int(Lines().size()); }
     std::string Get(int Index) const override {
-        std::vector<std::string> lines = SplitLines(memo_->GetText());
+        const std::vector<std::string>& lines = Lines();
         Check(Index, int(lines.size()));
         return lines[std::size_t(Index)];
     }
@@ -73,6 +73,16 @@ public:
     void SetText(const std::string& Value) override { memo_->SetText(Value); }
 
 private:
+    // The lines of the text now, split again only when the text changed: reading all lines
+    // one by one (a form file, a loop over Get) stays linear in the text.
+    const std::vector<std::string>& Lines() const {
+        std::string text = memo_->GetText();
+        if (text != splitText_) {
+            splitLines_ = SplitLines(text);
+            splitText_ = std::move(text);
+        }
+        return splitLines_;
+    }
     static void Check(int Index, int Count) {
         if (Index < 0 || Index >= Count)
             throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
@@ -85,6 +95,8 @@ private:
         return out;
     }
     TCustomMemo* memo_;
+    mutable std::string splitText_;
+    mutable std::vector<std::string> splitLines_;
 };
 
 TCustomMemo::TCustomMemo(TComponent* AOwner)
