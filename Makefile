@@ -42,7 +42,7 @@ demo: build
 	  echo "the gallery is not built yet"; \
 	fi
 
-test: test-release
+test: test-release test-sanitize
 
 test-release: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

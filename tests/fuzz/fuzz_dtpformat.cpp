@@ -1,8 +1,9 @@
 // The date/time picker's own Format on any text, and a user working the picker in it: the
-// input is "format\nkeys", each byte of keys one stroke (arrows, digits, letters, Home,
-// End, F4, Escape). Besides crashes, leaks and escaping exceptions, a finding is a shown
-// text that is not the text of the format's segments, an edit that leaves MinDate..MaxDate,
-// a value that is no longer a finite date, or an active field that is not an editable one.
+// input is "format\nkeys", each of the first 12 bytes of keys one stroke (arrows, digits,
+// letters, Home, End, F4, Escape, ...), each followed by a paint. Besides crashes, leaks
+// and escaping exceptions, a finding is a shown text that is not the text of the format's
+// segments, an edit that leaves MinDate..MaxDate, a value that is no longer a finite date,
+// or an active field that is not an editable one.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ void Check(bool Condition) {
 vcl::TForm* Form() {
     static vcl::TForm* form = [] {
         auto* f = new vcl::TForm(nullptr);
-        f->SetBounds(0, 0, 400, 300);
+        f->SetBounds(0, 0, 240, 40);
         f->Show();
         vcl::Application->ProcessMessages();
         return f;
@@ -88,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     picker->SetMaxDate(EncodeDate(2199, 12, 31) + EncodeTime(23, 59, 59, 999));
     picker->SetFormat(format);
     picker->SetFocus();
-    for (std::size_t i = 0; i < keys.size() && i < 64; ++i) {
+    for (std::size_t i = 0; i < keys.size() && i < 12; ++i) {
         Stroke(picker.get(), static_cast<std::uint8_t>(keys[i]));
         const TDateTime v = picker->GetDateTime();
         Check(std::isfinite(v) && v >= picker->GetMinDate() && v <= picker->GetMaxDate());
