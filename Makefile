@@ -63,6 +63,9 @@ bench: build
 
 # Each fuzzer works in a scratch copy of its seed corpus, so what it finds on the way does
 # not land in the repository; a crash leaves its input in $(FUZZ_BUILD)/findings/.
+# clang 14 with libstdc++ 12 frees std::stable_sort's scratch buffer in a way its
+# AddressSanitizer takes for a new/free mismatch (the g++ sanitizer build of make test keeps
+# that check), so the fuzz runs leave the mismatch check off.
 fuzz:
 	@bash scripts/setup.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -74,7 +77,7 @@ fuzz:
 	  dict=""; [ -f tests/fuzz/$$name.dict ] && dict="-dict=tests/fuzz/$$name.dict"; \
 	  seeds=""; [ -d tests/fuzz/corpus/$$name ] && seeds=tests/fuzz/corpus/$$name; \
 	  echo "== $$f for $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  ASAN_OPTIONS=alloc_dealloc_mismatch=0 $(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	      -artifact_prefix=$(FUZZ_BUILD)/findings/$$name- $$dict $$work $$seeds || status=1; \
 	done; \
 	if [ $$status -ne 0 ]; then echo "fuzz: findings in $(FUZZ_BUILD)/findings/"; fi; exit $$status
