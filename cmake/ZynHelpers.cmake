@@ -73,7 +73,8 @@ function(zyn_component folder)
 endfunction()
 
 # zyn_add_tests(NAME DIR LIBS...)
-# One GoogleTest executable from the .cpp files of tests/DIR, registered with CTest.
+# One GoogleTest executable from the .cpp files of tests/DIR, registered with CTest (with the
+# caller's ZYN_TEST_ENVIRONMENT, the test properties of the sanitizer build).
 function(zyn_add_tests name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
@@ -86,7 +87,7 @@ function(zyn_add_tests name dir)
   target_compile_definitions(${name} PRIVATE
     ZYN_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output"
     ZYN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30 ${ZYN_TEST_ENVIRONMENT})
 endfunction()
 
 # zyn_embed_resources(TARGET DIR)

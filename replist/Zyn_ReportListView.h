@@ -378,8 +378,9 @@ public:
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
 
-    // Notifications.
-    void Changed() { if (FOnChange) FOnChange(this); }
+    // Notifications. Changed takes the place of the control's own change notification:
+    // a change of the list is told to OnChange.
+    void Changed() override { if (FOnChange) FOnChange(this); }
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
     void ChangedSelection() { if (FOnSelectedChange) FOnSelectedChange(this); }
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with, when any is missing.
+# The compiler's AddressSanitizer and UndefinedBehaviorSanitizer runtimes come with
+# build-essential (gcc); ccache keeps the second (sanitizer) build of `make test` cheap.
+#
+# usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
   libsdl2-dev libpng-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
 )
+if [[ ${1:-} == fuzz ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,7 +25,7 @@ bool StartsWithNoCase(std::string_view s, std::size_t pos, std::string_view pref
 // expanded one level deep only, so a settings string that names itself cannot recurse.
 class DateTimeWriter {
 public:
-    DateTimeWriter(TDateTime dt, const TFormatSettings& fs) : dt_(dt), fs_(fs) {
+    DateTimeWriter(TDateTime dt, const TFormatSettings& fs) : fs_(fs) {
         DecodeDateFully(dt, year_, month_, day_, dow_);
         DecodeTime(dt, hour_, min_, sec_, msec_);
     }
@@ -179,7 +179,6 @@ private:
         }
     }
 
-    TDateTime dt_;
     const TFormatSettings& fs_;
     int year_ = 0, month_ = 0, day_ = 0, dow_ = 0;
     int hour_ = 0, min_ = 0, sec_ = 0, msec_ = 0;

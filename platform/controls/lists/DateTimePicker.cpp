@@ -589,13 +589,15 @@ void TDateTimePicker::MoveField(int Direction) {
     int n = int(segs.size());
     if (n == 0) return;
     if (active_ < 0) FirstEditable();
+    typed_ = 0;
+    // A format without fields (only literal text) has nothing to move to.
+    if (active_ < 0) return;
     int i = active_;
     for (int step = 0; step < n; ++step) {
         i = (i + Direction + n) % n;
         if (dtp::IsEditable(segs[std::size_t(i)].kind)) break;
     }
     active_ = i;
-    typed_ = 0;
     Invalidate();
 }
 
@@ -622,7 +624,7 @@ void TDateTimePicker::StepField(int Delta) {
     default: return;
     }
     typed_ = 0;
-    UserSet(EncodeDate(y, m, d) + EncodeTime(h, n, s, ms));
+    UserSet(EncodeDateTime(y, m, d, h, n, s, ms));
 }
 
 void TDateTimePicker::TypeDigit(int Digit) {
@@ -685,7 +687,7 @@ void TDateTimePicker::TypeDigit(int Digit) {
         default: break;
         }
         int keepTyped = typed_, keepValue = typedValue_;
-        UserSet(EncodeDate(y, m, d) + EncodeTime(h, n, s, ms));
+        UserSet(EncodeDateTime(y, m, d, h, n, s, ms));
         typed_ = keepTyped;
         typedValue_ = keepValue;
     }

@@ -128,6 +128,40 @@ TEST_F(DateTimePickerTest, TimeKindEditsHoursAndAmPm) {
     EXPECT_EQ(DayOf(picker->GetDateTime()), 28);       // the date is kept
 }
 
+// A Format of literal text only has no field: moving, stepping and typing select no
+// segment and change nothing.
+TEST_F(DateTimePickerTest, FormatWithoutFieldsHasNoActiveSegment) {
+    const TDateTime before = picker->GetDateTime();
+    picker->SetFormat("'at' j:");
+    for (WORD key : {VK_RIGHT, VK_LEFT, VK_UP, VK_DOWN}) {
+        Input::KeyDown(picker, key);
+        EXPECT_EQ(picker->GetActiveSegment(), -1) << key;
+        EXPECT_EQ(picker->GetActiveField(), dtp::fkLiteral) << key;
+    }
+    Input::TypeText(picker, "12/p");
+    EXPECT_EQ(picker->GetActiveSegment(), -1);
+    EXPECT_EQ(picker->GetDateTime(), before);
+    EXPECT_EQ(picker->GetDisplayText(), "at j:");
+    EXPECT_EQ(changes, 0);
+    // With a field again the arrows reach it.
+    picker->SetFormat("'at' HH");
+    Input::KeyDown(picker, VK_RIGHT);
+    EXPECT_EQ(picker->GetActiveField(), dtp::fkHour);
+}
+
+// Before 30 December 1899 a moment is stored as a negative day with the time of day as
+// its (positive) fraction: edits there keep both the day and the time.
+TEST_F(DateTimePickerTest, EditsBeforeTheEpochDayKeepDayAndTime) {
+    picker->SetFormat("dd/MM/yyyy HH:mm");
+    picker->SetDateTime(EncodeDateTime(1899, 6, 15, 10, 30, 0, 0));
+    Input::KeyDown(picker, VK_UP);                     // the day
+    EXPECT_EQ(picker->GetDisplayText(), "16/06/1899 10:30");
+    Input::KeyDown(picker, VK_LEFT);                   // wraps to the minutes
+    Input::TypeText(picker, "45");
+    EXPECT_EQ(picker->GetDisplayText(), "16/06/1899 10:45");
+    EXPECT_EQ(picker->GetDateTime(), EncodeDateTime(1899, 6, 16, 10, 45, 0, 0));
+}
+
 TEST_F(DateTimePickerTest, CalendarDropsDownOnTheCurrentMonth) {
     picker->SetKind(dtkDate);
     Input::KeyDown(picker, VK_DOWN, {ssAlt});
