@@ -63,12 +63,10 @@ std::string ValueLabel(const TPropValue& V) {
 
 // Faults these sweeps found that are not mended yet, as class and a text of the fault. Each
 // must still show, so the list cannot outlive the fault.
-//   - The combo boxes write their inner edit as a child the reader cannot create.
 //   - Self-drawn controls paint through an off-screen bitmap of their whole size, which the
 //     bitmap refuses past 2^28 pixels (EOutOfResources from the paint); the meter and the
 //     seven-segment display paint while a form file loads, so such a form does not read back.
 const std::multimap<std::string, std::string> OpenFaults = {
-    {"TComboBox", "TComboEdit is not registered"},  {"TCustomComboBox", "TComboEdit is not registered"},
     {"TMeter", "pixels is too large"},              {"TSevenSeg", "pixels is too large"},
     {"TGradFill", "pixels is too large"},           {"TMarkSel", "pixels is too large"},
     {"TNumIO2", "pixels is too large"},             {"TNumLab", "pixels is too large"},

@@ -1,6 +1,7 @@
 // SDL events to the framework's input (see SdlEventSource.h).
 #include "platform/backend/sdl/SdlEventSource.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/backend/sdl/SdlBackend.h"
@@ -14,12 +15,34 @@
 
 namespace vcl::sdl {
 
+namespace {
+
+// Waits for the next event by polling in short naps instead of SDL_WaitEventTimeout. While
+// SDL blocks in that call, every event it queues sends a wake-up message through a second X
+// connection to its newest window; when that window is a popup closing at the same moment,
+// the server refuses the message (BadWindow) and Xlib's default handler ends the program.
+// A nap of a few milliseconds costs nothing measurable and never leaves that path open.
+bool NextEvent(SDL_Event& E, int TimeoutMs) {
+    constexpr Uint32 kNapMs = 4;
+    const Uint64 start = SDL_GetTicks64();
+    for (;;) {
+        if (SDL_PollEvent(&E) != 0) return true;
+        if (TimeoutMs == 0) return false;
+        Uint32 nap = kNapMs;
+        if (TimeoutMs > 0) {
+            const Uint64 waited = SDL_GetTicks64() - start;
+            if (waited >= Uint64(TimeoutMs)) return false;
+            nap = Uint32(std::min<Uint64>(kNapMs, Uint64(TimeoutMs) - waited));
+        }
+        SDL_Delay(nap);
+    }
+}
+
+}  // namespace
+
 bool SdlEventSource::WaitAndDispatch(int TimeoutMs) {
     SDL_Event e;
-    int got = TimeoutMs < 0    ? SDL_WaitEvent(&e)
-              : TimeoutMs == 0 ? SDL_PollEvent(&e)
-                               : SDL_WaitEventTimeout(&e, TimeoutMs);
-    if (got == 0) return false;
+    if (!NextEvent(e, TimeoutMs)) return false;
     bool dispatched = false;
     // Everything that has queued up is handled before the loop repaints once.
     do {
