@@ -23,9 +23,9 @@ struct Field {
 
 const Field kFields[] = {
     {"Customer no.", "C-10492", ">L-00000;1;_"},
-    {"Company", "Northwind Components Ltd.", ""},
+    {"Company", "Harrowgate Components Ltd.", ""},
     {"Contact", "Maria Berger", ""},
-    {"E-mail", "m.berger@northwind-components.example", ""},
+    {"E-mail", "m.berger@harrowgate-components.example", ""},
     {"Phone", "+44 20 7946 0321", "+00 00 0000 0000;1;_"},
     {"Fax", "", "+00 00 0000 0000;1;_"},
     {"Customer since", "03/14/2019", "!99/99/0000;1;_"},
