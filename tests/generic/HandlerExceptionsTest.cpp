@@ -24,16 +24,8 @@ namespace {
 using namespace vcl;
 using namespace zyn_test;
 
-class HandlerExceptions : public FormFixture, public ::testing::WithParamInterface<std::string> {
+class HandlerExceptions : public ClassUnderFormTest {
 protected:
-    void SetUp() override {
-        FormFixture::SetUp();
-        Application->SetOnException([this](TObject*, Exception& E) { reported.push_back(E.Message()); });
-    }
-    void TearDown() override {
-        Application->SetOnException({});
-        FormFixture::TearDown();
-    }
 
     // Binds every event of Obj (and of its sub-objects) to Fn; an empty Fn clears them.
     void BindAll(TComponent* Obj, const TClassInfo& Cls, const std::function<void()>& Fn) {
@@ -112,7 +104,6 @@ protected:
     }
 
     std::vector<std::string> faults;
-    std::vector<std::string> reported;
     std::vector<std::string> escapes;
     int escaped = 0;
     int bound = 0;

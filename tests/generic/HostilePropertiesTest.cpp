@@ -99,16 +99,8 @@ std::vector<std::string> NewFaults(const std::string& Class, const std::vector<s
     return fresh;
 }
 
-class HostileProperties : public FormFixture, public ::testing::WithParamInterface<std::string> {
+class HostileProperties : public ClassUnderFormTest {
 protected:
-    void SetUp() override {
-        FormFixture::SetUp();
-        Application->SetOnException([this](TObject*, Exception& E) { reported.push_back(E.Message()); });
-    }
-    void TearDown() override {
-        Application->SetOnException({});
-        FormFixture::TearDown();
-    }
 
     // Paint, then a form-file round trip that must read back what was written.
     void PaintAndRoundTrip(TComponent* Obj, const std::string& What) {
@@ -134,7 +126,6 @@ protected:
     }
 
     std::vector<std::string> faults;
-    std::vector<std::string> reported;
     double slowestMs = 0;
     std::string slowest;
 };

@@ -15,6 +15,7 @@
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "tests/generic/PropertySweep.h"
+#include "tests/support/FormFixture.h"
 
 namespace zyn_test {
 
@@ -81,5 +82,21 @@ inline std::string Lines(const std::vector<std::string>& L, std::size_t Max = 40
     if (L.size() > Max) s += "\n  ... " + std::to_string(L.size() - Max) + " more";
     return s;
 }
+
+// A form for one registered class (the test's parameter) that records every exception
+// reaching the application, so a test can tell raised from reported.
+class ClassUnderFormTest : public FormFixture, public ::testing::WithParamInterface<std::string> {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        vcl::Application->SetOnException([this](vcl::TObject*, vcl::Exception& E) { reported.push_back(E.Message()); });
+    }
+    void TearDown() override {
+        vcl::Application->SetOnException({});
+        FormFixture::TearDown();
+    }
+
+    std::vector<std::string> reported;
+};
 
 }  // namespace zyn_test
