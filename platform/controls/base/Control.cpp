@@ -2,6 +2,7 @@
 #include "platform/controls/base/Control.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/controls/base/Backend.h"
 #include "platform/controls/base/InputDispatch.h"
@@ -230,7 +231,12 @@ void TControl::UpdateAnchorRules() {
     if (parent_ == nullptr) return;
     TRect pc = parent_->GetClientRect();
     anchorParentSize_ = TSize(pc.Width(), pc.Height());
-    anchorRules_ = Rect(left_, top_, pc.Width() - (left_ + width_), pc.Height() - (top_ + height_));
+    // Bounds near the ends of the int range would overflow the distances: they saturate.
+    auto gap = [](int ParentExtent, int Pos, int Extent) {
+        const long long d = (long long)ParentExtent - Pos - Extent;
+        return int(std::clamp<long long>(d, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    anchorRules_ = Rect(left_, top_, gap(pc.Width(), left_, width_), gap(pc.Height(), top_, height_));
 }
 
 void TControl::SetAutoSize(bool Value) {
