@@ -1,6 +1,6 @@
 // Inner parts - a combo box's edit line, a grid's in-place editor - are made by the control
 // that holds them, so a form file never writes them as children of their own: reading one
-// back must neither fail on the part's class nor add a second part.
+// back must neither fail on the inner control's class nor add a second one.
 #include <gtest/gtest.h>
 
 #include <memory>
