@@ -53,6 +53,9 @@ TRect PaintEngine::VisibleRect(const TControl* Control) {
     TRect r = Control->GetClientRect();
     int dx = 0, dy = 0;   // offset of Control's client area in the current ancestor
     for (const TControl* c = Control; c->GetParent() != nullptr; c = c->GetParent()) {
+        // A hidden control, or one on a hidden parent (a page not shown), has nothing on the
+        // screen; the engine paints it under the same rule.
+        if (!c->GetVisible() && !c->GetComponentState().Contains(csDesigning)) return TRect();
         TRect in = c->NonClientInsets();
         dx += c->GetLeft() + in.Left;
         dy += c->GetTop() + in.Top;

@@ -18,7 +18,8 @@ struct PaintEngine {
     static TPoint OffsetInRoot(const TControl* Control);
     // The top-level control (no parent).
     static TControl* Root(const TControl* Control);
-    // Part of the control (in its client coordinates) that its parents leave visible.
+    // Part of the control (in its client coordinates) that its parents leave visible; empty
+    // when it or a parent below the top-level control is hidden.
     static TRect VisibleRect(const TControl* Control);
     // Binds the control's canvas outside painting: the form's back buffer at the
     // control's place, clipped to its visible part.

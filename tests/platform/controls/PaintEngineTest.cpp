@@ -128,6 +128,31 @@ TEST_F(PaintEngineTest, DirectCanvasDrawingOutsidePaintStaysClipped) {
     EXPECT_EQ(Pixel(109, 109), TColor(clRed));
 }
 
+// A control on a hidden page (its own Visible true, a parent's false) is not on the screen:
+// what it draws straight from a setter or a timer must not land on the page shown in its
+// place, nor be sent to the window.
+TEST_F(PaintEngineTest, DirectDrawingOfAControlThatIsNotShowingGoesNowhere) {
+    auto* shown = PlaceOn<WinProbe>(form.get(), 100, 100, 40, 40, "Shown");
+    auto* hidden = PlaceOn<WinProbe>(form.get(), 100, 100, 40, 40, "Hidden");
+    hidden->Fill = clNavy;
+    auto* g = PlaceOn<GraphicProbe>(hidden, 10, 10, 20, 20, "G");
+    hidden->SetVisible(false);
+    Application->ProcessMessages();
+    ASSERT_EQ(Pixel(110, 110), TColor(clRed));
+    for (TCanvas* canvas : {g->GetCanvas(), hidden->GetCanvas()}) {
+        canvas->GetBrush()->SetColor(clFuchsia);
+        canvas->FillRect(Rect(-100, -100, 100, 100));
+        EXPECT_EQ(Pixel(110, 110), TColor(clRed));
+        EXPECT_EQ(Pixel(101, 101), TColor(clRed));
+    }
+    // Shown again, it paints as usual.
+    hidden->SetVisible(true);
+    Application->ProcessMessages();
+    EXPECT_EQ(Pixel(101, 101), TColor(clNavy));
+    EXPECT_EQ(Pixel(110, 110), TColor(clBlue));
+    (void)shown;
+}
+
 TEST_F(PaintEngineTest, PaintToRendersTheControlTreeIntoAnyCanvas) {
     auto* panel = PlaceOn<WinProbe>(form.get(), 100, 100, 40, 30, "Panel");
     panel->Fill = clNavy;
