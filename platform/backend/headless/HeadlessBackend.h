@@ -25,7 +25,7 @@ public:
     void DestroyNativeWindow(TCustomForm* Form) override { windows_.erase(Form); }
     void ShowNativeWindow(TCustomForm* Form, bool Visible) override { windows_[Form] = Visible; }
     void UpdateNativeWindow(TCustomForm*) override {}
-    void Present(TCustomForm*, const TRect&) override { ++presentCount_; }
+    void Present(TCustomForm*, const std::vector<TRect>&) override { ++presentCount_; }
     void SetCursor(TCursor Cursor) override { cursor_ = Cursor; }
     void SetCapture(TCustomForm*, bool On) override { captured_ = On; }
 

@@ -220,7 +220,7 @@ void SdlBackend::Render(NativeWindow& W) {
     SDL_RenderPresent(W.renderer);
 }
 
-void SdlBackend::Present(TCustomForm* Form, const TRect& Region) {
+void SdlBackend::Present(TCustomForm* Form, const std::vector<TRect>& Regions) {
     NativeWindow* w = FindByForm(Form);
     if (w == nullptr || !w->shown) return;
     TBitmap* buffer = Form->GetBackBuffer();
@@ -229,25 +229,35 @@ void SdlBackend::Present(TCustomForm* Form, const TRect& Region) {
     bool fresh = w->texture == nullptr || w->textureWidth != width || w->textureHeight != height;
     EnsureTexture(*w, width, height);
     if (w->texture == nullptr) return;
-    TRect r = fresh ? Rect(0, 0, width, height) : IntersectRect(Region, Rect(0, 0, width, height));
-    if (r.Width() <= 0 || r.Height() <= 0) return;
-    // Row by row: the bitmap's rows need not follow one another in memory top-down.
-    SDL_Rect dest{r.Left, r.Top, r.Width(), r.Height()};
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(w->texture, &dest, &pixels, &pitch) != 0) return;
-    auto* out = static_cast<std::uint8_t*>(pixels);
-    for (int y = r.Top; y < r.Bottom; ++y, out += pitch)
-        std::memcpy(out, buffer->ScanLine(y) + r.Left * 4, size_t(r.Width()) * 4);
-    SDL_UnlockTexture(w->texture);
-    Render(*w);
+    const TRect whole = Rect(0, 0, width, height);
+    bool changed = false;
+    auto upload = [&](const TRect& R) {
+        TRect r = IntersectRect(R, whole);
+        if (r.Width() <= 0 || r.Height() <= 0) return;
+        // Row by row: the bitmap's rows need not follow one another in memory top-down.
+        SDL_Rect dest{r.Left, r.Top, r.Width(), r.Height()};
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(w->texture, &dest, &pixels, &pitch) != 0) return;
+        auto* out = static_cast<std::uint8_t*>(pixels);
+        for (int y = r.Top; y < r.Bottom; ++y, out += pitch)
+            std::memcpy(out, buffer->ScanLine(y) + r.Left * 4, size_t(r.Width()) * 4);
+        SDL_UnlockTexture(w->texture);
+        changed = true;
+    };
+    if (fresh)
+        upload(whole);
+    else
+        for (const TRect& r : Regions) upload(r);
+    // One presentation for all regions: drawing the window's picture is the costly step.
+    if (changed) Render(*w);
 }
 
 void SdlBackend::PresentAll(NativeWindow& W) {
     TBitmap* buffer = W.form->GetBackBuffer();
     if (W.texture == nullptr || W.textureWidth != buffer->GetWidth() ||
         W.textureHeight != buffer->GetHeight()) {
-        Present(W.form, Rect(0, 0, buffer->GetWidth(), buffer->GetHeight()));
+        Present(W.form, {Rect(0, 0, buffer->GetWidth(), buffer->GetHeight())});
         return;
     }
     Render(W);

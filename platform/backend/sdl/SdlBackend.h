@@ -56,7 +56,7 @@ public:
     void DestroyNativeWindow(TCustomForm* Form) override;
     void ShowNativeWindow(TCustomForm* Form, bool Visible) override;
     void UpdateNativeWindow(TCustomForm* Form) override;
-    void Present(TCustomForm* Form, const TRect& Region) override;
+    void Present(TCustomForm* Form, const std::vector<TRect>& Regions) override;
 
     void SetCursor(TCursor Cursor) override;
     void SetCapture(TCustomForm* Form, bool On) override;

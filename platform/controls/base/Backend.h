@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/controls/base/Control.h"
 #include "platform/core/Application.h"
@@ -38,8 +39,8 @@ public:
     virtual void ShowNativeWindow(TCustomForm* Form, bool Visible) = 0;
     // Position, size, caption or border style of the form changed.
     virtual void UpdateNativeWindow(TCustomForm* Form) = 0;
-    // Shows Region (client coordinates) of the form's back buffer.
-    virtual void Present(TCustomForm* Form, const TRect& Region) = 0;
+    // Shows Regions (client coordinates) of the form's back buffer, all in one screen update.
+    virtual void Present(TCustomForm* Form, const std::vector<TRect>& Regions) = 0;
 
     // ---- pointer
     virtual void SetCursor(TCursor Cursor) = 0;

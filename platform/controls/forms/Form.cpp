@@ -434,7 +434,7 @@ void TCustomForm::PresentPending() {
     std::vector<TRect> rects;
     rects.swap(present_);
     if (!nativeWindow_ || !GetVisible()) return;
-    for (const TRect& r : rects) Backend()->Present(this, r);
+    Backend()->Present(this, rects);
 }
 
 void TCustomForm::DrawFrame(TCanvas* Canvas, int Width, int Height) {

@@ -44,7 +44,7 @@ public:
     void DestroyNativeWindow(TCustomForm*) override {}
     void ShowNativeWindow(TCustomForm*, bool) override {}
     void UpdateNativeWindow(TCustomForm*) override {}
-    void Present(TCustomForm*, const TRect&) override {}
+    void Present(TCustomForm*, const std::vector<TRect>&) override {}
     void SetCursor(TCursor) override {}
     void SetCapture(TCustomForm*, bool) override {}
     TEventSource* GetEventSource() override { return source_; }
