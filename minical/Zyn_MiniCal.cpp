@@ -50,6 +50,7 @@ TMiniCal::TMiniCal(TComponent* AOwner)
     SetCtl3D(true);
     SetGridLineWidth(1);
     SetScrollBars(ssNone);
+    SetBorderStyle(bsSingle);
     TGridOptions options = GetOptions();
     options.Exclude(goRangeSelect);
     options.Include(goDrawFocusSelected);

@@ -93,6 +93,7 @@ TEST_F(MiniCalModel, InitialState) {
     EXPECT_EQ(cal->GetHeight(), 180);
     EXPECT_FALSE(cal->GetDefaultDrawing());
     EXPECT_EQ(cal->GetScrollBars(), vcl::ssNone);
+    EXPECT_EQ(cal->GetBorderStyle(), vcl::bsSingle);
     EXPECT_FALSE(cal->GetOptions().Contains(vcl::goRangeSelect));
     EXPECT_TRUE(cal->GetOptions().Contains(vcl::goDrawFocusSelected));
     EXPECT_TRUE(cal->GetCtl3D());
@@ -109,7 +110,11 @@ TEST_F(MiniCalModel, CellsFillTheClientArea) {
     for (auto [w, h] : sizes) {
         cal->SetBounds(0, 0, w, h);
         SCOPED_TRACE(testing::Message() << w << " x " << h);
-        const int cw = std::max(0, (w - 7) / 8), rh = std::max(0, (h - 7) / 8);
+        // Inside the sunken border of 2 pixels on each side.
+        const int cliW = std::max(0, w - 4), cliH = std::max(0, h - 4);
+        EXPECT_EQ(cal->GetClientWidth(), cliW);
+        EXPECT_EQ(cal->GetClientHeight(), cliH);
+        const int cw = std::max(0, (cliW - 7) / 8), rh = std::max(0, (cliH - 7) / 8);
         EXPECT_EQ(cal->GetDefaultColWidth(), cw);
         EXPECT_EQ(cal->GetDefaultRowHeight(), rh);
         for (int i = 1; i < 8; ++i) {
@@ -118,9 +123,9 @@ TEST_F(MiniCalModel, CellsFillTheClientArea) {
         }
         EXPECT_GE(cal->GetColWidths(0), 0);
         EXPECT_GE(cal->GetRowHeights(0), 0);
-        if (w >= 15 && h >= 15) {
-            EXPECT_EQ(cal->GetGridWidth(), w);
-            EXPECT_EQ(cal->GetGridHeight(), h);
+        if (cliW >= 15 && cliH >= 15) {
+            EXPECT_EQ(cal->GetGridWidth(), cliW);
+            EXPECT_EQ(cal->GetGridHeight(), cliH);
         }
     }
 }

@@ -52,12 +52,26 @@ constexpr TColor Silver = 0xC0C0C0;
 }  // namespace
 
 TEST_F(MiniCalPaint, CellsFollowTheSizing) {
-    // 300 x 180: day columns (300 - 7) div 8 = 36 wide, day rows (180 - 7) div 8 = 21 high;
-    // the first column and row take the rest.
-    EXPECT_EQ(Cell(1, 2), vcl::Rect(41, 48, 77, 69));
-    EXPECT_EQ(Cell(0, 0), vcl::Rect(0, 0, 40, 25));
-    EXPECT_EQ(Cell(7, 7).Right, 299);
-    EXPECT_EQ(Cell(7, 7).Bottom, 179);
+    // 300 x 180 inside the 2-pixel sunken border: a client area of 296 x 176, day columns
+    // (296 - 7) div 8 = 36 wide, day rows (176 - 7) div 8 = 21 high; the first column and
+    // row take the rest.
+    EXPECT_EQ(cal->GetClientWidth(), 296);
+    EXPECT_EQ(cal->GetClientHeight(), 176);
+    EXPECT_EQ(Cell(1, 2), vcl::Rect(37, 44, 73, 65));
+    EXPECT_EQ(Cell(0, 0), vcl::Rect(0, 0, 36, 21));
+    EXPECT_EQ(Cell(7, 7).Right, 295);
+    EXPECT_EQ(Cell(7, 7).Bottom, 175);
+    // The border itself: the sunken edge's outer shadow line and inner dark line.
+    Picture p(*cal);
+    EXPECT_EQ(p.Frame(0, 90), vcl::ColorToRGB(vcl::clBtnShadow) & 0xFFFFFF);
+    EXPECT_EQ(p.Frame(1, 90), vcl::ColorToRGB(vcl::cl3DDkShadow) & 0xFFFFFF);
+    EXPECT_EQ(p.Frame(299, 90), vcl::ColorToRGB(vcl::clBtnHighlight) & 0xFFFFFF);
+
+    // Without Ctl3D the border is one line, and the cells fill the larger client area.
+    cal->SetCtl3D(false);
+    EXPECT_EQ(cal->GetClientWidth(), 298);
+    EXPECT_EQ(Cell(7, 7).Right, 297);
+    EXPECT_EQ(Cell(7, 7).Bottom, 177);
 }
 
 TEST_F(MiniCalPaint, DayBackgroundsByColumnAndState) {
@@ -155,8 +169,9 @@ TEST_F(MiniCalPaint, ButtonsWithTheirRaisedFrames) {
     // Without Ctl3D the buttons are flat.
     cal->SetCtl3D(false);
     Picture flat(*cal);
-    ExpectText(flat, r, "<<", face, 0);
-    EXPECT_EQ(flat.At(r.Left, r.Top), face);
+    const TRect f = Cell(1, 0);
+    ExpectText(flat, f, "<<", face, 0);
+    EXPECT_EQ(flat.At(f.Left, f.Top), face);
 }
 
 TEST_F(MiniCalPaint, TitleSpansThreeColumnsAndTodaySpansTwoRows) {

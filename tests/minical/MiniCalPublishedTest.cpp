@@ -72,8 +72,9 @@ TEST(MiniCalPublished, SettingsSurviveARoundTrip) {
     EXPECT_TRUE(read->CheckHoliday(2024, 12, 25, caption));
     EXPECT_EQ(caption, "Navidad");
     // The layout is the calendar's own after reading: the cells fill the client area.
-    EXPECT_EQ(read->GetGridWidth(), 331);
-    EXPECT_EQ(read->GetGridHeight(), 211);
+    EXPECT_EQ(read->GetGridWidth(), read->GetClientWidth());
+    EXPECT_EQ(read->GetGridHeight(), read->GetClientHeight());
+    EXPECT_EQ(read->GetClientWidth(), 331 - 4);   // inside the sunken border
     EXPECT_EQ(read->GetMonOfs(), CalcMonthOffset(2024, 3, dwSun));
     EXPECT_EQ(vcl::WriteComponentText(&copy), text);
     vcl::Testing::ResetNow();

@@ -61,17 +61,21 @@ protected:
     int changes = 0;
 };
 
-// The calendar painted into a bitmap of its size over a colour it never uses.
+// The calendar painted into a bitmap of its size over a colour it never uses. At takes
+// client coordinates (those of CellRect); Frame the window's, border included.
 struct Picture {
     static constexpr vcl::TColor Under = 0x00123456;
     mutable vcl::TBitmap bmp;
+    vcl::TPoint client;   // the client area's top-left in the picture
     explicit Picture(zyn::TMiniCal& Cal) {
         bmp.SetSize(Cal.GetWidth(), Cal.GetHeight());
         bmp.GetCanvas()->GetBrush()->SetColor(Under);
         bmp.GetCanvas()->FillRect(vcl::Rect(0, 0, Cal.GetWidth(), Cal.GetHeight()));
         Cal.PaintTo(bmp.GetCanvas(), 0, 0);
+        client = {Cal.NonClientInsets().Left, Cal.NonClientInsets().Top};
     }
-    vcl::TColor At(int X, int Y) const { return bmp.GetCanvas()->GetPixels(X, Y) & 0xFFFFFF; }
+    vcl::TColor At(int X, int Y) const { return Frame(X + client.X, Y + client.Y); }
+    vcl::TColor Frame(int X, int Y) const { return bmp.GetCanvas()->GetPixels(X, Y) & 0xFFFFFF; }
 };
 
 }  // namespace minical_test
