@@ -192,6 +192,15 @@ TWinControl* DragEngine::SiteAt(TPoint S) {
     return nullptr;
 }
 
+// Every showing form draws the part of the outline that falls on it.
+void DragEngine::ShowOutline(const TRect& ScreenRect) {
+    if (Screen == nullptr) return;
+    for (int i = 0; i < Screen->GetFormCount(); ++i) {
+        TCustomForm* f = Screen->GetForms(i);
+        f->SetDragOutline(f->GetShowing() ? ScreenRect : TRect());
+    }
+}
+
 void DragEngine::DragTo(TPoint S) {
     DragState& d = D();
     TControl* source = d.source;
@@ -225,6 +234,7 @@ void DragEngine::DragTo(TPoint S) {
             TSize size = FloatSize(source);
             dockObject->dockRect_ = Bounds(S.X - d.grab.X, S.Y - d.grab.Y, size.cx, size.cy);
         }
+        ShowOutline(dockObject->dockRect_);
     }
     SetDragCursorShown(d.object->GetDragCursor(d.accepted, local.X, local.Y));
 }
@@ -286,6 +296,7 @@ void DragEngine::Finish(bool Drop) {
     d = DragState();
     d.finishingSource = source;
     d.finishingTarget = target;
+    if (dock) ShowOutline(TRect());
     if (GetCaptureControl() == source) SetCaptureControl(nullptr);
     SetDragCursorShown(cursor);
     // The next press starts a click sequence of its own: a drag lies between the two.
@@ -413,6 +424,7 @@ void DragEngine::Forget(TControl* Control) {
     if (Inside(Control, d.source)) {
         // The source goes: its drag ends without events.
         if (d.active) SetDragCursorShown(d.savedCursor);
+        if (d.dock) ShowOutline(TRect());
         d = DragState();
     }
     if (Inside(Control, g_pointerForm)) g_pointerForm = nullptr;
@@ -421,6 +433,7 @@ void DragEngine::Forget(TControl* Control) {
 void DragEngine::Reset() {
     DragState& d = D();
     if (d.active) SetDragCursorShown(d.savedCursor);
+    if (d.dock) ShowOutline(TRect());
     d = DragState();
     g_pointer = TPoint();
     g_pointerForm = nullptr;

@@ -61,6 +61,8 @@ private:
     static bool AskTarget(TControl* Target, TDragState State);
     static TWinControl* SiteAt(TPoint S);
     static void DragTo(TPoint S);
+    // Shows where a dock drag would put the control (empty: nowhere).
+    static void ShowOutline(const TRect& ScreenRect);
     static void Start();
     static void Finish(bool Drop);
 };

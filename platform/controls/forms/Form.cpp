@@ -2,6 +2,8 @@
 #include "platform/controls/forms/Form.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "platform/controls/base/Backend.h"
 #include "platform/controls/base/Control.h"
@@ -419,6 +421,7 @@ void TCustomForm::PaintInvalidRegion() {
         TBitmap* buffer = GetBackBuffer();
         for (const TRect& r : rects) {
             PaintEngine::PaintTree(this, buffer, {0, 0}, r);
+            PaintDragOutline(buffer, r);
             AddRect(present_, r);
         }
     } catch (...) {
@@ -427,6 +430,47 @@ void TCustomForm::PaintInvalidRegion() {
     }
     painting_ = false;
     PresentPending();
+}
+
+namespace {
+
+constexpr int DragOutlineWidth = 3;
+
+// The four bands of a frame DragOutlineWidth pixels wide inside R.
+std::array<TRect, 4> OutlineBands(const TRect& R) {
+    const int w = DragOutlineWidth;
+    return {Rect(R.Left, R.Top, R.Right, R.Top + w), Rect(R.Left, R.Bottom - w, R.Right, R.Bottom),
+            Rect(R.Left, R.Top + w, R.Left + w, R.Bottom - w), Rect(R.Right - w, R.Top + w, R.Right, R.Bottom - w)};
+}
+
+}  // namespace
+
+void TCustomForm::SetDragOutline(const TRect& ScreenRect) {
+    TRect r;
+    if (!ScreenRect.IsEmpty()) {
+        const TPoint o = ScreenToClient(TPoint(ScreenRect.Left, ScreenRect.Top));
+        r = Bounds(o.X, o.Y, ScreenRect.Width(), ScreenRect.Height());
+    }
+    if (r == dragOutline_) return;
+    for (const TRect& band : OutlineBands(dragOutline_)) InvalidateClientRect(band);
+    dragOutline_ = r;
+    for (const TRect& band : OutlineBands(dragOutline_)) InvalidateClientRect(band);
+}
+
+// Every other pixel of the outline's bands turns black, so it shows over any colour and
+// what lies under it stays readable.
+void TCustomForm::PaintDragOutline(TBitmap* Buffer, const TRect& Clip) {
+    if (dragOutline_.IsEmpty()) return;
+    const TRect area = IntersectRect(Clip, Rect(0, 0, Buffer->GetWidth(), Buffer->GetHeight()));
+    for (const TRect& band : OutlineBands(dragOutline_)) {
+        const TRect b = IntersectRect(band, area);
+        for (int y = b.Top; y < b.Bottom; ++y) {
+            std::uint8_t* row = Buffer->ScanLine(y);
+            for (int x = b.Left + ((b.Left + y) & 1); x < b.Right; x += 2) {
+                row[x * 4] = row[x * 4 + 1] = row[x * 4 + 2] = 0;
+            }
+        }
+    }
 }
 
 void TCustomForm::PresentPending() {

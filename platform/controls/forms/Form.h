@@ -116,6 +116,10 @@ public:
     // Marks a region as drawn outside the engine (a direct Paint); presented next pass.
     void AddPresentRect(const TRect& R);
     void PresentPending();
+    // Where a control dragged to dock would land (screen coordinates; empty for none): a
+    // half-tone frame drawn over the form's controls until it moves or is cleared.
+    void SetDragOutline(const TRect& ScreenRect);
+    TRect GetDragOutline() const { return dragOutline_; }   // client coordinates
     // Records the focused control without moving the focus (focus bookkeeping).
     void RecordActiveControl(TWinControl* Control) { activeControl_ = Control; }
 
@@ -157,6 +161,8 @@ private:
     std::unique_ptr<TBitmap> backBuffer_;
     std::vector<TRect> invalid_;
     std::vector<TRect> present_;
+    TRect dragOutline_;
+    void PaintDragOutline(TBitmap* Buffer, const TRect& Clip);
     bool painting_ = false;
     int disabledByModal_ = 0;
 };

@@ -150,6 +150,51 @@ TEST_F(DockingTest, SitesAndOldHostsMayRefuse) {
     EXPECT_EQ(tool->GetHostDockSite(), site) << "dropped on itself in its site: docked there again";
 }
 
+// While a dock drag runs, a half-tone frame shows where the control would go: every other
+// pixel of a 3-pixel band turns black. It follows the pointer and goes with the drag.
+TEST_F(DockingTest, AnOutlineShowsWhereTheControlWouldLand) {
+    const TColor face = ColorToRGB(clBtnFace) & 0xFFFFFF;
+    auto outlineAt = [&](int X, int Y) {   // the outline's look at form pixel (X, Y), Y even
+        return Pixel(X, Y) == 0 && Pixel(X + 1, Y) != 0;
+    };
+    Application->ProcessMessages();
+    Input::MouseDown(tool, mbLeft, {}, 30, 30);
+    Input::MouseMove(site, 80, 150);
+    Application->ProcessMessages();
+    // In the middle of the site: the site's whole client area.
+    EXPECT_EQ(form->GetDragOutline(), Rect(240, 0, 400, 300));
+    EXPECT_TRUE(outlineAt(240, 150)) << "left band";
+    EXPECT_TRUE(outlineAt(242, 150)) << "left band, third pixel";
+    EXPECT_EQ(Pixel(243, 150), face) << "inside the band";
+    EXPECT_TRUE(outlineAt(398, 150)) << "right band";
+    EXPECT_TRUE(outlineAt(300, 2)) << "top band";
+
+    // Near the top edge: docked along the top at the tool's own height.
+    Input::MouseMove(site, 80, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(form->GetDragOutline(), Rect(240, 0, 400, 80));
+    EXPECT_EQ(Pixel(242, 150), face) << "the old outline is gone";
+    EXPECT_TRUE(outlineAt(300, 78)) << "bottom band";
+
+    // Off the site it would float: the outline is the floating window's client area.
+    Input::MouseMove(form.get(), 100, 200);
+    Application->ProcessMessages();
+    EXPECT_EQ(form->GetDragOutline(), Rect(70, 170, 190, 250));
+
+    // Escape ends the drag and the outline.
+    Input::KeyDown(form.get(), VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_TRUE(form->GetDragOutline().IsEmpty());
+    EXPECT_EQ(Pixel(70, 200), face);
+    EXPECT_EQ(Pixel(188, 200), face);
+
+    // A drop ends it too.
+    DragToolTo(site, 80, 150);
+    Application->ProcessMessages();
+    EXPECT_TRUE(form->GetDragOutline().IsEmpty());
+    EXPECT_EQ(Pixel(242, 150), face);
+}
+
 TEST_F(DockingTest, ManualDockAndFloatFromCode) {
     ASSERT_TRUE(tool->ManualDock(site, alBottom));
     EXPECT_EQ(log, (std::vector<std::string>{"site.drop 2", "end Site"}));
