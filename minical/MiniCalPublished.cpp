@@ -18,9 +18,10 @@ const TClassInfo* const MiniCalClass =
         p.Integer("RowCount", &M::GetRowCount, &M::SetRowCount).Stored(false);
         p.Integer("FixedCols", &M::GetFixedCols, &M::SetFixedCols).Stored(false);
         p.Integer("FixedRows", &M::GetFixedRows, &M::SetFixedRows).Stored(false);
-        p.Integer("DefaultColWidth", &M::GetDefaultColWidth, &M::SetDefaultColWidth).Stored(false);
-        // The calendar sizes its header row apart from the others; the grid's setter gives
-        // every row the default height again, so even the same value changes the picture.
+        // The calendar sizes its week-number column and header row apart from the others;
+        // the grid's setters give every column (row) the default size again, so even the
+        // same value changes the picture.
+        p.Integer("DefaultColWidth", &M::GetDefaultColWidth, &M::SetDefaultColWidth).Stored(false).RepaintsAlways();
         p.Integer("DefaultRowHeight", &M::GetDefaultRowHeight, &M::SetDefaultRowHeight).Stored(false).RepaintsAlways();
         p.Integer("GridLineWidth", &M::GetGridLineWidth, &M::SetGridLineWidth).Stored(false);
         p.Set("Options", &M::GetOptions, &M::SetOptions,
