@@ -1,6 +1,7 @@
 // Repaint rules every registered control keeps, checked over the whole class registry:
-//   - setting a published plain-value property to the value it has does not repaint
-//     (unless its table marks the setter as one that always repaints);
+//   - setting a published plain-value property (its own, or one of a published sub-object
+//     such as Font.Size) to the value it has does not repaint (unless its table marks the
+//     setter as one that always repaints);
 //   - setting it to another value repaints at most once.
 // Each control is placed on a shown form and painted once first; paints are counted after
 // a full message cycle, so an invalidation and a direct paint of the same change both count.
@@ -25,7 +26,8 @@ using namespace vcl;
 using zyn_test::CreatableClasses;
 using zyn_test::PaintCounter;
 
-// Setters of this list repaint where they should not, and are not mended yet ("Class.Property").
+// Setters of this list repaint where they should not, and are not mended yet
+// ("Class.Property" or "Class.SubObject.Property").
 // Each must still break a rule, so an entry cannot outlive its fault.
 const std::set<std::string> OpenFaults = {};
 
@@ -49,44 +51,67 @@ protected:
         return owned;
     }
 
-    // What breaks a rule when property P of a fresh Cls is set to its own value and then to
-    // another one; empty when the rules hold or the property refuses the other value.
-    std::vector<std::string> Breaches(const TClassInfo& Cls, const TPropInfo& P) {
+    // A property of a control class to check: Prop of the control itself (Sub empty) or of
+    // its published sub-object Sub.
+    struct Target {
+        std::string Sub;
+        const TPropInfo* Prop;
+        std::string Path() const { return (Sub.empty() ? "" : Sub + ".") + Prop->Name; }
+    };
+
+    // What breaks a rule when the target property of a fresh Cls is set to its own value and
+    // then to another one; empty when the rules hold or the property refuses the other value.
+    std::vector<std::string> Breaches(const TClassInfo& Cls, const Target& T) {
         std::vector<std::string> out;
         std::unique_ptr<TControl> control = PlaceFresh(Cls);
         if (!control) return out;
+        TPersistent* holder = control.get();
+        if (!T.Sub.empty()) holder = std::get<TPersistent*>(Cls.FindProperty(T.Sub)->Get(*control));
+        if (holder == nullptr) return out;
+        const TPropInfo& P = *T.Prop;
         PaintCounter paints(control.get());
         if (!P.RepaintsAlways) {
-            P.Set(*control, P.Get(*control));
+            P.Set(*holder, P.Get(*holder));
             Application->ProcessMessages();
             if (const int n = paints.Take(); n != 0)
-                out.push_back(P.Name + ": the same value painted " + std::to_string(n) + " times");
+                out.push_back(T.Path() + ": the same value painted " + std::to_string(n) + " times");
         }
         paints.Reset();
-        const std::string other = zyn_test::OtherValueText(P, *control);
+        const std::string other = zyn_test::OtherValueText(P, *holder);
         try {
-            P.SetAsText(*control, other);
+            P.SetAsText(*holder, other);
         } catch (const Exception&) {
             return out;   // a documented refusal
         }
         Application->ProcessMessages();
         if (const int n = paints.Take(); n > 1)
-            out.push_back(P.Name + ": a new value (" + other + ") painted " + std::to_string(n) + " times");
+            out.push_back(T.Path() + ": a new value (" + other + ") painted " + std::to_string(n) + " times");
         return out;
     }
 
-    // Every property of every control class the rules are checked for, as "Class.Property".
+    // Every property of every control class the rules are checked for, with its key
+    // "Class.Property" or "Class.SubObject.Property".
     template <class Fn>
     void ForEachProperty(Fn&& Visit) {
         for (const TClassInfo* cls : CreatableClasses()) {
+            std::vector<Target> targets;
             {
                 std::unique_ptr<TControl> probe = PlaceFresh(*cls);
                 if (!probe) continue;
+                for (const TPropInfo* p : cls->Properties()) {
+                    if (p->Kind == pkClass && p->Get) {
+                        auto* sub = std::get<TPersistent*>(p->Get(*probe));
+                        const TClassInfo* subCls = sub != nullptr ? ClassInfoOf(sub) : nullptr;
+                        // Owned components (a popup menu, a list's items) are objects of their own.
+                        if (subCls == nullptr || dynamic_cast<TComponent*>(sub) != nullptr) continue;
+                        for (const TPropInfo* sp : subCls->Properties())
+                            if (zyn_test::IsWritableScalar(*sp)) targets.push_back({p->Name, sp});
+                    } else if (zyn_test::IsWritableScalar(*p) && p->Name != "Name") {
+                        targets.push_back({"", p});
+                    }
+                }
             }
-            for (const TPropInfo* p : zyn_test::ScalarProperties(*cls)) {
-                if (!zyn_test::IsWritableScalar(*p) || p->Name == "Name") continue;
-                Visit(*cls, *p, cls->GetName() + "." + p->Name);
-            }
+            for (const Target& t : targets) Visit(*cls, t, cls->GetName() + "." + t.Path());
         }
     }
 };
@@ -94,21 +119,24 @@ protected:
 TEST_F(RepaintRules, SameValueDoesNotRepaintAndNewValueRepaintsAtMostOnce) {
     std::string report;
     int checked = 0;
-    ForEachProperty([&](const TClassInfo& Cls, const TPropInfo& P, const std::string& Key) {
+    int subChecked = 0;
+    ForEachProperty([&](const TClassInfo& Cls, const Target& T, const std::string& Key) {
         if (OpenFaults.count(Key)) return;
         ++checked;
-        for (const std::string& b : Breaches(Cls, P)) report += "\n  " + Cls.GetName() + "." + b;
+        if (!T.Sub.empty()) ++subChecked;
+        for (const std::string& b : Breaches(Cls, T)) report += "\n  " + Cls.GetName() + "." + b;
     });
     EXPECT_GT(checked, 100) << "the sweep reached too few properties to mean anything";
+    EXPECT_GT(subChecked, 50) << "the sweep reached too few sub-object properties";
     EXPECT_TRUE(report.empty()) << report;
 }
 
 TEST_F(RepaintRules, OpenFaultsStillBreakARule) {
     std::set<std::string> seen;
-    ForEachProperty([&](const TClassInfo& Cls, const TPropInfo& P, const std::string& Key) {
+    ForEachProperty([&](const TClassInfo& Cls, const Target& T, const std::string& Key) {
         if (!OpenFaults.count(Key)) return;
         seen.insert(Key);
-        EXPECT_FALSE(Breaches(Cls, P).empty()) << Key << " keeps the rules now: take it off OpenFaults";
+        EXPECT_FALSE(Breaches(Cls, T).empty()) << Key << " keeps the rules now: take it off OpenFaults";
     });
     for (const std::string& key : OpenFaults) EXPECT_TRUE(seen.count(key)) << key << " is no property of a control";
 }
