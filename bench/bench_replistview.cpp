@@ -2,7 +2,8 @@
 // (beside the same view with 1,000 rows), a header click that sorts a text column, selecting
 // all rows, fitting the visible columns, removing empty rows, a plain-text filter, and the
 // memory the view and its data take (counter "MB", from the process's resident size); the
-// row editor's date parser and one open-and-confirm of the row editor.
+// row editor's date parser and one open-and-confirm of the row editor; compiling and
+// matching filter expressions that are long chains.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -136,6 +137,27 @@ void BM_FilterSimple(benchmark::State& State) {
     s.view->UnSort();
 }
 BENCHMARK(BM_FilterSimple)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Compiling a filter that is one long chain and matching it against one row: Boolean
+// "t0 AND t1 AND ..." (Arg 0), "NOT NOT ... a" (1) and the alternation "x|x|...|b" (2), each
+// of State.range(1) operators. Chains are no nesting, so the time grows with the length alone.
+void BM_FilterLongChain(benchmark::State& State) {
+    const int kind = int(State.range(0)), n = int(State.range(1));
+    std::string expr;
+    const TFilterMode mode = kind == 2 ? fmGrep : fmBoolean;
+    for (int i = 0; i < n; ++i) expr += kind == 0 ? "t AND " : kind == 1 ? "NOT " : "x|";
+    expr += "b";
+    const std::vector<std::string_view> row{"a table", "b"};
+    for (auto _ : State) {
+        TRLFilter f(expr, mode, false);
+        benchmark::DoNotOptimize(f.Matches(row));
+    }
+}
+// (An alternation of 50,000 terms is about the largest pattern the automaton takes.)
+BENCHMARK(BM_FilterLongChain)
+    ->ArgsProduct({{0, 1}, {1000, 10000, 100000}})
+    ->ArgsProduct({{2}, {1000, 10000, 40000}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RemoveEmptyRows(benchmark::State& State) {
     // Its own view: every tenth of the 1,000,000 rows is empty.

@@ -76,7 +76,9 @@ private:
     };
 
     [[noreturn]] void Fail(const std::string& What) const {
-        throw EZynRepListError("invalid regular expression \"" + std::string(p_) + "\": " + What +
+        // A pasted pattern may be long; the message quotes its start.
+        const std::string shown = p_.size() <= 80 ? std::string(p_) : std::string(p_.substr(0, 77)) + "...";
+        throw EZynRepListError("invalid regular expression \"" + shown + "\": " + What +
                                " at position " + std::to_string(pos_ + 1));
     }
     int Add(RxState S) {
@@ -102,7 +104,8 @@ private:
             const int s = Add({RxState::Split});
             states_[std::size_t(s)].out = left.start;
             states_[std::size_t(s)].out1 = right.start;
-            Frag f{s, left.outs};
+            // The exits are moved, not copied: a long alternation stays linear.
+            Frag f{s, std::move(left.outs)};
             f.outs.insert(f.outs.end(), right.outs.begin(), right.outs.end());
             left = std::move(f);
         }
@@ -230,10 +233,15 @@ private:
         const char c = p_[pos_++];
         switch (c) {
             case '(': {
+                // The parser descends once per group: nesting is bounded, length is not.
+                if (depth_ >= MaxFilterNesting)
+                    Fail("groups nested deeper than " + std::to_string(MaxFilterNesting) + " levels");
                 if (pos_ + 1 < p_.size() && p_[pos_] == '?' && p_[pos_ + 1] == ':') pos_ += 2;
+                ++depth_;
                 Frag f = ParseAlt();
                 if (!More() || Peek() != ')') Fail("missing \")\"");
                 ++pos_;
+                --depth_;
                 return f;
             }
             case ')': Fail("unbalanced \")\"");
@@ -329,6 +337,7 @@ private:
 
     std::string_view p_;
     std::size_t pos_ = 0;
+    int depth_ = 0;   // groups open at pos_
     bool icase_;
     std::vector<RxState> states_;
     std::vector<std::bitset<256>> sets_;
@@ -341,10 +350,14 @@ private:
 
 // AND, OR, NOT (any case), parentheses and double-quoted phrases over terms; two terms side
 // by side are joined by AND. A term holds when one of the texts contains it.
+//
+// A chain "a AND b AND c ..." is one node with all its operands and a run of NOTs one node
+// (or none), so the parser and Eval recurse once per level of parentheses only, and that
+// nesting is bounded by MaxFilterNesting.
 struct BoolNode {
     enum Kind : std::uint8_t { Term, And, Or, Not } kind;
     std::string term;
-    int a = -1, b = -1;
+    std::vector<int> operands;   // And, Or: two or more; Not: one
 };
 
 class TBoolExpr {
@@ -356,7 +369,6 @@ public:
         if (i_ != toks_.size()) Fail("unexpected \"" + toks_[i_].text + "\"");
     }
     bool Eval(std::span<const std::string_view> Texts) const { return Eval(root_, Texts); }
-    const std::vector<BoolNode>& Nodes() const { return nodes_; }
 
 private:
     struct Tok {
@@ -397,39 +409,54 @@ private:
         nodes_.push_back(std::move(N));
         return int(nodes_.size()) - 1;
     }
+    // An operand, or all operands of a chain of Op gathered into one node.
+    int Chain(BoolNode::Kind Op, std::vector<int> Operands) {
+        if (Operands.size() == 1) return Operands.front();
+        return Node({Op, {}, std::move(Operands)});
+    }
     int ParseOr() {
-        int l = ParseAnd();
+        std::vector<int> operands{ParseAnd()};
         while (At(Tok::Or)) {
             ++i_;
-            l = Node({BoolNode::Or, {}, l, ParseAnd()});
+            operands.push_back(ParseAnd());
         }
-        return l;
+        return Chain(BoolNode::Or, std::move(operands));
     }
     int ParseAnd() {
-        int l = ParseNot();
+        std::vector<int> operands{ParseNot()};
         while (At(Tok::And) || At(Tok::Word) || At(Tok::Not) || At(Tok::Open)) {
             if (At(Tok::And)) ++i_;
-            l = Node({BoolNode::And, {}, l, ParseNot()});
+            operands.push_back(ParseNot());
         }
-        return l;
+        return Chain(BoolNode::And, std::move(operands));
     }
     int ParseNot() {
-        if (At(Tok::Not)) {
+        // NOT NOT x is x: a run of NOTs leaves one negation or none.
+        bool negate = false;
+        while (At(Tok::Not)) {
             ++i_;
-            return Node({BoolNode::Not, {}, ParseNot(), -1});
+            negate = !negate;
         }
+        const int operand = ParsePrimary();
+        return negate ? Node({BoolNode::Not, {}, {operand}}) : operand;
+    }
+    int ParsePrimary() {
         if (At(Tok::Open)) {
+            if (depth_ >= MaxFilterNesting)
+                Fail("parentheses nested deeper than " + std::to_string(MaxFilterNesting) + " levels");
             ++i_;
+            ++depth_;
             const int e = ParseOr();
             if (!At(Tok::Close)) Fail("missing \")\"");
             ++i_;
+            --depth_;
             return e;
         }
         if (At(Tok::Word)) {
             std::string t = toks_[i_++].text;
             if (icase_)
                 for (char& ch : t) ch = Lower(ch);
-            return Node({BoolNode::Term, std::move(t)});
+            return Node({BoolNode::Term, std::move(t), {}});
         }
         if (i_ >= toks_.size()) Fail("expression ends after an operator");
         Fail("unexpected \"" + toks_[i_].text + "\"");
@@ -437,9 +464,15 @@ private:
     bool Eval(int N, std::span<const std::string_view> Texts) const {
         const BoolNode& n = nodes_[std::size_t(N)];
         switch (n.kind) {
-            case BoolNode::And: return Eval(n.a, Texts) && Eval(n.b, Texts);
-            case BoolNode::Or: return Eval(n.a, Texts) || Eval(n.b, Texts);
-            case BoolNode::Not: return !Eval(n.a, Texts);
+            case BoolNode::And:
+                for (int o : n.operands)
+                    if (!Eval(o, Texts)) return false;
+                return true;
+            case BoolNode::Or:
+                for (int o : n.operands)
+                    if (Eval(o, Texts)) return true;
+                return false;
+            case BoolNode::Not: return !Eval(n.operands.front(), Texts);
             default:
                 for (std::string_view t : Texts)
                     if (t.find(n.term) != std::string_view::npos) return true;
@@ -450,6 +483,7 @@ private:
     bool icase_;
     std::vector<Tok> toks_;
     std::size_t i_ = 0;
+    int depth_ = 0;
     std::vector<BoolNode> nodes_;
     int root_ = -1;
 };

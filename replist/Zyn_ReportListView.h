@@ -79,9 +79,16 @@ inline constexpr std::uint8_t RowSelectedBit = 128;
 inline constexpr std::uint8_t RowDisabledBit = 64;
 inline constexpr std::uint8_t ColSelectedBit = 128;
 
+// How deep parentheses may nest in a Boolean or regular filter expression. A filter is typed
+// or pasted by a user, and the parsers descend once per level: deeper nesting is refused as a
+// malformed expression rather than allowed to exhaust the stack. Chains of any length
+// ("a AND b AND ...", "NOT NOT ...", "a|b|...", "abc...") are no nesting and have no limit.
+inline constexpr int MaxFilterNesting = 200;
+
 // Which of the rows' texts match a filter expression: the search of FilterAndSort without a
 // view, so that it can be tested and measured alone. Raises EZynRepListError for a malformed
-// expression. Rows are given by a reader of the text of (column, row).
+// expression (including one nested deeper than MaxFilterNesting). Rows are given by a reader
+// of the text of (column, row).
 class TRLFilter {
 public:
     TRLFilter(std::string_view Expression, TFilterMode Mode, bool IgnoreCase);

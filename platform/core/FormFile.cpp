@@ -416,8 +416,7 @@ private:
                 return;
             }
             if (IsKeyword(t, "object")) {
-                // Real forms nest a few levels; a runaway file must not exhaust the stack.
-                if (depth_ >= kMaxDepth) Fail(t.line, "Objects nested too deeply");
+                if (depth_ >= MaxFormNesting) Fail(t.line, "Objects nested too deeply");
                 Header h = ReadHeader();
                 const TClassInfo* info = ClassFor(h);
                 TComponent* child = Create(info, root_, h);
@@ -600,8 +599,6 @@ private:
             if (SameText(prop.EnumNames[i], name)) return int(i);
         return -1;
     }
-
-    static constexpr int kMaxDepth = 200;
 
     Lexer lex_;
     const TEventHandlers& handlers_;

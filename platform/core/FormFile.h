@@ -47,6 +47,12 @@ private:
     std::map<std::string, std::any> handlers_;
 };
 
+// How deep objects may nest below the outer object of a form text. Real forms nest a few
+// levels; the reader descends once per level, so a deeper (runaway or hostile) text is
+// refused with EReadError "Line N: Objects nested too deeply" instead of exhausting the
+// stack. Nothing else in a form text nests: string lists and sets are flat.
+inline constexpr int MaxFormNesting = 200;
+
 // Creates the outer object from its class name, owned by Owner, nested objects owned by
 // that new component (and placed in their enclosing object with SetParentComponent), sets
 // their properties with csLoading set, then calls Loaded once on each. Component

@@ -160,3 +160,29 @@ TEST(RLDataBadInput, BrokenCsvLeavesTheContainerAlone) {
     EXPECT_EQ(d.ImportCSV(f, csvTab, false), 1000);
     EXPECT_EQ(d.GetNrOfColumns(), 1);
 }
+
+TEST(RLDataBadInput, DeeplyNestedMarkupIsSkippedWithoutRecursion) {
+    // Unknown elements are skipped by counting levels, so any depth costs no stack.
+    const int depth = 100000;
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) {
+        open += "<x a=\"1\">";
+        close += "</x>";
+    }
+    TRLData d(nullptr);
+    ASSERT_TRUE(d.ReadFromXMLString(kHead + "<numcols>2</numcols>\n<numrows>1</numrows>\n" + open +
+                                        "<cell col=\"1\" row=\"1\">hidden</cell>" + close + "\n<cell col=\"2\" row=\"1\">a" + open + "b" + close + "c</cell>\n" +
+                                        "</replist>\n",
+                                    "x"));
+    EXPECT_EQ(d.GetNrOfColumns(), 2);
+    EXPECT_EQ(d.GetElem(2, 1), "ac");   // unknown markup inside a text is left out whole
+    EXPECT_EQ(d.GetElem(1, 1), "");     // a cell inside unknown markup is not read
+    // Left open, the nesting ends in the reader's error, not a crash.
+    Prefill(d);
+    EXPECT_NE(Refused(d, [&] { d.ReadFromXMLString(kHead + "<numcols>2</numcols>\n" + open, "x"); })
+                  .find("the data set ends inside <x>"),
+              std::string::npos);
+    EXPECT_NE(Refused(d, [&] { d.ReadFromXMLString(kHead + "<cell col=\"1\" row=\"1\">" + open, "x"); })
+                  .find("the data set ends inside <x>"),
+              std::string::npos);
+}

@@ -1,5 +1,6 @@
 // Filtering: the three kinds of expression alone, then FilterAndSort on a view with
 // OnBeforeFilter and each way of combining.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -64,6 +65,72 @@ TEST(RLFilter, PathologicalPatternRunsInLinearTime) {
     const std::string text(20000, 'a');
     EXPECT_FALSE(M("(a*)*b", fmGrep, false, {text}));
     EXPECT_FALSE(M("(a|aa)+$b", fmGrep, false, {text}));
+}
+
+namespace {
+std::string Repeat(std::string_view Piece, int Count) {
+    std::string s;
+    for (int i = 0; i < Count; ++i) s += Piece;
+    return s;
+}
+std::string Nested(std::string_view Open, int Depth, std::string_view Core) {
+    return Repeat(Open, Depth) + std::string(Core) + Repeat(")", Depth);
+}
+// The message of the error that compiling Expr raises; "" when it compiles.
+std::string ErrorOf(const std::string& Expr, TFilterMode Mode) {
+    try {
+        TRLFilter f(Expr, Mode, false);
+    } catch (const EZynRepListError& e) {
+        return e.what();
+    }
+    return {};
+}
+}  // namespace
+
+TEST(RLFilter, NestingUpToTheLimitWorksAndDeeperIsRefused) {
+    for (TFilterMode mode : {fmBoolean, fmGrep}) {
+        SCOPED_TRACE(mode == fmBoolean ? "boolean" : "grep");
+        EXPECT_TRUE(M(Nested("(", MaxFilterNesting, "ab"), mode, false, {"xaby"}));
+        EXPECT_FALSE(M(Nested("(", MaxFilterNesting, "ab"), mode, false, {"a b"}));
+        const std::string deeper = ErrorOf(Nested("(", MaxFilterNesting + 1, "ab"), mode);
+        EXPECT_NE(deeper.find("nested deeper than 200 levels"), std::string::npos) << deeper;
+        // What a user might paste: a huge run of openers, closed or not.
+        EXPECT_NE(ErrorOf(std::string(100000, '('), mode).find("nested deeper"), std::string::npos);
+        EXPECT_NE(ErrorOf(Nested("(", 100000, "a"), mode).find("nested deeper"), std::string::npos);
+    }
+    EXPECT_TRUE(M(Nested("(?:", MaxFilterNesting, "a|b"), fmGrep, false, {"b"}));
+    EXPECT_NE(ErrorOf(Nested("(?:", 5000, "a"), fmGrep).find("nested deeper"), std::string::npos);
+    EXPECT_TRUE(M(Nested("NOT (", MaxFilterNesting, "a"), fmBoolean, false, {"a"}));   // even count
+    EXPECT_NE(ErrorOf(Nested("NOT (", 50000, "a"), fmBoolean).find("nested deeper"), std::string::npos);
+    // A long pattern is quoted by its start only.
+    EXPECT_LT(ErrorOf(std::string(100000, '('), fmGrep).size(), 200u);
+}
+
+TEST(RLFilter, ChainsOfAnyLengthNeedNoNesting) {
+    const int n = 100000;
+    // An odd run of NOTs negates, an even one does not.
+    EXPECT_FALSE(M(Repeat("NOT ", n + 1) + "a", fmBoolean, false, {"a"}));
+    EXPECT_TRUE(M(Repeat("NOT ", n + 1) + "a", fmBoolean, false, {"b"}));
+    EXPECT_TRUE(M(Repeat("NOT ", n) + "a", fmBoolean, false, {"a"}));
+    EXPECT_FALSE(M(Repeat("not ", n) + "a", fmBoolean, false, {"b"}));
+    EXPECT_TRUE(M(Repeat("a AND ", n) + "b", fmBoolean, false, {"b", "a"}));
+    EXPECT_FALSE(M(Repeat("a AND ", n) + "b", fmBoolean, false, {"a"}));
+    EXPECT_TRUE(M(Repeat("a ", n) + "b", fmBoolean, false, {"ab"}));              // implicit AND
+    EXPECT_TRUE(M(Repeat("x OR ", n) + "b", fmBoolean, false, {"b"}));
+    EXPECT_FALSE(M(Repeat("x OR ", n) + "b", fmBoolean, false, {"a"}));
+    EXPECT_TRUE(M(Repeat("x OR y AND ", n) + "b", fmBoolean, false, {"yb"}));
+    // Precedence holds inside long chains: OR of AND groups, NOT on one operand.
+    EXPECT_TRUE(M("a AND NOT b OR c AND d OR e", fmBoolean, false, {"cd"}));
+    EXPECT_FALSE(M("a AND NOT b OR c AND d OR e", fmBoolean, false, {"ab", "c"}));
+    EXPECT_TRUE(M("NOT NOT a AND NOT NOT NOT b", fmBoolean, false, {"a"}));
+    EXPECT_THROW(TRLFilter(Repeat("NOT ", n), fmBoolean, false), EZynRepListError);
+    // Regular expressions: long alternations, sequences and runs of groups side by side.
+    EXPECT_TRUE(M(Repeat("x|", 40000) + "b", fmGrep, false, {"abc"}));
+    EXPECT_FALSE(M(Repeat("x|", 40000) + "b", fmGrep, false, {"ac"}));
+    // (Anchored, so that only one thread runs: unanchored, every start position is a thread.)
+    EXPECT_TRUE(M("^" + std::string(90000, 'a'), fmGrep, false, {std::string(90001, 'a')}));
+    EXPECT_TRUE(M("^" + Repeat("(a)", 30000) + "$", fmGrep, false, {std::string(30000, 'a')}));
+    EXPECT_FALSE(M("^" + Repeat("(a)", 30000) + "$", fmGrep, false, {std::string(29999, 'a')}));
 }
 
 namespace {

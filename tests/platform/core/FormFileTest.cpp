@@ -288,12 +288,6 @@ TEST(FormFile, MalformedTextIsRejectedWithItsLineAndLeavesNothingBehind) {
         EXPECT_EQ(owner.GetComponentCount(), 1) << c.text;
     }
 
-    // Absurd nesting is refused before it exhausts the stack.
-    std::string deep;
-    for (int i = 0; i < 5000; ++i) deep += "object TGadget\n";
-    TComponent owner(nullptr);
-    EXPECT_THROW(ReadComponentText(deep, &owner), EReadError);
-    EXPECT_EQ(owner.GetComponentCount(), 0);
 
     // Reading into a root: components made so far are freed, the root is usable again.
     TGadget root(nullptr);
@@ -302,6 +296,58 @@ TEST(FormFile, MalformedTextIsRejectedWithItsLineAndLeavesNothingBehind) {
     EXPECT_EQ(root.GetComponentCount(), 0);
     EXPECT_FALSE(root.GetComponentState().Contains(csLoading));
     EXPECT_THROW(ReadRootText("object R: TComponent\nend\n", &root), EReadError);
+}
+
+namespace {
+// Depth objects, each inside the one before; the innermost has Count = 5.
+std::string NestedGadgets(int Depth, bool Closed) {
+    std::string text;
+    for (int i = 0; i < Depth; ++i) text += "object G" + std::to_string(i) + ": TGadget\n";
+    text += "Count = 5\n";
+    if (Closed)
+        for (int i = 0; i < Depth; ++i) text += "end\n";
+    return text;
+}
+std::string ReadError(const std::string& Text) {
+    TComponent owner(nullptr);
+    try {
+        ReadComponentText(Text, &owner);
+    } catch (const EReadError& e) {
+        EXPECT_EQ(owner.GetComponentCount(), 0) << "left behind after: " << e.Message();
+        return e.Message();
+    }
+    return "accepted";
+}
+}  // namespace
+
+TEST(FormFile, NestingIsBoundedAndNothingElseNests) {
+    // The outer object and MaxFormNesting levels below it are read.
+    TComponent owner(nullptr);
+    auto* top = dynamic_cast<TGadget*>(ReadComponentText(NestedGadgets(MaxFormNesting + 1, true), &owner));
+    ASSERT_NE(top, nullptr);
+    auto* inner = dynamic_cast<TGadget*>(top->FindComponent("G" + std::to_string(MaxFormNesting)));
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(inner->GetCount(), 5);
+    int levels = 0;
+    for (TComponent* c = inner; c != top; c = c->GetParentComponent()) ++levels;
+    EXPECT_EQ(levels, MaxFormNesting);
+
+    // One more level, or a runaway text, fails at the line that goes too deep.
+    const std::string tooDeep = "Line " + std::to_string(MaxFormNesting + 2) + ": Objects nested too deeply";
+    EXPECT_EQ(ReadError(NestedGadgets(MaxFormNesting + 2, true)), tooDeep);
+    EXPECT_EQ(ReadError(NestedGadgets(100000, false)), tooDeep);
+    std::string anonymous;
+    for (int i = 0; i < 100000; ++i) anonymous += "object TGadget\n";
+    EXPECT_EQ(ReadError(anonymous), tooDeep);
+
+    // Brackets and parentheses do not nest: the first inner one is an error.
+    const std::string parens(100000, '(');
+    EXPECT_EQ(ReadError("object A: TGadget\n  Items.Strings = " + parens + "\nend\n"),
+              "Line 2: String or ')' expected but '(' found");
+    EXPECT_EQ(ReadError("object A: TGadget\n  Options = " + std::string(100000, '[') + "\nend\n"),
+              "Line 2: Set element expected for Options");
+    EXPECT_EQ(ReadError("object A: TGadget\n  Count = " + parens + "1\nend\n"),
+              "Line 2: Integer expected for Count but '(' found");
 }
 
 TEST(FormFile, FilesRoundTrip) {
