@@ -58,10 +58,15 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
         dy = Big(Dy(y));
         err = Big(Err(x, y));
     };
+    // Runs are searched for once the walk has taken a few steps along one: a short run is
+    // cheaper step by step.
+    constexpr int SearchAfter = 8;
+    int rowSteps = 0, columnSteps = 0;   // left-only and down-only steps just taken
+    const std::int64_t lo = std::max(xFlat, w / 2);
     while (x >= w / 2) {
         const Big e2 = 2 * err;
-        const std::int64_t lo = std::max(xFlat, w / 2);
-        if (e2 > dy && x > lo) {
+        if (rowSteps >= SearchAfter && e2 > dy && x > lo) {
+            rowSteps = 0;
             // Along the row to the first point that steps down (at most to lo).
             std::int64_t stop = lo;   // the points x .. stop + 1 step left only
             if (!StepsDown(lo, y)) {
@@ -80,7 +85,8 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
             Jump(stop, y);
             continue;
         }
-        if (e2 < dx && x >= xFlat) {
+        if (columnSteps >= SearchAfter && e2 < dx && x >= xFlat) {
+            columnSteps = 0;
             // Down the column to the first point that steps left.
             std::int64_t good = 1;
             while (good < h && !StepsLeft(x, y + good)) good *= 2;
@@ -98,16 +104,19 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
         }
         Row(y, x, x);
         lastY = y;
-        if (e2 >= dx) {
+        const bool left = e2 >= dx, down = e2 <= dy;
+        if (left) {
             --x;
             dx += B;
             err += dx;
         }
-        if (e2 <= dy) {
+        if (down) {
             ++y;
             dy += A;
             err += dy;
         }
+        rowSteps = left && !down ? rowSteps + 1 : 0;
+        columnSteps = down && !left ? columnSteps + 1 : 0;
     }
     // Very narrow ellipses leave the walk before the bottom row: finish the tip.
     if (lastY + 1 <= h - 1) Column(w / 2, lastY + 1, h - 1);
