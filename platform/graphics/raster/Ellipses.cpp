@@ -67,15 +67,21 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
         const Big e2 = 2 * err;
         if (rowSteps >= SearchAfter && e2 > dy && x > lo) {
             rowSteps = 0;
-            // Along the row to the first point that steps down (at most to lo).
-            std::int64_t stop = lo;   // the points x .. stop + 1 step left only
-            if (!StepsDown(lo, y)) {
+            // Along the row to the first point that steps down (at most to lo), probing
+            // 1, 2, 4, ... points ahead first.
+            std::int64_t bad = x, stop = x;   // !StepsDown(bad), StepsDown(stop) once found
+            for (std::int64_t ahead = 1;; ahead *= 2) {
+                stop = std::max(x - ahead, lo);
+                if (StepsDown(stop, y)) break;
+                bad = stop;
+                if (stop == lo) break;
+            }
+            if (bad == lo) {   // the points x .. lo all step left only
                 Row(y, x, lo);
                 lastY = y;
                 Jump(lo - 1, y);
                 continue;
             }
-            std::int64_t bad = x;   // !StepsDown(bad), StepsDown(stop)
             while (bad - stop > 1) {
                 const std::int64_t mid = stop + (bad - stop) / 2;
                 if (StepsDown(mid, y)) stop = mid;
