@@ -75,6 +75,24 @@ void BM_Ellipses(benchmark::State& state) {
 }
 BENCHMARK(BM_Ellipses)->Arg(50)->Arg(400);
 
+// A huge ellipse on a 400 x 300 canvas: a flat one 2^30 wide (the day mark of a calendar
+// near the width limit; 0), a circle 2^20 across (1), each through the
+// canvas's clip. Only the clipped rows' runs should cost.
+void BM_EllipseHugeClipped(benchmark::State& state) {
+    TBitmap bmp;
+    bmp.SetSize(400, 300);
+    TCanvas* c = bmp.GetCanvas();
+    c->GetBrush()->SetColor(clYellow);
+    c->GetPen()->SetColor(clNavy);
+    const TRect box = state.range(0) == 0 ? Rect(-1000, 100, 1 << 30, 130)
+                                          : Rect(-200, -100, (1 << 20) - 200, (1 << 20) - 100);
+    for (auto _ : state) {
+        c->Ellipse(box);
+        benchmark::DoNotOptimize(bmp.ScanLine(150));
+    }
+}
+BENCHMARK(BM_EllipseHugeClipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_StretchHalftone1024x768To120x90(benchmark::State& state) {
     TBitmap src;
     src.SetSize(1024, 768);

@@ -1,4 +1,5 @@
-// The gradient fill's picture, composed in an off-screen bitmap: bands, grid, frame.
+// The gradient fill's picture, composed in an off-screen buffer over the visible part of the
+// control: bands, grid, frame.
 #include "gradfl/Zyn_gradfl.h"
 
 namespace zyn {
@@ -9,10 +10,9 @@ void TGradFill::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W > 0 && H > 0) {
-        TBitmap bmp;
-        bmp.SetSize(W, H);
-        Render(bmp.GetCanvas(), W, H);
-        GetCanvas()->Draw(0, 0, &bmp);
+        TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H));
+        Render(buffer.GetCanvas(), W, H);
+        buffer.Show();
     }
     if (FOnPaint) FOnPaint(this);
 }

@@ -1,5 +1,5 @@
-// The mark selector's picture, composed in an off-screen bitmap: background, marks with the
-// selection box, frame. The hover highlight is drawn straight onto the control's canvas.
+// The mark selector's picture, composed in an off-screen buffer over the visible part:
+// background, marks with the selection box, frame. The hover highlight is drawn straight onto the control's canvas.
 #include "marksel/Zyn_marksel.h"
 
 namespace zyn {
@@ -23,10 +23,9 @@ void TMarkSel::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W > 0 && H > 0) {
-        TBitmap bmp;
-        bmp.SetSize(W, H);
-        Render(bmp.GetCanvas());
-        GetCanvas()->Draw(0, 0, &bmp);
+        TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H));
+        Render(buffer.GetCanvas());
+        buffer.Show();
     }
     if (FOnPaint) FOnPaint(this);
 }

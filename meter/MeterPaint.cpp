@@ -1,5 +1,6 @@
-// The meter's picture, composed layer by layer in an off-screen bitmap: background, scale
-// band, scale, caption, needles, rim cover, window bevel and anchor, lamps, frame.
+// The meter's picture, composed layer by layer in an off-screen buffer over the visible part
+// of the control: background, scale band, scale, caption, needles, rim cover, window bevel
+// and anchor, lamps, frame.
 #include <cmath>
 #include <numbers>
 
@@ -26,13 +27,14 @@ void PenAndBrush(TCanvas* C, TColor Color) {
 }  // namespace
 
 void TMeter::Paint() {
+    // Setters paint at once; while a form file is read they only store, and Loaded paints.
+    if (Loading()) return;
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (FRadius <= 0 || W <= 0 || H <= 0) return;
-    TBitmap bmp;
-    bmp.SetSize(W, H);
-    Render(bmp.GetCanvas());
-    GetCanvas()->Draw(0, 0, &bmp);
+    TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H));
+    Render(buffer.GetCanvas());
+    buffer.Show();
 }
 
 void TMeter::Render(TCanvas* C) {

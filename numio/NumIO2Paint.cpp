@@ -1,4 +1,5 @@
-// TNumIO2's picture, composed in an off-screen bitmap kept between paints: ground, left text,
+// TNumIO2's picture, composed in an off-screen bitmap kept between paints (of the control's
+// size, or of its visible part when a bitmap cannot hold the whole): ground, left text,
 // buttons, right text, gauge, text box, number with caret, selection.
 #include <algorithm>
 
@@ -28,12 +29,13 @@ void TNumIO2::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    if (FPicture->GetWidth() != W || FPicture->GetHeight() != H) FPicture->SetSize(W, H);
     const TNumIO2Geometry geo = Geometry();
-    Render(FPicture->GetCanvas(), geo);
     TCanvas* out = GetCanvas();
+    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    TPaintBuffer buffer(out, Rect(0, 0, W, H), FPicture.get());
+    Render(buffer.GetCanvas(), geo);
     out->SetCopyMode(cmSrcCopy);
-    out->Draw(0, 0, FPicture.get());
+    buffer.Show();
 }
 
 void TNumIO2::Render(TCanvas* C, const TNumIO2Geometry& Geo) {

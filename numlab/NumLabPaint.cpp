@@ -1,4 +1,5 @@
-// TNumLab's picture, composed in an off-screen bitmap kept between paints: ground, side
+// TNumLab's picture, composed in an off-screen bitmap kept between paints (of the control's
+// size, or of its visible part when a bitmap cannot hold the whole): ground, side
 // texts, label box, number; then copied, or ANDed onto what lies behind a transparent label.
 #include "numlab/Zyn_NumLab.h"
 
@@ -13,9 +14,10 @@ void TNumLab::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    if (FPicture->GetWidth() != W || FPicture->GetHeight() != H) FPicture->SetSize(W, H);
-    Render(FPicture->GetCanvas());
-    PaintOutput();
+    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FPicture.get());
+    Render(buffer.GetCanvas());
+    PaintOutput(buffer);
 }
 
 void TNumLab::Render(TCanvas* C) {
@@ -111,17 +113,17 @@ void TNumLab::PaintNumber(TCanvas* C, int YT) {
 // Opaque: one copy. Transparent: the inside of the box is readied (white under coloured
 // numbers, the box colour under black ones), then the picture is ANDed over the background,
 // whose white parts let it show.
-void TNumLab::PaintOutput() {
+void TNumLab::PaintOutput(TPaintBuffer& Buffer) {
     TCanvas* out = GetCanvas();
     if (!FTransparent) {
         out->SetCopyMode(cmSrcCopy);
-        out->Draw(0, 0, FPicture.get());
+        Buffer.Show();
         return;
     }
     out->GetBrush()->SetColor(FColorLabText != clBlack ? clWhite : FColorLabBakG);
     out->FillRect(Rect(FLeftSpace + 2, 2, FLeftSpace + FLabelWidth, GetHeight() - 2));
     out->SetCopyMode(cmSrcAnd);
-    out->Draw(0, 0, FPicture.get());
+    Buffer.Show();
     out->SetCopyMode(cmSrcCopy);
 }
 

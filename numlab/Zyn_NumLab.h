@@ -151,7 +151,7 @@ private:
     void PaintSideTexts(vcl::TCanvas* C, int YT);
     void PaintLabelBox(vcl::TCanvas* C);
     void PaintNumber(vcl::TCanvas* C, int YT);
-    void PaintOutput();
+    void PaintOutput(vcl::TPaintBuffer& Buffer);
 
     vcl::TAlignment FAlignment = vcl::taCenter;
     TColor FColorLabBakG = vcl::clBtnFace;

@@ -22,10 +22,12 @@ void SolidPenAndBrush(TCanvas* C, TColor Color) {
 }
 
 // Replaces the key colour inside R of Picture by Ground, and marks every other pixel of R
-// black in Mask (both are 32-bit bitmaps of the same size).
-void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, TRect R, TColor Ground) {
-    R = IntersectRect(R, Rect(0, 0, Picture.GetWidth(), Picture.GetHeight()));
+// black in Mask (both are 32-bit bitmaps of the same size, holding the part Held of the
+// control: bitmap pixel (x, y) is control point (Held.Left + x, Held.Top + y)).
+void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, TRect R, const TRect& Held, TColor Ground) {
+    R = IntersectRect(R, Held);
     if (R.IsEmpty()) return;
+    R.Offset(-Held.Left, -Held.Top);
     const std::uint32_t key = ColorToRGB(OnOffButKeyColor) & 0xFFFFFF;
     const std::uint32_t ground = ColorToRGB(Ground) & 0xFFFFFF;
     for (int y = R.Top; y < R.Bottom; ++y) {
@@ -55,25 +57,28 @@ void TOnOffBut::Paint() {
     TCanvas* out = GetCanvas();
     out->SetFont(GetFont());
     const int textHeight = out->TextHeight(TextHeightProbe);
+    // Picture and mask cover the whole control when a bitmap can hold it, else the part the
+    // canvas shows (both the same part); their canvases draw in the control's coordinates.
+    const TRect area = Rect(0, 0, GetWidth(), GetHeight());
+    TPaintBuffer picture(out, area, FPicture.get());
+    TPaintBuffer mask(out, area, FMask.get());
     PaintBackground();
     PaintTexts(textHeight);
-    PaintGlyph();
+    PaintGlyph(picture.GetBounds());
     PaintFrame();
-    PaintOutput();
+    PaintOutput(picture, mask);
 }
 
 // The mask starts white (all parent) with black text; the picture starts in the background
 // colour, or black under a transparent button so that it adds nothing to the parent.
 void TOnOffBut::PaintBackground() {
     const int W = GetWidth(), H = GetHeight();
-    FMask->SetSize(W, H);
     TCanvas* m = FMask->GetCanvas();
     m->SetFont(GetFont());
     SolidPenAndBrush(m, clWhite);
     m->Rectangle(0, 0, W, H);
     m->GetFont()->SetColor(clBlack);
 
-    FPicture->SetSize(W, H);
     TCanvas* c = FPicture->GetCanvas();
     c->SetFont(GetFont());
     SolidPenAndBrush(c, FTransparent ? clBlack : FColorBackgnd);
@@ -111,7 +116,7 @@ void TOnOffBut::PaintText(TOnOffButTextSide Side, const std::string& Text, TAlig
 
 // The state's picture at (LeftSpace + 1, TopSpace + 1); its key-coloured pixels take the
 // ground and stay white in the mask.
-void TOnOffBut::PaintGlyph() {
+void TOnOffBut::PaintGlyph(const TRect& Held) {
     TBitmap* img = FStateImages[OnOffButStateIndex(FOnOff, GetEnabled())].get();
     const int iw = img->GetWidth(), ih = img->GetHeight();
     if (iw <= 0 || ih <= 0) return;
@@ -122,7 +127,7 @@ void TOnOffBut::PaintGlyph() {
     TCanvas* m = FMask->GetCanvas();
     SolidPenAndBrush(m, clWhite);
     m->FillRect(r);
-    KeyOutGlyph(*FPicture, *FMask, r, FTransparent ? clBlack : FColorBackgnd);
+    KeyOutGlyph(*FPicture, *FMask, r, Held, FTransparent ? clBlack : FColorBackgnd);
 }
 
 void TOnOffBut::PaintFrame() {
@@ -133,18 +138,18 @@ void TOnOffBut::PaintFrame() {
 
 // Opaque: one copy. Transparent: the mask ANDed onto the control clears what the button
 // covers, then the picture (black elsewhere) is ORed in.
-void TOnOffBut::PaintOutput() {
+void TOnOffBut::PaintOutput(TPaintBuffer& Picture, TPaintBuffer& Mask) {
     TCanvas* out = GetCanvas();
     if (!FTransparent) {
         out->SetCopyMode(cmSrcCopy);
-        out->Draw(0, 0, FPicture.get());
+        Picture.Show();
         return;
     }
-    const TRect all = Rect(0, 0, GetWidth(), GetHeight());
+    const TRect held = Mask.GetBounds();
     out->SetCopyMode(cmSrcAnd);
-    out->CopyRect(all, FMask->GetCanvas(), all);
+    out->CopyRect(held, Mask.GetCanvas(), held);
     out->SetCopyMode(cmSrcPaint);
-    out->Draw(0, 0, FPicture.get());
+    Picture.Show();
     out->SetCopyMode(cmSrcCopy);
 }
 

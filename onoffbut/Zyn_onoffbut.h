@@ -200,9 +200,9 @@ private:
     void PaintBackground();
     void PaintTexts(int TextHeight);
     void PaintText(TOnOffButTextSide Side, const std::string& Text, vcl::TAlignment Alignment, int TextHeight);
-    void PaintGlyph();
+    void PaintGlyph(const vcl::TRect& Held);
     void PaintFrame();
-    void PaintOutput();
+    void PaintOutput(vcl::TPaintBuffer& Picture, vcl::TPaintBuffer& Mask);
 
     bool FAllowAllOff = true;
     bool FAutoCenter = true;

@@ -1,4 +1,5 @@
-// The progress bar's picture, composed in an off-screen bitmap: margins and inner area,
+// The progress bar's picture, composed in an off-screen bitmap kept between paints (of the
+// control's size, or of its visible part when a bitmap cannot hold the whole): margins and inner area,
 // background image, bar (plain or gradient) with its grid, the inner and the outer frame,
 // and the value text.
 #include <algorithm>
@@ -14,18 +15,19 @@ void TProgBar::Paint() {
     if (!GetVisible() && !Designing()) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    FPicture->SetSize(W, H);
-    TCanvas* c = FPicture->GetCanvas();
+    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FPicture.get());
+    TCanvas* c = buffer.GetCanvas();
     PaintBackground(c);
-    PaintBar(c);
+    PaintBar(c, buffer.GetBounds());
     PaintFrame(c, FFrameStyleInner, FMarginLeft, FMarginTop, W - FMarginRight, H - FMarginBottom);
     PaintFrame(c, FFrameStyleOuter, 0, 0, W, H);
     PaintValueText(c);
-    GetCanvas()->Draw(0, 0, FPicture.get());
+    buffer.Show();
 }
 
 void TProgBar::PaintBackground(TCanvas* C) {
-    const int W = FPicture->GetWidth(), H = FPicture->GetHeight();
+    const int W = GetWidth(), H = GetHeight();
     const TRect inner = Rect(FMarginLeft, FMarginTop, W - FMarginRight, H - FMarginBottom);
     TBrush* brush = C->GetBrush();
     brush->SetColor(FColorMargin);
@@ -44,8 +46,8 @@ void TProgBar::PaintBackground(TCanvas* C) {
 // rows and columns are counted, downward (1) and to the left (2) as their mirror images.
 // Row or column k, counted from the bar's base, takes its colour from the table; grid lines
 // run across the bar every GridDist pixels from its base.
-void TProgBar::PaintBar(TCanvas* C) {
-    const int W = FPicture->GetWidth(), H = FPicture->GetHeight();
+void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
+    const int W = GetWidth(), H = GetHeight();
     const int left = FMarginLeft, right = W - FMarginRight, top = FMarginTop, bottom = H - FMarginBottom;
     const bool vertical = FDirection == dirUp || FDirection == dirDown;
     const int inner = vertical ? bottom - top : right - left;
@@ -68,7 +70,7 @@ void TProgBar::PaintBar(TCanvas* C) {
 
     if (length > 0) {
         if (FShowColorGradient) {
-            PaintGradient(length, inner);
+            PaintGradient(length, inner, Held);
         } else {
             pen->SetColor(FBarColors[0]);
             C->GetBrush()->SetColor(FBarColors[0]);
@@ -92,10 +94,12 @@ void TProgBar::PaintBar(TCanvas* C) {
 
 // The gradient's lines go straight into the picture's rows: a horizontal bar's rows all
 // hold the same run of line colours, a vertical bar's rows one colour each. The pixels are
-// those of one line per row or column in the table colour of its index.
-void TProgBar::PaintGradient(int Length, int Inner) {
-    const int W = FPicture->GetWidth(), H = FPicture->GetHeight();
+// those of one line per row or column in the table colour of its index. The picture holds
+// the part Held of the control: its pixel (x, y) is control point (Held.Left + x, Held.Top + y).
+void TProgBar::PaintGradient(int Length, int Inner, const TRect& Held) {
+    const int W = GetWidth(), H = GetHeight();
     const int left = FMarginLeft, right = W - FMarginRight, top = FMarginTop, bottom = H - FMarginBottom;
+    const int hl = Held.Left, ht = Held.Top, hr = Held.Right, hb = Held.Bottom;
     FLineValues.resize(std::size_t(Length));
     for (int k = 0; k < Length; ++k) {
         const TColor c = ColorToRGB(FBarColors[std::size_t(GradientIndex(FColorMapMode, k, Length, Inner))]);
@@ -103,12 +107,12 @@ void TProgBar::PaintGradient(int Length, int Inner) {
                                       std::uint32_t(GetRValue(c)) << 16 | 0xFF000000u;
     }
     if (FDirection == dirUp || FDirection == dirDown) {
-        const int x0 = std::max(left, 0), x1 = std::min(right, W);
+        const int x0 = std::max({left, 0, hl}), x1 = std::min({right, W, hr});
         if (x0 >= x1) return;
         for (int k = 0; k < Length; ++k) {
             const int y = FDirection == dirUp ? bottom - 1 - k : top + k;
-            if (y < 0 || y >= H) continue;
-            auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y));
+            if (y < std::max(0, ht) || y >= std::min(H, hb)) continue;
+            auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y - ht)) - hl;
             std::fill(row + x0, row + x1, FLineValues[std::size_t(k)]);
         }
         return;
@@ -116,11 +120,11 @@ void TProgBar::PaintGradient(int Length, int Inner) {
     // Growing to the left, line k stands k pixels left of the right edge.
     if (FDirection == dirLeft) std::reverse(FLineValues.begin(), FLineValues.end());
     const int start = FDirection == dirLeft ? right - Length : left;
-    const int x0 = std::max(start, 0), x1 = std::min(start + Length, W);
-    const int y0 = std::max(top, 0), y1 = std::min(bottom, H);
+    const int x0 = std::max({start, 0, hl}), x1 = std::min({start + Length, W, hr});
+    const int y0 = std::max({top, 0, ht}), y1 = std::min({bottom, H, hb});
     if (x0 >= x1) return;
     for (int y = y0; y < y1; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y));
+        auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y - ht)) - hl;
         std::copy(FLineValues.begin() + (x0 - start), FLineValues.begin() + (x1 - start), row + x0);
     }
 }

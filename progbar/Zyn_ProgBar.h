@@ -185,8 +185,8 @@ private:
 
     // painting (ProgBarPaint.cpp)
     void PaintBackground(vcl::TCanvas* C);
-    void PaintBar(vcl::TCanvas* C);
-    void PaintGradient(int Length, int Inner);
+    void PaintBar(vcl::TCanvas* C, const vcl::TRect& Held);
+    void PaintGradient(int Length, int Inner, const vcl::TRect& Held);
     void PaintFrame(vcl::TCanvas* C, TFrameStyle Style, int L, int T, int R, int B);
     void PaintValueText(vcl::TCanvas* C);
 

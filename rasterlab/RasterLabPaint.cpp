@@ -1,5 +1,7 @@
-// The dot-matrix label's picture, composed in an off-screen bitmap: the ground, the gaps of
-// the dot grid, the text's lit dots, the frame; then copied in one operation.
+// The dot-matrix label's picture, composed in an off-screen bitmap kept between paints (of
+// the control's size, or of its visible part when a bitmap cannot hold the whole): the
+// ground, the gaps of the dot grid, the text's lit dots, the frame; then copied in one
+// operation.
 #include <algorithm>
 #include <bit>
 #include <limits>
@@ -32,13 +34,14 @@ void TRasterLab::Paint() {
     if (!GetVisible() && !Designing()) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    if (FBuffer->GetWidth() != W || FBuffer->GetHeight() != H) FBuffer->SetSize(W, H);
-    TCanvas* C = FBuffer->GetCanvas();
+    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FBuffer.get());
+    TCanvas* C = buffer.GetCanvas();
     PaintGround(C, W, H);
     if (FCharBlockMode != rdbmOff) PaintDotGrid(C, W, H);
     PaintText(C);
     PaintFrame(C, W, H);
-    GetCanvas()->Draw(0, 0, FBuffer.get());
+    buffer.Show();
 }
 
 // Unlit dots in the grid modes, the background otherwise; inside the frame when there is one.
@@ -58,14 +61,16 @@ void TRasterLab::PaintDotGrid(TCanvas* C, int W, int H) {
     const int oy = static_cast<int>((std::int64_t(FPosY) + FScrollPosY) % p);
     C->GetPen()->SetColor(FColorLabBakG);
     C->GetBrush()->SetColor(FColorLabBakG);
-    for (int b = 0; b <= H / p + 1; ++b) {
-        const int y = oy + b * p;
-        C->FillRect(Rect(0, y - gap, W, y));
-    }
-    for (int b = 0; b <= W / p + 1; ++b) {
-        const int x = ox + b * p;
-        C->FillRect(Rect(x - gap, 0, x, H));
-    }
+    // Only the gaps that reach the canvas's clip are filled: band b covers [o + b p - gap, o + b p).
+    const TRect clip = C->GetClipRect();
+    auto bands = [p, gap](int Offset, int Size, int ClipLow, int ClipHigh, auto&& Fill) {
+        const std::int64_t first = std::max<std::int64_t>(0, (std::int64_t(ClipLow) - Offset) / p - 1);
+        const std::int64_t last =
+            std::min<std::int64_t>(Size / p + 1, (std::int64_t(ClipHigh) + gap - Offset) / p + 1);
+        for (std::int64_t b = first; b <= last; ++b) Fill(int(Offset + b * p));
+    };
+    bands(oy, H, clip.Top, clip.Bottom, [&](int y) { C->FillRect(Rect(0, y - gap, W, y)); });
+    bands(ox, W, clip.Left, clip.Right, [&](int x) { C->FillRect(Rect(x - gap, 0, x, H)); });
 }
 
 void TRasterLab::PaintText(TCanvas* C) {

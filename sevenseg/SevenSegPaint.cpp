@@ -1,6 +1,7 @@
 // The seven-segment display's image cache and picture. Every cache character is composed
 // at 312 x 432 pixels from the segment bitmaps, then shrunk with averaging into its cell;
-// a paint only copies cells.
+// a paint only copies cells. The picture is kept between paints at the control's size, or
+// at its visible part when a bitmap cannot hold the whole.
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -173,13 +174,16 @@ void TSevenSeg::CreateDigit(char32_t Ch, bool WithDot) {
     PaintRuns(FDigImg.get(), GroundRuns()[std::size_t(cell - 1)], FColorBackGnd);
 }
 
+// Cells too large for a bitmap of 21 of them leave the cache empty: each paint then shrinks
+// the digits it shows straight into the picture (PaintDigits).
 void TSevenSeg::CreateImageCache() {
     FCells = SevenSegCellGeometry(GetWidth(), GetHeight(), FMargin, FNumDigits, FInterDigDist);
-    if (FCells.Empty()) {
+    const int W = FCells.Width, H = FCells.Height;
+    if (FCells.Empty() || std::int64_t(W) * SevenSegCacheCells * H > TBitmap::MaxPixels) {
         FImageCache->SetSize(0, 0);
+        if (!FCells.Empty()) ColorizeSegments(FColorText);
         return;
     }
-    const int W = FCells.Width, H = FCells.Height;
     FImageCache->SetSize(W * SevenSegCacheCells, H);
     TCanvas* cache = FImageCache->GetCanvas();
     cache->GetBrush()->SetColor(FColorBackGnd);
@@ -195,6 +199,8 @@ void TSevenSeg::CreateImageCache() {
 // ---- the picture ------------------------------------------------------------------------
 
 void TSevenSeg::Paint() {
+    // Setters paint at once; while a form file is read they only store, and Loaded paints.
+    if (Loading()) return;
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
@@ -204,40 +210,60 @@ void TSevenSeg::Paint() {
         FHeight = H;
         CreateImageCache();
     }
-    FPicture->SetSize(W, H);
-    TCanvas* c = FPicture->GetCanvas();
+    TCanvas* target = GetCanvas();
+    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    TPaintBuffer buffer(target, Rect(0, 0, W, H), FPicture.get());
+    TCanvas* c = buffer.GetCanvas();
     c->SetCopyMode(SRCCOPY);
     c->GetPen()->SetColor(FColorBackGnd);
     c->GetBrush()->SetColor(FColorBackGnd);
     c->Rectangle(0, 0, W, H);
-    PaintDigits(c);
+    PaintDigits(c, buffer.GetBounds());
     PaintFrame(c);
-    TCanvas* target = GetCanvas();
     target->SetCopyMode(SRCCOPY);
-    target->Draw(0, 0, FPicture.get());
+    buffer.Show();
 }
 
 // The caption from the leftmost cell on; a lit point is the lower right part of the point
-// cell copied over the digit.
-void TSevenSeg::PaintDigits(TCanvas* C) {
+// cell copied over the digit. Without a cache (cells too large for it) each digit within
+// Shown is composed and shrunk into its place as the cache would hold it.
+void TSevenSeg::PaintDigits(TCanvas* C, const TRect& Shown) {
     if (FCaptionChars.empty() || FCells.Empty()) return;
-    const int W = FCells.Width, H = FCells.Height, bottom = FPicture->GetHeight() - FMargin;
+    const int W = FCells.Width, H = FCells.Height, bottom = GetHeight() - FMargin;
+    const bool cached = !FImageCache->Empty();
     TCanvas* cache = FImageCache->GetCanvas();
     SevenSegCaptionDigits(FCaptionChars, FNumDigits, FDigits);
     const int pointX = (5 * W) / 6, pointY = (5 * H) / 6;
     for (std::size_t j = 0; j < FDigits.size(); ++j) {
         const TSevenSegDigit& d = FDigits[j];
         const int x0 = int(j) * (FInterDigDist + W) + FMargin;
-        if (d.Cell > 0) C->CopyRect(Rect(x0, FMargin, x0 + W, bottom), cache, Rect(W * (d.Cell - 1), 0, W * d.Cell, H));
-        if (d.Point)
-            C->CopyRect(Rect(x0 + pointX, pointY + FMargin, x0 + W, bottom), cache,
-                        Rect((SevenSegPointCell - 1) * W + pointX, pointY, SevenSegPointCell * W, H));
+        const TRect cell = Rect(x0, FMargin, x0 + W, bottom);
+        const TRect point = Rect(x0 + pointX, pointY + FMargin, x0 + W, bottom);
+        if (cached) {
+            if (d.Cell > 0) C->CopyRect(cell, cache, Rect(W * (d.Cell - 1), 0, W * d.Cell, H));
+            if (d.Point)
+                C->CopyRect(point, cache, Rect((SevenSegPointCell - 1) * W + pointX, pointY, SevenSegPointCell * W, H));
+            continue;
+        }
+        if (IntersectRect(cell, Shown).IsEmpty()) continue;
+        if (d.Cell > 0) ShrinkDigitInto(C, d.Cell, cell, cell);
+        if (d.Point) ShrinkDigitInto(C, SevenSegPointCell, cell, point);
     }
 }
 
+// Cache character Cell composed and shrunk into Cell's rectangle on C, only its part Part.
+void TSevenSeg::ShrinkDigitInto(TCanvas* C, int Cell, const TRect& Place, const TRect& Part) {
+    CreateDigit(SevenSegCacheChar(Cell), false);
+    TCanvasStateSaver saved(C);
+    C->IntersectClipRect(Part);
+    const int mode = SetStretchBltMode(C, HALFTONE);
+    StretchBlt(C, Place.Left, Place.Top, Place.Width(), Place.Height(), FDigImg->GetCanvas(), 0, 0, DigitImageWidth,
+               DigitImageHeight, SRCCOPY);
+    SetStretchBltMode(C, mode);
+}
+
 void TSevenSeg::PaintFrame(TCanvas* C) {
-    DrawFrame(C, FFrameStyle, 0, 0, FPicture->GetWidth() - 1, FPicture->GetHeight() - 1, clWhite, clSilver, clGray,
-              clBlack, clBlack);
+    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, clWhite, clSilver, clGray, clBlack, clBlack);
 }
 
 }  // namespace zyn

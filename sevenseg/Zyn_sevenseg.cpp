@@ -62,6 +62,8 @@ void TSevenSeg::Resize() {
 
 void TSevenSeg::ProcessResize(TObject* Sender) {
     (void)Sender;
+    // A size read from a form file waits for Loaded, which builds the cache once.
+    if (Loading()) return;
     if (GetWidth() == FWidth && GetHeight() == FHeight) return;
     FWidth = GetWidth();
     FHeight = GetHeight();

@@ -139,7 +139,8 @@ private:
     void CreateDigit(char32_t Ch, bool WithDot);
     void CreateImageCache();
     void ProcessResize(vcl::TObject* Sender);
-    void PaintDigits(vcl::TCanvas* C);
+    void PaintDigits(vcl::TCanvas* C, const vcl::TRect& Shown);
+    void ShrinkDigitInto(vcl::TCanvas* C, int Cell, const vcl::TRect& Place, const vcl::TRect& Part);
     void PaintFrame(vcl::TCanvas* C);
 
     std::string FCaption = "8.8.8.8.";

@@ -1,7 +1,7 @@
-// The thumbnail grid's picture, composed in an off-screen bitmap: background; the visible
-// slides column by column, each requested from the application (square and frame, empty
-// box with its number or the scaled picture, mark); the focus frame; the border bands and
-// the control's frame.
+// The thumbnail grid's picture, composed in an off-screen buffer over the control's visible
+// part: background; the visible slides column by column, each requested from the
+// application (square and frame, empty box with its number or the scaled picture, mark);
+// the focus frame; the border bands and the control's frame.
 #include <algorithm>
 
 #include "platform/SysUtils.h"
@@ -42,11 +42,10 @@ void TThumbnails::Paint() {
     if (W <= 0 || H <= 0) return;
     WorkingFlag working(FIsWorking);
     GetCanvas()->SetFont(GetFont());
-    TBitmap bmp;
-    bmp.SetSize(W, H);
-    bmp.GetCanvas()->SetFont(GetFont());
-    Render(bmp.GetCanvas());
-    GetCanvas()->Draw(0, 0, &bmp);
+    TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H));
+    buffer.GetCanvas()->SetFont(GetFont());
+    Render(buffer.GetCanvas());
+    buffer.Show();
 }
 
 void TThumbnails::Render(TCanvas* C) {

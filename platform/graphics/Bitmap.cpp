@@ -21,9 +21,7 @@ namespace vcl {
 
 namespace {
 
-// Bitmaps hold at most this many pixels (1 GiB at 32 bits), so sizes from files or
-// arithmetic slips fail clearly instead of exhausting memory.
-constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
+constexpr std::int64_t kMaxPixels = TBitmap::MaxPixels;
 
 int BitsOf(TPixelFormat f) {
     switch (f) {

@@ -2,6 +2,7 @@
 // BMP, PNG and JPEG files, streams and embedded resources.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,6 +33,13 @@ public:
     TBitmap();
     ~TBitmap() override;
     std::string ClassName() const override { return "TBitmap"; }
+
+    // A bitmap holds at most this many pixels (1 GiB at 32 bits): a larger size raises
+    // EOutOfResources, so sizes from files or arithmetic slips fail clearly.
+    static constexpr std::int64_t MaxPixels = std::int64_t(1) << 28;
+    static bool CanHold(int AWidth, int AHeight) {
+        return std::int64_t(std::max(AWidth, 0)) * std::max(AHeight, 0) <= MaxPixels;
+    }
     void Assign(TPersistent* Source) override;
 
     int GetWidth() const { return width_; }

@@ -63,21 +63,13 @@ std::string ValueLabel(const TPropValue& V) {
 
 // Faults these sweeps found that are not mended yet, as class and a text of the fault. Each
 // must still show, so the list cannot outlive the fault.
-//   - Self-drawn controls paint through an off-screen bitmap of their whole size, which the
-//     bitmap refuses past 2^28 pixels (EOutOfResources from the paint); the meter and the
-//     seven-segment display paint while a form file loads, so such a form does not read back.
-const std::multimap<std::string, std::string> OpenFaults = {
-    {"TMeter", "pixels is too large"},              {"TSevenSeg", "pixels is too large"},
-    {"TGradFill", "pixels is too large"},           {"TMarkSel", "pixels is too large"},
-    {"TNumIO2", "pixels is too large"},             {"TNumLab", "pixels is too large"},
-    {"TOnOffBut", "pixels is too large"},           {"TProgBar", "pixels is too large"},
-    {"TRasterLab", "pixels is too large"},          {"TThumbnails", "pixels is too large"},
-};
+const std::multimap<std::string, std::string> OpenFaults = {};
+// Classes whose open faults show with the bounds only, not among the property values.
+const std::set<std::string> OpenFaultsOnlyWithBounds = {};
 
-// Classes whose paint is known to pass a second for a hostile value: the month calendar at
-// a width near the integer limit, where the rasteriser walks the whole outline of the day
-// mark's ellipse. The slowest paint is still printed for them.
-const std::set<std::string> OpenSlowPaints = {"TMiniCal"};
+// Classes whose paint is known to pass a second for a hostile value. The slowest paint is
+// still printed for them.
+const std::set<std::string> OpenSlowPaints = {};
 
 // The faults not on the open list; each open fault of the class must still show among All.
 std::vector<std::string> NewFaults(const std::string& Class, const std::vector<std::string>& All, bool CheckOpen) {
@@ -168,11 +160,8 @@ TEST_P(HostileProperties, ValuesAreClampedOrRefused) {
     RecordProperty("SlowestPaintMs", std::to_string(slowestMs));
     std::printf("%s: %d hostile values; slowest paint %.1f ms (%s)\n", cls->GetName().c_str(), tried, slowestMs,
                 slowest.c_str());
-    // The giant-bitmap faults show with the bounds; here only where the class paints while loading.
-    bool checkOpen = cls->GetName() != "TGradFill" && cls->GetName() != "TMarkSel" && cls->GetName() != "TNumIO2" &&
-                     cls->GetName() != "TNumLab" && cls->GetName() != "TOnOffBut" && cls->GetName() != "TProgBar" &&
-                     cls->GetName() != "TRasterLab" && cls->GetName() != "TThumbnails";
-    std::vector<std::string> fresh = NewFaults(cls->GetName(), faults, checkOpen);
+    std::vector<std::string> fresh =
+        NewFaults(cls->GetName(), faults, !OpenFaultsOnlyWithBounds.count(cls->GetName()));
     EXPECT_TRUE(fresh.empty()) << cls->GetName() << ":" << Lines(fresh);
     if (!OpenSlowPaints.count(cls->GetName())) {
         EXPECT_LT(slowestMs, 1000.0) << slowest;

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "platform/Classes.h"
 #include "platform/Forms.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/PaintCounter.h"
 #include "sevenseg/Zyn_sevenseg.h"
 
 using namespace zyn;
@@ -152,4 +154,40 @@ TEST(SevenSegPublished, TableMatchesTheFreshDisplay) {
     }
     info->FindProperty("FrameStyle")->SetAsText(s, "frRaisedDouble");
     EXPECT_EQ(s.GetFrameStyle(), frRaisedDouble);
+}
+
+// While a form file is read the setters and the size only store: nothing paints and no
+// cache is built until Loaded, after which the display paints once. A display of 20,000 x
+// 20,000 pixels (too large for a cache of 21 cells) reads back from its form text.
+TEST_F(SevenSegOnForm, NothingPaintsWhileLoadingThenOnePaint) {
+    CountingSevenSeg* s = MakeDisplay();
+    zyn_test::PaintCounter paints(s);
+    s->SetComponentStateItem(vcl::csLoading, true);
+    s->SetBounds(10, 10, 300, 90);
+    EXPECT_EQ(paints.Take(), 0);
+    s->SetCaption("12:5");
+    EXPECT_EQ(paints.Take(), 0);
+    s->SetColorText(vcl::clLime);
+    s->SetNumDigits(5);
+    EXPECT_EQ(paints.Take(), 0);
+    EXPECT_EQ(s->GetCellHeight(), 76 - 2 * s->GetMargin());   // the cache waits
+    s->Loaded();
+    EXPECT_EQ(s->GetCellHeight(), 90 - 2 * s->GetMargin());
+    vcl::Application->ProcessMessages();
+    EXPECT_EQ(paints.Take(), 1);
+}
+
+TEST_F(SevenSegOnForm, AHugeDisplayReadsBackFromItsFormText) {
+    CountingSevenSeg* s = MakeDisplay();
+    s->SetName("Big");
+    s->SetBounds(0, 0, 20000, 20000);
+    s->SetCaption("8.8:");
+    EXPECT_EQ(s->GetImageCache()->GetWidth(), 0);   // 21 cells of 4,996 x 19,984 pixels do not fit
+    const std::string text = vcl::WriteComponentText(s);
+    std::unique_ptr<vcl::TComponent> copy(vcl::ReadComponentText(text, nullptr));
+    auto* back = dynamic_cast<TSevenSeg*>(copy.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetWidth(), 20000);
+    EXPECT_EQ(back->GetHeight(), 20000);
+    EXPECT_EQ(back->GetCaption(), "8.8:");
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "platform/graphics/raster/Lines.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
 
 namespace vcl::raster {
@@ -16,37 +18,133 @@ namespace {
 // to the bottom row, each point 8-adjacent to the previous one. The error terms grow with
 // the cube of the size: 64 bits hold them exactly up to 65536 pixels, 128-bit arithmetic
 // for boxes far larger than any surface.
-template <typename Big, typename Emit>
-void WalkQuadrantWith(std::int64_t w, std::int64_t h, Emit&& emit) {
+//
+// Every step moves left (when 2 err >= dx), down (when 2 err <= dy) or both, and the error
+// and both increments are sums over the steps taken, so each is a function of the point
+// alone (Err, Dx, Dy below). Where the walk runs along a row or down a column the run's
+// end is found by a search instead of step by step, so a huge flat or steep ellipse costs
+// a few operations per row or column run rather than per pixel. The walk reports its
+// points as Row(y, xFirst, xLast) for the points (xFirst, y) down to (xLast, y), and
+// Column(x, yFirst, yLast) for (x, yFirst) to (x, yLast), in walk order.
+template <typename Big, typename RowFn, typename ColumnFn>
+void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column) {
+    using Wide = __int128;
     const Big a = w - 1, b = h - 1;
     const Big A = 8 * a * a, B = 8 * b * b;
-    Big dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
-    Big err = dx + dy + a * a * (b % 2);
-    std::int64_t x = w - 1, y = h / 2;
+    const Big dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2);
+    const Big err0 = dx0 + dy0 + a * a * (b % 2);
+    const std::int64_t yStart = h / 2;
+    // The walk's state at a point, from the steps that lead there.
+    auto Dx = [&](std::int64_t x) { return Wide(dx0) + Wide(B) * (Wide(a) - x); };
+    auto Dy = [&](std::int64_t y) { return Wide(dy0) + Wide(A) * (Wide(y) - yStart); };
+    auto Err = [&](std::int64_t x, std::int64_t y) {
+        const Wide K = Wide(a) - x, J = Wide(y) - yStart;
+        return Wide(err0) + K * dx0 + Wide(B) / 2 * K * (K + 1) + J * dy0 + Wide(A) / 2 * J * (J + 1);
+    };
+    // From column xFlat rightwards every increment dx is <= 0 < dy: the error falls along
+    // a row and rises down a column, and a point that does not step down steps left (and
+    // the other way round), so runs end where a monotone condition first holds.
+    const std::int64_t xFlat = std::int64_t((a + 2) / 2);   // smallest x with Dx(x) <= 0
+    auto StepsDown = [&](std::int64_t x, std::int64_t y) { return 2 * Err(x, y) <= Dy(y); };
+    auto StepsLeft = [&](std::int64_t x, std::int64_t y) { return 2 * Err(x, y) >= Dx(x); };
+
+    Big dx = dx0, dy = dy0, err = err0;
+    std::int64_t x = w - 1, y = yStart;
     std::int64_t lastY = y;
+    auto Jump = [&](std::int64_t nx, std::int64_t ny) {
+        x = nx;
+        y = ny;
+        dx = Big(Dx(x));
+        dy = Big(Dy(y));
+        err = Big(Err(x, y));
+    };
+    // Runs are searched for once the walk has taken a few steps along one: a short run is
+    // cheaper step by step.
+    constexpr int SearchAfter = 8;
+    int rowSteps = 0, columnSteps = 0;   // left-only and down-only steps just taken
+    const std::int64_t lo = std::max(xFlat, w / 2);
     while (x >= w / 2) {
-        emit(x, y);
-        lastY = y;
         const Big e2 = 2 * err;
-        if (e2 >= dx) {
+        if (rowSteps >= SearchAfter && e2 > dy && x > lo) {
+            rowSteps = 0;
+            // Along the row to the first point that steps down (at most to lo), probing
+            // 1, 2, 4, ... points ahead first.
+            std::int64_t bad = x, stop = x;   // !StepsDown(bad), StepsDown(stop) once found
+            for (std::int64_t ahead = 1;; ahead *= 2) {
+                stop = std::max(x - ahead, lo);
+                if (StepsDown(stop, y)) break;
+                bad = stop;
+                if (stop == lo) break;
+            }
+            if (bad == lo) {   // the points x .. lo all step left only
+                Row(y, x, lo);
+                lastY = y;
+                Jump(lo - 1, y);
+                continue;
+            }
+            while (bad - stop > 1) {
+                const std::int64_t mid = stop + (bad - stop) / 2;
+                if (StepsDown(mid, y)) stop = mid;
+                else bad = mid;
+            }
+            Row(y, x, stop + 1);
+            Jump(stop, y);
+            continue;
+        }
+        if (columnSteps >= SearchAfter && e2 < dx && x >= xFlat) {
+            columnSteps = 0;
+            // Down the column to the first point that steps left.
+            std::int64_t good = 1;
+            while (good < h && !StepsLeft(x, y + good)) good *= 2;
+            if (good < h) {
+                std::int64_t bad = good / 2;   // !StepsLeft(x, y + bad) (bad = 0: the start)
+                while (good - bad > 1) {
+                    const std::int64_t mid = bad + (good - bad) / 2;
+                    if (StepsLeft(x, y + mid)) good = mid;
+                    else bad = mid;
+                }
+                Column(x, y, y + good - 1);
+                Jump(x, y + good);
+                continue;
+            }
+        }
+        Row(y, x, x);
+        lastY = y;
+        const bool left = e2 >= dx, down = e2 <= dy;
+        if (left) {
             --x;
             dx += B;
             err += dx;
         }
-        if (e2 <= dy) {
+        if (down) {
             ++y;
             dy += A;
             err += dy;
         }
+        rowSteps = left && !down ? rowSteps + 1 : 0;
+        columnSteps = down && !left ? columnSteps + 1 : 0;
     }
     // Very narrow ellipses leave the walk before the bottom row: finish the tip.
-    for (std::int64_t yy = lastY + 1; yy <= h - 1; ++yy) emit(w / 2, yy);
+    if (lastY + 1 <= h - 1) Column(w / 2, lastY + 1, h - 1);
 }
 
+template <typename RowFn, typename ColumnFn>
+void WalkQuadrantRuns(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column) {
+    if (w <= 65536 && h <= 65536) WalkQuadrantWith<std::int64_t>(w, h, Row, Column);
+    else WalkQuadrantWith<__int128>(w, h, Row, Column);
+}
+
+// The walk point by point.
 template <typename Emit>
 void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
-    if (w <= 65536 && h <= 65536) WalkQuadrantWith<std::int64_t>(w, h, emit);
-    else WalkQuadrantWith<__int128>(w, h, emit);
+    WalkQuadrantRuns(
+        w, h,
+        [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
+            for (std::int64_t x = x0; x >= x1; --x) emit(x, y);
+        },
+        [&](std::int64_t x, std::int64_t y0, std::int64_t y1) {
+            for (std::int64_t y = y0; y <= y1; ++y) emit(x, y);
+        });
 }
 
 void AddPixelIn(SpanSet* set, std::int64_t x, std::int64_t y) {
@@ -99,23 +197,56 @@ void AddRoundRect(SpanSet* outline, SpanSet* fill, const TRect& box, int ew, int
     }
     const std::int64_t sx = w - cw, sy = h - ch;   // how far the right and bottom corners move
 
+    // A run of walk points (x0 down to x1 on quadrant row y) and its mirror images.
     std::int64_t previousRow = -1;
-    WalkQuadrant(cw, ch, [&](std::int64_t x, std::int64_t y) {
-        const std::int64_t right = L + x + sx, left = L + cw - 1 - x;
+    auto row = [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
         const std::int64_t bottom = T + y + sy, top = T + ch - 1 - y;
         if (outline) {
-            for (std::int64_t row : {top, bottom}) {
-                if (row < outline->Bounds().Top || row >= outline->Bounds().Bottom) continue;
-                AddPixelIn(outline, right, row);
-                AddPixelIn(outline, left, row);
+            for (std::int64_t r : {top, bottom}) {
+                AddSpanIn(outline, r, L + x1 + sx, L + x0 + sx + 1);
+                AddSpanIn(outline, r, L + cw - 1 - x0, L + cw - x1);
             }
         }
         if (fill && y != previousRow) {   // the first point of a row is its outermost
-            AddSpanIn(fill, top, left, right + 1);
-            AddSpanIn(fill, bottom, left, right + 1);
+            AddSpanIn(fill, top, L + cw - 1 - x0, L + x0 + sx + 1);
+            AddSpanIn(fill, bottom, L + cw - 1 - x0, L + x0 + sx + 1);
         }
         previousRow = y;
-    });
+    };
+    // A run down quadrant column x, rows y0 to y1: only the rows inside the sets are visited.
+    auto column = [&](std::int64_t x, std::int64_t y0, std::int64_t y1) {
+        for (SpanSet* set : {outline, fill}) {
+            if (set == nullptr) continue;
+            const std::int64_t right = L + x + sx, left = L + cw - 1 - x;
+            // A row the walk has been on already has its outermost point filled.
+            const std::int64_t first = set == fill && y0 == previousRow ? y0 + 1 : y0;
+            if (first > y1) continue;
+            // Lower half: rows T + y + sy; upper half: rows T + ch - 1 - y.
+            std::int64_t a = T + first + sy, b = T + y1 + sy;
+            RowRange(set, a, b);
+            for (std::int64_t r = a; r <= b; ++r) {
+                if (set == outline) {
+                    AddPixelIn(set, right, r);
+                    AddPixelIn(set, left, r);
+                } else {
+                    AddSpanIn(set, r, left, right + 1);
+                }
+            }
+            a = T + ch - 1 - y1;
+            b = T + ch - 1 - first;
+            RowRange(set, a, b);
+            for (std::int64_t r = a; r <= b; ++r) {
+                if (set == outline) {
+                    AddPixelIn(set, right, r);
+                    AddPixelIn(set, left, r);
+                } else {
+                    AddSpanIn(set, r, left, right + 1);
+                }
+            }
+        }
+        previousRow = y1;
+    };
+    WalkQuadrantRuns(cw, ch, row, column);
 
     // Straight runs joining the corners.
     if (outline) {
@@ -185,7 +316,13 @@ std::vector<TPoint> RoundRectLoop(const TRect& box, int ew, int eh) {
 
 EllipseOutline::EllipseOutline(const TRect& box)
     : left_(box.Left), top_(box.Top), right_(box.Width() - 1), bottom_(box.Height() - 1) {
-    // Every step moves left, down or both: a quarter has at most w/2 + h/2 + 2 points.
+    // Every step moves left, down or both: a quarter has at most w/2 + h/2 + 2 points,
+    // which are kept; past MaxQuadrantPoints that store is refused rather than exhausting
+    // memory.
+    if (std::int64_t(box.Right - std::int64_t(box.Left)) / 2 + (std::int64_t(box.Bottom) - box.Top) / 2 >
+        MaxQuadrantPoints)
+        throw EOutOfResources("Arc of an ellipse of " + std::to_string(std::int64_t(box.Right) - box.Left) + " x " +
+                              std::to_string(std::int64_t(box.Bottom) - box.Top) + " pixels is too large");
     quadrant_.reserve(std::size_t(box.Width() / 2 + box.Height() / 2 + 2));
     WalkQuadrant(std::int64_t(box.Right) - box.Left, std::int64_t(box.Bottom) - box.Top,
                  [&](std::int64_t x, std::int64_t y) { quadrant_.push_back(TPoint(int(x), int(y))); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "platform/graphics/raster/Scratch.h"
@@ -29,9 +30,11 @@ inline std::vector<TPoint> EllipseLoop(const TRect& box) {
 }
 
 // The same loop for an ellipse (box at least 3 x 3), with points computed on demand from
-// one stored quadrant, so arcs of huge ellipses stay cheap.
+// one stored quadrant, so arcs of huge ellipses stay cheap. A box whose quadrant would pass
+// MaxQuadrantPoints (ellipses millions of pixels across) raises EOutOfResources.
 class EllipseOutline {
 public:
+    static constexpr std::int64_t MaxQuadrantPoints = std::int64_t(1) << 22;
     explicit EllipseOutline(const TRect& box);
     std::size_t Size() const { return size_; }
     TPoint At(std::size_t i) const;
