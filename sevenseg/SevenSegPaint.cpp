@@ -3,6 +3,7 @@
 // a paint only copies cells.
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -175,7 +176,9 @@ void TSevenSeg::CreateDigit(char32_t Ch, bool WithDot) {
 
 void TSevenSeg::CreateImageCache() {
     FCells = SevenSegCellGeometry(GetWidth(), GetHeight(), FMargin, FNumDigits, FInterDigDist);
-    if (FCells.Empty()) {
+    // Cells too wide for the cache's row of them to have an int width leave it empty, as
+    // cells of no size do (no surface holds such a picture anyway).
+    if (FCells.Empty() || (long long)FCells.Width * SevenSegCacheCells > std::numeric_limits<int>::max()) {
         FImageCache->SetSize(0, 0);
         return;
     }
@@ -220,7 +223,7 @@ void TSevenSeg::Paint() {
 // The caption from the leftmost cell on; a lit point is the lower right part of the point
 // cell copied over the digit.
 void TSevenSeg::PaintDigits(TCanvas* C) {
-    if (FCaptionChars.empty() || FCells.Empty()) return;
+    if (FCaptionChars.empty() || FCells.Empty() || FImageCache->GetWidth() == 0) return;
     const int W = FCells.Width, H = FCells.Height, bottom = FPicture->GetHeight() - FMargin;
     TCanvas* cache = FImageCache->GetCanvas();
     SevenSegCaptionDigits(FCaptionChars, FNumDigits, FDigits);

@@ -19,6 +19,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 #include "platform/runtime/TextUtils.h"
 #include "platform/runtime/Utf8.h"
 
@@ -421,7 +422,8 @@ int TCustomTreeView::ContentWidth() const {
                 n->labelWidth_ = c->TextWidth(n->text_);
                 n->labelWidthGen_ = fontGen_;
             }
-            w = std::max(w, DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4);
+            // Indents and label widths may be any int: the widest row saturates.
+            w = std::max(w, SatInt((long long)DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4));
         }
         contentWidth_ = w;
         widthDirty_ = false;
@@ -464,24 +466,26 @@ int TCustomTreeView::DepthColumns(const TTreeNode* Node) const {
 }
 
 int TCustomTreeView::ButtonCenterX(const TTreeNode* Node) const {
-    return ContentRect().Left - scrollX_ + (DepthColumns(Node) - 1) * indent_ + indent_ / 2;
+    return SatInt((long long)ContentRect().Left - scrollX_ + (long long)(DepthColumns(Node) - 1) * indent_ + indent_ / 2);
 }
 
 TRect TCustomTreeView::LabelRect(const TTreeNode* Node, int Row) const {
     TRect content = ContentRect();
     int ih = GetItemHeight();
-    int top = content.Top + (Row - topRow_) * ih;
-    int left = content.Left - scrollX_ + DepthColumns(Node) * indent_ + 1;
+    // Indents and item heights may be any int: the rectangle saturates.
+    int top = SatInt(content.Top + (long long)(Row - topRow_) * ih);
+    int left = SatInt((long long)content.Left - scrollX_ + (long long)DepthColumns(Node) * indent_ + 1);
     TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
     c->GetFont()->Assign(GetFont());
-    return Rect(left, top, left + c->TextWidth(Node->text_) + 4, top + ih);
+    return Rect(left, top, SatInt((long long)left + c->TextWidth(Node->text_) + 4), SatAdd(top, ih));
 }
 
 TRect TCustomTreeView::ButtonRect(const TTreeNode* Node, int Row) const {
     if (DepthColumns(Node) < 1) return TRect();
     TRect content = ContentRect();
     int ih = GetItemHeight();
-    int cx = ButtonCenterX(Node), cy = content.Top + (Row - topRow_) * ih + ih / 2;
+    // Off every surface beyond the coordinate limit; within it the sums below stay in range.
+    int cx = ClampCoord(ButtonCenterX(Node)), cy = ClampCoord(SatInt(content.Top + (long long)(Row - topRow_) * ih + ih / 2));
     return Rect(cx - kButtonSize / 2, cy - kButtonSize / 2, cx - kButtonSize / 2 + kButtonSize,
                 cy - kButtonSize / 2 + kButtonSize);
 }
@@ -621,8 +625,8 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
 void TCustomTreeView::PaintLines(TCanvas* Canvas, TTreeNode* Node, int Row) {
     if (DepthColumns(Node) < 1) return;
     TRect content = ContentRect();
-    int ih = GetItemHeight();
-    int top = content.Top + (Row - topRow_) * ih;
+    int ih = ClampCoord(GetItemHeight());
+    int top = ClampCoord(SatInt(content.Top + (long long)(Row - topRow_) * ih));
     int mid = top + ih / 2;
     int bottom = top + ih;
     TColor color = clGray;
