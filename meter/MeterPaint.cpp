@@ -259,7 +259,7 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
 }
 
 void TMeter::PaintLamps(TCanvas* C) {
-    const int yt = FRimTop;
+    const int yt = ClampCoord(FRimTop);
     auto lamp = [&](int L, bool Active) {
         // L is the left edge of the 10 x 10 square.
         C->GetPen()->SetColor(clBlack);
@@ -278,8 +278,8 @@ void TMeter::PaintLamps(TCanvas* C) {
         C->LineTo(L + 1, yt + 9);
         C->LineTo(L + 9, yt + 9);
     };
-    if (FLimWatchHighOn) lamp(GetWidth() - FRimSide - 18, FOverflowFlag);
-    if (FLimWatchLowOn) lamp(FRimSide + 8, FUnderflowFlag);
+    if (FLimWatchHighOn) lamp(GetWidth() - ClampCoord(FRimSide) - 18, FOverflowFlag);
+    if (FLimWatchLowOn) lamp(ClampCoord(FRimSide) + 8, FUnderflowFlag);
 }
 
 void TMeter::PaintFrame(TCanvas* C) {

@@ -617,7 +617,7 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
     if (Node == editNode_) return;   // the edit field covers the label
     Canvas->GetBrush()->SetStyle(bsClear);
     int th = Canvas->TextHeight(Node->text_.empty() ? std::string("Wg") : Node->text_);
-    Canvas->TextOut(label.Left + 2, label.Top + (label.Height() - th) / 2, Node->text_);
+    Canvas->TextOut(SatAdd(label.Left, 2), SatAdd(label.Top, (label.Height() - th) / 2), Node->text_);
     Canvas->GetBrush()->SetStyle(bsSolid);
     if (Node == selected_ && focused) Canvas->DrawFocusRect(label);
 }
@@ -631,13 +631,17 @@ void TCustomTreeView::PaintLines(TCanvas* Canvas, TTreeNode* Node, int Row) {
     int bottom = top + ih;
     TColor color = clGray;
     // Dots on every other pixel, in one phase across the whole control so that lines
-    // meet cleanly.
+    // meet cleanly. Only the dots inside the client area are walked (the others would be
+    // clipped), so an indent of any size costs no more than the control's width.
+    const TRect client = GetClientRect();
     auto dotV = [&](int x, int y0, int y1) {
-        for (int y = y0; y < y1; ++y)
+        if (x < client.Left || x >= client.Right) return;
+        for (int y = std::max(y0, client.Top); y < std::min(y1, client.Bottom); ++y)
             if (((x + y) & 1) == 0) Canvas->SetPixels(x, y, color);
     };
     auto dotH = [&](int y, int x0, int x1) {
-        for (int x = x0; x < x1; ++x)
+        if (y < client.Top || y >= client.Bottom) return;
+        for (int x = std::max(x0, client.Left); x < std::min(x1, client.Right); ++x)
             if (((x + y) & 1) == 0) Canvas->SetPixels(x, y, color);
     };
     int bx = ButtonCenterX(Node);
