@@ -74,7 +74,8 @@ endfunction()
 
 # zyn_add_tests(NAME DIR LIBS...)
 # One GoogleTest executable from the .cpp files of tests/DIR, registered with CTest (with the
-# caller's ZYN_TEST_ENVIRONMENT, the test properties of the sanitizer build).
+# caller's ZYN_TEST_ENVIRONMENT, the test properties of the sanitizer build, which come last
+# and so win over the defaults here).
 function(zyn_add_tests name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)

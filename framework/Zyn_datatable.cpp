@@ -38,6 +38,14 @@ void TDataTable::Resize(int Columns, int Rows) {
     Columns = std::max(Columns, 0);
     Rows = std::max(Rows, 0);
     const int oldCols = GetNrOfColumns(), oldRows = GetNrOfRows();
+    auto refuse = [&] {
+        throw EZynDataTableError("Class TDataTable: not enough memory for " + std::to_string(Columns) +
+                                 " columns and " + std::to_string(Rows) + " rows");
+    };
+    // More cells than this (2 GB of values) are refused before anything is allocated:
+    // whether the system would grant tens of gigabytes must not decide the outcome.
+    constexpr long long kMaxCells = 1LL << 28;
+    if ((long long)Columns * Rows > kMaxCells) refuse();
     try {
         // Everything is built aside and swapped in at the end, so a failure changes nothing.
         detail::Grid<double> values = matrix_.Grid();
@@ -53,9 +61,7 @@ void TDataTable::Resize(int Columns, int Rows) {
         rowHeaders_ = std::move(rowHeaders);
         colHeaders_ = std::move(colHeaders);
     } catch (const std::exception&) {   // bad_alloc or length_error
-        throw EZynDataTableError("Class TDataTable: not enough memory for " +
-                                 std::to_string(Columns) + " columns and " +
-                                 std::to_string(Rows) + " rows");
+        refuse();
     }
     SizeChanged(oldCols, oldRows);
 }

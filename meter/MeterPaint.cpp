@@ -1,10 +1,12 @@
 // The meter's picture, composed layer by layer in an off-screen buffer over the visible part
 // of the control: background, scale band, scale, caption, needles, rim cover, window bevel
 // and anchor, lamps, frame.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "meter/Zyn_Meter.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -176,7 +178,7 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
     const int dx = N.GetShadowDx(), dy = N.GetShadowDy();
     if (dx != 0 || dy != 0) {
         TPoint shadow[7];
-        for (int i = 0; i < 7; ++i) shadow[i] = {pts[i].X - dx, pts[i].Y - dy};
+        for (int i = 0; i < 7; ++i) shadow[i] = {SatSub(pts[i].X, dx), SatSub(pts[i].Y, dy)};
         PenAndBrush(C, N.GetShadowColor());
         C->Polygon(std::span<const TPoint>(shadow, 7));
     }
@@ -185,15 +187,24 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
     C->Polygon(std::span<const TPoint>(pts, 7));
 }
 
-void TMeter::PaintCoverAndAnchor(TCanvas* C) {
-    const int W = GetWidth(), H = GetHeight();
-    PenAndBrush(C, FColorCover);
-    C->Rectangle(0, 0, FRimSide - 1, H);
-    C->Rectangle(0, 0, W, FRimTop);
-    C->Rectangle(W - FRimSide, 0, W, H);
-    C->Rectangle(0, H - FRimBottom, W, H);
+// An anchor of a radius beyond Width + Height (the farthest a corner of the control is from
+// a centre inside it) covers the whole control and its outline lies outside: the radius is
+// brought to that, which paints the same pixels without walking an outline of any length.
+int TMeter::AnchorRadius(int W, int H) const { return std::clamp(FAnchorSize, -(W + H), W + H); }
 
-    const int xl = FRimSide - 1, xr = W - FRimSide, yt = FRimTop, yb = H - FRimBottom, S = FAnchorSize;
+void TMeter::PaintCoverAndAnchor(TCanvas* C) {
+    // Rims, anchor size and centre may be any int: each is brought within the largest
+    // surface's extent, so the sums below stay in range.
+    const int W = GetWidth(), H = GetHeight();
+    const int rimSide = ClampCoord(FRimSide), rimTop = ClampCoord(FRimTop), rimBottom = ClampCoord(FRimBottom);
+    const int centerX = ClampCoord(FCenterX), centerY = ClampCoord(FCenterY);
+    PenAndBrush(C, FColorCover);
+    C->Rectangle(0, 0, rimSide - 1, H);
+    C->Rectangle(0, 0, W, rimTop);
+    C->Rectangle(W - rimSide, 0, W, H);
+    C->Rectangle(0, H - rimBottom, W, H);
+
+    const int xl = rimSide - 1, xr = W - rimSide, yt = rimTop, yb = H - rimBottom, S = AnchorRadius(W, H);
     auto bevel = [&] {
         C->GetPen()->SetColor(BevelWhite);
         C->MoveTo(xl, yb);
@@ -210,7 +221,7 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     if (!FAnchorImage.empty()) {
         bevel();
         const int iw = FAnchorBmp->GetWidth(), ih = FAnchorBmp->GetHeight();
-        const int left = FCenterX - iw / 2, top = FCenterY - ih / 2;
+        const int left = centerX - iw / 2, top = centerY - ih / 2;
         const TRect dst = Rect(left, top, left + iw, top + ih), src = Rect(0, 0, iw, ih);
         C->SetCopyMode(SRCAND);
         C->CopyRect(dst, FAnchorMask->GetCanvas(), src);
@@ -221,20 +232,20 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     }
     if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
         // A raised circular boss lit from the upper left.
-        C->Ellipse(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S);
+        C->Ellipse(centerX - S, centerY - S, centerX + S, centerY + S);
         bevel();
         C->GetPen()->SetColor(BevelWhite);
-        C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX + S, FCenterY - S, FCenterX - S, FCenterY + S);
+        C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY - S, centerX - S, centerY + S);
         C->GetPen()->SetColor(BevelGray);
-        C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX - S, FCenterY + S, FCenterX + S, FCenterY - S);
+        C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX - S, centerY + S, centerX + S, centerY - S);
         return;
     }
     // A half disc on a pedestal that stands on the bottom rim.
-    C->Pie(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, W, FCenterY, 0, FCenterY);
-    C->Rectangle(FCenterX - S, FCenterY, FCenterX + S, yb);
+    C->Pie(centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
+    C->Rectangle(centerX - S, centerY, centerX + S, yb);
     C->GetPen()->SetColor(BevelGray);
-    C->MoveTo(FCenterX + S - 1, FCenterY);
-    C->LineTo(FCenterX + S - 1, yb);
+    C->MoveTo(centerX + S - 1, centerY);
+    C->LineTo(centerX + S - 1, yb);
     C->GetPen()->SetColor(BevelWhite);
     C->LineTo(xr, yb);
     C->LineTo(xr, yt);
@@ -242,15 +253,15 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     C->LineTo(xl, yt);
     C->LineTo(xl, yb);
     C->GetPen()->SetColor(BevelWhite);
-    C->LineTo(FCenterX - S, yb);
-    C->LineTo(FCenterX - S, FCenterY - 1);
-    C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, W, FCenterY, 0, FCenterY);
+    C->LineTo(centerX - S, yb);
+    C->LineTo(centerX - S, centerY - 1);
+    C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
     C->GetPen()->SetColor(BevelGray);
-    C->Arc(FCenterX - S, FCenterY - S, FCenterX + S, FCenterY + S, FCenterX + S, FCenterY, FCenterX + S, FCenterY - S);
+    C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY, centerX + S, centerY - S);
 }
 
 void TMeter::PaintLamps(TCanvas* C) {
-    const int yt = FRimTop;
+    const int yt = ClampCoord(FRimTop);
     auto lamp = [&](int L, bool Active) {
         // L is the left edge of the 10 x 10 square.
         C->GetPen()->SetColor(clBlack);
@@ -269,8 +280,8 @@ void TMeter::PaintLamps(TCanvas* C) {
         C->LineTo(L + 1, yt + 9);
         C->LineTo(L + 9, yt + 9);
     };
-    if (FLimWatchHighOn) lamp(GetWidth() - FRimSide - 18, FOverflowFlag);
-    if (FLimWatchLowOn) lamp(FRimSide + 8, FUnderflowFlag);
+    if (FLimWatchHighOn) lamp(GetWidth() - ClampCoord(FRimSide) - 18, FOverflowFlag);
+    if (FLimWatchLowOn) lamp(ClampCoord(FRimSide) + 8, FUnderflowFlag);
 }
 
 void TMeter::PaintFrame(TCanvas* C) {

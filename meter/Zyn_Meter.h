@@ -282,6 +282,7 @@ private:
     void PaintScale(vcl::TCanvas* C);
     void PaintNeedle(vcl::TCanvas* C, const TNeedleLayout& N, double V);
     void PaintCoverAndAnchor(vcl::TCanvas* C);
+    int AnchorRadius(int W, int H) const;
     void PaintLamps(vcl::TCanvas* C);
     void PaintFrame(vcl::TCanvas* C);
 

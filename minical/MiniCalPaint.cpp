@@ -7,6 +7,7 @@
 #include "minical/Zyn_MiniCal.h"
 #include "platform/DateUtils.h"
 #include "platform/Themes.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -130,7 +131,7 @@ void TMiniCal::DrawRaisedFrame(TCanvas* C, const TRect& R) {
 // Column 5's cell widened to the left over columns 3 and 4 and their grid lines.
 void TMiniCal::DrawTitle(TCanvas* C, const TRect& Cell) {
     TRect r = Cell;
-    r.Left = 3 * Cell.Left - 2 * Cell.Right - 2;
+    r.Left = SatInt(3LL * Cell.Left - 2LL * Cell.Right - 2);
     const std::size_t lang = NameRow(FLanguage);
     FText = FMonthShort ? MonthShort[lang][std::size_t(FPaint.Month)] : MonthLong[lang][std::size_t(FPaint.Month)];
     FText += ' ';

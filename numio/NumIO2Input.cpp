@@ -6,6 +6,7 @@
 #include "numio/Zyn_NumIO2.h"
 #include "platform/Clipbrd.h"
 #include "platform/SysUtils.h"
+#include "platform/Types.h"
 #include "platform/Win32.h"
 
 namespace zyn {
@@ -153,13 +154,13 @@ void TNumIO2::ApplyCaretRule() {
 void TNumIO2::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == mbLeft) {
         const TNumIO2Geometry geo = Geometry();
-        const int rowBottom = GetHeight() - geo.G;
+        const int rowBottom = SatSub(GetHeight(), geo.G);
         if (!FReadOnly) FCaretVisib = true;
         if (Y > 0 && Y < rowBottom) FCaretPos = FSelBegin = FSelEnd = XCoordsToCharPos(X);
-        if (FGaugeVisible && Y > rowBottom && X >= FGaugeLeftMargin && X <= FGaugeLeftMargin + FGaugeWidth)
+        if (FGaugeVisible && Y > rowBottom && X >= FGaugeLeftMargin && X <= SatAdd(FGaugeLeftMargin, FGaugeWidth))
             GaugeTo(X, Shift, false);
-        const int butLeft = geo.LS + geo.TBW + FButSpace;
-        if (FButVisible && X > butLeft && X < butLeft + FButWidth && Y > 0 && Y < FButHeight) ButtonClick(Y);
+        const int butLeft = SatAdd(geo.LS + geo.TBW, FButSpace);
+        if (FButVisible && X > butLeft && X < SatAdd(butLeft, FButWidth) && Y > 0 && Y < FButHeight) ButtonClick(Y);
         Invalidate();
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);

@@ -9,6 +9,7 @@
 
 #include "numio/Zyn_NumIO2.h"
 #include "platform/SysUtils.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -221,6 +222,15 @@ char32_t NumIO2KeyChar(vcl::WORD Key, bool Shift) {
 TNumIO2Geometry NumIO2Geometry(int LeftSpace, int TextBoxWidth, bool ButVisible, int ButWidth,
                                int ButSpace, bool GaugeVisible, int GaugeHeight, int GaugeTopMargin,
                                int Height, int TextHeight) {
+    // The properties may be any int: each is brought within the largest surface's extent
+    // first, so the sums below and those of the painting stay in range.
+    LeftSpace = vcl::ClampCoord(LeftSpace);
+    TextBoxWidth = vcl::ClampCoord(TextBoxWidth);
+    ButWidth = vcl::ClampCoord(ButWidth);
+    ButSpace = vcl::ClampCoord(ButSpace);
+    GaugeHeight = vcl::ClampCoord(GaugeHeight);
+    GaugeTopMargin = vcl::ClampCoord(GaugeTopMargin);
+    Height = vcl::ClampCoord(Height);
     TNumIO2Geometry g;
     g.LS = LeftSpace;
     g.TBW = TextBoxWidth;

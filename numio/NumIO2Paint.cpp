@@ -5,6 +5,7 @@
 
 #include "numio/Zyn_NumIO2.h"
 #include "platform/SysUtils.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -81,9 +82,9 @@ void TNumIO2::PaintLeftText(TCanvas* C, const TNumIO2Geometry& Geo) {
 }
 
 void TNumIO2::PaintButtons(TCanvas* C) {
-    const int x0 = FLeftSpace + FTextBoxWidth + FButSpace;
-    const int bw = FButWidth;
-    const int hb = FButHeight / 2;
+    const int x0 = ClampCoord(FLeftSpace) + ClampCoord(FTextBoxWidth) + ClampCoord(FButSpace);
+    const int bw = ClampCoord(FButWidth);
+    const int hb = ClampCoord(FButHeight) / 2;
     const int cx = x0 + bw / 2;
     PenAndBrush(C, clGray, FButColor);
     C->Rectangle(x0, 0, x0 + bw + 1, 2 * hb - 1);
@@ -133,15 +134,15 @@ void TNumIO2::PaintBevel(TCanvas* C, int Style, int X0, int Y0, int X1, int Y1, 
 }
 
 void TNumIO2::PaintGauge(TCanvas* C, const TNumIO2Geometry& Geo) {
-    const int gt = GetHeight() - Geo.G + FGaugeTopMargin;
-    const int gb = gt + FGaugeHeight;
-    const int gl = FGaugeLeftMargin;
-    const int gr = gl + FGaugeWidth;
+    const int gt = ClampCoord(GetHeight()) - Geo.G + ClampCoord(FGaugeTopMargin);
+    const int gb = gt + ClampCoord(FGaugeHeight);
+    const int gl = ClampCoord(FGaugeLeftMargin);
+    const int gr = gl + ClampCoord(FGaugeWidth);
     PenAndBrush(C, FGaugeFrameStyle == frNone ? FGaugeColorBg : FGaugeColorFrame, FGaugeColorBg);
     C->Rectangle(gl, gt, gr, gb);
     const TColor bar = GetEnabled() ? FGaugeColor : clGray;
     PenAndBrush(C, bar, bar);
-    const int filled = int(Round(FGaugeWidth * GaugeFraction(GetValue(), FRangeLow, FRangeHigh)));
+    const int filled = int(Round((gr - gl) * GaugeFraction(GetValue(), FRangeLow, FRangeHigh)));
     C->Rectangle(gl, gt, gl + filled, gb);
     if (FGaugeFrameStyle == frNone) return;
     C->GetBrush()->SetStyle(bsClear);

@@ -3,8 +3,11 @@
 // texts, label box, number; then copied, or ANDed onto what lies behind a transparent label.
 #include "numlab/Zyn_NumLab.h"
 
+#include <algorithm>
+
 #include "framework/Zyn_conventions.h"
 #include "platform/Themes.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -72,8 +75,9 @@ void TNumLab::PaintSideTexts(TCanvas* C, int YT) {
     }
     if (!FRightText.empty()) {
         const int tw = C->TextWidth(FRightText);
-        int x = (W - ls - lw - tw) / 2 + ls + lw + 1;
-        if (FRightTextAlignment == taLeftJustify) x = ls + lw + 7;
+        // LabelWidth may be any int: positions past the box saturate.
+        int x = SatInt(((long long)W - ls - lw - tw) / 2 + ls + lw + 1);
+        if (FRightTextAlignment == taLeftJustify) x = SatInt((long long)ls + lw + 7);
         else if (FRightTextAlignment == taRightJustify) x = W - tw - 6;
         PaintSideText(C, FRightText, x, YT);
     }
@@ -92,7 +96,9 @@ void TNumLab::PaintLabelBox(TCanvas* C) {
     const TColor face = styled ? style->GetSystemColor(clBtnHighlight) : clSilver;
     const TColor shadow = styled ? style->GetSystemColor(clBtnShadow) : clGray;
     const TColor dark = styled ? style->GetSystemColor(cl3DDkShadow) : clBlack;
-    DrawFilledFrame(C, FFrameStyle, FLeftSpace + 1, 0, FLeftSpace + FLabelWidth, GetHeight() - 2, light, face,
+    // A box reaching past the control is drawn to a few pixels past it (the same pixels).
+    const int right = std::clamp(SatAdd(FLeftSpace, FLabelWidth), -8, SatAdd(GetWidth(), 8));
+    DrawFilledFrame(C, FFrameStyle, FLeftSpace + 1, 0, right, GetHeight() - 2, light, face,
                     shadow, dark, clBlack);
 }
 
@@ -104,10 +110,10 @@ void TNumLab::PaintNumber(TCanvas* C, int YT) {
     C->GetFont()->SetColor(colour);
     const int ls = FLeftSpace, lw = FLabelWidth;
     const int tw = C->TextWidth(text);
-    int x = ls + (lw - tw) / 2 + 2;
+    int x = SatInt(ls + ((long long)lw - tw) / 2 + 2);
     if (FAlignment == taLeftJustify) x = ls + 4;
-    else if (FAlignment == taRightJustify) x = ls + lw - tw - 2;
-    C->TextRect(Rect(ls + 3, 2, ls + lw - 1, GetHeight() - 3), x, YT, text);
+    else if (FAlignment == taRightJustify) x = SatInt((long long)ls + lw - tw - 2);
+    C->TextRect(Rect(ls + 3, 2, SatInt((long long)ls + lw - 1), GetHeight() - 3), x, YT, text);
 }
 
 // Opaque: one copy. Transparent: the inside of the box is readied (white under coloured
@@ -121,7 +127,7 @@ void TNumLab::PaintOutput(TPaintBuffer& Buffer) {
         return;
     }
     out->GetBrush()->SetColor(FColorLabText != clBlack ? clWhite : FColorLabBakG);
-    out->FillRect(Rect(FLeftSpace + 2, 2, FLeftSpace + FLabelWidth, GetHeight() - 2));
+    out->FillRect(Rect(FLeftSpace + 2, 2, SatAdd(FLeftSpace, FLabelWidth), GetHeight() - 2));
     out->SetCopyMode(cmSrcAnd);
     Buffer.Show();
     out->SetCopyMode(cmSrcCopy);

@@ -5,6 +5,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/Themes.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -136,7 +137,7 @@ void TNumLab::SetTransparent(bool Value) {
 void TNumLab::SetValue(double Value) { StoreIfDifferent(FValue, Value); }
 
 void TNumLab::MouseMove(TShiftState Shift, int X, int Y) {
-    FMouseAreaCode = X > FLeftSpace + FLabelWidth ? 2 : X > FLeftSpace ? 1 : 0;
+    FMouseAreaCode = X > SatAdd(FLeftSpace, FLabelWidth) ? 2 : X > FLeftSpace ? 1 : 0;
     TGraphicControl::MouseMove(Shift, X, Y);
 }
 
@@ -166,7 +167,7 @@ std::string TNumLab::BoxText(TCanvas* C) {
     // A value the type cannot show (a date beyond the calendar) overflows the box.
     if (!NumLabText(FValue, format, FText)) FText = FOverflowIndicator;
     if (FOnBeforeDisplay) FOnBeforeDisplay(this, FText);
-    if (FDisplayType != dtState && C->TextWidth(FText) > FLabelWidth - 6) FText = FOverflowIndicator;
+    if (FDisplayType != dtState && C->TextWidth(FText) > SatSub(FLabelWidth, 6)) FText = FOverflowIndicator;
     return FText;
 }
 

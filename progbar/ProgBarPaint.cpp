@@ -5,11 +5,31 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/Types.h"
 #include "progbar/Zyn_ProgBar.h"
 
 namespace zyn {
 
 using namespace vcl;
+
+namespace {
+
+// The inner area within the margins of a W x H picture. Margins may be any int, so its
+// right and bottom edges saturate.
+TRect InnerArea(int W, int H, int MarginLeft, int MarginTop, int MarginRight, int MarginBottom) {
+    return Rect(MarginLeft, MarginTop, SatSub(W, MarginRight), SatSub(H, MarginBottom));
+}
+
+// A rectangle's edges brought to at most a few pixels outside the picture: the frames drawn
+// around it land on the same pixels of the picture, and their offsets from the edges stay
+// in the int range.
+TRect NearPicture(const TRect& R, int W, int H) {
+    constexpr int out = 8;
+    auto near = [](int V, int Extent) { return std::clamp(V, -out, SatAdd(Extent, out)); };
+    return Rect(near(R.Left, W), near(R.Top, H), near(R.Right, W), near(R.Bottom, H));
+}
+
+}  // namespace
 
 void TProgBar::Paint() {
     if (!GetVisible() && !Designing()) return;
@@ -20,7 +40,8 @@ void TProgBar::Paint() {
     TCanvas* c = buffer.GetCanvas();
     PaintBackground(c);
     PaintBar(c, buffer.GetBounds());
-    PaintFrame(c, FFrameStyleInner, FMarginLeft, FMarginTop, W - FMarginRight, H - FMarginBottom);
+    const TRect inner = NearPicture(InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom), W, H);
+    PaintFrame(c, FFrameStyleInner, inner.Left, inner.Top, inner.Right, inner.Bottom);
     PaintFrame(c, FFrameStyleOuter, 0, 0, W, H);
     PaintValueText(c);
     buffer.Show();
@@ -28,7 +49,7 @@ void TProgBar::Paint() {
 
 void TProgBar::PaintBackground(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
-    const TRect inner = Rect(FMarginLeft, FMarginTop, W - FMarginRight, H - FMarginBottom);
+    const TRect inner = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
     TBrush* brush = C->GetBrush();
     brush->SetColor(FColorMargin);
     C->FillRect(Rect(0, 0, W, H));
@@ -48,9 +69,11 @@ void TProgBar::PaintBackground(TCanvas* C) {
 // run across the bar every GridDist pixels from its base.
 void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
     const int W = GetWidth(), H = GetHeight();
-    const int left = FMarginLeft, right = W - FMarginRight, top = FMarginTop, bottom = H - FMarginBottom;
+    // Lines k of the bar lie between the edges, whose difference saturates.
+    const TRect area = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    const int left = area.Left, right = area.Right, top = area.Top, bottom = area.Bottom;
     const bool vertical = FDirection == dirUp || FDirection == dirDown;
-    const int inner = vertical ? bottom - top : right - left;
+    const int inner = vertical ? SatSub(bottom, top) : SatSub(right, left);
     const int length = BarLength(FValue, FMin, FMax, inner);
     TPen* pen = C->GetPen();
     pen->SetStyle(psSolid);
@@ -98,7 +121,8 @@ void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
 // the part Held of the control: its pixel (x, y) is control point (Held.Left + x, Held.Top + y).
 void TProgBar::PaintGradient(int Length, int Inner, const TRect& Held) {
     const int W = GetWidth(), H = GetHeight();
-    const int left = FMarginLeft, right = W - FMarginRight, top = FMarginTop, bottom = H - FMarginBottom;
+    const TRect area = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    const int left = area.Left, right = area.Right, top = area.Top, bottom = area.Bottom;
     const int hl = Held.Left, ht = Held.Top, hr = Held.Right, hb = Held.Bottom;
     FLineValues.resize(std::size_t(Length));
     for (int k = 0; k < Length; ++k) {

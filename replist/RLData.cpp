@@ -13,6 +13,12 @@ namespace {
 
 std::string DefaultColName(int Col) { return "C-" + std::to_string(Col); }
 
+// The most columns the container keeps arrays for, as many as the grid of a report list can
+// show. A larger count is refused as memory the container cannot have, before anything is
+// allocated: whether tens of gigabytes of column arrays would be granted depends on the
+// machine (and its allocator), and the answer must not.
+constexpr int kMaxColumns = 1 << 24;
+
 // The container's handler of the store's sort exchanges. A type of its own, so that Sort can
 // tell whether the store still reports to the container alone (nobody chained another
 // handler in front of it).
@@ -143,6 +149,7 @@ void TRLData::UpdateFeedback() {
 
 void TRLData::SetNrCols(int Value) {
     Value = std::max(Value, 1);
+    if (Value > kMaxColumns) RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
     // The column arrays are built aside and the store resized before anything is taken
     // over, so a failure of either leaves count, arrays and store as they were.
     std::vector<std::string> names, formats;

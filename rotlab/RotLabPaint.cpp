@@ -32,8 +32,11 @@ void TRotLab::PaintFrame(TCanvas* C) {
 void TRotLab::SelectRotatedFont(TCanvas* C) {
     LOGFONTW lf;
     if (GetObject(C->GetFont()->GetHandle(), sizeof lf, &lf) == 0) return;
-    lf.lfEscapement = FTextAngle * 10;
-    lf.lfOrientation = FTextAngle * 10;
+    // Tenths of a degree; an angle whose tenths leave the int range turns the same way as
+    // its remainder of a full turn.
+    const int angle = FTextAngle >= -214748364 && FTextAngle <= 214748364 ? FTextAngle : FTextAngle % 360;
+    lf.lfEscapement = angle * 10;
+    lf.lfOrientation = angle * 10;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = 0;
     lf.lfClipPrecision = 0;

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with, when any is missing.
-# The compiler's AddressSanitizer and UndefinedBehaviorSanitizer runtimes come with
-# build-essential (gcc); ccache keeps the second (sanitizer) build of `make test` cheap.
+# `make test` builds the suite twice, the second time with gcc's AddressSanitizer and
+# UndefinedBehaviorSanitizer: their runtimes (libasan8, libubsan1) are named here although
+# gcc pulls them in, so that a machine with a trimmed compiler gets them too; ccache keeps
+# the second build cheap after the first.
 #
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config ccache
+  build-essential cmake pkg-config ccache libasan8 libubsan1
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
   libsdl2-dev libpng-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev

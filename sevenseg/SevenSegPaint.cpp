@@ -4,6 +4,7 @@
 // at its visible part when a bitmap cannot hold the whole.
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 #include <vector>
 

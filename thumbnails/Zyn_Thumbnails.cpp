@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "framework/Zyn_conventions.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -19,7 +20,7 @@ using namespace vcl;
 
 TThumbnails::TThumbnails(TComponent* AOwner)
     : TGraphicControl(AOwner), FSelectedSlide(std::make_unique<TBitFld>(nullptr)) {
-    FSelectedSlide->SetSize(FMax - FMin + 1);
+    FSelectedSlide->SetSize(SelectionSize());
     TGraphicControl::SetBounds(GetLeft(), GetTop(), 260, 400);
 }
 
@@ -91,10 +92,12 @@ void TThumbnails::SetMax(int Value) {
     Invalidate();
 }
 
+int TThumbnails::SelectionSize() const { return std::max(0, SatInt((long long)FMax - FMin + 1)); }
+
 // Flag i - Min belongs to slide i, so when Min moves the flags move with it: a selected
 // slide stays selected while it is in the range.
 void TThumbnails::ResizeSelection(int OldMin) {
-    const int size = std::max(0, FMax - FMin + 1);
+    const int size = SelectionSize();
     if (OldMin == FMin) {
         FSelectedSlide->SetSize(size);
         return;
@@ -105,9 +108,10 @@ void TThumbnails::ResizeSelection(int OldMin) {
         if (FSelectedSlide->GetBit(i)) old.SetBit(i, true);
     FSelectedSlide->SetSize(0);
     FSelectedSlide->SetSize(size);
-    const int shift = OldMin - FMin;
+    // A flag moved out of the int range leaves the selection, as one moved past Max does.
+    const long long shift = (long long)OldMin - FMin;
     for (int i = old.FirstTrueBit(); i >= 0 && i < old.GetSize(); ++i)
-        if (old.GetBit(i)) FSelectedSlide->SetBit(i + shift, true);
+        if (old.GetBit(i)) FSelectedSlide->SetBit(SatInt(i + shift), true);
 }
 
 // =========================================================================================
@@ -124,16 +128,17 @@ void TThumbnails::SetFirstThumbIdx(double Value) {
     if (StoreFirstThumbIdx(Value)) Invalidate();
 }
 
-bool TThumbnails::GetSlideSelected(int SldNum) const { return FSelectedSlide->GetBit(SldNum - FMin); }
+// Flag indexes saturate: a slide whose index lies past the int range is outside the selection.
+bool TThumbnails::GetSlideSelected(int SldNum) const { return FSelectedSlide->GetBit(SatSub(SldNum, FMin)); }
 
 void TThumbnails::SetSlideSelected(int SldNum, bool Value) {
-    const int i = SldNum - FMin;
+    const int i = SatSub(SldNum, FMin);
     if (i < 0 || i >= FSelectedSlide->GetSize() || FSelectedSlide->GetBit(i) == Value) return;
     FSelectedSlide->SetBit(i, Value);
     Invalidate();
 }
 
-int TThumbnails::GetFirstSelectedSlide() const { return FMin + FSelectedSlide->FirstTrueBit(); }
+int TThumbnails::GetFirstSelectedSlide() const { return SatAdd(FMin, FSelectedSlide->FirstTrueBit()); }
 
 int TThumbnails::GetNumSlidesSelected() const { return FSelectedSlide->CountTrueBits(); }
 
@@ -244,7 +249,7 @@ void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     const int n = CalcSlideIndex(X, Y);
     if (FSelectMode == ssmSingle) {
         FSelectedSlide->Clear();
-        if (n != 0) FSelectedSlide->SetBit(n - FMin, true);
+        if (n != 0) FSelectedSlide->SetBit(SatSub(n, FMin), true);
         FLastClickedSlide = n;
         Invalidate();
     }

@@ -198,6 +198,8 @@ private:
     // Sizes the selection to Min .. Max after the range moved from OldMin, keeping the
     // flags of the slides that are still in the range.
     void ResizeSelection(int OldMin);
+    // Max - Min + 1 flags, at most the int range holds; none when Max is below Min.
+    int SelectionSize() const;
     TColor SlideColor(int SldNum) const;
 
     // painting (ThumbnailsPaint.cpp)

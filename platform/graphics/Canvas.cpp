@@ -21,6 +21,7 @@
 #include "platform/graphics/raster/SpanSet.h"
 #include "platform/graphics/text/TextEngine.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -92,13 +93,11 @@ public:
 
     bool Drawable() const { return surface_.Drawable(); }
     const Surface& Target() const { return surface_; }
-    TPoint Device(int x, int y) const { return TPoint(x + origin_.X, y + origin_.Y); }
+    // Logical coordinates may be any int: past the int range the device ones saturate,
+    // which keeps them off the surface.
+    TPoint Device(int x, int y) const { return TPoint(SatAdd(x, origin_.X), SatAdd(y, origin_.Y)); }
     TPoint Device(TPoint p) const { return Device(p.X, p.Y); }
-    TRect Device(const TRect& r) const {
-        TRect d = r;
-        d.Offset(origin_.X, origin_.Y);
-        return d;
-    }
+    TRect Device(const TRect& r) const { return SatOffset(r, origin_.X, origin_.Y); }
     SpanSet NewSet() const { return SpanSet(surface_.clip); }
     // A set that paints what it is given at once.
     SpanSet Painter(const Paint& paint) const { return SpanSet(surface_.clip, surface_, paint); }
@@ -609,7 +608,7 @@ int DrawTextLine(const Surface& s, const TRect& clip, const text::FontSpec& font
 void TCanvas::TextOut(int X, int Y, const std::string& Text) {
     DrawContext dc(*this);
     if (!dc.Drawable()) {
-        penPos_ = TPoint(X + TextWidth(Text), Y);
+        penPos_ = TPoint(SatAdd(X, TextWidth(Text)), Y);
         return;
     }
     const TPoint p = dc.Device(X, Y);
@@ -617,7 +616,7 @@ void TCanvas::TextOut(int X, int Y, const std::string& Text) {
     const int width = DrawTextLine(dc.Target(), dc.Target().clip, SpecOf(*font_, true), p.X, p.Y, Text,
                                    ColorToRGB(font_->GetColor()) & 0xFFFFFF, background);
     Changed();
-    penPos_ = TPoint(X + width, Y);
+    penPos_ = TPoint(SatAdd(X, width), Y);
 }
 
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const std::string& Text) {

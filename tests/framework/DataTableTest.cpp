@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "framework/Zyn_datatable.h"
 
@@ -270,4 +271,24 @@ TEST(Matrix, IntNegAndIsValidDecInt) {
     EXPECT_FALSE(IsValidDecInt("1.5"));
     EXPECT_FALSE(IsValidDecInt("1e3"));
     EXPECT_FALSE(IsValidDecInt("12a"));
+}
+
+TEST(DataTable, SizesPastTheCellBudgetAreRefusedBeforeAnyAllocation) {
+    // A table of billions of cells is refused at once, whatever the machine would grant;
+    // nothing changes.
+    TDataTable t(nullptr);
+    t.Resize(3, 2);
+    t.SetElem(2, 2, 4.5);
+    for (auto [cols, rows] : {std::pair{0x7FFFFFFF, 2}, std::pair{2, 0x7FFFFFFF}, std::pair{1 << 15, (1 << 13) + 1}}) {
+        try {
+            t.Resize(cols, rows);
+            ADD_FAILURE() << cols << " x " << rows << " accepted";
+        } catch (const EZynDataTableError& e) {
+            EXPECT_EQ(e.Message(), "Class TDataTable: not enough memory for " + std::to_string(cols) + " columns and " +
+                                       std::to_string(rows) + " rows");
+        }
+        EXPECT_EQ(t.GetNrOfColumns(), 3);
+        EXPECT_EQ(t.GetNrOfRows(), 2);
+        EXPECT_EQ(t.GetElem(2, 2), 4.5);
+    }
 }

@@ -4,6 +4,7 @@
 // arrays and store agreeing, the store's change notification in place) and unchanged.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -24,17 +25,72 @@ struct TFailingAllocations {
 
 }  // namespace
 
-void* operator new(std::size_t Size) {
+// Every replaceable form of operator new and delete is replaced, so that whatever one form
+// hands out another frees with the same allocator (the library's nothrow and array forms,
+// and a sanitizer's, would otherwise allocate elsewhere than the delete below frees). All
+// of them count towards the failure: the nothrow forms fail by returning null, as the
+// standard library's own do when the throwing form fails.
+namespace {
+
+void* Allocate(std::size_t Size, std::size_t Align) {
     if (gAllowed == 0) {
         gAllowed = -1;
         throw std::bad_alloc();
     }
     if (gAllowed > 0) --gAllowed;
-    if (void* p = std::malloc(Size == 0 ? 1 : Size)) return p;
-    throw std::bad_alloc();
+    if (Size == 0) Size = 1;
+    void* p = nullptr;
+    if (Align <= alignof(std::max_align_t)) {
+        p = std::malloc(Size);
+    } else {
+        // aligned_alloc wants a size that is a multiple of the alignment.
+        const std::size_t rounded = (Size + Align - 1) / Align * Align;
+        if (rounded >= Size) p = std::aligned_alloc(Align, rounded);
+    }
+    if (p == nullptr) throw std::bad_alloc();
+    return p;
 }
-void operator delete(void* P) noexcept { std::free(P); }
-void operator delete(void* P, std::size_t) noexcept { std::free(P); }
+
+void* AllocateOrNull(std::size_t Size, std::size_t Align) noexcept {
+    try {
+        return Allocate(Size, Align);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// Out of line: inlined into a caller of operator new, a bare free() would look to the
+// compiler like a mismatched pair.
+[[gnu::noinline]] void Release(void* P) noexcept { std::free(P); }
+
+constexpr std::size_t kPlain = alignof(std::max_align_t);
+
+}  // namespace
+
+void* operator new(std::size_t Size) { return Allocate(Size, kPlain); }
+void* operator new[](std::size_t Size) { return Allocate(Size, kPlain); }
+void* operator new(std::size_t Size, std::align_val_t Align) { return Allocate(Size, std::size_t(Align)); }
+void* operator new[](std::size_t Size, std::align_val_t Align) { return Allocate(Size, std::size_t(Align)); }
+void* operator new(std::size_t Size, const std::nothrow_t&) noexcept { return AllocateOrNull(Size, kPlain); }
+void* operator new[](std::size_t Size, const std::nothrow_t&) noexcept { return AllocateOrNull(Size, kPlain); }
+void* operator new(std::size_t Size, std::align_val_t Align, const std::nothrow_t&) noexcept {
+    return AllocateOrNull(Size, std::size_t(Align));
+}
+void* operator new[](std::size_t Size, std::align_val_t Align, const std::nothrow_t&) noexcept {
+    return AllocateOrNull(Size, std::size_t(Align));
+}
+void operator delete(void* P) noexcept { Release(P); }
+void operator delete[](void* P) noexcept { Release(P); }
+void operator delete(void* P, std::size_t) noexcept { Release(P); }
+void operator delete[](void* P, std::size_t) noexcept { Release(P); }
+void operator delete(void* P, std::align_val_t) noexcept { Release(P); }
+void operator delete[](void* P, std::align_val_t) noexcept { Release(P); }
+void operator delete(void* P, std::size_t, std::align_val_t) noexcept { Release(P); }
+void operator delete[](void* P, std::size_t, std::align_val_t) noexcept { Release(P); }
+void operator delete(void* P, const std::nothrow_t&) noexcept { Release(P); }
+void operator delete[](void* P, const std::nothrow_t&) noexcept { Release(P); }
+void operator delete(void* P, std::align_val_t, const std::nothrow_t&) noexcept { Release(P); }
+void operator delete[](void* P, std::align_val_t, const std::nothrow_t&) noexcept { Release(P); }
 
 TEST(RLDataFailure, GrowingColumnsFailsWholeOrNotAtAll) {
     int failures = 0;

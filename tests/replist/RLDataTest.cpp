@@ -356,3 +356,26 @@ TEST(RLData, HugeEmptyListsStayCheap) {
     EXPECT_EQ(copy.GetNrOfRows(), 0);
     EXPECT_EQ(copy.Strings->GetRowAttrib(1), 0);
 }
+
+TEST(RLData, ColumnCountsPastWhatAListCanShowAreRefusedBeforeAnyAllocation) {
+    // More columns than a report list's grid can show is memory the container cannot have,
+    // on any machine: the count is refused at once and nothing changes.
+    TRLData d(nullptr);
+    d.SetName("Data1");
+    d.SetNrCols(3);
+    d.SetNrRows(2);
+    d.SetColName(2, "Kept");
+    d.SetElem(3, 2, "cell");
+    for (int count : {(1 << 24) + 1, 0x7FFFFFFF}) {
+        try {
+            d.SetNrCols(count);
+            ADD_FAILURE() << count << " accepted";
+        } catch (const EZynRLDataError& e) {
+            EXPECT_EQ(e.Message(), "Component \"Data1\": not enough memory on heap");
+        }
+        EXPECT_EQ(d.GetNrOfColumns(), 3);
+        EXPECT_EQ(d.Strings->GetNrOfColumns(), 3);
+        EXPECT_EQ(d.GetColName(2), "Kept");
+        EXPECT_EQ(d.GetElem(3, 2), "cell");
+    }
+}

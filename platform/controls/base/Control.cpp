@@ -2,7 +2,6 @@
 #include "platform/controls/base/Control.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "platform/controls/base/Backend.h"
 #include "platform/controls/base/InputDispatch.h"
@@ -19,6 +18,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -232,10 +232,7 @@ void TControl::UpdateAnchorRules() {
     TRect pc = parent_->GetClientRect();
     anchorParentSize_ = TSize(pc.Width(), pc.Height());
     // Bounds near the ends of the int range would overflow the distances: they saturate.
-    auto gap = [](int ParentExtent, int Pos, int Extent) {
-        const long long d = (long long)ParentExtent - Pos - Extent;
-        return int(std::clamp<long long>(d, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    };
+    auto gap = [](int ParentExtent, int Pos, int Extent) { return SatInt((long long)ParentExtent - Pos - Extent); };
     anchorRules_ = Rect(left_, top_, gap(pc.Width(), left_, width_), gap(pc.Height(), top_, height_));
 }
 

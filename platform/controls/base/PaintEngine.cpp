@@ -13,6 +13,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -43,8 +44,8 @@ TPoint PaintEngine::OffsetInRoot(const TControl* Control) {
     TPoint p;
     for (const TControl* c = Control; c != nullptr && c->GetParent() != nullptr; c = c->GetParent()) {
         TRect in = c->NonClientInsets();
-        p.X += c->GetLeft() + in.Left;
-        p.Y += c->GetTop() + in.Top;
+        p.X = SatAdd(p.X, SatAdd(c->GetLeft(), in.Left));
+        p.Y = SatAdd(p.Y, SatAdd(c->GetTop(), in.Top));
     }
     return p;
 }
@@ -57,10 +58,10 @@ TRect PaintEngine::VisibleRect(const TControl* Control) {
         // screen; the engine paints it under the same rule.
         if (!c->GetVisible() && !c->GetComponentState().Contains(csDesigning)) return TRect();
         TRect in = c->NonClientInsets();
-        dx += c->GetLeft() + in.Left;
-        dy += c->GetTop() + in.Top;
+        dx = SatAdd(dx, SatAdd(c->GetLeft(), in.Left));
+        dy = SatAdd(dy, SatAdd(c->GetTop(), in.Top));
         TRect pc = c->GetParent()->GetClientRect();
-        pc.Offset(-dx, -dy);
+        pc = SatOffset(pc, SatNeg(dx), SatNeg(dy));
         r = IntersectRect(r, pc);
         if (r.IsEmpty()) return TRect();
     }
@@ -80,13 +81,13 @@ void PaintEngine::BindCanvas(TControl* Control, TCanvas* Canvas) {
     Canvas->SetClipRect(vis);
     // Whatever is drawn now outside the engine has to reach the screen too.
     if (form->GetShowing() && !vis.IsEmpty()) {
-        vis.Offset(origin.X, origin.Y);
+        vis = SatOffset(vis, origin.X, origin.Y);
         form->AddPresentRect(vis);
     }
 }
 
 void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, const TRect& Clip) {
-    TRect area = IntersectRect(Bounds(Origin.X, Origin.Y, Control->GetWidth(), Control->GetHeight()), Clip);
+    TRect area = IntersectRect(SatBounds(Origin.X, Origin.Y, Control->GetWidth(), Control->GetHeight()), Clip);
     if (area.IsEmpty()) return;
 
     PaintPass pass;
@@ -95,9 +96,8 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
     // The control paints its own picture with the client area's top-left as origin, clipped
     // to the client area; the frame around it is painted first in window coordinates.
     TRect insets = Control->NonClientInsets();
-    TPoint clientOrigin{Origin.X + insets.Left, Origin.Y + insets.Top};
-    TRect client = Control->GetClientRect();
-    client.Offset(clientOrigin.X, clientOrigin.Y);
+    TPoint clientOrigin{SatAdd(Origin.X, insets.Left), SatAdd(Origin.Y, insets.Top)};
+    TRect client = SatOffset(Control->GetClientRect(), clientOrigin.X, clientOrigin.Y);
     TRect clientArea = IntersectRect(client, area);
     {
         // Drawing on the canvas belongs to this paint, which is counted once.
@@ -110,15 +110,13 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
         ++Control->paintCount_;
         canvas->SetSurface(Surface);
         if (win != nullptr && !(insets == TRect())) {
-            TRect frameClip = area;
-            frameClip.Offset(-Origin.X, -Origin.Y);
+            TRect frameClip = SatOffset(area, SatNeg(Origin.X), SatNeg(Origin.Y));
             canvas->SetOrigin(Origin);
             canvas->SetClipRect(frameClip);
             win->PaintNonClient(canvas);
         }
         if (clientArea.IsEmpty()) return;
-        TRect logicalClip = clientArea;
-        logicalClip.Offset(-clientOrigin.X, -clientOrigin.Y);
+        TRect logicalClip = SatOffset(clientArea, SatNeg(clientOrigin.X), SatNeg(clientOrigin.Y));
         canvas->SetOrigin(clientOrigin);
         canvas->SetClipRect(logicalClip);
         Control->PaintControl(canvas);
@@ -129,7 +127,7 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
     std::vector<TControl*> children = win->controls_;
     auto paintChild = [&](TControl* child) {
         if (!child->GetVisible() && !child->GetComponentState().Contains(csDesigning)) return;
-        PaintTree(child, Surface, {clientOrigin.X + child->GetLeft(), clientOrigin.Y + child->GetTop()},
+        PaintTree(child, Surface, {SatAdd(clientOrigin.X, child->GetLeft()), SatAdd(clientOrigin.Y, child->GetTop())},
                   clientArea);
     };
     for (TControl* child : children)

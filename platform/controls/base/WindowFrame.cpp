@@ -11,6 +11,7 @@
 #include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -43,12 +44,14 @@ void BevelColors(TBevelCut Cut, TBevelKind Kind, TColor& TopLeft, TColor& Bottom
     BottomRight = Cut == bvLowered ? light : dark;
 }
 
-// A bevel of Width rings; a space cut leaves its rings in the colour already there.
+// A bevel of Width rings; a space cut leaves its rings in the colour already there. Rings
+// past the middle of the window would draw nothing: the walk stops there, so a width near
+// the int range costs no more than the window's size.
 void PaintBevel(TCanvas* Canvas, TRect& R, TBevelEdges Edges, TBevelCut Cut, TBevelKind Kind, int Width) {
     if (Cut == bvNone) return;
     TColor tl = clNone, br = clNone;
     BevelColors(Cut, Kind, tl, br);
-    for (int i = 0; i < Width; ++i) {
+    for (int i = 0; i < Width && !R.IsEmpty(); ++i) {
         if (Cut == bvSpace) {
             if (Edges.Contains(beLeft)) ++R.Left;
             if (Edges.Contains(beTop)) ++R.Top;
@@ -113,34 +116,41 @@ void TWinControl::SetBorderWidth(int Value) {
 // ---- geometry --------------------------------------------------------------------------
 
 TRect TWinControl::NonClientInsets() const {
-    int edge = WindowEdgeWidth() + borderWidth_;
+    // Border and bevel widths may be any non-negative int: the insets saturate.
+    int edge = SatAdd(WindowEdgeWidth(), borderWidth_);
     TRect r(edge, edge, edge, edge);
     if (bevelKind_ != bkNone) {
-        int bevel = (bevelInner_ != bvNone ? bevelWidth_ : 0) + (bevelOuter_ != bvNone ? bevelWidth_ : 0);
-        if (bevelEdges_.Contains(beLeft)) r.Left += bevel;
-        if (bevelEdges_.Contains(beTop)) r.Top += bevel;
-        if (bevelEdges_.Contains(beRight)) r.Right += bevel;
-        if (bevelEdges_.Contains(beBottom)) r.Bottom += bevel;
+        int bevel = SatAdd(bevelInner_ != bvNone ? bevelWidth_ : 0, bevelOuter_ != bvNone ? bevelWidth_ : 0);
+        if (bevelEdges_.Contains(beLeft)) r.Left = SatAdd(r.Left, bevel);
+        if (bevelEdges_.Contains(beTop)) r.Top = SatAdd(r.Top, bevel);
+        if (bevelEdges_.Contains(beRight)) r.Right = SatAdd(r.Right, bevel);
+        if (bevelEdges_.Contains(beBottom)) r.Bottom = SatAdd(r.Bottom, bevel);
     }
     return r;
 }
 
-TRect TWinControl::GetClientRect() const {
-    TRect in = NonClientInsets();
-    return Rect(0, 0, std::max(0, GetWidth() - in.Left - in.Right), std::max(0, GetHeight() - in.Top - in.Bottom));
+namespace {
+
+// The client rectangle of a window of the given size within the given insets.
+TRect ClientWithin(int Width, int Height, const TRect& In) {
+    return Rect(0, 0, std::max(0, SatInt((long long)Width - In.Left - In.Right)),
+                std::max(0, SatInt((long long)Height - In.Top - In.Bottom)));
 }
+
+}  // namespace
+
+TRect TWinControl::GetClientRect() const { return ClientWithin(GetWidth(), GetHeight(), NonClientInsets()); }
 
 bool TWinControl::HitTest(int X, int Y) const {
     TRect in = NonClientInsets();
     if (Empty(in)) return TControl::HitTest(X, Y);
-    return Bounds(-in.Left, -in.Top, GetWidth(), GetHeight()).Contains({X, Y});
+    return SatBounds(SatNeg(in.Left), SatNeg(in.Top), GetWidth(), GetHeight()).Contains({X, Y});
 }
 
 void TWinControl::FrameChanged(const TRect& Old) {
     TRect now = NonClientInsets();
     if (!(now == Old)) {
-        TRect oldClient = Rect(0, 0, std::max(0, GetWidth() - Old.Left - Old.Right),
-                               std::max(0, GetHeight() - Old.Top - Old.Bottom));
+        TRect oldClient = ClientWithin(GetWidth(), GetHeight(), Old);
         Realign();
         TRect client = GetClientRect();
         if (client.Width() != oldClient.Width() || client.Height() != oldClient.Height())
@@ -171,7 +181,7 @@ void TWinControl::PaintNonClient(TCanvas* Canvas) {
     TCanvasStateSaver saved(Canvas);
     TRect r = Rect(0, 0, GetWidth(), GetHeight());
     // The frame's ground is the control's colour (the border width and any spaces).
-    TRect client = Bounds(in.Left, in.Top, GetClientWidth(), GetClientHeight());
+    TRect client = SatBounds(in.Left, in.Top, GetClientWidth(), GetClientHeight());
     look::Fill(Canvas, Rect(r.Left, r.Top, r.Right, client.Top), GetColor());
     look::Fill(Canvas, Rect(r.Left, client.Bottom, r.Right, r.Bottom), GetColor());
     look::Fill(Canvas, Rect(r.Left, client.Top, client.Left, client.Bottom), GetColor());

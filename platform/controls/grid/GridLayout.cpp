@@ -11,6 +11,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Utf8.h"
 
@@ -291,8 +292,8 @@ void TCustomGrid::LayoutScrollBars() const {
         // extent; walking stops as soon as they pass it.
         long long pos = 0;
         for (std::size_t i = 0; i < sizes.size(); ++i) {
-            pos += sizes[i] + a.lineWidth;
-            if (pos > Extent + a.lineWidth) return false;
+            pos += (long long)sizes[i] + a.lineWidth;
+            if (pos > (long long)Extent + a.lineWidth) return false;
         }
         return true;
     };
@@ -339,13 +340,13 @@ TCustomGrid::TAxisInfo TCustomGrid::MakeAxis(bool Horizontal) const {
         a.extent = GetDataRect().Height();
         a.sizes = &rowHeights_;
     }
-    for (int i = 0; i < a.fixedCount; ++i) a.fixedBoundary += a.Size(i) + a.lineWidth;
+    for (int i = 0; i < a.fixedCount; ++i) a.fixedBoundary = SatAdd(a.fixedBoundary, SatAdd(a.Size(i), a.lineWidth));
     a.gridBoundary = a.fixedBoundary;
     a.fullVisBoundary = a.fixedBoundary;
     a.lastFullVisible = a.first;
     for (int i = a.first; i < a.count; ++i) {
-        a.gridBoundary += a.Size(i) + a.lineWidth;
-        if (a.gridBoundary > a.extent + a.lineWidth) {
+        a.gridBoundary = SatAdd(a.gridBoundary, SatAdd(a.Size(i), a.lineWidth));
+        if (a.gridBoundary > SatAdd(a.extent, a.lineWidth)) {
             a.gridBoundary = a.extent;
             break;
         }
@@ -367,7 +368,7 @@ int TCustomGrid::LinePos(const TAxisInfo& A, int Line) {
         start = A.first;
     }
     for (int i = start; i < Line; ++i) {
-        pos += A.Size(i) + A.lineWidth;
+        pos = SatAdd(pos, SatAdd(A.Size(i), A.lineWidth));
         if (pos > A.extent) return -1;
     }
     return pos;
@@ -376,9 +377,9 @@ int TCustomGrid::LinePos(const TAxisInfo& A, int Line) {
 // The first cell that can be the top (left) one while Start is still fully visible.
 int TCustomGrid::CalcMaxCell(const TAxisInfo& A, int Start) {
     int result = Start;
-    int line = A.extent + A.lineWidth;
+    int line = SatAdd(A.extent, A.lineWidth);
     for (int i = Start; i >= A.fixedCount; --i) {
-        line -= A.Size(i) + A.lineWidth;
+        line = SatSub(line, SatAdd(A.Size(i), A.lineWidth));
         if (line < A.fixedBoundary) break;
         result = i;
     }

@@ -9,6 +9,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -27,8 +28,8 @@ std::vector<Span> VisibleSpans(const TCustomGrid::TAxisInfo& A) {
     int pos = 0;
     auto add = [&](int i) {
         int size = std::max(0, A.Size(i));
-        if (pos < A.extent) spans.push_back({i, pos, std::min(size, A.extent - pos)});
-        pos += A.Size(i) + A.lineWidth;
+        if (pos < A.extent) spans.push_back({i, pos, std::min(size, SatSub(A.extent, pos))});
+        pos = SatAdd(pos, SatAdd(A.Size(i), A.lineWidth));
     };
     for (int i = 0; i < A.fixedCount && pos < A.extent; ++i) add(i);
     pos = A.fixedBoundary;
@@ -81,14 +82,15 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
     for (const Span& r : rows) {
         for (const Span& c : cols) {
             bool fixed = c.index < fixedCols_ || r.index < fixedRows_;
-            TRect box(c.start, r.start, c.start + c.size, r.start + r.size);
+            TRect box = SatBounds(c.start, r.start, c.size, r.size);
             // Grid lines: the gap right of the cell and the one below it (with the corner).
+            const int gapRight = SatAdd(box.Right, H.lineWidth);
             if (H.lineWidth > 0)
-                PaintGap(Canvas, Rect(box.Right, box.Top, box.Right + H.lineWidth, box.Bottom), fixed,
+                PaintGap(Canvas, Rect(box.Right, box.Top, gapRight, box.Bottom), fixed,
                          options_.Contains(fixed ? goFixedVertLine : goVertLine),
                          fixed ? clBlack : dataLine);
             if (V.lineWidth > 0)
-                PaintGap(Canvas, Rect(box.Left, box.Bottom, box.Right + H.lineWidth, box.Bottom + V.lineWidth),
+                PaintGap(Canvas, Rect(box.Left, box.Bottom, gapRight, SatAdd(box.Bottom, V.lineWidth)),
                          fixed, options_.Contains(fixed ? goFixedHorzLine : goHorzLine),
                          fixed ? clBlack : dataLine);
             if (box.IsEmpty()) continue;
@@ -109,7 +111,7 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
             if (r.index < fixedRows_ || r.index < sel.Top || r.index > sel.Bottom) continue;
             for (const Span& c : cols) {
                 if (c.index < fixedCols_) continue;
-                band = UnionRect(band, TRect(c.start, r.start, c.start + c.size, r.start + r.size));
+                band = UnionRect(band, SatBounds(c.start, r.start, c.size, r.size));
             }
         }
         if (!band.IsEmpty()) Canvas->DrawFocusRect(band);

@@ -20,6 +20,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 #include "platform/runtime/TextUtils.h"
 #include "platform/runtime/Utf8.h"
 
@@ -156,7 +157,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
             updatingEdit_ = false;
         }
     }
-    if (style_ == csOwnerDrawFixed) SetHeight(itemHeight_ + 6);
+    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, 6));
     LayoutEdit();
     Invalidate();
 }
@@ -177,7 +178,7 @@ void TCustomComboBox::SetItemHeight(int Value) {
     if (itemHeight_ == Value) return;
     itemHeight_ = Value;
     // The field of a fixed owner-drawn combo box is as high as an item plus its frame.
-    if (style_ == csOwnerDrawFixed) SetHeight(itemHeight_ + 6);
+    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, 6));
     Invalidate();
 }
 

@@ -19,6 +19,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 #include "platform/runtime/TextUtils.h"
 #include "platform/runtime/Utf8.h"
 
@@ -421,7 +422,8 @@ int TCustomTreeView::ContentWidth() const {
                 n->labelWidth_ = c->TextWidth(n->text_);
                 n->labelWidthGen_ = fontGen_;
             }
-            w = std::max(w, DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4);
+            // Indents and label widths may be any int: the widest row saturates.
+            w = std::max(w, SatInt((long long)DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4));
         }
         contentWidth_ = w;
         widthDirty_ = false;
@@ -464,24 +466,26 @@ int TCustomTreeView::DepthColumns(const TTreeNode* Node) const {
 }
 
 int TCustomTreeView::ButtonCenterX(const TTreeNode* Node) const {
-    return ContentRect().Left - scrollX_ + (DepthColumns(Node) - 1) * indent_ + indent_ / 2;
+    return SatInt((long long)ContentRect().Left - scrollX_ + (long long)(DepthColumns(Node) - 1) * indent_ + indent_ / 2);
 }
 
 TRect TCustomTreeView::LabelRect(const TTreeNode* Node, int Row) const {
     TRect content = ContentRect();
     int ih = GetItemHeight();
-    int top = content.Top + (Row - topRow_) * ih;
-    int left = content.Left - scrollX_ + DepthColumns(Node) * indent_ + 1;
+    // Indents and item heights may be any int: the rectangle saturates.
+    int top = SatInt(content.Top + (long long)(Row - topRow_) * ih);
+    int left = SatInt((long long)content.Left - scrollX_ + (long long)DepthColumns(Node) * indent_ + 1);
     TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
     c->GetFont()->Assign(GetFont());
-    return Rect(left, top, left + c->TextWidth(Node->text_) + 4, top + ih);
+    return Rect(left, top, SatInt((long long)left + c->TextWidth(Node->text_) + 4), SatAdd(top, ih));
 }
 
 TRect TCustomTreeView::ButtonRect(const TTreeNode* Node, int Row) const {
     if (DepthColumns(Node) < 1) return TRect();
     TRect content = ContentRect();
     int ih = GetItemHeight();
-    int cx = ButtonCenterX(Node), cy = content.Top + (Row - topRow_) * ih + ih / 2;
+    // Off every surface beyond the coordinate limit; within it the sums below stay in range.
+    int cx = ClampCoord(ButtonCenterX(Node)), cy = ClampCoord(SatInt(content.Top + (long long)(Row - topRow_) * ih + ih / 2));
     return Rect(cx - kButtonSize / 2, cy - kButtonSize / 2, cx - kButtonSize / 2 + kButtonSize,
                 cy - kButtonSize / 2 + kButtonSize);
 }
@@ -613,7 +617,7 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
     if (Node == editNode_) return;   // the edit field covers the label
     Canvas->GetBrush()->SetStyle(bsClear);
     int th = Canvas->TextHeight(Node->text_.empty() ? std::string("Wg") : Node->text_);
-    Canvas->TextOut(label.Left + 2, label.Top + (label.Height() - th) / 2, Node->text_);
+    Canvas->TextOut(SatAdd(label.Left, 2), SatAdd(label.Top, (label.Height() - th) / 2), Node->text_);
     Canvas->GetBrush()->SetStyle(bsSolid);
     if (Node == selected_ && focused) Canvas->DrawFocusRect(label);
 }
@@ -621,19 +625,23 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
 void TCustomTreeView::PaintLines(TCanvas* Canvas, TTreeNode* Node, int Row) {
     if (DepthColumns(Node) < 1) return;
     TRect content = ContentRect();
-    int ih = GetItemHeight();
-    int top = content.Top + (Row - topRow_) * ih;
+    int ih = ClampCoord(GetItemHeight());
+    int top = ClampCoord(SatInt(content.Top + (long long)(Row - topRow_) * ih));
     int mid = top + ih / 2;
     int bottom = top + ih;
     TColor color = clGray;
     // Dots on every other pixel, in one phase across the whole control so that lines
-    // meet cleanly.
+    // meet cleanly. Only the dots inside the client area are walked (the others would be
+    // clipped), so an indent of any size costs no more than the control's width.
+    const TRect client = GetClientRect();
     auto dotV = [&](int x, int y0, int y1) {
-        for (int y = y0; y < y1; ++y)
+        if (x < client.Left || x >= client.Right) return;
+        for (int y = std::max(y0, client.Top); y < std::min(y1, client.Bottom); ++y)
             if (((x + y) & 1) == 0) Canvas->SetPixels(x, y, color);
     };
     auto dotH = [&](int y, int x0, int x1) {
-        for (int x = x0; x < x1; ++x)
+        if (y < client.Top || y >= client.Bottom) return;
+        for (int x = std::max(x0, client.Left); x < std::min(x1, client.Right); ++x)
             if (((x + y) & 1) == 0) Canvas->SetPixels(x, y, color);
     };
     int bx = ButtonCenterX(Node);

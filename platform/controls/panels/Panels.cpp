@@ -13,6 +13,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/SatInt.h"
 
 namespace vcl {
 
@@ -94,9 +95,20 @@ void TCustomPanel::SetShowCaption(bool Value) {
 void TCustomPanel::AdjustClientRect(TRect& Rect) {
     TCustomControl::AdjustClientRect(Rect);
     int inset = borderWidth_;
-    if (bevelOuter_ != bvNone) inset += bevelWidth_;
-    if (bevelInner_ != bvNone) inset += bevelWidth_;
-    Rect.Inflate(-inset, -inset);
+    if (bevelOuter_ != bvNone) inset = SatAdd(inset, bevelWidth_);
+    if (bevelInner_ != bvNone) inset = SatAdd(inset, bevelWidth_);
+    // Borders and bevels wider than half the panel leave an empty client area at its middle.
+    auto shrink = [inset](int& Lo, int& Hi) {
+        const long long lo = (long long)Lo + inset, hi = (long long)Hi - inset;
+        if (lo > hi) {
+            Lo = Hi = SatInt(((long long)Lo + Hi) / 2);
+        } else {
+            Lo = int(lo);
+            Hi = int(hi);
+        }
+    };
+    shrink(Rect.Left, Rect.Right);
+    shrink(Rect.Top, Rect.Bottom);
 }
 
 void TCustomPanel::CMTextChanged(TMessage& Message) {

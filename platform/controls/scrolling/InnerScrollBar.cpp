@@ -2,6 +2,7 @@
 #include "platform/controls/scrolling/InnerScrollBar.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/InputDispatch.h"
@@ -50,8 +51,14 @@ void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed) {
 
 void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, TColor Color) {
     // A triangle of 4 rows (7, 5, 3, 1 pixels) drawn as spans, so it is exact at any size.
-    int cx = (R.Left + R.Right) / 2;
-    int cy = (R.Top + R.Bottom) / 2;
+    // The centre is kept a few pixels inside the int range, so the spans around it can be
+    // written down; a glyph that far out is off every surface anyway.
+    auto centre = [](int A, int B) {
+        constexpr int lim = std::numeric_limits<int>::max() - 8;
+        return std::clamp(int(((long long)A + B) / 2), -lim, lim);
+    };
+    int cx = centre(R.Left, R.Right);
+    int cy = centre(R.Top, R.Bottom);
     Canvas->GetBrush()->SetColor(Color);
     Canvas->GetBrush()->SetStyle(bsSolid);
     for (int i = 0; i < 4; ++i) {

@@ -85,6 +85,7 @@ void TCustomEdit::SetTextBuf(const std::string& Value) {
     cps = ApplyCharCase(cps);
     if (cps == chars_) return;
     chars_ = std::move(cps);
+    ++textVersion_;
     InvalidateLayout();
     ClearUndo();
     caret_ = anchor_ = 0;
@@ -112,6 +113,7 @@ void TCustomEdit::ReplaceChars(int Start, int Length, std::u32string_view With, 
         canUndo_ = true;
     }
     chars_.replace(std::size_t(Start), std::size_t(Length), With);
+    ++textVersion_;
     RelayoutRange(Start, Length, int(With.size()));
     caret_ = anchor_ = Start + int(With.size());
     modified_ = true;
@@ -136,6 +138,7 @@ void TCustomEdit::Undo() {
     std::u32string before = chars_;
     int beforeCaret = caret_;
     chars_.swap(undoText_);
+    ++textVersion_;
     InvalidateLayout();
     caret_ = anchor_ = std::clamp(undoCaret_, 0, int(chars_.size()));
     undoText_ = std::move(before);

@@ -5,6 +5,8 @@
 // border, blue focus and selection) on its form's back buffer.
 #pragma once
 
+#include <cstdint>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,6 +90,8 @@ protected:
     virtual void Change();
     void SetTextBuf(const std::string& Value) override;
     std::string GetTextBuf() const override;
+    // Counts the changes of the text: equal counts, equal text (views of the text cache by it).
+    std::uint64_t TextVersion() const { return textVersion_; }
     void CreateWnd() override;
     void DoEnter() override;
     void DoExit() override;
@@ -181,6 +185,7 @@ private:
 
     std::unique_ptr<TCanvas> measure_;
     std::u32string chars_;
+    std::uint64_t textVersion_ = 0;   // raised by every change of chars_
     std::u32string undoText_;
     int undoCaret_ = 0;
     bool canUndo_ = false;

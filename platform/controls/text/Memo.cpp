@@ -76,10 +76,10 @@ private:
     // The lines of the text now, split again only when the text changed: reading all lines
     // one by one (a form file, a loop over Get) stays linear in the text.
     const std::vector<std::string>& Lines() const {
-        std::string text = memo_->GetText();
-        if (text != splitText_) {
-            splitLines_ = SplitLines(text);
-            splitText_ = std::move(text);
+        if (!split_ || memo_->TextVersion() != splitVersion_) {
+            splitLines_ = SplitLines(memo_->GetText());
+            splitVersion_ = memo_->TextVersion();
+            split_ = true;
         }
         return splitLines_;
     }
@@ -95,7 +95,8 @@ private:
         return out;
     }
     TCustomMemo* memo_;
-    mutable std::string splitText_;
+    mutable bool split_ = false;
+    mutable std::uint64_t splitVersion_ = 0;
     mutable std::vector<std::string> splitLines_;
 };
 

@@ -212,6 +212,13 @@ int TextEngine::Draw(const Target& target, const FontSpec& font, int x, int y, s
     if (area.IsEmpty()) return width;
     const FontMetrics& metrics = sized.Metrics();
     const Rotation rotation(font.escapement);
+    // Text that cannot reach the area draws nothing: turned any way, no glyph lies farther
+    // from (x, y) than the line's width and height (and a glyph's overhang). What is drawn
+    // then stands near the surface, so the pen arithmetic below stays in the int range.
+    const long long reach = (long long)width + metrics.height + 256;
+    if ((long long)x + reach < area.Left || (long long)x - reach >= area.Right || (long long)y + reach < area.Top ||
+        (long long)y - reach >= area.Bottom)
+        return width;
 
     if (background != clNone)
         FillTextBox(target, area, x, y, rotation, 0, 0, width, metrics.height, Rgb::From(background));

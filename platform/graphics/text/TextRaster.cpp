@@ -53,10 +53,14 @@ TRect DrawableArea(const Target& target) {
 }
 
 void BlendGlyph(const Target& target, const TRect& area, int x, int y, const GlyphBitmap& glyph, Rgb color) {
-    const int left = std::max(area.Left, x + glyph.left);
-    const int top = std::max(area.Top, y + glyph.top);
-    const int right = std::min(area.Right, x + glyph.left + glyph.width);
-    const int bottom = std::min(area.Bottom, y + glyph.top + glyph.height);
+    // The pen may stand anywhere in the int range: the glyph's box is worked out in 64 bits
+    // and cut to the area, which is inside the surface.
+    const long long gx = (long long)x + glyph.left, gy = (long long)y + glyph.top;
+    const int left = int(std::max<long long>(area.Left, gx));
+    const int top = int(std::max<long long>(area.Top, gy));
+    const int right = int(std::min<long long>(area.Right, gx + glyph.width));
+    const int bottom = int(std::min<long long>(area.Bottom, gy + glyph.height));
+    if (left >= right || top >= bottom) return;
     const int bytes = target.bitsPerPixel / 8;
     if (bytes == 4) {
         // Whole pixels: blue and red mixed together in one word, green on its own, the
@@ -65,8 +69,7 @@ void BlendGlyph(const Target& target, const TRect& area, int x, int y, const Gly
         const std::uint32_t ink = inkRB | inkG << 8;
         for (int py = top; py < bottom; ++py) {
             const std::uint8_t* src = glyph.coverage.data() +
-                                      std::size_t(py - y - glyph.top) * std::size_t(glyph.width) +
-                                      std::size_t(left - x - glyph.left);
+                                      std::size_t(py - gy) * std::size_t(glyph.width) + std::size_t(left - gx);
             auto* dst = reinterpret_cast<std::uint32_t*>(PixelAt(target, left, py));
             const int n = right - left;
             int i = 0;
@@ -115,8 +118,7 @@ void BlendGlyph(const Target& target, const TRect& area, int x, int y, const Gly
     }
     for (int py = top; py < bottom; ++py) {
         const std::uint8_t* src = glyph.coverage.data() +
-                                  std::size_t(py - y - glyph.top) * std::size_t(glyph.width) +
-                                  std::size_t(left - x - glyph.left);
+                                  std::size_t(py - gy) * std::size_t(glyph.width) + std::size_t(left - gx);
         std::uint8_t* dst = PixelAt(target, left, py);
         for (int px = left; px < right; ++px, ++src, dst += bytes) {
             const unsigned a = *src;
