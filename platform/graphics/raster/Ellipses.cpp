@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 #include "platform/graphics/raster/Lines.h"
 #include "platform/runtime/Exceptions.h"
@@ -222,25 +223,17 @@ void AddRoundRect(SpanSet* outline, SpanSet* fill, const TRect& box, int ew, int
             const std::int64_t first = set == fill && y0 == previousRow ? y0 + 1 : y0;
             if (first > y1) continue;
             // Lower half: rows T + y + sy; upper half: rows T + ch - 1 - y.
-            std::int64_t a = T + first + sy, b = T + y1 + sy;
-            RowRange(set, a, b);
-            for (std::int64_t r = a; r <= b; ++r) {
-                if (set == outline) {
-                    AddPixelIn(set, right, r);
-                    AddPixelIn(set, left, r);
-                } else {
-                    AddSpanIn(set, r, left, right + 1);
-                }
-            }
-            a = T + ch - 1 - y1;
-            b = T + ch - 1 - first;
-            RowRange(set, a, b);
-            for (std::int64_t r = a; r <= b; ++r) {
-                if (set == outline) {
-                    AddPixelIn(set, right, r);
-                    AddPixelIn(set, left, r);
-                } else {
-                    AddSpanIn(set, r, left, right + 1);
+            const std::pair<std::int64_t, std::int64_t> halves[] = {{T + first + sy, T + y1 + sy},
+                                                                    {T + ch - 1 - y1, T + ch - 1 - first}};
+            for (auto [a, b] : halves) {
+                RowRange(set, a, b);
+                for (std::int64_t r = a; r <= b; ++r) {
+                    if (set == outline) {
+                        AddPixelIn(set, right, r);
+                        AddPixelIn(set, left, r);
+                    } else {
+                        AddSpanIn(set, r, left, right + 1);
+                    }
                 }
             }
         }
