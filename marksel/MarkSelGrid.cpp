@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "marksel/Zyn_marksel.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -10,8 +11,10 @@ using vcl::TPoint;
 
 TMarkSelGrid MarkSelGrid(int Width, int Height, int Columns, int Rows) {
     TMarkSelGrid g;
-    g.DH = (Width - 4) / Columns;
-    g.DV = (Height - 4) / Rows;
+    // No surface is wider than ClampCoord allows, so neither is the grid: the cells and
+    // the marks' positions then stay far inside the int range.
+    g.DH = (vcl::ClampCoord(Width) - 4) / Columns;
+    g.DV = (vcl::ClampCoord(Height) - 4) / Rows;
     g.MH = g.DH / 2;
     g.MV = g.DV / 2;
     return g;
@@ -21,7 +24,9 @@ void LayoutMarks(const TMarkSelGrid& Grid, int Columns, const TMarkFlags& Visibl
     int n = 0;
     for (int i = 0; i < NumberOfMarks; ++i) {
         if (!Visible[i]) continue;
-        Positions[i] = TPoint(Grid.MH + Grid.DH * (n % Columns), Grid.MV + (n / Columns) * Grid.DV);
+        // Spacings may be any int: positions saturate rather than wrap.
+        Positions[i] = TPoint(vcl::SatAdd(Grid.MH, vcl::SatMul(Grid.DH, n % Columns)),
+                              vcl::SatAdd(Grid.MV, vcl::SatMul(n / Columns, Grid.DV)));
         ++n;
     }
 }

@@ -190,7 +190,10 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
 // An anchor of a radius beyond Width + Height (the farthest a corner of the control is from
 // a centre inside it) covers the whole control and its outline lies outside: the radius is
 // brought to that, which paints the same pixels without walking an outline of any length.
-int TMeter::AnchorRadius(int W, int H) const { return std::clamp(FAnchorSize, -(W + H), W + H); }
+int TMeter::AnchorRadius(int W, int H) const {
+    const int reach = SatAdd(W, H);
+    return std::clamp(FAnchorSize, SatNeg(reach), reach);
+}
 
 void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     // Rims, anchor size and centre may be any int: each is brought within the largest

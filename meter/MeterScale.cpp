@@ -9,6 +9,7 @@
 
 #include "framework/Zyn_matrix.h"
 #include "meter/Zyn_Meter.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -54,7 +55,9 @@ int MeterRound(double X) {
 // geometry
 
 void TMeter::CalcMeterLayoutParams() {
-    const int W = GetWidth(), H = GetHeight();
+    // No surface is larger than ClampCoord allows: a dial computed within that keeps the
+    // centre, the radius and the points of the scale far inside the int range.
+    const int W = vcl::ClampCoord(GetWidth()), H = vcl::ClampCoord(GetHeight());
     FRadius = H - FRimBottom - FRimTop - 16;
     FCenterX = W / 2;
     FCenterY = H - FRimBottom - 8;

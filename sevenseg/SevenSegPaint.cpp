@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Types.h"
 #include "platform/Win32.h"
 #include "sevenseg/Zyn_sevenseg.h"
 
@@ -234,12 +235,12 @@ void TSevenSeg::PaintDigits(TCanvas* C, const TRect& Shown) {
     const bool cached = !FImageCache->Empty();
     TCanvas* cache = FImageCache->GetCanvas();
     SevenSegCaptionDigits(FCaptionChars, FNumDigits, FDigits);
-    const int pointX = (5 * W) / 6, pointY = (5 * H) / 6;
+    const int pointX = int(5LL * W / 6), pointY = int(5LL * H / 6);
     for (std::size_t j = 0; j < FDigits.size(); ++j) {
         const TSevenSegDigit& d = FDigits[j];
-        const int x0 = int(j) * (FInterDigDist + W) + FMargin;
-        const TRect cell = Rect(x0, FMargin, x0 + W, bottom);
-        const TRect point = Rect(x0 + pointX, pointY + FMargin, x0 + W, bottom);
+        const int x0 = SatAdd(SatMul(int(j), SatAdd(FInterDigDist, W)), FMargin);
+        const TRect cell = Rect(x0, FMargin, SatAdd(x0, W), bottom);
+        const TRect point = Rect(SatAdd(x0, pointX), SatAdd(pointY, FMargin), SatAdd(x0, W), bottom);
         if (cached) {
             if (d.Cell > 0) C->CopyRect(cell, cache, Rect(W * (d.Cell - 1), 0, W * d.Cell, H));
             if (d.Point)

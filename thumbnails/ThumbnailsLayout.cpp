@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/SysUtils.h"
+#include "platform/Types.h"
 #include "thumbnails/Zyn_Thumbnails.h"
 
 namespace zyn {
@@ -30,7 +31,9 @@ int TSlideGrid::ScrollPixels() const {
     return static_cast<int>(Round(frac * Pitch()));
 }
 
-int TSlideGrid::SlidesPerRow() const { return std::max(1, (Width + SlideDistance - 2 * Border) / Pitch()); }
+int TSlideGrid::SlidesPerRow() const {
+    return std::max(1, SatSub(SatAdd(Width, SlideDistance), SatMul(2, Border)) / Pitch());
+}
 
 int TSlideGrid::RowsShown() const { return Height / Pitch() + 1; }
 

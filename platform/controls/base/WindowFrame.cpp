@@ -162,7 +162,7 @@ void TWinControl::FrameChanged(const TRect& Old) {
 void TWinControl::Invalidate() {
     // The frame lies outside the client area: the parent repaints the whole window.
     if (!Empty(NonClientInsets()) && GetParent() != nullptr) {
-        if (GetShowing()) GetParent()->InvalidateRect(GetBoundsRect());
+        if (GetShowing()) GetParent()->InvalidateRect(SatBounds(GetLeft(), GetTop(), GetWidth(), GetHeight()));
         return;
     }
     TControl::Invalidate();
