@@ -192,7 +192,7 @@ TWinControl* DragEngine::SiteAt(TPoint S) {
     return nullptr;
 }
 
-// Every showing form draws the part of the outline that falls on it.
+// Every showing form draws the piece of the outline that falls on it.
 void DragEngine::ShowOutline(const TRect& ScreenRect) {
     if (Screen == nullptr) return;
     for (int i = 0; i < Screen->GetFormCount(); ++i) {
@@ -459,12 +459,20 @@ void DragEngine::PlaceDocked(TControl* Control, TWinControl* Site, TAlign Align,
         Control->undockWidth_ = Control->GetWidth();
         Control->undockHeight_ = Control->GetHeight();
     }
+    // Along a side the drop point orders the control among those already there.
+    const bool placed = Align != alNone && Align != alClient;
+    const TRect place = Bounds(At.X, At.Y, Control->undockWidth_, Control->undockHeight_);
+    MoveInto(Control, Site, Align, placed ? &place : nullptr);
+    if (old != nullptr && old == Control->floatHost_) old->Hide();
+}
+
+// Control moves into Parent with Align (at Place first, when given) and shows, docked.
+void DragEngine::MoveInto(TControl* Control, TWinControl* Parent, TAlign Align, const TRect* Place) {
     Control->docking_ = true;
     try {
         Control->SetAlign(alNone);
-        Control->SetParent(Site);
-        // Along a side the drop point orders the control among those already there.
-        if (Align != alNone && Align != alClient) Control->SetBounds(At.X, At.Y, Control->undockWidth_, Control->undockHeight_);
+        Control->SetParent(Parent);
+        if (Place != nullptr) Control->SetBounds(Place->Left, Place->Top, Place->Width(), Place->Height());
         Control->SetAlign(Align);
     } catch (...) {
         Control->docking_ = false;
@@ -473,7 +481,6 @@ void DragEngine::PlaceDocked(TControl* Control, TWinControl* Site, TAlign Align,
     Control->docking_ = false;
     Control->docked_ = true;
     Control->SetVisible(true);
-    if (old != nullptr && old == Control->floatHost_) old->Hide();
 }
 
 bool DragEngine::Float(TControl* Control, const TRect& ScreenRect) {
@@ -494,18 +501,7 @@ bool DragEngine::Float(TControl* Control, const TRect& ScreenRect) {
     host->SetCaption(!Control->GetCaption().empty() ? Control->GetCaption() : Control->GetName());
     const int border = host->GetBorderWidth(), caption = host->GetCaptionHeight();
     host->SetBounds(ScreenRect.Left - border, ScreenRect.Top - caption, w + 2 * border, h + caption + border);
-    Control->docking_ = true;
-    try {
-        Control->SetAlign(alNone);
-        Control->SetParent(host);
-        Control->SetAlign(alClient);
-    } catch (...) {
-        Control->docking_ = false;
-        throw;
-    }
-    Control->docking_ = false;
-    Control->docked_ = true;
-    Control->SetVisible(true);
+    MoveInto(Control, host, alClient, nullptr);
     host->Show();
     return true;
 }

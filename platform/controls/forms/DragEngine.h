@@ -61,6 +61,8 @@ private:
     static bool AskTarget(TControl* Target, TDragState State);
     static TWinControl* SiteAt(TPoint S);
     static void DragTo(TPoint S);
+    // Moves Control into Parent (docking or floating) with Align, at Place first if given.
+    static void MoveInto(TControl* Control, TWinControl* Parent, TAlign Align, const TRect* Place);
     // Shows where a dock drag would put the control (empty: nowhere).
     static void ShowOutline(const TRect& ScreenRect);
     static void Start();
