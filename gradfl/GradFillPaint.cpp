@@ -1,4 +1,4 @@
-// The gradient fill's picture, composed in an off-screen buffer over the visible part of the
+// The gradient fill's picture, composed in an off-screen buffer over the visible region of the
 // control: bands, grid, frame.
 #include "gradfl/Zyn_gradfl.h"
 

@@ -1,4 +1,4 @@
-// The mark selector's picture, composed in an off-screen buffer over the visible part:
+// The mark selector's picture, composed in an off-screen buffer over the visible region:
 // background, marks with the selection box, frame. The hover highlight is drawn straight onto the control's canvas.
 #include "marksel/Zyn_marksel.h"
 

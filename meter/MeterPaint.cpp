@@ -1,4 +1,4 @@
-// The meter's picture, composed layer by layer in an off-screen buffer over the visible part
+// The meter's picture, composed layer by layer in an off-screen buffer over the visible region
 // of the control: background, scale band, scale, caption, needles, rim cover, window bevel
 // and anchor, lamps, frame.
 #include <algorithm>

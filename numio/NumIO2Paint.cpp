@@ -1,5 +1,5 @@
 // TNumIO2's picture, composed in an off-screen bitmap kept between paints (of the control's
-// size, or of its visible part when a bitmap cannot hold the whole): ground, left text,
+// size, or of its visible region when a bitmap cannot hold the whole): ground, left text,
 // buttons, right text, gauge, text box, number with caret, selection.
 #include <algorithm>
 
@@ -32,7 +32,7 @@ void TNumIO2::Paint() {
     if (W <= 0 || H <= 0) return;
     const TNumIO2Geometry geo = Geometry();
     TCanvas* out = GetCanvas();
-    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    // The whole picture when a bitmap can hold it, else the region the canvas shows.
     TPaintBuffer buffer(out, Rect(0, 0, W, H), FPicture.get());
     Render(buffer.GetCanvas(), geo);
     out->SetCopyMode(cmSrcCopy);

@@ -1,5 +1,5 @@
 // TNumLab's picture, composed in an off-screen bitmap kept between paints (of the control's
-// size, or of its visible part when a bitmap cannot hold the whole): ground, side
+// size, or of its visible region when a bitmap cannot hold the whole): ground, side
 // texts, label box, number; then copied, or ANDed onto what lies behind a transparent label.
 #include "numlab/Zyn_NumLab.h"
 
@@ -17,7 +17,7 @@ void TNumLab::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    // The whole picture when a bitmap can hold it, else the region the canvas shows.
     TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FPicture.get());
     Render(buffer.GetCanvas());
     PaintOutput(buffer);

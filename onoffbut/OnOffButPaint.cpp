@@ -22,7 +22,7 @@ void SolidPenAndBrush(TCanvas* C, TColor Color) {
 }
 
 // Replaces the key colour inside R of Picture by Ground, and marks every other pixel of R
-// black in Mask (both are 32-bit bitmaps of the same size, holding the part Held of the
+// black in Mask (both are 32-bit bitmaps of the same size, holding the region Held of the
 // control: bitmap pixel (x, y) is control point (Held.Left + x, Held.Top + y)).
 void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, TRect R, const TRect& Held, TColor Ground) {
     R = IntersectRect(R, Held);
@@ -57,8 +57,8 @@ void TOnOffBut::Paint() {
     TCanvas* out = GetCanvas();
     out->SetFont(GetFont());
     const int textHeight = out->TextHeight(TextHeightProbe);
-    // Picture and mask cover the whole control when a bitmap can hold it, else the part the
-    // canvas shows (both the same part); their canvases draw in the control's coordinates.
+    // Picture and mask cover the whole control when a bitmap can hold it, else the region the
+    // canvas shows (both the same region); their canvases draw in the control's coordinates.
     const TRect area = Rect(0, 0, GetWidth(), GetHeight());
     TPaintBuffer picture(out, area, FPicture.get());
     TPaintBuffer mask(out, area, FMask.get());

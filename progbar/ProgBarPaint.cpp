@@ -1,5 +1,5 @@
 // The progress bar's picture, composed in an off-screen bitmap kept between paints (of the
-// control's size, or of its visible part when a bitmap cannot hold the whole): margins and inner area,
+// control's size, or of its visible region when a bitmap cannot hold the whole): margins and inner area,
 // background image, bar (plain or gradient) with its grid, the inner and the outer frame,
 // and the value text.
 #include <algorithm>
@@ -35,7 +35,7 @@ void TProgBar::Paint() {
     if (!GetVisible() && !Designing()) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    // The whole picture when a bitmap can hold it, else the region the canvas shows.
     TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FPicture.get());
     TCanvas* c = buffer.GetCanvas();
     PaintBackground(c);
@@ -118,7 +118,7 @@ void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
 // The gradient's lines go straight into the picture's rows: a horizontal bar's rows all
 // hold the same run of line colours, a vertical bar's rows one colour each. The pixels are
 // those of one line per row or column in the table colour of its index. The picture holds
-// the part Held of the control: its pixel (x, y) is control point (Held.Left + x, Held.Top + y).
+// the region Held of the control: its pixel (x, y) is control point (Held.Left + x, Held.Top + y).
 void TProgBar::PaintGradient(int Length, int Inner, const TRect& Held) {
     const int W = GetWidth(), H = GetHeight();
     const TRect area = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);

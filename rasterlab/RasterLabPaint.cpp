@@ -1,5 +1,5 @@
 // The dot-matrix label's picture, composed in an off-screen bitmap kept between paints (of
-// the control's size, or of its visible part when a bitmap cannot hold the whole): the
+// the control's size, or of its visible region when a bitmap cannot hold the whole): the
 // ground, the gaps of the dot grid, the text's lit dots, the frame; then copied in one
 // operation.
 #include <algorithm>
@@ -34,7 +34,7 @@ void TRasterLab::Paint() {
     if (!GetVisible() && !Designing()) return;
     const int W = GetWidth(), H = GetHeight();
     if (W <= 0 || H <= 0) return;
-    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    // The whole picture when a bitmap can hold it, else the region the canvas shows.
     TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H), FBuffer.get());
     TCanvas* C = buffer.GetCanvas();
     PaintGround(C, W, H);

@@ -1,7 +1,7 @@
 // The seven-segment display's image cache and picture. Every cache character is composed
 // at 312 x 432 pixels from the segment bitmaps, then shrunk with averaging into its cell;
 // a paint only copies cells. The picture is kept between paints at the control's size, or
-// at its visible part when a bitmap cannot hold the whole.
+// at its visible region when a bitmap cannot hold the whole.
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -213,7 +213,7 @@ void TSevenSeg::Paint() {
         CreateImageCache();
     }
     TCanvas* target = GetCanvas();
-    // The whole picture when a bitmap can hold it, else the part the canvas shows.
+    // The whole picture when a bitmap can hold it, else the region the canvas shows.
     TPaintBuffer buffer(target, Rect(0, 0, W, H), FPicture.get());
     TCanvas* c = buffer.GetCanvas();
     c->SetCopyMode(SRCCOPY);
@@ -253,11 +253,11 @@ void TSevenSeg::PaintDigits(TCanvas* C, const TRect& Shown) {
     }
 }
 
-// Cache character Cell composed and shrunk into Cell's rectangle on C, only its part Part.
-void TSevenSeg::ShrinkDigitInto(TCanvas* C, int Cell, const TRect& Place, const TRect& Part) {
+// Cache character Cell composed and shrunk into Cell's rectangle on C, only its region Clip.
+void TSevenSeg::ShrinkDigitInto(TCanvas* C, int Cell, const TRect& Place, const TRect& Clip) {
     CreateDigit(SevenSegCacheChar(Cell), false);
     TCanvasStateSaver saved(C);
-    C->IntersectClipRect(Part);
+    C->IntersectClipRect(Clip);
     const int mode = SetStretchBltMode(C, HALFTONE);
     StretchBlt(C, Place.Left, Place.Top, Place.Width(), Place.Height(), FDigImg->GetCanvas(), 0, 0, DigitImageWidth,
                DigitImageHeight, SRCCOPY);

@@ -140,7 +140,7 @@ private:
     void CreateImageCache();
     void ProcessResize(vcl::TObject* Sender);
     void PaintDigits(vcl::TCanvas* C, const vcl::TRect& Shown);
-    void ShrinkDigitInto(vcl::TCanvas* C, int Cell, const vcl::TRect& Place, const vcl::TRect& Part);
+    void ShrinkDigitInto(vcl::TCanvas* C, int Cell, const vcl::TRect& Place, const vcl::TRect& Clip);
     void PaintFrame(vcl::TCanvas* C);
 
     std::string FCaption = "8.8.8.8.";

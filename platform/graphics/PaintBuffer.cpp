@@ -1,4 +1,4 @@
-// The paint buffer: a bitmap over the visible part of an area (or over the whole area, for a
+// The paint buffer: a bitmap over the visible region of an area (or over the whole area, for a
 // picture kept between paints that can hold it), shifted to the target's coordinates.
 #include "platform/graphics/PaintBuffer.h"
 

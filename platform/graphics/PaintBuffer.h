@@ -8,7 +8,7 @@
 //   }
 //
 // The bitmap covers the area's overlap with the canvas's clip rectangle, so an area of any
-// size composes in a bitmap of the visible size; a part the canvas cannot show is not
+// size composes in a bitmap of the visible size; a region the canvas cannot show is not
 // composed. Its canvas is shifted so that drawing in the target's coordinates lands where
 // it would in a bitmap of the whole area. The overlap's left and top edges are widened to a
 // multiple of 8 pixels from the area's corner, so hatched brushes (aligned to the bitmap's
@@ -17,7 +17,7 @@
 // canvas takes every drawing call and draws nothing.
 //
 // Given a picture kept between paints, the buffer composes in it: over the whole area
-// when a bitmap can hold that many pixels, otherwise over the visible part as above. The
+// when a bitmap can hold that many pixels, otherwise over the visible region as above. The
 // picture is resized only when its size changes; its canvas's origin is restored when the
 // buffer goes.
 #pragma once
@@ -43,14 +43,14 @@ public:
     // Drawing in the target's logical coordinates.
     TCanvas* GetCanvas() const { return bitmap_->GetCanvas(); }
     TBitmap* GetBitmap() const { return bitmap_; }
-    // The part of the area the bitmap holds, in the target's coordinates: bitmap pixel
+    // The region of the area the bitmap holds, in the target's coordinates: bitmap pixel
     // (x, y) is target point (Left + x, Top + y).
     const TRect& GetBounds() const { return bounds_; }
     bool Empty() const { return bounds_.IsEmpty(); }
     // Draws the bitmap onto the target at its place, through the target's copy mode.
     void Show();
 
-    // The part of Area a buffer on Target composes: Area within Target's clip rectangle,
+    // The region of Area a buffer on Target composes: Area within Target's clip rectangle,
     // its left and top widened to a multiple of 8 from Area's corner (an empty rectangle
     // when nothing of Area is visible).
     static TRect VisiblePart(const TCanvas& Target, const TRect& Area);

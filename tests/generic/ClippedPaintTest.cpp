@@ -1,6 +1,6 @@
-// The self-drawn controls compose their picture in a buffer over the part the canvas shows:
+// The self-drawn controls compose their picture in a buffer over the region the canvas shows:
 // painted through a clip a control shows the pixels it shows painted whole, and one of
-// 20,000 x 20,000 pixels paints its visible part the same through different clips.
+// 20,000 x 20,000 pixels paints its visible region the same through different clips.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -81,8 +81,8 @@ TEST_P(ClippedPaint, AControlOfTwentyThousandPixelsPaintsItsVisiblePart) {
     // Seen from its far corner (the control placed up and left of the surface).
     ctl->SetBounds(400 - 20000, 300 - 20000, 20000, 20000);
     std::unique_ptr<TBitmap> corner = PaintThrough(ctl, Rect(0, 0, 400, 300));
-    std::unique_ptr<TBitmap> part = PaintThrough(ctl, Rect(213, 141, 400, 300));
-    EXPECT_EQ(Differences(corner.get(), part.get(), Rect(213, 141, 400, 300)), 0);
+    std::unique_ptr<TBitmap> clipped = PaintThrough(ctl, Rect(213, 141, 400, 300));
+    EXPECT_EQ(Differences(corner.get(), clipped.get(), Rect(213, 141, 400, 300)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(SelfDrawn, ClippedPaint,

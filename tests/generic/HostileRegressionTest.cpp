@@ -157,7 +157,7 @@ TEST_F(HostileRegression, WindowFramePastTheIntRangeSaturates) {
     EXPECT_NO_THROW(Render(box));
 }
 
-// A control reaching in from the far left of the int range shows the part that reaches the
+// A control reaching in from the far left of the int range shows the piece that reaches the
 // form; one wholly out there shows nothing.
 TEST_F(HostileRegression, ControlsFromTheEndsOfTheIntRangePaintTheirVisiblePart) {
     form->SetColor(clWhite);

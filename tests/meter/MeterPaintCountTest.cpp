@@ -44,7 +44,7 @@ namespace {
 
 // While a form file is read the setters only store: nothing paints until Loaded, which
 // paints once. A meter of 20,000 x 20,000 pixels reads back from its form text, and no
-// part of its picture is rendered while it loads.
+// piece of its picture is rendered while it loads.
 TEST_F(MeterPaintCount, NothingPaintsWhileLoadingThenLoadedPaintsOnce) {
     auto* meter = Place<zyn::TMeter>(10, 10, 297, 209);
     Application->ProcessMessages();

@@ -18,11 +18,11 @@ struct PaintEngine {
     static TPoint OffsetInRoot(const TControl* Control);
     // The top-level control (no parent).
     static TControl* Root(const TControl* Control);
-    // Part of the control (in its client coordinates) that its parents leave visible; empty
+    // Region of the control (in its client coordinates) that its parents leave visible; empty
     // when it or a parent below the top-level control is hidden.
     static TRect VisibleRect(const TControl* Control);
     // Binds the control's canvas outside painting: the form's back buffer at the
-    // control's place, clipped to its visible part.
+    // control's place, clipped to its visible region.
     static void BindCanvas(TControl* Control, TCanvas* Canvas);
     // Paint counting (PaintCount.h): a direct paint of Control drew on its canvas; the
     // paints counted so far, which also ends the open bindings.

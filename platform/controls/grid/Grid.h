@@ -241,7 +241,7 @@ public:
 
     // ---- geometry
     // The cell's rectangle without its grid line; empty for a scrolled-out cell or one
-    // beyond the visible part, clipped for the partly visible one.
+    // beyond the visible region, clipped for the partly visible one.
     TRect CellRect(int ACol, int ARow) const;
     // The cell under a client point; (-1, -1) when there is none.
     TGridCoord MouseCoord(int X, int Y) const;

@@ -193,7 +193,7 @@ TEST_F(GridLayout, OptionsOfInputAloneDoNotRepaint) {
     g->SetOptions(g->GetOptions() | TGridOptions{goEditing, goTabs, goColSizing, goThumbTracking});
     Application->ProcessMessages();
     EXPECT_EQ(paints.Take(), 0);
-    // The editor shown at all times is part of the picture, and so are the lines.
+    // The editor shown at all times belongs to the picture, and so are the lines.
     g->SetOptions(g->GetOptions() | TGridOptions{goAlwaysShowEditor});
     Application->ProcessMessages();
     EXPECT_GE(paints.Take(), 1);

@@ -1,6 +1,6 @@
 // The paint buffer: a picture composed through it and shown on a clipped canvas has the
 // pixels of the same picture composed in a bitmap of the whole area; the bitmap covers only
-// the visible part (widened to keep hatch phases), so areas of any size compose; a picture
+// the visible region (widened to keep hatch phases), so areas of any size compose; a picture
 // kept between paints covers the whole area when it can.
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST(PaintBuffer, ThroughAClipShowsThePixelsOfTheWholePicture) {
         TPaintBuffer buffer(target, area);
         const TRect shown = IntersectRect(clip, area);
         // The bitmap starts a multiple of 8 pixels from the area's corner, at most 7 before
-        // the visible part, and ends with it.
+        // the visible region, and ends with it.
         EXPECT_EQ((buffer.GetBounds().Left - area.Left) % 8, 0);
         EXPECT_EQ((buffer.GetBounds().Top - area.Top) % 8, 0);
         EXPECT_LE(shown.Left - buffer.GetBounds().Left, 7);
