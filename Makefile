@@ -21,6 +21,9 @@ FUZZERS ?= $(basename $(notdir $(wildcard tests/fuzz/fuzz_*.cpp)))
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR ?= $(CURDIR)
+# Debug builds (the sanitizer suite) would otherwise hash the working folder, so a fresh
+# clone elsewhere (CI, a second worktree) could not reuse what an earlier build compiled.
+export CCACHE_NOHASHDIR ?= 1
 
 .PHONY: setup configure build demo test test-release test-sanitize sanitize-build bench fuzz clean
 
