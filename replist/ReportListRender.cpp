@@ -300,9 +300,11 @@ void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offs
 
 void TReportListView::PaintEmptyArea(TCanvas* C) {
     const int h0 = HeadRowsHeight();
+    // The area starts below the head rows' grid lines, so that the line under the column
+    // headers stays; the message keeps its place measured from the head rows' heights.
     C->GetPen()->SetColor(GetColor());
     C->GetBrush()->SetColor(GetColor());
-    C->Rectangle(0, h0, GetWidth(), GetHeight());
+    C->Rectangle(0, std::max(h0, VertAxis().fixedBoundary), GetWidth(), GetHeight());
     if (FEmptyMessage.empty()) return;
     C->SetFont(GetFont());
     C->GetFont()->SetColor(FColorEmptyMsg);

@@ -253,6 +253,11 @@ TEST_F(PaintTest, EmptyListMessageOnTwoCentredLines) {
     }
     EXPECT_EQ(redIn(0, head + 1, W - 20, H - 20), total);   // nothing else in red
     EXPECT_EQ(Pixel(5, head + 5), vcl::ColorToRGB(view->GetColor()) & 0xFFFFFF);
+    // The header's gray bottom edge and the grid line below it stay.
+    const vcl::TRect h1 = Header(1);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom - 1), 0x808080u);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom), 0u);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom + 1), vcl::ColorToRGB(view->GetColor()) & 0xFFFFFF);
 }
 
 TEST_F(PaintTest, InterRowIndicatorOnTheRowsTopEdgeForAnyHeadRows) {
