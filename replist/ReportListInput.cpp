@@ -145,11 +145,17 @@ bool TReportListView::NearHeaderBorder(int X, int Y, int& SizedPos) const {
     if (X - cr.Left > BorderZone && cr.Right - X > BorderZone) return false;
     int c = g.X;
     if (X < (cr.Left + cr.Right) / 2) {
-        // The border on the left is the right edge of the nearest column of width > 0.
-        // Columns of width 0 are skipped; the search stops at the first position.
-        c = g.X - 1;
-        while (c > 0 && TCustomGrid::GetColWidths(c) <= 0) --c;
-        c = std::max(c, 0);
+        // The border on the left is the right edge of the nearest column of width > 0 shown
+        // left of this one. Columns of width 0 are skipped; the search stops at the first
+        // position. Left of the first scrolling column on screen lies the fixed column, not
+        // the columns scrolled out of view.
+        const int fixed = GetFixedCols(), left = TCustomGrid::GetLeftCol();
+        auto shownLeftOf = [&](int Col) { return Col - 1 >= fixed && Col - 1 < left ? fixed - 1 : Col - 1; };
+        c = shownLeftOf(g.X);
+        while (c > 0 && TCustomGrid::GetColWidths(c) <= 0 && shownLeftOf(c) >= 0) c = shownLeftOf(c);
+        // Nothing shown on the left (the view scrolled without a fixed column): the border
+        // is the one of the column at the pointer.
+        if (c < 0) c = g.X;
     }
     SizedPos = c + 1;
     return true;
@@ -181,7 +187,10 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
     switch (Key) {
         case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
         case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
-            const int row = DataRowOfGridRow(GetSelection().Top);
+            // Without a shown row under the cursor (a filter that found nothing) no row is
+            // selected: a hidden row must not be.
+            const int top = DataRowOfGridRow(GetSelection().Top);
+            const int row = IsShownRow(top) ? top : 0;
             for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, r == row);
             CursorKeyAction(Key);
             ChangedSelection();
@@ -200,18 +209,39 @@ void TReportListView::KeyPress(char32_t& Key) {
     }
 }
 
+// The grid row below the headers that stands in for an empty list (or a filter that found
+// nothing) shows no row: it never becomes the current cell, so that nothing is current.
 bool TReportListView::SelectCell(int ACol, int ARow) {
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
+    if (ARow >= GetFixedRows() && !IsShownRow(dataRow)) {
+        SetEditing(false);
+        return false;
+    }
     SetEditing(ARow != 0 && GetColumnEditable(dataCol) && GetRowEnabled(dataRow));
     bool can = true;
     if (FOnSelectCell) FOnSelectCell(this, ACol, ARow, can);
     return can;
 }
 
+// The in-place editor opens only on a row the user can see.
+bool TReportListView::CanEditShow() {
+    return IsShownRow(DataRowOfGridRow(GetRow())) && TCustomDrawGrid::CanEditShow();
+}
+
+// A current cell on the stand-in row (left there by a filter that found nothing, or by
+// removing the last shown row) is moved off the data, onto the header row.
+void TReportListView::DropHiddenCurrent() {
+    if (GetNrOfShownRows() > 0 || GetRow() < GetFixedRows()) return;
+    HideEditor();
+    SetEditing(false);
+    SetSelection(TGridRect(0, 0, 0, 0));
+}
+
 std::string TReportListView::GetEditText(int ACol, int ARow) {
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
+    if (!IsShownRow(dataRow)) return {};
     std::string value = FData->GetElem(dataCol, dataRow);
     if (FOnGetEditText) FOnGetEditText(this, ACol, dataRow, value);
     return value;
@@ -220,6 +250,7 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
 void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) {
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
+    if (!IsShownRow(dataRow)) return;   // a hidden row is not edited
     // The container keeps the mark of a check column and cuts the text to 255 characters;
     // any mark but a blank then reads as a plain check.
     FData->SetElem(dataCol, dataRow, Value);

@@ -234,7 +234,8 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
     C->GetBrush()->SetColor(GetFixedColor());
     C->GetPen()->SetColor(GetFixedColor());
     C->GetFont()->SetColor(FColorColumnHdText);
-    C->Rectangle(ARect.Left, ARect.Top, ARect.Right + 1, ARect.Bottom + 1);
+    // The cell only: the fixed grid lines right of and below it stay as the grid drew them.
+    C->Rectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
     const TRect textRect(ARect.Left + 4, ARect.Top + 2, ARect.Right - 5, ARect.Bottom);
     const std::string name = FData->GetColName(dataCol);
     const int h = C->TextHeight(name);
@@ -271,27 +272,39 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
         C->TextRect(lr, x, textRect.Top + int(i) * h, line);
     }
     if (sorted) PaintSortArrow(C, textRect, arrowOffset, w, h);
-    Line(C, clWhite, {{ARect.Left, ARect.Bottom - 1}, {ARect.Left, ARect.Top}, {R, ARect.Top}});
-    Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {R - 1, ARect.Bottom - 1}, {R - 1, ARect.Top}});
+    // The raised edge, kept inside the cell so that it does not cross the grid line between
+    // two headers: white left and top, gray bottom, and the gray right edge at the right end
+    // of the visible columns.
+    const int right = std::min(ARect.Right, R);
+    Line(C, clWhite, {{ARect.Left, ARect.Bottom - 1}, {ARect.Left, ARect.Top}, {right, ARect.Top}});
+    if (right == R)
+        Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {R - 1, ARect.Bottom - 1}, {R - 1, ARect.Top}});
+    else
+        Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {right, ARect.Bottom - 1}});
 }
 
+// A solid triangle in the header's text colour, 9 pixels wide and 7 high round (x0, y0):
+// pointing up for an ascending sort, down for a descending one.
 void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offset, int W, int H) {
     const int x0 = TextRect.Left + std::min(Offset, W - 11);
     const int y0 = TextRect.Top + H / 2;
-    if (FData->GetLastSortOrder()) {
-        Line(C, clGray, {{x0 - 4, y0 + 3}, {x0, y0 - 3}});
-        Line(C, clWhite, {{x0, y0 - 3}, {x0 + 4, y0 + 3}, {x0 - 4, y0 + 3}});
-    } else {
-        Line(C, clWhite, {{x0 + 4, y0 - 3}, {x0, y0 + 3}});
-        Line(C, clGray, {{x0, y0 + 3}, {x0 - 4, y0 - 3}, {x0 + 4, y0 - 3}});
-    }
+    C->GetPen()->SetColor(FColorColumnHdText);
+    C->GetPen()->SetWidth(1);
+    C->GetBrush()->SetColor(FColorColumnHdText);
+    if (FData->GetLastSortOrder())
+        C->Polygon({{x0 - 4, y0 + 3}, {x0, y0 - 3}, {x0 + 4, y0 + 3}});
+    else
+        C->Polygon({{x0 - 4, y0 - 3}, {x0, y0 + 3}, {x0 + 4, y0 - 3}});
+    C->GetBrush()->SetColor(GetFixedColor());
 }
 
 void TReportListView::PaintEmptyArea(TCanvas* C) {
     const int h0 = HeadRowsHeight();
+    // The area starts below the head rows' grid lines, so that the line under the column
+    // headers stays; the message keeps its place measured from the head rows' heights.
     C->GetPen()->SetColor(GetColor());
     C->GetBrush()->SetColor(GetColor());
-    C->Rectangle(0, h0, GetWidth(), GetHeight());
+    C->Rectangle(0, std::max(h0, VertAxis().fixedBoundary), GetWidth(), GetHeight());
     if (FEmptyMessage.empty()) return;
     C->SetFont(GetFont());
     C->GetFont()->SetColor(FColorEmptyMsg);

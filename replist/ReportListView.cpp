@@ -125,8 +125,9 @@ void TReportListView::Assign(TPersistent* Source) {
     FFixedFirstColumn = src->FFixedFirstColumn;
     FData->Assign(src->FData);
     FShownRows = src->FShownRows;
+    if (GetFixedCols() >= GetNrOfColumns()) SetFixedCols(0);
     SetColCount(GetNrOfColumns());
-    SetFixedCols(FFixedFirstColumn && GetNrOfColumns() > 1 ? 1 : 0);
+    ApplyFixedCols();
     ApplyHeadRows();
     FColAlignment = src->FColAlignment;
     FColumnEditable = src->FColumnEditable;
@@ -146,6 +147,7 @@ void TReportListView::ApplyHeadRows() {
     SetRowCount(int(std::min<std::int64_t>(rows, std::numeric_limits<int>::max())));
     SetFixedRows(head);
     ApplyHeaderHeights();
+    DropHiddenCurrent();
 }
 
 void TReportListView::ApplyHeaderHeights() {
@@ -215,6 +217,7 @@ void TReportListView::SetNrCols(int Value) {
     // The grid keeps one scrolling column beside the fixed one.
     if (GetFixedCols() >= n) SetFixedCols(0);
     SetColCount(n);
+    ApplyFixedCols();
     for (int c = oldLast; c < n; ++c) TCustomGrid::SetColWidths(c, lastWidth);
     for (int c = 1; c <= n; ++c) FColOrder[std::size_t(c)] = c;
     SetTopRow(0);
@@ -334,10 +337,16 @@ void TReportListView::SetEnabled(bool Value) {
 
 void TReportListView::SetFixedFirstColumn(bool Value) {
     FFixedFirstColumn = Value;
-    // The grid needs one scrolling column beside a fixed one.
-    SetFixedCols(Value && GetColCount() > 1 ? 1 : 0);
+    ApplyFixedCols();
     Changed();
     RepaintView();
+}
+
+// The grid needs one scrolling column beside a fixed one: with a single column the first
+// one waits unfixed, and becomes fixed as soon as a second column exists.
+void TReportListView::ApplyFixedCols() {
+    const int fixed = FFixedFirstColumn && GetColCount() > 1 ? 1 : 0;
+    if (GetFixedCols() != fixed) SetFixedCols(fixed);
 }
 
 void TReportListView::SetHighLightBold(bool Value) {
@@ -551,6 +560,7 @@ void TReportListView::AfterLoad() {
     ResizeColumnArrays(n);
     if (GetFixedCols() >= n) SetFixedCols(0);
     SetColCount(n);
+    ApplyFixedCols();
     for (int c = 1; c <= n; ++c) FColOrder[std::size_t(c)] = c;
     ApplyHeadRows();
     RepaintView();

@@ -52,6 +52,25 @@ bool ContainsNoCase(std::string_view Text, std::string_view Word) {
     return lower.find(Word) != std::string::npos;
 }
 
+// The text an editor control writes back into its cell; false for a component that is no
+// editor control (labels, buttons).
+bool ControlText(TComponent* Comp, std::string& Text) {
+    const std::string& name = Comp->GetName();
+    if (name.starts_with(kComboPrefix)) Text = static_cast<TComboBox*>(Comp)->GetText();
+    else if (name.starts_with(kNumIOPrefix)) Text = static_cast<TNumIO*>(Comp)->GetText();
+    else if (name.starts_with(kEditPrefix)) Text = static_cast<TEdit*>(Comp)->GetText();
+    // The picker's value in its display format, written so that it reads back to the same
+    // moment (see FormatRowDateTime).
+    else if (name.starts_with(kPickerPrefix)) {
+        const auto* picker = static_cast<TDateTimePicker*>(Comp);
+        Text = FormatRowDateTime(picker->GetDateTime(), picker->GetFormat());
+    } else {
+        return false;
+    }
+    if (Text.size() > kMaxCellText) Text.resize(kMaxCellText);
+    return true;
+}
+
 }  // namespace
 
 TRowEditFormat SplitRowEditFormat(std::string_view Format) {
@@ -143,6 +162,9 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
         labelWidth = std::max(labelWidth, form->GetCanvas()->TextWidth(GetColName(c)));
     labelWidth += 8;
 
+    // What each column's control was given to show: the cell text, or the column's default
+    // for an empty cell.
+    std::vector<std::string> given(std::size_t(nrCols) + 1);
     int widest = 0;
     try {
         for (int c = 1; c <= nrCols; ++c) {
@@ -181,6 +203,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                 if (colon != std::string::npos) box->SetDropDownCount(LeadingInt(std::string_view(f.TypeText).substr(colon + 1)));
                 if (f.Letter == 'c') box->SetText(cell);
                 else box->SetItemIndex(box->GetItems()->IndexOf(cell));
+                given[std::size_t(c)] = cell;
                 control = box;
                 break;
             }
@@ -194,6 +217,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                 const std::string display = f.TypeText.substr(1);
                 picker->SetFormat(display);
                 const std::string source = !cell.empty() ? cell : f.Parameter;
+                given[std::size_t(c)] = source;
                 if (!source.empty()) {
                     int error = 0;
                     try {
@@ -226,6 +250,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                         text = f.Parameter;
                 }
                 num->SetText(text);
+                given[std::size_t(c)] = text;
                 if (GetColumnIsPwd(c)) num->SetPasswordChar(kPasswordChar);
                 control = num;
                 break;
@@ -242,6 +267,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                         text = f.Parameter;
                 }
                 edit->SetText(text);
+                given[std::size_t(c)] = text;
                 // A column the view masks stays masked in the dialog, and editable.
                 if (GetColumnIsPwd(c)) edit->SetPasswordChar(kPasswordChar);
                 control = edit;
@@ -285,8 +311,20 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
         form->SetCaption(FormCaption);
         if (ownForm) form->SetModalResult(mrNone);
 
+        // A control that cannot show what it was given (a numeric field given "n/a", a list
+        // without the cell's text among its items, a picker given a text it cannot read)
+        // shows something else. Unless the user changes it, OK keeps the cell's text rather
+        // than writing that back: what it shows when it opens is remembered.
+        std::vector<std::pair<const TComponent*, std::string>> unshown;
+        for (TComponent* comp : form->Components()) {
+            std::string text;
+            const int col = int(comp->GetTag());
+            if (col < 1 || col > nrCols || !ControlText(comp, text)) continue;
+            if (text != given[std::size_t(col)]) unshown.emplace_back(comp, std::move(text));
+        }
+
         const int result = form->ShowModal();
-        if (result == mrOk) WriteBackRow(form, Row);
+        if (result == mrOk) WriteBackRow(form, Row, unshown);
         FreeRowEditorControls(form);
         return result;
     } catch (...) {
@@ -295,25 +333,17 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
     }
 }
 
-void TReportListView::WriteBackRow(TForm* Form, int Row) {
+void TReportListView::WriteBackRow(TForm* Form, int Row,
+                                   const std::vector<std::pair<const TComponent*, std::string>>& Unshown) {
     const bool suppressed = GetSuppressPaint();
     FSuppressPaint = true;
     for (TComponent* comp : Form->Components()) {
-        const std::string& name = comp->GetName();
-        const int col = int(comp->GetTag());
         std::string text;
-        if (name.starts_with(kComboPrefix)) text = static_cast<TComboBox*>(comp)->GetText();
-        else if (name.starts_with(kNumIOPrefix)) text = static_cast<TNumIO*>(comp)->GetText();
-        else if (name.starts_with(kEditPrefix)) text = static_cast<TEdit*>(comp)->GetText();
-        // The picker's value in its display format, written so that it reads back to the
-        // same moment (see FormatRowDateTime).
-        else if (name.starts_with(kPickerPrefix)) {
-            const auto* picker = static_cast<TDateTimePicker*>(comp);
-            text = FormatRowDateTime(picker->GetDateTime(), picker->GetFormat());
-        }
-        else continue;
-        if (text.size() > kMaxCellText) text.resize(kMaxCellText);
-        SetElem(col, Row, text);
+        if (!ControlText(comp, text)) continue;
+        const auto opened = std::find_if(Unshown.begin(), Unshown.end(),
+                                         [&](const auto& U) { return U.first == comp; });
+        if (opened != Unshown.end() && opened->second == text) continue;   // not edited
+        SetElem(int(comp->GetTag()), Row, text);
     }
     SetSuppressPaint(suppressed);
 }

@@ -419,6 +419,7 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    bool CanEditShow() override;
     void TopLeftChanged() override;
     void BeforeCheckStateChange(bool& State, int Col, int Row) {
         if (FOnBeforeCheckedChange) FOnBeforeCheckedChange(this, State, Col, Row);
@@ -432,6 +433,7 @@ private:
     void SetColour(vcl::TColor& Field, vcl::TColor Value);
     void ApplyHeadRows();
     void ApplyHeaderHeights();
+    void ApplyFixedCols();
     void ResizeColumnArrays(int NewCount);
     void InstallStoreCallbacks();
     void AfterLoad();           // the view in line with the container after a file read
@@ -441,6 +443,8 @@ private:
     int ColumnHeaderGridRow() const { return FColumnHeadersVisible ? (FCommonHeaderVisible ? 1 : 0) : -1; }
     bool ValidCol(int C) const { return C >= 1 && C <= GetNrOfColumns(); }
     bool ValidRow(int R) const { return R >= 1 && R <= GetNrOfRows(); }
+    bool IsShownRow(int R) const { return R >= 1 && R <= GetNrOfShownRows(); }
+    void DropHiddenCurrent();
     std::uint8_t RowAttrib(int R) const { return FData->Strings->GetRowAttrib(R); }
     void SetRowBit(int R, std::uint8_t Bit, bool On);
     void ClearFilter();
@@ -451,7 +455,10 @@ private:
     int EditRowEntriesIntern(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop,
                              const std::string& FormCaption, const std::string& ButOKCaption,
                              const std::string& ButCancelCaption);
-    void WriteBackRow(vcl::TForm* Form, int Row);
+    // Writes every control's text into Row, except the controls listed in Unshown (those
+    // that could not show their cell's text) whose text is still the one they opened with.
+    void WriteBackRow(vcl::TForm* Form, int Row,
+                      const std::vector<std::pair<const vcl::TComponent*, std::string>>& Unshown);
     void FreeRowEditorControls(vcl::TForm* Form);
 
     // ---- painting steps (ReportListRender.cpp)
@@ -495,7 +502,7 @@ private:
     vcl::TColor FColorDisabledText = 0xC0C0C0;
     vcl::TColor FColorEmptyMsg = vcl::clBlack;
     vcl::TColor FColorSelectedRow = 0x94BAED;
-    vcl::TColor FColorSelectedRowText = vcl::clBlack;
+    vcl::TColor FColorSelectedRowText = 0x800000;
     vcl::TColor FColorSelectedCol = vcl::clBlack;
     vcl::TColor FColorSelectedColText = vcl::clBlack;
     vcl::TColor FColorSelectedBoth = vcl::clBlack;

@@ -208,3 +208,72 @@ TEST_F(ViewTest, BeforeFilterCombinesByItsLogicOp) {
     EXPECT_EQ(calls, 6);
     EXPECT_EQ(Column(1), "Apple,pear");
 }
+
+namespace {
+// Every stored cell of columns 0..NrOfColumns and every row's attribute byte but its
+// selected bit.
+std::string Snapshot(const TReportListView* V) {
+    std::string s;
+    for (int r = 1; r <= V->GetNrOfRows(); ++r) {
+        for (int c = 0; c <= V->GetNrOfColumns(); ++c) s += V->GetData()->Strings->GetString(c, r) + ";";
+        s += std::to_string(V->GetData()->Strings->GetRowAttrib(r) & 0x7F) + "\n";
+    }
+    return s;
+}
+}  // namespace
+
+// With no row shown, the grid row below the headers that stands in for the list holds no
+// row: clicking it, F2, typing and the cursor keys neither edit nor select a hidden row.
+TEST_F(ViewTest, AFilterThatFindsNothingLeavesNothingCurrent) {
+    FillFruit(view);
+    view->SetColumnEditable(1, true);
+    ClickCell(1, 2);   // a row is current before the filter
+    view->FilterAndSort("nothing like this", Both, false, fmSimple, -1, true);
+    ASSERT_EQ(view->GetNrOfShownRows(), 0);
+    const std::string before = Snapshot(view);
+    int selected = 0;
+    view->SetOnSelectedChange([&](vcl::TObject*) { ++selected; });
+    ClickCell(1, 1);
+    EXPECT_LT(view->GetRow(), view->GetFixedRows());
+    EXPECT_FALSE(view->GetOptions().Contains(vcl::goEditing));
+    vcl::Input::KeyDown(view, vcl::VK_F2);
+    vcl::Input::TypeText(view, "x");
+    if (vcl::TInplaceEdit* ed = view->GetInplaceEditor()) {
+        EXPECT_FALSE(ed->GetVisible());
+        vcl::Input::TypeText(ed, "y");
+    }
+    for (vcl::WORD key : {vcl::VK_DOWN, vcl::VK_UP, vcl::VK_END, vcl::VK_HOME}) {
+        vcl::Input::KeyDown(view, key);
+        EXPECT_LT(view->GetRow(), view->GetFixedRows()) << key;
+    }
+    vcl::Input::KeyDown(view, vcl::VK_F2);
+    vcl::Input::TypeText(view, "z");
+    EXPECT_EQ(view->NumSelectedRows(), 0);
+    EXPECT_GT(selected, 0);   // the keys still report, with nothing selected
+    EXPECT_EQ(Snapshot(view), before);
+    // Rows shown again can be made current and edited as before.
+    view->FilterAndSort("", Both, false, fmSimple, -1, true);
+    ClickCell(1, 2);
+    EXPECT_EQ(view->GetRow(), view->GetFixedRows() + 1);
+    EXPECT_TRUE(view->GetOptions().Contains(vcl::goEditing));
+}
+
+// Removing the last shown row while it is current leaves nothing current either.
+TEST_F(ViewTest, RemovingTheLastShownRowLeavesNothingCurrent) {
+    FillFruit(view);
+    view->SetColumnEditable(1, true);
+    view->FilterAndSort("banana", Both, false, fmSimple, -1, true);
+    ASSERT_EQ(view->GetNrOfShownRows(), 1);
+    ClickCell(1, 1);
+    ASSERT_EQ(view->GetRow(), view->GetFixedRows());
+    view->RemoveRow(1);
+    ASSERT_EQ(view->GetNrOfShownRows(), 0);
+    const std::string before = Snapshot(view);
+    EXPECT_LT(view->GetRow(), view->GetFixedRows());
+    vcl::Input::KeyDown(view, vcl::VK_F2);
+    vcl::Input::TypeText(view, "x");
+    if (vcl::TInplaceEdit* ed = view->GetInplaceEditor()) vcl::Input::TypeText(ed, "y");
+    vcl::Input::KeyDown(view, vcl::VK_DOWN);
+    EXPECT_EQ(view->NumSelectedRows(), 0);
+    EXPECT_EQ(Snapshot(view), before);
+}

@@ -195,6 +195,28 @@ TEST_F(ViewTest, DoubleClickSizingSkipsHiddenColumnsAndKeepsTheFourPixelZone) {
     EXPECT_EQ(view->GetColWidths(1), view->DetermineMaxColWidth(1, true));
 }
 
+// Scrolled to the right beside a fixed first column, the border just right of the fixed
+// column is the fixed column's own: it is sized, not the columns scrolled out of view.
+TEST_F(ViewTest, DoubleClickRightOfTheFixedColumnSizesTheFixedColumn) {
+    FillNamed(10, 3);
+    for (int c = 1; c <= 10; ++c) view->SetElem(c, 2, "a long text in column " + std::to_string(c));
+    view->SetFixedFirstColumn(true);
+    view->SetLeftCol(5);
+    ASSERT_EQ(view->GetLeftCol(), 5);
+    const vcl::TRect h5 = Header(5);
+    ASSERT_FALSE(h5.IsEmpty());
+    ASSERT_EQ(h5.Left, Header(1).Right + 1);
+    std::vector<int> widths;
+    for (int c = 1; c <= 10; ++c) widths.push_back(view->GetColWidths(c));
+    vcl::Input::DblClick(view, h5.Left + 2, h5.Top + 5);
+    EXPECT_EQ(view->GetColWidths(1), view->DetermineMaxColWidth(1, true));
+    for (int c = 2; c <= 10; ++c) EXPECT_EQ(view->GetColWidths(c), widths[std::size_t(c - 1)]) << c;
+    // The right half of the first scrolled column still sizes that column.
+    vcl::Input::DblClick(view, Header(5).Right - 2, Header(5).Top + 5);
+    EXPECT_EQ(view->GetColWidths(5), view->DetermineMaxColWidth(5, true));
+    EXPECT_EQ(view->GetColWidths(4), widths[3]);
+}
+
 TEST_F(ViewTest, CursorKeysAndAutoAdvance) {
     FillNamed(2, 5);
     std::vector<vcl::WORD> keys;

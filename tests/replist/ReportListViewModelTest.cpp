@@ -18,6 +18,8 @@ TEST_F(ViewTest, NewViewDefaults) {
     EXPECT_EQ(view->GetRowSelectMode(), 1);
     EXPECT_EQ(view->GetCommonHeader(), "Zyn Report Listview");
     EXPECT_FALSE(view->GetDefaultDrawing());
+    EXPECT_EQ(view->GetColorSelectedRow(), 0x94BAEDu);
+    EXPECT_EQ(view->GetColorSelectedRowText(), 0x800000u);
 }
 
 TEST_F(ViewTest, HeadRowsFollowHeaderVisibility) {
@@ -302,4 +304,30 @@ TEST_F(ViewTest, FixedFirstColumnNeedsASecondColumn) {
     view->SetNrCols(3);
     view->SetFixedFirstColumn(true);
     EXPECT_EQ(view->GetFixedCols(), 1);
+}
+
+// Refused while there is one column, the fixed first column comes back by itself once a
+// second one exists: through NrOfColumns and through a file read alike.
+TEST_F(ViewTest, FixedFirstColumnTakesEffectWhenASecondColumnArrives) {
+    view->SetNrCols(1);
+    view->SetFixedFirstColumn(true);
+    EXPECT_TRUE(view->GetFixedFirstColumn());
+    EXPECT_EQ(view->GetFixedCols(), 0);
+    view->SetNrCols(2);
+    EXPECT_EQ(view->GetFixedCols(), 1);
+    view->SetNrCols(1);
+    EXPECT_EQ(view->GetFixedCols(), 0);
+    TRLData src(nullptr);
+    src.SetNrCols(3);
+    src.SetNrRows(2);
+    vcl::TMemoryStream ms;
+    src.WriteToXMLStream(&ms, true, "");
+    ms.SetPosition(0);
+    ASSERT_TRUE(view->ReadFromXMLStream(&ms, ""));
+    EXPECT_EQ(view->GetFixedCols(), 1);
+    // Switched off, it stays off when columns come and go.
+    view->SetFixedFirstColumn(false);
+    view->SetNrCols(1);
+    view->SetNrCols(4);
+    EXPECT_EQ(view->GetFixedCols(), 0);
 }

@@ -135,7 +135,9 @@ TEST_F(PaintTest, CheckBoxesAndRadioMarks) {
     EXPECT_EQ(Pixel(e.Left + 4, e.Top + 9), 0xF0EFE8u);
 }
 
-TEST_F(PaintTest, SortArrowAndHeaderEdges) {
+// The sort arrow is a solid triangle in the header's text colour round the point the
+// header's text fixes: 9 pixels wide, 7 high, pointing up (ascending) or down.
+TEST_F(PaintTest, SortArrowIsASolidTriangleInTheHeaderTextColour) {
     FillNamed(3, 3);
     const vcl::TRect h = Header(1);
     vcl::TCanvas* vc = view->GetCanvas();
@@ -143,19 +145,67 @@ TEST_F(PaintTest, SortArrowAndHeaderEdges) {
     const int t = vc->TextWidth("C-1"), th = vc->TextHeight("C-1");
     const int x0 = h.Left + 4 + std::min(t + 10, view->GetColWidths(1) - 11);
     const int y0 = h.Top + 2 + th / 2;
+    const TColor face = vcl::ColorToRGB(vcl::clBtnFace) & 0xFFFFFF;
+    const TColor ink = 0x000000;   // ColorColumnHdText
     view->Sort(1, -1, true);
-    EXPECT_EQ(Pixel(x0, y0 - 3), 0xFFFFFFu);     // upward triangle: white apex line
-    EXPECT_EQ(Pixel(x0 - 4, y0 + 3), 0x808080u);
-    EXPECT_EQ(Pixel(x0, y0 + 3), 0xFFFFFFu);
+    for (vcl::TPoint p : {vcl::TPoint{x0, y0 - 2}, {x0, y0}, {x0 - 2, y0}, {x0 + 2, y0},
+                          {x0 - 3, y0 + 2}, {x0 + 3, y0 + 2}, {x0, y0 + 3}})
+        EXPECT_EQ(At(p), ink) << "up " << p.X - x0 << "," << p.Y - y0;
+    for (vcl::TPoint p : {vcl::TPoint{x0 - 3, y0 - 2}, {x0 + 3, y0 - 2}, {x0, y0 - 5}, {x0, y0 + 5},
+                          {x0 - 6, y0}, {x0 + 6, y0}})
+        EXPECT_EQ(At(p), face) << "up " << p.X - x0 << "," << p.Y - y0;
     view->Sort(1, -1, false);
-    EXPECT_EQ(Pixel(x0, y0 + 3), 0x808080u);     // downward: gray from the apex
-    EXPECT_EQ(Pixel(x0 + 4, y0 - 3), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(x0, y0 - 3), 0x808080u);
-    // Raised edge: white left and top, gray bottom.
-    const vcl::TRect h2 = Header(2);
-    EXPECT_EQ(Pixel(h2.Left, h2.Top + 8), 0xFFFFFFu);
+    for (vcl::TPoint p : {vcl::TPoint{x0, y0 + 2}, {x0, y0}, {x0 - 2, y0}, {x0 + 2, y0},
+                          {x0 - 3, y0 - 2}, {x0 + 3, y0 - 2}, {x0, y0 - 3}})
+        EXPECT_EQ(At(p), ink) << "down " << p.X - x0 << "," << p.Y - y0;
+    for (vcl::TPoint p : {vcl::TPoint{x0 - 3, y0 + 2}, {x0 + 3, y0 + 2}, {x0, y0 + 5}, {x0, y0 - 5}})
+        EXPECT_EQ(At(p), face) << "down " << p.X - x0 << "," << p.Y - y0;
+    // It follows the header's colours.
+    view->SetColorColumnHdText(0x0000AA);
+    view->SetColorColumnHd(0xDDEEFF);
+    EXPECT_EQ(Pixel(x0, y0), 0x0000AAu);
+    EXPECT_EQ(Pixel(x0, y0 + 5), 0xDDEEFFu);
+}
+
+// Raised edges inside each header cell; the black fixed grid lines right of and below the
+// header cells stay whole.
+TEST_F(PaintTest, HeaderEdgesLeaveTheFixedGridLines) {
+    FillNamed(3, 3);
+    const vcl::TRect h1 = Header(1), h2 = Header(2), h3 = Header(3);
+    EXPECT_EQ(Pixel(h2.Left, h2.Top + 8), 0xFFFFFFu);         // white left and top
     EXPECT_EQ(Pixel(h2.Left + 20, h2.Top), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(h2.Left + 20, h2.Bottom - 1), 0x808080u);
+    EXPECT_EQ(Pixel(h2.Left + 20, h2.Bottom - 1), 0x808080u); // gray bottom
+    EXPECT_EQ(Pixel(h3.Right - 1, h3.Top + 8), 0x808080u);    // gray right end
+    for (const vcl::TRect& h : {h1, h2, h3}) {
+        for (int y = h.Top; y < h.Bottom; ++y) EXPECT_EQ(Pixel(h.Right, y), 0u) << h.Right << "," << y;
+        for (int x = h.Left; x <= h.Right; ++x) EXPECT_EQ(Pixel(x, h.Bottom), 0u) << x << "," << h.Bottom;
+    }
+    // With the common header above them too.
+    view->SetComHdVis(true);
+    const vcl::TRect c1 = Header(1);
+    EXPECT_EQ(Pixel(c1.Right, c1.Top + 8), 0u);
+    EXPECT_EQ(Pixel(c1.Left + 20, c1.Bottom), 0u);
+}
+
+// At the defaults a selected row's text is navy on its background.
+TEST_F(PaintTest, SelectedRowTextIsNavyByDefault) {
+    FillNamed(2, 3);
+    view->SetElem(1, 2, "WWWW");
+    view->SetRowSelect(2, true);
+    const vcl::TRect c = Cell(1, 2);
+    // Text edges are blended with the orange background: pixels more blue than red are ink
+    // of a blue text; a black or dark green text has none.
+    int navy = 0, blue = 0, other = 0;
+    for (int y = c.Top + 1; y < c.Bottom; ++y)
+        for (int x = c.Left + 4; x < c.Right - 5; ++x) {
+            const TColor p = Pixel(x, y);
+            navy += p == 0x800000;
+            blue += ((p >> 16) & 0xFF) > (p & 0xFF);
+            other += p == 0x000000 || p == 0x002000;
+        }
+    EXPECT_GT(navy, 0);
+    EXPECT_GT(blue, 10);
+    EXPECT_EQ(other, 0);
 }
 
 TEST_F(PaintTest, CommonHeaderSpansTheVisibleColumns) {
@@ -203,6 +253,11 @@ TEST_F(PaintTest, EmptyListMessageOnTwoCentredLines) {
     }
     EXPECT_EQ(redIn(0, head + 1, W - 20, H - 20), total);   // nothing else in red
     EXPECT_EQ(Pixel(5, head + 5), vcl::ColorToRGB(view->GetColor()) & 0xFFFFFF);
+    // The header's gray bottom edge and the grid line below it stay.
+    const vcl::TRect h1 = Header(1);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom - 1), 0x808080u);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom), 0u);
+    EXPECT_EQ(Pixel(h1.Left + 20, h1.Bottom + 1), vcl::ColorToRGB(view->GetColor()) & 0xFFFFFF);
 }
 
 TEST_F(PaintTest, InterRowIndicatorOnTheRowsTopEdgeForAnyHeadRows) {

@@ -191,7 +191,7 @@ TEST_F(RowEditorTest, OkWritesEveryControlBack) {
     });
     EXPECT_EQ(result, mrOk);
     EXPECT_EQ(view->GetElem(1, 7), "007");         // read-only, written back with its default
-    EXPECT_EQ(view->GetElem(2, 7), "");
+    EXPECT_EQ(view->GetElem(2, 7), "purple");      // not shown, not chosen: kept
     EXPECT_EQ(view->GetElem(3, 7), "02:05 PM");    // in the picker's own tokens
     EXPECT_EQ(view->GetElem(4, 7), "free");
     EXPECT_EQ(view->GetElem(5, 7), "text");
@@ -199,6 +199,57 @@ TEST_F(RowEditorTest, OkWritesEveryControlBack) {
     Edit(7, [&](TForm* F) {
         EXPECT_EQ(Find<TDateTimePicker>(F, "runtime_rlre_DtPick3")->GetDateTime(), EncodeTime(14, 5, 0, 0));
     });
+}
+
+// A control that cannot show its cell's text shows something else (a numeric field an
+// empty text or its last number, a list no choice, a picker the value 0): OK keeps the
+// cell's text unless the user changed the control. Controls that show their text write it
+// back as before.
+TEST_F(RowEditorTest, OkKeepsTextsTheControlsCouldNotShowUnlessEdited) {
+    view->SetNrCols(8);
+    view->SetNrRows(1);
+    const char* formats[] = {"[f]", "[f]", "[i]", "[e]2.5", "[l]red|green", "[dyyyy-MM-dd]", "[dHH:mm]", "[f]"};
+    const char* cells[] = {"n/a", "1,5", "12abc", "", "purple", "someday", "", "n/a"};
+    for (int c = 1; c <= 8; ++c) {
+        view->SetColumnFormat(c, formats[c - 1]);
+        view->SetElem(c, 1, cells[c - 1]);
+    }
+    std::vector<std::string> shown;
+    Edit(1, [&](TForm* F) {
+        for (int c : {1, 2, 3, 4, 8}) shown.push_back(Find<zyn::TNumIO>(F, "runtime_rlre_NumIO" + std::to_string(c))->GetText());
+        auto* edited = Find<zyn::TNumIO>(F, "runtime_rlre_NumIO8");
+        edited->SetFocus();
+        edited->SelectAll();
+        Input::TypeText(edited, "7.25");
+        Input::Click(Find<TSpeedButton>(F, "runtime_rlre_OK"), 40, 14);
+    });
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_NE(shown[0], "n/a");          // the fields could not show these texts
+    EXPECT_NE(shown[1], "1,5");
+    EXPECT_NE(shown[2], "12abc");
+    EXPECT_EQ(shown[3], "2.5");          // the default of an empty cell
+    EXPECT_EQ(view->GetElem(1, 1), "n/a");
+    EXPECT_EQ(view->GetElem(2, 1), "1,5");
+    EXPECT_EQ(view->GetElem(3, 1), "12abc");
+    EXPECT_EQ(view->GetElem(4, 1), "2.5");      // shown, so written back
+    EXPECT_EQ(view->GetElem(5, 1), "purple");
+    EXPECT_EQ(view->GetElem(6, 1), "someday");
+    EXPECT_EQ(view->GetElem(7, 1), "");          // no time was chosen for the empty cell
+    EXPECT_EQ(view->GetElem(8, 1), "7.25");      // edited: the user's number
+    // A list choice, a picked time and an edited number replace what the cells held.
+    Edit(1, [&](TForm* F) {
+        Find<TComboBox>(F, "runtime_rlre_CBox5")->SetItemIndex(1);
+        Find<TDateTimePicker>(F, "runtime_rlre_DtPick7")->SetDateTime(EncodeTime(9, 15, 0, 0));
+        auto* num = Find<zyn::TNumIO>(F, "runtime_rlre_NumIO1");
+        num->SetFocus();
+        num->SelectAll();
+        Input::TypeText(num, "3");
+        Input::Click(Find<TSpeedButton>(F, "runtime_rlre_OK"), 40, 14);
+    });
+    EXPECT_EQ(view->GetElem(1, 1), "3");
+    EXPECT_EQ(view->GetElem(5, 1), "green");
+    EXPECT_EQ(view->GetElem(6, 1), "someday");
+    EXPECT_EQ(view->GetElem(7, 1), "09:15");
 }
 
 // What OK writes for each date column reads back to the same moment the next time the row
