@@ -40,6 +40,8 @@ void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
     (void)State;
     const int entry = Index + 1;
     if (!ValidIndex(entry)) return;
+    // An item of the open list is being drawn: the list is there to be watched.
+    WatchDroppedList();
     TCanvas* C = GetCanvas();
     ItemColorsSaver saver(C);
     const TColSelEntry& e = Entry(entry);

@@ -13,6 +13,9 @@ const TClassInfo* const ColSelClass =
         using S = TColSel;
         p.Integer("ColorBarWidth", &S::GetColorBarWidth, &S::SetColorBarWidth);
         p.Integer("NumColors", &S::GetNumColors, &S::SetNumColors).RepaintsAlways();
+        // After NumColors (which selects entry 1) and before SelColor (which replaces the
+        // selected entry's colour when no entry shows it).
+        p.Integer("SelIx", &S::GetSelIx, &S::SetSelIx);
         p.Color("SelColor", &S::GetSelColor, &S::SetSelColor).RepaintsAlways();
         p.Boolean("Enabled", &S::GetEnabled, &S::SetEnabled).RepaintsAlways();
         p.Event("OnColorNameChange", &S::GetOnColorNameChange, &S::SetOnColorNameChange);

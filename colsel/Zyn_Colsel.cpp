@@ -59,6 +59,19 @@ void TColSel::SetSelColor(TColor Value) {
     Refresh();
 }
 
+void TColSel::SetSelIx(int Value) {
+    if (!ValidIndex(Value) || Value == FSelIx) return;
+    FSelIx = Value;
+    // While a form file is read the list is empty; Loaded builds it with this choice.
+    if (Value <= GetItems()->Count()) TCustomComboBox::SetItemIndex(Value - 1);
+    Refresh();
+}
+
+void TColSel::SetItemIndex(int Value) {
+    TCustomComboBox::SetItemIndex(Value);
+    if (GetItemIndex() >= 0) FSelIx = GetItemIndex() + 1;
+}
+
 void TColSel::SetEnabled(bool Value) {
     TCustomComboBox::SetEnabled(Value);
     Refresh();
@@ -148,6 +161,22 @@ void TColSel::LoadWindowsSystemPalette() { LoadPalette(WindowsSystemPalette); }
 void TColSel::MouseMove(TShiftState Shift, int X, int Y) {
     FOverColorBar = X < FColorBarWidth;
     TCustomComboBox::MouseMove(Shift, X, Y);
+}
+
+void TColSel::CMMouseLeave(TMessage& Message) {
+    FOverColorBar = false;
+    TCustomComboBox::CMMouseLeave(Message);
+}
+
+void TColSel::WatchDroppedList() {
+    TDropDownList* list = GetListControl();
+    if (list == nullptr || list == FWatchedList) return;
+    FWatchedList = list;
+    list->SetOnMouseLeave([this](TObject* Sender) {
+        auto* l = dynamic_cast<TDropDownList*>(Sender);
+        if (l != nullptr && l == GetListControl() && l->GetItemIndex() != GetItemIndex())
+            l->SetItemIndex(GetItemIndex());
+    });
 }
 
 void TColSel::Click() {

@@ -75,6 +75,14 @@ public:
     // selected entry's colour and name. Refreshes in both cases.
     TColor GetSelColor() const;
     void SetSelColor(TColor Value);
+    // The selected entry (1-based). Setting it chooses that entry's item; a number outside
+    // 1..NumColors is ignored. Stored in form files before SelColor, so that a colour of the
+    // selector's own (one no entry shows) comes back into the entry that held it.
+    int GetSelIx() const { return FSelIx; }
+    void SetSelIx(int Value);
+    // The item shown in the field; choosing an item (-1: none) also makes its entry the
+    // selected one, so that SelColor, the colour dialog and the field agree.
+    void SetItemIndex(int Value);
     // Passes the value on and refreshes, also when it does not change.
     void SetEnabled(bool Value) override;
 
@@ -100,8 +108,6 @@ public:
     void LoadExtendedPalette();               // 20
     void LoadStandardPalette();               // 47
     void LoadWindowsSystemPalette();          // 27: the system colours
-    // The selected entry (1-based).
-    int GetSelIx() const { return FSelIx; }
 
     // ---- events
     const TOnColorNameChangeEvent& GetOnColorNameChange() const { return FOnColorNameChange; }
@@ -120,6 +126,9 @@ protected:
     void DropDown() override;
     // Records whether the pointer is over the colour bar (X < ColorBarWidth).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    // The pointer has left: it is over the colour bar no more, so a key that opens the
+    // list (F4, Alt+Down) opens the list only.
+    void CMMouseLeave(vcl::TMessage& Message) override;
 
 private:
     bool ValidIndex(int Index) const { return Index >= 1 && Index <= FNumColors; }
@@ -132,6 +141,9 @@ private:
     void RebuildItems();
     void LoadPalette(TColSelPalette Palette);
     void EditSelectedColor();
+    // While the list is open, the item the pointer hovers is highlighted; when the pointer
+    // leaves the list, the highlight goes back to the chosen item.
+    void WatchDroppedList();
 
     // painting (ColSelPaint.cpp)
     void PaintColorBar(vcl::TCanvas* C, const vcl::TRect& R, const TColSelEntry& E, bool Enabled);
@@ -142,6 +154,7 @@ private:
     int FNumColors = 20;
     int FSelIx = 1;
     bool FOverColorBar = false;
+    vcl::TControl* FWatchedList = nullptr;   // the open list whose leaving is handled
     TColSelTable FEntries;
 };
 

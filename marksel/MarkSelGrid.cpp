@@ -31,6 +31,18 @@ void LayoutMarks(const TMarkSelGrid& Grid, int Columns, const TMarkFlags& Visibl
     }
 }
 
+TMarkFlags MarksInView(int Columns, int Rows, const TMarkFlags& Visible) {
+    TMarkFlags inView{};
+    const int cells = Columns * Rows;   // both at most 51
+    int n = 0;
+    for (int i = 0; i < NumberOfMarks; ++i) {
+        if (!Visible[i]) continue;
+        inView[i] = n < cells;
+        ++n;
+    }
+    return inView;
+}
+
 int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y) {
     int best = 0;
     std::int64_t bestDist = INT64_MAX;

@@ -86,6 +86,7 @@ TPoint TMarkSel::GetMarkPos(int Index) const {
 void TMarkSel::Layout() {
     FGrid = MarkSelGrid(GetWidth(), GetHeight(), FNrOfColumns, FNrOfRows);
     LayoutMarks(FGrid, FNrOfColumns, FVis, FPos);
+    FInView = MarksInView(FNrOfColumns, FNrOfRows, FVis);
 }
 
 // =========================================================================================
@@ -95,7 +96,8 @@ void TMarkSel::MouseMove(TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseMove(Shift, X, Y);
     // The positions of the picture on screen; they are what a paint now would compute.
     Layout();
-    const int h = NearestMark(FPos, FVis, X, Y);
+    // Marks past the last row lie below the control: the pointer cannot be over them.
+    const int h = NearestMark(FPos, FInView, X, Y);
     if (h == FLastHiLite) return;
     RestoreMark(FLastHiLite);
     HighlightMark(h);
@@ -105,7 +107,8 @@ void TMarkSel::MarkClicked(TMessage& Message, const TMarkClickEvent& Event) {
     const int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
     if (x == -1 && y == -1) return;
     Layout();
-    const int b = NearestMark(FPos, FVis, x, y);
+    // Only a mark the user can see can be picked, however near the bottom edge the click.
+    const int b = NearestMark(FPos, FInView, x, y);
     FSelected = b;
     if (Event) Event(this, x, y, b);
     Paint();

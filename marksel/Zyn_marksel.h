@@ -37,6 +37,10 @@ TMarkSelGrid MarkSelGrid(int Width, int Height, int Columns, int Rows);
 // below the control. Hidden marks keep the position Positions had before.
 void LayoutMarks(const TMarkSelGrid& Grid, int Columns, const TMarkFlags& Visible, TMarkPositions& Positions);
 
+// The visible marks that sit in one of the Columns x Rows cells of the control: the first
+// Columns * Rows of them. The others continue on rows below the control, out of view.
+TMarkFlags MarksInView(int Columns, int Rows, const TMarkFlags& Visible);
+
 // The visible mark nearest (X, Y) by squared distance; the lowest-numbered mark wins a tie.
 // Mark 0 is always visible, so there always is one.
 int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y);
@@ -111,7 +115,8 @@ protected:
 private:
     template <typename T>
     void StoreAndPaint(T& Field, T Value);
-    // Grid metrics and mark positions for the current size, columns and visibility.
+    // Grid metrics, mark positions and the marks in view for the current size, columns,
+    // rows and visibility.
     void Layout();
     // A click or double click at (X, Y): the nearest mark becomes Selected, Event fires,
     // the control repaints and the mark is highlighted.
@@ -144,6 +149,7 @@ private:
 
     TMarkFlags FVis{};
     TMarkPositions FPos{};
+    TMarkFlags FInView{};   // the visible marks inside the grid: the pointer reaches only these
     TMarkSelGrid FGrid;
     int FLastHiLite = 0;
 };

@@ -2,6 +2,8 @@
 // glyph sheet is cut into the four state pictures. Nothing here draws on the control.
 #include "onoffbut/Zyn_onoffbut.h"
 
+#include <algorithm>
+
 namespace zyn {
 
 using namespace vcl;
@@ -15,6 +17,11 @@ const char* OnOffButStyleResource(TOnOffButStyle Style) {
     };
     static_assert(std::size(Names) == oobsUser5 + 1);
     return Style <= oobsUser5 ? Names[Style] : "";
+}
+
+std::string OnOffButAlphaResource(TOnOffButStyle Style) {
+    const std::string sheet = OnOffButStyleResource(Style);
+    return sheet.empty() ? sheet : sheet + "_ALPHA";
 }
 
 TSize CutGlyphSheet(TBitmap* Sheet, TOnOffButImages& Images) {
@@ -31,6 +38,37 @@ TSize CutGlyphSheet(TBitmap* Sheet, TOnOffButImages& Images) {
         Images[i] = std::move(img);
     }
     return TSize(gw, gh);
+}
+
+void CutAlphaSheet(TBitmap* Sheet, TOnOffButAlphas& Alphas) {
+    TBitmap grey;
+    grey.Assign(Sheet);
+    grey.SetPixelFormat(pf32bit);
+    const int gw = grey.GetWidth() / 2, gh = grey.GetHeight() / 2;
+    const TPoint cells[4] = {{gw, gh}, {gw, 0}, {0, gh}, {0, 0}};
+    for (int i = 0; i < 4; ++i) {
+        std::vector<std::uint8_t> alpha(std::size_t(gw) * std::size_t(gh));
+        for (int y = 0; y < gh; ++y) {
+            const std::uint8_t* row = grey.ScanLine(cells[i].Y + y);
+            for (int x = 0; x < gw; ++x) alpha[std::size_t(y) * gw + x] = row[4 * (cells[i].X + x) + 2];
+        }
+        Alphas[i] = std::move(alpha);
+    }
+}
+
+TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground) {
+    const std::uint32_t p = std::uint32_t(Pixel) & 0xFFFFFF, g = std::uint32_t(Ground) & 0xFFFFFF;
+    const std::uint32_t face = std::uint32_t(OnOffButArtworkGround);
+    const int uncovered = 255 - std::clamp(Alpha, 0, 255);
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int pc = int((p >> shift) & 0xFF), gc = int((g >> shift) & 0xFF), fc = int((face >> shift) & 0xFF);
+        // Rounded to the nearest level, halves away from zero, so that the sum is symmetric.
+        const int d = (gc - fc) * uncovered;
+        const int shown = pc + (d >= 0 ? (d + 127) / 255 : -((-d + 127) / 255));
+        out |= std::uint32_t(std::clamp(shown, 0, 255)) << shift;
+    }
+    return TColor(out);
 }
 
 TPoint OnOffButTextPos(TOnOffButTextSide Side, TAlignment Alignment, int TextWidth, int TextHeight,

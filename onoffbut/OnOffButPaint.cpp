@@ -2,6 +2,7 @@
 // control. Beside the picture a mask is drawn: white where the parent shows through a
 // transparent button, black where the button covers it.
 #include <cstdint>
+#include <vector>
 
 #include "framework/Zyn_conventions.h"
 #include "onoffbut/Zyn_onoffbut.h"
@@ -21,30 +22,43 @@ void SolidPenAndBrush(TCanvas* C, TColor Color) {
     C->GetBrush()->SetStyle(bsSolid);
 }
 
-// Replaces the key colour inside R of Picture by Ground, and marks every other pixel of R
-// black in Mask (both are 32-bit bitmaps of the same size, holding the region Held of the
-// control: bitmap pixel (x, y) is control point (Held.Left + x, Held.Top + y)).
-void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, TRect R, const TRect& Held, TColor Ground) {
-    R = IntersectRect(R, Held);
+// The glyph's pixels inside Glyph, in Picture and Mask (32-bit bitmaps of the same size,
+// holding the region Held of the control: bitmap pixel (x, y) is control point (Held.Left + x,
+// Held.Top + y)). Key-coloured pixels take Ground and stay white in the mask; pixels the glyph
+// covers fully turn black in the mask. Pixels it covers partly (Alpha, row by row over Glyph;
+// empty when every pixel covers fully) are mixed with Ground, or, over a transparent button,
+// left to the parent (black in the picture, white in the mask) and mixed with it later.
+void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, const TRect& Glyph, const TRect& Held, TColor Ground,
+                 const std::vector<std::uint8_t>& Alpha, bool Transparent) {
+    TRect R = IntersectRect(Glyph, Held);
     if (R.IsEmpty()) return;
-    R.Offset(-Held.Left, -Held.Top);
+    const bool partial = Alpha.size() == std::size_t(Glyph.Width()) * std::size_t(Glyph.Height());
     const std::uint32_t key = ColorToRGB(OnOffButKeyColor) & 0xFFFFFF;
     const std::uint32_t ground = ColorToRGB(Ground) & 0xFFFFFF;
+    auto put = [](std::uint8_t* p, std::uint32_t rgb) {
+        p[0] = std::uint8_t(rgb >> 16);
+        p[1] = std::uint8_t(rgb >> 8);
+        p[2] = std::uint8_t(rgb);
+    };
     for (int y = R.Top; y < R.Bottom; ++y) {
-        std::uint8_t* pic = Picture.ScanLine(y);
-        std::uint8_t* msk = Mask.ScanLine(y);
+        std::uint8_t* pic = Picture.ScanLine(y - Held.Top);
+        std::uint8_t* msk = Mask.ScanLine(y - Held.Top);
         for (int x = R.Left; x < R.Right; ++x) {
-            std::uint8_t* p = pic + 4 * x;
+            std::uint8_t* p = pic + 4 * (x - Held.Left);
             // Pixels are blue, green, red, reserved; colours are 0x00BBGGRR.
             const std::uint32_t rgb = std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
             if (rgb == key) {
-                p[0] = std::uint8_t(ground >> 16);
-                p[1] = std::uint8_t(ground >> 8);
-                p[2] = std::uint8_t(ground);
-            } else {
-                std::uint8_t* m = msk + 4 * x;
-                m[0] = m[1] = m[2] = 0;
+                put(p, ground);
+                continue;
             }
+            const int a = partial ? Alpha[std::size_t(y - Glyph.Top) * Glyph.Width() + (x - Glyph.Left)] : 255;
+            if (a < 255 && Transparent) {
+                put(p, 0);
+                continue;
+            }
+            if (a < 255) put(p, std::uint32_t(OnOffButCompositeEdge(TColor(rgb), a, TColor(ground))));
+            std::uint8_t* m = msk + 4 * (x - Held.Left);
+            m[0] = m[1] = m[2] = 0;
         }
     }
 }
@@ -63,10 +77,12 @@ void TOnOffBut::Paint() {
     TPaintBuffer picture(out, area, FPicture.get());
     TPaintBuffer mask(out, area, FMask.get());
     PaintBackground();
-    PaintTexts(textHeight);
+    // Over a transparent button the smoothed texts are drawn straight onto the parent
+    // (PaintOutput): their soft edges need the parent's pixels, which AND and OR cannot mix.
+    if (!FTransparent) PaintTexts(FPicture->GetCanvas(), FMask->GetCanvas(), textHeight);
     PaintGlyph(picture.GetBounds());
     PaintFrame();
-    PaintOutput(picture, mask);
+    PaintOutput(picture, mask, textHeight);
 }
 
 // The mask starts white (all parent) with black text; the picture starts in the background
@@ -85,49 +101,57 @@ void TOnOffBut::PaintBackground() {
     c->Rectangle(0, 0, W, H);
 }
 
-void TOnOffBut::PaintTexts(int TextHeight) {
-    if (!FLeftText.empty()) PaintText(otsLeft, FLeftText, FLeftTextAlignment, TextHeight);
-    if (!FRightText.empty()) PaintText(otsRight, FRightText, FRightTextAlignment, TextHeight);
-    if (!FTopText.empty()) PaintText(otsTop, FTopText, FTopTextAlignment, TextHeight);
-    if (!FBottomText.empty()) PaintText(otsBottom, FBottomText, FBottomTextAlignment, TextHeight);
+void TOnOffBut::PaintTexts(TCanvas* Picture, TCanvas* Mask, int TextHeight) {
+    if (!FLeftText.empty()) PaintText(Picture, Mask, otsLeft, FLeftText, FLeftTextAlignment, TextHeight);
+    if (!FRightText.empty()) PaintText(Picture, Mask, otsRight, FRightText, FRightTextAlignment, TextHeight);
+    if (!FTopText.empty()) PaintText(Picture, Mask, otsTop, FTopText, FTopTextAlignment, TextHeight);
+    if (!FBottomText.empty()) PaintText(Picture, Mask, otsBottom, FBottomText, FBottomTextAlignment, TextHeight);
 }
 
 // An enabled button writes in ColorText; a disabled one engraves: white one pixel right
-// and down, then gray in place, both over a clear ground. The mask takes every stroke.
-void TOnOffBut::PaintText(TOnOffButTextSide Side, const std::string& Text, TAlignment Alignment, int TextHeight) {
-    TCanvas* c = FPicture->GetCanvas();
-    TCanvas* m = FMask->GetCanvas();
+// and down, then gray in place, both over a clear ground. The mask (when given) takes
+// every stroke.
+void TOnOffBut::PaintText(TCanvas* Picture, TCanvas* Mask, TOnOffButTextSide Side, const std::string& Text,
+                          TAlignment Alignment, int TextHeight) {
+    TCanvas* c = Picture;
+    TCanvas* m = Mask;
     const TPoint p = OnOffButTextPos(Side, Alignment, c->TextWidth(Text), TextHeight, Placement());
     if (GetEnabled()) {
         c->GetFont()->SetColor(FColorText);
         c->TextOut(p.X, p.Y, Text);
-        m->TextOut(p.X, p.Y, Text);
+        if (m != nullptr) m->TextOut(p.X, p.Y, Text);
         return;
     }
     c->GetBrush()->SetStyle(bsClear);
-    m->GetBrush()->SetStyle(bsClear);
+    if (m != nullptr) m->GetBrush()->SetStyle(bsClear);
     c->GetFont()->SetColor(EngraveLight);
     c->TextOut(p.X + 1, p.Y + 1, Text);
-    m->TextOut(p.X + 1, p.Y + 1, Text);
+    if (m != nullptr) m->TextOut(p.X + 1, p.Y + 1, Text);
     c->GetFont()->SetColor(EngraveDark);
     c->TextOut(p.X, p.Y, Text);
-    m->TextOut(p.X, p.Y, Text);
+    if (m != nullptr) m->TextOut(p.X, p.Y, Text);
+}
+
+TRect TOnOffBut::GlyphRect() const {
+    const TBitmap* img = FStateImages[OnOffButStateIndex(FOnOff, GetEnabled())].get();
+    return Bounds(FLeftSpace + 1, FTopSpace + 1, img->GetWidth(), img->GetHeight());
 }
 
 // The state's picture at (LeftSpace + 1, TopSpace + 1); its key-coloured pixels take the
-// ground and stay white in the mask.
+// ground and stay white in the mask, its smoothed edges are mixed with the ground.
 void TOnOffBut::PaintGlyph(const TRect& Held) {
-    TBitmap* img = FStateImages[OnOffButStateIndex(FOnOff, GetEnabled())].get();
+    const int state = OnOffButStateIndex(FOnOff, GetEnabled());
+    TBitmap* img = FStateImages[state].get();
     const int iw = img->GetWidth(), ih = img->GetHeight();
     if (iw <= 0 || ih <= 0) return;
-    const TRect r = Bounds(FLeftSpace + 1, FTopSpace + 1, iw, ih);
+    const TRect r = GlyphRect();
     TCanvas* c = FPicture->GetCanvas();
     c->SetCopyMode(cmSrcCopy);
     c->CopyRect(r, img->GetCanvas(), Rect(0, 0, iw, ih));
     TCanvas* m = FMask->GetCanvas();
     SolidPenAndBrush(m, clWhite);
     m->FillRect(r);
-    KeyOutGlyph(*FPicture, *FMask, r, Held, FTransparent ? clBlack : FColorBackgnd);
+    KeyOutGlyph(*FPicture, *FMask, r, Held, FTransparent ? clBlack : FColorBackgnd, FStateAlphas[state], FTransparent);
 }
 
 void TOnOffBut::PaintFrame() {
@@ -136,14 +160,21 @@ void TOnOffBut::PaintFrame() {
     DrawFrame(FMask->GetCanvas(), FFrameStyle, 0, 0, R, B, clBlack, clBlack, clBlack, clBlack, clBlack);
 }
 
-// Opaque: one copy. Transparent: the mask ANDed onto the control clears what the button
-// covers, then the picture (black elsewhere) is ORed in.
-void TOnOffBut::PaintOutput(TPaintBuffer& Picture, TPaintBuffer& Mask) {
+// Opaque: one copy. Transparent: the texts straight onto the parent, the mask ANDed onto
+// the control clears what the glyph and frame cover, the picture (black elsewhere) is ORed
+// in, and the glyph's partly covering pixels are mixed with the parent below them.
+void TOnOffBut::PaintOutput(TPaintBuffer& Picture, TPaintBuffer& Mask, int TextHeight) {
     TCanvas* out = GetCanvas();
     if (!FTransparent) {
         out->SetCopyMode(cmSrcCopy);
         Picture.Show();
         return;
+    }
+    {
+        TCanvasStateSaver saved(out);
+        out->SetFont(GetFont());
+        out->GetBrush()->SetStyle(bsClear);
+        PaintTexts(out, nullptr, TextHeight);
     }
     const TRect held = Mask.GetBounds();
     out->SetCopyMode(cmSrcAnd);
@@ -151,6 +182,33 @@ void TOnOffBut::PaintOutput(TPaintBuffer& Picture, TPaintBuffer& Mask) {
     out->SetCopyMode(cmSrcPaint);
     Picture.Show();
     out->SetCopyMode(cmSrcCopy);
+    BlendGlyphEdges();
+}
+
+void TOnOffBut::BlendGlyphEdges() {
+    const int state = OnOffButStateIndex(FOnOff, GetEnabled());
+    TBitmap* img = FStateImages[state].get();
+    const std::vector<std::uint8_t>& alpha = FStateAlphas[state];
+    const int iw = img->GetWidth(), ih = img->GetHeight();
+    if (iw <= 0 || ih <= 0 || alpha.size() != std::size_t(iw) * std::size_t(ih)) return;
+    const TRect r = GlyphRect();
+    const std::uint32_t key = ColorToRGB(OnOffButKeyColor) & 0xFFFFFF;
+    TCanvas* out = GetCanvas();
+    TCanvasStateSaver saved(out);
+    out->GetPen()->SetMode(pmCopy);
+    for (int y = 0; y < ih; ++y) {
+        const std::uint8_t* row = img->ScanLine(y);
+        for (int x = 0; x < iw; ++x) {
+            const int a = alpha[std::size_t(y) * iw + x];
+            if (a == 0 || a == 255) continue;
+            const std::uint8_t* p = row + 4 * x;
+            const std::uint32_t rgb = std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
+            if (rgb == key) continue;
+            const TColor under = out->GetPixels(r.Left + x, r.Top + y);
+            if (under == CLR_INVALID) continue;   // outside what this paint shows
+            out->SetPixels(r.Left + x, r.Top + y, OnOffButCompositeEdge(TColor(rgb), a, under));
+        }
+    }
 }
 
 }  // namespace zyn

@@ -46,6 +46,7 @@ void TOnOffBut::MakeUserImages() {
 // cannot be loaded.
 void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
     TOnOffButImages images;
+    TOnOffButAlphas alphas;
     TSize glyph;
     if (Style == oobsUser) {
         for (int i = 0; i < 4; ++i) {
@@ -59,8 +60,19 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
         TBitmap sheet;
         LoadResourceBitmap(&sheet, OnOffButStyleResource(Style));
         glyph = CutGlyphSheet(&sheet, images);
+        // The coverage beside the sheet lets the smoothed edges take any ground; a sheet
+        // without one (or with one of another size) keys its pixels out as a whole.
+        TBitmap coverage;
+        try {
+            LoadResourceBitmap(&coverage, OnOffButAlphaResource(Style));
+        } catch (const Exception&) {
+            coverage.SetSize(0, 0);
+        }
+        if (coverage.GetWidth() == sheet.GetWidth() && coverage.GetHeight() == sheet.GetHeight())
+            CutAlphaSheet(&coverage, alphas);
     }
     FStateImages = std::move(images);
+    FStateAlphas = std::move(alphas);
     FGlyphWidth = glyph.cx;
     FGlyphHeight = glyph.cy;
 }
@@ -106,6 +118,7 @@ void TOnOffBut::Assign(TPersistent* Source) {
     FColorScheme = src->FColorScheme;
     FOnOff = src->FOnOff;
     copyImages(src->FStateImages, FStateImages);
+    FStateAlphas = src->FStateAlphas;
     copyImages(src->FUserImages, FUserImages);
     FButtonStyle = src->FButtonStyle;
     FMouseAction = src->FMouseAction;

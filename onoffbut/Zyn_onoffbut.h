@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Zyn_zynbase.h"
 #include "platform/Classes.h"
@@ -46,8 +47,16 @@ public:
 // The pixel colour that stands for "no glyph here" in every glyph picture.
 inline constexpr TColor OnOffButKeyColor = 0xEBBEEB;   // red 235, green 190, blue 235
 
+// The face colour the package's glyph pictures are smoothed against: their soft edges and
+// shadows are mixed with it where they do not cover a pixel fully.
+inline constexpr TColor OnOffButArtworkGround = 0xF0F0F0;
+
 // Resource name of a style's glyph sheet; empty for oobsUser.
 const char* OnOffButStyleResource(TOnOffButStyle Style);
+// Resource name of the coverage sheet beside a style's glyph sheet (grey levels, 0 where the
+// glyph sheet has the key colour, 255 where the glyph covers a pixel fully); empty for
+// oobsUser.
+std::string OnOffButAlphaResource(TOnOffButStyle Style);
 
 // The state images are indexed by OnOff * 2 + Enabled: 0 off and disabled, 1 off and
 // enabled, 2 on and disabled, 3 on and enabled.
@@ -59,6 +68,19 @@ using TOnOffButImages = std::array<std::unique_ptr<vcl::TBitmap>, 4>;
 // on and enabled, top right off and enabled, bottom left on and disabled, bottom right off
 // and disabled. Returns the glyph size.
 vcl::TSize CutGlyphSheet(vcl::TBitmap* Sheet, TOnOffButImages& Images);
+
+// The coverage of each state picture, row by row (empty: every pixel that is not the key
+// colour covers fully, as in user pictures).
+using TOnOffButAlphas = std::array<std::vector<std::uint8_t>, 4>;
+
+// Cuts a coverage sheet (grey levels, read from the red channel) like a glyph sheet.
+void CutAlphaSheet(vcl::TBitmap* Sheet, TOnOffButAlphas& Alphas);
+
+// A pixel of a glyph picture with coverage Alpha (1..254), smoothed against
+// OnOffButArtworkGround, as it shows on Ground (colours as 0x00BBGGRR):
+// Pixel + (1 - Alpha / 255) * (Ground - OnOffButArtworkGround), each channel within 0..255.
+// On the artwork's own ground it is Pixel unchanged.
+TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground);
 
 // Where the glyph sits and how big it is, and the control's size.
 struct TOnOffButPlacement {
@@ -198,11 +220,15 @@ private:
 
     // painting (OnOffButPaint.cpp)
     void PaintBackground();
-    void PaintTexts(int TextHeight);
-    void PaintText(TOnOffButTextSide Side, const std::string& Text, vcl::TAlignment Alignment, int TextHeight);
+    void PaintTexts(vcl::TCanvas* Picture, vcl::TCanvas* Mask, int TextHeight);
+    void PaintText(vcl::TCanvas* Picture, vcl::TCanvas* Mask, TOnOffButTextSide Side, const std::string& Text,
+                   vcl::TAlignment Alignment, int TextHeight);
     void PaintGlyph(const vcl::TRect& Held);
     void PaintFrame();
-    void PaintOutput(vcl::TPaintBuffer& Picture, vcl::TPaintBuffer& Mask);
+    void PaintOutput(vcl::TPaintBuffer& Picture, vcl::TPaintBuffer& Mask, int TextHeight);
+    // Transparent: the glyph's partly covering pixels mixed with what the parent shows.
+    void BlendGlyphEdges();
+    vcl::TRect GlyphRect() const;
 
     bool FAllowAllOff = true;
     bool FAutoCenter = true;
@@ -236,6 +262,7 @@ private:
     bool FHeld = false;   // a speed-button press switched the button on and is not released yet
 
     TOnOffButImages FStateImages;
+    TOnOffButAlphas FStateAlphas;   // the coverage of the state images (none for user pictures)
     TOnOffButImages FUserImages;
     std::unique_ptr<vcl::TBitmap> FMask;
     std::unique_ptr<vcl::TBitmap> FPicture;   // the off-screen picture, kept between paints

@@ -45,8 +45,18 @@ void TRasterLab::Paint() {
 }
 
 // Unlit dots in the grid modes, the background otherwise; inside the frame when there is one.
+// The frames leave a few pixels of the outer ring undrawn (the corners where a light and a
+// dark line meet): those are white, as in a fresh bitmap, so that the kept picture shows
+// nothing an earlier paint left there.
 void TRasterLab::PaintGround(TCanvas* C, int W, int H) {
     const TColor ground = FCharBlockMode != rdbmOff ? FColorDotOff : FColorLabBakG;
+    if (FFrameStyle != frNone) {
+        C->GetBrush()->SetColor(clWhite);
+        C->FillRect(Rect(0, 0, W, 1));
+        C->FillRect(Rect(0, H - 1, W, H));
+        C->FillRect(Rect(0, 1, 1, H - 1));
+        C->FillRect(Rect(W - 1, 1, W, H - 1));
+    }
     C->GetPen()->SetColor(ground);
     C->GetBrush()->SetColor(ground);
     C->FillRect(FFrameStyle != frNone ? Rect(1, 1, W - 1, H - 1) : Rect(0, 0, W, H));
@@ -131,7 +141,7 @@ int TRasterLab::PaintChar(TCanvas* Canvas, const TRDCharMatrix& CharMatrix, int 
     if (Canvas == nullptr || columns == 0 || DotSize <= 0) return width;
     const int left = Fixed ? 0 : CharMatrix.LeftMostBit[code];
     const std::uint32_t columnMask = columns >= 32 ? ~std::uint32_t(0) : (std::uint32_t(1) << columns) - 1;
-    const int rows = std::clamp(CharMatrix.FontHeight, 0, 32);
+    const int rows = RasterRows(CharMatrix);
     const TRect clip = Canvas->GetClipRect();
     Canvas->GetPen()->SetColor(ColorOn);
     Canvas->GetBrush()->SetColor(ColorOn);

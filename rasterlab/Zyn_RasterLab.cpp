@@ -187,7 +187,9 @@ void TRasterLab::SetOnScrollTimer(TNotifyEvent Value) {
 // =========================================================================================
 // height, centre and font
 
-void TRasterLab::AdjustAutoHeight() { SetHeight(FrameWidth() + Pitch() * FCMat.FontHeight); }
+// The rows that can be drawn, not the number the matrix claims: a matrix written through
+// CharMatrix may give any FontHeight, but a glyph has at most 32 rows.
+void TRasterLab::AdjustAutoHeight() { SetHeight(FrameWidth() + Pitch() * RasterRows(FCMat)); }
 
 void TRasterLab::AdjustAutoCenter() {
     SetPosX((GetWidth() - CalcTextBitLength(FText)) / 2 + FrameWidth() + 1);
@@ -239,15 +241,20 @@ void TRasterLab::ScrollStep(int& Offset, int Step, std::int64_t Limit, bool Beyo
 
 // Right and down move the text by ScrollIncrement towards growing coordinates; once it
 // has passed the far edge (the width or height), a looping scroll places it just before the
-// near edge again. Left and up are their mirror images: once the text has left past the
-// near edge by its own length, it re-enters from beyond the far edge.
+// near edge again. Left and up are their mirror images: once the text, standing at PosX or
+// PosY plus the offset, has left past the near edge, it re-enters from beyond the far edge.
 void TRasterLab::ScrollTimerEvent() {
     const int step = FScrollIncrement;
     // The text's length as the next paint will find it: a label that has not been painted
     // since its text changed (hidden, or not shown yet) still loops at the right places.
     FTextBitLength = static_cast<int>(std::min<std::int64_t>(
         RasterTextLength(FCMat, FText, Pitch(), FProportional) + 1, std::numeric_limits<int>::max()));
-    const std::int64_t textHeight = std::int64_t(FCMat.FontHeight) * Pitch();
+    const std::int64_t textHeight = std::int64_t(RasterRows(FCMat)) * Pitch();
+    // Left and up restart once the whole text has left the label, wherever PosX and PosY
+    // put it: its last column (the gap after the last character) or its last row of dots
+    // is left of or above the label's first one. It then re-enters just beyond the far edge.
+    const std::int64_t leftGone = 1 - std::int64_t(FTextBitLength) - FPosX;
+    const std::int64_t upGone = 1 - textHeight - FPosY;
     switch (FScrollMode) {
         case rdsmOff:
             FScrTimerEnabled = false;
@@ -256,9 +263,9 @@ void TRasterLab::ScrollTimerEvent() {
             FScrollPosY = 0;
             break;
         case rdsmRight: ScrollStep(FScrollPosX, step, GetWidth(), true, -std::int64_t(FTextBitLength)); break;
-        case rdsmLeft: ScrollStep(FScrollPosX, -step, -std::int64_t(FTextBitLength), false, GetWidth()); break;
+        case rdsmLeft: ScrollStep(FScrollPosX, -step, leftGone, false, std::int64_t(GetWidth()) + 1 - FPosX); break;
         case rdsmDown: ScrollStep(FScrollPosY, step, GetHeight(), true, -textHeight); break;
-        case rdsmUp: ScrollStep(FScrollPosY, -step, -textHeight, false, GetHeight()); break;
+        case rdsmUp: ScrollStep(FScrollPosY, -step, upGone, false, std::int64_t(GetHeight()) + 1 - FPosY); break;
     }
     Invalidate();
 }

@@ -70,6 +70,10 @@ inline int RasterCharCode(char32_t Ch) { return Ch <= 255 ? static_cast<int>(Ch)
 // rightmost (none for a glyph without dots), or FontWidth when Fixed.
 int RasterCharColumns(const TRDCharMatrix& CharMatrix, int Code, bool Fixed);
 
+// Number of dot rows that are drawn: FontHeight, within the 32 rows a glyph has (a matrix
+// written through CharMatrix may claim any number).
+inline int RasterRows(const TRDCharMatrix& CharMatrix) { return CharMatrix.FontHeight < 0 ? 0 : CharMatrix.FontHeight > 32 ? 32 : CharMatrix.FontHeight; }
+
 // Pixel length of Text (UTF-8): per character its columns plus one gap column, times the
 // dot pitch; every character takes FontWidth + 1 columns when not Proportional.
 std::int64_t RasterTextLength(const TRDCharMatrix& CharMatrix, std::string_view Text, int Pitch,

@@ -77,11 +77,19 @@ void TRepSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     StopRepeating();
 }
 
-// Leaving the button while it is held stops the repeats at once. The press itself goes on
-// as the speed button's: a release back over the button still clicks, one elsewhere does not.
+// Leaving the button while it is held ends the press, as a release would: the repeats stop
+// at once and the button is drawn up. A pointer that comes back while the mouse button is
+// still held finds it up, and letting go then is no click: the press ended at the edge.
+// (A release at the border is no click either; only one over the button clicks.)
 void TRepSpeedButton::CMMouseLeave(TMessage& Message) {
     TSpeedButton::CMMouseLeave(Message);
-    if (FTimerEnabled) StopRepeating();
+    if (!FTimerEnabled && !FDragging) return;
+    StopRepeating();
+    if (FDragging) {
+        FDragging = false;
+        FState = GetDown() ? bsExclusive : bsUp;
+        Invalidate();
+    }
 }
 
 }  // namespace zyn

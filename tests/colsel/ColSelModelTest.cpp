@@ -232,6 +232,109 @@ TEST(ColSelFormFile, TheSelectionAndTheCountSurviveWithoutTheItemList) {
     EXPECT_EQ(t->GetStyle(), vcl::csOwnerDrawFixed);
 }
 
+// A colour of the selector's own replaces the selected entry's; read back, it must be in
+// that entry again, selected, and the entry it would otherwise land in keeps its colour.
+TEST(ColSelFormFile, AnOwnColourComesBackIntoTheEntryThatHeldIt) {
+    vcl::TForm form(nullptr);
+    form.SetName("Form1");
+    auto* s = new TColSel(&form);
+    s->SetName("Sel1");
+    s->SetParent(&form);
+    s->SetNumColors(16);
+    s->SetSelColor(vcl::clPurple);                 // entry 6
+    s->SetSelColor(TColor(0x123456));              // not listed: entry 6 takes it
+    ASSERT_EQ(s->GetSelIx(), 6);
+    const std::string text = vcl::WriteComponentText(&form);
+    vcl::TForm copy(nullptr);
+    vcl::ReadRootText(text, &copy);
+    auto* t = dynamic_cast<TColSel*>(copy.FindComponent("Sel1"));
+    ASSERT_NE(t, nullptr) << text;
+    EXPECT_EQ(t->GetSelIx(), 6) << text;
+    EXPECT_EQ(t->GetItemIndex(), 5);
+    EXPECT_EQ(t->GetArrayColor(6), TColor(0x123456));
+    EXPECT_EQ(t->GetArrayColorName(6), "$00123456");
+    EXPECT_EQ(t->GetArrayColor(1), vcl::clBlack);  // entry 1 is not overwritten
+    EXPECT_EQ(t->GetSelColor(), TColor(0x123456));
+}
+
+TEST_F(ColSelModel, SelIxChoosesAnEntryAndIgnoresNumbersOutsideTheList) {
+    sel->SetSelIx(4);
+    EXPECT_EQ(sel->GetItemIndex(), 3);
+    EXPECT_EQ(sel->GetSelColor(), vcl::clOlive);
+    for (int bad : {0, -1, 21, 47, 48}) {
+        sel->SetSelIx(bad);
+        EXPECT_EQ(sel->GetSelIx(), 4) << bad;
+    }
+}
+
+// A program choosing an item moves the selection with it: the field, SelColor and the
+// colour dialog all concern the same entry.
+TEST_F(ColSelModel, SetItemIndexSelectsTheEntryItShows) {
+    sel->SetItemIndex(4);                          // entry 5, navy
+    EXPECT_EQ(sel->GetSelIx(), 5);
+    EXPECT_EQ(sel->GetSelColor(), vcl::clNavy);
+    EXPECT_EQ(sel->GetSelColorID(), "clNavy");
+    vcl::Application->ProcessMessages();
+    auto b = Render(sel);
+    EXPECT_EQ(b->GetCanvas()->GetPixels(20, 10), vcl::clNavy);   // the field's colour bar
+    sel->SetArrayAllowEdit(5, true);
+    int dialogs = 0;
+    vcl::Testing::OnColorDialog([&](vcl::TColorDialog* D) {
+        ++dialogs;
+        EXPECT_EQ(D->GetColor(), vcl::clNavy);
+        return false;
+    });
+    vcl::Input::MouseMove(sel, 12, 10);
+    vcl::Input::Click(sel, 12, 10);
+    EXPECT_EQ(dialogs, 1);
+    sel->SetDroppedDown(false);
+    // No item: the selected entry stays, its name is not reported.
+    sel->SetItemIndex(-1);
+    EXPECT_EQ(sel->GetSelIx(), 5);
+    EXPECT_EQ(sel->GetSelColorID(), "");
+}
+
+// F4 opens the list with the keyboard; the colour dialog comes first only while the
+// pointer is over the colour bar, not after it has left the selector from there.
+TEST_F(ColSelModel, KeysOpenTheListOnlyOnceThePointerHasLeft) {
+    sel->SetArrayAllowEdit(1, true);
+    int dialogs = 0;
+    vcl::Testing::OnColorDialog([&](vcl::TColorDialog*) {
+        ++dialogs;
+        return false;
+    });
+    sel->SetFocus();
+    vcl::Input::MouseMove(sel, 12, 10);            // over the colour bar
+    vcl::Input::KeyDown(sel, vcl::VK_F4);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(sel->GetDroppedDown());
+    sel->SetDroppedDown(false);
+    vcl::Input::MouseMove(sel, 12, 60);            // off the selector, straight down
+    vcl::Input::KeyDown(sel, vcl::VK_F4);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(sel->GetDroppedDown());
+    sel->SetDroppedDown(false);
+}
+
+// In the open list the hovered item is highlighted; once the pointer has left the list the
+// highlight is back on the chosen item, which Enter then keeps.
+TEST_F(ColSelModel, TheListsHoverHighlightGoesWhenThePointerLeaves) {
+    sel->SetSelColor(vcl::clGreen);                // entry 3
+    sel->SetFocus();
+    sel->SetDroppedDown(true);
+    vcl::Application->ProcessMessages();
+    vcl::TDropDownList* list = sel->GetListControl();
+    ASSERT_NE(list, nullptr);
+    const vcl::TRect r = list->ItemRect(6);
+    vcl::Input::MouseMove(list, r.Left + 40, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(list->GetItemIndex(), 6);
+    vcl::Input::MouseMove(list, list->GetWidth() + 40, -30);
+    EXPECT_EQ(list->GetItemIndex(), 2);
+    vcl::Input::KeyDown(sel, vcl::VK_RETURN);
+    EXPECT_EQ(sel->GetSelIx(), 3);
+    EXPECT_FALSE(sel->GetDroppedDown());
+}
+
 TEST(ColSelPublished, DefaultsMatchTheFreshSelector) {
     TColSel s(nullptr);
     const vcl::TClassInfo* info = vcl::GetClass("TColSel");

@@ -78,3 +78,22 @@ TEST(MarkSelGrid, HiddenMarksAreNeverNearest) {
     for (TPoint p : {TPoint(10, 10), TPoint(150, 110), TPoint(30, 10), TPoint(-3, 400)})
         EXPECT_EQ(NearestMark(pos, vis, p.X, p.Y), 0);
 }
+
+TEST(MarkSelGrid, OnlyTheMarksOfTheGridsCellsAreInView) {
+    TMarkFlags vis = AllVisible();
+    TMarkFlags in = MarksInView(8, 6, vis);
+    EXPECT_TRUE(in[0]);
+    EXPECT_TRUE(in[47]);
+    for (int i = 48; i < NumberOfMarks; ++i) EXPECT_FALSE(in[i]) << i;
+    // Hidden marks are never in view and make room for later ones.
+    vis[3] = vis[10] = false;
+    in = MarksInView(8, 6, vis);
+    EXPECT_FALSE(in[3]);
+    EXPECT_FALSE(in[10]);
+    EXPECT_TRUE(in[49]);
+    EXPECT_FALSE(in[50]);
+    // One cell: mark 0 alone.
+    in = MarksInView(1, 1, AllVisible());
+    EXPECT_TRUE(in[0]);
+    EXPECT_FALSE(in[1]);
+}

@@ -93,6 +93,25 @@ TEST_F(MarkSelClicks, ClickWithHiddenMarks) {
     }
 }
 
+// 8 x 6 cells of 20 x 20: marks 48 to 51 continue on a seventh row at y = 130, below the
+// control. A click near the bottom edge is nearer to them than to the last row in view.
+TEST_F(MarkSelClicks, MarksBelowTheGridCannotBePicked) {
+    vcl::Input::MouseMove(sel, 10, 122);
+    EXPECT_EQ(sel->GetHighlighted(), 40);        // (10, 110), not 48 at (10, 130)
+    vcl::Input::Click(sel, 10, 122);
+    EXPECT_EQ(sel->GetSelected(), 40);
+    vcl::Input::DblClick(sel, 70, 123);
+    EXPECT_EQ(sel->GetSelected(), 43);
+    log.clear();
+    sel->Perform(vcl::WM_LBUTTONUP, 0, vcl::MAKELPARAM(30, 2000));
+    EXPECT_EQ(sel->GetSelected(), 41);
+    EXPECT_EQ(log, (std::vector<std::string>{"mark 41 at 30,2000"}));
+    // With more rows the same marks are in view and can be picked.
+    sel->SetNrOfRows(7);                         // cells 20 x 17: mark 48 at (10, 110)
+    vcl::Input::Click(sel, 10, 112);
+    EXPECT_EQ(sel->GetSelected(), 48);
+}
+
 TEST_F(MarkSelClicks, DoubleClickReportsBothEventsAndMinusOneIsIgnored) {
     vcl::Input::DblClick(sel, 31, 31);
     EXPECT_EQ(sel->GetSelected(), 9);

@@ -2,6 +2,7 @@
 // without a control.
 #include <gtest/gtest.h>
 
+#include "framework/Zyn_conventions.h"
 #include "onoffbut/Zyn_onoffbut.h"
 
 using namespace zyn;
@@ -89,4 +90,50 @@ TEST(OnOffButLayout, SheetsAreCutIntoFourCellsAndOddSidesRoundDown) {
     EXPECT_EQ(OnOffButStateIndex(false, true), 1);
     EXPECT_EQ(OnOffButStateIndex(true, false), 2);
     EXPECT_EQ(OnOffButStateIndex(false, false), 0);
+}
+
+TEST(OnOffButLayout, EdgesMixWithTheGroundInPlaceOfTheFace) {
+    // On the face the artwork was smoothed against nothing changes, whatever the coverage.
+    for (int a : {1, 60, 128, 254})
+        EXPECT_EQ(OnOffButCompositeEdge(0x336699, a, OnOffButArtworkGround), TColor(0x336699)) << a;
+    // Half covered on black: the face's half (120) comes off every channel, and what would
+    // go below 0 or above 255 stops there.
+    EXPECT_EQ(OnOffButCompositeEdge(0x9080F8, 128, vcl::clBlack), TColor(0x180880));
+    EXPECT_EQ(OnOffButCompositeEdge(0x101010, 128, vcl::clBlack), TColor(0x000000));
+    EXPECT_EQ(OnOffButCompositeEdge(0xF8F8F8, 1, vcl::clWhite), TColor(0xFFFFFF));
+    // Channels are mixed apart: red, green and blue grounds move only their own channel.
+    EXPECT_EQ(OnOffButCompositeEdge(0x808080, 0, 0xF0F0FF), TColor(0x80808F));
+    EXPECT_EQ(OnOffButCompositeEdge(0x808080, 255, 0x000000), TColor(0x808080));
+}
+
+// Every style's coverage sheet fits its glyph sheet: the same size, nothing where the key
+// colour is and something everywhere else.
+TEST(OnOffButLayout, EveryStyleHasACoverageSheetThatMatchesItsPictures) {
+    for (int s = oobsCheckbox; s <= oobsUser5; ++s) {
+        SCOPED_TRACE(s);
+        const auto style = TOnOffButStyle(s);
+        vcl::TBitmap sheet, coverage;
+        LoadResourceBitmap(&sheet, OnOffButStyleResource(style));
+        LoadResourceBitmap(&coverage, OnOffButAlphaResource(style));
+        ASSERT_EQ(coverage.GetWidth(), sheet.GetWidth());
+        ASSERT_EQ(coverage.GetHeight(), sheet.GetHeight());
+        TOnOffButImages images;
+        TOnOffButAlphas alphas;
+        const vcl::TSize g = CutGlyphSheet(&sheet, images);
+        CutAlphaSheet(&coverage, alphas);
+        int partly = 0, wrong = 0;
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_EQ(alphas[i].size(), std::size_t(g.cx) * std::size_t(g.cy));
+            for (int y = 0; y < g.cy; ++y)
+                for (int x = 0; x < g.cx; ++x) {
+                    const int a = alphas[i][std::size_t(y) * g.cx + x];
+                    const bool key = images[i]->GetCanvas()->GetPixels(x, y) == OnOffButKeyColor;
+                    wrong += key != (a == 0);
+                    partly += a > 0 && a < 255;
+                }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(partly, 10);   // smoothed edges
+    }
+    EXPECT_EQ(OnOffButAlphaResource(oobsUser), "");
 }

@@ -1,7 +1,10 @@
 // The on/off button's picture on a shown form: glyph pictures by state, the key colour,
 // frame, texts (placed by the measured text size), engraved texts when disabled, and
 // transparency over the parent.
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "OnOffButTestSupport.h"
 #include "framework/Zyn_conventions.h"
@@ -226,4 +229,118 @@ TEST_F(OnOffButPaintTest, SwitchingATransparentButtonLeavesNothingOfTheOldPictur
     ClickGlyph(b);
     Application->ProcessMessages();
     EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled);
+}
+
+namespace {
+
+// Whether a pixel lies next to one of the ground colour (its 4 neighbours).
+bool NextTo(const std::vector<std::vector<TColor>>& Px, int X, int Y, TColor C) {
+    const int h = int(Px.size()), w = int(Px[0].size());
+    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+        const int x = X + dx, y = Y + dy;
+        if (x >= 0 && y >= 0 && x < w && y < h && Px[y][x] == C) return true;
+    }
+    return false;
+}
+
+int Brightest(TColor C) { return std::max({GetRValue(C), GetGValue(C), GetBValue(C)}); }
+
+}  // namespace
+
+// A smoothed caption over a transparent button blends with what the parent shows, as text
+// written straight onto the parent does: no coloured fringes from masking bit patterns.
+TEST_F(OnOffButPaintTest, TransparentSmoothedTextBlendsWithTheParent) {
+    const TColor parent = 0x55AAFF;   // bit patterns that an AND with grey levels distorts
+    form->SetColor(parent);
+    auto* b = MakeSheetButton(10, 10);
+    b->SetFrameStyle(frNone);
+    b->SetTransparent(true);
+    b->SetRightText("Mow");
+    b->SetLeftText("Gap");
+    b->SetLeftTextAlignment(taLeftJustify);
+    for (TColor ink : {TColor(clBlack), Ink}) {
+        SCOPED_TRACE(ink);
+        b->SetColorText(ink);
+        Application->ProcessMessages();
+        TBitmap ref;
+        ref.SetSize(100, 50);
+        TCanvas* c = ref.GetCanvas();
+        c->SetFont(b->GetFont());
+        c->GetBrush()->SetColor(parent);
+        c->FillRect(Rect(0, 0, 100, 50));
+        c->GetBrush()->SetStyle(bsClear);
+        c->GetFont()->SetColor(ink);
+        const int h = c->TextHeight(TextHeightProbe);
+        const int LS = b->GetLeftSpace(), TS = b->GetTopSpace(), y = TS + (10 - h) / 2;
+        c->TextOut(LS + 20 + 4, y, "Mow");
+        c->TextOut(4, y, "Gap");
+        int smoothed = 0, differ = 0;
+        for (int py = 0; py < 50; ++py)
+            for (int px = 0; px < 100; ++px) {
+                if (px > LS && px <= LS + 20 && py > TS && py <= TS + 10) continue;   // the glyph
+                const TColor want = c->GetPixels(px, py) & 0xFFFFFF;
+                smoothed += want != parent && want != ink;
+                differ += At(b, px, py) != want;
+            }
+        EXPECT_GT(smoothed, 10);   // the font is smoothed: there are partly covered pixels
+        EXPECT_EQ(differ, 0);
+    }
+}
+
+// On the button face the package's glyphs are shown exactly as drawn: the key colour takes
+// the face, every other pixel is the picture's own.
+TEST_F(OnOffButPaintTest, PackageGlyphsOnTheFaceAreTheirPicturesExactly) {
+    auto* b = MakeButton(10, 10);
+    b->SetBounds(10, 10, 120, 110);
+    for (TOnOffButStyle s : {oobsCheckbox, oobsColSlideLR, oobsBulb, oobsTrafficLPed}) {
+        SCOPED_TRACE(int(s));
+        b->SetButtonStyle(s);
+        for (bool enabled : {true, false}) {
+            b->SetEnabled(enabled);
+            Application->ProcessMessages();
+            TBitmap img;
+            img.Assign(const_cast<TBitmap*>(b->GetStateImage(b->GetOnOff(), enabled)));
+            const int L = b->GetLeftSpace() + 1, T = b->GetTopSpace() + 1;
+            int differ = 0;
+            for (int y = 0; y < img.GetHeight(); ++y)
+                for (int x = 0; x < img.GetWidth(); ++x) {
+                    TColor want = img.GetCanvas()->GetPixels(x, y) & 0xFFFFFF;
+                    if (want == OnOffButKeyColor) want = ColorToRGB(clBtnFace);
+                    differ += At(b, L + x, T + y) != want;
+                }
+            EXPECT_EQ(differ, 0);
+        }
+    }
+}
+
+// The glyphs' soft edges and shadows take the ground they are shown on: on black, none of
+// the pixels round a check box is lighter than its border line, opaque or transparent.
+TEST_F(OnOffButPaintTest, GlyphEdgesShowNoLightHaloOnADarkGround) {
+    auto* b = MakeButton(10, 10);
+    b->SetButtonStyle(oobsCheckbox);
+    b->SetOnOff(false);
+    b->SetFrameStyle(frNone);
+    for (bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent);
+        form->SetColor(clBlack);
+        b->SetColorBackgnd(clBlack);
+        b->SetTransparent(transparent);
+        Application->ProcessMessages();
+        const int L = b->GetLeftSpace() + 1, T = b->GetTopSpace() + 1;
+        const int gw = b->GetGlyphWidth(), gh = b->GetGlyphHeight();
+        std::vector<std::vector<TColor>> px(gh + 2, std::vector<TColor>(gw + 2));
+        for (int y = 0; y < gh + 2; ++y)
+            for (int x = 0; x < gw + 2; ++x) px[y][x] = At(b, L - 1 + x, T - 1 + y);
+        int edge = 0, light = 0;
+        for (int y = 0; y < gh + 2; ++y)
+            for (int x = 0; x < gw + 2; ++x) {
+                if (px[y][x] == clBlack || !NextTo(px, x, y, clBlack)) continue;
+                ++edge;
+                light += Brightest(px[y][x]) > 0x90;   // the border line is 0x5F6E80
+            }
+        EXPECT_GT(edge, 20);
+        EXPECT_EQ(light, 0);
+        // Inside, the box keeps its light face.
+        EXPECT_GT(Brightest(At(b, L + gw / 2, T + gh / 2)), 0xE0);
+    }
 }

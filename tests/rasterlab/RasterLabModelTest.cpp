@@ -89,6 +89,27 @@ TEST(RasterLabModel, AutoHeightFitsTheMatrixAndFrame) {
     EXPECT_EQ(l.GetHeight(), 2 + 4 * l.GetCharMatrix().FontHeight);
 }
 
+// A matrix written through CharMatrix may claim any row count; the height fits the 32 rows
+// a glyph can have, and huge claims neither overflow nor give absurd heights.
+TEST(RasterLabModel, AutoHeightFitsTheRowsThatCanBeDrawn) {
+    TRasterLab l(nullptr);
+    TRDCharMatrix m = l.GetCharMatrix();
+    struct Case { std::int32_t claimed; int rows; };
+    for (const Case& c : {Case{1000, 32}, Case{INT_MAX, 32}, Case{33, 32}, Case{32, 32}, Case{-7, 0}, Case{INT_MIN, 0}}) {
+        SCOPED_TRACE(c.claimed);
+        m.FontHeight = c.claimed;
+        l.SetCharMatrix(m);
+        l.SetAutoHeight(false);
+        l.SetAutoHeight(true);
+        EXPECT_EQ(l.GetHeight(), 1 + 4 * c.rows);   // frame 1, pitch 4
+        l.SetDotSize(32);
+        l.SetDotSpacing(3);
+        EXPECT_EQ(l.GetHeight(), 1 + 35 * c.rows);
+        l.SetDotSize(3);
+        l.SetDotSpacing(1);
+    }
+}
+
 TEST(RasterLabModel, AutoCenterPlacesTheText) {
     TRasterLab l(nullptr);
     auto centred = [&] { return (l.GetWidth() - l.CalcTextBitLength(l.GetText())) / 2 + 1 + 1; };

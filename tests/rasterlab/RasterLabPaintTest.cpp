@@ -212,3 +212,29 @@ TEST(RasterLabPaint, PaintCharDrawsOnAnyCanvas) {
     // Fixed pitch starts the cell at column 0.
     EXPECT_EQ(TRasterLab::PaintChar(nullptr, m, 0, 0, U'1', 2, 2, 0, 0, 0, true), 7 * 4);
 }
+
+// Every frame leaves a pixel or two of the outer ring to nobody (where a light and a dark
+// line meet). The kept picture must not show there what an earlier paint drew.
+TEST(RasterLabPaint, FrameCornersShowNothingOfAnEarlierPaint) {
+    for (TFrameStyle style : {frSingle, frSunken, frRaised, frSunkenDouble, frRaisedDouble}) {
+        SCOPED_TRACE(int(style));
+        auto l = MakeLabel("");
+        l->SetCharBlockMode(rdbmOff);             // no grid: the ground covers every pixel
+        l->SetColorLabBakG(0x0000FF);
+        { Picture first(*l); ASSERT_EQ(first.At(399, 0), 0x0000FFu); }   // no frame: all ground
+        l->SetFrameStyle(style);
+        Picture p(*l);
+        const int W = 400, H = 68;
+        for (int x = 0; x < W; ++x) {
+            EXPECT_NE(p.At(x, 0), 0x0000FFu) << x;
+            EXPECT_NE(p.At(x, H - 1), 0x0000FFu) << x;
+        }
+        for (int y = 0; y < H; ++y) {
+            EXPECT_NE(p.At(0, y), 0x0000FFu) << y;
+            EXPECT_NE(p.At(W - 1, y), 0x0000FFu) << y;
+        }
+        if (style != frSingle) {
+            EXPECT_EQ(p.At(W - 1, 0), vcl::clWhite);   // no line reaches it
+        }
+    }
+}

@@ -83,6 +83,39 @@ TEST_F(RasterLabScroll, LeftMirrorsRight) {
     EXPECT_EQ(label->GetScrollPosX(), 0);
 }
 
+// A centred text stands far from the left edge: the loop waits until all of it has left.
+TEST_F(RasterLabScroll, LeftLoopRestartsOnlyOnceACentredTextHasLeft) {
+    label->SetScrollIncrement(1);
+    label->SetAutoCenter(true);
+    const int posX = label->GetPosX();
+    ASSERT_GT(posX, 100);
+    const int length = label->CalcTextBitLength("Text") + 1;
+    label->SetScrollMode(rdsmLeft);
+    Ticks(posX + 1);                          // the text starts 1 pixel left of the edge
+    EXPECT_TRUE(AnyLitDot());
+    EXPECT_EQ(Restarts(), 0);
+    Ticks(length - 2);                        // its last column has just left
+    EXPECT_EQ(label->GetScrollPosX(), -(posX + length - 1));
+    EXPECT_FALSE(AnyLitDot());
+    EXPECT_EQ(Restarts(), 0);
+    Ticks(1);
+    EXPECT_EQ(Restarts(), 1);
+    EXPECT_EQ(posX + label->GetScrollPosX(), 401);   // re-enters just beyond the right edge
+    Ticks(2);
+    EXPECT_EQ(posX + label->GetScrollPosX(), 399);
+}
+
+TEST_F(RasterLabScroll, UpLoopRestartsOnlyOnceALowTextHasLeft) {
+    label->SetPosY(20);
+    label->SetScrollMode(rdsmUp);
+    Ticks(13);                                // y = -45: the last row of dots ends at -43
+    EXPECT_EQ(label->GetScrollPosY(), -65);
+    EXPECT_EQ(Restarts(), 0);
+    Ticks(1);
+    EXPECT_EQ(Restarts(), 1);
+    EXPECT_EQ(20 + label->GetScrollPosY(), 69);
+}
+
 TEST_F(RasterLabScroll, DownAndUpMoveVertically) {
     const int textHeight = 12 * 4;
     label->SetScrollMode(rdsmDown);

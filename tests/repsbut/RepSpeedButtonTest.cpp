@@ -105,6 +105,35 @@ TEST_F(RepSpeedButtonTest, LeavingTheButtonStopsTheRepeatsAtOnce) {
     Input::MouseUp(b, mbLeft, {}, 20, 10);
 }
 
+// Leaving ends the press: sliding back over the held button neither shows it pressed nor
+// starts repeating again, and letting go there is no click.
+TEST_F(RepSpeedButtonTest, LeavingEndsThePressSoComingBackFindsTheButtonUp) {
+    Press();
+    EXPECT_EQ(b->GetState(), bsDown);
+    Application->AdvanceTime(700);
+    ASSERT_EQ(repeats.size(), 2u);
+    Input::MouseMove(b, 200, 10, {ssLeft});
+    EXPECT_EQ(b->GetState(), bsUp);
+    Input::MouseMove(b, 20, 10, {ssLeft});    // back over it, still held
+    EXPECT_EQ(b->GetState(), bsUp);
+    EXPECT_FALSE(b->GetRepeating());
+    Application->AdvanceTime(1000);
+    EXPECT_EQ(repeats.size(), 2u);
+    Input::MouseUp(b, mbLeft, {}, 20, 10);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(b->GetState(), bsUp);
+
+    // A new press over it behaves as the first one did.
+    repeats.clear();
+    b->hooks.clear();
+    Press();
+    EXPECT_EQ(b->GetState(), bsDown);
+    Application->AdvanceTime(500);
+    EXPECT_EQ(repeats.size(), 1u);
+    Input::MouseUp(b, mbLeft, {}, 20, 10);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(RepSpeedButtonTest, OnlyTheLeftButtonRepeats) {
     Input::MouseDown(b, mbRight, {}, 20, 10);
     EXPECT_FALSE(b->GetRepeating());

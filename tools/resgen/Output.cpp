@@ -116,7 +116,7 @@ Pixels Flatten(const Raster& r, unsigned groundRGB, unsigned keyRGB) {
     return p;
 }
 
-Pixels GlyphSheet(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw) {
+Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw) {
     Raster sheet(glyphW * 2, glyphH * 2);
     for (int cell = 0; cell < 4; ++cell) {
         const bool on = cell % 2 == 0, enabled = cell < 2;
@@ -128,7 +128,21 @@ Pixels GlyphSheet(int glyphW, int glyphH, const std::function<void(Raster&, bool
         for (int y = 0; y < glyphH; ++y)
             for (int x = 0; x < glyphW; ++x) sheet.At(ox + x, oy + y) = glyph.At(x, y);
     }
-    return Flatten(sheet, kGroundRGB, kKeyRGB);
+    return sheet;
+}
+
+Pixels GlyphSheet(const Raster& sheet) { return Flatten(sheet, kGroundRGB, kKeyRGB); }
+
+Pixels AlphaMap(const Raster& r) {
+    Pixels p{r.W(), r.H(), {}};
+    for (int y = 0; y < r.H(); ++y)
+        for (int x = 0; x < r.W(); ++x) {
+            const float a = r.At(x, y).a;
+            // The same threshold as Flatten: below it the pixel is the key colour.
+            const unsigned v = a < 0.06f ? 0u : unsigned(std::max(1, Channel(a)));
+            p.rgb.push_back(v << 16 | v << 8 | v);
+        }
+    return p;
 }
 
 void WriteBitmap(const std::string& folder, const std::string& name, const Pixels& image, int bits) {

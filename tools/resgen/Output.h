@@ -28,7 +28,15 @@ Pixels Flatten(const Raster& r, unsigned groundRGB, unsigned keyRGB);
 
 // Draws a 2 x 2 glyph sheet: top left on and enabled, top right off and enabled, bottom left
 // on and disabled, bottom right off and disabled. Draw paints one glyph of the given size.
-Pixels GlyphSheet(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw);
+Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw);
+// The sheet flattened on the button face, with the key colour where nothing is painted.
+Pixels GlyphSheet(const Raster& sheet);
+
+// The coverage of a glyph sheet as grey levels (0xAAAAAA for alpha AA): 0 exactly where the
+// flattened sheet has the key colour. With it a glyph's smoothed edges, smoothed against
+// kGroundRGB in the sheet, can be composited on any other ground:
+//   shown = sheet + (1 - alpha) * (ground - kGroundRGB).
+Pixels AlphaMap(const Raster& sheet);
 
 // Writes the image as <folder>/<name>.bmp with 1, 4, 8 or 24 bits per pixel. Palettes are
 // made by median cut; the key colour, when present, keeps an exact entry of its own.

@@ -2,6 +2,7 @@
 //   zyn_resgen <folder>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "tools/resgen/Glyphs.h"
 #include "tools/resgen/Segments.h"
@@ -13,8 +14,12 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     try {
-        for (const auto& spec : resgen::GlyphSheets())
-            resgen::WriteBitmap(folder, spec.name, resgen::GlyphSheet(spec.glyphW, spec.glyphH, spec.draw), spec.bits);
+        for (const auto& spec : resgen::GlyphSheets()) {
+            const resgen::Raster sheet = resgen::GlyphRaster(spec.glyphW, spec.glyphH, spec.draw);
+            resgen::WriteBitmap(folder, spec.name, resgen::GlyphSheet(sheet), spec.bits);
+            // Beside each sheet its coverage, so that glyphs composite on any ground.
+            resgen::WriteBitmap(folder, std::string(spec.name) + "_ALPHA", resgen::AlphaMap(sheet), 8);
+        }
         resgen::WriteBitmap(folder, "EMPTYBOX", resgen::TableEditorBox(false), 8);
         resgen::WriteBitmap(folder, "CHECKEDBOX", resgen::TableEditorBox(true), 8);
         for (const auto& seg : resgen::SegmentShapes()) resgen::WriteBitmap(folder, seg.name, seg.image, seg.bits);
