@@ -125,6 +125,11 @@ public:
     // Each editor in turn; a handler may attach or free editors on the way.
     template <class F>
     void ForEach(F&& Each) {
+        // The usual case, one editor, without a copy of the list (nothing is read after).
+        if (Editors.size() == 1) {
+            Each(*Editors.front());
+            return;
+        }
         const std::vector<TNTabEd*> now = Editors;
         for (TNTabEd* e : now)
             if (Attached(e)) Each(*e);
@@ -142,7 +147,9 @@ public:
         });
     }
     void Flush() {
-        if (AnyBusy()) return;
+        const bool pending = std::any_of(Editors.begin(), Editors.end(),
+                                         [](const TNTabEd* e) { return e->FPendingData || e->FPendingSetup; });
+        if (!pending || AnyBusy()) return;
         ForEach([&](TNTabEd& e) {
             if (std::exchange(e.FPendingData, false)) e.DataChanged();
             if (std::exchange(e.FPendingSetup, false)) e.SetupChanged();
