@@ -227,11 +227,29 @@ void TNTabEd::CMFontChanged(TMessage& Message) {
 // sizes
 
 void TNTabEd::ResizeData(int Cols, int Rows) {
+    // A size the grid cannot show is refused before the table changes, so that table and
+    // grid never disagree.
+    CheckGridSize(Cols, Rows);
     HideEditor();
     {
-        // The table's size notification brings the grid and the decimal places along.
+        // The table's size notification brings the grid and the decimal places along (of
+        // every editor of the table).
         TNTabEdSuppression quiet(*this);
-        Data->Resize(Cols, Rows);
+        const int oldCols = GetNrOfColumns(), oldRows = GetNrOfRows();
+        try {
+            Data->Resize(Cols, Rows);
+        } catch (...) {
+            // The table refused: nothing changed. Or it took the size but an editor could
+            // not follow (no memory for the grid or the decimal places): the table goes
+            // back to its former size, which every editor can show.
+            if (GetNrOfColumns() != oldCols || GetNrOfRows() != oldRows) {
+                try {
+                    Data->Resize(oldCols, oldRows);
+                } catch (...) {
+                }
+            }
+            throw;
+        }
     }
     ChangedSetup();
 }
@@ -263,9 +281,8 @@ void TNTabEd::SetAttribRowVisible(bool Value) {
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
-        const int dataCols = std::max(GetNrOfColumns(), 1);
         if (Value) {
-            TCustomGrid::SetColCount(dataCols + 2);
+            TCustomGrid::SetColCount(GridColsFor(1));
             FColOffset = 1;
             TCustomGrid::SetFixedCols(2);
             // Every column's width moves one column to the right, with its column.
@@ -277,7 +294,7 @@ void TNTabEd::SetAttribRowVisible(bool Value) {
             TCustomGrid::SetFixedCols(1);
             const int count = TCustomGrid::GetColCount();
             for (int i = 1; i <= count - 2; ++i) TCustomGrid::SetColWidths(i, TCustomGrid::GetColWidths(i + 1));
-            TCustomGrid::SetColCount(dataCols + 1);
+            TCustomGrid::SetColCount(GridColsFor(0));
         }
     }
     Invalidate();
@@ -289,9 +306,8 @@ void TNTabEd::SetAttribColVisible(bool Value) {
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
-        const int dataRows = std::max(GetNrOfRows(), 1);
         if (Value) {
-            TCustomGrid::SetRowCount(dataRows + 2);
+            TCustomGrid::SetRowCount(GridRowsFor(1));
             FRowOffset = 1;
             TCustomGrid::SetFixedRows(2);
             const int count = TCustomGrid::GetRowCount();
@@ -302,7 +318,7 @@ void TNTabEd::SetAttribColVisible(bool Value) {
             TCustomGrid::SetFixedRows(1);
             const int count = TCustomGrid::GetRowCount();
             for (int i = 1; i <= count - 2; ++i) TCustomGrid::SetRowHeights(i, TCustomGrid::GetRowHeights(i + 1));
-            TCustomGrid::SetRowCount(dataRows + 1);
+            TCustomGrid::SetRowCount(GridRowsFor(0));
         }
     }
     Invalidate();

@@ -2,6 +2,7 @@
 // masks and captions, the heading editor, the comment editor on the corner cell, and the
 // exchange of blocks of numbers with the clipboard.
 #include <algorithm>
+#include <utility>
 
 #include "framework/Zyn_conventions.h"
 #include "ntabed/Zyn_ntabed.h"
@@ -38,16 +39,15 @@ bool MaskBit(int Mask, int Item) { return (Mask >> (Item - 1)) & 1; }
 // action writes its cells; both come back, also when an exception passes.
 class TNTabEdBulk {
 public:
-    explicit TNTabEdBulk(TNTabEd& Ed) : ed_(Ed), quiet_(Ed) { ed_.Data->OnDataChanged = nullptr; }
-    ~TNTabEdBulk() {
-        TNTabEd* ed = &ed_;
-        ed_.Data->OnDataChanged = [ed](TObject*) { ed->DataChanged(); };
-    }
+    // Only this editor stops hearing: the table's other editors hear the change once, after.
+    explicit TNTabEdBulk(TNTabEd& Ed) : ed_(Ed), muted_(Ed.FDataHookMuted), quiet_(Ed) { ed_.FDataHookMuted = true; }
+    ~TNTabEdBulk() { ed_.FDataHookMuted = muted_; }
     TNTabEdBulk(const TNTabEdBulk&) = delete;
     TNTabEdBulk& operator=(const TNTabEdBulk&) = delete;
 
 private:
     TNTabEd& ed_;
+    bool muted_;
     TNTabEdSuppression quiet_;
 };
 
@@ -432,20 +432,30 @@ void TNTabEd::PopupMenuClickSelectRow(TObject*) {
 void TNTabEd::PopupMenuClickInsertCol(TObject*) {
     const int c = FClicked.X - FColOffset;
     if (FClicked.X <= FColOffset || c > GetNrOfColumns()) return;
-    Data->OnDataChanged = nullptr;
-    InsertColumn(c);
-    SetColName(c, "(...)");
-    Data->OnDataChanged = [this](TObject*) { DataChanged(); };
+    const bool muted = std::exchange(FDataHookMuted, true);
+    try {
+        InsertColumn(c);
+        SetColName(c, "(...)");
+    } catch (...) {
+        FDataHookMuted = muted;
+        throw;
+    }
+    FDataHookMuted = muted;
     ChangedSetup();
 }
 
 void TNTabEd::PopupMenuClickInsertRow(TObject*) {
     const int r = FClicked.Y - FRowOffset;
     if (FClicked.Y <= FRowOffset || r > GetNrOfRows()) return;
-    Data->OnDataChanged = nullptr;
-    InsertRow(r);
-    SetRowName(r, "(...)");
-    Data->OnDataChanged = [this](TObject*) { DataChanged(); };
+    const bool muted = std::exchange(FDataHookMuted, true);
+    try {
+        InsertRow(r);
+        SetRowName(r, "(...)");
+    } catch (...) {
+        FDataHookMuted = muted;
+        throw;
+    }
+    FDataHookMuted = muted;
     ChangedSetup();
 }
 

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "ntabed/Zyn_ntabed.h"
 
@@ -169,6 +170,7 @@ class TClipText {
 public:
     explicit TClipText(std::string_view Text) : text_(Text), n_(int(Text.size()) + 1) {}
     int Length() const { return n_; }
+    bool InText(int P) const { return P >= 1 && P <= n_; }
     char At(int P) const {
         if (P < 1 || P > n_) return 'Z';
         if (P == n_) return ' ';
@@ -185,6 +187,7 @@ private:
 class TPlainText {
 public:
     explicit TPlainText(std::string_view Text) : text_(Text) {}
+    bool InText(int P) const { return P >= 1 && P <= int(text_.size()); }
     char At(int P) const { return P >= 1 && P <= int(text_.size()) ? text_[std::size_t(P - 1)] : 'Z'; }
 
 private:
@@ -214,6 +217,16 @@ private:
     std::string long_;
 };
 
+// "nf" at P, not followed by a letter or a digit: the rest of "Inf".
+template <class TText>
+bool IsInfTail(const TText& S, int P) {
+    auto upper = [](char C) { return C >= 'a' && C <= 'z' ? char(C - 32) : C; };
+    if (!S.InText(P + 1) || upper(S.At(P)) != 'N' || upper(S.At(P + 1)) != 'F') return false;
+    if (!S.InText(P + 2)) return true;
+    const char after = upper(S.At(P + 2));
+    return !((after >= '0' && after <= '9') || (after >= 'A' && after <= 'Z'));
+}
+
 template <class TText>
 double ScanNumber(const TText& S, int& P) {
     TNumberText text;
@@ -222,6 +235,12 @@ double ScanNumber(const TText& S, int& P) {
     bool exponentCapped = false;
     for (;;) {
         const char ch = S.At(P);
+        // Copy writes an infinite value as "+Inf" or "-Inf": after its sign it reads back
+        // as that infinity (which no finite number text could give).
+        if (state == 2 && (ch == 'I' || ch == 'i') && IsInfTail(S, P + 1)) {
+            P += 3;
+            return text.Data()[0] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+        }
         const int next = ScanTable[state][ClassOf(ch)];
         if (next <= ScanEnd) {
             if (next == ScanFail) return 0.0;
@@ -389,7 +408,6 @@ bool CheckClipTable(std::string_view Text, std::string& Problem) {
     const bool tabs = Text.find('\t') != std::string_view::npos;
     std::size_t pos = 0;
     int line = 0, firstLine = 0, firstCount = -1;
-    int blankLine = 0;   // a line without values met before this one, 0 when none
     while (pos < Text.size()) {
         std::size_t end = Text.find('\n', pos);
         if (end == std::string_view::npos) end = Text.size();
@@ -440,22 +458,17 @@ bool CheckClipTable(std::string_view Text, std::string& Problem) {
             i += std::size_t(extra) + 1;
         }
         // With tabs, a line of values has one more value than tabs.
+        // A line without values is a row of empty cells, which Extract passes over as a row.
         if (tabs) count = any ? count + 1 : 0;
-        if (count == 0) {
-            if (blankLine == 0) blankLine = line;
-        } else {
+        if (count != 0) {
             if (firstCount < 0) {
                 firstCount = count;
                 firstLine = line;
-            } else if (blankLine != 0) {
-                Problem = "line " + std::to_string(blankLine) + " holds no values between lines that do";
-                return false;
             } else if (count != firstCount) {
                 Problem = "line " + std::to_string(line) + " has " + std::to_string(count) + " values, line " +
                           std::to_string(firstLine) + " has " + std::to_string(firstCount);
                 return false;
             }
-            blankLine = 0;
         }
         pos = end + 1;
     }

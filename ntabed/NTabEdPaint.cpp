@@ -36,9 +36,11 @@ void TNTabEd::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AS
 }
 
 // The brush for a cell's text: the grid has filled the cell with its brush colour already,
-// so a text on that colour needs no second fill.
-void TNTabEd::FillUnder(TCanvas* C, TColor Back) {
+// so a text on that colour needs no second fill. A heading with the gradient drawing style
+// stands on the gradient the grid has drawn, which the text leaves as it is.
+void TNTabEd::FillUnder(TCanvas* C, TColor Back, bool Fixed) {
     TBrush* brush = C->GetBrush();
+    if (GetDefaultDrawing() && Fixed && GetDrawingStyle() == gdsGradient && brush->GetStyle() == bsClear) return;
     if (GetDefaultDrawing() && brush->GetStyle() == bsSolid && brush->GetColor() == Back) {
         brush->SetStyle(bsClear);
     } else {
@@ -161,7 +163,7 @@ void TNTabEd::DrawHeadingCell(TCanvas* C, int ACol, int ARow, const TRect& ARect
     const TFontStyles normal = GetFont()->GetStyle();
     TFontStyles styles = normal;
     if (current && FBoldSelHeads) styles.Include(fsBold);
-    FillUnder(C, GetFixedColor());
+    FillUnder(C, GetFixedColor(), true);
     C->GetFont()->SetColor(current ? FColorSelected : FColorNormal);
     C->GetFont()->SetStyle(styles);
     C->TextRect(r, r.Left + 2, r.Top + dy, text);

@@ -4,9 +4,12 @@
 #include "ntabed/Zyn_ntabed.h"
 
 #include <algorithm>
+#include <exception>
 #include <new>
+#include <utility>
 
 #include "framework/Zyn_conventions.h"
+#include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 namespace zyn {
@@ -59,10 +62,10 @@ TNTabEd::TNTabEd(TComponent* AOwner) : TCustomGrid(AOwner) {
 }
 
 TNTabEd::~TNTabEd() {
-    if (FExtMatAssigned) {
-        UnhookData(Data);
-        Data->RemoveFreeNotification(this);
-    }
+    // Leave the table's link first: the other editors of the table hear it no more from
+    // here on, and an own table that they show tells them it goes.
+    if (Data != nullptr) UnhookData(Data);
+    if (FExtMatAssigned) Data->RemoveFreeNotification(this);
     delete FDataOwned;
     Data = FDataOwned = nullptr;
     delete FPopupD;
@@ -76,13 +79,20 @@ void TNTabEd::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove || AComponent == nullptr) return;
     if (FExtMatAssigned && AComponent == Data) {
         // The table handed in is gone: go on with one of the editor's own, of the same size.
-        // (The table is half destroyed by now; its size is read from the grid.)
-        const int cols = TCustomGrid::GetColCount() - FColOffset - 1;
-        const int rows = TCustomGrid::GetRowCount() - FRowOffset - 1;
+        // (The table is half destroyed by now: neither its size nor its handlers are read;
+        // the size comes from the grid and the decimal places.)
+        UnhookData(nullptr);
+        const int cols = std::max(int(FDecP.size()), 1);
+        const int rows = std::max(TCustomGrid::GetRowCount() - FRowOffset - 1, 1);
         FExtMatAssigned = false;
+        Data = nullptr;
         FDataOwned = new TDataTable(nullptr);
         Data = FDataOwned;
-        Data->Resize(std::max(cols, 1), std::max(rows, 1));
+        try {
+            Data->Resize(cols, rows);
+        } catch (const std::exception&) {
+            Data->Resize(1, 1);   // no memory for that size: a table all the same
+        }
         HookData();
         FollowDataSize(cols);
         Invalidate();
@@ -96,22 +106,133 @@ void TNTabEd::Notification(TComponent* AComponent, TOperation Operation) {
 // =========================================================================================
 // the data table's notifications
 
+// A table has one handler for each of its notifications, and several editors may show it.
+// The editors of one table therefore share a link: the table's handlers belong to the link,
+// which passes every notification on to each editor attached. The handlers hold the link,
+// so an editor that attaches later finds it in them; the editors hold it too, so it outlives
+// whichever goes first, the table or its last editor.
+class TNTabEdTableLink {
+public:
+    std::vector<TNTabEd*> Editors;
+    // While an editor sorts the table: whether the headers move with the lines (1) or not
+    // (0), for every editor; -1 otherwise, each editor then going by its own last sort.
+    int SortHeaders = -1;
+
+    bool Attached(const TNTabEd* Ed) const { return std::find(Editors.begin(), Editors.end(), Ed) != Editors.end(); }
+    bool AnyBusy() const {
+        return std::any_of(Editors.begin(), Editors.end(), [](const TNTabEd* e) { return e->FInternSuppPaint; });
+    }
+    // Each editor in turn; a handler may attach or free editors on the way.
+    template <class F>
+    void ForEach(F&& Each) {
+        // The usual case, one editor, without a copy of the list (nothing is read after).
+        if (Editors.size() == 1) {
+            Each(*Editors.front());
+            return;
+        }
+        const std::vector<TNTabEd*> now = Editors;
+        for (TNTabEd* e : now)
+            if (Attached(e)) Each(*e);
+    }
+
+    // Data and setup changes made while an editor works on the table in bulk reach the
+    // other editors once, when it has finished (the working editor reports for itself).
+    void Changed(bool Setup) {
+        const bool busy = AnyBusy();
+        ForEach([&](TNTabEd& e) {
+            if (e.FInternSuppPaint) return;
+            if (busy) (Setup ? e.FPendingSetup : e.FPendingData) = true;
+            else if (Setup) e.SetupChanged();
+            else e.DataChanged();
+        });
+    }
+    void Flush() {
+        const bool pending = std::any_of(Editors.begin(), Editors.end(),
+                                         [](const TNTabEd* e) { return e->FPendingData || e->FPendingSetup; });
+        if (!pending || AnyBusy()) return;
+        ForEach([&](TNTabEd& e) {
+            if (std::exchange(e.FPendingData, false)) e.DataChanged();
+            if (std::exchange(e.FPendingSetup, false)) e.SetupChanged();
+        });
+    }
+    // Every editor follows, also when one of them cannot; the first failure is raised after.
+    void SizeChanged(int OldCols, int OldRows, int NewCols, int NewRows) {
+        std::exception_ptr failure;
+        ForEach([&](TNTabEd& e) {
+            try {
+                e.DataSizeChanged(OldCols, OldRows, NewCols, NewRows);
+            } catch (...) {
+                if (!failure) failure = std::current_exception();
+            }
+        });
+        if (failure) std::rethrow_exception(failure);
+    }
+    void Percent(int Value) {
+        ForEach([&](TNTabEd& e) {
+            if (e.FOnPercentDone) e.FOnPercentDone(&e, Value);
+        });
+    }
+    void SortExchange(std::uint8_t Kind, int Index1, int Index2) {
+        ForEach([&](TNTabEd& e) {
+            const bool headers = SortHeaders >= 0 ? SortHeaders == 1 : e.FSortIncludeHd;
+            e.SortExchange(Kind, headers, Index1, Index2);
+        });
+    }
+};
+
+namespace {
+
+// The table's size handler; by its type an editor recognises the link of a table that
+// other editors show already. Each handler first takes its own hold on the link, since a
+// handler may replace the table's handlers (and with them this one).
+struct TSizeRelay {
+    std::shared_ptr<TNTabEdTableLink> Link;
+    void operator()(TObject*, int OldCols, int OldRows, int NewCols, int NewRows) const {
+        const std::shared_ptr<TNTabEdTableLink> link = Link;
+        link->SizeChanged(OldCols, OldRows, NewCols, NewRows);
+    }
+};
+
+std::shared_ptr<TNTabEdTableLink> LinkOf(TDataTable* Table) {
+    const TSizeRelay* relay = Table->OnSizeChanged.target<TSizeRelay>();
+    return relay != nullptr ? relay->Link : nullptr;
+}
+
+}  // namespace
+
 void TNTabEd::HookData() {
-    Data->OnDataChanged = [this](TObject*) { DataChanged(); };
-    Data->OnSetupChanged = [this](TObject*) { SetupChanged(); };
-    Data->OnSizeChanged = [this](TObject*, int OldCols, int OldRows, int NewCols, int NewRows) {
-        DataSizeChanged(OldCols, OldRows, NewCols, NewRows);
+    std::shared_ptr<TNTabEdTableLink> link = LinkOf(Data);
+    if (!link) link = std::make_shared<TNTabEdTableLink>();
+    if (!link->Attached(this)) link->Editors.push_back(this);
+    FLink = link;
+    FPendingData = FPendingSetup = false;
+    // Handlers the application gave the table are replaced, as by a single editor.
+    Data->OnSizeChanged = TSizeRelay{link};
+    Data->OnDataChanged = [link](TObject*) {
+        const std::shared_ptr<TNTabEdTableLink> hold = link;
+        hold->Changed(false);
     };
-    Data->OnPercentDone = [this](TObject*, int Percent) {
-        if (FOnPercentDone) FOnPercentDone(this, Percent);
+    Data->OnSetupChanged = [link](TObject*) {
+        const std::shared_ptr<TNTabEdTableLink> hold = link;
+        hold->Changed(true);
     };
-    Data->OnSortExchange = [this](TObject*, std::uint8_t Kind, int Index1, int Index2, int, int) {
-        SortExchange(Kind, Index1, Index2);
+    Data->OnPercentDone = [link](TObject*, int Percent) {
+        const std::shared_ptr<TNTabEdTableLink> hold = link;
+        hold->Percent(Percent);
+    };
+    Data->OnSortExchange = [link](TObject*, std::uint8_t Kind, int Index1, int Index2, int, int) {
+        const std::shared_ptr<TNTabEdTableLink> hold = link;
+        hold->SortExchange(Kind, Index1, Index2);
     };
 }
 
 void TNTabEd::UnhookData(TDataTable* Table) {
-    if (Table == nullptr) return;
+    const std::shared_ptr<TNTabEdTableLink> link = std::move(FLink);
+    FPendingData = FPendingSetup = false;
+    if (!link) return;
+    link->Editors.erase(std::remove(link->Editors.begin(), link->Editors.end(), this), link->Editors.end());
+    // The last editor leaves the table quiet (unless its handlers are someone else's by now).
+    if (Table == nullptr || !link->Editors.empty() || LinkOf(Table) != link) return;
     Table->OnDataChanged = nullptr;
     Table->OnSetupChanged = nullptr;
     Table->OnSizeChanged = nullptr;
@@ -119,8 +240,28 @@ void TNTabEd::UnhookData(TDataTable* Table) {
     Table->OnSortExchange = nullptr;
 }
 
+std::vector<TNTabEd*> TNTabEd::PeerEditors() const {
+    std::vector<TNTabEd*> peers;
+    if (FLink)
+        for (TNTabEd* e : FLink->Editors)
+            if (e != this) peers.push_back(e);
+    return peers;
+}
+
+void TNTabEd::InternalQuietEnded() {
+    if (!FLink) return;
+    // Runs as a bulk change ends, possibly while an exception passes: what the other
+    // editors' handlers raise is reported, not thrown from here.
+    try {
+        const std::shared_ptr<TNTabEdTableLink> link = FLink;
+        link->Flush();
+    } catch (...) {
+        if (Application != nullptr) Application->HandleException(this);
+    }
+}
+
 void TNTabEd::DataChanged() {
-    if (PaintSuppressed()) return;
+    if (PaintSuppressed() || FDataHookMuted) return;
     Invalidate();
     ChangedData();
 }
@@ -147,23 +288,40 @@ void TNTabEd::DataSizeChanged(int OldCols, int OldRows, int NewCols, int NewRows
     Invalidate();
 }
 
-void TNTabEd::SortExchange(std::uint8_t Kind, int Index1, int Index2) {
+void TNTabEd::SortExchange(std::uint8_t Kind, bool Headers, int Index1, int Index2) {
     // Decimal places belong to their column when the headers move with it.
-    if (Kind != 1 || !FSortIncludeHd) return;
+    if (Kind != 1 || !Headers) return;
     if (Index1 < 1 || Index2 < 1 || Index1 > int(FDecP.size()) || Index2 > int(FDecP.size())) return;
     std::swap(FDecP[std::size_t(Index1 - 1)], FDecP[std::size_t(Index2 - 1)]);
 }
 
+int TNTabEd::GridColsFor(int ColOffset) const {
+    // The grid keeps at least one data column, even for a table without any, and shows no
+    // more than it can hold (a table resized from outside may have more).
+    return std::clamp(Data->GetNrOfColumns(), 1, MaxDataLines) + ColOffset + 1;
+}
+
+int TNTabEd::GridRowsFor(int RowOffset) const {
+    return std::clamp(Data->GetNrOfRows(), 1, MaxDataLines) + RowOffset + 1;
+}
+
+void TNTabEd::CheckGridSize(long long Cols, long long Rows) const {
+    if (Cols <= MaxDataLines && Rows <= MaxDataLines) return;
+    RaiseComponentError<EZynNTabedError>(this, "the grid cannot show " + std::to_string(Cols) + " columns and " +
+                                                   std::to_string(Rows) + " rows (at most " +
+                                                   std::to_string(MaxDataLines) + " of each)");
+}
+
 void TNTabEd::FollowDataSize(int OldCols) {
-    // The grid keeps at least one data column and row, even for a table without any.
-    const int cols = std::max(Data->GetNrOfColumns(), 1), rows = std::max(Data->GetNrOfRows(), 1);
+    // The decimal places come first: whatever the grid does, they match the table's columns.
+    ResizeDecP(Data->GetNrOfColumns());
+    const int gridCols = GridColsFor(FColOffset);
     const int oldGridCols = TCustomGrid::GetColCount();
     const int lastWidth = TCustomGrid::GetColWidths(oldGridCols - 1);
-    TCustomGrid::SetColCount(cols + FColOffset + 1);
-    for (int c = std::max(OldCols, 1) + FColOffset; c <= cols + FColOffset; ++c)
+    TCustomGrid::SetColCount(gridCols);
+    for (int c = std::max(std::min(OldCols, gridCols), 1) + FColOffset; c < gridCols; ++c)
         if (c >= oldGridCols) TCustomGrid::SetColWidths(c, lastWidth);
-    TCustomGrid::SetRowCount(rows + FRowOffset + 1);
-    ResizeDecP(Data->GetNrOfColumns());
+    TCustomGrid::SetRowCount(GridRowsFor(FRowOffset));
 }
 
 void TNTabEd::ResizeDecP(int Count) {
@@ -449,6 +607,11 @@ void TNTabEd::Clear() {
 
 void TNTabEd::Fill(double value) {
     Data->GetMatrix()->Fill(value);
+    // The matrix tells nobody: the table's other editors hear it from here.
+    if (const std::shared_ptr<TNTabEdTableLink> link = FLink)
+        link->ForEach([this](TNTabEd& e) {
+            if (&e != this) e.DataChanged();
+        });
     Invalidate();
     ChangedData();
 }
@@ -470,6 +633,7 @@ int TNTabEd::FillMarkedCells(double value, std::uint8_t Statemask) {
 
 void TNTabEd::InsertRow(int ix) {
     if (ix < 1 || ix > GetNrOfRows() + 1) return;
+    CheckGridSize(GetNrOfColumns(), GetNrOfRows() + 1LL);
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
@@ -480,17 +644,29 @@ void TNTabEd::InsertRow(int ix) {
 
 void TNTabEd::InsertColumn(int ix) {
     if (ix < 1 || ix > GetNrOfColumns() + 1) return;
+    CheckGridSize(GetNrOfColumns() + 1LL, GetNrOfRows());
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
-        // The new column takes the decimal places of its left neighbour (of the first
-        // column when it becomes the first), and the others keep theirs.
-        const std::int8_t dec = FDecP.empty() ? std::int8_t(3) : FDecP[std::size_t(std::max(ix - 2, 0))];
-        FDecP.insert(FDecP.begin() + (ix - 1), dec);
+        // In every editor of the table the new column takes the decimal places of its left
+        // neighbour (of the first column when it becomes the first), and the others keep
+        // theirs.
+        std::vector<TNTabEd*> editors = PeerEditors();
+        editors.insert(editors.begin(), this);
+        std::vector<TNTabEd*> moved;
+        for (TNTabEd* e : editors) {
+            if (int(e->FDecP.size()) < ix - 1) continue;   // follows the table's size later
+            const std::int8_t dec = e->FDecP.empty() ? std::int8_t(3) : e->FDecP[std::size_t(std::max(ix - 2, 0))];
+            e->FDecP.insert(e->FDecP.begin() + (ix - 1), dec);
+            moved.push_back(e);
+        }
+        const int before = GetNrOfColumns();
         try {
             Data->InsertColumn(ix);
         } catch (...) {
-            FDecP.erase(FDecP.begin() + (ix - 1));
+            if (GetNrOfColumns() == before)
+                for (TNTabEd* e : moved)
+                    if (int(e->FDecP.size()) >= ix) e->FDecP.erase(e->FDecP.begin() + (ix - 1));
             throw;
         }
     }
@@ -512,12 +688,22 @@ void TNTabEd::RemoveColumn(int ix) {
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
-        const std::int8_t removed = FDecP[std::size_t(ix - 1)];
-        FDecP.erase(FDecP.begin() + (ix - 1));
+        // The column's decimal places go with it, in every editor of the table.
+        std::vector<TNTabEd*> editors = PeerEditors();
+        editors.insert(editors.begin(), this);
+        std::vector<std::pair<TNTabEd*, std::int8_t>> removed;
+        for (TNTabEd* e : editors) {
+            if (int(e->FDecP.size()) < ix) continue;
+            removed.emplace_back(e, e->FDecP[std::size_t(ix - 1)]);
+            e->FDecP.erase(e->FDecP.begin() + (ix - 1));
+        }
+        const int before = GetNrOfColumns();
         try {
             Data->RemoveColumn(ix);
         } catch (...) {
-            FDecP.insert(FDecP.begin() + (ix - 1), removed);
+            if (GetNrOfColumns() == before)
+                for (auto& [e, dec] : removed)
+                    if (int(e->FDecP.size()) >= ix - 1) e->FDecP.insert(e->FDecP.begin() + (ix - 1), dec);
             throw;
         }
     }
@@ -530,6 +716,7 @@ void TNTabEd::MirrorColumns() {
         TNTabEdSuppression quiet(*this);
         Data->MirrorColumns();
         std::reverse(FDecP.begin(), FDecP.end());
+        for (TNTabEd* e : PeerEditors()) std::reverse(e->FDecP.begin(), e->FDecP.end());
     }
     EndStructureChange();
 }
@@ -629,43 +816,49 @@ bool TNTabEd::IfAnyMarked() const {
 // =========================================================================================
 // sorting and finding
 
-namespace {
-// Runs a sort of the table with painting held back, then repaints and reports once.
-template <class F>
-void RunSort(TNTabEd& Ed, bool HeadersMove, F&& Sort) {
-    Ed.HideEditor();
+void TNTabEd::RunSort(bool HeadersMove, const std::function<void()>& Sort) {
+    HideEditor();
     {
-        TNTabEdSuppression quiet(Ed);
+        TNTabEdSuppression quiet(*this);
+        // While this editor sorts, every editor of the table moves its decimal places as
+        // this sort moves the headers.
+        const std::shared_ptr<TNTabEdTableLink> link = FLink;
+        struct TSortHeaders {
+            TNTabEdTableLink* Link;
+            ~TSortHeaders() {
+                if (Link != nullptr) Link->SortHeaders = -1;
+            }
+        } restore{link.get()};
+        if (link) link->SortHeaders = FSortIncludeHd ? 1 : 0;
         Sort();
     }
-    Ed.Invalidate();
-    Ed.ChangedData();
-    if (HeadersMove) Ed.ChangedSetup();
+    Invalidate();
+    ChangedData();
+    if (HeadersMove) ChangedSetup();
 }
-}  // namespace
 
 void TNTabEd::SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders) {
     FSortIncludeHd = IncludeHeaders;
-    RunSort(*this, IncludeHeaders,
+    RunSort(IncludeHeaders,
             [&] { Data->SortCols(SortRowIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders); });
 }
 
 void TNTabEd::SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders) {
     FSortIncludeHd = IncludeHeaders;
-    RunSort(*this, IncludeHeaders,
+    RunSort(IncludeHeaders,
             [&] { Data->SortRows(SortColIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders); });
 }
 
 void TNTabEd::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(*this, true, [&] { Data->SortColAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, [&] { Data->SortColAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(*this, true, [&] { Data->SortRowAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, [&] { Data->SortRowAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
@@ -674,7 +867,7 @@ void TNTabEd::SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, 
 
 void TNTabEd::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(*this, true, [&] { Data->SortColNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, [&] { Data->SortColNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
@@ -683,7 +876,7 @@ void TNTabEd::SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, 
 
 void TNTabEd::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(*this, true, [&] { Data->SortRowNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, [&] { Data->SortRowNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
 }
 
 int TNTabEd::FindColIndex(const std::string& ColID) const {
@@ -703,10 +896,9 @@ void TNTabEd::AssignAnotherDataMatrix(TDataTable* NewDTab) {
     if (NewDTab == nullptr || NewDTab == Data) return;
     HideEditor();
     const int oldCols = Data->GetNrOfColumns();
-    if (FExtMatAssigned) {
-        UnhookData(Data);
-        Data->RemoveFreeNotification(this);
-    }
+    UnhookData(Data);
+    if (FExtMatAssigned) Data->RemoveFreeNotification(this);
+    // Editors that show the own table as well hear that it goes, and take one of theirs.
     delete FDataOwned;
     FDataOwned = nullptr;
     Data = NewDTab;
@@ -723,24 +915,15 @@ void TNTabEd::AssignAnotherDataMatrix(TDataTable* NewDTab) {
 
 void TNTabEd::CopyContentsFrom(TDataTable* ExtTab) {
     if (ExtTab == nullptr || ExtTab == Data) return;
+    CheckGridSize(ExtTab->GetNrOfColumns(), ExtTab->GetNrOfRows());
     HideEditor();
     {
         TNTabEdSuppression quiet(*this);
-        const int cols = ExtTab->GetNrOfColumns(), rows = ExtTab->GetNrOfRows();
-        Data->Resize(cols, rows);
-        for (int c = 1; c <= cols; ++c) {
-            for (int r = 1; r <= rows; ++r) {
-                Data->GetMatrix()->SetElem(c, r, ExtTab->GetElem(c, r));
-                Data->SetCellState(c, r, ExtTab->GetCellState(c, r));
-            }
-            Data->SetColName(c, ExtTab->GetColName(c));
-            Data->SetColAttrib(c, ExtTab->GetColAttrib(c));
-        }
-        for (int r = 1; r <= rows; ++r) {
-            Data->SetRowName(r, ExtTab->GetRowName(r));
-            Data->SetRowAttrib(r, ExtTab->GetRowAttrib(r));
-        }
-        Data->SetFComment(ExtTab->GetFComment());
+        // The room first, which fails without changing anything; the whole table then
+        // follows into it: values, states, names, attributes, which columns are nominal
+        // with their identifiers (none of the former ones stays), and the comment.
+        Data->Resize(ExtTab->GetNrOfColumns(), ExtTab->GetNrOfRows());
+        Data->Assign(ExtTab);
     }
     EndStructureChange();
     ChangedData();

@@ -96,9 +96,18 @@ int WalkClipNumbers(std::string_view Text, const std::function<void(int Col, int
 // Whether clipboard text can be read as a table: no quotes, no control characters other
 // than tab, carriage return and line feed, valid UTF-8, no line longer than MaxClipLineBytes,
 // and the same number of values on every line that holds any (values are separated by tabs
-// when the text holds a tab, by blanks otherwise). False with a description in Problem.
+// when the text holds a tab, by blanks otherwise); a line without any is a row of empty
+// cells. False with a description in Problem.
 inline constexpr std::size_t MaxClipLineBytes = 1 << 20;
 bool CheckClipTable(std::string_view Text, std::string& Problem);
+
+// The most data columns (rows) an editor shows: the grid holds at most 1 << 24 columns and
+// rows (their extents stay in the int range), two of them for the headings. A size beyond
+// it is refused before anything changes.
+inline constexpr int MaxGridLines = 1 << 24;
+inline constexpr int MaxDataLines = MaxGridLines - 2;
+
+class TNTabEdTableLink;
 
 // =========================================================================================
 class TNTabEd : public vcl::TCustomGrid {
@@ -285,9 +294,11 @@ public:
     int FindColIndex(const std::string& ColID) const;
     int FindRowIndex(const std::string& RowID) const;
     // Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
-    // editor goes on with a table of its own of the same size.
+    // editor goes on with a table of its own of the same size. Several editors may show
+    // one table: each hears its changes and sizes itself from it.
     void AssignAnotherDataMatrix(TDataTable* NewDTab);
-    // Copies size, values, states, names, attributes and comment of another table.
+    // Copies size, values, states, names, attributes, scale types with their nominal
+    // identifiers and comment of another table.
     void CopyContentsFrom(TDataTable* ExtTab);
     // Copies the cell states of a table of the same size; false (and nothing copied)
     // otherwise.
@@ -402,6 +413,7 @@ public:
 private:
     friend class TNTabEdSuppression;
     friend class TNTabEdBulk;
+    friend class TNTabEdTableLink;
 
     // The grid's own sizes follow the table; these would break that tie.
     using TCustomGrid::SetColCount;
@@ -421,21 +433,34 @@ private:
     bool SelectedBlock(int& C1, int& R1, int& C2, int& R2) const;
     void ResetCopyBuffer();
 
-    // the data table's notifications
+    // the data table's notifications, shared with every other editor of the table
     void HookData();
+    // Leaves the table's link; Table is nullptr while the table is being destroyed.
     void UnhookData(TDataTable* Table);
+    // The internal suppression ended: notifications held back for other editors go out.
+    void InternalQuietEnded();
+    // The other editors of the table (not this one).
+    std::vector<TNTabEd*> PeerEditors() const;
     void DataChanged();
     void SetupChanged();
     void DataSizeChanged(int OldCols, int OldRows, int NewCols, int NewRows);
-    void SortExchange(std::uint8_t Kind, int Index1, int Index2);
+    void SortExchange(std::uint8_t Kind, bool Headers, int Index1, int Index2);
     // Grid size, widths and decimal places after the table went from OldCols to its size.
     void FollowDataSize(int OldCols);
     void ResizeDecP(int Count);
     void ResizeData(int Cols, int Rows);
+    // Raises EZynNTabedError, before anything changes, for a size the grid cannot show.
+    void CheckGridSize(long long Cols, long long Rows) const;
+    // Grid column (row) count for the table's size with a heading offset.
+    int GridColsFor(int ColOffset) const;
+    int GridRowsFor(int RowOffset) const;
     void EndStructureChange();
+    // A sort of the table with painting held back, then one repaint and report.
+    void RunSort(bool HeadersMove, const std::function<void()>& Sort);
 
     // painting (NTabEdPaint.cpp)
-    void FillUnder(vcl::TCanvas* C, TColor Back);
+    // Fixed: the cell is a heading, which the grid fills by its drawing style.
+    void FillUnder(vcl::TCanvas* C, TColor Back, bool Fixed = false);
     void DrawDataCell(vcl::TCanvas* C, int Col, int Row, const vcl::TRect& R, vcl::TGridDrawState State);
     void DrawHeadingCell(vcl::TCanvas* C, int ACol, int ARow, const vcl::TRect& R);
     void DrawCornerCell(vcl::TCanvas* C, const vcl::TRect& R);
@@ -472,6 +497,10 @@ private:
     void EndBulk();
 
     TDataTable* FDataOwned = nullptr;          // Data while the editor owns it
+    std::shared_ptr<TNTabEdTableLink> FLink;   // the editors of Data
+    bool FDataHookMuted = false;               // this editor's data-changed handling detached
+    bool FPendingData = false;                 // held back while another editor works
+    bool FPendingSetup = false;
     std::unique_ptr<TDataTable> FDataCopy;
     bool FDataCopyAvail = false;
     bool FExtMatAssigned = false;
@@ -531,7 +560,10 @@ public:
     explicit TNTabEdSuppression(TNTabEd& Editor) : editor_(Editor), old_(Editor.FInternSuppPaint) {
         editor_.FInternSuppPaint = true;
     }
-    ~TNTabEdSuppression() { editor_.FInternSuppPaint = old_; }
+    ~TNTabEdSuppression() {
+        editor_.FInternSuppPaint = old_;
+        if (!old_) editor_.InternalQuietEnded();
+    }
     TNTabEdSuppression(const TNTabEdSuppression&) = delete;
     TNTabEdSuppression& operator=(const TNTabEdSuppression&) = delete;
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "NTabEdTestSupport.h"
@@ -339,6 +341,62 @@ TEST_F(NTabEdMenu, ExtractFromClipboard) {
     Select(2, 2, 2, 2);
     ed->PopupMenuClickExtClip(nullptr);
     EXPECT_EQ(ed->GetElem(1, 2), uc_MaxDouble);
+}
+
+TEST_F(NTabEdMenu, AnEmptyRowOfTheClipboardTextIsARowOfEmptyCells) {
+    FillSample();
+    vcl::Clipboard()->SetAsText("1\t2\r\n\r\n3\t4\r\n");
+    int cols = 0, rows = 0;
+    EXPECT_TRUE(ed->GetClipMatrixSize(cols, rows));
+    EXPECT_EQ(cols, 2);
+    EXPECT_EQ(rows, 3);
+    Select(2, 1, 2, 1);
+    ResetCounts();
+    ed->PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(ed->GetElem(1, 1), 1);
+    EXPECT_EQ(ed->GetElem(2, 1), 2);
+    EXPECT_EQ(ed->GetElem(1, 2), 12);   // the empty row writes nothing
+    EXPECT_EQ(ed->GetElem(2, 2), 22);
+    EXPECT_EQ(ed->GetElem(1, 3), 3);
+    EXPECT_EQ(ed->GetElem(2, 3), 4);
+    EXPECT_EQ(log, (std::vector<std::string>{"Change", "Paste"}));
+    EXPECT_EQ(ed->GetSelection(), vcl::TGridRect(2, 1, 3, 3));
+    // A line of tabs only is such a row as well.
+    vcl::Clipboard()->SetAsText("5\t6\n\t\n7\t8\n");
+    ed->PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(ed->GetElem(2, 1), 6);
+    EXPECT_EQ(ed->GetElem(2, 2), 22);
+    EXPECT_EQ(ed->GetElem(2, 3), 8);
+}
+
+TEST_F(NTabEdMenu, SignedZeroAndInfinitiesSurviveCopyAndPaste) {
+    const double inf = std::numeric_limits<double>::infinity();
+    auto expectOriginals = [&](int Row, const std::string& How) {
+        EXPECT_EQ(ed->GetElem(1, Row), 0.0) << How;
+        EXPECT_TRUE(std::signbit(ed->GetElem(1, Row))) << How;
+        EXPECT_EQ(ed->GetElem(2, Row), inf) << How;
+        EXPECT_EQ(ed->GetElem(3, Row), -inf) << How;
+        for (int c = 1; c <= 3; ++c) EXPECT_TRUE(ed->GetIsNumber(c, Row)) << How;
+    };
+    for (const bool full : {true, false}) {
+        FillSample();
+        ed->SetElem(1, 1, -0.0);
+        ed->SetElem(2, 1, inf);
+        ed->SetElem(3, 1, -inf);
+        ed->SetClipboardUseFullPrec(full);
+        Select(2, 1, 4, 1);
+        ed->PopupMenuClickCopy(nullptr);
+        EXPECT_EQ(vcl::Clipboard()->GetAsText(),
+                  full ? " -0.0000000000000E+0000\t                  +Inf\t                  -Inf\r\n"
+                       : " -0.000\t+Inf\t-Inf\r\n");
+        // From the copy buffer, and from the clipboard's text.
+        Select(2, 2, 2, 2);
+        ed->PopupMenuClickPaste(nullptr);
+        expectOriginals(2, full ? "pasted, full precision" : "pasted");
+        Select(2, 3, 2, 3);
+        ed->PopupMenuClickExtClip(nullptr);
+        expectOriginals(3, full ? "extracted, full precision" : "extracted");
+    }
 }
 
 TEST_F(NTabEdMenu, ClipboardTextThatIsNoTableIsRefused) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "platform/Testing.h"
 #include "NTabEdTestSupport.h"
@@ -368,6 +370,37 @@ TEST_F(NTabEdModel, TablesFromOutside) {
     EXPECT_TRUE(ed->CopyCellStatesFrom(&states));
     EXPECT_EQ(ed->GetCellState(2, 1), dtsMarkB);
     EXPECT_EQ(ed->GetCellState(1, 1), 0);
+}
+
+TEST_F(NTabEdModel, CopyContentsFromTakesTheOtherTablesNominalColumns) {
+    ed->Data->SetMScaleType(1, mstNominal);
+    ed->Data->SetNominalID(1, 1, "old site");
+    ed->Data->SetNominalID(2, 5, "old word");   // an identifier of a numeric column
+    TDataTable source(nullptr);
+    source.Resize(2, 2);
+    source.SetMScaleType(2, mstBinary);
+    source.SetNominalID(2, 1, "yes");
+    source.SetNominalID(2, 2, "no");
+    source.SetElem(1, 1, 1);
+    source.SetElem(2, 1, 2);
+    ed->CopyContentsFrom(&source);
+    EXPECT_FALSE(ed->Data->IsNominalColumn(1));
+    EXPECT_EQ(ed->Data->GetNominalID(1, 1), "");
+    EXPECT_EQ(ed->Data->GetNominalID(2, 5), "");
+    EXPECT_TRUE(ed->Data->IsNominalColumn(2));
+    EXPECT_EQ(ed->Data->GetMScaleType(2), mstBinary);
+    EXPECT_EQ(ed->Data->GetNominalID(2, 1), "yes");
+    EXPECT_EQ(ed->Data->GetNominalID(2, 2), "no");
+    // The editor shows the columns as the other table has them.
+    std::map<int, std::string> shown;
+    ed->SetOnBeforeRenderCell([&](vcl::TObject*, int C, int R, std::string& Text, TColor&, TColor&, vcl::TFontStyles&) {
+        if (R == 1) shown[C] = Text;
+    });
+    Picture pic(*ed);
+    EXPECT_EQ(shown[1], "1.000");
+    EXPECT_EQ(shown[2], "no");
+    // The source stays as it was.
+    EXPECT_EQ(source.GetNominalID(2, 1), "yes");
 }
 
 TEST(NTabEdLifetime, AnEditorFreedBeforeItsExternalTableLeavesTheTableQuiet) {

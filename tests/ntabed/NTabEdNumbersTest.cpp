@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -146,10 +147,19 @@ TEST(NTabEdNumbers, ScannerStatesAndPositions) {
         {"1e.5", 1, 0.0, 3},
         {"1e5.", 1, 1e5, 4},
         {"", 1, 0.0, 1},
+        // the texts Copy writes for infinite values read back as them
+        {"+Inf", 1, std::numeric_limits<double>::infinity(), 5},
+        {" -inf\t", 1, -std::numeric_limits<double>::infinity(), 6},
+        {"+Info", 1, 0.0, 2},
+        {"+In", 1, 0.0, 2},
+        {"Inf", 1, 0.0, 1},
+        {"-0.000", 1, -0.0, 7},
     };
     for (const Case& c : cases) {
         int p = c.start;
-        EXPECT_EQ(ScanClipNumber(c.text, p), c.value) << '"' << c.text << '"';
+        const double v = ScanClipNumber(c.text, p);
+        EXPECT_EQ(v, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << '"' << c.text << '"';
         EXPECT_EQ(p, c.end) << '"' << c.text << '"';
     }
 }
@@ -197,7 +207,9 @@ TEST(NTabEdNumbers, WalkingClipboardText) {
 TEST(NTabEdNumbers, ClipboardTextThatIsNoTable) {
     std::string why;
     for (const char* good : {"1\t2\r\n3\t4\r\n", " 1.000\t####\r\n 3.000\t4.000\r\n", "1 2 3\n4 5 6\n\n", "1e5000",
-                             "- ", "1\t\t3\n4\t5\t6\n", "1,5\r\n"})
+                             "- ", "1\t\t3\n4\t5\t6\n", "1,5\r\n",
+                             // an empty line between lines of values is a row of empty cells
+                             "1\n\n2\n", "1\t2\r\n\r\n3\t4\r\n", "1\t2\n\t\n3\t4\n", "+Inf\t-0.000\n"})
         EXPECT_TRUE(CheckClipTable(good, why)) << '"' << good << "\": " << why;
     struct Bad {
         std::string text;
@@ -206,7 +218,6 @@ TEST(NTabEdNumbers, ClipboardTextThatIsNoTable) {
     const Bad bad[] = {
         {"1\t2\r\n3\r\n", "line 2 has 1 values, line 1 has 2"},
         {"1 2\n3 4 5\n", "line 2 has 3 values, line 1 has 2"},
-        {"1\n\n2\n", "line 2 holds no values between lines that do"},
         {"\"1\"\t2\n", "line 1 holds a quotation mark"},
         {std::string("1\t2\n3\0", 6) + "4\n", "line 2 holds the control character 0"},
         {"1\t\xff\n", "line 1 holds bytes that are not text"},

@@ -194,3 +194,51 @@ TEST_F(NTabEdPaint, OptimizedRowHeightFollowsTheFont) {
     EXPECT_EQ(ed->GetDefaultRowHeight(), c->TextHeight("9GMgÜ$§[{|") + 4);
     EXPECT_EQ(ed->GetRowHeights(3), ed->GetDefaultRowHeight());
 }
+
+TEST_F(NTabEdPaint, DrawingStylesShapeTheHeadings) {
+    Select(2, 1, 2, 1);
+    const TRect head = ed->CellRect(4, 0);   // the name of data column 3, not the current one
+    const TRect side = ed->CellRect(0, 3);   // the name of data row 3
+    const int x = head.Right - 6, mid = (head.Top + head.Bottom) / 2;   // right of the text
+    const TColor face = vcl::ColorToRGB(vcl::clBtnFace) & 0xFFFFFF;
+    const TColor shadow = vcl::ColorToRGB(vcl::clBtnShadow) & 0xFFFFFF;
+    const TColor highlight = vcl::ColorToRGB(vcl::clBtnHighlight) & 0xFFFFFF;
+    {
+        // Classic, the default: raised edges, the fixed colour under the text.
+        Picture pic(*ed);
+        EXPECT_EQ(pic.At(head.Left, mid), highlight);
+        EXPECT_EQ(pic.At(x, mid), face);
+    }
+    {
+        // Themed: flat headings with one shadow line at the right and bottom.
+        ed->SetDrawingStyle(vcl::gdsThemed);
+        Picture pic(*ed);
+        EXPECT_EQ(pic.At(head.Left, mid), face);
+        EXPECT_EQ(pic.At(head.Right - 1, mid), shadow);
+        EXPECT_EQ(pic.At(x, head.Bottom - 1), shadow);
+        EXPECT_EQ(pic.At(x, mid), face);
+        EXPECT_GT(pic.Count(head, ed->GetColorNormal()), 0);
+    }
+    // Gradient: every heading from the start colour at its top to the end colour at its
+    // bottom, under its text; the data cells keep their colour.
+    ed->SetDrawingStyle(vcl::gdsGradient);
+    ed->SetGradientStartColor(vcl::RGB(0, 0, 200));
+    ed->SetGradientEndColor(vcl::RGB(200, 100, 0));
+    Picture pic(*ed);
+    for (const TRect& r : {head, side}) {
+        const int h = r.Height();
+        for (int y : {1, h / 2, h - 3}) {
+            const TColor want = vcl::RGB(200 * y / (h - 1), 100 * y / (h - 1), 200 + (0 - 200) * y / (h - 1));
+            EXPECT_EQ(pic.At(r.Right - 6, r.Top + y), want) << "row " << y << " of the heading at " << r.Left;
+        }
+        EXPECT_GT(pic.Count(r, ed->GetColorNormal()), 0);
+    }
+    EXPECT_EQ(pic.Count(head, face), 0);
+    const TRect data = ed->CellRect(4, 4);
+    EXPECT_EQ(pic.At(data.Right - 3, data.Bottom - 3), vcl::ColorToRGB(vcl::clWindow) & 0xFFFFFF);
+    // Back to classic, the picture is the first one again.
+    ed->SetDrawingStyle(vcl::gdsClassic);
+    Picture again(*ed);
+    EXPECT_EQ(again.At(x, mid), face);
+    EXPECT_EQ(again.At(head.Left, mid), highlight);
+}
