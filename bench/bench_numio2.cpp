@@ -2,6 +2,8 @@
 // panel uses, and a keystroke through the online check.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "numio/Zyn_NumIO2.h"
 #include "numlab/Zyn_NumLab.h"
 #include "platform/Graphics.h"
@@ -71,5 +73,27 @@ void BM_NumIO2Keystroke(benchmark::State& State) {
     State.SetItemsProcessed(State.iterations() * 2);
 }
 BENCHMARK(BM_NumIO2Keystroke)->Arg(itFloat)->Arg(itExp)->Arg(itDynamic)->Unit(benchmark::kMicrosecond);
+
+// A click into a text of State.range(0) characters: the caret goes to the character
+// boundary nearest the pointer, which is found from the widths of the text's prefixes.
+void BM_NumIO2ClickInLongText(benchmark::State& State) {
+    TNumIO2 n(nullptr);
+    n.SetBounds(0, 0, 300, 28);
+    n.SetInputFormat(itFloat);
+    n.SetAlignment(vcl::taLeftJustify);
+    std::string text;
+    for (int i = 0; i < State.range(0) - 2; ++i) text += char('1' + i % 9);
+    text += ".5";
+    n.SetText(text);
+    if (n.GetText().size() != std::size_t(State.range(0))) State.SkipWithError("the text was refused");
+    const vcl::LPARAM at = vcl::MAKELPARAM(150, 14);
+    for (auto _ : State) {
+        n.Perform(vcl::WM_LBUTTONDOWN, vcl::MK_LBUTTON, at);
+        n.Perform(vcl::WM_LBUTTONUP, 0, at);
+        benchmark::DoNotOptimize(n.GetCaretPos());
+    }
+    State.counters["caret"] = n.GetCaretPos();
+}
+BENCHMARK(BM_NumIO2ClickInLongText)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -64,7 +64,8 @@ int EasterSundayMarchDay(int Year) {
     const int D = (19 * A + M) % 30;
     const int R = (D + A / 11) / 29;
     const int OG = 21 + D - R;
-    const int SZ = 7 - (Year + Year / 4 + S) % 7;
+    // Year + Year div 4 passes the int range from year 1,717,986,918 on.
+    const int SZ = 7 - int(((long long)Year + Year / 4 + S) % 7);
     return OG + 7 - (OG - SZ) % 7;
 }
 

@@ -45,7 +45,7 @@ inline constexpr int RepeatHolidayYear = -99999;
 inline constexpr int MinCalendarYear = 1;
 inline constexpr int MaxCalendarYear = 9999;
 
-// Easter Sunday of Year (1..9999) by Gauss's Easter formula in its supplemented form,
+// Easter Sunday of Year (any year from 1 on) by Gauss's Easter formula in its supplemented form,
 // counted as a day of March (32 is April 1, 56 is April 25).
 int EasterSundayMarchDay(int Year);
 

@@ -1,5 +1,6 @@
 // TNumIO2: construction, the property setters, the value and the public methods.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -381,9 +382,17 @@ int TNumIO2::CharPosToXCoords(int N) {
 int TNumIO2::XCoordsToCharPos(int X) {
     const TNumIO2Geometry geo = Geometry();
     TCanvas* c = FPicture->GetCanvas();
-    const int length = Length(FInBuffer);
-    std::vector<int> widths(std::size_t(length) + 1, 0);
-    for (int n = 1; n <= length; ++n) widths[std::size_t(n)] = c->TextWidth(Copy(FInBuffer, 1, n));
+    // A character alone is measured once however often it occurs.
+    std::array<int, 128> ascii;
+    ascii.fill(-1);
+    const std::vector<int> widths = NumIO2PrefixWidths(FInBuffer, [c, &ascii](std::string_view Piece) {
+        if (Piece.size() == 1 && static_cast<unsigned char>(Piece[0]) < 0x80) {
+            int& w = ascii[static_cast<unsigned char>(Piece[0])];
+            if (w < 0) w = c->TextWidth(std::string(Piece));
+            return w;
+        }
+        return c->TextWidth(std::string(Piece));
+    });
     return NumIO2XToCharPos(geo, FAlignment, widths, X);
 }
 

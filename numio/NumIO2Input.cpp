@@ -167,16 +167,17 @@ void TNumIO2::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TNumIO2::MouseMove(TShiftState Shift, int X, int Y) {
-    FMouseAreaCode = X > FLeftSpace + FTextBoxWidth ? 2 : X > FLeftSpace ? 1 : 0;
+    // TextBoxWidth may be any int; the sums saturate as those of a click do.
+    FMouseAreaCode = X > SatAdd(FLeftSpace, FTextBoxWidth) ? 2 : X > FLeftSpace ? 1 : 0;
     if (Shift.Contains(ssLeft)) {
-        const int rowBottom = GetHeight() - Geometry().G;
+        const int rowBottom = SatSub(GetHeight(), Geometry().G);
         if (Y > 0 && Y < rowBottom) {
             const int p = XCoordsToCharPos(X);
             if (p > FSelBegin) FSelEnd = p;
             else FSelBegin = p;
             Invalidate();
-        } else if (FGaugeVisible && Y > rowBottom && X >= FGaugeLeftMargin - 1 &&
-                   X <= FGaugeLeftMargin + FGaugeWidth + 1) {
+        } else if (FGaugeVisible && Y > rowBottom && X >= SatSub(FGaugeLeftMargin, 1) &&
+                   X <= SatAdd(SatAdd(FGaugeLeftMargin, FGaugeWidth), 1)) {
             GaugeTo(X, Shift, true);
         }
     }

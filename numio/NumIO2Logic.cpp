@@ -255,13 +255,40 @@ int NumIO2CharPosToX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int 
     return CW + NumIO2TextX(Geo, Alignment, TW);
 }
 
+std::vector<int> NumIO2PrefixWidths(std::string_view Text, const std::function<int(std::string_view)>& Width) {
+    // The canvas measures a line as the sum of the whole-pixel advances of the code points it
+    // decodes, with nothing between neighbours, so a prefix is as wide as its part up to a
+    // place where the canvas starts a code point plus the rest. Its decoder starts one at
+    // every byte that is not a continuation byte (10xxxxxx), and reads none longer than four
+    // bytes. The pieces measured here start at such a place and never hold more than four
+    // bytes, even where a character of the text is an invalid byte the canvas joins to its
+    // neighbours.
+    std::vector<int> widths{0};
+    widths.reserve(Text.size() + 1);
+    std::size_t anchor = 0;   // a place where the canvas starts a code point
+    std::size_t lead = 0;     // the last byte that is no continuation byte
+    int anchorWidth = 0;
+    for (std::size_t pos = 0; pos < Text.size();) {
+        vcl::Utf8Decode(Text, pos);
+        const int w = vcl::SatAdd(anchorWidth, Width(Text.substr(anchor, pos - anchor)));
+        widths.push_back(w);
+        const bool starts = pos == Text.size() || (static_cast<unsigned char>(Text[pos]) & 0xC0) != 0x80;
+        if (starts) lead = pos;
+        if (starts || pos - lead >= 4) {
+            anchor = pos;
+            anchorWidth = w;
+        }
+    }
+    return widths;
+}
+
 int NumIO2XToCharPos(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, const std::vector<int>& Widths, int X) {
     if (Widths.size() < 2) return 0;
     const int textX = NumIO2TextX(Geo, Alignment, Widths.back());
     int nearest = 0;
-    int best = std::numeric_limits<int>::max();
+    long long best = std::numeric_limits<long long>::max();
     for (int n = 0; n < int(Widths.size()); ++n) {
-        const int d = std::abs(X - (textX + Widths[std::size_t(n)] - 1));
+        const long long d = std::llabs((long long)X - ((long long)textX + Widths[std::size_t(n)] - 1));
         if (d < best) {
             best = d;
             nearest = n;

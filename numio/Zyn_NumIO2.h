@@ -107,6 +107,10 @@ int NumIO2TextX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW);
 // The x-coordinate of the boundary after the characters of width CW of a number text of
 // width TW.
 int NumIO2CharPosToX(const TNumIO2Geometry& Geo, vcl::TAlignment Alignment, int TW, int CW);
+// Widths[n] for NumIO2XToCharPos in one pass over Text: the width TextWidth gives for its
+// first n characters, for n = 0 .. Length(Text). Width measures a piece of Text as the
+// canvas's TextWidth does.
+std::vector<int> NumIO2PrefixWidths(std::string_view Text, const std::function<int(std::string_view)>& Width);
 // The character boundary whose caret column (one pixel before the boundary) is nearest to X,
 // the first of two equally near; Widths[n] is the width of the first n characters of the
 // text (Widths[0] = 0, the last one the width of the whole text).

@@ -2,6 +2,8 @@
 // first weekday, week numbers at the end of the range.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "minical/Zyn_MiniCal.h"
 #include "platform/DateUtils.h"
 
@@ -27,6 +29,20 @@ int ReferenceEaster(int Y) {
 TEST(MiniCalDates, EasterAgreesWithAnIndependentReckoning) {
     for (int y = 1900; y <= 2100; ++y) EXPECT_EQ(EasterSundayMarchDay(y), ReferenceEaster(y)) << y;
     for (int y = 1; y <= 9999; y += 7) EXPECT_EQ(EasterSundayMarchDay(y), ReferenceEaster(y)) << y;
+}
+
+TEST(MiniCalDates, EasterForTheLargestYears) {
+    // An application may ask about any year from 1 on; from 1,717,986,918 on a year plus its
+    // quarter no longer fits an int.
+    const int top = std::numeric_limits<int>::max();
+    for (int y : {1717986917, 1717986918, 1800000003, 2000000000, 2100000019, top - 100})
+        for (int k = 0; k < 7; ++k) EXPECT_EQ(EasterSundayMarchDay(y + k), ReferenceEaster(y + k)) << y + k;
+    for (int y = top - 30; y < top; ++y) EXPECT_EQ(EasterSundayMarchDay(y), ReferenceEaster(y)) << y;
+    EXPECT_EQ(EasterSundayMarchDay(top), ReferenceEaster(top));
+    // The feasts follow it there too.
+    const int e = ReferenceEaster(top);
+    const int month = e > 31 ? 4 : 3, day = e > 31 ? e - 31 : e;
+    EXPECT_EQ(MovableHolidayIndex(top, month, day), 0);
 }
 
 TEST(MiniCalDates, EasterOnKnownDates) {

@@ -51,6 +51,25 @@ TEST_F(MiniCalInput, GreyedDaysSwitchMonthsWithAutoSwitch) {
     EXPECT_TRUE(Is(2025, 1, 2));
 }
 
+TEST_F(MiniCalInput, GreyedDaysAroundEveryMonthEndSwitchToTheirDate) {
+    // The first cell of the month's first row and the last of its last row, in common and
+    // leap years and both century kinds; Sunday first for months that start on a Monday.
+    for (int year : {2023, 2024, 1900, 2000}) {
+        for (int month = 1; month <= 12; ++month) {
+            const double first = vcl::EncodeDate(year, month, 1);
+            cal->SetFirstDayOfWeek(vcl::DayOfTheWeek(first) == 1 ? dwSun : dwMon);
+            SetDate(year, month, 15);
+            const int ofs = cal->GetMonOfs();
+            ASSERT_LT(ofs, 1);
+            ClickCell(1, 2);
+            EXPECT_EQ(cal->GetDate(), first + (ofs - 1)) << year << "-" << month;
+            SetDate(year, month, 15);
+            ClickCell(7, 7);
+            EXPECT_EQ(cal->GetDate(), first + (CellDay(ofs, 7, 7) - 1)) << year << "-" << month;
+        }
+    }
+}
+
 TEST_F(MiniCalInput, GreyedDaysDoNothingWithoutAutoSwitch) {
     cal->SetAutoSwitch(false);
     SetDate(2024, 3, 20);

@@ -322,6 +322,12 @@ TEST_F(MiniCalModel, FixedAndMovableHolidays) {
     EXPECT_EQ(Caption(2025, 4, 21), "Easter Monday");
     EXPECT_EQ(Caption(2024, 4, 2), "");   // emptied when no holiday
     EXPECT_EQ(Caption(2025, 3, 31), "");
+    // Any year from 1 on is asked about, the largest too: Easter Sunday of 2147483647 is
+    // April 14, of 2147483646 March 25.
+    EXPECT_EQ(Caption(2147483647, 4, 14), "Easter Day");
+    EXPECT_EQ(Caption(2147483647, 4, 15), "Easter Monday");
+    EXPECT_EQ(Caption(2147483646, 3, 25), "Easter Day");
+    EXPECT_EQ(Caption(2147483647, 4, 13), "");
 
     cal->SetShowMovableHolidays(false);
     EXPECT_EQ(Caption(2024, 4, 1), "");

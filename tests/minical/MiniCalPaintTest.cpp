@@ -123,6 +123,46 @@ TEST_F(MiniCalPaint, DayTextsAndTheirColours) {
     ExpectText(p, Cell(7, 7), "7", 0xCCEEFF, 0x909090);
 }
 
+TEST_F(MiniCalPaint, GreyedDaysAroundEveryMonthEnd) {
+    // The greyed cells show the days of the neighbouring months the calendar puts there:
+    // the last days of the month before the first row's start, the first days of the next
+    // one after the end. Common and leap years, a century that is not a leap year and one
+    // that is; Sunday first shows the days before a month that starts on a Monday.
+    cal->SetColorInactiveMonth(0x909090);
+    cal->SetMarkToday(false);
+    for (int year : {2023, 2024, 1900, 2000}) {
+        for (int month = 1; month <= 12; ++month) {
+            int before = 0, after = 0;
+            for (TDayOfWeek first : {dwMon, dwSun}) {
+                cal->SetFirstDayOfWeek(first);
+                SetDate(year, month, 15);
+                SCOPED_TRACE(testing::Message() << year << "-" << month << ", first day " << int(first));
+                Picture p(*cal);
+                const double first1 = vcl::EncodeDate(year, month, 1);
+                const int days = vcl::DaysInAMonth(year, month);
+                for (int r = 2; r <= 7; ++r) {
+                    for (int c = 1; c <= 7; ++c) {
+                        const int d = CellDay(cal->GetMonOfs(), c, r);
+                        if (d >= 1 && d <= days) continue;
+                        // The greyed days next to the month and the farthest ones.
+                        if (d != 0 && d != days + 1 && !(c == 1 && r == 2) && !(c == 7 && r == 7)) continue;
+                        int y, m, shown;
+                        vcl::DecodeDate(first1 + (d - 1), y, m, shown);
+                        EXPECT_EQ(d < 1 ? (m == 12 ? 1 : m + 1) : (m == 1 ? 12 : m - 1), month) << d;
+                        const int weekday = vcl::DayOfTheWeek(first1 + (d - 1));
+                        const TColor bg = weekday == 6 ? 0xBBDDEE : weekday == 7 ? 0xCCEEFF : 0xF8F8F8;
+                        ExpectText(p, Cell(c, r), std::to_string(shown), bg, 0x909090);
+                        ++(d < 1 ? before : after);
+                    }
+                }
+            }
+            // Both ways round every month, with each first weekday.
+            EXPECT_GT(before, 0) << year << "-" << month;
+            EXPECT_EQ(after, 2 * 2) << year << "-" << month;
+        }
+    }
+}
+
 TEST_F(MiniCalPaint, WeekdayNamesAndWeekNumbers) {
     cal->SetColorDayIdBg(0xE0E0E0);
     cal->SetColorDayIdFg(0x800000);

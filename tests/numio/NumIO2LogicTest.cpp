@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numio/Zyn_NumIO2.h"
+#include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 
 using namespace zyn;
@@ -219,4 +220,51 @@ TEST(NumIO2Geometry, CharacterPositionsAndPixels) {
     // Half way between two boundaries (caret columns 38 and 42) the first one wins.
     EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, {0, 4}, 40), 0);
     EXPECT_EQ(NumIO2XToCharPos(g, taLeftJustify, {0}, 60), 0);             // empty text
+    // Pointer positions at the ends of the int range find the ends of the text.
+    for (vcl::TAlignment a : {taLeftJustify, taRightJustify, taCenter}) {
+        EXPECT_EQ(NumIO2XToCharPos(g, a, widths, std::numeric_limits<int>::min()), 0);
+        EXPECT_EQ(NumIO2XToCharPos(g, a, widths, std::numeric_limits<int>::max()), 5);
+    }
+}
+
+TEST(NumIO2Geometry, PrefixWidthsAreThoseTheCanvasMeasures) {
+    vcl::TBitmap bmp;
+    bmp.SetSize(8, 8);
+    vcl::TCanvas* c = bmp.GetCanvas();
+    int calls = 0;
+    const auto measure = [&](std::string_view Piece) {
+        ++calls;
+        return c->TextWidth(std::string(Piece));
+    };
+    const auto expectSameAsEachPrefix = [&](const std::string& Text) {
+        calls = 0;
+        const std::vector<int> widths = NumIO2PrefixWidths(Text, measure);
+        const int length = vcl::Length(Text);
+        ASSERT_EQ(widths.size(), std::size_t(length) + 1);
+        // One measure of a short piece per character.
+        EXPECT_EQ(calls, length);
+        for (int n = 0; n <= length; ++n)
+            ASSERT_EQ(widths[std::size_t(n)], c->TextWidth(vcl::Copy(Text, 1, n)))
+                << testing::PrintToString(Text) << " " << n;
+    };
+    // Numbers, letters of several byte lengths, and invalid bytes, which the string
+    // functions count one by one while the canvas may read several as one replacement.
+    for (const char* t : {"", "1", "-12345.678E+09", "$FFA0", "1,5\u00a0\u20ac \u00e4\U0001d11e x", "\xe2\x82" "A",
+                          "\xe2\x82\x82\x82\x82\x82", "\xf0\x90\x80", "\xf0\x90\x80\x80\x80\x80\x80\x80" "1",
+                          "\x80\x80\x80\x80\x80\x80 7", "\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xff" "9", "7\xe2"})
+        expectSameAsEachPrefix(t);
+    // Short texts of bytes that lead, continue or break sequences, at random.
+    const unsigned char bytes[] = {'1', '.', 0x80, 0x8F, 0x90, 0xA0, 0xBF, 0xC2, 0xC3, 0xDF,
+                                   0xE0, 0xE2, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+    unsigned seed = 12345;
+    for (int k = 0; k < 400; ++k) {
+        std::string text;
+        seed = seed * 1103515245 + 12345;
+        const int size = int(seed >> 16) % 12;
+        for (int i = 0; i < size; ++i) {
+            seed = seed * 1103515245 + 12345;
+            text += char(bytes[(seed >> 16) % sizeof bytes]);
+        }
+        expectSameAsEachPrefix(text);
+    }
 }

@@ -2,6 +2,7 @@
 // drags with their events, the caret and selection in the text, the mouse area code.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -165,4 +166,40 @@ TEST_F(NumIO2MouseTest, MouseAreaCode) {
         Input::MouseMove(n, x, 14);
         EXPECT_EQ(n->GetMouseAreaCode(), code) << x;
     }
+}
+
+TEST_F(NumIO2MouseTest, MouseAreaCodeOfAnEndlessBox) {
+    // A box as wide as an int goes: everything right of the left space lies over it.
+    n->SetTextBoxWidth(std::numeric_limits<int>::max());
+    for (auto [x, code] : {std::pair{35, 0}, {36, 1}, {190, 1}}) {
+        Input::MouseMove(n, x, 14);
+        EXPECT_EQ(n->GetMouseAreaCode(), code) << x;
+    }
+    // Dragging over it and below it, with a gauge, finds the text and the gauge as before.
+    n->SetGaugeVisible(true);
+    n->SetAlignment(taLeftJustify);
+    n->SetText("12345");
+    Input::MouseDown(n, mbLeft, {}, 36, 5);
+    Input::MouseMove(n, 190, 5, {ssLeft});
+    EXPECT_EQ(n->GetSelEnd(), 5);
+    Input::MouseUp(n, mbLeft, {}, 190, 5);
+}
+
+TEST_F(NumIO2MouseTest, ClickInALongTextFindsEachBoundary) {
+    // Right-justified, the end of a text of 3003 characters shows in the box.
+    n->SetButVisible(false);
+    n->SetAlignment(taRightJustify);
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += char('1' + i % 9);
+    n->SetText(text + ".25");
+    ASSERT_EQ(n->GetText().size(), 3003u);
+    int clicked = 0;
+    for (int k = 2980; k <= 3003; ++k) {
+        const int x = n->CharPosToXCoords(k);
+        if (x <= 36) continue;
+        Input::Click(n, x, 14);
+        EXPECT_EQ(n->GetCaretPos(), k);
+        ++clicked;
+    }
+    EXPECT_GE(clicked, 8);
 }

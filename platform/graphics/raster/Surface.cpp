@@ -20,26 +20,15 @@ namespace vcl::raster {
 
 // ---- palette matching ------------------------------------------------------------------
 
-namespace {
-constexpr std::size_t kCacheSlots = 4096;
-
-std::size_t CacheSlot(std::uint32_t rgb) {
-    return ((rgb * 2654435761u) >> 20) & (kCacheSlots - 1);
-}
-}  // namespace
-
 PaletteMatcher::PaletteMatcher(const TColor* palette, int count)
     : palette_(palette), count_(count) {}
 
 std::uint32_t PaletteMatcher::Nearest(TColor rgb) const {
     if (count_ <= 0) return 0;
     const std::uint32_t key = std::uint32_t(rgb & 0xFFFFFF) + 1;
-    if (cacheKey_.empty()) {
-        cacheKey_.assign(kCacheSlots, 0);
-        cacheValue_.assign(kCacheSlots, 0);
-    }
-    const std::size_t slot = CacheSlot(key);
-    if (cacheKey_[slot] == key) return cacheValue_[slot];
+    if (!cache_) cache_ = std::make_unique<Cache>();
+    const std::size_t slot = ((key * 2654435761u) >> 20) & (kCacheSlots - 1);
+    if (cache_->key[slot] == key) return cache_->value[slot];
 
     const int r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
     int best = 0;
@@ -54,8 +43,8 @@ std::uint32_t PaletteMatcher::Nearest(TColor rgb) const {
             if (distance == 0) break;
         }
     }
-    cacheKey_[slot] = key;
-    cacheValue_[slot] = std::uint8_t(best);
+    cache_->key[slot] = key;
+    cache_->value[slot] = std::uint8_t(best);
     return std::uint32_t(best);
 }
 
@@ -212,24 +201,24 @@ Paint Paint::Invert(const Surface& s) { return Make(s, 0, R2_NOT); }
 namespace {
 
 #if ZYN_HAVE_AVX2_PATHS
-// 32-byte stores, four to a round.
+// 32-byte stores, four to a round. The first and last eight pixels are stored unaligned
+// and the aligned stores between them may overlap those, so no pixel of a run is stored
+// on its own (rows of a few dozen pixels are the common case). n >= 8.
 ZYN_TARGET_AVX2 void FillBlocksAvx2(std::uint32_t* p, int n, std::uint32_t v) {
-    while (n > 0 && (reinterpret_cast<std::uintptr_t>(p) & 31) != 0) {
-        *p++ = v;
-        --n;
-    }
     const __m256i block = _mm256_set1_epi32(int(v));
-    auto* q = reinterpret_cast<__m256i*>(p);
-    const int blocks = n / 32;   // 128 bytes per round
-    for (int i = 0; i < blocks; ++i, q += 4) {
-        _mm256_store_si256(q, block);
-        _mm256_store_si256(q + 1, block);
-        _mm256_store_si256(q + 2, block);
-        _mm256_store_si256(q + 3, block);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), block);
+    std::uint32_t* const last = p + (n - 8);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), block);
+    // The first 32-byte boundary after p, at most eight pixels on.
+    auto* q = reinterpret_cast<std::uint32_t*>((reinterpret_cast<std::uintptr_t>(p) + 32) & ~std::uintptr_t(31));
+    for (; last - q >= 32; q += 32) {
+        auto* b = reinterpret_cast<__m256i*>(q);
+        _mm256_store_si256(b, block);
+        _mm256_store_si256(b + 1, block);
+        _mm256_store_si256(b + 2, block);
+        _mm256_store_si256(b + 3, block);
     }
-    p = reinterpret_cast<std::uint32_t*>(q);
-    n -= blocks * 32;
-    for (int i = 0; i < n; ++i) p[i] = v;
+    for (; q < last; q += 8) _mm256_store_si256(reinterpret_cast<__m256i*>(q), block);
 }
 #endif
 
@@ -357,13 +346,27 @@ void FillRectangle(const Surface& s, const TRect& r, const Paint& paint) {
             Fill32(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, right - left, paint.xorBits, true);
         return;
     }
-    if (s.bpp == 32 && paint.keepBits == 0 && paint.hatch == nullptr && right - left < 16) {
-        // Narrow solid columns (frames, rims): a plain store loop per row.
+    if (s.bpp == 32 && paint.keepBits == 0 && paint.hatch == nullptr) {
         const std::uint32_t v = paint.xorBits;
         const int n = right - left;
-        for (int y = top; y < bottom; ++y) {
-            std::uint32_t* p = reinterpret_cast<std::uint32_t*>(s.Row(y)) + left;
-            for (int i = 0; i < n; ++i) p[i] = v;
+        if (n < 16) {
+            // Narrow solid columns (frames, rims): a plain store loop per row.
+            for (int y = top; y < bottom; ++y) {
+                std::uint32_t* p = reinterpret_cast<std::uint32_t*>(s.Row(y)) + left;
+                for (int i = 0; i < n; ++i) p[i] = v;
+            }
+        } else {
+            // The rows are inside the clip already: each is one solid run, and the choice
+            // of stores is made once for all of them.
+#if ZYN_HAVE_AVX2_PATHS
+            if (HaveAvx2()) {
+                for (int y = top; y < bottom; ++y)
+                    FillBlocksAvx2(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, n, v);
+                return;
+            }
+#endif
+            for (int y = top; y < bottom; ++y)
+                Fill32(reinterpret_cast<std::uint32_t*>(s.Row(y)) + left, n, v, false);
         }
         return;
     }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/graphics/Colors.h"
@@ -15,18 +16,33 @@
 namespace vcl::raster {
 
 // Finds the palette entry nearest to a colour (exact entries first), remembering recent
-// answers so converting whole images stays fast.
+// answers so converting whole images stays fast. The answers are kept apart and made on
+// first use: every drawing call builds a surface, and most surfaces have no palette. A
+// copy starts without remembered answers.
 class PaletteMatcher {
 public:
     PaletteMatcher() = default;
     PaletteMatcher(const TColor* palette, int count);
+    PaletteMatcher(const PaletteMatcher& Other) : palette_(Other.palette_), count_(Other.count_) {}
+    PaletteMatcher& operator=(const PaletteMatcher& Other) {
+        palette_ = Other.palette_;
+        count_ = Other.count_;
+        cache_.reset();
+        return *this;
+    }
+    PaletteMatcher(PaletteMatcher&&) noexcept = default;
+    PaletteMatcher& operator=(PaletteMatcher&&) noexcept = default;
     std::uint32_t Nearest(TColor rgb) const;
 
 private:
+    static constexpr std::size_t kCacheSlots = 4096;
+    struct Cache {
+        std::uint32_t key[kCacheSlots] = {};   // colour + 1, 0 = empty slot
+        std::uint8_t value[kCacheSlots] = {};
+    };
     const TColor* palette_ = nullptr;
     int count_ = 0;
-    mutable std::vector<std::uint32_t> cacheKey_;   // colour + 1, 0 = empty slot
-    mutable std::vector<std::uint8_t> cacheValue_;
+    mutable std::unique_ptr<Cache> cache_;
 };
 
 struct Surface {
@@ -35,8 +51,8 @@ struct Surface {
     int width = 0;
     int height = 0;
     int bpp = 32;                  // 1, 4, 8, 15, 16, 24 or 32
-    const TColor* palette = nullptr;
     int paletteSize = 0;
+    const TColor* palette = nullptr;
     TRect clip;                    // device pixels, always inside the surface
     PaletteMatcher matcher;
 

@@ -213,6 +213,46 @@ TEST_F(ShapeTest, FillRectAndFrameRectUseTheBrushOnly) {
     EXPECT_EQ(CountInk(c, TRect(0, 5, 10, 10)), 0);
 }
 
+TEST(SolidFills, EveryShortWidthAtEveryAlignmentFillsExactlyItsRun) {
+    // Runs of 1 to 80 pixels starting at each of eight positions within a 32-byte block:
+    // the pixels of the run take the colour, their neighbours in the row and the rows
+    // above and below keep theirs.
+    TBitmap b;
+    b.SetSize(100, 3);
+    TCanvas* c = b.GetCanvas();
+    for (int left = 0; left < 8; ++left) {
+        for (int width = 1; width <= 80; ++width) {
+            c->GetBrush()->SetColor(clWhite);
+            c->FillRect(TRect(0, 0, 100, 3));
+            c->GetBrush()->SetColor(TColor(0x123456));
+            c->FillRect(TRect(left + 4, 1, left + 4 + width, 2));
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < 100; ++x) {
+                    const bool inside = y == 1 && x >= left + 4 && x < left + 4 + width;
+                    ASSERT_EQ(c->GetPixels(x, y), inside ? TColor(0x123456) : clWhite)
+                        << "left " << left << ", width " << width << " at " << x << "," << y;
+                }
+        }
+    }
+}
+
+TEST(SolidFills, PalettedSurfacesMatchTheirColoursAgainAfterEveryDrawingCall) {
+    // Each drawing call finds the palette entries afresh; colours between entries take
+    // the nearest one every time.
+    TBitmap b;
+    b.SetSize(8, 2);
+    b.SetPixelFormat(pf8bit);
+    TCanvas* c = b.GetCanvas();
+    for (int k = 0; k < 3; ++k) {
+        c->GetBrush()->SetColor(TColor(0x0000FE));   // next to red
+        c->FillRect(TRect(0, 0, 8, 1));
+        c->GetBrush()->SetColor(TColor(0xFE0000));   // next to blue
+        c->FillRect(TRect(0, 1, 8, 2));
+        EXPECT_EQ(c->GetPixels(3, 0), clRed) << k;
+        EXPECT_EQ(c->GetPixels(3, 1), clBlue) << k;
+    }
+}
+
 TEST_F(ShapeTest, HatchedBrushPaintsOnlyItsLines) {
     c->GetBrush()->SetColor(clRed);
     c->GetBrush()->SetStyle(bsHorizontal);
