@@ -464,24 +464,31 @@ bool TFolderTree::RemoveSelectedFolder() {
 bool TFolderTree::GetSubDirs(const std::string& Path, TStrings* DirList) {
     std::vector<std::string> names;
     if (DirList == nullptr || !ResolvePath(Path, names)) return false;
+    // What each folder on the way is, so that a link back to any of them counts as a loop.
     std::string dir = RootHostDir();
-    for (const std::string& name : names) dir += name + "/";
-    return AppendSubDirs(dir, DirList);
+    std::vector<TFolderId> above;
+    TFolderId id;
+    if (FolderIdOf(dir, id)) above.push_back(id);
+    for (const std::string& name : names) {
+        dir += name + "/";
+        if (FolderIdOf(dir, id)) above.push_back(id);
+    }
+    return AppendSubDirs(dir, above, DirList);
 }
 
 bool TFolderTree::GetSubDirs(TTreeNode* Node, TStrings* DirList) {
     if (Node == nullptr || DirList == nullptr) return false;
     const std::string dir = NodeHostPath(Node);
     if (!IsHostDirectory(dir)) return false;
-    return AppendSubDirs(dir, DirList);
+    std::vector<TFolderId> above;
+    for (const TTreeNode* n = Node; n != nullptr; n = n->GetParent())
+        if (auto it = FNodeIds.find(n); it != FNodeIds.end()) above.push_back(it->second);
+    return AppendSubDirs(dir, above, DirList);
 }
 
-bool TFolderTree::AppendSubDirs(const std::string& Dir, TStrings* DirList) {
+bool TFolderTree::AppendSubDirs(const std::string& Dir, const std::vector<TFolderId>& Above, TStrings* DirList) {
     std::vector<TSubFolder> folders;
-    TFolderId self;
-    std::vector<TFolderId> above;
-    if (FolderIdOf(Dir, self)) above.push_back(self);
-    ListHostSubFolders(Dir, folders, above);
+    ListHostSubFolders(Dir, folders, Above);
     TObject* const hasSubFolders = reinterpret_cast<TObject*>(std::intptr_t(-1));
     for (const TSubFolder& f : folders) DirList->AddObject(f.Name, f.HasSubFolders ? hasSubFolders : nullptr);
     return DirList->Count() > 0;

@@ -144,7 +144,8 @@ public:
     // the root, without a selection, or when the folder cannot be removed.
     bool RemoveSelectedFolder();
     // Appends the subfolders of Path (or of Node's folder) to DirList, sorted, each with
-    // the object -1 when it has subfolders itself. False when the folder does not exist;
+    // the object -1 when it has subfolders itself (a link back to a folder on the way
+    // has none). False when the folder does not exist;
     // otherwise whether DirList is not empty.
     bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
     bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
@@ -186,8 +187,9 @@ private:
     bool ResolvePath(const std::string& Path, std::vector<std::string>& Names) const;
     vcl::TTreeNode* AddFolderNode(vcl::TTreeNode* Parent, const TSubFolder& Folder);
     void MarkLoaded(vcl::TTreeNode* Node);
-    // Appends the subfolders of the host directory Dir to DirList (GetSubDirs).
-    static bool AppendSubDirs(const std::string& Dir, vcl::TStrings* DirList);
+    // Appends the subfolders of the host directory Dir to DirList (GetSubDirs); Above
+    // are the folder itself and those above it.
+    static bool AppendSubDirs(const std::string& Dir, const std::vector<TFolderId>& Above, vcl::TStrings* DirList);
     // Clears the tree and adds the root with its placeholder.
     vcl::TTreeNode* RebuildRoot();
     // The child of Parent named Name: the exact name first, else the first that matches
