@@ -445,3 +445,24 @@ TEST_F(FolderTreeTest, OpeningEveryBranchOpensEachRealFolderOnce) {
     b->Expand(false);
     EXPECT_EQ(Children(b), (std::vector<std::string>{"x+"}));
 }
+
+// A tree with a root folder of its own ignores the drive mapping; a host path into it is
+// split at '/' only, so it names a folder whose name holds '\'.
+TEST_F(FolderTreeTest, OwnRootFolderAndHostPathsWithBackslashes) {
+    tmp->Dir("x\\y/in");
+    tmp->Dir("x/y");
+    const std::string root = tmp->Root().string();
+    vcl::ClearDriveMappings();   // "C:" is "/" again
+    TFolderTree& t = Tree();
+    t.SetRootFolder(root + "/");
+    EXPECT_EQ(t.GetRootFolder(), root);
+    ASSERT_TRUE(t.SelectPath(root + "/x\\y"));
+    EXPECT_EQ(t.GetDirectory(), "C:\\x\\y\\");
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x\\y/");
+    EXPECT_EQ(t.NodeNames(t.GetSelected()), (std::vector<std::string>{"x\\y"}));
+    EXPECT_EQ(Children(t.GetSelected()), (std::vector<std::string>{"in"}));
+    ASSERT_TRUE(t.SelectFolderNames({"x", "y"}));
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x/y/");
+    EXPECT_FALSE(t.SelectPath("/elsewhere/x"));   // not under the root
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x/y/");
+}
