@@ -6,7 +6,7 @@
 #   make test-sanitize
 #                every test again built with AddressSanitizer and UndefinedBehaviorSanitizer
 #                (build-asan/), where any report or leak fails the test
-#   make bench   the benchmarks (Release build)
+#   make bench   the benchmarks (Release build); fails when any benchmark program fails
 #   make fuzz    builds the fuzz targets with clang (build-fuzz/) and runs each for
 #                FUZZ_SECONDS seconds on its seed corpus and dictionary
 BUILD ?= build
@@ -69,8 +69,13 @@ sanitize-build: setup
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Every benchmark program runs, even after one failed; the target fails when any did.
+# BENCH_ARGS go to each, e.g. BENCH_ARGS=--benchmark_min_time=0.01 for a short run.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@status=0; for b in $(BUILD)/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; \
+	  "$$b" $(BENCH_ARGS) || { echo "bench: $$b failed with status $$?"; status=1; }; \
+	done; exit $$status
 
 # Each fuzzer works in a scratch copy of its seed corpus, so what it finds on the way does
 # not land in the repository; a crash leaves its input in $(FUZZ_BUILD)/findings/.

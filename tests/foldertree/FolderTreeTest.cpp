@@ -258,8 +258,11 @@ TEST_F(FolderTreeTest, LoopsOfSymbolicLinksNeverStopTheTree) {
     TTreeNode* root = t.GetItems()->GetFirstNode();
     root->Expand(false);
     EXPECT_EQ(Children(root), (std::vector<std::string>{"A+"}));
-    ASSERT_TRUE(t.SelectPath("C:\\A\\up\\A\\up\\A\\"));
-    EXPECT_EQ(Children(t.GetSelected()), (std::vector<std::string>{"up+", "x"}));
+    // The link back shows as a folder without a button: the path stops there.
+    EXPECT_FALSE(t.SelectPath("C:\\A\\up\\A\\up\\A\\"));
+    EXPECT_EQ(SelectedText(), "up");
+    EXPECT_EQ(Children(t.GetSelected()->GetParent()), (std::vector<std::string>{"up", "x"}));
+    EXPECT_EQ(t.GetSelected()->GetCount(), 0);
     // Far enough round the loop the system refuses the path: false, nothing changes.
     std::string deep = "C:\\A\\";
     for (int i = 0; i < 45; ++i) deep += "up\\A\\";
@@ -354,4 +357,112 @@ TEST_F(FolderTreeTest, DisabledShowsButtonFaceAndKeepsItsColour) {
     t.Loaded();
     EXPECT_EQ(t.GetColor(), vcl::clWhite);
     EXPECT_EQ(shown.GetColor(), vcl::clWhite);
+}
+
+// On this system '\' is an ordinary character of a name, like a blank, a line break or a
+// byte that is not UTF-8. Each such folder is read, made into, removed from and found again
+// by its own name, never by a path text split at '\', which would name the decoys.
+TEST_F(FolderTreeTest, NamesWithBackslashesBlanksLineBreaksAndStrayBytesAreTheirOwnFolders) {
+    const std::vector<std::string> names{"a\\b", "two words", "line\nbreak", "bad\xFF\\x"};
+    for (const std::string& n : names) {
+        tmp->Dir(n + "/real");
+        tmp->Dir(n + "/sub");
+    }
+    tmp->Dir("a/b/sub");          // what "C:\a\b\" would name
+    tmp->Dir("bad\xFF/x/sub");
+    TFolderTree& t = Tree();
+    auto nodeOf = [&](TTreeNode* Parent, const std::string& Name) -> TTreeNode* {
+        const std::string path = t.NodePath(Parent) + Name + "\\";
+        for (int i = 0; i < Parent->GetCount(); ++i)
+            if (t.NodePath(Parent->GetItem(i)) == path) return Parent->GetItem(i);
+        return nullptr;
+    };
+    for (const std::string& n : names) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(t.SelectPath("C:\\"));
+        TTreeNode* folder = nodeOf(t.GetSelected(), n);
+        ASSERT_NE(folder, nullptr);
+        folder->Expand(false);
+        EXPECT_EQ(Children(folder), (std::vector<std::string>{"real", "sub"}));   // read: its own subfolders
+
+        t.SetSelected(folder);
+        ASSERT_TRUE(t.MakeSubFolder("made"));
+        EXPECT_TRUE(std::filesystem::is_directory(tmp->Root() / n / "made"));
+        EXPECT_EQ(SelectedText(), "made");
+        ASSERT_NE(t.GetSelected()->GetParent(), nullptr);
+        EXPECT_EQ(Children(t.GetSelected()->GetParent()), (std::vector<std::string>{"made", "real", "sub"}));
+
+        TTreeNode* sub = nodeOf(t.GetSelected()->GetParent(), "sub");
+        ASSERT_NE(sub, nullptr);
+        t.SetSelected(sub);
+        EXPECT_TRUE(t.RemoveSelectedFolder());
+        EXPECT_FALSE(tmp->Exists(n + "/sub"));
+        EXPECT_EQ(t.GetDirectory(), "C:\\" + n + "\\");
+
+        // Renamed on disk: the folder is gone, so the tree goes back to the root, not to a
+        // folder that the old path text happens to name as well.
+        TTreeNode* real = nodeOf(t.GetSelected(), "real");
+        ASSERT_NE(real, nullptr);
+        t.SetSelected(real);
+        std::filesystem::rename(tmp->Root() / n, tmp->Root() / (n + " (old)"));
+        EXPECT_TRUE(t.RefreshTree());
+        EXPECT_EQ(t.GetDirectory(), "C:\\");
+    }
+    // The decoys are untouched.
+    EXPECT_TRUE(tmp->Exists("a/b/sub"));
+    EXPECT_TRUE(tmp->Exists("bad\xFF/x/sub"));
+    EXPECT_FALSE(tmp->Exists("a/b/made"));
+    EXPECT_FALSE(tmp->Exists("bad\xFF/x/made"));
+}
+
+// Links between branches and back to an ancestor: opening every branch ends, each real
+// folder (device and inode) is opened once, and a link shows as a folder either way.
+TEST_F(FolderTreeTest, OpeningEveryBranchOpensEachRealFolderOnce) {
+    tmp->Dir("A/x/y");
+    std::filesystem::create_directory_symlink("../..", tmp->Root() / "A" / "x" / "top");   // the root
+    std::filesystem::create_directory_symlink("A", tmp->Root() / "B");                     // A again
+    auto* t = PlaceOn<TFolderTree>(form.get(), 0, 0, 200, 250);
+    vcl::Application->ProcessMessages();
+    TTreeNode* root = t->GetItems()->GetFirstNode();
+    ASSERT_NE(root, nullptr);
+    t->SetSelected(root);
+    vcl::Input::KeyPress(t, U'*');
+    EXPECT_EQ(Children(root), (std::vector<std::string>{"A+", "B+"}));
+    TTreeNode* a = root->GetItem(0);
+    TTreeNode* b = root->GetItem(1);
+    ASSERT_EQ(a->GetCount(), 1);
+    TTreeNode* x = a->GetItem(0);
+    EXPECT_TRUE(x->GetExpanded());
+    EXPECT_EQ(Children(x), (std::vector<std::string>{"top", "y"}));   // the way back has no button
+    EXPECT_FALSE(b->GetExpanded());                                    // A is open already
+    EXPECT_EQ(b->GetItem(0)->GetText(), TFolderTree::PlaceholderText);
+    const int shown = t->GetItems()->GetCount();
+
+    t->FullExpand();
+    EXPECT_EQ(t->GetItems()->GetCount(), shown);
+    EXPECT_FALSE(b->GetExpanded());
+    // By hand the second way opens.
+    b->Expand(false);
+    EXPECT_EQ(Children(b), (std::vector<std::string>{"x+"}));
+}
+
+// A tree with a root folder of its own ignores the drive mapping; a host path into it is
+// split at '/' only, so it names a folder whose name holds '\'.
+TEST_F(FolderTreeTest, OwnRootFolderAndHostPathsWithBackslashes) {
+    tmp->Dir("x\\y/in");
+    tmp->Dir("x/y");
+    const std::string root = tmp->Root().string();
+    vcl::ClearDriveMappings();   // "C:" is "/" again
+    TFolderTree& t = Tree();
+    t.SetRootFolder(root + "/");
+    EXPECT_EQ(t.GetRootFolder(), root);
+    ASSERT_TRUE(t.SelectPath(root + "/x\\y"));
+    EXPECT_EQ(t.GetDirectory(), "C:\\x\\y\\");
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x\\y/");
+    EXPECT_EQ(t.NodeNames(t.GetSelected()), (std::vector<std::string>{"x\\y"}));
+    EXPECT_EQ(Children(t.GetSelected()), (std::vector<std::string>{"in"}));
+    ASSERT_TRUE(t.SelectFolderNames({"x", "y"}));
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x/y/");
+    EXPECT_FALSE(t.SelectPath("/elsewhere/x"));   // not under the root
+    EXPECT_EQ(t.GetHostDirectory(), root + "/x/y/");
 }

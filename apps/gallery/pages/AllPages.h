@@ -6,7 +6,7 @@ GALLERY_PAGE(BuildDataGridPage, "data-grid", "Data grid",
 GALLERY_PAGE(BuildTextEntryPage, "text-entry", "Text entry",
              "Edit fields, a memo, combo boxes and check boxes on a customer record")
 GALLERY_PAGE(BuildFolderTreePage, "folder-tree", "Folder tree",
-             "A tree view over the project's own source folders, read from disk")
+             "The folder tree on sample folders: branches read as they open, folders made and removed")
 GALLERY_PAGE(BuildButtonsPage, "buttons", "Buttons and dialogs",
              "Speed buttons, a popup menu on right click and the colour dialog")
 GALLERY_PAGE(BuildLiveValuesPage, "live-values", "Live values",

@@ -1,165 +1,172 @@
-// Page "Folder tree": a tree view over the project's own source folders, read from disk as
-// folders are opened, with the chosen entry's details and the first lines of a chosen
-// file beside it.
-#include <algorithm>
+// Page "Folder tree": the folder tree component over a small set of folders that the page
+// makes under the system's temporary folder, the same on every machine. The tree's root
+// "C:\" stands for that folder (its own root, so the drive mapping other pages set is left
+// alone). Beside it: the chosen folder and its subfolders, and buttons that open every
+// branch, make a folder, remove the chosen one and read the disk again. Among the folders
+// are a name with a backslash (one folder on this system) and a link back to a folder
+// above, which shows without an expand button.
+#include <unistd.h>
+
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
+#include <system_error>
 
 #include "apps/gallery/GalleryPage.h"
-#include "platform/ComCtrls.h"
+#include "foldertree/Zyn_FolderTree.h"
+#include "platform/Classes.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/Forms.h"
 
 using namespace vcl;
+using namespace zyn;
 namespace fs = std::filesystem;
 
 namespace gallery {
 
 namespace {
 
-constexpr int kPreviewLines = 18;
+// The folders of the page, removed when the program ends.
+struct SampleFolders {
+    fs::path Path;
+    ~SampleFolders() {
+        std::error_code ignored;
+        if (!Path.empty()) fs::remove_all(Path, ignored);
+    }
+};
 
-// Entries worth showing: no hidden files, no build output.
-bool Shown(const fs::directory_entry& E) {
-    std::string name = E.path().filename().string();
-    return !name.empty() && name[0] != '.' && name.rfind("build", 0) != 0 && name != "out";
+fs::path MakeSampleFolders() {
+    static SampleFolders folders;
+    const fs::path root = fs::temp_directory_path() / ("zyn-gallery-folders-" + std::to_string(::getpid()));
+    std::error_code ec;
+    fs::remove_all(root, ec);
+    folders.Path = root;
+    for (const char* dir : {"Documents/Invoices/2024", "Documents/Invoices/2025", "Documents/Letters",
+                            "Documents/Reports\\2025/Q1", "Documents/Reports\\2025/Q2", "Music/Albums",
+                            "Music/Playlists", "Pictures/Family", "Pictures/Holidays/Coast",
+                            "Pictures/Holidays/Mountains", "Projects/Garden plan", "Projects/Website/assets",
+                            "Projects/Website/pages", ".config/settings"})
+        fs::create_directories(root / dir);
+    // A link from the web site back to the projects folder above it.
+    fs::create_directory_symlink("..", root / "Projects" / "Website" / "All projects", ec);
+    return root;
 }
 
 class FolderPage {
 public:
     explicit FolderPage(PageContext& Page) : page_(Page) {
-        tree_ = new TTreeView(Page.Form);
-        tree_->SetParent(Page.Host);
-        tree_->SetBounds(20, 16, 300, 470);
-        tree_->SetParentColor(false);
-        tree_->SetColor(clWindow);
-        // A bevelled frame in place of the flat line: sunk in, then a raised rim, with two
-        // pixels of the tree's colour before the entries.
-        tree_->SetBorderStyle(bsNone);
-        tree_->SetBevelKind(bkTile);
-        tree_->SetBevelOuter(bvLowered);
-        tree_->SetBevelInner(bvRaised);
-        tree_->SetBorderWidth(2);
-        tree_->SetOnExpanding([this](TObject*, TTreeNode* Node, bool& Allow) { Allow = Fill(Node); });
-        tree_->SetOnChange([this](TObject*, TTreeNode* Node) { ShowDetails(Node); });
-
-        path_ = Detail("Path", 16);
-        kind_ = Detail("Kind", 62);
-        size_ = Detail("Size", 108);
-        preview_ = new TMemo(Page.Form);
-        preview_->SetParent(Page.Host);
-        preview_->SetBounds(340, 160, 430, 326);
-        preview_->SetReadOnly(true);
-        preview_->GetFont()->SetName("Courier New");
-
-        root_ = fs::path(GALLERY_SOURCE_DIR);
-        TTreeNode* top = Add(nullptr, root_);
-        top->SetText("zynguipack");
-        top->Expand(false);
-        // Open the folders this page itself comes from, so the tree shows some depth.
-        if (TTreeNode* apps = Find(top, "apps"); apps != nullptr) {
-            apps->Expand(false);
-            if (TTreeNode* gallery = Find(apps, "gallery"); gallery != nullptr) {
-                gallery->Expand(false);
-                if (TTreeNode* pages = Find(gallery, "pages"); pages != nullptr) {
-                    pages->Expand(false);
-                    if (TTreeNode* file = Find(pages, "FolderTree.cpp"); file != nullptr) tree_->SetSelected(file);
-                }
-            }
+        std::string root;
+        try {
+            root = MakeSampleFolders().string();
+        } catch (const std::exception&) {
+            // Without a writable temporary folder the tree shows the file system itself.
         }
-        Page.Watch("selected", [this] {
-            TTreeNode* n = tree_->GetSelected();
-            return n != nullptr ? n->GetText() : std::string();
+
+        auto* heading = new TLabel(Page.Form);
+        heading->SetParent(Page.Host);
+        heading->SetBounds(20, 10, 300, 20);
+        heading->SetCaption("Folders");
+        heading->GetFont()->SetStyle({fsBold});
+
+        tree_ = new TFolderTree(Page.Form);
+        tree_->SetName("SampleFolderTree");
+        tree_->SetParent(Page.Host);
+        tree_->SetBounds(20, 36, 300, 450);
+        tree_->SetHideSelection(false);
+        tree_->SetRootFolder(root);
+        tree_->SetOnDirChanged([this](TObject*) { ShowFolder(); });
+
+        Caption("Chosen folder", 36);
+        directory_ = Value(54);
+        Caption("Subfolders", 86);
+        subfolders_ = new TListBox(Page.Form);
+        subfolders_->SetParent(Page.Host);
+        subfolders_->SetBounds(340, 104, 300, 200);
+
+        Button("Expand all", 340, 320, [this] {
+            tree_->FullExpand();
+            Status("Every branch is open; the link back to Projects stays closed");
         });
+        Button("New folder", 450, 320, [this] {
+            const std::string name = "New folder " + IntToStr(++made_);
+            Status(tree_->MakeSubFolder(name) ? "Made " + name : "No folder could be made here");
+        });
+        Button("Remove folder", 560, 320, [this] {
+            Status(tree_->RemoveSelectedFolder() ? "Removed" : "Only an empty folder other than the root can go");
+        });
+        Button("Read again", 340, 356, [this] {
+            Status(tree_->RefreshTree() ? "Read the folders again" : "The folders are gone");
+        });
+        status_ = Value(392);
+        auto* note = new TLabel(Page.Form);
+        note->SetParent(Page.Host);
+        note->SetAutoSize(false);
+        note->SetWordWrap(true);
+        note->SetBounds(340, 420, 420, 66);
+        note->SetCaption("\"Reports\\2025\" is one folder whose name holds a backslash. \"All projects\" "
+                         "links back to Projects, so it has no expand button, and opening every branch "
+                         "ends. Press * on a folder to open its whole branch.");
+        note->GetFont()->SetColor(clGrayText);
+
+        // The tree resets itself when its window is made; make it now, then open a folder.
+        tree_->HandleNeeded();
+        tree_->SelectPath("C:\\Projects\\Website\\");
+        if (TTreeNode* top = tree_->GetItems()->GetFirstNode(); top != nullptr) {
+            for (TTreeNode* n = top->GetFirstChild(); n != nullptr; n = n->GetNextSibling())
+                if (n->GetText() == "Documents") n->Expand(false);
+        }
+        ShowFolder();
+
+        Page.Watch("directory", [this] { return tree_->GetDirectory(); });
+        Page.Watch("subfolders", [this] { return IntToStr(subfolders_->GetCount()); });
     }
 
 private:
-    TLabel* Detail(const char* Caption, int Top) {
+    void Caption(const char* Text, int Top) {
         auto* c = new TLabel(page_.Form);
         c->SetParent(page_.Host);
-        c->SetBounds(340, Top, 420, 16);
-        c->SetCaption(Caption);
+        c->SetBounds(340, Top, 300, 16);
+        c->SetCaption(Text);
         c->GetFont()->SetColor(clGrayText);
+    }
+
+    TLabel* Value(int Top) {
         auto* v = new TLabel(page_.Form);
         v->SetParent(page_.Host);
-        v->SetBounds(340, Top + 18, 430, 18);
+        v->SetBounds(340, Top, 440, 18);
         v->GetFont()->SetStyle({fsBold});
         return v;
     }
 
-    TTreeNode* Add(TTreeNode* Parent, const fs::path& Path) {
-        paths_.push_back(Path);
-        auto* node = tree_->GetItems()->AddChildObject(Parent, Path.filename().string(),
-                                                        reinterpret_cast<void*>(paths_.size() - 1));
-        std::error_code ec;
-        if (fs::is_directory(Path, ec)) node->SetHasChildren(!fs::is_empty(Path, ec));
-        return node;
+    template <class F>
+    void Button(const char* Text, int Left, int Top, F OnClick) {
+        auto* b = new TButton(page_.Form);
+        b->SetParent(page_.Host);
+        b->SetBounds(Left, Top, 100, 26);
+        b->SetCaption(Text);
+        b->SetOnClick([OnClick](TObject*) { OnClick(); });
     }
 
-    const fs::path& PathOf(TTreeNode* Node) const {
-        return paths_[reinterpret_cast<std::size_t>(Node->GetData())];
+    void Status(const std::string& Text) {
+        status_->SetCaption(Text);
+        page_.Record("status", Text);
     }
 
-    static TTreeNode* Find(TTreeNode* Parent, const std::string& Name) {
-        for (TTreeNode* n = Parent->GetFirstChild(); n != nullptr; n = n->GetNextSibling())
-            if (n->GetText() == Name) return n;
-        return nullptr;
-    }
-
-    // Reads a folder the first time it opens: folders first, then files, each by name.
-    bool Fill(TTreeNode* Node) {
-        if (Node->GetCount() > 0) return true;
-        std::vector<fs::directory_entry> folders, files;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(PathOf(Node), ec)) {
-            if (!Shown(e)) continue;
-            (e.is_directory(ec) ? folders : files).push_back(e);
-        }
-        if (ec) return false;
-        auto byName = [](const fs::directory_entry& a, const fs::directory_entry& b) {
-            return a.path().filename() < b.path().filename();
-        };
-        std::sort(folders.begin(), folders.end(), byName);
-        std::sort(files.begin(), files.end(), byName);
-        tree_->GetItems()->BeginUpdate();
-        for (const auto& e : folders) Add(Node, e.path());
-        for (const auto& e : files) Add(Node, e.path());
-        tree_->GetItems()->EndUpdate();
-        if (Node->GetCount() == 0) Node->SetHasChildren(false);
-        return Node->GetCount() > 0;
-    }
-
-    void ShowDetails(TTreeNode* Node) {
-        preview_->GetLines()->Clear();
-        if (Node == nullptr) return;
-        const fs::path& p = PathOf(Node);
-        std::error_code ec;
-        std::string relative = fs::relative(p, root_, ec).generic_string();
-        path_->SetCaption(relative == "." ? "/" : relative);
-        if (fs::is_directory(p, ec)) {
-            int folders = 0, files = 0;
-            for (const auto& e : fs::directory_iterator(p, ec))
-                if (Shown(e)) ++(e.is_directory(ec) ? folders : files);
-            kind_->SetCaption("Folder");
-            size_->SetCaption(IntToStr(folders) + " folders, " + IntToStr(files) + " files");
-            return;
-        }
-        kind_->SetCaption("File (" + (p.has_extension() ? p.extension().string().substr(1) : "no extension") + ")");
-        size_->SetCaption(IntToStr(std::int64_t(fs::file_size(p, ec))) + " bytes");
-        std::ifstream in(p);
-        std::string line;
-        for (int i = 0; i < kPreviewLines && std::getline(in, line); ++i) preview_->GetLines()->Add(line);
+    void ShowFolder() {
+        directory_->SetCaption(tree_->GetDirectory());
+        subfolders_->GetItems()->Clear();
+        TStringList names;
+        if (tree_->GetSelected() != nullptr) tree_->GetSubDirs(tree_->GetSelected(), &names);
+        for (int i = 0; i < names.Count(); ++i)
+            subfolders_->GetItems()->Add(DisplayName(names.GetStrings(i)) + (names.GetObjects(i) ? "  +" : ""));
     }
 
     PageContext page_;
-    TTreeView* tree_ = nullptr;
-    TLabel *path_ = nullptr, *kind_ = nullptr, *size_ = nullptr;
-    TMemo* preview_ = nullptr;
-    fs::path root_;
-    std::vector<fs::path> paths_;   // node Data is an index into this
+    TFolderTree* tree_ = nullptr;
+    TLabel *directory_ = nullptr, *status_ = nullptr;
+    TListBox* subfolders_ = nullptr;
+    int made_ = 0;
 };
 
 }  // namespace

@@ -35,8 +35,10 @@ struct State {
     std::vector<TCustomForm*> modal;
 };
 
+// Made once and never freed: a control freed after the program's static objects (one
+// held in a static smart pointer) still finds it.
 State& S() {
-    static State s;
+    static State& s = *new State;
     return s;
 }
 

@@ -38,8 +38,10 @@ struct DragState {
     TControl* finishingTarget = nullptr;
 };
 
+// Made once and never freed: a control freed after the program's static objects (one
+// held in a static smart pointer) still finds it.
 DragState& D() {
-    static DragState d;
+    static DragState& d = *new DragState;
     return d;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/controls/base/Backend.h"
 #include "platform/controls/base/Control.h"
@@ -58,6 +59,13 @@ void AddRect(std::vector<TRect>& List, TRect R) {
 
 // =========================================================================================
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
+    // The holder of the backend is made now, before the end is registered: static objects
+    // are freed in the reverse order of their making, so the backend outlives EndSession.
+    static const bool endRegistered = [] {
+        (void)CurrentBackendName();
+        return std::atexit(&TScreen::EndSession) == 0;
+    }();
+    (void)endRegistered;
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                      csDoubleClicks});
     visible_ = false;   // forms start hidden; Show makes them visible
@@ -68,9 +76,13 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TCustomForm::~TCustomForm() {
     input::PopModal(this);
-    input::DropFocus(this);
-    Screen->RemoveForm(this);
-    if (nativeWindow_) Backend()->DestroyNativeWindow(this);
+    // After the end of the session there is no screen, and the backend may be gone: the
+    // form's native window went at the end.
+    if (Screen != nullptr) {
+        input::DropFocus(this);
+        Screen->RemoveForm(this);
+        if (nativeWindow_) Backend()->DestroyNativeWindow(this);
+    }
     nativeWindow_ = false;
 }
 
@@ -517,6 +529,25 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 // =========================================================================================
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TScreen::EndSession() {
+    if (Screen == nullptr) return;
+    // The forms the application owns, last made first (each leaves the list as it goes).
+    if (Application != nullptr) {
+        for (int i = Application->GetComponentCount() - 1; i >= 0; --i) {
+            if (i >= Application->GetComponentCount()) continue;
+            if (auto* form = dynamic_cast<TCustomForm*>(Application->GetComponent(i))) delete form;
+        }
+    }
+    TScreen* screen = Screen;
+    for (TCustomForm* form : screen->forms_) {
+        if (form->nativeWindow_) Backend()->DestroyNativeWindow(form);
+        form->nativeWindow_ = false;
+    }
+    screen->SetFocusedControl(nullptr);
+    Screen = nullptr;
+    delete screen;
+}
 
 TCustomForm* TScreen::GetForms(int Index) const {
     if (Index < 0 || Index >= GetFormCount())

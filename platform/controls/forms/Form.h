@@ -200,6 +200,13 @@ public:
     void SetFocusedControl(TWinControl* Control) { focused_ = Control; }
     void UpdateCursor(TControl* UnderPointer);
 
+    // The end of the program (registered with atexit by the first form, after the backend's
+    // holder exists, so it runs before that is freed): the forms the application owns are
+    // freed, every other form loses its native window, and Screen becomes nullptr. A form
+    // freed later (held in a static or global smart pointer) finds no screen and leaves
+    // the platform alone.
+    static void EndSession();
+
 private:
     TCursor cursor_ = crDefault;
     TCursor shownCursor_ = crDefault;

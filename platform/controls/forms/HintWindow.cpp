@@ -109,8 +109,10 @@ struct HintState {
     bool installed = false;
 };
 
+// Made once and never freed: a control freed after the program's static objects (one
+// held in a static smart pointer) still finds it.
 HintState& H() {
-    static HintState s;
+    static HintState& s = *new HintState;
     return s;
 }
 

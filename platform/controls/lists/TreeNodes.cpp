@@ -77,11 +77,8 @@ void TTreeNode::SetExpanded(bool Value) {
 }
 
 void TTreeNode::Expand(bool Recurse) {
-    GetTreeView()->ExpandNode(this);
-    if (!Recurse) return;
-    // Children may change while expanding (lazy loading): walk a copy.
-    std::vector<TTreeNode*> kids = children_;
-    for (TTreeNode* c : kids) c->Expand(true);
+    if (Recurse) GetTreeView()->ExpandBranch(this);
+    else GetTreeView()->ExpandNode(this);
 }
 
 void TTreeNode::Collapse(bool Recurse) {

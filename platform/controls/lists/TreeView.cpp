@@ -314,11 +314,37 @@ bool TCustomTreeView::CollapseNode(TTreeNode* Node) {
     return true;
 }
 
+// Node and everything below it, parents before their children. The walk keeps its own
+// stack, so depth is no limit, and the rows are laid out once at the end, so a branch of
+// many nodes costs their number (not its square). Children that expanding a node makes
+// (lazy loading) are walked as they are then.
+void TCustomTreeView::ExpandBranch(TTreeNode* Node) {
+    if (Node == nullptr) return;
+    struct Guard {
+        TCustomTreeView* View;
+        explicit Guard(TCustomTreeView* V) : View(V) {
+            ++View->recursiveExpand_;
+            View->items_->BeginUpdate();
+        }
+        ~Guard() {
+            --View->recursiveExpand_;
+            View->items_->EndUpdate();
+        }
+    } guard(this);
+    std::vector<TTreeNode*> stack{Node};
+    while (!stack.empty()) {
+        TTreeNode* n = stack.back();
+        stack.pop_back();
+        ExpandNode(n);
+        stack.insert(stack.end(), n->children_.rbegin(), n->children_.rend());
+    }
+}
+
 void TCustomTreeView::FullExpand() {
     items_->BeginUpdate();
     try {
         std::vector<TTreeNode*> roots = items_->roots_;
-        for (TTreeNode* n : roots) n->Expand(true);
+        for (TTreeNode* n : roots) ExpandBranch(n);
     } catch (...) {
         items_->EndUpdate();
         throw;

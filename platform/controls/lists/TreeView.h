@@ -253,6 +253,10 @@ protected:
     friend class TTreeNodes;
 
     // Hooks: expansion happens only when CanExpand answers true (default: OnExpanding).
+    // While a whole branch is being expanded (TTreeNode::Expand(true), FullExpand, the '*'
+    // key) ExpandingRecursively is true, so that a view whose nodes load themselves can
+    // end a walk that would never end.
+    bool ExpandingRecursively() const { return recursiveExpand_ > 0; }
     virtual bool CanExpand(TTreeNode* Node);
     virtual void Expand(TTreeNode* Node);
     virtual bool CanCollapse(TTreeNode* Node);
@@ -294,6 +298,7 @@ private:
     friend class TTreeLabelEdit;
     // ---- expansion and structure
     bool ExpandNode(TTreeNode* Node);
+    void ExpandBranch(TTreeNode* Node);
     bool CollapseNode(TTreeNode* Node);
     void NodesChanged();
     void NodeDeleting(TTreeNode* Node);
@@ -340,6 +345,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     int topRow_ = 0;
     bool destroying_ = false;
+    int recursiveExpand_ = 0;   // depth of ExpandBranch calls under way
     char32_t lastSearchKey_ = 0;
     bool eatChar_ = false;
     mutable bool rowsDirty_ = true;
