@@ -224,7 +224,8 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
 // a centre inside it) covers the whole control and its outline lies outside: the radius is
 // brought to that, which paints the same pixels without walking an outline of any length.
 int TMeter::AnchorRadius(int W, int H) const {
-    const int reach = SatAdd(W, H);
+    // At most the coordinate limit, so that the centre plus or minus it stays in range.
+    const int reach = std::min(SatAdd(W, H), kCoordLimit);
     return std::clamp(FAnchorSize, SatNeg(reach), reach);
 }
 

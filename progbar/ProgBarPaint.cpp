@@ -49,7 +49,10 @@ void TProgBar::Paint() {
 
 void TProgBar::PaintBackground(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
-    const TRect inner = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    // Edges within the coordinate limit, so that the extents of the area (the image is
+    // stretched over it) stay in the int range.
+    const TRect far = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    const TRect inner = Rect(ClampCoord(far.Left), ClampCoord(far.Top), ClampCoord(far.Right), ClampCoord(far.Bottom));
     TBrush* brush = C->GetBrush();
     brush->SetColor(FColorMargin);
     C->FillRect(Rect(0, 0, W, H));

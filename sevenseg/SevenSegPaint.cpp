@@ -184,7 +184,7 @@ void TSevenSeg::CreateImageCache() {
     FCells = SevenSegCellGeometry(GetWidth(), GetHeight(), FMargin, FNumDigits, FInterDigDist);
     FCellBuilt.fill(false);
     const int W = FCells.Width, H = FCells.Height;
-    if (FCells.Empty() || std::int64_t(W) * SevenSegCacheCells * H > TBitmap::MaxPixels) {
+    if (FCells.Empty() || double(W) * SevenSegCacheCells * H > double(TBitmap::MaxPixels)) {
         FImageCache->SetSize(0, 0);
         if (!FCells.Empty()) ColorizeSegments(FColorText);
         return;

@@ -148,8 +148,9 @@ void TThumbnails::PaintEmptySlide(TCanvas* C, const TRect& Square, int SldNum) {
     C->Rectangle(Square.Left + m, Square.Top + m + 20, Square.Right - m, Square.Bottom - m - 20);
     const std::string text = IntToStr(SldNum);
     C->GetFont()->SetColor(clBlack);
-    C->TextOut((Square.Left + Square.Right) / 2 - C->TextWidth(text) / 2,
-               (Square.Top + Square.Bottom) / 2 - C->TextHeight(text) / 2, text);
+    // The middle in 64 bits: a slide near the end of the int range keeps it in range.
+    C->TextOut(int((std::int64_t(Square.Left) + Square.Right) / 2) - C->TextWidth(text) / 2,
+               int((std::int64_t(Square.Top) + Square.Bottom) / 2) - C->TextHeight(text) / 2, text);
 }
 
 // The whole image buffer stretched into the slide's picture area keeping its proportions:
