@@ -2,6 +2,8 @@
 // scale band, 21 ticks, labels, shadowed needles and lamps.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "meter/Zyn_Meter.h"
 #include "platform/Graphics.h"
 
@@ -48,5 +50,22 @@ static void BM_MeterPaintInstrument(benchmark::State& State) {
     PaintInto(State, m);
 }
 BENCHMARK(BM_MeterPaintInstrument);
+
+// A 1 x 1 tile on a 1000 x 800 meter: only the tiles the picture shows are drawn.
+static void BM_MeterPaintTiled1x1(benchmark::State& State) {
+    const std::string path = "/tmp/bench_meter_tile1x1.bmp";
+    {
+        vcl::TBitmap tile;
+        tile.SetSize(1, 1);
+        tile.GetCanvas()->SetPixels(0, 0, 0x336699);
+        tile.SaveToFile(path);
+    }
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 1000, 800);
+    m.SetBackGroundImg(path);
+    m.SetBkgndFillMode(bfTile);
+    PaintInto(State, m);
+}
+BENCHMARK(BM_MeterPaintTiled1x1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -46,4 +46,16 @@ static void BM_ProgBarPaintFullGradientGridText(benchmark::State& State) {
 }
 BENCHMARK(BM_ProgBarPaintFullGradientGridText);
 
+// The default bar with the gradient on and its left margin half a billion pixels out: the
+// columns shown are coloured, not the bar's 500 million.
+static void BM_ProgBarPaintGradientFarMargin(benchmark::State& State) {
+    TProgBar b(nullptr);
+    b.SetShowColorGradient(true);
+    b.SetValue(100);
+    b.SetGridDist(2);
+    b.SetMarginLeft(-500000000);
+    PaintInto(State, b);
+}
+BENCHMARK(BM_ProgBarPaintGradientFarMargin);
+
 BENCHMARK_MAIN();

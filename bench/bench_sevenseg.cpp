@@ -33,4 +33,24 @@ static void BM_SevenSegCacheRebuild(benchmark::State& State) {
 }
 BENCHMARK(BM_SevenSegCacheRebuild)->Unit(benchmark::kMillisecond);
 
+// A recolour of a 2-digit display of 800 x 600 pixels, then a paint of it whole: the cells
+// of the characters shown are shrunk, not all 21.
+static void BM_SevenSegRecolourLarge(benchmark::State& State) {
+    TSevenSeg s(nullptr);
+    s.SetBounds(0, 0, 800, 600);
+    s.SetNumDigits(2);
+    s.SetCaption("8.8.");
+    vcl::TBitmap target;
+    target.SetSize(800, 600);
+    bool flip = false;
+    for (auto _ : State) {
+        s.SetColorText(flip ? vcl::clRed : vcl::clLime);
+        flip = !flip;
+        s.PaintTo(target.GetCanvas(), 0, 0);
+        benchmark::DoNotOptimize(target.ScanLine(0));
+    }
+    State.SetLabel("800 x 600, 2 digits");
+}
+BENCHMARK(BM_SevenSegRecolourLarge)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();

@@ -1,5 +1,7 @@
 // Base library drawing: frames, rectangles and plot marks.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "framework/Zyn_zynbase.h"
@@ -209,6 +211,11 @@ constexpr zyn::Shape kBasicShapes[8] = {zyn::Shape::Circle, zyn::Shape::Square, 
 
 void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) {
     if (Canvas == nullptr || Mark < 0 || Mark >= NumberOfMarks) return;
+    // A mark is a few pixels across: one centred near the ends of the int range draws as one
+    // just inside them, and its outline's arithmetic stays in range.
+    constexpr int reach = std::numeric_limits<int>::max() - 64;
+    X = std::clamp(X, -reach, reach);
+    Y = std::clamp(Y, -reach, reach);
     PenBrushSaver saver(Canvas);
     MarkPainter m(Canvas, X, Y);
     if (Mark >= 4 && Mark <= 35) {

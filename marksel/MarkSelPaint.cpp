@@ -1,6 +1,7 @@
 // The mark selector's picture, composed in an off-screen buffer over the visible region:
 // background, marks with the selection box, frame. The hover highlight is drawn straight onto the control's canvas.
 #include "marksel/Zyn_marksel.h"
+#include "platform/Types.h"
 
 namespace zyn {
 
@@ -70,12 +71,13 @@ void TMarkSel::DrawSymbol(TCanvas* C, int Mark) {
     if (Mark == 0 && FShowZeroAsCross) {
         // Mark 0 is always the first visible mark, so its cross fills the first cell.
         C->MoveTo(4, 4);
-        C->LineTo(FGrid.DH + 1, FGrid.DV + 1);
+        C->LineTo(SatAdd(FGrid.DH, 1), SatAdd(FGrid.DV, 1));
         C->MoveTo(4, FGrid.DV);
-        C->LineTo(FGrid.DH + 1, 3);
+        C->LineTo(SatAdd(FGrid.DH, 1), 3);
         return;
     }
-    DrawMarkOnCanvas(C, Mark, FPos[Mark].X + 2, FPos[Mark].Y + 2);
+    // Positions near the end of the int range saturate.
+    DrawMarkOnCanvas(C, Mark, SatAdd(FPos[Mark].X, 2), SatAdd(FPos[Mark].Y, 2));
 }
 
 TRect TMarkSel::CellBox(int Mark, int Near, int Far) const {

@@ -3,6 +3,8 @@
 // and anchor, lamps, frame.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 
 #include "meter/Zyn_Meter.h"
@@ -24,6 +26,25 @@ int Rnd(double X) { return MeterRound(X); }
 void PenAndBrush(TCanvas* C, TColor Color) {
     C->GetPen()->SetColor(Color);
     C->GetBrush()->SetColor(Color);   // also makes the brush solid
+}
+
+// Curves the canvas refuses to trace (the arc of an ellipse far larger than any surface, as
+// the dial of a meter of 2^30 pixels has) are left out; the rest of the picture paints.
+template <class Fn>
+void Curve(Fn&& Draw) {
+    try {
+        Draw();
+    } catch (const EOutOfResources&) {
+    }
+}
+void Arc(TCanvas* C, int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+    Curve([&] { C->Arc(X1, Y1, X2, Y2, X3, Y3, X4, Y4); });
+}
+void Pie(TCanvas* C, int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+    Curve([&] { C->Pie(X1, Y1, X2, Y2, X3, Y3, X4, Y4); });
+}
+void Ellipse(TCanvas* C, int X1, int Y1, int X2, int Y2) {
+    Curve([&] { C->Ellipse(X1, Y1, X2, Y2); });
 }
 
 }  // namespace
@@ -85,9 +106,21 @@ void TMeter::PaintBackground(TCanvas* C) {
             break;
         case bfTile: {
             if (iw <= 0 || ih <= 0) break;
-            const int nx = (W - 1) / iw + 1, ny = (H - 1) / ih + 1;
-            for (int i = 1; i <= nx; ++i)
-                for (int j = 1; j <= ny; ++j) C->StretchDraw(Rect(iw * (i - 1), ih * (j - 1), iw * i, ih * j), img);
+            // Tile (i, j) of nx x ny covers (iw (i - 1), ih (j - 1)) to (iw i, ih j); only the
+            // tiles that meet the region the canvas holds are drawn, so a small tile on a big
+            // meter costs what the pixels shown cost.
+            const std::int64_t nx = (std::int64_t(W) - 1) / iw + 1, ny = (std::int64_t(H) - 1) / ih + 1;
+            const TRect clip = C->GetClipRect();
+            auto first = [](int Edge, int Size) { return std::max<std::int64_t>(1, std::int64_t(Edge) / Size + 1); };
+            auto last = [](int Edge, int Size, std::int64_t N) {
+                return std::min<std::int64_t>(N, (std::int64_t(Edge) + Size - 1) / Size);
+            };
+            const std::int64_t i0 = first(clip.Left, iw), i1 = last(clip.Right, iw, nx);
+            const std::int64_t j0 = first(clip.Top, ih), j1 = last(clip.Bottom, ih, ny);
+            auto at = [](std::int64_t V) { return int(std::min<std::int64_t>(V, std::numeric_limits<int>::max())); };
+            for (std::int64_t i = i0; i <= i1; ++i)
+                for (std::int64_t j = j0; j <= j1; ++j)
+                    C->StretchDraw(Rect(at(iw * (i - 1)), at(ih * (j - 1)), at(iw * i), at(ih * j)), img);
             break;
         }
         default:
@@ -102,7 +135,7 @@ void TMeter::PaintScaleBand(TCanvas* C, double ThLow, double ThHigh) {
     auto sector = [&](TColor Color, double From, double To) {
         if (std::fabs(From - To) * Deg <= 1e-6) return;
         PenAndBrush(C, Color);
-        C->Pie(FCenterX - r1, FCenterY - r1, FCenterX + r1 + 1, FCenterY + r1,                               //
+        Pie(C, FCenterX - r1, FCenterY - r1, FCenterX + r1 + 1, FCenterY + r1,                               //
                Rnd(FCenterX + std::cos(From * Deg) * R), Rnd(FCenterY - std::sin(From * Deg) * R),  //
                Rnd(FCenterX + std::cos(To * Deg) * R), Rnd(FCenterY - std::sin(To * Deg) * R));
     };
@@ -110,7 +143,7 @@ void TMeter::PaintScaleBand(TCanvas* C, double ThLow, double ThHigh) {
     sector(FColorSclBkNorm, ThHigh, ThLow);
     sector(FColorSclBkHigh, thMax, ThHigh);
     PenAndBrush(C, FColorBakG);
-    C->Ellipse(FCenterX - r2, FCenterY - r2, FCenterX + r2 + 1, FCenterY + r2);
+    Ellipse(C, FCenterX - r2, FCenterY - r2, FCenterX + r2 + 1, FCenterY + r2);
 }
 
 void TMeter::PaintScale(TCanvas* C) {
@@ -121,7 +154,7 @@ void TMeter::PaintScale(TCanvas* C) {
     C->GetPen()->SetColor(FColorScale);
     if (FMeterScaleLine) {
         const double thMin = 90.0 + FSweepAngle / 2.0, thMax = 90.0 - FSweepAngle / 2.0;
-        C->Arc(FCenterX - Ri, FCenterY - Ri, FCenterX + Ri + 1, FCenterY + Ri, px(thMax, R), py(thMax, R), px(thMin, R), py(thMin, R));
+        Arc(C, FCenterX - Ri, FCenterY - Ri, FCenterX + Ri + 1, FCenterY + Ri, px(thMax, R), py(thMax, R), px(thMin, R), py(thMin, R));
     }
     FTicks.Compute(FMeterNrTicks, FMeterMinValue, FMeterMaxValue, FLogarithmic);
     if (FMeterShortTicks) {
@@ -191,7 +224,8 @@ void TMeter::PaintNeedle(TCanvas* C, const TNeedleLayout& N, double V) {
 // a centre inside it) covers the whole control and its outline lies outside: the radius is
 // brought to that, which paints the same pixels without walking an outline of any length.
 int TMeter::AnchorRadius(int W, int H) const {
-    const int reach = SatAdd(W, H);
+    // At most the coordinate limit, so that the centre plus or minus it stays in range.
+    const int reach = std::min(SatAdd(W, H), kCoordLimit);
     return std::clamp(FAnchorSize, SatNeg(reach), reach);
 }
 
@@ -235,16 +269,16 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     }
     if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
         // A raised circular boss lit from the upper left.
-        C->Ellipse(centerX - S, centerY - S, centerX + S, centerY + S);
+        Ellipse(C, centerX - S, centerY - S, centerX + S, centerY + S);
         bevel();
         C->GetPen()->SetColor(BevelWhite);
-        C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY - S, centerX - S, centerY + S);
+        Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY - S, centerX - S, centerY + S);
         C->GetPen()->SetColor(BevelGray);
-        C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX - S, centerY + S, centerX + S, centerY - S);
+        Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX - S, centerY + S, centerX + S, centerY - S);
         return;
     }
     // A half disc on a pedestal that stands on the bottom rim.
-    C->Pie(centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
+    Pie(C, centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
     C->Rectangle(centerX - S, centerY, centerX + S, yb);
     C->GetPen()->SetColor(BevelGray);
     C->MoveTo(centerX + S - 1, centerY);
@@ -258,9 +292,9 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
     C->GetPen()->SetColor(BevelWhite);
     C->LineTo(centerX - S, yb);
     C->LineTo(centerX - S, centerY - 1);
-    C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
+    Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
     C->GetPen()->SetColor(BevelGray);
-    C->Arc(centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY, centerX + S, centerY - S);
+    Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY, centerX + S, centerY - S);
 }
 
 void TMeter::PaintLamps(TCanvas* C) {

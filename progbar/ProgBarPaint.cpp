@@ -49,7 +49,10 @@ void TProgBar::Paint() {
 
 void TProgBar::PaintBackground(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
-    const TRect inner = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    // Edges within the coordinate limit, so that the extents of the area (the image is
+    // stretched over it) stay in the int range.
+    const TRect far = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    const TRect inner = Rect(ClampCoord(far.Left), ClampCoord(far.Top), ClampCoord(far.Right), ClampCoord(far.Bottom));
     TBrush* brush = C->GetBrush();
     brush->SetColor(FColorMargin);
     C->FillRect(Rect(0, 0, W, H));
@@ -66,7 +69,9 @@ void TProgBar::PaintBackground(TCanvas* C) {
 // The bar grows from one side of the inner area: upward (0) and to the right (3) as the
 // rows and columns are counted, downward (1) and to the left (2) as their mirror images.
 // Row or column k, counted from the bar's base, takes its colour from the table; grid lines
-// run across the bar every GridDist pixels from its base.
+// run across the bar every GridDist pixels from its base. Only the lines that fall in the
+// held region of the picture are visited, so margins or a size near the ends of the int
+// range cost no more than the pixels shown.
 void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
     const int W = GetWidth(), H = GetHeight();
     // Lines k of the bar lie between the edges, whose difference saturates.
@@ -90,6 +95,7 @@ void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
         }
     };
     const int across0 = vertical ? left : top, across1 = vertical ? right : bottom;
+    const TLineSpan shown = ShownLines(Held);
 
     if (length > 0) {
         if (FShowColorGradient) {
@@ -110,46 +116,77 @@ void TProgBar::PaintBar(TCanvas* C, const TRect& Held) {
         pen->SetColor(FColorGrid);
         // Across a vertical bar the lines stop inside it; across a horizontal one the line
         // on the bar's far edge is drawn too.
-        const int last = vertical ? length - 1 : length;
-        for (int k = 0; k <= last; k += FGridDist) line(k, across0, across1);
+        const std::int64_t last = std::min<std::int64_t>(vertical ? length - 1 : length, shown.Last);
+        const std::int64_t step = FGridDist;
+        // The first line at or after the first one shown; 64-bit steps cannot wrap.
+        std::int64_t k = std::max<std::int64_t>(shown.First, 0);
+        k += (step - k % step) % step;
+        for (; k <= last; k += step) line(int(k), across0, across1);
     }
+}
+
+// The lines k (rows or columns counted from the bar's base) that fall in the region Held of
+// the picture, clipped to the control; First > Last when none does.
+TProgBar::TLineSpan TProgBar::ShownLines(const TRect& Held) const {
+    const int W = GetWidth(), H = GetHeight();
+    const TRect area = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+    const std::int64_t x0 = std::max(0, Held.Left), x1 = std::min(W, Held.Right);
+    const std::int64_t y0 = std::max(0, Held.Top), y1 = std::min(H, Held.Bottom);
+    switch (FDirection) {
+        case dirUp: return {area.Bottom - y1, area.Bottom - 1 - y0};
+        case dirDown: return {y0 - area.Top, y1 - 1 - area.Top};
+        case dirLeft: return {area.Right - x1, area.Right - 1 - x0};
+        case dirRight: break;
+    }
+    return {x0 - area.Left, x1 - 1 - area.Left};
 }
 
 // The gradient's lines go straight into the picture's rows: a horizontal bar's rows all
 // hold the same run of line colours, a vertical bar's rows one colour each. The pixels are
 // those of one line per row or column in the table colour of its index. The picture holds
 // the region Held of the control: its pixel (x, y) is control point (Held.Left + x, Held.Top + y).
+// Only the lines of the region are coloured, so the work and the colour run kept between
+// paints follow the pixels shown, not the bar's length.
 void TProgBar::PaintGradient(int Length, int Inner, const TRect& Held) {
     const int W = GetWidth(), H = GetHeight();
     const TRect area = InnerArea(W, H, FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
     const int left = area.Left, right = area.Right, top = area.Top, bottom = area.Bottom;
-    const int hl = Held.Left, ht = Held.Top, hr = Held.Right, hb = Held.Bottom;
-    FLineValues.resize(std::size_t(Length));
-    for (int k = 0; k < Length; ++k) {
-        const TColor c = ColorToRGB(FBarColors[std::size_t(GradientIndex(FColorMapMode, k, Length, Inner))]);
-        FLineValues[std::size_t(k)] = std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8 |
-                                      std::uint32_t(GetRValue(c)) << 16 | 0xFF000000u;
-    }
+    const int hl = Held.Left, ht = Held.Top;
+    const TLineSpan shown = ShownLines(Held);
+    const std::int64_t first = std::max<std::int64_t>(shown.First, 0);
+    const std::int64_t last = std::min<std::int64_t>(shown.Last, Length - 1);
+    if (first > last) return;
+    auto value = [&](std::int64_t k) {
+        const TColor c = ColorToRGB(FBarColors[std::size_t(GradientIndex(FColorMapMode, int(k), Length, Inner))]);
+        return std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8 | std::uint32_t(GetRValue(c)) << 16 |
+               0xFF000000u;
+    };
     if (FDirection == dirUp || FDirection == dirDown) {
-        const int x0 = std::max({left, 0, hl}), x1 = std::min({right, W, hr});
+        // Each shown row is one colour across the part of the inner width in the region.
+        const int x0 = std::max({left, 0, hl}), x1 = std::min({right, W, Held.Right});
         if (x0 >= x1) return;
-        for (int k = 0; k < Length; ++k) {
-            const int y = FDirection == dirUp ? bottom - 1 - k : top + k;
-            if (y < std::max(0, ht) || y >= std::min(H, hb)) continue;
+        for (std::int64_t k = first; k <= last; ++k) {
+            const int y = int(FDirection == dirUp ? bottom - 1 - k : top + k);
+            if (y < top || y >= bottom) continue;
             auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y - ht)) - hl;
-            std::fill(row + x0, row + x1, FLineValues[std::size_t(k)]);
+            std::fill(row + x0, row + x1, value(k));
         }
         return;
     }
-    // Growing to the left, line k stands k pixels left of the right edge.
-    if (FDirection == dirLeft) std::reverse(FLineValues.begin(), FLineValues.end());
-    const int start = FDirection == dirLeft ? right - Length : left;
-    const int x0 = std::max({start, 0, hl}), x1 = std::min({start + Length, W, hr});
-    const int y0 = std::max({top, 0, ht}), y1 = std::min({bottom, H, hb});
-    if (x0 >= x1) return;
+    // The shown columns from left to right: growing to the left, line k stands k pixels
+    // left of the right edge.
+    const int y0 = std::max({top, 0, ht}), y1 = std::min({bottom, H, Held.Bottom});
+    if (y0 >= y1) return;
+    const std::size_t n = std::size_t(last - first + 1);
+    FLineValues.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::int64_t k = FDirection == dirLeft ? last - std::int64_t(i) : first + std::int64_t(i);
+        FLineValues[i] = value(k);
+    }
+    const int x0 = int(FDirection == dirLeft ? right - 1 - last : left + first);
     for (int y = y0; y < y1; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(FPicture->ScanLine(y - ht)) - hl;
-        std::copy(FLineValues.begin() + (x0 - start), FLineValues.begin() + (x1 - start), row + x0);
+        std::copy(FLineValues.begin(), FLineValues.end(), row + x0);
     }
 }
 

@@ -186,6 +186,10 @@ private:
     // painting (ProgBarPaint.cpp)
     void PaintBackground(vcl::TCanvas* C);
     void PaintBar(vcl::TCanvas* C, const vcl::TRect& Held);
+    struct TLineSpan {
+        std::int64_t First, Last;
+    };
+    TLineSpan ShownLines(const vcl::TRect& Held) const;
     void PaintGradient(int Length, int Inner, const vcl::TRect& Held);
     void PaintFrame(vcl::TCanvas* C, TFrameStyle Style, int L, int T, int R, int B);
     void PaintValueText(vcl::TCanvas* C);
@@ -230,7 +234,7 @@ private:
     std::unique_ptr<vcl::TBitmap> FPicture;         // the off-screen picture, kept between paints
     std::unique_ptr<vcl::TFont> FTextFont;          // the control's font, rotated
     std::string FText;                              // the value text, reused by every paint
-    std::vector<std::uint32_t> FLineValues;         // pixel values of the gradient's lines
+    std::vector<std::uint32_t> FLineValues;         // pixel values of the gradient's shown columns
 };
 
 }  // namespace zyn

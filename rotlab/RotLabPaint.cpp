@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/Themes.h"
+#include "platform/Types.h"
 #include "platform/Win32.h"
 #include "rotlab/Zyn_RotLab.h"
 
@@ -64,7 +65,7 @@ void TRotLab::DoDrawText(TRect& Rect, int Flags) {
         return;
     }
     C->GetFont()->SetColor(clBtnHighlight);
-    C->TextOut(p.X + 1, p.Y + 1, text);
+    C->TextOut(SatAdd(p.X, 1), SatAdd(p.Y, 1), text);
     C->GetFont()->SetColor(clBtnShadow);
     C->TextOut(p.X, p.Y, text);
 }

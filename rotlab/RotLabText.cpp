@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/Types.h"
 #include "rotlab/Zyn_RotLab.h"
 
 namespace zyn {
@@ -27,7 +28,8 @@ TPoint RotLabTextOrigin(TAlignment Alignment, int AnchorX, int AnchorY, int Half
     case taRightJustify: along = 2.0 * hw; break;
     }
     // Back along the baseline direction (c, -s) by 'along', and up by hh across it.
-    return TPoint(AnchorX + Rnd(-along * c - hh * s), AnchorY + Rnd(along * s - hh * c));
+    // An anchor near the ends of the int range saturates.
+    return TPoint(SatAdd(AnchorX, Rnd(-along * c - hh * s)), SatAdd(AnchorY, Rnd(along * s - hh * c)));
 }
 
 }  // namespace zyn

@@ -177,25 +177,38 @@ void TSevenSeg::CreateDigit(char32_t Ch, bool WithDot) {
 }
 
 // Cells too large for a bitmap of 21 of them leave the cache empty: each paint then shrinks
-// the digits it shows straight into the picture (PaintDigits).
+// the digits it shows straight into the picture (PaintDigits). The cells are shrunk into
+// the cache when a paint first shows their character whole (BuildCell), so a new colour or
+// size costs what the digits shown cost, not 21 digits of the control's size.
 void TSevenSeg::CreateImageCache() {
     FCells = SevenSegCellGeometry(GetWidth(), GetHeight(), FMargin, FNumDigits, FInterDigDist);
+    FCellBuilt.fill(false);
     const int W = FCells.Width, H = FCells.Height;
-    if (FCells.Empty() || std::int64_t(W) * SevenSegCacheCells * H > TBitmap::MaxPixels) {
+    if (FCells.Empty() || double(W) * SevenSegCacheCells * H > double(TBitmap::MaxPixels)) {
         FImageCache->SetSize(0, 0);
         if (!FCells.Empty()) ColorizeSegments(FColorText);
         return;
     }
     FImageCache->SetSize(W * SevenSegCacheCells, H);
-    TCanvas* cache = FImageCache->GetCanvas();
-    cache->GetBrush()->SetColor(FColorBackGnd);
-    cache->FillRect(Rect(0, 0, W * SevenSegCacheCells, H));
     ColorizeSegments(FColorText);
+}
+
+// Character Cell composed and shrunk into its cell of the cache.
+void TSevenSeg::BuildCell(int Cell) {
+    if (FImageCache->Empty() || FCellBuilt[std::size_t(Cell - 1)]) return;
+    const int W = FCells.Width, H = FCells.Height;
+    TCanvas* cache = FImageCache->GetCanvas();
+    CreateDigit(SevenSegCacheChar(Cell), false);
     SetStretchBltMode(cache, HALFTONE);
-    for (int k = 1; k <= SevenSegCacheCells; ++k) {
-        CreateDigit(SevenSegCacheChar(k), false);
-        StretchBlt(cache, W * (k - 1), 0, W, H, FDigImg->GetCanvas(), 0, 0, DigitImageWidth, DigitImageHeight, SRCCOPY);
-    }
+    StretchBlt(cache, W * (Cell - 1), 0, W, H, FDigImg->GetCanvas(), 0, 0, DigitImageWidth, DigitImageHeight, SRCCOPY);
+    FCellBuilt[std::size_t(Cell - 1)] = true;
+}
+
+const TBitmap* TSevenSeg::GetImageCache() const {
+    // Asking for the cache fills it: the cells are the picture of the settings, built late.
+    auto* self = const_cast<TSevenSeg*>(this);
+    for (int k = 1; k <= SevenSegCacheCells; ++k) self->BuildCell(k);
+    return FImageCache.get();
 }
 
 // ---- the picture ------------------------------------------------------------------------
@@ -220,7 +233,9 @@ void TSevenSeg::Paint() {
     c->GetPen()->SetColor(FColorBackGnd);
     c->GetBrush()->SetColor(FColorBackGnd);
     c->Rectangle(0, 0, W, H);
-    PaintDigits(c, buffer.GetBounds());
+    // The digits are composed where the target shows them; the rest of a picture held whole
+    // keeps the ground until a paint shows it.
+    PaintDigits(c, IntersectRect(buffer.GetBounds(), target->GetClipRect()));
     PaintFrame(c);
     target->SetCopyMode(SRCCOPY);
     buffer.Show();
@@ -241,15 +256,24 @@ void TSevenSeg::PaintDigits(TCanvas* C, const TRect& Shown) {
         const int x0 = SatAdd(SatMul(int(j), SatAdd(FInterDigDist, W)), FMargin);
         const TRect cell = Rect(x0, FMargin, SatAdd(x0, W), bottom);
         const TRect point = Rect(SatAdd(x0, pointX), SatAdd(pointY, FMargin), SatAdd(x0, W), bottom);
-        if (cached) {
-            if (d.Cell > 0) C->CopyRect(cell, cache, Rect(W * (d.Cell - 1), 0, W * d.Cell, H));
-            if (d.Point)
+        if (IntersectRect(cell, Shown).IsEmpty()) continue;
+        // A cell shown whole comes from the cache (built now if it is not yet); a digit
+        // shown in part is shrunk straight into its visible part, which costs no more than
+        // the pixels shown.
+        const bool whole = IntersectRect(cell, Shown) == cell;
+        if (cached && whole) {
+            if (d.Cell > 0) {
+                BuildCell(d.Cell);
+                C->CopyRect(cell, cache, Rect(W * (d.Cell - 1), 0, W * d.Cell, H));
+            }
+            if (d.Point) {
+                BuildCell(SevenSegPointCell);
                 C->CopyRect(point, cache, Rect((SevenSegPointCell - 1) * W + pointX, pointY, SevenSegPointCell * W, H));
+            }
             continue;
         }
-        if (IntersectRect(cell, Shown).IsEmpty()) continue;
-        if (d.Cell > 0) ShrinkDigitInto(C, d.Cell, cell, cell);
-        if (d.Point) ShrinkDigitInto(C, SevenSegPointCell, cell, point);
+        if (d.Cell > 0) ShrinkDigitInto(C, d.Cell, cell, IntersectRect(cell, Shown));
+        if (d.Point) ShrinkDigitInto(C, SevenSegPointCell, cell, IntersectRect(point, Shown));
     }
 }
 

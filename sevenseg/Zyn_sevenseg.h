@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -117,8 +118,9 @@ public:
     void SetNumDigits(int Value);
 
     // The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
-    // size its cells were built for (read-only views).
-    const vcl::TBitmap* GetImageCache() const { return FImageCache.get(); }
+    // size its cells were built for (read-only views). Cells are shrunk when a paint first
+    // shows their character whole; asking for the cache shrinks the cells not built yet.
+    const vcl::TBitmap* GetImageCache() const;
     int GetCellWidth() const { return FCells.Width; }
     int GetCellHeight() const { return FCells.Height; }
 
@@ -138,6 +140,7 @@ private:
     void ColorizeSegments(TColor Color);
     void CreateDigit(char32_t Ch, bool WithDot);
     void CreateImageCache();
+    void BuildCell(int Cell);
     void ProcessResize(vcl::TObject* Sender);
     void PaintDigits(vcl::TCanvas* C, const vcl::TRect& Shown);
     void ShrinkDigitInto(vcl::TCanvas* C, int Cell, const vcl::TRect& Place, const vcl::TRect& Clip);
@@ -169,6 +172,7 @@ private:
     std::unique_ptr<vcl::TBitmap> FSegColon;
     std::unique_ptr<vcl::TBitmap> FSegDeg;
     std::unique_ptr<vcl::TBitmap> FImageCache;
+    std::array<bool, SevenSegCacheCells> FCellBuilt{};   // which cells of the cache hold their character
     std::unique_ptr<vcl::TBitmap> FPicture;        // the off-screen picture, kept between paints
     std::vector<TSevenSegDigit> FDigits;           // reused by every paint
 };

@@ -2,6 +2,7 @@
 // testing and the fitting of a picture into a slide. Nothing here draws.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/SysUtils.h"
 #include "platform/Types.h"
@@ -20,7 +21,6 @@ int FloorDiv(int A, int B) {
     if ((A % B != 0) && ((A < 0) != (B < 0))) --q;
     return q;
 }
-int FloorMod(int A, int B) { return A - FloorDiv(A, B) * B; }
 
 }  // namespace
 
@@ -35,9 +35,37 @@ int TSlideGrid::SlidesPerRow() const {
     return std::max(1, SatSub(SatAdd(Width, SlideDistance), SatMul(2, Border)) / Pitch());
 }
 
-int TSlideGrid::RowsShown() const { return Height / Pitch() + 1; }
+// Height div P + 1 rows, and one more when the scroll brings the top of a further row above
+// the bottom band: row j's square starts at (j - 1) P + SlideDistance - scroll + Border.
+int TSlideGrid::RowsShown() const {
+    const std::int64_t P = Pitch();
+    const std::int64_t reach = std::int64_t(Height) - 2 * Border - SlideDistance + ScrollPixels();
+    const std::int64_t reaching = reach > 0 ? (reach + P - 1) / P : 0;
+    return int(std::max<std::int64_t>(Height / P + 1, reaching));
+}
 
-int TSlideGrid::SlideAt(int Col, int Row) const { return TopSlide() + NumHoriz * (Row - 1) + Col - 1; }
+std::int64_t TSlideGrid::SlideAt(int Col, int Row) const {
+    return std::int64_t(TopSlide()) + std::int64_t(NumHoriz) * (Row - 1) + Col - 1;
+}
+
+// Columns and rows whose squares reach into the region Clip (x1 and y1 included).
+TSlideGrid::TSpan TSlideGrid::ColumnsIn(const TRect& Clip) const {
+    return Span(Clip.Left, Clip.Right, Border, NumHoriz);
+}
+TSlideGrid::TSpan TSlideGrid::RowsIn(const TRect& Clip) const {
+    return Span(Clip.Top, Clip.Bottom, std::int64_t(SlideDistance) - ScrollPixels() + Border, RowsShown());
+}
+
+// Squares k = 1, 2, ... N start at Origin + (k - 1) P and end Side() pixels further; those
+// meeting [From, To) as a span of k.
+TSlideGrid::TSpan TSlideGrid::Span(std::int64_t From, std::int64_t To, std::int64_t Origin, int N) const {
+    const std::int64_t P = Pitch();
+    auto floorDiv = [](std::int64_t A, std::int64_t B) { return A / B - ((A % B != 0) && ((A < 0) != (B < 0))); };
+    // Square k meets the span when Origin + (k - 1) P <= To - 1 and its end reaches From.
+    const std::int64_t first = floorDiv(From - Origin - Side() + P - 1, P) + 1;
+    const std::int64_t last = floorDiv(To - 1 - Origin, P) + 1;
+    return {int(std::max<std::int64_t>(first, 1)), int(std::min<std::int64_t>(last, N))};
+}
 
 TRect TSlideGrid::SlideSquare(int Col, int Row) const {
     const int P = Pitch();
@@ -48,9 +76,11 @@ TRect TSlideGrid::SlideSquare(int Col, int Row) const {
 
 TPoint TSlideGrid::SlidePos(int SldNum) const {
     const int P = Pitch();
-    const int k = SldNum - TopSlide();
-    return TPoint(P * FloorMod(k, NumHoriz) + Border,
-                  P * FloorDiv(k, NumHoriz) + SlideDistance - ScrollPixels() + Border);
+    // A slide far above or below the rows shown lies past the int range: its place saturates.
+    const std::int64_t k = std::int64_t(SldNum) - TopSlide();
+    const std::int64_t row = k >= 0 ? k / NumHoriz : -((-k + NumHoriz - 1) / NumHoriz);
+    const std::int64_t col = k - row * NumHoriz;
+    return TPoint(int(P * col + Border), SatInt(P * row + SlideDistance - ScrollPixels() + Border));
 }
 
 int TSlideGrid::SlideIndexAt(int X, int Y) const {
@@ -69,8 +99,8 @@ int TSlideGrid::SlideIndexAt(int X, int Y) const {
         if (top <= Y && Y <= top + Side()) row = e + 1;
     }
     if (col < 1 || row < 1) return 0;
-    const int n = SlideAt(col, row);
-    return n >= Min && n <= Max ? n : 0;
+    const std::int64_t n = SlideAt(col, row);
+    return n >= Min && n <= Max ? int(n) : 0;
 }
 
 double ThumbScrollPosition(double X, int Min, int Max, int NumHoriz) {

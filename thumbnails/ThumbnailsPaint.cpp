@@ -3,8 +3,13 @@
 // application (square and frame, empty box with its number or the scaled picture, mark);
 // the focus frame; the border bands and the control's frame.
 #include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <vector>
 
+#include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/Types.h"
 #include "platform/Win32.h"
 #include "thumbnails/Zyn_Thumbnails.h"
 
@@ -44,12 +49,35 @@ void TThumbnails::Paint() {
     GetCanvas()->SetFont(GetFont());
     TPaintBuffer buffer(GetCanvas(), Rect(0, 0, W, H));
     buffer.GetCanvas()->SetFont(GetFont());
-    Render(buffer.GetCanvas());
+    const std::vector<std::exception_ptr> failed = Render(buffer.GetCanvas());
     buffer.Show();
+    // Handlers' errors come out once the picture is shown: the first to the caller, any
+    // further ones to the application's exception handler, so none is lost.
+    for (std::size_t i = 1; i < failed.size(); ++i) {
+        try {
+            std::rethrow_exception(failed[i]);
+        } catch (...) {
+            Application->HandleException(this);
+        }
+    }
+    if (!failed.empty()) std::rethrow_exception(failed.front());
 }
 
-void TThumbnails::Render(TCanvas* C) {
+// The picture, whatever the application's handlers do: a handler that raises while a slide
+// is requested or rendered leaves the error mark on that slide and the other slides paint;
+// the errors are given back to be raised once the picture is shown.
+std::vector<std::exception_ptr> TThumbnails::Render(TCanvas* C) {
     const int W = GetWidth(), H = GetHeight();
+    std::vector<std::exception_ptr> failed;
+    auto guarded = [&failed](auto&& Fn) {
+        try {
+            Fn();
+            return true;
+        } catch (...) {
+            failed.push_back(std::current_exception());
+            return false;
+        }
+    };
     PenAndBrush(C, FColorBG);
     C->Rectangle(0, 0, W, H);
 
@@ -63,20 +91,30 @@ void TThumbnails::Render(TCanvas* C) {
     const TSlideGrid g = Grid();
     FNumSldY = g.RowsShown();
 
-    if (FOnFirstImageRequest) FOnFirstImageRequest(this);
+    if (FOnFirstImageRequest) guarded([&] { FOnFirstImageRequest(this); });
+    // Only the slides the region held reaches are requested and drawn, so the work follows
+    // the pixels shown whatever the size and the range. The region is widened by a pitch
+    // so that a slide number wider than its slide still shows beside it.
+    const int reach = g.Pitch();
+    const TRect clip = C->GetClipRect();
+    const TRect near(SatSub(clip.Left, reach), SatSub(clip.Top, reach), SatAdd(clip.Right, reach),
+                     SatAdd(clip.Bottom, reach));
+    const TSlideGrid::TSpan cols = g.ColumnsIn(near), rows = g.RowsIn(near);
     TBitmap buffer;   // one image buffer for every slide of this paint
-    for (int i = 1; i <= FNumSldX; ++i) {
-        for (int j = 1; j <= FNumSldY; ++j) {
-            const int n = g.SlideAt(i, j);
+    for (int i = cols.First; i <= cols.Last; ++i) {
+        for (int j = rows.First; j <= rows.Last; ++j) {
+            const std::int64_t n = g.SlideAt(i, j);
             if (n < FMin || n > FMax) continue;
-            PaintSlide(C, &buffer, g.SlideSquare(i, j), n);
+            const TRect square = g.SlideSquare(i, j);
+            if (!guarded([&] { PaintSlide(C, &buffer, square, int(n)); })) PaintErrorMark(C, square, int(n));
         }
     }
-    if (FOnLastImageRequest) FOnLastImageRequest(this);
+    if (FOnLastImageRequest) guarded([&] { FOnLastImageRequest(this); });
 
     // The slide under the pointer keeps its focus frame through repaints.
     if (FHiliteThickness > 0) PaintFocusFrame(C, FLastHiLite, FColorHilite);
     PaintBorderAndFrame(C);
+    return failed;
 }
 
 void TThumbnails::PaintSlide(TCanvas* C, TBitmap* Buffer, const TRect& Square, int SldNum) {
@@ -110,8 +148,9 @@ void TThumbnails::PaintEmptySlide(TCanvas* C, const TRect& Square, int SldNum) {
     C->Rectangle(Square.Left + m, Square.Top + m + 20, Square.Right - m, Square.Bottom - m - 20);
     const std::string text = IntToStr(SldNum);
     C->GetFont()->SetColor(clBlack);
-    C->TextOut((Square.Left + Square.Right) / 2 - C->TextWidth(text) / 2,
-               (Square.Top + Square.Bottom) / 2 - C->TextHeight(text) / 2, text);
+    // The middle in 64 bits: a slide near the end of the int range keeps it in range.
+    C->TextOut(int((std::int64_t(Square.Left) + Square.Right) / 2) - C->TextWidth(text) / 2,
+               int((std::int64_t(Square.Top) + Square.Bottom) / 2) - C->TextHeight(text) / 2, text);
 }
 
 // The whole image buffer stretched into the slide's picture area keeping its proportions:
@@ -123,6 +162,29 @@ void TThumbnails::PaintPicture(TCanvas* C, TBitmap* Buffer, const TRect& Square)
     StretchBlt(C->GetHandle(), d.Left, d.Top, d.Width(), d.Height(), Buffer->GetCanvas()->GetHandle(), 0, 0, w, h,
                SRCCOPY);
     Frame(C, FInnerFrameStyle, d.Left, d.Top, d.Right, d.Bottom);
+}
+
+// A slide whose handler raised: its square and frame, and a red cross over a white picture
+// area, the mark of a picture that could not be had.
+void TThumbnails::PaintErrorMark(TCanvas* C, const TRect& Square, int SldNum) {
+    const int m = FSlideMargin;
+    PenAndBrush(C, SlideColor(SldNum));
+    C->GetBrush()->SetStyle(bsSolid);
+    C->Rectangle(Square.Left, Square.Top, Square.Right + 1, Square.Bottom + 1);
+    Frame(C, FOuterFrameStyle, Square.Left, Square.Top, Square.Right, Square.Bottom);
+    const TRect pic(Square.Left + m, Square.Top + m, Square.Right - m, Square.Bottom - m);
+    PenAndBrush(C, clWhite);
+    C->Rectangle(pic.Left, pic.Top, pic.Right, pic.Bottom);
+    TPen* pen = C->GetPen();
+    pen->SetColor(clRed);
+    pen->SetWidth(3);
+    const int d = 8;   // the cross keeps off the picture area's edges
+    C->MoveTo(pic.Left + d, pic.Top + d);
+    C->LineTo(pic.Right - d, pic.Bottom - d);
+    C->MoveTo(pic.Right - d, pic.Top + d);
+    C->LineTo(pic.Left + d, pic.Bottom - d);
+    pen->SetWidth(1);
+    Frame(C, FInnerFrameStyle, pic.Left, pic.Top, pic.Right, pic.Bottom);
 }
 
 void TThumbnails::PaintBorderAndFrame(TCanvas* C) {

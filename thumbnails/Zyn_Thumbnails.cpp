@@ -19,8 +19,7 @@ using namespace vcl;
 // construction
 
 TThumbnails::TThumbnails(TComponent* AOwner)
-    : TGraphicControl(AOwner), FSelectedSlide(std::make_unique<TBitFld>(nullptr)) {
-    FSelectedSlide->SetSize(SelectionSize());
+    : TGraphicControl(AOwner) {
     TGraphicControl::SetBounds(GetLeft(), GetTop(), 260, 400);
 }
 
@@ -39,7 +38,7 @@ void TThumbnails::StoreAndRepaint(T& Field, T Value) {
 void TThumbnails::SetSlideSelectMode(TSlideSelectMode Value) {
     if (FSelectMode == Value) return;
     FSelectMode = Value;
-    FSelectedSlide->Clear();
+    FSelectedSlide.clear();
     Invalidate();
 }
 
@@ -94,24 +93,17 @@ void TThumbnails::SetMax(int Value) {
 
 int TThumbnails::SelectionSize() const { return std::max(0, SatInt((long long)FMax - FMin + 1)); }
 
-// Flag i - Min belongs to slide i, so when Min moves the flags move with it: a selected
-// slide stays selected while it is in the range.
-void TThumbnails::ResizeSelection(int OldMin) {
-    const int size = SelectionSize();
-    if (OldMin == FMin) {
-        FSelectedSlide->SetSize(size);
-        return;
-    }
-    TBitFld old(nullptr);
-    old.SetSize(FSelectedSlide->GetSize());
-    for (int i = FSelectedSlide->FirstTrueBit(); i >= 0 && i < FSelectedSlide->GetSize(); ++i)
-        if (FSelectedSlide->GetBit(i)) old.SetBit(i, true);
-    FSelectedSlide->SetSize(0);
-    FSelectedSlide->SetSize(size);
-    // A flag moved out of the int range leaves the selection, as one moved past Max does.
-    const long long shift = (long long)OldMin - FMin;
-    for (int i = old.FirstTrueBit(); i >= 0 && i < old.GetSize(); ++i)
-        if (old.GetBit(i)) FSelectedSlide->SetBit(SatInt(i + shift), true);
+// The selection holds the numbers of the selected slides, so its size follows the slides
+// selected, not the range (a range of 2^31 slides would need 256 MiB of flags). Flag
+// i - Min of the range belongs to slide i: a selected slide stays selected while it is in
+// the range, and flags past the int range (SelectionSize) are outside it.
+bool TThumbnails::InSelectionRange(int SldNum) const {
+    return SldNum >= FMin && (long long)SldNum - FMin < SelectionSize();
+}
+
+void TThumbnails::ResizeSelection(int /*OldMin*/) {
+    for (auto it = FSelectedSlide.begin(); it != FSelectedSlide.end();)
+        it = InSelectionRange(*it) ? std::next(it) : FSelectedSlide.erase(it);
 }
 
 // =========================================================================================
@@ -129,21 +121,24 @@ void TThumbnails::SetFirstThumbIdx(double Value) {
 }
 
 // Flag indexes saturate: a slide whose index lies past the int range is outside the selection.
-bool TThumbnails::GetSlideSelected(int SldNum) const { return FSelectedSlide->GetBit(SatSub(SldNum, FMin)); }
+bool TThumbnails::GetSlideSelected(int SldNum) const { return FSelectedSlide.count(SldNum) != 0; }
 
 void TThumbnails::SetSlideSelected(int SldNum, bool Value) {
-    const int i = SatSub(SldNum, FMin);
-    if (i < 0 || i >= FSelectedSlide->GetSize() || FSelectedSlide->GetBit(i) == Value) return;
-    FSelectedSlide->SetBit(i, Value);
+    if (!InSelectionRange(SldNum) || GetSlideSelected(SldNum) == Value) return;
+    if (Value) FSelectedSlide.insert(SldNum);
+    else FSelectedSlide.erase(SldNum);
     Invalidate();
 }
 
-int TThumbnails::GetFirstSelectedSlide() const { return SatAdd(FMin, FSelectedSlide->FirstTrueBit()); }
+// Below Min when no slide is selected.
+int TThumbnails::GetFirstSelectedSlide() const {
+    return FSelectedSlide.empty() ? SatSub(FMin, 1) : *FSelectedSlide.begin();
+}
 
-int TThumbnails::GetNumSlidesSelected() const { return FSelectedSlide->CountTrueBits(); }
+int TThumbnails::GetNumSlidesSelected() const { return int(FSelectedSlide.size()); }
 
 void TThumbnails::ResetAllSelections() {
-    FSelectedSlide->Clear();
+    FSelectedSlide.clear();
     Invalidate();
 }
 
@@ -248,8 +243,8 @@ void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (Button != mbLeft || (X == -1 && Y == -1)) return;
     const int n = CalcSlideIndex(X, Y);
     if (FSelectMode == ssmSingle) {
-        FSelectedSlide->Clear();
-        if (n != 0) FSelectedSlide->SetBit(SatSub(n, FMin), true);
+        FSelectedSlide.clear();
+        if (n != 0 && InSelectionRange(n)) FSelectedSlide.insert(n);
         FLastClickedSlide = n;
         Invalidate();
     }

@@ -10,9 +10,12 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "framework/Zyn_dstruct.h"
 #include "framework/Zyn_zynbase.h"
@@ -65,14 +68,25 @@ struct TSlideGrid {
     // Slides per row and rows a control of this size shows.
     int SlidesPerRow() const;
     int RowsShown() const;
-    // Slide shown at column Col and row Row (both from 1), whether it exists or not.
-    int SlideAt(int Col, int Row) const;
+    // Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
+    // lie past the int range).
+    std::int64_t SlideAt(int Col, int Row) const;
+    // The columns and rows (from 1, Last below First for none) whose squares reach into
+    // Clip, within NumHoriz columns and RowsShown() rows.
+    struct TSpan {
+        int First, Last;
+    };
+    TSpan ColumnsIn(const vcl::TRect& Clip) const;
+    TSpan RowsIn(const vcl::TRect& Clip) const;
     // Outer square of the slide at column Col and row Row: (x0, y0) - (x1, y1).
     vcl::TRect SlideSquare(int Col, int Row) const;
     // Top-left corner of slide SldNum's outer square (where it is or would be).
     vcl::TPoint SlidePos(int SldNum) const;
     // The slide under client point (X, Y); 0 in a gap, in the border or past Min .. Max.
     int SlideIndexAt(int X, int Y) const;
+
+private:
+    TSpan Span(std::int64_t From, std::int64_t To, std::int64_t Origin, int N) const;
 };
 
 // The stored scroll position for a requested one: X clamped to Min .. Max, then mapped so
@@ -200,13 +214,15 @@ private:
     void ResizeSelection(int OldMin);
     // Max - Min + 1 flags, at most the int range holds; none when Max is below Min.
     int SelectionSize() const;
+    bool InSelectionRange(int SldNum) const;
     TColor SlideColor(int SldNum) const;
 
     // painting (ThumbnailsPaint.cpp)
-    void Render(vcl::TCanvas* C);
+    std::vector<std::exception_ptr> Render(vcl::TCanvas* C);
     void PaintSlide(vcl::TCanvas* C, vcl::TBitmap* Buffer, const vcl::TRect& Square, int SldNum);
     void PaintEmptySlide(vcl::TCanvas* C, const vcl::TRect& Square, int SldNum);
     void PaintPicture(vcl::TCanvas* C, vcl::TBitmap* Buffer, const vcl::TRect& Square);
+    void PaintErrorMark(vcl::TCanvas* C, const vcl::TRect& Square, int SldNum);
     void PaintBorderAndFrame(vcl::TCanvas* C);
     // The focus frame of slide SldNum in Color (nothing for a slide outside Min .. Max),
     // and the background bands that keep it out of the top and bottom border.
@@ -235,7 +251,7 @@ private:
     TColorScheme FColorScheme = schFixed;
     int FLastHiLite = 0;
     int FHiliteThickness = 1;
-    std::unique_ptr<TBitFld> FSelectedSlide;
+    std::set<int> FSelectedSlide;   // the numbers of the selected slides
     TSlideSelectMode FSelectMode = ssmSingle;
     int FLastClickedSlide = 0;
     bool FAntiAlias = false;

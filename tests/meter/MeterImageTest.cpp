@@ -91,3 +91,29 @@ TEST(MeterImage, PaletteAnchorsAreClearWherePaletteIndexZeroIs) {
     EXPECT_EQ(Probe(m, cx - 6, cy + 5), 0x00F0F0F0u);   // index 0 (white): the dial
     EXPECT_EQ(Probe(m, cx + 6, cy + 5), 0x000000u);     // index 1 (black): the image
 }
+
+// A small tile on a large meter: the tiles in sight are drawn, in the phase the whole tiling
+// puts them (every tile of the control used to be drawn, whatever was shown: a 1 x 1 tile
+// on a meter of 20,000 x 20,000 pixels took minutes).
+TEST(MeterImage, TilesOfALargeMeterKeepTheirPhaseWhereTheyShow) {
+    std::filesystem::create_directories(ZYN_TEST_OUTPUT_DIR);
+    vcl::TBitmap tile;
+    tile.SetPixelFormat(vcl::pf24bit);
+    tile.SetSize(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) tile.GetCanvas()->SetPixels(x, y, TColor(0x010203 * (1 + x + 7 * y)));
+    const std::string path = std::string(ZYN_TEST_OUTPUT_DIR) + "/meter_tile7x5.bmp";
+    tile.SaveToFile(path);
+    TMeter m(nullptr);
+    m.SetBounds(0, 0, 20000, 20000);
+    m.SetBackGroundImg(path);
+    m.SetBkgndFillMode(bfTile);
+    // A 64 x 48 view near the top-right corner, clear of the dial, the rims and the lamps.
+    vcl::TBitmap view;
+    view.SetSize(64, 48);
+    m.PaintTo(view.GetCanvas(), -19000, -100);
+    for (int y = 0; y < 48; y += 7)
+        for (int x = 0; x < 64; x += 5)
+            ASSERT_EQ(view.GetCanvas()->GetPixels(x, y), tile.GetCanvas()->GetPixels((19000 + x) % 7, (100 + y) % 5))
+                << x << ", " << y;
+}

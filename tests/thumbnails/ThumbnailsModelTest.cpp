@@ -7,6 +7,7 @@
 
 #include "platform/Testing.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/Sanitizer.h"
 #include "thumbnails/Zyn_Thumbnails.h"
 
 using namespace zyn;
@@ -220,4 +221,22 @@ TEST_F(ThumbnailsMouse, DoubleClickReportsTheSlide) {
     vcl::Input::DblClick(thumbs, 200, 200);
     vcl::Input::DblClick(thumbs, 5, 5);
     EXPECT_EQ(hits, (std::vector<int>{4, 0}));
+}
+
+// A range of two billion slides keeps a selection of two slides in a few bytes (a flag per
+// slide of the range used to take 256 MiB).
+TEST(ThumbnailsModel, AHugeRangeKeepsASmallSelection) {
+    TThumbnails t(nullptr);
+    const std::size_t before = zyn_test::HeapInUse();
+    t.SetMin(-(1 << 30));
+    t.SetMax(1 << 30);
+    t.SetSlideSelected(-(1 << 30), true);
+    t.SetSlideSelected(1 << 30, true);
+    EXPECT_LT(static_cast<long long>(zyn_test::HeapInUse()) - static_cast<long long>(before), 1 << 20);
+    EXPECT_EQ(t.GetNumSlidesSelected(), 2);
+    EXPECT_EQ(t.GetFirstSelectedSlide(), -(1 << 30));
+    EXPECT_TRUE(t.GetSlideSelected(1 << 30));
+    t.SetMin(0);   // the first slide leaves the range
+    EXPECT_EQ(t.GetNumSlidesSelected(), 1);
+    EXPECT_EQ(t.GetFirstSelectedSlide(), 1 << 30);
 }

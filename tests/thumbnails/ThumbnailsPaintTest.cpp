@@ -225,3 +225,68 @@ TEST(ThumbnailsPaint, WiderControlReflowsAndKeepsTheRowOfTheScrollPosition) {
     // 3.5 is slide 3.5 of the row 1..3: 1 + 2.5 / 3.
     EXPECT_DOUBLE_EQ(t->GetFirstThumbIdx(), 1 + 2.5 / 3);
 }
+
+// A handler that raises for one slide: that slide shows the error mark (a red cross over a
+// white picture area), the others paint, and the error reaches the caller once the picture
+// is shown (it used to leave the whole control unpainted).
+TEST(ThumbnailsPaint, AHandlerRaisingForOneSlideMarksThatSlideOnly) {
+    auto t = MakeGrid();
+    std::vector<int> requested;
+    t->SetOnImageRequest([&](vcl::TObject*, int Id, TImageRequestProcessing&, int&, TBitmap*) {
+        requested.push_back(Id);
+        if (Id == 3) throw vcl::Exception("slide 3 cannot be read");
+    });
+    TBitmap bmp;
+    bmp.SetSize(300, 400);
+    bmp.GetCanvas()->GetBrush()->SetColor(0x00123456);
+    bmp.GetCanvas()->FillRect(vcl::Rect(0, 0, 300, 400));
+    try {
+        t->PaintTo(bmp.GetCanvas(), 0, 0);
+        ADD_FAILURE() << "the handler's error was lost";
+    } catch (const vcl::Exception& e) {
+        EXPECT_EQ(e.Message(), "slide 3 cannot be read");
+    }
+    auto at = [&](int X, int Y) { return Rgb(bmp.GetCanvas()->GetPixels(X, Y)); };
+    EXPECT_EQ(requested, (std::vector<int>{1, 3, 5, 2, 4, 6}));
+    // Slides 1, 2, 4 and 5 as ever: their white boxes, their covers.
+    EXPECT_EQ(at(20, 45), 0xFFFFFFu);
+    EXPECT_EQ(at(149, 15), Rgb(Cover));
+    EXPECT_EQ(at(160, 185), 0xFFFFFFu);
+    EXPECT_EQ(at(20, 320), 0xFFFFFFu);
+    // Slide 3, (10, 148) - (144, 282): its cover and frame, the cross through the middle of
+    // its picture area (17, 155) - (137, 275), white beside the cross.
+    EXPECT_EQ(at(13, 151), Rgb(Cover));
+    EXPECT_EQ(at(10, 200), 0xFFFFFFu);   // the raised frame's light edge
+    EXPECT_EQ(at(77, 215), Rgb(vcl::clRed));
+    EXPECT_EQ(at(40, 178), Rgb(vcl::clRed));
+    EXPECT_EQ(at(114, 178), Rgb(vcl::clRed));
+    EXPECT_EQ(at(77, 170), 0xFFFFFFu);
+    // The border and the frame are painted too.
+    EXPECT_EQ(at(77, 395), Rgb(Back));
+}
+
+// Scrolled by half a row, a fourth row of slides reaches above the bottom band: it is
+// requested and painted (the count of rows used to stop at Height div pitch + 1, leaving a
+// strip of background at the bottom).
+TEST(ThumbnailsPaint, AScrolledGridPaintsTheRowThatReachesTheBottom) {
+    auto t = MakeGrid();
+    t->SetFirstThumbIdx(4);   // 3.5: slides 3 and 4 on top, 68 pixels scrolled out
+    std::vector<int> requested;
+    t->SetOnImageRequest([&](vcl::TObject*, int Id, TImageRequestProcessing&, int&, TBitmap*) {
+        requested.push_back(Id);
+    });
+    Picture p(*t);
+    EXPECT_EQ(t->GetNumSlidesVert(), 4);
+    EXPECT_EQ(requested, (std::vector<int>{3, 5, 7, 9, 4, 6, 8, 10}));
+    // Slide 9: (10, 352) - (144, 486), its white box from y = 379; the bottom band stays.
+    EXPECT_EQ(p.At(77, 365), Rgb(Cover));
+    EXPECT_EQ(p.At(20, 385), 0xFFFFFFu);
+    EXPECT_EQ(p.At(200, 365), Rgb(Cover));
+    EXPECT_EQ(p.At(77, 395), Rgb(Back));
+    // Not scrolled, three rows fill the same height.
+    t->SetFirstThumbIdx(1);
+    requested.clear();
+    Picture q(*t);
+    EXPECT_EQ(t->GetNumSlidesVert(), 3);
+    EXPECT_EQ(requested, (std::vector<int>{1, 3, 5, 2, 4, 6}));
+}
