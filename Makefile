@@ -6,11 +6,19 @@
 #   make test-sanitize
 #                every test again built with AddressSanitizer and UndefinedBehaviorSanitizer
 #                (build-asan/), where any report or leak fails the test
+#   make test-shared
+#                the package built as shared libraries (build-shared/: libraries only, no
+#                tests, benchmarks or gallery), installed, and every example built and run
+#                against it; also checks the SONAMEs, the pkg-config file and the .deb
+#   make docs    the API reference (Doxygen, build/docs/html/); any warning fails it
+#   make docs-pages
+#                regenerates the tables of docs/components/ from the registered classes
 #   make bench   the benchmarks (Release build)
 #   make fuzz    builds the fuzz targets with clang (build-fuzz/) and runs each for
 #                FUZZ_SECONDS seconds on its seed corpus and dictionary
 BUILD ?= build
 SANITIZE_BUILD ?= build-asan
+SHARED_BUILD ?= build-shared
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
@@ -22,7 +30,8 @@ CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR ?= $(CURDIR)
 
-.PHONY: setup configure build demo test test-release test-sanitize sanitize-build bench fuzz clean
+.PHONY: setup configure build demo test test-release test-sanitize sanitize-build test-shared \
+        docs docs-pages bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -66,6 +75,29 @@ sanitize-build: setup
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Only what an application links: the libraries (each with a SONAME), then the examples
+# against the installed tree. It reports how long it took (CI time is counted).
+test-shared: setup
+	@start=$$(date +%s); \
+	cmake -S . -B $(SHARED_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+	      -DZYN_BUILD_TESTS=OFF -DZYN_BUILD_BENCH=OFF -DZYN_BUILD_APPS=OFF -DZYN_BUILD_TOOLS=OFF \
+	      $(LAUNCHER) >/dev/null && \
+	cmake --build $(SHARED_BUILD) -j$(JOBS) && \
+	JOBS=$(JOBS) bash tests/package/shared_test.sh $(SHARED_BUILD) && \
+	echo "test-shared: passed in $$(( $$(date +%s) - start )) s"
+
+# The component pages' tables from the registered classes and their headers, and the
+# gallery pictures the pages show (docs/images/gallery-<page>.png). Run it after changing a
+# published property, an event or a public method; the test docs_pages_current fails until
+# then.
+docs-pages: configure
+	cmake --build $(BUILD) -j$(JOBS) --target zyn_docgen gallery
+	ZYN_BACKEND=headless $(BUILD)/apps/gallery/gallery --png $(BUILD)/docs-gallery >/dev/null
+	@for id in $$(grep -oh 'images/gallery-[a-z-]*\.png' docs/components/*.md | sort -u | sed 's|images/gallery-||; s|\.png||'); do \
+	  cp $(BUILD)/docs-gallery/$$id.png docs/images/gallery-$$id.png || exit 1; \
+	done
+	$(BUILD)/tools/zyn_docgen .
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -91,4 +123,4 @@ fuzz:
 	if [ $$status -ne 0 ]; then echo "fuzz: findings in $(FUZZ_BUILD)/findings/"; fi; exit $$status
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) out
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SHARED_BUILD) $(FUZZ_BUILD) out
