@@ -95,6 +95,7 @@ std::vector<TMethodDoc> THeaderInfo::PublicMethods(const std::string& Name) cons
             if (StartsWith(line, "//")) {
                 std::string text = Trim(line.substr(line.find_first_not_of("/!<")));
                 if (StartsWith(text, "----") || StartsWith(text, "====")) { comment.clear(); continue; }
+                if (StartsWith(text, "@{") || StartsWith(text, "@}")) continue;   // member groups
                 comment += (comment.empty() ? "" : " ") + text;
                 continue;
             }
