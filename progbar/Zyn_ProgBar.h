@@ -223,7 +223,7 @@ public:
     void SetRange(double AMin, double AMax);
     /// Whether the automatic increment timer runs, and whether it waits for its first tick.
     bool IsTimerRunning() const { return FTimer->IsRunning(); }
-    /// Whether se.
+    /// Whether the automatic increment still waits for its first tick (the start interval).
     bool IsStartPhase() const { return FIsStart; }
 
     // ---- events
