@@ -7,10 +7,18 @@
 #                every test again built with AddressSanitizer and UndefinedBehaviorSanitizer
 #                (build-asan/), where any report or leak fails the test
 #   make bench   the benchmarks (Release build); fails when any benchmark program fails
+#   make test-shared
+#                the package built as shared libraries (build-shared/: libraries only, no
+#                tests, benchmarks or gallery), installed, and every example built and run
+#                against it; also checks the SONAMEs, the pkg-config file and the .deb
+#   make docs    the API reference (Doxygen, build/docs/html/); any warning fails it
+#   make docs-pages
+#                regenerates the tables of docs/components/ from the registered classes
 #   make fuzz    builds the fuzz targets with clang (build-fuzz/) and runs each for
 #                FUZZ_SECONDS seconds on its seed corpus and dictionary
 BUILD ?= build
 SANITIZE_BUILD ?= build-asan
+SHARED_BUILD ?= build-shared
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
@@ -25,7 +33,8 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 # clone elsewhere (CI, a second worktree) could not reuse what an earlier build compiled.
 export CCACHE_NOHASHDIR ?= 1
 
-.PHONY: setup configure build demo test test-release test-sanitize sanitize-build bench fuzz clean
+.PHONY: setup configure build demo test test-release test-sanitize sanitize-build test-shared \
+        docs docs-pages bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -69,6 +78,37 @@ sanitize-build: setup
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Only what an application links: the libraries (each with a SONAME), then the examples
+# against the installed tree. It reports how long it took (CI time is counted).
+test-shared: setup
+	@start=$$(date +%s); \
+	cmake -S . -B $(SHARED_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+	      -DZYN_BUILD_TESTS=OFF -DZYN_BUILD_BENCH=OFF -DZYN_BUILD_APPS=OFF -DZYN_BUILD_TOOLS=OFF \
+	      $(LAUNCHER) >/dev/null && \
+	cmake --build $(SHARED_BUILD) -j$(JOBS) && \
+	JOBS=$(JOBS) bash tests/package/shared_test.sh $(SHARED_BUILD) && \
+	echo "test-shared: passed in $$(( $$(date +%s) - start )) s"
+
+# The API reference from the components' headers; Doxygen's warnings (an undocumented
+# public member among them) fail it.
+docs: setup
+	@mkdir -p $(BUILD)/docs
+	ZYN_DOCS_OUT=$(BUILD)/docs ZYN_VERSION=$$(sed -n 's/^project(zynguipack VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt) \
+	  doxygen docs/Doxyfile
+	@echo "API reference: $(BUILD)/docs/html/index.html"
+
+# The component pages' tables from the registered classes and their headers, and the
+# gallery pictures the pages show (docs/images/gallery-<page>.png). Run it after changing a
+# published property, an event or a public method; the test docs_pages_current fails until
+# then.
+docs-pages: configure
+	cmake --build $(BUILD) -j$(JOBS) --target zyn_docgen gallery
+	ZYN_BACKEND=headless $(BUILD)/apps/gallery/gallery --png $(BUILD)/docs-gallery >/dev/null
+	@for id in $$(grep -oh 'images/gallery-[a-z-]*\.png' docs/components/*.md | sort -u | sed 's|images/gallery-||; s|\.png||'); do \
+	  cp $(BUILD)/docs-gallery/$$id.png docs/images/gallery-$$id.png || exit 1; \
+	done
+	$(BUILD)/tools/zyn_docgen .
+
 # Every benchmark program runs, even after one failed; the target fails when any did.
 # BENCH_ARGS go to each, e.g. BENCH_ARGS=--benchmark_min_time=0.01 for a short run.
 bench: build
@@ -99,4 +139,4 @@ fuzz:
 	if [ $$status -ne 0 ]; then echo "fuzz: findings in $(FUZZ_BUILD)/findings/"; fi; exit $$status
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) out
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SHARED_BUILD) $(FUZZ_BUILD) out

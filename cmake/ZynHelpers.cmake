@@ -27,8 +27,24 @@ function(zyn_stage_includes name dirs)
   set(${name}_INCLUDE_DIR ${stage} PARENT_SCOPE)
 endfunction()
 
+# ZYN_LIBRARY_TYPE is STATIC, or SHARED with BUILD_SHARED_LIBS. Shared libraries carry the
+# package version and a SONAME of major.minor: the package config promises compatibility
+# within one minor version (SameMinorVersion), and the SONAME says the same to the loader.
+if(BUILD_SHARED_LIBS)
+  set(ZYN_LIBRARY_TYPE SHARED)
+else()
+  set(ZYN_LIBRARY_TYPE STATIC)
+endif()
+function(zyn_library_version name)
+  if(ZYN_LIBRARY_TYPE STREQUAL "SHARED")
+    set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION}
+                          SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+  endif()
+endfunction()
+
 # zyn_area_library(NAME DIRS [LIBS...])
-# A static library of every .cpp below the given folders (relative to the project root);
+# A library (static, or shared with BUILD_SHARED_LIBS) of every .cpp below the given
+# folders (relative to the project root);
 # an INTERFACE library while the folders hold no source yet. It sees its own folders and
 # those of LIBS (see zyn_stage_includes).
 function(zyn_area_library name dirs)
@@ -39,7 +55,8 @@ function(zyn_area_library name dirs)
   endforeach()
   zyn_stage_includes(${name} "${dirs}")
   if(sources)
-    add_library(${name} STATIC ${sources})
+    add_library(${name} ${ZYN_LIBRARY_TYPE} ${sources})
+    zyn_library_version(${name})
     target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
     target_include_directories(${name} PUBLIC
       $<BUILD_INTERFACE:${${name}_INCLUDE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)
@@ -67,8 +84,16 @@ function(zyn_component folder)
     return()
   endif()
   zyn_area_library(zyn_${folder}_code ${folder} zyn_framework ${arg_NEEDS})
+  # Installed as libzyn_<folder>; the _code suffix only keeps the target names apart.
+  set_target_properties(zyn_${folder}_code PROPERTIES OUTPUT_NAME zyn_${folder})
   add_library(zyn_${folder} INTERFACE)
-  target_link_libraries(zyn_${folder} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,zyn_${folder}_code>")
+  if(ZYN_LIBRARY_TYPE STREQUAL "SHARED")
+    # A shared library runs its registrations when it is loaded; the package's link
+    # options keep the linker from leaving a library out that no code calls.
+    target_link_libraries(zyn_${folder} INTERFACE zyn_${folder}_code)
+  else()
+    target_link_libraries(zyn_${folder} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,zyn_${folder}_code>")
+  endif()
   set(ZYN_COMPONENTS ${ZYN_COMPONENTS} zyn_${folder} PARENT_SCOPE)
 endfunction()
 
@@ -101,7 +126,7 @@ function(zyn_embed_resources target dir)
 endfunction()
 
 # zyn_platform_area(NAME DIR [LIBS...])
-# One area of the platform layer: a static library of every .cpp below DIR (relative to the
+# One area of the platform layer: a library of every .cpp below DIR (relative to the
 # project root). The area's class registrations (every *Published.cpp, a static initialiser
 # that registers a class and its property table beside the class) go into NAME_classes,
 # which everything linking NAME links as a whole archive: nothing calls a registration, so a
@@ -114,7 +139,13 @@ function(zyn_platform_area name dir)
   list(FILTER registrations INCLUDE REGEX "Published\\.cpp$")
   list(FILTER sources EXCLUDE REGEX "Published\\.cpp$")
   zyn_stage_includes(zynp_platform platform)
-  add_library(${name} STATIC ${sources})
+  # A shared library holds its registrations itself: they run when it is loaded.
+  if(ZYN_LIBRARY_TYPE STREQUAL "SHARED")
+    list(APPEND sources ${registrations})
+    set(registrations "")
+  endif()
+  add_library(${name} ${ZYN_LIBRARY_TYPE} ${sources})
+  zyn_library_version(${name})
   target_compile_options(${name} PRIVATE ${ZYN_WARNINGS})
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${zynp_platform_INCLUDE_DIR}> $<INSTALL_INTERFACE:include/zynguipack>)

@@ -29,16 +29,22 @@ using TOnColorNameChangeEvent = std::function<void(vcl::TObject* Sender, std::st
 
 inline constexpr int MaxSelColors = TPredefinedColors::Count;   // 47
 
+/// TColSelEntry: see the component's page in docs/components/.
 struct TColSelEntry {
+    /// The color.
     TColor Color = vcl::clBlack;
+    /// The name.
     std::string Name;
+    /// The allow edit.
     bool AllowEdit = false;
 };
 using TColSelTable = std::array<TColSelEntry, MaxSelColors>;   // entry n at index n - 1
 
-// The slice of PredefinedColors a palette takes: entries First .. First + Count - 1.
+/// The slice of PredefinedColors a palette takes: entries First .. First + Count - 1.
 struct TColSelPalette {
+    /// The first.
     int First;
+    /// The count.
     int Count;
 };
 inline constexpr TColSelPalette BasicVGAPalette{1, 16};
@@ -55,25 +61,33 @@ int FindColorEntry(const TColSelTable& Table, int NumColors, TColor Color);
 TColor EditMarkPenColor(TColor Color);
 
 // ---- the control ------------------------------------------------------------------------
+/// TColSel: a drop-down list of colours. Each item shows a colour bar and the colour's name.
+/// The selector holds up to 47 colours taken from the base library's palettes; entries may be
+/// marked editable, and dropping the list down from the colour bar of such an entry first
+/// lets the user redefine its colour in the colour dialog.
 class TColSel : public vcl::TCustomComboBox {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TColSel(vcl::TComponent* AOwner);
     ~TColSel() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TColSel"; }
 
     // ---- properties
-    // Width of the colour bar in front of each name (0: no bar).
+    /// Width of the colour bar in front of each name (0: no bar).
     int GetColorBarWidth() const { return FColorBarWidth; }
+    /// Sets the ColorBarWidth property.
     void SetColorBarWidth(int Value);         // negative values are ignored
-    // How many entries the list shows, always the first ones (1..47).
+    /// How many entries the list shows, always the first ones (1..47).
     int GetNumColors() const { return FNumColors; }
-    // Outside 1..47 ignored; otherwise stores (also the current value), selects entry 1 and
-    // rebuilds the list.
+    /// Outside 1..47 ignored; otherwise stores (also the current value), selects entry 1 and
+    /// rebuilds the list.
     void SetNumColors(int Value);
-    // The colour of the selected entry. Setting a colour that an entry shows selects that
-    // entry (and renames it after its stored colour); a colour no entry shows replaces the
-    // selected entry's colour and name. Refreshes in both cases.
+    /// The colour of the selected entry. Setting a colour that an entry shows selects that
+    /// entry (and renames it after its stored colour); a colour no entry shows replaces the
+    /// selected entry's colour and name. Refreshes in both cases.
     TColor GetSelColor() const;
+    /// Sets the SelColor property.
     void SetSelColor(TColor Value);
     // The selected entry (1-based). Setting it chooses that entry's item; a number outside
     // 1..NumColors is ignored. Stored in form files before SelColor, so that a colour of the
@@ -87,44 +101,55 @@ public:
     void SetEnabled(bool Value) override;
 
     // ---- public methods
-    // Entry Index (1..NumColors); outside that range the getters answer 0, false or "" and
-    // the setters do nothing.
+    /// Entry Index (1..NumColors); outside that range the getters answer 0, false or "" and
+    /// the setters do nothing.
     TColor GetArrayColor(int Index) const;
-    // Also renames the entry after the colour (through OnColorNameChange).
+    /// Also renames the entry after the colour (through OnColorNameChange).
     void SetArrayColor(int Index, TColor Value);
+    /// The ArrayColorName property.
     std::string GetArrayColorName(int Index) const;
-    // Stores the name through OnColorNameChange and refreshes the list.
+    /// Stores the name through OnColorNameChange and refreshes the list.
     void SetArrayColorName(int Index, const std::string& Value);
+    /// The ArrayAllowEdit property.
     bool GetArrayAllowEdit(int Index) const;
+    /// Sets the ArrayAllowEdit property.
     void SetArrayAllowEdit(int Index, bool Value);
-    // Set or clear the editable flag of all 47 entries.
+    /// Set or clear the editable flag of all 47 entries.
     void SetAllColorEditFlags();
+    /// Reset all color edit flags.
     void ResetAllColorEditFlags();
-    // The name of the selected entry; "" while no item is selected.
+    /// The name of the selected entry; "" while no item is selected.
     std::string GetSelColorID() const;
-    // Each selects entry 1, shows the palette's colours in entries 1.. (named after their
-    // colours through OnColorNameChange) and rebuilds the list.
+    /// Each selects entry 1, shows the palette's colours in entries 1.. (named after their
+    /// colours through OnColorNameChange) and rebuilds the list.
     void LoadBasicVGAPalette();               // 16 colours
+    /// Load extended palette.
     void LoadExtendedPalette();               // 20
+    /// Load standard palette.
     void LoadStandardPalette();               // 47
+    /// Load windows system palette.
     void LoadWindowsSystemPalette();          // 27: the system colours
 
     // ---- events
+    /// The handler of event OnColorNameChange (empty: none).
     const TOnColorNameChangeEvent& GetOnColorNameChange() const { return FOnColorNameChange; }
+    /// Sets the handler of event OnColorNameChange (an empty function removes it).
     void SetOnColorNameChange(TOnColorNameChangeEvent Value) { FOnColorNameChange = std::move(Value); }
 
 protected:
+    /// The handler of event OnColorNameChange.
     TOnColorNameChangeEvent FOnColorNameChange;
 
-    // Rebuilds the list once the form file has been read.
+    /// Rebuilds the list once the form file has been read.
     void Loaded() override;
+    /// Draw item.
     void DrawItem(int Index, const vcl::TRect& Rect, vcl::TOwnerDrawState State) override;
-    // The chosen item becomes the selected entry, then OnClick.
+    /// The chosen item becomes the selected entry, then OnClick.
     void Click() override;
-    // Opens the colour dialog first when the pointer was last over the colour bar and the
-    // selected entry is editable.
+    /// Opens the colour dialog first when the pointer was last over the colour bar and the
+    /// selected entry is editable.
     void DropDown() override;
-    // Records whether the pointer is over the colour bar (X < ColorBarWidth).
+    /// Records whether the pointer is over the colour bar (X < ColorBarWidth).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     // The pointer has left: it is over the colour bar no more, so a key that opens the
     // list (F4, Alt+Down) opens the list only.

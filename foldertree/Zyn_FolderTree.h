@@ -51,7 +51,9 @@ struct TFolderIdHash {
 // One subfolder: its name as stored (bytes), whether it has subfolders of its own, what it
 // is on disk, and whether it leads back to a folder above it (a loop of links).
 struct TSubFolder {
+    /// The name.
     std::string Name;
+    /// Whether rs.
     bool HasSubFolders = false;
     TFolderId Id{};
     bool LeadsBack = false;
@@ -89,30 +91,42 @@ std::string FolderNameKey(std::string_view Name);
 std::string DisplayName(std::string_view Name);
 
 // ---- the tree ---------------------------------------------------------------------------
+/// TFolderTree: a read-only tree view of the file system's folders under the root "C:\",
+/// which keeps the selected folder as its Directory. A folder's subfolders are read only
+/// when it is first expanded; until then a folder that has subfolders carries one
+/// placeholder child so that it shows an expand button.
 class TFolderTree : public vcl::TCustomTreeView {
 public:
-    // Data of a node whose subfolders have been loaded.
+    /// Data of a node whose subfolders have been loaded.
     static inline void* const LoadedMarker = reinterpret_cast<void*>(std::uintptr_t(0xA5F016ED));
-    // Text of the placeholder child of a folder whose subfolders are not loaded yet.
+    /// Text of the placeholder child of a folder whose subfolders are not loaded yet.
     static constexpr const char* PlaceholderText = "Child";
+    /// The root text.
     static constexpr const char* RootText = "C:\\";
 
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TFolderTree(vcl::TComponent* AOwner);
     ~TFolderTree() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TFolderTree"; }
 
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
 
     // ---- published properties
-    // The colour shown while enabled (a disabled tree shows clBtnFace).
+    /// The colour shown while enabled (a disabled tree shows clBtnFace).
     TColor GetColor() const { return FColorBak; }
+    /// Sets the Color property.
     void SetColor(TColor Value);
+    /// Sets the Enabled property.
     void SetEnabled(bool Value) override;
+    /// The OldTreeStyle property.
     bool GetOldTreeStyle() const { return FUseOldStyle; }
+    /// Sets the OldTreeStyle property.
     void SetOldTreeStyle(bool Value);
 
     // ---- public
-    // The selected folder's path, always ending in '\'.
+    /// The selected folder's path, always ending in '\'.
     const std::string& GetDirectory() const { return FDirectory; }
 
     // The host folder this tree's root "C:\" stands for; empty (the default) for the one
@@ -125,8 +139,8 @@ public:
     // (C:\ when the current folder lies on no mapped drive). Runs whenever the window
     // is made. Returns whether the root folder exists.
     bool Reset();
-    // Selects Directory again after folders changed on disk, or its nearest ancestor that
-    // still exists. Returns whether a folder could be selected.
+    /// Selects Directory again after folders changed on disk, or its nearest ancestor that
+    /// still exists. Returns whether a folder could be selected.
     bool RefreshTree();
     // Rebuilds the tree expanded along Path (any case; a trailing '\' optional) and
     // selects its folder. A host path ("/...", under the folder that "C:" maps to) is
@@ -136,18 +150,19 @@ public:
     // does not show (a dot-named one, a link back to a folder above) selects the deepest
     // folder reached and gives false.
     bool SelectPath(const std::string& Path);
-    // Creates FolderName (with any missing folders of a relative path such as "x/y")
-    // under the selected folder and selects it. False when nothing is selected or the
-    // name is not a valid folder name.
+    /// Creates FolderName (with any missing folders of a relative path such as "x/y")
+    /// under the selected folder and selects it. False when nothing is selected or the
+    /// name is not a valid folder name.
     bool MakeSubFolder(const std::string& FolderName);
-    // Removes the selected folder when it is empty, then selects its parent. False for
-    // the root, without a selection, or when the folder cannot be removed.
+    /// Removes the selected folder when it is empty, then selects its parent. False for
+    /// the root, without a selection, or when the folder cannot be removed.
     bool RemoveSelectedFolder();
     // Appends the subfolders of Path (or of Node's folder) to DirList, sorted, each with
     // the object -1 when it has subfolders itself (a link back to a folder on the way
     // has none). False when the folder does not exist;
     // otherwise whether DirList is not empty.
     bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
+    /// The SubDirs property.
     bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
 
     // The folder of Node, with a trailing '\' (the names as stored, not as shown). A name
@@ -165,15 +180,22 @@ public:
     bool SelectFolderNames(const std::vector<std::string>& Names);
 
     // ---- events
+    /// The handler of event OnDirChanged (empty: none).
     const vcl::TNotifyEvent& GetOnDirChanged() const { return FOnDirChange; }
+    /// Sets the handler of event OnDirChanged (an empty function removes it).
     void SetOnDirChanged(vcl::TNotifyEvent Value) { FOnDirChange = std::move(Value); }
 
 protected:
+    /// The handler of event OnDirChange.
     vcl::TNotifyEvent FOnDirChange;
 
+    /// Makes the window and what depends on it.
     void CreateWnd() override;
+    /// Can expand.
     bool CanExpand(vcl::TTreeNode* Node) override;
+    /// Handles a change of the text.
     void Change(vcl::TTreeNode* Node) override;
+    /// Delete.
     void Delete(vcl::TTreeNode* Node) override;
 
 private:

@@ -44,44 +44,66 @@ vcl::TRect GradBandRect(TGradType Type, int Band, int NrColors, int Width, int H
 TColor GradBandColor(TGradType Type, int Band, int NrColors, TColor First, TColor Last);
 
 // ---- the control ------------------------------------------------------------------------
+/// TGradFill: a decorative area filled with a stepped colour gradient between two colours,
+/// in horizontal or vertical bands that either run from one edge to the other or rise to a
+/// middle band and fall again, with an optional grid and frame.
 class TGradFill : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TGradFill(vcl::TComponent* AOwner);
     ~TGradFill() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TGradFill"; }
 
     // ---- properties
-    // The colours in use at the first and the last end. Setting one while the gradient is
-    // flipped changes the colour in use at that end and is remembered as the other base
-    // colour, so unflipping moves it to the other end.
+    /// The colours in use at the first and the last end. Setting one while the gradient is
+    /// flipped changes the colour in use at that end and is remembered as the other base
+    /// colour, so unflipping moves it to the other end.
     TColor GetColorFirst() const { return FColorFirst; }
+    /// Sets the ColorFirst property.
     void SetColorFirst(TColor Value);
+    /// The ColorLast property.
     TColor GetColorLast() const { return FColorLast; }
+    /// Sets the ColorLast property.
     void SetColorLast(TColor Value);
+    /// The ColorFlipped property.
     bool GetColorFlipped() const { return FColorFlipped; }
+    /// Sets the ColorFlipped property.
     void SetColorFlipped(bool Value);
+    /// The FillType property.
     TGradType GetFillType() const { return FFillType; }
+    /// Sets the FillType property.
     void SetFillType(TGradType Value);
+    /// The NrColors property.
     int GetNrColors() const { return FNrColors; }
+    /// Sets the NrColors property.
     void SetNrColors(int Value);              // clamped to 1..255
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
-    // Grid lines lie on the band edges of their axis: horizontal lines at the tops of the
-    // horizontal bands, vertical lines at the left edges of the vertical bands, whatever
-    // the fill type, so the grid cuts the area into NrColors rows and/or columns.
+    /// Grid lines lie on the band edges of their axis: horizontal lines at the tops of the
+    /// horizontal bands, vertical lines at the left edges of the vertical bands, whatever
+    /// the fill type, so the grid cuts the area into NrColors rows and/or columns.
     TGridMode GetGridMode() const { return FGridMode; }
+    /// Sets the GridMode property.
     void SetGridMode(TGridMode Value);
+    /// The GridColor property.
     TColor GetGridColor() const { return FGridColor; }
+    /// Sets the GridColor property.
     void SetGridColor(TColor Value);
 
     // ---- events
-    // Fired at the end of every Paint.
+    /// Fired at the end of every Paint.
     const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
+    /// Sets the handler of event OnPaint (an empty function removes it).
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// The handler of event OnPaint.
     vcl::TNotifyEvent FOnPaint;
 
 private:

@@ -25,10 +25,13 @@ using TMarkClickEvent = std::function<void(vcl::TObject* Sender, int X, int Y, i
 using TMarkFlags = std::array<bool, NumberOfMarks>;
 using TMarkPositions = std::array<vcl::TPoint, NumberOfMarks>;
 
-// Cell size (DH x DV) and half cell size (MH, MV) of a control of Width x Height cut into
-// Columns x Rows cells inside a 2-pixel border: DH = (Width - 4) div Columns, and so on.
+/// Cell size (DH x DV) and half cell size (MH, MV) of a control of Width x Height cut into
+/// Columns x Rows cells inside a 2-pixel border: DH = (Width - 4) div Columns, and so on.
 struct TMarkSelGrid {
+    ///@{
+    /// The dh.
     int DH = 0, DV = 0, MH = 0, MV = 0;
+    ///@}
 };
 TMarkSelGrid MarkSelGrid(int Width, int Height, int Columns, int Rows);
 
@@ -46,70 +49,111 @@ TMarkFlags MarksInView(int Columns, int Rows, const TMarkFlags& Visible);
 int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y);
 
 // ---- the control ------------------------------------------------------------------------
+/// TMarkSel: a grid of the 52 plot marks of the base library from which the user picks one.
+/// The mark nearest the pointer is highlighted; a click selects the nearest mark and reports
+/// it. Marks can be hidden; the visible ones fill the grid row by row in mark order.
 class TMarkSel : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TMarkSel(vcl::TComponent* AOwner);
     ~TMarkSel() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TMarkSel"; }
 
     // ---- properties
+    /// The NrOfColumns property.
     int GetNrOfColumns() const { return FNrOfColumns; }
+    /// Sets the NrOfColumns property.
     void SetNrOfColumns(int Value);           // 1..51, otherwise ignored
+    /// The NrOfRows property.
     int GetNrOfRows() const { return FNrOfRows; }
+    /// Sets the NrOfRows property.
     void SetNrOfRows(int Value);              // 1..51, otherwise ignored
+    /// The Selected property.
     int GetSelected() const { return FSelected; }
+    /// Sets the Selected property.
     void SetSelected(int Value);              // -1 (none) .. 51, otherwise ignored
+    /// The ColorBackGnd property.
     TColor GetColorBackGnd() const { return FColorBackGnd; }
+    /// Sets the ColorBackGnd property.
     void SetColorBackGnd(TColor Value);
+    /// The ColorMarks property.
     TColor GetColorMarks() const { return FColorMarks; }
+    /// Sets the ColorMarks property.
     void SetColorMarks(TColor Value);
+    /// The ColorSelBG property.
     TColor GetColorSelBG() const { return FColorSelBG; }
+    /// Sets the ColorSelBG property.
     void SetColorSelBG(TColor Value);
+    /// The ColorSelFG property.
     TColor GetColorSelFG() const { return FColorSelFG; }
+    /// Sets the ColorSelFG property.
     void SetColorSelFG(TColor Value);
+    /// The ColorHiLiteBG property.
     TColor GetColorHiLiteBG() const { return FColorHiLiteBG; }
+    /// Sets the ColorHiLiteBG property.
     void SetColorHiLiteBG(TColor Value);
+    /// The ColorHiLiteSymbol property.
     TColor GetColorHiLiteSymbol() const { return FColorHiLiteSymbol; }
+    /// Sets the ColorHiLiteSymbol property.
     void SetColorHiLiteSymbol(TColor Value);
-    // Passes the value on and repaints, also when it does not change.
+    /// Passes the value on and repaints, also when it does not change.
     void SetEnabled(bool Value) override;
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
-    // Mark 0 drawn as a cross over the first cell (else as the base library's dot).
+    /// Mark 0 drawn as a cross over the first cell (else as the base library's dot).
     bool GetShowZeroAsCross() const { return FShowZeroAsCross; }
+    /// Sets the ShowZeroAsCross property.
     void SetShowZeroAsCross(bool Value);      // stores and repaints without comparing
 
-    // Visibility of mark Index. Reading an index outside 0..51 reads mark 0; writing takes
-    // indexes 1..51 only (mark 0 stays visible) and repaints.
+    /// Visibility of mark Index. Reading an index outside 0..51 reads mark 0; writing takes
+    /// indexes 1..51 only (mark 0 stays visible) and repaints.
     bool GetVis(int Index) const;
+    /// Sets the Vis property.
     void SetVis(int Index, bool Value);
 
     // ---- public methods
+    /// Show all marks.
     void ShowAllMarks();                      // marks 1..51 visible, then Paint
+    /// Hide all marks.
     void HideAllMarks();                      // marks 1..51 hidden, then Paint
-    // Where mark Index (0..51) sat at the last paint; (0, 0) outside the range.
+    /// Where mark Index (0..51) sat at the last paint; (0, 0) outside the range.
     vcl::TPoint GetMarkPos(int Index) const;
-    // The mark drawn highlighted last (the one the pointer was nearest).
+    /// The mark drawn highlighted last (the one the pointer was nearest).
     int GetHighlighted() const { return FLastHiLite; }
 
     // ---- events
+    /// The handler of event OnMarkClick (empty: none).
     const TMarkClickEvent& GetOnMarkClick() const { return FOnMarkClick; }
+    /// Sets the handler of event OnMarkClick (an empty function removes it).
     void SetOnMarkClick(TMarkClickEvent Value) { FOnMarkClick = std::move(Value); }
+    /// The handler of event OnMarkDblClick (empty: none).
     const TMarkClickEvent& GetOnMarkDblClick() const { return FOnMarkDblClick; }
+    /// Sets the handler of event OnMarkDblClick (an empty function removes it).
     void SetOnMarkDblClick(TMarkClickEvent Value) { FOnMarkDblClick = std::move(Value); }
-    // Fired at the end of every Paint.
+    /// Fired at the end of every Paint.
     const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
+    /// Sets the handler of event OnPaint (an empty function removes it).
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// The handler of event OnMarkClick.
     TMarkClickEvent FOnMarkClick;
+    /// The handler of event OnMarkDblClick.
     TMarkClickEvent FOnMarkDblClick;
+    /// The handler of event OnPaint.
     vcl::TNotifyEvent FOnPaint;
 
+    /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    /// Wmlbutton up.
     void WMLButtonUp(vcl::TMessage& Message) override;
+    /// Wmlbutton dbl clk.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:

@@ -72,8 +72,11 @@ int CalendarWeekOf(TDateTime Date);
 // The built-in holidays of every year, in list order, and their captions. Languages other
 // than English, German, French and Spanish take the English captions.
 inline constexpr int NumBuiltInHolidays = 8;
+/// TBuiltInHoliday: see the component's page in docs/components/.
 struct TBuiltInHoliday {
+    /// The day.
     int Day;
+    /// The month.
     int Month;
 };
 extern const std::array<TBuiltInHoliday, NumBuiltInHolidays> BuiltInHolidays;
@@ -81,126 +84,195 @@ const std::string& BuiltInHolidayCaption(int Index, TLanguage Language);
 const std::string& MovableHolidayCaption(int Index, TLanguage Language);
 
 // ---- the calendar -----------------------------------------------------------------------
+/// TMiniCal: a small month calendar in a grid of 8 x 8 cells. Row 0 holds the navigation
+/// buttons ("<<" previous year, "<" previous month, the title with month and year, ">" next
+/// month, ">>" next year), rows 0 and 1 of column 0 the "#" button that jumps to today, row 1
+/// the short weekday names, column 0 below them the ISO week numbers and the 6 x 7 cells
+/// beneath the days. The calendar holds one date (its day is the selected day), colours each
+/// weekday column, rings today and recognises holidays: a list of fixed-date holidays (eight
+/// built-in ones with captions in four languages, plus the application's own) and, when
+/// asked to, the six movable feasts that follow Easter.
 class TMiniCal : public vcl::TCustomDrawGrid {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TMiniCal(vcl::TComponent* AOwner);
     ~TMiniCal() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TMiniCal"; }
 
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
+    /// The window procedure: dispatches messages.
     void WndProc(vcl::TMessage& Message) override;
 
     // ---- properties
+    /// The AutoSwitch property.
     bool GetAutoSwitch() const { return FAutoSwitch; }
+    /// Sets the AutoSwitch property.
     void SetAutoSwitch(bool Value);
+    /// The ColorActiveMonth property.
     TColor GetColorActiveMonth() const { return FColorActiveMonth; }
+    /// Sets the ColorActiveMonth property.
     void SetColorActiveMonth(TColor Value);
+    /// The ColorInactiveMonth property.
     TColor GetColorInactiveMonth() const { return FColorInactiveMonth; }
+    /// Sets the ColorInactiveMonth property.
     void SetColorInactiveMonth(TColor Value);
+    /// The ColorWeekNoBg property.
     TColor GetColorWeekNoBg() const { return FColorWeekNoBg; }
+    /// Sets the ColorWeekNoBg property.
     void SetColorWeekNoBg(TColor Value);
+    /// The ColorWeekNoFg property.
     TColor GetColorWeekNoFg() const { return FColorWeekNoFg; }
+    /// Sets the ColorWeekNoFg property.
     void SetColorWeekNoFg(TColor Value);
+    /// The ColorDayIdBg property.
     TColor GetColorDayIdBg() const { return FColorDayIdBg; }
+    /// Sets the ColorDayIdBg property.
     void SetColorDayIdBg(TColor Value);
+    /// The ColorDayIdFg property.
     TColor GetColorDayIdFg() const { return FColorDayIdFg; }
+    /// Sets the ColorDayIdFg property.
     void SetColorDayIdFg(TColor Value);
+    /// The ColorSelectedBg property.
     TColor GetColorSelectedBg() const { return FColorSelectedBg; }
+    /// Sets the ColorSelectedBg property.
     void SetColorSelectedBg(TColor Value);
+    /// The ColorSelectedFg property.
     TColor GetColorSelectedFg() const { return FColorSelectedFg; }
+    /// Sets the ColorSelectedFg property.
     void SetColorSelectedFg(TColor Value);
+    /// The ColorHolidayBg property.
     TColor GetColorHolidayBg() const { return FColorHolidayBg; }
+    /// Sets the ColorHolidayBg property.
     void SetColorHolidayBg(TColor Value);
+    /// The ColorHolidayFg property.
     TColor GetColorHolidayFg() const { return FColorHolidayFg; }
+    /// Sets the ColorHolidayFg property.
     void SetColorHolidayFg(TColor Value);
+    /// The ColorToday property.
     TColor GetColorToday() const { return FColorToday; }
+    /// Sets the ColorToday property.
     void SetColorToday(TColor Value);
-    // Parts of Date. Each setter encodes the date again from its parts (the time of day is
-    // dropped), recomputes the layout and fires OnChange, also when it kept the old part for
-    // a value out of range: Day takes 1..days of the month, Month 1..12. A Year outside
-    // 1..9999, or a year or month without the held day (February 29, the 31st), raises
-    // EConvertError and changes nothing.
+    /// Parts of Date. Each setter encodes the date again from its parts (the time of day is
+    /// dropped), recomputes the layout and fires OnChange, also when it kept the old part for
+    /// a value out of range: Day takes 1..days of the month, Month 1..12. A Year outside
+    /// 1..9999, or a year or month without the held day (February 29, the 31st), raises
+    /// EConvertError and changes nothing.
     int GetDay() const;
+    /// Sets the Day property.
     void SetDay(int Value);
+    /// The Month property.
     int GetMonth() const;
+    /// Sets the Month property.
     void SetMonth(int Value);
+    /// The Year property.
     int GetYear() const;
+    /// Sets the Year property.
     void SetYear(int Value);
+    /// The FirstDayOfWeek property.
     TDayOfWeek GetFirstDayOfWeek() const { return F1stDayWeek; }
+    /// Sets the FirstDayOfWeek property.
     void SetFirstDayOfWeek(TDayOfWeek Value);
+    /// The IndicateHolidays property.
     bool GetIndicateHolidays() const { return FIndicateHolid; }
+    /// Sets the IndicateHolidays property.
     void SetIndicateHolidays(bool Value);
-    // Setting the language (even the current one) replaces the whole holiday list by the
-    // built-in holidays with their captions in that language.
+    /// Setting the language (even the current one) replaces the whole holiday list by the
+    /// built-in holidays with their captions in that language.
     TLanguage GetLanguage() const { return FLanguage; }
+    /// Sets the Language property.
     void SetLanguage(TLanguage Value);
+    /// The MarkToday property.
     bool GetMarkToday() const { return FMarkToday; }
+    /// Sets the MarkToday property.
     void SetMarkToday(bool Value);
+    /// The ShowHolidayHint property.
     bool GetShowHolidayHint() const { return FShowHDayHint; }
+    /// Sets the ShowHolidayHint property.
     void SetShowHolidayHint(bool Value);
+    /// The ShowMonthShort property.
     bool GetShowMonthShort() const { return FMonthShort; }
+    /// Sets the ShowMonthShort property.
     void SetShowMonthShort(bool Value);
+    /// The ShowMovableHolidays property.
     bool GetShowMovableHolidays() const { return FShowMovHdays; }
+    /// Sets the ShowMovableHolidays property.
     void SetShowMovableHolidays(bool Value);
 
-    // The held date. Writing stores it (time of day included), recomputes the layout and
-    // fires OnChange; a date outside the years 1..9999 raises EConvertError and changes
-    // nothing.
+    /// The held date. Writing stores it (time of day included), recomputes the layout and
+    /// fires OnChange; a date outside the years 1..9999 raises EConvertError and changes
+    /// nothing.
     TDateTime GetDate() const { return FDate; }
+    /// Sets the Date property.
     void SetDate(TDateTime Value);
-    // Number of rows of the holiday list.
+    /// Number of rows of the holiday list.
     int GetNumHolidays() const;
-    // Background of each weekday column. Writing stores, recomputes and fires OnChange; an
-    // index outside the week reads as 0 and is ignored on writing.
+    /// Background of each weekday column. Writing stores, recomputes and fires OnChange; an
+    /// index outside the week reads as 0 and is ignored on writing.
     TColor GetDayColors(TDayOfWeek Day) const;
+    /// Sets the DayColors property.
     void SetDayColors(TDayOfWeek Day, TColor Value);
-    // The offset of the shown month (see CalcMonthOffset).
+    /// The offset of the shown month (see CalcMonthOffset).
     int GetMonOfs() const { return FMonOfs; }
 
     // ---- holidays
-    // Whether the date is a holiday: the first list row with its day and month and its year
-    // (or a year of -99999) gives the caption; then, with ShowMovableHolidays, the feasts
-    // after Easter. Caption is emptied first and holds the caption found.
+    /// Whether the date is a holiday: the first list row with its day and month and its year
+    /// (or a year of -99999) gives the caption; then, with ShowMovableHolidays, the feasts
+    /// after Easter. Caption is emptied first and holds the caption found.
     bool CheckHoliday(int Year, int Month, int Day, std::string& Caption) const;
-    // Empties the list and the captions, the built-in holidays too.
+    /// Empties the list and the captions, the built-in holidays too.
     void ClearHolidayList();
-    // Appends a holiday for one date, or for that day and month of every year. A date that
-    // does not exist (for a holiday of every year: in no year) raises EConvertError.
+    /// Appends a holiday for one date, or for that day and month of every year. A date that
+    /// does not exist (for a holiday of every year: in no year) raises EConvertError.
     void AddHoliday(int Day, int Mon, int Year, const std::string& Caption);
+    /// Add repeat holiday.
     void AddRepeatHoliday(int Day, int Mon, const std::string& Caption);
-    // Row HDIndex (1..NumHolidays) of the list; false and the outputs untouched otherwise.
+    /// Row HDIndex (1..NumHolidays) of the list; false and the outputs untouched otherwise.
     bool RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year, bool& IsRepeatHDay,
                          std::string& Description) const;
 
     // ---- stepping
-    // The neighbouring month with the same day number, or its last day when it is shorter.
+    /// The neighbouring month with the same day number, or its last day when it is shorter.
     void NextMonth();
+    /// Prev month.
     void PrevMonth();
-    // One year on or back; February 29 first steps back to the 28th (which fires OnChange).
+    /// One year on or back; February 29 first steps back to the 28th (which fires OnChange).
     void NextYear();
+    /// Prev year.
     void PrevYear();
-    // The last day of the held month.
+    /// The last day of the held month.
     void LastDayOfMonth();
 
     // ---- events
-    // The held date changed (or a day colour was set).
+    /// The held date changed (or a day colour was set).
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+    /// Sets the handler of event OnChange (an empty function removes it).
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
+    /// The handler of event OnChange.
     vcl::TNotifyEvent FOnChange;
 
+    /// Draws the control.
     void Paint() override;
+    /// Draws one cell of the grid.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
+    /// Adapts the layout after a size change.
     void Resize() override;
+    /// Whether the cell may become the current one.
     bool SelectCell(int ACol, int ARow) override;
+    /// Handles a click.
     void Click() override;
+    /// Handles a mouse button press.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
 
-    // Recomputes the layout for the held date: month offset, the grid's current cell, the
-    // holiday hint; then invalidates.
+    /// Recomputes the layout for the held date: month offset, the grid's current cell, the
+    /// holiday hint; then invalidates.
     void UpdateCal();
+    /// Do change.
     void DoChange();
 
 private:

@@ -110,188 +110,304 @@ inline constexpr int MaxDataLines = MaxGridLines - 2;
 class TNTabEdTableLink;
 
 // =========================================================================================
+/// TNTabEd: a grid for viewing and editing a numeric data table. The numbers, the names and
+/// attributes of rows and columns, a state byte per cell and the table's comment live in a
+/// TDataTable (the public field Data); the editor adds decimal places per column, the cell
+/// formatter, in-place editing with validation, two kinds of cell marks shown in colour,
+/// heading cells for names and attributes, change notifications, two popup menus, a heading
+/// editor, a comment editor and the exchange of blocks of numbers with the clipboard.
 class TNTabEd : public vcl::TCustomGrid {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TNTabEd(vcl::TComponent* AOwner);
     ~TNTabEd() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TNTabEd"; }
 
-    // The data matrix. Created and owned by the editor unless AssignAnotherDataMatrix
-    // handed in a table from outside.
+    /// The data matrix. Created and owned by the editor unless AssignAnotherDataMatrix
+    /// handed in a table from outside.
     TDataTable* Data = nullptr;
 
     // ---- published properties
+    /// The AutoAdvance property.
     bool GetAutoAdvance() const { return FAutoAdvance; }
+    /// Sets the AutoAdvance property.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
+    /// The AutoAdvanceDir property.
     TOrientation GetAutoAdvanceDir() const { return FAutoAdvanceDir; }
+    /// Sets the AutoAdvanceDir property.
     void SetAutoAdvanceDir(TOrientation Value) { FAutoAdvanceDir = Value; }
+    /// The AttribRowVisible property.
     bool GetAttribRowVisible() const { return FColOffset == 1; }
+    /// Sets the AttribRowVisible property.
     void SetAttribRowVisible(bool Value);
+    /// The AttribColVisible property.
     bool GetAttribColVisible() const { return FRowOffset == 1; }
+    /// Sets the AttribColVisible property.
     void SetAttribColVisible(bool Value);
+    /// The BlockInternalPopup property.
     bool GetBlockInternalPopup() const { return FBlockIntPopup; }
+    /// Sets the BlockInternalPopup property.
     void SetBlockInternalPopup(bool Value) { FBlockIntPopup = Value; }
+    /// The CommentEditingAllowed property.
     bool GetCommentEditingAllowed() const { return FCommEdAllowed; }
+    /// Sets the CommentEditingAllowed property.
     void SetCommentEditingAllowed(bool Value) { FCommEdAllowed = Value; }
-    // Writing removes control characters, stores the rest and fires OnChange.
+    /// Writing removes control characters, stores the rest and fires OnChange.
     std::string GetComment() const;
+    /// Sets the Comment property.
     void SetComment(const std::string& Value);
+    /// The ColorBackground property.
     TColor GetColorBackground() const { return FColorBkgnd; }
+    /// Sets the ColorBackground property.
     void SetColorBackground(TColor Value);
+    /// The ColorFixed property.
     TColor GetColorFixed() const { return FColorFixed; }
+    /// Sets the ColorFixed property.
     void SetColorFixed(TColor Value);
+    /// The ColorNormal property.
     TColor GetColorNormal() const { return FColorNormal; }
+    /// Sets the ColorNormal property.
     void SetColorNormal(TColor Value);
+    /// The ColorSelected property.
     TColor GetColorSelected() const { return FColorSelected; }
+    /// Sets the ColorSelected property.
     void SetColorSelected(TColor Value);
+    /// The ColorMarkedA property.
     TColor GetColorMarkedA() const { return FColorMarkedA; }
+    /// Sets the ColorMarkedA property.
     void SetColorMarkedA(TColor Value);
+    /// The ColorMarkedB property.
     TColor GetColorMarkedB() const { return FColorMarkedB; }
+    /// Sets the ColorMarkedB property.
     void SetColorMarkedB(TColor Value);
+    /// The ColorMarkedBoth property.
     TColor GetColorMarkedBoth() const { return FColorMarkedBoth; }
+    /// Sets the ColorMarkedBoth property.
     void SetColorMarkedBoth(TColor Value);
+    /// The ColorRangeSelFG property.
     TColor GetColorRangeSelFG() const { return FColorRngSelFG; }
+    /// Sets the ColorRangeSelFG property.
     void SetColorRangeSelFG(TColor Value);
+    /// The ColorRangeSelBG property.
     TColor GetColorRangeSelBG() const { return FColorRngSelBG; }
+    /// Sets the ColorRangeSelBG property.
     void SetColorRangeSelBG(TColor Value);
-    // Every column takes the width; then the row-name column goes back to 80 and a shown
-    // row-attribute column to its remembered width.
+    /// Every column takes the width; then the row-name column goes back to 80 and a shown
+    /// row-attribute column to its remembered width.
     void SetDefaultColWidth(int Value);
+    /// The BoldMarks property.
     bool GetBoldMarks() const { return FBoldMarks; }
+    /// Sets the BoldMarks property.
     void SetBoldMarks(bool Value);
+    /// The BoldSelHeads property.
     bool GetBoldSelHeads() const { return FBoldSelHeads; }
+    /// Sets the BoldSelHeads property.
     void SetBoldSelHeads(bool Value);
+    /// The ClipboardUseFullPrec property.
     bool GetClipboardUseFullPrec() const { return FClipUseFullPrec; }
+    /// Sets the ClipboardUseFullPrec property.
     void SetClipboardUseFullPrec(bool Value) { FClipUseFullPrec = Value; }
-    // First visible data column (row); a write is clamped to the table.
+    /// First visible data column (row); a write is clamped to the table.
     int GetLeftCol() const { return TCustomGrid::GetLeftCol() - FColOffset; }
+    /// Sets the LeftCol property.
     void SetLeftCol(int Value);
+    /// The TopRow property.
     int GetTopRow() const { return TCustomGrid::GetTopRow() - FRowOffset; }
+    /// Sets the TopRow property.
     void SetTopRow(int Value);
+    /// The NomEditDropDownCount property.
     int GetNomEditDropDownCount() const { return FDropdownCount; }
+    /// Sets the NomEditDropDownCount property.
     void SetNomEditDropDownCount(int Value);
+    /// The NrOfColumns property.
     int GetNrOfColumns() const { return Data->GetNrOfColumns(); }
+    /// Sets the NrOfColumns property.
     void SetNrOfColumns(int Value);
+    /// The NrOfRows property.
     int GetNrOfRows() const { return Data->GetNrOfRows(); }
+    /// Sets the NrOfRows property.
     void SetNrOfRows(int Value);
+    /// The NumWidth property.
     int GetNumWidth() const { return FNumWidth; }
+    /// Sets the NumWidth property.
     void SetNumWidth(int Value);
+    /// The DataReadOnly property.
     bool GetDataReadOnly() const { return FReadOnly; }
+    /// Sets the DataReadOnly property.
     void SetDataReadOnly(bool Value);
+    /// The OptimizeRowHeight property.
     bool GetOptimizeRowHeight() const { return FOptRowHeight; }
+    /// Sets the OptimizeRowHeight property.
     void SetOptimizeRowHeight(bool Value);
 
     // ---- public properties
-    // While true the editor neither paints nor sends its seven notifications; setting it
-    // back to false repaints at once.
+    /// While true the editor neither paints nor sends its seven notifications; setting it
+    /// back to false repaints at once.
     bool GetSuppressPaint() const { return FSuppressPaint; }
+    /// Sets the SuppressPaint property.
     void SetSuppressPaint(bool Value);
-    // Enable masks of the data menu (12 items) and the header menu (5 items): bit i - 1 for
-    // item i. Writing enables exactly the items whose bit is set.
+    /// Enable masks of the data menu (12 items) and the header menu (5 items): bit i - 1 for
+    /// item i. Writing enables exactly the items whose bit is set.
     int GetPopupDMask() const { return FPopupDMask; }
+    /// Sets the PopupDMask property.
     void SetPopupDMask(int Value);
+    /// The PopupHMask property.
     int GetPopupHMask() const { return FPopupHMask; }
+    /// Sets the PopupHMask property.
     void SetPopupHMask(int Value);
 
-    // Cells, 1-based; outside the table reads give 0 (false) and writes are ignored.
+    /// Cells, 1-based; outside the table reads give 0 (false) and writes are ignored.
     double GetElem(int ACol, int ARow) const { return Data->GetElem(ACol, ARow); }
+    /// Sets the Elem property.
     void SetElem(int ACol, int ARow, double Value) { Data->SetElem(ACol, ARow, Value); }
+    /// The CellState property.
     std::uint8_t GetCellState(int ACol, int ARow) const { return Data->GetCellState(ACol, ARow); }
+    /// Sets the CellState property.
     void SetCellState(int ACol, int ARow, std::uint8_t Value);
+    /// The ElemMarkedA property.
     bool GetElemMarkedA(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkA) != 0; }
+    /// Sets the ElemMarkedA property.
     void SetElemMarkedA(int ACol, int ARow, bool Value);
+    /// The ElemMarkedB property.
     bool GetElemMarkedB(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkB) != 0; }
+    /// Sets the ElemMarkedB property.
     void SetElemMarkedB(int ACol, int ARow, bool Value);
+    /// The IsNumber property.
     bool GetIsNumber(int ACol, int ARow) const { return Data->GetIsNumber(ACol, ARow); }
+    /// The IsEmpty property.
     bool GetIsEmpty(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsEmpty) != 0; }
+    /// Sets the IsEmpty property.
     void SetIsEmpty(int ACol, int ARow, bool Value);
-    // Names are cut to 50 characters; empty out of range.
+    /// Names are cut to 50 characters; empty out of range.
     TDTNameStr GetColName(int ColNr) const { return Data->GetColName(ColNr); }
+    /// Sets the ColName property.
     void SetColName(int ColNr, const TDTNameStr& Value);
+    /// The RowName property.
     TDTNameStr GetRowName(int RowNr) const { return Data->GetRowName(RowNr); }
+    /// Sets the RowName property.
     void SetRowName(int RowNr, const TDTNameStr& Value);
+    /// The ColAttrib property.
     std::uint8_t GetColAttrib(int ColNr) const;
+    /// Sets the ColAttrib property.
     void SetColAttrib(int ColNr, std::uint8_t Value);
+    /// The RowAttrib property.
     std::uint8_t GetRowAttrib(int RowNr) const;
+    /// Sets the RowAttrib property.
     void SetRowAttrib(int RowNr, std::uint8_t Value);
-    // Index >= 1: data column Index; 0: the row-name column; negative: the row-attribute
-    // column (0 while it is hidden; a write then only remembers the width).
+    /// Index >= 1: data column Index; 0: the row-name column; negative: the row-attribute
+    /// column (0 while it is hidden; a write then only remembers the width).
     int GetColWidths(int Index) const;
+    /// Sets the ColWidths property.
     void SetColWidths(int Index, int Value);
-    // Decimal places of a data column, -1 (exponent form) to 10; 0 out of range.
+    /// Decimal places of a data column, -1 (exponent form) to 10; 0 out of range.
     std::int8_t GetPrecision(int ColNr) const;
+    /// Sets the Precision property.
     void SetPrecision(int ColNr, int Value);
-    // Captions of the menu items: data items 1..12, header items 1..5, and sub-items 1..4
-    // of both mark menus (M) or both unmark menus (U) at once.
+    /// Captions of the menu items: data items 1..12, header items 1..5, and sub-items 1..4
+    /// of both mark menus (M) or both unmark menus (U) at once.
     TDTNameStr GetPopupDCaptions(int ix) const;
+    /// Sets the PopupDCaptions property.
     void SetPopupDCaptions(int ix, const TDTNameStr& Value);
+    /// The PopupHCaptions property.
     TDTNameStr GetPopupHCaptions(int ix) const;
+    /// Sets the PopupHCaptions property.
     void SetPopupHCaptions(int ix, const TDTNameStr& Value);
+    /// The PopupMCaptions property.
     TDTNameStr GetPopupMCaptions(int ix) const;
+    /// Sets the PopupMCaptions property.
     void SetPopupMCaptions(int ix, const TDTNameStr& Value);
+    /// The PopupUCaptions property.
     TDTNameStr GetPopupUCaptions(int ix) const;
+    /// Sets the PopupUCaptions property.
     void SetPopupUCaptions(int ix, const TDTNameStr& Value);
-    // The two internal menus (for the application's OnBeforePopup and for tests).
+    /// The two internal menus (for the application's OnBeforePopup and for tests).
     vcl::TPopupMenu* GetDataMenu() const { return FPopupD; }
+    /// The HeaderMenu property.
     vcl::TPopupMenu* GetHeaderMenu() const { return FPopupH; }
-    // The heading editor and the comment editor (nullptr while designing).
+    /// The heading editor and the comment editor (nullptr while designing).
     vcl::TEdit* GetNameEditor() const { return FNameEd; }
+    /// The NameEditorActive property.
     bool GetNameEditorActive() const { return FNameEdActive; }
+    /// The CommentEditor property.
     vcl::TMemo* GetCommentEditor() const { return FCommentMM; }
+    /// The CommentEditorActive property.
     bool GetCommentEditorActive() const { return FCommentMMActive; }
 
     // ---- public methods
-    // Empties every cell, names the columns C-1, C-2, ... and the rows, ... and
-    // gives every column 3 decimal places.
+    /// Empties every cell, names the columns C-1, C-2, ... and the rows, ... and
+    /// gives every column 3 decimal places.
     void Clear();
-    // Every value of the matrix becomes value (the cell states stay).
+    /// Every value of the matrix becomes value (the cell states stay).
     void Fill(double value);
-    // Sets the cells with a bit of Statemask in their state to value; returns their number.
+    /// Sets the cells with a bit of Statemask in their state to value; returns their number.
     int FillMarkedCells(double value, std::uint8_t Statemask);
-    // ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
+    /// ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
     void InsertRow(int ix);
+    /// Insert column.
     void InsertColumn(int ix);
-    // ix in 1..count; the last row (column) is never removed.
+    /// ix in 1..count; the last row (column) is never removed.
     void RemoveRow(int ix);
+    /// Remove column.
     void RemoveColumn(int ix);
+    /// Mirror columns.
     void MirrorColumns();
+    /// Mirror rows.
     void MirrorRows();
-    // Both sizes in one step (each at least 1).
+    /// Both sizes in one step (each at least 1).
     void Redimension(int NrCols, int NrRows);
-    // Fits the column (row) to its texts: ColNr -1 the row-attribute column, 0 the
-    // row-name column, 1.. the data columns; RowNr -1 the column-attribute row, 0 the
-    // column-name row, 1.. the data rows. Returns the size found.
+    /// Fits the column (row) to its texts: ColNr -1 the row-attribute column, 0 the
+    /// row-name column, 1.. the data columns; RowNr -1 the column-attribute row, 0 the
+    /// column-name row, 1.. the data rows. Returns the size found.
     int AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+    /// Auto row height.
     int AutoRowHeight(int RowNr, int Addon);
+    /// Mark all elems a.
     void MarkAllElemsA();
+    /// Mark all elems b.
     void MarkAllElemsB();
+    /// Un mark all elems.
     void UnMarkAllElems();
+    /// Invert cell states.
     void InvertCellStates(std::uint8_t StateMask);
+    /// Exchange markings.
     void ExchangeMarkings();
+    /// Nr of marked data a.
     int NrOfMarkedDataA() const;
+    /// Nr of marked data b.
     int NrOfMarkedDataB() const;
+    /// If row marked.
     bool IfRowMarked(int row) const;
+    /// If column marked.
     bool IfColumnMarked(int col) const;
+    /// If any marked.
     bool IfAnyMarked() const;
-    // The size of the table the clipboard text holds, as Extract from Clipboard reads it;
-    // false when the clipboard holds no text or no table.
+    /// The size of the table the clipboard text holds, as Extract from Clipboard reads it;
+    /// false when the clipboard holds no text or no table.
     bool GetClipMatrixSize(int& NCols, int& NRows) const;
-    // Sorts the columns (rows) of the block by the values of row SortRowIx (column
-    // SortColIx), stably, cells that are not numbers last. With IncludeHeaders the names,
-    // attributes and decimal places move with their column (row).
+    /// Sorts the columns (rows) of the block by the values of row SortRowIx (column
+    /// SortColIx), stably, cells that are not numbers last. With IncludeHeaders the names,
+    /// attributes and decimal places move with their column (row).
     void SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
+    /// Sort rows.
     void SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
-    // By attribute and by name; the headers (and decimal places) always move.
+    /// By attribute and by name; the headers (and decimal places) always move.
     void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sort row attributes.
     void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sort col names.
     void SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sort col names.
     void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sort row names.
     void SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
+    /// Sort row names.
     void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
-    // The first column (row) whose name equals the text, ignoring case; -1 when none.
+    /// The first column (row) whose name equals the text, ignoring case; -1 when none.
     int FindColIndex(const std::string& ColID) const;
+    /// Find row index.
     int FindRowIndex(const std::string& RowID) const;
     // Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
     // editor goes on with a table of its own of the same size. Several editors may show
@@ -300,114 +416,199 @@ public:
     // Copies size, values, states, names, attributes, scale types with their nominal
     // identifiers and comment of another table.
     void CopyContentsFrom(TDataTable* ExtTab);
-    // Copies the cell states of a table of the same size; false (and nothing copied)
-    // otherwise.
+    /// Copies the cell states of a table of the same size; false (and nothing copied)
+    /// otherwise.
     bool CopyCellStatesFrom(TDataTable* ExtTab);
 
-    // The seven notifications; each fires its event unless painting is suppressed.
+    /// The seven notifications; each fires its event unless painting is suppressed.
     void ChangedData();
+    /// Changed heading.
     void ChangedHeading();
+    /// Changed attrib.
     void ChangedAttrib();
+    /// Changed layout.
     void ChangedLayout();
+    /// Changed cell states.
     void ChangedCellStates();
+    /// Changed selection.
     void ChangedSelection();
+    /// Changed setup.
     void ChangedSetup();
 
     // ---- menu actions (Sender is not used)
+    /// Popup menu click mark arange.
     void PopupMenuClickMarkARange(vcl::TObject* Sender);
+    /// Popup menu click mark acolumn.
     void PopupMenuClickMarkAColumn(vcl::TObject* Sender);
+    /// Popup menu click mark arow.
     void PopupMenuClickMarkARow(vcl::TObject* Sender);
+    /// Popup menu click mark aall.
     void PopupMenuClickMarkAAll(vcl::TObject* Sender);
+    /// Popup menu click mark brange.
     void PopupMenuClickMarkBRange(vcl::TObject* Sender);
+    /// Popup menu click mark bcolumn.
     void PopupMenuClickMarkBColumn(vcl::TObject* Sender);
+    /// Popup menu click mark brow.
     void PopupMenuClickMarkBRow(vcl::TObject* Sender);
+    /// Popup menu click mark ball.
     void PopupMenuClickMarkBAll(vcl::TObject* Sender);
+    /// Popup menu click un mark arange.
     void PopupMenuClickUnMarkARange(vcl::TObject* Sender);
+    /// Popup menu click un mark acolumn.
     void PopupMenuClickUnMarkAColumn(vcl::TObject* Sender);
+    /// Popup menu click un mark arow.
     void PopupMenuClickUnMarkARow(vcl::TObject* Sender);
+    /// Popup menu click un mark aall.
     void PopupMenuClickUnMarkAAll(vcl::TObject* Sender);
+    /// Popup menu click un mark brange.
     void PopupMenuClickUnMarkBRange(vcl::TObject* Sender);
+    /// Popup menu click un mark bcolumn.
     void PopupMenuClickUnMarkBColumn(vcl::TObject* Sender);
+    /// Popup menu click un mark brow.
     void PopupMenuClickUnMarkBRow(vcl::TObject* Sender);
+    /// Popup menu click un mark ball.
     void PopupMenuClickUnMarkBAll(vcl::TObject* Sender);
+    /// Popup menu click un mark all.
     void PopupMenuClickUnMarkAll(vcl::TObject* Sender);
+    /// Popup menu click clear.
     void PopupMenuClickClear(vcl::TObject* Sender);
+    /// Popup menu click copy.
     void PopupMenuClickCopy(vcl::TObject* Sender);
+    /// Popup menu click paste.
     void PopupMenuClickPaste(vcl::TObject* Sender);
+    /// Popup menu click edit.
     void PopupMenuClickEdit(vcl::TObject* Sender);
-    // Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
+    /// Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
     void PopupMenuClickExtClip(vcl::TObject* Sender);
+    /// Popup menu click sel all.
     void PopupMenuClickSelAll(vcl::TObject* Sender);
+    /// Popup menu click empty cells.
     void PopupMenuClickEmptyCells(vcl::TObject* Sender);
+    /// Popup menu click change id.
     void PopupMenuClickChangeID(vcl::TObject* Sender);
+    /// Popup menu click precision.
     void PopupMenuClickPrecision(vcl::TObject* Sender);
+    /// Popup menu click select col.
     void PopupMenuClickSelectCol(vcl::TObject* Sender);
+    /// Popup menu click select row.
     void PopupMenuClickSelectRow(vcl::TObject* Sender);
+    /// Popup menu click insert col.
     void PopupMenuClickInsertCol(vcl::TObject* Sender);
+    /// Popup menu click insert row.
     void PopupMenuClickInsertRow(vcl::TObject* Sender);
+    /// Popup menu click delete col.
     void PopupMenuClickDeleteCol(vcl::TObject* Sender);
+    /// Popup menu click delete row.
     void PopupMenuClickDeleteRow(vcl::TObject* Sender);
 
-    // The grid cell under the last mouse-down (or the one the application sets, so that
-    // the menu actions can be run without the mouse).
+    /// The grid cell under the last mouse-down (or the one the application sets, so that
+    /// the menu actions can be run without the mouse).
     vcl::TGridCoord GetClickedCell() const { return FClicked; }
+    /// Sets the ClickedCell property.
     void SetClickedCell(vcl::TGridCoord Value) { FClicked = Value; }
 
     // ---- events
+    /// The handler of event OnChange (empty: none).
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+    /// Sets the handler of event OnChange (an empty function removes it).
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
+    /// The handler of event OnHeadingChanged (empty: none).
     const vcl::TNotifyEvent& GetOnHeadingChanged() const { return FOnHeadingChanged; }
+    /// Sets the handler of event OnHeadingChanged (an empty function removes it).
     void SetOnHeadingChanged(vcl::TNotifyEvent Value) { FOnHeadingChanged = std::move(Value); }
+    /// The handler of event OnAttributeChanged (empty: none).
     const vcl::TNotifyEvent& GetOnAttributeChanged() const { return FOnAttributeChanged; }
+    /// Sets the handler of event OnAttributeChanged (an empty function removes it).
     void SetOnAttributeChanged(vcl::TNotifyEvent Value) { FOnAttributeChanged = std::move(Value); }
+    /// The handler of event OnLayoutChanged (empty: none).
     const vcl::TNotifyEvent& GetOnLayoutChanged() const { return FOnLayoutChanged; }
+    /// Sets the handler of event OnLayoutChanged (an empty function removes it).
     void SetOnLayoutChanged(vcl::TNotifyEvent Value) { FOnLayoutChanged = std::move(Value); }
+    /// The handler of event OnCellStateChanged (empty: none).
     const vcl::TNotifyEvent& GetOnCellStateChanged() const { return FOnCellStateChanged; }
+    /// Sets the handler of event OnCellStateChanged (an empty function removes it).
     void SetOnCellStateChanged(vcl::TNotifyEvent Value) { FOnCellStateChanged = std::move(Value); }
+    /// The handler of event OnSelectionChanged (empty: none).
     const vcl::TNotifyEvent& GetOnSelectionChanged() const { return FOnSelectionChanged; }
+    /// Sets the handler of event OnSelectionChanged (an empty function removes it).
     void SetOnSelectionChanged(vcl::TNotifyEvent Value) { FOnSelectionChanged = std::move(Value); }
+    /// The handler of event OnChangeSetup (empty: none).
     const vcl::TNotifyEvent& GetOnChangeSetup() const { return FOnChangeSetup; }
+    /// Sets the handler of event OnChangeSetup (an empty function removes it).
     void SetOnChangeSetup(vcl::TNotifyEvent Value) { FOnChangeSetup = std::move(Value); }
+    /// The handler of event OnPaste (empty: none).
     const vcl::TNotifyEvent& GetOnPaste() const { return FOnPaste; }
+    /// Sets the handler of event OnPaste (an empty function removes it).
     void SetOnPaste(vcl::TNotifyEvent Value) { FOnPaste = std::move(Value); }
+    /// The handler of event OnPercentDone (empty: none).
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
+    /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+    /// The handler of event OnBeforePopup (empty: none).
     const TBeforePopupEvent& GetOnBeforePopup() const { return FOnBeforePopup; }
+    /// Sets the handler of event OnBeforePopup (an empty function removes it).
     void SetOnBeforePopup(TBeforePopupEvent Value) { FOnBeforePopup = std::move(Value); }
+    /// The handler of event OnBeforeRenderCell (empty: none).
     const TBeforeRenderCellEvent& GetOnBeforeRenderCell() const { return FOnBeforeRenderCell; }
+    /// Sets the handler of event OnBeforeRenderCell (an empty function removes it).
     void SetOnBeforeRenderCell(TBeforeRenderCellEvent Value) { FOnBeforeRenderCell = std::move(Value); }
     // OnGetEditText, OnSetEditText and OnTopLeftChanged are the grid's.
 
-    // A form file holds the editor without its menus and editors (its constructor makes them).
+    /// A form file holds the editor without its menus and editors (its constructor makes them).
     void GetChildren(const std::function<void(vcl::TComponent*)>& Proc, vcl::TComponent* Root) override;
 
 protected:
-    // Nothing while painting is suppressed; otherwise the grid, then (OptimizeRowHeight)
-    // the default row height follows the font.
+    /// Nothing while painting is suppressed; otherwise the grid, then (OptimizeRowHeight)
+    /// the default row height follows the font.
     void Paint() override;
+    ///@{
+    /// The handler of event OnChange.
     vcl::TNotifyEvent FOnChange, FOnHeadingChanged, FOnAttributeChanged, FOnLayoutChanged;
+    ///@}
+    ///@{
+    /// The handler of event OnCellStateChanged.
     vcl::TNotifyEvent FOnCellStateChanged, FOnSelectionChanged, FOnChangeSetup, FOnPaste;
+    ///@}
+    /// The handler of event OnPercentDone.
     TOnPercentDoneEvent FOnPercentDone;
+    /// The handler of event OnBeforePopup.
     TBeforePopupEvent FOnBeforePopup;
+    /// The handler of event OnBeforeRenderCell.
     TBeforeRenderCellEvent FOnBeforeRenderCell;
 
+    /// Forgets a component that is being freed.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+    /// Draws one cell of the grid.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
+    /// Follows a scroll of the grid.
     void TopLeftChanged() override;
+    /// The EditStyle property.
     vcl::TEditStyle GetEditStyle(int ACol, int ARow) override;
+    /// The EditText property.
     std::string GetEditText(int ACol, int ARow) override;
+    /// Sets the EditText property.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    /// Create editor.
     vcl::TInplaceEdit* CreateEditor() override;
+    /// Handles a typed character.
     void KeyPress(char32_t& Key) override;
+    /// Handles a mouse button press.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a wheel step towards the user.
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+    /// Handles a wheel step away from the user.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+    /// Wmget dlg code.
     void WMGetDlgCode(vcl::TMessage& Message) override;
+    /// Cmfont changed.
     void CMFontChanged(vcl::TMessage& Message) override;
 
 public:
+    /// Handles a key press (virtual key).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
 private:
@@ -553,10 +754,11 @@ private:
     bool FEditStored = false;
 };
 
-// Sets the editor's internal suppression flag for its lifetime and restores it afterwards,
-// also when an exception passes.
+/// Sets the editor's internal suppression flag for its lifetime and restores it afterwards,
+/// also when an exception passes.
 class TNTabEdSuppression {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TNTabEdSuppression(TNTabEd& Editor) : editor_(Editor), old_(Editor.FInternSuppPaint) {
         editor_.FInternSuppPaint = true;
     }

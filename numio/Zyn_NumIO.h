@@ -93,45 +93,63 @@ bool ConvertNumText(std::string_view S, TInFormat Format, TSeparatorMode Mode, d
 std::string FormatEditValue(TInFormat Format, int FixDecimals, double Value);
 
 // =========================================================================================
-// TNumIO: an edit field whose text is always a number of InputFormat within
-// RangeLow..RangeHigh (0 is accepted whatever the range). A refused edit brings back the last
-// accepted text, moves the caret one place left and beeps when Beep is set.
+/// TNumIO: an edit field whose text is always a number of InputFormat within
+/// RangeLow..RangeHigh (0 is accepted whatever the range). A refused edit brings back the last
+/// accepted text, moves the caret one place left and beeps when Beep is set.
 class TNumIO : public vcl::TCustomEdit {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TNumIO(vcl::TComponent* AOwner);
     ~TNumIO() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TNumIO"; }
 
     // ---- properties
+    /// The Beep property.
     bool GetBeep() const { return FBeep; }
+    /// Sets the Beep property.
     void SetBeep(bool Value) { FBeep = Value; }
+    /// The DecPlaceSep property.
     TDecPSep GetDecPlaceSep() const { return FDecPSep; }
+    /// Sets the DecPlaceSep property.
     void SetDecPlaceSep(TDecPSep Value);
+    /// The FixPointDecPlaces property.
     int GetFixPointDecPlaces() const { return FFixPDecPl; }
+    /// Sets the FixPointDecPlaces property.
     void SetFixPointDecPlaces(int Value);
+    /// The InputFormat property.
     TInFormat GetInputFormat() const { return FInFormat; }
+    /// Sets the InputFormat property.
     void SetInputFormat(TInFormat Value);
+    /// The RangeLow property.
     double GetRangeLow() const { return FMinimum; }
+    /// Sets the RangeLow property.
     void SetRangeLow(double Value);
+    /// The RangeHigh property.
     double GetRangeHigh() const { return FMaximum; }
+    /// Sets the RangeHigh property.
     void SetRangeHigh(double Value);
 
-    // The number the text shows (0 when it reads as none).
+    /// The number the text shows (0 when it reads as none).
     double GetValue() const;
-    // Writes Value in the field's format without change processing and without OnChange.
+    /// Writes Value in the field's format without change processing and without OnChange.
     void SetValue(double Value);
 
     // ---- public methods
-    // From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the decimals
-    // nor the text).
+    /// From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the decimals
+    /// nor the text).
     void Assign(vcl::TPersistent* Source) override;
 
 protected:
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
+    /// Handles a change of the text.
     void Change() override;
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
+    /// Convert num string.
     bool ConvertNumString(std::string_view S, double& Value) const;
-    // Replaces the text; the change notification this causes is ignored.
+    /// Replaces the text; the change notification this causes is ignored.
     void SetEditText(const std::string& S);
 
 private:

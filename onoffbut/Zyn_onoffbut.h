@@ -84,11 +84,17 @@ TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground);
 
 // Where the glyph sits and how big it is, and the control's size.
 struct TOnOffButPlacement {
+    /// The left space.
     int LeftSpace = 0;
+    /// The top space.
     int TopSpace = 0;
+    /// The glyph width.
     int GlyphWidth = 0;
+    /// The glyph height.
     int GlyphHeight = 0;
+    /// The width.
     int Width = 0;
+    /// The height.
     int Height = 0;
 };
 
@@ -109,96 +115,158 @@ vcl::TPoint CenteredGlyphSpaces(const TOnOffButPlacement& P);
 bool OnOffButGlyphHit(int X, int Y, const TOnOffButPlacement& P);
 
 // ---- the button --------------------------------------------------------------------------
+/// TOnOffBut: a two-state switch drawn from a glyph (check box, radio button, slider, LED,
+/// traffic light, lamp, ...), with an "on" and an "off" picture and a disabled variant of
+/// each, texts on its four sides, radio-like groups among the buttons of one parent, and
+/// transparent painting over its parent.
 class TOnOffBut : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TOnOffBut(vcl::TComponent* AOwner);
     ~TOnOffBut() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TOnOffBut"; }
 
-    // Copies the settings, pictures and state of another on/off button (not its group,
-    // AllowAllOff and Mode), then repaints.
+    /// Copies the settings, pictures and state of another on/off button (not its group,
+    /// AllowAllOff and Mode), then repaints.
     void Assign(vcl::TPersistent* Source) override;
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
 
     // ---- properties
+    /// The AllowAllOff property.
     bool GetAllowAllOff() const { return FAllowAllOff; }
+    /// Sets the AllowAllOff property.
     void SetAllowAllOff(bool Value);
+    /// The AutoCenter property.
     bool GetAutoCenter() const { return FAutoCenter; }
+    /// Sets the AutoCenter property.
     void SetAutoCenter(bool Value);
+    /// The BottomText property.
     const std::string& GetBottomText() const { return FBottomText; }
+    /// Sets the BottomText property.
     void SetBottomText(const std::string& Value);
+    /// The LeftText property.
     const std::string& GetLeftText() const { return FLeftText; }
+    /// Sets the LeftText property.
     void SetLeftText(const std::string& Value);
+    /// The RightText property.
     const std::string& GetRightText() const { return FRightText; }
+    /// Sets the RightText property.
     void SetRightText(const std::string& Value);
+    /// The TopText property.
     const std::string& GetTopText() const { return FTopText; }
+    /// Sets the TopText property.
     void SetTopText(const std::string& Value);
+    /// The BottomTextAlignment property.
     vcl::TAlignment GetBottomTextAlignment() const { return FBottomTextAlignment; }
+    /// Sets the BottomTextAlignment property.
     void SetBottomTextAlignment(vcl::TAlignment Value);
+    /// The LeftTextAlignment property.
     vcl::TAlignment GetLeftTextAlignment() const { return FLeftTextAlignment; }
+    /// Sets the LeftTextAlignment property.
     void SetLeftTextAlignment(vcl::TAlignment Value);
+    /// The RightTextAlignment property.
     vcl::TAlignment GetRightTextAlignment() const { return FRightTextAlignment; }
+    /// Sets the RightTextAlignment property.
     void SetRightTextAlignment(vcl::TAlignment Value);
+    /// The TopTextAlignment property.
     vcl::TAlignment GetTopTextAlignment() const { return FTopTextAlignment; }
+    /// Sets the TopTextAlignment property.
     void SetTopTextAlignment(vcl::TAlignment Value);
+    /// The ButtonStyle property.
     TOnOffButStyle GetButtonStyle() const { return FButtonStyle; }
+    /// Sets the ButtonStyle property.
     void SetButtonStyle(TOnOffButStyle Value);
+    /// The ColorBackgnd property.
     TColor GetColorBackgnd() const { return FColorBackgnd; }
+    /// Sets the ColorBackgnd property.
     void SetColorBackgnd(TColor Value);
+    /// The ColorScheme property.
     TColorScheme GetColorScheme() const { return FColorScheme; }
+    /// Sets the ColorScheme property.
     void SetColorScheme(TColorScheme Value);
+    /// The ColorText property.
     TColor GetColorText() const { return FColorText; }
+    /// Sets the ColorText property.
     void SetColorText(TColor Value);
-    // Enabled is the framework's flag; setting it always repaints.
+    /// Enabled is the framework's flag; setting it always repaints.
     void SetEnabled(bool Value) override;
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
+    /// The GroupIndex property.
     int GetGroupIndex() const { return FGroupIndex; }
+    /// Sets the GroupIndex property.
     void SetGroupIndex(int Value);
+    /// The LeftSpace property.
     int GetLeftSpace() const { return FLeftSpace; }
+    /// Sets the LeftSpace property.
     void SetLeftSpace(int Value);
+    /// The TopSpace property.
     int GetTopSpace() const { return FTopSpace; }
+    /// Sets the TopSpace property.
     void SetTopSpace(int Value);
+    /// The Mode property.
     TOOButMode GetMode() const { return FMode; }
+    /// Sets the Mode property.
     void SetMode(TOOButMode Value);
+    /// The MouseAction property.
     TOOButMouseAction GetMouseAction() const { return FMouseAction; }
+    /// Sets the MouseAction property.
     void SetMouseAction(TOOButMouseAction Value);
+    /// The handler of event OnOff (empty: none).
     bool GetOnOff() const { return FOnOff; }
+    /// Sets the handler of event OnOff (an empty function removes it).
     void SetOnOff(bool Value);
+    /// The Transparent property.
     bool GetTransparent() const { return FTransparent; }
+    /// Sets the Transparent property.
     void SetTransparent(bool Value);
 
-    // The glyph size and the pictures (read-only views).
+    /// The glyph size and the pictures (read-only views).
     int GetGlyphWidth() const { return FGlyphWidth; }
+    /// The GlyphHeight property.
     int GetGlyphHeight() const { return FGlyphHeight; }
+    /// The StateImage property.
     const vcl::TBitmap* GetStateImage(bool OnOff, bool Enabled) const {
         return FStateImages[OnOffButStateIndex(OnOff, Enabled)].get();
     }
+    /// The UserImage property.
     const vcl::TBitmap* GetUserImage(bool OnOff, bool Enabled) const {
         return FUserImages[OnOffButStateIndex(OnOff, Enabled)].get();
     }
-    // The line colours of the colour scheme.
+    /// The line colours of the colour scheme.
     TColor GetColBlackLine() const { return FColBlackLine; }
+    /// The ColGrayLine property.
     TColor GetColGrayLine() const { return FColGrayLine; }
+    /// The ColWhiteLine property.
     TColor GetColWhiteLine() const { return FColWhiteLine; }
 
     // ---- public methods
-    // Install the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
-    // (a copy is cut; the picture stays the caller's). A sheet without even sides, or a file
-    // that cannot be read, raises EZynOnOffButError and keeps the glyphs as they were.
+    /// Install the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
+    /// (a copy is cut; the picture stays the caller's). A sheet without even sides, or a file
+    /// that cannot be read, raises EZynOnOffButError and keeps the glyphs as they were.
     void SetUserGlyph(vcl::TBitmap* Img);
+    /// Load user glyph.
     void LoadUserGlyph(const std::string& FName);
 
+    /// Draws the control.
     void Paint() override;
+    /// The window procedure: dispatches messages.
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
+    /// Handles a mouse button press.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    // The framework's click on release does nothing: MouseUp fires OnClick itself.
+    /// The framework's click on release does nothing: MouseUp fires OnClick itself.
     void Click() override {}
-    // The handler installed as OnResize at construction: recentres and repaints.
+    /// The handler installed as OnResize at construction: recentres and repaints.
     void ResizeHandler(vcl::TObject* Sender);
 
 private:

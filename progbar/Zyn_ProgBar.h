@@ -71,109 +71,189 @@ vcl::TPoint ValueTextOrigin(vcl::TAlignment Alignment, int PosX, int PosY, int T
 std::string ProgBarValueText(double Value, int Decimals);
 
 // ---- the bar ----------------------------------------------------------------------------
+/// TProgBar: a bar whose length shows a value between a minimum and a maximum, inside
+/// margins and two frames, in one colour or with a colour gradient mapped in one of three
+/// ways, with optional grid lines, a background image and a rotated value text. A timer can
+/// increase the value on its own: once after a start interval, then at every repeat
+/// interval.
 class TProgBar : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TProgBar(vcl::TComponent* AOwner);
     ~TProgBar() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TProgBar"; }
 
-    // Copies the look, the range, the value and OnShowValue of another bar; the automatic
-    // increment settings and OnAutoInc stay.
+    /// Copies the look, the range, the value and OnShowValue of another bar; the automatic
+    /// increment settings and OnAutoInc stay.
     void Assign(vcl::TPersistent* Source) override;
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
 
     // ---- properties
+    /// The AutoInc property.
     bool GetAutoInc() const { return FAutoInc; }
+    /// Sets the AutoInc property.
     void SetAutoInc(bool Value);
+    /// The AutoIncStep property.
     double GetAutoIncStep() const { return FAutoIncStep; }
+    /// Sets the AutoIncStep property.
     void SetAutoIncStep(double Value);
+    /// The BackGroundImg property.
     const std::string& GetBackGroundImg() const { return FBackGroundImg; }
+    /// Sets the BackGroundImg property.
     void SetBackGroundImg(const std::string& Value);
+    /// The ColorBackGnd property.
     TColor GetColorBackGnd() const { return FColorBackGnd; }
+    /// Sets the ColorBackGnd property.
     void SetColorBackGnd(TColor Value);
+    /// The ColorGrid property.
     TColor GetColorGrid() const { return FColorGrid; }
+    /// Sets the ColorGrid property.
     void SetColorGrid(TColor Value);
+    /// The ColorMapMode property.
     TColorMapping GetColorMapMode() const { return FColorMapMode; }
+    /// Sets the ColorMapMode property.
     void SetColorMapMode(TColorMapping Value);
+    /// The ColorMargin property.
     TColor GetColorMargin() const { return FColorMargin; }
+    /// Sets the ColorMargin property.
     void SetColorMargin(TColor Value);
+    /// The ColorMax property.
     TColor GetColorMax() const { return FBarColors[BarColorLast]; }
+    /// Sets the ColorMax property.
     void SetColorMax(TColor Value);
+    /// The ColorMin property.
     TColor GetColorMin() const { return FBarColors[0]; }
+    /// Sets the ColorMin property.
     void SetColorMin(TColor Value);
+    /// The ColorScheme property.
     TColorScheme GetColorScheme() const { return FColorScheme; }
+    /// Sets the ColorScheme property.
     void SetColorScheme(TColorScheme Value);
+    /// The Direction property.
     TDirection GetDirection() const { return FDirection; }
+    /// Sets the Direction property.
     void SetDirection(TDirection Value);
+    /// The FrameStyleInner property.
     TFrameStyle GetFrameStyleInner() const { return FFrameStyleInner; }
+    /// Sets the FrameStyleInner property.
     void SetFrameStyleInner(TFrameStyle Value);
+    /// The FrameStyleOuter property.
     TFrameStyle GetFrameStyleOuter() const { return FFrameStyleOuter; }
+    /// Sets the FrameStyleOuter property.
     void SetFrameStyleOuter(TFrameStyle Value);
+    /// The GridDist property.
     int GetGridDist() const { return FGridDist; }
+    /// Sets the GridDist property.
     void SetGridDist(int Value);
+    /// The MarginLeft property.
     int GetMarginLeft() const { return FMarginLeft; }
+    /// Sets the MarginLeft property.
     void SetMarginLeft(int Value);
+    /// The MarginRight property.
     int GetMarginRight() const { return FMarginRight; }
+    /// Sets the MarginRight property.
     void SetMarginRight(int Value);
+    /// The MarginTop property.
     int GetMarginTop() const { return FMarginTop; }
+    /// Sets the MarginTop property.
     void SetMarginTop(int Value);
+    /// The MarginBottom property.
     int GetMarginBottom() const { return FMarginBottom; }
+    /// Sets the MarginBottom property.
     void SetMarginBottom(int Value);
+    /// The Max property.
     double GetMax() const { return FMax; }
+    /// Sets the Max property.
     void SetMax(double Value);
+    /// The Min property.
     double GetMin() const { return FMin; }
+    /// Sets the Min property.
     void SetMin(double Value);
+    /// The RepeatInterval property.
     int GetRepeatInterval() const { return FRepeatInterval; }
+    /// Sets the RepeatInterval property.
     void SetRepeatInterval(int Value);
+    /// The ShowColorGradient property.
     bool GetShowColorGradient() const { return FShowColorGradient; }
+    /// Sets the ShowColorGradient property.
     void SetShowColorGradient(bool Value);
+    /// The StartInterval property.
     int GetStartInterval() const { return FStartInterval; }
+    /// Sets the StartInterval property.
     void SetStartInterval(int Value);
+    /// The TextAlignment property.
     vcl::TAlignment GetTextAlignment() const { return FTextAlignment; }
+    /// Sets the TextAlignment property.
     void SetTextAlignment(vcl::TAlignment Value);
+    /// The TextAngle property.
     int GetTextAngle() const { return FTextAngle; }
+    /// Sets the TextAngle property.
     void SetTextAngle(int Value);
+    /// The TextDecPlaces property.
     int GetTextDecPlaces() const { return FTextDecPlaces; }
+    /// Sets the TextDecPlaces property.
     void SetTextDecPlaces(int Value);
+    /// The TextPosX property.
     int GetTextPosX() const { return FTextPosX; }
+    /// Sets the TextPosX property.
     void SetTextPosX(int Value);
+    /// The TextPosY property.
     int GetTextPosY() const { return FTextPosY; }
+    /// Sets the TextPosY property.
     void SetTextPosY(int Value);
+    /// The TextVisible property.
     bool GetTextVisible() const { return FTextVisible; }
+    /// Sets the TextVisible property.
     void SetTextVisible(bool Value);
+    /// The Value property.
     double GetValue() const { return FValue; }
+    /// Sets the Value property.
     void SetValue(double Value);
 
-    // Entries of the colour table, 0 (ColorMin) to 1023 (ColorMax); writing one does not
-    // recompute the others. Indexes outside 0..1023 read as black and are not written.
+    /// Entries of the colour table, 0 (ColorMin) to 1023 (ColorMax); writing one does not
+    /// recompute the others. Indexes outside 0..1023 read as black and are not written.
     TColor GetBarColorElem(int Index) const;
+    /// Sets the BarColorElem property.
     void SetBarColorElem(int Index, TColor Value);
 
     // ---- public methods
-    // Min becomes the smaller and Max the larger of the two.
+    /// Min becomes the smaller and Max the larger of the two.
     void SetRange(double AMin, double AMax);
-    // Whether the automatic increment timer runs, and whether it waits for its first tick.
+    /// Whether the automatic increment timer runs, and whether it waits for its first tick.
     bool IsTimerRunning() const { return FTimer->IsRunning(); }
+    /// Whether the automatic increment still waits for its first tick (the start interval).
     bool IsStartPhase() const { return FIsStart; }
 
     // ---- events
+    /// The handler of event OnAutoInc (empty: none).
     const vcl::TNotifyEvent& GetOnAutoInc() const { return FOnAutoInc; }
+    /// Sets the handler of event OnAutoInc (an empty function removes it).
     void SetOnAutoInc(vcl::TNotifyEvent Value);
+    /// The handler of event OnShowValue (empty: none).
     const TBeforeShowValueEvent& GetOnShowValue() const { return FOnShowValue; }
+    /// Sets the handler of event OnShowValue (an empty function removes it).
     void SetOnShowValue(TBeforeShowValueEvent Value) { FOnShowValue = std::move(Value); }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// The handler of event OnAutoInc.
     vcl::TNotifyEvent FOnAutoInc;
+    /// The handler of event OnShowValue.
     TBeforeShowValueEvent FOnShowValue;
 
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    // One tick of the timer: leaves the start phase, adds the step, repaints, reports.
+    /// One tick of the timer: leaves the start phase, adds the step, repaints, reports.
     virtual void DoTimer();
+    /// Auto inc event.
     void AutoIncEvent();
-    // (Re)starts the timer in its start phase or in its repeat phase.
+    /// (Re)starts the timer in its start phase or in its repeat phase.
     void InitTimer();
+    /// Update timer.
     void UpdateTimer();
 
 private:

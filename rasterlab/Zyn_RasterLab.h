@@ -26,16 +26,20 @@ using vcl::TColor;
 
 // ---- the character matrix ---------------------------------------------------------------
 
-// A bit-mapped font of at most 32 x 32 dots for the character codes 0 to 255.
+/// A bit-mapped font of at most 32 x 32 dots for the character codes 0 to 255.
 struct TRDCharMatrix {
+    /// The font width.
     std::int32_t FontWidth = 0;    // widest glyph in dots (right - left + 1 over all glyphs)
+    /// The font height.
     std::int32_t FontHeight = 0;   // number of dot rows used
-    // Per character code: the leftmost and the rightmost dot column of its glyph.
+    /// Per character code: the leftmost and the rightmost dot column of its glyph.
     std::array<std::uint8_t, 256> LeftMostBit{};
+    /// The right most bit.
     std::array<std::uint8_t, 256> RightMostBit{};
-    // Per character code one word per dot row 0..31; bit j lights column j (bit 0 leftmost).
+    /// Per character code one word per dot row 0..31; bit j lights column j (bit 0 leftmost).
     std::array<std::array<std::uint32_t, 32>, 256> BitData{};
 
+    /// Operator.
     bool operator==(const TRDCharMatrix&) const = default;
 };
 
@@ -80,118 +84,173 @@ std::int64_t RasterTextLength(const TRDCharMatrix& CharMatrix, std::string_view 
                               bool Proportional);
 
 // ---- the label --------------------------------------------------------------------------
+/// TRasterLab: a dot-matrix display. A text is drawn as square dots taken from a character
+/// matrix (a bit-mapped font) over a grid of unlit dots, and can scroll by timer in four
+/// directions. The matrix comes from the built-in 7 x 12 font or from rasterising any font
+/// of the platform.
 class TRasterLab : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TRasterLab(vcl::TComponent* AOwner);
     ~TRasterLab() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TRasterLab"; }
 
-    // From another raster label copies FrameStyle, Text, ColorLabBakG, ColorDotOn, the line
-    // colours and ColorScheme, then repaints; other sources go to the framework.
+    /// From another raster label copies FrameStyle, Text, ColorLabBakG, ColorDotOn, the line
+    /// colours and ColorScheme, then repaints; other sources go to the framework.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- properties
+    /// The AutoCenter property.
     bool GetAutoCenter() const { return FAutoCenter; }
+    /// Sets the AutoCenter property.
     void SetAutoCenter(bool Value);
+    /// The AutoHeight property.
     bool GetAutoHeight() const { return FAutoHeight; }
+    /// Sets the AutoHeight property.
     void SetAutoHeight(bool Value);
+    /// The CharBlockMode property.
     TRDBlockMode GetCharBlockMode() const { return FCharBlockMode; }
+    /// Sets the CharBlockMode property.
     void SetCharBlockMode(TRDBlockMode Value);
+    /// The ColorDotOn property.
     TColor GetColorDotOn() const { return FColorDotOn; }
+    /// Sets the ColorDotOn property.
     void SetColorDotOn(TColor Value);
+    /// The ColorDotOff property.
     TColor GetColorDotOff() const { return FColorDotOff; }
+    /// Sets the ColorDotOff property.
     void SetColorDotOff(TColor Value);
+    /// The ColorLabBakG property.
     TColor GetColorLabBakG() const { return FColorLabBakG; }
+    /// Sets the ColorLabBakG property.
     void SetColorLabBakG(TColor Value);
+    /// The ColorScheme property.
     TColorScheme GetColorScheme() const { return FColorScheme; }
+    /// Sets the ColorScheme property.
     void SetColorScheme(TColorScheme Value);
+    /// The DotSize property.
     int GetDotSize() const { return FDotSize; }
+    /// Sets the DotSize property.
     void SetDotSize(int Value);           // clamped to 1..32
+    /// The DotSpacing property.
     int GetDotSpacing() const { return FDotSpacing; }
+    /// Sets the DotSpacing property.
     void SetDotSpacing(int Value);        // clamped to 0..3
-    // Font: the control's own; a change rebuilds the character matrix. The name "default"
-    // (any letter case) selects the built-in font.
+    /// Font: the control's own; a change rebuilds the character matrix. The name "default"
+    /// (any letter case) selects the built-in font.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
+    /// The PosX property.
     int GetPosX() const { return FPosX; }
+    /// Sets the PosX property.
     void SetPosX(int Value);
+    /// The PosY property.
     int GetPosY() const { return FPosY; }
+    /// Sets the PosY property.
     void SetPosY(int Value);
+    /// The Proportional property.
     bool GetProportional() const { return FProportional; }
+    /// Sets the Proportional property.
     void SetProportional(bool Value);
+    /// The ScrollMode property.
     TRDScrollMode GetScrollMode() const { return FScrollMode; }
+    /// Sets the ScrollMode property.
     void SetScrollMode(TRDScrollMode Value);
+    /// The ScrollInterval property.
     int GetScrollInterval() const { return FScrollInterval; }
+    /// Sets the ScrollInterval property.
     void SetScrollInterval(int Value);    // milliseconds; below 10 becomes 10
+    /// The ScrollIncrement property.
     int GetScrollIncrement() const { return FScrollIncrement; }
+    /// Sets the ScrollIncrement property.
     void SetScrollIncrement(int Value);   // pixels per tick; 0 becomes 1, negatives their magnitude
+    /// The ScrollLoop property.
     bool GetScrollLoop() const { return FScrollLoop; }
+    /// Sets the ScrollLoop property.
     void SetScrollLoop(bool Value);
+    /// The Text property.
     const std::string& GetText() const { return FText; }
+    /// Sets the Text property.
     void SetText(const std::string& Value);
 
-    // Reading gives the current matrix; writing copies the given one and repaints (height
-    // and centre are not re-adjusted).
+    /// Reading gives the current matrix; writing copies the given one and repaints (height
+    /// and centre are not re-adjusted).
     const TRDCharMatrix& GetCharMatrix() const { return FCMat; }
+    /// Sets the CharMatrix property.
     void SetCharMatrix(const TRDCharMatrix& Value);
 
     // ---- public methods
-    // The matrix of a font: the built-in font for no font or the name "default", otherwise
-    // the font rasterised glyph by glyph.
+    /// The matrix of a font: the built-in font for no font or the name "default", otherwise
+    /// the font rasterised glyph by glyph.
     static TRDCharMatrix CreateBitFont(vcl::TFont* Font);
-    // Draws the lit dots of one character with its top-left dot at (X, Y) and returns its
-    // width in pixels. ColorOff and ColorBg are not used: the ground is drawn beforehand.
+    /// Draws the lit dots of one character with its top-left dot at (X, Y) and returns its
+    /// width in pixels. ColorOff and ColorBg are not used: the ground is drawn beforehand.
     static int PaintChar(vcl::TCanvas* Canvas, const TRDCharMatrix& CharMatrix, int X, int Y,
                          char32_t Ch, int DotSize, int DotSpacing, TColor ColorOn, TColor ColorOff,
                          TColor ColorBg, bool Fixed);
-    // Draws a text (UTF-8) from (X, Y); in rdbmOn a background strip one pitch wide stands
-    // before and after every character. TextBitLength gets the length drawn plus one.
+    /// Draws a text (UTF-8) from (X, Y); in rdbmOn a background strip one pitch wide stands
+    /// before and after every character. TextBitLength gets the length drawn plus one.
     void PaintString(vcl::TCanvas* Canvas, const TRDCharMatrix& CharMatrix, int X, int Y,
                      const std::string& Text, int DotSize, int DotSpacing, TColor ColorOn,
                      TColor ColorOff, TColor ColorBg, TRDBlockMode BlockMode, bool Proportional,
                      int& TextBitLength);
-    // The pixel length of a text with the current matrix, dot size, spacing and pitch mode.
+    /// The pixel length of a text with the current matrix, dot size, spacing and pitch mode.
     int CalcTextBitLength(const std::string& Text) const;
 
-    // The scroll offsets in pixels and the text length of the last paint.
+    /// The scroll offsets in pixels and the text length of the last paint.
     int GetScrollPosX() const { return FScrollPosX; }
+    /// The ScrollPosY property.
     int GetScrollPosY() const { return FScrollPosY; }
+    /// The TextBitLength property.
     int GetTextBitLength() const { return FTextBitLength; }
-    // Whether the scroll timer is running now.
+    /// Whether the scroll timer is running now.
     bool GetScrollTimerRunning() const { return FScrTimerHandle->IsRunning(); }
 
     // ---- events
-    // Fired after each scroll tick; assigning it restarts the timer.
+    /// Fired after each scroll tick; assigning it restarts the timer.
     const vcl::TNotifyEvent& GetOnScrollTimer() const { return FOnScrollTimer; }
+    /// Sets the handler of event OnScrollTimer (an empty function removes it).
     void SetOnScrollTimer(vcl::TNotifyEvent Value);
-    // Fired when a looping scroll starts over.
+    /// Fired when a looping scroll starts over.
     const vcl::TNotifyEvent& GetOnScrollLoopRestart() const { return FOnScrollLoopRestart; }
+    /// Sets the handler of event OnScrollLoopRestart (an empty function removes it).
     void SetOnScrollLoopRestart(vcl::TNotifyEvent Value) { FOnScrollLoopRestart = std::move(Value); }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// The handler of event OnScrollTimer.
     vcl::TNotifyEvent FOnScrollTimer;
+    /// The handler of event OnScrollLoopRestart.
     vcl::TNotifyEvent FOnScrollLoopRestart;
 
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    // One scroll tick, then OnScrollTimer.
+    /// One scroll tick, then OnScrollTimer.
     virtual void DoTimer();
-    // Fires OnScrollLoopRestart.
+    /// Fires OnScrollLoopRestart.
     virtual void DoScrLoopRestart();
-    // Restarts the timer with ScrollInterval while scrolling is on and the timer enabled.
+    /// Restarts the timer with ScrollInterval while scrolling is on and the timer enabled.
     void UpdateTimer();
+    /// Adjust auto height.
     void AdjustAutoHeight();
+    /// Adjust auto center.
     void AdjustAutoCenter();
-    // Rebuilds the matrix from Font and re-adjusts height and centre.
+    /// Rebuilds the matrix from Font and re-adjusts height and centre.
     void FontChanged();
-    // Moves the text by one step of the scroll mode.
+    /// Moves the text by one step of the scroll mode.
     void ScrollTimerEvent();
 
+    /// Cmfont changed.
     void CMFontChanged(vcl::TMessage& Message) override;
+    /// Adapts the layout after a size change.
     void Resize() override;
-    // The framework's Text and Caption of a control are the label's text.
+    /// The framework's Text and Caption of a control are the label's text.
     void SetTextBuf(const std::string& Value) override { SetText(Value); }
+    /// The TextBuf property.
     std::string GetTextBuf() const override { return FText; }
 
 private:

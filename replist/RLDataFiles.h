@@ -15,11 +15,13 @@ namespace zyn {
 
 class TRLData;
 
-// What the readers set in a container they build without the conversions of the setters.
+/// What the readers set in a container they build without the conversions of the setters.
 struct TRLDataAccess {
+    /// Sets the Mode property.
     static void SetMode(TRLData& D, int Col, TCheckMode Mode);
+    /// Sets the Header property.
     static void SetHeader(TRLData& D, std::string S);
-    // The row count of a container whose store already holds that many rows.
+    /// The row count of a container whose store already holds that many rows.
     static void AdoptRowCount(TRLData& D, int Rows);
 };
 
@@ -27,26 +29,33 @@ struct TRLDataAccess {
 
 namespace zyn::rlfiles {
 
-// Lines without their breaks (CR LF, LF or CR). The view stays valid until the next call.
+/// Lines without their breaks (CR LF, LF or CR). The view stays valid until the next call.
 class TLineSource {
 public:
     virtual ~TLineSource() = default;
+    /// Next line.
     virtual bool NextLine(std::string_view& Line) = 0;
-    // Bytes handed out so far (lines and their breaks).
+    /// Bytes handed out so far (lines and their breaks).
     std::int64_t Consumed() const { return consumed_; }
+    /// Line number.
     int LineNumber() const { return lineNo_; }
 
 protected:
+    /// The consumed_.
     std::int64_t consumed_ = 0;
+    /// The line no_.
     int lineNo_ = 0;
 };
 
-// Reads a stream in large blocks; Finish() seeks back what was read beyond the last line
-// handed out, so the stream ends up right after that line.
+/// Reads a stream in large blocks; Finish() seeks back what was read beyond the last line
+/// handed out, so the stream ends up right after that line.
 class TStreamLines : public TLineSource {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TStreamLines(vcl::TStream* Stream) : stream_(Stream) {}
+    /// Next line.
     bool NextLine(std::string_view& Line) override;
+    /// Finish.
     void Finish();
 
 private:
@@ -58,9 +67,12 @@ private:
     bool skipLf_ = false;   // a CR ended the last line; a following LF belongs to it
 };
 
+/// TStringLines: see the component's page in docs/components/.
 class TStringLines : public TLineSource {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TStringLines(std::string_view Text) : text_(Text) {}
+    /// Next line.
     bool NextLine(std::string_view& Line) override;
 
 private:
@@ -68,9 +80,12 @@ private:
     std::size_t pos_ = 0;
 };
 
+/// TTextFileLines: see the component's page in docs/components/.
 class TTextFileLines : public TLineSource {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TTextFileLines(vcl::TTextFile& File) : file_(File) {}
+    /// Next line.
     bool NextLine(std::string_view& Line) override;
 
 private:
@@ -78,15 +93,20 @@ private:
     std::string line_;
 };
 
-// Collects text and hands it to Flush in blocks of about a megabyte. The buffer starts
-// small and grows as the text does (a small data set need not pay for a megabyte).
+/// Collects text and hands it to Flush in blocks of about a megabyte. The buffer starts
+/// small and grows as the text does (a small data set need not pay for a megabyte).
 class TTextSink {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TTextSink(std::function<void(std::string_view)> Flush) : flush_(std::move(Flush)) { buf_.reserve(16384); }
     ~TTextSink() = default;
+    /// Buffer.
     std::string& Buffer() { return buf_; }
+    /// Put.
     void Put(std::string_view S) { buf_ += S; MaybeFlush(); }
+    /// Maybe flush.
     void MaybeFlush() { if (buf_.size() >= kBlock) Flush(); }
+    /// Flush.
     void Flush() { if (!buf_.empty()) flush_(buf_); buf_.clear(); }
 
 private:
@@ -99,26 +119,31 @@ private:
 // only when everything was written, so a failure never destroys the previous file.
 void SaveFileSafely(const std::string& FName, const std::function<void(vcl::TStream*)>& Write);
 
-// What a reader may let the table it builds cost. The estimate follows the cell store: the
-// declared row count and empty rows cost nothing (a column keeps storage only up to its last
-// text), a column costs its name, format and store, and every cell slot up to the last text
-// of its column costs 16 bytes, counted two and a half times for the slack and the copy of a
-// growing column. The estimate may reach the larger of 256 MB and 16 bytes for each byte
-// read: whatever the writer wrote reads back, while a small file that declares or places its
-// cells far apart is refused before it costs more than that.
+/// What a reader may let the table it builds cost. The estimate follows the cell store: the
+/// declared row count and empty rows cost nothing (a column keeps storage only up to its last
+/// text), a column costs its name, format and store, and every cell slot up to the last text
+/// of its column costs 16 bytes, counted two and a half times for the slack and the copy of a
+/// growing column. The estimate may reach the larger of 256 MB and 16 bytes for each byte
+/// read: whatever the writer wrote reads back, while a small file that declares or places its
+/// cells far apart is refused before it costs more than that.
 class TTableBudget {
 public:
+    /// The k floor.
     static constexpr std::int64_t kFloor = std::int64_t(256) << 20;
+    /// The k per byte read.
     static constexpr std::int64_t kPerByteRead = 16;
+    /// The k per column.
     static constexpr std::int64_t kPerColumn = 128;
+    /// The k per slot.
     static constexpr std::int64_t kPerSlot = 40;
 
-    // Charges columns 1..Cols; the message for a table over the budget, "" when it fits.
+    /// Charges columns 1..Cols; the message for a table over the budget, "" when it fits.
     std::string Columns(long long Cols, std::int64_t BytesRead);
-    // Charges a text in column Col (0..) at stored row Row (1..).
+    /// Charges a text in column Col (0..) at stored row Row (1..).
     std::string Cell(long long Col, long long Row, std::int64_t BytesRead);
-    // A declared row count: only its range is checked, rows themselves cost nothing.
+    /// A declared row count: only its range is checked, rows themselves cost nothing.
     static std::string Rows(long long Rows);
+    /// Estimate.
     std::int64_t Estimate() const { return slots_ * kPerSlot + cols_ * kPerColumn; }
 
 private:

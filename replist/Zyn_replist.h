@@ -54,128 +54,195 @@ inline constexpr int MaxColFormatChars = 80;
 
 // ---- TRLData ----------------------------------------------------------------------------
 
-// The container. Cells live in Strings (columns 0..NrOfColumns, rows 1..); column 0 is an
-// extra text column that is never named or formatted. In a check column every non-empty
-// stored string starts with a mark character ("X" checked, " " unchecked; any non-blank
-// counts as checked) that GetElem/SetElem hide.
+/// The container. Cells live in Strings (columns 0..NrOfColumns, rows 1..); column 0 is an
+/// extra text column that is never named or formatted. In a check column every non-empty
+/// stored string starts with a mark character ("X" checked, " " unchecked; any non-blank
+/// counts as checked) that GetElem/SetElem hide.
 class TRLData : public vcl::TComponent {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TRLData(vcl::TComponent* AOwner);
     ~TRLData() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TRLData"; }
 
+    /// Assign.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties
+    /// The NrOfColumns property.
     int GetNrOfColumns() const { return FNrOfCols; }
+    /// Sets the NrCols property.
     void SetNrCols(int Value);
+    /// Sets the NrOfColumns property.
     void SetNrOfColumns(int Value) { SetNrCols(Value); }
+    /// The NrOfRows property.
     int GetNrOfRows() const { return FNrOfRows; }
+    /// Sets the NrRows property.
     void SetNrRows(int Value);
+    /// Sets the NrOfRows property.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
+    /// The CommonHeader property.
     const std::string& GetCommonHeader() const { return FCommonHeader; }
+    /// Sets the CommonHeader property.
     void SetCommonHeader(const std::string& Value);
 
     // ---- public properties
+    /// The Comment property.
     const std::string& GetComment() const { return FComment; }
+    /// Sets the Comment property.
     void SetComment(const std::string& Value) { FComment = Value; }
+    /// The DataID property.
     const std::string& GetDataID() const { return FDataID; }
+    /// Sets the DataID property.
     void SetDataID(const std::string& Value) { FDataID = Value; }
+    /// The LastSortColumn property.
     int GetLastSortColumn() const { return FSortColumn; }
+    /// The LastSortColumnSec property.
     int GetLastSortColumnSec() const { return FSortColumnSec; }
+    /// The LastSortOrder property.
     bool GetLastSortOrder() const { return FSortOrder; }
-    // Direction of the next sort started from a header click of the view.
+    /// Direction of the next sort started from a header click of the view.
     bool GetSortToggle() const { return FSortToggle; }
+    /// Sets the SortToggle property.
     void SetSortToggle(bool Value) { FSortToggle = Value; }
 
     // ---- cells (ACol 0..NrOfColumns, ARow 1..NrOfRows; outside: empty / ignored)
+    /// The Elem property.
     std::string GetElem(int ACol, int ARow) const;
+    /// Sets the Elem property.
     void SetElem(int ACol, int ARow, std::string_view Value);
+    /// The ElemChecked property.
     bool GetElemChecked(int ACol, int ARow) const;
+    /// Sets the ElemChecked property.
     void SetElemChecked(int ACol, int ARow, bool Value);
-    // The cell as a number; EZynDStructError "Class TRLData: invalid numeric string: [c,r]: s".
+    /// The cell as a number; EZynDStructError "Class TRLData: invalid numeric string: [c,r]: s".
     double GetAsNumber(int ACol, int ARow) const;
-    // The same conversion with another class name in the message (the view's).
+    /// The same conversion with another class name in the message (the view's).
     double CellAsNumber(int ACol, int ARow, std::string_view ClassLabel) const;
+    /// The CellDefaultValue property.
     std::string GetCellDefaultValue(int ACol, int ARow) const;
+    /// Fill.
     void Fill(std::string_view S);
+    /// Clear.
     void Clear();
 
     // ---- rows
+    /// Remove row.
     void RemoveRow(int R);
+    /// Remove empty rows.
     void RemoveEmptyRows();
+    /// Copy row.
     void CopyRow(int Source, int Target);
-    // Whether every visible text of the row (columns 0..NrOfColumns) is empty.
+    /// Whether every visible text of the row (columns 0..NrOfColumns) is empty.
     bool IsRowEmpty(int Row) const;
 
     // ---- columns (ColNr 1..NrOfColumns)
+    /// The ColName property.
     std::string GetColName(int ColNr) const;
+    /// Sets the ColName property.
     void SetColName(int ColNr, std::string_view HLine);
+    /// The ColumnFormat property.
     std::string GetColumnFormat(int ColNr) const;
+    /// Sets the ColumnFormat property.
     void SetColumnFormat(int ColNr, std::string_view DefValue);
+    /// The ColCheckMode property.
     TCheckMode GetColCheckMode(int ColNr) const;
+    /// Sets the ColCheckMode property.
     void SetColCheckMode(int ColNr, TCheckMode Value);
+    /// The CheckedCol property.
     bool GetCheckedCol(int ColNr) const;
+    /// Sets the CheckedCol property.
     void SetCheckedCol(int ColNr, bool Value);
+    /// Column index.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const;
 
     // ---- check marks
+    /// Sets the AllCheckmarksOfCol property.
     void SetAllCheckmarksOfCol(int Column, bool Checked);
+    /// Invert all checkmarks of col.
     void InvertAllCheckmarksOfCol(int Column);
-    // Used by the public operations and the view after their own mode tests.
+    /// Used by the public operations and the view after their own mode tests.
     void SetAllCheckmarksOfColIntern(int Column, bool Checked, bool AffectEnabledRowsOnly);
+    /// Invert all checkmarks of col intern.
     void InvertAllCheckmarksOfColIntern(int Column, bool AffectEnabledRowsOnly);
+    /// Count checked elems in col.
     int CountCheckedElemsInCol(int Column) const;
+    /// Count checked elems in row.
     int CountCheckedElemsInRow(int Row) const;
+    /// First checked elem in col.
     int FirstCheckedElemInCol(int ColNr) const;
+    /// First checked elem in row.
     int FirstCheckedElemInRow(int RowNr) const;
 
     // ---- sorting
+    /// Sort.
     void Sort(int Col, int ColSec, bool Ascending);
+    /// Un sort.
     void UnSort();
+    /// Before sort exchange.
     void BeforeSortExchange(vcl::TObject* Sender, const std::string& Key1, std::string& Key2);
+    /// Before htmlexport.
     void BeforeHTMLExport(std::string& Text, int Col, int Row);
 
     // ---- clipboard text
-    // The text CopyToClipBoard puts on the clipboard (separator form / tab or fixed width).
+    /// The text CopyToClipBoard puts on the clipboard (separator form / tab or fixed width).
     std::string ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow,
                               bool AddHeader, char32_t Separator) const;
+    /// Clipboard text.
     std::string ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow,
                               bool AddHeader, bool UseTabs) const;
+    /// Copy to clip board.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char Separator);
+    /// Copy to clip board.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char32_t Separator);
+    /// Copy to clip board.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs);
     // A string literal would silently convert to bool.
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
 
     // ---- files (see RLDataXml.cpp, RLDataCsv.cpp, RLDataFiles.cpp)
+    /// Save as xmlfile.
     void SaveAsXMLFile(const std::string& FName, const std::string& DataID);
+    /// Load from xmlfile.
     bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
+    /// Write to xmlstream.
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID);
+    /// Read from xmlstream.
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
+    /// Read from xmlstring.
     bool ReadFromXMLString(const std::string& InString, const std::string& DataID);
+    /// Write to open xmlfile.
     void WriteToOpenXMLFile(vcl::TTextFile& F, bool CreateHeader, const std::string& DataID);
+    /// Read from open xmlfile.
     bool ReadFromOpenXMLFile(vcl::TTextFile& F, const std::string& DataID);
+    /// Import csv.
     int ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
+    /// Load lines from file.
     int LoadLinesFromFile(int Column, int FirstRow, const std::string& FName);
+    /// Export htmltable.
     void ExportHTMLTable(const std::string& FName, int LoC, int LoR, int HiC, int HiR,
                          std::span<const int> ColumnSelection, int Border, int CellSpacing,
                          int CellPadding, bool IncludeHeader, const std::string& HeadClass,
                          const std::string& CellClass, const std::string& TableClass);
 
     // ---- the cell store (public field; owned)
+    /// The strings.
     TStringArray* Strings;
 
-    // Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
-    // units pass, at most about 100 times, and 100 from Finish, when the operation is done
-    // (used by the file operations).
+    /// Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
+    /// units pass, at most about 100 times, and 100 from Finish, when the operation is done
+    /// (used by the file operations).
     class TProgress {
     public:
+        /// Creates the object; AOwner (when given) frees it with itself.
         TProgress(TRLData* Owner, std::int64_t Units);
+        /// Step.
         void Step(std::int64_t Done);   // Done units so far
+        /// Finish.
         void Finish();
 
     private:
@@ -184,27 +251,33 @@ public:
         int last_ = -1;
     };
 
-    // Takes over the contents of Source (cells, counts, column metadata, header, comment);
-    // the store object and its callbacks stay. Used by the readers.
+    /// Takes over the contents of Source (cells, counts, column metadata, header, comment);
+    /// the store object and its callbacks stay. Used by the readers.
     void TakeOver(TRLData& Source);
 
     // ---- events
-    // Each exchange of two rows while the store sorts, Sender the container.
+    /// Each exchange of two rows while the store sorts, Sender the container.
     const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
+    /// Sets the handler of event OnBeforeSortExchange (an empty function removes it).
     void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value) { FOnBeforeSortExchange = std::move(Value); }
-    // Each cell text of an HTML export; the handler may change the text written.
+    /// Each cell text of an HTML export; the handler may change the text written.
     const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
+    /// Sets the handler of event OnBeforeHTMLExport (an empty function removes it).
     void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
-    // Progress of file reads and writes, 0 to 100.
+    /// Progress of file reads and writes, 0 to 100.
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
+    /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
 
 protected:
+    /// The handler of event OnBeforeSortExchange.
     TBeforeSortExchgEvent FOnBeforeSortExchange;
+    /// The handler of event OnBeforeHTMLExport.
     TBeforeHTMLExportEvent FOnBeforeHTMLExport;
+    /// The handler of event OnPercentDone.
     TOnPercentDoneEvent FOnPercentDone;
 
-    // The store is part of the container, not a component of its own in a form file.
+    /// The store is part of the container, not a component of its own in a form file.
     void GetChildren(const std::function<void(vcl::TComponent*)>&, vcl::TComponent*) override {}
 
 private:

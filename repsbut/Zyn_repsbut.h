@@ -19,37 +19,54 @@ public:
     using EZynError::EZynError;
 };
 
+/// TRepSpeedButton: the framework's speed button with auto-repeat. While the left mouse
+/// button is held on it, it fires OnRepeatClick first after a start delay and then
+/// periodically, like the arrow buttons of a scroll bar. Glyph, caption, OnClick on release
+/// and grouping are the inherited speed button's.
 class TRepSpeedButton : public vcl::TSpeedButton {
 public:
+    /// The min click interval.
     static constexpr int MinClickInterval = 10;   // ms; shorter intervals are raised to it
 
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TRepSpeedButton(vcl::TComponent* AOwner);
     ~TRepSpeedButton() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TRepSpeedButton"; }
 
     // ---- properties (ms)
+    /// The StartClickInterval property.
     int GetStartClickInterval() const { return FStartClickInterval; }
+    /// Sets the StartClickInterval property.
     void SetStartClickInterval(int Value);
+    /// The RepeatClickInterval property.
     int GetRepeatClickInterval() const { return FRepeatClickInterval; }
+    /// Sets the RepeatClickInterval property.
     void SetRepeatClickInterval(int Value);
 
-    // Whether the repeat timer runs now (only while the left button is held).
+    /// Whether the repeat timer runs now (only while the left button is held).
     bool GetRepeating() const { return FTimer->IsRunning(); }
 
-    // Called on every repeat before OnRepeatClick; empty here, for descendants.
+    /// Called on every repeat before OnRepeatClick; empty here, for descendants.
     virtual void RepeatClickEvent(vcl::TObject* Sender);
 
     // ---- events
+    /// The handler of event OnRepeatClick (empty: none).
     const vcl::TNotifyEvent& GetOnRepeatClick() const { return FOnRepeatClick; }
+    /// Sets the handler of event OnRepeatClick (an empty function removes it).
     void SetOnRepeatClick(vcl::TNotifyEvent Value);
 
 protected:
+    /// The handler of event OnRepeatClick.
     vcl::TNotifyEvent FOnRepeatClick;
 
-    // The timer handler, called for each tick of the repeat timer.
+    /// The timer handler, called for each tick of the repeat timer.
     virtual void DoTimer();
+    /// Handles a mouse button press.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Cmmouse leave.
     void CMMouseLeave(vcl::TMessage& Message) override;
 
 private:

@@ -24,51 +24,71 @@ using vcl::TColor;
 vcl::TPoint RotLabTextOrigin(vcl::TAlignment Alignment, int AnchorX, int AnchorY, int HalfWidth, int HalfHeight,
                              int Angle);
 
+/// TRotLab: a label whose caption is drawn at any angle around an anchor point, smoothed or
+/// not, with a frame; a disabled label shows its caption engraved. It keeps the framework
+/// label's behaviour and replaces only how the text is drawn and the frame painted after it.
 class TRotLab : public vcl::TCustomLabel {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TRotLab(vcl::TComponent* AOwner);
     ~TRotLab() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TRotLab"; }
 
-    // Copies AutoCenter, FrameStyle, TextAngle, PosX, PosY and AntiAlias from another
-    // rotated label, then invalidates; anything else goes to the framework label.
+    /// Copies AutoCenter, FrameStyle, TextAngle, PosX, PosY and AntiAlias from another
+    /// rotated label, then invalidates; anything else goes to the framework label.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- properties
-    // Degrees, counter-clockwise.
+    /// Degrees, counter-clockwise.
     int GetTextAngle() const { return FTextAngle; }
+    /// Sets the TextAngle property.
     void SetTextAngle(int Value);
-    // The anchor of the text. While AutoCenter is on, setting either recentres the anchor
-    // on the control instead of storing the value.
+    /// The anchor of the text. While AutoCenter is on, setting either recentres the anchor
+    /// on the control instead of storing the value.
     int GetPosX() const { return FPosX; }
+    /// Sets the PosX property.
     void SetPosX(int Value);
+    /// The PosY property.
     int GetPosY() const { return FPosY; }
+    /// Sets the PosY property.
     void SetPosY(int Value);
-    // Keeps the anchor in the middle of the control (Width div 2, Height div 2): when the
-    // label is put on a parent, resized there, and after a form file has been read.
+    /// Keeps the anchor in the middle of the control (Width div 2, Height div 2): when the
+    /// label is put on a parent, resized there, and after a form file has been read.
     bool GetAutoCenter() const { return FAutoCenter; }
+    /// Sets the AutoCenter property.
     void SetAutoCenter(bool Value);
-    // How the text lies along its direction: starting at, centred on or ending at the anchor.
+    /// How the text lies along its direction: starting at, centred on or ending at the anchor.
     void SetAlignment(vcl::TAlignment Value);
+    /// The AntiAlias property.
     bool GetAntiAlias() const { return FAntiAlias; }
+    /// Sets the AntiAlias property.
     void SetAntiAlias(bool Value);
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
+    /// The Transparent property.
     bool GetTransparent() const { return FTransparent; }
+    /// Sets the Transparent property.
     void SetTransparent(bool Value);
-    // The background of a label that is not transparent.
+    /// The background of a label that is not transparent.
     void SetColor(TColor Value);
 
+    /// Sets the Parent property.
     void SetParent(vcl::TWinControl* AParent) override;
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    // Draws the caption at the angle; a size calculation (DT_CALCRECT) does nothing and
-    // leaves Rect as it is, so the label never sizes itself to its text.
+    /// Draws the caption at the angle; a size calculation (DT_CALCRECT) does nothing and
+    /// leaves Rect as it is, so the label never sizes itself to its text.
     void DoDrawText(vcl::TRect& Rect, int Flags) override;
-    // Recentres the anchor (on a parent, with AutoCenter on), then repaints.
+    /// Recentres the anchor (on a parent, with AutoCenter on), then repaints.
     void Resize() override;
 
 private:

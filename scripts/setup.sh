@@ -5,6 +5,8 @@
 # gcc pulls them in, so that a machine with a trimmed compiler gets them too; ccache keeps
 # the second build cheap after the first.
 #
+# doxygen builds the API reference (make docs).
+#
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
 
@@ -14,6 +16,7 @@ packages=(
   libsdl2-dev libpng-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
+  doxygen
 )
 if [[ ${1:-} == fuzz ]]; then
   packages+=(clang libclang-rt-dev)

@@ -35,8 +35,11 @@ enum TSegShape : std::uint8_t { gsNothing, gsSegments, gsPlus, gsColon, gsDegree
 using TSegmentSet = std::uint8_t;
 constexpr TSegmentSet SegBit(int Segment) { return TSegmentSet(1u << (Segment - 1)); }
 
+/// TSegGlyph: see the component's page in docs/components/.
 struct TSegGlyph {
+    /// The shape.
     TSegShape Shape = gsNothing;
+    /// The segments.
     TSegmentSet Segments = 0;
 };
 
@@ -57,10 +60,12 @@ char32_t SevenSegCacheChar(int Cell);
 // G to Z, "." and "," which are drawn as points).
 int SevenSegCacheCell(char32_t Ch);
 
-// One digit of the display: the cache cell it shows (0 leaves the ground) and whether the
-// decimal point is lit on it.
+/// One digit of the display: the cache cell it shows (0 leaves the ground) and whether the
+/// decimal point is lit on it.
 struct TSevenSegDigit {
+    /// The cell.
     int Cell = 0;
+    /// The point.
     bool Point = false;
 };
 
@@ -70,51 +75,76 @@ struct TSevenSegDigit {
 // beyond NumDigits digits are not shown. Digits is cleared first and keeps its capacity.
 void SevenSegCaptionDigits(std::u32string_view Caption, int NumDigits, std::vector<TSevenSegDigit>& Digits);
 
-// Size of one cell of the cache for a control: the pitch of the digits is the width inside
-// the margins divided among the digits; a cell is the pitch less the distance between
-// digits, and as high as the control inside the margins. Empty when either is below 1
-// (then no digit can be shown).
+/// Size of one cell of the cache for a control: the pitch of the digits is the width inside
+/// the margins divided among the digits; a cell is the pitch less the distance between
+/// digits, and as high as the control inside the margins. Empty when either is below 1
+/// (then no digit can be shown).
 struct TSevenSegCells {
+    /// The pitch.
     int Pitch = 0;
+    /// The width.
     int Width = 0;
+    /// The height.
     int Height = 0;
+    /// Empty.
     bool Empty() const { return Width < 1 || Height < 1; }
 };
 TSevenSegCells SevenSegCellGeometry(int ControlWidth, int ControlHeight, int Margin, int NumDigits,
                                     int InterDigDist);
 
 // ---- the display ------------------------------------------------------------------------
+/// TSevenSeg: a short text shown as a row of slanted seven-segment digits.
 class TSevenSeg : public vcl::TGraphicControl {
 public:
-    // Size of the digit image every character is first drawn into.
+    /// Size of the digit image every character is first drawn into.
     static constexpr int DigitImageWidth = 312;
+    /// The digit image height.
     static constexpr int DigitImageHeight = 432;
 
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TSevenSeg(vcl::TComponent* AOwner);
     ~TSevenSeg() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TSevenSeg"; }
 
-    // Copies the settings (not the bitmaps, position or size) of another display and
-    // rebuilds the cache from them.
+    /// Copies the settings (not the bitmaps, position or size) of another display and
+    /// rebuilds the cache from them.
     void Assign(vcl::TPersistent* Source) override;
+    /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
 
     // ---- properties
+    /// The Caption property.
     const std::string& GetCaption() const { return FCaption; }
+    /// Sets the Caption property.
     void SetCaption(const std::string& Value);
+    /// The ColorBackGnd property.
     TColor GetColorBackGnd() const { return FColorBackGnd; }
+    /// Sets the ColorBackGnd property.
     void SetColorBackGnd(TColor Value);
+    /// The ColorText property.
     TColor GetColorText() const { return FColorText; }
+    /// Sets the ColorText property.
     void SetColorText(TColor Value);
+    /// The ColorScheme property.
     TColorScheme GetColorScheme() const { return FColorScheme; }
+    /// Sets the ColorScheme property.
     void SetColorScheme(TColorScheme Value);
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
+    /// The InterDigDist property.
     int GetInterDigDist() const { return FInterDigDist; }
+    /// Sets the InterDigDist property.
     void SetInterDigDist(int Value);
+    /// The Margin property.
     int GetMargin() const { return FMargin; }
+    /// Sets the Margin property.
     void SetMargin(int Value);
+    /// The NumDigits property.
     int GetNumDigits() const { return FNumDigits; }
+    /// Sets the NumDigits property.
     void SetNumDigits(int Value);
 
     // The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
@@ -122,13 +152,16 @@ public:
     // shows their character whole; asking for the cache shrinks the cells not built yet.
     const vcl::TBitmap* GetImageCache() const;
     int GetCellWidth() const { return FCells.Width; }
+    /// The CellHeight property.
     int GetCellHeight() const { return FCells.Height; }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    // The cache follows every change of size, then OnResize fires.
+    /// The cache follows every change of size, then OnResize fires.
     void Resize() override;
 
 private:

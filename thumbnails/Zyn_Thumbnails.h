@@ -43,30 +43,44 @@ using TSlideRenderedEvent =
 
 // ---- geometry (ThumbnailsLayout.cpp) ----------------------------------------------------
 
-// The layout of the slides for one set of sizes and one scroll position. A slide's outer
-// square runs from (x0, y0) to (x1, y1), both corners inclusive; a 10-pixel band at the
-// top and bottom of the control and at its left edge stays background.
+/// The layout of the slides for one set of sizes and one scroll position. A slide's outer
+/// square runs from (x0, y0) to (x1, y1), both corners inclusive; a 10-pixel band at the
+/// top and bottom of the control and at its left edge stays background.
 struct TSlideGrid {
+    /// The border.
     static constexpr int Border = 10;
 
+    /// The slide size.
     int SlideSize = 120;       // side of the picture area
+    /// The slide distance.
     int SlideDistance = 2;     // gap between slides
+    /// The slide margin.
     int SlideMargin = 7;       // between a slide's edge and its picture area
+    /// The num horiz.
     int NumHoriz = 2;          // slides per row
+    /// The first thumb idx.
     double FirstThumbIdx = 1.0;
+    ///@{
+    /// The width.
     int Width = 0, Height = 0; // of the control
+    ///@}
+    ///@{
+    /// The min.
     int Min = 1, Max = 100;
+    ///@}
 
-    // Cell pitch: slide side plus gap.
+    /// Cell pitch: slide side plus gap.
     int Pitch() const { return SlideSize + SlideDistance + 2 * SlideMargin; }
-    // Side of a slide's outer square minus one (x1 - x0).
+    /// Side of a slide's outer square minus one (x1 - x0).
     int Side() const { return SlideSize + 2 * SlideMargin; }
-    // Number of the first slide of the top row shown, and the pixels of that row scrolled
-    // out at the top.
+    /// Number of the first slide of the top row shown, and the pixels of that row scrolled
+    /// out at the top.
     int TopSlide() const;
+    /// Scroll pixels.
     int ScrollPixels() const;
-    // Slides per row and rows a control of this size shows.
+    /// Slides per row and rows a control of this size shows.
     int SlidesPerRow() const;
+    /// Rows shown.
     int RowsShown() const;
     // Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
     // lie past the int range).
@@ -80,9 +94,9 @@ struct TSlideGrid {
     TSpan RowsIn(const vcl::TRect& Clip) const;
     // Outer square of the slide at column Col and row Row: (x0, y0) - (x1, y1).
     vcl::TRect SlideSquare(int Col, int Row) const;
-    // Top-left corner of slide SldNum's outer square (where it is or would be).
+    /// Top-left corner of slide SldNum's outer square (where it is or would be).
     vcl::TPoint SlidePos(int SldNum) const;
-    // The slide under client point (X, Y); 0 in a gap, in the border or past Min .. Max.
+    /// The slide under client point (X, Y); 0 in a gap, in the border or past Min .. Max.
     int SlideIndexAt(int X, int Y) const;
 
 private:
@@ -101,105 +115,180 @@ double ThumbScrollPosition(double X, int Min, int Max, int NumHoriz);
 vcl::TRect FitPicture(int W, int H, int SlideSize, int SlideMargin, const vcl::TRect& Square);
 
 // ---- the control ------------------------------------------------------------------------
+/// TThumbnails: a grid of square slides numbered Min .. Max, scrolled vertically by a
+/// fractional position. The control keeps no pictures: every paint asks the application,
+/// slide by slide, how to show each slide and lets it fill one image buffer. It frames each
+/// slide, scales the picture into it keeping its proportions, can put a mark symbol on a
+/// slide, follows the mouse with a focus frame and keeps a set of selected slides.
 class TThumbnails : public vcl::TGraphicControl {
 public:
+    /// Creates the object; AOwner (when given) frees it with itself.
     explicit TThumbnails(vcl::TComponent* AOwner);
     ~TThumbnails() override;
+    /// The name the class is registered under.
     std::string ClassName() const override { return "TThumbnails"; }
 
-    // Copies the settings listed in the component's documentation from another
-    // TThumbnails (not ColorMark, OnSlideRendered, the selection mode or the selection),
-    // then repaints; other sources go to the inherited Assign.
+    /// Copies the settings listed in the component's documentation from another
+    /// TThumbnails (not ColorMark, OnSlideRendered, the selection mode or the selection),
+    /// then repaints; other sources go to the inherited Assign.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties
+    /// The SlideSelectMode property.
     TSlideSelectMode GetSlideSelectMode() const { return FSelectMode; }
+    /// Sets the SlideSelectMode property.
     void SetSlideSelectMode(TSlideSelectMode Value);
+    /// The AntiAlias property.
     bool GetAntiAlias() const { return FAntiAlias; }
+    /// Sets the AntiAlias property.
     void SetAntiAlias(bool Value);
+    /// The ColorBackGnd property.
     TColor GetColorBackGnd() const { return FColorBG; }
+    /// Sets the ColorBackGnd property.
     void SetColorBackGnd(TColor Value);
+    /// The ColorCover property.
     TColor GetColorCover() const { return FColorCover; }
+    /// Sets the ColorCover property.
     void SetColorCover(TColor Value);
+    /// The ColorSelected property.
     TColor GetColorSelected() const { return FColorSelected; }
+    /// Sets the ColorSelected property.
     void SetColorSelected(TColor Value);
+    /// The ColorFocus property.
     TColor GetColorFocus() const { return FColorHilite; }
+    /// Sets the ColorFocus property.
     void SetColorFocus(TColor Value);
+    /// The ColorMark property.
     TColor GetColorMark() const { return FMarkColor; }
+    /// Sets the ColorMark property.
     void SetColorMark(TColor Value);
+    /// The ColorScheme property.
     TColorScheme GetColorScheme() const { return FColorScheme; }
+    /// Sets the ColorScheme property.
     void SetColorScheme(TColorScheme Value);
+    /// The FrameStyle property.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    /// Sets the FrameStyle property.
     void SetFrameStyle(TFrameStyle Value);
+    /// The OuterFrameStyle property.
     TFrameStyle GetOuterFrameStyle() const { return FOuterFrameStyle; }
+    /// Sets the OuterFrameStyle property.
     void SetOuterFrameStyle(TFrameStyle Value);
+    /// The InnerFrameStyle property.
     TFrameStyle GetInnerFrameStyle() const { return FInnerFrameStyle; }
+    /// Sets the InnerFrameStyle property.
     void SetInnerFrameStyle(TFrameStyle Value);
+    /// The FocusLinewidth property.
     int GetFocusLinewidth() const { return FHiliteThickness; }
+    /// Sets the FocusLinewidth property.
     void SetFocusLinewidth(int Value);           // clamped to 0..10; 0 stops focus tracking
+    /// The FocusedSlide property.
     int GetFocusedSlide() const { return FLastHiLite; }
+    /// The Min property.
     int GetMin() const { return FMin; }
+    /// Sets the Min property.
     void SetMin(int Value);
+    /// The Max property.
     int GetMax() const { return FMax; }
+    /// Sets the Max property.
     void SetMax(int Value);                      // values below 1 become 1
+    /// The SlideSize property.
     int GetSlideSize() const { return FThumbBaseSize; }
+    /// Sets the SlideSize property.
     void SetSlideSize(int Value);                // at least 50, at most the control's width
+    /// The SlideDistance property.
     int GetSlideDistance() const { return FSLideDist; }
+    /// Sets the SlideDistance property.
     void SetSlideDistance(int Value);            // clamped to 0..100
+    /// The SlideMargin property.
     int GetSlideMargin() const { return FSlideMargin; }
+    /// Sets the SlideMargin property.
     void SetSlideMargin(int Value);              // clamped to 0..100
 
     // ---- public properties
+    /// The FirstThumbIdx property.
     double GetFirstThumbIdx() const { return FFirstThumbIx; }
+    /// Sets the FirstThumbIdx property.
     void SetFirstThumbIdx(double Value);
+    /// The NumSlidesHoriz property.
     int GetNumSlidesHoriz() const { return FNumSldX; }
+    /// The NumSlidesVert property.
     int GetNumSlidesVert() const { return FNumSldY; }
-    // Selection flag of slide SldNum; writing works in every selection mode. Slides
-    // outside Min .. Max read false and ignore writes.
+    /// Selection flag of slide SldNum; writing works in every selection mode. Slides
+    /// outside Min .. Max read false and ignore writes.
     bool GetSlideSelected(int SldNum) const;
+    /// Sets the SlideSelected property.
     void SetSlideSelected(int SldNum, bool Value);
-    // The first selected slide, below Min when none is selected.
+    /// The first selected slide, below Min when none is selected.
     int GetFirstSelectedSlide() const;
+    /// The NumSlidesSelected property.
     int GetNumSlidesSelected() const;
+    /// Reset all selections.
     void ResetAllSelections();
-    // The slide last clicked in single-selection mode (0 for a click beside the slides).
+    /// The slide last clicked in single-selection mode (0 for a click beside the slides).
     int GetLastClickedSlide() const { return FLastClickedSlide; }
 
-    // The slide under client point (XPos, YPos), 0 for none.
+    /// The slide under client point (XPos, YPos), 0 for none.
     int CalcSlideIndex(int XPos, int YPos) const;
-    // Top-left corner of slide SldNum's outer square in client coordinates.
+    /// Top-left corner of slide SldNum's outer square in client coordinates.
     void CalcSlidePos(int SldNum, int& XPos, int& YPos) const;
 
     // ---- events
+    /// The handler of event OnImageRequest (empty: none).
     const TImageRequestEvent& GetOnImageRequest() const { return FOnImageRequest; }
+    /// Sets the handler of event OnImageRequest (an empty function removes it).
     void SetOnImageRequest(TImageRequestEvent Value) { FOnImageRequest = std::move(Value); }
+    /// The handler of event OnImageClick (empty: none).
     const TImageClickEvent& GetOnImageClick() const { return FOnImageClick; }
+    /// Sets the handler of event OnImageClick (an empty function removes it).
     void SetOnImageClick(TImageClickEvent Value) { FOnImageClick = std::move(Value); }
+    /// The handler of event OnImageDblClick (empty: none).
     const TImageClickEvent& GetOnImageDblClick() const { return FOnImageDblClick; }
+    /// Sets the handler of event OnImageDblClick (an empty function removes it).
     void SetOnImageDblClick(TImageClickEvent Value) { FOnImageDblClick = std::move(Value); }
+    /// The handler of event OnFocusChange (empty: none).
     const vcl::TNotifyEvent& GetOnFocusChange() const { return FOnFocusChange; }
+    /// Sets the handler of event OnFocusChange (an empty function removes it).
     void SetOnFocusChange(vcl::TNotifyEvent Value) { FOnFocusChange = std::move(Value); }
+    /// The handler of event OnFirstImageRequest (empty: none).
     const vcl::TNotifyEvent& GetOnFirstImageRequest() const { return FOnFirstImageRequest; }
+    /// Sets the handler of event OnFirstImageRequest (an empty function removes it).
     void SetOnFirstImageRequest(vcl::TNotifyEvent Value) { FOnFirstImageRequest = std::move(Value); }
+    /// The handler of event OnLastImageRequest (empty: none).
     const vcl::TNotifyEvent& GetOnLastImageRequest() const { return FOnLastImageRequest; }
+    /// Sets the handler of event OnLastImageRequest (an empty function removes it).
     void SetOnLastImageRequest(vcl::TNotifyEvent Value) { FOnLastImageRequest = std::move(Value); }
+    /// The handler of event OnSlideRendered (empty: none).
     const TSlideRenderedEvent& GetOnSlideRendered() const { return FOnSlideRendered; }
+    /// Sets the handler of event OnSlideRendered (an empty function removes it).
     void SetOnSlideRendered(TSlideRenderedEvent Value) { FOnSlideRendered = std::move(Value); }
 
+    /// Draws the control.
     void Paint() override;
 
 protected:
+    /// The handler of event OnImageRequest.
     TImageRequestEvent FOnImageRequest;
+    /// The handler of event OnImageClick.
     TImageClickEvent FOnImageClick;
+    /// The handler of event OnImageDblClick.
     TImageClickEvent FOnImageDblClick;
+    /// The handler of event OnFocusChange.
     vcl::TNotifyEvent FOnFocusChange;
+    /// The handler of event OnFirstImageRequest.
     vcl::TNotifyEvent FOnFirstImageRequest;
+    /// The handler of event OnLastImageRequest.
     vcl::TNotifyEvent FOnLastImageRequest;
+    /// The handler of event OnSlideRendered.
     TSlideRenderedEvent FOnSlideRendered;
 
+    /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
+    /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    /// Wmlbutton dbl clk.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:
