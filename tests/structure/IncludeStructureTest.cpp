@@ -39,6 +39,7 @@ int AreaLevel(const std::string& File) {
 // target reach inside the areas they test.
 bool IsPlatformWhiteBox(const std::string& File) {
     return StartsWith(File, "tests/platform/") || StartsWith(File, "tests/window/") ||
+           StartsWith(File, "tests/teardown/") ||
            File == "tests/fuzz/fuzz_image.cpp" || File == "bench/bench_text.cpp";
 }
 

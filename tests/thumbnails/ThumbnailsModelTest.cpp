@@ -226,17 +226,20 @@ TEST_F(ThumbnailsMouse, DoubleClickReportsTheSlide) {
 // A range of two billion slides keeps a selection of two slides in a few bytes (a flag per
 // slide of the range used to take 256 MiB).
 TEST(ThumbnailsModel, AHugeRangeKeepsASmallSelection) {
+    // The widest range whose slide count is an int: 2^31 - 1 slides.
+    constexpr int kLow = -(1 << 30) + 1;
+    constexpr int kHigh = (1 << 30) - 1;
     TThumbnails t(nullptr);
     const std::size_t before = zyn_test::HeapInUse();
-    t.SetMin(-(1 << 30));
-    t.SetMax(1 << 30);
-    t.SetSlideSelected(-(1 << 30), true);
-    t.SetSlideSelected(1 << 30, true);
+    t.SetMin(kLow);
+    t.SetMax(kHigh);
+    t.SetSlideSelected(kLow, true);
+    t.SetSlideSelected(kHigh, true);
     EXPECT_LT(static_cast<long long>(zyn_test::HeapInUse()) - static_cast<long long>(before), 1 << 20);
     EXPECT_EQ(t.GetNumSlidesSelected(), 2);
-    EXPECT_EQ(t.GetFirstSelectedSlide(), -(1 << 30));
-    EXPECT_TRUE(t.GetSlideSelected(1 << 30));
+    EXPECT_EQ(t.GetFirstSelectedSlide(), kLow);
+    EXPECT_TRUE(t.GetSlideSelected(kHigh));
     t.SetMin(0);   // the first slide leaves the range
     EXPECT_EQ(t.GetNumSlidesSelected(), 1);
-    EXPECT_EQ(t.GetFirstSelectedSlide(), 1 << 30);
+    EXPECT_EQ(t.GetFirstSelectedSlide(), kHigh);
 }
