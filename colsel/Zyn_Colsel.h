@@ -89,15 +89,16 @@ public:
     TColor GetSelColor() const;
     /// Sets the SelColor property.
     void SetSelColor(TColor Value);
-    // The selected entry (1-based). Setting it chooses that entry's item; a number outside
-    // 1..NumColors is ignored. Stored in form files before SelColor, so that a colour of the
-    // selector's own (one no entry shows) comes back into the entry that held it.
+    /// The selected entry (1-based). Setting it chooses that entry's item; a number outside
+    /// 1..NumColors is ignored. Stored in form files before SelColor, so that a colour of the
+    /// selector's own (one no entry shows) comes back into the entry that held it.
     int GetSelIx() const { return FSelIx; }
+    /// Sets the SelIx property; a number outside 1..NumColors is ignored.
     void SetSelIx(int Value);
-    // The item shown in the field; choosing an item (-1: none) also makes its entry the
-    // selected one, so that SelColor, the colour dialog and the field agree.
+    /// The item shown in the field; choosing an item (-1: none) also makes its entry the
+    /// selected one, so that SelColor, the colour dialog and the field agree.
     void SetItemIndex(int Value);
-    // Passes the value on and refreshes, also when it does not change.
+    /// Passes the value on and refreshes, also when it does not change.
     void SetEnabled(bool Value) override;
 
     // ---- public methods
@@ -151,8 +152,8 @@ protected:
     void DropDown() override;
     /// Records whether the pointer is over the colour bar (X < ColorBarWidth).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    // The pointer has left: it is over the colour bar no more, so a key that opens the
-    // list (F4, Alt+Down) opens the list only.
+    /// The pointer has left: it is over the colour bar no more, so a key that opens the
+    /// list (F4, Alt+Down) opens the list only.
     void CMMouseLeave(vcl::TMessage& Message) override;
 
 private:

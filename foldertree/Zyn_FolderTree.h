@@ -37,25 +37,33 @@ using vcl::TColor;
 
 // ---- folder listing (FolderListing.cpp) -------------------------------------------------
 
-// What a folder is on its device, whatever the path to it.
+/// What a folder is on its device, whatever the path to it.
 struct TFolderId {
-    std::uint64_t Dev = 0, Ino = 0;
+    /// The device the folder lies on.
+    std::uint64_t Dev = 0;
+    /// The folder's inode number on that device.
+    std::uint64_t Ino = 0;
+    /// Two identities are equal when both device and inode agree.
     bool operator==(const TFolderId&) const = default;
 };
+/// Hash of a folder identity, for sets of folders already opened.
 struct TFolderIdHash {
+    /// Mixes the inode number with the device.
     std::size_t operator()(const TFolderId& Id) const noexcept {
         return std::hash<std::uint64_t>()(Id.Ino * 0x9E3779B97F4A7C15ull ^ Id.Dev);
     }
 };
 
-// One subfolder: its name as stored (bytes), whether it has subfolders of its own, what it
-// is on disk, and whether it leads back to a folder above it (a loop of links).
+/// One subfolder: its name as stored (bytes), whether it has subfolders of its own, what it
+/// is on disk, and whether it leads back to a folder above it (a loop of links).
 struct TSubFolder {
     /// The name.
     std::string Name;
     /// Whether rs.
     bool HasSubFolders = false;
+    /// What the subfolder is on disk (device and inode).
     TFolderId Id{};
+    /// Whether it is a link back to a folder above it.
     bool LeadsBack = false;
 };
 
@@ -129,26 +137,27 @@ public:
     /// The selected folder's path, always ending in '\'.
     const std::string& GetDirectory() const { return FDirectory; }
 
-    // The host folder this tree's root "C:\" stands for; empty (the default) for the one
-    // the drive mapping gives "C:". Directory keeps the drive form, relative to this root;
-    // GetHostDirectory gives the host path. Setting it resets a tree whose window exists.
+    /// The host folder this tree's root "C:\" stands for; empty (the default) for the one
+    /// the drive mapping gives "C:". Directory keeps the drive form, relative to this root;
+    /// GetHostDirectory gives the host path. Setting it resets a tree whose window exists.
     const std::string& GetRootFolder() const { return FRootFolder; }
+    /// Sets the RootFolder property.
     void SetRootFolder(const std::string& Value);
 
-    // Back to the collapsed root; Directory becomes the root of the current folder's drive
-    // (C:\ when the current folder lies on no mapped drive). Runs whenever the window
-    // is made. Returns whether the root folder exists.
+    /// Back to the collapsed root; Directory becomes the root of the current folder's drive
+    /// (C:\ when the current folder lies on no mapped drive). Runs whenever the window
+    /// is made. Returns whether the root folder exists.
     bool Reset();
     /// Selects Directory again after folders changed on disk, or its nearest ancestor that
     /// still exists. Returns whether a folder could be selected.
     bool RefreshTree();
-    // Rebuilds the tree expanded along Path (any case; a trailing '\' optional) and
-    // selects its folder. A host path ("/...", under the folder that "C:" maps to) is
-    // split at '/' only, so it names folders whose names hold '\' as well; in the drive
-    // form a run of components that is one folder's name is found on disk. A folder that
-    // does not exist gives false and changes nothing; a path through a folder the tree
-    // does not show (a dot-named one, a link back to a folder above) selects the deepest
-    // folder reached and gives false.
+    /// Rebuilds the tree expanded along Path (any case; a trailing '\' optional) and
+    /// selects its folder. A host path ("/...", under the folder that "C:" maps to) is
+    /// split at '/' only, so it names folders whose names hold '\' as well; in the drive
+    /// form a run of components that is one folder's name is found on disk. A folder that
+    /// does not exist gives false and changes nothing; a path through a folder the tree
+    /// does not show (a dot-named one, a link back to a folder above) selects the deepest
+    /// folder reached and gives false.
     bool SelectPath(const std::string& Path);
     /// Creates FolderName (with any missing folders of a relative path such as "x/y")
     /// under the selected folder and selects it. False when nothing is selected or the
@@ -157,26 +166,26 @@ public:
     /// Removes the selected folder when it is empty, then selects its parent. False for
     /// the root, without a selection, or when the folder cannot be removed.
     bool RemoveSelectedFolder();
-    // Appends the subfolders of Path (or of Node's folder) to DirList, sorted, each with
-    // the object -1 when it has subfolders itself (a link back to a folder on the way
-    // has none). False when the folder does not exist;
-    // otherwise whether DirList is not empty.
+    /// Appends the subfolders of Path (or of Node's folder) to DirList, sorted, each with
+    /// the object -1 when it has subfolders itself (a link back to a folder on the way
+    /// has none). False when the folder does not exist;
+    /// otherwise whether DirList is not empty.
     bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
     /// The SubDirs property.
     bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
 
-    // The folder of Node, with a trailing '\' (the names as stored, not as shown). A name
-    // that holds a '\' makes this text ambiguous; NodeHostPath and NodeNames are not.
+    /// The folder of Node, with a trailing '\' (the names as stored, not as shown). A name
+    /// that holds a '\' makes this text ambiguous; NodeHostPath and NodeNames are not.
     std::string NodePath(const vcl::TTreeNode* Node) const;
-    // The host path of Node's folder, with a trailing '/'; "" when the root's drive is
-    // not mapped.
+    /// The host path of Node's folder, with a trailing '/'; "" when the root's drive is
+    /// not mapped.
     std::string NodeHostPath(const vcl::TTreeNode* Node) const;
-    // The names of the folders from below the root down to Node (empty for the root).
+    /// The names of the folders from below the root down to Node (empty for the root).
     std::vector<std::string> NodeNames(const vcl::TTreeNode* Node) const;
-    // The host path of the selected folder (as NodeHostPath); "" when none is selected.
+    /// The host path of the selected folder (as NodeHostPath); "" when none is selected.
     std::string GetHostDirectory() const;
-    // Rebuilds the tree along the folders Names below the root (as NodeNames gives them;
-    // every name is taken as it is) and selects the last one. As SelectPath otherwise.
+    /// Rebuilds the tree along the folders Names below the root (as NodeNames gives them;
+    /// every name is taken as it is) and selects the last one. As SelectPath otherwise.
     bool SelectFolderNames(const std::vector<std::string>& Names);
 
     // ---- events

@@ -409,12 +409,12 @@ public:
     int FindColIndex(const std::string& ColID) const;
     /// Find row index.
     int FindRowIndex(const std::string& RowID) const;
-    // Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
-    // editor goes on with a table of its own of the same size. Several editors may show
-    // one table: each hears its changes and sizes itself from it.
+    /// Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
+    /// editor goes on with a table of its own of the same size. Several editors may show
+    /// one table: each hears its changes and sizes itself from it.
     void AssignAnotherDataMatrix(TDataTable* NewDTab);
-    // Copies size, values, states, names, attributes, scale types with their nominal
-    // identifiers and comment of another table.
+    /// Copies size, values, states, names, attributes, scale types with their nominal
+    /// identifiers and comment of another table.
     void CopyContentsFrom(TDataTable* ExtTab);
     /// Copies the cell states of a table of the same size; false (and nothing copied)
     /// otherwise.

@@ -82,7 +82,7 @@ void CutAlphaSheet(vcl::TBitmap* Sheet, TOnOffButAlphas& Alphas);
 // On the artwork's own ground it is Pixel unchanged.
 TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground);
 
-// Where the glyph sits and how big it is, and the control's size.
+/// Where the glyph sits and how big it is, and the control's size.
 struct TOnOffButPlacement {
     /// The left space.
     int LeftSpace = 0;

@@ -677,7 +677,9 @@ protected:
     std::string GetEditText(int ACol, int ARow) override;
     /// Sets the EditText property.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    /// Whether the in-place editor may open: only on a shown row of an editable column.
     bool CanEditShow() override;
+    /// Repaints the whole view when the grid scrolls, so the headers follow.
     void TopLeftChanged() override;
     /// Before check state change.
     void BeforeCheckStateChange(bool& State, int Col, int Row) {

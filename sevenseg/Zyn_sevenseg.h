@@ -147,10 +147,11 @@ public:
     /// Sets the NumDigits property.
     void SetNumDigits(int Value);
 
-    // The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
-    // size its cells were built for (read-only views). Cells are shrunk when a paint first
-    // shows their character whole; asking for the cache shrinks the cells not built yet.
+    /// The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
+    /// size its cells were built for (read-only views). Cells are shrunk when a paint first
+    /// shows their character whole; asking for the cache shrinks the cells not built yet.
     const vcl::TBitmap* GetImageCache() const;
+    /// The width of one cell of the image cache.
     int GetCellWidth() const { return FCells.Width; }
     /// The CellHeight property.
     int GetCellHeight() const { return FCells.Height; }

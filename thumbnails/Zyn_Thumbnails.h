@@ -82,17 +82,22 @@ struct TSlideGrid {
     int SlidesPerRow() const;
     /// Rows shown.
     int RowsShown() const;
-    // Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
-    // lie past the int range).
+    /// Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
+    /// lie past the int range).
     std::int64_t SlideAt(int Col, int Row) const;
-    // The columns and rows (from 1, Last below First for none) whose squares reach into
-    // Clip, within NumHoriz columns and RowsShown() rows.
+    /// The columns and rows (from 1, Last below First for none) whose squares reach into
+    /// Clip, within NumHoriz columns and RowsShown() rows.
     struct TSpan {
-        int First, Last;
+        /// The first column or row of the span.
+        int First;
+        /// The last column or row of the span.
+        int Last;
     };
+    /// The columns whose squares reach into Clip.
     TSpan ColumnsIn(const vcl::TRect& Clip) const;
+    /// The rows whose squares reach into Clip.
     TSpan RowsIn(const vcl::TRect& Clip) const;
-    // Outer square of the slide at column Col and row Row: (x0, y0) - (x1, y1).
+    /// Outer square of the slide at column Col and row Row: (x0, y0) - (x1, y1).
     vcl::TRect SlideSquare(int Col, int Row) const;
     /// Top-left corner of slide SldNum's outer square (where it is or would be).
     vcl::TPoint SlidePos(int SldNum) const;
