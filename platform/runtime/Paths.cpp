@@ -22,9 +22,11 @@ struct DriveTable {
     }
 };
 
+// Never freed: objects destroyed at program exit after this unit's statics (a page or
+// form held in a global) may still clear or read the mappings.
 DriveTable& Drives() {
-    static DriveTable table;
-    return table;
+    static DriveTable* const table = new DriveTable;
+    return *table;
 }
 
 bool IsDelimiter(char c) { return c == '\\' || c == '/'; }
