@@ -14,11 +14,11 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     try {
-        for (const auto& spec : resgen::GlyphSheets()) {
-            const resgen::Raster sheet = resgen::GlyphRaster(spec.glyphW, spec.glyphH, spec.draw);
-            resgen::WriteBitmap(folder, spec.name, resgen::GlyphSheet(sheet), spec.bits);
+        for (const auto& glyphs : resgen::GlyphSheets()) {
+            const resgen::Raster sheet = resgen::GlyphRaster(glyphs.glyphW, glyphs.glyphH, glyphs.draw);
+            resgen::WriteBitmap(folder, glyphs.name, resgen::GlyphSheet(sheet), glyphs.bits);
             // Beside each sheet its coverage, so that glyphs composite on any ground.
-            resgen::WriteBitmap(folder, std::string(spec.name) + "_ALPHA", resgen::AlphaMap(sheet), 8);
+            resgen::WriteBitmap(folder, std::string(glyphs.name) + "_ALPHA", resgen::AlphaMap(sheet), 8);
         }
         resgen::WriteBitmap(folder, "EMPTYBOX", resgen::TableEditorBox(false), 8);
         resgen::WriteBitmap(folder, "CHECKEDBOX", resgen::TableEditorBox(true), 8);
