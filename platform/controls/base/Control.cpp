@@ -369,6 +369,14 @@ void TControl::SetTextBuf(const std::string& Value) {
     Perform(CM_TEXTCHANGED, 0, 0);
 }
 
+// ---- focus cue -------------------------------------------------------------------------
+
+bool TControl::DrawFocusCue(TCanvas* Canvas, const TRect& R) const {
+    if (Canvas == nullptr || !HasKeyboardFocus()) return false;
+    Canvas->DrawFocusRect(R);
+    return true;
+}
+
 // ---- painting --------------------------------------------------------------------------
 
 void TControl::Invalidate() { InvalidateRect(GetClientRect()); }

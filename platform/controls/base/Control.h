@@ -283,6 +283,15 @@ public:
     std::string GetCaption() const { return GetTextBuf(); }
     void SetCaption(const std::string& Value) { SetTextBuf(Value); }
 
+    // ---- the keyboard focus cue
+    // Whether the keyboard is on this control. A windowed control has it while it is
+    // focused; a control without a window never has it here.
+    virtual bool HasKeyboardFocus() const { return false; }
+    // The focus cue every control draws the same way: the dotted XOR rectangle R (client
+    // coordinates of Canvas), drawn only while the control has the keyboard focus, so a
+    // control calls it unconditionally at the end of its paint. Returns whether it drew.
+    bool DrawFocusCue(TCanvas* Canvas, const TRect& R) const;
+
     // ---- painting
     // Marks the whole control for repainting in the next pass of the message loop.
     virtual void Invalidate();

@@ -54,6 +54,7 @@ public:
     virtual void SetFocus();
     virtual bool Focused() const;
     virtual bool CanFocus() const;
+    bool HasKeyboardFocus() const override { return Focused(); }
     bool GetTabStop() const { return tabStop_; }
     void SetTabStop(bool Value);
     int GetTabOrder() const;

@@ -174,4 +174,21 @@ TEST_F(KeyboardFocusTest, FocusLeavesControlsThatAreHiddenDisabledOrFreed) {
     EXPECT_THROW(e3->SetFocus(), EInvalidOperation);
 }
 
+TEST_F(KeyboardFocusTest, TheFocusCueIsDrawnOnlyWhileTheControlHasTheKeyboard) {
+    TBitmap bmp;
+    bmp.SetSize(20, 20);
+    bmp.GetCanvas()->GetBrush()->SetColor(clWhite);
+    bmp.GetCanvas()->FillRect(TRect(0, 0, 20, 20));
+    e1->SetFocus();
+    EXPECT_FALSE(e2->DrawFocusCue(bmp.GetCanvas(), TRect(2, 2, 12, 12)));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(2, 2), clWhite);
+    EXPECT_TRUE(e1->DrawFocusCue(bmp.GetCanvas(), TRect(2, 2, 12, 12)));
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(2, 2), clBlack);   // the dotted XOR frame
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(3, 2), clWhite);
+    EXPECT_EQ(bmp.GetCanvas()->GetPixels(6, 6), clWhite);
+
+    TLabel label(nullptr);   // a control without a window never has the keyboard here
+    EXPECT_FALSE(label.HasKeyboardFocus());
+}
+
 }  // namespace
