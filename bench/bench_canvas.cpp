@@ -76,22 +76,28 @@ void BM_Ellipses(benchmark::State& state) {
 BENCHMARK(BM_Ellipses)->Arg(50)->Arg(400);
 
 // A huge ellipse on a 400 x 300 canvas: a flat one 2^30 wide (the day mark of a calendar
-// near the width limit; 0), a circle 2^20 across (1), each through the
-// canvas's clip. Only the clipped rows' runs should cost.
+// near the width limit; 0), a circle 2^20 across (1), circles 2^24 and 2^30 across whose
+// outline crosses the canvas near 45 degrees (2, 3), each through the canvas's clip. Only
+// the clipped rows' runs should cost.
 void BM_EllipseHugeClipped(benchmark::State& state) {
     TBitmap bmp;
     bmp.SetSize(400, 300);
     TCanvas* c = bmp.GetCanvas();
     c->GetBrush()->SetColor(clYellow);
     c->GetPen()->SetColor(clNavy);
-    const TRect box = state.range(0) == 0 ? Rect(-1000, 100, 1 << 30, 130)
-                                          : Rect(-200, -100, (1 << 20) - 200, (1 << 20) - 100);
+    auto circleThroughCanvas = [](int Side) {   // its 45-degree point at the canvas's middle
+        const int d = int(Side / 2 * 0.70710678) + Side / 2;
+        return Rect(200 - d, 150 - d, 200 - d + Side, 150 - d + Side);
+    };
+    const TRect boxes[] = {Rect(-1000, 100, 1 << 30, 130), Rect(-200, -100, (1 << 20) - 200, (1 << 20) - 100),
+                           circleThroughCanvas(1 << 24), circleThroughCanvas(1 << 30)};
+    const TRect box = boxes[state.range(0)];
     for (auto _ : state) {
         c->Ellipse(box);
         benchmark::DoNotOptimize(bmp.ScanLine(150));
     }
 }
-BENCHMARK(BM_EllipseHugeClipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EllipseHugeClipped)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 void BM_StretchHalftone1024x768To120x90(benchmark::State& state) {
     TBitmap src;

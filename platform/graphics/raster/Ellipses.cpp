@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/graphics/raster/Lines.h"
 #include "platform/runtime/Exceptions.h"
@@ -14,6 +16,11 @@ namespace vcl::raster {
 
 namespace {
 
+using Wide = __int128;
+
+// Marks "no row": Needed(y) answers {kNone, kNone} when no row from y on is wanted.
+constexpr std::int64_t kNone = INT64_MAX;
+
 // The integer midpoint walk over the lower-right quadrant of the ellipse inscribed in a
 // w x h box (w, h >= 3), relative to the box: from the right end of the middle row down
 // to the bottom row, each point 8-adjacent to the previous one. The error terms grow with
@@ -22,49 +29,249 @@ namespace {
 //
 // Every step moves left (when 2 err >= dx), down (when 2 err <= dy) or both, and the error
 // and both increments are sums over the steps taken, so each is a function of the point
-// alone (Err, Dx, Dy below). Where the walk runs along a row or down a column the run's
-// end is found by a search instead of step by step, so a huge flat or steep ellipse costs
-// a few operations per row or column run rather than per pixel. The walk reports its
-// points as Row(y, xFirst, xLast) for the points (xFirst, y) down to (xLast, y), and
-// Column(x, yFirst, yLast) for (x, yFirst) to (x, yLast), in walk order.
-template <typename Big, typename RowFn, typename ColumnFn>
-void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column) {
-    using Wide = __int128;
-    const Big a = w - 1, b = h - 1;
-    const Big A = 8 * a * a, B = 8 * b * b;
-    const Big dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2);
-    const Big err0 = dx0 + dy0 + a * a * (b % 2);
-    const std::int64_t yStart = h / 2;
-    // The walk's state at a point, from the steps that lead there.
-    auto Dx = [&](std::int64_t x) { return Wide(dx0) + Wide(B) * (Wide(a) - x); };
-    auto Dy = [&](std::int64_t y) { return Wide(dy0) + Wide(A) * (Wide(y) - yStart); };
-    auto Err = [&](std::int64_t x, std::int64_t y) {
-        const Wide K = Wide(a) - x, J = Wide(y) - yStart;
-        return Wide(err0) + K * dx0 + Wide(B) / 2 * K * (K + 1) + J * dy0 + Wide(A) / 2 * J * (J + 1);
-    };
+// alone (Err, Dx, Dy below).
+template <typename Big>
+struct QuadrantWalk {
+    std::int64_t w, h;
+    Big a = w - 1, b = h - 1;
+    Big A = 8 * a * a, B = 8 * b * b;
+    Big dx0 = 4 * b * b * (1 - a), dy0 = 4 * a * a * (1 + b % 2);
+    Big err0 = dx0 + dy0 + a * a * (b % 2);
+    std::int64_t yStart = h / 2;
     // From column xFlat rightwards every increment dx is <= 0 < dy: the error falls along
     // a row and rises down a column, and a point that does not step down steps left (and
-    // the other way round), so runs end where a monotone condition first holds.
-    const std::int64_t xFlat = std::int64_t((a + 2) / 2);   // smallest x with Dx(x) <= 0
-    auto StepsDown = [&](std::int64_t x, std::int64_t y) { return 2 * Err(x, y) <= Dy(y); };
-    auto StepsLeft = [&](std::int64_t x, std::int64_t y) { return 2 * Err(x, y) >= Dx(x); };
+    // the other way round), so StepsDown holds on a row up to a last column and StepsLeft
+    // holds on a column from a first row on.
+    std::int64_t xFlat = std::int64_t((a + 2) / 2);   // smallest x with Dx(x) <= 0
 
-    Big dx = dx0, dy = dy0, err = err0;
-    std::int64_t x = w - 1, y = yStart;
+    QuadrantWalk(std::int64_t W, std::int64_t H) : w(W), h(H) {}
+    Wide Dx(std::int64_t x) const { return Wide(dx0) + Wide(B) * (Wide(a) - x); }
+    Wide Dy(std::int64_t y) const { return Wide(dy0) + Wide(A) * (Wide(y) - yStart); }
+    Wide Err(std::int64_t x, std::int64_t y) const {
+        const Wide K = Wide(a) - x, J = Wide(y) - yStart;
+        return Wide(err0) + K * dx0 + Wide(B) / 2 * K * (K + 1) + J * dy0 + Wide(A) / 2 * J * (J + 1);
+    }
+    bool StepsDown(std::int64_t x, std::int64_t y) const { return 2 * Err(x, y) <= Dy(y); }
+    bool StepsLeft(std::int64_t x, std::int64_t y) const { return 2 * Err(x, y) >= Dx(x); }
+};
+
+// Where the walk may jump over rows nobody wants, landing on a point the point-by-point
+// walk visits. With K = a - x and J = y - yStart both conditions are quadratics:
+//   StepsLeft(x, y)  <=>  A J^2 + (A + 2 dy0) J + B K^2 + 2 dx0 K + 2 err0 - dx0 >= 0,
+//   StepsDown(x, y)  <=>  B K^2 + (B + 2 dx0) K + A J^2 + 2 dy0 J + 2 err0 - dy0 <= 0,
+// so column x leaves its last point at the first row c(x) where StepsLeft holds, and row y
+// at the last column s(y) where StepsDown holds (both found exactly by a search). The walk
+// enters column x - 1 at c(x) or one below, and row y + 1 at s(y) or one left. Where the
+// thresholds move by a pixel or more per step (c(x - 1) >= c(x) + 1 on the steep part,
+// s(y + 1) <= s(y) - 1 on the flat part), a walk that ends one column (row) at its
+// threshold ends every following one at its threshold too, so its points there are known
+// without walking. The real roots of the quadratics are concave (columns) and convex
+// (rows), so those parts are one stretch each: found once, in long double, with a margin
+// far above its rounding. Near 45 degrees, between the two parts, the walk steps as usual.
+template <typename Big>
+class WalkSkipper {
+public:
+    explicit WalkSkipper(const QuadrantWalk<Big>& Q)
+        : q_(Q), lo_(std::max(Q.xFlat, Q.w / 2)), A_(LD(Q.A)), B_(LD(Q.B)), dx0_(LD(Q.dx0)),
+          dy0_(LD(Q.dy0)), err0_(LD(Q.err0)) {}
+
+    // The point to continue from, for a walk at (x, y) that wants nothing before row
+    // Target + 1: a point of the walk on row Target or before it and not before (x, y), or
+    // (x, y) itself when none is known.
+    std::pair<std::int64_t, std::int64_t> Landing(std::int64_t x, std::int64_t y, std::int64_t Target) {
+        if (x < lo_ || Target <= y) return {x, y};
+        // Steep part: the walk goes down column x to c(x) from where it is (y <= c(x)).
+        const std::int64_t cx = FirstLeftRow(x);
+        if (cx >= y) {
+            if (cx >= Target) return {x, Target};
+            if (!q_.StepsLeft(x, q_.yStart) && x - 1 >= SteepEnd()) {
+                // Every column from x - 1 to SteepEnd() - 1 ends at its threshold: the
+                // leftmost of them whose threshold is still at or above Target's row.
+                std::int64_t good = x, bad = std::max(SteepEnd() - 1, lo_) - 1;
+                while (good - bad > 1) {
+                    const std::int64_t mid = bad + (good - bad) / 2;
+                    if (FirstLeftRow(mid) <= Target) good = mid;
+                    else bad = mid;
+                }
+                return {good, FirstLeftRow(good)};
+            }
+        }
+        // Flat part: the walk goes along row y to s(y) from where it is (x >= s(y)).
+        if (y + 1 >= FlatStart() && Target <= FlatEnd() && !q_.StepsDown(q_.w - 1, y) && q_.StepsDown(lo_, y) &&
+            q_.StepsDown(lo_, Target) && x >= LastDownColumn(y))
+            return {LastDownColumn(Target), Target};
+        return {x, y};
+    }
+
+private:
+    using LD = long double;
+    static constexpr LD kMargin = 1e-6L;   // rounding of the roots is below 1e-9 pixel
+
+    // c(x): the first row (from yStart) where column x steps left; h when none.
+    std::int64_t FirstLeftRow(std::int64_t x) const {
+        std::int64_t lo = q_.yStart - 1, hi = q_.h;   // !StepsLeft(lo), StepsLeft(hi)
+        while (hi - lo > 1) {
+            const std::int64_t mid = lo + (hi - lo) / 2;
+            if (q_.StepsLeft(x, mid)) hi = mid;
+            else lo = mid;
+        }
+        return hi;
+    }
+    // s(y): the last column (from lo_) where row y steps down; StepsDown(lo_, y) must hold.
+    std::int64_t LastDownColumn(std::int64_t y) const {
+        std::int64_t good = lo_, bad = q_.w;
+        while (bad - good > 1) {
+            const std::int64_t mid = good + (bad - good) / 2;
+            if (q_.StepsDown(mid, y)) good = mid;
+            else bad = mid;
+        }
+        return good;
+    }
+
+    // The root in J of StepsLeft at K (NaN when the quadratic has none).
+    LD ColumnRoot(LD K) const {
+        const LD beta = A_ + 2 * dy0_, c = B_ * K * K + 2 * dx0_ * K + 2 * err0_ - dx0_;
+        const LD d = beta * beta - 4 * A_ * c;
+        return d < 0 ? std::numeric_limits<LD>::quiet_NaN() : (-beta + std::sqrt(d)) / (2 * A_);
+    }
+    // The smaller root in K of StepsDown at J (NaN when none).
+    LD RowRoot(LD J) const {
+        const LD beta = B_ + 2 * dx0_, c = A_ * J * J + 2 * dy0_ * J + 2 * err0_ - dy0_;
+        const LD d = beta * beta - 4 * B_ * c;
+        return d < 0 ? std::numeric_limits<LD>::quiet_NaN() : (-beta - std::sqrt(d)) / (2 * B_);
+    }
+    // Column x's threshold lies a pixel or more above column x - 1's.
+    bool Steep(std::int64_t x) const {
+        const LD K = LD(q_.a) - LD(x);
+        return ColumnRoot(K + 1) - ColumnRoot(K) >= 1 + kMargin;   // false for NaN
+    }
+    // Row y's threshold lies a pixel or more right of row y + 1's.
+    bool Flat(std::int64_t y) const {
+        const LD J = LD(y - q_.yStart);
+        return RowRoot(J + 1) - RowRoot(J) >= 1 + kMargin;
+    }
+
+    // The leftmost column x such that Steep holds on every column from x to the first
+    // right of lo_ where it holds at all (w when it holds nowhere).
+    std::int64_t SteepEnd() {
+        if (steepEnd_ >= 0) return steepEnd_;
+        // Columns where the root exists form one stretch from the left: find its right end.
+        std::int64_t right = q_.w - 1;
+        if (!Steep(right)) {
+            std::int64_t good = lo_ - 1, bad = right;   // the root exists left of bad
+            if (std::isnan(ColumnRoot(LD(q_.a) - LD(lo_)))) return steepEnd_ = q_.w;
+            while (bad - good > 1) {
+                const std::int64_t mid = good + (bad - good) / 2;
+                if (!std::isnan(ColumnRoot(LD(q_.a) - LD(mid))) && !std::isnan(ColumnRoot(LD(q_.a) - LD(mid) + 1)))
+                    good = mid;
+                else bad = mid;
+            }
+            right = good;
+            if (right < lo_ || !Steep(right)) return steepEnd_ = q_.w;
+        }
+        std::int64_t good = right, bad = lo_ - 1;   // Steep(good); !Steep(bad) or outside
+        while (good - bad > 1) {
+            const std::int64_t mid = bad + (good - bad) / 2;
+            if (Steep(mid)) good = mid;
+            else bad = mid;
+        }
+        return steepEnd_ = good;
+    }
+    // The flat part: rows FlatStart() .. FlatEnd(), where Flat holds for every row before
+    // (FlatStart() = kNone when none).
+    std::int64_t FlatStart() {
+        Rows();
+        return flatStart_;
+    }
+    std::int64_t FlatEnd() {
+        Rows();
+        return flatEnd_;
+    }
+    void Rows() {
+        if (flatStart_ != -1) return;
+        flatStart_ = kNone;
+        flatEnd_ = -1;
+        // Rows where the root exists: from yStart down to a last one.
+        std::int64_t good = q_.yStart - 1, bad = q_.h;
+        if (std::isnan(RowRoot(0))) return;
+        while (bad - good > 1) {
+            const std::int64_t mid = good + (bad - good) / 2;
+            if (!std::isnan(RowRoot(LD(mid - q_.yStart)))) good = mid;
+            else bad = mid;
+        }
+        const std::int64_t last = good;   // the root exists on rows yStart .. last
+        if (last <= q_.yStart || !Flat(last - 1)) return;
+        std::int64_t yes = last - 1, no = q_.yStart - 1;   // Flat(yes), !Flat(no) or outside
+        while (yes - no > 1) {
+            const std::int64_t mid = no + (yes - no) / 2;
+            if (Flat(mid)) yes = mid;
+            else no = mid;
+        }
+        flatStart_ = yes + 1;   // rows from yes + 1 on follow a flat row
+        flatEnd_ = last;
+    }
+
+    const QuadrantWalk<Big>& q_;
+    const std::int64_t lo_;
+    const LD A_, B_, dx0_, dy0_, err0_;
+    std::int64_t steepEnd_ = -1;
+    std::int64_t flatStart_ = -1, flatEnd_ = -1;
+};
+
+// The walk. Where it runs along a row or down a column the run's end is found by a search
+// instead of step by step, so a huge flat or steep ellipse costs a few operations per row
+// or column run rather than per pixel. The walk reports its points as Row(y, xFirst,
+// xLast) for the points (xFirst, y) down to (xLast, y), and Column(x, yFirst, yLast) for
+// (x, yFirst) to (x, yLast), in walk order.
+//
+// Needed(y) names the rows the caller wants: the first needed row at or after y and the
+// last row of that needed stretch ({kNone, kNone} when no row from y on is needed). The
+// walk jumps over the rows between needed stretches (WalkSkipper), so an ellipse far
+// larger than its clip costs about what its visible rows cost. The points it reports are
+// points of the point-by-point walk, all of them on needed rows; it may report some on
+// rows that are not needed too.
+template <typename Big, typename RowFn, typename ColumnFn, typename NeededFn>
+void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column, NeededFn&& Needed) {
+    const QuadrantWalk<Big> q(w, h);
+    const Big A = q.A, B = q.B;
+    const std::int64_t xFlat = q.xFlat;
+    auto StepsDown = [&](std::int64_t x, std::int64_t y) { return q.StepsDown(x, y); };
+    auto StepsLeft = [&](std::int64_t x, std::int64_t y) { return q.StepsLeft(x, y); };
+
+    Big dx = q.dx0, dy = q.dy0, err = q.err0;
+    std::int64_t x = w - 1, y = q.yStart;
     std::int64_t lastY = y;
     auto Jump = [&](std::int64_t nx, std::int64_t ny) {
         x = nx;
         y = ny;
-        dx = Big(Dx(x));
-        dy = Big(Dy(y));
-        err = Big(Err(x, y));
+        dx = Big(q.Dx(x));
+        dy = Big(q.Dy(y));
+        err = Big(q.Err(x, y));
     };
     // Runs are searched for once the walk has taken a few steps along one: a short run is
     // cheaper step by step.
     constexpr int SearchAfter = 8;
+    // Unwanted rows are jumped over when more than a few lie ahead; where no landing is
+    // known (near 45 degrees) the walk steps a while before it asks again.
+    constexpr std::int64_t SkipAfter = 32;
+    constexpr int AskAgainAfter = 16;
+    int stepsBeforeAsking = 0;
     int rowSteps = 0, columnSteps = 0;   // left-only and down-only steps just taken
     const std::int64_t lo = std::max(xFlat, w / 2);
+    WalkSkipper<Big> skipper(q);
+    std::pair<std::int64_t, std::int64_t> need = Needed(y);
     while (x >= w / 2) {
+        if (y > need.second) need = Needed(y);
+        if (need.first == kNone) return;   // nothing more is wanted, the tip included
+        if (need.first - y > SkipAfter && --stepsBeforeAsking < 0) {
+            const auto [nx, ny] = skipper.Landing(x, y, need.first - 1);
+            if (nx != x || ny != y) {
+                Jump(nx, ny);
+                rowSteps = columnSteps = 0;
+                continue;
+            }
+            stepsBeforeAsking = AskAgainAfter;
+        }
         const Big e2 = 2 * err;
         if (rowSteps >= SearchAfter && e2 > dy && x > lo) {
             rowSteps = 0;
@@ -129,10 +336,13 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
     if (lastY + 1 <= h - 1) Column(w / 2, lastY + 1, h - 1);
 }
 
-template <typename RowFn, typename ColumnFn>
-void WalkQuadrantRuns(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column) {
-    if (w <= 65536 && h <= 65536) WalkQuadrantWith<std::int64_t>(w, h, Row, Column);
-    else WalkQuadrantWith<__int128>(w, h, Row, Column);
+// Every row is needed.
+inline std::pair<std::int64_t, std::int64_t> AllRows(std::int64_t y) { return {y, kNone - 1}; }
+
+template <typename RowFn, typename ColumnFn, typename NeededFn>
+void WalkQuadrantRuns(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Column, NeededFn&& Needed) {
+    if (w <= 65536 && h <= 65536) WalkQuadrantWith<std::int64_t>(w, h, Row, Column, Needed);
+    else WalkQuadrantWith<__int128>(w, h, Row, Column, Needed);
 }
 
 // The walk point by point.
@@ -145,7 +355,8 @@ void WalkQuadrant(std::int64_t w, std::int64_t h, Emit&& emit) {
         },
         [&](std::int64_t x, std::int64_t y0, std::int64_t y1) {
             for (std::int64_t y = y0; y <= y1; ++y) emit(x, y);
-        });
+        },
+        AllRows);
 }
 
 void AddPixelIn(SpanSet* set, std::int64_t x, std::int64_t y) {
@@ -239,7 +450,22 @@ void AddRoundRect(SpanSet* outline, SpanSet* fill, const TRect& box, int ew, int
         }
         previousRow = y1;
     };
-    WalkQuadrantRuns(cw, ch, row, column);
+    // The quadrant rows whose mirror images fall in a set: row y lands on T + y + sy and on
+    // T + ch - 1 - y.
+    std::vector<std::pair<std::int64_t, std::int64_t>> wanted;
+    for (const SpanSet* set : {outline, fill}) {
+        if (set == nullptr) continue;
+        const std::int64_t top = set->Bounds().Top, bottom = set->Bounds().Bottom - 1;
+        wanted.emplace_back(top - T - sy, bottom - T - sy);
+        wanted.emplace_back(T + ch - 1 - bottom, T + ch - 1 - top);
+    }
+    auto needed = [&](std::int64_t y) {
+        std::pair<std::int64_t, std::int64_t> next{kNone, kNone};
+        for (auto [first, last] : wanted)
+            if (last >= y && std::max(first, y) < next.first) next = {std::max(first, y), last};
+        return next;
+    };
+    WalkQuadrantRuns(cw, ch, row, column, needed);
 
     // Straight runs joining the corners.
     if (outline) {

@@ -3,6 +3,7 @@
 // and large ones, and through clips; a huge flat ellipse clipped to a few rows is cheap.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -101,6 +102,60 @@ TEST(EllipseWalk, FlatSteepAndLargeBoxesMatchThroughClips) {
     for (const TRect& box : boxes) {
         ExpectSameAsReference(box, TRect(-60, -30, 400, 300));                    // a corner
         ExpectSameAsReference(box, TRect(box.Left, box.Top, box.Right, box.Top + 40));   // the top rows
+    }
+}
+
+// Clips that leave most rows out: the walk jumps over the rows in between, and the points
+// it lands on must be those of the walk. The clips sit on the steep part, near 45 degrees,
+// on the flat part, across the middle row, at the bottom, and in two stretches (the upper
+// and the lower half of a circle through a tall thin clip).
+TEST(EllipseWalk, ClipsOfLargeEllipsesMatchThePointByPointWalk) {
+    const TRect boxes[] = {TRect(0, 0, 20001, 20001), TRect(0, 0, 20000, 5000), TRect(0, 0, 3000, 40000),
+                           TRect(-7, -11, 65537, 65539), TRect(0, 0, 100003, 99999), TRect(0, 0, 200000, 3)};
+    for (const TRect& box : boxes) {
+        const int w = box.Width(), h = box.Height(), L = box.Left, T = box.Top;
+        const int cx = L + w / 2, cy = T + h / 2;
+        // Points on the outline at several angles of the lower right and upper left quarters.
+        for (double deg : {2.0, 20.0, 44.0, 45.0, 46.0, 70.0, 88.0}) {
+            const double t = deg * 3.14159265358979 / 180;
+            const int px = cx + int(w / 2 * std::cos(t)), py = cy + int(h / 2 * std::sin(t));
+            ExpectSameAsReference(box, TRect(px - 40, py - 30, px + 40, py + 30));
+            const int qx = cx - int(w / 2 * std::cos(t)), qy = cy - int(h / 2 * std::sin(t));
+            ExpectSameAsReference(box, TRect(qx - 3, qy - 2, qx + 3, qy + 2));
+        }
+        ExpectSameAsReference(box, TRect(L + w - 50, cy - 20, L + w + 10, cy + 20));   // the middle row
+        ExpectSameAsReference(box, TRect(cx - 100, T + h - 10, cx + 100, T + h + 10));   // the bottom
+        ExpectSameAsReference(box, TRect(cx + w / 3, T - 5, cx + w / 3 + 5, T + h + 5));   // both halves
+    }
+}
+
+// An ellipse 2^30 pixels across through clips the size of a screen, on its steep part,
+// near 45 degrees where no row or column run is long, and on its flat part: every row of a
+// clip holds the outline where the circle passes (within a pixel), and the fill reaches it.
+TEST(EllipseWalk, AHugeCircleLightsItsOutlineInScreenSizedClips) {
+    const int side = 1 << 30;
+    const double r = side / 2.0 - 0.5, c = -0.5;   // radius and centre of the pixel circle
+    const TRect box(-side / 2, -side / 2, side / 2, side / 2);
+    for (double deg : {10.0, 45.0, 80.0}) {
+        const double t = deg * 3.14159265358979 / 180;
+        const int px = int(c + r * std::cos(t)), py = int(c + r * std::sin(t));
+        const TRect clip(px - 300, py - 200, px + 300, py + 200);
+        SpanSet outline(clip), fill(clip);
+        AddEllipse(&outline, &fill, box);
+        int rowsLit = 0;
+        for (int y = clip.Top; y < clip.Bottom; ++y) {
+            const double x = c + std::sqrt(r * r - (y - c) * (y - c));
+            if (x < clip.Left + 2 || x > clip.Right - 3) continue;   // the circle passes beside
+            const auto& spans = outline.RowSpans(y);
+            ASSERT_EQ(spans.size(), 1u) << deg << " degrees, row " << y;
+            EXPECT_GE(x, spans[0].x0 - 1.0) << deg << " degrees, row " << y;
+            EXPECT_LE(x, spans[0].x1 + 0.0) << deg << " degrees, row " << y;
+            ASSERT_EQ(fill.RowSpans(y).size(), 1u);
+            EXPECT_EQ(fill.RowSpans(y)[0].x0, clip.Left);
+            EXPECT_EQ(fill.RowSpans(y)[0].x1, spans[0].x1);
+            ++rowsLit;
+        }
+        EXPECT_GT(rowsLit, 40) << deg << " degrees";
     }
 }
 
