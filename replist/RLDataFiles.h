@@ -17,9 +17,9 @@ class TRLData;
 
 /// What the readers set in a container they build without the conversions of the setters.
 struct TRLDataAccess {
-    /// Sets the Mode property.
+    /// Stores the check mode of column Col as read, without converting the cells.
     static void SetMode(TRLData& D, int Col, TCheckMode Mode);
-    /// Sets the Header property.
+    /// Stores the common header as read.
     static void SetHeader(TRLData& D, std::string S);
     /// The row count of a container whose store already holds that many rows.
     static void AdoptRowCount(TRLData& D, int Rows);

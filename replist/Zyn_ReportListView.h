@@ -126,251 +126,274 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties, in the documented order
-    /// The NrOfColumns property.
+    /// Number of data columns (default 5, named C-1 to C-5 in a new view).
     int GetNrOfColumns() const { return FData->GetNrOfColumns(); }
-    /// Sets the NrCols property.
+    /// Resizes the list to Value columns: the last column's width is given to the new columns,
+    /// new columns are left-aligned, not editable and not masked, the column order is reset and
+    /// the view scrolls to the top; repaints and fires OnChangeSetup. Raises EZynRepListError
+    /// ("not enough memory on heap") when the columns cannot be allocated.
     void SetNrCols(int Value);
-    /// Sets the NrOfColumns property.
+    /// Sets the number of data columns; the same as SetNrCols.
     void SetNrOfColumns(int Value) { SetNrCols(Value); }
-    /// The NrOfRows property.
+    /// Number of data rows (default 4). The grid always keeps one row below the headers, so an
+    /// empty list still shows an empty line.
     int GetNrOfRows() const { return FData->GetNrOfRows(); }
-    /// Sets the NrRows property.
+    /// Resizes the list to Value rows, clears the grid selection, recomputes the header rows and
+    /// their heights, repaints and fires OnChangeSetup.
     void SetNrRows(int Value);
-    /// Sets the NrOfRows property.
+    /// Sets the number of data rows; the same as SetNrRows.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
-    /// The AutoAdvance property.
+    /// Whether Enter moves the cursor to the next row (default false).
     bool GetAutoAdvance() const { return FAutoAdvance; }
-    /// Sets the AutoAdvance property.
+    /// Switches Enter-to-next-row on or off; takes effect with the next key press.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
-    /// The ColorHigh property.
+    /// Background of the highlighted row or column (HighLightRow, HighLightColumn); default 0xCC9966.
     vcl::TColor GetColorHigh() const { return FColorHigh; }
-    /// Sets the ColorHigh property.
+    /// Sets the highlight background; repaints and fires OnChangeSetup.
     void SetColorHigh(vcl::TColor Value) { SetColour(FColorHigh, Value); }
-    /// The ColorHighText property.
+    /// Text colour of the highlighted row or column; default clWhite.
     vcl::TColor GetColorHighText() const { return FColorHighText; }
-    /// Sets the ColorHighText property.
+    /// Sets the highlight text colour; repaints and fires OnChangeSetup.
     void SetColorHighText(vcl::TColor Value) { SetColour(FColorHighText, Value); }
-    /// The ColorText property.
+    /// Text colour of normal cells; default 0x002000.
     vcl::TColor GetColorText() const { return FColorText; }
-    /// Sets the ColorText property.
+    /// Sets the normal text colour; repaints and fires OnChangeSetup.
     void SetColorText(vcl::TColor Value) { SetColour(FColorText, Value); }
-    /// The ColorBkgdNormal property.
+    /// Background of unshaded rows; default clWhite.
     vcl::TColor GetColorBkgdNormal() const { return FColorBkgdNormal; }
-    /// Sets the ColorBkgdNormal property.
+    /// Sets the unshaded row background; repaints and fires OnChangeSetup.
     void SetColorBkgdNormal(vcl::TColor Value) { SetColour(FColorBkgdNormal, Value); }
-    /// The ColorBkgdShaded property.
+    /// Background of shaded rows (the bands RowColPattern defines); default 0xF0EFE8.
     vcl::TColor GetColorBkgdShaded() const { return FColorBkgdShaded; }
-    /// Sets the ColorBkgdShaded property.
+    /// Sets the shaded row background; repaints and fires OnChangeSetup.
     void SetColorBkgdShaded(vcl::TColor Value) { SetColour(FColorBkgdShaded, Value); }
-    /// The ColorColumnHd property.
+    /// Background of the column headers and the fixed first column; default clBtnFace. The
+    /// same value as FixedColor.
     vcl::TColor GetColorColumnHd() const { return GetFixedColor(); }
-    /// Sets the ColorColumnHd property.
+    /// Sets the column header background (and FixedColor with it); repaints and fires OnChangeSetup.
     void SetColorColumnHd(vcl::TColor Value);
-    /// The ColorColumnHdText property.
+    /// Text colour of the column headers; default clBlack.
     vcl::TColor GetColorColumnHdText() const { return FColorColumnHdText; }
-    /// Sets the ColorColumnHdText property.
+    /// Sets the column header text colour; repaints and fires OnChangeSetup.
     void SetColorColumnHdText(vcl::TColor Value) { SetColour(FColorColumnHdText, Value); }
-    /// The ColorCommonHd property.
+    /// Background of the common header row; default clBtnFace.
     vcl::TColor GetColorCommonHd() const { return FColorCommonHd; }
-    /// Sets the ColorCommonHd property.
+    /// Sets the common header background; repaints and fires OnChangeSetup.
     void SetColorCommonHd(vcl::TColor Value) { SetColour(FColorCommonHd, Value); }
-    /// The ColorCommonHdText property.
+    /// Text colour of the common header; default clBlack.
     vcl::TColor GetColorCommonHdText() const { return FColorCommonHdText; }
-    /// Sets the ColorCommonHdText property.
+    /// Sets the common header text colour; repaints and fires OnChangeSetup.
     void SetColorCommonHdText(vcl::TColor Value) { SetColour(FColorCommonHdText, Value); }
-    /// The ColorDisabledBkgd property.
+    /// Background of disabled rows (see RowEnabled); default 0xF0F0F0.
     vcl::TColor GetColorDisabledBkgd() const { return FColorDisabledBkgd; }
-    /// Sets the ColorDisabledBkgd property.
+    /// Sets the disabled row background; repaints and fires OnChangeSetup.
     void SetColorDisabledBkgd(vcl::TColor Value) { SetColour(FColorDisabledBkgd, Value); }
-    /// The ColorDisabledText property.
+    /// Text colour of disabled rows; default 0xC0C0C0.
     vcl::TColor GetColorDisabledText() const { return FColorDisabledText; }
-    /// Sets the ColorDisabledText property.
+    /// Sets the disabled row text colour; repaints and fires OnChangeSetup.
     void SetColorDisabledText(vcl::TColor Value) { SetColour(FColorDisabledText, Value); }
-    /// The ColorEmptyMsg property.
+    /// Colour of EmptyMessage, the text an empty list shows; default clBlack.
     vcl::TColor GetColorEmptyMsg() const { return FColorEmptyMsg; }
-    /// Sets the ColorEmptyMsg property.
+    /// Sets the empty-list message colour; repaints and fires OnChangeSetup only when it differs.
     void SetColorEmptyMsg(vcl::TColor Value);
-    /// The ColorSelectedRow property.
+    /// Background of selected rows; default 0x94BAED.
     vcl::TColor GetColorSelectedRow() const { return FColorSelectedRow; }
-    /// Sets the ColorSelectedRow property.
+    /// Sets the selected row background; repaints and fires OnChangeSetup.
     void SetColorSelectedRow(vcl::TColor Value) { SetColour(FColorSelectedRow, Value); }
-    /// The ColorSelectedRowText property.
+    /// Text colour of selected rows; default 0x800000.
     vcl::TColor GetColorSelectedRowText() const { return FColorSelectedRowText; }
-    /// Sets the ColorSelectedRowText property.
+    /// Sets the selected row text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedRowText(vcl::TColor Value) { SetColour(FColorSelectedRowText, Value); }
-    /// The ColorSelectedCol property.
+    /// Background of selected columns; default clBlack.
     vcl::TColor GetColorSelectedCol() const { return FColorSelectedCol; }
-    /// Sets the ColorSelectedCol property.
+    /// Sets the selected column background; repaints and fires OnChangeSetup.
     void SetColorSelectedCol(vcl::TColor Value) { SetColour(FColorSelectedCol, Value); }
-    /// The ColorSelectedColText property.
+    /// Text colour of selected columns; default clBlack.
     vcl::TColor GetColorSelectedColText() const { return FColorSelectedColText; }
-    /// Sets the ColorSelectedColText property.
+    /// Sets the selected column text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedColText(vcl::TColor Value) { SetColour(FColorSelectedColText, Value); }
-    /// The ColorSelectedBoth property.
+    /// Background of cells that lie in a selected row and a selected column; default clBlack.
     vcl::TColor GetColorSelectedBoth() const { return FColorSelectedBoth; }
-    /// Sets the ColorSelectedBoth property.
+    /// Sets the row-and-column selection background; repaints and fires OnChangeSetup.
     void SetColorSelectedBoth(vcl::TColor Value) { SetColour(FColorSelectedBoth, Value); }
-    /// The ColorSelectedBothText property.
+    /// Text colour of cells in a selected row and a selected column; default clBlack.
     vcl::TColor GetColorSelectedBothText() const { return FColorSelectedBothText; }
-    /// Sets the ColorSelectedBothText property.
+    /// Sets the row-and-column selection text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedBothText(vcl::TColor Value) { SetColour(FColorSelectedBothText, Value); }
-    /// The CommonHeader property.
+    /// Text of the common header row, stored with the data; default "Zyn Report Listview".
     const std::string& GetCommonHeader() const { return FData->GetCommonHeader(); }
-    /// Sets the CommonHeader property.
+    /// Sets the common header text; when it differs, fires OnChange and repaints.
     void SetCommonHeader(const std::string& Value);
-    /// The CommonHeaderAlignment property.
+    /// Alignment of the common header text (taLeftJustify, taRightJustify, taCenter); default taCenter.
     vcl::TAlignment GetCommonHeaderAlignment() const { return FCommonHeaderAlignment; }
-    /// Sets the CommonHeaderAlignment property.
+    /// Sets the common header alignment; when it differs, fires OnChange and repaints.
     void SetCommonHeaderAlignment(vcl::TAlignment Value);
-    /// The CommonHeaderVisible property.
+    /// Whether the common header row above the column headers is shown; default false.
     bool GetCommonHeaderVisible() const { return FCommonHeaderVisible; }
-    /// Sets the ComHdVis property.
+    /// Shows or hides the common header row: when it differs, the head rows and their heights
+    /// are recomputed (RowCount, FixedRows), OnChange fires and the view repaints.
     void SetComHdVis(bool Value);
-    /// Sets the CommonHeaderVisible property.
+    /// Shows or hides the common header row; the same as SetComHdVis.
     void SetCommonHeaderVisible(bool Value) { SetComHdVis(Value); }
-    /// The CommonHeaderHeight property.
+    /// Height of the common header row in pixels, 8..127; default 20.
     int GetCommonHeaderHeight() const { return FCommonHeaderHeight; }
-    /// Sets the CommonHeaderHeight property.
+    /// Sets the common header height, clamped to 8..127; applies the header heights, fires
+    /// OnChange and repaints.
     void SetCommonHeaderHeight(int Value);
-    /// The ColumnHeadersVisible property.
+    /// Whether the row of column headers is shown; default true.
     bool GetColumnHeadersVisible() const { return FColumnHeadersVisible; }
-    /// Sets the ColHdVis property.
+    /// Shows or hides the column headers: when it differs, the head rows and their heights are
+    /// recomputed, OnChange fires and the view repaints.
     void SetColHdVis(bool Value);
-    /// Sets the ColumnHeadersVisible property.
+    /// Shows or hides the column headers; the same as SetColHdVis.
     void SetColumnHeadersVisible(bool Value) { SetColHdVis(Value); }
-    /// The ColumnHeadersHeight property.
+    /// Height of the column header row in pixels, 8..127; default 20.
     int GetColumnHeadersHeight() const { return FColumnHeadersHeight; }
-    /// Sets the ColumnHeadersHeight property.
+    /// Sets the column header height, clamped to 8..127; applies the header heights, fires
+    /// OnChange and repaints.
     void SetColumnHeadersHeight(int Value);
-    /// The DefaultColWidth property.
+    /// Width in pixels a column gets unless it is sized on its own (the grid's default).
     int GetDefaultColWidth() const { return TCustomGrid::GetDefaultColWidth(); }
-    /// Sets the DefaultColWidth property.
+    /// Sets the default column width; repaints and fires OnChangeSetup.
     void SetDefaultColWidth(int Value);
-    /// The DefaultRowHeight property.
+    /// Height in pixels of each data row (the grid's default); a hidden header row uses it too.
     int GetDefaultRowHeight() const { return TCustomGrid::GetDefaultRowHeight(); }
-    /// Sets the DefaultRowHeight property.
+    /// Sets the default row height and applies the header heights again; repaints and fires
+    /// OnChangeSetup.
     void SetDefaultRowHeight(int Value);
-    /// The EmptyMessage property.
+    /// Text drawn in the view while the list has no rows; default empty (nothing drawn).
     const std::string& GetEmptyMessage() const { return FEmptyMessage; }
-    /// Sets the EmptyMessage property.
+    /// Sets the empty-list message; when it differs, repaints and fires OnChangeSetup.
     void SetEmptyMessage(const std::string& Value);
-    /// Sets the Enabled property.
+    /// Enables or disables the whole view (disabled: greyed check boxes, no input) and repaints.
     void SetEnabled(bool Value) override;
-    /// The FixedColor property.
+    /// Background of the column headers and the fixed column; the same value as ColorColumnHd.
     vcl::TColor GetFixedColor() const { return TCustomGrid::GetFixedColor(); }
-    /// Sets the FixedColor property.
+    /// Sets the fixed background; the same as SetColorColumnHd.
     void SetFixedColor(vcl::TColor Value) { SetColorColumnHd(Value); }
-    /// The FixedFirstColumn property.
+    /// Whether the first column stays fixed at the left while scrolling sideways; default false.
     bool GetFixedFirstColumn() const { return FFixedFirstColumn; }
-    /// Sets the FixedFirstColumn property.
+    /// Fixes or frees the first column (it becomes fixed only once a second column exists);
+    /// fires OnChange and repaints.
     void SetFixedFirstColumn(bool Value);
-    /// The HighLightBold property.
+    /// Whether highlighted cells (HighLightRow, HighLightColumn) are drawn in bold; default false.
     bool GetHighLightBold() const { return FHighLightBold; }
-    /// Sets the HighLightBold property.
+    /// Switches bold highlighting; repaints and fires OnChangeSetup.
     void SetHighLightBold(bool Value);
-    /// The HighLightRow property.
+    /// Data row drawn in the highlight colours; 0 (default) highlights none.
     int GetHighLightRow() const { return FHighLightRow; }
-    /// Sets the HighLightRow property.
+    /// Sets the highlighted row (0: none); repaints and fires OnChangeSetup.
     void SetHighLightRow(int Value);
-    /// The HighLightColumn property.
+    /// Data column drawn in the highlight colours; 0 (default) highlights none.
     int GetHighLightColumn() const { return FHighLightColumn; }
-    /// Sets the HighLightColumn property.
+    /// Sets the highlighted column (0: none); repaints and fires OnChangeSetup.
     void SetHighLightColumn(int Value);
-    /// The InterRowIndicatorColor property.
+    /// Colour of the inter-row indicator line (see InterRowIndicatorPos); default clRed.
     vcl::TColor GetInterRowIndicatorColor() const { return FInterRowIndicatorColor; }
-    /// Sets the InterRowIndicatorColor property.
+    /// Sets the inter-row indicator colour; repaints and fires OnChangeSetup.
     void SetInterRowIndicatorColor(vcl::TColor Value) { SetColour(FInterRowIndicatorColor, Value); }
-    /// The InterRowIndicatorWidth property.
+    /// Pen width in pixels of the inter-row indicator line; default 3.
     int GetInterRowIndicatorWidth() const { return FInterRowIndicatorWidth; }
-    /// Sets the InterRowIndicatorWidth property.
+    /// Sets the inter-row indicator width; repaints and fires OnChangeSetup.
     void SetInterRowIndicatorWidth(int Value);
-    /// The LeftCol property.
+    /// First visible display column (1-based); default 1.
     int GetLeftCol() const { return TCustomGrid::GetLeftCol() + 1; }
-    /// Sets the LeftCol property.
+    /// Scrolls sideways: Value is limited to NrOfColumns and kept right of a fixed first column.
     void SetLeftCol(int Value);
-    /// The RowSelectMode property.
+    /// How rows are selected: 0 none, 1 a single row (default), 2 several rows (Ctrl and Shift
+    /// clicks; see UseCtrlForMultiSel).
     int GetRowSelectMode() const { return FRowSelectMode; }
-    /// Sets the RowSelectMode property.
+    /// Sets the row selection mode. Any mode but 2 clears every row's selection (mode 0 also moves
+    /// the grid's cursor out of the data), repaints and fires OnSelectedChange.
     void SetRowSelectMode(int Value);
-    /// The RowColPattern property.
+    /// Height in rows of each band of the shading pattern (shaded and unshaded bands alternate);
+    /// default 1; 0 or less: no shading.
     int GetRowColPattern() const { return FRowColPattern; }
-    /// Sets the RowColPattern property.
+    /// Sets the shading band height; repaints and fires OnChangeSetup.
     void SetRowColPattern(int Value);
-    /// The ShowEmptyCheckBoxes property.
+    /// Whether check columns show a box also in cells with empty text; default true.
     bool GetShowEmptyCheckBoxes() const { return FShowEmptyCheckBoxes; }
-    /// Sets the ShowEmptyCheckBoxes property.
+    /// Shows or hides check boxes in empty check-column cells; repaints when it differs.
     void SetShowEmptyCheckBoxes(bool Value);
-    /// The SortEnabled property.
+    /// Whether a click on a column header sorts by that column; default true.
     bool GetSortEnabled() const { return FSortEnabled; }
-    /// Sets the SortEnabled property.
+    /// Switches header-click sorting; takes effect with the next click.
     void SetSortEnabled(bool Value) { FSortEnabled = Value; }
-    /// The TopRow property.
+    /// First visible data row (1-based); default 1.
     int GetTopRow() const;
-    /// Sets the TopRow property.
+    /// Scrolls so that data row Value is the first visible one, clamped to the existing rows.
     void SetTopRow(int Value);
-    /// The UseCtrlForMultiSel property.
+    /// In row selection mode 2: whether a plain click selects just that row and Ctrl+click toggles
+    /// (true, default), or a plain click toggles the row (false).
     bool GetUseCtrlForMultiSel() const { return FUseCtrlForMultiSel; }
-    /// Sets the UseCtrlForMultiSel property.
+    /// Chooses plain-click selection (true) or plain-click toggling (false) in mode 2.
     void SetUseCtrlForMultiSel(bool Value) { FUseCtrlForMultiSel = Value; }
 
     // ---- public properties
-    /// The Data property.
+    /// The list's own data container; the view owns and frees it.
     TRLData* GetData() const { return FData; }
     /// Count head rows.
     int CountHeadRows() const { return (FCommonHeaderVisible ? 1 : 0) + (FColumnHeadersVisible ? 1 : 0); }
     /// Rows the grid shows: NrOfRows, or the found rows while a filter is active.
     int GetNrOfShownRows() const { return FShownRows < 0 ? GetNrOfRows() : FShownRows; }
-    /// The FilterActive property.
+    /// Whether a filter (FilterAndSort with a non-empty expression) currently hides rows.
     bool GetFilterActive() const { return FShownRows >= 0; }
-    /// The ColumnAlignment property.
+    /// Alignment of the cells of data column ColNr; taLeftJustify for a column out of range.
     vcl::TAlignment GetColumnAlignment(int ColNr) const;
-    /// Sets the ColumnAlignment property.
+    /// Sets the alignment of data column ColNr; ignored out of range.
     void SetColumnAlignment(int ColNr, vcl::TAlignment Value);
-    /// The ColumnEditable property.
+    /// Whether the in-place editor may open in data column ColNr; false out of range.
     bool GetColumnEditable(int ColNr) const;
-    /// Sets the ColumnEditable property.
+    /// Allows or forbids in-place editing of data column ColNr; ignored out of range.
     void SetColumnEditable(int ColNr, bool Value);
-    /// The ColumnIsPwd property.
+    /// Whether the cells of data column ColNr are shown masked, as passwords; false out of range.
     bool GetColumnIsPwd(int ColNr) const;
-    /// Sets the ColumnIsPwd property.
+    /// Masks or unmasks data column ColNr; ignored out of range.
     void SetColumnIsPwd(int ColNr, bool Value);
-    /// The ColumnOrder property.
+    /// The data column (1-based) shown at display position ColNr.
     int GetColumnOrder(int ColNr) const;
-    /// Sets the ColumnOrder property.
+    /// Sets the display order: ColList needs exactly NrOfColumns entries, each the data column
+    /// to show at that position (1..NrOfColumns). Returns false when the length is wrong (nothing
+    /// changes) or an entry is invalid (that position stays). Repeats are not checked; nothing is
+    /// repainted.
     bool SetColumnOrder(std::span<const int> ColList);
-    /// The CheckMarksReadOnly property.
+    /// Whether clicks leave the check marks alone (boxes drawn without outline); default false.
     bool GetCheckMarksReadOnly() const { return FCheckMarksReadOnly; }
-    /// Sets the CheckMarksReadOnly property.
+    /// Makes the check marks read-only or clickable; repaints.
     void SetCheckMarksReadOnly(bool Value);
-    /// The InterRowIndicatorPos property.
+    /// Data row above whose top edge the inter-row indicator line is drawn; 0 (default): no line.
+    /// Rows up to NrOfRows + 1 are allowed (a line below the last row).
     int GetInterRowIndicatorPos() const { return FInterRowIndicatorPos; }
-    /// Sets the InterRowIndicatorPos property.
+    /// Moves the inter-row indicator (0 hides it); repaints.
     void SetInterRowIndicatorPos(int Value);
-    /// The SuppressPaint property.
+    /// Whether painting is suspended (the view draws nothing while it is set).
     bool GetSuppressPaint() const { return FSuppressPaint; }
-    /// Sets the SuppressPaint property.
+    /// Suspends or resumes painting; switching it off repaints once.
     void SetSuppressPaint(bool Value);
-    /// The SecondarySortColumn property.
+    /// The secondary sort column a header-click sort uses for ties; -1 for none.
     int GetSecondarySortColumn() const { return FSortColumnSec; }
-    /// Sets the SortColumnSec property.
+    /// Sets the secondary sort column; values outside -1..NrOfColumns are ignored; a change fires
+    /// OnChangeSetup.
     void SetSortColumnSec(int Value);
-    /// The SortColumn property.
+    /// The column the list was last sorted by; -1 when it is unsorted.
     int GetSortColumn() const { return FData->GetLastSortColumn(); }
-    /// The SortOrder property.
+    /// Direction of the last sort: true ascending.
     bool GetSortOrder() const { return FData->GetLastSortOrder(); }
 
     // ---- forwarded to the container
-    /// The Elem property.
+    /// The text of cell (ACol, ARow) as OnReadCell leaves it (the handler may change it).
     std::string GetElem(int ACol, int ARow) const;
-    /// Sets the Elem property.
+    /// Stores Value in cell (ACol, ARow).
     void SetElem(int ACol, int ARow, std::string_view Value);
-    /// The ElemChecked property.
+    /// Whether the check mark of cell (ACol, ARow) is set.
     bool GetElemChecked(int ACol, int ARow) const { return FData->GetElemChecked(ACol, ARow); }
-    /// Sets the ElemChecked property.
+    /// Sets or clears the check mark of cell (ACol, ARow), following the column's check mode
+    /// (in a radio column the other rows are cleared).
     void SetElemChecked(int ACol, int ARow, bool Value);
-    /// The AsNumber property.
+    /// Cell (ACol, ARow) as a number. Raises EZynDStructError ("Class TReportListView: invalid
+    /// numeric string: [col,row]: " and the text) when the cell does not hold a number.
     double GetAsNumber(int ACol, int ARow) const;
-    /// The CellDefaultValue property.
+    /// The default value the format of column ACol gives for row ARow.
     std::string GetCellDefaultValue(int ACol, int ARow) const { return FData->GetCellDefaultValue(ACol, ARow); }
     /// Column index.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const { return FData->ColumnIndex(Head, PartialMatch); }
@@ -382,23 +405,28 @@ public:
     int FirstCheckedElemInCol(int ColNr) const { return FData->FirstCheckedElemInCol(ColNr); }
     /// First checked elem in row.
     int FirstCheckedElemInRow(int RowNr) const { return FData->FirstCheckedElemInRow(RowNr); }
-    /// The ColName property.
+    /// Name of data column ColNr, shown in its header.
     std::string GetColName(int ColNr) const { return FData->GetColName(ColNr); }
-    /// Sets the ColName property.
+    /// Renames data column ColNr (ignored out of range); fires OnChange and repaints.
     void SetColName(int ColNr, std::string_view Name);
-    /// The ColumnFormat property.
+    /// The format of data column ColNr (at most 80 characters): the kind of value the row editor
+    /// asks for and the default value of its cells.
     std::string GetColumnFormat(int ColNr) const { return FData->GetColumnFormat(ColNr); }
-    /// Sets the ColumnFormat property.
+    /// Sets the format of data column ColNr (cut to 80 characters, ignored out of range; cells
+    /// are not changed); fires OnChange and repaints.
     void SetColumnFormat(int ColNr, std::string_view Format);
-    /// The CheckedCol property.
+    /// Whether data column ColNr has independent check boxes (cmBox; false for cmRadio and plain).
     bool GetCheckedCol(int ColNr) const { return FData->GetCheckedCol(ColNr); }
-    /// Sets the CheckedCol property.
+    /// true makes data column ColNr a cmBox column, false a plain one; fires OnChange and repaints.
     void SetCheckedCol(int ColNr, bool Value);
-    /// The ColCheckMode property.
+    /// The check mode of data column ColNr: cmNone (plain text), cmBox (independent boxes) or
+    /// cmRadio (at most one checked cell in the column).
     TCheckMode GetColCheckMode(int ColNr) const { return FData->GetColCheckMode(ColNr); }
-    /// Sets the ColCheckMode property.
+    /// Changes the check mode of data column ColNr (adding or removing the marks in front of
+    /// the cells); fires OnChange and repaints.
     void SetColCheckMode(int ColNr, TCheckMode Value);
-    /// Sets the AllCheckmarksOfCol property.
+    /// Sets or clears every check mark of Column (in a cmRadio column only clearing has an
+    /// effect); with AffectEnabledRowsOnly disabled rows keep theirs. Repaints once.
     void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
     /// Invert all checkmarks of col.
     void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
@@ -409,13 +437,13 @@ public:
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs); }
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
-    /// The DataID property.
+    /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
-    /// Sets the DataID property.
+    /// Sets the data identifier.
     void SetDataID(const std::string& Value) { FData->SetDataID(Value); }
-    /// The Comment property.
+    /// Free text saved with the data files.
     const std::string& GetComment() const { return FData->GetComment(); }
-    /// Sets the Comment property.
+    /// Sets the comment.
     void SetComment(const std::string& Value) { FData->SetComment(Value); }
     /// Sort.
     void Sort(int Col, int ColSec, bool Ascending);
@@ -489,17 +517,17 @@ public:
     void EnableAllRows();
     /// Disable all rows.
     void DisableAllRows();
-    /// The RowSelect property.
+    /// Whether data row R is selected; false out of range.
     bool GetRowSelect(int R) const;
-    /// Sets the RowSelect property.
+    /// Selects or deselects data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowSelect(int R, bool Value);
-    /// The RowEnabled property.
+    /// Whether data row R is enabled (disabled rows are greyed and not editable); false out of range.
     bool GetRowEnabled(int R) const;
-    /// Sets the RowEnabled property.
+    /// Enables or disables data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowEnabled(int R, bool Value);
-    /// The ColSelect property.
+    /// Whether data column C is selected; false out of range.
     bool GetColSelect(int C) const;
-    /// Sets the ColSelect property.
+    /// Selects or deselects data column C (ignored out of range); fires OnSelectedChange and repaints.
     void SetColSelect(int C, bool Value);
     /// First selected row.
     int FirstSelectedRow() const;
@@ -537,9 +565,10 @@ public:
     vcl::TForm* GetContainerForm() const { return FContainerForm; }
 
     // ---- column widths (Index: data column)
-    /// The ColWidths property.
+    /// Width in pixels of the display column that shows data column Index; 0 out of range.
     int GetColWidths(int Index) const;
-    /// Sets the ColWidths property.
+    /// Sets the width of the column showing data column Index (ignored out of range); fires
+    /// OnChangeSetup.
     void SetColWidths(int Index, int Value);
     /// Determine max col width.
     int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
@@ -626,7 +655,7 @@ public:
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     /// Handles a typed character.
     void KeyPress(char32_t& Key) override;
-    /// Sets the Bounds property.
+    /// Places the view like any control, then repaints.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
@@ -673,9 +702,9 @@ protected:
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
     /// Whether the cell may become the current one.
     bool SelectCell(int ACol, int ARow) override;
-    /// The EditText property.
+    /// The text the in-place editor starts with for grid cell (ACol, ARow).
     std::string GetEditText(int ACol, int ARow) override;
-    /// Sets the EditText property.
+    /// Writes what the in-place editor holds back into the cell and fires OnSetEditText.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
     /// Whether the in-place editor may open: only on a shown row of an editable column.
     bool CanEditShow() override;

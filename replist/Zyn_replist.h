@@ -70,57 +70,64 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties
-    /// The NrOfColumns property.
+    /// Number of data columns (1 in a new container, named C-1).
     int GetNrOfColumns() const { return FNrOfCols; }
-    /// Sets the NrCols property.
+    /// Resizes to Value columns (at least 1); new columns are named "C-" and their number, with an
+    /// empty format and no check mode; existing columns keep theirs. Raises EZynRLDataError ("not
+    /// enough memory on heap") when the column arrays cannot grow; a failed resize of the cells
+    /// keeps the old count.
     void SetNrCols(int Value);
-    /// Sets the NrOfColumns property.
+    /// Sets the number of data columns; the same as SetNrCols.
     void SetNrOfColumns(int Value) { SetNrCols(Value); }
-    /// The NrOfRows property.
+    /// Number of data rows (0 in a new container).
     int GetNrOfRows() const { return FNrOfRows; }
-    /// Sets the NrRows property.
+    /// Resizes to Value rows (negative: 0); existing rows keep their cells. A failed resize leaves
+    /// the count as it was and raises.
     void SetNrRows(int Value);
-    /// Sets the NrOfRows property.
+    /// Sets the number of data rows; the same as SetNrRows.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
-    /// The CommonHeader property.
+    /// Text of the common header a view shows above the column headers; default "Zyn Report Listview".
     const std::string& GetCommonHeader() const { return FCommonHeader; }
-    /// Sets the CommonHeader property.
+    /// Sets the common header text (saved with the data files).
     void SetCommonHeader(const std::string& Value);
 
     // ---- public properties
-    /// The Comment property.
+    /// Free comment text saved with the data files; empty by default.
     const std::string& GetComment() const { return FComment; }
-    /// Sets the Comment property.
+    /// Sets the comment.
     void SetComment(const std::string& Value) { FComment = Value; }
-    /// The DataID property.
+    /// Application-chosen identifier of the data set; empty by default.
     const std::string& GetDataID() const { return FDataID; }
-    /// Sets the DataID property.
+    /// Sets the data identifier.
     void SetDataID(const std::string& Value) { FDataID = Value; }
-    /// The LastSortColumn property.
+    /// The column the rows were last sorted by; -1 when unsorted.
     int GetLastSortColumn() const { return FSortColumn; }
-    /// The LastSortColumnSec property.
+    /// The secondary column of the last sort (breaks ties); -1 when none.
     int GetLastSortColumnSec() const { return FSortColumnSec; }
-    /// The LastSortOrder property.
+    /// Direction of the last sort: true ascending (the default).
     bool GetLastSortOrder() const { return FSortOrder; }
     /// Direction of the next sort started from a header click of the view.
     bool GetSortToggle() const { return FSortToggle; }
-    /// Sets the SortToggle property.
+    /// Sets the direction the next header-click sort of a view uses (true ascending).
     void SetSortToggle(bool Value) { FSortToggle = Value; }
 
     // ---- cells (ACol 0..NrOfColumns, ARow 1..NrOfRows; outside: empty / ignored)
-    /// The Elem property.
+    /// The visible text of cell (ACol, ARow); in a check column without its mark character.
     std::string GetElem(int ACol, int ARow) const;
-    /// Sets the Elem property.
+    /// Stores Value in cell (ACol, ARow), cut to 255 characters; in a check column the cell's mark
+    /// stays in front (blank when the cell was empty).
     void SetElem(int ACol, int ARow, std::string_view Value);
-    /// The ElemChecked property.
+    /// Whether cell (ACol, ARow) of a check column is checked (its mark is not a blank); an empty
+    /// cell is unchecked.
     bool GetElemChecked(int ACol, int ARow) const;
-    /// Sets the ElemChecked property.
+    /// Checks or unchecks cell (ACol, ARow); only in check columns. In a cmRadio column every other
+    /// mark of the column is cleared first.
     void SetElemChecked(int ACol, int ARow, bool Value);
     /// The cell as a number; EZynDStructError "Class TRLData: invalid numeric string: [c,r]: s".
     double GetAsNumber(int ACol, int ARow) const;
     /// The same conversion with another class name in the message (the view's).
     double CellAsNumber(int ACol, int ARow, std::string_view ClassLabel) const;
-    /// The CellDefaultValue property.
+    /// The default value the format of column ACol gives for row ARow.
     std::string GetCellDefaultValue(int ACol, int ARow) const;
     /// Fill.
     void Fill(std::string_view S);
@@ -138,27 +145,31 @@ public:
     bool IsRowEmpty(int Row) const;
 
     // ---- columns (ColNr 1..NrOfColumns)
-    /// The ColName property.
+    /// Name of column ColNr (the header a view shows).
     std::string GetColName(int ColNr) const;
-    /// Sets the ColName property.
+    /// Renames column ColNr; the name is cut to 50 characters.
     void SetColName(int ColNr, std::string_view HLine);
-    /// The ColumnFormat property.
+    /// Format of column ColNr (at most 80 characters): the kind of value the row editor asks for
+    /// and the default value of the column's cells.
     std::string GetColumnFormat(int ColNr) const;
-    /// Sets the ColumnFormat property.
+    /// Sets the format of column ColNr, cut to 80 characters; no cell is changed.
     void SetColumnFormat(int ColNr, std::string_view DefValue);
-    /// The ColCheckMode property.
+    /// Check mode of column ColNr: cmNone (plain text), cmBox (independent boxes) or cmRadio (at
+    /// most one checked cell).
     TCheckMode GetColCheckMode(int ColNr) const;
-    /// Sets the ColCheckMode property.
+    /// Changes the check mode of column ColNr (ignored out of range or when unchanged) and converts
+    /// the cells: marks are added (unchecked) or removed; cmBox to cmRadio clears all marks.
     void SetColCheckMode(int ColNr, TCheckMode Value);
-    /// The CheckedCol property.
+    /// Whether column ColNr has independent check boxes (cmBox; false for cmRadio).
     bool GetCheckedCol(int ColNr) const;
-    /// Sets the CheckedCol property.
+    /// true makes column ColNr a cmBox column, false a plain (cmNone) one.
     void SetCheckedCol(int ColNr, bool Value);
     /// Column index.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const;
 
     // ---- check marks
-    /// Sets the AllCheckmarksOfCol property.
+    /// Sets or clears every mark of Column: in a cmBox column all rows; in a cmRadio column only
+    /// clearing has an effect; plain columns are not changed.
     void SetAllCheckmarksOfCol(int Column, bool Checked);
     /// Invert all checkmarks of col.
     void InvertAllCheckmarksOfCol(int Column);
