@@ -114,37 +114,43 @@ public:
     void Loaded() override;
 
     // ---- properties
-    /// The Caption property.
+    /// The text shown, one digit per character: 0-9, A-F, "-", "+", ":", the degree sign, and "."
+    /// or "," as the point of the digit before; other characters leave a blank cell, characters
+    /// beyond NumDigits digits are not shown. Default "8.8.8.8.".
     const std::string& GetCaption() const { return FCaption; }
-    /// Sets the Caption property.
+    /// Sets the text; repaints when it differs.
     void SetCaption(const std::string& Value);
-    /// The ColorBackGnd property.
+    /// Background colour of the display and of the unlit ground; default 0x333333 (dark gray).
     TColor GetColorBackGnd() const { return FColorBackGnd; }
-    /// Sets the ColorBackGnd property.
+    /// Sets the background colour; when it differs, the digit images are rebuilt and the display repaints.
     void SetColorBackGnd(TColor Value);
-    /// The ColorText property.
+    /// Colour of the lit segments; default 255 (red). White is drawn as 0xFEFEFE.
     TColor GetColorText() const { return FColorText; }
-    /// Sets the ColorText property.
+    /// Sets the segment colour; when it differs, the digit images are rebuilt and the display repaints.
     void SetColorText(TColor Value);
-    /// The ColorScheme property.
+    /// Colour scheme of the line colours, ordinal 0 by default; the frame itself is always drawn in
+    /// fixed white, silver, gray and black.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme and repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The FrameStyle property.
+    /// Frame round the display, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The InterDigDist property.
+    /// Gap in pixels between neighbouring digits, at most 255; default 2.
     int GetInterDigDist() const { return FInterDigDist; }
-    /// Sets the InterDigDist property.
+    /// Sets the gap (256 and above become 255); when it differs, the digit images are rebuilt and
+    /// the display repaints.
     void SetInterDigDist(int Value);
-    /// The Margin property.
+    /// Space in pixels between the digits and the edges; default 8.
     int GetMargin() const { return FMargin; }
-    /// Sets the Margin property.
+    /// Sets the margin, at most Height / 2 - 1; when it differs, the digit images are rebuilt and
+    /// the display repaints.
     void SetMargin(int Value);
-    /// The NumDigits property.
+    /// Number of digit cells across the width, 1..32; default 4.
     int GetNumDigits() const { return FNumDigits; }
-    /// Sets the NumDigits property.
+    /// Sets the number of digits; values outside 1..32 are ignored. A change rebuilds the digit
+    /// images and repaints.
     void SetNumDigits(int Value);
 
     /// The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
@@ -153,7 +159,7 @@ public:
     const vcl::TBitmap* GetImageCache() const;
     /// The width of one cell of the image cache.
     int GetCellWidth() const { return FCells.Width; }
-    /// The CellHeight property.
+    /// The height of one cell of the image cache.
     int GetCellHeight() const { return FCells.Height; }
 
     /// Draws the control.
