@@ -124,13 +124,14 @@ public:
     // ---- published properties
     /// The colour shown while enabled (a disabled tree shows clBtnFace).
     TColor GetColor() const { return FColorBak; }
-    /// Sets the Color property.
+    /// Stores Value as the enabled colour and shows it (while enabled).
     void SetColor(TColor Value);
-    /// Sets the Enabled property.
+    /// Enables or disables the tree; a disabled tree shows clBtnFace, an enabled one Color.
     void SetEnabled(bool Value) override;
-    /// The OldTreeStyle property.
+    /// Whether the tree keeps the classic look (default true) rather than the look of the
+    /// system's file explorer; this framework draws both alike.
     bool GetOldTreeStyle() const { return FUseOldStyle; }
-    /// Sets the OldTreeStyle property.
+    /// Chooses the classic or the explorer look; a change applies the window theme at once.
     void SetOldTreeStyle(bool Value);
 
     // ---- public
@@ -141,7 +142,7 @@ public:
     /// the drive mapping gives "C:". Directory keeps the drive form, relative to this root;
     /// GetHostDirectory gives the host path. Setting it resets a tree whose window exists.
     const std::string& GetRootFolder() const { return FRootFolder; }
-    /// Sets the RootFolder property.
+    /// Sets the host folder the root stands for; see GetRootFolder.
     void SetRootFolder(const std::string& Value);
 
     /// Back to the collapsed root; Directory becomes the root of the current folder's drive
@@ -171,7 +172,7 @@ public:
     /// has none). False when the folder does not exist;
     /// otherwise whether DirList is not empty.
     bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
-    /// The SubDirs property.
+    /// Appends the subfolders of Node's folder to DirList; the same as the path form.
     bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
 
     /// The folder of Node, with a trailing '\' (the names as stored, not as shown). A name
