@@ -35,13 +35,16 @@ public:
     std::string ClassName() const override { return "TRepSpeedButton"; }
 
     // ---- properties (ms)
-    /// The StartClickInterval property.
+    /// Milliseconds the left button must be held before the first OnRepeatClick; default 500.
     int GetStartClickInterval() const { return FStartClickInterval; }
-    /// Sets the StartClickInterval property.
+    /// Sets the start delay (below 10 becomes 10, ignored when unchanged); outside design mode the
+    /// timer restarts in its start phase. Raises EZynRepSpeedButton ("no timer available") when
+    /// no timer can be started.
     void SetStartClickInterval(int Value);
-    /// The RepeatClickInterval property.
+    /// Milliseconds between further OnRepeatClick events while the button is held; default 200.
     int GetRepeatClickInterval() const { return FRepeatClickInterval; }
-    /// Sets the RepeatClickInterval property.
+    /// Sets the repeat interval (below 10 becomes 10, ignored when unchanged); outside design mode
+    /// the timer restarts in its repeat phase.
     void SetRepeatClickInterval(int Value);
 
     /// Whether the repeat timer runs now (only while the left button is held).
