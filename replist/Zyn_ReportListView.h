@@ -104,7 +104,7 @@ public:
     /// Whether any of the texts matches (simple, grep) or the expression holds over them
     /// (boolean: each term must match one of the texts).
     bool Matches(std::span<const std::string_view> Texts) const;
-    /// Empty.
+    /// Whether the expression is empty (every row matches).
     bool Empty() const { return empty_; }
 
     struct Impl;
@@ -122,7 +122,9 @@ public:
     ~TReportListView() override;
     /// The name the class is registered under.
     std::string ClassName() const override { return "TReportListView"; }
-    /// Assign.
+    /// Copies another report list view: its settings, colours, events and per-column alignment,
+    /// password, editable and order arrays, then its data; repaints. Raises EZynRepListError ("not
+    /// enough memory on heap") when the column arrays cannot be sized.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties, in the documented order
@@ -332,7 +334,7 @@ public:
     // ---- public properties
     /// The list's own data container; the view owns and frees it.
     TRLData* GetData() const { return FData; }
-    /// Count head rows.
+    /// The number of header rows shown above the data: common header and column headers, 0..2.
     int CountHeadRows() const { return (FCommonHeaderVisible ? 1 : 0) + (FColumnHeadersVisible ? 1 : 0); }
     /// Rows the grid shows: NrOfRows, or the found rows while a filter is active.
     int GetNrOfShownRows() const { return FShownRows < 0 ? GetNrOfRows() : FShownRows; }
@@ -395,15 +397,16 @@ public:
     double GetAsNumber(int ACol, int ARow) const;
     /// The default value the format of column ACol gives for row ARow.
     std::string GetCellDefaultValue(int ACol, int ARow) const { return FData->GetCellDefaultValue(ACol, ARow); }
-    /// Column index.
+    /// The number of the column whose name equals Head (PartialMatch false) or contains it (true),
+    /// ignoring case; the highest-numbered match wins, -1 when none matches.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const { return FData->ColumnIndex(Head, PartialMatch); }
-    /// Count checked elems in row.
+    /// The number of checked cells of Row over all check columns.
     int CountCheckedElemsInRow(int Row) const { return FData->CountCheckedElemsInRow(Row); }
-    /// Count checked elems in col.
+    /// The number of checked cells of Column in enabled rows.
     int CountCheckedElemsInCol(int Column) const;
-    /// First checked elem in col.
+    /// The first row whose cell in column ColNr is checked; 0 when none or the column is plain.
     int FirstCheckedElemInCol(int ColNr) const { return FData->FirstCheckedElemInCol(ColNr); }
-    /// First checked elem in row.
+    /// The first column whose cell in row RowNr is checked; 0 when none.
     int FirstCheckedElemInRow(int RowNr) const { return FData->FirstCheckedElemInRow(RowNr); }
     /// Name of data column ColNr, shown in its header.
     std::string GetColName(int ColNr) const { return FData->GetColName(ColNr); }
@@ -428,12 +431,14 @@ public:
     /// Sets or clears every check mark of Column (in a cmRadio column only clearing has an
     /// effect); with AffectEnabledRowsOnly disabled rows keep theirs. Repaints once.
     void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
-    /// Invert all checkmarks of col.
+    /// Flips every mark of a cmBox column; with AffectEnabledRowsOnly disabled rows keep theirs.
+    /// Repaints once.
     void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
-    /// Copy to clip board.
+    /// Puts the visible texts of the range on the clipboard, the columns separated by Separator and
+    /// each row ended by a line feed; with AddHeader the column names come first.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char32_t Separator) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, Separator); }
-    /// Copy to clip board.
+    /// The same with tabs between the columns (UseTabs true) or in fixed-width columns (false).
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs); }
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
@@ -445,31 +450,37 @@ public:
     const std::string& GetComment() const { return FData->GetComment(); }
     /// Sets the comment.
     void SetComment(const std::string& Value) { FData->SetComment(Value); }
-    /// Sort.
+    /// Sorts the rows by the text of column Col, ties by column ColSec, and repaints; while a
+    /// filter is active the found rows stay first, sorted among themselves.
     void Sort(int Col, int ColSec, bool Ascending);
-    /// Un sort.
+    /// Drops an active filter, brings back the stored row order and repaints.
     void UnSort();
 
     // ---- files: the container's, then the view brought in line with the loaded data
-    /// Save as xmlfile.
+    /// Writes the list's data set into file FName under the identifier DataID (see TRLData).
     void SaveAsXMLFile(const std::string& FName, const std::string& DataID) { FData->SaveAsXMLFile(FName, DataID); }
-    /// Load from xmlfile.
+    /// Reads the data set identified by DataID from file FName and brings rows, columns, header
+    /// heights and the per-column settings in line with it; false when the file holds no such set.
     bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
-    /// Write to xmlstream.
+    /// Writes the list's data set into OutStream, after the document header when CreateHeader is set.
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID) { FData->WriteToXMLStream(OutStream, CreateHeader, DataID); }
-    /// Read from xmlstream.
+    /// Reads the data set identified by DataID from InStream, as LoadFromXMLFile.
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
-    /// Read from xmlstring.
+    /// Reads the data set identified by DataID from the text InString, as LoadFromXMLFile.
     bool ReadFromXMLString(const std::string& InString, const std::string& DataID);
-    /// Write to open xmlfile.
+    /// Writes the list's data set into an open text file, after the document header when
+    /// CreateHeader is set.
     void WriteToOpenXMLFile(vcl::TTextFile& F, bool CreateHeader, const std::string& DataID) { FData->WriteToOpenXMLFile(F, CreateHeader, DataID); }
-    /// Read from open xmlfile.
+    /// Reads the data set identified by DataID from an open text file, as LoadFromXMLFile.
     bool ReadFromOpenXMLFile(vcl::TTextFile& F, const std::string& DataID);
-    /// Import csv.
+    /// Replaces the list by the contents of CSV file FName (see TRLData::ImportCSV) and brings the
+    /// grid in line; returns the number of rows read.
     int ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
-    /// Load lines from file.
+    /// Writes each line of file FName into Column from FirstRow on, adding rows as needed; returns
+    /// the number of lines written.
     int LoadLinesFromFile(int Column, int FirstRow, const std::string& FName);
-    /// Export htmltable.
+    /// Writes a range of cells as an HTML table into file FName (see TRLData::ExportHTMLTable);
+    /// OnBeforeHTMLExport receives the view as Sender.
     void ExportHTMLTable(const std::string& FName, int LoC, int LoR, int HiC, int HiR,
                          std::span<const int> ColumnSelection, int Border, int CellSpacing,
                          int CellPadding, bool IncludeHeader, const std::string& HeadClass,
@@ -487,35 +498,40 @@ public:
                        bool IgnoreCase, TFilterMode FilterMode, int SortColumn, bool Ascending);
 
     // ---- rows
-    /// Insert row.
+    /// Inserts an empty row before row R (1..NrOfRows), or appends one when R is beyond the last
+    /// row; R of 0 or less inserts nothing. Forgets the last sort columns, drops an active filter
+    /// and fires OnChangeSetup. Returns the new row's number (R when nothing was inserted).
     int InsertRow(int R);
-    /// Add row.
+    /// Appends an empty row and returns the new NrOfRows.
     int AddRow();
-    /// Remove row.
+    /// Removes row R (ignored out of range) and fires OnChangeSetup; the only row is emptied
+    /// instead.
     void RemoveRow(int R);
-    /// Remove empty rows.
+    /// Removes every row whose visible texts are all empty; repaints once.
     void RemoveEmptyRows();
-    /// Fill.
+    /// Writes S into every data cell (check cells keep their marks); repaints once.
     void Fill(std::string_view S);
-    /// Clear.
+    /// Empties the list and resets the columns: names C-1, C-2, ..., no formats or check modes,
+    /// left alignment, not masked, not editable, the natural order. Repaints.
     void Clear();
 
     // ---- selection
-    /// Select row.
+    /// Selects row RowNr and deselects every other row; repaints once and fires OnSelectedChange.
     void SelectRow(int RowNr);
-    /// Select all rows.
+    /// Selects every row; repaints once and fires OnSelectedChange.
     void SelectAllRows();
-    /// Deselect all rows.
+    /// Deselects every row; repaints once and fires OnSelectedChange.
     void DeselectAllRows();
-    /// Select column.
+    /// Selects column ColNr and deselects every other column; repaints once and fires
+    /// OnSelectedChange.
     void SelectColumn(int ColNr);
-    /// Select all columns.
+    /// Selects every column; repaints once and fires OnSelectedChange.
     void SelectAllColumns();
-    /// Deselect all columns.
+    /// Deselects every column; repaints once and fires OnSelectedChange.
     void DeselectAllColumns();
-    /// Enable all rows.
+    /// Enables every row; repaints once and fires OnSelectedChange.
     void EnableAllRows();
-    /// Disable all rows.
+    /// Disables every row (greyed, not editable); repaints once and fires OnSelectedChange.
     void DisableAllRows();
     /// Whether data row R is selected; false out of range.
     bool GetRowSelect(int R) const;
@@ -529,17 +545,18 @@ public:
     bool GetColSelect(int C) const;
     /// Selects or deselects data column C (ignored out of range); fires OnSelectedChange and repaints.
     void SetColSelect(int C, bool Value);
-    /// First selected row.
+    /// The first selected row; 0 when none is selected or that row is disabled.
     int FirstSelectedRow() const;
-    /// First selected column.
+    /// The first selected column; 0 when none is selected.
     int FirstSelectedColumn() const;
-    /// Num selected rows.
+    /// The number of selected rows.
     int NumSelectedRows() const;
-    /// Num selected columns.
+    /// The number of selected columns.
     int NumSelectedColumns() const;
-    /// Num enabled rows.
+    /// The number of enabled rows.
     int NumEnabledRows() const;
-    /// Center scroll and select.
+    /// Selects Row (as SelectRow), scrolls it into the middle of the visible rows and moves the
+    /// grid's cursor onto it.
     void CenterScrollAndSelect(int Row);
 
     // ---- row editor (RowEditor.cpp)
@@ -550,16 +567,16 @@ public:
     /// PosTop), and shows it. On mrOk the controls' texts are written back into the row.
     /// Returns the modal result.
     int EditRowEntries(int Row, int PosLeft, int PosTop);
-    /// Edit row entries.
+    /// The same with the dialog's caption and the captions of its OK and Cancel buttons.
     int EditRowEntries(int Row, int PosLeft, int PosTop, const std::string& FormCaption,
                        const std::string& ButOKCaption, const std::string& ButCancelCaption);
-    /// Edit row entries.
+    /// The same with the controls placed on ContainerForm, offset by (PosLeft, PosTop).
     int EditRowEntries(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop);
     /// The dialog's handlers: OK, Cancel, and Enter in an editable field (confirms).
     void EdRowOKClick(vcl::TObject* Sender);
-    /// Ed row cancel click.
+    /// Closes the row editor with mrCancel (nothing is written back).
     void EdRowCancelClick(vcl::TObject* Sender);
-    /// Ed row key press.
+    /// Enter in a field closes the row editor with mrOk.
     void EdRowKeyPress(vcl::TObject* Sender, char32_t& Key);
     /// The form while the row editor runs (nullptr otherwise).
     vcl::TForm* GetContainerForm() const { return FContainerForm; }
@@ -570,15 +587,19 @@ public:
     /// Sets the width of the column showing data column Index (ignored out of range); fires
     /// OnChangeSetup.
     void SetColWidths(int Index, int Value);
-    /// Determine max col width.
+    /// The width a column needs for its widest visible text in the canvas font (check columns 16
+    /// more, italic 2 more), with IncludeHeader also for its name (13 more in the sort column),
+    /// plus 9; 9 for a column out of range.
     int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
-    /// Auto col width.
+    /// Sizes column ColNr to DetermineMaxColWidth + Addon, at least 4; fires OnChangeSetup.
     void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
-    /// Auto col width.
+    /// The same, at most MaxWidth.
     void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
-    /// Expand col width.
+    /// Makes column ColIx take the client width less RightMargin and the other columns' widths
+    /// (at least 16); fires OnChangeSetup.
     void ExpandColWidth(int ColIx, int RightMargin);
-    /// Fit all col widths.
+    /// Sizes every column but ExpandColumn with AutoColWidth (at most MaxWidth), then expands
+    /// ExpandColumn into the rest of the width; repaints once.
     void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin);
 
     /// The cell under a client point: (display position, data row); row -1 for the column
@@ -644,11 +665,11 @@ public:
     /// Notifications. Changed takes the place of the control's own change notification:
     /// a change of the list is told to OnChange.
     void Changed() override { if (FOnChange) FOnChange(this); }
-    /// Changed setup.
+    /// Fires OnChangeSetup.
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
-    /// Changed selection.
+    /// Fires OnSelectedChange.
     void ChangedSelection() { if (FOnSelectedChange) FOnSelectedChange(this); }
-    /// Cursor key action.
+    /// Fires OnCursorKeyAction with Key.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
     /// Handles a key press (virtual key).
@@ -710,11 +731,11 @@ protected:
     bool CanEditShow() override;
     /// Repaints the whole view when the grid scrolls, so the headers follow.
     void TopLeftChanged() override;
-    /// Before check state change.
+    /// Fires OnBeforeCheckedChange, whose handler may change State before a check mark changes.
     void BeforeCheckStateChange(bool& State, int Col, int Row) {
         if (FOnBeforeCheckedChange) FOnBeforeCheckedChange(this, State, Col, Row);
     }
-    /// Check state has changed.
+    /// Fires OnCheckedChange after the check mark of cell (Col, Row) changed to State.
     void CheckStateHasChanged(bool State, int Col, int Row) {
         if (FOnCheckedChange) FOnCheckedChange(this, State, Col, Row);
     }
