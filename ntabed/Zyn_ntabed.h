@@ -359,15 +359,15 @@ public:
     int FillMarkedCells(double value, std::uint8_t Statemask);
     /// ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
     void InsertRow(int ix);
-    /// Insert column.
+    /// Inserts an empty column before ix (1..count + 1; count + 1 appends); other indexes are ignored.
     void InsertColumn(int ix);
     /// ix in 1..count; the last row (column) is never removed.
     void RemoveRow(int ix);
-    /// Remove column.
+    /// Removes column ix (1..count); the last column is never removed.
     void RemoveColumn(int ix);
-    /// Mirror columns.
+    /// Reverses the order of the columns (with their names, attributes and decimal places); repaints.
     void MirrorColumns();
-    /// Mirror rows.
+    /// Reverses the order of the rows; repaints.
     void MirrorRows();
     /// Both sizes in one step (each at least 1).
     void Redimension(int NrCols, int NrRows);
@@ -375,27 +375,28 @@ public:
     /// row-name column, 1.. the data columns; RowNr -1 the column-attribute row, 0 the
     /// column-name row, 1.. the data rows. Returns the size found.
     int AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
-    /// Auto row height.
+    /// Fits row RowNr to the font: -1 the column-attribute row, 0 the column-name row, 1.. the data
+    /// rows; the height is the font's text height + Addon + 2, at least 8. Returns it.
     int AutoRowHeight(int RowNr, int Addon);
-    /// Mark all elems a.
+    /// Gives every cell mark A; repaints and fires OnCellStateChanged.
     void MarkAllElemsA();
-    /// Mark all elems b.
+    /// Gives every cell mark B; repaints and fires OnCellStateChanged.
     void MarkAllElemsB();
-    /// Un mark all elems.
+    /// Clears both marks of every cell; repaints and fires OnCellStateChanged.
     void UnMarkAllElems();
-    /// Invert cell states.
+    /// Flips the state bits of StateMask in every cell; repaints and fires OnCellStateChanged.
     void InvertCellStates(std::uint8_t StateMask);
-    /// Exchange markings.
+    /// Swaps mark A and mark B in every cell; repaints and fires OnCellStateChanged.
     void ExchangeMarkings();
-    /// Nr of marked data a.
+    /// The number of cells with mark A.
     int NrOfMarkedDataA() const;
-    /// Nr of marked data b.
+    /// The number of cells with mark B.
     int NrOfMarkedDataB() const;
-    /// If row marked.
+    /// Whether any cell of data row row carries a mark; false out of range.
     bool IfRowMarked(int row) const;
-    /// If column marked.
+    /// Whether any cell of data column col carries a mark; false out of range.
     bool IfColumnMarked(int col) const;
-    /// If any marked.
+    /// Whether any cell of the table carries a mark.
     bool IfAnyMarked() const;
     /// The size of the table the clipboard text holds, as Extract from Clipboard reads it;
     /// false when the clipboard holds no text or no table.
@@ -405,24 +406,24 @@ public:
     /// attributes and decimal places move with their column (row).
     void SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
-    /// Sort rows.
+    /// Sorts the rows of the block by the values of column SortColIx, as SortCols does for columns.
     void SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
     /// By attribute and by name; the headers (and decimal places) always move.
     void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row attributes.
+    /// Sorts the rows of the block by their attributes; names, attributes and decimal places move.
     void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort col names.
+    /// Sorts the columns of the block by their names, case-sensitively.
     void SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort col names.
+    /// Sorts the columns of the block by their names, ignoring case when IgnoreCase is set.
     void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row names.
+    /// Sorts the rows of the block by their names, case-sensitively.
     void SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row names.
+    /// Sorts the rows of the block by their names, ignoring case when IgnoreCase is set.
     void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
     /// The first column (row) whose name equals the text, ignoring case; -1 when none.
     int FindColIndex(const std::string& ColID) const;
-    /// Find row index.
+    /// The first row whose name equals RowID, ignoring case; -1 when none.
     int FindRowIndex(const std::string& RowID) const;
     /// Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
     /// editor goes on with a table of its own of the same size. Several editors may show
@@ -437,83 +438,88 @@ public:
 
     /// The seven notifications; each fires its event unless painting is suppressed.
     void ChangedData();
-    /// Changed heading.
+    /// Fires OnHeadingChanged (a name changed).
     void ChangedHeading();
-    /// Changed attrib.
+    /// Fires OnAttributeChanged (an attribute was written).
     void ChangedAttrib();
-    /// Changed layout.
+    /// Fires OnLayoutChanged (a display setting changed).
     void ChangedLayout();
-    /// Changed cell states.
+    /// Fires OnCellStateChanged (marks or empty flags changed).
     void ChangedCellStates();
-    /// Changed selection.
+    /// Fires OnSelectionChanged.
     void ChangedSelection();
-    /// Changed setup.
+    /// Fires OnChangeSetup (size or setup changed).
     void ChangedSetup();
 
     // ---- menu actions (Sender is not used)
-    /// Popup menu click mark arange.
+    /// Data menu "Mark as type A" / "Range": gives the selected cells mark A.
     void PopupMenuClickMarkARange(vcl::TObject* Sender);
-    /// Popup menu click mark acolumn.
+    /// "Mark as type A" / "Column": every row of the selected columns.
     void PopupMenuClickMarkAColumn(vcl::TObject* Sender);
-    /// Popup menu click mark arow.
+    /// "Mark as type A" / "Row": every column of the selected rows.
     void PopupMenuClickMarkARow(vcl::TObject* Sender);
-    /// Popup menu click mark aall.
+    /// "Mark as type A" / "All": every cell.
     void PopupMenuClickMarkAAll(vcl::TObject* Sender);
-    /// Popup menu click mark brange.
+    /// Data menu "Mark as type B" / "Range": gives the selected cells mark B.
     void PopupMenuClickMarkBRange(vcl::TObject* Sender);
-    /// Popup menu click mark bcolumn.
+    /// "Mark as type B" / "Column": every row of the selected columns.
     void PopupMenuClickMarkBColumn(vcl::TObject* Sender);
-    /// Popup menu click mark brow.
+    /// "Mark as type B" / "Row": every column of the selected rows.
     void PopupMenuClickMarkBRow(vcl::TObject* Sender);
-    /// Popup menu click mark ball.
+    /// "Mark as type B" / "All": every cell.
     void PopupMenuClickMarkBAll(vcl::TObject* Sender);
-    /// Popup menu click un mark arange.
+    /// Data menu "Unmark type A" / "Range": clears mark A of the selected cells.
     void PopupMenuClickUnMarkARange(vcl::TObject* Sender);
-    /// Popup menu click un mark acolumn.
+    /// "Unmark type A" / "Column": every row of the selected columns.
     void PopupMenuClickUnMarkAColumn(vcl::TObject* Sender);
-    /// Popup menu click un mark arow.
+    /// "Unmark type A" / "Row": every column of the selected rows.
     void PopupMenuClickUnMarkARow(vcl::TObject* Sender);
-    /// Popup menu click un mark aall.
+    /// "Unmark type A" / "All": every cell.
     void PopupMenuClickUnMarkAAll(vcl::TObject* Sender);
-    /// Popup menu click un mark brange.
+    /// Data menu "Unmark type B" / "Range": clears mark B of the selected cells.
     void PopupMenuClickUnMarkBRange(vcl::TObject* Sender);
-    /// Popup menu click un mark bcolumn.
+    /// "Unmark type B" / "Column": every row of the selected columns.
     void PopupMenuClickUnMarkBColumn(vcl::TObject* Sender);
-    /// Popup menu click un mark brow.
+    /// "Unmark type B" / "Row": every column of the selected rows.
     void PopupMenuClickUnMarkBRow(vcl::TObject* Sender);
-    /// Popup menu click un mark ball.
+    /// "Unmark type B" / "All": every cell.
     void PopupMenuClickUnMarkBAll(vcl::TObject* Sender);
-    /// Popup menu click un mark all.
+    /// Data menu "Unmark All": clears both marks everywhere; repaints and fires OnCellStateChanged.
     void PopupMenuClickUnMarkAll(vcl::TObject* Sender);
-    /// Popup menu click clear.
+    /// Data menu "Clear": the selected cells become 0 with no state; fires OnPaste, OnChange and
+    /// OnCellStateChanged.
     void PopupMenuClickClear(vcl::TObject* Sender);
-    /// Popup menu click copy.
+    /// Data menu "Copy": copies the selected block (values and states) into the editor's copy
+    /// buffer and puts it on the clipboard as tab-separated text.
     void PopupMenuClickCopy(vcl::TObject* Sender);
-    /// Popup menu click paste.
+    /// Data menu "Paste": writes the copy buffer at the selection; fires OnChange,
+    /// OnCellStateChanged and OnPaste.
     void PopupMenuClickPaste(vcl::TObject* Sender);
-    /// Popup menu click edit.
+    /// Data menu "Data Read-Only": toggles DataReadOnly, then fires OnChangeSetup.
     void PopupMenuClickEdit(vcl::TObject* Sender);
     /// Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
     void PopupMenuClickExtClip(vcl::TObject* Sender);
-    /// Popup menu click sel all.
+    /// Data menu "Select All": selects every data cell; repaints and fires OnSelectionChanged.
     void PopupMenuClickSelAll(vcl::TObject* Sender);
-    /// Popup menu click empty cells.
+    /// Data menu "Toggle Empty State": flips the empty flag of the selected cells; fires
+    /// OnCellStateChanged.
     void PopupMenuClickEmptyCells(vcl::TObject* Sender);
-    /// Popup menu click change id.
+    /// Header menu "Edit Heading": opens the heading editor on the clicked name or attribute.
     void PopupMenuClickChangeID(vcl::TObject* Sender);
-    /// Popup menu click precision.
+    /// Header menu "Change Precision": steps the clicked column's decimal places down (3, 2, 1, 0,
+    /// -1, 10, 9, ...) and opens the menu again for the next step.
     void PopupMenuClickPrecision(vcl::TObject* Sender);
-    /// Popup menu click select col.
+    /// Header menu "Select Column": selects the whole clicked column.
     void PopupMenuClickSelectCol(vcl::TObject* Sender);
-    /// Popup menu click select row.
+    /// Header menu "Select Row": selects the whole clicked row.
     void PopupMenuClickSelectRow(vcl::TObject* Sender);
-    /// Popup menu click insert col.
+    /// Header menu "Insert Column": inserts a column named "(...)" at the clicked one.
     void PopupMenuClickInsertCol(vcl::TObject* Sender);
-    /// Popup menu click insert row.
+    /// Header menu "Insert Row": inserts a row named "(...)" at the clicked one.
     void PopupMenuClickInsertRow(vcl::TObject* Sender);
-    /// Popup menu click delete col.
+    /// Header menu "Delete Column": removes the clicked column and fires OnChangeSetup.
     void PopupMenuClickDeleteCol(vcl::TObject* Sender);
-    /// Popup menu click delete row.
+    /// Header menu "Delete Row": removes the clicked row and fires OnChangeSetup.
     void PopupMenuClickDeleteRow(vcl::TObject* Sender);
 
     /// The grid cell under the last mouse-down (or the one the application sets, so that
@@ -605,7 +611,8 @@ protected:
     /// Stores what was typed: a number (',' read as '.') or a nominal identifier makes the cell
     /// valid; anything else marks it invalid ("-nan-"). Clears the cell's marks; fires OnSetEditText.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
-    /// Create editor.
+    /// The in-place editor: an edit line with a pick list (NomEditDropDownCount rows) for the
+    /// nominal columns.
     vcl::TInplaceEdit* CreateEditor() override;
     /// Handles a typed character.
     void KeyPress(char32_t& Key) override;
@@ -619,9 +626,9 @@ protected:
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
     /// Handles a wheel step away from the user.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Wmget dlg code.
+    /// Asks for Tab keys as well, so Tab moves between the cells.
     void WMGetDlgCode(vcl::TMessage& Message) override;
-    /// Cmfont changed.
+    /// Gives the canvas the new font and repaints.
     void CMFontChanged(vcl::TMessage& Message) override;
 
 public:
@@ -775,7 +782,7 @@ private:
 /// also when an exception passes.
 class TNTabEdSuppression {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Sets the internal suppression flag of Editor until the object ends.
     explicit TNTabEdSuppression(TNTabEd& Editor) : editor_(Editor), old_(Editor.FInternSuppPaint) {
         editor_.FInternSuppPaint = true;
     }

@@ -96,7 +96,7 @@ inline constexpr int MaxFilterNesting = 200;
 /// of the text of (column, row).
 class TRLFilter {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Parses Expression for Mode; raises EZynRepListError when it is malformed.
     TRLFilter(std::string_view Expression, TFilterMode Mode, bool IgnoreCase);
     ~TRLFilter();
     TRLFilter(const TRLFilter&) = delete;
@@ -114,7 +114,9 @@ private:
     bool empty_;
 };
 
-/// TReportListView: see the component's page in docs/components/.
+/// TReportListView: a grid of the rows of its own TRLData under a common header and column
+/// headers, with check boxes, selection, sorting, filtering and in-place editing (see the
+/// component's page in docs/components/).
 class TReportListView : public vcl::TCustomDrawGrid {
 public:
     /// Creates the object; AOwner (when given) frees it with itself.
