@@ -29,22 +29,23 @@ using TOnColorNameChangeEvent = std::function<void(vcl::TObject* Sender, std::st
 
 inline constexpr int MaxSelColors = TPredefinedColors::Count;   // 47
 
-/// TColSelEntry: see the component's page in docs/components/.
+/// One entry of the colour table: its colour, the name the list shows and whether the user
+/// may redefine it.
 struct TColSelEntry {
-    /// The color.
+    /// The entry's colour.
     TColor Color = vcl::clBlack;
-    /// The name.
+    /// The name the list shows for the entry.
     std::string Name;
-    /// The allow edit.
+    /// Whether a click on the entry's colour bar opens the colour dialog.
     bool AllowEdit = false;
 };
 using TColSelTable = std::array<TColSelEntry, MaxSelColors>;   // entry n at index n - 1
 
 /// The slice of PredefinedColors a palette takes: entries First .. First + Count - 1.
 struct TColSelPalette {
-    /// The first.
+    /// The first entry of PredefinedColors in the palette (1-based).
     int First;
-    /// The count.
+    /// How many entries the palette has.
     int Count;
 };
 inline constexpr TColSelPalette BasicVGAPalette{1, 16};
@@ -146,7 +147,7 @@ protected:
 
     /// Rebuilds the list once the form file has been read.
     void Loaded() override;
-    /// Draw item.
+    /// Draws one item: the colour bar (with an edit mark on editable entries) and the name.
     void DrawItem(int Index, const vcl::TRect& Rect, vcl::TOwnerDrawState State) override;
     /// The chosen item becomes the selected entry, then OnClick.
     void Click() override;
