@@ -57,9 +57,9 @@ struct TFolderIdHash {
 /// One subfolder: its name as stored (bytes), whether it has subfolders of its own, what it
 /// is on disk, and whether it leads back to a folder above it (a loop of links).
 struct TSubFolder {
-    /// The name.
+    /// The subfolder's name as stored (bytes).
     std::string Name;
-    /// Whether rs.
+    /// Whether it has subfolders of its own (its node gets a placeholder child).
     bool HasSubFolders = false;
     /// What the subfolder is on disk (device and inode).
     TFolderId Id{};
@@ -109,7 +109,7 @@ public:
     static inline void* const LoadedMarker = reinterpret_cast<void*>(std::uintptr_t(0xA5F016ED));
     /// Text of the placeholder child of a folder whose subfolders are not loaded yet.
     static constexpr const char* PlaceholderText = "Child";
-    /// The root text.
+    /// Text of the root node, the drive the tree starts from.
     static constexpr const char* RootText = "C:\\";
 
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -201,11 +201,12 @@ protected:
 
     /// Makes the window and what depends on it.
     void CreateWnd() override;
-    /// Can expand.
+    /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced);
+    /// expansion is always allowed.
     bool CanExpand(vcl::TTreeNode* Node) override;
     /// Handles a change of the text.
     void Change(vcl::TTreeNode* Node) override;
-    /// Delete.
+    /// Forgets what the tree kept about Node before the node is deleted.
     void Delete(vcl::TTreeNode* Node) override;
 
 private:
