@@ -201,8 +201,8 @@ protected:
 
     /// Makes the window and what depends on it.
     void CreateWnd() override;
-    /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced);
-    /// expansion is always allowed.
+    /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced).
+    /// While a whole branch opens, a folder already open by another way stays closed.
     bool CanExpand(vcl::TTreeNode* Node) override;
     /// Handles a change of the text.
     void Change(vcl::TTreeNode* Node) override;
