@@ -29,7 +29,7 @@ using TMarkPositions = std::array<vcl::TPoint, NumberOfMarks>;
 /// Columns x Rows cells inside a 2-pixel border: DH = (Width - 4) div Columns, and so on.
 struct TMarkSelGrid {
     ///@{
-    /// The dh.
+    /// Cell width and height (DH, DV) and their halves (MH, MV), in pixels.
     int DH = 0, DV = 0, MH = 0, MV = 0;
     ///@}
 };
@@ -117,9 +117,9 @@ public:
     void SetVis(int Index, bool Value);
 
     // ---- public methods
-    /// Show all marks.
+    /// Makes marks 1..51 visible and repaints.
     void ShowAllMarks();                      // marks 1..51 visible, then Paint
-    /// Hide all marks.
+    /// Hides marks 1..51 (mark 0 stays) and repaints.
     void HideAllMarks();                      // marks 1..51 hidden, then Paint
     /// Where mark Index (0..51) sat at the last paint; (0, 0) outside the range.
     vcl::TPoint GetMarkPos(int Index) const;
@@ -153,9 +153,10 @@ protected:
 
     /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Wmlbutton up.
+    /// A left click: selects the nearest visible mark, fires OnMarkClick and repaints (a release
+    /// at (-1, -1) is ignored).
     void WMLButtonUp(vcl::TMessage& Message) override;
-    /// Wmlbutton dbl clk.
+    /// A left double click: as a click, with OnMarkDblClick.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:
