@@ -72,11 +72,11 @@ int CalendarWeekOf(TDateTime Date);
 // The built-in holidays of every year, in list order, and their captions. Languages other
 // than English, German, French and Spanish take the English captions.
 inline constexpr int NumBuiltInHolidays = 8;
-/// TBuiltInHoliday: see the component's page in docs/components/.
+/// Day and month of a built-in holiday of every year.
 struct TBuiltInHoliday {
-    /// The day.
+    /// Day of the month, 1..31.
     int Day;
-    /// The month.
+    /// Month, 1..12.
     int Month;
 };
 extern const std::array<TBuiltInHoliday, NumBuiltInHolidays> BuiltInHolidays;
@@ -229,7 +229,8 @@ public:
     /// Appends a holiday for one date, or for that day and month of every year. A date that
     /// does not exist (for a holiday of every year: in no year) raises EConvertError.
     void AddHoliday(int Day, int Mon, int Year, const std::string& Caption);
-    /// Add repeat holiday.
+    /// Appends a holiday on day Day of month Mon of every year, with its caption; recomputes and
+    /// repaints.
     void AddRepeatHoliday(int Day, int Mon, const std::string& Caption);
     /// Row HDIndex (1..NumHolidays) of the list; false and the outputs untouched otherwise.
     bool RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year, bool& IsRepeatHDay,
@@ -238,11 +239,11 @@ public:
     // ---- stepping
     /// The neighbouring month with the same day number, or its last day when it is shorter.
     void NextMonth();
-    /// Prev month.
+    /// The previous month with the same day number, or its last day when it is shorter.
     void PrevMonth();
     /// One year on or back; February 29 first steps back to the 28th (which fires OnChange).
     void NextYear();
-    /// Prev year.
+    /// One year back; February 29 first steps back to the 28th (which fires OnChange).
     void PrevYear();
     /// The last day of the held month.
     void LastDayOfMonth();
@@ -275,7 +276,7 @@ protected:
     /// Recomputes the layout for the held date: month offset, the grid's current cell, the
     /// holiday hint; then invalidates.
     void UpdateCal();
-    /// Do change.
+    /// Fires OnChange.
     void DoChange();
 
 private:
