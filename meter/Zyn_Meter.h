@@ -33,7 +33,8 @@ using TBeforeDrawNeedleEvent =
 using TMeterRenderedEvent = std::function<void(vcl::TObject* Sender, vcl::TCanvas* Canvas)>;
 
 // ---- needle look ------------------------------------------------------------------------
-/// TNeedleLayout: see the component's page in docs/components/.
+/// The look of one needle of a meter: body and outline colours, arrow head, shaft, length
+/// and shadow. Every change fires OnChange, through which the owning meter repaints.
 class TNeedleLayout : public vcl::TPersistent {
 public:
     TNeedleLayout() = default;
@@ -100,7 +101,7 @@ protected:
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Changed.
+    /// Fires OnChange.
     void Changed();
 
 private:
@@ -129,31 +130,32 @@ int MeterRound(double X);
 /// Result of the tick-step algorithm: the first major tick, the major step and the number
 /// of minor intervals per major step.
 struct TMeterTickStep {
-    /// The first.
+    /// Value of the first major tick: the first multiple of Step not below the minimum.
     double First = 0.0;
-    /// The step.
+    /// Distance between major ticks: 1, 2 or 5 times a power of ten.
     double Step = 0.0;
-    /// The nsub.
+    /// Number of minor intervals per major step.
     int NSub = 1;
 };
 TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue);
 
-/// TMeterMajorTick: see the component's page in docs/components/.
+/// One major tick: its value and whether it carries a label (in logarithmic decade mode only
+/// 1, 2 and 5 of each decade do).
 struct TMeterMajorTick {
-    /// The value.
+    /// The tick's value.
     double Value;
-    /// The labelled.
+    /// Whether the tick gets a label.
     bool Labelled;
 };
 
 /// Every tick of a scale. The vectors are reused from one computation to the next, so a
 /// repaint allocates nothing once they have grown to size.
 struct TMeterTicks {
-    /// The major.
+    /// The major ticks, in increasing order.
     std::vector<TMeterMajorTick> Major;
-    /// The minor.
+    /// The values of the minor ticks that do not coincide with a major one.
     std::vector<double> Minor;
-    /// Compute.
+    /// Computes the ticks of a scale from MinValue to MaxValue with about NrTicks major intervals.
     void Compute(int NrTicks, double MinValue, double MaxValue, bool Logarithmic);
 };
 
@@ -429,17 +431,18 @@ protected:
     /// The handler of event OnMeterRendered.
     TMeterRenderedEvent FOnMeterRendered;
 
-    /// Calc meter layout params.
+    /// Recomputes the sweep angle, radius and centre from the size, the rims and MeterLayout.
     void CalcMeterLayoutParams();
-    /// Style changed.
+    /// The needle layouts' change handler: repaints the meter.
     void StyleChanged(vcl::TObject* Sender);
-    /// Do over flow event.
+    /// Fires OnOverFlow.
     void DoOverFlowEvent();
-    /// Do under flow event.
+    /// Fires OnUnderFlow.
     void DoUnderFlowEvent();
-    /// Do normal range event.
+    /// Fires OnNormalRange.
     void DoNormalRangeEvent();
-    /// Mouse move in meter.
+    /// Fires OnMouseMoveInMeter with whether the pointer lies on the scale's sweep and the value
+    /// under it.
     void MouseMoveInMeter(bool WithinRange, vcl::TShiftState Shift, double MeterValue);
     /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
