@@ -154,7 +154,8 @@ protected:
     void Change() override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
-    /// Convert num string.
+    /// Reads S in the current format and separator into Value; false when S is not a number of
+    /// that format (an empty S leaves Value untouched).
     bool ConvertNumString(std::string_view S, double& Value) const;
     /// Replaces the text; the change notification this causes is ignored.
     void SetEditText(const std::string& S);

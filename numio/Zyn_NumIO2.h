@@ -97,7 +97,7 @@ char32_t NumIO2KeyChar(vcl::WORD Key, bool Shift);
 /// height; YT: top of every text; BH: Height - G - 4.
 struct TNumIO2Geometry {
     ///@{
-    /// The ls.
+    /// The measures named above, in pixels.
     int LS = 0, TBW = 0, BW = 0, G = 0, TH = 0, YT = 0, BH = 0;
     ///@}
 };
@@ -338,9 +338,9 @@ public:
     int GetCaretPos() const { return FCaretPos; }
     /// Whether the blinking caret is currently drawn.
     bool GetCaretVisible() const { return FCaretVisib; }
-    /// Check validity.
+    /// Whether Instring is a valid text of the current format and separator (what an edit must pass).
     bool CheckValidity(std::string_view Instring) const;
-    /// Out of range.
+    /// Whether the value lies below RangeLow or above RangeHigh (the box then shows the warning colours).
     bool OutOfRange() const;
     /// Takes the focus and (unless ReadOnly) restarts the blinking caret.
     void SetFocus() override;
@@ -351,7 +351,7 @@ public:
     void Assign(vcl::TPersistent* Source) override;
     /// The x-coordinate of the caret boundary after N characters, and the boundary nearest to X.
     int CharPosToXCoords(int N);
-    /// Xcoords to char pos.
+    /// The caret boundary nearest to client x-coordinate X (0..length of the text).
     int XCoordsToCharPos(int X);
     /// The layout for the current size and font.
     TNumIO2Geometry Geometry();
@@ -384,7 +384,7 @@ protected:
     void CreateWnd() override;
     /// Draws the control.
     void Paint() override;
-    /// Can auto size.
+    /// With AutoSize the height follows the font: text height of "E0" + 6, at least 18.
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;
     /// Text (SetText of the framework) is the number buffer: a text the format does not take is
     /// ignored; caret and selection go to 0.
@@ -403,9 +403,9 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a click.
     void Click() override;
-    /// Wmset focus.
+    /// Taking the focus restarts the blinking caret (unless ReadOnly).
     void WMSetFocus(vcl::TMessage& Message) override;
-    /// Wmget dlg code.
+    /// Asks for the arrow keys (they move the caret); Tab, Enter and Escape stay the dialog's.
     void WMGetDlgCode(vcl::TMessage& Message) override;
 
 private:
