@@ -30,17 +30,17 @@ using TBeforeDisplayEvent = std::function<void(vcl::TObject* Sender, std::string
 
 /// The settings a number text depends on (the label's properties of the same names).
 struct TNumLabFormat {
-    /// The display.
+    /// How the value is written (DisplayType).
     TDisplay Display = dtFixP;
-    /// The precision.
+    /// Decimals or significant digits (Precision).
     int Precision = 2;
-    /// The dtformat.
+    /// Date and time format of dtDateTime (DTFormat).
     std::string_view DTFormat;
-    /// The state text.
+    /// Text of dtState (StateText).
     std::string_view StateText;
-    /// The comma.
+    /// Whether a decimal comma replaces the point (Comma).
     bool Comma = false;
-    /// The force plus sign.
+    /// Whether positive numbers get a "+" (ForcePlusSign).
     bool ForcePlusSign = false;
 };
 
