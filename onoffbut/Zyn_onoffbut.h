@@ -84,17 +84,17 @@ TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground);
 
 /// Where the glyph sits and how big it is, and the control's size.
 struct TOnOffButPlacement {
-    /// The left space.
+    /// x offset of the glyph (LeftSpace).
     int LeftSpace = 0;
-    /// The top space.
+    /// y offset of the glyph (TopSpace).
     int TopSpace = 0;
-    /// The glyph width.
+    /// Width of the glyph in pixels.
     int GlyphWidth = 0;
-    /// The glyph height.
+    /// Height of the glyph in pixels.
     int GlyphHeight = 0;
-    /// The width.
+    /// Width of the control.
     int Width = 0;
-    /// The height.
+    /// Height of the control.
     int Height = 0;
 };
 
@@ -262,11 +262,11 @@ public:
     TColor GetColWhiteLine() const { return FColWhiteLine; }
 
     // ---- public methods
-    /// Install the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
+    /// Installs the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
     /// (a copy is cut; the picture stays the caller's). A sheet without even sides, or a file
     /// that cannot be read, raises EZynOnOffButError and keeps the glyphs as they were.
     void SetUserGlyph(vcl::TBitmap* Img);
-    /// Load user glyph.
+    /// The same from the bitmap file FName.
     void LoadUserGlyph(const std::string& FName);
 
     /// Draws the control.
