@@ -260,11 +260,11 @@ protected:
     void AssignTo(vcl::TPersistent* Dest) override;
     /// One tick of the timer: leaves the start phase, adds the step, repaints, reports.
     virtual void DoTimer();
-    /// Auto inc event.
+    /// Fires OnAutoInc.
     void AutoIncEvent();
-    /// (Re)starts the timer in its start phase or in its repeat phase.
+    /// Restarts the timer in its start phase (StartInterval).
     void InitTimer();
-    /// Update timer.
+    /// Restarts the timer in its repeat phase (RepeatInterval).
     void UpdateTimer();
 
 private:
