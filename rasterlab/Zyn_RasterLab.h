@@ -28,18 +28,18 @@ using vcl::TColor;
 
 /// A bit-mapped font of at most 32 x 32 dots for the character codes 0 to 255.
 struct TRDCharMatrix {
-    /// The font width.
+    /// Width in dots of the widest glyph.
     std::int32_t FontWidth = 0;    // widest glyph in dots (right - left + 1 over all glyphs)
-    /// The font height.
+    /// Number of dot rows the glyphs use.
     std::int32_t FontHeight = 0;   // number of dot rows used
     /// Per character code: the leftmost and the rightmost dot column of its glyph.
     std::array<std::uint8_t, 256> LeftMostBit{};
-    /// The right most bit.
+    /// Per character code: the rightmost dot column of its glyph.
     std::array<std::uint8_t, 256> RightMostBit{};
     /// Per character code one word per dot row 0..31; bit j lights column j (bit 0 leftmost).
     std::array<std::array<std::uint32_t, 32>, 256> BitData{};
 
-    /// Operator.
+    /// Two matrices are equal when every field is.
     bool operator==(const TRDCharMatrix&) const = default;
 };
 
