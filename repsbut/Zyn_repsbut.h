@@ -25,7 +25,7 @@ public:
 /// and grouping are the inherited speed button's.
 class TRepSpeedButton : public vcl::TSpeedButton {
 public:
-    /// The min click interval.
+    /// The shortest start or repeat interval in milliseconds.
     static constexpr int MinClickInterval = 10;   // ms; shorter intervals are raised to it
 
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -69,7 +69,7 @@ protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Cmmouse leave.
+    /// The pointer leaving the button ends the repeating, as a release would.
     void CMMouseLeave(vcl::TMessage& Message) override;
 
 private:
