@@ -35,11 +35,12 @@ enum TSegShape : std::uint8_t { gsNothing, gsSegments, gsPlus, gsColon, gsDegree
 using TSegmentSet = std::uint8_t;
 constexpr TSegmentSet SegBit(int Segment) { return TSegmentSet(1u << (Segment - 1)); }
 
-/// TSegGlyph: see the component's page in docs/components/.
+/// How a character is drawn: nothing, lit segments, a symbol image (plus, colon, degree sign)
+/// or the decimal point only.
 struct TSegGlyph {
-    /// The shape.
+    /// The kind of drawing.
     TSegShape Shape = gsNothing;
-    /// The segments.
+    /// The lit segments of a gsSegments character (segment n is bit n - 1).
     TSegmentSet Segments = 0;
 };
 
@@ -63,9 +64,9 @@ int SevenSegCacheCell(char32_t Ch);
 /// One digit of the display: the cache cell it shows (0 leaves the ground) and whether the
 /// decimal point is lit on it.
 struct TSevenSegDigit {
-    /// The cell.
+    /// The cache cell shown, 1..21; 0 leaves the ground.
     int Cell = 0;
-    /// The point.
+    /// Whether the digit's decimal point is lit.
     bool Point = false;
 };
 
@@ -80,13 +81,13 @@ void SevenSegCaptionDigits(std::u32string_view Caption, int NumDigits, std::vect
 /// digits, and as high as the control inside the margins. Empty when either is below 1
 /// (then no digit can be shown).
 struct TSevenSegCells {
-    /// The pitch.
+    /// Distance in pixels from one digit to the next.
     int Pitch = 0;
-    /// The width.
+    /// Width in pixels of a cell.
     int Width = 0;
-    /// The height.
+    /// Height in pixels of a cell.
     int Height = 0;
-    /// Empty.
+    /// Whether no digit can be shown (a side below 1).
     bool Empty() const { return Width < 1 || Height < 1; }
 };
 TSevenSegCells SevenSegCellGeometry(int ControlWidth, int ControlHeight, int Margin, int NumDigits,
@@ -98,7 +99,7 @@ class TSevenSeg : public vcl::TGraphicControl {
 public:
     /// Size of the digit image every character is first drawn into.
     static constexpr int DigitImageWidth = 312;
-    /// The digit image height.
+    /// Height of the digit image.
     static constexpr int DigitImageHeight = 432;
 
     /// Creates the object; AOwner (when given) frees it with itself.
