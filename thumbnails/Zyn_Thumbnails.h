@@ -47,25 +47,25 @@ using TSlideRenderedEvent =
 /// square runs from (x0, y0) to (x1, y1), both corners inclusive; a 10-pixel band at the
 /// top and bottom of the control and at its left edge stays background.
 struct TSlideGrid {
-    /// The border.
+    /// Width in pixels of the background band at the top, bottom and left edge.
     static constexpr int Border = 10;
 
-    /// The slide size.
+    /// Side in pixels of a slide's picture area (SlideSize).
     int SlideSize = 120;       // side of the picture area
-    /// The slide distance.
+    /// Gap in pixels between slides (SlideDistance).
     int SlideDistance = 2;     // gap between slides
-    /// The slide margin.
+    /// Margin in pixels between a slide's edge and its picture (SlideMargin).
     int SlideMargin = 7;       // between a slide's edge and its picture area
-    /// The num horiz.
+    /// Slides per row.
     int NumHoriz = 2;          // slides per row
-    /// The first thumb idx.
+    /// Scroll position (FirstThumbIdx).
     double FirstThumbIdx = 1.0;
     ///@{
-    /// The width.
+    /// Size of the control in pixels.
     int Width = 0, Height = 0; // of the control
     ///@}
     ///@{
-    /// The min.
+    /// Numbers of the first and the last slide.
     int Min = 1, Max = 100;
     ///@}
 
@@ -76,11 +76,11 @@ struct TSlideGrid {
     /// Number of the first slide of the top row shown, and the pixels of that row scrolled
     /// out at the top.
     int TopSlide() const;
-    /// Scroll pixels.
+    /// The pixels of the top row scrolled out at the top.
     int ScrollPixels() const;
     /// Slides per row and rows a control of this size shows.
     int SlidesPerRow() const;
-    /// Rows shown.
+    /// The number of rows a control of this height shows.
     int RowsShown() const;
     /// Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
     /// lie past the int range).
@@ -297,7 +297,7 @@ protected:
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Wmlbutton dbl clk.
+    /// A double click: OnImageDblClick with the slide under the pointer (0 for none).
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:
