@@ -66,15 +66,15 @@ std::string RowDateFormat(std::string_view Format);
 /// "]" ("s" when there is none; a leading "#" removed and marking the control read-only),
 /// the width group that follows (200 when missing or below 1) and the parameter text.
 struct TRowEditFormat {
-    /// The type text.
+    /// The type text between the brackets ("s" without brackets), without a leading "#".
     std::string TypeText;
-    /// The letter.
+    /// The first letter of the type text, which picks the control.
     char Letter = 's';
-    /// The read only.
+    /// Whether the type text began with "#" (the control is read-only).
     bool ReadOnly = false;
-    /// The width.
+    /// Width in pixels of the control (200 when missing or below 1).
     int Width = 200;
-    /// The parameter.
+    /// The parameter text after the width group.
     std::string Parameter;
 };
 TRowEditFormat SplitRowEditFormat(std::string_view Format);
