@@ -62,7 +62,8 @@ public:
     TColor GetColorFirst() const { return FColorFirst; }
     /// Sets the colour at the first end (default 0x000080, maroon); repaints.
     void SetColorFirst(TColor Value);
-    /// Colour at the last end of the gradient (the peak of the mid-band types); default 0x00FFFF (yellow).
+    /// Colour at the last end of the gradient (the peak of the mid-band types); default 0x00FFFF
+    /// (yellow).
     TColor GetColorLast() const { return FColorLast; }
     /// Sets the colour at the last end; repaints.
     void SetColorLast(TColor Value);

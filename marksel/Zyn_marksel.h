@@ -70,7 +70,8 @@ public:
     int GetNrOfRows() const { return FNrOfRows; }
     /// Sets the number of rows; values outside 1..51 are ignored. Repaints when it changes.
     void SetNrOfRows(int Value);              // 1..51, otherwise ignored
-    /// The selected mark, 0..51, or -1 (default) for none; a click selects the nearest visible mark.
+    /// The selected mark, 0..51, or -1 (default) for none; a click selects the nearest visible
+    /// mark.
     int GetSelected() const { return FSelected; }
     /// Selects a mark; values outside -1..51 are ignored. Repaints when it changes.
     void SetSelected(int Value);              // -1 (none) .. 51, otherwise ignored

@@ -63,15 +63,18 @@ public:
     int GetPercentNeedleLength() const { return FPercentNeedleLength; }
     /// Sets the needle length, clamped to 0..100; fires OnChange when the clamped value differs.
     void SetPercentNeedleLength(int Value);   // clamped to 0..100 before comparing
-    /// Full opening angle of the arrow head in degrees, 0..180; default 30 (0: the barbs lie on the shaft).
+    /// Full opening angle of the arrow head in degrees, 0..180; default 30 (0: the barbs lie on the
+    /// shaft).
     int GetHeadAngle() const { return FHeadAngle; }
     /// Sets the head angle, clamped to 0..180; fires OnChange.
     void SetHeadAngle(int Value);             // clamped to 0..180
-    /// Distance in pixels from the tip back along the shaft to where the shaft meets the head; default 20.
+    /// Distance in pixels from the tip back along the shaft to where the shaft meets the head;
+    /// default 20.
     int GetHeadMidLeng() const { return FHeadMidLeng; }
     /// Sets where the shaft meets the head; fires OnChange.
     void SetHeadMidLeng(int Value);
-    /// Horizontal shadow offset in pixels: the shadow is drawn ShadowDx to the left (both offsets 0:
+    /// Horizontal shadow offset in pixels: the shadow is drawn ShadowDx to the left (both offsets
+    /// 0:
     /// no shadow); default 0.
     int GetShadowDx() const { return FShadowDx; }
     /// Sets the horizontal shadow offset; fires OnChange.
@@ -280,7 +283,8 @@ public:
     void SetLogarithmic(bool Value);
     /// Value at or below which the low lamp lights and OnUnderFlow fires; default 0.0.
     double GetThresholdLow() const { return FThresholdLow; }
-    /// Sets the low threshold, clamped to the range (a ThresholdHigh below it is raised to it); lights
+    /// Sets the low threshold, clamped to the range (a ThresholdHigh below it is raised to it);
+    /// lights
     /// the low lamp and fires OnUnderFlow when Value is at or below it. Ignored below 1e-100 on a
     /// logarithmic scale. Repaints.
     void SetThresholdLow(double Value);
@@ -299,7 +303,8 @@ public:
     /// Value at the right end of the scale; default 1.0.
     double GetMeterMaxValue() const { return FMeterMaxValue; }
     /// Sets the maximum: a minimum at or above it becomes the maximum - 1 (on a logarithmic scale
-    /// the maximum / 10 when that would not be positive), and the values and thresholds above it are
+    /// the maximum / 10 when that would not be positive), and the values and thresholds above it
+    /// are
     /// lowered to it. Ignored below 1e-100 on a logarithmic scale. Repaints.
     void SetMeterMaxValue(double Value);
     /// Decimals of the tick labels, 0..4; default 1.
@@ -311,7 +316,8 @@ public:
     int GetMeterNrTicks() const { return FMeterNrTicks; }
     /// Sets the wanted number of intervals, clamped to 2..21; repaints.
     void SetMeterNrTicks(int Value);
-    /// Sweep of the scale: mlCirc90 (default), mlCirc120, mlCirc180, mlCirc270, mlCirc300 or mlCirc360.
+    /// Sweep of the scale: mlCirc90 (default), mlCirc120, mlCirc180, mlCirc270, mlCirc300 or
+    /// mlCirc360.
     TMeterLayout GetMeterLayout() const { return FMeterLayout; }
     /// Sets the sweep; recomputes the centre and radius and repaints.
     void SetMeterLayout(TMeterLayout Value);

@@ -129,7 +129,8 @@ public:
     TDataTable* Data = nullptr;
 
     // ---- published properties
-    /// Whether Enter (or a key the in-place editor consumed) moves on to the next cell; default true.
+    /// Whether Enter (or a key the in-place editor consumed) moves on to the next cell; default
+    /// true.
     bool GetAutoAdvance() const { return FAutoAdvance; }
     /// Switches moving on after Enter; takes effect with the next key press.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
@@ -215,11 +216,13 @@ public:
     void SetClipboardUseFullPrec(bool Value) { FClipUseFullPrec = Value; }
     /// First visible data column (row); a write is clamped to the table.
     int GetLeftCol() const { return TCustomGrid::GetLeftCol() - FColOffset; }
-    /// Scrolls sideways so that data column Value (clamped to 1..NrOfColumns) is the first visible one.
+    /// Scrolls sideways so that data column Value (clamped to 1..NrOfColumns) is the first visible
+    /// one.
     void SetLeftCol(int Value);
     /// First visible data row; default 1.
     int GetTopRow() const { return TCustomGrid::GetTopRow() - FRowOffset; }
-    /// Scrolls so that data row Value (clamped to 1..NrOfRows) is the first visible one, then repaints.
+    /// Scrolls so that data row Value (clamped to 1..NrOfRows) is the first visible one, then
+    /// repaints.
     void SetTopRow(int Value);
     /// Number of rows the pick list of a nominal column's in-place editor shows; default 8.
     int GetNomEditDropDownCount() const { return FDropdownCount; }
@@ -258,11 +261,13 @@ public:
     /// Enable masks of the data menu (12 items) and the header menu (5 items): bit i - 1 for
     /// item i. Writing enables exactly the items whose bit is set.
     int GetPopupDMask() const { return FPopupDMask; }
-    /// Sets the data menu's enable mask, enables exactly the items whose bit is set and fires OnChangeSetup.
+    /// Sets the data menu's enable mask, enables exactly the items whose bit is set and fires
+    /// OnChangeSetup.
     void SetPopupDMask(int Value);
     /// Enable mask of the header menu, bit i - 1 for item i (5 items); all bits set by default.
     int GetPopupHMask() const { return FPopupHMask; }
-    /// Sets the header menu's enable mask, enables exactly the items whose bit is set and fires OnChangeSetup.
+    /// Sets the header menu's enable mask, enables exactly the items whose bit is set and fires
+    /// OnChangeSetup.
     void SetPopupHMask(int Value);
 
     /// Cells, 1-based; outside the table reads give 0 (false) and writes are ignored.
@@ -359,13 +364,15 @@ public:
     int FillMarkedCells(double value, std::uint8_t Statemask);
     /// ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
     void InsertRow(int ix);
-    /// Inserts an empty column before ix (1..count + 1; count + 1 appends); other indexes are ignored.
+    /// Inserts an empty column before ix (1..count + 1; count + 1 appends); other indexes are
+    /// ignored.
     void InsertColumn(int ix);
     /// ix in 1..count; the last row (column) is never removed.
     void RemoveRow(int ix);
     /// Removes column ix (1..count); the last column is never removed.
     void RemoveColumn(int ix);
-    /// Reverses the order of the columns (with their names, attributes and decimal places); repaints.
+    /// Reverses the order of the columns (with their names, attributes and decimal places);
+    /// repaints.
     void MirrorColumns();
     /// Reverses the order of the rows; repaints.
     void MirrorRows();
@@ -609,7 +616,8 @@ protected:
     /// number otherwise, as OnGetEditText leaves it.
     std::string GetEditText(int ACol, int ARow) override;
     /// Stores what was typed: a number (',' read as '.') or a nominal identifier makes the cell
-    /// valid; anything else marks it invalid ("-nan-"). Clears the cell's marks; fires OnSetEditText.
+    /// valid; anything else marks it invalid ("-nan-"). Clears the cell's marks; fires
+    /// OnSetEditText.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
     /// The in-place editor: an edit line with a pick list (NomEditDropDownCount rows) for the
     /// nominal columns.

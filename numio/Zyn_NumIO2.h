@@ -338,9 +338,11 @@ public:
     int GetCaretPos() const { return FCaretPos; }
     /// Whether the blinking caret is currently drawn.
     bool GetCaretVisible() const { return FCaretVisib; }
-    /// Whether Instring is a valid text of the current format and separator (what an edit must pass).
+    /// Whether Instring is a valid text of the current format and separator (what an edit must
+    /// pass).
     bool CheckValidity(std::string_view Instring) const;
-    /// Whether the value lies below RangeLow or above RangeHigh (the box then shows the warning colours).
+    /// Whether the value lies below RangeLow or above RangeHigh (the box then shows the warning
+    /// colours).
     bool OutOfRange() const;
     /// Takes the focus and (unless ReadOnly) restarts the blinking caret.
     void SetFocus() override;

@@ -158,7 +158,8 @@ public:
     /// Decimals (dtFixP, dtDeg, dtEE, ...) or significant digits (dtFloat, dtExp) of the number,
     /// 0..15; default 2.
     int GetPrecision() const { return FPrecision; }
-    /// Sets the precision: negative values are ignored, above 15 become 15; repaints when it changes.
+    /// Sets the precision: negative values are ignored, above 15 become 15; repaints when it
+    /// changes.
     void SetPrecision(int Value);
     /// Text dtState shows whatever Value is; default "undefined".
     const std::string& GetStateText() const { return FStateText; }

@@ -127,7 +127,8 @@ public:
     TColor GetColorMax() const { return FBarColors[BarColorLast]; }
     /// Sets the gradient's end colour and recomputes the table between ColorMin and it; repaints.
     void SetColorMax(TColor Value);
-    /// Colour of a plain bar and the start of the gradient (first table entry); default blue (0xFF0000).
+    /// Colour of a plain bar and the start of the gradient (first table entry); default blue
+    /// (0xFF0000).
     TColor GetColorMin() const { return FBarColors[0]; }
     /// Sets the bar's start colour and recomputes the table between it and ColorMax; repaints.
     void SetColorMin(TColor Value);
@@ -170,11 +171,13 @@ public:
     void SetMarginBottom(int Value);
     /// Value of a full bar; default 100.
     double GetMax() const { return FMax; }
-    /// Sets the full-bar value (its order with Min is not checked; see SetRange); repaints when it differs.
+    /// Sets the full-bar value (its order with Min is not checked; see SetRange); repaints when it
+    /// differs.
     void SetMax(double Value);
     /// Value of an empty bar; default 0.
     double GetMin() const { return FMin; }
-    /// Sets the empty-bar value (its order with Max is not checked; see SetRange); repaints when it differs.
+    /// Sets the empty-bar value (its order with Max is not checked; see SetRange); repaints when it
+    /// differs.
     void SetMin(double Value);
     /// Milliseconds between automatic increments after the first one; default 700.
     int GetRepeatInterval() const { return FRepeatInterval; }

@@ -109,7 +109,8 @@ public:
     /// Whether the height follows the font: frame width + (DotSize + DotSpacing) x font height;
     /// default false.
     bool GetAutoHeight() const { return FAutoHeight; }
-    /// Switches the automatic height; turning it on adjusts the height now. Repaints when it differs.
+    /// Switches the automatic height; turning it on adjusts the height now. Repaints when it
+    /// differs.
     void SetAutoHeight(bool Value);
     /// Ground of the dots: rdbmOff (no dot grid, background colour), rdbmOn (default: unlit dots
     /// with a gap column round each character) or rdbmRaster (a continuous grid of unlit dots).
@@ -161,7 +162,8 @@ public:
     bool GetProportional() const { return FProportional; }
     /// Switches proportional spacing; repaints when it differs.
     void SetProportional(bool Value);
-    /// Direction the text scrolls by timer: rdsmOff (default), rdsmLeft, rdsmRight, rdsmDown or rdsmUp.
+    /// Direction the text scrolls by timer: rdsmOff (default), rdsmLeft, rdsmRight, rdsmDown or
+    /// rdsmUp.
     TRDScrollMode GetScrollMode() const { return FScrollMode; }
     /// Sets the scroll mode; a change starts or stops the scroll timer, and rdsmOff puts the text
     /// back to its place and repaints. Raises EZynRasterLabError ("no timer available") when no
@@ -173,7 +175,8 @@ public:
     void SetScrollInterval(int Value);    // milliseconds; below 10 becomes 10
     /// Pixels the text moves per scroll step; default 1.
     int GetScrollIncrement() const { return FScrollIncrement; }
-    /// Sets the scroll step (0 becomes 1, a negative value its magnitude); a change restarts the timer.
+    /// Sets the scroll step (0 becomes 1, a negative value its magnitude); a change restarts the
+    /// timer.
     void SetScrollIncrement(int Value);   // pixels per tick; 0 becomes 1, negatives their magnitude
     /// Whether a text that has scrolled out enters again from the other side (firing
     /// OnScrollLoopRestart); default true.

@@ -151,7 +151,8 @@ public:
     bool GetAutoAdvance() const { return FAutoAdvance; }
     /// Switches Enter-to-next-row on or off; takes effect with the next key press.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
-    /// Background of the highlighted row or column (HighLightRow, HighLightColumn); default 0xCC9966.
+    /// Background of the highlighted row or column (HighLightRow, HighLightColumn); default
+    /// 0xCC9966.
     vcl::TColor GetColorHigh() const { return FColorHigh; }
     /// Sets the highlight background; repaints and fires OnChangeSetup.
     void SetColorHigh(vcl::TColor Value) { SetColour(FColorHigh, Value); }
@@ -174,7 +175,8 @@ public:
     /// Background of the column headers and the fixed first column; default clBtnFace. The
     /// same value as FixedColor.
     vcl::TColor GetColorColumnHd() const { return GetFixedColor(); }
-    /// Sets the column header background (and FixedColor with it); repaints and fires OnChangeSetup.
+    /// Sets the column header background (and FixedColor with it); repaints and fires
+    /// OnChangeSetup.
     void SetColorColumnHd(vcl::TColor Value);
     /// Text colour of the column headers; default clBlack.
     vcl::TColor GetColorColumnHdText() const { return FColorColumnHdText; }
@@ -228,7 +230,8 @@ public:
     const std::string& GetCommonHeader() const { return FData->GetCommonHeader(); }
     /// Sets the common header text; when it differs, fires OnChange and repaints.
     void SetCommonHeader(const std::string& Value);
-    /// Alignment of the common header text (taLeftJustify, taRightJustify, taCenter); default taCenter.
+    /// Alignment of the common header text (taLeftJustify, taRightJustify, taCenter); default
+    /// taCenter.
     vcl::TAlignment GetCommonHeaderAlignment() const { return FCommonHeaderAlignment; }
     /// Sets the common header alignment; when it differs, fires OnChange and repaints.
     void SetCommonHeaderAlignment(vcl::TAlignment Value);
@@ -464,7 +467,8 @@ public:
     /// Reads the data set identified by DataID from file FName and brings rows, columns, header
     /// heights and the per-column settings in line with it; false when the file holds no such set.
     bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
-    /// Writes the list's data set into OutStream, after the document header when CreateHeader is set.
+    /// Writes the list's data set into OutStream, after the document header when CreateHeader is
+    /// set.
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID) { FData->WriteToXMLStream(OutStream, CreateHeader, DataID); }
     /// Reads the data set identified by DataID from InStream, as LoadFromXMLFile.
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
@@ -539,13 +543,15 @@ public:
     bool GetRowSelect(int R) const;
     /// Selects or deselects data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowSelect(int R, bool Value);
-    /// Whether data row R is enabled (disabled rows are greyed and not editable); false out of range.
+    /// Whether data row R is enabled (disabled rows are greyed and not editable); false out of
+    /// range.
     bool GetRowEnabled(int R) const;
     /// Enables or disables data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowEnabled(int R, bool Value);
     /// Whether data column C is selected; false out of range.
     bool GetColSelect(int C) const;
-    /// Selects or deselects data column C (ignored out of range); fires OnSelectedChange and repaints.
+    /// Selects or deselects data column C (ignored out of range); fires OnSelectedChange and
+    /// repaints.
     void SetColSelect(int C, bool Value);
     /// The first selected row; 0 when none is selected or that row is disabled.
     int FirstSelectedRow() const;

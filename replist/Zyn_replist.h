@@ -90,7 +90,8 @@ public:
     void SetNrRows(int Value);
     /// Sets the number of data rows; the same as SetNrRows.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
-    /// Text of the common header a view shows above the column headers; default "Zyn Report Listview".
+    /// Text of the common header a view shows above the column headers; default "Zyn Report
+    /// Listview".
     const std::string& GetCommonHeader() const { return FCommonHeader; }
     /// Sets the common header text (saved with the data files).
     void SetCommonHeader(const std::string& Value);
@@ -235,7 +236,8 @@ public:
 
     // ---- files (see RLDataXml.cpp, RLDataCsv.cpp, RLDataFiles.cpp)
     /// Writes the data set, with the document header, into file FName under the identifier
-    /// DataID; the file is replaced only once everything is written, so a failure keeps the old one.
+    /// DataID; the file is replaced only once everything is written, so a failure keeps the old
+    /// one.
     void SaveAsXMLFile(const std::string& FName, const std::string& DataID);
     /// Reads the data set identified by DataID (any case; empty: the first one) from file FName.
     /// Returns false when the file holds no such data set; a malformed data set raises

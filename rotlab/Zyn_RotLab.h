@@ -51,7 +51,8 @@ public:
     void SetPosX(int Value);
     /// y in pixels of the text's anchor; default 10.
     int GetPosY() const { return FPosY; }
-    /// Moves the anchor up or down (ignored when equal, recentred while AutoCenter is on); repaints.
+    /// Moves the anchor up or down (ignored when equal, recentred while AutoCenter is on);
+    /// repaints.
     void SetPosY(int Value);
     /// Keeps the anchor in the middle of the control (Width div 2, Height div 2): when the
     /// label is put on a parent, resized there, and after a form file has been read.

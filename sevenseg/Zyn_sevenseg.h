@@ -123,11 +123,13 @@ public:
     void SetCaption(const std::string& Value);
     /// Background colour of the display and of the unlit ground; default 0x333333 (dark gray).
     TColor GetColorBackGnd() const { return FColorBackGnd; }
-    /// Sets the background colour; when it differs, the digit images are rebuilt and the display repaints.
+    /// Sets the background colour; when it differs, the digit images are rebuilt and the display
+    /// repaints.
     void SetColorBackGnd(TColor Value);
     /// Colour of the lit segments; default 255 (red). White is drawn as 0xFEFEFE.
     TColor GetColorText() const { return FColorText; }
-    /// Sets the segment colour; when it differs, the digit images are rebuilt and the display repaints.
+    /// Sets the segment colour; when it differs, the digit images are rebuilt and the display
+    /// repaints.
     void SetColorText(TColor Value);
     /// Colour scheme of the line colours, ordinal 0 by default; the frame itself is always drawn in
     /// fixed white, silver, gray and black.

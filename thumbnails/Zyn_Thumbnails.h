@@ -193,7 +193,8 @@ public:
     int GetFocusedSlide() const { return FLastHiLite; }
     /// Number of the first slide; default 1.
     int GetMin() const { return FMin; }
-    /// Sets the first slide number; a change resizes the selection to Max - Min + 1 slides and repaints.
+    /// Sets the first slide number; a change resizes the selection to Max - Min + 1 slides and
+    /// repaints.
     void SetMin(int Value);
     /// Number of the last slide; default 100.
     int GetMax() const { return FMax; }
@@ -201,7 +202,8 @@ public:
     void SetMax(int Value);                      // values below 1 become 1
     /// Side in pixels of a slide's square picture area; default 120.
     int GetSlideSize() const { return FThumbBaseSize; }
-    /// Sets the picture area, at least 50 and at most the control's width; repaints when it changes.
+    /// Sets the picture area, at least 50 and at most the control's width; repaints when it
+    /// changes.
     void SetSlideSize(int Value);                // at least 50, at most the control's width
     /// Gap in pixels between neighbouring slides; default 2.
     int GetSlideDistance() const { return FSLideDist; }
