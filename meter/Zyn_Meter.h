@@ -74,8 +74,7 @@ public:
     /// Sets where the shaft meets the head; fires OnChange.
     void SetHeadMidLeng(int Value);
     /// Horizontal shadow offset in pixels: the shadow is drawn ShadowDx to the left (both offsets
-    /// 0:
-    /// no shadow); default 0.
+    /// 0: no shadow); default 0.
     int GetShadowDx() const { return FShadowDx; }
     /// Sets the horizontal shadow offset; fires OnChange.
     void SetShadowDx(int Value);
@@ -284,9 +283,8 @@ public:
     /// Value at or below which the low lamp lights and OnUnderFlow fires; default 0.0.
     double GetThresholdLow() const { return FThresholdLow; }
     /// Sets the low threshold, clamped to the range (a ThresholdHigh below it is raised to it);
-    /// lights
-    /// the low lamp and fires OnUnderFlow when Value is at or below it. Ignored below 1e-100 on a
-    /// logarithmic scale. Repaints.
+    /// lights the low lamp and fires OnUnderFlow when Value is at or below it. Ignored below 1e-100
+    /// on a logarithmic scale. Repaints.
     void SetThresholdLow(double Value);
     /// Value at or above which the high lamp lights and OnOverFlow fires; default 1.0.
     double GetThresholdHigh() const { return FThresholdHigh; }
@@ -304,8 +302,7 @@ public:
     double GetMeterMaxValue() const { return FMeterMaxValue; }
     /// Sets the maximum: a minimum at or above it becomes the maximum - 1 (on a logarithmic scale
     /// the maximum / 10 when that would not be positive), and the values and thresholds above it
-    /// are
-    /// lowered to it. Ignored below 1e-100 on a logarithmic scale. Repaints.
+    /// are lowered to it. Ignored below 1e-100 on a logarithmic scale. Repaints.
     void SetMeterMaxValue(double Value);
     /// Decimals of the tick labels, 0..4; default 1.
     int GetMeterDecPlaces() const { return FMeterDecPlaces; }
