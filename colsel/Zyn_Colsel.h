@@ -29,22 +29,23 @@ using TOnColorNameChangeEvent = std::function<void(vcl::TObject* Sender, std::st
 
 inline constexpr int MaxSelColors = TPredefinedColors::Count;   // 47
 
-/// TColSelEntry: see the component's page in docs/components/.
+/// One entry of the colour table: its colour, the name the list shows and whether the user
+/// may redefine it.
 struct TColSelEntry {
-    /// The color.
+    /// The entry's colour.
     TColor Color = vcl::clBlack;
-    /// The name.
+    /// The name the list shows for the entry.
     std::string Name;
-    /// The allow edit.
+    /// Whether a click on the entry's colour bar opens the colour dialog.
     bool AllowEdit = false;
 };
 using TColSelTable = std::array<TColSelEntry, MaxSelColors>;   // entry n at index n - 1
 
 /// The slice of PredefinedColors a palette takes: entries First .. First + Count - 1.
 struct TColSelPalette {
-    /// The first.
+    /// The first entry of PredefinedColors in the palette (1-based).
     int First;
-    /// The count.
+    /// How many entries the palette has.
     int Count;
 };
 inline constexpr TColSelPalette BasicVGAPalette{1, 16};
@@ -76,7 +77,8 @@ public:
     // ---- properties
     /// Width of the colour bar in front of each name (0: no bar).
     int GetColorBarWidth() const { return FColorBarWidth; }
-    /// Sets the ColorBarWidth property.
+    /// Sets the colour bar width in pixels (default 30); negative or unchanged values are ignored.
+    /// Refreshes.
     void SetColorBarWidth(int Value);         // negative values are ignored
     /// How many entries the list shows, always the first ones (1..47).
     int GetNumColors() const { return FNumColors; }
@@ -87,13 +89,13 @@ public:
     /// entry (and renames it after its stored colour); a colour no entry shows replaces the
     /// selected entry's colour and name. Refreshes in both cases.
     TColor GetSelColor() const;
-    /// Sets the SelColor property.
+    /// Selects the entry showing Value, or recolours the selected entry; see GetSelColor.
     void SetSelColor(TColor Value);
     /// The selected entry (1-based). Setting it chooses that entry's item; a number outside
     /// 1..NumColors is ignored. Stored in form files before SelColor, so that a colour of the
     /// selector's own (one no entry shows) comes back into the entry that held it.
     int GetSelIx() const { return FSelIx; }
-    /// Sets the SelIx property; a number outside 1..NumColors is ignored.
+    /// Selects entry Value and shows its item; a number outside 1..NumColors is ignored.
     void SetSelIx(int Value);
     /// The item shown in the field; choosing an item (-1: none) also makes its entry the
     /// selected one, so that SelColor, the colour dialog and the field agree.
@@ -107,28 +109,30 @@ public:
     TColor GetArrayColor(int Index) const;
     /// Also renames the entry after the colour (through OnColorNameChange).
     void SetArrayColor(int Index, TColor Value);
-    /// The ArrayColorName property.
+    /// Name of entry Index as the list shows it; "" out of range.
     std::string GetArrayColorName(int Index) const;
     /// Stores the name through OnColorNameChange and refreshes the list.
     void SetArrayColorName(int Index, const std::string& Value);
-    /// The ArrayAllowEdit property.
+    /// Whether entry Index may be redefined by the user (a click on its colour bar opens the
+    /// colour dialog); false out of range.
     bool GetArrayAllowEdit(int Index) const;
-    /// Sets the ArrayAllowEdit property.
+    /// Allows or forbids redefining entry Index (editable entries show an edit mark on their bar);
+    /// refreshes.
     void SetArrayAllowEdit(int Index, bool Value);
-    /// Set or clear the editable flag of all 47 entries.
+    /// Makes all 47 entries editable and refreshes.
     void SetAllColorEditFlags();
-    /// Reset all color edit flags.
+    /// Makes all 47 entries fixed (not editable) and refreshes.
     void ResetAllColorEditFlags();
     /// The name of the selected entry; "" while no item is selected.
     std::string GetSelColorID() const;
     /// Each selects entry 1, shows the palette's colours in entries 1.. (named after their
     /// colours through OnColorNameChange) and rebuilds the list.
     void LoadBasicVGAPalette();               // 16 colours
-    /// Load extended palette.
+    /// Shows the 20 colours of the extended palette; see LoadBasicVGAPalette.
     void LoadExtendedPalette();               // 20
-    /// Load standard palette.
+    /// Shows all 47 colours of the standard palette; see LoadBasicVGAPalette.
     void LoadStandardPalette();               // 47
-    /// Load windows system palette.
+    /// Shows the 27 system colours in entries 1..27; see LoadBasicVGAPalette.
     void LoadWindowsSystemPalette();          // 27: the system colours
 
     // ---- events
@@ -143,7 +147,7 @@ protected:
 
     /// Rebuilds the list once the form file has been read.
     void Loaded() override;
-    /// Draw item.
+    /// Draws one item: the colour bar (with an edit mark on editable entries) and the name.
     void DrawItem(int Index, const vcl::TRect& Rect, vcl::TOwnerDrawState State) override;
     /// The chosen item becomes the selected entry, then OnClick.
     void Click() override;

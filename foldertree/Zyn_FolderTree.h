@@ -57,9 +57,9 @@ struct TFolderIdHash {
 /// One subfolder: its name as stored (bytes), whether it has subfolders of its own, what it
 /// is on disk, and whether it leads back to a folder above it (a loop of links).
 struct TSubFolder {
-    /// The name.
+    /// The subfolder's name as stored (bytes).
     std::string Name;
-    /// Whether rs.
+    /// Whether it has subfolders of its own (its node gets a placeholder child).
     bool HasSubFolders = false;
     /// What the subfolder is on disk (device and inode).
     TFolderId Id{};
@@ -109,7 +109,7 @@ public:
     static inline void* const LoadedMarker = reinterpret_cast<void*>(std::uintptr_t(0xA5F016ED));
     /// Text of the placeholder child of a folder whose subfolders are not loaded yet.
     static constexpr const char* PlaceholderText = "Child";
-    /// The root text.
+    /// Text of the root node, the drive the tree starts from.
     static constexpr const char* RootText = "C:\\";
 
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -124,13 +124,14 @@ public:
     // ---- published properties
     /// The colour shown while enabled (a disabled tree shows clBtnFace).
     TColor GetColor() const { return FColorBak; }
-    /// Sets the Color property.
+    /// Stores Value as the enabled colour and shows it (while enabled).
     void SetColor(TColor Value);
-    /// Sets the Enabled property.
+    /// Enables or disables the tree; a disabled tree shows clBtnFace, an enabled one Color.
     void SetEnabled(bool Value) override;
-    /// The OldTreeStyle property.
+    /// Whether the tree keeps the classic look (default true) rather than the look of the
+    /// system's file explorer; this framework draws both alike.
     bool GetOldTreeStyle() const { return FUseOldStyle; }
-    /// Sets the OldTreeStyle property.
+    /// Chooses the classic or the explorer look; a change applies the window theme at once.
     void SetOldTreeStyle(bool Value);
 
     // ---- public
@@ -141,7 +142,7 @@ public:
     /// the drive mapping gives "C:". Directory keeps the drive form, relative to this root;
     /// GetHostDirectory gives the host path. Setting it resets a tree whose window exists.
     const std::string& GetRootFolder() const { return FRootFolder; }
-    /// Sets the RootFolder property.
+    /// Sets the host folder the root stands for; see GetRootFolder.
     void SetRootFolder(const std::string& Value);
 
     /// Back to the collapsed root; Directory becomes the root of the current folder's drive
@@ -171,7 +172,7 @@ public:
     /// has none). False when the folder does not exist;
     /// otherwise whether DirList is not empty.
     bool GetSubDirs(const std::string& Path, vcl::TStrings* DirList);
-    /// The SubDirs property.
+    /// Appends the subfolders of Node's folder to DirList; the same as the path form.
     bool GetSubDirs(vcl::TTreeNode* Node, vcl::TStrings* DirList);
 
     /// The folder of Node, with a trailing '\' (the names as stored, not as shown). A name
@@ -200,11 +201,12 @@ protected:
 
     /// Makes the window and what depends on it.
     void CreateWnd() override;
-    /// Can expand.
+    /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced).
+    /// While a whole branch opens, a folder already open by another way stays closed.
     bool CanExpand(vcl::TTreeNode* Node) override;
     /// Handles a change of the text.
     void Change(vcl::TTreeNode* Node) override;
-    /// Delete.
+    /// Forgets what the tree kept about Node before the node is deleted.
     void Delete(vcl::TTreeNode* Node) override;
 
 private:

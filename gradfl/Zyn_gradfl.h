@@ -60,37 +60,39 @@ public:
     /// flipped changes the colour in use at that end and is remembered as the other base
     /// colour, so unflipping moves it to the other end.
     TColor GetColorFirst() const { return FColorFirst; }
-    /// Sets the ColorFirst property.
+    /// Sets the colour at the first end (default 0x000080, maroon); repaints.
     void SetColorFirst(TColor Value);
-    /// The ColorLast property.
+    /// Colour at the last end of the gradient (the peak of the mid-band types); default 0x00FFFF
+    /// (yellow).
     TColor GetColorLast() const { return FColorLast; }
-    /// Sets the ColorLast property.
+    /// Sets the colour at the last end; repaints.
     void SetColorLast(TColor Value);
-    /// The ColorFlipped property.
+    /// Whether the two base colours are used swapped; default false.
     bool GetColorFlipped() const { return FColorFlipped; }
-    /// Sets the ColorFlipped property.
+    /// Swaps the colours in use (true) or restores the base order; repaints.
     void SetColorFlipped(bool Value);
-    /// The FillType property.
+    /// Layout of the bands: gtHoriz (default, top to bottom), gtVert (left to right),
+    /// gtMidBandHoriz or gtMidBandVert (rising to ColorLast in the middle and falling again).
     TGradType GetFillType() const { return FFillType; }
-    /// Sets the FillType property.
+    /// Sets the band layout; repaints when it differs.
     void SetFillType(TGradType Value);
-    /// The NrColors property.
+    /// Number of colour bands, 1..255; default 16.
     int GetNrColors() const { return FNrColors; }
-    /// Sets the NrColors property.
+    /// Sets the number of bands, clamped to 1..255; repaints.
     void SetNrColors(int Value);              // clamped to 1..255
-    /// The FrameStyle property.
+    /// Frame round the control, ordinals 0 (none, default) to 5.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints.
     void SetFrameStyle(TFrameStyle Value);
     /// Grid lines lie on the band edges of their axis: horizontal lines at the tops of the
     /// horizontal bands, vertical lines at the left edges of the vertical bands, whatever
     /// the fill type, so the grid cuts the area into NrColors rows and/or columns.
     TGridMode GetGridMode() const { return FGridMode; }
-    /// Sets the GridMode property.
+    /// Chooses gmNone (default), gmHoriz, gmVert or gmBoth; repaints.
     void SetGridMode(TGridMode Value);
-    /// The GridColor property.
+    /// Colour of the grid lines; default navy (0x800000).
     TColor GetGridColor() const { return FGridColor; }
-    /// Sets the GridColor property.
+    /// Sets the grid colour; repaints.
     void SetGridColor(TColor Value);
 
     // ---- events

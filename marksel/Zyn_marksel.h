@@ -29,7 +29,7 @@ using TMarkPositions = std::array<vcl::TPoint, NumberOfMarks>;
 /// Columns x Rows cells inside a 2-pixel border: DH = (Width - 4) div Columns, and so on.
 struct TMarkSelGrid {
     ///@{
-    /// The dh.
+    /// Cell width and height (DH, DV) and their halves (MH, MV), in pixels.
     int DH = 0, DV = 0, MH = 0, MV = 0;
     ///@}
 };
@@ -61,63 +61,66 @@ public:
     std::string ClassName() const override { return "TMarkSel"; }
 
     // ---- properties
-    /// The NrOfColumns property.
+    /// Number of columns of the mark grid, 1..51; default 8.
     int GetNrOfColumns() const { return FNrOfColumns; }
-    /// Sets the NrOfColumns property.
+    /// Sets the number of columns; values outside 1..51 are ignored. Repaints when it changes.
     void SetNrOfColumns(int Value);           // 1..51, otherwise ignored
-    /// The NrOfRows property.
+    /// Number of rows of the mark grid, 1..51; default 6 (marks beyond the grid fall outside the
+    /// control).
     int GetNrOfRows() const { return FNrOfRows; }
-    /// Sets the NrOfRows property.
+    /// Sets the number of rows; values outside 1..51 are ignored. Repaints when it changes.
     void SetNrOfRows(int Value);              // 1..51, otherwise ignored
-    /// The Selected property.
+    /// The selected mark, 0..51, or -1 (default) for none; a click selects the nearest visible
+    /// mark.
     int GetSelected() const { return FSelected; }
-    /// Sets the Selected property.
+    /// Selects a mark; values outside -1..51 are ignored. Repaints when it changes.
     void SetSelected(int Value);              // -1 (none) .. 51, otherwise ignored
-    /// The ColorBackGnd property.
+    /// Background colour of the grid; default clBtnFace.
     TColor GetColorBackGnd() const { return FColorBackGnd; }
-    /// Sets the ColorBackGnd property.
+    /// Sets the background colour; repaints when it differs.
     void SetColorBackGnd(TColor Value);
-    /// The ColorMarks property.
+    /// Colour of the mark symbols (and of the frame's last line); default black.
     TColor GetColorMarks() const { return FColorMarks; }
-    /// Sets the ColorMarks property.
+    /// Sets the mark colour; repaints when it differs.
     void SetColorMarks(TColor Value);
-    /// The ColorSelBG property.
+    /// Background of the selected mark's box; default white.
     TColor GetColorSelBG() const { return FColorSelBG; }
-    /// Sets the ColorSelBG property.
+    /// Sets the selection background; repaints when it differs.
     void SetColorSelBG(TColor Value);
-    /// The ColorSelFG property.
+    /// Colour of the selected mark and its box outline; default navy (0x800000).
     TColor GetColorSelFG() const { return FColorSelFG; }
-    /// Sets the ColorSelFG property.
+    /// Sets the selection colour; repaints when it differs.
     void SetColorSelFG(TColor Value);
-    /// The ColorHiLiteBG property.
+    /// Background of the mark under the mouse pointer; default red (0x0000FF).
     TColor GetColorHiLiteBG() const { return FColorHiLiteBG; }
-    /// Sets the ColorHiLiteBG property.
+    /// Sets the hover background; repaints when it differs.
     void SetColorHiLiteBG(TColor Value);
-    /// The ColorHiLiteSymbol property.
+    /// Colour of the symbol under the mouse pointer; default white.
     TColor GetColorHiLiteSymbol() const { return FColorHiLiteSymbol; }
-    /// Sets the ColorHiLiteSymbol property.
+    /// Sets the hover symbol colour; repaints when it differs.
     void SetColorHiLiteSymbol(TColor Value);
     /// Passes the value on and repaints, also when it does not change.
     void SetEnabled(bool Value) override;
-    /// The FrameStyle property.
+    /// Frame round the control, ordinals 0 (none) to 5; default 5.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
     /// Mark 0 drawn as a cross over the first cell (else as the base library's dot).
     bool GetShowZeroAsCross() const { return FShowZeroAsCross; }
-    /// Sets the ShowZeroAsCross property.
+    /// Switches the cross for mark 0; stores and repaints, also when it does not change.
     void SetShowZeroAsCross(bool Value);      // stores and repaints without comparing
 
     /// Visibility of mark Index. Reading an index outside 0..51 reads mark 0; writing takes
     /// indexes 1..51 only (mark 0 stays visible) and repaints.
     bool GetVis(int Index) const;
-    /// Sets the Vis property.
+    /// Shows or hides mark Index (1..51; mark 0 stays visible) and repaints; the marks after it
+    /// move to fill the grid.
     void SetVis(int Index, bool Value);
 
     // ---- public methods
-    /// Show all marks.
+    /// Makes marks 1..51 visible and repaints.
     void ShowAllMarks();                      // marks 1..51 visible, then Paint
-    /// Hide all marks.
+    /// Hides marks 1..51 (mark 0 stays) and repaints.
     void HideAllMarks();                      // marks 1..51 hidden, then Paint
     /// Where mark Index (0..51) sat at the last paint; (0, 0) outside the range.
     vcl::TPoint GetMarkPos(int Index) const;
@@ -151,9 +154,10 @@ protected:
 
     /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Wmlbutton up.
+    /// A left click: selects the nearest visible mark, fires OnMarkClick and repaints (a release
+    /// at (-1, -1) is ignored).
     void WMLButtonUp(vcl::TMessage& Message) override;
-    /// Wmlbutton dbl clk.
+    /// A left double click: as a click, with OnMarkDblClick.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:

@@ -33,7 +33,8 @@ using TBeforeDrawNeedleEvent =
 using TMeterRenderedEvent = std::function<void(vcl::TObject* Sender, vcl::TCanvas* Canvas)>;
 
 // ---- needle look ------------------------------------------------------------------------
-/// TNeedleLayout: see the component's page in docs/components/.
+/// The look of one needle of a meter: body and outline colours, arrow head, shaft, length
+/// and shadow. Every change fires OnChange, through which the owning meter repaints.
 class TNeedleLayout : public vcl::TPersistent {
 public:
     TNeedleLayout() = default;
@@ -42,49 +43,53 @@ public:
     /// Copies all eleven settings (not OnChange) from another needle layout, then Changed.
     void Assign(vcl::TPersistent* Source) override;
 
-    /// The ColorBody property.
+    /// Fill colour of the needle polygon; default silver (0xC0C0C0).
     TColor GetColorBody() const { return FColorBody; }
-    /// Sets the ColorBody property.
+    /// Sets the needle's fill colour; fires OnChange (the meter repaints).
     void SetColorBody(TColor Value);
-    /// The ColorOutline property.
+    /// Outline colour of the needle polygon; default black.
     TColor GetColorOutline() const { return FColorOutline; }
-    /// Sets the ColorOutline property.
+    /// Sets the needle's outline colour; fires OnChange.
     void SetColorOutline(TColor Value);
-    /// The HeadSize property.
+    /// Length in pixels of the two barbs of the arrow head; default 20.
     int GetHeadSize() const { return FHeadSize; }
-    /// Sets the HeadSize property.
+    /// Sets the barb length; fires OnChange.
     void SetHeadSize(int Value);
-    /// The Thickness property.
+    /// Width of the shaft in pixels; default 0 (the shaft is a line).
     int GetThickness() const { return FThickness; }
-    /// Sets the Thickness property.
+    /// Sets the shaft width; fires OnChange.
     void SetThickness(int Value);
-    /// The PercentNeedleLength property.
+    /// Needle length in percent of the scale radius less 4 pixels, 0..100; default 100.
     int GetPercentNeedleLength() const { return FPercentNeedleLength; }
-    /// Sets the PercentNeedleLength property.
+    /// Sets the needle length, clamped to 0..100; fires OnChange when the clamped value differs.
     void SetPercentNeedleLength(int Value);   // clamped to 0..100 before comparing
-    /// The HeadAngle property.
+    /// Full opening angle of the arrow head in degrees, 0..180; default 30 (0: the barbs lie on the
+    /// shaft).
     int GetHeadAngle() const { return FHeadAngle; }
-    /// Sets the HeadAngle property.
+    /// Sets the head angle, clamped to 0..180; fires OnChange.
     void SetHeadAngle(int Value);             // clamped to 0..180
-    /// The HeadMidLeng property.
+    /// Distance in pixels from the tip back along the shaft to where the shaft meets the head;
+    /// default 20.
     int GetHeadMidLeng() const { return FHeadMidLeng; }
-    /// Sets the HeadMidLeng property.
+    /// Sets where the shaft meets the head; fires OnChange.
     void SetHeadMidLeng(int Value);
-    /// The ShadowDx property.
+    /// Horizontal shadow offset in pixels: the shadow is drawn ShadowDx to the left (both offsets
+    /// 0: no shadow); default 0.
     int GetShadowDx() const { return FShadowDx; }
-    /// Sets the ShadowDx property.
+    /// Sets the horizontal shadow offset; fires OnChange.
     void SetShadowDx(int Value);
-    /// The ShadowDy property.
+    /// Vertical shadow offset in pixels: the shadow is drawn ShadowDy upwards; default 0.
     int GetShadowDy() const { return FShadowDy; }
-    /// Sets the ShadowDy property.
+    /// Sets the vertical shadow offset; fires OnChange.
     void SetShadowDy(int Value);
-    /// The ShadowColor property.
+    /// Colour of the needle's shadow; default gray (0x808080).
     TColor GetShadowColor() const { return FShadowColor; }
-    /// Sets the ShadowColor property.
+    /// Sets the shadow colour; fires OnChange.
     void SetShadowColor(TColor Value);
-    /// The Visible property.
+    /// Whether this needle is drawn and, for the primary needle, whether Value fires the range
+    /// events; default true for the primary needle, false for the secondary one.
     bool GetVisible() const { return FVisible; }
-    /// Sets the Visible property.
+    /// Shows or hides the needle; fires OnChange.
     void SetVisible(bool Value);
 
     /// Called by every setter after a change; the owning meter repaints through it.
@@ -98,7 +103,7 @@ protected:
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Changed.
+    /// Fires OnChange.
     void Changed();
 
 private:
@@ -127,31 +132,32 @@ int MeterRound(double X);
 /// Result of the tick-step algorithm: the first major tick, the major step and the number
 /// of minor intervals per major step.
 struct TMeterTickStep {
-    /// The first.
+    /// Value of the first major tick: the first multiple of Step not below the minimum.
     double First = 0.0;
-    /// The step.
+    /// Distance between major ticks: 1, 2 or 5 times a power of ten.
     double Step = 0.0;
-    /// The nsub.
+    /// Number of minor intervals per major step.
     int NSub = 1;
 };
 TMeterTickStep CalcMeterTickStep(int NrTicks, double MinValue, double MaxValue);
 
-/// TMeterMajorTick: see the component's page in docs/components/.
+/// One major tick: its value and whether it carries a label (in logarithmic decade mode only
+/// 1, 2 and 5 of each decade do).
 struct TMeterMajorTick {
-    /// The value.
+    /// The tick's value.
     double Value;
-    /// The labelled.
+    /// Whether the tick gets a label.
     bool Labelled;
 };
 
 /// Every tick of a scale. The vectors are reused from one computation to the next, so a
 /// repaint allocates nothing once they have grown to size.
 struct TMeterTicks {
-    /// The major.
+    /// The major ticks, in increasing order.
     std::vector<TMeterMajorTick> Major;
-    /// The minor.
+    /// The values of the minor ticks that do not coincide with a major one.
     std::vector<double> Minor;
-    /// Compute.
+    /// Computes the ticks of a scale from MinValue to MaxValue with about NrTicks major intervals.
     void Compute(int NrTicks, double MinValue, double MaxValue, bool Logarithmic);
 };
 
@@ -173,7 +179,7 @@ public:
     /// The name the class is registered under.
     std::string ClassName() const override { return "TMeter"; }
 
-    /// Sets the Bounds property.
+    /// Places the meter and recomputes the scale's centre and radius from the new size.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
@@ -186,174 +192,195 @@ public:
     double CalcNeedleAngle(double Value) const;
 
     // ---- properties
-    /// The AnchorSize property.
+    /// Radius in pixels of the anchor (the hub cover over the needles' pivot); default 24.
     int GetAnchorSize() const { return FAnchorSize; }
-    /// Sets the AnchorSize property.
+    /// Sets the anchor radius; repaints.
     void SetAnchorSize(int Value);
-    /// The AnchorCovered property.
+    /// Whether the anchor is drawn over the needles' pivot; default true.
     bool GetAnchorCovered() const { return FAnchorCovered; }
-    /// Sets the AnchorCovered property.
+    /// Shows or hides the anchor; repaints.
     void SetAnchorCovered(bool Value);
-    /// The AnchorImage property.
+    /// File name of a bitmap drawn centred on the hub as the anchor (pixels of palette index 0
+    /// transparent); empty (default) draws the built-in anchor.
     const std::string& GetAnchorImage() const { return FAnchorImage; }
-    /// Sets the AnchorImage property.
+    /// Sets the anchor bitmap: an existing file is loaded (a failed load empties the name, without
+    /// an error); a missing file empties the name. Repaints.
     void SetAnchorImage(const std::string& Value);
-    /// The BackGroundImg property.
+    /// File name of the background bitmap; empty (default) fills the background with ColorBakG.
     const std::string& GetBackGroundImg() const { return FBackGroundImg; }
-    /// Sets the BackGroundImg property.
+    /// Sets the background bitmap: an existing file is loaded (a load error propagates); a missing
+    /// file empties the name. Repaints.
     void SetBackGroundImg(const std::string& Value);
-    /// The BkgndFillMode property.
+    /// How the background bitmap fills the meter: ordinal 0 at its own size at the top left
+    /// (default), 1 stretched, 2 tiled.
     TBkgFill GetBkgndFillMode() const { return FBkgndFillMode; }
-    /// Sets the BkgndFillMode property.
+    /// Sets the background fill mode; repaints.
     void SetBkgndFillMode(TBkgFill Value);
-    /// The Caption property.
+    /// Text drawn inside the dial, centred a third of the radius above the hub, in FontCaption;
+    /// empty by default.
     const std::string& GetCaption() const { return FCaption; }
-    /// Sets the Caption property.
+    /// Sets the caption; repaints.
     void SetCaption(const std::string& Value);
-    /// The ColorBakG property.
+    /// Background colour of the dial; default white.
     TColor GetColorBakG() const { return FColorBakG; }
-    /// Sets the ColorBakG property.
+    /// Sets the background colour; repaints.
     void SetColorBakG(TColor Value);
-    /// The ColorCover property.
+    /// Colour of the rim cover strips and the built-in anchor; default clBtnFace.
     TColor GetColorCover() const { return FColorCover; }
-    /// Sets the ColorCover property.
+    /// Sets the cover colour; repaints.
     void SetColorCover(TColor Value);
-    /// The ColorScale property.
+    /// Colour of the scale arc and ticks; default navy (0x800000).
     TColor GetColorScale() const { return FColorScale; }
-    /// Sets the ColorScale property.
+    /// Sets the scale colour; repaints.
     void SetColorScale(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the frame: ordinal 0 (default) fixed gray and white, any other the system's
+    /// shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The ColorSclBkLow property.
+    /// Colour of the scale band from the minimum to ThresholdLow; default lime (0x00FF00).
     TColor GetColorSclBkLow() const { return FColorSclBkLow; }
-    /// Sets the ColorSclBkLow property.
+    /// Sets the low band colour; repaints.
     void SetColorSclBkLow(TColor Value);
-    /// The ColorSclBkNorm property.
+    /// Colour of the scale band from ThresholdLow to ThresholdHigh; default orange (0x0080FF).
     TColor GetColorSclBkNorm() const { return FColorSclBkNorm; }
-    /// Sets the ColorSclBkNorm property.
+    /// Sets the normal band colour; repaints.
     void SetColorSclBkNorm(TColor Value);
-    /// The ColorSclBkHigh property.
+    /// Colour of the scale band from ThresholdHigh to the maximum; default red (0x0000FF).
     TColor GetColorSclBkHigh() const { return FColorSclBkHigh; }
-    /// Sets the ColorSclBkHigh property.
+    /// Sets the high band colour; repaints.
     void SetColorSclBkHigh(TColor Value);
-    /// The FontCaption property.
+    /// Font of the caption (Font is the tick labels' font); a copy of Font at construction.
     vcl::TFont* GetFontCaption() const { return FFontCaption.get(); }
-    /// Sets the FontCaption property.
+    /// Copies Value into the caption font; repaints.
     void SetFontCaption(vcl::TFont* Value);
-    /// The FrameStyle property.
+    /// Frame round the meter, ordinals 0 (none) to 5; default 3 (raised).
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints.
     void SetFrameStyle(TFrameStyle Value);
-    /// The LimWatchHighOn property.
+    /// Whether the high warning lamp (top right) is shown; default true.
     bool GetLimWatchHighOn() const { return FLimWatchHighOn; }
-    /// Sets the LimWatchHighOn property.
+    /// Shows or hides the high lamp; repaints.
     void SetLimWatchHighOn(bool Value);
-    /// The LimWatchLowOn property.
+    /// Whether the low warning lamp (top left) is shown; default true.
     bool GetLimWatchLowOn() const { return FLimWatchLowOn; }
-    /// Sets the LimWatchLowOn property.
+    /// Shows or hides the low lamp; repaints.
     void SetLimWatchLowOn(bool Value);
-    /// The LimWatchActColor property.
+    /// Colour of a lamp while its range flag is set; default red (0x0000FF).
     TColor GetLimWatchActColor() const { return FLimWatchActColor; }
-    /// Sets the LimWatchActColor property.
+    /// Sets the lit lamp colour; repaints.
     void SetLimWatchActColor(TColor Value);
-    /// The LimWatchPsvColor property.
+    /// Colour of a lamp while its range flag is clear; default gray (0x808080).
     TColor GetLimWatchPsvColor() const { return FLimWatchPsvColor; }
-    /// Sets the LimWatchPsvColor property.
+    /// Sets the dark lamp colour; repaints.
     void SetLimWatchPsvColor(TColor Value);
-    /// The Logarithmic property.
+    /// Whether the scale is logarithmic; default false. It stays false while either end of the
+    /// range is 1e-100 or less.
     bool GetLogarithmic() const { return FLogarithmic; }
-    /// Sets the Logarithmic property.
+    /// Switches the logarithmic scale; a request for it with a non-positive range end leaves it
+    /// false without an error. Repaints.
     void SetLogarithmic(bool Value);
-    /// The ThresholdLow property.
+    /// Value at or below which the low lamp lights and OnUnderFlow fires; default 0.0.
     double GetThresholdLow() const { return FThresholdLow; }
-    /// Sets the ThresholdLow property.
+    /// Sets the low threshold, clamped to the range (a ThresholdHigh below it is raised to it);
+    /// lights the low lamp and fires OnUnderFlow when Value is at or below it. Ignored below 1e-100
+    /// on a logarithmic scale. Repaints.
     void SetThresholdLow(double Value);
-    /// The ThresholdHigh property.
+    /// Value at or above which the high lamp lights and OnOverFlow fires; default 1.0.
     double GetThresholdHigh() const { return FThresholdHigh; }
-    /// Sets the ThresholdHigh property.
+    /// Sets the high threshold, clamped to the range (a ThresholdLow above it is lowered to it);
+    /// lights the high lamp and fires OnOverFlow when Value is at or above it. Ignored below 1e-100
+    /// on a logarithmic scale. Repaints.
     void SetThresholdHigh(double Value);
-    /// The MeterMinValue property.
+    /// Value at the left end of the scale; default 0.0.
     double GetMeterMinValue() const { return FMeterMinValue; }
-    /// Sets the MeterMinValue property.
+    /// Sets the minimum: a maximum at or below it becomes the minimum + 1, and the values and
+    /// thresholds below it are raised to it. Ignored below 1e-100 on a logarithmic scale; fires no
+    /// range event. Repaints.
     void SetMeterMinValue(double Value);
-    /// The MeterMaxValue property.
+    /// Value at the right end of the scale; default 1.0.
     double GetMeterMaxValue() const { return FMeterMaxValue; }
-    /// Sets the MeterMaxValue property.
+    /// Sets the maximum: a minimum at or above it becomes the maximum - 1 (on a logarithmic scale
+    /// the maximum / 10 when that would not be positive), and the values and thresholds above it
+    /// are lowered to it. Ignored below 1e-100 on a logarithmic scale. Repaints.
     void SetMeterMaxValue(double Value);
-    /// The MeterDecPlaces property.
+    /// Decimals of the tick labels, 0..4; default 1.
     int GetMeterDecPlaces() const { return FMeterDecPlaces; }
-    /// Sets the MeterDecPlaces property.
+    /// Sets the label decimals, clamped to 0..4; repaints.
     void SetMeterDecPlaces(int Value);
-    /// The MeterNrTicks property.
+    /// Wanted number of major scale intervals, 2..21 (the step is rounded to 1, 2 or 5 times a
+    /// power of ten); default 3.
     int GetMeterNrTicks() const { return FMeterNrTicks; }
-    /// Sets the MeterNrTicks property.
+    /// Sets the wanted number of intervals, clamped to 2..21; repaints.
     void SetMeterNrTicks(int Value);
-    /// The MeterLayout property.
+    /// Sweep of the scale: mlCirc90 (default), mlCirc120, mlCirc180, mlCirc270, mlCirc300 or
+    /// mlCirc360.
     TMeterLayout GetMeterLayout() const { return FMeterLayout; }
-    /// Sets the MeterLayout property.
+    /// Sets the sweep; recomputes the centre and radius and repaints.
     void SetMeterLayout(TMeterLayout Value);
-    /// The MeterShortTicks property.
+    /// Whether minor ticks are drawn between the major ones; default true.
     bool GetMeterShortTicks() const { return FMeterShortTicks; }
-    /// Sets the MeterShortTicks property.
+    /// Shows or hides the minor ticks; repaints.
     void SetMeterShortTicks(bool Value);
-    /// The MeterScaleLine property.
+    /// Whether the scale arc is drawn; default true.
     bool GetMeterScaleLine() const { return FMeterScaleLine; }
-    /// Sets the MeterScaleLine property.
+    /// Shows or hides the scale arc; repaints.
     void SetMeterScaleLine(bool Value);
-    /// The NeedleLayout property.
+    /// Look of the primary needle, owned by the meter; its changes repaint the meter.
     TNeedleLayout* GetNeedleLayout() const { return FNeedleLayout.get(); }
-    /// Sets the NeedleLayout property.
+    /// Copies Value into the primary needle's look; repaints.
     void SetNeedleLayout(TNeedleLayout* Value);
-    /// The NeedleLayoutSec property.
+    /// Look of the secondary needle, owned by the meter; hidden by default.
     TNeedleLayout* GetNeedleLayoutSec() const { return FNeedleLayoutSec.get(); }
-    /// Sets the NeedleLayoutSec property.
+    /// Copies Value into the secondary needle's look; repaints.
     void SetNeedleLayoutSec(TNeedleLayout* Value);
-    /// The RimBottom property.
+    /// Height in pixels of the bottom cover strip; default 10.
     int GetRimBottom() const { return FRimBottom; }
-    /// Sets the RimBottom property.
+    /// Sets the bottom strip; repaints (the scale keeps the geometry of the last resize).
     void SetRimBottom(int Value);
-    /// The RimTop property.
+    /// Height in pixels of the top cover strip; default 8.
     int GetRimTop() const { return FRimTop; }
-    /// Sets the RimTop property.
+    /// Sets the top strip; repaints (the scale keeps the geometry of the last resize).
     void SetRimTop(int Value);
-    /// The RimSide property.
+    /// Width in pixels of the left and right cover strips; default 10.
     int GetRimSide() const { return FRimSide; }
-    /// Sets the RimSide property.
+    /// Sets the side strips; repaints (the scale keeps the geometry of the last resize).
     void SetRimSide(int Value);
-    /// The ScaleBkWidth property.
+    /// Width of the coloured scale band in percent of the radius, 0..100; default 0.0.
     double GetScaleBkWidth() const { return FScaleBkWidth; }
-    /// Sets the ScaleBkWidth property.
+    /// Sets the band width, clamped to 0..100; repaints.
     void SetScaleBkWidth(double Value);
-    /// The ScaleBkVisible property.
+    /// Whether the coloured band (low, normal, high) is drawn along the scale; default false.
     bool GetScaleBkVisible() const { return FScaleBkVisible; }
-    /// Sets the ScaleBkVisible property.
+    /// Shows or hides the coloured band; repaints.
     void SetScaleBkVisible(bool Value);
-    /// The ScaleVisible property.
+    /// Whether the scale arc, ticks and labels are drawn; default true.
     bool GetScaleVisible() const { return FScaleVisible; }
-    /// Sets the ScaleVisible property.
+    /// Shows or hides the scale; repaints.
     void SetScaleVisible(bool Value);
-    /// The Value property.
+    /// Value shown by the primary needle, within MeterMinValue..MeterMaxValue; default 0.0.
     double GetValue() const { return FValue; }
-    /// Sets the Value property.
+    /// Sets the primary value, clamped to the range. A change clears both range flags and, while
+    /// the primary needle is visible, fires OnOverFlow (at or above ThresholdHigh, high lamp lit),
+    /// OnNormalRange, or OnUnderFlow (at or below ThresholdLow, low lamp lit). Repaints.
     void SetValue(double Value);
-    /// The ValueSec property.
+    /// Value shown by the secondary needle, within the range; default 0.0.
     double GetValueSec() const { return FValueSec; }
-    /// Sets the ValueSec property.
+    /// Sets the secondary value, clamped to the range; a change clears both range flags and, while
+    /// the secondary needle is visible, fires the range events as Value does and repaints.
     void SetValueSec(double Value);
 
-    /// The range flags that drive the lamps, and the derived geometry (read-only views).
+    /// Whether the high lamp is lit: the last accepted value reached ThresholdHigh.
     bool GetOverflowFlag() const { return FOverflowFlag; }
-    /// The UnderflowFlag property.
+    /// Whether the low lamp is lit: the last accepted value was at or below ThresholdLow.
     bool GetUnderflowFlag() const { return FUnderflowFlag; }
-    /// The SweepAngle property.
+    /// Sweep angle of the scale in degrees (from MeterLayout).
     int GetSweepAngle() const { return FSweepAngle; }
-    /// The Radius property.
+    /// Radius of the scale in pixels, from the size, the rims and the layout.
     double GetRadius() const { return FRadius; }
-    /// The CenterX property.
+    /// x of the scale's centre (the needles' pivot) in client pixels.
     int GetCenterX() const { return FCenterX; }
-    /// The CenterY property.
+    /// y of the scale's centre in client pixels.
     int GetCenterY() const { return FCenterY; }
     /// The label texts and ticks of the current range (computed on demand).
     const TMeterTicks& Ticks();
@@ -407,17 +434,18 @@ protected:
     /// The handler of event OnMeterRendered.
     TMeterRenderedEvent FOnMeterRendered;
 
-    /// Calc meter layout params.
+    /// Recomputes the sweep angle, radius and centre from the size, the rims and MeterLayout.
     void CalcMeterLayoutParams();
-    /// Style changed.
+    /// The needle layouts' change handler: repaints the meter.
     void StyleChanged(vcl::TObject* Sender);
-    /// Do over flow event.
+    /// Fires OnOverFlow.
     void DoOverFlowEvent();
-    /// Do under flow event.
+    /// Fires OnUnderFlow.
     void DoUnderFlowEvent();
-    /// Do normal range event.
+    /// Fires OnNormalRange.
     void DoNormalRangeEvent();
-    /// Mouse move in meter.
+    /// Fires OnMouseMoveInMeter with whether the pointer lies on the scale's sweep and the value
+    /// under it.
     void MouseMoveInMeter(bool WithinRange, vcl::TShiftState Shift, double MeterValue);
     /// Handles a pointer move.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;

@@ -72,11 +72,11 @@ int CalendarWeekOf(TDateTime Date);
 // The built-in holidays of every year, in list order, and their captions. Languages other
 // than English, German, French and Spanish take the English captions.
 inline constexpr int NumBuiltInHolidays = 8;
-/// TBuiltInHoliday: see the component's page in docs/components/.
+/// Day and month of a built-in holiday of every year.
 struct TBuiltInHoliday {
-    /// The day.
+    /// Day of the month, 1..31.
     int Day;
-    /// The month.
+    /// Month, 1..12.
     int Month;
 };
 extern const std::array<TBuiltInHoliday, NumBuiltInHolidays> BuiltInHolidays;
@@ -106,53 +106,54 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
     // ---- properties
-    /// The AutoSwitch property.
+    /// Whether a click on a greyed day of the previous or next month switches to that month and
+    /// selects the day; default true.
     bool GetAutoSwitch() const { return FAutoSwitch; }
-    /// Sets the AutoSwitch property.
+    /// Switches month switching on greyed days; takes effect with the next click.
     void SetAutoSwitch(bool Value);
-    /// The ColorActiveMonth property.
+    /// Text colour of the days of the shown month; default 0 (black).
     TColor GetColorActiveMonth() const { return FColorActiveMonth; }
-    /// Sets the ColorActiveMonth property.
+    /// Sets the colour of the shown month's days; repaints.
     void SetColorActiveMonth(TColor Value);
-    /// The ColorInactiveMonth property.
+    /// Text colour of the greyed days of the neighbouring months; default 0xC0C0C0.
     TColor GetColorInactiveMonth() const { return FColorInactiveMonth; }
-    /// Sets the ColorInactiveMonth property.
+    /// Sets the colour of the neighbouring months' days; repaints.
     void SetColorInactiveMonth(TColor Value);
-    /// The ColorWeekNoBg property.
+    /// Background of the week number column; default 0xC0C0C0.
     TColor GetColorWeekNoBg() const { return FColorWeekNoBg; }
-    /// Sets the ColorWeekNoBg property.
+    /// Sets the week number background; repaints.
     void SetColorWeekNoBg(TColor Value);
-    /// The ColorWeekNoFg property.
+    /// Text colour of the week numbers; default 0 (black).
     TColor GetColorWeekNoFg() const { return FColorWeekNoFg; }
-    /// Sets the ColorWeekNoFg property.
+    /// Sets the week number text colour; repaints.
     void SetColorWeekNoFg(TColor Value);
-    /// The ColorDayIdBg property.
+    /// Background of the line of weekday names; default 0xC0C0C0.
     TColor GetColorDayIdBg() const { return FColorDayIdBg; }
-    /// Sets the ColorDayIdBg property.
+    /// Sets the weekday name background; repaints.
     void SetColorDayIdBg(TColor Value);
-    /// The ColorDayIdFg property.
+    /// Text colour of the weekday names; default 0 (black).
     TColor GetColorDayIdFg() const { return FColorDayIdFg; }
-    /// Sets the ColorDayIdFg property.
+    /// Sets the weekday name text colour; repaints.
     void SetColorDayIdFg(TColor Value);
-    /// The ColorSelectedBg property.
+    /// Background of the selected day; default 0xD0A040 (mixed with ColorHolidayBg on a holiday).
     TColor GetColorSelectedBg() const { return FColorSelectedBg; }
-    /// Sets the ColorSelectedBg property.
+    /// Sets the selected day background; repaints.
     void SetColorSelectedBg(TColor Value);
-    /// The ColorSelectedFg property.
+    /// Text colour of the selected day; default 0xFFFFFF (white).
     TColor GetColorSelectedFg() const { return FColorSelectedFg; }
-    /// Sets the ColorSelectedFg property.
+    /// Sets the selected day text colour; repaints.
     void SetColorSelectedFg(TColor Value);
-    /// The ColorHolidayBg property.
+    /// Background of holidays while IndicateHolidays is set; default 0x9BD8F1.
     TColor GetColorHolidayBg() const { return FColorHolidayBg; }
-    /// Sets the ColorHolidayBg property.
+    /// Sets the holiday background; repaints.
     void SetColorHolidayBg(TColor Value);
-    /// The ColorHolidayFg property.
+    /// Text colour of holidays while IndicateHolidays is set; default 0x0000C0.
     TColor GetColorHolidayFg() const { return FColorHolidayFg; }
-    /// Sets the ColorHolidayFg property.
+    /// Sets the holiday text colour; repaints.
     void SetColorHolidayFg(TColor Value);
-    /// The ColorToday property.
+    /// Colour of the circle drawn round today while MarkToday is set; default 0x0000FF (red).
     TColor GetColorToday() const { return FColorToday; }
-    /// Sets the ColorToday property.
+    /// Sets the colour of today's circle; repaints.
     void SetColorToday(TColor Value);
     /// Parts of Date. Each setter encodes the date again from its parts (the time of day is
     /// dropped), recomputes the layout and fires OnChange, also when it kept the old part for
@@ -160,58 +161,60 @@ public:
     /// 1..9999, or a year or month without the held day (February 29, the 31st), raises
     /// EConvertError and changes nothing.
     int GetDay() const;
-    /// Sets the Day property.
+    /// Sets the day of the month; values outside 1..days of the month keep the old day.
     void SetDay(int Value);
-    /// The Month property.
+    /// The month of Date, 1..12.
     int GetMonth() const;
-    /// Sets the Month property.
+    /// Sets the month; values outside 1..12 keep the old month.
     void SetMonth(int Value);
-    /// The Year property.
+    /// The year of Date.
     int GetYear() const;
-    /// Sets the Year property.
+    /// Sets the year; one outside 1..9999, or without the held day, raises EConvertError.
     void SetYear(int Value);
-    /// The FirstDayOfWeek property.
+    /// Weekday shown in the first day column; default dwMon.
     TDayOfWeek GetFirstDayOfWeek() const { return F1stDayWeek; }
-    /// Sets the FirstDayOfWeek property.
+    /// Sets the first weekday; when it changes, the layout is recomputed and OnChange fires.
     void SetFirstDayOfWeek(TDayOfWeek Value);
-    /// The IndicateHolidays property.
+    /// Whether holidays are drawn in the holiday colours (and named in the hint); default true.
     bool GetIndicateHolidays() const { return FIndicateHolid; }
-    /// Sets the IndicateHolidays property.
+    /// Switches holiday colouring; when it changes, recomputes the layout and repaints.
     void SetIndicateHolidays(bool Value);
     /// Setting the language (even the current one) replaces the whole holiday list by the
     /// built-in holidays with their captions in that language.
     TLanguage GetLanguage() const { return FLanguage; }
-    /// Sets the Language property.
+    /// Sets the language of the day and month names and of the built-in holiday captions;
+    /// holidays the application added are discarded. Unknown languages are ignored.
     void SetLanguage(TLanguage Value);
-    /// The MarkToday property.
+    /// Whether today is circled in ColorToday; default true.
     bool GetMarkToday() const { return FMarkToday; }
-    /// Sets the MarkToday property.
+    /// Switches the circle round today; repaints.
     void SetMarkToday(bool Value);
-    /// The ShowHolidayHint property.
+    /// Whether the control's hint shows the holiday caption of the selected day; default true.
     bool GetShowHolidayHint() const { return FShowHDayHint; }
-    /// Sets the ShowHolidayHint property.
+    /// Switches the holiday hint; when it changes, clears the hint, sets ShowHint when true,
+    /// recomputes and repaints.
     void SetShowHolidayHint(bool Value);
-    /// The ShowMonthShort property.
+    /// Whether the title shows the short month name (default true) or the long one.
     bool GetShowMonthShort() const { return FMonthShort; }
-    /// Sets the ShowMonthShort property.
+    /// Chooses the short or long month name in the title; repaints.
     void SetShowMonthShort(bool Value);
-    /// The ShowMovableHolidays property.
+    /// Whether the six movable feasts that follow Easter count as holidays; default true.
     bool GetShowMovableHolidays() const { return FShowMovHdays; }
-    /// Sets the ShowMovableHolidays property.
+    /// Switches the movable feasts; when it changes, recomputes the layout and repaints.
     void SetShowMovableHolidays(bool Value);
 
     /// The held date. Writing stores it (time of day included), recomputes the layout and
     /// fires OnChange; a date outside the years 1..9999 raises EConvertError and changes
     /// nothing.
     TDateTime GetDate() const { return FDate; }
-    /// Sets the Date property.
+    /// Sets the held date; see GetDate.
     void SetDate(TDateTime Value);
     /// Number of rows of the holiday list.
     int GetNumHolidays() const;
     /// Background of each weekday column. Writing stores, recomputes and fires OnChange; an
     /// index outside the week reads as 0 and is ignored on writing.
     TColor GetDayColors(TDayOfWeek Day) const;
-    /// Sets the DayColors property.
+    /// Sets the background of one weekday column; see GetDayColors.
     void SetDayColors(TDayOfWeek Day, TColor Value);
     /// The offset of the shown month (see CalcMonthOffset).
     int GetMonOfs() const { return FMonOfs; }
@@ -226,7 +229,8 @@ public:
     /// Appends a holiday for one date, or for that day and month of every year. A date that
     /// does not exist (for a holiday of every year: in no year) raises EConvertError.
     void AddHoliday(int Day, int Mon, int Year, const std::string& Caption);
-    /// Add repeat holiday.
+    /// Appends a holiday on day Day of month Mon of every year, with its caption; recomputes and
+    /// repaints.
     void AddRepeatHoliday(int Day, int Mon, const std::string& Caption);
     /// Row HDIndex (1..NumHolidays) of the list; false and the outputs untouched otherwise.
     bool RetrieveHoliday(int HDIndex, int& Day, int& Month, int& Year, bool& IsRepeatHDay,
@@ -235,11 +239,11 @@ public:
     // ---- stepping
     /// The neighbouring month with the same day number, or its last day when it is shorter.
     void NextMonth();
-    /// Prev month.
+    /// The previous month with the same day number, or its last day when it is shorter.
     void PrevMonth();
     /// One year on or back; February 29 first steps back to the 28th (which fires OnChange).
     void NextYear();
-    /// Prev year.
+    /// One year back; February 29 first steps back to the 28th (which fires OnChange).
     void PrevYear();
     /// The last day of the held month.
     void LastDayOfMonth();
@@ -272,7 +276,7 @@ protected:
     /// Recomputes the layout for the held date: month offset, the grid's current cell, the
     /// holiday hint; then invalidates.
     void UpdateCal();
-    /// Do change.
+    /// Fires OnChange.
     void DoChange();
 
 private:

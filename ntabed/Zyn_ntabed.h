@@ -129,209 +129,229 @@ public:
     TDataTable* Data = nullptr;
 
     // ---- published properties
-    /// The AutoAdvance property.
+    /// Whether Enter (or a key the in-place editor consumed) moves on to the next cell; default
+    /// true.
     bool GetAutoAdvance() const { return FAutoAdvance; }
-    /// Sets the AutoAdvance property.
+    /// Switches moving on after Enter; takes effect with the next key press.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
-    /// The AutoAdvanceDir property.
+    /// Where AutoAdvance moves: ordinal 0 (default) down to the next row, ordinal 1 right to the
+    /// next column.
     TOrientation GetAutoAdvanceDir() const { return FAutoAdvanceDir; }
-    /// Sets the AutoAdvanceDir property.
+    /// Sets the AutoAdvance direction.
     void SetAutoAdvanceDir(TOrientation Value) { FAutoAdvanceDir = Value; }
-    /// The AttribRowVisible property.
+    /// Whether the row-attribute column (grid column 1, heading "Attrib") is shown; default true.
     bool GetAttribRowVisible() const { return FColOffset == 1; }
-    /// Sets the AttribRowVisible property.
+    /// Shows or hides the row-attribute column; the column widths move with it and a shown column
+    /// gets its remembered width. Fires OnLayoutChanged; setting the current value does nothing.
     void SetAttribRowVisible(bool Value);
-    /// The AttribColVisible property.
+    /// Whether the column-attribute row (grid row 1, heading "Attribute") is shown; default false.
     bool GetAttribColVisible() const { return FRowOffset == 1; }
-    /// Sets the AttribColVisible property.
+    /// Shows or hides the column-attribute row (a shown row takes the height of the name row);
+    /// fires OnLayoutChanged; setting the current value does nothing.
     void SetAttribColVisible(bool Value);
-    /// The BlockInternalPopup property.
+    /// Whether both internal pop-up menus and the comment editor are switched off; default false.
     bool GetBlockInternalPopup() const { return FBlockIntPopup; }
-    /// Sets the BlockInternalPopup property.
+    /// Switches the internal menus and the comment editor off (true) or on; takes effect with the
+    /// next click.
     void SetBlockInternalPopup(bool Value) { FBlockIntPopup = Value; }
-    /// The CommentEditingAllowed property.
+    /// Whether a click on the corner cell opens the comment editor; default true.
     bool GetCommentEditingAllowed() const { return FCommEdAllowed; }
-    /// Sets the CommentEditingAllowed property.
+    /// Allows or forbids the comment editor; takes effect with the next click.
     void SetCommentEditingAllowed(bool Value) { FCommEdAllowed = Value; }
     /// Writing removes control characters, stores the rest and fires OnChange.
     std::string GetComment() const;
-    /// Sets the Comment property.
+    /// Stores Value as the table comment without its control characters and fires OnChange.
     void SetComment(const std::string& Value);
-    /// The ColorBackground property.
+    /// Background colour of the control; default clWindow.
     TColor GetColorBackground() const { return FColorBkgnd; }
-    /// Sets the ColorBackground property.
+    /// Sets the control background (the control's Color).
     void SetColorBackground(TColor Value);
-    /// The ColorFixed property.
+    /// Background of the heading cells; default clBtnFace.
     TColor GetColorFixed() const { return FColorFixed; }
-    /// Sets the ColorFixed property.
+    /// Sets the heading background (the grid's FixedColor).
     void SetColorFixed(TColor Value);
-    /// The ColorNormal property.
+    /// Text colour of cells and headings; default 0x002000.
     TColor GetColorNormal() const { return FColorNormal; }
-    /// Sets the ColorNormal property.
+    /// Sets the normal text colour; repaints and fires OnLayoutChanged.
     void SetColorNormal(TColor Value);
-    /// The ColorSelected property.
+    /// Text colour of the headings of the current row and column; default 0x404040.
     TColor GetColorSelected() const { return FColorSelected; }
-    /// Sets the ColorSelected property.
+    /// Sets the colour of the current headings; repaints and fires OnLayoutChanged.
     void SetColorSelected(TColor Value);
-    /// The ColorMarkedA property.
+    /// Text colour of cells that carry mark A only; default 0x0000FF (red).
     TColor GetColorMarkedA() const { return FColorMarkedA; }
-    /// Sets the ColorMarkedA property.
+    /// Sets the mark A colour; repaints and fires OnLayoutChanged.
     void SetColorMarkedA(TColor Value);
-    /// The ColorMarkedB property.
+    /// Text colour of cells that carry mark B only; default 0xFF0000 (blue).
     TColor GetColorMarkedB() const { return FColorMarkedB; }
-    /// Sets the ColorMarkedB property.
+    /// Sets the mark B colour; repaints and fires OnLayoutChanged.
     void SetColorMarkedB(TColor Value);
-    /// The ColorMarkedBoth property.
+    /// Text colour of cells that carry both marks; default 0xCC00BB.
     TColor GetColorMarkedBoth() const { return FColorMarkedBoth; }
-    /// Sets the ColorMarkedBoth property.
+    /// Sets the colour of doubly marked cells; repaints and fires OnLayoutChanged.
     void SetColorMarkedBoth(TColor Value);
-    /// The ColorRangeSelFG property.
+    /// Text colour of selected cells without marks; default 0x80552C.
     TColor GetColorRangeSelFG() const { return FColorRngSelFG; }
-    /// Sets the ColorRangeSelFG property.
+    /// Sets the selection text colour; repaints and fires OnLayoutChanged.
     void SetColorRangeSelFG(TColor Value);
-    /// The ColorRangeSelBG property.
+    /// Background of selected cells; default 0xF8E8E0.
     TColor GetColorRangeSelBG() const { return FColorRngSelBG; }
-    /// Sets the ColorRangeSelBG property.
+    /// Sets the selection background; repaints and fires OnLayoutChanged.
     void SetColorRangeSelBG(TColor Value);
     /// Every column takes the width; then the row-name column goes back to 80 and a shown
     /// row-attribute column to its remembered width.
     void SetDefaultColWidth(int Value);
-    /// The BoldMarks property.
+    /// Whether marked cells are drawn bold; default true.
     bool GetBoldMarks() const { return FBoldMarks; }
-    /// Sets the BoldMarks property.
+    /// Switches bold marks; fires OnLayoutChanged when it changes.
     void SetBoldMarks(bool Value);
-    /// The BoldSelHeads property.
+    /// Whether the headings of the current row and column are drawn bold; default true.
     bool GetBoldSelHeads() const { return FBoldSelHeads; }
-    /// Sets the BoldSelHeads property.
+    /// Switches bold current headings; fires OnLayoutChanged when it changes.
     void SetBoldSelHeads(bool Value);
-    /// The ClipboardUseFullPrec property.
+    /// Number format of copied cells: true (default) writes the full-precision exponent form,
+    /// false the fixed-point form with the column's decimal places.
     bool GetClipboardUseFullPrec() const { return FClipUseFullPrec; }
-    /// Sets the ClipboardUseFullPrec property.
+    /// Chooses the clipboard number format; takes effect with the next copy.
     void SetClipboardUseFullPrec(bool Value) { FClipUseFullPrec = Value; }
     /// First visible data column (row); a write is clamped to the table.
     int GetLeftCol() const { return TCustomGrid::GetLeftCol() - FColOffset; }
-    /// Sets the LeftCol property.
+    /// Scrolls sideways so that data column Value (clamped to 1..NrOfColumns) is the first visible
+    /// one.
     void SetLeftCol(int Value);
-    /// The TopRow property.
+    /// First visible data row; default 1.
     int GetTopRow() const { return TCustomGrid::GetTopRow() - FRowOffset; }
-    /// Sets the TopRow property.
+    /// Scrolls so that data row Value (clamped to 1..NrOfRows) is the first visible one, then
+    /// repaints.
     void SetTopRow(int Value);
-    /// The NomEditDropDownCount property.
+    /// Number of rows the pick list of a nominal column's in-place editor shows; default 8.
     int GetNomEditDropDownCount() const { return FDropdownCount; }
-    /// Sets the NomEditDropDownCount property.
+    /// Sets the pick list row count; an open in-place editor takes it at once.
     void SetNomEditDropDownCount(int Value);
-    /// The NrOfColumns property.
+    /// Number of data columns (3 in a new editor).
     int GetNrOfColumns() const { return Data->GetNrOfColumns(); }
-    /// Sets the NrOfColumns property.
+    /// Resizes the table to Value columns; new columns get the width and decimal places of the old
+    /// last one. Fires OnChangeSetup.
     void SetNrOfColumns(int Value);
-    /// The NrOfRows property.
+    /// Number of data rows (4 in a new editor).
     int GetNrOfRows() const { return Data->GetNrOfRows(); }
-    /// Sets the NrOfRows property.
+    /// Resizes the table to Value rows; fires OnChangeSetup.
     void SetNrOfRows(int Value);
-    /// The NumWidth property.
+    /// Minimum width of a formatted number in characters, 1..20; default 1.
     int GetNumWidth() const { return FNumWidth; }
-    /// Sets the NumWidth property.
+    /// Sets the minimum number width: accepted only in 1..20 (then repaints); fires OnLayoutChanged
+    /// in either case.
     void SetNumWidth(int Value);
-    /// The DataReadOnly property.
+    /// Whether the cells are protected against in-place editing (the menus' Paste and heading
+    /// edits are disabled too); default false.
     bool GetDataReadOnly() const { return FReadOnly; }
-    /// Sets the DataReadOnly property.
+    /// true hides an open in-place editor and removes goEditing from Options; false adds goEditing.
     void SetDataReadOnly(bool Value);
-    /// The OptimizeRowHeight property.
+    /// Whether every paint fits the default row height to the font; default false.
     bool GetOptimizeRowHeight() const { return FOptRowHeight; }
-    /// Sets the OptimizeRowHeight property.
+    /// Switches row height fitting; repaints when it changes.
     void SetOptimizeRowHeight(bool Value);
 
     // ---- public properties
     /// While true the editor neither paints nor sends its seven notifications; setting it
     /// back to false repaints at once.
     bool GetSuppressPaint() const { return FSuppressPaint; }
-    /// Sets the SuppressPaint property.
+    /// Suspends (true) or resumes painting and the notifications; false repaints at once.
     void SetSuppressPaint(bool Value);
     /// Enable masks of the data menu (12 items) and the header menu (5 items): bit i - 1 for
     /// item i. Writing enables exactly the items whose bit is set.
     int GetPopupDMask() const { return FPopupDMask; }
-    /// Sets the PopupDMask property.
+    /// Sets the data menu's enable mask, enables exactly the items whose bit is set and fires
+    /// OnChangeSetup.
     void SetPopupDMask(int Value);
-    /// The PopupHMask property.
+    /// Enable mask of the header menu, bit i - 1 for item i (5 items); all bits set by default.
     int GetPopupHMask() const { return FPopupHMask; }
-    /// Sets the PopupHMask property.
+    /// Sets the header menu's enable mask, enables exactly the items whose bit is set and fires
+    /// OnChangeSetup.
     void SetPopupHMask(int Value);
 
     /// Cells, 1-based; outside the table reads give 0 (false) and writes are ignored.
     double GetElem(int ACol, int ARow) const { return Data->GetElem(ACol, ARow); }
-    /// Sets the Elem property.
+    /// Stores Value in cell (ACol, ARow) of Data; nothing is repainted or fired.
     void SetElem(int ACol, int ARow, double Value) { Data->SetElem(ACol, ARow, Value); }
-    /// The CellState property.
+    /// The state byte of cell (ACol, ARow): 1 no valid number, 2 empty, 64 mark A, 128 mark B.
     std::uint8_t GetCellState(int ACol, int ARow) const { return Data->GetCellState(ACol, ARow); }
-    /// Sets the CellState property.
+    /// Replaces the state byte of cell (ACol, ARow); repaints and fires OnCellStateChanged.
     void SetCellState(int ACol, int ARow, std::uint8_t Value);
-    /// The ElemMarkedA property.
+    /// Whether cell (ACol, ARow) carries mark A (state bit 64).
     bool GetElemMarkedA(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkA) != 0; }
-    /// Sets the ElemMarkedA property.
+    /// Sets or clears mark A of a cell inside the table; repaints and fires OnCellStateChanged
+    /// (also when the cell is out of range).
     void SetElemMarkedA(int ACol, int ARow, bool Value);
-    /// The ElemMarkedB property.
+    /// Whether cell (ACol, ARow) carries mark B (state bit 128).
     bool GetElemMarkedB(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsMarkB) != 0; }
-    /// Sets the ElemMarkedB property.
+    /// Sets or clears mark B of a cell inside the table; repaints and fires OnCellStateChanged
+    /// (also when the cell is out of range).
     void SetElemMarkedB(int ACol, int ARow, bool Value);
-    /// The IsNumber property.
+    /// Whether cell (ACol, ARow) holds a valid number (neither empty nor invalid).
     bool GetIsNumber(int ACol, int ARow) const { return Data->GetIsNumber(ACol, ARow); }
-    /// The IsEmpty property.
+    /// Whether cell (ACol, ARow) is empty (state bit 2; shown as empty text).
     bool GetIsEmpty(int ACol, int ARow) const { return (GetCellState(ACol, ARow) & dtsEmpty) != 0; }
-    /// Sets the IsEmpty property.
+    /// Sets or clears the empty flag of cell (ACol, ARow) and fires OnCellStateChanged.
     void SetIsEmpty(int ACol, int ARow, bool Value);
     /// Names are cut to 50 characters; empty out of range.
     TDTNameStr GetColName(int ColNr) const { return Data->GetColName(ColNr); }
-    /// Sets the ColName property.
+    /// Renames data column ColNr (cut to 50 characters, ignored out of range); fires
+    /// OnHeadingChanged and repaints.
     void SetColName(int ColNr, const TDTNameStr& Value);
-    /// The RowName property.
+    /// Name of data row RowNr, cut to 50 characters; empty out of range.
     TDTNameStr GetRowName(int RowNr) const { return Data->GetRowName(RowNr); }
-    /// Sets the RowName property.
+    /// Renames data row RowNr (cut to 50 characters, ignored out of range); fires
+    /// OnHeadingChanged and repaints.
     void SetRowName(int RowNr, const TDTNameStr& Value);
-    /// The ColAttrib property.
+    /// Attribute byte of data column ColNr, shown in the column-attribute row; 0 out of range.
     std::uint8_t GetColAttrib(int ColNr) const;
-    /// Sets the ColAttrib property.
+    /// Sets the attribute of data column ColNr (ignored out of range); repaints and fires
+    /// OnAttributeChanged.
     void SetColAttrib(int ColNr, std::uint8_t Value);
-    /// The RowAttrib property.
+    /// Attribute byte of data row RowNr, shown in the row-attribute column; 0 out of range.
     std::uint8_t GetRowAttrib(int RowNr) const;
-    /// Sets the RowAttrib property.
+    /// Sets the attribute of data row RowNr (ignored out of range); repaints and fires
+    /// OnAttributeChanged.
     void SetRowAttrib(int RowNr, std::uint8_t Value);
     /// Index >= 1: data column Index; 0: the row-name column; negative: the row-attribute
     /// column (0 while it is hidden; a write then only remembers the width).
     int GetColWidths(int Index) const;
-    /// Sets the ColWidths property.
+    /// Sets a column width with the same addressing; fires OnLayoutChanged.
     void SetColWidths(int Index, int Value);
     /// Decimal places of a data column, -1 (exponent form) to 10; 0 out of range.
     std::int8_t GetPrecision(int ColNr) const;
-    /// Sets the Precision property.
+    /// Sets the decimal places of data column ColNr: below 0 stored as -1, above 10 as 10, ignored
+    /// out of range; repaints and fires OnLayoutChanged.
     void SetPrecision(int ColNr, int Value);
     /// Captions of the menu items: data items 1..12, header items 1..5, and sub-items 1..4
     /// of both mark menus (M) or both unmark menus (U) at once.
     TDTNameStr GetPopupDCaptions(int ix) const;
-    /// Sets the PopupDCaptions property.
+    /// Sets the caption of data menu item ix (1..12), cut to 50 characters; ignored out of range.
     void SetPopupDCaptions(int ix, const TDTNameStr& Value);
-    /// The PopupHCaptions property.
+    /// Caption of header menu item ix (1..5); empty out of range.
     TDTNameStr GetPopupHCaptions(int ix) const;
-    /// Sets the PopupHCaptions property.
+    /// Sets the caption of header menu item ix (1..5), cut to 50 characters; ignored out of range.
     void SetPopupHCaptions(int ix, const TDTNameStr& Value);
-    /// The PopupMCaptions property.
+    /// Caption of sub-item ix (1..4) of the two mark menus; empty out of range.
     TDTNameStr GetPopupMCaptions(int ix) const;
-    /// Sets the PopupMCaptions property.
+    /// Sets the caption of sub-item ix (1..4) of both mark menus, cut to 50 characters.
     void SetPopupMCaptions(int ix, const TDTNameStr& Value);
-    /// The PopupUCaptions property.
+    /// Caption of sub-item ix (1..4) of the two unmark menus; empty out of range.
     TDTNameStr GetPopupUCaptions(int ix) const;
-    /// Sets the PopupUCaptions property.
+    /// Sets the caption of sub-item ix (1..4) of both unmark menus, cut to 50 characters.
     void SetPopupUCaptions(int ix, const TDTNameStr& Value);
     /// The two internal menus (for the application's OnBeforePopup and for tests).
     vcl::TPopupMenu* GetDataMenu() const { return FPopupD; }
-    /// The HeaderMenu property.
+    /// The header menu, opened on the headings of data rows and columns.
     vcl::TPopupMenu* GetHeaderMenu() const { return FPopupH; }
     /// The heading editor and the comment editor (nullptr while designing).
     vcl::TEdit* GetNameEditor() const { return FNameEd; }
-    /// The NameEditorActive property.
+    /// Whether the heading editor is open.
     bool GetNameEditorActive() const { return FNameEdActive; }
-    /// The CommentEditor property.
+    /// The comment editor opened on the corner cell.
     vcl::TMemo* GetCommentEditor() const { return FCommentMM; }
-    /// The CommentEditorActive property.
+    /// Whether the comment editor is open.
     bool GetCommentEditorActive() const { return FCommentMMActive; }
 
     // ---- public methods
@@ -344,15 +364,17 @@ public:
     int FillMarkedCells(double value, std::uint8_t Statemask);
     /// ix in 1..count + 1 (count + 1 appends); other indexes are ignored.
     void InsertRow(int ix);
-    /// Insert column.
+    /// Inserts an empty column before ix (1..count + 1; count + 1 appends); other indexes are
+    /// ignored.
     void InsertColumn(int ix);
     /// ix in 1..count; the last row (column) is never removed.
     void RemoveRow(int ix);
-    /// Remove column.
+    /// Removes column ix (1..count); the last column is never removed.
     void RemoveColumn(int ix);
-    /// Mirror columns.
+    /// Reverses the order of the columns (with their names, attributes and decimal places);
+    /// repaints.
     void MirrorColumns();
-    /// Mirror rows.
+    /// Reverses the order of the rows; repaints.
     void MirrorRows();
     /// Both sizes in one step (each at least 1).
     void Redimension(int NrCols, int NrRows);
@@ -360,27 +382,28 @@ public:
     /// row-name column, 1.. the data columns; RowNr -1 the column-attribute row, 0 the
     /// column-name row, 1.. the data rows. Returns the size found.
     int AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
-    /// Auto row height.
+    /// Fits row RowNr to the font: -1 the column-attribute row, 0 the column-name row, 1.. the data
+    /// rows; the height is the font's text height + Addon + 2, at least 8. Returns it.
     int AutoRowHeight(int RowNr, int Addon);
-    /// Mark all elems a.
+    /// Gives every cell mark A; repaints and fires OnCellStateChanged.
     void MarkAllElemsA();
-    /// Mark all elems b.
+    /// Gives every cell mark B; repaints and fires OnCellStateChanged.
     void MarkAllElemsB();
-    /// Un mark all elems.
+    /// Clears both marks of every cell; repaints and fires OnCellStateChanged.
     void UnMarkAllElems();
-    /// Invert cell states.
+    /// Flips the state bits of StateMask in every cell; repaints and fires OnCellStateChanged.
     void InvertCellStates(std::uint8_t StateMask);
-    /// Exchange markings.
+    /// Swaps mark A and mark B in every cell; repaints and fires OnCellStateChanged.
     void ExchangeMarkings();
-    /// Nr of marked data a.
+    /// The number of cells with mark A.
     int NrOfMarkedDataA() const;
-    /// Nr of marked data b.
+    /// The number of cells with mark B.
     int NrOfMarkedDataB() const;
-    /// If row marked.
+    /// Whether any cell of data row row carries a mark; false out of range.
     bool IfRowMarked(int row) const;
-    /// If column marked.
+    /// Whether any cell of data column col carries a mark; false out of range.
     bool IfColumnMarked(int col) const;
-    /// If any marked.
+    /// Whether any cell of the table carries a mark.
     bool IfAnyMarked() const;
     /// The size of the table the clipboard text holds, as Extract from Clipboard reads it;
     /// false when the clipboard holds no text or no table.
@@ -390,24 +413,24 @@ public:
     /// attributes and decimal places move with their column (row).
     void SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
-    /// Sort rows.
+    /// Sorts the rows of the block by the values of column SortColIx, as SortCols does for columns.
     void SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                   bool IncludeHeaders);
     /// By attribute and by name; the headers (and decimal places) always move.
     void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row attributes.
+    /// Sorts the rows of the block by their attributes; names, attributes and decimal places move.
     void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort col names.
+    /// Sorts the columns of the block by their names, case-sensitively.
     void SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort col names.
+    /// Sorts the columns of the block by their names, ignoring case when IgnoreCase is set.
     void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row names.
+    /// Sorts the rows of the block by their names, case-sensitively.
     void SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
-    /// Sort row names.
+    /// Sorts the rows of the block by their names, ignoring case when IgnoreCase is set.
     void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
     /// The first column (row) whose name equals the text, ignoring case; -1 when none.
     int FindColIndex(const std::string& ColID) const;
-    /// Find row index.
+    /// The first row whose name equals RowID, ignoring case; -1 when none.
     int FindRowIndex(const std::string& RowID) const;
     /// Makes NewDTab the editor's Data. The editor does not own it; when it is freed the
     /// editor goes on with a table of its own of the same size. Several editors may show
@@ -422,89 +445,94 @@ public:
 
     /// The seven notifications; each fires its event unless painting is suppressed.
     void ChangedData();
-    /// Changed heading.
+    /// Fires OnHeadingChanged (a name changed).
     void ChangedHeading();
-    /// Changed attrib.
+    /// Fires OnAttributeChanged (an attribute was written).
     void ChangedAttrib();
-    /// Changed layout.
+    /// Fires OnLayoutChanged (a display setting changed).
     void ChangedLayout();
-    /// Changed cell states.
+    /// Fires OnCellStateChanged (marks or empty flags changed).
     void ChangedCellStates();
-    /// Changed selection.
+    /// Fires OnSelectionChanged.
     void ChangedSelection();
-    /// Changed setup.
+    /// Fires OnChangeSetup (size or setup changed).
     void ChangedSetup();
 
     // ---- menu actions (Sender is not used)
-    /// Popup menu click mark arange.
+    /// Data menu "Mark as type A" / "Range": gives the selected cells mark A.
     void PopupMenuClickMarkARange(vcl::TObject* Sender);
-    /// Popup menu click mark acolumn.
+    /// "Mark as type A" / "Column": every row of the selected columns.
     void PopupMenuClickMarkAColumn(vcl::TObject* Sender);
-    /// Popup menu click mark arow.
+    /// "Mark as type A" / "Row": every column of the selected rows.
     void PopupMenuClickMarkARow(vcl::TObject* Sender);
-    /// Popup menu click mark aall.
+    /// "Mark as type A" / "All": every cell.
     void PopupMenuClickMarkAAll(vcl::TObject* Sender);
-    /// Popup menu click mark brange.
+    /// Data menu "Mark as type B" / "Range": gives the selected cells mark B.
     void PopupMenuClickMarkBRange(vcl::TObject* Sender);
-    /// Popup menu click mark bcolumn.
+    /// "Mark as type B" / "Column": every row of the selected columns.
     void PopupMenuClickMarkBColumn(vcl::TObject* Sender);
-    /// Popup menu click mark brow.
+    /// "Mark as type B" / "Row": every column of the selected rows.
     void PopupMenuClickMarkBRow(vcl::TObject* Sender);
-    /// Popup menu click mark ball.
+    /// "Mark as type B" / "All": every cell.
     void PopupMenuClickMarkBAll(vcl::TObject* Sender);
-    /// Popup menu click un mark arange.
+    /// Data menu "Unmark type A" / "Range": clears mark A of the selected cells.
     void PopupMenuClickUnMarkARange(vcl::TObject* Sender);
-    /// Popup menu click un mark acolumn.
+    /// "Unmark type A" / "Column": every row of the selected columns.
     void PopupMenuClickUnMarkAColumn(vcl::TObject* Sender);
-    /// Popup menu click un mark arow.
+    /// "Unmark type A" / "Row": every column of the selected rows.
     void PopupMenuClickUnMarkARow(vcl::TObject* Sender);
-    /// Popup menu click un mark aall.
+    /// "Unmark type A" / "All": every cell.
     void PopupMenuClickUnMarkAAll(vcl::TObject* Sender);
-    /// Popup menu click un mark brange.
+    /// Data menu "Unmark type B" / "Range": clears mark B of the selected cells.
     void PopupMenuClickUnMarkBRange(vcl::TObject* Sender);
-    /// Popup menu click un mark bcolumn.
+    /// "Unmark type B" / "Column": every row of the selected columns.
     void PopupMenuClickUnMarkBColumn(vcl::TObject* Sender);
-    /// Popup menu click un mark brow.
+    /// "Unmark type B" / "Row": every column of the selected rows.
     void PopupMenuClickUnMarkBRow(vcl::TObject* Sender);
-    /// Popup menu click un mark ball.
+    /// "Unmark type B" / "All": every cell.
     void PopupMenuClickUnMarkBAll(vcl::TObject* Sender);
-    /// Popup menu click un mark all.
+    /// Data menu "Unmark All": clears both marks everywhere; repaints and fires OnCellStateChanged.
     void PopupMenuClickUnMarkAll(vcl::TObject* Sender);
-    /// Popup menu click clear.
+    /// Data menu "Clear": the selected cells become 0 with no state; fires OnPaste, OnChange and
+    /// OnCellStateChanged.
     void PopupMenuClickClear(vcl::TObject* Sender);
-    /// Popup menu click copy.
+    /// Data menu "Copy": copies the selected block (values and states) into the editor's copy
+    /// buffer and puts it on the clipboard as tab-separated text.
     void PopupMenuClickCopy(vcl::TObject* Sender);
-    /// Popup menu click paste.
+    /// Data menu "Paste": writes the copy buffer at the selection; fires OnChange,
+    /// OnCellStateChanged and OnPaste.
     void PopupMenuClickPaste(vcl::TObject* Sender);
-    /// Popup menu click edit.
+    /// Data menu "Data Read-Only": toggles DataReadOnly, then fires OnChangeSetup.
     void PopupMenuClickEdit(vcl::TObject* Sender);
     /// Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
     void PopupMenuClickExtClip(vcl::TObject* Sender);
-    /// Popup menu click sel all.
+    /// Data menu "Select All": selects every data cell; repaints and fires OnSelectionChanged.
     void PopupMenuClickSelAll(vcl::TObject* Sender);
-    /// Popup menu click empty cells.
+    /// Data menu "Toggle Empty State": flips the empty flag of the selected cells; fires
+    /// OnCellStateChanged.
     void PopupMenuClickEmptyCells(vcl::TObject* Sender);
-    /// Popup menu click change id.
+    /// Header menu "Edit Heading": opens the heading editor on the clicked name or attribute.
     void PopupMenuClickChangeID(vcl::TObject* Sender);
-    /// Popup menu click precision.
+    /// Header menu "Change Precision": steps the clicked column's decimal places down (3, 2, 1, 0,
+    /// -1, 10, 9, ...) and opens the menu again for the next step.
     void PopupMenuClickPrecision(vcl::TObject* Sender);
-    /// Popup menu click select col.
+    /// Header menu "Select Column": selects the whole clicked column.
     void PopupMenuClickSelectCol(vcl::TObject* Sender);
-    /// Popup menu click select row.
+    /// Header menu "Select Row": selects the whole clicked row.
     void PopupMenuClickSelectRow(vcl::TObject* Sender);
-    /// Popup menu click insert col.
+    /// Header menu "Insert Column": inserts a column named "(...)" at the clicked one.
     void PopupMenuClickInsertCol(vcl::TObject* Sender);
-    /// Popup menu click insert row.
+    /// Header menu "Insert Row": inserts a row named "(...)" at the clicked one.
     void PopupMenuClickInsertRow(vcl::TObject* Sender);
-    /// Popup menu click delete col.
+    /// Header menu "Delete Column": removes the clicked column and fires OnChangeSetup.
     void PopupMenuClickDeleteCol(vcl::TObject* Sender);
-    /// Popup menu click delete row.
+    /// Header menu "Delete Row": removes the clicked row and fires OnChangeSetup.
     void PopupMenuClickDeleteRow(vcl::TObject* Sender);
 
     /// The grid cell under the last mouse-down (or the one the application sets, so that
     /// the menu actions can be run without the mouse).
     vcl::TGridCoord GetClickedCell() const { return FClicked; }
-    /// Sets the ClickedCell property.
+    /// Sets the cell the menu actions work on (grid coordinates).
     void SetClickedCell(vcl::TGridCoord Value) { FClicked = Value; }
 
     // ---- events
@@ -582,13 +610,17 @@ protected:
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
     /// Follows a scroll of the grid.
     void TopLeftChanged() override;
-    /// The EditStyle property.
+    /// A pick list in nominal columns, a plain edit line in all others.
     vcl::TEditStyle GetEditStyle(int ACol, int ARow) override;
-    /// The EditText property.
+    /// The text the in-place editor starts with: the identifier in a nominal column, the formatted
+    /// number otherwise, as OnGetEditText leaves it.
     std::string GetEditText(int ACol, int ARow) override;
-    /// Sets the EditText property.
+    /// Stores what was typed: a number (',' read as '.') or a nominal identifier makes the cell
+    /// valid; anything else marks it invalid ("-nan-"). Clears the cell's marks; fires
+    /// OnSetEditText.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
-    /// Create editor.
+    /// The in-place editor: an edit line with a pick list (NomEditDropDownCount rows) for the
+    /// nominal columns.
     vcl::TInplaceEdit* CreateEditor() override;
     /// Handles a typed character.
     void KeyPress(char32_t& Key) override;
@@ -602,9 +634,9 @@ protected:
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
     /// Handles a wheel step away from the user.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Wmget dlg code.
+    /// Asks for Tab keys as well, so Tab moves between the cells.
     void WMGetDlgCode(vcl::TMessage& Message) override;
-    /// Cmfont changed.
+    /// Gives the canvas the new font and repaints.
     void CMFontChanged(vcl::TMessage& Message) override;
 
 public:
@@ -758,7 +790,7 @@ private:
 /// also when an exception passes.
 class TNTabEdSuppression {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Sets the internal suppression flag of Editor until the object ends.
     explicit TNTabEdSuppression(TNTabEd& Editor) : editor_(Editor), old_(Editor.FInternSuppPaint) {
         editor_.FInternSuppPaint = true;
     }

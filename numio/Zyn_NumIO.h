@@ -105,29 +105,36 @@ public:
     std::string ClassName() const override { return "TNumIO"; }
 
     // ---- properties
-    /// The Beep property.
+    /// Whether a refused change sounds a beep; default false.
     bool GetBeep() const { return FBeep; }
-    /// Sets the Beep property.
+    /// Switches the beep on refused changes.
     void SetBeep(bool Value) { FBeep = Value; }
-    /// The DecPlaceSep property.
+    /// Decimal separator the field reads: ordinal 0 the system's (default), 1 point, 2 comma,
+    /// 3 point or comma.
     TDecPSep GetDecPlaceSep() const { return FDecPSep; }
-    /// Sets the DecPlaceSep property.
+    /// Sets the decimal separator; when it differs, forgets the last accepted text and checks the
+    /// current text again.
     void SetDecPlaceSep(TDecPSep Value);
-    /// The FixPointDecPlaces property.
+    /// Number of decimals in itFixPoint, 1..8; default 2.
     int GetFixPointDecPlaces() const { return FFixPDecPl; }
-    /// Sets the FixPointDecPlaces property.
+    /// Sets the itFixPoint decimals, clamped to 1..8; the current text is not rechecked.
     void SetFixPointDecPlaces(int Value);
-    /// The InputFormat property.
+    /// The number format the field accepts and writes (itExp, itFloat, itFixPoint, itInt, itHex,
+    /// itOct, itBin or itDynamic); default itDynamic.
     TInFormat GetInputFormat() const { return FInFormat; }
-    /// Sets the InputFormat property.
+    /// Sets the format; when it differs, forgets the last accepted text and checks the current
+    /// text again.
     void SetInputFormat(TInFormat Value);
-    /// The RangeLow property.
+    /// Lower bound of the accepted values (0 is accepted whatever the range).
     double GetRangeLow() const { return FMinimum; }
-    /// Sets the RangeLow property.
+    /// Sets the lower bound; a value at or above RangeHigh becomes the upper bound and the old
+    /// upper bound the lower one. The current text is checked again (a text outside the new
+    /// range is replaced by the last accepted one).
     void SetRangeLow(double Value);
-    /// The RangeHigh property.
+    /// Upper bound of the accepted values.
     double GetRangeHigh() const { return FMaximum; }
-    /// Sets the RangeHigh property.
+    /// Sets the upper bound; a value at or below RangeLow becomes the lower bound and the old
+    /// lower bound the upper one. The current text is checked again.
     void SetRangeHigh(double Value);
 
     /// The number the text shows (0 when it reads as none).
@@ -147,7 +154,8 @@ protected:
     void Change() override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
-    /// Convert num string.
+    /// Reads S in the current format and separator into Value; false when S is not a number of
+    /// that format (an empty S leaves Value untouched).
     bool ConvertNumString(std::string_view S, double& Value) const;
     /// Replaces the text; the change notification this causes is ignored.
     void SetEditText(const std::string& S);

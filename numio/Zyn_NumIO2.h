@@ -97,7 +97,7 @@ char32_t NumIO2KeyChar(vcl::WORD Key, bool Shift);
 /// height; YT: top of every text; BH: Height - G - 4.
 struct TNumIO2Geometry {
     ///@{
-    /// The ls.
+    /// The measures named above, in pixels.
     int LS = 0, TBW = 0, BW = 0, G = 0, TH = 0, YT = 0, BH = 0;
     ///@}
 };
@@ -134,176 +134,189 @@ public:
     std::string ClassName() const override { return "TNumIO2"; }
 
     // ---- properties
-    /// The Alignment property.
+    /// Alignment of the number in its box; default taCenter.
     vcl::TAlignment GetAlignment() const { return FAlignment; }
-    /// Sets the Alignment property.
+    /// Sets the number's alignment; repaints.
     void SetAlignment(vcl::TAlignment Value);
     /// AutoSize: while set the height is the text height of "E0" + 6 (at least 18).
     void SetAutoSize(bool Value) override;
-    /// The Beep property.
+    /// Whether refused keys and edits beep; default false.
     bool GetBeep() const { return FBeep; }
-    /// Sets the Beep property.
+    /// Switches the beep on refused keys and edits.
     void SetBeep(bool Value) { FBeep = Value; }
-    /// The But3D property.
+    /// Whether the up/down buttons have raised 3-D edges; default true.
     bool GetBut3D() const { return FBut3D; }
-    /// Sets the But3D property.
+    /// Switches the buttons' 3-D edges; repaints.
     void SetBut3D(bool Value);
-    /// The ButColor property.
+    /// Fill colour of the up/down buttons; default silver (0xC0C0C0).
     TColor GetButColor() const { return FButColor; }
-    /// Sets the ButColor property.
+    /// Sets the button colour; repaints.
     void SetButColor(TColor Value);
-    /// The ButHeight property.
+    /// Height in pixels of the button pair (both halves together); default 28.
     int GetButHeight() const { return FButHeight; }
-    /// Sets the ButHeight property.
+    /// Sets the button height, clamped to 18..Height; repaints when it differs.
     void SetButHeight(int Value);
-    /// The ButIncrem property.
+    /// Step of the up/down buttons while ButtonPivots is empty; default 1.0.
     double GetButIncrem() const { return FButIncrem; }
-    /// Sets the ButIncrem property.
+    /// Sets the button step; repaints when it differs.
     void SetButIncrem(double Value);
-    /// The ButSpace property.
+    /// Gap in pixels between the text box and the buttons; default 3.
     int GetButSpace() const { return FButSpace; }
-    /// Sets the ButSpace property.
+    /// Sets the gap, clamped to 0..50; repaints when it differs.
     void SetButSpace(int Value);
-    /// The ButVisible property.
+    /// Whether the up/down buttons are shown; default false.
     bool GetButVisible() const { return FButVisible; }
-    /// Sets the ButVisible property.
+    /// Shows or hides the buttons; repaints.
     void SetButVisible(bool Value);
-    /// The ButWidth property.
+    /// Width in pixels of the buttons; default 18.
     int GetButWidth() const { return FButWidth; }
-    /// Sets the ButWidth property.
+    /// Sets the button width, clamped to 8..50; repaints when it differs.
     void SetButWidth(int Value);
-    /// The ColorBoxBG property.
+    /// Background of the text box; default white.
     TColor GetColorBoxBG() const { return FColorBoxBG; }
-    /// Sets the ColorBoxBG property.
+    /// Sets the box background; repaints.
     void SetColorBoxBG(TColor Value);
-    /// The ColorBoxText property.
+    /// Colour of the number in the box; default black.
     TColor GetColorBoxText() const { return FColorBoxText; }
-    /// Sets the ColorBoxText property.
+    /// Sets the number colour; repaints.
     void SetColorBoxText(TColor Value);
-    /// The ColorOutBG property.
+    /// Background outside the box (behind the left and right texts); default clBtnFace.
     TColor GetColorOutBG() const { return FColorOutBG; }
-    /// Sets the ColorOutBG property.
+    /// Sets the outside background; repaints.
     void SetColorOutBG(TColor Value);
-    /// The ColorOutText property.
+    /// Colour of the left and right texts; default black.
     TColor GetColorOutText() const { return FColorOutText; }
-    /// Sets the ColorOutText property.
+    /// Sets the colour of the left and right texts; repaints.
     void SetColorOutText(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of frames and buttons: ordinal 0 (default) fixed gray and white, any other
+    /// the system's shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The ColorWarnBG property.
+    /// Background of the box while the value is out of range; default 0x6088FFF0 (pale yellow).
     TColor GetColorWarnBG() const { return FColorWarnBG; }
-    /// Sets the ColorWarnBG property.
+    /// Sets the out-of-range background; repaints.
     void SetColorWarnBG(TColor Value);
-    /// The ColorWarnText property.
+    /// Colour of the number while the value is out of range; default 255 (red).
     TColor GetColorWarnText() const { return FColorWarnText; }
-    /// Sets the ColorWarnText property.
+    /// Sets the out-of-range number colour; repaints.
     void SetColorWarnText(TColor Value);
-    /// The DecPlaceSep property.
+    /// Decimal separator: ordinal 0 the system's, 1 point, 2 comma, 3 point or comma (default).
     TDecPSep GetDecPlaceSep() const { return FDecPlaceSep; }
-    /// Sets the DecPlaceSep property.
+    /// Sets the separator; when it differs (and is not "point or comma") the separators already
+    /// in the text are converted. Repaints.
     void SetDecPlaceSep(TDecPSep Value);
     /// Enabled: stored by the framework; the control repaints at once.
     void SetEnabled(bool Value) override;
-    /// The FixPointDecPlaces property.
+    /// Number of decimals written in itFloat and itFixPoint, 1..15; default 2.
     int GetFixPointDecPlaces() const { return FFixPointDecPlaces; }
-    /// Sets the FixPointDecPlaces property.
+    /// Sets the decimals: values of 0 or less are ignored, above 15 become 15; when it differs the
+    /// value is written again with the new count. Repaints.
     void SetFixPointDecPlaces(int Value);
-    /// The FrameStyle property.
+    /// Frame of the text box, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the box frame; repaints.
     void SetFrameStyle(TFrameStyle Value);
-    /// The GaugeColor property.
+    /// Colour of the gauge's filled part; default navy (0x800000).
     TColor GetGaugeColor() const { return FGaugeColor; }
-    /// Sets the GaugeColor property.
+    /// Sets the gauge bar colour; repaints.
     void SetGaugeColor(TColor Value);
-    /// The GaugeColorBg property.
+    /// Colour of the gauge's empty ground; default silver.
     TColor GetGaugeColorBg() const { return FGaugeColorBg; }
-    /// Sets the GaugeColorBg property.
+    /// Sets the gauge ground colour; repaints.
     void SetGaugeColorBg(TColor Value);
-    /// The GaugeColorFrame property.
+    /// Colour of the gauge's frame; default gray (0x808080).
     TColor GetGaugeColorFrame() const { return FGaugeColorFrame; }
-    /// Sets the GaugeColorFrame property.
+    /// Sets the gauge frame colour; repaints.
     void SetGaugeColorFrame(TColor Value);
-    /// The GaugeFrameStyle property.
+    /// Frame of the gauge, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetGaugeFrameStyle() const { return FGaugeFrameStyle; }
-    /// Sets the GaugeFrameStyle property.
+    /// Sets the gauge frame; repaints.
     void SetGaugeFrameStyle(TFrameStyle Value);
-    /// The GaugeHeight property.
+    /// Height in pixels of the gauge bar; default 8.
     int GetGaugeHeight() const { return FGaugeHeight; }
-    /// Sets the GaugeHeight property.
+    /// Sets the gauge height, at most Height - GaugeTopMargin - 18 and at least 3; repaints when
+    /// it differs.
     void SetGaugeHeight(int Value);
-    /// The GaugeLeftMargin property.
+    /// Distance in pixels from the left edge to the gauge; default 35.
     int GetGaugeLeftMargin() const { return FGaugeLeftMargin; }
-    /// Sets the GaugeLeftMargin property.
+    /// Sets the gauge's left margin, at most Width - GaugeWidth and at least 0; repaints when it
+    /// differs.
     void SetGaugeLeftMargin(int Value);
-    /// The GaugeTopMargin property.
+    /// Gap in pixels between the text row and the gauge; default 3.
     int GetGaugeTopMargin() const { return FGaugeTopMargin; }
-    /// Sets the GaugeTopMargin property.
+    /// Sets the gauge's top margin, at most Height - GaugeHeight - 18 and at least 0; repaints
+    /// when it differs.
     void SetGaugeTopMargin(int Value);
-    /// The GaugeVisible property.
+    /// Whether the gauge (a bar below the text row that shows and drags the value) is shown;
+    /// default false.
     bool GetGaugeVisible() const { return FGaugeVisible; }
-    /// Sets the GaugeVisible property.
+    /// Shows or hides the gauge; repaints.
     void SetGaugeVisible(bool Value);
-    /// The GaugeWidth property.
+    /// Width in pixels of the gauge; default 82.
     int GetGaugeWidth() const { return FGaugeWidth; }
-    /// Sets the GaugeWidth property.
+    /// Sets the gauge width, at least 10 and at most Width - GaugeLeftMargin; repaints when it
+    /// differs.
     void SetGaugeWidth(int Value);
     /// Height: at least 18 (any bounds change); ButHeight follows a smaller height.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    /// The HideSelection property.
+    /// Whether the selection is shown only while the control has the focus; default true.
     bool GetHideSelection() const { return FHideSelection; }
-    /// Sets the HideSelection property.
+    /// Sets whether an unfocused control hides its selection; repaints.
     void SetHideSelection(bool Value);
-    /// The InputFormat property.
+    /// The number format of the text (itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin or
+    /// itDynamic); default itFloat.
     TInFormat GetInputFormat() const { return FInputFormat; }
-    /// Sets the InputFormat property.
+    /// Sets the format; when it differs, the value is read in the old format and written again in
+    /// the new one. Repaints.
     void SetInputFormat(TInFormat Value);
-    /// The LeftSpace property.
+    /// x in pixels where the text box starts (the room of the left text); default 35.
     int GetLeftSpace() const { return FLeftSpace; }
-    /// Sets the LeftSpace property.
+    /// Sets where the box starts, at most Width; negative values are ignored. Repaints.
     void SetLeftSpace(int Value);
-    /// The LeftText property.
+    /// Text left of the box (a caption); empty by default.
     const std::string& GetLeftText() const { return FLeftText; }
-    /// Sets the LeftText property.
+    /// Sets the left text; repaints when it differs.
     void SetLeftText(const std::string& Value);
-    /// The RightText property.
+    /// Text right of the box and the buttons (a unit); empty by default.
     const std::string& GetRightText() const { return FRightText; }
-    /// Sets the RightText property.
+    /// Sets the right text; repaints when it differs.
     void SetRightText(const std::string& Value);
-    /// The LeftTextAlignment property.
+    /// Alignment of the left text in its room; default taRightJustify (next to the box).
     vcl::TAlignment GetLeftTextAlignment() const { return FLeftTextAlignment; }
-    /// Sets the LeftTextAlignment property.
+    /// Sets the left text's alignment; repaints.
     void SetLeftTextAlignment(vcl::TAlignment Value);
-    /// The RightTextAlignment property.
+    /// Alignment of the right text in its room; default taLeftJustify (next to the box).
     vcl::TAlignment GetRightTextAlignment() const { return FRightTextAlignment; }
-    /// Sets the RightTextAlignment property.
+    /// Sets the right text's alignment; repaints.
     void SetRightTextAlignment(vcl::TAlignment Value);
-    /// The RangeLow property.
+    /// Lower bound of the range: the gauge's left end; a value below it is shown in the warning
+    /// colours. Default 0.
     double GetRangeLow() const { return FRangeLow; }
-    /// Sets the RangeLow property.
+    /// Sets the lower bound; a RangeHigh below it is raised to the same value. Repaints.
     void SetRangeLow(double Value);
-    /// The RangeHigh property.
+    /// Upper bound of the range: the gauge's right end; default 1000.
     double GetRangeHigh() const { return FRangeHigh; }
-    /// Sets the RangeHigh property.
+    /// Sets the upper bound; a RangeLow above it is lowered to the same value. Repaints.
     void SetRangeHigh(double Value);
-    /// The ReadOnly property.
+    /// Whether the number can only be read and copied (Ctrl+C), not edited; default false.
     bool GetReadOnly() const { return FReadOnly; }
-    /// Sets the ReadOnly property.
+    /// Switches read-only: setting it stops the caret, clearing it restarts the caret; repaints
+    /// when it differs.
     void SetReadOnly(bool Value);
-    /// The SignificantDigits property.
+    /// Number of significant digits written in itExp, 1..15; default 6.
     int GetSignificantDigits() const { return FSignificantDigits; }
-    /// Sets the SignificantDigits property.
+    /// Sets the significant digits like FixPointDecPlaces: 0 or less ignored, above 15 become 15;
+    /// when it differs the value is written again. Repaints.
     void SetSignificantDigits(int Value);
-    /// Text (GetText/SetText of the framework) is the number buffer: a text the format does
-    /// not take is ignored; caret and selection go to 0.
+    /// Width in pixels of the text box; default 80.
     int GetTextBoxWidth() const { return FTextBoxWidth; }
-    /// Sets the TextBoxWidth property.
+    /// Sets the box width; repaints when it differs.
     void SetTextBoxWidth(int Value);
-    /// The Value property.
+    /// The number the text shows, read in the current format (itInt: 2147483647 when the text
+    /// does not fit; itDynamic: by the first character, "$" hex, "%" binary, "&" octal).
     double GetValue() const;
-    /// Sets the Value property.
+    /// Writes the value as text in the current format and repaints; fires no OnChange.
     void SetValue(double Value);
 
     // ---- public members
@@ -311,21 +324,25 @@ public:
     int GetIntegerValue() const;
     /// Where the mouse was last: 0 left of the box, 1 over it, 2 right of it.
     int GetMouseAreaCode() const { return FMouseAreaCode; }
-    /// The SelBegin property.
+    /// Start of the selection, a character position 0..length of the text.
     int GetSelBegin() const { return FSelBegin; }
-    /// Sets the SelBegin property.
+    /// Moves the selection start and the caret to Value (clamped to 0..length); the end follows
+    /// when it is smaller. Repaints.
     void SetSelBegin(int Value);
-    /// The SelEnd property.
+    /// End of the selection, a character position, never below SelBegin.
     int GetSelEnd() const { return FSelEnd; }
-    /// Sets the SelEnd property.
+    /// Moves the selection end and the caret to Value (clamped to 0..length); the start follows
+    /// when it is larger. Repaints.
     void SetSelEnd(int Value);
-    /// The CaretPos property.
+    /// Caret position: the number of characters before it.
     int GetCaretPos() const { return FCaretPos; }
-    /// The CaretVisible property.
+    /// Whether the blinking caret is currently drawn.
     bool GetCaretVisible() const { return FCaretVisib; }
-    /// Check validity.
+    /// Whether Instring is a valid text of the current format and separator (what an edit must
+    /// pass).
     bool CheckValidity(std::string_view Instring) const;
-    /// Out of range.
+    /// Whether the value lies below RangeLow or above RangeHigh (the box then shows the warning
+    /// colours).
     bool OutOfRange() const;
     /// Takes the focus and (unless ReadOnly) restarts the blinking caret.
     void SetFocus() override;
@@ -336,7 +353,7 @@ public:
     void Assign(vcl::TPersistent* Source) override;
     /// The x-coordinate of the caret boundary after N characters, and the boundary nearest to X.
     int CharPosToXCoords(int N);
-    /// Xcoords to char pos.
+    /// The caret boundary nearest to client x-coordinate X (0..length of the text).
     int XCoordsToCharPos(int X);
     /// The layout for the current size and font.
     TNumIO2Geometry Geometry();
@@ -369,11 +386,12 @@ protected:
     void CreateWnd() override;
     /// Draws the control.
     void Paint() override;
-    /// Can auto size.
+    /// With AutoSize the height follows the font: text height of "E0" + 6, at least 18.
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;
-    /// Sets the TextBuf property.
+    /// Text (SetText of the framework) is the number buffer: a text the format does not take is
+    /// ignored; caret and selection go to 0.
     void SetTextBuf(const std::string& Value) override;
-    /// The TextBuf property.
+    /// The number buffer as it stands (the text being edited).
     std::string GetTextBuf() const override { return FInBuffer; }
     /// Handles a key press (virtual key).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
@@ -387,9 +405,9 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a click.
     void Click() override;
-    /// Wmset focus.
+    /// Taking the focus restarts the blinking caret (unless ReadOnly).
     void WMSetFocus(vcl::TMessage& Message) override;
-    /// Wmget dlg code.
+    /// Asks for the arrow keys (they move the caret); Tab, Enter and Escape stay the dialog's.
     void WMGetDlgCode(vcl::TMessage& Message) override;
 
 private:

@@ -30,17 +30,17 @@ using TBeforeDisplayEvent = std::function<void(vcl::TObject* Sender, std::string
 
 /// The settings a number text depends on (the label's properties of the same names).
 struct TNumLabFormat {
-    /// The display.
+    /// How the value is written (DisplayType).
     TDisplay Display = dtFixP;
-    /// The precision.
+    /// Decimals or significant digits (Precision).
     int Precision = 2;
-    /// The dtformat.
+    /// Date and time format of dtDateTime (DTFormat).
     std::string_view DTFormat;
-    /// The state text.
+    /// Text of dtState (StateText).
     std::string_view StateText;
-    /// The comma.
+    /// Whether a decimal comma replaces the point (Comma).
     bool Comma = false;
-    /// The force plus sign.
+    /// Whether positive numbers get a "+" (ForcePlusSign).
     bool ForcePlusSign = false;
 };
 
@@ -72,99 +72,106 @@ public:
     std::string ClassName() const override { return "TNumLab"; }
 
     // ---- properties
-    /// The Alignment property.
+    /// Alignment of the number in the label box; default taCenter.
     vcl::TAlignment GetAlignment() const { return FAlignment; }
-    /// Sets the Alignment property.
+    /// Sets the number's alignment; repaints.
     void SetAlignment(vcl::TAlignment Value);
-    /// The ColorLabBakG property.
+    /// Background of the label box; default clBtnFace.
     TColor GetColorLabBakG() const { return FColorLabBakG; }
-    /// Sets the ColorLabBakG property.
+    /// Sets the box background; repaints when it differs.
     void SetColorLabBakG(TColor Value);
-    /// The ColorLabText property.
+    /// Colour of the number; default black.
     TColor GetColorLabText() const { return FColorLabText; }
-    /// Sets the ColorLabText property.
+    /// Sets the number colour; repaints when it differs.
     void SetColorLabText(TColor Value);
-    /// The ColorOutBakG property.
+    /// Background outside the box (behind the left and right texts); default clBtnFace.
     TColor GetColorOutBakG() const { return FColorOutBakG; }
-    /// Sets the ColorOutBakG property.
+    /// Sets the outside background; repaints when it differs.
     void SetColorOutBakG(TColor Value);
-    /// The ColorOutText property.
+    /// Colour of the left and right texts; default black.
     TColor GetColorOutText() const { return FColorOutText; }
-    /// Sets the ColorOutText property.
+    /// Sets the colour of the left and right texts; repaints when it differs.
     void SetColorOutText(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the box frame: ordinal 0 (default) fixed gray and white, any other the
+    /// system's shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The Comma property.
+    /// Whether numbers show a decimal comma instead of a point; default false.
     bool GetComma() const { return FComma; }
-    /// Sets the Comma property.
+    /// Switches the decimal comma; repaints when it differs.
     void SetComma(bool Value);
-    /// The DisplayType property.
+    /// How Value is written: dtFloat, dtFixP (default, Precision decimals), dtExp, dtInt,
+    /// dtZeroInt (at least Precision digits), dtHex, dtOct, dtBin (at least Precision digits),
+    /// dtDateTime (DTFormat), dtState (StateText), dtDeg, dtDegMin, dtDegMinSec or dtEE (with
+    /// an SI prefix).
     TDisplay GetDisplayType() const { return FDisplayType; }
-    /// Sets the DisplayType property.
+    /// Sets the display type; repaints when it differs.
     void SetDisplayType(TDisplay Value);
-    /// The DTFormat property.
+    /// Date and time format of dtDateTime; default "mmm-dd, yyyy".
     const std::string& GetDTFormat() const { return FDTFormat; }
-    /// Sets the DTFormat property.
+    /// Sets the date and time format; repaints when it differs.
     void SetDTFormat(const std::string& Value);
-    /// The Empty property.
+    /// Whether the box is left blank (frame and texts are still drawn); default false.
     bool GetEmpty() const { return FEmpty; }
-    /// Sets the Empty property.
+    /// Blanks or shows the number; repaints when it differs.
     void SetEmpty(bool Value);
     /// Enabled: stored by the framework; the label repaints at once.
     void SetEnabled(bool Value) override;
-    /// The ForcePlusSign property.
+    /// Whether positive numbers get a leading "+"; default false.
     bool GetForcePlusSign() const { return FForcePlusSign; }
-    /// Sets the ForcePlusSign property.
+    /// Switches the plus sign; repaints when it differs.
     void SetForcePlusSign(bool Value);
-    /// The FrameStyle property.
+    /// Frame of the label box, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the box frame; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The LabelWidth property.
+    /// Width in pixels of the label box; default 80. A number wider than this less 6 pixels shows
+    /// OverflowIndicator.
     int GetLabelWidth() const { return FLabelWidth; }
-    /// Sets the LabelWidth property.
+    /// Sets the box width; repaints when it differs.
     void SetLabelWidth(int Value);
-    /// The LeftSpace property.
+    /// x in pixels where the label box starts (the room of the left text); default 35.
     int GetLeftSpace() const { return FLeftSpace; }
-    /// Sets the LeftSpace property.
+    /// Sets where the box starts, at most Width; negative values are ignored. Repaints.
     void SetLeftSpace(int Value);
-    /// The LeftText property.
+    /// Text left of the box (a caption); empty by default.
     const std::string& GetLeftText() const { return FLeftText; }
-    /// Sets the LeftText property.
+    /// Sets the left text; repaints when it differs.
     void SetLeftText(const std::string& Value);
-    /// The RightText property.
+    /// Text right of the box (a unit); empty by default.
     const std::string& GetRightText() const { return FRightText; }
-    /// Sets the RightText property.
+    /// Sets the right text; repaints when it differs.
     void SetRightText(const std::string& Value);
-    /// The LeftTextAlignment property.
+    /// Alignment of the left text in its room; default taRightJustify (next to the box).
     vcl::TAlignment GetLeftTextAlignment() const { return FLeftTextAlignment; }
-    /// Sets the LeftTextAlignment property.
+    /// Sets the left text's alignment; repaints.
     void SetLeftTextAlignment(vcl::TAlignment Value);
-    /// The RightTextAlignment property.
+    /// Alignment of the right text in its room; default taLeftJustify (next to the box).
     vcl::TAlignment GetRightTextAlignment() const { return FRightTextAlignment; }
-    /// Sets the RightTextAlignment property.
+    /// Sets the right text's alignment; repaints.
     void SetRightTextAlignment(vcl::TAlignment Value);
-    /// The OverflowIndicator property.
+    /// Text shown instead of a number too wide for the box (not for dtState); default "*********".
     const std::string& GetOverflowIndicator() const { return FOverflowIndicator; }
-    /// Sets the OverflowIndicator property.
+    /// Sets the overflow text; repaints when it differs.
     void SetOverflowIndicator(const std::string& Value);
-    /// The Precision property.
+    /// Decimals (dtFixP, dtDeg, dtEE, ...) or significant digits (dtFloat, dtExp) of the number,
+    /// 0..15; default 2.
     int GetPrecision() const { return FPrecision; }
-    /// Sets the Precision property.
+    /// Sets the precision: negative values are ignored, above 15 become 15; repaints when it
+    /// changes.
     void SetPrecision(int Value);
-    /// The StateText property.
+    /// Text dtState shows whatever Value is; default "undefined".
     const std::string& GetStateText() const { return FStateText; }
-    /// Sets the StateText property.
+    /// Sets the state text; repaints when it differs.
     void SetStateText(const std::string& Value);
-    /// The Transparent property.
+    /// Whether the white parts of the label let what lies behind show through; default false.
     bool GetTransparent() const { return FTransparent; }
-    /// Sets the Transparent property.
+    /// Switches transparency: setting it invalidates the control, clearing it repaints.
     void SetTransparent(bool Value);
-    /// The Value property.
+    /// The number shown; default 0.
     double GetValue() const { return FValue; }
-    /// Sets the Value property.
+    /// Sets the number; repaints when it differs.
     void SetValue(double Value);
 
     /// Where the mouse was last: 0 left of the box, 1 over it, 2 right of it.

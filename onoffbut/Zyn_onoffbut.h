@@ -84,17 +84,17 @@ TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground);
 
 /// Where the glyph sits and how big it is, and the control's size.
 struct TOnOffButPlacement {
-    /// The left space.
+    /// x offset of the glyph (LeftSpace).
     int LeftSpace = 0;
-    /// The top space.
+    /// y offset of the glyph (TopSpace).
     int TopSpace = 0;
-    /// The glyph width.
+    /// Width of the glyph in pixels.
     int GlyphWidth = 0;
-    /// The glyph height.
+    /// Height of the glyph in pixels.
     int GlyphHeight = 0;
-    /// The width.
+    /// Width of the control.
     int Width = 0;
-    /// The height.
+    /// Height of the control.
     int Height = 0;
 };
 
@@ -134,122 +134,139 @@ public:
     void Loaded() override;
 
     // ---- properties
-    /// The AllowAllOff property.
+    /// Whether the last button of a group that is on may be switched off (by the mouse or OnOff);
+    /// default true. The value is shared by all members of the group.
     bool GetAllowAllOff() const { return FAllowAllOff; }
-    /// Sets the AllowAllOff property.
+    /// Sets AllowAllOff and copies it to every button of the same group (a member that is on as
+    /// well switches off); no repaint.
     void SetAllowAllOff(bool Value);
-    /// The AutoCenter property.
+    /// Whether the glyph is kept centred in the control (also on resize); default true.
     bool GetAutoCenter() const { return FAutoCenter; }
-    /// Sets the AutoCenter property.
+    /// Switches centring; turning it on centres the glyph at once. Repaints.
     void SetAutoCenter(bool Value);
-    /// The BottomText property.
+    /// Text below the glyph; empty by default.
     const std::string& GetBottomText() const { return FBottomText; }
-    /// Sets the BottomText property.
+    /// Sets the text below the glyph; repaints when it differs.
     void SetBottomText(const std::string& Value);
-    /// The LeftText property.
+    /// Text left of the glyph; empty by default.
     const std::string& GetLeftText() const { return FLeftText; }
-    /// Sets the LeftText property.
+    /// Sets the text left of the glyph; repaints when it differs.
     void SetLeftText(const std::string& Value);
-    /// The RightText property.
+    /// Text right of the glyph; empty by default.
     const std::string& GetRightText() const { return FRightText; }
-    /// Sets the RightText property.
+    /// Sets the text right of the glyph; repaints when it differs.
     void SetRightText(const std::string& Value);
-    /// The TopText property.
+    /// Text above the glyph; empty by default.
     const std::string& GetTopText() const { return FTopText; }
-    /// Sets the TopText property.
+    /// Sets the text above the glyph; repaints when it differs.
     void SetTopText(const std::string& Value);
-    /// The BottomTextAlignment property.
+    /// Alignment of the bottom text: at the left edge, at the right edge, or centred under the
+    /// glyph (default taCenter).
     vcl::TAlignment GetBottomTextAlignment() const { return FBottomTextAlignment; }
-    /// Sets the BottomTextAlignment property.
+    /// Sets the bottom text's alignment; repaints.
     void SetBottomTextAlignment(vcl::TAlignment Value);
-    /// The LeftTextAlignment property.
+    /// Alignment of the left text: at the left edge, next to the glyph (default taRightJustify),
+    /// or centred in the room left of the glyph.
     vcl::TAlignment GetLeftTextAlignment() const { return FLeftTextAlignment; }
-    /// Sets the LeftTextAlignment property.
+    /// Sets the left text's alignment; repaints.
     void SetLeftTextAlignment(vcl::TAlignment Value);
-    /// The RightTextAlignment property.
+    /// Alignment of the right text: next to the glyph (default taLeftJustify), at the right edge,
+    /// or centred in the room right of the glyph.
     vcl::TAlignment GetRightTextAlignment() const { return FRightTextAlignment; }
-    /// Sets the RightTextAlignment property.
+    /// Sets the right text's alignment; repaints.
     void SetRightTextAlignment(vcl::TAlignment Value);
-    /// The TopTextAlignment property.
+    /// Alignment of the top text: at the left edge, at the right edge, or centred over the glyph
+    /// (default taCenter).
     vcl::TAlignment GetTopTextAlignment() const { return FTopTextAlignment; }
-    /// Sets the TopTextAlignment property.
+    /// Sets the top text's alignment; repaints.
     void SetTopTextAlignment(vcl::TAlignment Value);
-    /// The ButtonStyle property.
+    /// The glyph set the button is drawn from (check box, radio button, sliders, LEDs, lamps, ...;
+    /// oobsUser: the user glyphs); default oobsColSlideLR.
     TOnOffButStyle GetButtonStyle() const { return FButtonStyle; }
-    /// Sets the ButtonStyle property.
+    /// Loads the style's glyphs (and the glyph size), recentres with AutoCenter and repaints.
     void SetButtonStyle(TOnOffButStyle Value);
-    /// The ColorBackgnd property.
+    /// Background colour; default clBtnFace. Also replaces the glyphs' transparent key colour
+    /// unless Transparent is set.
     TColor GetColorBackgnd() const { return FColorBackgnd; }
-    /// Sets the ColorBackgnd property.
+    /// Sets the background colour; repaints.
     void SetColorBackgnd(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the colour scheme: ordinal 0 (default) fixed gray and white, any other the
+    /// system's shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The ColorText property.
+    /// Colour of the four texts of an enabled button; default black.
     TColor GetColorText() const { return FColorText; }
-    /// Sets the ColorText property.
+    /// Sets the text colour; repaints.
     void SetColorText(TColor Value);
     /// Enabled is the framework's flag; setting it always repaints.
     void SetEnabled(bool Value) override;
-    /// The FrameStyle property.
+    /// Frame round the control, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints.
     void SetFrameStyle(TFrameStyle Value);
-    /// The GroupIndex property.
+    /// Group of radio-like buttons under one parent: switching one on switches the others of the
+    /// same group off. 0 (default) or negative: independent.
     int GetGroupIndex() const { return FGroupIndex; }
-    /// Sets the GroupIndex property.
+    /// Sets the group and tells the group's other buttons (they take over its AllowAllOff).
     void SetGroupIndex(int Value);
-    /// The LeftSpace property.
+    /// x offset in pixels of the glyph (it starts one pixel to the right); default 35.
     int GetLeftSpace() const { return FLeftSpace; }
-    /// Sets the LeftSpace property.
+    /// Moves the glyph: negative values are ignored, the value is limited to Width; with
+    /// AutoCenter the glyph is centred instead. Repaints.
     void SetLeftSpace(int Value);
-    /// The TopSpace property.
+    /// y offset in pixels of the glyph; default 18.
     int GetTopSpace() const { return FTopSpace; }
-    /// Sets the TopSpace property.
+    /// Moves the glyph: negative values are ignored, the value is limited to Height; with
+    /// AutoCenter the glyph is centred instead. Repaints.
     void SetTopSpace(int Value);
-    /// The Mode property.
+    /// How a press acts: oobmNormalBut (default) toggles the state, oobmSpeedBut keeps the button
+    /// on only while it is held.
     TOOButMode GetMode() const { return FMode; }
-    /// Sets the Mode property.
+    /// Sets the mode; oobmSpeedBut also switches the button off at once (without telling the
+    /// group). Repaints.
     void SetMode(TOOButMode Value);
-    /// The MouseAction property.
+    /// Where a press switches the button: oomaNone nowhere, oomaFocused (default) only on the
+    /// glyph, oomaPlain anywhere on the control.
     TOOButMouseAction GetMouseAction() const { return FMouseAction; }
-    /// Sets the MouseAction property.
+    /// Sets where a press switches the button; takes effect with the next press.
     void SetMouseAction(TOOButMouseAction Value);
-    /// The handler of event OnOff (empty: none).
+    /// Whether the button is on; default true.
     bool GetOnOff() const { return FOnOff; }
-    /// Sets the handler of event OnOff (an empty function removes it).
+    /// Switches the button; switching off the last one of a group is refused while AllowAllOff
+    /// is false. Switching on turns the group's other buttons off. Repaints.
     void SetOnOff(bool Value);
-    /// The Transparent property.
+    /// Whether the parent shows through the background and the glyphs' key-coloured pixels;
+    /// default false.
     bool GetTransparent() const { return FTransparent; }
-    /// Sets the Transparent property.
+    /// Switches transparent painting; repaints.
     void SetTransparent(bool Value);
 
-    /// The glyph size and the pictures (read-only views).
+    /// Width in pixels of the glyph (half the width of the style's sheet).
     int GetGlyphWidth() const { return FGlyphWidth; }
-    /// The GlyphHeight property.
+    /// Height in pixels of the glyph (half the height of the style's sheet).
     int GetGlyphHeight() const { return FGlyphHeight; }
-    /// The StateImage property.
+    /// The picture drawn for the state (OnOff, Enabled) of the current style.
     const vcl::TBitmap* GetStateImage(bool OnOff, bool Enabled) const {
         return FStateImages[OnOffButStateIndex(OnOff, Enabled)].get();
     }
-    /// The UserImage property.
+    /// The user picture oobsUser draws for the state (OnOff, Enabled).
     const vcl::TBitmap* GetUserImage(bool OnOff, bool Enabled) const {
         return FUserImages[OnOffButStateIndex(OnOff, Enabled)].get();
     }
     /// The line colours of the colour scheme.
     TColor GetColBlackLine() const { return FColBlackLine; }
-    /// The ColGrayLine property.
+    /// The gray line colour the colour scheme chose.
     TColor GetColGrayLine() const { return FColGrayLine; }
-    /// The ColWhiteLine property.
+    /// The white line colour the colour scheme chose.
     TColor GetColWhiteLine() const { return FColWhiteLine; }
 
     // ---- public methods
-    /// Install the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
+    /// Installs the user glyphs of oobsUser from a 2 x 2 sheet laid out like the style sheets
     /// (a copy is cut; the picture stays the caller's). A sheet without even sides, or a file
     /// that cannot be read, raises EZynOnOffButError and keeps the glyphs as they were.
     void SetUserGlyph(vcl::TBitmap* Img);
-    /// Load user glyph.
+    /// The same from the bitmap file FName.
     void LoadUserGlyph(const std::string& FName);
 
     /// Draws the control.

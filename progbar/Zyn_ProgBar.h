@@ -91,131 +91,145 @@ public:
     void Loaded() override;
 
     // ---- properties
-    /// The AutoInc property.
+    /// Whether a timer raises Value by AutoIncStep, first after StartInterval and then every
+    /// RepeatInterval (past Max too); default false.
     bool GetAutoInc() const { return FAutoInc; }
-    /// Sets the AutoInc property.
+    /// Starts (true, from the start interval) or stops the automatic increment when it changes.
+    /// Raises EZynProgBar ("no timer available") when no timer can be started.
     void SetAutoInc(bool Value);
-    /// The AutoIncStep property.
+    /// Amount each automatic increment adds to Value; default 1.
     double GetAutoIncStep() const { return FAutoIncStep; }
-    /// Sets the AutoIncStep property.
+    /// Sets the increment step; 0 is ignored. Nothing is repainted.
     void SetAutoIncStep(double Value);
-    /// The BackGroundImg property.
+    /// File name of a bitmap stretched over the inner area behind the bar; empty by default.
     const std::string& GetBackGroundImg() const { return FBackGroundImg; }
-    /// Sets the BackGroundImg property.
+    /// Loads the bitmap file and stores its name; a file that cannot be loaded is ignored (the old
+    /// name stays); an empty name removes the image. Repaints.
     void SetBackGroundImg(const std::string& Value);
-    /// The ColorBackGnd property.
+    /// Colour of the inner area the bar does not cover; default silver (0xC0C0C0).
     TColor GetColorBackGnd() const { return FColorBackGnd; }
-    /// Sets the ColorBackGnd property.
+    /// Sets the inner area colour; repaints when it differs.
     void SetColorBackGnd(TColor Value);
-    /// The ColorGrid property.
+    /// Colour of the grid lines (see GridDist); default black.
     TColor GetColorGrid() const { return FColorGrid; }
-    /// Sets the ColorGrid property.
+    /// Sets the grid colour; repaints when it differs.
     void SetColorGrid(TColor Value);
-    /// The ColorMapMode property.
+    /// How the gradient maps onto the bar: cgmCover (spans the whole inner area, the bar uncovers
+    /// it), cgmStretch (default: stretched over the bar's length) or cgmMove (ends at the tip).
     TColorMapping GetColorMapMode() const { return FColorMapMode; }
-    /// Sets the ColorMapMode property.
+    /// Sets the gradient mapping; repaints when it differs.
     void SetColorMapMode(TColorMapping Value);
-    /// The ColorMargin property.
+    /// Colour of the margins round the inner area; default silver.
     TColor GetColorMargin() const { return FColorMargin; }
-    /// Sets the ColorMargin property.
+    /// Sets the margin colour; repaints when it differs.
     void SetColorMargin(TColor Value);
-    /// The ColorMax property.
+    /// Colour at the far end of the gradient (last entry of the colour table); default red (255).
     TColor GetColorMax() const { return FBarColors[BarColorLast]; }
-    /// Sets the ColorMax property.
+    /// Sets the gradient's end colour and recomputes the table between ColorMin and it; repaints.
     void SetColorMax(TColor Value);
-    /// The ColorMin property.
+    /// Colour of a plain bar and the start of the gradient (first table entry); default blue
+    /// (0xFF0000).
     TColor GetColorMin() const { return FBarColors[0]; }
-    /// Sets the ColorMin property.
+    /// Sets the bar's start colour and recomputes the table between it and ColorMax; repaints.
     void SetColorMin(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the frames: ordinal 0 (default) fixed gray and white, any other the system's
+    /// shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The Direction property.
+    /// Where the bar grows: dirUp, dirDown, dirLeft or dirRight (default).
     TDirection GetDirection() const { return FDirection; }
-    /// Sets the Direction property.
+    /// Sets the growing direction; repaints when it differs.
     void SetDirection(TDirection Value);
-    /// The FrameStyleInner property.
+    /// Frame round the inner area, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyleInner() const { return FFrameStyleInner; }
-    /// Sets the FrameStyleInner property.
+    /// Sets the inner frame; repaints when it differs.
     void SetFrameStyleInner(TFrameStyle Value);
-    /// The FrameStyleOuter property.
+    /// Frame round the whole control, ordinals 0 (none) to 5; default 3.
     TFrameStyle GetFrameStyleOuter() const { return FFrameStyleOuter; }
-    /// Sets the FrameStyleOuter property.
+    /// Sets the outer frame; repaints when it differs.
     void SetFrameStyleOuter(TFrameStyle Value);
-    /// The GridDist property.
+    /// Distance in pixels between grid lines across the bar; 0 (default) or 1 draws none.
     int GetGridDist() const { return FGridDist; }
-    /// Sets the GridDist property.
+    /// Sets the grid distance; repaints when it differs.
     void SetGridDist(int Value);
-    /// The MarginLeft property.
+    /// Width in pixels of the left margin; default 4.
     int GetMarginLeft() const { return FMarginLeft; }
-    /// Sets the MarginLeft property.
+    /// Sets the left margin; repaints when it differs.
     void SetMarginLeft(int Value);
-    /// The MarginRight property.
+    /// Width in pixels of the right margin; default 4.
     int GetMarginRight() const { return FMarginRight; }
-    /// Sets the MarginRight property.
+    /// Sets the right margin; repaints when it differs.
     void SetMarginRight(int Value);
-    /// The MarginTop property.
+    /// Height in pixels of the top margin; default 4.
     int GetMarginTop() const { return FMarginTop; }
-    /// Sets the MarginTop property.
+    /// Sets the top margin; repaints when it differs.
     void SetMarginTop(int Value);
-    /// The MarginBottom property.
+    /// Height in pixels of the bottom margin; default 4.
     int GetMarginBottom() const { return FMarginBottom; }
-    /// Sets the MarginBottom property.
+    /// Sets the bottom margin; repaints when it differs.
     void SetMarginBottom(int Value);
-    /// The Max property.
+    /// Value of a full bar; default 100.
     double GetMax() const { return FMax; }
-    /// Sets the Max property.
+    /// Sets the full-bar value (its order with Min is not checked; see SetRange); repaints when it
+    /// differs.
     void SetMax(double Value);
-    /// The Min property.
+    /// Value of an empty bar; default 0.
     double GetMin() const { return FMin; }
-    /// Sets the Min property.
+    /// Sets the empty-bar value (its order with Max is not checked; see SetRange); repaints when it
+    /// differs.
     void SetMin(double Value);
-    /// The RepeatInterval property.
+    /// Milliseconds between automatic increments after the first one; default 700.
     int GetRepeatInterval() const { return FRepeatInterval; }
-    /// Sets the RepeatInterval property.
+    /// Sets the repeat interval (below 10 becomes 10); when it changes, a running timer restarts
+    /// with it.
     void SetRepeatInterval(int Value);
-    /// The ShowColorGradient property.
+    /// Whether the bar is drawn as a gradient from ColorMin to ColorMax (else plain ColorMin);
+    /// default false.
     bool GetShowColorGradient() const { return FShowColorGradient; }
-    /// Sets the ShowColorGradient property.
+    /// Switches the gradient; repaints when it differs.
     void SetShowColorGradient(bool Value);
-    /// The StartInterval property.
+    /// Milliseconds before the first automatic increment; default 1500.
     int GetStartInterval() const { return FStartInterval; }
-    /// Sets the StartInterval property.
+    /// Sets the start interval (below 10 becomes 10); when it changes, a running timer starts over
+    /// with it.
     void SetStartInterval(int Value);
-    /// The TextAlignment property.
+    /// Which point of the value text sits at (TextPosX, TextPosY): left middle, right middle or
+    /// centre (default taCenter).
     vcl::TAlignment GetTextAlignment() const { return FTextAlignment; }
-    /// Sets the TextAlignment property.
+    /// Sets the text alignment; repaints when it differs.
     void SetTextAlignment(vcl::TAlignment Value);
-    /// The TextAngle property.
+    /// Rotation of the value text in degrees, counter-clockwise, 0..360; default 0.
     int GetTextAngle() const { return FTextAngle; }
-    /// Sets the TextAngle property.
+    /// Sets the text angle, clamped to 0..360; repaints.
     void SetTextAngle(int Value);
-    /// The TextDecPlaces property.
+    /// Decimals of the value text, 0..10; -1 exponent form with two exponent digits, -2 with four;
+    /// default 0.
     int GetTextDecPlaces() const { return FTextDecPlaces; }
-    /// Sets the TextDecPlaces property.
+    /// Sets the text decimals, clamped to -2..10; repaints.
     void SetTextDecPlaces(int Value);
-    /// The TextPosX property.
+    /// x in pixels of the value text's anchor point; default 14.
     int GetTextPosX() const { return FTextPosX; }
-    /// Sets the TextPosX property.
+    /// Sets the text x, clamped to 0..Width; repaints.
     void SetTextPosX(int Value);
-    /// The TextPosY property.
+    /// y in pixels of the value text's anchor point; default 14.
     int GetTextPosY() const { return FTextPosY; }
-    /// Sets the TextPosY property.
+    /// Sets the text y, clamped to 0..Height; repaints.
     void SetTextPosY(int Value);
-    /// The TextVisible property.
+    /// Whether the value text is drawn over the bar (OnShowValue may change it); default true.
     bool GetTextVisible() const { return FTextVisible; }
-    /// Sets the TextVisible property.
+    /// Shows or hides the value text; repaints.
     void SetTextVisible(bool Value);
-    /// The Value property.
+    /// The value the bar shows: its length is (Value - Min) / (Max - Min) of the inner area (not
+    /// clamped); default 10.
     double GetValue() const { return FValue; }
-    /// Sets the Value property.
+    /// Sets the value; repaints when it differs.
     void SetValue(double Value);
 
     /// Entries of the colour table, 0 (ColorMin) to 1023 (ColorMax); writing one does not
     /// recompute the others. Indexes outside 0..1023 read as black and are not written.
     TColor GetBarColorElem(int Index) const;
-    /// Sets the BarColorElem property.
+    /// Sets one entry of the colour table (0..1023); the other entries stay. Repaints.
     void SetBarColorElem(int Index, TColor Value);
 
     // ---- public methods
@@ -249,11 +263,11 @@ protected:
     void AssignTo(vcl::TPersistent* Dest) override;
     /// One tick of the timer: leaves the start phase, adds the step, repaints, reports.
     virtual void DoTimer();
-    /// Auto inc event.
+    /// Fires OnAutoInc.
     void AutoIncEvent();
-    /// (Re)starts the timer in its start phase or in its repeat phase.
+    /// Restarts the timer in its start phase (StartInterval).
     void InitTimer();
-    /// Update timer.
+    /// Restarts the timer in its repeat phase (RepeatInterval).
     void UpdateTimer();
 
 private:

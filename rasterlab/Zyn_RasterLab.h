@@ -28,18 +28,18 @@ using vcl::TColor;
 
 /// A bit-mapped font of at most 32 x 32 dots for the character codes 0 to 255.
 struct TRDCharMatrix {
-    /// The font width.
+    /// Width in dots of the widest glyph.
     std::int32_t FontWidth = 0;    // widest glyph in dots (right - left + 1 over all glyphs)
-    /// The font height.
+    /// Number of dot rows the glyphs use.
     std::int32_t FontHeight = 0;   // number of dot rows used
     /// Per character code: the leftmost and the rightmost dot column of its glyph.
     std::array<std::uint8_t, 256> LeftMostBit{};
-    /// The right most bit.
+    /// Per character code: the rightmost dot column of its glyph.
     std::array<std::uint8_t, 256> RightMostBit{};
     /// Per character code one word per dot row 0..31; bit j lights column j (bit 0 leftmost).
     std::array<std::array<std::uint32_t, 32>, 256> BitData{};
 
-    /// Operator.
+    /// Two matrices are equal when every field is.
     bool operator==(const TRDCharMatrix&) const = default;
 };
 
@@ -101,84 +101,97 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- properties
-    /// The AutoCenter property.
+    /// Whether the text is kept centred horizontally (PosX follows the text length); default false.
     bool GetAutoCenter() const { return FAutoCenter; }
-    /// Sets the AutoCenter property.
+    /// Switches centring; turning it on centres now, turning it off puts PosX back to 1. Repaints
+    /// when it differs.
     void SetAutoCenter(bool Value);
-    /// The AutoHeight property.
+    /// Whether the height follows the font: frame width + (DotSize + DotSpacing) x font height;
+    /// default false.
     bool GetAutoHeight() const { return FAutoHeight; }
-    /// Sets the AutoHeight property.
+    /// Switches the automatic height; turning it on adjusts the height now. Repaints when it
+    /// differs.
     void SetAutoHeight(bool Value);
-    /// The CharBlockMode property.
+    /// Ground of the dots: rdbmOff (no dot grid, background colour), rdbmOn (default: unlit dots
+    /// with a gap column round each character) or rdbmRaster (a continuous grid of unlit dots).
     TRDBlockMode GetCharBlockMode() const { return FCharBlockMode; }
-    /// Sets the CharBlockMode property.
+    /// Sets the ground mode; repaints when it differs.
     void SetCharBlockMode(TRDBlockMode Value);
-    /// The ColorDotOn property.
+    /// Colour of the lit dots; default green (0x00FF00).
     TColor GetColorDotOn() const { return FColorDotOn; }
-    /// Sets the ColorDotOn property.
+    /// Sets the lit dot colour; repaints when it differs.
     void SetColorDotOn(TColor Value);
-    /// The ColorDotOff property.
+    /// Colour of the unlit dots; default 0x404040.
     TColor GetColorDotOff() const { return FColorDotOff; }
-    /// Sets the ColorDotOff property.
+    /// Sets the unlit dot colour; repaints when it differs.
     void SetColorDotOff(TColor Value);
-    /// The ColorLabBakG property.
+    /// Background colour: the gaps between the dots, or the whole ground in rdbmOff; default black.
     TColor GetColorLabBakG() const { return FColorLabBakG; }
-    /// Sets the ColorLabBakG property.
+    /// Sets the background colour; repaints when it differs.
     void SetColorLabBakG(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the frame: ordinal 0 (default) fixed gray and white, any other the system's
+    /// shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The DotSize property.
+    /// Side in pixels of one dot, 1..32; default 3.
     int GetDotSize() const { return FDotSize; }
-    /// Sets the DotSize property.
+    /// Sets the dot size, clamped to 1..32; a change re-adjusts height and centre when those are
+    /// on and repaints.
     void SetDotSize(int Value);           // clamped to 1..32
-    /// The DotSpacing property.
+    /// Gap in pixels between neighbouring dots, 0..3; default 1.
     int GetDotSpacing() const { return FDotSpacing; }
-    /// Sets the DotSpacing property.
+    /// Sets the dot gap, clamped to 0..3; a change re-adjusts height and centre when those are on
+    /// and repaints.
     void SetDotSpacing(int Value);        // clamped to 0..3
-    /// Font: the control's own; a change rebuilds the character matrix. The name "default"
-    /// (any letter case) selects the built-in font.
+    /// Frame round the label, ordinals 0 (none) to 5; default 2. (Font is the control's own: a
+    /// change rebuilds the character matrix, and the name "default" selects the built-in font.)
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The PosX property.
+    /// x in pixels of the text's first dot column; default 1.
     int GetPosX() const { return FPosX; }
-    /// Sets the PosX property.
+    /// Moves the text sideways; repaints when it differs.
     void SetPosX(int Value);
-    /// The PosY property.
+    /// y in pixels of the text's first dot row; default 1.
     int GetPosY() const { return FPosY; }
-    /// Sets the PosY property.
+    /// Moves the text up or down; repaints when it differs.
     void SetPosY(int Value);
-    /// The Proportional property.
+    /// Whether each character takes only its own width (default true) or the width of the widest
+    /// glyph.
     bool GetProportional() const { return FProportional; }
-    /// Sets the Proportional property.
+    /// Switches proportional spacing; repaints when it differs.
     void SetProportional(bool Value);
-    /// The ScrollMode property.
+    /// Direction the text scrolls by timer: rdsmOff (default), rdsmLeft, rdsmRight, rdsmDown or
+    /// rdsmUp.
     TRDScrollMode GetScrollMode() const { return FScrollMode; }
-    /// Sets the ScrollMode property.
+    /// Sets the scroll mode; a change starts or stops the scroll timer, and rdsmOff puts the text
+    /// back to its place and repaints. Raises EZynRasterLabError ("no timer available") when no
+    /// timer can be started.
     void SetScrollMode(TRDScrollMode Value);
-    /// The ScrollInterval property.
+    /// Milliseconds between scroll steps; default 100.
     int GetScrollInterval() const { return FScrollInterval; }
-    /// Sets the ScrollInterval property.
+    /// Sets the scroll interval (below 10 becomes 10); a change restarts the timer.
     void SetScrollInterval(int Value);    // milliseconds; below 10 becomes 10
-    /// The ScrollIncrement property.
+    /// Pixels the text moves per scroll step; default 1.
     int GetScrollIncrement() const { return FScrollIncrement; }
-    /// Sets the ScrollIncrement property.
+    /// Sets the scroll step (0 becomes 1, a negative value its magnitude); a change restarts the
+    /// timer.
     void SetScrollIncrement(int Value);   // pixels per tick; 0 becomes 1, negatives their magnitude
-    /// The ScrollLoop property.
+    /// Whether a text that has scrolled out enters again from the other side (firing
+    /// OnScrollLoopRestart); default true.
     bool GetScrollLoop() const { return FScrollLoop; }
-    /// Sets the ScrollLoop property.
+    /// Switches looping; repaints.
     void SetScrollLoop(bool Value);
-    /// The Text property.
+    /// The text shown; default "Text".
     const std::string& GetText() const { return FText; }
-    /// Sets the Text property.
+    /// Sets the text; when it differs, centres again with AutoCenter and repaints.
     void SetText(const std::string& Value);
 
     /// Reading gives the current matrix; writing copies the given one and repaints (height
     /// and centre are not re-adjusted).
     const TRDCharMatrix& GetCharMatrix() const { return FCMat; }
-    /// Sets the CharMatrix property.
+    /// Copies Value into the character matrix and repaints.
     void SetCharMatrix(const TRDCharMatrix& Value);
 
     // ---- public methods
@@ -201,9 +214,9 @@ public:
 
     /// The scroll offsets in pixels and the text length of the last paint.
     int GetScrollPosX() const { return FScrollPosX; }
-    /// The ScrollPosY property.
+    /// Vertical scroll offset in pixels.
     int GetScrollPosY() const { return FScrollPosY; }
-    /// The TextBitLength property.
+    /// Length in pixels of the text at the last paint.
     int GetTextBitLength() const { return FTextBitLength; }
     /// Whether the scroll timer is running now.
     bool GetScrollTimerRunning() const { return FScrTimerHandle->IsRunning(); }
@@ -235,22 +248,22 @@ protected:
     virtual void DoScrLoopRestart();
     /// Restarts the timer with ScrollInterval while scrolling is on and the timer enabled.
     void UpdateTimer();
-    /// Adjust auto height.
+    /// Sets the height from the frame, the dot pitch and the font height.
     void AdjustAutoHeight();
-    /// Adjust auto center.
+    /// Centres the text: PosX becomes half the room the text leaves, plus the frame.
     void AdjustAutoCenter();
     /// Rebuilds the matrix from Font and re-adjusts height and centre.
     void FontChanged();
     /// Moves the text by one step of the scroll mode.
     void ScrollTimerEvent();
 
-    /// Cmfont changed.
+    /// A change of the control's font rebuilds the character matrix (see FontChanged).
     void CMFontChanged(vcl::TMessage& Message) override;
     /// Adapts the layout after a size change.
     void Resize() override;
     /// The framework's Text and Caption of a control are the label's text.
     void SetTextBuf(const std::string& Value) override { SetText(Value); }
-    /// The TextBuf property.
+    /// The label's text.
     std::string GetTextBuf() const override { return FText; }
 
 private:

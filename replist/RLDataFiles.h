@@ -17,9 +17,9 @@ class TRLData;
 
 /// What the readers set in a container they build without the conversions of the setters.
 struct TRLDataAccess {
-    /// Sets the Mode property.
+    /// Stores the check mode of column Col as read, without converting the cells.
     static void SetMode(TRLData& D, int Col, TCheckMode Mode);
-    /// Sets the Header property.
+    /// Stores the common header as read.
     static void SetHeader(TRLData& D, std::string S);
     /// The row count of a container whose store already holds that many rows.
     static void AdoptRowCount(TRLData& D, int Rows);
@@ -33,17 +33,17 @@ namespace zyn::rlfiles {
 class TLineSource {
 public:
     virtual ~TLineSource() = default;
-    /// Next line.
+    /// Hands out the next line in Line; false at the end of the source.
     virtual bool NextLine(std::string_view& Line) = 0;
     /// Bytes handed out so far (lines and their breaks).
     std::int64_t Consumed() const { return consumed_; }
-    /// Line number.
+    /// Number of the last line handed out (1 for the first).
     int LineNumber() const { return lineNo_; }
 
 protected:
-    /// The consumed_.
+    /// Bytes handed out so far.
     std::int64_t consumed_ = 0;
-    /// The line no_.
+    /// Lines handed out so far.
     int lineNo_ = 0;
 };
 
@@ -51,11 +51,11 @@ protected:
 /// handed out, so the stream ends up right after that line.
 class TStreamLines : public TLineSource {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Reads Stream from its current position; the stream must outlive the source.
     explicit TStreamLines(vcl::TStream* Stream) : stream_(Stream) {}
-    /// Next line.
+    /// Hands out the next line of the stream; false at its end.
     bool NextLine(std::string_view& Line) override;
-    /// Finish.
+    /// Seeks the stream back to just after the last line handed out.
     void Finish();
 
 private:
@@ -67,12 +67,12 @@ private:
     bool skipLf_ = false;   // a CR ended the last line; a following LF belongs to it
 };
 
-/// TStringLines: see the component's page in docs/components/.
+/// Lines of a text in memory; the text must outlive the source.
 class TStringLines : public TLineSource {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Reads Text from its start.
     explicit TStringLines(std::string_view Text) : text_(Text) {}
-    /// Next line.
+    /// Hands out the next line of the text; false at its end.
     bool NextLine(std::string_view& Line) override;
 
 private:
@@ -80,12 +80,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-/// TTextFileLines: see the component's page in docs/components/.
+/// Lines of an open text file, read from its current line.
 class TTextFileLines : public TLineSource {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Reads File from its current line; the file stays open.
     explicit TTextFileLines(vcl::TTextFile& File) : file_(File) {}
-    /// Next line.
+    /// Hands out the next line of the file; false at its end.
     bool NextLine(std::string_view& Line) override;
 
 private:
@@ -97,16 +97,16 @@ private:
 /// small and grows as the text does (a small data set need not pay for a megabyte).
 class TTextSink {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Hands each full block to Flush.
     explicit TTextSink(std::function<void(std::string_view)> Flush) : flush_(std::move(Flush)) { buf_.reserve(16384); }
     ~TTextSink() = default;
-    /// Buffer.
+    /// The text collected so far, for appending to it directly (call MaybeFlush after).
     std::string& Buffer() { return buf_; }
-    /// Put.
+    /// Appends S, handing a full block on.
     void Put(std::string_view S) { buf_ += S; MaybeFlush(); }
-    /// Maybe flush.
+    /// Hands the text on once it has reached a block.
     void MaybeFlush() { if (buf_.size() >= kBlock) Flush(); }
-    /// Flush.
+    /// Hands on whatever was collected.
     void Flush() { if (!buf_.empty()) flush_(buf_); buf_.clear(); }
 
 private:
@@ -128,13 +128,13 @@ void SaveFileSafely(const std::string& FName, const std::function<void(vcl::TStr
 /// cells far apart is refused before it costs more than that.
 class TTableBudget {
 public:
-    /// The k floor.
+    /// The budget every reader may spend: 256 MB.
     static constexpr std::int64_t kFloor = std::int64_t(256) << 20;
-    /// The k per byte read.
+    /// Budget bytes each byte read adds beyond the floor.
     static constexpr std::int64_t kPerByteRead = 16;
-    /// The k per column.
+    /// Estimated bytes of one column (name, format, store).
     static constexpr std::int64_t kPerColumn = 128;
-    /// The k per slot.
+    /// Estimated bytes of one cell slot, slack and copy included.
     static constexpr std::int64_t kPerSlot = 40;
 
     /// Charges columns 1..Cols; the message for a table over the budget, "" when it fits.
@@ -143,7 +143,7 @@ public:
     std::string Cell(long long Col, long long Row, std::int64_t BytesRead);
     /// A declared row count: only its range is checked, rows themselves cost nothing.
     static std::string Rows(long long Rows);
-    /// Estimate.
+    /// The estimated bytes of what was charged so far.
     std::int64_t Estimate() const { return slots_ * kPerSlot + cols_ * kPerColumn; }
 
 private:

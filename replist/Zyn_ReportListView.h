@@ -66,15 +66,15 @@ std::string RowDateFormat(std::string_view Format);
 /// "]" ("s" when there is none; a leading "#" removed and marking the control read-only),
 /// the width group that follows (200 when missing or below 1) and the parameter text.
 struct TRowEditFormat {
-    /// The type text.
+    /// The type text between the brackets ("s" without brackets), without a leading "#".
     std::string TypeText;
-    /// The letter.
+    /// The first letter of the type text, which picks the control.
     char Letter = 's';
-    /// The read only.
+    /// Whether the type text began with "#" (the control is read-only).
     bool ReadOnly = false;
-    /// The width.
+    /// Width in pixels of the control (200 when missing or below 1).
     int Width = 200;
-    /// The parameter.
+    /// The parameter text after the width group.
     std::string Parameter;
 };
 TRowEditFormat SplitRowEditFormat(std::string_view Format);
@@ -96,7 +96,7 @@ inline constexpr int MaxFilterNesting = 200;
 /// of the text of (column, row).
 class TRLFilter {
 public:
-    /// Creates the object; AOwner (when given) frees it with itself.
+    /// Parses Expression for Mode; raises EZynRepListError when it is malformed.
     TRLFilter(std::string_view Expression, TFilterMode Mode, bool IgnoreCase);
     ~TRLFilter();
     TRLFilter(const TRLFilter&) = delete;
@@ -104,7 +104,7 @@ public:
     /// Whether any of the texts matches (simple, grep) or the expression holds over them
     /// (boolean: each term must match one of the texts).
     bool Matches(std::span<const std::string_view> Texts) const;
-    /// Empty.
+    /// Whether the expression is empty (every row matches).
     bool Empty() const { return empty_; }
 
     struct Impl;
@@ -114,7 +114,9 @@ private:
     bool empty_;
 };
 
-/// TReportListView: see the component's page in docs/components/.
+/// TReportListView: a grid of the rows of its own TRLData under a common header and column
+/// headers, with check boxes, selection, sorting, filtering and in-place editing (see the
+/// component's page in docs/components/).
 class TReportListView : public vcl::TCustomDrawGrid {
 public:
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -122,326 +124,369 @@ public:
     ~TReportListView() override;
     /// The name the class is registered under.
     std::string ClassName() const override { return "TReportListView"; }
-    /// Assign.
+    /// Copies another report list view: its settings, colours, events and per-column alignment,
+    /// password, editable and order arrays, then its data; repaints. Raises EZynRepListError ("not
+    /// enough memory on heap") when the column arrays cannot be sized.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties, in the documented order
-    /// The NrOfColumns property.
+    /// Number of data columns (default 5, named C-1 to C-5 in a new view).
     int GetNrOfColumns() const { return FData->GetNrOfColumns(); }
-    /// Sets the NrCols property.
+    /// Resizes the list to Value columns: the last column's width is given to the new columns,
+    /// new columns are left-aligned, not editable and not masked, the column order is reset and
+    /// the view scrolls to the top; repaints and fires OnChangeSetup. Raises EZynRepListError
+    /// ("not enough memory on heap") when the columns cannot be allocated.
     void SetNrCols(int Value);
-    /// Sets the NrOfColumns property.
+    /// Sets the number of data columns; the same as SetNrCols.
     void SetNrOfColumns(int Value) { SetNrCols(Value); }
-    /// The NrOfRows property.
+    /// Number of data rows (default 4). The grid always keeps one row below the headers, so an
+    /// empty list still shows an empty line.
     int GetNrOfRows() const { return FData->GetNrOfRows(); }
-    /// Sets the NrRows property.
+    /// Resizes the list to Value rows, clears the grid selection, recomputes the header rows and
+    /// their heights, repaints and fires OnChangeSetup.
     void SetNrRows(int Value);
-    /// Sets the NrOfRows property.
+    /// Sets the number of data rows; the same as SetNrRows.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
-    /// The AutoAdvance property.
+    /// Whether Enter moves the cursor to the next row (default false).
     bool GetAutoAdvance() const { return FAutoAdvance; }
-    /// Sets the AutoAdvance property.
+    /// Switches Enter-to-next-row on or off; takes effect with the next key press.
     void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
-    /// The ColorHigh property.
+    /// Background of the highlighted row or column (HighLightRow, HighLightColumn); default
+    /// 0xCC9966.
     vcl::TColor GetColorHigh() const { return FColorHigh; }
-    /// Sets the ColorHigh property.
+    /// Sets the highlight background; repaints and fires OnChangeSetup.
     void SetColorHigh(vcl::TColor Value) { SetColour(FColorHigh, Value); }
-    /// The ColorHighText property.
+    /// Text colour of the highlighted row or column; default clWhite.
     vcl::TColor GetColorHighText() const { return FColorHighText; }
-    /// Sets the ColorHighText property.
+    /// Sets the highlight text colour; repaints and fires OnChangeSetup.
     void SetColorHighText(vcl::TColor Value) { SetColour(FColorHighText, Value); }
-    /// The ColorText property.
+    /// Text colour of normal cells; default 0x002000.
     vcl::TColor GetColorText() const { return FColorText; }
-    /// Sets the ColorText property.
+    /// Sets the normal text colour; repaints and fires OnChangeSetup.
     void SetColorText(vcl::TColor Value) { SetColour(FColorText, Value); }
-    /// The ColorBkgdNormal property.
+    /// Background of unshaded rows; default clWhite.
     vcl::TColor GetColorBkgdNormal() const { return FColorBkgdNormal; }
-    /// Sets the ColorBkgdNormal property.
+    /// Sets the unshaded row background; repaints and fires OnChangeSetup.
     void SetColorBkgdNormal(vcl::TColor Value) { SetColour(FColorBkgdNormal, Value); }
-    /// The ColorBkgdShaded property.
+    /// Background of shaded rows (the bands RowColPattern defines); default 0xF0EFE8.
     vcl::TColor GetColorBkgdShaded() const { return FColorBkgdShaded; }
-    /// Sets the ColorBkgdShaded property.
+    /// Sets the shaded row background; repaints and fires OnChangeSetup.
     void SetColorBkgdShaded(vcl::TColor Value) { SetColour(FColorBkgdShaded, Value); }
-    /// The ColorColumnHd property.
+    /// Background of the column headers and the fixed first column; default clBtnFace. The
+    /// same value as FixedColor.
     vcl::TColor GetColorColumnHd() const { return GetFixedColor(); }
-    /// Sets the ColorColumnHd property.
+    /// Sets the column header background (and FixedColor with it); repaints and fires
+    /// OnChangeSetup.
     void SetColorColumnHd(vcl::TColor Value);
-    /// The ColorColumnHdText property.
+    /// Text colour of the column headers; default clBlack.
     vcl::TColor GetColorColumnHdText() const { return FColorColumnHdText; }
-    /// Sets the ColorColumnHdText property.
+    /// Sets the column header text colour; repaints and fires OnChangeSetup.
     void SetColorColumnHdText(vcl::TColor Value) { SetColour(FColorColumnHdText, Value); }
-    /// The ColorCommonHd property.
+    /// Background of the common header row; default clBtnFace.
     vcl::TColor GetColorCommonHd() const { return FColorCommonHd; }
-    /// Sets the ColorCommonHd property.
+    /// Sets the common header background; repaints and fires OnChangeSetup.
     void SetColorCommonHd(vcl::TColor Value) { SetColour(FColorCommonHd, Value); }
-    /// The ColorCommonHdText property.
+    /// Text colour of the common header; default clBlack.
     vcl::TColor GetColorCommonHdText() const { return FColorCommonHdText; }
-    /// Sets the ColorCommonHdText property.
+    /// Sets the common header text colour; repaints and fires OnChangeSetup.
     void SetColorCommonHdText(vcl::TColor Value) { SetColour(FColorCommonHdText, Value); }
-    /// The ColorDisabledBkgd property.
+    /// Background of disabled rows (see RowEnabled); default 0xF0F0F0.
     vcl::TColor GetColorDisabledBkgd() const { return FColorDisabledBkgd; }
-    /// Sets the ColorDisabledBkgd property.
+    /// Sets the disabled row background; repaints and fires OnChangeSetup.
     void SetColorDisabledBkgd(vcl::TColor Value) { SetColour(FColorDisabledBkgd, Value); }
-    /// The ColorDisabledText property.
+    /// Text colour of disabled rows; default 0xC0C0C0.
     vcl::TColor GetColorDisabledText() const { return FColorDisabledText; }
-    /// Sets the ColorDisabledText property.
+    /// Sets the disabled row text colour; repaints and fires OnChangeSetup.
     void SetColorDisabledText(vcl::TColor Value) { SetColour(FColorDisabledText, Value); }
-    /// The ColorEmptyMsg property.
+    /// Colour of EmptyMessage, the text an empty list shows; default clBlack.
     vcl::TColor GetColorEmptyMsg() const { return FColorEmptyMsg; }
-    /// Sets the ColorEmptyMsg property.
+    /// Sets the empty-list message colour; repaints and fires OnChangeSetup only when it differs.
     void SetColorEmptyMsg(vcl::TColor Value);
-    /// The ColorSelectedRow property.
+    /// Background of selected rows; default 0x94BAED.
     vcl::TColor GetColorSelectedRow() const { return FColorSelectedRow; }
-    /// Sets the ColorSelectedRow property.
+    /// Sets the selected row background; repaints and fires OnChangeSetup.
     void SetColorSelectedRow(vcl::TColor Value) { SetColour(FColorSelectedRow, Value); }
-    /// The ColorSelectedRowText property.
+    /// Text colour of selected rows; default 0x800000.
     vcl::TColor GetColorSelectedRowText() const { return FColorSelectedRowText; }
-    /// Sets the ColorSelectedRowText property.
+    /// Sets the selected row text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedRowText(vcl::TColor Value) { SetColour(FColorSelectedRowText, Value); }
-    /// The ColorSelectedCol property.
+    /// Background of selected columns; default clBlack.
     vcl::TColor GetColorSelectedCol() const { return FColorSelectedCol; }
-    /// Sets the ColorSelectedCol property.
+    /// Sets the selected column background; repaints and fires OnChangeSetup.
     void SetColorSelectedCol(vcl::TColor Value) { SetColour(FColorSelectedCol, Value); }
-    /// The ColorSelectedColText property.
+    /// Text colour of selected columns; default clBlack.
     vcl::TColor GetColorSelectedColText() const { return FColorSelectedColText; }
-    /// Sets the ColorSelectedColText property.
+    /// Sets the selected column text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedColText(vcl::TColor Value) { SetColour(FColorSelectedColText, Value); }
-    /// The ColorSelectedBoth property.
+    /// Background of cells that lie in a selected row and a selected column; default clBlack.
     vcl::TColor GetColorSelectedBoth() const { return FColorSelectedBoth; }
-    /// Sets the ColorSelectedBoth property.
+    /// Sets the row-and-column selection background; repaints and fires OnChangeSetup.
     void SetColorSelectedBoth(vcl::TColor Value) { SetColour(FColorSelectedBoth, Value); }
-    /// The ColorSelectedBothText property.
+    /// Text colour of cells in a selected row and a selected column; default clBlack.
     vcl::TColor GetColorSelectedBothText() const { return FColorSelectedBothText; }
-    /// Sets the ColorSelectedBothText property.
+    /// Sets the row-and-column selection text colour; repaints and fires OnChangeSetup.
     void SetColorSelectedBothText(vcl::TColor Value) { SetColour(FColorSelectedBothText, Value); }
-    /// The CommonHeader property.
+    /// Text of the common header row, stored with the data; default "Zyn Report Listview".
     const std::string& GetCommonHeader() const { return FData->GetCommonHeader(); }
-    /// Sets the CommonHeader property.
+    /// Sets the common header text; when it differs, fires OnChange and repaints.
     void SetCommonHeader(const std::string& Value);
-    /// The CommonHeaderAlignment property.
+    /// Alignment of the common header text (taLeftJustify, taRightJustify, taCenter); default
+    /// taCenter.
     vcl::TAlignment GetCommonHeaderAlignment() const { return FCommonHeaderAlignment; }
-    /// Sets the CommonHeaderAlignment property.
+    /// Sets the common header alignment; when it differs, fires OnChange and repaints.
     void SetCommonHeaderAlignment(vcl::TAlignment Value);
-    /// The CommonHeaderVisible property.
+    /// Whether the common header row above the column headers is shown; default false.
     bool GetCommonHeaderVisible() const { return FCommonHeaderVisible; }
-    /// Sets the ComHdVis property.
+    /// Shows or hides the common header row: when it differs, the head rows and their heights
+    /// are recomputed (RowCount, FixedRows), OnChange fires and the view repaints.
     void SetComHdVis(bool Value);
-    /// Sets the CommonHeaderVisible property.
+    /// Shows or hides the common header row; the same as SetComHdVis.
     void SetCommonHeaderVisible(bool Value) { SetComHdVis(Value); }
-    /// The CommonHeaderHeight property.
+    /// Height of the common header row in pixels, 8..127; default 20.
     int GetCommonHeaderHeight() const { return FCommonHeaderHeight; }
-    /// Sets the CommonHeaderHeight property.
+    /// Sets the common header height, clamped to 8..127; applies the header heights, fires
+    /// OnChange and repaints.
     void SetCommonHeaderHeight(int Value);
-    /// The ColumnHeadersVisible property.
+    /// Whether the row of column headers is shown; default true.
     bool GetColumnHeadersVisible() const { return FColumnHeadersVisible; }
-    /// Sets the ColHdVis property.
+    /// Shows or hides the column headers: when it differs, the head rows and their heights are
+    /// recomputed, OnChange fires and the view repaints.
     void SetColHdVis(bool Value);
-    /// Sets the ColumnHeadersVisible property.
+    /// Shows or hides the column headers; the same as SetColHdVis.
     void SetColumnHeadersVisible(bool Value) { SetColHdVis(Value); }
-    /// The ColumnHeadersHeight property.
+    /// Height of the column header row in pixels, 8..127; default 20.
     int GetColumnHeadersHeight() const { return FColumnHeadersHeight; }
-    /// Sets the ColumnHeadersHeight property.
+    /// Sets the column header height, clamped to 8..127; applies the header heights, fires
+    /// OnChange and repaints.
     void SetColumnHeadersHeight(int Value);
-    /// The DefaultColWidth property.
+    /// Width in pixels a column gets unless it is sized on its own (the grid's default).
     int GetDefaultColWidth() const { return TCustomGrid::GetDefaultColWidth(); }
-    /// Sets the DefaultColWidth property.
+    /// Sets the default column width; repaints and fires OnChangeSetup.
     void SetDefaultColWidth(int Value);
-    /// The DefaultRowHeight property.
+    /// Height in pixels of each data row (the grid's default); a hidden header row uses it too.
     int GetDefaultRowHeight() const { return TCustomGrid::GetDefaultRowHeight(); }
-    /// Sets the DefaultRowHeight property.
+    /// Sets the default row height and applies the header heights again; repaints and fires
+    /// OnChangeSetup.
     void SetDefaultRowHeight(int Value);
-    /// The EmptyMessage property.
+    /// Text drawn in the view while the list has no rows; default empty (nothing drawn).
     const std::string& GetEmptyMessage() const { return FEmptyMessage; }
-    /// Sets the EmptyMessage property.
+    /// Sets the empty-list message; when it differs, repaints and fires OnChangeSetup.
     void SetEmptyMessage(const std::string& Value);
-    /// Sets the Enabled property.
+    /// Enables or disables the whole view (disabled: greyed check boxes, no input) and repaints.
     void SetEnabled(bool Value) override;
-    /// The FixedColor property.
+    /// Background of the column headers and the fixed column; the same value as ColorColumnHd.
     vcl::TColor GetFixedColor() const { return TCustomGrid::GetFixedColor(); }
-    /// Sets the FixedColor property.
+    /// Sets the fixed background; the same as SetColorColumnHd.
     void SetFixedColor(vcl::TColor Value) { SetColorColumnHd(Value); }
-    /// The FixedFirstColumn property.
+    /// Whether the first column stays fixed at the left while scrolling sideways; default false.
     bool GetFixedFirstColumn() const { return FFixedFirstColumn; }
-    /// Sets the FixedFirstColumn property.
+    /// Fixes or frees the first column (it becomes fixed only once a second column exists);
+    /// fires OnChange and repaints.
     void SetFixedFirstColumn(bool Value);
-    /// The HighLightBold property.
+    /// Whether highlighted cells (HighLightRow, HighLightColumn) are drawn in bold; default false.
     bool GetHighLightBold() const { return FHighLightBold; }
-    /// Sets the HighLightBold property.
+    /// Switches bold highlighting; repaints and fires OnChangeSetup.
     void SetHighLightBold(bool Value);
-    /// The HighLightRow property.
+    /// Data row drawn in the highlight colours; 0 (default) highlights none.
     int GetHighLightRow() const { return FHighLightRow; }
-    /// Sets the HighLightRow property.
+    /// Sets the highlighted row (0: none); repaints and fires OnChangeSetup.
     void SetHighLightRow(int Value);
-    /// The HighLightColumn property.
+    /// Data column drawn in the highlight colours; 0 (default) highlights none.
     int GetHighLightColumn() const { return FHighLightColumn; }
-    /// Sets the HighLightColumn property.
+    /// Sets the highlighted column (0: none); repaints and fires OnChangeSetup.
     void SetHighLightColumn(int Value);
-    /// The InterRowIndicatorColor property.
+    /// Colour of the inter-row indicator line (see InterRowIndicatorPos); default clRed.
     vcl::TColor GetInterRowIndicatorColor() const { return FInterRowIndicatorColor; }
-    /// Sets the InterRowIndicatorColor property.
+    /// Sets the inter-row indicator colour; repaints and fires OnChangeSetup.
     void SetInterRowIndicatorColor(vcl::TColor Value) { SetColour(FInterRowIndicatorColor, Value); }
-    /// The InterRowIndicatorWidth property.
+    /// Pen width in pixels of the inter-row indicator line; default 3.
     int GetInterRowIndicatorWidth() const { return FInterRowIndicatorWidth; }
-    /// Sets the InterRowIndicatorWidth property.
+    /// Sets the inter-row indicator width; repaints and fires OnChangeSetup.
     void SetInterRowIndicatorWidth(int Value);
-    /// The LeftCol property.
+    /// First visible display column (1-based); default 1.
     int GetLeftCol() const { return TCustomGrid::GetLeftCol() + 1; }
-    /// Sets the LeftCol property.
+    /// Scrolls sideways: Value is limited to NrOfColumns and kept right of a fixed first column.
     void SetLeftCol(int Value);
-    /// The RowSelectMode property.
+    /// How rows are selected: 0 none, 1 a single row (default), 2 several rows (Ctrl and Shift
+    /// clicks; see UseCtrlForMultiSel).
     int GetRowSelectMode() const { return FRowSelectMode; }
-    /// Sets the RowSelectMode property.
+    /// Sets the row selection mode. Any mode but 2 clears every row's selection (mode 0 also moves
+    /// the grid's cursor out of the data), repaints and fires OnSelectedChange.
     void SetRowSelectMode(int Value);
-    /// The RowColPattern property.
+    /// Height in rows of each band of the shading pattern (shaded and unshaded bands alternate);
+    /// default 1; 0 or less: no shading.
     int GetRowColPattern() const { return FRowColPattern; }
-    /// Sets the RowColPattern property.
+    /// Sets the shading band height; repaints and fires OnChangeSetup.
     void SetRowColPattern(int Value);
-    /// The ShowEmptyCheckBoxes property.
+    /// Whether check columns show a box also in cells with empty text; default true.
     bool GetShowEmptyCheckBoxes() const { return FShowEmptyCheckBoxes; }
-    /// Sets the ShowEmptyCheckBoxes property.
+    /// Shows or hides check boxes in empty check-column cells; repaints when it differs.
     void SetShowEmptyCheckBoxes(bool Value);
-    /// The SortEnabled property.
+    /// Whether a click on a column header sorts by that column; default true.
     bool GetSortEnabled() const { return FSortEnabled; }
-    /// Sets the SortEnabled property.
+    /// Switches header-click sorting; takes effect with the next click.
     void SetSortEnabled(bool Value) { FSortEnabled = Value; }
-    /// The TopRow property.
+    /// First visible data row (1-based); default 1.
     int GetTopRow() const;
-    /// Sets the TopRow property.
+    /// Scrolls so that data row Value is the first visible one, clamped to the existing rows.
     void SetTopRow(int Value);
-    /// The UseCtrlForMultiSel property.
+    /// In row selection mode 2: whether a plain click selects just that row and Ctrl+click toggles
+    /// (true, default), or a plain click toggles the row (false).
     bool GetUseCtrlForMultiSel() const { return FUseCtrlForMultiSel; }
-    /// Sets the UseCtrlForMultiSel property.
+    /// Chooses plain-click selection (true) or plain-click toggling (false) in mode 2.
     void SetUseCtrlForMultiSel(bool Value) { FUseCtrlForMultiSel = Value; }
 
     // ---- public properties
-    /// The Data property.
+    /// The list's own data container; the view owns and frees it.
     TRLData* GetData() const { return FData; }
-    /// Count head rows.
+    /// The number of header rows shown above the data: common header and column headers, 0..2.
     int CountHeadRows() const { return (FCommonHeaderVisible ? 1 : 0) + (FColumnHeadersVisible ? 1 : 0); }
     /// Rows the grid shows: NrOfRows, or the found rows while a filter is active.
     int GetNrOfShownRows() const { return FShownRows < 0 ? GetNrOfRows() : FShownRows; }
-    /// The FilterActive property.
+    /// Whether a filter (FilterAndSort with a non-empty expression) currently hides rows.
     bool GetFilterActive() const { return FShownRows >= 0; }
-    /// The ColumnAlignment property.
+    /// Alignment of the cells of data column ColNr; taLeftJustify for a column out of range.
     vcl::TAlignment GetColumnAlignment(int ColNr) const;
-    /// Sets the ColumnAlignment property.
+    /// Sets the alignment of data column ColNr; ignored out of range.
     void SetColumnAlignment(int ColNr, vcl::TAlignment Value);
-    /// The ColumnEditable property.
+    /// Whether the in-place editor may open in data column ColNr; false out of range.
     bool GetColumnEditable(int ColNr) const;
-    /// Sets the ColumnEditable property.
+    /// Allows or forbids in-place editing of data column ColNr; ignored out of range.
     void SetColumnEditable(int ColNr, bool Value);
-    /// The ColumnIsPwd property.
+    /// Whether the cells of data column ColNr are shown masked, as passwords; false out of range.
     bool GetColumnIsPwd(int ColNr) const;
-    /// Sets the ColumnIsPwd property.
+    /// Masks or unmasks data column ColNr; ignored out of range.
     void SetColumnIsPwd(int ColNr, bool Value);
-    /// The ColumnOrder property.
+    /// The data column (1-based) shown at display position ColNr.
     int GetColumnOrder(int ColNr) const;
-    /// Sets the ColumnOrder property.
+    /// Sets the display order: ColList needs exactly NrOfColumns entries, each the data column
+    /// to show at that position (1..NrOfColumns). Returns false when the length is wrong (nothing
+    /// changes) or an entry is invalid (that position stays). Repeats are not checked; nothing is
+    /// repainted.
     bool SetColumnOrder(std::span<const int> ColList);
-    /// The CheckMarksReadOnly property.
+    /// Whether clicks leave the check marks alone (boxes drawn without outline); default false.
     bool GetCheckMarksReadOnly() const { return FCheckMarksReadOnly; }
-    /// Sets the CheckMarksReadOnly property.
+    /// Makes the check marks read-only or clickable; repaints.
     void SetCheckMarksReadOnly(bool Value);
-    /// The InterRowIndicatorPos property.
+    /// Data row above whose top edge the inter-row indicator line is drawn; 0 (default): no line.
+    /// Rows up to NrOfRows + 1 are allowed (a line below the last row).
     int GetInterRowIndicatorPos() const { return FInterRowIndicatorPos; }
-    /// Sets the InterRowIndicatorPos property.
+    /// Moves the inter-row indicator (0 hides it); repaints.
     void SetInterRowIndicatorPos(int Value);
-    /// The SuppressPaint property.
+    /// Whether painting is suspended (the view draws nothing while it is set).
     bool GetSuppressPaint() const { return FSuppressPaint; }
-    /// Sets the SuppressPaint property.
+    /// Suspends or resumes painting; switching it off repaints once.
     void SetSuppressPaint(bool Value);
-    /// The SecondarySortColumn property.
+    /// The secondary sort column a header-click sort uses for ties; -1 for none.
     int GetSecondarySortColumn() const { return FSortColumnSec; }
-    /// Sets the SortColumnSec property.
+    /// Sets the secondary sort column; values outside -1..NrOfColumns are ignored; a change fires
+    /// OnChangeSetup.
     void SetSortColumnSec(int Value);
-    /// The SortColumn property.
+    /// The column the list was last sorted by; -1 when it is unsorted.
     int GetSortColumn() const { return FData->GetLastSortColumn(); }
-    /// The SortOrder property.
+    /// Direction of the last sort: true ascending.
     bool GetSortOrder() const { return FData->GetLastSortOrder(); }
 
     // ---- forwarded to the container
-    /// The Elem property.
+    /// The text of cell (ACol, ARow) as OnReadCell leaves it (the handler may change it).
     std::string GetElem(int ACol, int ARow) const;
-    /// Sets the Elem property.
+    /// Stores Value in cell (ACol, ARow).
     void SetElem(int ACol, int ARow, std::string_view Value);
-    /// The ElemChecked property.
+    /// Whether the check mark of cell (ACol, ARow) is set.
     bool GetElemChecked(int ACol, int ARow) const { return FData->GetElemChecked(ACol, ARow); }
-    /// Sets the ElemChecked property.
+    /// Sets or clears the check mark of cell (ACol, ARow), following the column's check mode
+    /// (in a radio column the other rows are cleared).
     void SetElemChecked(int ACol, int ARow, bool Value);
-    /// The AsNumber property.
+    /// Cell (ACol, ARow) as a number. Raises EZynDStructError ("Class TReportListView: invalid
+    /// numeric string: [col,row]: " and the text) when the cell does not hold a number.
     double GetAsNumber(int ACol, int ARow) const;
-    /// The CellDefaultValue property.
+    /// The default value the format of column ACol gives for row ARow.
     std::string GetCellDefaultValue(int ACol, int ARow) const { return FData->GetCellDefaultValue(ACol, ARow); }
-    /// Column index.
+    /// The number of the column whose name equals Head (PartialMatch false) or contains it (true),
+    /// ignoring case; the highest-numbered match wins, -1 when none matches.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const { return FData->ColumnIndex(Head, PartialMatch); }
-    /// Count checked elems in row.
+    /// The number of checked cells of Row over all check columns.
     int CountCheckedElemsInRow(int Row) const { return FData->CountCheckedElemsInRow(Row); }
-    /// Count checked elems in col.
+    /// The number of checked cells of Column in enabled rows.
     int CountCheckedElemsInCol(int Column) const;
-    /// First checked elem in col.
+    /// The first row whose cell in column ColNr is checked; 0 when none or the column is plain.
     int FirstCheckedElemInCol(int ColNr) const { return FData->FirstCheckedElemInCol(ColNr); }
-    /// First checked elem in row.
+    /// The first column whose cell in row RowNr is checked; 0 when none.
     int FirstCheckedElemInRow(int RowNr) const { return FData->FirstCheckedElemInRow(RowNr); }
-    /// The ColName property.
+    /// Name of data column ColNr, shown in its header.
     std::string GetColName(int ColNr) const { return FData->GetColName(ColNr); }
-    /// Sets the ColName property.
+    /// Renames data column ColNr (ignored out of range); fires OnChange and repaints.
     void SetColName(int ColNr, std::string_view Name);
-    /// The ColumnFormat property.
+    /// The format of data column ColNr (at most 80 characters): the kind of value the row editor
+    /// asks for and the default value of its cells.
     std::string GetColumnFormat(int ColNr) const { return FData->GetColumnFormat(ColNr); }
-    /// Sets the ColumnFormat property.
+    /// Sets the format of data column ColNr (cut to 80 characters, ignored out of range; cells
+    /// are not changed); fires OnChange and repaints.
     void SetColumnFormat(int ColNr, std::string_view Format);
-    /// The CheckedCol property.
+    /// Whether data column ColNr has independent check boxes (cmBox; false for cmRadio and plain).
     bool GetCheckedCol(int ColNr) const { return FData->GetCheckedCol(ColNr); }
-    /// Sets the CheckedCol property.
+    /// true makes data column ColNr a cmBox column, false a plain one; fires OnChange and repaints.
     void SetCheckedCol(int ColNr, bool Value);
-    /// The ColCheckMode property.
+    /// The check mode of data column ColNr: cmNone (plain text), cmBox (independent boxes) or
+    /// cmRadio (at most one checked cell in the column).
     TCheckMode GetColCheckMode(int ColNr) const { return FData->GetColCheckMode(ColNr); }
-    /// Sets the ColCheckMode property.
+    /// Changes the check mode of data column ColNr (adding or removing the marks in front of
+    /// the cells); fires OnChange and repaints.
     void SetColCheckMode(int ColNr, TCheckMode Value);
-    /// Sets the AllCheckmarksOfCol property.
+    /// Sets or clears every check mark of Column (in a cmRadio column only clearing has an
+    /// effect); with AffectEnabledRowsOnly disabled rows keep theirs. Repaints once.
     void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
-    /// Invert all checkmarks of col.
+    /// Flips every mark of a cmBox column; with AffectEnabledRowsOnly disabled rows keep theirs.
+    /// Repaints once.
     void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
-    /// Copy to clip board.
+    /// Puts the visible texts of the range on the clipboard, the columns separated by Separator and
+    /// each row ended by a line feed; with AddHeader the column names come first.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char32_t Separator) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, Separator); }
-    /// Copy to clip board.
+    /// The same with tabs between the columns (UseTabs true) or in fixed-width columns (false).
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs); }
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
-    /// The DataID property.
+    /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
-    /// Sets the DataID property.
+    /// Sets the data identifier.
     void SetDataID(const std::string& Value) { FData->SetDataID(Value); }
-    /// The Comment property.
+    /// Free text saved with the data files.
     const std::string& GetComment() const { return FData->GetComment(); }
-    /// Sets the Comment property.
+    /// Sets the comment.
     void SetComment(const std::string& Value) { FData->SetComment(Value); }
-    /// Sort.
+    /// Sorts the rows by the text of column Col, ties by column ColSec, and repaints; while a
+    /// filter is active the found rows stay first, sorted among themselves.
     void Sort(int Col, int ColSec, bool Ascending);
-    /// Un sort.
+    /// Drops an active filter, brings back the stored row order and repaints.
     void UnSort();
 
     // ---- files: the container's, then the view brought in line with the loaded data
-    /// Save as xmlfile.
+    /// Writes the list's data set into file FName under the identifier DataID (see TRLData).
     void SaveAsXMLFile(const std::string& FName, const std::string& DataID) { FData->SaveAsXMLFile(FName, DataID); }
-    /// Load from xmlfile.
+    /// Reads the data set identified by DataID from file FName and brings rows, columns, header
+    /// heights and the per-column settings in line with it; false when the file holds no such set.
     bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
-    /// Write to xmlstream.
+    /// Writes the list's data set into OutStream, after the document header when CreateHeader is
+    /// set.
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID) { FData->WriteToXMLStream(OutStream, CreateHeader, DataID); }
-    /// Read from xmlstream.
+    /// Reads the data set identified by DataID from InStream, as LoadFromXMLFile.
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
-    /// Read from xmlstring.
+    /// Reads the data set identified by DataID from the text InString, as LoadFromXMLFile.
     bool ReadFromXMLString(const std::string& InString, const std::string& DataID);
-    /// Write to open xmlfile.
+    /// Writes the list's data set into an open text file, after the document header when
+    /// CreateHeader is set.
     void WriteToOpenXMLFile(vcl::TTextFile& F, bool CreateHeader, const std::string& DataID) { FData->WriteToOpenXMLFile(F, CreateHeader, DataID); }
-    /// Read from open xmlfile.
+    /// Reads the data set identified by DataID from an open text file, as LoadFromXMLFile.
     bool ReadFromOpenXMLFile(vcl::TTextFile& F, const std::string& DataID);
-    /// Import csv.
+    /// Replaces the list by the contents of CSV file FName (see TRLData::ImportCSV) and brings the
+    /// grid in line; returns the number of rows read.
     int ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
-    /// Load lines from file.
+    /// Writes each line of file FName into Column from FirstRow on, adding rows as needed; returns
+    /// the number of lines written.
     int LoadLinesFromFile(int Column, int FirstRow, const std::string& FName);
-    /// Export htmltable.
+    /// Writes a range of cells as an HTML table into file FName (see TRLData::ExportHTMLTable);
+    /// OnBeforeHTMLExport receives the view as Sender.
     void ExportHTMLTable(const std::string& FName, int LoC, int LoR, int HiC, int HiR,
                          std::span<const int> ColumnSelection, int Border, int CellSpacing,
                          int CellPadding, bool IncludeHeader, const std::string& HeadClass,
@@ -459,59 +504,67 @@ public:
                        bool IgnoreCase, TFilterMode FilterMode, int SortColumn, bool Ascending);
 
     // ---- rows
-    /// Insert row.
+    /// Inserts an empty row before row R (1..NrOfRows), or appends one when R is beyond the last
+    /// row; R of 0 or less inserts nothing. Forgets the last sort columns, drops an active filter
+    /// and fires OnChangeSetup. Returns the new row's number (R when nothing was inserted).
     int InsertRow(int R);
-    /// Add row.
+    /// Appends an empty row and returns the new NrOfRows.
     int AddRow();
-    /// Remove row.
+    /// Removes row R (ignored out of range) and fires OnChangeSetup; the only row is emptied
+    /// instead.
     void RemoveRow(int R);
-    /// Remove empty rows.
+    /// Removes every row whose visible texts are all empty; repaints once.
     void RemoveEmptyRows();
-    /// Fill.
+    /// Writes S into every data cell (check cells keep their marks); repaints once.
     void Fill(std::string_view S);
-    /// Clear.
+    /// Empties the list and resets the columns: names C-1, C-2, ..., no formats or check modes,
+    /// left alignment, not masked, not editable, the natural order. Repaints.
     void Clear();
 
     // ---- selection
-    /// Select row.
+    /// Selects row RowNr and deselects every other row; repaints once and fires OnSelectedChange.
     void SelectRow(int RowNr);
-    /// Select all rows.
+    /// Selects every row; repaints once and fires OnSelectedChange.
     void SelectAllRows();
-    /// Deselect all rows.
+    /// Deselects every row; repaints once and fires OnSelectedChange.
     void DeselectAllRows();
-    /// Select column.
+    /// Selects column ColNr and deselects every other column; repaints once and fires
+    /// OnSelectedChange.
     void SelectColumn(int ColNr);
-    /// Select all columns.
+    /// Selects every column; repaints once and fires OnSelectedChange.
     void SelectAllColumns();
-    /// Deselect all columns.
+    /// Deselects every column; repaints once and fires OnSelectedChange.
     void DeselectAllColumns();
-    /// Enable all rows.
+    /// Enables every row; repaints once and fires OnSelectedChange.
     void EnableAllRows();
-    /// Disable all rows.
+    /// Disables every row (greyed, not editable); repaints once and fires OnSelectedChange.
     void DisableAllRows();
-    /// The RowSelect property.
+    /// Whether data row R is selected; false out of range.
     bool GetRowSelect(int R) const;
-    /// Sets the RowSelect property.
+    /// Selects or deselects data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowSelect(int R, bool Value);
-    /// The RowEnabled property.
+    /// Whether data row R is enabled (disabled rows are greyed and not editable); false out of
+    /// range.
     bool GetRowEnabled(int R) const;
-    /// Sets the RowEnabled property.
+    /// Enables or disables data row R (ignored out of range); fires OnSelectedChange and repaints.
     void SetRowEnabled(int R, bool Value);
-    /// The ColSelect property.
+    /// Whether data column C is selected; false out of range.
     bool GetColSelect(int C) const;
-    /// Sets the ColSelect property.
+    /// Selects or deselects data column C (ignored out of range); fires OnSelectedChange and
+    /// repaints.
     void SetColSelect(int C, bool Value);
-    /// First selected row.
+    /// The first selected row; 0 when none is selected or that row is disabled.
     int FirstSelectedRow() const;
-    /// First selected column.
+    /// The first selected column; 0 when none is selected.
     int FirstSelectedColumn() const;
-    /// Num selected rows.
+    /// The number of selected rows.
     int NumSelectedRows() const;
-    /// Num selected columns.
+    /// The number of selected columns.
     int NumSelectedColumns() const;
-    /// Num enabled rows.
+    /// The number of enabled rows.
     int NumEnabledRows() const;
-    /// Center scroll and select.
+    /// Selects Row (as SelectRow), scrolls it into the middle of the visible rows and moves the
+    /// grid's cursor onto it.
     void CenterScrollAndSelect(int Row);
 
     // ---- row editor (RowEditor.cpp)
@@ -522,34 +575,39 @@ public:
     /// PosTop), and shows it. On mrOk the controls' texts are written back into the row.
     /// Returns the modal result.
     int EditRowEntries(int Row, int PosLeft, int PosTop);
-    /// Edit row entries.
+    /// The same with the dialog's caption and the captions of its OK and Cancel buttons.
     int EditRowEntries(int Row, int PosLeft, int PosTop, const std::string& FormCaption,
                        const std::string& ButOKCaption, const std::string& ButCancelCaption);
-    /// Edit row entries.
+    /// The same with the controls placed on ContainerForm, offset by (PosLeft, PosTop).
     int EditRowEntries(int Row, vcl::TForm* ContainerForm, int PosLeft, int PosTop);
     /// The dialog's handlers: OK, Cancel, and Enter in an editable field (confirms).
     void EdRowOKClick(vcl::TObject* Sender);
-    /// Ed row cancel click.
+    /// Closes the row editor with mrCancel (nothing is written back).
     void EdRowCancelClick(vcl::TObject* Sender);
-    /// Ed row key press.
+    /// Enter in a field closes the row editor with mrOk.
     void EdRowKeyPress(vcl::TObject* Sender, char32_t& Key);
     /// The form while the row editor runs (nullptr otherwise).
     vcl::TForm* GetContainerForm() const { return FContainerForm; }
 
     // ---- column widths (Index: data column)
-    /// The ColWidths property.
+    /// Width in pixels of the display column that shows data column Index; 0 out of range.
     int GetColWidths(int Index) const;
-    /// Sets the ColWidths property.
+    /// Sets the width of the column showing data column Index (ignored out of range); fires
+    /// OnChangeSetup.
     void SetColWidths(int Index, int Value);
-    /// Determine max col width.
+    /// The width a column needs for its widest visible text in the canvas font (check columns 16
+    /// more, italic 2 more), with IncludeHeader also for its name (13 more in the sort column),
+    /// plus 9; 9 for a column out of range.
     int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
-    /// Auto col width.
+    /// Sizes column ColNr to DetermineMaxColWidth + Addon, at least 4; fires OnChangeSetup.
     void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
-    /// Auto col width.
+    /// The same, at most MaxWidth.
     void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
-    /// Expand col width.
+    /// Makes column ColIx take the client width less RightMargin and the other columns' widths
+    /// (at least 16); fires OnChangeSetup.
     void ExpandColWidth(int ColIx, int RightMargin);
-    /// Fit all col widths.
+    /// Sizes every column but ExpandColumn with AutoColWidth (at most MaxWidth), then expands
+    /// ExpandColumn into the rest of the width; repaints once.
     void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin);
 
     /// The cell under a client point: (display position, data row); row -1 for the column
@@ -615,18 +673,18 @@ public:
     /// Notifications. Changed takes the place of the control's own change notification:
     /// a change of the list is told to OnChange.
     void Changed() override { if (FOnChange) FOnChange(this); }
-    /// Changed setup.
+    /// Fires OnChangeSetup.
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
-    /// Changed selection.
+    /// Fires OnSelectedChange.
     void ChangedSelection() { if (FOnSelectedChange) FOnSelectedChange(this); }
-    /// Cursor key action.
+    /// Fires OnCursorKeyAction with Key.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
     /// Handles a key press (virtual key).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     /// Handles a typed character.
     void KeyPress(char32_t& Key) override;
-    /// Sets the Bounds property.
+    /// Places the view like any control, then repaints.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
@@ -673,19 +731,19 @@ protected:
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
     /// Whether the cell may become the current one.
     bool SelectCell(int ACol, int ARow) override;
-    /// The EditText property.
+    /// The text the in-place editor starts with for grid cell (ACol, ARow).
     std::string GetEditText(int ACol, int ARow) override;
-    /// Sets the EditText property.
+    /// Writes what the in-place editor holds back into the cell and fires OnSetEditText.
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
     /// Whether the in-place editor may open: only on a shown row of an editable column.
     bool CanEditShow() override;
     /// Repaints the whole view when the grid scrolls, so the headers follow.
     void TopLeftChanged() override;
-    /// Before check state change.
+    /// Fires OnBeforeCheckedChange, whose handler may change State before a check mark changes.
     void BeforeCheckStateChange(bool& State, int Col, int Row) {
         if (FOnBeforeCheckedChange) FOnBeforeCheckedChange(this, State, Col, Row);
     }
-    /// Check state has changed.
+    /// Fires OnCheckedChange after the check mark of cell (Col, Row) changed to State.
     void CheckStateHasChanged(bool State, int Col, int Row) {
         if (FOnCheckedChange) FOnCheckedChange(this, State, Col, Row);
     }

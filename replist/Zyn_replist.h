@@ -66,171 +66,218 @@ public:
     /// The name the class is registered under.
     std::string ClassName() const override { return "TRLData"; }
 
-    /// Assign.
+    /// Copies another container: counts, cells in their presented order (the copy can be
+    /// unsorted to the same stored order), names, formats, check modes, attributes, comment,
+    /// common header, data identifier and the sort-exchange handler (not OnBeforeHTMLExport or
+    /// OnPercentDone). Raises EZynRLDataError ("not enough memory on heap") when the columns
+    /// cannot be sized.
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties
-    /// The NrOfColumns property.
+    /// Number of data columns (1 in a new container, named C-1).
     int GetNrOfColumns() const { return FNrOfCols; }
-    /// Sets the NrCols property.
+    /// Resizes to Value columns (at least 1); new columns are named "C-" and their number, with an
+    /// empty format and no check mode; existing columns keep theirs. Raises EZynRLDataError ("not
+    /// enough memory on heap") when the column arrays cannot grow; a failed resize of the cells
+    /// keeps the old count.
     void SetNrCols(int Value);
-    /// Sets the NrOfColumns property.
+    /// Sets the number of data columns; the same as SetNrCols.
     void SetNrOfColumns(int Value) { SetNrCols(Value); }
-    /// The NrOfRows property.
+    /// Number of data rows (0 in a new container).
     int GetNrOfRows() const { return FNrOfRows; }
-    /// Sets the NrRows property.
+    /// Resizes to Value rows (negative: 0); existing rows keep their cells. A failed resize leaves
+    /// the count as it was and raises.
     void SetNrRows(int Value);
-    /// Sets the NrOfRows property.
+    /// Sets the number of data rows; the same as SetNrRows.
     void SetNrOfRows(int Value) { SetNrRows(Value); }
-    /// The CommonHeader property.
+    /// Text of the common header a view shows above the column headers; default "Zyn Report
+    /// Listview".
     const std::string& GetCommonHeader() const { return FCommonHeader; }
-    /// Sets the CommonHeader property.
+    /// Sets the common header text (saved with the data files).
     void SetCommonHeader(const std::string& Value);
 
     // ---- public properties
-    /// The Comment property.
+    /// Free comment text saved with the data files; empty by default.
     const std::string& GetComment() const { return FComment; }
-    /// Sets the Comment property.
+    /// Sets the comment.
     void SetComment(const std::string& Value) { FComment = Value; }
-    /// The DataID property.
+    /// Application-chosen identifier of the data set; empty by default.
     const std::string& GetDataID() const { return FDataID; }
-    /// Sets the DataID property.
+    /// Sets the data identifier.
     void SetDataID(const std::string& Value) { FDataID = Value; }
-    /// The LastSortColumn property.
+    /// The column the rows were last sorted by; -1 when unsorted.
     int GetLastSortColumn() const { return FSortColumn; }
-    /// The LastSortColumnSec property.
+    /// The secondary column of the last sort (breaks ties); -1 when none.
     int GetLastSortColumnSec() const { return FSortColumnSec; }
-    /// The LastSortOrder property.
+    /// Direction of the last sort: true ascending (the default).
     bool GetLastSortOrder() const { return FSortOrder; }
     /// Direction of the next sort started from a header click of the view.
     bool GetSortToggle() const { return FSortToggle; }
-    /// Sets the SortToggle property.
+    /// Sets the direction the next header-click sort of a view uses (true ascending).
     void SetSortToggle(bool Value) { FSortToggle = Value; }
 
     // ---- cells (ACol 0..NrOfColumns, ARow 1..NrOfRows; outside: empty / ignored)
-    /// The Elem property.
+    /// The visible text of cell (ACol, ARow); in a check column without its mark character.
     std::string GetElem(int ACol, int ARow) const;
-    /// Sets the Elem property.
+    /// Stores Value in cell (ACol, ARow), cut to 255 characters; in a check column the cell's mark
+    /// stays in front (blank when the cell was empty).
     void SetElem(int ACol, int ARow, std::string_view Value);
-    /// The ElemChecked property.
+    /// Whether cell (ACol, ARow) of a check column is checked (its mark is not a blank); an empty
+    /// cell is unchecked.
     bool GetElemChecked(int ACol, int ARow) const;
-    /// Sets the ElemChecked property.
+    /// Checks or unchecks cell (ACol, ARow); only in check columns. In a cmRadio column every other
+    /// mark of the column is cleared first.
     void SetElemChecked(int ACol, int ARow, bool Value);
     /// The cell as a number; EZynDStructError "Class TRLData: invalid numeric string: [c,r]: s".
     double GetAsNumber(int ACol, int ARow) const;
     /// The same conversion with another class name in the message (the view's).
     double CellAsNumber(int ACol, int ARow, std::string_view ClassLabel) const;
-    /// The CellDefaultValue property.
+    /// The default value the format of column ACol gives for row ARow.
     std::string GetCellDefaultValue(int ACol, int ARow) const;
-    /// Fill.
+    /// Writes S into every cell of columns 1..NrOfColumns (column 0 is not touched); check-column
+    /// cells keep their checked state and S follows the mark.
     void Fill(std::string_view S);
-    /// Clear.
+    /// Empties every cell and resets the columns to the names C-1, C-2, ..., empty formats and no
+    /// check mode; the numbers of rows and columns stay.
     void Clear();
 
     // ---- rows
-    /// Remove row.
+    /// Removes row R (ignored outside 1..NrOfRows), making the current sort order permanent first;
+    /// the only row is emptied instead and NrOfRows becomes 0.
     void RemoveRow(int R);
-    /// Remove empty rows.
+    /// Removes, last to first, every row whose visible texts are all empty (a row holding only
+    /// check marks counts as empty).
     void RemoveEmptyRows();
-    /// Copy row.
+    /// Copies the stored texts (marks included) and the attribute byte of row Source to row
+    /// Target; nothing happens unless both lie in 1..NrOfRows.
     void CopyRow(int Source, int Target);
     /// Whether every visible text of the row (columns 0..NrOfColumns) is empty.
     bool IsRowEmpty(int Row) const;
 
     // ---- columns (ColNr 1..NrOfColumns)
-    /// The ColName property.
+    /// Name of column ColNr (the header a view shows).
     std::string GetColName(int ColNr) const;
-    /// Sets the ColName property.
+    /// Renames column ColNr; the name is cut to 50 characters.
     void SetColName(int ColNr, std::string_view HLine);
-    /// The ColumnFormat property.
+    /// Format of column ColNr (at most 80 characters): the kind of value the row editor asks for
+    /// and the default value of the column's cells.
     std::string GetColumnFormat(int ColNr) const;
-    /// Sets the ColumnFormat property.
+    /// Sets the format of column ColNr, cut to 80 characters; no cell is changed.
     void SetColumnFormat(int ColNr, std::string_view DefValue);
-    /// The ColCheckMode property.
+    /// Check mode of column ColNr: cmNone (plain text), cmBox (independent boxes) or cmRadio (at
+    /// most one checked cell).
     TCheckMode GetColCheckMode(int ColNr) const;
-    /// Sets the ColCheckMode property.
+    /// Changes the check mode of column ColNr (ignored out of range or when unchanged) and converts
+    /// the cells: marks are added (unchecked) or removed; cmBox to cmRadio clears all marks.
     void SetColCheckMode(int ColNr, TCheckMode Value);
-    /// The CheckedCol property.
+    /// Whether column ColNr has independent check boxes (cmBox; false for cmRadio).
     bool GetCheckedCol(int ColNr) const;
-    /// Sets the CheckedCol property.
+    /// true makes column ColNr a cmBox column, false a plain (cmNone) one.
     void SetCheckedCol(int ColNr, bool Value);
-    /// Column index.
+    /// The number of the column whose name equals Head (PartialMatch false) or contains it
+    /// (true), ignoring case; the highest-numbered match wins, -1 when none matches.
     int ColumnIndex(std::string_view Head, bool PartialMatch) const;
 
     // ---- check marks
-    /// Sets the AllCheckmarksOfCol property.
+    /// Sets or clears every mark of Column: in a cmBox column all rows; in a cmRadio column only
+    /// clearing has an effect; plain columns are not changed.
     void SetAllCheckmarksOfCol(int Column, bool Checked);
-    /// Invert all checkmarks of col.
+    /// Flips every mark of a cmBox column (an empty cell becomes checked); other columns are not
+    /// changed.
     void InvertAllCheckmarksOfCol(int Column);
     /// Used by the public operations and the view after their own mode tests.
     void SetAllCheckmarksOfColIntern(int Column, bool Checked, bool AffectEnabledRowsOnly);
-    /// Invert all checkmarks of col intern.
+    /// Flips the marks of Column without the mode test, skipping disabled rows when
+    /// AffectEnabledRowsOnly is set.
     void InvertAllCheckmarksOfColIntern(int Column, bool AffectEnabledRowsOnly);
-    /// Count checked elems in col.
+    /// The number of checked cells of Column; 0 for a plain column.
     int CountCheckedElemsInCol(int Column) const;
-    /// Count checked elems in row.
+    /// The number of checked cells of Row over all check columns.
     int CountCheckedElemsInRow(int Row) const;
-    /// First checked elem in col.
+    /// The first row whose cell in column ColNr is checked; 0 when none or the column is plain.
     int FirstCheckedElemInCol(int ColNr) const;
-    /// First checked elem in row.
+    /// The first column whose cell in row RowNr is checked; 0 when none or RowNr is out of range.
     int FirstCheckedElemInRow(int RowNr) const;
 
     // ---- sorting
-    /// Sort.
+    /// Sorts the presented rows by the text of column Col, ties by column ColSec, ascending or
+    /// descending, and records it as the last sort; the stored order stays (see UnSort).
     void Sort(int Col, int ColSec, bool Ascending);
-    /// Un sort.
+    /// Brings back the stored row order; the last sort column and the secondary column become -1.
     void UnSort();
-    /// Before sort exchange.
+    /// The store's hook during a sort: passes its arguments to OnBeforeSortExchange, with this
+    /// container as Sender.
     void BeforeSortExchange(vcl::TObject* Sender, const std::string& Key1, std::string& Key2);
-    /// Before htmlexport.
+    /// The hook of the HTML export: OnBeforeHTMLExport may change Text, the text written for
+    /// cell (Col, Row).
     void BeforeHTMLExport(std::string& Text, int Col, int Row);
 
     // ---- clipboard text
     /// The text CopyToClipBoard puts on the clipboard (separator form / tab or fixed width).
     std::string ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow,
                               bool AddHeader, char32_t Separator) const;
-    /// Clipboard text.
+    /// The text CopyToClipBoard puts on the clipboard in the tab or fixed-width form.
     std::string ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow,
                               bool AddHeader, bool UseTabs) const;
-    /// Copy to clip board.
+    /// Puts the visible texts of the range on the clipboard, the columns separated by Separator
+    /// and each row ended by a line feed; with AddHeader the column names come first, followed
+    /// by two line feeds.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char Separator);
-    /// Copy to clip board.
+    /// The same with a character of any code as separator.
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char32_t Separator);
-    /// Copy to clip board.
+    /// The same with tabs between the columns (UseTabs true) or in columns of fixed width, padded
+    /// with blanks (false).
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs);
     // A string literal would silently convert to bool.
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
 
     // ---- files (see RLDataXml.cpp, RLDataCsv.cpp, RLDataFiles.cpp)
-    /// Save as xmlfile.
+    /// Writes the data set, with the document header, into file FName under the identifier
+    /// DataID; the file is replaced only once everything is written, so a failure keeps the old
+    /// one.
     void SaveAsXMLFile(const std::string& FName, const std::string& DataID);
-    /// Load from xmlfile.
+    /// Reads the data set identified by DataID (any case; empty: the first one) from file FName.
+    /// Returns false when the file holds no such data set; a malformed data set raises
+    /// EZynRLDataError and leaves the container as it was.
     bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
-    /// Write to xmlstream.
+    /// Writes the data set into OutStream, after the document header when CreateHeader is set
+    /// (without it the data set is appended to what the stream holds).
     void WriteToXMLStream(vcl::TStream* OutStream, bool CreateHeader, const std::string& DataID);
-    /// Read from xmlstream.
+    /// Reads the data set identified by DataID from InStream's current position; the results and
+    /// errors of LoadFromXMLFile.
     bool ReadFromXMLStream(vcl::TStream* InStream, const std::string& DataID);
-    /// Read from xmlstring.
+    /// Reads the data set identified by DataID from the text InString; the results and errors of
+    /// LoadFromXMLFile.
     bool ReadFromXMLString(const std::string& InString, const std::string& DataID);
-    /// Write to open xmlfile.
+    /// Writes the data set into an open text file, after the document header when CreateHeader
+    /// is set.
     void WriteToOpenXMLFile(vcl::TTextFile& F, bool CreateHeader, const std::string& DataID);
-    /// Read from open xmlfile.
+    /// Reads the data set identified by DataID from an open text file, from its current line; the
+    /// results and errors of LoadFromXMLFile.
     bool ReadFromOpenXMLFile(vcl::TTextFile& F, const std::string& DataID);
-    /// Import csv.
+    /// Replaces the contents by those of CSV file FName (fields separated by Delimiter, quoted
+    /// fields allowed); with IncludeColHeaders its first line names the columns. The table is as
+    /// wide as the widest line. Returns the number of data rows read; a file the table cannot
+    /// hold raises EZynRLDataError ("invalid CSV file, line ...") and changes nothing.
     int ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
-    /// Load lines from file.
+    /// Writes each line of text file FName into Column (0..NrOfColumns), from FirstRow on (at
+    /// least 1), adding rows as needed. Returns the number of lines written (0 for another column).
     int LoadLinesFromFile(int Column, int FirstRow, const std::string& FName);
-    /// Export htmltable.
+    /// Writes the cells LoC..HiC x LoR..HiR as an HTML table into file FName: only the columns
+    /// listed in ColumnSelection (all when it is empty), with the given border, spacing and
+    /// padding, a header row of column names when IncludeHeader is set, and the class names
+    /// given to header cells, data cells and the table. OnBeforeHTMLExport may change each text.
     void ExportHTMLTable(const std::string& FName, int LoC, int LoR, int HiC, int HiR,
                          std::span<const int> ColumnSelection, int Border, int CellSpacing,
                          int CellPadding, bool IncludeHeader, const std::string& HeadClass,
                          const std::string& CellClass, const std::string& TableClass);
 
     // ---- the cell store (public field; owned)
-    /// The strings.
+    /// The cell store: every cell's stored text (marks included) and the row and column
+    /// attribute bytes. Owned by the container.
     TStringArray* Strings;
 
     /// Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
@@ -238,11 +285,11 @@ public:
     /// (used by the file operations).
     class TProgress {
     public:
-        /// Creates the object; AOwner (when given) frees it with itself.
+        /// Starts reporting an operation of Units steps for Owner.
         TProgress(TRLData* Owner, std::int64_t Units);
-        /// Step.
+        /// Reports that Done units are done (fires OnPercentDone when the percentage moved on).
         void Step(std::int64_t Done);   // Done units so far
-        /// Finish.
+        /// Reports 100 percent.
         void Finish();
 
     private:

@@ -25,7 +25,7 @@ public:
 /// and grouping are the inherited speed button's.
 class TRepSpeedButton : public vcl::TSpeedButton {
 public:
-    /// The min click interval.
+    /// The shortest start or repeat interval in milliseconds.
     static constexpr int MinClickInterval = 10;   // ms; shorter intervals are raised to it
 
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -35,13 +35,16 @@ public:
     std::string ClassName() const override { return "TRepSpeedButton"; }
 
     // ---- properties (ms)
-    /// The StartClickInterval property.
+    /// Milliseconds the left button must be held before the first OnRepeatClick; default 500.
     int GetStartClickInterval() const { return FStartClickInterval; }
-    /// Sets the StartClickInterval property.
+    /// Sets the start delay (below 10 becomes 10, ignored when unchanged); outside design mode the
+    /// timer restarts in its start phase. Raises EZynRepSpeedButton ("no timer available") when
+    /// no timer can be started.
     void SetStartClickInterval(int Value);
-    /// The RepeatClickInterval property.
+    /// Milliseconds between further OnRepeatClick events while the button is held; default 200.
     int GetRepeatClickInterval() const { return FRepeatClickInterval; }
-    /// Sets the RepeatClickInterval property.
+    /// Sets the repeat interval (below 10 becomes 10, ignored when unchanged); outside design mode
+    /// the timer restarts in its repeat phase.
     void SetRepeatClickInterval(int Value);
 
     /// Whether the repeat timer runs now (only while the left button is held).
@@ -66,7 +69,7 @@ protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Cmmouse leave.
+    /// The pointer leaving the button ends the repeating, as a release would.
     void CMMouseLeave(vcl::TMessage& Message) override;
 
 private:

@@ -40,42 +40,43 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- properties
-    /// Degrees, counter-clockwise.
+    /// Direction of the text in degrees, counter-clockwise from the horizontal; default 0.
     int GetTextAngle() const { return FTextAngle; }
-    /// Sets the TextAngle property.
+    /// Turns the text; repaints when it differs.
     void SetTextAngle(int Value);
     /// The anchor of the text. While AutoCenter is on, setting either recentres the anchor
     /// on the control instead of storing the value.
     int GetPosX() const { return FPosX; }
-    /// Sets the PosX property.
+    /// Moves the anchor sideways (ignored when equal, recentred while AutoCenter is on); repaints.
     void SetPosX(int Value);
-    /// The PosY property.
+    /// y in pixels of the text's anchor; default 10.
     int GetPosY() const { return FPosY; }
-    /// Sets the PosY property.
+    /// Moves the anchor up or down (ignored when equal, recentred while AutoCenter is on);
+    /// repaints.
     void SetPosY(int Value);
     /// Keeps the anchor in the middle of the control (Width div 2, Height div 2): when the
     /// label is put on a parent, resized there, and after a form file has been read.
     bool GetAutoCenter() const { return FAutoCenter; }
-    /// Sets the AutoCenter property.
+    /// Switches centring (default true); turning it on recentres the anchor at once. Repaints.
     void SetAutoCenter(bool Value);
     /// How the text lies along its direction: starting at, centred on or ending at the anchor.
     void SetAlignment(vcl::TAlignment Value);
-    /// The AntiAlias property.
+    /// Whether the text is drawn anti-aliased; default true.
     bool GetAntiAlias() const { return FAntiAlias; }
-    /// Sets the AntiAlias property.
+    /// Switches anti-aliasing; repaints when it differs.
     void SetAntiAlias(bool Value);
-    /// The FrameStyle property.
+    /// Frame round the label, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The Transparent property.
+    /// Whether the parent shows through behind the text (no background fill); default true.
     bool GetTransparent() const { return FTransparent; }
-    /// Sets the Transparent property.
+    /// Switches transparency and passes it to the framework label; repaints when it differs.
     void SetTransparent(bool Value);
     /// The background of a label that is not transparent.
     void SetColor(TColor Value);
 
-    /// Sets the Parent property.
+    /// Puts the label on AParent; with AutoCenter the anchor is centred there.
     void SetParent(vcl::TWinControl* AParent) override;
     /// Draws the control.
     void Paint() override;

@@ -35,11 +35,12 @@ enum TSegShape : std::uint8_t { gsNothing, gsSegments, gsPlus, gsColon, gsDegree
 using TSegmentSet = std::uint8_t;
 constexpr TSegmentSet SegBit(int Segment) { return TSegmentSet(1u << (Segment - 1)); }
 
-/// TSegGlyph: see the component's page in docs/components/.
+/// How a character is drawn: nothing, lit segments, a symbol image (plus, colon, degree sign)
+/// or the decimal point only.
 struct TSegGlyph {
-    /// The shape.
+    /// The kind of drawing.
     TSegShape Shape = gsNothing;
-    /// The segments.
+    /// The lit segments of a gsSegments character (segment n is bit n - 1).
     TSegmentSet Segments = 0;
 };
 
@@ -63,9 +64,9 @@ int SevenSegCacheCell(char32_t Ch);
 /// One digit of the display: the cache cell it shows (0 leaves the ground) and whether the
 /// decimal point is lit on it.
 struct TSevenSegDigit {
-    /// The cell.
+    /// The cache cell shown, 1..21; 0 leaves the ground.
     int Cell = 0;
-    /// The point.
+    /// Whether the digit's decimal point is lit.
     bool Point = false;
 };
 
@@ -80,13 +81,13 @@ void SevenSegCaptionDigits(std::u32string_view Caption, int NumDigits, std::vect
 /// digits, and as high as the control inside the margins. Empty when either is below 1
 /// (then no digit can be shown).
 struct TSevenSegCells {
-    /// The pitch.
+    /// Distance in pixels from one digit to the next.
     int Pitch = 0;
-    /// The width.
+    /// Width in pixels of a cell.
     int Width = 0;
-    /// The height.
+    /// Height in pixels of a cell.
     int Height = 0;
-    /// Empty.
+    /// Whether no digit can be shown (a side below 1).
     bool Empty() const { return Width < 1 || Height < 1; }
 };
 TSevenSegCells SevenSegCellGeometry(int ControlWidth, int ControlHeight, int Margin, int NumDigits,
@@ -98,7 +99,7 @@ class TSevenSeg : public vcl::TGraphicControl {
 public:
     /// Size of the digit image every character is first drawn into.
     static constexpr int DigitImageWidth = 312;
-    /// The digit image height.
+    /// Height of the digit image.
     static constexpr int DigitImageHeight = 432;
 
     /// Creates the object; AOwner (when given) frees it with itself.
@@ -114,37 +115,45 @@ public:
     void Loaded() override;
 
     // ---- properties
-    /// The Caption property.
+    /// The text shown, one digit per character: 0-9, A-F, "-", "+", ":", the degree sign, and "."
+    /// or "," as the point of the digit before; other characters leave a blank cell, characters
+    /// beyond NumDigits digits are not shown. Default "8.8.8.8.".
     const std::string& GetCaption() const { return FCaption; }
-    /// Sets the Caption property.
+    /// Sets the text; repaints when it differs.
     void SetCaption(const std::string& Value);
-    /// The ColorBackGnd property.
+    /// Background colour of the display and of the unlit ground; default 0x333333 (dark gray).
     TColor GetColorBackGnd() const { return FColorBackGnd; }
-    /// Sets the ColorBackGnd property.
+    /// Sets the background colour; when it differs, the digit images are rebuilt and the display
+    /// repaints.
     void SetColorBackGnd(TColor Value);
-    /// The ColorText property.
+    /// Colour of the lit segments; default 255 (red). White is drawn as 0xFEFEFE.
     TColor GetColorText() const { return FColorText; }
-    /// Sets the ColorText property.
+    /// Sets the segment colour; when it differs, the digit images are rebuilt and the display
+    /// repaints.
     void SetColorText(TColor Value);
-    /// The ColorScheme property.
+    /// Colour scheme of the line colours, ordinal 0 by default; the frame itself is always drawn in
+    /// fixed white, silver, gray and black.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme and repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The FrameStyle property.
+    /// Frame round the display, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the frame style; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The InterDigDist property.
+    /// Gap in pixels between neighbouring digits, at most 255; default 2.
     int GetInterDigDist() const { return FInterDigDist; }
-    /// Sets the InterDigDist property.
+    /// Sets the gap (256 and above become 255); when it differs, the digit images are rebuilt and
+    /// the display repaints.
     void SetInterDigDist(int Value);
-    /// The Margin property.
+    /// Space in pixels between the digits and the edges; default 8.
     int GetMargin() const { return FMargin; }
-    /// Sets the Margin property.
+    /// Sets the margin, at most Height / 2 - 1; when it differs, the digit images are rebuilt and
+    /// the display repaints.
     void SetMargin(int Value);
-    /// The NumDigits property.
+    /// Number of digit cells across the width, 1..32; default 4.
     int GetNumDigits() const { return FNumDigits; }
-    /// Sets the NumDigits property.
+    /// Sets the number of digits; values outside 1..32 are ignored. A change rebuilds the digit
+    /// images and repaints.
     void SetNumDigits(int Value);
 
     /// The image cache (21 cells side by side, cell k at x = CellWidth * (k - 1)) and the
@@ -153,7 +162,7 @@ public:
     const vcl::TBitmap* GetImageCache() const;
     /// The width of one cell of the image cache.
     int GetCellWidth() const { return FCells.Width; }
-    /// The CellHeight property.
+    /// The height of one cell of the image cache.
     int GetCellHeight() const { return FCells.Height; }
 
     /// Draws the control.

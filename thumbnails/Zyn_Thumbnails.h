@@ -47,25 +47,25 @@ using TSlideRenderedEvent =
 /// square runs from (x0, y0) to (x1, y1), both corners inclusive; a 10-pixel band at the
 /// top and bottom of the control and at its left edge stays background.
 struct TSlideGrid {
-    /// The border.
+    /// Width in pixels of the background band at the top, bottom and left edge.
     static constexpr int Border = 10;
 
-    /// The slide size.
+    /// Side in pixels of a slide's picture area (SlideSize).
     int SlideSize = 120;       // side of the picture area
-    /// The slide distance.
+    /// Gap in pixels between slides (SlideDistance).
     int SlideDistance = 2;     // gap between slides
-    /// The slide margin.
+    /// Margin in pixels between a slide's edge and its picture (SlideMargin).
     int SlideMargin = 7;       // between a slide's edge and its picture area
-    /// The num horiz.
+    /// Slides per row.
     int NumHoriz = 2;          // slides per row
-    /// The first thumb idx.
+    /// Scroll position (FirstThumbIdx).
     double FirstThumbIdx = 1.0;
     ///@{
-    /// The width.
+    /// Size of the control in pixels.
     int Width = 0, Height = 0; // of the control
     ///@}
     ///@{
-    /// The min.
+    /// Numbers of the first and the last slide.
     int Min = 1, Max = 100;
     ///@}
 
@@ -76,11 +76,11 @@ struct TSlideGrid {
     /// Number of the first slide of the top row shown, and the pixels of that row scrolled
     /// out at the top.
     int TopSlide() const;
-    /// Scroll pixels.
+    /// The pixels of the top row scrolled out at the top.
     int ScrollPixels() const;
     /// Slides per row and rows a control of this size shows.
     int SlidesPerRow() const;
-    /// Rows shown.
+    /// The number of rows a control of this height shows.
     int RowsShown() const;
     /// Slide shown at column Col and row Row (both from 1), whether it exists or not (it may
     /// lie past the int range).
@@ -139,96 +139,102 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- published properties
-    /// The SlideSelectMode property.
+    /// How clicks select slides: ssmDisabled (never), ssmSingle (default: a click selects the
+    /// slide hit and deselects the others), ssmMultiple (the application sets SlideSelected).
     TSlideSelectMode GetSlideSelectMode() const { return FSelectMode; }
-    /// Sets the SlideSelectMode property.
+    /// Sets the selection mode; a change clears the selection and repaints.
     void SetSlideSelectMode(TSlideSelectMode Value);
-    /// The AntiAlias property.
+    /// Whether pictures are scaled smoothly into their slides; default false.
     bool GetAntiAlias() const { return FAntiAlias; }
-    /// Sets the AntiAlias property.
+    /// Switches smooth scaling; repaints.
     void SetAntiAlias(bool Value);
-    /// The ColorBackGnd property.
+    /// Background colour of the control; default clBtnFace.
     TColor GetColorBackGnd() const { return FColorBG; }
-    /// Sets the ColorBackGnd property.
+    /// Sets the background colour; repaints when it differs.
     void SetColorBackGnd(TColor Value);
-    /// The ColorCover property.
+    /// Colour of an unselected slide's square; default 0xC0C0C0.
     TColor GetColorCover() const { return FColorCover; }
-    /// Sets the ColorCover property.
+    /// Sets the slide colour; repaints when it differs.
     void SetColorCover(TColor Value);
-    /// The ColorSelected property.
+    /// Colour of a selected slide's square; default 0x800000.
     TColor GetColorSelected() const { return FColorSelected; }
-    /// Sets the ColorSelected property.
+    /// Sets the selected slide colour; repaints when it differs.
     void SetColorSelected(TColor Value);
-    /// The ColorFocus property.
+    /// Colour of the focus frame round the slide under the mouse pointer; default 0xFF0000.
     TColor GetColorFocus() const { return FColorHilite; }
-    /// Sets the ColorFocus property.
+    /// Sets the focus frame colour; repaints when it differs.
     void SetColorFocus(TColor Value);
-    /// The ColorMark property.
+    /// Colour of the mark symbol OnImageRequest can put on a slide; default black.
     TColor GetColorMark() const { return FMarkColor; }
-    /// Sets the ColorMark property.
+    /// Sets the mark colour; repaints when it differs.
     void SetColorMark(TColor Value);
-    /// The ColorScheme property.
+    /// Line colours of the colour scheme: ordinal 0 (default) fixed gray and white, any other the
+    /// system's shadow and highlight colours.
     TColorScheme GetColorScheme() const { return FColorScheme; }
-    /// Sets the ColorScheme property.
+    /// Sets the colour scheme; repaints.
     void SetColorScheme(TColorScheme Value);
-    /// The FrameStyle property.
+    /// Frame round the whole control, ordinals 0 (none) to 5; default 2.
     TFrameStyle GetFrameStyle() const { return FFrameStyle; }
-    /// Sets the FrameStyle property.
+    /// Sets the control's frame; repaints when it differs.
     void SetFrameStyle(TFrameStyle Value);
-    /// The OuterFrameStyle property.
+    /// Frame round each slide's square; default 3.
     TFrameStyle GetOuterFrameStyle() const { return FOuterFrameStyle; }
-    /// Sets the OuterFrameStyle property.
+    /// Sets the slides' frame; repaints when it differs.
     void SetOuterFrameStyle(TFrameStyle Value);
-    /// The InnerFrameStyle property.
+    /// Frame round each picture inside its slide; default 2.
     TFrameStyle GetInnerFrameStyle() const { return FInnerFrameStyle; }
-    /// Sets the InnerFrameStyle property.
+    /// Sets the pictures' frame; repaints when it differs.
     void SetInnerFrameStyle(TFrameStyle Value);
-    /// The FocusLinewidth property.
+    /// Width in pixels of the focus frame, 0..10; default 1 (0: no focus frame, no OnFocusChange).
     int GetFocusLinewidth() const { return FHiliteThickness; }
-    /// Sets the FocusLinewidth property.
+    /// Sets the focus frame width; repaints when it changes.
     void SetFocusLinewidth(int Value);           // clamped to 0..10; 0 stops focus tracking
-    /// The FocusedSlide property.
+    /// The slide that carries the focus frame (the one last under the mouse pointer); 0 for none.
     int GetFocusedSlide() const { return FLastHiLite; }
-    /// The Min property.
+    /// Number of the first slide; default 1.
     int GetMin() const { return FMin; }
-    /// Sets the Min property.
+    /// Sets the first slide number; a change resizes the selection to Max - Min + 1 slides and
+    /// repaints.
     void SetMin(int Value);
-    /// The Max property.
+    /// Number of the last slide; default 100.
     int GetMax() const { return FMax; }
-    /// Sets the Max property.
+    /// Sets the last slide number (at least 1); a change resizes the selection and repaints.
     void SetMax(int Value);                      // values below 1 become 1
-    /// The SlideSize property.
+    /// Side in pixels of a slide's square picture area; default 120.
     int GetSlideSize() const { return FThumbBaseSize; }
-    /// Sets the SlideSize property.
+    /// Sets the picture area, at least 50 and at most the control's width; repaints when it
+    /// changes.
     void SetSlideSize(int Value);                // at least 50, at most the control's width
-    /// The SlideDistance property.
+    /// Gap in pixels between neighbouring slides; default 2.
     int GetSlideDistance() const { return FSLideDist; }
-    /// Sets the SlideDistance property.
+    /// Sets the gap, clamped to 0..100; repaints when it changes.
     void SetSlideDistance(int Value);            // clamped to 0..100
-    /// The SlideMargin property.
+    /// Margin in pixels between a slide's edge and its picture; default 7.
     int GetSlideMargin() const { return FSlideMargin; }
-    /// Sets the SlideMargin property.
+    /// Sets the slide margin, clamped to 0..100; repaints when it changes.
     void SetSlideMargin(int Value);              // clamped to 0..100
 
     // ---- public properties
-    /// The FirstThumbIdx property.
+    /// Scroll position: the integer part is the first slide of the top row shown, the fraction
+    /// the part of a row scrolled out at the top; default 1.0.
     double GetFirstThumbIdx() const { return FFirstThumbIx; }
-    /// Sets the FirstThumbIdx property.
+    /// Scrolls to slide Value (clamped to Min..Max): moving through the slides of one row scrolls
+    /// smoothly through that row. Repaints when the position changes.
     void SetFirstThumbIdx(double Value);
-    /// The NumSlidesHoriz property.
+    /// Slides per row, as computed by the last paint.
     int GetNumSlidesHoriz() const { return FNumSldX; }
-    /// The NumSlidesVert property.
+    /// Rows of slides painted, as computed by the last paint.
     int GetNumSlidesVert() const { return FNumSldY; }
     /// Selection flag of slide SldNum; writing works in every selection mode. Slides
     /// outside Min .. Max read false and ignore writes.
     bool GetSlideSelected(int SldNum) const;
-    /// Sets the SlideSelected property.
+    /// Selects or deselects slide SldNum (in every selection mode) and repaints.
     void SetSlideSelected(int SldNum, bool Value);
     /// The first selected slide, below Min when none is selected.
     int GetFirstSelectedSlide() const;
-    /// The NumSlidesSelected property.
+    /// Number of selected slides.
     int GetNumSlidesSelected() const;
-    /// Reset all selections.
+    /// Deselects every slide and repaints.
     void ResetAllSelections();
     /// The slide last clicked in single-selection mode (0 for a click beside the slides).
     int GetLastClickedSlide() const { return FLastClickedSlide; }
@@ -293,7 +299,7 @@ protected:
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Wmlbutton dbl clk.
+    /// A double click: OnImageDblClick with the slide under the pointer (0 for none).
     void WMLButtonDblClk(vcl::TMessage& Message) override;
 
 private:
