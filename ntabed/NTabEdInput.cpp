@@ -79,7 +79,9 @@ bool IsMenuKeyAction(TKeyAction Action) {
 }
 
 // The table's in-place editor asks for Tab keys as the table does, so that Tab goes on from
-// an edit as from a cell instead of leaving the table; the menu keys go to the table too.
+// an edit as from a cell instead of leaving the table; and for Enter and Escape, which end
+// the edit (storing or abandoning it) also on a form with a default or cancel button. The
+// menu keys go to the table.
 class TNTabEdInplaceEdit : public TInplaceEditList {
 public:
     using TInplaceEditList::TInplaceEditList;
@@ -87,7 +89,7 @@ public:
 protected:
     void WMGetDlgCode(TMessage& Message) override {
         TInplaceEditList::WMGetDlgCode(Message);
-        Message.Result |= DLGC_WANTTAB;
+        Message.Result |= DLGC_WANTTAB | DLGC_WANTALLKEYS;
     }
     void KeyDown(WORD& Key, TShiftState Shift) override {
         if (IsMenuKeyAction(KeyAction(Key, Shift))) {

@@ -39,7 +39,10 @@ protected:
         vcl::Input::KeyDown(target, Key, Shift);
         vcl::Input::KeyUp(Focus(), Key, Shift);
     }
-    void Type(const std::string& Text) { vcl::Input::TypeText(Focus(), Text); }
+    // Each character to the control that has the keyboard at that moment (ASCII only).
+    void Type(const std::string& Text) {
+        for (char ch : Text) vcl::Input::TypeText(Focus(), std::string(1, ch));
+    }
     vcl::TGridCoord Current() const { return {ed->GetCol(), ed->GetRow()}; }
     // Typing edits only once editing is on: after a mouse-up, or F2 as here (F2 opens the
     // editor, Enter closes it unchanged and moves on).
@@ -132,6 +135,37 @@ TEST_F(NTabEdKeys, EscapeAbandonsTheEditAndRestoresTheCell) {
     Type("\b\b\b\b\b\b8\r");
     Press(vcl::VK_ESCAPE);
     EXPECT_EQ(ed->GetElem(3, 2), 8);
+}
+
+TEST_F(NTabEdKeys, EnterAndEscapeEndTheEditBeforeTheFormsButtons) {
+    EditingOn();
+    int ok = 0, cancel = 0;
+    auto* okButton = new vcl::TButton(form.get());
+    okButton->SetParent(form.get());
+    okButton->SetBounds(400, 395, 80, 22);
+    okButton->SetDefault(true);
+    okButton->SetOnClick([&](vcl::TObject*) { ++ok; });
+    auto* cancelButton = new vcl::TButton(form.get());
+    cancelButton->SetParent(form.get());
+    cancelButton->SetBounds(500, 395, 80, 22);
+    cancelButton->SetCancel(true);
+    cancelButton->SetOnClick([&](vcl::TObject*) { ++cancel; });
+    ed->SetFocus();
+    ed->SetCol(2);
+    ed->SetRow(1);
+    Type("6\r");
+    EXPECT_EQ(ed->GetElem(1, 1), 6);
+    EXPECT_EQ(Current(), (vcl::TGridCoord{2, 2}));
+    Type("7");
+    Press(vcl::VK_ESCAPE);
+    EXPECT_EQ(ed->GetElem(1, 2), 12);
+    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(cancel, 0);
+    // Without an edit under way the keys are the form's, as the grid's are.
+    Press(vcl::VK_ESCAPE);
+    EXPECT_EQ(cancel, 1);
+    Press(vcl::VK_RETURN);
+    EXPECT_EQ(ok, 1);
 }
 
 TEST_F(NTabEdKeys, F2EditsAlsoAfterEscapeButTypingStaysOff) {
