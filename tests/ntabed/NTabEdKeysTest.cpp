@@ -168,6 +168,35 @@ TEST_F(NTabEdKeys, EnterAndEscapeEndTheEditBeforeTheFormsButtons) {
     EXPECT_EQ(ok, 1);
 }
 
+TEST_F(NTabEdKeys, TheHeadingEditorTakesEnterAndEscapeBeforeTheFormsButtons) {
+    int ok = 0, cancel = 0;
+    auto* okButton = new vcl::TButton(form.get());
+    okButton->SetParent(form.get());
+    okButton->SetBounds(400, 395, 80, 22);
+    okButton->SetDefault(true);
+    okButton->SetOnClick([&](vcl::TObject*) { ++ok; });
+    auto* cancelButton = new vcl::TButton(form.get());
+    cancelButton->SetParent(form.get());
+    cancelButton->SetBounds(500, 395, 80, 22);
+    cancelButton->SetCancel(true);
+    cancelButton->SetOnClick([&](vcl::TObject*) { ++cancel; });
+    ed->SetFocus();
+    auto editHeading = [](TPopupMenu* M) { return M->GetItems()->GetItems(EditHeading - 1); };
+    MenuKey(vcl::VK_APPS, {vcl::ssAlt}, nullptr, editHeading);   // the current row's name
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    Type("\b\b\bNorth\r");
+    EXPECT_EQ(ed->GetRowName(1), "North");
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    MenuKey(vcl::VK_APPS, {vcl::ssAlt}, nullptr, editHeading);
+    Type("South");
+    Press(vcl::VK_ESCAPE);
+    EXPECT_EQ(ed->GetRowName(1), "North");
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    EXPECT_EQ(Focus(), ed);
+    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(cancel, 0);
+}
+
 TEST_F(NTabEdKeys, F2EditsAlsoAfterEscapeButTypingStaysOff) {
     EditingOn();
     ed->SetCol(2);
