@@ -411,8 +411,7 @@ TEST_F(NTabEdKeys, ReadOnlyDisablesTheEditingItems) {
     RightClick(3, 0);
     for (int i = 1; i <= 5; ++i) EXPECT_TRUE(Item(header, i)->GetEnabled()) << i;
 
-    // The masks still rule: an item without its bit stays off when editing is allowed, and
-    // a mask that offers Paste before any copy has it back after a read-only spell.
+    // The masks still rule: an item without its bit stays off when editing is allowed.
     ed->SetPopupDMask(INT_MAX & ~(1 << (ClearIt - 1)));
     ed->SetPopupHMask(INT_MAX & ~(1 << (EditHeading - 1)));
     MenuKey(vcl::VK_APPS, {});
