@@ -7,6 +7,7 @@
 #include "framework/Zyn_conventions.h"
 #include "framework/Zyn_matrix.h"
 #include "ntabed/Zyn_ntabed.h"
+#include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 namespace zyn {
@@ -30,6 +31,75 @@ std::string TrimBlanks(std::string_view S) {
     return std::string(S.substr(first, last - first + 1));
 }
 
+// ---- the key table ------------------------------------------------------------------------
+// The grid moves the current cell (arrows, Page Up/Down, Home/End, with Ctrl) and extends
+// the selection with Shift; Enter, AutoAdvance and Escape are the editor's KeyPress. These
+// keys are the table editor's own:
+enum TKeyAction : int {
+    kaNone,
+    kaEdit,           // F2: edit the current cell, also after Escape (not while read-only)
+    kaNextCell,       // Tab: the next data cell, wrapping to the next row and to the first cell
+    kaPrevCell,       // Shift+Tab: the previous data cell, wrapping the other way
+    kaNextControl,    // Ctrl+Tab: the focus goes on to the next control of the form
+    kaPrevControl,    // Ctrl+Shift+Tab: back to the previous control
+    kaCellMenu,       // Shift+F10, Apps: the menu of the current cell
+    kaColumnMenu,     // Ctrl+Shift+F10, Ctrl+Apps: the menu of the current column's heading
+    kaRowMenu         // Alt+Shift+F10, Alt+Apps: the menu of the current row's heading
+};
+
+struct TKeyBinding {
+    WORD Key;
+    TShiftState Shift;
+    TKeyAction Action;
+};
+
+const TKeyBinding KeyTable[] = {
+    {VK_F2, {}, kaEdit},
+    {VK_TAB, {}, kaNextCell},
+    {VK_TAB, {ssShift}, kaPrevCell},
+    {VK_TAB, {ssCtrl}, kaNextControl},
+    {VK_TAB, {ssCtrl, ssShift}, kaPrevControl},
+    {VK_F10, {ssShift}, kaCellMenu},
+    {VK_APPS, {}, kaCellMenu},
+    {VK_F10, {ssCtrl, ssShift}, kaColumnMenu},
+    {VK_APPS, {ssCtrl}, kaColumnMenu},
+    {VK_F10, {ssAlt, ssShift}, kaRowMenu},
+    {VK_APPS, {ssAlt}, kaRowMenu},
+};
+
+TKeyAction KeyAction(WORD Key, TShiftState Shift) {
+    const TShiftState modifiers = Shift & TShiftState{ssShift, ssCtrl, ssAlt};
+    for (const TKeyBinding& b : KeyTable)
+        if (b.Key == Key && b.Shift == modifiers) return b.Action;
+    return kaNone;
+}
+
+bool IsMenuKeyAction(TKeyAction Action) {
+    return Action == kaCellMenu || Action == kaColumnMenu || Action == kaRowMenu;
+}
+
+// The table's in-place editor asks for Tab keys as the table does, so that Tab goes on from
+// an edit as from a cell instead of leaving the table; and for Enter and Escape, which end
+// the edit (storing or abandoning it) also on a form with a default or cancel button. The
+// menu keys go to the table.
+class TNTabEdInplaceEdit : public TInplaceEditList {
+public:
+    using TInplaceEditList::TInplaceEditList;
+
+protected:
+    void WMGetDlgCode(TMessage& Message) override {
+        TInplaceEditList::WMGetDlgCode(Message);
+        Message.Result |= DLGC_WANTTAB | DLGC_WANTALLKEYS;
+    }
+    void KeyDown(WORD& Key, TShiftState Shift) override {
+        if (IsMenuKeyAction(KeyAction(Key, Shift))) {
+            SendToGrid(Key, Shift);
+            return;
+        }
+        TInplaceEditList::KeyDown(Key, Shift);
+    }
+};
+
 }  // namespace
 
 // =========================================================================================
@@ -44,7 +114,7 @@ void TNTabEd::SetEditing(bool On) {
 }
 
 TInplaceEdit* TNTabEd::CreateEditor() {
-    auto* editor = new TInplaceEditList(this);
+    auto* editor = new TNTabEdInplaceEdit(this);
     editor->SetDropDownRows(FDropdownCount);
     editor->SetOnGetPickListItems([this](TObject*, int ACol, int ARow, TStrings* Items) { FillPickList(ACol, ARow, Items); });
     return editor;
@@ -83,11 +153,13 @@ std::string TNTabEd::GetEditText(int ACol, int ARow) {
     FEditCell = {ACol, ARow};
     FEditLoaded = text;
     FEditStored = false;
+    FEditOldValue = v;
+    FEditOldState = Data->GetCellState(c, r);
     return text;
 }
 
 void TNTabEd::SetEditText(int ACol, int ARow, const std::string& Value) {
-    if (!IsDataCell(ACol, ARow)) return;
+    if (FEditAbandoned || !IsDataCell(ACol, ARow)) return;
     const int c = ACol - FColOffset, r = ARow - FRowOffset;
     if (c > GetNrOfColumns() || r > GetNrOfRows()) return;
     if (FEditCell == TGridCoord{ACol, ARow}) {
@@ -129,6 +201,20 @@ void TNTabEd::StoreEditText(int Col, int Row, const std::string& Value) {
     ChangedData();
 }
 
+void TNTabEd::RestoreEditedCell() {
+    const TGridCoord cell = FEditCell;
+    FEditStored = false;
+    const int c = cell.X - FColOffset, r = cell.Y - FRowOffset;
+    if (!IsDataCell(cell.X, cell.Y) || c > GetNrOfColumns() || r > GetNrOfRows()) return;
+    {
+        TNTabEdSuppression quiet(*this);
+        Data->SetElem(c, r, FEditOldValue);
+        Data->SetCellState(c, r, FEditOldState);   // marks and flags as they were
+    }
+    Invalidate();
+    ChangedData();
+}
+
 // =========================================================================================
 // keyboard, wheel, mouse
 
@@ -138,9 +224,80 @@ void TNTabEd::WMGetDlgCode(TMessage& Message) {
 }
 
 void TNTabEd::KeyDown(WORD& Key, TShiftState Shift) {
-    TCustomGrid::KeyDown(Key, Shift);
+    const TKeyAction action = KeyAction(Key, Shift);
+    if (action == kaNone) {
+        TCustomGrid::KeyDown(Key, Shift);
+    } else {
+        // The application's OnKeyDown sees the key first and may take it.
+        TCustomControl::KeyDown(Key, Shift);
+        if (Key != 0) {
+            Key = 0;
+            RunKeyAction(action);
+        }
+    }
     ChangedSelection();
     RedrawCorner();
+}
+
+void TNTabEd::RunKeyAction(int Action) {
+    switch (Action) {
+    case kaEdit:
+        // The keyboard's way back to editing after Escape, as a mouse-up is the mouse's.
+        if (FReadOnly) return;
+        SetEditing(true);
+        SetEditorMode(true);
+        return;
+    case kaNextCell:
+    case kaPrevCell:
+        MoveByTab(Action == kaNextCell);
+        return;
+    case kaNextControl:
+    case kaPrevControl:
+        if (TCustomForm* form = GetParentForm(this)) {
+            HideEditor();   // the edit is stored, as when the focus leaves by the mouse
+            form->SelectNext(this, Action == kaNextControl, true);
+        }
+        return;
+    case kaCellMenu: OpenMenuByKey({GetCol(), GetRow()}); return;
+    case kaColumnMenu: OpenMenuByKey({GetCol(), 0}); return;
+    case kaRowMenu: OpenMenuByKey({0, GetRow()}); return;
+    default: return;
+    }
+}
+
+void TNTabEd::MoveByTab(bool Forward) {
+    const int firstCol = GetFixedCols(), lastCol = GetColCount() - 1;
+    const int firstRow = GetFixedRows(), lastRow = GetRowCount() - 1;
+    int c = GetCol(), r = GetRow();
+    if (Forward) {
+        if (++c > lastCol) {
+            c = firstCol;
+            if (++r > lastRow) r = firstRow;
+        }
+    } else if (--c < firstCol) {
+        c = lastCol;
+        if (--r < firstRow) r = lastRow;
+    }
+    if (c != GetCol() || r != GetRow()) FocusCell(c, r, true);
+}
+
+void TNTabEd::OpenMenuByKey(TGridCoord Cell) {
+    // As a click does, opening a menu ends an edit (and stores it).
+    if (!GetOptions().Contains(goAlwaysShowEditor)) HideEditor();
+    TRect r = CellRect(Cell.X, Cell.Y);
+    if (r.IsEmpty()) r = TRect(0, 0, 0, 0);   // scrolled out of view: at the top left
+    if (GetPopupMenu() != nullptr || FBlockIntPopup) {
+        // What a right-click reaches besides the editor's own menus: OnContextPopup, the
+        // control's PopupMenu, the parent's.
+        const TPoint p = ClientToScreen({r.Left + 10, r.Bottom});
+        Perform(WM_CONTEXTMENU, 0, MAKELPARAM(p.X, p.Y));
+        return;
+    }
+    FPrevClicked = FClicked;
+    FClicked = Cell;
+    // The data menu opens 10 pixels right of and 20 above the point it is given: just
+    // below the cell. A heading's menu opens at its own place.
+    OpenInternalPopup(Cell, r.Left, r.Bottom + 20);
 }
 
 void TNTabEd::KeyPress(char32_t& Key) {
@@ -151,9 +308,20 @@ void TNTabEd::KeyPress(char32_t& Key) {
         KeyDown(next, {});
     }
     if (escape && GetInplaceEditor() != nullptr) {
-        // Editing stays off until the next mouse-up or change of DataReadOnly.
-        SetEditing(false);
-        HideEditor();
+        // Editing stays off until the next mouse-up, F2 or change of DataReadOnly. An edit
+        // under way is abandoned: its changes were stored as typed, so the cell gets back
+        // what it held when the editor opened.
+        const bool abandon = GetEditorMode() && FEditStored;
+        {
+            // Closing the editor stores nothing more.
+            struct TAbandoning {
+                bool& Flag;
+                ~TAbandoning() { Flag = false; }
+            } abandoning{FEditAbandoned = abandon};
+            SetEditing(false);
+            HideEditor();
+        }
+        if (abandon) RestoreEditedCell();
     }
 }
 

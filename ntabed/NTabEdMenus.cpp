@@ -110,12 +110,14 @@ TMenuItem* TNTabEd::HeaderItem(int ix) const { return FPopupH->GetItems()->GetIt
 
 void TNTabEd::SetPopupDMask(int Value) {
     FPopupDMask = Value;
+    FHeldOffD = 0;   // the mask decides now
     for (int i = 1; i <= DataItemCount; ++i) DataItem(i)->SetEnabled(MaskBit(Value, i));
     ChangedSetup();
 }
 
 void TNTabEd::SetPopupHMask(int Value) {
     FPopupHMask = Value;
+    FHeldOffH = 0;
     for (int i = 1; i <= HeaderItemCount; ++i) HeaderItem(i)->SetEnabled(MaskBit(Value, i));
     ChangedSetup();
 }
@@ -169,6 +171,7 @@ void TNTabEd::OpenInternalPopup(TGridCoord Cell, int X, int Y) {
     const bool rowHeading = Cell.Y > FRowOffset && Cell.X <= FColOffset;
     if (IsDataCell(Cell.X, Cell.Y)) {
         LoadResourceBitmap(DataItem(diReadOnly)->GetBitmap(), FReadOnly ? "CHECKEDBOX" : "EMPTYBOX");
+        for (int ix : {diClear, diPaste, diExtract, diToggleEmpty}) HoldOffEditingItem(DataItem(ix), 1 << (ix - 1), FHeldOffD);
         if (FDataCopyAvail && MaskBit(FPopupDMask, diPaste)) DataItem(diPaste)->SetEnabled(!FReadOnly);
         if (FOnBeforePopup) FOnBeforePopup(this, FPopupD);
         const TPoint p = ClientToScreen({X + 10, Y - 20});
@@ -180,8 +183,21 @@ void TNTabEd::OpenInternalPopup(TGridCoord Cell, int X, int Y) {
     }
 }
 
+void TNTabEd::HoldOffEditingItem(TMenuItem* Item, int Bit, int& Held) {
+    if (FReadOnly) {
+        if (Item->GetEnabled()) {
+            Item->SetEnabled(false);
+            Held |= Bit;
+        }
+    } else if (Held & Bit) {
+        Item->SetEnabled(true);
+        Held &= ~Bit;
+    }
+}
+
 void TNTabEd::PopupHeaderMenu(TGridCoord Cell) {
     const bool column = Cell.X > FColOffset;
+    HoldOffEditingItem(HeaderItem(hiEditHeading), 1 << (hiEditHeading - 1), FHeldOffH);
     if (MaskBit(FPopupHMask, hiPrecision)) HeaderItem(hiPrecision)->SetEnabled(column);
     HeaderItem(hiSelect)->SetEnabled(MaskBit(FPopupHMask, hiSelect));
     HeaderItem(hiInsert)->SetEnabled(MaskBit(FPopupHMask, hiInsert) && !FReadOnly);

@@ -18,6 +18,19 @@ using namespace vcl;
 
 namespace {
 constexpr int RowNameColWidth = 80;
+
+// The heading editor ends with Enter (storing) or Escape (leaving the heading as it was), so
+// it asks for them: on a form with a default or cancel button they would press the button.
+class TNTabEdNameEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+
+protected:
+    void WMGetDlgCode(TMessage& Message) override {
+        TEdit::WMGetDlgCode(Message);
+        Message.Result |= DLGC_WANTALLKEYS;
+    }
+};
 }  // namespace
 
 // =========================================================================================
@@ -30,7 +43,7 @@ TNTabEd::TNTabEd(TComponent* AOwner) : TCustomGrid(AOwner) {
     TCustomGrid::SetFixedCols(2);
     FColPickList = std::make_unique<TStringList>();
     if (!GetComponentState().Contains(csDesigning)) {
-        FNameEd = new TEdit(this);
+        FNameEd = new TNTabEdNameEdit(this);
         FNameEd->SetVisible(false);
         FNameEd->SetParent(this);
         FNameEd->SetOnKeyPress([this](TObject*, char32_t& Key) { NameEditorKeyPress(Key); });

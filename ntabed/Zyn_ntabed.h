@@ -713,12 +713,24 @@ private:
     void CheckSelectionChanged();
     void FillPickList(int ACol, int ARow, vcl::TStrings* Items);
     void StoreEditText(int Col, int Row, const std::string& Value);
+    // Escape: the edited cell gets back the value and state it had when the editor opened.
+    void RestoreEditedCell();
+    // The keys of the key table (NTabEdInput.cpp) that the grid does not handle.
+    void RunKeyAction(int Action);
+    // Tab (Forward) and Shift+Tab: the next (previous) data cell, on to the next (previous)
+    // row at a row's end and from the last cell to the first.
+    void MoveByTab(bool Forward);
+    // The menu keys: the menu a right-click on Cell opens, placed at the cell.
+    void OpenMenuByKey(vcl::TGridCoord Cell);
 
     // menus, heading editor, comment editor, clipboard (NTabEdMenus.cpp)
     void BuildMenus();
     vcl::TMenuItem* DataItem(int ix) const;
     vcl::TMenuItem* HeaderItem(int ix) const;
     void OpenInternalPopup(vcl::TGridCoord Cell, int X, int Y);
+    // While the data is read-only the items that change the table are off; each comes back
+    // when editing is allowed again (unless a mask write has decided it meanwhile).
+    void HoldOffEditingItem(vcl::TMenuItem* Item, int Bit, int& Held);
     void PopupHeaderMenu(vcl::TGridCoord Cell);
     void OpenNameEditor();
     void NameEditorKeyPress(char32_t& Key);
@@ -784,6 +796,12 @@ private:
     vcl::TGridCoord FEditCell{-1, -1};
     std::string FEditLoaded;
     bool FEditStored = false;
+    bool FEditAbandoned = false;               // Escape is closing the editor
+    double FEditOldValue = 0;                  // what the cell held when the editor opened
+    std::uint8_t FEditOldState = 0;
+    // menu items held off while the data is read-only: bit i - 1 for item i
+    int FHeldOffD = 0;
+    int FHeldOffH = 0;
 };
 
 /// Sets the editor's internal suppression flag for its lifetime and restores it afterwards,

@@ -114,7 +114,7 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
                 band = UnionRect(band, SatBounds(c.start, r.start, c.size, r.size));
             }
         }
-        if (!band.IsEmpty()) Canvas->DrawFocusRect(band);
+        if (!band.IsEmpty()) DrawFocusCue(Canvas, band);
     }
 }
 
@@ -178,7 +178,7 @@ void TCustomGrid::PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGr
     }
     if (State.Contains(gdFocused) && !options_.Contains(goRowSelect) &&
         !(options_.Contains(goEditing) && options_.Contains(goAlwaysShowEditor)))
-        Canvas->DrawFocusRect(Box);
+        DrawFocusCue(Canvas, Box);
 }
 
 void TCustomGrid::PaintSizingLine(TCanvas* Canvas) {
