@@ -483,43 +483,49 @@ void TMiniCal::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 // keyboard
 
 void TMiniCal::KeyDown(WORD& Key, TShiftState Shift) {
-    // The calendar's own keys are not handed to the grid (its current cell follows the
-    // held day, never the other way round).
-    TCustomControl::KeyDown(Key, Shift);
-    if (Key == 0) return;
-    if (HandleKey(Key, Shift)) {
-        Key = 0;
+    bool own = false;
+    switch (Key) {
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT:
+        case VK_HOME: case VK_END: case VK_RETURN: case VK_SPACE: own = !Shift.Contains(ssAlt); break;
+        default: break;
+    }
+    if (!own) {
+        TCustomDrawGrid::KeyDown(Key, Shift);
         return;
     }
-    TCustomDrawGrid::KeyDown(Key, Shift);
+    // The calendar's own keys are not handed to the grid (its current cell follows the
+    // held day, never the other way round); OnKeyDown sees them first.
+    TCustomControl::KeyDown(Key, Shift);
+    if (Key == 0) return;
+    HandleKey(Key, Shift);
+    Key = 0;
 }
 
-bool TMiniCal::HandleKey(WORD Key, TShiftState Shift) {
-    if (Shift.Contains(ssAlt)) return false;
+void TMiniCal::HandleKey(WORD Key, TShiftState Shift) {
     int y, m, d;
     DecodeDate(FDate, y, m, d);
     const bool ctrl = Shift.Contains(ssCtrl);
     switch (Key) {
-        case VK_LEFT: StepDays(-1); return true;
-        case VK_RIGHT: StepDays(1); return true;
-        case VK_UP: StepDays(-7); return true;
-        case VK_DOWN: StepDays(7); return true;
+        case VK_LEFT: StepDays(-1); return;
+        case VK_RIGHT: StepDays(1); return;
+        case VK_UP: StepDays(-7); return;
+        case VK_DOWN: StepDays(7); return;
         case VK_PRIOR:
             if (ctrl) {
                 if (y > MinCalendarYear) PrevYear();
             } else if (y > MinCalendarYear || m > 1) {
                 PrevMonth();
             }
-            return true;
+            return;
         case VK_NEXT:
             if (ctrl) {
                 if (y < MaxCalendarYear) NextYear();
             } else if (y < MaxCalendarYear || m < 12) {
                 NextMonth();
             }
-            return true;
-        case VK_HOME: SetDay(1); return true;
-        case VK_END: LastDayOfMonth(); return true;
+            return;
+        case VK_HOME: SetDay(1); return;
+        case VK_END: LastDayOfMonth(); return;
         case VK_RETURN:
         case VK_SPACE:
             // As a click on the held day: the date is taken anew (without its time of day),
@@ -528,8 +534,8 @@ bool TMiniCal::HandleKey(WORD Key, TShiftState Shift) {
             DoChange();
             UpdateCal();
             Click();
-            return true;
-        default: return false;
+            return;
+        default: return;
     }
 }
 

@@ -294,7 +294,7 @@ private:
     int ListedHoliday(int Year, int Month, int Day) const;
     bool IsHoliday(int Year, int Month, int Day) const;
     void HandleClick(int Col, int Row);
-    bool HandleKey(vcl::WORD Key, vcl::TShiftState Shift);
+    void HandleKey(vcl::WORD Key, vcl::TShiftState Shift);
     void StepDays(int Days);
 
     // painting (MiniCalPaint.cpp)

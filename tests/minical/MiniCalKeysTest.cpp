@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "minical/Zyn_MiniCal.h"
 #include "platform/DateUtils.h"
@@ -197,4 +198,24 @@ TEST_F(MiniCalKeys, DisabledGreysTheTextsAndDropsTheHighlight) {
     const Picture again(*cal);
     for (int y = 0; y < cal->GetClientHeight(); y += 3)
         for (int x = 0; x < cal->GetClientWidth(); x += 3) ASSERT_EQ(again.At(x, y), enabled.At(x, y));
+}
+
+TEST_F(MiniCalKeys, OnKeyDownSeesEveryKeyOnceAndMayTakeIt) {
+    SetDate(2024, 3, 20);
+    std::vector<WORD> seen;
+    bool take = false;
+    cal->SetOnKeyDown([&](vcl::TObject*, WORD& Key, vcl::TShiftState) {
+        seen.push_back(Key);
+        if (take) Key = 0;
+    });
+    cal->SetFocus();
+    Press(vcl::VK_RIGHT);
+    Press(vcl::VK_F2);   // not the calendar's: the grid's, which opens no editor here
+    EXPECT_EQ(seen, (std::vector<WORD>{vcl::VK_RIGHT, vcl::VK_F2}));
+    EXPECT_TRUE(Is(2024, 3, 21));
+    take = true;
+    Press(vcl::VK_RIGHT);
+    Press(vcl::VK_NEXT);
+    EXPECT_TRUE(Is(2024, 3, 21));
+    EXPECT_EQ(changes, 1);
 }
