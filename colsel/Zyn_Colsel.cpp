@@ -168,6 +168,36 @@ void TColSel::CMMouseLeave(TMessage& Message) {
     TCustomComboBox::CMMouseLeave(Message);
 }
 
+void TColSel::KeyDown(WORD& Key, TShiftState Shift) {
+    FSpaceChose = false;
+    if (Key == VK_SPACE && GetDroppedDown() && !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl)) {
+        TCustomControl::KeyDown(Key, Shift);   // OnKeyDown sees the Space first
+        if (Key == 0) return;
+        TDropDownList* list = GetListControl();
+        const int chosen = list != nullptr ? list->GetItemIndex() : -1;
+        SetDroppedDown(false);
+        if (chosen >= 0 && chosen != GetItemIndex()) {
+            SetItemIndex(chosen);
+            Click();
+            Select();
+        }
+        FSpaceChose = true;
+        Key = 0;
+        return;
+    }
+    TCustomComboBox::KeyDown(Key, Shift);
+}
+
+void TColSel::KeyPress(char32_t& Key) {
+    if (FSpaceChose && Key == U' ') {
+        FSpaceChose = false;
+        Key = 0;
+        return;
+    }
+    FSpaceChose = false;
+    TCustomComboBox::KeyPress(Key);
+}
+
 void TColSel::WatchDroppedList() {
     TDropDownList* list = GetListControl();
     if (list == nullptr || list == FWatchedList) return;

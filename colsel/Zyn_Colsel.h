@@ -159,6 +159,11 @@ protected:
     /// The pointer has left: it is over the colour bar no more, so a key that opens the
     /// list (F4, Alt+Down) opens the list only.
     void CMMouseLeave(vcl::TMessage& Message) override;
+    /// Space in the open list chooses the highlighted colour, as Enter does (the arrows,
+    /// Enter and F4 are the combo box's own).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// The blank of a Space that chose a colour types nothing.
+    void KeyPress(char32_t& Key) override;
 
 private:
     bool ValidIndex(int Index) const { return Index >= 1 && Index <= FNumColors; }
@@ -184,6 +189,7 @@ private:
     int FNumColors = 20;
     int FSelIx = 1;
     bool FOverColorBar = false;
+    bool FSpaceChose = false;   // the Space key just chose from the open list
     vcl::TControl* FWatchedList = nullptr;   // the open list whose leaving is handled
     TColSelTable FEntries;
 };

@@ -226,15 +226,19 @@ TTreeNode* TFolderTree::RebuildRoot() {
     return root;
 }
 
+void TFolderTree::UnmarkLoaded(TTreeNode* Node) {
+    if (Node->GetData() != LoadedMarker) return;
+    Node->SetData(nullptr);
+    if (auto it = FNodeIds.find(Node); it != FNodeIds.end()) {
+        auto loaded = FLoadedIds.find(it->second);
+        if (loaded != FLoadedIds.end() && --loaded->second <= 0) FLoadedIds.erase(loaded);
+    }
+}
+
 void TFolderTree::Delete(TTreeNode* Node) {
     FRawNames.erase(Node);
-    if (auto it = FNodeIds.find(Node); it != FNodeIds.end()) {
-        if (Node->GetData() == LoadedMarker) {
-            auto loaded = FLoadedIds.find(it->second);
-            if (loaded != FLoadedIds.end() && --loaded->second <= 0) FLoadedIds.erase(loaded);
-        }
-        FNodeIds.erase(it);
-    }
+    UnmarkLoaded(Node);
+    FNodeIds.erase(Node);
     TCustomTreeView::Delete(Node);
 }
 
@@ -318,6 +322,30 @@ void TFolderTree::LoadSubFolders(TTreeNode* Node) {
         throw;
     }
     items->EndUpdate();
+}
+
+void TFolderTree::KeyDown(WORD& Key, TShiftState Shift) {
+    if (Key == VK_F5 && !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift)) {
+        TCustomControl::KeyDown(Key, Shift);   // OnKeyDown first, as for every key
+        if (Key == 0) return;
+        ReReadSelectedFolder();
+        Key = 0;
+        return;
+    }
+    TCustomTreeView::KeyDown(Key, Shift);
+}
+
+bool TFolderTree::ReReadSelectedFolder() {
+    TTreeNode* node = GetSelected();
+    if (node == nullptr) return false;
+    if (!DirectoryExists(NodeHostPath(node))) return RefreshTree();
+    const bool open = node->GetExpanded();
+    HourGlass busy;
+    UnmarkLoaded(node);
+    LoadSubFolders(node);
+    // Loaded now: opening it again reads nothing more.
+    if (open && node->GetCount() > 0) node->Expand(false);
+    return true;
 }
 
 // =========================================================================================

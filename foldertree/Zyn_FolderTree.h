@@ -152,6 +152,11 @@ public:
     /// Selects Directory again after folders changed on disk, or its nearest ancestor that
     /// still exists. Returns whether a folder could be selected.
     bool RefreshTree();
+    /// Reads the subfolders of the selected folder again from the disk, so that folders
+    /// made or removed meanwhile show; an open folder stays open (its subfolders closed),
+    /// a closed one stays closed. A selected folder gone from the disk is handled as
+    /// RefreshTree does. Returns false when no folder is selected or none is left.
+    bool ReReadSelectedFolder();
     /// Rebuilds the tree expanded along Path (any case; a trailing '\' optional) and
     /// selects its folder. A host path ("/...", under the folder that "C:" maps to) is
     /// split at '/' only, so it names folders whose names hold '\' as well; in the drive
@@ -208,6 +213,9 @@ protected:
     void Change(vcl::TTreeNode* Node) override;
     /// Forgets what the tree kept about Node before the node is deleted.
     void Delete(vcl::TTreeNode* Node) override;
+    /// F5 reads the selected folder's subfolders again (ReReadSelectedFolder); every other
+    /// key is the tree view's (arrows, +, -, *, Home, End, the pages).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
 private:
     // The name a node stands for (its text unless the name is not valid UTF-8).
@@ -220,6 +228,7 @@ private:
     bool ResolvePath(const std::string& Path, std::vector<std::string>& Names) const;
     vcl::TTreeNode* AddFolderNode(vcl::TTreeNode* Parent, const TSubFolder& Folder);
     void MarkLoaded(vcl::TTreeNode* Node);
+    void UnmarkLoaded(vcl::TTreeNode* Node);
     // Appends the subfolders of the host directory Dir to DirList (GetSubDirs); Above
     // are the folder itself and those above it.
     static bool AppendSubDirs(const std::string& Dir, const std::vector<TFolderId>& Above, vcl::TStrings* DirList);

@@ -21,6 +21,10 @@ constexpr TColor FrameDark = 0x686868;
 constexpr TColor FrameInnerDark = 0x9CA0A5;
 constexpr TColor FrameInnerLight = 0xE6E2E2;
 
+// The text of every cell while the calendar is disabled (the greyed days of the neighbouring
+// months keep their own colour).
+constexpr TColor DisabledText = 0x808080;
+
 // Day and week numbers as text, made once.
 const std::string& NumberText(int N) {
     static const std::array<std::string, 54> Texts = [] {
@@ -54,6 +58,7 @@ void TMiniCal::PreparePaint() {
         DecodeDate(Now(), y, m, d);
         if (y == p.Year && m == p.Month) p.TodayDay = d;
     }
+    p.Disabled = !GetEnabled();
     TCanvas* c = GetCanvas();
     c->GetFont()->Assign(GetFont());
     p.TextHeight = c->TextHeight("0");
@@ -92,10 +97,11 @@ void TMiniCal::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState A
     }
 }
 
-void TMiniCal::DrawCentredText(TCanvas* C, const TRect& R, const std::string& Text, TColor Bg, TColor Fg) {
+void TMiniCal::DrawCentredText(TCanvas* C, const TRect& R, const std::string& Text, TColor Bg, TColor Fg,
+                               bool GreyWhenDisabled) {
     C->GetBrush()->SetColor(Bg);
     C->GetBrush()->SetStyle(bsSolid);
-    C->GetFont()->SetColor(Fg);
+    C->GetFont()->SetColor(FPaint.Disabled && GreyWhenDisabled ? DisabledText : Fg);
     const int x = R.Left + (R.Width() - C->TextWidth(Text)) / 2;
     const int y = R.Top + (R.Height() - FPaint.TextHeight) / 2;
     C->TextRect(R, x, y, Text);
@@ -167,17 +173,19 @@ void TMiniCal::DrawDay(TCanvas* C, int Col, int Row, const TRect& R) {
             bg = FColorHolidayBg;
             fg = FColorHolidayFg;
         }
-        if (d == FPaint.Day) {
+        if (d == FPaint.Day && !FPaint.Disabled) {
             fg = FColorSelectedFg;
             bg = holiday ? MeanColor(FColorSelectedBg, FColorHolidayBg) : FColorSelectedBg;
         }
     }
-    DrawCentredText(C, R, NumberText(shown), bg, fg);
+    DrawCentredText(C, R, NumberText(shown), bg, fg, d >= 1 && d <= FPaint.DaysInMonth);
     if (d >= 1 && d == FPaint.TodayDay) DrawTodayRing(C, R);
+    // The held day is the grid's current cell; the cue marks it while the keyboard is here.
+    if (d == FPaint.Day) DrawFocusCue(C, R);
 }
 
 void TMiniCal::DrawTodayRing(TCanvas* C, const TRect& R) {
-    C->GetPen()->SetColor(FColorToday);
+    C->GetPen()->SetColor(FPaint.Disabled ? DisabledText : FColorToday);
     C->GetBrush()->SetStyle(bsClear);
     C->Ellipse(R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2);
 }

@@ -81,6 +81,7 @@ void TMiniCal::Resize() {
 void TMiniCal::WndProc(TMessage& Message) {
     TCustomDrawGrid::WndProc(Message);
     // The buttons' raised frames come and go with Ctl3D.
+    if (Message.Msg == CM_ENABLEDCHANGED) Invalidate();
     if (Message.Msg == CM_CTL3DCHANGED) {
         SizeCells();
         Invalidate();
@@ -476,6 +477,74 @@ void TMiniCal::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     }
     FEndingPress = false;
     if (GetClientRect().Contains({X, Y})) Click();
+}
+
+// =========================================================================================
+// keyboard
+
+void TMiniCal::KeyDown(WORD& Key, TShiftState Shift) {
+    bool own = false;
+    switch (Key) {
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT:
+        case VK_HOME: case VK_END: case VK_RETURN: case VK_SPACE: own = !Shift.Contains(ssAlt); break;
+        default: break;
+    }
+    if (!own) {
+        TCustomDrawGrid::KeyDown(Key, Shift);
+        return;
+    }
+    // The calendar's own keys are not handed to the grid (its current cell follows the
+    // held day, never the other way round); OnKeyDown sees them first.
+    TCustomControl::KeyDown(Key, Shift);
+    if (Key == 0) return;
+    HandleKey(Key, Shift);
+    Key = 0;
+}
+
+void TMiniCal::HandleKey(WORD Key, TShiftState Shift) {
+    int y, m, d;
+    DecodeDate(FDate, y, m, d);
+    const bool ctrl = Shift.Contains(ssCtrl);
+    switch (Key) {
+        case VK_LEFT: StepDays(-1); return;
+        case VK_RIGHT: StepDays(1); return;
+        case VK_UP: StepDays(-7); return;
+        case VK_DOWN: StepDays(7); return;
+        case VK_PRIOR:
+            if (ctrl) {
+                if (y > MinCalendarYear) PrevYear();
+            } else if (y > MinCalendarYear || m > 1) {
+                PrevMonth();
+            }
+            return;
+        case VK_NEXT:
+            if (ctrl) {
+                if (y < MaxCalendarYear) NextYear();
+            } else if (y < MaxCalendarYear || m < 12) {
+                NextMonth();
+            }
+            return;
+        case VK_HOME: SetDay(1); return;
+        case VK_END: LastDayOfMonth(); return;
+        case VK_RETURN:
+        case VK_SPACE:
+            // As a click on the held day: the date is taken anew (without its time of day),
+            // OnChange and OnClick follow.
+            FDate = EncodeDate(y, m, d);
+            DoChange();
+            UpdateCal();
+            Click();
+            return;
+        default: return;
+    }
+}
+
+void TMiniCal::StepDays(int Days) {
+    static const double FirstDay = EncodeDate(MinCalendarYear, 1, 1);
+    static const double LastDay = EncodeDate(MaxCalendarYear, 12, 31);
+    const double day = std::trunc(FDate) + Days;
+    if (day < FirstDay || day > LastDay) return;
+    SetDate(day);
 }
 
 }  // namespace zyn

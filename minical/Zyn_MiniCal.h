@@ -272,6 +272,10 @@ protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    // The keyboard: arrows move the day (a week up and down), PgUp/PgDn the month, with Ctrl
+    // the year, Home/End go to the month's first and last day, Enter and Space choose the
+    // held day as a click on it does. A step beyond the years the calendar holds is ignored.
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
     /// Recomputes the layout for the held date: month offset, the grid's current cell, the
     /// holiday hint; then invalidates.
@@ -294,6 +298,8 @@ private:
     int ListedHoliday(int Year, int Month, int Day) const;
     bool IsHoliday(int Year, int Month, int Day) const;
     void HandleClick(int Col, int Row);
+    void HandleKey(vcl::WORD Key, vcl::TShiftState Shift);
+    void StepDays(int Days);
 
     // painting (MiniCalPaint.cpp)
     struct TPaintState {
@@ -303,6 +309,7 @@ private:
         TColor DefaultFont = vcl::clBlack;
         TColor ButtonFace = vcl::clBtnFace;
         bool Styled = false;
+        bool Disabled = false;       // greyed texts, no highlight of the selected day
     };
     void PreparePaint();
     void DrawButton(vcl::TCanvas* C, const vcl::TRect& R, const std::string& Text);
@@ -313,7 +320,7 @@ private:
     void DrawDay(vcl::TCanvas* C, int Col, int Row, const vcl::TRect& R);
     void DrawTodayRing(vcl::TCanvas* C, const vcl::TRect& R);
     void DrawCentredText(vcl::TCanvas* C, const vcl::TRect& R, const std::string& Text, TColor Bg,
-                         TColor Fg);
+                         TColor Fg, bool GreyWhenDisabled = true);
 
     TDateTime FDate = 0;
     int FMonOfs = 0;

@@ -303,6 +303,7 @@ void TNumIO2::SetSignificantDigits(int Value) {
 void TNumIO2::SetTextBuf(const std::string& Value) {
     if (!Value.empty() && !CheckValidity(Value)) return;
     FInBuffer = Value;
+    FCommitted = FInBuffer;
     FCaretPos = FSelBegin = FSelEnd = 0;
     Invalidate();
 }
@@ -313,6 +314,7 @@ double TNumIO2::GetValue() const { return NumIO2ReadText(FInBuffer, FInputFormat
 
 void TNumIO2::SetValue(double Value) {
     FInBuffer = NumIO2WriteText(Value, FInputFormat, FFixPointDecPlaces, FSignificantDigits, FDecPlaceSep);
+    FCommitted = FInBuffer;
     const int length = Length(FInBuffer);
     FCaretPos = std::min(FCaretPos, length);
     FSelBegin = std::min(FSelBegin, length);

@@ -104,6 +104,17 @@ void TNumIO2::HandlePlainKey(WORD Key, bool Shift) {
             if (FSelBegin < FSelEnd) DeleteSelection();
             else if (FCaretPos < length) vcl::Delete(FInBuffer, FCaretPos + 1, 1);
             return;
+        // The keys below add to the editing keys: the arrows stay the caret's, so the pages
+        // step the value; Enter and Escape reach the control when the dialog takes neither.
+        case VK_PRIOR:
+        case VK_NEXT: StepValue(Key == VK_PRIOR, 10); return;
+        case VK_RETURN: FCommitted = FInBuffer; return;
+        case VK_ESCAPE:
+            if (FInBuffer != FCommitted) {
+                FInBuffer = FCommitted;
+                FCaretPos = FSelBegin = FSelEnd = Length(FInBuffer);
+            }
+            return;
         default: break;
     }
     const char32_t ch = NumIO2KeyChar(Key, Shift);
@@ -118,6 +129,19 @@ void TNumIO2::HandlePlainKey(WORD Key, bool Shift) {
         FCaretPos = FSelEnd = FSelBegin;
     }
     InsertText(Utf8Encode(ch));
+}
+
+void TNumIO2::StepValue(bool Up, int Steps) {
+    double v = GetValue();
+    if (ButtonPivots.empty()) {
+        v = std::clamp(v + (Up ? Steps : -Steps) * FButIncrem, FRangeLow, FRangeHigh);
+    } else {
+        for (int i = 0; i < Steps; ++i) v = PivotStep(ButtonPivots, v, Up, FFixPointDecPlaces);
+    }
+    // Written as the buttons write it, but not committed: Escape brings the text back.
+    FInBuffer = NumIO2WriteText(v, FInputFormat, FFixPointDecPlaces, FSignificantDigits, FDecPlaceSep);
+    FCaretPos = std::min(FCaretPos, Length(FInBuffer));
+    FSelBegin = FSelEnd = FCaretPos;
 }
 
 void TNumIO2::DeleteSelection() {
@@ -220,8 +244,15 @@ void TNumIO2::Click() {
 // focus and dialog keys
 
 void TNumIO2::WMSetFocus(TMessage& Message) {
+    FCommitted = FInBuffer;
     TCustomControl::WMSetFocus(Message);
     if (!FReadOnly) UpdateTimer();
+}
+
+void TNumIO2::WMKillFocus(TMessage& Message) {
+    FCommitted = FInBuffer;
+    TCustomControl::WMKillFocus(Message);
+    Invalidate();   // the focus cue goes
 }
 
 // The arrow keys move the caret; Tab, Enter and Escape stay the dialog's.

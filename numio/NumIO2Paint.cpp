@@ -37,6 +37,9 @@ void TNumIO2::Paint() {
     Render(buffer.GetCanvas(), geo);
     out->SetCopyMode(cmSrcCopy);
     buffer.Show();
+    // While the keyboard is here, the cue frames the whole control (read-only, the control
+    // shows no caret).
+    DrawFocusCue(out, Rect(0, 0, W, H));
 }
 
 void TNumIO2::Render(TCanvas* C, const TNumIO2Geometry& Geo) {

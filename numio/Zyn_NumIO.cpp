@@ -110,6 +110,7 @@ void TNumIO::Loaded() {
     FInternalChg = false;
     SetComponentStateItem(csLoading, false);
     Change();
+    FCommittedText = GetText();
 }
 
 void TNumIO::Revalidate() {
@@ -138,8 +139,9 @@ double TNumIO::GetValue() const {
 
 void TNumIO::SetValue(double Value) {
     SetEditText(FormatEditValue(FInFormat, FFixPDecPl, Value));
-    // What the program wrote is what a refused edit brings back.
+    // What the program wrote is what a refused edit, and Escape, bring back.
     FOldText = GetText();
+    FCommittedText = FOldText;
 }
 
 void TNumIO::SetEditText(const std::string& S) {
@@ -225,6 +227,58 @@ void TNumIO::Change() {
         Update();
         if (FBeep) MessageBeep(0);
     }
+}
+
+// =========================================================================================
+// keyboard
+
+void TNumIO::KeyDown(WORD& Key, TShiftState Shift) {
+    TCustomEdit::KeyDown(Key, Shift);
+    if (Key == 0 || Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return;
+    switch (Key) {
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT:
+            if (!GetReadOnly()) {
+                const int steps = Key == VK_PRIOR || Key == VK_NEXT ? 10 : 1;
+                StepValue(Key == VK_UP || Key == VK_PRIOR ? steps : -steps);
+            }
+            Key = 0;
+            break;
+        case VK_RETURN:
+            FCommittedText = GetText();
+            Key = 0;
+            break;
+        case VK_ESCAPE:
+            if (!GetReadOnly() && GetText() != FCommittedText) {
+                SetText(FCommittedText);
+                SelectAll();
+            }
+            Key = 0;
+            break;
+        default: break;
+    }
+}
+
+void TNumIO::StepValue(int Steps) {
+    const double low = std::min(FMinimum, FMaximum), high = std::max(FMinimum, FMaximum);
+    const double v = std::clamp(GetValue() + Steps, low, high);
+    const std::string text = FormatEditValue(FInFormat, FFixPDecPl, v);
+    if (text == GetText()) return;
+    // Through the change processing, as typed text: accepted within the range, OnChange.
+    SetText(text);
+    SelectAll();
+}
+
+void TNumIO::DoEnter() {
+    FCommittedText = GetText();
+    TCustomEdit::DoEnter();
+}
+
+void TNumIO::DoExit() {
+    FCommittedText = GetText();
+    TCustomEdit::DoExit();
 }
 
 }  // namespace zyn

@@ -159,6 +159,14 @@ protected:
     bool ConvertNumString(std::string_view S, double& Value) const;
     /// Replaces the text; the change notification this causes is ignored.
     void SetEditText(const std::string& S);
+    /// The keyboard beyond the edit's own: Up/Down step the value by one, PgUp/PgDn by ten
+    /// (within the range; not while ReadOnly); Enter commits the text, Escape brings back
+    /// the text last committed (on Enter, on entering or leaving the field, or written by
+    /// the program through Value).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// Entering and leaving the field commit its text.
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
     // Clears the last accepted text and runs the change processing, as the format, range and
@@ -168,10 +176,13 @@ private:
     // Text, returns true with the replacement, which stands unless Text itself converts
     // (then the formatted value replaces it); they may move Caret (0-based).
     bool ApplyFixPointRules(const std::string& Text, std::string& Replacement, int& Caret) const;
+    // Moves the value by Steps units, clamped to the range, through the change processing.
+    void StepValue(int Steps);
 
     TInFormat FInFormat = itDynamic;
     int FFixPDecPl = 2;
     std::string FOldText;
+    std::string FCommittedText;   // what Escape brings back
     bool FInternalChg = false;
     bool FBeep = false;
     double FMinimum = 0.0;

@@ -409,6 +409,8 @@ protected:
     void WMSetFocus(vcl::TMessage& Message) override;
     /// Asks for the arrow keys (they move the caret); Tab, Enter and Escape stay the dialog's.
     void WMGetDlgCode(vcl::TMessage& Message) override;
+    /// Leaving the control commits its text (what Escape brings back).
+    void WMKillFocus(vcl::TMessage& Message) override;
 
 private:
     bool Loading() const { return GetComponentState().Contains(vcl::csLoading); }
@@ -425,6 +427,8 @@ private:
     void HandleKey(vcl::WORD Key, vcl::TShiftState Shift);
     void HandleCtrlKey(vcl::WORD Key);
     void HandlePlainKey(vcl::WORD Key, bool Shift);
+    // PgUp/PgDn: ten steps of the buttons (ten pivots with ButtonPivots).
+    void StepValue(bool Up, int Steps);
     void DeleteSelection();
     void InsertText(const std::string& S);
     void ApplyCaretRule();
@@ -486,6 +490,7 @@ private:
     int FTextBoxWidth = 80;
 
     std::string FInBuffer;
+    std::string FCommitted;   // the text of the last commit: Enter, focus in or out, the program's writes
     int FCaretPos = 0;
     bool FCaretVisib = false;
     int FSelBegin = 0;

@@ -11,6 +11,7 @@
 #include "platform/DateUtils.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/StdCtrls.h"
 #include "platform/Testing.h"
 
 namespace minical_test {
@@ -25,6 +26,11 @@ protected:
         form = std::make_unique<vcl::TForm>(nullptr);
         form->SetBorderStyle(vcl::bsNone);
         form->SetBounds(0, 0, 400, 300);
+        // The form's first focus goes to this field, so that pictures show the calendar
+        // without the keyboard (and its focus cue) unless a test gives it the focus.
+        other = new vcl::TEdit(form.get());
+        other->SetParent(form.get());
+        other->SetBounds(320, 10, 60, 21);
         cal = new zyn::TMiniCal(form.get());
         cal->SetName("Cal");
         cal->SetParent(form.get());
@@ -58,6 +64,7 @@ protected:
 
     std::unique_ptr<vcl::TForm> form;
     zyn::TMiniCal* cal = nullptr;
+    vcl::TEdit* other = nullptr;
     int changes = 0;
 };
 
