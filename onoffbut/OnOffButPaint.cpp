@@ -83,6 +83,9 @@ void TOnOffBut::Paint() {
     PaintGlyph(picture.GetBounds());
     PaintFrame();
     PaintOutput(picture, mask, textHeight);
+    // The keyboard focus: a dotted frame two pixels around the glyph.
+    const TRect g = GlyphRect();
+    DrawFocusCue(out, IntersectRect(Rect(g.Left - 2, g.Top - 2, g.Right + 2, g.Bottom + 2), area));
 }
 
 // The mask starts white (all parent) with black text; the picture starts in the background

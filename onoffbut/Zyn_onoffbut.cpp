@@ -3,6 +3,7 @@
 #include "onoffbut/Zyn_onoffbut.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
@@ -23,6 +24,7 @@ TOnOffBut::TOnOffBut(TComponent* AOwner)
     // Installed after sizing, so that construction leaves LeftSpace and TopSpace as set.
     // A handler the user assigns to OnResize replaces it, and recentring on resize stops.
     SetOnResize([this](TObject* Sender) { ResizeHandler(Sender); });
+    SetKeyboardFocusable(true);
 }
 
 TOnOffBut::~TOnOffBut() = default;
@@ -318,9 +320,7 @@ bool TOnOffBut::PressQualifies(TMouseButton Button, int X, int Y) const {
     return FMouseAction == oomaPlain || OnOffButGlyphHit(X, Y, Placement());
 }
 
-void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TGraphicControl::MouseDown(Button, Shift, X, Y);
-    if (!PressQualifies(Button, X, Y)) return;
+void TOnOffBut::PressSwitch() {
     if (FGroupIndex != 0 && !FAllowAllOff && FOnOff) return;
     FOnOff = !FOnOff;
     FHeld = FMode == oobmSpeedBut && FOnOff;
@@ -328,19 +328,92 @@ void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (FOnOff) BroadcastGroup();
 }
 
-void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TGraphicControl::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft || FMouseAction == oomaNone) return;
-    const bool over = PressQualifies(Button, X, Y);
+void TOnOffBut::ReleaseSwitch(bool Over) {
     // A speed button that a press switched on goes off on its release, wherever the
     // pointer is then; it never stays on after the button is let go.
     const bool held = FHeld;
     FHeld = false;
-    if (FMode == oobmSpeedBut && (over || held)) {
+    if (FMode == oobmSpeedBut && (Over || held)) {
         FOnOff = false;
         Redraw();
     }
-    if (over && FOnClick) FOnClick(this);
+    if (Over && FOnClick) FOnClick(this);
+}
+
+void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (!PressQualifies(Button, X, Y)) return;
+    PressSwitch();
+}
+
+void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft || FMouseAction == oomaNone) return;
+    ReleaseSwitch(PressQualifies(Button, X, Y));
+}
+
+// =========================================================================================
+// keyboard
+
+LRESULT TOnOffBut::DialogCode() const { return FGroupIndex != 0 ? DLGC_WANTARROWS : 0; }
+
+TOnOffBut* TOnOffBut::GroupNeighbour(bool Forward) const {
+    if (FGroupIndex == 0 || GetParent() == nullptr) return nullptr;
+    std::vector<TOnOffBut*> group;
+    for (int i = 0, n = GetParent()->GetControlCount(); i < n; ++i) {
+        auto* b = dynamic_cast<TOnOffBut*>(GetParent()->GetControls(i));
+        if (b != nullptr && b->FGroupIndex == FGroupIndex && (b == this || b->CanFocus())) group.push_back(b);
+    }
+    std::stable_sort(group.begin(), group.end(),
+                     [](const TOnOffBut* a, const TOnOffBut* b) { return a->GetTabOrder() < b->GetTabOrder(); });
+    auto it = std::find(group.begin(), group.end(), this);
+    if (it == group.end() || group.size() < 2) return nullptr;
+    const std::size_t i = std::size_t(it - group.begin()), n = group.size();
+    return group[Forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+void TOnOffBut::KeyDown(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyDown(Key, Shift);
+    switch (Key) {
+    case VK_SPACE:
+        Key = 0;
+        // Auto-repeat of a held Space switches nothing more.
+        if (FMouseAction == oomaNone || FSpaceDown) return;
+        FSpaceDown = true;
+        PressSwitch();
+        return;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: {
+        if (FGroupIndex == 0) return;
+        const bool forward = Key == VK_RIGHT || Key == VK_DOWN;
+        Key = 0;
+        if (TOnOffBut* next = GroupNeighbour(forward)) {
+            next->SetFocus();
+            next->SetOnOff(true);
+        }
+        return;
+    }
+    default: return;
+    }
+}
+
+void TOnOffBut::KeyUp(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyUp(Key, Shift);
+    if (Key != VK_SPACE || !FSpaceDown) return;
+    Key = 0;
+    FSpaceDown = false;
+    ReleaseSwitch(true);
+}
+
+// Losing the focus with Space still down ends the press without a click.
+void TOnOffBut::DoExit() {
+    if (FSpaceDown) {
+        FSpaceDown = false;
+        ReleaseSwitch(false);
+    }
+    TGraphicControl::DoExit();
 }
 
 // =========================================================================================

@@ -283,6 +283,16 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The framework's click on release does nothing: MouseUp fires OnClick itself.
     void Click() override {}
+    /// The keyboard (the button takes the focus): Space down switches as a qualifying
+    /// press does and Space up ends it as a release does (OnClick), unless MouseAction is
+    /// oomaNone; in a group the arrows move to the next (Right, Down) or previous (Left,
+    /// Up) button of the group, wrapping, and switch it on.
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    void KeyUp(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// In a group the arrows are the button's own.
+    vcl::LRESULT DialogCode() const override;
+    /// Losing the focus with Space held ends the press without OnClick.
+    void DoExit() override;
     /// The handler installed as OnResize at construction: recentres and repaints.
     void ResizeHandler(vcl::TObject* Sender);
 
@@ -295,6 +305,11 @@ private:
     // it first, so it invalidates instead.
     void Redraw();
     void BroadcastGroup();
+    // The next or previous focusable button of the group in tab order (wrapping), or nullptr.
+    TOnOffBut* GroupNeighbour(bool Forward) const;
+    // The switching of a qualifying press and the ending of its release.
+    void PressSwitch();
+    void ReleaseSwitch(bool Over);
     void GroupMessage(vcl::TMessage& Message);
     void LoadStyleGlyphs(TOnOffButStyle Style);
     void MakeUserImages();
@@ -345,6 +360,7 @@ private:
     int FGlyphWidth = 0;
     int FGlyphHeight = 0;
     bool FHeld = false;   // a speed-button press switched the button on and is not released yet
+    bool FSpaceDown = false;   // Space went down on the focused button and is not up yet
 
     TOnOffButImages FStateImages;
     TOnOffButAlphas FStateAlphas;   // the coverage of the state images (none for user pictures)

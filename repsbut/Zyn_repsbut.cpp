@@ -10,7 +10,9 @@ namespace zyn {
 using namespace vcl;
 
 TRepSpeedButton::TRepSpeedButton(TComponent* AOwner)
-    : TSpeedButton(AOwner), FTimer(std::make_unique<TComponentTimer>(this, [this] { DoTimer(); })) {}
+    : TSpeedButton(AOwner), FTimer(std::make_unique<TComponentTimer>(this, [this] { DoTimer(); })) {
+    SetKeyboardFocusable(true);
+}
 
 // The timer window goes first (ending the timer), then the speed button.
 TRepSpeedButton::~TRepSpeedButton() { FTimer.reset(); }
@@ -90,6 +92,52 @@ void TRepSpeedButton::CMMouseLeave(TMessage& Message) {
         FState = GetDown() ? bsExclusive : bsUp;
         Invalidate();
     }
+}
+
+// ---- keyboard ------------------------------------------------------------------------------
+
+void TRepSpeedButton::KeyDown(WORD& Key, TShiftState Shift) {
+    TSpeedButton::KeyDown(Key, Shift);
+    if (Key != VK_SPACE) return;
+    Key = 0;
+    if (FSpaceDown || FDragging || !GetEnabled()) return;   // auto-repeat, or the mouse holds it
+    FSpaceDown = true;
+    if (!GetDown()) {
+        FState = bsDown;
+        Invalidate();
+    }
+    FTimerEnabled = true;
+    StartPhase();
+}
+
+void TRepSpeedButton::KeyUp(WORD& Key, TShiftState Shift) {
+    TSpeedButton::KeyUp(Key, Shift);
+    if (Key != VK_SPACE || !FSpaceDown) return;
+    Key = 0;
+    EndSpacePress(true);
+}
+
+void TRepSpeedButton::EndSpacePress(bool DoClick) {
+    FSpaceDown = false;
+    StopRepeating();
+    if (GetGroupIndex() != 0 && DoClick) {
+        SetDown(!GetDown());
+        if (!GetDown() && FState != bsUp) FState = bsExclusive;   // the last of its group stays down
+    } else {
+        FState = GetDown() ? bsExclusive : bsUp;
+    }
+    Invalidate();
+    if (DoClick) Click();
+}
+
+void TRepSpeedButton::DoExit() {
+    if (FSpaceDown) EndSpacePress(false);
+    TSpeedButton::DoExit();
+}
+
+void TRepSpeedButton::Paint() {
+    TSpeedButton::Paint();
+    DrawFocusCue(GetCanvas(), Rect(3, 3, GetWidth() - 3, GetHeight() - 3));
 }
 
 }  // namespace zyn

@@ -4,6 +4,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/CustomControl.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/WinControl.h"
 #include "platform/controls/forms/ColorDialog.h"
@@ -76,6 +77,8 @@ TCustomForm* PrepareKeys(TControl* Control, bool Focus = true) {
     if (!Focus) return form;
     if (auto* w = dynamic_cast<TWinControl*>(Control); w != nullptr && w != form && !w->Focused()) {
         if (w->CanFocus()) w->SetFocus();
+    } else if (auto* g = dynamic_cast<TGraphicControl*>(Control); g != nullptr && !g->Focused()) {
+        if (g->CanFocus()) g->SetFocus();
     }
     return form;
 }
@@ -130,9 +133,9 @@ void Wheel(TControl* Control, int Delta, int X, int Y, TShiftState Shift) {
     Application->ProcessMessages();
 }
 
-void KeyDown(TControl* Control, WORD Key, TShiftState Shift) {
-    TCustomForm* form = PrepareKeys(Control);
-    input::Key(form, Key, true, Shift);
+void KeyDown(TControl* Control, WORD Key, TShiftState Shift, bool Repeat) {
+    TCustomForm* form = PrepareKeys(Control, !Repeat);
+    input::Key(form, Key, true, Shift, Repeat);
     Application->ProcessMessages();
 }
 

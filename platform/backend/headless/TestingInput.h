@@ -32,10 +32,12 @@ void Click(TControl* Control, int X, int Y, TShiftState Shift = {}, TMouseButton
 void DblClick(TControl* Control, int X, int Y);
 // Delta in wheel units (120 per notch; positive away from the user).
 void Wheel(TControl* Control, int Delta, int X, int Y, TShiftState Shift = {});
-// Keys go to Control (focused first when it can take the focus; keys for a graphic
-// control go to its form's focused control). KeyUp goes to the control focused now
-// without moving the focus, since the press may have moved it (Tab).
-void KeyDown(TControl* Control, WORD Key, TShiftState Shift = {});
+// Keys go to Control (focused first when it can take the focus, a graphic control that
+// opted into the keyboard focus included; keys for any other graphic control go to its
+// form's focused control). KeyUp goes to the control focused now without moving the
+// focus, since the press may have moved it (Tab). Repeat: an auto-repeated press of a key
+// held down (sent to the control focused now, as KeyUp).
+void KeyDown(TControl* Control, WORD Key, TShiftState Shift = {}, bool Repeat = false);
 void KeyUp(TControl* Control, WORD Key, TShiftState Shift = {});
 void KeyPress(TControl* Control, char32_t Ch);
 // Types UTF-8 text: each code point as a character; CR/LF as Enter, TAB as Tab and

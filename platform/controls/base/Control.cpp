@@ -10,6 +10,7 @@
 #include "platform/controls/forms/DragEngine.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/Menus.h"
+#include "platform/runtime/Utf8.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
@@ -452,6 +453,22 @@ void TControl::SendToBack() {
     v.erase(it);
     v.insert(v.begin(), this);
     Invalidate();
+}
+
+// ---- accelerators ----------------------------------------------------------------------
+
+bool IsAccel(char32_t Ch, const std::string& Caption) {
+    auto lower = [](char32_t c) { return (c >= U'A' && c <= U'Z') ? c + 32 : c; };
+    std::u32string cps = Utf8ToCodePoints(Caption);
+    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
+        if (cps[i] != U'&') continue;
+        if (cps[i + 1] == U'&') {
+            ++i;
+            continue;
+        }
+        return lower(cps[i + 1]) == lower(Ch);
+    }
+    return false;
 }
 
 // ---- messages --------------------------------------------------------------------------

@@ -185,6 +185,10 @@ using TDockDropEvent = std::function<void(TObject* Sender, TDragDockObject* Sour
 using TUnDockEvent =
     std::function<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
 
+// Whether Ch is the accelerator ("&x", "&&" being a plain ampersand) of Caption, compared
+// without case: what Alt+letter (CM_DIALOGCHAR) is matched against.
+bool IsAccel(char32_t Ch, const std::string& Caption);
+
 // =========================================================================================
 // TControl: a rectangle on a parent that paints itself and takes mouse input.
 class TControl : public TComponent {

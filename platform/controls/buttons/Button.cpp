@@ -61,6 +61,16 @@ void TButton::Click() {
     TButtonControl::Click();
 }
 
+void TButtonControl::CMDialogChar(TMessage& Message) {
+    if (IsAccel(char32_t(Message.WParam), GetCaption()) && CanFocus()) {
+        SetFocus();
+        Accelerate();
+        Message.Result = 1;
+        return;
+    }
+    TWinControl::CMDialogChar(Message);
+}
+
 void TButton::WndProc(TMessage& Message) {
     if (Message.Msg == CM_FOCUSCHANGED) Invalidate();
     TButtonControl::WndProc(Message);

@@ -25,6 +25,11 @@ protected:
     void DoExit() override;
     // Draws the dotted focus frame inside R when focused.
     void DrawFocus(TCanvas* Canvas, const TRect& R);
+    // Alt with the accelerator of the caption: the control takes the focus and acts as
+    // Accelerate says.
+    void CMDialogChar(TMessage& Message) override;
+    // What the accelerator does once the control has the focus: a click by default.
+    virtual void Accelerate() { Click(); }
 };
 
 class TButton : public TButtonControl {
@@ -83,6 +88,8 @@ public:
 
 protected:
     void Click() override;
+    // The accelerator toggles as Space does.
+    void Accelerate() override { Toggle(); }
     void PaintWindow(TCanvas* Canvas) override;
     void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -17,21 +17,6 @@ namespace vcl {
 
 namespace {
 
-// Whether Ch is the accelerator ("&x") of Caption, compared without case.
-bool IsAccel(char32_t Ch, const std::string& Caption) {
-    auto lower = [](char32_t c) { return (c >= U'A' && c <= U'Z') ? c + 32 : c; };
-    std::u32string cps = Utf8ToCodePoints(Caption);
-    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
-        if (cps[i] != U'&') continue;
-        if (cps[i + 1] == U'&') {
-            ++i;
-            continue;
-        }
-        return lower(cps[i + 1]) == lower(Ch);
-    }
-    return false;
-}
-
 int AlignmentFlags(TAlignment A) {
     switch (A) {
     case taRightJustify: return DT_RIGHT;
