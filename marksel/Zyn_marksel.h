@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "framework/Zyn_zynbase.h"
@@ -47,6 +48,17 @@ TMarkFlags MarksInView(int Columns, int Rows, const TMarkFlags& Visible);
 // The visible mark nearest (X, Y) by squared distance; the lowest-numbered mark wins a tie.
 // Mark 0 is always visible, so there always is one.
 int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y);
+
+/// The steps the keyboard takes through the marks in view.
+enum TMarkMove : std::uint8_t { mmLeft, mmRight, mmUp, mmDown };
+
+// The mark in view that the keyboard reaches from Mark by Move. The marks in view fill
+// Columns cells per row in mark order: Left and Right step to the previous and next of them
+// (on from a row's end to the next row), Up and Down to the mark one row above or below in
+// the same column; Down onto a shorter last row with no mark below goes to the last mark.
+// A step past the first or last mark stays at Mark. A Mark that is not in view counts as
+// the first mark in view (mark 0, always visible), and the step starts there.
+int MarkAfterMove(const TMarkFlags& InView, int Columns, int Mark, TMarkMove Move);
 
 // ---- the control ------------------------------------------------------------------------
 /// TMarkSel: a grid of the 52 plot marks of the base library from which the user picks one.

@@ -103,6 +103,13 @@ struct TSlideGrid {
     vcl::TPoint SlidePos(int SldNum) const;
     /// The slide under client point (X, Y); 0 in a gap, in the border or past Min .. Max.
     int SlideIndexAt(int X, int Y) const;
+    /// Rows that fit whole between the top and bottom bands (at least 1): one page.
+    int PageRows() const;
+    /// The value for FirstThumbIdx that brings slide SldNum whole into view between the
+    /// bands with the least scrolling: a slide above the view becomes the top row (its row
+    /// start the new position), one below it ends just above the bottom band; a slide
+    /// taller than the view shows its top. A slide already in view keeps FirstThumbIdx.
+    double ScrollToShow(int SldNum) const;
 
 private:
     TSpan Span(std::int64_t From, std::int64_t To, std::int64_t Origin, int N) const;
@@ -113,6 +120,18 @@ private:
 // integer part is the first slide of the row holding X, the fraction the share of the row
 // passed).
 double ThumbScrollPosition(double X, int Min, int Max, int NumHoriz);
+
+/// The steps the keyboard takes through the slides.
+enum TSlideMove : std::uint8_t { smLeft, smRight, smUp, smDown, smPageUp, smPageDown, smFirst, smLast };
+
+// The slide the keyboard reaches from Slide by Move among Min .. Max, with PerRow slides
+// per row (rows start at slides 1, 1 + PerRow, ...) and PageRows rows to a page: Left and
+// Right step by one slide, Up and Down by one row (Down onto a shorter last row with no
+// slide below goes to Max), PageUp and PageDown by PageRows rows, clamped to Min and Max,
+// First and Last go to Min and Max. A step past Min or Max by one slide or one row stays at
+// Slide; a Slide outside Min .. Max is first brought into it. Min above Max (no slides)
+// gives 0.
+int SlideAfterMove(int Slide, TSlideMove Move, int Min, int Max, int PerRow, int PageRows);
 
 // Where a picture of W x H pixels goes inside the slide square (x0, y0) - (x1, y1): scaled
 // to fit the SlideSize square at the slide's margin, keeping its proportions, centred
