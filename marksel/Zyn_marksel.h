@@ -135,6 +135,10 @@ public:
     vcl::TPoint GetMarkPos(int Index) const;
     /// The mark drawn highlighted last (the one the pointer was nearest).
     int GetHighlighted() const { return FLastHiLite; }
+    /// The mark the keyboard is on, which Enter or Space chooses and the focus cue frames
+    /// while the selector has the keyboard: the mark last reached by the arrow keys or
+    /// clicked, while it is in view; otherwise the selected mark if it is in view, else 0.
+    int GetFocusedMark() const;
 
     // ---- events
     /// The handler of event OnMarkClick (empty: none).
@@ -177,6 +181,18 @@ private:
     // A click or double click at (X, Y): the nearest mark becomes Selected, Event fires,
     // the control repaints and the mark is highlighted.
     void MarkClicked(vcl::TMessage& Message, const TMarkClickEvent& Event);
+    // Mark b chosen at (X, Y), by the mouse or the keyboard: it becomes Selected and the
+    // mark the keyboard is on, Event fires, the control repaints and b is highlighted.
+    void ChooseMark(int X, int Y, int b, const TMarkClickEvent& Event);
+
+    // keyboard
+    // The key's action: true when the selector used it.
+    bool KeyAction(vcl::WORD Key, vcl::TShiftState Shift);
+    void MoveFocusedMark(TMarkMove Move);
+    void ChooseFocusedMark();
+    // Draws mark Mark's cell again straight onto the control: the cell, its symbol, the
+    // hover highlight if it is on it and the focus cue if it is the focused mark.
+    void RedrawCell(int Mark);
 
     // painting (MarkSelPaint.cpp)
     void Render(vcl::TCanvas* C);
@@ -190,6 +206,9 @@ private:
     vcl::TRect CellBox(int Mark, int Near, int Far) const;
     void RestoreMark(int Mark);
     void HighlightMark(int Mark);
+    // The focus cue round the focused mark's cell (drawn only while the selector has the
+    // keyboard); XOR, on a cell drawn without it.
+    void PaintFocusCue(vcl::TCanvas* C);
 
     int FNrOfColumns = 8;
     int FNrOfRows = 6;
@@ -208,6 +227,8 @@ private:
     TMarkFlags FInView{};   // the visible marks inside the grid: the pointer reaches only these
     TMarkSelGrid FGrid;
     int FLastHiLite = 0;
+    bool FHiLiteShown = false;   // the hover highlight is on the screen (no paint since)
+    int FFocusMark = -1;         // the mark last reached by the keys or clicked; -1 none
 };
 
 }  // namespace zyn

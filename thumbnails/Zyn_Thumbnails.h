@@ -251,6 +251,11 @@ public:
     void ResetAllSelections();
     /// The slide last clicked in single-selection mode (0 for a click beside the slides).
     int GetLastClickedSlide() const { return FLastClickedSlide; }
+    /// The slide the keyboard is on, which the focus cue frames while the control has the
+    /// keyboard and Enter double-clicks: the slide last reached by the keys or clicked,
+    /// while it is in Min .. Max; otherwise the first selected slide, else the first slide
+    /// of the top row shown (brought into Min .. Max); 0 when there are no slides.
+    int GetCurrentSlide() const;
 
     /// The slide under client point (XPos, YPos), 0 for none.
     int CalcSlideIndex(int XPos, int YPos) const;
@@ -330,6 +335,18 @@ private:
     bool InSelectionRange(int SldNum) const;
     TColor SlideColor(int SldNum) const;
 
+    // keyboard
+    // The key's action: true when the control used it.
+    bool KeyAction(vcl::WORD Key, vcl::TShiftState Shift);
+    // Moves the current slide (in single-selection mode the selection with it) and
+    // scrolls it into view.
+    void MoveCurrentSlide(TSlideMove Move);
+    // Enter: a double click on the current slide.
+    void DblClickCurrentSlide();
+    // Makes SldNum the current slide, selects it alone in single-selection mode and
+    // scrolls it into view; repaints when anything changed.
+    void GoToSlide(int SldNum);
+
     // painting (ThumbnailsPaint.cpp)
     std::vector<std::exception_ptr> Render(vcl::TCanvas* C);
     void PaintSlide(vcl::TCanvas* C, vcl::TBitmap* Buffer, const vcl::TRect& Square, int SldNum);
@@ -341,6 +358,9 @@ private:
     // and the background bands that keep it out of the top and bottom border.
     void PaintFocusFrame(vcl::TCanvas* C, int SldNum, TColor Color);
     void PaintFocusBands(vcl::TCanvas* C);
+    // The focus cue on the current slide's square, kept out of the top and bottom bands
+    // (drawn only while the control has the keyboard).
+    void PaintFocusCue(vcl::TCanvas* C);
 
     double FFirstThumbIx = 1.0;
     int FMin = 1;
@@ -367,6 +387,7 @@ private:
     std::set<int> FSelectedSlide;   // the numbers of the selected slides
     TSlideSelectMode FSelectMode = ssmSingle;
     int FLastClickedSlide = 0;
+    int FCurrentSlide = 0;   // last reached by the keys or clicked; 0 for none
     bool FAntiAlias = false;
     bool FIsWorking = false;
 };
