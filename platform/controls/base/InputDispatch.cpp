@@ -176,6 +176,8 @@ void MoveFocus(TWinControl* New) {
     if (Screen == nullptr) return;
     TWinControl* old = Screen->GetActiveControl();
     if (old == New) return;
+    // A graphic control holding the keyboard through the old window leaves with it.
+    TControl* oldChild = old != nullptr ? old->GetFocusedChild() : nullptr;
     Screen->SetFocusedControl(New);
     auto handleOf = [](TWinControl* w) -> WPARAM {
         return w != nullptr && w->HandleAllocated() ? reinterpret_cast<WPARAM>(w->GetHandle()) : 0;
@@ -185,6 +187,10 @@ void MoveFocus(TWinControl* New) {
         if (TCustomForm* form = GetParentForm(New); form != nullptr && form != New)
             form->RecordActiveControl(New);
         New->Perform(WM_SETFOCUS, handleOf(old), 0);
+    }
+    if (oldChild != nullptr) {
+        if (Screen->GetActiveControl() != New) return;
+        oldChild->Perform(CM_EXIT, 0, 0);
     }
     // Exit the old chain up to the common ancestor, then enter the new one from the top.
     std::vector<TWinControl*> newChain;
@@ -203,6 +209,36 @@ void MoveFocus(TWinControl* New) {
         if (Screen->GetActiveControl() != New) return;
         newChain[i]->Perform(CM_ENTER, 0, 0);
     }
+    if (New != nullptr && Screen->GetActiveControl() == New && New->GetFocusedChild() != nullptr)
+        New->GetFocusedChild()->Perform(CM_ENTER, 0, 0);
+}
+
+TControl* FocusedControl() {
+    TWinControl* focused = Screen != nullptr ? Screen->GetActiveControl() : nullptr;
+    if (focused != nullptr && focused->GetFocusedChild() != nullptr) return focused->GetFocusedChild();
+    return focused;
+}
+
+void MoveFocusToControl(TControl* New) {
+    if (Screen == nullptr) return;
+    auto* window = dynamic_cast<TWinControl*>(New);
+    TWinControl* host = window != nullptr ? window : New != nullptr ? New->GetParent() : nullptr;
+    if (New != nullptr && host == nullptr) return;
+    TControl* child = window != nullptr ? nullptr : New;
+    TWinControl* old = Screen->GetActiveControl();
+    if (old != nullptr && old == host) {
+        // The same window keeps the focus: only the keyboard moves among its children.
+        TControl* oldChild = host->focusChild_;
+        if (oldChild == child) return;
+        host->focusChild_ = child;
+        host->Invalidate();
+        if (oldChild != nullptr) oldChild->Perform(CM_EXIT, 0, 0);
+        if (child != nullptr && host->focusChild_ == child && Screen->GetActiveControl() == host)
+            child->Perform(CM_ENTER, 0, 0);
+        return;
+    }
+    if (host != nullptr) host->focusChild_ = child;
+    MoveFocus(host);
 }
 
 void DropFocus(TWinControl* Control) {

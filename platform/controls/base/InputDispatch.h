@@ -52,8 +52,16 @@ namespace input {
 void ForgetControl(TControl* Control);
 // The control under the pointer, or nullptr.
 TControl* PointerControl();
-// Sets the global focus from Old to New (WM_KILLFOCUS / WM_SETFOCUS, enter/exit).
+// Sets the global focus from Old to New (WM_KILLFOCUS / WM_SETFOCUS, enter/exit). The
+// graphic child New last gave the keyboard to (GetFocusedChild) gets it back.
 void MoveFocus(TWinControl* New);
+// The control that has the keyboard: a focusable graphic control or the focused window.
+TControl* FocusedControl();
+// Moves the keyboard to New, windowed or a focusable graphic control (whose parent then
+// takes the real focus); enter/exit in order: the old graphic control's exit, the old
+// windows' exits up to the common ancestor, the new windows' enters, the new graphic
+// control's enter. nullptr takes the focus away.
+void MoveFocusToControl(TControl* New);
 // Takes the focus from Control or a control inside it without enter/exit events (it is
 // being destroyed or taken off its form); the control still gets WM_KILLFOCUS.
 void DropFocus(TWinControl* Control);

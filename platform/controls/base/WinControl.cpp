@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/CustomControl.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/core/Component.h"
@@ -52,6 +53,8 @@ void TWinControl::InsertControl(TControl* AControl) {
     controls_.push_back(AControl);
     AControl->parent_ = this;
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) tabList_.push_back(w);
+    else if (auto* g = dynamic_cast<TGraphicControl*>(AControl); g != nullptr && g->GetKeyboardFocusable())
+        tabList_.push_back(g);
     if (AControl->parentFont_) AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (AControl->parentColor_) AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (AControl->parentShowHint_) AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
@@ -77,7 +80,13 @@ void TWinControl::RemoveControl(TControl* AControl) {
             TWinControl* active = form->GetActiveControl();
             if (active != nullptr && (active == w || w->ContainsControl(active))) form->RecordActiveControl(nullptr);
         }
-        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    }
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), AControl), tabList_.end());
+    if (focusChild_ == AControl) {
+        // A graphic control that leaves takes the keyboard with it (no exit notification:
+        // it may be half destroyed); the window keeps the focus itself.
+        focusChild_ = nullptr;
+        Invalidate();
     }
     input::ForgetControl(AControl);
     controls_.erase(std::find(controls_.begin(), controls_.end(), AControl));
@@ -262,7 +271,8 @@ void TWinControl::DestroyWnd() {}
 // or the control was put on a showing form).
 void TWinControl::CreateHandleTree() {
     HandleNeeded();
-    for (TWinControl* w : tabList_) w->CreateHandleTree();
+    for (TControl* c : tabList_)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandleTree();
 }
 
 void TWinControl::DestroyHandle() {
@@ -296,7 +306,7 @@ void TWinControl::SetFocus() {
     } else if (auto* self = dynamic_cast<TCustomForm*>(this)) {
         self->SelectFirst();
     } else {
-        input::MoveFocus(this);
+        input::MoveFocusToControl(this);
     }
 }
 
@@ -324,10 +334,58 @@ void TWinControl::SetTabOrder(int Value) {
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
-    for (TWinControl* w : tabList_) {
+    for (TControl* c : tabList_) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (w == nullptr) continue;
         List.push_back(w);
         w->GetTabOrderList(List);
     }
+}
+
+void TWinControl::GetFocusOrderList(std::vector<TControl*>& List) const {
+    for (TControl* c : tabList_) {
+        List.push_back(c);
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->GetFocusOrderList(List);
+    }
+}
+
+namespace {
+// TabStop and CanFocus of either kind of focus target.
+bool TargetTabStop(const TControl* C) {
+    if (auto* w = dynamic_cast<const TWinControl*>(C)) return w->GetTabStop();
+    auto* g = dynamic_cast<const TGraphicControl*>(C);
+    return g != nullptr && g->GetTabStop();
+}
+bool TargetCanFocus(const TControl* C) {
+    if (auto* w = dynamic_cast<const TWinControl*>(C)) return w->CanFocus();
+    auto* g = dynamic_cast<const TGraphicControl*>(C);
+    return g != nullptr && g->CanFocus();
+}
+}  // namespace
+
+TControl* TWinControl::FindNextFocusTarget(TControl* CurControl, bool GoForward, bool CheckTabStop,
+                                           bool CheckParent) const {
+    std::vector<TControl*> list;
+    GetFocusOrderList(list);
+    if (list.empty()) return nullptr;
+    int n = int(list.size());
+    int start = -1;
+    if (CurControl != nullptr) {
+        auto it = std::find(list.begin(), list.end(), CurControl);
+        if (it != list.end()) start = int(it - list.begin());
+    }
+    if (start < 0) start = GoForward ? n - 1 : 0;
+    int i = start;
+    for (int step = 0; step < n; ++step) {
+        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+        TControl* c = list[i];
+        if (c == CurControl && step + 1 < n) continue;
+        if (CheckTabStop && !TargetTabStop(c)) continue;
+        if (CheckParent && c->GetParent() != this) continue;
+        if (!TargetCanFocus(c)) continue;
+        return c;
+    }
+    return nullptr;
 }
 
 TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward,
@@ -356,9 +414,10 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
     return nullptr;
 }
 
-void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
-    TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop);
-    if (next != nullptr) next->SetFocus();
+void TWinControl::SelectNext(TControl* CurControl, bool GoForward, bool CheckTabStop) {
+    TControl* next = FindNextFocusTarget(CurControl, GoForward, CheckTabStop, !CheckTabStop);
+    if (auto* w = dynamic_cast<TWinControl*>(next)) w->SetFocus();
+    else if (auto* g = dynamic_cast<TGraphicControl*>(next)) g->SetFocus();
 }
 
 void TWinControl::Broadcast(TMessage& Message) {
@@ -517,23 +576,28 @@ void TWinControl::CMColorChanged(TMessage& M) {
     NotifyChildren(CM_PARENTCOLORCHANGED);
 }
 
+// The focus is on this control or inside it and this control can no longer hold it
+// (disabled or hidden): it moves on to the next control of the form after this one, or
+// nowhere when none can take it.
+void TWinControl::FocusLeaves() {
+    if (Screen == nullptr || dynamic_cast<TCustomForm*>(this) != nullptr) return;
+    TWinControl* focused = Screen->GetActiveControl();
+    if (focused == nullptr || !ContainsControl(focused)) return;
+    TCustomForm* form = GetParentForm(this);
+    if (form != nullptr) form->SelectNext(this, true, true);
+    focused = Screen->GetActiveControl();
+    if (focused != nullptr && ContainsControl(focused)) input::MoveFocusToControl(nullptr);
+}
+
 void TWinControl::CMEnabledChanged(TMessage& M) {
-    if (!enabled_ && Focused()) {
-        TCustomForm* form = GetParentForm(this);
-        if (form != nullptr) form->SelectNext(this, true, true);
-        if (Focused()) input::MoveFocus(nullptr);
-    }
+    if (!enabled_) FocusLeaves();
     TControl::CMEnabledChanged(M);
     NotifyChildren(CM_ENABLEDCHANGED);
 }
 
 void TWinControl::CMVisibleChanged(TMessage& M) {
     TControl::CMVisibleChanged(M);
-    if (!visible_ && Screen != nullptr) {
-        TWinControl* focused = Screen->GetActiveControl();
-        if (focused != nullptr && ContainsControl(focused) && focused != GetParentForm(this))
-            input::MoveFocus(nullptr);
-    }
+    if (!visible_) FocusLeaves();
     if (GetShowing()) CreateHandleTree();
 }
 
@@ -560,7 +624,36 @@ void TWinControl::PaintWindow(TCanvas* Canvas) {
 
 // ---- messages --------------------------------------------------------------------------
 
+bool TWinControl::RouteToFocusedChild(TMessage& M) {
+    if (focusChild_ == nullptr || !Focused()) return false;
+    TCustomForm* form = GetParentForm(this);
+    TWinControl* preview = form != nullptr && form->GetKeyPreview() ? form : nullptr;
+    switch (M.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (preview != nullptr && preview->TWinControl::DoKeyDown(M)) { M.Result = 1; return true; }
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (preview != nullptr && preview->TWinControl::DoKeyUp(M)) { M.Result = 1; return true; }
+        break;
+    case WM_CHAR:
+        if (preview != nullptr && preview->TWinControl::DoKeyPress(M)) { M.Result = 1; return true; }
+        break;
+    case WM_SYSCHAR:
+    case WM_GETDLGCODE:
+    case CM_WANTSPECIALKEY:
+        break;
+    default:
+        return false;
+    }
+    // The preview may have moved the keyboard elsewhere.
+    if (focusChild_ != nullptr) M.Result = focusChild_->Perform(M.Msg, M.WParam, M.LParam);
+    return true;
+}
+
 void TWinControl::WndProc(TMessage& M) {
+    if (RouteToFocusedChild(M)) return;
     switch (M.Msg) {
     case WM_SETFOCUS: WMSetFocus(M); return;
     case WM_KILLFOCUS: WMKillFocus(M); return;

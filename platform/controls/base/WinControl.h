@@ -24,6 +24,11 @@ enum TBevelKind : std::uint8_t { bkNone, bkTile, bkSoft, bkFlat };
 enum TBevelEdge : std::uint8_t { beLeft, beTop, beRight, beBottom };
 using TBevelEdges = TSet<TBevelEdge>;
 
+class TWinControl;
+namespace input {
+void MoveFocusToControl(TControl* New);
+}
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner);
@@ -59,11 +64,22 @@ public:
     void SetTabStop(bool Value);
     int GetTabOrder() const;
     void SetTabOrder(int Value);
-    // Every focusable descendant in tab order (depth first).
+    // Every windowed descendant in tab order (depth first).
     void GetTabOrderList(std::vector<TWinControl*>& List) const;
+    // Every descendant that may take the focus, windowed or a graphic control that opted
+    // in (TGraphicControl::SetKeyboardFocusable), in tab order (depth first).
+    void GetFocusOrderList(std::vector<TControl*>& List) const;
     TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
                                  bool CheckParent) const;
-    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+    // As FindNextControl over GetFocusOrderList: the next control that can take the focus
+    // after CurControl (windowed or not), or nullptr.
+    TControl* FindNextFocusTarget(TControl* CurControl, bool GoForward, bool CheckTabStop,
+                                  bool CheckParent) const;
+    // Focuses the next control (windowed or not) after CurControl.
+    void SelectNext(TControl* CurControl, bool GoForward, bool CheckTabStop);
+    // The graphic child that has the keyboard through this window, or nullptr (this
+    // window keeps the real focus while one of its graphic children has the keyboard).
+    TControl* GetFocusedChild() const { return focusChild_; }
     // Sends the message to every child until one answers with a non-zero Result.
     void Broadcast(TMessage& Message);
 
@@ -206,17 +222,24 @@ protected:
 
 private:
     friend class TControl;
+    friend class TGraphicControl;
     friend class TCustomForm;
     friend struct PaintEngine;
     friend struct InputDispatcher;
+    friend void input::MoveFocusToControl(TControl* New);
     friend struct DragEngine;
 
     void CreateHandleTree();
     void DestroyHandle();
+    void FocusLeaves();
+    // Hands a key message (and WM_GETDLGCODE) to the graphic child holding the keyboard
+    // after the form's KeyPreview; false when there is none or the message is no key.
+    bool RouteToFocusedChild(TMessage& Message);
     void NotifyChildren(UINT Msg);
 
     std::vector<TControl*> controls_;        // z-order, bottom first
-    std::vector<TWinControl*> tabList_;      // windowed children in tab order
+    std::vector<TControl*> tabList_;         // windowed and focusable graphic children in tab order
+    TControl* focusChild_ = nullptr;         // graphic child holding the keyboard through us
     HWND handle_ = nullptr;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;

@@ -246,6 +246,8 @@ void TCustomForm::DoHide() {
 
 void TCustomForm::Activate() {
     if (activeControl_ != nullptr && activeControl_->CanFocus()) input::MoveFocus(activeControl_);
+    else if (activeControl_ == nullptr && focusChild_ != nullptr &&
+             static_cast<TGraphicControl*>(focusChild_)->CanFocus()) input::MoveFocus(this);
     else SelectFirst();
     if (FOnActivate) FOnActivate(this);
 }
@@ -351,13 +353,21 @@ void TCustomForm::FocusControl(TWinControl* Control) {
     activeControl_ = Control;
     Control->FreeNotification(this);
     TCustomForm* active = Screen->GetActiveForm();
-    if (active == this || active == nullptr || !active->GetVisible()) input::MoveFocus(Control);
+    if (active == this || active == nullptr || !active->GetVisible()) input::MoveFocusToControl(Control);
 }
 
 void TCustomForm::SelectFirst() {
-    TWinControl* first = FindNextControl(nullptr, true, true, false);
-    if (first == nullptr) first = FindNextControl(nullptr, true, false, false);
-    if (first != nullptr) FocusControl(first);
+    TControl* first = FindNextFocusTarget(nullptr, true, true, false);
+    if (first == nullptr) first = FindNextFocusTarget(nullptr, true, false, false);
+    if (auto* w = dynamic_cast<TWinControl*>(first)) FocusControl(w);
+    else if (auto* g = dynamic_cast<TGraphicControl*>(first)) g->SetFocus();
+}
+
+// The control of this form that has the keyboard (a graphic control holding it through
+// its window included), or nullptr.
+TControl* TCustomForm::CurrentFocus() const {
+    TControl* c = input::FocusedControl();
+    return c != nullptr && GetParentForm(c) == this ? c : activeControl_;
 }
 
 void TCustomForm::CMDialogKey(TMessage& M) {
@@ -366,7 +376,7 @@ void TCustomForm::CMDialogKey(TMessage& M) {
         switch (M.WParam) {
         case VK_TAB:
             if (!shift.Contains(ssCtrl)) {
-                SelectNext(activeControl_, !shift.Contains(ssShift), true);
+                SelectNext(CurrentFocus(), !shift.Contains(ssShift), true);
                 M.Result = 1;
                 return;
             }
@@ -375,9 +385,8 @@ void TCustomForm::CMDialogKey(TMessage& M) {
         case VK_RIGHT:
         case VK_UP:
         case VK_DOWN:
-            if (activeControl_ != nullptr && activeControl_->GetParent() != nullptr) {
-                activeControl_->GetParent()->SelectNext(activeControl_,
-                                                        M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
+            if (TControl* cur = CurrentFocus(); cur != nullptr && cur->GetParent() != nullptr) {
+                cur->GetParent()->SelectNext(cur, M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
                 M.Result = 1;
             }
             return;
@@ -393,7 +402,7 @@ void TCustomForm::WMNextDlgCtl(TMessage& M) {
         if (TWinControl* c = FindControl(reinterpret_cast<HWND>(M.WParam)); c != nullptr && c->CanFocus())
             FocusControl(c);
     } else {
-        SelectNext(activeControl_, M.WParam == 0, true);
+        SelectNext(CurrentFocus(), M.WParam == 0, true);
     }
     M.Result = 0;
 }

@@ -74,7 +74,12 @@ public:
     // ---- focus
     bool GetKeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+    // The windowed control with the focus (for a focusable graphic control: its window,
+    // or nullptr when that window is the form itself).
     TWinControl* GetActiveControl() const { return activeControl_; }
+    // The control of this form with the keyboard, windowed or graphic (ActiveControl
+    // while the form is not active), or nullptr.
+    TControl* CurrentFocus() const;
     void SetActiveControl(TWinControl* Control);
     // Moves the keyboard focus to Control (raises EInvalidOperation when it cannot be
     // focused).
