@@ -9,6 +9,7 @@ using namespace vcl;
 
 TMarkSel::TMarkSel(TComponent* AOwner) : TGraphicControl(AOwner) {
     FVis.fill(true);
+    SetKeyboardFocusable(true);
     SetBounds(GetLeft(), GetTop(), 236, 178);
 }
 
@@ -139,6 +140,34 @@ void TMarkSel::WMLButtonDblClk(TMessage& Message) {
 // The focused mark moves without a repaint: its old and new cells are drawn again, so the
 // hover highlight stays where the pointer left it.
 
+void TMarkSel::KeyDown(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyDown(Key, Shift);
+    if (Key != 0 && KeyAction(Key, Shift)) Key = 0;
+}
+
+void TMarkSel::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+        case CM_WANTSPECIALKEY:
+            // Enter chooses a mark instead of pressing the form's default button; Escape
+            // stays the form's.
+            if (Message.WParam == VK_RETURN) {
+                Message.Result = 1;
+                return;
+            }
+            break;
+        case CM_ENTER:
+        case CM_EXIT:
+            // Only the focused cell changes: the hover highlight stays where it is.
+            Layout();
+            RedrawCell(GetFocusedMark());
+            if (Message.Msg == CM_ENTER) DoEnter();
+            else DoExit();
+            return;
+        default: break;
+    }
+    TGraphicControl::WndProc(Message);
+}
+
 bool TMarkSel::KeyAction(WORD Key, TShiftState Shift) {
     if (Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return false;
     switch (Key) {
@@ -179,6 +208,7 @@ void TMarkSel::ChooseFocusedMark() {
 }
 
 void TMarkSel::RedrawCell(int Mark) {
+    if (!GetShowing()) return;   // the next paint draws it
     // The cell is drawn in the enabled colours; a disabled selector is painted whole.
     if (!GetEnabled()) {
         Invalidate();

@@ -156,6 +156,9 @@ public:
 
     /// Draws the control.
     void Paint() override;
+    /// Takes Enter from the form while the selector has the keyboard, and redraws only the
+    /// focused mark's cell when the keyboard comes and goes.
+    void WndProc(vcl::TMessage& Message) override;
 
 protected:
     /// The handler of event OnMarkClick.
@@ -171,6 +174,10 @@ protected:
     void WMLButtonUp(vcl::TMessage& Message) override;
     /// Wmlbutton dbl clk.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
+    /// The keys of the selector (after OnKeyDown, which may take them first).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// The arrow keys belong to the selector while it has the keyboard.
+    vcl::LRESULT DialogCode() const override { return vcl::DLGC_WANTARROWS; }
 
 private:
     template <typename T>

@@ -21,6 +21,7 @@ using namespace vcl;
 TThumbnails::TThumbnails(TComponent* AOwner)
     : TGraphicControl(AOwner) {
     TGraphicControl::SetBounds(GetLeft(), GetTop(), 260, 400);
+    SetKeyboardFocusable(true);
 }
 
 TThumbnails::~TThumbnails() = default;
@@ -274,6 +275,21 @@ void TThumbnails::WMLButtonDblClk(TMessage& Message) {
 //
 // The keys move the current slide and, in single-selection mode, the selection with it,
 // and scroll the slide into view.
+
+void TThumbnails::KeyDown(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyDown(Key, Shift);
+    if (Key != 0 && KeyAction(Key, Shift)) Key = 0;
+}
+
+// Enter double-clicks the current slide instead of pressing the form's default button;
+// Escape stays the form's.
+void TThumbnails::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_RETURN) {
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::WndProc(Message);
+}
 
 bool TThumbnails::KeyAction(WORD Key, TShiftState Shift) {
     if (Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return false;

@@ -294,6 +294,8 @@ public:
 
     /// Draws the control.
     void Paint() override;
+    /// Takes Enter from the form while the control has the keyboard.
+    void WndProc(vcl::TMessage& Message) override;
 
 protected:
     /// The handler of event OnImageRequest.
@@ -319,6 +321,10 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Wmlbutton dbl clk.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
+    /// The keys of the grid (after OnKeyDown, which may take them first).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// The arrow keys belong to the grid while it has the keyboard.
+    vcl::LRESULT DialogCode() const override { return vcl::DLGC_WANTARROWS; }
 
 private:
     template <typename T>
