@@ -42,7 +42,7 @@ int TSlideGrid::PageRows() const { return std::max(1, (Height - 2 * Border) / Pi
 
 // In pixels from the top of the top row shown: the view starts ScrollPixels() down, slide
 // SldNum's row Row * P down, and its square SlideDistance below that.
-double TSlideGrid::ScrollToShow(int SldNum) const {
+bool TSlideGrid::ScrollToShow(int SldNum, double& Request) const {
     const std::int64_t P = Pitch(), H = std::max(NumHoriz, 1);
     const std::int64_t offset = ScrollPixels();
     const std::int64_t rowTop = FloorDiv(std::int64_t(SldNum) - TopSlide(), H) * P;
@@ -53,12 +53,13 @@ double TSlideGrid::ScrollToShow(int SldNum) const {
     std::int64_t to = offset;
     if (offset > rowTop + SlideDistance) to = rowTop;
     else if (offset < bottomFits) to = std::min(bottomFits, rowTop);
-    else return FirstThumbIdx;
+    else return false;
     // The requested position: the first slide of the new top row, plus the share of that
     // row scrolled out times the slides per row (the setter divides it again).
     const std::int64_t rows = FloorDiv(to, P);
     const std::int64_t pixels = to - rows * P;
-    return double(TopSlide() + rows * H) + double(pixels) * double(H) / double(P);
+    Request = double(TopSlide() + rows * H) + double(pixels) * double(H) / double(P);
+    return true;
 }
 
 }  // namespace zyn

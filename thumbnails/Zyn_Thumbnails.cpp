@@ -328,7 +328,8 @@ void TThumbnails::GoToSlide(int SldNum) {
         if (InSelectionRange(SldNum)) FSelectedSlide.insert(SldNum);
         changed = true;
     }
-    if (StoreFirstThumbIdx(Grid().ScrollToShow(SldNum))) changed = true;
+    // A request is mapped again by the setter: only a slide out of view asks for one.
+    if (double request = 0; Grid().ScrollToShow(SldNum, request) && StoreFirstThumbIdx(request)) changed = true;
     if (changed) Invalidate();
 }
 

@@ -105,11 +105,12 @@ struct TSlideGrid {
     int SlideIndexAt(int X, int Y) const;
     /// Rows that fit whole between the top and bottom bands (at least 1): one page.
     int PageRows() const;
-    /// The value for FirstThumbIdx that brings slide SldNum whole into view between the
-    /// bands with the least scrolling: a slide above the view becomes the top row (its row
-    /// start the new position), one below it ends just above the bottom band; a slide
-    /// taller than the view shows its top. A slide already in view keeps FirstThumbIdx.
-    double ScrollToShow(int SldNum) const;
+    /// Whether slide SldNum lies outside the view, and then in Request the value to give
+    /// FirstThumbIdx (its setter maps a request to the stored position) that brings the
+    /// slide whole between the bands with the least scrolling: a slide above the view
+    /// becomes the top row at its row start, one below it ends just above the bottom band;
+    /// a slide taller than the view shows its top.
+    bool ScrollToShow(int SldNum, double& Request) const;
 
 private:
     TSpan Span(std::int64_t From, std::int64_t To, std::int64_t Origin, int N) const;

@@ -58,7 +58,8 @@ TSlideGrid Grid(double FirstThumbIdx) {
 
 // Top and bottom pixel rows of slide SldNum's square under the position the setter stores.
 std::pair<int, int> ShownRows(TSlideGrid g, int SldNum) {
-    g.FirstThumbIdx = ThumbScrollPosition(g.ScrollToShow(SldNum), g.Min, g.Max, g.NumHoriz);
+    double request = 0;
+    if (g.ScrollToShow(SldNum, request)) g.FirstThumbIdx = ThumbScrollPosition(request, g.Min, g.Max, g.NumHoriz);
     const int y0 = g.SlidePos(SldNum).Y;
     return {y0, y0 + g.Side()};
 }
@@ -69,8 +70,9 @@ TEST(ThumbnailsNavigation, ScrollingBringsASlideWholeBetweenTheBands) {
     const TSlideGrid g = Grid(1.0);
     EXPECT_EQ(g.PageRows(), 2);
     // Rows 1-2 and 3-4 are whole in view (squares at 12..146 and 148..282): no scrolling.
-    EXPECT_DOUBLE_EQ(g.ScrollToShow(1), 1.0);
-    EXPECT_DOUBLE_EQ(g.ScrollToShow(4), 1.0);
+    double request = 0;
+    EXPECT_FALSE(g.ScrollToShow(1, request));
+    EXPECT_FALSE(g.ScrollToShow(4, request));
     // Row 5-6 would end at 418: the view moves down until its last pixel is at 389.
     const auto [top5, bottom5] = ShownRows(g, 5);
     EXPECT_EQ(bottom5, 400 - 11);
@@ -79,13 +81,17 @@ TEST(ThumbnailsNavigation, ScrollingBringsASlideWholeBetweenTheBands) {
     EXPECT_EQ(ShownRows(g, 40).second, 389);
     // A slide above the view becomes the top row, scrolled to its row's start.
     const TSlideGrid low = Grid(ThumbScrollPosition(21.5, 1, 100, 2));   // 21.25
-    EXPECT_DOUBLE_EQ(low.ScrollToShow(21), 21.0);
-    EXPECT_DOUBLE_EQ(low.ScrollToShow(3), 3.0);
+    ASSERT_TRUE(low.ScrollToShow(21, request));
+    EXPECT_DOUBLE_EQ(request, 21.0);
+    ASSERT_TRUE(low.ScrollToShow(3, request));
+    EXPECT_DOUBLE_EQ(request, 3.0);
     EXPECT_EQ(ShownRows(low, 3).first, 12);
     // The top row scrolled by at most the gap above its squares still counts as shown.
     TSlideGrid gap = Grid(ThumbScrollPosition(21.0 + 2.0 * 2 / 136, 1, 100, 2));
     EXPECT_EQ(gap.ScrollPixels(), 2);
-    EXPECT_DOUBLE_EQ(gap.ScrollToShow(21), gap.FirstThumbIdx);
+    EXPECT_FALSE(gap.ScrollToShow(21, request));
+    gap.FirstThumbIdx = ThumbScrollPosition(21.0 + 3.0 * 2 / 136, 1, 100, 2);
+    EXPECT_TRUE(gap.ScrollToShow(21, request));
 }
 
 TEST(ThumbnailsNavigation, ASlideTallerThanTheViewShowsItsTop) {
