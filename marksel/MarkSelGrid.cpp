@@ -1,6 +1,7 @@
 // The mark selector's grid: cell metrics, where each visible mark sits, and which mark is
 // nearest a point. No canvas here.
 #include <cstdint>
+#include <vector>
 
 #include "marksel/Zyn_marksel.h"
 #include "platform/Types.h"
@@ -56,6 +57,32 @@ int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int 
         }
     }
     return best;
+}
+
+int MarkAfterMove(const TMarkFlags& InView, int Columns, int Mark, TMarkMove Move) {
+    // The marks in view by cell: cell n holds the n-th of them.
+    std::vector<int> cells;
+    int at = 0;
+    for (int i = 0; i < NumberOfMarks; ++i) {
+        if (!InView[i]) continue;
+        if (i == Mark) at = int(cells.size());
+        cells.push_back(i);
+    }
+    if (cells.empty()) return 0;
+    if (Mark < 0 || Mark >= NumberOfMarks || !InView[Mark]) at = 0;
+    const int last = int(cells.size()) - 1;
+    int to = at;
+    switch (Move) {
+        case mmLeft: to = at - 1; break;
+        case mmRight: to = at + 1; break;
+        case mmUp: to = at - Columns; break;
+        case mmDown:
+            to = at + Columns;
+            // No mark below, but a further row: that row's last mark.
+            if (to > last && last / Columns > at / Columns) to = last;
+            break;
+    }
+    return cells[to < 0 || to > last ? at : to];
 }
 
 }  // namespace zyn

@@ -41,6 +41,8 @@ void TMarkSel::Render(TCanvas* C) {
     Layout();
     PaintMarks(C, fg, bg, sfg, sbg);
     PaintFrame(C, fg);
+    PaintFocusCue(C);
+    FHiLiteShown = false;
 }
 
 void TMarkSel::PaintBackground(TCanvas* C, TColor Bg) {
@@ -98,6 +100,8 @@ void TMarkSel::RestoreMark(int Mark) {
     C->Rectangle(CellBox(Mark, 3, 3));
     C->GetPen()->SetColor(selected ? FColorSelFG : FColorMarks);
     DrawSymbol(C, Mark);
+    // The cell's box covered the cue's pixels.
+    if (Mark == GetFocusedMark()) PaintFocusCue(C);
 }
 
 void TMarkSel::HighlightMark(int Mark) {
@@ -107,6 +111,10 @@ void TMarkSel::HighlightMark(int Mark) {
     C->GetPen()->SetColor(FColorHiLiteSymbol);
     DrawSymbol(C, Mark);
     FLastHiLite = Mark;
+    FHiLiteShown = true;
 }
+
+// On the outline of the selection box: the hover highlight lies inside it and leaves it be.
+void TMarkSel::PaintFocusCue(TCanvas* C) { DrawFocusCue(C, CellBox(GetFocusedMark(), 3, 3)); }
 
 }  // namespace zyn

@@ -9,6 +9,7 @@ using namespace vcl;
 
 TMarkSel::TMarkSel(TComponent* AOwner) : TGraphicControl(AOwner) {
     FVis.fill(true);
+    SetKeyboardFocusable(true);
     SetBounds(GetLeft(), GetTop(), 236, 178);
 }
 
@@ -108,9 +109,13 @@ void TMarkSel::MarkClicked(TMessage& Message, const TMarkClickEvent& Event) {
     if (x == -1 && y == -1) return;
     Layout();
     // Only a mark the user can see can be picked, however near the bottom edge the click.
-    const int b = NearestMark(FPos, FInView, x, y);
+    ChooseMark(x, y, NearestMark(FPos, FInView, x, y), Event);
+}
+
+void TMarkSel::ChooseMark(int X, int Y, int b, const TMarkClickEvent& Event) {
     FSelected = b;
-    if (Event) Event(this, x, y, b);
+    FFocusMark = b;
+    if (Event) Event(this, X, Y, b);
     Paint();
     HighlightMark(b);
 }
@@ -123,6 +128,94 @@ void TMarkSel::WMLButtonUp(TMessage& Message) {
 void TMarkSel::WMLButtonDblClk(TMessage& Message) {
     TGraphicControl::WMLButtonDblClk(Message);
     MarkClicked(Message, FOnMarkDblClick);
+}
+
+// =========================================================================================
+// keyboard
+//
+//   Left, Right       the previous, the next mark in view
+//   Up, Down          the mark in view one row above, below
+//   Enter, Space      choose the focused mark, as a click on it does
+//
+// The focused mark moves without a repaint: its old and new cells are drawn again, so the
+// hover highlight stays where the pointer left it.
+
+void TMarkSel::KeyDown(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyDown(Key, Shift);
+    if (Key != 0 && KeyAction(Key, Shift)) Key = 0;
+}
+
+void TMarkSel::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+        case CM_WANTSPECIALKEY:
+            // Enter chooses a mark instead of pressing the form's default button; Escape
+            // stays the form's.
+            if (Message.WParam == VK_RETURN) {
+                Message.Result = 1;
+                return;
+            }
+            break;
+        case CM_ENTER:
+        case CM_EXIT:
+            // Only the focused cell changes: the hover highlight stays where it is.
+            Layout();
+            RedrawCell(GetFocusedMark());
+            if (Message.Msg == CM_ENTER) DoEnter();
+            else DoExit();
+            return;
+        default: break;
+    }
+    TGraphicControl::WndProc(Message);
+}
+
+bool TMarkSel::KeyAction(WORD Key, TShiftState Shift) {
+    if (Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return false;
+    switch (Key) {
+        case VK_LEFT: MoveFocusedMark(mmLeft); return true;
+        case VK_RIGHT: MoveFocusedMark(mmRight); return true;
+        case VK_UP: MoveFocusedMark(mmUp); return true;
+        case VK_DOWN: MoveFocusedMark(mmDown); return true;
+        case VK_RETURN:
+        case VK_SPACE: ChooseFocusedMark(); return true;
+        default: return false;
+    }
+}
+
+int TMarkSel::GetFocusedMark() const {
+    const TMarkFlags inView = MarksInView(FNrOfColumns, FNrOfRows, FVis);
+    if (FFocusMark >= 0 && FFocusMark < NumberOfMarks && inView[FFocusMark]) return FFocusMark;
+    if (FSelected >= 0 && inView[FSelected]) return FSelected;
+    return 0;
+}
+
+void TMarkSel::MoveFocusedMark(TMarkMove Move) {
+    Layout();
+    const int from = GetFocusedMark();
+    const int to = MarkAfterMove(FInView, FNrOfColumns, from, Move);
+    FFocusMark = to;
+    if (to == from) return;
+    RedrawCell(from);
+    RedrawCell(to);
+}
+
+// As a click on the mark, at the mark's place.
+// The framework's click comes first, as for the mouse, and may change the grid.
+void TMarkSel::ChooseFocusedMark() {
+    Click();
+    Layout();
+    const int b = GetFocusedMark();
+    ChooseMark(FPos[b].X, FPos[b].Y, b, FOnMarkClick);
+}
+
+void TMarkSel::RedrawCell(int Mark) {
+    if (!GetShowing()) return;   // the next paint draws it
+    // The cell is drawn in the enabled colours; a disabled selector is painted whole.
+    if (!GetEnabled()) {
+        Invalidate();
+        return;
+    }
+    RestoreMark(Mark);
+    if (FHiLiteShown && Mark == FLastHiLite) HighlightMark(Mark);
 }
 
 }  // namespace zyn

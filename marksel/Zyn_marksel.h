@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "framework/Zyn_zynbase.h"
@@ -47,6 +48,17 @@ TMarkFlags MarksInView(int Columns, int Rows, const TMarkFlags& Visible);
 // The visible mark nearest (X, Y) by squared distance; the lowest-numbered mark wins a tie.
 // Mark 0 is always visible, so there always is one.
 int NearestMark(const TMarkPositions& Positions, const TMarkFlags& Visible, int X, int Y);
+
+/// The steps the keyboard takes through the marks in view.
+enum TMarkMove : std::uint8_t { mmLeft, mmRight, mmUp, mmDown };
+
+// The mark in view that the keyboard reaches from Mark by Move. The marks in view fill
+// Columns cells per row in mark order: Left and Right step to the previous and next of them
+// (on from a row's end to the next row), Up and Down to the mark one row above or below in
+// the same column; Down onto a shorter last row with no mark below goes to the last mark.
+// A step past the first or last mark stays at Mark. A Mark that is not in view counts as
+// the first mark in view (mark 0, always visible), and the step starts there.
+int MarkAfterMove(const TMarkFlags& InView, int Columns, int Mark, TMarkMove Move);
 
 // ---- the control ------------------------------------------------------------------------
 /// TMarkSel: a grid of the 52 plot marks of the base library from which the user picks one.
@@ -126,6 +138,10 @@ public:
     vcl::TPoint GetMarkPos(int Index) const;
     /// The mark drawn highlighted last (the one the pointer was nearest).
     int GetHighlighted() const { return FLastHiLite; }
+    /// The mark the keyboard is on, which Enter or Space chooses and the focus cue frames
+    /// while the selector has the keyboard: the mark last reached by the arrow keys or
+    /// clicked, while it is in view; otherwise the selected mark if it is in view, else 0.
+    int GetFocusedMark() const;
 
     // ---- events
     /// The handler of event OnMarkClick (empty: none).
@@ -143,6 +159,9 @@ public:
 
     /// Draws the control.
     void Paint() override;
+    /// Takes Enter from the form while the selector has the keyboard, and redraws only the
+    /// focused mark's cell when the keyboard comes and goes.
+    void WndProc(vcl::TMessage& Message) override;
 
 protected:
     /// The handler of event OnMarkClick.
@@ -159,6 +178,10 @@ protected:
     void WMLButtonUp(vcl::TMessage& Message) override;
     /// A left double click: as a click, with OnMarkDblClick.
     void WMLButtonDblClk(vcl::TMessage& Message) override;
+    /// The keys of the selector (after OnKeyDown, which may take them first).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// The arrow keys belong to the selector while it has the keyboard.
+    vcl::LRESULT DialogCode() const override { return vcl::DLGC_WANTARROWS; }
 
 private:
     template <typename T>
@@ -169,6 +192,18 @@ private:
     // A click or double click at (X, Y): the nearest mark becomes Selected, Event fires,
     // the control repaints and the mark is highlighted.
     void MarkClicked(vcl::TMessage& Message, const TMarkClickEvent& Event);
+    // Mark b chosen at (X, Y), by the mouse or the keyboard: it becomes Selected and the
+    // mark the keyboard is on, Event fires, the control repaints and b is highlighted.
+    void ChooseMark(int X, int Y, int b, const TMarkClickEvent& Event);
+
+    // keyboard
+    // The key's action: true when the selector used it.
+    bool KeyAction(vcl::WORD Key, vcl::TShiftState Shift);
+    void MoveFocusedMark(TMarkMove Move);
+    void ChooseFocusedMark();
+    // Draws mark Mark's cell again straight onto the control: the cell, its symbol, the
+    // hover highlight if it is on it and the focus cue if it is the focused mark.
+    void RedrawCell(int Mark);
 
     // painting (MarkSelPaint.cpp)
     void Render(vcl::TCanvas* C);
@@ -182,6 +217,9 @@ private:
     vcl::TRect CellBox(int Mark, int Near, int Far) const;
     void RestoreMark(int Mark);
     void HighlightMark(int Mark);
+    // The focus cue round the focused mark's cell (drawn only while the selector has the
+    // keyboard); XOR, on a cell drawn without it.
+    void PaintFocusCue(vcl::TCanvas* C);
 
     int FNrOfColumns = 8;
     int FNrOfRows = 6;
@@ -200,6 +238,8 @@ private:
     TMarkFlags FInView{};   // the visible marks inside the grid: the pointer reaches only these
     TMarkSelGrid FGrid;
     int FLastHiLite = 0;
+    bool FHiLiteShown = false;   // the hover highlight is on the screen (no paint since)
+    int FFocusMark = -1;         // the mark last reached by the keys or clicked; -1 none
 };
 
 }  // namespace zyn

@@ -114,6 +114,7 @@ std::vector<std::exception_ptr> TThumbnails::Render(TCanvas* C) {
     // The slide under the pointer keeps its focus frame through repaints.
     if (FHiliteThickness > 0) PaintFocusFrame(C, FLastHiLite, FColorHilite);
     PaintBorderAndFrame(C);
+    PaintFocusCue(C);
     return failed;
 }
 
@@ -216,6 +217,20 @@ void TThumbnails::PaintFocusBands(TCanvas* C) {
     C->GetBrush()->SetColor(FColorBG);
     C->FillRect(Rect(2, 2, W - 2, TSlideGrid::Border));
     C->FillRect(Rect(2, H - TSlideGrid::Border, W - 2, H - 2));
+}
+
+// On the slide's outer square, outside the focus frame's rectangles, so that the mouse's
+// focus frame never draws over it; the bands and the control's frame stay as they are.
+void TThumbnails::PaintFocusCue(TCanvas* C) {
+    const int n = GetCurrentSlide();
+    if (n == 0) return;
+    int x = 0, y = 0;
+    CalcSlidePos(n, x, y);
+    const int side = 2 * FSlideMargin + FThumbBaseSize;
+    const TRect square(x, y, SatAdd(x, side + 1), SatAdd(y, side + 1));
+    const TRect inside(2, TSlideGrid::Border, GetWidth() - 2, GetHeight() - TSlideGrid::Border);
+    const TRect cue = IntersectRect(square, inside);
+    if (!cue.IsEmpty()) DrawFocusCue(C, cue);
 }
 
 }  // namespace zyn

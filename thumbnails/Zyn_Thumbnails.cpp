@@ -1,5 +1,5 @@
 // The thumbnail grid's model: construction, the property setters, the selection, the
-// scroll position, Assign, and the mouse (focus frame, clicks, double clicks).
+// scroll position, Assign, the mouse (focus frame, clicks, double clicks) and the keys.
 //
 // Setters repaint by invalidating: every paint asks the application for every visible
 // slide again, so a run of property changes should cost one paint, not one each.
@@ -21,6 +21,7 @@ using namespace vcl;
 TThumbnails::TThumbnails(TComponent* AOwner)
     : TGraphicControl(AOwner) {
     TGraphicControl::SetBounds(GetLeft(), GetTop(), 260, 400);
+    SetKeyboardFocusable(true);
 }
 
 TThumbnails::~TThumbnails() = default;
@@ -242,10 +243,15 @@ void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TGraphicControl::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft || (X == -1 && Y == -1)) return;
     const int n = CalcSlideIndex(X, Y);
+    // The keyboard goes on from the slide clicked; the cue follows it.
+    const bool cueMoves = n != 0 && n != GetCurrentSlide() && HasKeyboardFocus();
+    if (n != 0) FCurrentSlide = n;
     if (FSelectMode == ssmSingle) {
         FSelectedSlide.clear();
         if (n != 0 && InSelectionRange(n)) FSelectedSlide.insert(n);
         FLastClickedSlide = n;
+        Invalidate();
+    } else if (cueMoves) {
         Invalidate();
     }
     if (FOnImageClick) FOnImageClick(this, X, Y, n);
@@ -256,6 +262,89 @@ void TThumbnails::WMLButtonDblClk(TMessage& Message) {
     if (!FOnImageDblClick) return;
     const int x = GET_X_LPARAM(Message.LParam), y = GET_Y_LPARAM(Message.LParam);
     FOnImageDblClick(this, x, y, CalcSlideIndex(x, y));
+}
+
+// =========================================================================================
+// keyboard
+//
+//   Left, Right        the previous, the next slide
+//   Up, Down           the slide one row above, below
+//   PgUp, PgDn         a page of whole rows up, down
+//   Home, End          the first, the last slide (Min, Max)
+//   Enter              a double click on the current slide
+//
+// The keys move the current slide and, in single-selection mode, the selection with it,
+// and scroll the slide into view.
+
+void TThumbnails::KeyDown(WORD& Key, TShiftState Shift) {
+    TGraphicControl::KeyDown(Key, Shift);
+    if (Key != 0 && KeyAction(Key, Shift)) Key = 0;
+}
+
+// Enter double-clicks the current slide instead of pressing the form's default button;
+// Escape stays the form's.
+void TThumbnails::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_RETURN) {
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::WndProc(Message);
+}
+
+bool TThumbnails::KeyAction(WORD Key, TShiftState Shift) {
+    if (Shift.Contains(ssAlt) || Shift.Contains(ssCtrl)) return false;
+    switch (Key) {
+        case VK_LEFT: MoveCurrentSlide(smLeft); return true;
+        case VK_RIGHT: MoveCurrentSlide(smRight); return true;
+        case VK_UP: MoveCurrentSlide(smUp); return true;
+        case VK_DOWN: MoveCurrentSlide(smDown); return true;
+        case VK_PRIOR: MoveCurrentSlide(smPageUp); return true;
+        case VK_NEXT: MoveCurrentSlide(smPageDown); return true;
+        case VK_HOME: MoveCurrentSlide(smFirst); return true;
+        case VK_END: MoveCurrentSlide(smLast); return true;
+        case VK_RETURN: DblClickCurrentSlide(); return true;
+        default: return false;
+    }
+}
+
+int TThumbnails::GetCurrentSlide() const {
+    if (FMin > FMax) return 0;
+    if (FCurrentSlide >= FMin && FCurrentSlide <= FMax) return FCurrentSlide;
+    if (!FSelectedSlide.empty()) return *FSelectedSlide.begin();
+    return std::clamp(Grid().TopSlide(), FMin, FMax);
+}
+
+void TThumbnails::MoveCurrentSlide(TSlideMove Move) {
+    const int from = GetCurrentSlide();
+    if (from == 0) return;
+    GoToSlide(SlideAfterMove(from, Move, FMin, FMax, FNumSldX, Grid().PageRows()));
+}
+
+void TThumbnails::GoToSlide(int SldNum) {
+    bool changed = SldNum != GetCurrentSlide();
+    FCurrentSlide = SldNum;
+    if (FSelectMode == ssmSingle && !(FSelectedSlide.size() == 1 && *FSelectedSlide.begin() == SldNum)) {
+        FSelectedSlide.clear();
+        if (InSelectionRange(SldNum)) FSelectedSlide.insert(SldNum);
+        changed = true;
+    }
+    // A request is mapped again by the setter: only a slide out of view asks for one.
+    if (double request = 0; Grid().ScrollToShow(SldNum, request) && StoreFirstThumbIdx(request)) changed = true;
+    if (changed) Invalidate();
+}
+
+// As the mouse's double click on the slide's middle, after the framework's; a double click
+// begins with a click, which in single-selection mode selects the slide.
+void TThumbnails::DblClickCurrentSlide() {
+    const int n = GetCurrentSlide();
+    if (n == 0) return;
+    GoToSlide(n);
+    DblClick();
+    if (!FOnImageDblClick) return;
+    int x = 0, y = 0;
+    CalcSlidePos(n, x, y);
+    const int middle = (2 * FSlideMargin + FThumbBaseSize) / 2;
+    FOnImageDblClick(this, SatAdd(x, middle), SatAdd(y, middle), n);
 }
 
 }  // namespace zyn

@@ -103,6 +103,14 @@ struct TSlideGrid {
     vcl::TPoint SlidePos(int SldNum) const;
     /// The slide under client point (X, Y); 0 in a gap, in the border or past Min .. Max.
     int SlideIndexAt(int X, int Y) const;
+    /// Rows that fit whole between the top and bottom bands (at least 1): one page.
+    int PageRows() const;
+    /// Whether slide SldNum lies outside the view, and then in Request the value to give
+    /// FirstThumbIdx (its setter maps a request to the stored position) that brings the
+    /// slide whole between the bands with the least scrolling: a slide above the view
+    /// becomes the top row at its row start, one below it ends just above the bottom band;
+    /// a slide taller than the view shows its top.
+    bool ScrollToShow(int SldNum, double& Request) const;
 
 private:
     TSpan Span(std::int64_t From, std::int64_t To, std::int64_t Origin, int N) const;
@@ -113,6 +121,18 @@ private:
 // integer part is the first slide of the row holding X, the fraction the share of the row
 // passed).
 double ThumbScrollPosition(double X, int Min, int Max, int NumHoriz);
+
+/// The steps the keyboard takes through the slides.
+enum TSlideMove : std::uint8_t { smLeft, smRight, smUp, smDown, smPageUp, smPageDown, smFirst, smLast };
+
+// The slide the keyboard reaches from Slide by Move among Min .. Max, with PerRow slides
+// per row (rows start at slides 1, 1 + PerRow, ...) and PageRows rows to a page: Left and
+// Right step by one slide, Up and Down by one row (Down onto a shorter last row with no
+// slide below goes to Max), PageUp and PageDown by PageRows rows, clamped to Min and Max,
+// First and Last go to Min and Max. A step past Min or Max by one slide or one row stays at
+// Slide; a Slide outside Min .. Max is first brought into it. Min above Max (no slides)
+// gives 0.
+int SlideAfterMove(int Slide, TSlideMove Move, int Min, int Max, int PerRow, int PageRows);
 
 // Where a picture of W x H pixels goes inside the slide square (x0, y0) - (x1, y1): scaled
 // to fit the SlideSize square at the slide's margin, keeping its proportions, centred
@@ -238,6 +258,11 @@ public:
     void ResetAllSelections();
     /// The slide last clicked in single-selection mode (0 for a click beside the slides).
     int GetLastClickedSlide() const { return FLastClickedSlide; }
+    /// The slide the keyboard is on, which the focus cue frames while the control has the
+    /// keyboard and Enter double-clicks: the slide last reached by the keys or clicked,
+    /// while it is in Min .. Max; otherwise the first selected slide, else the first slide
+    /// of the top row shown (brought into Min .. Max); 0 when there are no slides.
+    int GetCurrentSlide() const;
 
     /// The slide under client point (XPos, YPos), 0 for none.
     int CalcSlideIndex(int XPos, int YPos) const;
@@ -276,6 +301,8 @@ public:
 
     /// Draws the control.
     void Paint() override;
+    /// Takes Enter from the form while the control has the keyboard.
+    void WndProc(vcl::TMessage& Message) override;
 
 protected:
     /// The handler of event OnImageRequest.
@@ -301,6 +328,10 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// A double click: OnImageDblClick with the slide under the pointer (0 for none).
     void WMLButtonDblClk(vcl::TMessage& Message) override;
+    /// The keys of the grid (after OnKeyDown, which may take them first).
+    void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    /// The arrow keys belong to the grid while it has the keyboard.
+    vcl::LRESULT DialogCode() const override { return vcl::DLGC_WANTARROWS; }
 
 private:
     template <typename T>
@@ -317,6 +348,18 @@ private:
     bool InSelectionRange(int SldNum) const;
     TColor SlideColor(int SldNum) const;
 
+    // keyboard
+    // The key's action: true when the control used it.
+    bool KeyAction(vcl::WORD Key, vcl::TShiftState Shift);
+    // Moves the current slide (in single-selection mode the selection with it) and
+    // scrolls it into view.
+    void MoveCurrentSlide(TSlideMove Move);
+    // Enter: a double click on the current slide.
+    void DblClickCurrentSlide();
+    // Makes SldNum the current slide, selects it alone in single-selection mode and
+    // scrolls it into view; repaints when anything changed.
+    void GoToSlide(int SldNum);
+
     // painting (ThumbnailsPaint.cpp)
     std::vector<std::exception_ptr> Render(vcl::TCanvas* C);
     void PaintSlide(vcl::TCanvas* C, vcl::TBitmap* Buffer, const vcl::TRect& Square, int SldNum);
@@ -328,6 +371,9 @@ private:
     // and the background bands that keep it out of the top and bottom border.
     void PaintFocusFrame(vcl::TCanvas* C, int SldNum, TColor Color);
     void PaintFocusBands(vcl::TCanvas* C);
+    // The focus cue on the current slide's square, kept out of the top and bottom bands
+    // (drawn only while the control has the keyboard).
+    void PaintFocusCue(vcl::TCanvas* C);
 
     double FFirstThumbIx = 1.0;
     int FMin = 1;
@@ -354,6 +400,7 @@ private:
     std::set<int> FSelectedSlide;   // the numbers of the selected slides
     TSlideSelectMode FSelectMode = ssmSingle;
     int FLastClickedSlide = 0;
+    int FCurrentSlide = 0;   // last reached by the keys or clicked; 0 for none
     bool FAntiAlias = false;
     bool FIsWorking = false;
 };

@@ -97,3 +97,47 @@ TEST(MarkSelGrid, OnlyTheMarksOfTheGridsCellsAreInView) {
     EXPECT_TRUE(in[0]);
     EXPECT_FALSE(in[1]);
 }
+
+TEST(MarkSelGrid, KeyboardStepsStayAmongTheMarksInView) {
+    // 8 columns, 6 rows: marks 0..47 in view, 48..51 below the control.
+    TMarkFlags inView = MarksInView(8, 6, AllVisible());
+    EXPECT_EQ(MarkAfterMove(inView, 8, 0, mmRight), 1);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 7, mmRight), 8);     // on from a row's end
+    EXPECT_EQ(MarkAfterMove(inView, 8, 8, mmLeft), 7);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 0, mmLeft), 0);      // nothing before the first
+    EXPECT_EQ(MarkAfterMove(inView, 8, 0, mmUp), 0);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 3, mmDown), 11);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 43, mmDown), 43);    // 51 lies below the control
+    EXPECT_EQ(MarkAfterMove(inView, 8, 47, mmRight), 47);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 44, mmUp), 36);
+    // A mark out of view (or none) starts from mark 0.
+    EXPECT_EQ(MarkAfterMove(inView, 8, 50, mmRight), 1);
+    EXPECT_EQ(MarkAfterMove(inView, 8, -1, mmDown), 8);
+}
+
+TEST(MarkSelGrid, KeyboardStepsFollowTheCellsNotTheMarkNumbers) {
+    TMarkFlags vis = AllVisible();
+    vis[5] = false;                                          // 6 moves into cell 5, ...
+    TMarkFlags inView = MarksInView(8, 6, vis);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 4, mmRight), 6);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 6, mmLeft), 4);
+    EXPECT_EQ(MarkAfterMove(inView, 8, 6, mmDown), 14);     // cell 13 holds mark 14
+    EXPECT_EQ(MarkAfterMove(inView, 8, 5, mmRight), 1);     // hidden: from mark 0
+    // Ten marks in rows of four: cells 8 and 9 on a shorter last row.
+    TMarkFlags ten{};
+    for (int i = 0; i < 10; ++i) ten[i] = true;
+    inView = MarksInView(4, 3, ten);
+    EXPECT_EQ(MarkAfterMove(inView, 4, 5, mmDown), 9);
+    EXPECT_EQ(MarkAfterMove(inView, 4, 7, mmDown), 9);      // no mark below: the last
+    EXPECT_EQ(MarkAfterMove(inView, 4, 9, mmDown), 9);
+    EXPECT_EQ(MarkAfterMove(inView, 4, 9, mmUp), 5);
+    // One column: Up and Down are Left and Right.
+    inView = MarksInView(1, 51, AllVisible());
+    EXPECT_EQ(MarkAfterMove(inView, 1, 50, mmDown), 50);     // 51 is past the last row
+    EXPECT_EQ(MarkAfterMove(inView, 1, 50, mmUp), 49);
+    // Only mark 0 visible: every step stays on it.
+    TMarkFlags zero{};
+    zero[0] = true;
+    inView = MarksInView(8, 6, zero);
+    for (TMarkMove m : {mmLeft, mmRight, mmUp, mmDown}) EXPECT_EQ(MarkAfterMove(inView, 8, 0, m), 0);
+}
