@@ -1,6 +1,8 @@
 // The report list view's mouse and keyboard: click-to-sort on the column headers, check
 // boxes, row selection in the three modes, double-click sizing of a column at a header
-// border, cursor keys, Enter to advance and the in-place editor.
+// border, cursor keys, Enter to advance and the in-place editor; from the keyboard also
+// Space on check marks, Escape out of the editor, Ctrl+A, the context menu keys and the
+// column steps, with the focus cue that shows the current row.
 #include <algorithm>
 
 #include "platform/Forms.h"
@@ -183,7 +185,24 @@ bool TReportListView::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 }
 
 void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
-    TCustomDrawGrid::KeyDown(Key, Shift);
+    const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift), alt = Shift.Contains(ssAlt);
+    const bool plain = !ctrl && !shift && !alt;
+    // Home and End move the current row also while a single editable cell is current, and
+    // Ctrl with Left or Right moves the current column one display position in every
+    // mode: the grid's own handling of these is skipped (its key event still fires).
+    const bool rowEnds = FRowSelectLifted && !ctrl && !alt && (Key == VK_HOME || Key == VK_END);
+    const bool colStep = ctrl && !alt && !shift && (Key == VK_LEFT || Key == VK_RIGHT);
+    if (rowEnds || colStep) {
+        TCustomControl::KeyDown(Key, Shift);
+        if (Key == VK_HOME || Key == VK_END) {
+            const int last = GridRowOfDataRow(std::max(GetNrOfShownRows(), 1));
+            if (GetRow() >= GetFixedRows()) FocusCell(GetCol(), Key == VK_HOME ? GetFixedRows() : last, !shift);
+        } else if (Key != 0) {
+            MoveCurrentColumn(Key == VK_LEFT ? -1 : 1);
+        }
+    } else {
+        TCustomDrawGrid::KeyDown(Key, Shift);
+    }
     switch (Key) {
         case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
         case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
@@ -197,8 +216,122 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
             RepaintView();
             break;
         }
+        case VK_SPACE:
+            if (plain && ToggleCurrentCheck()) {
+                FEatSpaceChar = true;
+                Key = 0;
+            }
+            break;
+        case VK_ESCAPE:
+            if (plain && AbandonEdit()) Key = 0;
+            break;
+        case 'A':
+            if (ctrl && !shift && !alt && FRowSelectMode == 2) {
+                SelectAllShownRows();
+                Key = 0;
+            }
+            break;
+        case VK_APPS:
+        case VK_F10:
+            if (!ctrl && !alt && (Key == VK_APPS || shift)) {
+                Key = 0;
+                PopupAtCurrentRow();
+            }
+            break;
         default: break;
     }
+}
+
+void TReportListView::WMChar(TMessage& M) {
+    if (FEatSpaceChar) {
+        FEatSpaceChar = false;
+        if (M.WParam == ' ') {
+            M.Result = 1;
+            return;
+        }
+    }
+    TCustomDrawGrid::WMChar(M);
+}
+
+// Space on a check-box or radio cell does what a click on its box does, with the same
+// conditions and events.
+bool TReportListView::ToggleCurrentCheck() {
+    const int gridRow = GetRow();
+    if (gridRow < GetFixedRows() || GetCol() < 0 || GetCol() >= GetColCount()) return false;
+    const int dataRow = DataRowOfGridRow(gridRow);
+    const int dataCol = GetColumnOrder(GetCol() + 1);
+    if (!IsShownRow(dataRow) || FData->GetColCheckMode(dataCol) == cmNone) return false;
+    if (FCheckMarksReadOnly || (RowAttrib(dataRow) & RowDisabledBit)) return false;
+    if (FData->GetElem(dataCol, dataRow).empty() && !FShowEmptyCheckBoxes) return false;
+    CheckBoxClick(dataCol, dataRow);
+    RepaintView();
+    return true;
+}
+
+// The next display position in Step's direction whose column has a width; the current row
+// stays.
+void TReportListView::MoveCurrentColumn(int Step) {
+    int c = GetCol();
+    for (int next = c + Step; next >= GetFixedCols() && next < GetColCount(); next += Step)
+        if (TCustomGrid::GetColWidths(next) > 0) {
+            c = next;
+            break;
+        }
+    if (c != GetCol() && GetRow() >= GetFixedRows()) FocusCell(c, GetRow(), true);
+}
+
+// All rows the user can see; rows hidden by a filter are deselected.
+void TReportListView::SelectAllShownRows() {
+    const bool saved = FSuppressPaint;
+    FSuppressPaint = true;
+    for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, IsShownRow(r));
+    SetSuppressPaint(saved);
+    ChangedSelection();
+}
+
+// The context menu as a right click opens it (OnContextPopup first, then PopupMenu), at
+// the bottom left corner of the current row's cue, or at the top left of the cells when
+// no row is current.
+void TReportListView::PopupAtCurrentRow() {
+    const TRect cue = FocusCueRect();
+    const TPoint local = cue.IsEmpty() ? TPoint{0, 0} : TPoint{cue.Left, cue.Bottom};
+    const TPoint screen = ClientToScreen(local);
+    Perform(WM_CONTEXTMENU, 0, MAKELPARAM(screen.X, screen.Y));
+}
+
+// Closes the open in-place editor and gives the cell back what it held when the editor
+// opened (every change of the editor is stored at once, so the old text is put back).
+bool TReportListView::AbandonEdit() {
+    TInplaceEdit* editor = GetInplaceEditor();
+    if (editor == nullptr || !GetEditorMode() || !editor->GetVisible()) return false;
+    if (GetCol() == FEditUndoCol && GetRow() == FEditUndoRow) {
+        editor->SetText(FEditUndoText);
+        HideEditor();
+        const int dataCol = GetColumnOrder(FEditUndoCol + 1);
+        const int dataRow = DataRowOfGridRow(FEditUndoRow);
+        if (IsShownRow(dataRow) && FData->Strings->StringView(dataCol, dataRow) != FEditUndoStored)
+            FData->Strings->SetString(dataCol, dataRow, FEditUndoStored);
+    } else {
+        HideEditor();
+    }
+    FEditUndoCol = FEditUndoRow = -1;
+    RepaintView();
+    return true;
+}
+
+TRect TReportListView::FocusCueRect() const {
+    const int row = GetRow();
+    if (row < GetFixedRows() || row >= GetRowCount() || !IsShownRow(DataRowOfGridRow(row))) return {};
+    if (!GetOptions().Contains(goRowSelect)) {
+        if (GetCol() < GetFixedCols() || GetCol() >= GetColCount()) return {};
+        return CellRect(GetCol(), row);
+    }
+    TRect band;
+    for (int c = GetFixedCols(); c < GetColCount(); ++c) {
+        const TRect r = CellRect(c, row);
+        if (!r.IsEmpty()) band = band.IsEmpty() ? r : UnionRect(band, r);
+    }
+    return band;
 }
 
 void TReportListView::KeyPress(char32_t& Key) {
@@ -244,6 +377,11 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
     if (!IsShownRow(dataRow)) return {};
     std::string value = FData->GetElem(dataCol, dataRow);
     if (FOnGetEditText) FOnGetEditText(this, ACol, dataRow, value);
+    // The editor opens with this text: what Escape puts back.
+    FEditUndoCol = ACol;
+    FEditUndoRow = ARow;
+    FEditUndoText = value;
+    FEditUndoStored = std::string(FData->Strings->StringView(dataCol, dataRow));
     return value;
 }
 

@@ -1,6 +1,7 @@
 // The report list view's picture: data cells (colours by state, shading bands, password
 // masking, shortened texts, check boxes and radio marks), the common header and the column
-// headers with the sort arrow, the empty-list area and the inter-row indicator.
+// headers with the sort arrow, the empty-list area, the inter-row indicator and the focus
+// cue.
 #include <algorithm>
 #include <cmath>
 
@@ -46,6 +47,9 @@ void TReportListView::Paint() {
     TCanvas* c = GetCanvas();
     if (GetNrOfShownRows() == 0) PaintEmptyArea(c);
     PaintInterRowIndicator(c);
+    // The current row (or cell) carries the focus cue while the view has the keyboard.
+    const TRect cue = FocusCueRect();
+    if (!cue.IsEmpty()) DrawFocusCue(c, cue);
 }
 
 void TReportListView::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

@@ -681,6 +681,9 @@ protected:
     bool CanEditShow() override;
     /// Repaints the whole view when the grid scrolls, so the headers follow.
     void TopLeftChanged() override;
+    /// Drops the character of a Space that toggled a check mark, so that it does not open
+    /// the in-place editor.
+    void WMChar(vcl::TMessage& Message) override;
     /// Before check state change.
     void BeforeCheckStateChange(bool& State, int Col, int Row) {
         if (FOnBeforeCheckedChange) FOnBeforeCheckedChange(this, State, Col, Row);
@@ -739,7 +742,22 @@ private:
     void SelectByClick(int DataRow, vcl::TShiftState Shift);
     bool NearHeaderBorder(int X, int Y, int& SizedPos) const;
     void SetEditing(bool On);
+    // ---- the row editor's Escape (RowEditor.cpp)
+    void EdRowKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
+    // ---- keyboard steps (ReportListInput.cpp)
+    bool ToggleCurrentCheck();
+    void MoveCurrentColumn(int Step);
+    void SelectAllShownRows();
+    void PopupAtCurrentRow();
+    bool AbandonEdit();
 
+public:
+    /// The rectangle of the focus cue in client coordinates: the visible cells of the
+    /// current row, or the current cell while the view selects single cells; empty when
+    /// no shown row is current.
+    vcl::TRect FocusCueRect() const;
+
+private:
     TRLData* FData = nullptr;
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
     std::vector<bool> FColumnEditable;
@@ -790,6 +808,13 @@ private:
     bool FCheckMarksReadOnly = false;
     int FSortColumnSec = -1;
     bool FRowSelectLifted = false;   // whole-row selection lifted for the editor
+    bool FEatSpaceChar = false;      // the Space that toggled a mark types no character
+    // What the in-place editor showed when it opened, for Escape to put back: its grid
+    // cell, the text it showed and the stored string of the cell.
+    int FEditUndoCol = -1;
+    int FEditUndoRow = -1;
+    std::string FEditUndoText;
+    std::string FEditUndoStored;
     vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
     vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
 };
