@@ -40,6 +40,7 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (g.Y < GetFixedRows()) return;   // the common header
     const int dataRow = DataRowOfGridRow(g.Y);
     if (dataRow < 1 || dataRow > GetNrOfShownRows()) return;
+    FKeyCol = g.X;
     const bool saved = FSuppressPaint;
     FSuppressPaint = true;
     const bool rowEnabled = !(RowAttrib(dataRow) & RowDisabledBit);
@@ -201,8 +202,11 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
             MoveCurrentColumn(Key == VK_LEFT ? -1 : 1);
         }
     } else {
+        // F2 opens the editor on the column the keys act on.
+        if (Key == VK_F2 && plain) FocusKeyCell();
         TCustomDrawGrid::KeyDown(Key, Shift);
     }
+    if (!GetOptions().Contains(goRowSelect)) FKeyCol = GetCol();
     switch (Key) {
         case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
         case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
@@ -257,9 +261,9 @@ void TReportListView::WMChar(TMessage& M) {
 // conditions and events.
 bool TReportListView::ToggleCurrentCheck() {
     const int gridRow = GetRow();
-    if (gridRow < GetFixedRows() || GetCol() < 0 || GetCol() >= GetColCount()) return false;
+    if (gridRow < GetFixedRows() || GetColCount() == 0) return false;
     const int dataRow = DataRowOfGridRow(gridRow);
-    const int dataCol = GetColumnOrder(GetCol() + 1);
+    const int dataCol = GetColumnOrder(KeyColumn() + 1);
     if (!IsShownRow(dataRow) || FData->GetColCheckMode(dataCol) == cmNone) return false;
     if (FCheckMarksReadOnly || (RowAttrib(dataRow) & RowDisabledBit)) return false;
     if (FData->GetElem(dataCol, dataRow).empty() && !FShowEmptyCheckBoxes) return false;
@@ -268,16 +272,34 @@ bool TReportListView::ToggleCurrentCheck() {
     return true;
 }
 
-// The next display position in Step's direction whose column has a width; the current row
-// stays.
+int TReportListView::KeyColumn() const {
+    if (!GetOptions().Contains(goRowSelect)) return GetCol();
+    return std::clamp(FKeyCol, GetFixedCols(), std::max(GetFixedCols(), GetColCount() - 1));
+}
+
+// Makes the cell the keys act on the grid's current cell when its column is editable, so
+// that the grid lifts whole-row selection and can open its editor there.
+void TReportListView::FocusKeyCell() {
+    const int row = GetRow(), col = KeyColumn();
+    if (row < GetFixedRows() || col >= GetColCount() || col == GetCol()) return;
+    const int dataRow = DataRowOfGridRow(row);
+    if (IsShownRow(dataRow) && GetColumnEditable(GetColumnOrder(col + 1)) && GetRowEnabled(dataRow))
+        FocusCell(col, row, true);
+}
+
+// The next display position in Step's direction whose column has a width becomes the one
+// the keys act on; the current row stays.
 void TReportListView::MoveCurrentColumn(int Step) {
-    int c = GetCol();
+    const int from = KeyColumn();
+    int c = from;
     for (int next = c + Step; next >= GetFixedCols() && next < GetColCount(); next += Step)
         if (TCustomGrid::GetColWidths(next) > 0) {
             c = next;
             break;
         }
-    if (c != GetCol() && GetRow() >= GetFixedRows()) FocusCell(c, GetRow(), true);
+    FKeyCol = c;
+    if (c != from && GetRow() >= GetFixedRows()) FocusCell(c, GetRow(), true);
+    RepaintView();
 }
 
 // All rows the user can see; rows hidden by a filter are deselected.
@@ -322,10 +344,11 @@ bool TReportListView::AbandonEdit() {
 TRect TReportListView::FocusCueRect() const {
     const int row = GetRow();
     if (row < GetFixedRows() || row >= GetRowCount() || !IsShownRow(DataRowOfGridRow(row))) return {};
-    if (!GetOptions().Contains(goRowSelect)) {
-        if (GetCol() < GetFixedCols() || GetCol() >= GetColCount()) return {};
-        return CellRect(GetCol(), row);
-    }
+    const int col = KeyColumn();
+    if (col < GetFixedCols() || col >= GetColCount()) return {};
+    const int dataCol = GetColumnOrder(col + 1);
+    if (!GetOptions().Contains(goRowSelect) || FData->GetColCheckMode(dataCol) != cmNone || GetColumnEditable(dataCol))
+        return CellRect(col, row);
     TRect band;
     for (int c = GetFixedCols(); c < GetColCount(); ++c) {
         const TRect r = CellRect(c, row);
@@ -335,6 +358,8 @@ TRect TReportListView::FocusCueRect() const {
 }
 
 void TReportListView::KeyPress(char32_t& Key) {
+    // Enter opens the editor on the column the keys act on.
+    if (Key == U'\r' && !GetEditorMode()) FocusKeyCell();
     TCustomDrawGrid::KeyPress(Key);
     if (FAutoAdvance && (Key == U'\r' || Key == 0)) {
         WORD down = VK_DOWN;

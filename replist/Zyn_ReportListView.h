@@ -746,15 +746,17 @@ private:
     void EdRowKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
     // ---- keyboard steps (ReportListInput.cpp)
     bool ToggleCurrentCheck();
+    int KeyColumn() const;
+    void FocusKeyCell();
     void MoveCurrentColumn(int Step);
     void SelectAllShownRows();
     void PopupAtCurrentRow();
     bool AbandonEdit();
 
 public:
-    /// The rectangle of the focus cue in client coordinates: the visible cells of the
-    /// current row, or the current cell while the view selects single cells; empty when
-    /// no shown row is current.
+    /// The rectangle of the focus cue in client coordinates: the cell the keys act on when
+    /// its column has check marks or is editable, otherwise the visible cells of the
+    /// current row; empty when no shown row is current.
     vcl::TRect FocusCueRect() const;
 
 private:
@@ -809,6 +811,10 @@ private:
     int FSortColumnSec = -1;
     bool FRowSelectLifted = false;   // whole-row selection lifted for the editor
     bool FEatSpaceChar = false;      // the Space that toggled a mark types no character
+    // The grid column the keys act on (Space, F2): while whole rows are selected the grid
+    // keeps its current cell in the first column, so the view remembers the column that
+    // the last click or Ctrl+Left/Right chose.
+    int FKeyCol = 0;
     // What the in-place editor showed when it opened, for Escape to put back: its grid
     // cell, the text it showed and the stored string of the cell.
     int FEditUndoCol = -1;
