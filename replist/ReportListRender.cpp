@@ -47,9 +47,14 @@ void TReportListView::Paint() {
     TCanvas* c = GetCanvas();
     if (GetNrOfShownRows() == 0) PaintEmptyArea(c);
     PaintInterRowIndicator(c);
-    // The current row (or cell) carries the focus cue while the view has the keyboard.
+    PaintFocusCue(c);
+}
+
+// The current row (or the cell the keys act on) carries the focus cue while the view has
+// the keyboard; without it nothing is drawn.
+void TReportListView::PaintFocusCue(TCanvas* C) {
     const TRect cue = FocusCueRect();
-    if (!cue.IsEmpty()) DrawFocusCue(c, cue);
+    if (!cue.IsEmpty()) DrawFocusCue(C, cue);
 }
 
 void TReportListView::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

@@ -622,6 +622,10 @@ public:
     /// Cursor key action.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
+    /// The rectangle of the focus cue in client coordinates: the cell the keys act on when
+    /// its column has check marks or is editable, otherwise the visible cells of the
+    /// current row; empty when no shown row is current.
+    vcl::TRect FocusCueRect() const;
     /// Handles a key press (virtual key).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     /// Handles a typed character.
@@ -733,6 +737,7 @@ private:
     void PaintSortArrow(vcl::TCanvas* C, const vcl::TRect& TextRect, int Offset, int W, int H);
     void PaintEmptyArea(vcl::TCanvas* C);
     void PaintInterRowIndicator(vcl::TCanvas* C);
+    void PaintFocusCue(vcl::TCanvas* C);
     int VisibleColumnsRight() const;
     int HeadRowsHeight() const;
 
@@ -753,13 +758,6 @@ private:
     void PopupAtCurrentRow();
     bool AbandonEdit();
 
-public:
-    /// The rectangle of the focus cue in client coordinates: the cell the keys act on when
-    /// its column has check marks or is editable, otherwise the visible cells of the
-    /// current row; empty when no shown row is current.
-    vcl::TRect FocusCueRect() const;
-
-private:
     TRLData* FData = nullptr;
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
     std::vector<bool> FColumnEditable;
