@@ -299,6 +299,11 @@ void TReportListView::MoveCurrentColumn(int Step) {
         }
     FKeyCol = c;
     if (c != from && GetRow() >= GetFixedRows()) FocusCell(c, GetRow(), true);
+    // While whole rows are selected the grid scrolls to its current cell in the first
+    // column only: bring the chosen column into view here.
+    if (c < TCustomGrid::GetLeftCol() && c >= GetFixedCols()) TCustomGrid::SetLeftCol(c);
+    while (c > HorzAxis().lastFullVisible && TCustomGrid::GetLeftCol() < c)
+        TCustomGrid::SetLeftCol(TCustomGrid::GetLeftCol() + 1);
     RepaintView();
 }
 
@@ -347,8 +352,12 @@ TRect TReportListView::FocusCueRect() const {
     const int col = KeyColumn();
     if (col < GetFixedCols() || col >= GetColCount()) return {};
     const int dataCol = GetColumnOrder(col + 1);
-    if (!GetOptions().Contains(goRowSelect) || FData->GetColCheckMode(dataCol) != cmNone || GetColumnEditable(dataCol))
-        return CellRect(col, row);
+    if (!GetOptions().Contains(goRowSelect)) return CellRect(col, row);
+    if (FData->GetColCheckMode(dataCol) != cmNone || GetColumnEditable(dataCol)) {
+        // Scrolled out of view (a row move scrolls back to the first column): the row.
+        const TRect cell = CellRect(col, row);
+        if (!cell.IsEmpty()) return cell;
+    }
     TRect band;
     for (int c = GetFixedCols(); c < GetColCount(); ++c) {
         const TRect r = CellRect(c, row);

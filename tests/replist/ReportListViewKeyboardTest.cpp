@@ -82,6 +82,20 @@ TEST_F(KeyboardTest, NavigationKeysMoveTheCurrentRow) {
     EXPECT_EQ(view->FocusCueRect().Right, row1.Right);
     view->SetColCheckMode(2, cmNone);
 
+    // A column out of view is scrolled in; the cue frames its cell there.
+    view->SetNrCols(10);
+    view->SetColCheckMode(9, cmBox);
+    for (int i = 0; i < 8; ++i) KeyDown(view, vcl::VK_RIGHT, vcl::TShiftState{ssCtrl});
+    EXPECT_GT(view->TCustomGrid::GetLeftCol(), 0);
+    const vcl::TRect far = view->FocusCueRect();
+    EXPECT_EQ(far.Left, Cell(9, 1).Left);
+    EXPECT_GT(far.Right, far.Left);
+    EXPECT_LE(far.Right, view->GetClientWidth());
+    for (int i = 0; i < 8; ++i) KeyDown(view, vcl::VK_LEFT, vcl::TShiftState{ssCtrl});
+    EXPECT_EQ(view->TCustomGrid::GetLeftCol(), 0);
+    view->SetNrCols(2);
+    KeyDown(view, vcl::VK_HOME, vcl::TShiftState{ssCtrl});
+
     // On an editable cell (whole-row selection lifted) Home and End still move the row.
     view->SetColumnEditable(1, true);
     KeyDown(view, vcl::VK_DOWN);
