@@ -172,6 +172,13 @@ TEST_F(KeyboardTest, EnterF2AndEscapeWorkTheInPlaceEditor) {
     view->SetColumnEditable(2, true);
     std::vector<std::string> set;
     view->SetOnSetEditText([&](vcl::TObject*, int, int, const std::string& V) { set.push_back(V); });
+    // A Cancel button on the form does not take Escape from the open editor.
+    auto* cancel = new vcl::TButton(form.get());
+    cancel->SetParent(form.get());
+    cancel->SetBounds(60, 302, 50, 16);
+    cancel->SetCancel(true);
+    int cancels = 0;
+    cancel->SetOnClick([&](vcl::TObject*) { ++cancels; });
     Start();
     KeyDown(view, vcl::VK_F2);   // column 1 is not editable
     EXPECT_FALSE(view->GetEditorMode());
@@ -190,6 +197,7 @@ TEST_F(KeyboardTest, EnterF2AndEscapeWorkTheInPlaceEditor) {
     ASSERT_FALSE(set.empty());
     EXPECT_EQ(set.back(), "r1c2");
     EXPECT_TRUE(view->Focused());
+    EXPECT_EQ(cancels, 0);
 
     // Enter opens with the text selected (typing replaces it), Enter in the editor keeps
     // the text and closes it. The column the keys act on stays through the row moves.
