@@ -188,9 +188,11 @@ bool TReportListView::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
     const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift), alt = Shift.Contains(ssAlt);
     const bool plain = !ctrl && !shift && !alt;
+    // A Space's character is dropped only right after the Space that toggled a mark.
+    FEatSpaceChar = false;
     // Home and End move the current row also while a single editable cell is current, and
-    // Ctrl with Left or Right moves the current column one display position in every
-    // mode: the grid's own handling of these is skipped (its key event still fires).
+    // Ctrl with Left or Right moves the column the keys act on one display position in
+    // every mode: the grid's own handling of these is skipped (its key event still fires).
     const bool rowEnds = FRowSelectLifted && !ctrl && !alt && (Key == VK_HOME || Key == VK_END);
     const bool colStep = ctrl && !alt && !shift && (Key == VK_LEFT || Key == VK_RIGHT);
     if (rowEnds || colStep) {
@@ -199,7 +201,7 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
             const int last = GridRowOfDataRow(std::max(GetNrOfShownRows(), 1));
             if (GetRow() >= GetFixedRows()) FocusCell(GetCol(), Key == VK_HOME ? GetFixedRows() : last, !shift);
         } else if (Key != 0) {
-            MoveCurrentColumn(Key == VK_LEFT ? -1 : 1);
+            MoveKeyColumn(Key == VK_LEFT ? -1 : 1);
         }
     } else {
         // F2 opens the editor on the column the keys act on.
@@ -289,7 +291,7 @@ void TReportListView::FocusKeyCell() {
 
 // The next display position in Step's direction whose column has a width becomes the one
 // the keys act on; the current row stays.
-void TReportListView::MoveCurrentColumn(int Step) {
+void TReportListView::MoveKeyColumn(int Step) {
     const int from = KeyColumn();
     int c = from;
     for (int next = c + Step; next >= GetFixedCols() && next < GetColCount(); next += Step)

@@ -753,7 +753,7 @@ private:
     bool ToggleCurrentCheck();
     int KeyColumn() const;
     void FocusKeyCell();
-    void MoveCurrentColumn(int Step);
+    void MoveKeyColumn(int Step);
     void SelectAllShownRows();
     void PopupAtCurrentRow();
     bool AbandonEdit();
