@@ -1,6 +1,8 @@
 // The report list view's mouse and keyboard: click-to-sort on the column headers, check
 // boxes, row selection in the three modes, double-click sizing of a column at a header
-// border, cursor keys, Enter to advance and the in-place editor.
+// border, cursor keys, Enter to advance and the in-place editor; from the keyboard also
+// Space on check marks, Escape out of the editor, Ctrl+A, the context menu keys and the
+// column steps, with the focus cue that shows the current row.
 #include <algorithm>
 
 #include "platform/Forms.h"
@@ -38,6 +40,7 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (g.Y < GetFixedRows()) return;   // the common header
     const int dataRow = DataRowOfGridRow(g.Y);
     if (dataRow < 1 || dataRow > GetNrOfShownRows()) return;
+    FKeyCol = g.X;
     const bool saved = FSuppressPaint;
     FSuppressPaint = true;
     const bool rowEnabled = !(RowAttrib(dataRow) & RowDisabledBit);
@@ -183,7 +186,29 @@ bool TReportListView::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 }
 
 void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
-    TCustomDrawGrid::KeyDown(Key, Shift);
+    const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift), alt = Shift.Contains(ssAlt);
+    const bool plain = !ctrl && !shift && !alt;
+    // A Space's character is dropped only right after the Space that toggled a mark.
+    FEatSpaceChar = false;
+    // Home and End move the current row also while a single editable cell is current, and
+    // Ctrl with Left or Right moves the column the keys act on one display position in
+    // every mode: the grid's own handling of these is skipped (its key event still fires).
+    const bool rowEnds = FRowSelectLifted && !ctrl && !alt && (Key == VK_HOME || Key == VK_END);
+    const bool colStep = ctrl && !alt && !shift && (Key == VK_LEFT || Key == VK_RIGHT);
+    if (rowEnds || colStep) {
+        TCustomControl::KeyDown(Key, Shift);
+        if (Key == VK_HOME || Key == VK_END) {
+            const int last = GridRowOfDataRow(std::max(GetNrOfShownRows(), 1));
+            if (GetRow() >= GetFixedRows()) FocusCell(GetCol(), Key == VK_HOME ? GetFixedRows() : last, !shift);
+        } else if (Key != 0) {
+            MoveKeyColumn(Key == VK_LEFT ? -1 : 1);
+        }
+    } else {
+        // F2 opens the editor on the column the keys act on.
+        if (Key == VK_F2 && plain) FocusKeyCell();
+        TCustomDrawGrid::KeyDown(Key, Shift);
+    }
+    if (!GetOptions().Contains(goRowSelect)) FKeyCol = GetCol();
     switch (Key) {
         case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
         case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
@@ -197,11 +222,155 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
             RepaintView();
             break;
         }
+        case VK_SPACE:
+            if (plain && ToggleCurrentCheck()) {
+                FEatSpaceChar = true;
+                Key = 0;
+            }
+            break;
+        case VK_ESCAPE:
+            if (plain && AbandonEdit()) Key = 0;
+            break;
+        case 'A':
+            if (ctrl && !shift && !alt && FRowSelectMode == 2) {
+                SelectAllShownRows();
+                Key = 0;
+            }
+            break;
+        case VK_APPS:
+        case VK_F10:
+            if (!ctrl && !alt && (Key == VK_APPS || shift)) {
+                Key = 0;
+                PopupAtCurrentRow();
+            }
+            break;
         default: break;
     }
 }
 
+void TReportListView::WMChar(TMessage& M) {
+    if (FEatSpaceChar) {
+        FEatSpaceChar = false;
+        if (M.WParam == ' ') {
+            M.Result = 1;
+            return;
+        }
+    }
+    TCustomDrawGrid::WMChar(M);
+}
+
+// Space on a check-box or radio cell does what a click on its box does, with the same
+// conditions and events.
+bool TReportListView::ToggleCurrentCheck() {
+    const int gridRow = GetRow();
+    if (gridRow < GetFixedRows() || GetColCount() == 0) return false;
+    const int dataRow = DataRowOfGridRow(gridRow);
+    const int dataCol = GetColumnOrder(KeyColumn() + 1);
+    if (!IsShownRow(dataRow) || FData->GetColCheckMode(dataCol) == cmNone) return false;
+    if (FCheckMarksReadOnly || (RowAttrib(dataRow) & RowDisabledBit)) return false;
+    if (FData->GetElem(dataCol, dataRow).empty() && !FShowEmptyCheckBoxes) return false;
+    CheckBoxClick(dataCol, dataRow);
+    RepaintView();
+    return true;
+}
+
+int TReportListView::KeyColumn() const {
+    if (!GetOptions().Contains(goRowSelect)) return GetCol();
+    return std::clamp(FKeyCol, GetFixedCols(), std::max(GetFixedCols(), GetColCount() - 1));
+}
+
+// Makes the cell the keys act on the grid's current cell when its column is editable, so
+// that the grid lifts whole-row selection and can open its editor there.
+void TReportListView::FocusKeyCell() {
+    const int row = GetRow(), col = KeyColumn();
+    if (row < GetFixedRows() || col >= GetColCount() || col == GetCol()) return;
+    const int dataRow = DataRowOfGridRow(row);
+    if (IsShownRow(dataRow) && GetColumnEditable(GetColumnOrder(col + 1)) && GetRowEnabled(dataRow))
+        FocusCell(col, row, true);
+}
+
+// The next display position in Step's direction whose column has a width becomes the one
+// the keys act on; the current row stays.
+void TReportListView::MoveKeyColumn(int Step) {
+    const int from = KeyColumn();
+    int c = from;
+    for (int next = c + Step; next >= GetFixedCols() && next < GetColCount(); next += Step)
+        if (TCustomGrid::GetColWidths(next) > 0) {
+            c = next;
+            break;
+        }
+    FKeyCol = c;
+    if (c != from && GetRow() >= GetFixedRows()) FocusCell(c, GetRow(), true);
+    // While whole rows are selected the grid scrolls to its current cell in the first
+    // column only: bring the chosen column into view here.
+    if (c < TCustomGrid::GetLeftCol() && c >= GetFixedCols()) TCustomGrid::SetLeftCol(c);
+    while (c > HorzAxis().lastFullVisible && TCustomGrid::GetLeftCol() < c)
+        TCustomGrid::SetLeftCol(TCustomGrid::GetLeftCol() + 1);
+    RepaintView();
+}
+
+// All rows the user can see; rows hidden by a filter are deselected.
+void TReportListView::SelectAllShownRows() {
+    const bool saved = FSuppressPaint;
+    FSuppressPaint = true;
+    for (int r = 1; r <= GetNrOfRows(); ++r) SetRowBit(r, RowSelectedBit, IsShownRow(r));
+    SetSuppressPaint(saved);
+    ChangedSelection();
+}
+
+// The context menu as a right click opens it (OnContextPopup first, then PopupMenu), at
+// the bottom left corner of the current row's cue, or at the top left of the cells when
+// no row is current.
+void TReportListView::PopupAtCurrentRow() {
+    const TRect cue = FocusCueRect();
+    const TPoint local = cue.IsEmpty() ? TPoint{0, 0} : TPoint{cue.Left, cue.Bottom};
+    const TPoint screen = ClientToScreen(local);
+    Perform(WM_CONTEXTMENU, 0, MAKELPARAM(screen.X, screen.Y));
+}
+
+// Closes the open in-place editor and gives the cell back what it held when the editor
+// opened (every change of the editor is stored at once, so the old text is put back).
+bool TReportListView::AbandonEdit() {
+    TInplaceEdit* editor = GetInplaceEditor();
+    if (editor == nullptr || !GetEditorMode() || !editor->GetVisible()) return false;
+    if (GetCol() == FEditUndoCol && GetRow() == FEditUndoRow) {
+        editor->SetText(FEditUndoText);
+        HideEditor();
+        const int dataCol = GetColumnOrder(FEditUndoCol + 1);
+        const int dataRow = DataRowOfGridRow(FEditUndoRow);
+        if (IsShownRow(dataRow) && FData->Strings->StringView(dataCol, dataRow) != FEditUndoStored)
+            FData->Strings->SetString(dataCol, dataRow, FEditUndoStored);
+    } else {
+        HideEditor();
+    }
+    FEditUndoCol = FEditUndoRow = -1;
+    RepaintView();
+    return true;
+}
+
+TRect TReportListView::FocusCueRect() const {
+    const int row = GetRow();
+    if (row < GetFixedRows() || row >= GetRowCount() || !IsShownRow(DataRowOfGridRow(row))) return {};
+    const int col = KeyColumn();
+    if (col < GetFixedCols() || col >= GetColCount()) return {};
+    const int dataCol = GetColumnOrder(col + 1);
+    if (!GetOptions().Contains(goRowSelect)) return CellRect(col, row);
+    if (FData->GetColCheckMode(dataCol) != cmNone || GetColumnEditable(dataCol)) {
+        // Scrolled out of view (a row move scrolls back to the first column): the row.
+        const TRect cell = CellRect(col, row);
+        if (!cell.IsEmpty()) return cell;
+    }
+    TRect band;
+    for (int c = GetFixedCols(); c < GetColCount(); ++c) {
+        const TRect r = CellRect(c, row);
+        if (!r.IsEmpty()) band = band.IsEmpty() ? r : UnionRect(band, r);
+    }
+    return band;
+}
+
 void TReportListView::KeyPress(char32_t& Key) {
+    // Enter opens the editor on the column the keys act on.
+    if (Key == U'\r' && !GetEditorMode()) FocusKeyCell();
     TCustomDrawGrid::KeyPress(Key);
     if (FAutoAdvance && (Key == U'\r' || Key == 0)) {
         WORD down = VK_DOWN;
@@ -244,6 +413,11 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
     if (!IsShownRow(dataRow)) return {};
     std::string value = FData->GetElem(dataCol, dataRow);
     if (FOnGetEditText) FOnGetEditText(this, ACol, dataRow, value);
+    // The editor opens with this text: what Escape puts back.
+    FEditUndoCol = ACol;
+    FEditUndoRow = ARow;
+    FEditUndoText = value;
+    FEditUndoStored = std::string(FData->Strings->StringView(dataCol, dataRow));
     return value;
 }
 

@@ -1,6 +1,7 @@
 // The report list view's picture: data cells (colours by state, shading bands, password
 // masking, shortened texts, check boxes and radio marks), the common header and the column
-// headers with the sort arrow, the empty-list area and the inter-row indicator.
+// headers with the sort arrow, the empty-list area, the inter-row indicator and the focus
+// cue.
 #include <algorithm>
 #include <cmath>
 
@@ -46,6 +47,14 @@ void TReportListView::Paint() {
     TCanvas* c = GetCanvas();
     if (GetNrOfShownRows() == 0) PaintEmptyArea(c);
     PaintInterRowIndicator(c);
+    PaintFocusCue(c);
+}
+
+// The current row (or the cell the keys act on) carries the focus cue while the view has
+// the keyboard; without it nothing is drawn.
+void TReportListView::PaintFocusCue(TCanvas* C) {
+    const TRect cue = FocusCueRect();
+    if (!cue.IsEmpty()) DrawFocusCue(C, cue);
 }
 
 void TReportListView::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

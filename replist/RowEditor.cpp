@@ -130,6 +130,17 @@ void TReportListView::EdRowKeyPress(TObject*, char32_t& Key) {
     }
 }
 
+// Escape cancels the dialog, unless it closes the open list of a combo box or the calendar
+// of a date picker.
+void TReportListView::EdRowKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
+    if (Key != VK_ESCAPE || !Shift.Empty() || FContainerForm == nullptr) return;
+    if (const auto* box = dynamic_cast<const TComboBox*>(Sender); box != nullptr && box->GetDroppedDown()) return;
+    if (const auto* picker = dynamic_cast<const TDateTimePicker*>(Sender); picker != nullptr && picker->GetDroppedDown())
+        return;
+    FContainerForm->SetModalResult(mrCancel);
+    Key = 0;
+}
+
 int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int PosLeft, int PosTop,
                                           const std::string& FormCaption, const std::string& ButOKCaption,
                                           const std::string& ButCancelCaption) {
@@ -282,6 +293,7 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
                 control->GetFont()->SetColor(clGray);
             } else {
                 control->SetOnKeyPress([this](TObject* Sender, char32_t& Key) { EdRowKeyPress(Sender, Key); });
+                control->SetOnKeyDown([this](TObject* Sender, WORD& Key, TShiftState Shift) { EdRowKeyDown(Sender, Key, Shift); });
             }
         }
 
@@ -304,6 +316,8 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
             ok->SetBounds(g - 154, 4, 81, 29);
             ok->SetCaption(ButOKCaption);
             ok->SetOnClick([this](TObject* Sender) { EdRowOKClick(Sender); });
+            // With no editable field the keys go to the form itself.
+            form->SetOnKeyDown([this](TObject* Sender, WORD& Key, TShiftState Shift) { EdRowKeyDown(Sender, Key, Shift); });
         } else {
             if (form->GetWidth() < g + 28) form->SetWidth(g + 28);
             if (form->GetHeight() < h) form->SetHeight(h);

@@ -680,6 +680,10 @@ public:
     /// Fires OnCursorKeyAction with Key.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
+    /// The rectangle of the focus cue in client coordinates: the cell the keys act on when
+    /// its column has check marks or is editable, otherwise the visible cells of the
+    /// current row; empty when no shown row is current.
+    vcl::TRect FocusCueRect() const;
     /// Handles a key press (virtual key).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     /// Handles a typed character.
@@ -739,6 +743,9 @@ protected:
     bool CanEditShow() override;
     /// Repaints the whole view when the grid scrolls, so the headers follow.
     void TopLeftChanged() override;
+    /// Drops the character of a Space that toggled a check mark, so that it does not open
+    /// the in-place editor.
+    void WMChar(vcl::TMessage& Message) override;
     /// Fires OnBeforeCheckedChange, whose handler may change State before a check mark changes.
     void BeforeCheckStateChange(bool& State, int Col, int Row) {
         if (FOnBeforeCheckedChange) FOnBeforeCheckedChange(this, State, Col, Row);
@@ -788,6 +795,7 @@ private:
     void PaintSortArrow(vcl::TCanvas* C, const vcl::TRect& TextRect, int Offset, int W, int H);
     void PaintEmptyArea(vcl::TCanvas* C);
     void PaintInterRowIndicator(vcl::TCanvas* C);
+    void PaintFocusCue(vcl::TCanvas* C);
     int VisibleColumnsRight() const;
     int HeadRowsHeight() const;
 
@@ -797,6 +805,16 @@ private:
     void SelectByClick(int DataRow, vcl::TShiftState Shift);
     bool NearHeaderBorder(int X, int Y, int& SizedPos) const;
     void SetEditing(bool On);
+    // ---- the row editor's Escape (RowEditor.cpp)
+    void EdRowKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
+    // ---- keyboard steps (ReportListInput.cpp)
+    bool ToggleCurrentCheck();
+    int KeyColumn() const;
+    void FocusKeyCell();
+    void MoveKeyColumn(int Step);
+    void SelectAllShownRows();
+    void PopupAtCurrentRow();
+    bool AbandonEdit();
 
     TRLData* FData = nullptr;
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
@@ -848,6 +866,17 @@ private:
     bool FCheckMarksReadOnly = false;
     int FSortColumnSec = -1;
     bool FRowSelectLifted = false;   // whole-row selection lifted for the editor
+    bool FEatSpaceChar = false;      // the Space that toggled a mark types no character
+    // The grid column the keys act on (Space, F2): while whole rows are selected the grid
+    // keeps its current cell in the first column, so the view remembers the column that
+    // the last click or Ctrl+Left/Right chose.
+    int FKeyCol = 0;
+    // What the in-place editor showed when it opened, for Escape to put back: its grid
+    // cell, the text it showed and the stored string of the cell.
+    int FEditUndoCol = -1;
+    int FEditUndoRow = -1;
+    std::string FEditUndoText;
+    std::string FEditUndoStored;
     vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
     vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
 };

@@ -394,3 +394,97 @@ TEST_F(RowEditorTest, CustomCaptions) {
 }
 
 }  // namespace
+
+// Escape is Cancel in every kind of field, and on the form itself when no field can take
+// the keyboard; an open list or calendar is closed first.
+TEST_F(RowEditorTest, EscapeCancelsTheDialog) {
+    view->SetNrCols(4);
+    view->SetNrRows(1);
+    view->SetColumnFormat(1, "[s]");
+    view->SetColumnFormat(2, "[i]");
+    view->SetColumnFormat(3, "[c]a|b");
+    view->SetColumnFormat(4, "[dyyyy-MM-dd]");
+    view->SetElem(1, 1, "old");
+    view->SetElem(2, 1, "12");
+    view->SetElem(4, 1, "2024-02-29");
+    const char* names[] = {"runtime_rlre_Edit1", "runtime_rlre_NumIO2", "runtime_rlre_CBox3", "runtime_rlre_DtPick4"};
+    for (const char* name : names) {
+        int during = -1;
+        const int result = Edit(1, [&](TForm* F) {
+            auto* control = Find<TWinControl>(F, name);
+            control->SetFocus();
+            Input::TypeText(control, "7");
+            Input::KeyDown(control, VK_ESCAPE);
+            Input::KeyUp(control, VK_ESCAPE);
+            during = F->GetModalResult();
+        });
+        EXPECT_EQ(during, mrCancel) << name;
+        EXPECT_EQ(result, mrCancel) << name;
+    }
+    EXPECT_EQ(view->GetElem(1, 1), "old");
+    EXPECT_EQ(view->GetElem(2, 1), "12");
+    EXPECT_EQ(view->GetElem(3, 1), "");
+
+    // The first Escape closes the open list, the second cancels.
+    int afterFirst = -1, afterSecond = -1;
+    bool dropped = false;
+    Edit(1, [&](TForm* F) {
+        auto* box = Find<TComboBox>(F, "runtime_rlre_CBox3");
+        box->SetFocus();
+        Input::KeyDown(box, VK_F4);
+        dropped = box->GetDroppedDown();
+        Input::KeyDown(box, VK_ESCAPE);
+        afterFirst = F->GetModalResult();
+        EXPECT_FALSE(box->GetDroppedDown());
+        Input::KeyDown(box, VK_ESCAPE);
+        afterSecond = F->GetModalResult();
+    });
+    EXPECT_TRUE(dropped);
+    EXPECT_EQ(afterFirst, mrNone);
+    EXPECT_EQ(afterSecond, mrCancel);
+
+    // Only read-only fields: the keys go to the form.
+    for (int c = 1; c <= 4; ++c) view->SetColumnFormat(c, "[#s]");
+    int readOnly = -1;
+    Edit(1, [&](TForm* F) {
+        Input::KeyDown(F, VK_ESCAPE);
+        readOnly = F->GetModalResult();
+    });
+    EXPECT_EQ(readOnly, mrCancel);
+}
+
+// Tab walks the editable fields from top to bottom (the layout has one field per row) and
+// wraps; Shift+Tab walks back; read-only fields are skipped.
+TEST_F(RowEditorTest, TabFollowsTheLayout) {
+    view->SetNrCols(5);
+    view->SetNrRows(1);
+    view->SetColumnFormat(1, "[s]");
+    view->SetColumnFormat(2, "[i]");
+    view->SetColumnFormat(3, "[#s]");
+    view->SetColumnFormat(4, "[c]a|b");
+    view->SetColumnFormat(5, "[dyyyy]");
+    std::vector<std::string> forward, backward;
+    std::string first;
+    // The field that has the keyboard (a combo box's inner edit stands for the box).
+    auto focused = [](TForm* F) -> std::string {
+        for (TWinControl* c = F->GetActiveControl(); c != nullptr; c = c->GetParent())
+            if (c->GetName().starts_with("runtime_rlre_")) return c->GetName();
+        return "";
+    };
+    Edit(1, [&](TForm* F) {
+        first = focused(F);
+        Find<TWinControl>(F, "runtime_rlre_Edit1")->SetFocus();
+        for (int i = 0; i < 4; ++i) {
+            Input::KeyDown(F, VK_TAB);
+            forward.push_back(focused(F));
+        }
+        for (int i = 0; i < 2; ++i) {
+            Input::KeyDown(F, VK_TAB, TShiftState{ssShift});
+            backward.push_back(focused(F));
+        }
+    });
+    EXPECT_EQ(first, "runtime_rlre_Edit1");
+    EXPECT_EQ(forward, (std::vector<std::string>{"runtime_rlre_NumIO2", "runtime_rlre_CBox4", "runtime_rlre_DtPick5",
+                                                 "runtime_rlre_Edit1"}));
+    EXPECT_EQ(backward, (std::vector<std::string>{"runtime_rlre_DtPick5", "runtime_rlre_CBox4"}));
+}

@@ -211,10 +211,10 @@ void TInplaceEdit::KeyPress(char32_t& Key) {
 
 void TInplaceEdit::WMGetDlgCode(TMessage& M) {
     TCustomMaskEdit::WMGetDlgCode(M);
-    M.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
+    // Enter and Escape belong to the open editor (closing it, or going on to the grid),
+    // not to a default or Cancel button of the form.
+    M.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;
     if (grid_ != nullptr && grid_->GetOptions().Contains(goTabs)) M.Result |= DLGC_WANTTAB;
-    if (auto* list = dynamic_cast<TInplaceEditList*>(this); list != nullptr && list->GetListVisible())
-        M.Result |= DLGC_WANTALLKEYS;
 }
 
 void TInplaceEdit::WMKillFocus(TMessage& M) { TCustomMaskEdit::WMKillFocus(M); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Grids.h"
+#include "platform/StdCtrls.h"
 #include "platform/controls/lists/DropDownList.h"
 #include "tests/support/FormFixture.h"
 
@@ -246,3 +247,28 @@ TEST_F(GridEditor, StringGridEditsItsCells) {
 }
 
 }  // namespace
+
+// An open editor takes Enter and Escape itself: a form's default or Cancel button does not
+// take them from it. With the editor closed the buttons get them as usual.
+TEST_F(GridEditor, OpenEditorKeepsEnterAndEscapeFromTheFormsButtons) {
+    auto* cancel = Place<TButton>(10, 150, 75, 25);
+    cancel->SetCancel(true);
+    auto* ok = Place<TButton>(100, 150, 75, 25);
+    ok->SetDefault(true);
+    int cancels = 0, oks = 0;
+    cancel->SetOnClick([&](TObject*) { ++cancels; });
+    ok->SetOnClick([&](TObject*) { ++oks; });
+    std::vector<WORD> keys;
+    grid->SetOnKeyDown([&](TObject*, WORD& Key, TShiftState) { keys.push_back(Key); });
+    grid->SetFocus();
+    Input::KeyDown(grid, VK_F2);
+    ASSERT_TRUE(Editor()->GetVisible());
+    Input::KeyDown(Editor(), VK_ESCAPE);
+    EXPECT_EQ(cancels, 0);
+    EXPECT_NE(std::find(keys.begin(), keys.end(), VK_ESCAPE), keys.end());
+    Input::KeyDown(Editor(), VK_RETURN);
+    EXPECT_EQ(oks, 0);
+    EXPECT_FALSE(Editor()->GetVisible());   // Enter closed the editor
+    Input::KeyDown(grid, VK_ESCAPE);
+    EXPECT_EQ(cancels, 1);
+}
