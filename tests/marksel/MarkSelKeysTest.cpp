@@ -87,8 +87,8 @@ TEST_F(MarkSelKeys, ArrowsMoveThroughTheMarksAndEnterAndSpaceChooseAsAClick) {
 
 TEST_F(MarkSelKeys, KeysReachTheSelectorOnlyWhileItHasTheKeyboard) {
     edit->SetFocus();
-    vcl::Input::KeyDown(sel, vcl::VK_RIGHT);     // goes to the edit
-    vcl::Input::KeyDown(sel, vcl::VK_RETURN);
+    vcl::Input::KeyDown(edit, vcl::VK_RIGHT);    // the keyboard is on the edit
+    vcl::Input::KeyDown(edit, vcl::VK_RETURN);
     EXPECT_EQ(sel->GetFocusedMark(), 0);
     EXPECT_EQ(sel->GetSelected(), -1);
     // A click gives the selector the keyboard, which goes on from the clicked mark.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Classes.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "tests/support/FormFixture.h"
 #include "repsbut/Zyn_repsbut.h"
@@ -212,4 +213,49 @@ TEST(RepSpeedButtonPublished, IntervalsAndEventInTheTable) {
     EXPECT_TRUE(info->FindProperty("StartClickInterval")->IsDefault(b));
     info->FindProperty("RepeatClickInterval")->SetAsText(b, "3");
     EXPECT_EQ(b.GetRepeatClickInterval(), 10);
+}
+
+// From the keyboard: Space held down repeats with the mouse's delays (the key's own
+// auto-repeat adds nothing), its release clicks once; leaving while held stops without a
+// click; the cue shows only while the button has the keyboard.
+TEST_F(RepSpeedButtonTest, SpaceHeldDownRepeatsLikeTheMouseAndShowsTheCue) {
+    auto* other = PlaceOn<TEdit>(form.get(), 10, 60, 80, 21, "Other");
+    b->SetFocus();
+    ASSERT_TRUE(b->HasKeyboardFocus());
+    t0 = Application->GetClockMs();
+    Input::KeyDown(b, VK_SPACE);
+    EXPECT_TRUE(b->GetRepeating());
+    Application->AdvanceTime(300);
+    Input::KeyDown(b, VK_SPACE, {}, true);   // auto-repeat of the held key
+    Application->AdvanceTime(400);
+    EXPECT_EQ(repeats, (std::vector<std::int64_t>{500, 700}));
+    Input::KeyUp(b, VK_SPACE);
+    EXPECT_FALSE(b->GetRepeating());
+    EXPECT_EQ(clicks, 1);
+    Application->AdvanceTime(1000);
+    EXPECT_EQ(repeats.size(), 2u);
+
+    // The cue: the dotted frame 3 pixels inside the edge, only while focused.
+    TBitmap focused, unfocused;
+    focused.SetSize(b->GetWidth(), b->GetHeight());
+    unfocused.SetSize(b->GetWidth(), b->GetHeight());
+    b->PaintTo(focused.GetCanvas(), 0, 0);
+    Input::KeyDown(b, VK_SPACE);
+    other->SetFocus();   // leaving while held
+    EXPECT_FALSE(b->GetRepeating());
+    EXPECT_EQ(clicks, 1);
+    Application->AdvanceTime(1000);
+    EXPECT_EQ(repeats.size(), 2u);
+    b->PaintTo(unfocused.GetCanvas(), 0, 0);
+    int differing = 0;
+    for (int y = 0; y < b->GetHeight(); ++y)
+        for (int x = 0; x < b->GetWidth(); ++x) {
+            const bool onFrame = (x == 3 || x == b->GetWidth() - 4 || y == 3 || y == b->GetHeight() - 4) &&
+                                 x >= 3 && x <= b->GetWidth() - 4 && y >= 3 && y <= b->GetHeight() - 4;
+            if (focused.GetCanvas()->GetPixels(x, y) != unfocused.GetCanvas()->GetPixels(x, y)) {
+                EXPECT_TRUE(onFrame) << x << "," << y;
+                ++differing;
+            }
+        }
+    EXPECT_GT(differing, b->GetWidth());   // about every second pixel of the frame
 }
