@@ -103,14 +103,6 @@ void TGraphicControl::KeyUp(WORD& Key, TShiftState Shift) {
     if (FOnKeyUp) FOnKeyUp(this, Key, Shift);
 }
 
-namespace {
-TShiftState KeyShift(const TMessage& M) {
-    TShiftState s = KeyboardStateToShiftState();
-    if (M.LParam & (LPARAM(1) << 29)) s.Include(ssAlt);
-    return s;
-}
-}  // namespace
-
 void TGraphicControl::WndProc(TMessage& M) {
     if (keyboardFocusable_) {
         switch (M.Msg) {
@@ -120,8 +112,8 @@ void TGraphicControl::WndProc(TMessage& M) {
         case WM_SYSKEYUP: {
             if (GetControlStyle().Contains(csNoStdEvents)) return;
             WORD key = WORD(M.WParam);
-            if (M.Msg == WM_KEYDOWN || M.Msg == WM_SYSKEYDOWN) KeyDown(key, KeyShift(M));
-            else KeyUp(key, KeyShift(M));
+            if (M.Msg == WM_KEYDOWN || M.Msg == WM_SYSKEYDOWN) KeyDown(key, KeyMessageShift(M));
+            else KeyUp(key, KeyMessageShift(M));
             M.WParam = key;
             if (key == 0) M.Result = 1;
             return;

@@ -123,6 +123,12 @@ LPARAM KeyData(bool Down, bool Repeat, TShiftState Shift) {
 
 TShiftState KeyboardStateToShiftState() { return S().modifiers | S().buttons; }
 
+TShiftState KeyMessageShift(const TMessage& M) {
+    TShiftState s = KeyboardStateToShiftState();
+    if (M.LParam & (LPARAM(1) << 29)) s.Include(ssAlt);
+    return s;
+}
+
 namespace input {
 
 void SetModifierState(TShiftState Shift) {

@@ -20,6 +20,9 @@ class TCustomForm;
 // Shift state of the keyboard and mouse buttons now (kept from the last input event): what
 // a key message's handler sees as Shift, Ctrl, Alt and the buttons held.
 TShiftState KeyboardStateToShiftState();
+// The shift state a key message's handler is given: the keyboard's, with Alt from the
+// message itself (bit 29 of LParam, set on system keys).
+TShiftState KeyMessageShift(const TMessage& M);
 
 namespace input {
 

@@ -474,20 +474,12 @@ void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
     if (FOnKeyUp) FOnKeyUp(this, Key, Shift);
 }
 
-namespace {
-TShiftState KeyShift(const TMessage& M) {
-    TShiftState s = KeyboardStateToShiftState();
-    if (M.LParam & (LPARAM(1) << 29)) s.Include(ssAlt);
-    return s;
-}
-}  // namespace
-
 bool TWinControl::DoKeyDown(TMessage& M) {
     TCustomForm* form = GetParentForm(this);
     if (form != nullptr && form != this && form->GetKeyPreview() && form->DoKeyDown(M)) return true;
     if (!controlStyle_.Contains(csNoStdEvents)) {
         WORD key = WORD(M.WParam);
-        KeyDown(key, KeyShift(M));
+        KeyDown(key, KeyMessageShift(M));
         M.WParam = key;
         if (key == 0) return true;
     }
@@ -511,7 +503,7 @@ bool TWinControl::DoKeyUp(TMessage& M) {
     if (form != nullptr && form != this && form->GetKeyPreview() && form->DoKeyUp(M)) return true;
     if (!controlStyle_.Contains(csNoStdEvents)) {
         WORD key = WORD(M.WParam);
-        KeyUp(key, KeyShift(M));
+        KeyUp(key, KeyMessageShift(M));
         M.WParam = key;
         if (key == 0) return true;
     }
