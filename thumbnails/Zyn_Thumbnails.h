@@ -236,7 +236,7 @@ public:
 
     // ---- public properties
     /// Scroll position: the integer part is the first slide of the top row shown, the fraction
-    /// the part of a row scrolled out at the top; default 1.0.
+    /// how much of that row is scrolled out at the top; default 1.0.
     double GetFirstThumbIdx() const { return FFirstThumbIx; }
     /// Scrolls to slide Value (clamped to Min..Max): moving through the slides of one row scrolls
     /// smoothly through that row. Repaints when the position changes.

@@ -361,57 +361,41 @@ bool TargetCanFocus(const TControl* C) {
     auto* g = dynamic_cast<const TGraphicControl*>(C);
     return g != nullptr && g->CanFocus();
 }
+
+// The first control after Current in List (before it when not GoForward), round the end,
+// that Accept takes; Current itself only when nothing else is taken; nullptr when none is.
+template <class T, class AcceptFn>
+T* NextInCycle(const std::vector<T*>& List, const TControl* Current, bool GoForward, AcceptFn&& Accept) {
+    const int n = int(List.size());
+    if (n == 0) return nullptr;
+    int i = GoForward ? n - 1 : 0;
+    if (auto it = std::find(List.begin(), List.end(), Current); it != List.end()) i = int(it - List.begin());
+    for (int step = 0; step < n; ++step) {
+        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+        T* c = List[std::size_t(i)];
+        if (c == Current && step + 1 < n) continue;
+        if (Accept(c)) return c;
+    }
+    return nullptr;
+}
 }  // namespace
 
 TControl* TWinControl::FindNextFocusTarget(TControl* CurControl, bool GoForward, bool CheckTabStop,
                                            bool CheckParent) const {
     std::vector<TControl*> list;
     GetFocusOrderList(list);
-    if (list.empty()) return nullptr;
-    int n = int(list.size());
-    int start = -1;
-    if (CurControl != nullptr) {
-        auto it = std::find(list.begin(), list.end(), CurControl);
-        if (it != list.end()) start = int(it - list.begin());
-    }
-    if (start < 0) start = GoForward ? n - 1 : 0;
-    int i = start;
-    for (int step = 0; step < n; ++step) {
-        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
-        TControl* c = list[i];
-        if (c == CurControl && step + 1 < n) continue;
-        if (CheckTabStop && !TargetTabStop(c)) continue;
-        if (CheckParent && c->GetParent() != this) continue;
-        if (!TargetCanFocus(c)) continue;
-        return c;
-    }
-    return nullptr;
+    return NextInCycle(list, CurControl, GoForward, [&](const TControl* c) {
+        return (!CheckTabStop || TargetTabStop(c)) && (!CheckParent || c->GetParent() == this) && TargetCanFocus(c);
+    });
 }
 
 TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward,
                                           bool CheckTabStop, bool CheckParent) const {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
-    if (list.empty()) return nullptr;
-    int n = int(list.size());
-    int start = -1;
-    if (CurControl != nullptr) {
-        auto it = std::find(list.begin(), list.end(), CurControl);
-        if (it != list.end()) start = int(it - list.begin());
-    }
-    if (start < 0) start = GoForward ? n - 1 : 0;
-    int i = start;
-    for (int step = 0; step < n; ++step) {
-        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
-        TWinControl* c = list[i];
-        if (c == CurControl && step + 1 < n) continue;
-        if (CheckTabStop && !c->tabStop_) continue;
-        if (CheckParent && c->parent_ != this) continue;
-        if (!c->CanFocus()) continue;
-        // A control inside a container that takes the focus itself is reached through it.
-        return c;
-    }
-    return nullptr;
+    return NextInCycle(list, CurControl, GoForward, [&](const TWinControl* c) {
+        return (!CheckTabStop || c->tabStop_) && (!CheckParent || c->parent_ == this) && c->CanFocus();
+    });
 }
 
 void TWinControl::SelectNext(TControl* CurControl, bool GoForward, bool CheckTabStop) {
