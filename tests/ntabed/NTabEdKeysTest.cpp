@@ -340,9 +340,11 @@ TEST_F(NTabEdKeys, MenuKeysOpenTheMenusOfTheCurrentCellAndItsHeadings) {
     ed->SetRow(2);
     const vcl::TRect cell = ed->CellRect(3, 2);
     vcl::TPoint at;
+    // The handler outlives the loop (later menus run it too), so its count does as well.
+    int before = 0;
+    ed->SetOnBeforePopup([&](vcl::TObject*, TPopupMenu*) { ++before; });
     for (auto [key, shift] : {std::pair{vcl::VK_F10, vcl::TShiftState{vcl::ssShift}}, std::pair{vcl::VK_APPS, vcl::TShiftState{}}}) {
-        int before = 0;
-        ed->SetOnBeforePopup([&](vcl::TObject*, TPopupMenu*) { ++before; });
+        before = 0;
         EXPECT_EQ(MenuKey(key, shift, &at), ed->GetDataMenu());
         EXPECT_EQ(before, 1);
         EXPECT_EQ(at, (vcl::TPoint{cell.Left + 10, cell.Bottom}));   // just below the cell
