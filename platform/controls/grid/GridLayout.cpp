@@ -1,6 +1,7 @@
 // TCustomGrid: construction, size properties, geometry (cell rectangles, hit testing,
 // visible cells), scrolling and the current cell with its selection.
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/CustomControl.h"
@@ -414,7 +415,9 @@ TRect TCustomGrid::CellRect(int ACol, int ARow) const {
         int start = LinePos(A, Cell);
         if (start < 0 || start >= A.extent) return false;
         Min = start;
-        Max = std::min(start + std::max(0, A.Size(Cell)), A.extent);
+        // A cell may be taller than the whole int range past its start; the sum is clipped
+        // to the grid's extent before it can overflow.
+        Max = int(std::min<std::int64_t>(std::int64_t(start) + std::max(0, A.Size(Cell)), A.extent));
         return true;
     };
     TRect r;

@@ -89,6 +89,15 @@ TEST_F(GridLayout, ScrolledOutAndFarCellsHaveEmptyRects) {
     EXPECT_EQ(g->CellRect(7, 4), TRect());
 }
 
+TEST_F(GridLayout, ACellWiderThanTheIntRangeEndsAtTheGridsEdge) {
+    TDrawGrid* g = MakeGrid();
+    g->SetColWidths(1, INT32_MAX);
+    g->SetRowHeights(1, INT32_MAX);
+    // The cell starts after the fixed cells and would end past INT32_MAX.
+    EXPECT_EQ(g->CellRect(1, 1), Rect(65, 25, g->GetClientWidth(), g->GetClientHeight()));
+    EXPECT_EQ(g->CellRect(2, 1), TRect());   // past the edge
+}
+
 TEST_F(GridLayout, MouseCoordGivesLinePixelsToTheCellBefore) {
     TDrawGrid* g = MakeGrid();
     struct Case { int x, y, col, row; };
