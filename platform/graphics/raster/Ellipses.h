@@ -31,8 +31,9 @@ inline std::vector<TPoint> EllipseLoop(const TRect& box) {
 }
 
 // The same loop for an ellipse (box at least 3 x 3), with points computed on demand from
-// one stored quadrant, so arcs of huge ellipses stay cheap. A box whose quadrant would pass
-// MaxQuadrantPoints (ellipses millions of pixels across) raises EOutOfResources.
+// one stored quadrant, each with its index along the loop (which dash patterns count). A
+// box whose quadrant would pass MaxQuadrantPoints (ellipses millions of pixels across)
+// raises EOutOfResources; EllipseWalk reaches the points of any box without storing them.
 class EllipseOutline {
 public:
     static constexpr std::int64_t MaxQuadrantPoints = std::int64_t(1) << 22;
