@@ -99,6 +99,40 @@ void BM_EllipseHugeClipped(benchmark::State& state) {
 }
 BENCHMARK(BM_EllipseHugeClipped)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
+// Huge arcs on a 400 x 300 canvas, each through the canvas's clip: a pie of a circle 2^20
+// across whose outline crosses the canvas near 45 degrees (0), its arc alone (1), the pie
+// with a pen 3 pixels wide (2), the pie of a circle 2^24 across (3), and a filled ellipse
+// 2^24 across wholly above and left of the canvas (4; a meter's scale band of an extreme
+// width). Only what the clip shows should cost.
+void BM_ArcHugeClipped(benchmark::State& state) {
+    TBitmap bmp;
+    bmp.SetSize(400, 300);
+    TCanvas* c = bmp.GetCanvas();
+    c->GetBrush()->SetColor(clYellow);
+    c->GetPen()->SetColor(clNavy);
+    const int side = state.range(0) == 3 ? 1 << 24 : 1 << 20;
+    const int d = int(side / 2 * 0.70710678) + side / 2;   // the 45-degree point at the middle
+    const TRect box = state.range(0) == 4 ? Rect(-(1 << 24) - 500, -(1 << 24) - 500, -500, -500)
+                                          : Rect(200 - d, 150 - d, 200 - d + side, 150 - d + side);
+    const TPoint centre(box.Left + side / 2, box.Top + side / 2);
+    c->GetPen()->SetWidth(state.range(0) == 2 ? 3 : 1);
+    for (auto _ : state) {
+        try {
+            switch (state.range(0)) {
+                case 1: c->Arc(box.Left, box.Top, box.Right, box.Bottom, centre.X + side, centre.Y, centre.X, centre.Y - side); break;
+                case 4: c->Ellipse(box); break;
+                default: c->Pie(box.Left, box.Top, box.Right, box.Bottom, centre.X + side, centre.Y, centre.X, centre.Y - side); break;
+            }
+        } catch (const EOutOfResources&) {
+            state.SkipWithError("the canvas refused the arc");
+            break;
+        }
+        benchmark::DoNotOptimize(bmp.ScanLine(150));
+    }
+    c->GetPen()->SetWidth(1);
+}
+BENCHMARK(BM_ArcHugeClipped)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
 void BM_StretchHalftone1024x768To120x90(benchmark::State& state) {
     TBitmap src;
     src.SetSize(1024, 768);

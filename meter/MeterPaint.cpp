@@ -28,8 +28,9 @@ void PenAndBrush(TCanvas* C, TColor Color) {
     C->GetBrush()->SetColor(Color);   // also makes the brush solid
 }
 
-// Curves the canvas refuses to trace (the arc of an ellipse far larger than any surface, as
-// the dial of a meter of 2^30 pixels has) are left out; the rest of the picture paints.
+// Curves the canvas refuses to trace (a dashed arc of an ellipse far larger than any
+// surface, which a pen an event handler left on the canvas could ask for) are left out; the
+// rest of the picture paints.
 template <class Fn>
 void Curve(Fn&& Draw) {
     try {

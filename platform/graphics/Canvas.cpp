@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <vector>
 
 #include "platform/core/WinTypes.h"
@@ -405,28 +406,49 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
         box = TRect(box.Left + w / 2, box.Top + w / 2, box.Right - (w - 1) / 2, box.Bottom - (w - 1) / 2);
         if (box.IsEmpty()) return;
     }
-    const raster::EllipseOutline outline(box);
-    const std::size_t n = outline.Size();
-    if (n == 0) return;
     const TPoint center(box.Left + box.Width() / 2, box.Top + box.Height() / 2);
-    const std::size_t s = outline.RayIndex(center, start);
-    std::size_t e = outline.RayIndex(center, end);
     const TPoint rs(start.X - center.X, start.Y - center.Y), re(end.X - center.X, end.Y - center.Y);
     const bool full = Cross(rs, re) == 0 && Dot(rs, re) >= 0;
+    TRect near = dc.Target().clip;
+    near.Inflate(w + 2, w + 2);
+    const bool figureNeeded = (shape != ArcShape::Arc && dc.BrushVisible()) || (dc.PenVisible() && dc.WidePen());
 
     // The closed figure: the arc's pixels from the start ray to the end ray (counter-
     // clockwise), the pixel where the end ray meets the outline, and for pies the centre.
-    // Parts far outside the clip are reduced to straight runs.
-    const std::size_t count = full ? n : (e + n - s) % n;
-    if (full) e = s;
-    const TPoint arcStart = outline.At(s), arcEnd = outline.At(e);
-    TRect near = dc.Target().clip;
-    near.Inflate(w + 2, w + 2);
-    // Only fills and wide pens need it; a one-pixel pen walks the outline itself.
+    // Parts far outside the clip are reduced to straight runs. A one-pixel pen walks the
+    // arc's pixels themselves.
     raster::Scratch<TPoint> path;
     raster::PathReducer reducer(near, *path);
-    if ((shape != ArcShape::Arc && dc.BrushVisible()) || (dc.PenVisible() && dc.WidePen())) {
-        outline.Visit(s, count, [&](TPoint p) { reducer.Add(p); });
+    TPoint arcStart, arcEnd;
+    std::vector<TPoint> penPixels;
+    const bool dashed = dc.PenVisible() && dc.Dash() != nullptr;
+    std::optional<raster::EllipseOutline> stored;
+    std::size_t s = 0, count = 0;
+    if (dashed || raster::EllipseWalk::Small(box)) {
+        // Dash patterns count every pixel from the arc's start: the whole loop is kept.
+        stored.emplace(box);
+        const raster::EllipseOutline& outline = *stored;
+        const std::size_t n = outline.Size();
+        if (n == 0) return;
+        s = outline.RayIndex(center, start);
+        std::size_t e = outline.RayIndex(center, end);
+        count = full ? n : (e + n - s) % n;
+        if (full) e = s;
+        arcStart = outline.At(s);
+        arcEnd = outline.At(e);
+        if (figureNeeded) outline.Visit(s, count, [&](TPoint p) { reducer.Add(p); });
+    } else {
+        // A large ellipse is walked near the clip only.
+        const raster::EllipseWalk walk(box);
+        const auto from = walk.RayPosition(center, start);
+        const auto to = full ? from : walk.RayPosition(center, end);
+        arcStart = walk.At(from);
+        arcEnd = walk.At(to);
+        if (figureNeeded)
+            for (TPoint p : walk.Near(from, to, full, near)) reducer.Add(p);
+        if (dc.PenVisible() && !dc.WidePen()) penPixels = walk.Inside(from, to, full, dc.Target().clip);
+    }
+    if (figureNeeded) {
         reducer.Add(arcEnd);
         if (shape == ArcShape::Pie) reducer.Add(center);
     }
@@ -445,7 +467,11 @@ void DrawArc(DrawContext& dc, ArcShape shape, TRect box, TPoint start, TPoint en
         } else {
             CosmeticStroke stroke = dc.Stroke();
             if (!direct) stroke.CollectInto(&on, &off);
-            outline.Visit(s, count, [&](TPoint p) { stroke.Pixel(p.X, p.Y); });
+            if (stored) {
+                stored->Visit(s, count, [&](TPoint p) { stroke.Pixel(p.X, p.Y); });
+            } else {
+                for (TPoint p : penPixels) stroke.Pixel(p.X, p.Y);
+            }
             if (shape == ArcShape::Pie) {
                 stroke.Line(arcEnd, center);
                 stroke.Line(center, arcStart);

@@ -163,24 +163,6 @@ std::vector<Factor> FactorsOf(const TClassInfo& Cls) {
 
 constexpr int kHuge = 1 << 30;
 
-// Faults the sweep found that are not mended yet, as the rows that show them; those rows are
-// left out (they would not end in reasonable time) and the fault is told.
-const char* OpenFaultOf(const std::string& Class, const std::vector<Factor>& F, const std::vector<int>& Row, int W) {
-    auto label = [&](const std::string& Path) -> std::string {
-        for (std::size_t i = 0; i < F.size(); ++i)
-            if (F[i].Path() == Path) return F[i].Levels[std::size_t(Row[i])].Label;
-        return "as made";
-    };
-    auto huge = [](const std::string& L) { return L == "-2^31" || L == "-2^29" || L == "2^29" || L == "2^31-1"; };
-    // A meter some 2^30 pixels across with its scale band or a huge anchor boss still takes
-    // minutes to paint: the ellipse fill follows the clip now, the meter's other huge
-    // shapes do not yet.
-    if (Class == "TMeter" && W == kHuge &&
-        (label("ScaleBkVisible") == "True" || (label("AnchorCovered") != "False" && huge(label("AnchorSize")))))
-        return "a meter of 2^30 pixels with its scale band or anchor boss paints for minutes";
-    return nullptr;
-}
-
 double Ms(std::chrono::steady_clock::time_point T0) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - T0).count();
 }
@@ -302,16 +284,9 @@ TEST_P(CombinedProperties, PaintsFollowThePixelsShown) {
         ctl->SetBounds(0, 0, 800, 600);
         ctl->PaintTo(surface_->GetCanvas(), 0, 0);
     }
-    int skipped = 0;
-    std::string skipReason;
     for (auto [w, h] : {std::pair{800, 600}, std::pair{kHuge, kHuge}}) {
         for (const std::vector<int>& row : rows) {
             const std::string what = RowText(factors, row, w, h);
-            if (const char* open = OpenFaultOf(cls->GetName(), factors, row, w)) {
-                ++skipped;
-                skipReason = open;
-                continue;
-            }
             if (std::getenv("ZYN_COMBINED_TRACE")) { std::printf("row: %s\n", what.c_str()); std::fflush(stdout); }
             TComponent* obj = cls->Create(form.get());
             auto* ctl = dynamic_cast<TControl*>(obj);
@@ -338,7 +313,6 @@ TEST_P(CombinedProperties, PaintsFollowThePixelsShown) {
     }
     std::printf("%s: %zu factors, %zu rows, %d paints; slowest %.2f ms (%s)\n", cls->GetName().c_str(),
                 factors.size(), rows.size(), paints_, slowest_, slowestWhat_.c_str());
-    if (skipped > 0) std::printf("%s: %d rows left out for an open fault: %s\n", cls->GetName().c_str(), skipped, skipReason.c_str());
     EXPECT_TRUE(faults_.empty()) << cls->GetName() << ":" << Lines(faults_, 20);
 }
 

@@ -262,7 +262,8 @@ void WalkQuadrantWith(std::int64_t w, std::int64_t h, RowFn&& Row, ColumnFn&& Co
     std::pair<std::int64_t, std::int64_t> need = Needed(y);
     while (x >= w / 2) {
         if (y > need.second) need = Needed(y);
-        if (need.first == kNone) return;   // nothing more is wanted, the tip included
+        // Nothing more is wanted (the rows asked for may lie past the last one), the tip included.
+        if (need.first == kNone || need.first >= h) return;
         if (need.first - y > SkipAfter && --stepsBeforeAsking < 0) {
             const auto [nx, ny] = skipper.Landing(x, y, need.first - 1);
             if (nx != x || ny != y) {
@@ -601,6 +602,306 @@ std::size_t EllipseOutline::RayIndex(TPoint center, TPoint through) const {
         else lo = mid + 1;
     }
     return lo < n ? lo : 0;
+}
+
+}  // namespace vcl::raster
+
+// ---- the loop walked near a window ---------------------------------------------------------
+
+namespace vcl::raster {
+
+namespace {
+
+double AngleOf(double vx, double vy) {
+    const double a = std::atan2(vy, vx);
+    return a < 0 ? a + 2 * std::numbers::pi : a;
+}
+
+}  // namespace
+
+// Quadrant points (x0, y0), (x0 + sx, y0 + sy), ... (x1, y1): a row or a column of them in
+// the order the walk or the loop meets them.
+struct EllipseWalk::Run {
+    std::int64_t x0, y0, x1, y1;
+    std::int64_t Count() const { return std::max(std::abs(x1 - x0), std::abs(y1 - y0)) + 1; }
+    std::int64_t Sx() const { return x1 > x0 ? 1 : x1 < x0 ? -1 : 0; }
+    std::int64_t Sy() const { return y1 > y0 ? 1 : y1 < y0 ? -1 : 0; }
+    std::int64_t X(std::int64_t i) const { return x0 + Sx() * i; }
+    std::int64_t Y(std::int64_t i) const { return y0 + Sy() * i; }
+    Run Part(std::int64_t i, std::int64_t j) const { return {X(i), Y(i), X(j), Y(j)}; }
+    Run Reversed() const { return {x1, y1, x0, y0}; }
+};
+
+namespace {
+
+// The quadrant points of a w x h box on rows [y0, y1], as runs in walk order.
+template <typename Run>
+void QuadrantRows(std::int64_t w, std::int64_t h, std::int64_t y0, std::int64_t y1, std::vector<Run>& out) {
+    out.clear();
+    if (y0 > y1) return;
+    WalkQuadrantRuns(
+        w, h,
+        [&](std::int64_t y, std::int64_t xa, std::int64_t xb) {
+            if (y < y0 || y > y1) return;
+            // Runs along one row join.
+            if (!out.empty() && out.back().y0 == y && out.back().y1 == y && out.back().x1 == xa + 1) out.back().x1 = xb;
+            else out.push_back({xa, y, xb, y});
+        },
+        [&](std::int64_t x, std::int64_t ya, std::int64_t yb) {
+            ya = std::max(ya, y0);
+            yb = std::min(yb, y1);
+            if (ya <= yb) out.push_back({x, ya, x, yb});
+        },
+        [&](std::int64_t y) -> std::pair<std::int64_t, std::int64_t> {
+            if (y > y1) return {kNone, kNone};
+            return {std::max(y, y0), y1};
+        });
+}
+
+}  // namespace
+
+EllipseWalk::EllipseWalk(const TRect& box)
+    : left_(box.Left), top_(box.Top), w_(std::int64_t(box.Right) - box.Left), h_(std::int64_t(box.Bottom) - box.Top),
+      yStart_(h_ / 2) {
+    std::vector<Run> runs;
+    QuadrantRows(w_, h_, h_ - 2, h_ - 1, runs);
+    // The last two points of the walk.
+    std::vector<std::pair<std::int64_t, std::int64_t>> tail;
+    for (const Run& r : runs)
+        for (std::int64_t i = std::max<std::int64_t>(0, r.Count() - 2); i < r.Count(); ++i) tail.push_back({r.X(i), r.Y(i)});
+    lastX_ = tail.back().first;
+    beforeLast_ = {0, tail.size() > 1 ? tail[tail.size() - 2].first : lastX_, tail.size() > 1 ? tail[tail.size() - 2].second : h_ - 1};
+    QuadrantRows(w_, h_, yStart_, yStart_ + 1, runs);
+    const Run& first = runs.front();
+    afterFirst_ = first.Count() > 1 ? Position{0, first.X(1), first.Y(1)}
+                                    : (runs.size() > 1 ? Position{0, runs[1].x0, runs[1].y0} : Position{0, w_ - 1, yStart_});
+    // Where mirrored quarters meet on an axis they share a pixel; it belongs to the first.
+    sharedTop_ = w_ - 1 - lastX_ == lastX_;
+    sharedSide_ = h_ - 1 - yStart_ == yStart_;
+}
+
+TPoint EllipseWalk::At(const Position& p) const {
+    const std::int64_t W = w_ - 1, H = h_ - 1;
+    switch (p.quarter) {
+        case 0: return TPoint(int(left_ + p.qx), int(top_ + H - p.qy));
+        case 1: return TPoint(int(left_ + W - p.qx), int(top_ + H - p.qy));
+        case 2: return TPoint(int(left_ + W - p.qx), int(top_ + p.qy));
+        default: return TPoint(int(left_ + p.qx), int(top_ + p.qy));
+    }
+}
+
+// Loop order within a quarter: the walk's order (down the rows, leftwards along a row) in
+// quarters 0 and 2, the other way in 1 and 3.
+EllipseWalk::Key EllipseWalk::KeyOf(const Position& p) const {
+    return p.quarter % 2 == 0 ? Key{p.qy, -p.qx} : Key{-p.qy, p.qx};
+}
+
+bool EllipseWalk::Included(int quarter, std::int64_t qx, std::int64_t qy) const {
+    if (sharedTop_ && (quarter == 1 || quarter == 3) && qx == lastX_ && qy == h_ - 1) return false;
+    if (sharedSide_ && (quarter == 2 || quarter == 3) && qx == w_ - 1 && qy == yStart_) return false;
+    return true;
+}
+
+EllipseWalk::Position EllipseWalk::FirstOf(int quarter) const {
+    switch (quarter) {
+        case 0: return {0, w_ - 1, yStart_};
+        case 1: return sharedTop_ ? Position{1, beforeLast_.qx, beforeLast_.qy} : Position{1, lastX_, h_ - 1};
+        case 2: return sharedSide_ ? Position{2, afterFirst_.qx, afterFirst_.qy} : Position{2, w_ - 1, yStart_};
+        default: return sharedTop_ ? Position{3, beforeLast_.qx, beforeLast_.qy} : Position{3, lastX_, h_ - 1};
+    }
+}
+
+EllipseWalk::Position EllipseWalk::LastOf(int quarter) const {
+    switch (quarter) {
+        case 0: return {0, lastX_, h_ - 1};
+        case 1: return {1, w_ - 1, yStart_};
+        case 2: return {2, lastX_, h_ - 1};
+        default: return sharedSide_ ? Position{3, afterFirst_.qx, afterFirst_.qy} : Position{3, w_ - 1, yStart_};
+    }
+}
+
+// The quarter's points on device rows [y0, y1] as runs in loop order.
+std::vector<EllipseWalk::Run> EllipseWalk::QuarterRuns(int quarter, std::int64_t y0, std::int64_t y1) const {
+    const std::int64_t H = h_ - 1;
+    std::int64_t a = quarter < 2 ? top_ + H - y1 : y0 - top_, b = quarter < 2 ? top_ + H - y0 : y1 - top_;
+    a = std::max(a, yStart_);
+    b = std::min(b, h_ - 1);
+    std::vector<Run> runs;
+    QuadrantRows(w_, h_, a, b, runs);
+    if (quarter % 2 == 1) {
+        std::reverse(runs.begin(), runs.end());
+        for (Run& r : runs) r = r.Reversed();
+    }
+    // A shared point is an end of the walk, so an end of a run.
+    std::vector<Run> out;
+    for (Run r : runs) {
+        std::int64_t i = 0, j = r.Count() - 1;
+        if (!Included(quarter, r.X(i), r.Y(i))) ++i;
+        if (j >= i && !Included(quarter, r.X(j), r.Y(j))) --j;
+        if (i <= j) out.push_back(r.Part(i, j));
+    }
+    return out;
+}
+
+// The quarter's points on quadrant row qy, in loop order (Count() 0 when none).
+EllipseWalk::Run EllipseWalk::RowOf(int quarter, std::int64_t qy) const {
+    std::vector<Run> runs;
+    QuadrantRows(w_, h_, qy, qy, runs);
+    if (runs.empty()) return {0, qy, 0, qy - 1};   // marks an empty row
+    std::int64_t xFirst = INT64_MIN, xLast = INT64_MAX;
+    for (const Run& r : runs) {
+        xFirst = std::max({xFirst, r.x0, r.x1});
+        xLast = std::min({xLast, r.x0, r.x1});
+    }
+    Run r{xFirst, qy, xLast, qy};
+    if (quarter % 2 == 1) r = r.Reversed();
+    std::int64_t i = 0, j = r.Count() - 1;
+    if (!Included(quarter, r.X(i), r.Y(i))) ++i;
+    if (j >= i && !Included(quarter, r.X(j), r.Y(j))) --j;
+    if (i > j) return {0, qy, 0, qy - 1};   // marks an empty row
+    return r.Part(i, j);
+}
+
+EllipseWalk::Position EllipseWalk::RayPosition(TPoint center, TPoint through) const {
+    const double ray = AngleOf(double(through.X) - center.X, double(center.Y) - through.Y);
+    // The angle around the centre grows along the loop; the points at its end that come
+    // back to the start direction count a full turn more.
+    auto angle = [&](const Position& p) {
+        const TPoint d = At(p);
+        double a = AngleOf(double(d.X) - center.X, double(center.Y) - d.Y);
+        if (p.quarter >= 2 && a < std::numbers::pi / 2) a += 2 * std::numbers::pi;
+        return a;
+    };
+    for (int k = 0; k < 4; ++k) {
+        if (angle(LastOf(k)) < ray) continue;
+        // The first row (in loop order) whose last point reaches the ray, then the first
+        // point of it that does.
+        const std::int64_t rows = h_ - yStart_;
+        auto rowAt = [&](std::int64_t i) { return RowOf(k, k % 2 == 0 ? yStart_ + i : h_ - 1 - i); };
+        auto reaches = [&](std::int64_t i) {
+            const Run r = rowAt(i);
+            if (r.y1 < r.y0) return i > 0;   // an empty row can only open or close the quarter
+            return angle({k, r.x1, r.y1}) >= ray;
+        };
+        std::int64_t lo = 0, hi = rows - 1;
+        while (lo < hi) {
+            const std::int64_t mid = lo + (hi - lo) / 2;
+            if (reaches(mid)) hi = mid;
+            else lo = mid + 1;
+        }
+        const Run r = rowAt(lo);
+        std::int64_t a = 0, b = r.Count() - 1;
+        while (a < b) {
+            const std::int64_t mid = a + (b - a) / 2;
+            if (angle({k, r.X(mid), r.Y(mid)}) >= ray) b = mid;
+            else a = mid + 1;
+        }
+        return {k, r.X(a), r.Y(a)};
+    }
+    return FirstOf(0);
+}
+
+void EllipseWalk::Collect(const Position& from, const Position& to, bool whole, const TRect& cells, bool path,
+                          std::vector<TPoint>& out) const {
+    // The loop from `from` to `to` as pieces of quarters: [first, last) in loop-order keys.
+    struct Piece {
+        int quarter;
+        const Position* first;   // null: the quarter's start
+        const Position* last;    // null: the quarter's end
+    };
+    std::vector<Piece> pieces;
+    const bool wraps = whole || from.quarter > to.quarter ||
+                       (from.quarter == to.quarter && KeyOf(to) <= KeyOf(from));
+    if (!whole && from == to) return;
+    if (!wraps) {
+        if (from.quarter == to.quarter) pieces.push_back({from.quarter, &from, &to});
+        else {
+            pieces.push_back({from.quarter, &from, nullptr});
+            for (int k = from.quarter + 1; k < to.quarter; ++k) pieces.push_back({k, nullptr, nullptr});
+            pieces.push_back({to.quarter, nullptr, &to});
+        }
+    } else {
+        pieces.push_back({from.quarter, &from, nullptr});
+        for (int k = from.quarter + 1; k < 4; ++k) pieces.push_back({k, nullptr, nullptr});
+        for (int k = 0; k < to.quarter; ++k) pieces.push_back({k, nullptr, nullptr});
+        pieces.push_back({to.quarter, nullptr, &to});
+    }
+    // The rows and columns whose points are kept one by one.
+    const std::int64_t grow = path ? 1 : 0;
+    const std::int64_t rowLo = std::int64_t(cells.Top) - grow, rowHi = std::int64_t(cells.Bottom) - 1 + 2 * grow;
+    const std::int64_t colLo = std::int64_t(cells.Left) - grow, colHi = std::int64_t(cells.Right) - 1 + 2 * grow;
+    auto emit = [&](std::int64_t x, std::int64_t y) { out.push_back(TPoint(int(x), int(y))); };
+    for (const Piece& piece : pieces) {
+        const int k = piece.quarter;
+        const Position start = piece.first ? *piece.first : FirstOf(k);
+        const Key lo = KeyOf(start);
+        if (piece.last && KeyOf(*piece.last) <= lo) continue;   // nothing in it
+        auto before = [&](const Key& key) { return piece.last == nullptr || key < KeyOf(*piece.last); };
+        // A path keeps the piece's first point; the points up to the rows kept lie beyond the
+        // same side.
+        const TPoint s = At(start);
+        if (path && (s.Y < rowLo || s.Y > rowHi)) emit(s.X, s.Y);
+        for (const Run& quadrantRun : QuarterRuns(k, rowLo, rowHi)) {
+            // The run's points within the piece (keys grow along a run).
+            const Run& q = quadrantRun;
+            const std::int64_t n = q.Count();
+            auto keyAt = [&](std::int64_t i) { return KeyOf({k, q.X(i), q.Y(i)}); };
+            std::int64_t i0 = 0, hi = n;   // first index at or after the piece's start
+            while (i0 < hi) {
+                const std::int64_t mid = i0 + (hi - i0) / 2;
+                if (keyAt(mid) >= lo) hi = mid;
+                else i0 = mid + 1;
+            }
+            std::int64_t i1 = i0;   // first index past the piece's end
+            hi = n;
+            while (i1 < hi) {
+                const std::int64_t mid = i1 + (hi - i1) / 2;
+                if (before(keyAt(mid))) i1 = mid + 1;
+                else hi = mid;
+            }
+            if (i0 >= i1) continue;
+            // Device columns along the run: the part inside is kept point by point, the parts
+            // beyond a side by their ends.
+            const Run part = q.Part(i0, i1 - 1);
+            const TPoint a = At({k, part.x0, part.y0}), b = At({k, part.x1, part.y1});
+            const std::int64_t m = part.Count();
+            const std::int64_t dx = m > 1 ? (std::int64_t(b.X) - a.X) / (m - 1) : 0, dy = m > 1 ? (std::int64_t(b.Y) - a.Y) / (m - 1) : 0;
+            std::int64_t in0 = 0, in1 = m;   // [in0, in1): inside the columns
+            if (dx == 0) {
+                if (a.X < colLo || a.X > colHi) in0 = in1 = m;
+            } else {
+                // X(i) = a.X + dx i
+                const std::int64_t lim0 = dx > 0 ? colLo - a.X : a.X - colHi, lim1 = dx > 0 ? colHi - a.X : a.X - colLo;
+                in0 = std::clamp<std::int64_t>(lim0, 0, m);
+                in1 = std::clamp<std::int64_t>(lim1 + 1, in0, m);
+            }
+            auto point = [&](std::int64_t i) { emit(a.X + dx * i, a.Y + dy * i); };
+            auto ends = [&](std::int64_t i, std::int64_t j) {   // [i, j)
+                if (!path || i >= j) return;
+                point(i);
+                if (j - 1 > i) point(j - 1);
+            };
+            if (in0 >= in1) {
+                ends(0, m);
+                continue;
+            }
+            ends(0, in0);
+            for (std::int64_t i = in0; i < in1; ++i) point(i);
+            ends(in1, m);
+        }
+    }
+}
+
+std::vector<TPoint> EllipseWalk::Inside(const Position& from, const Position& to, bool whole, const TRect& window) const {
+    std::vector<TPoint> out;
+    if (!window.IsEmpty()) Collect(from, to, whole, window, false, out);
+    return out;
+}
+
+std::vector<TPoint> EllipseWalk::Near(const Position& from, const Position& to, bool whole, const TRect& bounds) const {
+    std::vector<TPoint> out;
+    Collect(from, to, whole, bounds, true, out);
+    return out;
 }
 
 }  // namespace vcl::raster

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/graphics/raster/Scratch.h"
@@ -30,8 +31,9 @@ inline std::vector<TPoint> EllipseLoop(const TRect& box) {
 }
 
 // The same loop for an ellipse (box at least 3 x 3), with points computed on demand from
-// one stored quadrant, so arcs of huge ellipses stay cheap. A box whose quadrant would pass
-// MaxQuadrantPoints (ellipses millions of pixels across) raises EOutOfResources.
+// one stored quadrant, each with its index along the loop (which dash patterns count). A
+// box whose quadrant would pass MaxQuadrantPoints (ellipses millions of pixels across)
+// raises EOutOfResources; EllipseWalk reaches the points of any box without storing them.
 class EllipseOutline {
 public:
     static constexpr std::int64_t MaxQuadrantPoints = std::int64_t(1) << 22;
@@ -52,6 +54,58 @@ private:
     std::size_t begin_[4] = {};         // loop index where each quarter's points start
     std::size_t skip_[4] = {};          // leading points a quarter shares with the previous one
     std::size_t size_ = 0;
+};
+
+// The same loop, reached through the rows near a window only, so that an arc, pie or chord
+// of an ellipse far larger than the window costs about what the window shows. Its points,
+// its start and the pixel a ray meets are EllipseOutline's; how far along the loop a point
+// lies (which a dash pattern needs) is not known. The box is at least 3 x 3.
+class EllipseWalk {
+public:
+    // A point of the loop: its quarter (0 upper right, 1 upper left, 2 lower left, 3 lower
+    // right, the loop's order) and where the lower-right quarter has it, relative to the box.
+    struct Position {
+        int quarter = 0;
+        std::int64_t qx = 0, qy = 0;
+        bool operator==(const Position&) const = default;
+    };
+
+    explicit EllipseWalk(const TRect& box);
+    // Boxes whose loop costs little to store whole, and those under 3 pixels across
+    // (EllipseOutline serves them).
+    static bool Small(const TRect& box) {
+        const std::int64_t w = std::int64_t(box.Right) - box.Left, h = std::int64_t(box.Bottom) - box.Top;
+        return w < 3 || h < 3 || w / 2 + h / 2 <= 4096;
+    }
+    TPoint At(const Position& p) const;
+    // The first outline pixel a ray from center through `through` meets sweeping counter-
+    // clockwise from the loop's start (EllipseOutline::RayIndex).
+    Position RayPosition(TPoint center, TPoint through) const;
+    // The points of the loop from `from` up to `to` (excluded; the whole loop from `from`
+    // when whole) that lie inside window, each once and in loop order.
+    std::vector<TPoint> Inside(const Position& from, const Position& to, bool whole, const TRect& window) const;
+    // Points of the same part of the loop, in loop order, for a path through them to stand
+    // for it near bounds: every point within a pixel of bounds, and between two of them
+    // only points beyond one and the same side of bounds (a pixel nearer on the ends), as
+    // PathReducer leaves them.
+    std::vector<TPoint> Near(const Position& from, const Position& to, bool whole, const TRect& bounds) const;
+
+private:
+    struct Run;   // quadrant points along a row or a column
+    using Key = std::pair<std::int64_t, std::int64_t>;
+    Key KeyOf(const Position& p) const;
+    bool Included(int quarter, std::int64_t qx, std::int64_t qy) const;
+    std::vector<Run> QuarterRuns(int quarter, std::int64_t y0, std::int64_t y1) const;
+    Run RowOf(int quarter, std::int64_t qy) const;
+    Position FirstOf(int quarter) const;
+    Position LastOf(int quarter) const;
+    void Collect(const Position& from, const Position& to, bool whole, const TRect& cells, bool path,
+                 std::vector<TPoint>& out) const;
+
+    std::int64_t left_, top_, w_, h_, yStart_;
+    std::int64_t lastX_ = 0;                 // the quadrant's last point is (lastX_, h_ - 1)
+    Position afterFirst_, beforeLast_;       // the quadrant's second and last but one points
+    bool sharedTop_ = false, sharedSide_ = false;
 };
 
 template <typename F>

@@ -180,3 +180,19 @@ TEST(EllipseWalk, AHugeFlatEllipseLightsItsOutlineInTheClip) {
 }
 
 }  // namespace
+
+// Ellipses whose rows all lie above the clip (a meter's scale band of an extreme width, far
+// up and left of what is shown): the walk stops at once rather than walking the quadrant
+// of 2^28 points towards rows it never reaches. Just beside, on the clip's rows, it lights
+// the same pixels as the point-by-point walk.
+TEST(EllipseWalk, AHugeEllipseAboveTheClipAddsNothingAtOnce) {
+    const TRect clip(0, 0, 64, 48);
+    SpanSet outline(clip), fill(clip);
+    AddEllipse(&outline, &fill, TRect(-(1 << 29), -(1 << 29), -(1 << 28), -(1 << 28)));
+    AddEllipse(&outline, &fill, TRect(-(1 << 28), -(1 << 28) - 100, 1 << 28, -100));
+    for (int y = clip.Top; y < clip.Bottom; ++y) {
+        EXPECT_TRUE(outline.RowSpans(y).empty()) << y;
+        EXPECT_TRUE(fill.RowSpans(y).empty()) << y;
+    }
+    ExpectSameAsReference(TRect(-3000, -2000, 50, 10), clip);
+}
