@@ -9,7 +9,8 @@
 # through the menu, cancels a menu by clicking elsewhere, and ends the program; sorts the
 # report list by header clicks and edits one of its rows in the row editor; on the numeric
 # fields page types into a fixed-point field, steps it and tabs on; on the drag and dock
-# page drags a part from one list into the other. Every
+# page drags a part from one list into the other; on the table editor page edits a cell
+# with keys only (Tab, F2, a number, Enter); on the calendar page moves the day by keys. Every
 # outcome is read from the state file the gallery keeps (--dump-state), polled rather
 # than waited for. Exits 77 (skipped) only when no X server can be started.
 set -u
@@ -264,5 +265,65 @@ wait "$gpid"
 rc=$?
 gpid=""
 [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+
+# start_page PAGE: runs the gallery on PAGE with its own state file and waits for it.
+start_page() {
+    state=$out/state-$1.txt
+    rm -f "$state"
+    ZYN_BACKEND=sdl "$gallery" --page "$1" --dump-state "$state" >"$out/gallery-$1.log" 2>&1 &
+    gpid=$!
+    wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+    [ -n "$wid" ] || fail "the gallery window did not appear again"
+    wait_for gallery.page "$1" "the page asked for"
+}
+# end_page: ends the gallery by a termination request and checks its exit status.
+end_page() {
+    kill -TERM "$gpid"
+    for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
+    kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
+    wait "$gpid"
+    rc=$?
+    gpid=""
+    [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+}
+
+# 11. The table editor page by the keyboard alone: Tab from the page list to the table,
+#     F2 edits the current cell (the pH of the first sample), Ctrl+A and a number replace
+#     its text, Enter stores it and moves one row down.
+start_page table-editor
+T=table-editor
+wait_for $T.current "2 1" "the current cell before any key"
+wait_for $T.row.1 "1|7.41|11.8|9.62|1.84|0.42|1.9" "the first sample before the edit"
+xdotool key Tab
+wait_for $T.focus "TNTabEd in TPanel" "the focus after Tab"
+xdotool key F2
+wait_for $T.focus "TInplaceEditList in TNTabEd" "the focus after F2"
+xdotool key ctrl+a
+xdotool type --delay 40 "7.5"
+xdotool key Return
+wait_for $T.row.1 "1|7.5|11.8|9.62|1.84|0.42|1.9" "the first sample after the edit"
+wait_for $T.current "2 2" "the current cell after Enter"
+wait_for $T.focus "TNTabEd in TPanel" "the focus after Enter"
+end_page
+
+# 12. The calendar page by the keyboard alone: Tab to the first calendar; Right moves its
+#     day one on, Up a week back, Page Up a month back, and the readout follows.
+start_page calendar
+C=calendar
+year=$(sed -n 's/^calendar.selected=\([0-9]*\)-.*/\1/p' "$state")
+wait_for $C.selected "$year-12-24" "the English calendar's day before any key"
+xdotool key Tab
+wait_for $C.focus 1 "the calendar with the keyboard after Tab"
+xdotool key Right
+wait_for $C.selected "$year-12-25" "the day after Right"
+xdotool key Up
+wait_for $C.selected "$year-12-18" "the day after Up"
+xdotool key Prior
+wait_for $C.selected "$year-11-18" "the day after Page Up"
+case "$(value $C.date)" in
+    *"November 18, $year"*) ;;
+    *) fail "the date shown below the calendars should be November 18 but is \"$(value $C.date)\"" ;;
+esac
+end_page
 
 echo "gallery window test passed (display :$display)"
