@@ -1,6 +1,6 @@
 // Keyboard focus across nested containers and on graphic controls that opt into it: the
 // tab order, enter/exit order, key routing, clicks, disabled and hidden controls, the cue,
-// and Alt accelerators of buttons and check boxes.
+// Alt accelerators of buttons and check boxes, and a focused control that is freed.
 #include "tests/support/FormFixture.h"
 
 #include <string>
