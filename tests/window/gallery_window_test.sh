@@ -81,10 +81,40 @@ at() {
     xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click "$2"
 }
 
+# find_window: sets wid to the gallery's window; false when the gallery ends first or no
+# window shows within 10 seconds. The search is repeated: one can come back empty while a
+# window goes away during its walk of the tree.
+find_window() {
+    wid=""
+    for _ in $(seq 1 100); do
+        wid=$(xdotool search --name "Component Gallery" 2>/dev/null | head -1)
+        [ -n "$wid" ] && return 0
+        kill -0 "$gpid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+# launch LOG ARGS...: starts the gallery with the SDL backend on the X server and finds its
+# window (gpid, wid). About one start in ten, SDL finds the X11 display unavailable just
+# after the previous gallery has ended, and the gallery ends at once ("x11 not available";
+# without the X11 driver asked for, SDL would fall back to a driver that shows no window
+# and the gallery would run on unseen): such a start is tried again, three times at most.
+launch() {
+    local log=$1
+    shift
+    for _ in 1 2 3; do
+        ZYN_BACKEND=sdl SDL_VIDEODRIVER=x11 "$gallery" "$@" >"$log" 2>&1 &
+        gpid=$!
+        find_window && return 0
+        kill -0 "$gpid" 2>/dev/null && return 1   # running without a window: a real fault
+        wait "$gpid"
+        sleep 0.2
+    done
+    return 1
+}
+
 # ---- the program
-ZYN_BACKEND=sdl "$gallery" --dump-state "$state" >"$out/gallery.log" 2>&1 &
-gpid=$!
-wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+launch "$out/gallery.log" --dump-state "$state"
 [ -n "$wid" ] || fail "the gallery window did not appear"
 wait_for gallery.backend sdl "the backend"
 wait_for gallery.page data-grid "the first page"
@@ -154,9 +184,7 @@ gpid=""
 #    next click ascending.
 state=$out/state-report-list.txt
 rm -f "$state"
-ZYN_BACKEND=sdl "$gallery" --page report-list --dump-state "$state" >"$out/gallery-report-list.log" 2>&1 &
-gpid=$!
-wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+launch "$out/gallery-report-list.log" --page report-list --dump-state "$state"
 [ -n "$wid" ] || fail "the gallery window did not appear again"
 wait_for gallery.page report-list "the report list page"
 R=report-list
@@ -194,9 +222,7 @@ gpid=""
 #    to the next field.
 state=$out/state-numeric-fields.txt
 rm -f "$state"
-ZYN_BACKEND=sdl "$gallery" --page numeric-fields --dump-state "$state" >"$out/gallery-numeric-fields.log" 2>&1 &
-gpid=$!
-wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+launch "$out/gallery-numeric-fields.log" --page numeric-fields --dump-state "$state"
 [ -n "$wid" ] || fail "the gallery window did not appear again"
 wait_for gallery.page numeric-fields "the page asked for"
 N=numeric-fields
@@ -232,9 +258,7 @@ gpid=""
 #     the left button held arrives there and leaves the stock.
 state=$out/state-drag-dock.txt
 rm -f "$state"
-ZYN_BACKEND=sdl "$gallery" --page drag-dock --dump-state "$state" >"$out/gallery-drag-dock.log" 2>&1 &
-gpid=$!
-wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
+launch "$out/gallery-drag-dock.log" --page drag-dock --dump-state "$state"
 [ -n "$wid" ] || fail "the gallery window did not appear again"
 wait_for gallery.page drag-dock "the page asked for"
 D=drag-dock
@@ -270,10 +294,8 @@ gpid=""
 start_page() {
     state=$out/state-$1.txt
     rm -f "$state"
-    ZYN_BACKEND=sdl "$gallery" --page "$1" --dump-state "$state" >"$out/gallery-$1.log" 2>&1 &
-    gpid=$!
-    wid=$(timeout 10 xdotool search --sync --name "Component Gallery" | head -1)
-    [ -n "$wid" ] || fail "the gallery window did not appear again"
+    launch "$out/gallery-$1.log" --page "$1" --dump-state "$state"
+    [ -n "$wid" ] || fail "the gallery window did not appear for the $1 page"
     wait_for gallery.page "$1" "the page asked for"
 }
 # end_page: ends the gallery by a termination request and checks its exit status.
