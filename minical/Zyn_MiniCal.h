@@ -272,9 +272,9 @@ protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// Handles a mouse button release.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    // The keyboard: arrows move the day (a week up and down), PgUp/PgDn the month, with Ctrl
-    // the year, Home/End go to the month's first and last day, Enter and Space choose the
-    // held day as a click on it does. A step beyond the years the calendar holds is ignored.
+    /// The keyboard: arrows move the day (a week up and down), PgUp/PgDn the month, with Ctrl
+    /// the year, Home/End go to the month's first and last day, Enter and Space choose the
+    /// held day as a click on it does. A step beyond the years the calendar holds is ignored.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
     /// Recomputes the layout for the held date: month offset, the grid's current cell, the

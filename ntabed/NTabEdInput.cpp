@@ -44,7 +44,16 @@ enum TKeyAction : int {
     kaPrevControl,    // Ctrl+Shift+Tab: back to the previous control
     kaCellMenu,       // Shift+F10, Apps: the menu of the current cell
     kaColumnMenu,     // Ctrl+Shift+F10, Ctrl+Apps: the menu of the current column's heading
-    kaRowMenu         // Alt+Shift+F10, Alt+Apps: the menu of the current row's heading
+    kaRowMenu,        // Alt+Shift+F10, Alt+Apps: the menu of the current row's heading
+    // What only a right-click on a heading or the corner reaches, with F2 as for a cell
+    // and Ctrl for the column, Alt for the row (as with the menu keys); Shift goes one
+    // heading line in, to the attributes. Shift+F2 alone edits the table's note, as it
+    // edits a cell's note in a spreadsheet.
+    kaColumnName,     // Ctrl+F2: edit the current column's name
+    kaColumnAttrib,   // Ctrl+Shift+F2: edit its attribute (while the attribute row shows)
+    kaRowName,        // Alt+F2: edit the current row's name
+    kaRowAttrib,      // Alt+Shift+F2: edit its attribute (while the attribute column shows)
+    kaComment         // Shift+F2: edit the table's comment (while CommentEditingAllowed)
 };
 
 struct TKeyBinding {
@@ -65,6 +74,11 @@ const TKeyBinding KeyTable[] = {
     {VK_APPS, {ssCtrl}, kaColumnMenu},
     {VK_F10, {ssAlt, ssShift}, kaRowMenu},
     {VK_APPS, {ssAlt}, kaRowMenu},
+    {VK_F2, {ssCtrl}, kaColumnName},
+    {VK_F2, {ssCtrl, ssShift}, kaColumnAttrib},
+    {VK_F2, {ssAlt}, kaRowName},
+    {VK_F2, {ssAlt, ssShift}, kaRowAttrib},
+    {VK_F2, {ssShift}, kaComment},
 };
 
 TKeyAction KeyAction(WORD Key, TShiftState Shift) {
@@ -74,14 +88,15 @@ TKeyAction KeyAction(WORD Key, TShiftState Shift) {
     return kaNone;
 }
 
-bool IsMenuKeyAction(TKeyAction Action) {
-    return Action == kaCellMenu || Action == kaColumnMenu || Action == kaRowMenu;
+// The keys that reach past the cell: the menus, the heading and comment editors.
+bool IsTableKeyAction(TKeyAction Action) {
+    return Action >= kaCellMenu && Action <= kaComment;
 }
 
 // The table's in-place editor asks for Tab keys as the table does, so that Tab goes on from
 // an edit as from a cell instead of leaving the table; and for Enter and Escape, which end
 // the edit (storing or abandoning it) also on a form with a default or cancel button. The
-// menu keys go to the table.
+// menu, heading and comment keys go to the table.
 class TNTabEdInplaceEdit : public TInplaceEditList {
 public:
     using TInplaceEditList::TInplaceEditList;
@@ -92,7 +107,7 @@ protected:
         Message.Result |= DLGC_WANTTAB | DLGC_WANTALLKEYS;
     }
     void KeyDown(WORD& Key, TShiftState Shift) override {
-        if (IsMenuKeyAction(KeyAction(Key, Shift))) {
+        if (IsTableKeyAction(KeyAction(Key, Shift))) {
             SendToGrid(Key, Shift);
             return;
         }
@@ -261,6 +276,19 @@ void TNTabEd::RunKeyAction(int Action) {
     case kaCellMenu: OpenMenuByKey({GetCol(), GetRow()}); return;
     case kaColumnMenu: OpenMenuByKey({GetCol(), 0}); return;
     case kaRowMenu: OpenMenuByKey({0, GetRow()}); return;
+    case kaColumnName: EditHeadingByKey({GetCol(), 0}); return;
+    case kaColumnAttrib:
+        if (FRowOffset > 0) EditHeadingByKey({GetCol(), FRowOffset});
+        return;
+    case kaRowName: EditHeadingByKey({0, GetRow()}); return;
+    case kaRowAttrib:
+        if (FColOffset > 0) EditHeadingByKey({FColOffset, GetRow()});
+        return;
+    case kaComment:
+        if (!FCommEdAllowed || FCommentMM == nullptr) return;
+        EndEditForKey();
+        OpenCommentEditor();
+        return;
     default: return;
     }
 }
@@ -281,9 +309,22 @@ void TNTabEd::MoveByTab(bool Forward) {
     if (c != GetCol() || r != GetRow()) FocusCell(c, r, true);
 }
 
-void TNTabEd::OpenMenuByKey(TGridCoord Cell) {
-    // As a click does, opening a menu ends an edit (and stores it).
+void TNTabEd::EndEditForKey() {
+    // As a click does, opening a menu or another editor ends an edit (and stores it).
     if (!GetOptions().Contains(goAlwaysShowEditor)) HideEditor();
+}
+
+void TNTabEd::EditHeadingByKey(TGridCoord Cell) {
+    // The menu's Edit Heading, with its rule: off while read-only or masked out.
+    if (!HeadingEditingOffered() || FNameEd == nullptr) return;
+    EndEditForKey();
+    FPrevClicked = FClicked;
+    FClicked = Cell;
+    PopupMenuClickChangeID(nullptr);
+}
+
+void TNTabEd::OpenMenuByKey(TGridCoord Cell) {
+    EndEditForKey();
     TRect r = CellRect(Cell.X, Cell.Y);
     if (r.IsEmpty()) r = TRect(0, 0, 0, 0);   // scrolled out of view: at the top left
     if (GetPopupMenu() != nullptr || FBlockIntPopup) {

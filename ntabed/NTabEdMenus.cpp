@@ -195,6 +195,13 @@ void TNTabEd::HoldOffEditingItem(TMenuItem* Item, int Bit, int& Held) {
     }
 }
 
+bool TNTabEd::HeadingEditingOffered() const {
+    if (FReadOnly || FPopupH == nullptr) return false;
+    // An item held off by an earlier read-only opening is offered again at the next one.
+    const int bit = 1 << (hiEditHeading - 1);
+    return HeaderItem(hiEditHeading)->GetEnabled() || (FHeldOffH & bit) != 0;
+}
+
 void TNTabEd::PopupHeaderMenu(TGridCoord Cell) {
     const bool column = Cell.X > FColOffset;
     HoldOffEditingItem(HeaderItem(hiEditHeading), 1 << (hiEditHeading - 1), FHeldOffH);

@@ -722,6 +722,11 @@ private:
     void MoveByTab(bool Forward);
     // The menu keys: the menu a right-click on Cell opens, placed at the cell.
     void OpenMenuByKey(vcl::TGridCoord Cell);
+    // The heading keys: the heading editor on the heading cell Cell, as Edit Heading of
+    // its menu opens it, and only while that item would be offered.
+    void EditHeadingByKey(vcl::TGridCoord Cell);
+    // Before a key opens a menu or another editor: an open cell edit is stored and ends.
+    void EndEditForKey();
 
     // menus, heading editor, comment editor, clipboard (NTabEdMenus.cpp)
     void BuildMenus();
@@ -731,6 +736,8 @@ private:
     // While the data is read-only the items that change the table are off; each comes back
     // when editing is allowed again (unless a mask write has decided it meanwhile).
     void HoldOffEditingItem(vcl::TMenuItem* Item, int Bit, int& Held);
+    // Whether the header menu would offer Edit Heading now (its mask bit, not read-only).
+    bool HeadingEditingOffered() const;
     void PopupHeaderMenu(vcl::TGridCoord Cell);
     void OpenNameEditor();
     void NameEditorKeyPress(char32_t& Key);

@@ -164,9 +164,11 @@ protected:
     /// the text last committed (on Enter, on entering or leaving the field, or written by
     /// the program through Value).
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    ///@{
     /// Entering and leaving the field commit its text.
     void DoEnter() override;
     void DoExit() override;
+    ///@}
 
 private:
     // Clears the last accepted text and runs the change processing, as the format, range and

@@ -283,12 +283,14 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The framework's click on release does nothing: MouseUp fires OnClick itself.
     void Click() override {}
+    ///@{
     /// The keyboard (the button takes the focus): Space down switches as a qualifying
     /// press does and Space up ends it as a release does (OnClick), unless MouseAction is
     /// oomaNone; in a group the arrows move to the next (Right, Down) or previous (Left,
     /// Up) button of the group, wrapping, and switch it on.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     void KeyUp(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    ///@}
     /// In a group the arrows are the button's own.
     vcl::LRESULT DialogCode() const override;
     /// Losing the focus with Space held ends the press without OnClick.

@@ -279,14 +279,24 @@ int TReportListView::KeyColumn() const {
     return std::clamp(FKeyCol, GetFixedCols(), std::max(GetFixedCols(), GetColCount() - 1));
 }
 
+bool TReportListView::KeyCellEditable() const {
+    const int row = GetRow(), col = KeyColumn();
+    if (row < GetFixedRows() || col >= GetColCount()) return false;
+    const int dataRow = DataRowOfGridRow(row);
+    return IsShownRow(dataRow) && GetColumnEditable(GetColumnOrder(col + 1)) && GetRowEnabled(dataRow);
+}
+
 // Makes the cell the keys act on the grid's current cell when its column is editable, so
 // that the grid lifts whole-row selection and can open its editor there.
 void TReportListView::FocusKeyCell() {
-    const int row = GetRow(), col = KeyColumn();
-    if (row < GetFixedRows() || col >= GetColCount() || col == GetCol()) return;
-    const int dataRow = DataRowOfGridRow(row);
-    if (IsShownRow(dataRow) && GetColumnEditable(GetColumnOrder(col + 1)) && GetRowEnabled(dataRow))
-        FocusCell(col, row, true);
+    if (KeyColumn() != GetCol() && KeyCellEditable()) FocusCell(KeyColumn(), GetRow(), true);
+}
+
+// Enter with the editor closed: the list's own when it advances or opens the editor, else
+// the form's (its default button).
+void TReportListView::CMWantSpecialKey(TMessage& Message) {
+    TCustomDrawGrid::CMWantSpecialKey(Message);
+    if (Message.WParam == VK_RETURN && (FAutoAdvance || KeyCellEditable())) Message.Result = 1;
 }
 
 // The next display position in Step's direction whose column has a width becomes the one

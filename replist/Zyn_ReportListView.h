@@ -692,6 +692,9 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    /// Enter belongs to the list while the list uses it (AutoAdvance, or an editable cell
+    /// to open); otherwise it goes to the form's default button, as in a dialog.
+    void CMWantSpecialKey(vcl::TMessage& Message) override;
     ///@{
     /// The handler of event OnCheckedChange.
     TCheckStateChangeEvent FOnCheckedChange, FOnBeforeCheckedChange;
@@ -810,6 +813,8 @@ private:
     // ---- keyboard steps (ReportListInput.cpp)
     bool ToggleCurrentCheck();
     int KeyColumn() const;
+    // Whether the in-place editor may open on the cell the keys act on.
+    bool KeyCellEditable() const;
     void FocusKeyCell();
     void MoveKeyColumn(int Step);
     void SelectAllShownRows();

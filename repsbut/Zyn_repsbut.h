@@ -71,11 +71,13 @@ protected:
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The pointer leaving the button ends the repeating, as a release would.
     void CMMouseLeave(vcl::TMessage& Message) override;
+    ///@{
     /// The keyboard (the button takes the focus): Space held down presses the button as
     /// the left mouse button does, with the same start delay and repeat interval (the
     /// key's own auto-repeat adds nothing); letting it go releases it and fires OnClick.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     void KeyUp(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    ///@}
     /// Losing the focus with Space held ends the press without OnClick.
     void DoExit() override;
     /// The speed button's picture, then the focus cue inside its edge.

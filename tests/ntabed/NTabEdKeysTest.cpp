@@ -1,6 +1,7 @@
 // The table editor without a mouse: typing and Enter, F2 (also after Escape), Escape that
 // abandons an edit, Tab and Shift+Tab through the cells, Shift+arrows, the menu keys with
-// the read-only rules of the menus, and the focus cue round the current cell.
+// the read-only rules of the menus, the heading and comment keys, and the focus cue round
+// the current cell.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -483,6 +484,109 @@ void ExpectPlain(const Picture& P, const vcl::TRect& R, vcl::TColor Back) {
 }
 
 }  // namespace
+
+TEST_F(NTabEdKeys, F2WithModifiersEditsTheHeadingsAndTheComment) {
+    int ok = 0, cancel = 0;
+    auto* okButton = new vcl::TButton(form.get());
+    okButton->SetParent(form.get());
+    okButton->SetBounds(400, 395, 80, 22);
+    okButton->SetDefault(true);
+    okButton->SetOnClick([&](vcl::TObject*) { ++ok; });
+    auto* cancelButton = new vcl::TButton(form.get());
+    cancelButton->SetParent(form.get());
+    cancelButton->SetBounds(500, 395, 80, 22);
+    cancelButton->SetCancel(true);
+    cancelButton->SetOnClick([&](vcl::TObject*) { ++cancel; });
+    ed->SetAttribColVisible(true);   // the column attributes in grid row 1, below the names
+    ed->SetColName(2, "Depth");
+    ed->SetRowName(2, "Pier");
+    ed->SetFocus();
+    ed->SetCol(3);   // data column 2 (the row attributes take grid column 1)
+    ed->SetRow(3);   // data row 2
+    ResetCounts();
+    // Ctrl: the current column's name, with Shift its attribute.
+    Press(vcl::VK_F2, {vcl::ssCtrl});
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    EXPECT_EQ(Focus(), ed->GetNameEditor());
+    EXPECT_EQ(ed->GetNameEditor()->GetText(), "Depth");
+    Type("Height\r");
+    EXPECT_EQ(ed->GetColName(2), "Height");
+    EXPECT_GT(N("Heading"), 0);
+    EXPECT_EQ(Focus(), ed);
+    Press(vcl::VK_F2, {vcl::ssCtrl, vcl::ssShift});
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    EXPECT_EQ(ed->GetNameEditor()->GetText(), "0");
+    Type("300\r");
+    EXPECT_EQ(ed->GetColAttrib(2), 255);
+    // Alt: the current row's name (Escape keeps it), with Shift its attribute.
+    Press(vcl::VK_F2, {vcl::ssAlt});
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    EXPECT_EQ(ed->GetNameEditor()->GetText(), "Pier");
+    Type("Quay");
+    Press(vcl::VK_ESCAPE);
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    EXPECT_EQ(ed->GetRowName(2), "Pier");
+    Press(vcl::VK_F2, {vcl::ssAlt, vcl::ssShift});
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    Type("7\r");
+    EXPECT_EQ(ed->GetRowAttrib(2), 7);
+    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(cancel, 0);
+
+    // Shift alone: the table's comment; Enter stores it, Escape keeps the old one.
+    ed->SetComment("Old");
+    Press(vcl::VK_F2, {vcl::ssShift});
+    ASSERT_TRUE(ed->GetCommentEditorActive());
+    EXPECT_EQ(Focus(), ed->GetCommentEditor());
+    EXPECT_EQ(ed->GetCommentEditor()->GetText(), "Old");
+    Press('A', {vcl::ssCtrl});
+    Type("Spring\r");
+    EXPECT_FALSE(ed->GetCommentEditorActive());
+    EXPECT_EQ(ed->GetComment(), "Spring");
+    EXPECT_EQ(Focus(), ed);
+    Press(vcl::VK_F2, {vcl::ssShift});
+    Type("X");
+    Press(vcl::VK_ESCAPE);
+    EXPECT_FALSE(ed->GetCommentEditorActive());
+    EXPECT_EQ(ed->GetComment(), "Spring");
+    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(cancel, 0);
+
+    // A cell edit under way is stored before a heading editor opens.
+    EditingOn();
+    ed->SetCol(3);
+    ed->SetRow(3);
+    Type("8");
+    ASSERT_TRUE(ed->GetEditorMode());
+    Press(vcl::VK_F2, {vcl::ssCtrl});
+    EXPECT_FALSE(ed->GetEditorMode());
+    EXPECT_EQ(ed->GetElem(2, 2), 8);
+    ASSERT_TRUE(ed->GetNameEditorActive());
+    Press(vcl::VK_ESCAPE);
+
+    // Nothing opens for a heading line that is hidden, while Edit Heading is masked out or
+    // the data read-only, or for the comment while its editing is not allowed.
+    ed->SetAttribColVisible(false);
+    Press(vcl::VK_F2, {vcl::ssCtrl, vcl::ssShift});
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    ed->SetAttribRowVisible(false);
+    Press(vcl::VK_F2, {vcl::ssAlt, vcl::ssShift});
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    ed->SetPopupHMask(INT_MAX & ~1);
+    Press(vcl::VK_F2, {vcl::ssCtrl});
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    ed->SetPopupHMask(INT_MAX);
+    ed->SetDataReadOnly(true);
+    Press(vcl::VK_F2, {vcl::ssAlt});
+    EXPECT_FALSE(ed->GetNameEditorActive());
+    ed->SetDataReadOnly(false);
+    Press(vcl::VK_F2, {vcl::ssAlt});
+    EXPECT_TRUE(ed->GetNameEditorActive());
+    Press(vcl::VK_ESCAPE);
+    ed->SetCommentEditingAllowed(false);
+    Press(vcl::VK_F2, {vcl::ssShift});
+    EXPECT_FALSE(ed->GetCommentEditorActive());
+}
 
 TEST_F(NTabEdKeys, TheFocusCueFramesTheCurrentCellOnlyWhileFocused) {
     ed->SetCol(3);

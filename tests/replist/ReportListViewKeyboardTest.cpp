@@ -1,6 +1,6 @@
 // The report list from the keyboard alone: moving the current row, Space on check marks,
-// the in-place editor's Enter, F2 and Escape, Ctrl+A, the context menu keys and the focus
-// cue around the current row.
+// the in-place editor's Enter, F2 and Escape, Enter left to a default button, Ctrl+A, the
+// context menu keys and the focus cue around the current row.
 #include <string>
 #include <vector>
 
@@ -220,6 +220,43 @@ TEST_F(KeyboardTest, EnterF2AndEscapeWorkTheInPlaceEditor) {
     KeyDown(ed, vcl::VK_ESCAPE);
     EXPECT_EQ(view->GetElem(2, 2), "r2c2Z");
     EXPECT_TRUE(view->GetElemChecked(2, 2));
+}
+
+TEST_F(KeyboardTest, EnterGoesToTheDefaultButtonUnlessTheListUsesIt) {
+    FillNamed(2, 3);
+    auto* ok = new vcl::TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetBounds(60, 302, 50, 16);
+    ok->SetDefault(true);
+    int oks = 0;
+    ok->SetOnClick([&](vcl::TObject*) { ++oks; });
+    Start();
+    // Nothing to edit, no AutoAdvance: the list has no use for Enter.
+    KeyDown(view, vcl::VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    EXPECT_EQ(Row(), 1);
+    EXPECT_TRUE(view->Focused());
+    // AutoAdvance: Enter moves on as the Down arrow does.
+    view->SetAutoAdvance(true);
+    KeyDown(view, vcl::VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    EXPECT_EQ(Row(), 2);
+    view->SetAutoAdvance(false);
+    // An editable cell: Enter opens the editor, and Enter in it closes it.
+    view->SetColumnEditable(2, true);
+    KeyDown(view, vcl::VK_RIGHT, vcl::TShiftState{ssCtrl});
+    KeyDown(view, vcl::VK_RETURN);
+    vcl::TInplaceEdit* ed = view->GetInplaceEditor();
+    ASSERT_NE(ed, nullptr);
+    EXPECT_TRUE(ed->GetVisible());
+    KeyDown(ed, vcl::VK_RETURN);
+    EXPECT_FALSE(ed->GetVisible());
+    EXPECT_EQ(oks, 1);
+    // A disabled row's cell is not edited: the button again.
+    view->SetRowEnabled(2, false);
+    KeyDown(view, vcl::VK_RETURN);
+    EXPECT_FALSE(ed->GetVisible());
+    EXPECT_EQ(oks, 2);
 }
 
 TEST_F(KeyboardTest, CtrlASelectsAllRowsInMultiRowMode) {

@@ -69,6 +69,13 @@ public:
         readout_->SetBounds(20, 520, 740, 20);
         Show(cals_[0]);
         Page.Watch("date", [this] { return readout_->GetCaption(); });
+        // The English calendar's day, and which calendar has the keyboard (1 to 4).
+        Page.Watch("selected", [this] { return FormatDateTime("yyyy-mm-dd", cals_[0]->GetDate()); });
+        Page.Watch("focus", [this] {
+            for (int i = 0; i < 4; ++i)
+                if (cals_[i]->Focused()) return IntToStr(i + 1);
+            return std::string();
+        });
     }
 
 private:

@@ -88,6 +88,15 @@ public:
             return c->ClassName() + (c->GetParent() != nullptr ? " in " + c->GetParent()->ClassName() : "");
         });
         Page.Watch("heading-editor", [this] { return ed_->GetNameEditorActive() ? ed_->GetNameEditor()->GetText() : "closed"; });
+        // The current cell in data coordinates, and the first sample's readings.
+        Page.Watch("current", [this] {
+            return IntToStr(ed_->GetCol() - ed_->GetFixedCols() + 1) + " " + IntToStr(ed_->GetRow() - ed_->GetFixedRows() + 1);
+        });
+        Page.Watch("row.1", [this] {
+            std::string row;
+            for (int c = 1; c <= ed_->GetNrOfColumns(); ++c) row += (c > 1 ? "|" : "") + FloatToStr(ed_->GetElem(c, 1));
+            return row;
+        });
         Page.Watch("marked", [this] {
             return IntToStr(ed_->NrOfMarkedDataA()) + " A, " + IntToStr(ed_->NrOfMarkedDataB()) + " B";
         });

@@ -83,9 +83,17 @@ void TWinControl::RemoveControl(TControl* AControl) {
     }
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), AControl), tabList_.end());
     if (focusChild_ == AControl) {
-        // A graphic control that leaves takes the keyboard with it (no exit notification:
-        // it may be half destroyed); the window keeps the focus itself.
+        // A graphic control that leaves takes the keyboard with it, as a focused window
+        // that leaves does: nobody has the focus then and the form forgets its active
+        // control, which this window only was on the control's behalf. No exit
+        // notification: the control may be half destroyed.
         focusChild_ = nullptr;
+        if (Screen != nullptr && Screen->GetActiveControl() == this) {
+            Screen->SetFocusedControl(nullptr);
+            Perform(WM_KILLFOCUS, 0, 0);
+        }
+        if (TCustomForm* form = GetParentForm(this); form != nullptr && form->GetActiveControl() == this)
+            form->RecordActiveControl(nullptr);
         Invalidate();
     }
     input::ForgetControl(AControl);

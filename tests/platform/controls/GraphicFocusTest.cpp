@@ -1,6 +1,6 @@
 // Keyboard focus across nested containers and on graphic controls that opt into it: the
 // tab order, enter/exit order, key routing, clicks, disabled and hidden controls, the cue,
-// and Alt accelerators of buttons and check boxes.
+// Alt accelerators of buttons and check boxes, and a focused control that is freed.
 #include "tests/support/FormFixture.h"
 
 #include <string>
@@ -261,6 +261,46 @@ TEST_F(GraphicFocusTest, AltAcceleratorsFocusButtonsAndCheckBoxesAndLabelTargets
     Input::KeyDown(form.get(), 'C', {ssAlt});
     EXPECT_TRUE(e3->Focused());
     EXPECT_TRUE(check->GetChecked());
+}
+
+TEST_F(GraphicFocusTest, AFreedGraphicControlTakesTheKeyboardAsAFreedWindowDoes) {
+    // A focused window that is freed: nobody has the focus, no exit notifications.
+    e3->SetFocus();
+    log.clear();
+    delete e3;
+    e3 = nullptr;
+    EXPECT_EQ(Screen->GetActiveControl(), nullptr);
+    EXPECT_EQ(form->GetActiveControl(), nullptr);
+    EXPECT_TRUE(log.empty());
+
+    // A focused graphic control that is freed: the same, and its window forgets it.
+    g1->SetFocus();
+    log.clear();
+    delete g1;
+    g1 = nullptr;
+    EXPECT_EQ(p2->GetFocusedChild(), nullptr);
+    EXPECT_EQ(Screen->GetActiveControl(), nullptr);
+    EXPECT_EQ(form->GetActiveControl(), nullptr);
+    EXPECT_TRUE(log.empty());
+    Input::KeyDown(form.get(), 'A');   // reaches no panel
+    Input::KeyDown(form.get(), VK_TAB);
+    EXPECT_EQ(Current(), "E1");
+
+    // One that takes the keyboard while its form is inactive and is freed before the form
+    // is active again: the form's first control gets the focus.
+    e2->SetFocus();
+    auto other = std::make_unique<TForm>(nullptr);
+    other->SetBounds(500, 0, 100, 100);
+    other->Show();
+    Screen->SetActiveForm(other.get());
+    auto* g3 = PlaceOn<FocusProbe>(p1, 5, 110, 30, 20, "G3");
+    g3->SetFocus();
+    EXPECT_EQ(form->GetActiveControl(), p1);
+    delete g3;
+    EXPECT_EQ(p1->GetFocusedChild(), nullptr);
+    Screen->SetActiveForm(form.get());
+    EXPECT_EQ(Current(), "E1");
+    EXPECT_EQ(Screen->GetActiveControl(), e1);
 }
 
 }  // namespace
