@@ -586,7 +586,11 @@ void TReportListView::FilterAndSort(std::string_view FilterExp, std::span<const 
             }
             return filter.Matches(texts);
         };
+        // Nothing changes while the rows are looked at; the sort computes its order aside
+        // while somebody watches the progress, so a cancel leaves the view as it was.
+        TProgressTicker ticker = FData->StartProgress(rows);
         for (int r = 1; r <= rows; ++r) {
+            ticker.Step(r - 1);
             bool found;
             if (FOnBeforeFilter) {
                 // The handler speaks first; by default its Found (false) is ORed with the
@@ -605,7 +609,15 @@ void TReportListView::FilterAndSort(std::string_view FilterExp, std::span<const 
             }
             foundPhysical[std::size_t(store.GetSortOrder(r))] = found ? 1 : 0;
         }
-        if (SortColumn >= 0 && SortColumn <= GetNrOfColumns()) FData->Sort(SortColumn, -1, Ascending);
+        if (SortColumn >= 0 && SortColumn <= GetNrOfColumns()) {
+            const TSortKind kind = GetColumnSortKind(SortColumn);
+            if (kind == skText) {
+                FData->Sort(SortColumn, -1, Ascending);
+            } else {
+                const TRLSortKey key{SortColumn, Ascending, kind};
+                FData->SortBy({&key, 1});
+            }
+        }
         int nFound = 0;
         if (!all || FOnBeforeFilter) {
             std::vector<int> order(static_cast<std::size_t>(rows));
@@ -633,12 +645,12 @@ void TReportListView::FilterAndSort(std::string_view FilterExp, std::span<const 
 
 // A header click while filtered sorts the found rows among themselves; the hidden ones stay
 // behind them.
-void TReportListView::FilterAndSortFound(int DataCol, int ColSec, bool Ascending) {
+void TReportListView::FilterAndSortFound(const std::function<void()>& SortAll) {
     TStringArray& store = *FData->Strings;
     const int rows = GetNrOfRows();
     std::vector<std::uint8_t> found(std::size_t(rows) + 1, 0);
     for (int p = 1; p <= FShownRows; ++p) found[std::size_t(store.GetSortOrder(p))] = 1;
-    FData->Sort(DataCol, ColSec, Ascending);
+    SortAll();
     std::vector<int> order(static_cast<std::size_t>(rows));
     for (int p = 1; p <= rows; ++p) order[std::size_t(p - 1)] = store.GetSortOrder(p);
     std::stable_partition(order.begin(), order.end(), [&](int phys) { return found[std::size_t(phys)] != 0; });
