@@ -180,6 +180,33 @@ std::vector<std::uint32_t> TRLData::OrderByKeys(std::span<const TRLSortKey> Keys
             case skNatural: step(std::int64_t(n)); break;
         }
     }
+    // One value key, the common case: the values are sorted with their positions beside
+    // them, in one contiguous array, and the rows without a value follow in their order.
+    if (keys.size() == 1 && !keys.front().values.empty()) {
+        struct TValued {
+            double value;
+            std::uint32_t position;
+        };
+        std::vector<TValued> valued;
+        std::vector<std::uint32_t> none;
+        valued.reserve(n);
+        const std::vector<double>& values = keys.front().values;
+        for (std::size_t p = 0; p < n; ++p) {
+            if (std::isnan(values[p])) none.push_back(std::uint32_t(p));
+            else valued.push_back({values[p], std::uint32_t(p)});
+        }
+        std::vector<double>().swap(keys.front().values);
+        const bool ascending = keys.front().key.Ascending;
+        std::stable_sort(valued.begin(), valued.end(), [&](const TValued& a, const TValued& b) {
+            step(1);
+            return ascending ? a.value < b.value : a.value > b.value;
+        });
+        std::vector<std::uint32_t> order;
+        order.reserve(n);
+        for (const TValued& v : valued) order.push_back(stored[v.position]);
+        for (std::uint32_t p : none) order.push_back(stored[p]);
+        return order;
+    }
     // True when position a goes before position b.
     auto before = [&](std::uint32_t a, std::uint32_t b) {
         step(1);
