@@ -58,6 +58,7 @@ struct TRLSortKey {
     bool Ascending = true;
     /// How the column's texts compare.
     TSortKind Kind = skText;
+    /// Keys are equal when column, direction and kind are.
     bool operator==(const TRLSortKey&) const = default;
 };
 
