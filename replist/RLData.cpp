@@ -725,8 +725,17 @@ void TProgressTicker::Check(std::int64_t Done) {
     if (cancel) throw EZynCancelled("the operation was cancelled");
 }
 
-TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units)
-    : owner_(Owner), units_(std::max<std::int64_t>(Units, 1)), ticker_(Owner->StartProgress(units_)) {
+namespace {
+const TProgressEvent& NoProgressEvent() {
+    static const TProgressEvent none;
+    return none;
+}
+}  // namespace
+
+TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units, bool Cancellable)
+    : owner_(Owner), units_(std::max<std::int64_t>(Units, 1)),
+      ticker_(Cancellable ? Owner->StartProgress(units_)
+                          : TProgressTicker(NoProgressEvent(), Owner, units_, Owner->FProgressLastMs)) {
     Step(0);
 }
 

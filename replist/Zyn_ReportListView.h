@@ -703,8 +703,9 @@ public:
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
     /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
-    /// Progress of the long operations (file reads, imports and saves, sorting, FilterAndSort,
-    /// RemoveEmptyRows, FitAllColWidths) with the view as Sender, at most 20 times a second. A
+    /// Progress of the long operations (XML reads, CSV imports, XML and HTML saves, sorting,
+    /// FilterAndSort, RemoveEmptyRows, FitAllColWidths) with the view as Sender, at most 20
+    /// times a second (not LoadLinesFromFile, which fills cells as it reads). A
     /// handler that sets Cancel stops the operation: the rows, their order, the filter, the
     /// selection, the column widths and the files stay as they were, and EZynCancelled is
     /// raised.

@@ -356,8 +356,10 @@ public:
     /// which may cancel the operation.
     class TProgress {
     public:
-        /// Starts reporting an operation of Units steps for Owner.
-        TProgress(TRLData* Owner, std::int64_t Units);
+        /// Starts reporting an operation of Units steps for Owner; to OnProgress too unless
+        /// Cancellable is false (an operation that changes the list as it goes, where a
+        /// cancel could not leave it as it was).
+        TProgress(TRLData* Owner, std::int64_t Units, bool Cancellable = true);
         /// Reports that Done units are done (fires OnPercentDone when the percentage moved on).
         void Step(std::int64_t Done);   // Done units so far
         /// Reports 100 percent.
@@ -387,8 +389,9 @@ public:
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
     /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
-    /// Progress of the long operations (reading, importing and saving files, Sort, SortBy,
-    /// RemoveEmptyRows), at most 20 times a second; the handler may cancel (TProgressEvent).
+    /// Progress of the long operations (reading XML, importing CSV, saving XML and HTML, Sort,
+    /// SortBy, RemoveEmptyRows), at most 20 times a second; the handler may cancel
+    /// (TProgressEvent). LoadLinesFromFile, which fills the cells as it reads, reports none.
     /// While a handler is assigned, Sort computes its order aside (the store's own progress
     /// percentages are not reported then).
     const TProgressEvent& GetOnProgress() const { return FOnProgress; }

@@ -195,6 +195,24 @@ TEST(RLProgress, CancelledFileOperationsChangeNeitherTheListNorTheFiles) {
     fs::remove_all(dir);
 }
 
+TEST(RLProgress, LoadingLinesIsNotCancelledHalfWay) {
+    // It writes the cells as it reads: a cancel could not put them back, so none is asked.
+    const std::string name = (fs::temp_directory_path() / ("rllines" + std::to_string(::getpid()))).string();
+    {
+        std::ofstream out(name);
+        for (int r = 1; r <= 5000; ++r) out << "line " << r << "\n";
+    }
+    TRLData d(nullptr);
+    d.SetNrCols(2);
+    Canceller c;
+    c.cancelAt = 1;
+    d.SetOnProgress(c.Handler());
+    EXPECT_EQ(d.LoadLinesFromFile(2, 1, name), 5000);
+    EXPECT_EQ(c.calls, 0);
+    EXPECT_EQ(d.GetElem(2, 5000), "line 5000");
+    fs::remove(name);
+}
+
 class ViewProgressTest : public ViewTest {
 protected:
     void FillView(int Rows) {
