@@ -338,16 +338,32 @@ void TStringArray::Sort(int Col, int ColSec, bool Ascending) {
     for (std::size_t i = 0; i < keyed.size(); ++i) target[i] = keyed[i].row;
     std::vector<Keyed>().swap(keyed);
     Progress(50);
-
-    if (OnBeforeSortExchange) {
-        MaterializeOrder();
-        ApplyOrderByExchanges(target, Col);
-    } else {
-        order_.swap(target);
-    }
-    if (IsIdentity(order_)) order_.clear();
+    PresentInOrder(std::move(target), Col);
     Progress(100);
     Changed();
+}
+
+void TStringArray::TakeOrder(std::vector<std::uint32_t> StoredRows, int Col) {
+    if (StoredRows.size() != std::size_t(rows_))
+        throw EZynDStructError("Class TStringArray: the order does not hold every row once");
+    std::vector<bool> seen(StoredRows.size(), false);
+    for (std::uint32_t r : StoredRows) {
+        if (r >= seen.size() || seen[r])
+            throw EZynDStructError("Class TStringArray: the order does not hold every row once");
+        seen[r] = true;
+    }
+    PresentInOrder(std::move(StoredRows), Col >= 0 && Col < int(columns_.size()) ? Col : 0);
+    Changed();
+}
+
+void TStringArray::PresentInOrder(std::vector<std::uint32_t> Target, int Col) {
+    if (OnBeforeSortExchange) {
+        MaterializeOrder();
+        ApplyOrderByExchanges(Target, Col);
+    } else {
+        order_.swap(Target);
+    }
+    if (IsIdentity(order_)) order_.clear();
 }
 
 // Moves order_ into Target with at most Rows - 1 exchanges of two positions (one per element

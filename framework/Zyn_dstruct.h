@@ -130,6 +130,12 @@ public:
     // at a time, calling the event before each exchange with the Col texts of the two rows;
     // with no handler assigned the order is taken over at once.
     void Sort(int Col, int ColSec, bool Ascending);
+    // Shows the stored rows (0-based) in the order StoredRows lists them, the way Sort takes
+    // over the order it computed: by reported exchanges (with the Col texts) while
+    // OnBeforeSortExchange is assigned, else at once. For orders computed outside the
+    // matrix (by value, by several columns). Raises EZynDStructError, changing nothing, when
+    // StoredRows does not hold every stored row exactly once.
+    void TakeOrder(std::vector<std::uint32_t> StoredRows, int Col);
     // The stored row (1-based) shown at position Pos; 0 outside 1..Rows.
     int GetSortOrder(int Pos) const;
     // Shows stored row Row at position Pos (both 1..Rows, else nothing). Used to copy an order
@@ -159,6 +165,7 @@ private:
     void Grow(V& Vector, std::size_t Size) const;
     void MaterializeOrder();
     void ApplyOrderByExchanges(const std::vector<std::uint32_t>& Target, int Col);
+    void PresentInOrder(std::vector<std::uint32_t> Target, int Col);
     void Changed();
     void Progress(int Percent);
 

@@ -1,9 +1,11 @@
 // TRLData: construction, cells, check marks, columns, rows, sorting, clipboard and copying.
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <new>
 
 #include "platform/Clipbrd.h"
+#include "platform/Win32.h"
 #include "replist/RLDataFiles.h"
 #include "replist/Zyn_replist.h"
 
@@ -354,8 +356,12 @@ void TRLData::RemoveEmptyRows() {
     // In stored order the rows after the last one in use are empty without looking at them.
     const int scan = Strings->IsSorted() ? FNrOfRows : std::min(FNrOfRows, Strings->RowsInUse());
     std::vector<int> empty;
-    for (int r = scan; r >= 1; --r)
+    // A cancel comes while the rows are only looked at.
+    TProgressTicker ticker = StartProgress(scan);
+    for (int r = scan; r >= 1; --r) {
         if (IsRowEmpty(r)) empty.push_back(r);
+        ticker.Step(scan - r + 1);
+    }
     const int left = scan - int(empty.size());
     if (left == FNrOfRows) return;
     Strings->CommitSorting();
@@ -509,18 +515,27 @@ int TRLData::FirstCheckedElemInRow(int RowNr) const {
 // ---- sorting ----------------------------------------------------------------------------
 
 void TRLData::Sort(int Col, int ColSec, bool Ascending) {
+    if (FOnProgress && Col >= 0 && Col <= FNrOfCols) {
+        SortAside(Col, ColSec, Ascending);
+        return;
+    }
     FSortColumn = Col;
     FSortColumnSec = ColSec;
     FSortOrder = Ascending;
-    // The store reports every exchange only when somebody listens: when its handler is still
-    // the container's own and the container has no handler, it takes the sorted order in one
-    // step (the handler is put back however the sort ends).
+    FSortKeys.clear();
+    RunStoreSort([&] { Strings->Sort(Col, ColSec, Ascending); });
+}
+
+// The store reports every exchange only when somebody listens: when its handler is still
+// the container's own and the container has no handler, it takes the sorted order in one
+// step (the handler is put back however the sort ends).
+void TRLData::RunStoreSort(const std::function<void()>& Step) {
     const auto* own = Strings->OnBeforeSortExchange.target<TSortExchangeForwarder>();
     if (own != nullptr && own->Owner == this && !FOnBeforeSortExchange) {
         TBeforeSortExchgEvent handler = std::move(Strings->OnBeforeSortExchange);
         Strings->OnBeforeSortExchange = nullptr;
         try {
-            Strings->Sort(Col, ColSec, Ascending);
+            Step();
         } catch (...) {
             Strings->OnBeforeSortExchange = std::move(handler);
             throw;
@@ -528,11 +543,12 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
         Strings->OnBeforeSortExchange = std::move(handler);
         return;
     }
-    Strings->Sort(Col, ColSec, Ascending);
+    Step();
 }
 
 void TRLData::UnSort() {
     FSortColumn = -1;
+    FSortKeys.clear();
     FSortColumnSec = -1;
     Strings->UnSort();
 }
@@ -661,6 +677,7 @@ void TRLData::Assign(vcl::TPersistent* Source) {
     FSortColumn = src->FSortColumn;
     FSortColumnSec = src->FSortColumnSec;
     FSortOrder = src->FSortOrder;
+    FSortKeys = src->FSortKeys;
     FSortToggle = src->FSortToggle;
     FOnBeforeSortExchange = src->FOnBeforeSortExchange;
 }
@@ -676,6 +693,7 @@ void TRLData::TakeOver(TRLData& Source) {
     FComment = std::move(Source.FComment);
     FSortColumn = -1;
     FSortColumnSec = -1;
+    FSortKeys.clear();
     UpdateFeedback();
 }
 
@@ -688,11 +706,41 @@ void TRLDataAccess::AdoptRowCount(TRLData& D, int Rows) {
 
 // ---- progress ---------------------------------------------------------------------------
 
-TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units) : owner_(Owner), units_(std::max<std::int64_t>(Units, 1)) {
+TProgressTicker::TProgressTicker(const TProgressEvent& Event, vcl::TObject* Sender, std::int64_t Total,
+                                 std::int64_t& LastReportMs)
+    : event_(Event ? &Event : nullptr), sender_(Sender), total_(std::max<std::int64_t>(Total, 1)),
+      // The clock is read about a thousand times over the operation, not at every unit.
+      stride_(std::max<std::int64_t>(total_ / 1024, 1)),
+      nextCheck_(event_ ? 0 : std::numeric_limits<std::int64_t>::max()), lastMs_(&LastReportMs) {
+    if (event_) Check(0);
+}
+
+void TProgressTicker::Check(std::int64_t Done) {
+    nextCheck_ = Done + stride_;
+    const std::int64_t now = std::int64_t(vcl::GetTickCount());
+    if (now - *lastMs_ < IntervalMs) return;
+    *lastMs_ = now;
+    bool cancel = false;
+    (*event_)(sender_, std::min(Done, total_), total_, cancel);
+    if (cancel) throw EZynCancelled("the operation was cancelled");
+}
+
+namespace {
+const TProgressEvent& NoProgressEvent() {
+    static const TProgressEvent none;
+    return none;
+}
+}  // namespace
+
+TRLData::TProgress::TProgress(TRLData* Owner, std::int64_t Units, bool Cancellable)
+    : owner_(Owner), units_(std::max<std::int64_t>(Units, 1)),
+      ticker_(Cancellable ? Owner->StartProgress(units_)
+                          : TProgressTicker(NoProgressEvent(), Owner, units_, Owner->FProgressLastMs)) {
     Step(0);
 }
 
 void TRLData::TProgress::Step(std::int64_t Done) {
+    ticker_.Step(Done);
     if (Done < next_ || !owner_->FOnPercentDone) return;
     // 100 is left to Finish: it means done, not all units seen.
     const int percent = int(std::min<std::int64_t>(99, Done * 100 / units_));

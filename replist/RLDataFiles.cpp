@@ -181,7 +181,8 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const std::string& FNam
     const long long lastRow = (long long)FirstRow + (long long)lines.size() - 1;
     if (lastRow > 0x7FFFFFFF) RaiseComponentError<EZynRLDataError>(this, msgNotEnoughMemory);
     if (lastRow > FNrOfRows) SetNrRows(int(lastRow));
-    TProgress progress(this, std::int64_t(lines.size()));
+    // The cells change line by line: no cancel here.
+    TProgress progress(this, std::int64_t(lines.size()), false);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SetElem(Column, FirstRow + int(i), lines[i]);
         progress.Step(std::int64_t(i));

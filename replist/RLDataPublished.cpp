@@ -18,6 +18,7 @@ const TClassInfo* const RLDataClass = RegisterClass<TRLData, TComponent>("TRLDat
     p.Event("OnBeforeSortExchange", &D::GetOnBeforeSortExchange, &D::SetOnBeforeSortExchange);
     p.Event("OnBeforeHTMLExport", &D::GetOnBeforeHTMLExport, &D::SetOnBeforeHTMLExport);
     p.Event("OnPercentDone", &D::GetOnPercentDone, &D::SetOnPercentDone);
+    p.Event("OnProgress", &D::GetOnProgress, &D::SetOnProgress);
 });
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The report list view's mouse and keyboard: click-to-sort on the column headers, check
 // boxes, row selection in the three modes, double-click sizing of a column at a header
 // border, cursor keys, Enter to advance and the in-place editor; from the keyboard also
-// Space on check marks, Escape out of the editor, Ctrl+A, the context menu keys and the
+// Space on check marks, Escape out of the editor, Ctrl+A, Ctrl+C, the context menu keys and the
 // column steps, with the focus cue that shows the current row.
 #include <algorithm>
 
@@ -33,8 +33,13 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const int dataCol = GetColumnOrder(g.X + 1);
     if (g.Y == ColumnHeaderGridRow()) {
         const TRect cr = CellRect(g.X, g.Y);
-        if (FSortEnabled && X - cr.Left > BorderZone && cr.Right - X > BorderZone)
-            HeaderClickSort(dataCol);
+        if (FSortEnabled && X - cr.Left > BorderZone && cr.Right - X > BorderZone) {
+            try {
+                HeaderClickSort(dataCol, Shift.Contains(ssShift));
+            } catch (const EZynCancelled&) {
+                // The application stopped the sort (OnProgress): the click did nothing.
+            }
+        }
         return;
     }
     if (g.Y < GetFixedRows()) return;   // the common header
@@ -55,20 +60,53 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 }
 
 // The first header click sorts descending (the toggle starts true and is inverted first);
-// each further click reverses the direction. The selected record keeps its selection at
-// its new position.
-void TReportListView::HeaderClickSort(int DataCol) {
+// each further click reverses the direction. A Shift+click adds a key to the last sort (or
+// reverses one of its keys) and leaves the toggle alone. The selected record keeps its
+// selection at its new position.
+void TReportListView::HeaderClickSort(int DataCol, bool AddKey) {
     const TCursor savedCursor = Screen->GetCursor();
     Screen->SetCursor(crHourGlass);
     const TGridRect sel = GetSelection();
     const int selRow = DataRowOfGridRow(sel.Top);
     const int physical = FData->Strings->GetSortOrder(selRow);
-    FData->SetSortToggle(!FData->GetSortToggle());
-    if (FShownRows >= 0) {
-        // Sorting the whole store would mix found and hidden rows: sort the found rows only.
-        FilterAndSortFound(DataCol, FSortColumnSec, FData->GetSortToggle());
+    std::function<void()> sortAll;
+    const bool toggleBefore = FData->GetSortToggle();
+    if (AddKey && FData->GetLastSortColumn() >= 0) {
+        std::vector<TRLSortKey> keys = FData->GetLastSortKeys();
+        if (keys.empty()) {
+            // The last sort came from a plain click: its column and secondary column as keys.
+            const bool asc = FData->GetLastSortOrder();
+            const int primary = FData->GetLastSortColumn(), secondary = FData->GetLastSortColumnSec();
+            keys.push_back({primary, asc, GetColumnSortKind(primary)});
+            if (secondary >= 0 && secondary != primary && secondary <= GetNrOfColumns())
+                keys.push_back({secondary, asc, GetColumnSortKind(secondary)});
+        }
+        const auto it = std::find_if(keys.begin(), keys.end(), [&](const TRLSortKey& k) { return k.Col == DataCol; });
+        if (it != keys.end()) it->Ascending = !it->Ascending;
+        else keys.push_back({DataCol, true, GetColumnSortKind(DataCol)});
+        sortAll = [this, keys] { FData->SortBy(keys); };
     } else {
-        FData->Sort(DataCol, FSortColumnSec, FData->GetSortToggle());
+        FData->SetSortToggle(!FData->GetSortToggle());
+        const bool asc = FData->GetSortToggle();
+        const int sec = FSortColumnSec;
+        if (GetColumnSortKind(DataCol) == skText && (sec < 0 || GetColumnSortKind(sec) == skText)) {
+            sortAll = [this, DataCol, sec, asc] { FData->Sort(DataCol, sec, asc); };
+        } else {
+            std::vector<TRLSortKey> keys{{DataCol, asc, GetColumnSortKind(DataCol)}};
+            if (sec >= 0 && sec != DataCol) keys.push_back({sec, asc, GetColumnSortKind(sec)});
+            sortAll = [this, keys] { FData->SortBy(keys); };
+        }
+    }
+    // Sorting the whole store while filtered would mix found and hidden rows: the found
+    // rows are sorted among themselves. A cancelled sort leaves the direction of the next
+    // click as it was too.
+    try {
+        if (FShownRows >= 0) FilterAndSortFound(sortAll);
+        else sortAll();
+    } catch (...) {
+        FData->SetSortToggle(toggleBefore);
+        Screen->SetCursor(savedCursor);
+        throw;
     }
     if (physical > 0) {
         for (int pos = 1; pos <= GetNrOfShownRows(); ++pos)
@@ -236,6 +274,9 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
                 SelectAllShownRows();
                 Key = 0;
             }
+            break;
+        case 'C':
+            if (ctrl && !shift && !alt && CopySelectedRows()) Key = 0;
             break;
         case VK_APPS:
         case VK_F10:

@@ -55,6 +55,7 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Integer("RowColPattern", &V::GetRowColPattern, &V::SetRowColPattern).RepaintsAlways();
         p.Boolean("ShowEmptyCheckBoxes", &V::GetShowEmptyCheckBoxes, &V::SetShowEmptyCheckBoxes);
         p.Boolean("SortEnabled", &V::GetSortEnabled, &V::SetSortEnabled);
+        p.String("ColumnSortKinds", &V::GetColumnSortKinds, &V::SetColumnSortKinds);
         p.Boolean("UseCtrlForMultiSel", &V::GetUseCtrlForMultiSel, &V::SetUseCtrlForMultiSel);
         // The view repaints after every placement and every write of Enabled, also of the
         // same value.
@@ -85,6 +86,7 @@ const TClassInfo* const ReportListViewClass = RegisterClass<TReportListView, TCu
         p.Event("OnBeforeSortExchange", &V::GetOnBeforeSortExchange, &V::SetOnBeforeSortExchange);
         p.Event("OnBeforeHTMLExport", &V::GetOnBeforeHTMLExport, &V::SetOnBeforeHTMLExport);
         p.Event("OnPercentDone", &V::GetOnPercentDone, &V::SetOnPercentDone);
+        p.Event("OnProgress", &V::GetOnProgress, &V::SetOnProgress);
         p.Event("OnGetEditText", &V::GetOnGetEditText, &V::SetOnGetEditText);
         p.Event("OnSetEditText", &V::GetOnSetEditText, &V::SetOnSetEditText);
         p.Event("OnDrawCell", &V::GetOnDrawCell, &V::SetOnDrawCell);

@@ -101,7 +101,7 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
     const bool check = mode != cmNone;
     // 1. text, stored with its mark in check columns
     std::string text(FData->Strings->StringView(dataCol, dataRow));
-    if (GetColumnIsPwd(dataCol)) text = "******";
+    if (GetColumnIsPwd(dataCol)) text = PasswordMask;
 
     // 2.-5. colours by state
     TColor font = FColorText;
@@ -248,8 +248,21 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
     const TRect textRect(ARect.Left + 4, ARect.Top + 2, ARect.Right - 5, ARect.Bottom);
     const std::string name = FData->GetColName(dataCol);
     const int h = C->TextHeight(name);
-    const bool sorted = FData->GetLastSortColumn() == dataCol;
-    const int a = sorted ? 13 : 0;
+    // A sort by several keys numbers its arrows in key order; a sort by one column (with or
+    // without a secondary one) shows the one arrow of its column.
+    bool sorted = FData->GetLastSortColumn() == dataCol;
+    bool ascending = FData->GetLastSortOrder();
+    std::string keyNumber;
+    const std::vector<TRLSortKey>& keys = FData->GetLastSortKeys();
+    if (keys.size() > 1) {
+        const auto it = std::find_if(keys.begin(), keys.end(), [&](const TRLSortKey& k) { return k.Col == dataCol; });
+        sorted = it != keys.end();
+        if (sorted) {
+            ascending = it->Ascending;
+            keyNumber = std::to_string(it - keys.begin() + 1);
+        }
+    }
+    const int a = sorted ? 13 + (keyNumber.empty() ? 0 : C->TextWidth(keyNumber) + 1) : 0;
     const int w = GetColWidths(dataCol);
     const auto lines = SplitLines(name, '\n');
     int arrowOffset = 0;
@@ -280,7 +293,7 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
         if (i == 0) arrowOffset = off;
         C->TextRect(lr, x, textRect.Top + int(i) * h, line);
     }
-    if (sorted) PaintSortArrow(C, textRect, arrowOffset, w, h);
+    if (sorted) PaintSortArrow(C, textRect, arrowOffset, w - a + 13, h, ascending, keyNumber);
     // The raised edge, kept inside the cell so that it does not cross the grid line between
     // two headers: white left and top, gray bottom, and the gray right edge at the right end
     // of the visible columns.
@@ -293,18 +306,25 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
 }
 
 // A solid triangle in the header's text colour, 9 pixels wide and 7 high round (x0, y0):
-// pointing up for an ascending sort, down for a descending one.
-void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offset, int W, int H) {
+// pointing up for an ascending sort, down for a descending one; the key's number (in a sort
+// by several keys) follows it.
+void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offset, int W, int H,
+                                     bool Ascending, const std::string& KeyNumber) {
     const int x0 = TextRect.Left + std::min(Offset, W - 11);
     const int y0 = TextRect.Top + H / 2;
     C->GetPen()->SetColor(FColorColumnHdText);
     C->GetPen()->SetWidth(1);
     C->GetBrush()->SetColor(FColorColumnHdText);
-    if (FData->GetLastSortOrder())
+    if (Ascending)
         C->Polygon({{x0 - 4, y0 + 3}, {x0, y0 - 3}, {x0 + 4, y0 + 3}});
     else
         C->Polygon({{x0 - 4, y0 - 3}, {x0, y0 + 3}, {x0 + 4, y0 - 3}});
     C->GetBrush()->SetColor(GetFixedColor());
+    if (!KeyNumber.empty()) {
+        C->GetBrush()->SetStyle(bsClear);
+        C->TextOut(x0 + 6, TextRect.Top, KeyNumber);
+        C->GetBrush()->SetStyle(bsSolid);
+    }
 }
 
 void TReportListView::PaintEmptyArea(TCanvas* C) {

@@ -1,6 +1,7 @@
 // The report list view: construction, head rows, properties, the container's operations,
 // rows, selection, column order and widths.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -47,6 +48,13 @@ void TReportListView::InstallStoreCallbacks() {
     FData->SetOnPercentDone([this](TObject*, int Percent) {
         if (FOnPercentDone) FOnPercentDone(this, Percent);
     });
+    // Only while the view has a handler: the container computes its sorts aside then.
+    if (FOnProgress)
+        FData->SetOnProgress([this](TObject*, std::int64_t Done, std::int64_t Total, bool& Cancel) {
+            if (FOnProgress) FOnProgress(this, Done, Total, Cancel);
+        });
+    else
+        FData->SetOnProgress(nullptr);
     // The store exchanges rows one at a time only while someone listens; without a handler
     // it takes the new order over at once (far faster for large lists).
     if (FOnBeforeSortExchange)
@@ -115,6 +123,7 @@ void TReportListView::Assign(TPersistent* Source) {
     FOnRequestEditFormat = src->FOnRequestEditFormat;
     FShowEmptyCheckBoxes = src->FShowEmptyCheckBoxes;
     FOnPercentDone = src->FOnPercentDone;
+    FOnProgress = src->FOnProgress;
     FOnBeforeRenderCell = src->FOnBeforeRenderCell;
     FOnBeforeSortExchange = src->FOnBeforeSortExchange;
     FOnBeforeHTMLExport = src->FOnBeforeHTMLExport;
@@ -132,6 +141,7 @@ void TReportListView::Assign(TPersistent* Source) {
     FColAlignment = src->FColAlignment;
     FColumnEditable = src->FColumnEditable;
     FColumnIsPwd = src->FColumnIsPwd;
+    FColSortKind = src->FColSortKind;
     FColOrder = src->FColOrder;
     InstallStoreCallbacks();
     SetSuppressPaint(src->FSuppressPaint);
@@ -230,6 +240,7 @@ void TReportListView::ResizeColumnArrays(int NewCount) {
     FColAlignment.resize(n, taLeftJustify);
     FColumnEditable.resize(n, false);
     FColumnIsPwd.resize(n, false);
+    FColSortKind.resize(n, skText);
     const std::size_t old = FColOrder.size();
     FColOrder.resize(n);
     for (std::size_t c = std::max<std::size_t>(old, 1); c < n; ++c) FColOrder[c] = int(c);
@@ -467,6 +478,48 @@ void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
     FColumnIsPwd[std::size_t(ColNr)] = Value;
     RepaintView();
 }
+namespace {
+const std::array<std::string_view, 4> SortKindNames{"skText", "skNumber", "skDateTime", "skNatural"};
+}  // namespace
+
+TSortKind TReportListView::GetColumnSortKind(int ColNr) const {
+    return ValidCol(ColNr) ? FColSortKind[std::size_t(ColNr)] : skText;
+}
+void TReportListView::SetColumnSortKind(int ColNr, TSortKind Value) {
+    if (ValidCol(ColNr) && std::size_t(Value) < SortKindNames.size()) FColSortKind[std::size_t(ColNr)] = Value;
+}
+std::string TReportListView::GetColumnSortKinds() const {
+    int last = GetNrOfColumns();
+    while (last >= 1 && FColSortKind[std::size_t(last)] == skText) --last;
+    std::string out;
+    for (int c = 1; c <= last; ++c) {
+        if (c > 1) out += ',';
+        out += SortKindNames[FColSortKind[std::size_t(c)]];
+    }
+    return out;
+}
+void TReportListView::SetColumnSortKinds(const std::string& Value) {
+    std::vector<TSortKind> kinds(FColSortKind.size(), skText);
+    std::size_t col = 1, start = 0;
+    const std::string_view all(Value);
+    while (start <= all.size() && !all.empty()) {
+        std::size_t end = all.find(',', start);
+        if (end == std::string_view::npos) end = all.size();
+        std::string_view name = all.substr(start, end - start);
+        while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        // An empty entry leaves its column at text order.
+        const auto it = name.empty() ? SortKindNames.begin()
+                                     : std::find_if(SortKindNames.begin(), SortKindNames.end(),
+                                                    [&](std::string_view n) { return SameText(n, name); });
+        if (it == SortKindNames.end())
+            throw EZynRepListError("invalid sort kind: " + std::string(name.substr(0, 40)));
+        if (col < kinds.size()) kinds[col] = TSortKind(it - SortKindNames.begin());
+        ++col;
+        start = end + 1;
+    }
+    FColSortKind.swap(kinds);
+}
 int TReportListView::GetColumnOrder(int ColNr) const {
     return ValidCol(ColNr) ? FColOrder[std::size_t(ColNr)] : 0;
 }
@@ -542,8 +595,13 @@ void TReportListView::InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRow
 
 void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
     // While filtered the found rows stay first, sorted among themselves.
-    if (FShownRows >= 0) FilterAndSortFound(Col, ColSec, Ascending);
+    if (FShownRows >= 0) FilterAndSortFound([&] { FData->Sort(Col, ColSec, Ascending); });
     else FData->Sort(Col, ColSec, Ascending);
+    RepaintView();
+}
+void TReportListView::SortBy(std::span<const TRLSortKey> Keys) {
+    if (FShownRows >= 0) FilterAndSortFound([&] { FData->SortBy(Keys); });
+    else FData->SortBy(Keys);
     RepaintView();
 }
 void TReportListView::UnSort() {
@@ -645,13 +703,22 @@ void TReportListView::RemoveRow(int R) {
     else ChangedSetup();
 }
 
+void TReportListView::SetOnProgress(TProgressEvent Value) {
+    FOnProgress = std::move(Value);
+    InstallStoreCallbacks();
+}
+
 void TReportListView::RemoveEmptyRows() {
     HideEditor();
     TPaintPause pause(this);
-    // One pass over the rows and one removal of all empty ones keeps this linear.
+    // One pass over the rows and one removal of all empty ones keeps this linear; a cancel
+    // comes while the rows are only looked at.
     std::vector<int> empty;
-    for (int r = 1; r <= GetNrOfRows(); ++r)
+    TProgressTicker ticker = FData->StartProgress(GetNrOfRows());
+    for (int r = 1; r <= GetNrOfRows(); ++r) {
         if (FData->IsRowEmpty(r)) empty.push_back(r);
+        ticker.Step(r);
+    }
     if (empty.empty()) return;
     if (FShownRows >= 0) {
         int shownGone = 0;
@@ -685,6 +752,7 @@ void TReportListView::Clear() {
     for (int c = 1; c <= n; ++c) {
         FColAlignment[std::size_t(c)] = taLeftJustify;
         FColumnIsPwd[std::size_t(c)] = false;
+        FColSortKind[std::size_t(c)] = skText;
         FColumnEditable[std::size_t(c)] = false;
         FColOrder[std::size_t(c)] = c;
     }
@@ -839,6 +907,10 @@ void TReportListView::SetColWidths(int Index, int Value) {
 bool TReportListView::ItalicFont() const { return GetFont()->GetStyle().Contains(fsItalic); }
 
 int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
+    return MeasureColWidth(ColNr, IncludeHeader, nullptr, 0);
+}
+
+int TReportListView::MeasureColWidth(int ColNr, bool IncludeHeader, TProgressTicker* Ticker, std::int64_t DoneBefore) {
     if (!ValidCol(ColNr)) return 9;
     TCanvas* c = GetCanvas();
     c->SetFont(GetFont());
@@ -848,13 +920,14 @@ int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
     const int extra = (check ? 16 : 0) + (italic ? 2 : 0);
     int best = 0;
     if (pwd) {
-        best = c->TextWidth("******") + extra;
+        best = c->TextWidth(std::string(PasswordMask)) + extra;
     } else {
         const int rows = GetNrOfShownRows();
         // A text of n bytes is no wider than n times the widest character; measure only the
         // texts that could still beat the best width.
         const int widestChar = std::max(1, c->TextWidth("W"));
         for (int r = 1; r <= rows; ++r) {
+            if (Ticker != nullptr) Ticker->Step(DoneBefore + r);
             std::string_view s = FData->Strings->StringView(ColNr, r);
             if (check && !s.empty()) s.remove_prefix(1);
             if (s.empty()) continue;
@@ -889,8 +962,17 @@ void TReportListView::ExpandColWidth(int ColIx, int RightMargin) {
 void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin) {
     {
         TPaintPause pause(this);
-        for (int c = 1; c <= GetNrOfColumns(); ++c)
-            if (c != ExpandColumn) AutoColWidth(c, IncludeHeader, Addon, MaxWidth);
+        // All widths are measured before any is set, so that a cancel changes none.
+        const int cols = GetNrOfColumns();
+        const std::int64_t rows = GetNrOfShownRows();
+        TProgressTicker ticker = FData->StartProgress(std::int64_t(cols) * rows);
+        std::vector<int> widths(std::size_t(cols) + 1, 0);
+        for (int c = 1; c <= cols; ++c)
+            if (c != ExpandColumn)
+                widths[std::size_t(c)] = std::min(
+                    MaxWidth, std::max(MeasureColWidth(c, IncludeHeader, &ticker, (c - 1) * rows) + Addon, 4));
+        for (int c = 1; c <= cols; ++c)
+            if (c != ExpandColumn) SetColWidths(c, widths[std::size_t(c)]);
         ExpandColWidth(ExpandColumn, RightMargin);
     }
 }

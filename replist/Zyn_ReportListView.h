@@ -79,6 +79,9 @@ struct TRowEditFormat {
 };
 TRowEditFormat SplitRowEditFormat(std::string_view Format);
 
+// What a password column shows (and copies) instead of its texts.
+inline constexpr std::string_view PasswordMask = "******";
+
 // Row and column attribute bits of the store.
 inline constexpr std::uint8_t RowSelectedBit = 128;
 inline constexpr std::uint8_t RowDisabledBit = 64;
@@ -322,7 +325,11 @@ public:
     bool GetShowEmptyCheckBoxes() const { return FShowEmptyCheckBoxes; }
     /// Shows or hides check boxes in empty check-column cells; repaints when it differs.
     void SetShowEmptyCheckBoxes(bool Value);
-    /// Whether a click on a column header sorts by that column; default true.
+    /// Whether a click on a column header sorts by that column; default true. A plain click
+    /// sorts by the column alone (SecondarySortColumn breaking ties); a Shift+click adds the
+    /// column as the next key of a sort by several columns (ascending first, reversed by the
+    /// next Shift+click on it), and the headers then number their arrows in key order. Each
+    /// column sorts by its ColumnSortKind.
     bool GetSortEnabled() const { return FSortEnabled; }
     /// Switches header-click sorting; takes effect with the next click.
     void SetSortEnabled(bool Value) { FSortEnabled = Value; }
@@ -357,6 +364,20 @@ public:
     bool GetColumnIsPwd(int ColNr) const;
     /// Masks or unmasks data column ColNr; ignored out of range.
     void SetColumnIsPwd(int ColNr, bool Value);
+    /// How a sort by data column ColNr orders its texts (skText, the default, for a column out
+    /// of range): a header click sorts by this kind.
+    TSortKind GetColumnSortKind(int ColNr) const;
+    /// Sets the sort kind of data column ColNr; ignored out of range. Takes effect with the
+    /// next sort.
+    void SetColumnSortKind(int ColNr, TSortKind Value);
+    /// The sort kinds of the columns as text, the published form of ColumnSortKind: the
+    /// kinds' names (skText, skNumber, skDateTime, skNatural) of columns 1, 2, ... separated by
+    /// commas, without the trailing skText ones; empty when every column sorts as text.
+    std::string GetColumnSortKinds() const;
+    /// Sets the sort kinds from that text (blanks around names allowed; names beyond
+    /// NrOfColumns are ignored, columns without a name sort as text). Raises
+    /// EZynRepListError ("invalid sort kind: ...") for an unknown name, changing nothing.
+    void SetColumnSortKinds(const std::string& Value);
     /// The data column (1-based) shown at display position ColNr.
     int GetColumnOrder(int ColNr) const;
     /// Sets the display order: ColList needs exactly NrOfColumns entries, each the data column
@@ -447,6 +468,15 @@ public:
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          bool UseTabs) { FData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs); }
     void CopyToClipBoard(int, int, int, int, bool, const char*) = delete;
+    /// The text Ctrl+C copies: one line (ended by a line feed) for each selected shown row in
+    /// the presented order, holding the visible texts of all columns in display order
+    /// separated by tabs. Password columns give their mask, and tabs and line breaks inside
+    /// a cell become blanks so that every line keeps its columns. Empty when no shown row is
+    /// selected.
+    std::string SelectedRowsText() const;
+    /// Puts SelectedRowsText on the clipboard (what Ctrl+C does); returns false, leaving the
+    /// clipboard alone, when no shown row is selected.
+    bool CopySelectedRows();
     /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
     /// Sets the data identifier.
@@ -458,6 +488,9 @@ public:
     /// Sorts the rows by the text of column Col, ties by column ColSec, and repaints; while a
     /// filter is active the found rows stay first, sorted among themselves.
     void Sort(int Col, int ColSec, bool Ascending);
+    /// Sorts the rows by several keys, by value or text (see TRLData::SortBy), and repaints;
+    /// while a filter is active the found rows stay first, sorted among themselves.
+    void SortBy(std::span<const TRLSortKey> Keys);
     /// Drops an active filter, brings back the stored row order and repaints.
     void UnSort();
 
@@ -497,7 +530,8 @@ public:
 
     // ---- filtering
     /// Shows only the rows that match FilterExp in one of FilterColumns, first in the
-    /// presented order and sorted by SortColumn (none when outside the columns). An empty
+    /// presented order and sorted by SortColumn (none when outside the columns; by the
+    /// column's ColumnSortKind). An empty
     /// expression shows all rows again. A malformed expression raises EZynRepListError and
     /// leaves the view as it was.
     void FilterAndSort(std::string_view FilterExp, std::span<const int> FilterColumns,
@@ -669,6 +703,15 @@ public:
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
     /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+    /// Progress of the long operations (XML reads, CSV imports, XML and HTML saves, sorting,
+    /// FilterAndSort, RemoveEmptyRows, FitAllColWidths) with the view as Sender, at most 20
+    /// times a second (not LoadLinesFromFile, which fills cells as it reads). A
+    /// handler that sets Cancel stops the operation: the rows, their order, the filter, the
+    /// selection, the column widths and the files stay as they were, and EZynCancelled is
+    /// raised.
+    const TProgressEvent& GetOnProgress() const { return FOnProgress; }
+    /// Sets the handler of event OnProgress (an empty function removes it).
+    void SetOnProgress(TProgressEvent Value);
 
     /// Notifications. Changed takes the place of the control's own change notification:
     /// a change of the list is told to OnChange.
@@ -719,6 +762,8 @@ protected:
     TBeforeHTMLExportEvent FOnBeforeHTMLExport;
     /// The handler of event OnPercentDone.
     TOnPercentDoneEvent FOnPercentDone;
+    /// The handler of event OnProgress.
+    TProgressEvent FOnProgress;
 
     /// Draws the control.
     void Paint() override;
@@ -778,7 +823,8 @@ private:
     std::uint8_t RowAttrib(int R) const { return FData->Strings->GetRowAttrib(R); }
     void SetRowBit(int R, std::uint8_t Bit, bool On);
     void ClearFilter();
-    void FilterAndSortFound(int DataCol, int ColSec, bool Ascending);
+    void FilterAndSortFound(const std::function<void()>& SortAll);
+    int MeasureColWidth(int ColNr, bool IncludeHeader, TProgressTicker* Ticker, std::int64_t DoneBefore);
     bool ItalicFont() const;
 
     // ---- row editor steps (RowEditor.cpp)
@@ -795,7 +841,8 @@ private:
     void PaintDataCell(vcl::TCanvas* C, int ACol, int ARow, const vcl::TRect& ARect);
     void PaintCommonHeader(vcl::TCanvas* C, const vcl::TRect& ARect, int R);
     void PaintColumnHeader(vcl::TCanvas* C, int ACol, const vcl::TRect& ARect, int R);
-    void PaintSortArrow(vcl::TCanvas* C, const vcl::TRect& TextRect, int Offset, int W, int H);
+    void PaintSortArrow(vcl::TCanvas* C, const vcl::TRect& TextRect, int Offset, int W, int H,
+                        bool Ascending, const std::string& KeyNumber);
     void PaintEmptyArea(vcl::TCanvas* C);
     void PaintInterRowIndicator(vcl::TCanvas* C);
     void PaintFocusCue(vcl::TCanvas* C);
@@ -803,7 +850,7 @@ private:
     int HeadRowsHeight() const;
 
     // ---- input steps (ReportListInput.cpp)
-    void HeaderClickSort(int DataCol);
+    void HeaderClickSort(int DataCol, bool AddKey);
     void CheckBoxClick(int DataCol, int DataRow);
     void SelectByClick(int DataRow, vcl::TShiftState Shift);
     bool NearHeaderBorder(int X, int Y, int& SizedPos) const;
@@ -825,6 +872,7 @@ private:
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
     std::vector<bool> FColumnEditable;
     std::vector<bool> FColumnIsPwd;
+    std::vector<TSortKind> FColSortKind;
     std::vector<int> FColOrder;
     int FSelectAnchor = 1;
     int FLastMousePosX = 0;

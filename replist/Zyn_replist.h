@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,62 @@ inline constexpr std::array<std::string_view, 10> RepListXmlTagNames{
     "cell", "comment", "/replist", "invalidtag"};
 // The tag of a name (compared without regard to ASCII case); xmlInvalid for any other.
 TRepListXmlTag RepListXmlTagOf(std::string_view Name);
+
+// How a column's texts are ordered by a sort: as text (code-point order, the default), as
+// numbers, as dates/times, or naturally (digit runs by value, letters without regard to
+// case: "file9" before "file10").
+enum TSortKind : std::uint8_t { skText, skNumber, skDateTime, skNatural };
+
+/// One key of a sort by several columns: the column, its direction and how its texts compare.
+struct TRLSortKey {
+    /// The column (0..NrOfColumns).
+    int Col = 1;
+    /// true ascending.
+    bool Ascending = true;
+    /// How the column's texts compare.
+    TSortKind Kind = skText;
+    /// Keys are equal when column, direction and kind are.
+    bool operator==(const TRLSortKey&) const = default;
+};
+
+/// Progress of a long operation of Sender: Done of Total units so far. A handler that sets
+/// Cancel stops the operation, which then leaves the list (its rows, order, selection and
+/// files) as it was and raises EZynCancelled.
+using TProgressEvent =
+    std::function<void(vcl::TObject* Sender, std::int64_t Done, std::int64_t Total, bool& Cancel)>;
+
+/// Raised by an operation that its OnProgress handler cancelled; nothing was changed.
+class EZynCancelled : public EZynError {
+public:
+    using EZynError::EZynError;
+};
+
+/// Reports the progress of one operation through a TProgressEvent at most once per
+/// IntervalMs of the application's clock (at most 20 times a second), however often Step is
+/// called: at the start and whenever that time passed since the last report. The time of the
+/// last report is kept by the caller (LastReportMs), so that the steps of one operation and
+/// the operations that follow each other share the limit. Raises EZynCancelled when the
+/// handler sets Cancel. Without a handler it costs a comparison per Step.
+class TProgressTicker {
+public:
+    /// The least time between two reports.
+    static constexpr std::int64_t IntervalMs = 50;
+    /// Starts an operation of Total units (counted at least 1); reports Done 0 unless the
+    /// last report was less than IntervalMs ago.
+    TProgressTicker(const TProgressEvent& Event, vcl::TObject* Sender, std::int64_t Total,
+                    std::int64_t& LastReportMs);
+    /// Done units are done: reports them when IntervalMs passed since the last report.
+    void Step(std::int64_t Done) {
+        if (Done >= nextCheck_) Check(Done);
+    }
+
+private:
+    void Check(std::int64_t Done);
+    const TProgressEvent* event_;
+    vcl::TObject* sender_;
+    std::int64_t total_, stride_, nextCheck_;
+    std::int64_t* lastMs_;
+};
 
 // Called for each cell text of an HTML export; the handler may change Text.
 using TBeforeHTMLExportEvent =
@@ -203,6 +260,19 @@ public:
     /// Sorts the presented rows by the text of column Col, ties by column ColSec, ascending or
     /// descending, and records it as the last sort; the stored order stays (see UnSort).
     void Sort(int Col, int ColSec, bool Ascending);
+    /// Sorts the presented rows by the keys in turn: rows equal in the first key are ordered
+    /// by the second, and so on; rows equal in all keys keep their presented order. Number keys
+    /// read the visible text (trimmed) as a number with the decimal and thousands separators of
+    /// the format settings and an optional sign; date/time keys read it with ParseRowDateTime
+    /// in the column's date format (a "[d...]" column format, else the short date); in both,
+    /// texts that are no value (empty, "-", words) come after all values in either direction.
+    /// Natural keys compare digit runs by value and letters without regard to ASCII case.
+    /// Records the first key as the last sort (column, direction), the second as the secondary
+    /// column, and the keys (LastSortKeys). Keys with a column outside 0..NrOfColumns are
+    /// skipped; with none left nothing happens.
+    void SortBy(std::span<const TRLSortKey> Keys);
+    /// The keys of the last SortBy; empty after Sort, UnSort or a read of a file.
+    const std::vector<TRLSortKey>& GetLastSortKeys() const { return FSortKeys; }
     /// Brings back the stored row order; the last sort column and the secondary column become -1.
     void UnSort();
     /// The store's hook during a sort: passes its arguments to OnBeforeSortExchange, with this
@@ -282,11 +352,14 @@ public:
 
     /// Progress of a long operation over Units steps: fires OnPercentDone from 0 to 99 as the
     /// units pass, at most about 100 times, and 100 from Finish, when the operation is done
-    /// (used by the file operations).
+    /// (used by the file operations); reports to OnProgress as well (see TProgressTicker),
+    /// which may cancel the operation.
     class TProgress {
     public:
-        /// Starts reporting an operation of Units steps for Owner.
-        TProgress(TRLData* Owner, std::int64_t Units);
+        /// Starts reporting an operation of Units steps for Owner; to OnProgress too unless
+        /// Cancellable is false (an operation that changes the list as it goes, where a
+        /// cancel could not leave it as it was).
+        TProgress(TRLData* Owner, std::int64_t Units, bool Cancellable = true);
         /// Reports that Done units are done (fires OnPercentDone when the percentage moved on).
         void Step(std::int64_t Done);   // Done units so far
         /// Reports 100 percent.
@@ -296,6 +369,7 @@ public:
         TRLData* owner_;
         std::int64_t units_, next_ = 0;
         int last_ = -1;
+        TProgressTicker ticker_;
     };
 
     /// Takes over the contents of Source (cells, counts, column metadata, header, comment);
@@ -315,6 +389,17 @@ public:
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
     /// Sets the handler of event OnPercentDone (an empty function removes it).
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
+    /// Progress of the long operations (reading XML, importing CSV, saving XML and HTML, Sort,
+    /// SortBy, RemoveEmptyRows), at most 20 times a second; the handler may cancel
+    /// (TProgressEvent). LoadLinesFromFile, which fills the cells as it reads, reports none.
+    /// While a handler is assigned, Sort computes its order aside (the store's own progress
+    /// percentages are not reported then).
+    const TProgressEvent& GetOnProgress() const { return FOnProgress; }
+    /// Sets the handler of event OnProgress (an empty function removes it).
+    void SetOnProgress(TProgressEvent Value) { FOnProgress = std::move(Value); }
+    /// A ticker of an operation of Total units reporting to OnProgress, with the container's
+    /// time of the last report (so a view's operations share the limit with the container's).
+    TProgressTicker StartProgress(std::int64_t Total) { return {FOnProgress, this, Total, FProgressLastMs}; }
 
 protected:
     /// The handler of event OnBeforeSortExchange.
@@ -323,6 +408,10 @@ protected:
     TBeforeHTMLExportEvent FOnBeforeHTMLExport;
     /// The handler of event OnPercentDone.
     TOnPercentDoneEvent FOnPercentDone;
+    /// The handler of event OnProgress.
+    TProgressEvent FOnProgress;
+    /// When OnProgress was called last (application clock, ms).
+    std::int64_t FProgressLastMs = std::numeric_limits<std::int64_t>::min() / 2;
 
     /// The store is part of the container, not a component of its own in a form file.
     void GetChildren(const std::function<void(vcl::TComponent*)>&, vcl::TComponent*) override {}
@@ -335,6 +424,11 @@ private:
     void ResizeColumnArrays(int OldCount, int NewCount);
     void UpdateFeedback();
     void ClampRange(int& Lo, int& Hi, int Min, int Max) const;
+    // Runs a sort step of the store, which then reports its exchanges only when somebody
+    // listens (see Sort).
+    void RunStoreSort(const std::function<void()>& Step);
+    std::vector<std::uint32_t> OrderByKeys(std::span<const TRLSortKey> Keys, TProgressTicker* Ticker) const;
+    void SortAside(int Col, int ColSec, bool Ascending);
 
     std::string FComment;
     // Index 0 unused so that column numbers index directly.
@@ -347,6 +441,7 @@ private:
     int FSortColumn = -1;
     int FSortColumnSec = -1;
     bool FSortOrder = true;
+    std::vector<TRLSortKey> FSortKeys;
     std::string FDataID;
     bool FSortToggle = true;
     int FFeedbkNumCells = 1;

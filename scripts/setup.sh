@@ -5,6 +5,7 @@
 # gcc pulls them in, so that a machine with a trimmed compiler gets them too; ccache keeps
 # the second build cheap after the first.
 #
+# libre2-dev runs the report list's regular-expression filter.
 # doxygen builds the API reference (make docs).
 #
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
@@ -13,7 +14,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache libasan8 libubsan1
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-  libsdl2-dev libpng-dev libjpeg-dev
+  libsdl2-dev libpng-dev libjpeg-dev libre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
   doxygen

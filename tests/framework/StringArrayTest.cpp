@@ -134,6 +134,26 @@ TEST(StringArray, ExchangeCallbackWalksToTheSortedOrder) {
     EXPECT_GT(calls, 0);
 }
 
+TEST(StringArray, TakeOrderShowsAGivenPermutationOrRefusesIt) {
+    auto a = MakeArray(1, {{"", "d"}, {"", "b"}, {"", "a"}});
+    int changes = 0, exchanges = 0;
+    a->OnChange = [&](vcl::TObject*) { ++changes; };
+    a->TakeOrder({2, 0, 1}, 1);
+    EXPECT_EQ(Presented(*a, 1), (std::vector<std::string>{"a", "d", "b"}));
+    EXPECT_EQ(changes, 1);
+    // Not a permutation: refused, the order stays.
+    EXPECT_THROW(a->TakeOrder({0, 0, 1}, 1), EZynDStructError);
+    EXPECT_THROW(a->TakeOrder({0, 1}, 1), EZynDStructError);
+    EXPECT_THROW(a->TakeOrder({0, 1, 3}, 1), EZynDStructError);
+    EXPECT_EQ(Presented(*a, 1), (std::vector<std::string>{"a", "d", "b"}));
+    // With a listener the order is reached by reported exchanges.
+    a->OnBeforeSortExchange = [&](vcl::TObject*, const std::string&, std::string&) { ++exchanges; };
+    a->TakeOrder({0, 1, 2}, 1);
+    EXPECT_EQ(Presented(*a, 1), (std::vector<std::string>{"d", "b", "a"}));
+    EXPECT_FALSE(a->IsSorted());
+    EXPECT_GT(exchanges, 0);
+}
+
 TEST(StringArray, ChangeAndProgressNotifications) {
     TStringArray a(nullptr);
     int changes = 0;
