@@ -3,12 +3,14 @@
 // rows and columns, the heading lines, automatic column widths and row heights.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "framework/Zyn_conventions.h"
 #include "framework/Zyn_matrix.h"
 #include "ntabed/Zyn_ntabed.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -44,7 +46,11 @@ enum TKeyAction : int {
     kaPrevControl,    // Ctrl+Shift+Tab: back to the previous control
     kaCellMenu,       // Shift+F10, Apps: the menu of the current cell
     kaColumnMenu,     // Ctrl+Shift+F10, Ctrl+Apps: the menu of the current column's heading
-    kaRowMenu         // Alt+Shift+F10, Alt+Apps: the menu of the current row's heading
+    kaRowMenu,        // Alt+Shift+F10, Alt+Apps: the menu of the current row's heading
+    kaCopy,           // Ctrl+C, Ctrl+Insert: the data menu's Copy
+    kaPasteClip,      // Ctrl+V, Shift+Insert: Extract from Clipboard (not while read-only)
+    kaUndo,           // Ctrl+Z: take the last change back (not while read-only)
+    kaRedo            // Ctrl+Y, Ctrl+Shift+Z: do it again
 };
 
 struct TKeyBinding {
@@ -65,6 +71,13 @@ const TKeyBinding KeyTable[] = {
     {VK_APPS, {ssCtrl}, kaColumnMenu},
     {VK_F10, {ssAlt, ssShift}, kaRowMenu},
     {VK_APPS, {ssAlt}, kaRowMenu},
+    {'C', {ssCtrl}, kaCopy},
+    {VK_INSERT, {ssCtrl}, kaCopy},
+    {'V', {ssCtrl}, kaPasteClip},
+    {VK_INSERT, {ssShift}, kaPasteClip},
+    {'Z', {ssCtrl}, kaUndo},
+    {'Y', {ssCtrl}, kaRedo},
+    {'Z', {ssCtrl, ssShift}, kaRedo},
 };
 
 TKeyAction KeyAction(WORD Key, TShiftState Shift) {
@@ -155,6 +168,7 @@ std::string TNTabEd::GetEditText(int ACol, int ARow) {
     FEditStored = false;
     FEditOldValue = v;
     FEditOldState = Data->GetCellState(c, r);
+    FEditRecorded = false;
     return text;
 }
 
@@ -192,6 +206,11 @@ void TNTabEd::StoreEditText(int Col, int Row, const std::string& Value) {
         point.DecimalSeparator = '.';
         valid = !s.empty() && TryStrToFloat(s, v, point);
     }
+    // However many times the editor stores while typing, the edit is one step.
+    if (!FEditRecorded || FEditCell != TGridCoord{Col + FColOffset, Row + FRowOffset}) {
+        RecordRegion(Col, Row, Col, Row, RgCells);
+        FEditRecorded = FEditCell == TGridCoord{Col + FColOffset, Row + FRowOffset};
+    }
     {
         TNTabEdSuppression quiet(*this);
         if (valid) Data->SetElem(Col, Row, v);
@@ -204,6 +223,8 @@ void TNTabEd::StoreEditText(int Col, int Row, const std::string& Value) {
 void TNTabEd::RestoreEditedCell() {
     const TGridCoord cell = FEditCell;
     FEditStored = false;
+    // The abandoned edit leaves no step behind.
+    if (std::exchange(FEditRecorded, false)) FUndo.DiscardLast();
     const int c = cell.X - FColOffset, r = cell.Y - FRowOffset;
     if (!IsDataCell(cell.X, cell.Y) || c > GetNrOfColumns() || r > GetNrOfRows()) return;
     {
@@ -261,6 +282,22 @@ void TNTabEd::RunKeyAction(int Action) {
     case kaCellMenu: OpenMenuByKey({GetCol(), GetRow()}); return;
     case kaColumnMenu: OpenMenuByKey({GetCol(), 0}); return;
     case kaRowMenu: OpenMenuByKey({0, GetRow()}); return;
+    case kaCopy: PopupMenuClickCopy(nullptr); return;
+    case kaPasteClip:
+        if (FReadOnly) return;
+        // A text that is no table is refused with a beep from the keyboard.
+        try {
+            PopupMenuClickExtClip(nullptr);
+        } catch (const EZynNTabedError&) {
+            MessageBeep(0);
+        }
+        return;
+    case kaUndo:
+    case kaRedo:
+        if (FReadOnly) return;
+        if (Action == kaUndo) Undo();
+        else Redo();
+        return;
     default: return;
     }
 }
@@ -404,9 +441,11 @@ void TNTabEd::ResizeData(int Cols, int Rows) {
         // every editor of the table).
         TNTabEdSuppression quiet(*this);
         const int oldCols = GetNrOfColumns(), oldRows = GetNrOfRows();
+        const bool recorded = RecordResize(Cols, Rows);
         try {
             Data->Resize(Cols, Rows);
         } catch (...) {
+            if (recorded) FUndo.DiscardLast();
             // The table refused: nothing changed. Or it took the size but an editor could
             // not follow (no memory for the grid or the decimal places): the table goes
             // back to its former size, which every editor can show.
