@@ -19,6 +19,10 @@ bool NeedsQuotes(std::string_view F) {
 }
 
 void AppendEscaped(std::string& Out, std::string_view S) {
+    if (S.find_first_of("&<>\"'") == std::string_view::npos) {
+        Out += S;   // numbers, most texts
+        return;
+    }
     for (char ch : S) switch (ch) {
             case '&': Out += "&amp;"; break;
             case '<': Out += "&lt;"; break;
@@ -90,22 +94,31 @@ int SpanOf(const xmlNode* Cell, const char* Attribute) {
 
 }  // namespace
 
+void AppendCsvField(std::string& Out, std::string_view Field) {
+    if (!NeedsQuotes(Field)) {
+        Out += Field;
+        return;
+    }
+    Out += '"';
+    for (char ch : Field) {
+        if (ch == '"') Out += '"';
+        Out += ch;
+    }
+    Out += '"';
+}
+
+void AppendHtmlCell(std::string& Out, std::string_view Text, bool Number) {
+    Out += Number ? "<td align=\"right\" style=\"text-align:right\">" : "<td>";
+    AppendEscaped(Out, Text);
+    Out += "</td>";
+}
+
 std::string TableToCsv(const TClipRows& Rows) {
     std::string out;
     for (const auto& row : Rows) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0) out += ',';
-            const std::string& f = row[c].Text;
-            if (!NeedsQuotes(f)) {
-                out += f;
-                continue;
-            }
-            out += '"';
-            for (char ch : f) {
-                if (ch == '"') out += '"';
-                out += ch;
-            }
-            out += '"';
+            AppendCsvField(out, row[c].Text);
         }
         out += "\r\n";
     }
@@ -113,17 +126,13 @@ std::string TableToCsv(const TClipRows& Rows) {
 }
 
 std::string TableToHtml(const TClipRows& Rows) {
-    std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table>\r\n";
+    std::string out(HtmlTableHead);
     for (const auto& row : Rows) {
         out += "<tr>";
-        for (const TClipCell& cell : row) {
-            out += cell.Number ? "<td align=\"right\" style=\"text-align:right\">" : "<td>";
-            AppendEscaped(out, cell.Text);
-            out += "</td>";
-        }
+        for (const TClipCell& cell : row) AppendHtmlCell(out, cell.Text, cell.Number);
         out += "</tr>\r\n";
     }
-    out += "</table></body></html>\r\n";
+    out += HtmlTableTail;
     return out;
 }
 

@@ -21,6 +21,14 @@ struct TClipCell {
 /// Rows of cells, top to bottom.
 using TClipRows = std::vector<std::vector<TClipCell>>;
 
+/// The pieces of both forms, for writers that go cell by cell without building rows first (a
+/// million cells): one CSV field (quoted when it must be, no separator), one HTML cell, and
+/// what comes before the first row and after the last of the HTML document.
+void AppendCsvField(std::string& Out, std::string_view Field);
+void AppendHtmlCell(std::string& Out, std::string_view Text, bool Number);
+inline constexpr std::string_view HtmlTableHead = "<html><head><meta charset=\"utf-8\"></head><body><table>\r\n";
+inline constexpr std::string_view HtmlTableTail = "</table></body></html>\r\n";
+
 /// The rows as CSV: fields separated by commas, rows ended by CR LF; a field holding a comma,
 /// a quote, a line break or a leading or trailing blank is quoted, its quotes doubled.
 std::string TableToCsv(const TClipRows& Rows);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Zyn_tableclip.h"
@@ -36,30 +37,37 @@ bool CellNumber(std::string Text, double& Value) {
 
 void TNTabEd::OfferBlockFormats(int C1, int R1, int C2, int R2, const std::string& Text) {
     // Cells that hold no number are empty in CSV and HTML: "####" only means something to
-    // this editor's own text form.
-    TClipRows rows;
-    rows.reserve(std::size_t(R2 - R1 + 1));
-    std::string number;
+    // this editor's own text form. Both are written cell by cell: a block may hold a million.
+    const std::size_t cells = std::size_t(C2 - C1 + 1) * std::size_t(R2 - R1 + 1);
+    std::string csv, html(HtmlTableHead), number;
+    csv.reserve(cells * (FClipUseFullPrec ? 23 : 11));
+    html.reserve(cells * (FClipUseFullPrec ? 70 : 58));
     for (int r = R1; r <= R2; ++r) {
-        std::vector<TClipCell>& row = rows.emplace_back();
-        row.reserve(std::size_t(C2 - C1 + 1));
+        html += "<tr>";
         for (int c = C1; c <= C2; ++c) {
+            if (c > C1) csv += ',';
             const std::uint8_t state = Data->GetCellState(c, r);
             if (state & (dtsInvalid | dtsEmpty)) {
-                row.push_back({});
+                html += "<td></td>";
                 continue;
             }
             number.clear();
             AppendClipCellText(number, Data->GetElem(c, r), state, GetPrecision(c), FClipUseFullPrec);
-            row.push_back({Trim(number), true});
+            const std::size_t first = number.find_first_not_of(' ');
+            const std::string_view shown = first == std::string::npos ? std::string_view() : std::string_view(number).substr(first);
+            AppendCsvField(csv, shown);
+            AppendHtmlCell(html, shown, true);
         }
+        csv += "\r\n";
+        html += "</tr>\r\n";
     }
+    html += HtmlTableTail;
     TClipboard* clip = Clipboard();
     clip->Open();
     try {
         clip->SetAsText(Text);
-        clip->SetAsFormat(MimeCsv, TableToCsv(rows));
-        clip->SetAsFormat(MimeHtml, TableToHtml(rows));
+        clip->SetAsFormat(MimeCsv, std::move(csv));
+        clip->SetAsFormat(MimeHtml, std::move(html));
     } catch (...) {
         clip->Close();
         throw;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "platform/core/WinTypes.h"
 #include "platform/runtime/Format.h"
@@ -22,7 +23,7 @@ std::optional<std::string> TClipboardBackend::GetFormat(const std::string& Mime)
     return GetText();
 }
 
-void TClipboardBackend::SetFormats(const std::vector<TClipboardItem>& Items) {
+void TClipboardBackend::SetFormats(std::vector<TClipboardItem> Items) {
     const auto text = std::find_if(Items.begin(), Items.end(), [](const TClipboardItem& I) { return I.first == MimeText; });
     if (text != Items.end()) SetText(text->second);
     else Clear();
@@ -45,7 +46,7 @@ public:
             if (item.first == Mime) return item.second;
         return std::nullopt;
     }
-    void SetFormats(const std::vector<TClipboardItem>& Items) override { items_ = Items; }
+    void SetFormats(std::vector<TClipboardItem> Items) override { items_ = std::move(Items); }
 
 private:
     std::vector<TClipboardItem> items_;
@@ -85,14 +86,16 @@ std::string TClipboard::GetAsFormat(const std::string& Mime) const {
     return Backend().GetFormat(Mime).value_or(std::string());
 }
 
-void TClipboard::SetAsFormat(const std::string& Mime, const std::string& Data) {
+void TClipboard::SetAsFormat(const std::string& Mime, std::string Data) {
     if (openCount_ == 0) {
-        Backend().SetFormats({{Mime, Data}});
+        std::vector<TClipboardItem> items;
+        items.emplace_back(Mime, std::move(Data));
+        Backend().SetFormats(std::move(items));
         return;
     }
     const auto same = std::find_if(pending_.begin(), pending_.end(), [&](const TClipboardItem& I) { return I.first == Mime; });
-    if (same != pending_.end()) same->second = Data;
-    else pending_.emplace_back(Mime, Data);
+    if (same != pending_.end()) same->second = std::move(Data);
+    else pending_.emplace_back(Mime, std::move(Data));
 }
 
 void TClipboard::Clear() {
@@ -115,7 +118,7 @@ void TClipboard::Close() {
     if (openCount_ == 0 || --openCount_ > 0) return;
     std::vector<TClipboardItem> items = std::move(pending_);
     pending_.clear();
-    if (!items.empty()) Backend().SetFormats(items);
+    if (!items.empty()) Backend().SetFormats(std::move(items));
     else if (cleared_) Backend().Clear();
 }
 

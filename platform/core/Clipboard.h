@@ -39,8 +39,9 @@ public:
     virtual std::vector<std::string> GetFormats();
     // One representation; nullopt when it is not offered.
     virtual std::optional<std::string> GetFormat(const std::string& Mime);
-    // Replaces the offer with these representations (none: the clipboard is emptied).
-    virtual void SetFormats(const std::vector<TClipboardItem>& Items);
+    // Replaces the offer with these representations (none: the clipboard is emptied). Taken
+    // by value: a copied block's forms may be tens of megabytes, and are moved in.
+    virtual void SetFormats(std::vector<TClipboardItem> Items);
 };
 
 class TClipboard : public TPersistent {
@@ -62,7 +63,7 @@ public:
     // Offers Data as MIME type Mime. Outside Open/Close it replaces the whole offer; between
     // them the formats set are collected (a type set twice keeps the last data) and offered
     // together when the outermost Close comes.
-    void SetAsFormat(const std::string& Mime, const std::string& Data);
+    void SetAsFormat(const std::string& Mime, std::string Data);
     // Empties the clipboard (between Open and Close: forgets what was set there).
     void Clear();
     // Bracket several SetAsFormat calls that make one offer. Open and Close nest; an Open

@@ -344,14 +344,14 @@ void X11Clipboard::Clear() {
     impl_->Command('c');
 }
 
-void X11Clipboard::SetFormats(const std::vector<TClipboardItem>& Items) {
+void X11Clipboard::SetFormats(std::vector<TClipboardItem> Items) {
     if (Items.empty()) {
         Clear();
         return;
     }
     {
         std::lock_guard<std::mutex> hold(impl_->lock);
-        impl_->items = Items;
+        impl_->items = std::move(Items);
     }
     impl_->Command('o');
 }
@@ -408,7 +408,7 @@ void X11Clipboard::SetText(const std::string&) {}
 void X11Clipboard::Clear() {}
 std::vector<std::string> X11Clipboard::GetFormats() { return {}; }
 std::optional<std::string> X11Clipboard::GetFormat(const std::string&) { return std::nullopt; }
-void X11Clipboard::SetFormats(const std::vector<TClipboardItem>&) {}
+void X11Clipboard::SetFormats(std::vector<TClipboardItem>) {}
 
 }  // namespace vcl::sdl
 

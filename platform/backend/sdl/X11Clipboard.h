@@ -25,7 +25,7 @@ public:
     void Clear() override;
     std::vector<std::string> GetFormats() override;
     std::optional<std::string> GetFormat(const std::string& Mime) override;
-    void SetFormats(const std::vector<TClipboardItem>& Items) override;
+    void SetFormats(std::vector<TClipboardItem> Items) override;
 
     struct Impl;
 
