@@ -10,9 +10,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 # The package configuration looks the libraries below up when an application is built
 # (their development packages), and text needs the fonts at run time.
-set(zyn_deb_depends "libfreetype-dev, libfontconfig-dev, libpng-dev, libjpeg-dev, libre2-dev, pkg-config, fonts-dejavu-core, fonts-liberation2")
+set(zyn_deb_depends "libfreetype-dev, libfontconfig-dev, libpng-dev, libjpeg-dev, libre2-dev, libxml2-dev, pkg-config, fonts-dejavu-core, fonts-liberation2")
 if(SDL2_FOUND)
   string(APPEND zyn_deb_depends ", libsdl2-dev")
+endif()
+if(X11_FOUND)
+  string(APPEND zyn_deb_depends ", libx11-dev")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${zyn_deb_depends}")
 if(BUILD_SHARED_LIBS)

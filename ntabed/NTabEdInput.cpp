@@ -3,12 +3,14 @@
 // rows and columns, the heading lines, automatic column widths and row heights.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "framework/Zyn_conventions.h"
 #include "framework/Zyn_matrix.h"
 #include "ntabed/Zyn_ntabed.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -53,7 +55,11 @@ enum TKeyAction : int {
     kaColumnAttrib,   // Ctrl+Shift+F2: edit its attribute (while the attribute row shows)
     kaRowName,        // Alt+F2: edit the current row's name
     kaRowAttrib,      // Alt+Shift+F2: edit its attribute (while the attribute column shows)
-    kaComment         // Shift+F2: edit the table's comment (while CommentEditingAllowed)
+    kaComment,        // Shift+F2: edit the table's comment (while CommentEditingAllowed)
+    kaCopy,           // Ctrl+C, Ctrl+Insert: the data menu's Copy
+    kaPasteClip,      // Ctrl+V, Shift+Insert: Extract from Clipboard (not while read-only)
+    kaUndo,           // Ctrl+Z: take the last change back (not while read-only)
+    kaRedo            // Ctrl+Y, Ctrl+Shift+Z: do it again
 };
 
 struct TKeyBinding {
@@ -79,6 +85,13 @@ const TKeyBinding KeyTable[] = {
     {VK_F2, {ssAlt}, kaRowName},
     {VK_F2, {ssAlt, ssShift}, kaRowAttrib},
     {VK_F2, {ssShift}, kaComment},
+    {'C', {ssCtrl}, kaCopy},
+    {VK_INSERT, {ssCtrl}, kaCopy},
+    {'V', {ssCtrl}, kaPasteClip},
+    {VK_INSERT, {ssShift}, kaPasteClip},
+    {'Z', {ssCtrl}, kaUndo},
+    {'Y', {ssCtrl}, kaRedo},
+    {'Z', {ssCtrl, ssShift}, kaRedo},
 };
 
 TKeyAction KeyAction(WORD Key, TShiftState Shift) {
@@ -170,6 +183,7 @@ std::string TNTabEd::GetEditText(int ACol, int ARow) {
     FEditStored = false;
     FEditOldValue = v;
     FEditOldState = Data->GetCellState(c, r);
+    FEditRecorded = false;
     return text;
 }
 
@@ -207,6 +221,11 @@ void TNTabEd::StoreEditText(int Col, int Row, const std::string& Value) {
         point.DecimalSeparator = '.';
         valid = !s.empty() && TryStrToFloat(s, v, point);
     }
+    // However many times the editor stores while typing, the edit is one step.
+    if (!FEditRecorded || FEditCell != TGridCoord{Col + FColOffset, Row + FRowOffset}) {
+        RecordRegion(Col, Row, Col, Row, RgCells);
+        FEditRecorded = FEditCell == TGridCoord{Col + FColOffset, Row + FRowOffset};
+    }
     {
         TNTabEdSuppression quiet(*this);
         if (valid) Data->SetElem(Col, Row, v);
@@ -219,6 +238,8 @@ void TNTabEd::StoreEditText(int Col, int Row, const std::string& Value) {
 void TNTabEd::RestoreEditedCell() {
     const TGridCoord cell = FEditCell;
     FEditStored = false;
+    // The abandoned edit leaves no step behind.
+    if (std::exchange(FEditRecorded, false)) FUndo.DiscardLast();
     const int c = cell.X - FColOffset, r = cell.Y - FRowOffset;
     if (!IsDataCell(cell.X, cell.Y) || c > GetNrOfColumns() || r > GetNrOfRows()) return;
     {
@@ -288,6 +309,22 @@ void TNTabEd::RunKeyAction(int Action) {
         if (!FCommEdAllowed || FCommentMM == nullptr) return;
         EndEditForKey();
         OpenCommentEditor();
+        return;
+    case kaCopy: PopupMenuClickCopy(nullptr); return;
+    case kaPasteClip:
+        if (FReadOnly) return;
+        // A text that is no table is refused with a beep from the keyboard.
+        try {
+            PopupMenuClickExtClip(nullptr);
+        } catch (const EZynNTabedError&) {
+            MessageBeep(0);
+        }
+        return;
+    case kaUndo:
+    case kaRedo:
+        if (FReadOnly) return;
+        if (Action == kaUndo) Undo();
+        else Redo();
         return;
     default: return;
     }
@@ -445,9 +482,11 @@ void TNTabEd::ResizeData(int Cols, int Rows) {
         // every editor of the table).
         TNTabEdSuppression quiet(*this);
         const int oldCols = GetNrOfColumns(), oldRows = GetNrOfRows();
+        const bool recorded = RecordResize(Cols, Rows);
         try {
             Data->Resize(Cols, Rows);
         } catch (...) {
+            if (recorded) FUndo.DiscardLast();
             // The table refused: nothing changed. Or it took the size but an editor could
             // not follow (no memory for the grid or the decimal places): the table goes
             // back to its former size, which every editor can show.

@@ -283,6 +283,7 @@ void TNTabEd::PopupMenuClickUnMarkBRow(TObject*) { RunMarkAction(mrRow, dtsMarkB
 void TNTabEd::PopupMenuClickUnMarkBAll(TObject*) { RunMarkAction(mrAll, dtsMarkB, false); }
 
 void TNTabEd::PopupMenuClickUnMarkAll(TObject*) {
+    RecordAll(RgCells);
     {
         TNTabEdSuppression quiet(*this);
         Data->UnmarkAllCells();
@@ -297,6 +298,7 @@ void TNTabEd::PopupMenuClickClear(TObject*) {
     int c1, r1, c2, r2;
     if (!SelectedBlock(c1, r1, c2, r2)) return;
     HideEditor();
+    RecordRegion(c1, r1, c2, r2, RgCells);
     {
         TNTabEdBulk bulk(*this);
         for (int c = c1; c <= c2; ++c)
@@ -315,6 +317,7 @@ void TNTabEd::PopupMenuClickEmptyCells(TObject*) {
     int c1, r1, c2, r2;
     if (!SelectedBlock(c1, r1, c2, r2)) return;
     HideEditor();
+    RecordRegion(c1, r1, c2, r2, RgCells);
     {
         TNTabEdBulk bulk(*this);
         for (int c = c1; c <= c2; ++c)
@@ -350,7 +353,7 @@ void TNTabEd::PopupMenuClickCopy(TObject*) {
         }
         text += "\r\n";
     }
-    Clipboard()->SetAsText(text);
+    OfferBlockFormats(c1, r1, c2, r2, text);
     FDataCopyAvail = true;
 }
 
@@ -359,6 +362,8 @@ void TNTabEd::PopupMenuClickPaste(TObject*) {
     HideEditor();
     const TGridRect sel = GetSelection();
     const int cols = FDataCopy->GetNrOfColumns(), rows = FDataCopy->GetNrOfRows();
+    const int left = sel.Left - FColOffset, top = sel.Top - FRowOffset;
+    RecordRegion(left, top, left + cols - 1, top + rows - 1, RgCells);
     {
         TNTabEdBulk bulk(*this);
         for (int i = 1; i <= cols; ++i) {
@@ -380,6 +385,7 @@ void TNTabEd::PopupMenuClickPaste(TObject*) {
 }
 
 void TNTabEd::PopupMenuClickExtClip(TObject*) {
+    if (ExtractHtmlTable()) return;
     if (!Clipboard()->HasFormat(CF_TEXT)) return;
     const std::string text = Clipboard()->GetAsText();
     std::string problem;
@@ -388,6 +394,19 @@ void TNTabEd::PopupMenuClickExtClip(TObject*) {
     HideEditor();
     const TGridRect sel = GetSelection();
     int lastCol = 0, lastRow = 0;
+    {
+        // The block the text covers, found before anything is written, is one step.
+        int cols = 0, rows = 0;
+        WalkClipNumbers(
+            text,
+            [&](int Col, int Row, double) {
+                cols = std::max(cols, Col + 1);
+                rows = std::max(rows, Row + 1);
+            },
+            nullptr);
+        const int left = sel.Left - FColOffset, top = sel.Top - FRowOffset;
+        RecordRegion(left, top, left + cols - 1, top + rows - 1, RgCells);
+    }
     {
         TNTabEdBulk bulk(*this);
         WalkClipNumbers(
@@ -456,6 +475,7 @@ void TNTabEd::PopupMenuClickInsertCol(TObject*) {
     const int c = FClicked.X - FColOffset;
     if (FClicked.X <= FColOffset || c > GetNrOfColumns()) return;
     const bool muted = std::exchange(FDataHookMuted, true);
+    TUndoGroup step(FUndo);   // the line and its name
     try {
         InsertColumn(c);
         SetColName(c, "(...)");
@@ -471,6 +491,7 @@ void TNTabEd::PopupMenuClickInsertRow(TObject*) {
     const int r = FClicked.Y - FRowOffset;
     if (FClicked.Y <= FRowOffset || r > GetNrOfRows()) return;
     const bool muted = std::exchange(FDataHookMuted, true);
+    TUndoGroup step(FUndo);   // the line and its name
     try {
         InsertRow(r);
         SetRowName(r, "(...)");
@@ -605,6 +626,7 @@ void TNTabEd::CloseCommentEditor(bool Accept) {
     FCommentMMActive = false;
     if (CanFocus()) SetFocus();
     if (Accept) {
+        RecordRegion(1, 1, 0, 0, RgComment);
         {
             TNTabEdSuppression quiet(*this);
             Data->SetFComment(text);   // control characters included

@@ -98,6 +98,7 @@ void TNTabEd::Notification(TComponent* AComponent, TOperation Operation) {
         const int cols = std::max(int(FDecP.size()), 1);
         const int rows = std::max(TCustomGrid::GetRowCount() - FRowOffset - 1, 1);
         FExtMatAssigned = false;
+        FUndo.Clear();
         Data = nullptr;
         FDataOwned = new TDataTable(nullptr);
         Data = FDataOwned;
@@ -289,6 +290,9 @@ void TNTabEd::DataSizeChanged(int OldCols, int OldRows, int NewCols, int NewRows
     (void)OldRows;
     (void)NewCols;
     (void)NewRows;
+    // A size change from outside the editor (the application, another editor of the table)
+    // leaves the steps' places meaningless.
+    if (!FInternSuppPaint) FUndo.Clear();
     // The table changed under an open in-place editor (its cell may have moved): the
     // editor closes without storing its text again, which is stored already.
     if (GetEditorMode() && GetInplaceEditor() != nullptr) {
@@ -379,6 +383,7 @@ void TNTabEd::ChangedSetup() {
 std::string TNTabEd::GetComment() const { return Data->GetFComment(); }
 
 void TNTabEd::SetComment(const std::string& Value) {
+    RecordRegion(1, 1, 0, 0, RgComment);
     {
         TNTabEdSuppression quiet(*this);
         Data->SetFComment(RemoveControlChars(Value));
@@ -484,6 +489,7 @@ void TNTabEd::WriteCellState(int ACol, int ARow, std::uint8_t State) {
 }
 
 void TNTabEd::SetCellState(int ACol, int ARow, std::uint8_t Value) {
+    RecordRegion(ACol, ARow, ACol, ARow, RgCells);
     WriteCellState(ACol, ARow, Value);
     Invalidate();
     ChangedCellStates();
@@ -491,6 +497,7 @@ void TNTabEd::SetCellState(int ACol, int ARow, std::uint8_t Value) {
 
 void TNTabEd::SetElemMarkedA(int ACol, int ARow, bool Value) {
     if (ACol >= 1 && ACol <= GetNrOfColumns() && ARow >= 1 && ARow <= GetNrOfRows()) {
+        RecordRegion(ACol, ARow, ACol, ARow, RgCells);
         const std::uint8_t s = GetCellState(ACol, ARow);
         WriteCellState(ACol, ARow, std::uint8_t(Value ? s | dtsMarkA : s & ~dtsMarkA));
     }
@@ -500,6 +507,7 @@ void TNTabEd::SetElemMarkedA(int ACol, int ARow, bool Value) {
 
 void TNTabEd::SetElemMarkedB(int ACol, int ARow, bool Value) {
     if (ACol >= 1 && ACol <= GetNrOfColumns() && ARow >= 1 && ARow <= GetNrOfRows()) {
+        RecordRegion(ACol, ARow, ACol, ARow, RgCells);
         const std::uint8_t s = GetCellState(ACol, ARow);
         WriteCellState(ACol, ARow, std::uint8_t(Value ? s | dtsMarkB : s & ~dtsMarkB));
     }
@@ -509,6 +517,7 @@ void TNTabEd::SetElemMarkedB(int ACol, int ARow, bool Value) {
 
 void TNTabEd::SetIsEmpty(int ACol, int ARow, bool Value) {
     if (ACol < 1 || ACol > GetNrOfColumns() || ARow < 1 || ARow > GetNrOfRows()) return;
+    RecordRegion(ACol, ARow, ACol, ARow, RgCells);
     const std::uint8_t s = GetCellState(ACol, ARow);
     WriteCellState(ACol, ARow, std::uint8_t(Value ? s | dtsEmpty : s & ~dtsEmpty));
     Invalidate();
@@ -519,6 +528,7 @@ void TNTabEd::SetIsEmpty(int ACol, int ARow, bool Value) {
 
 void TNTabEd::SetColName(int ColNr, const TDTNameStr& Value) {
     if (ColNr < 1 || ColNr > GetNrOfColumns()) return;
+    RecordRegion(ColNr, 1, ColNr, 1, RgColHeads);
     {
         TNTabEdSuppression quiet(*this);
         Data->SetColName(ColNr, ShortString(Value, DTNameLength));
@@ -529,6 +539,7 @@ void TNTabEd::SetColName(int ColNr, const TDTNameStr& Value) {
 
 void TNTabEd::SetRowName(int RowNr, const TDTNameStr& Value) {
     if (RowNr < 1 || RowNr > GetNrOfRows()) return;
+    RecordRegion(1, RowNr, 1, RowNr, RgRowHeads);
     {
         TNTabEdSuppression quiet(*this);
         Data->SetRowName(RowNr, ShortString(Value, DTNameLength));
@@ -543,6 +554,7 @@ std::uint8_t TNTabEd::GetColAttrib(int ColNr) const {
 
 void TNTabEd::SetColAttrib(int ColNr, std::uint8_t Value) {
     if (ColNr < 1 || ColNr > GetNrOfColumns()) return;
+    RecordRegion(ColNr, 1, ColNr, 1, RgColHeads);
     {
         TNTabEdSuppression quiet(*this);
         Data->SetColAttrib(ColNr, Value);
@@ -557,6 +569,7 @@ std::uint8_t TNTabEd::GetRowAttrib(int RowNr) const {
 
 void TNTabEd::SetRowAttrib(int RowNr, std::uint8_t Value) {
     if (RowNr < 1 || RowNr > GetNrOfRows()) return;
+    RecordRegion(1, RowNr, 1, RowNr, RgRowHeads);
     {
         TNTabEdSuppression quiet(*this);
         Data->SetRowAttrib(RowNr, Value);
@@ -593,6 +606,7 @@ std::int8_t TNTabEd::GetPrecision(int ColNr) const {
 
 void TNTabEd::SetPrecision(int ColNr, int Value) {
     if (ColNr < 1 || ColNr > int(FDecP.size())) return;
+    RecordRegion(ColNr, 1, ColNr, 1, RgColHeads);
     FDecP[std::size_t(ColNr - 1)] = std::int8_t(std::clamp(Value, MinDecPlaces, MaxDecPlaces));
     Invalidate();
     ChangedLayout();
@@ -608,6 +622,7 @@ void TNTabEd::EndStructureChange() {
 
 void TNTabEd::Clear() {
     HideEditor();
+    RecordAll(RgCells | RgColHeads | RgRowHeads);
     {
         TNTabEdSuppression quiet(*this);
         Data->Clear();
@@ -619,6 +634,7 @@ void TNTabEd::Clear() {
 }
 
 void TNTabEd::Fill(double value) {
+    RecordAll(RgCells);
     Data->GetMatrix()->Fill(value);
     // The matrix tells nobody: the table's other editors hear it from here.
     if (const std::shared_ptr<TNTabEdTableLink> link = FLink)
@@ -634,6 +650,7 @@ int TNTabEd::FillMarkedCells(double value, std::uint8_t Statemask) {
     const bool old = FSuppressPaint;
     FSuppressPaint = true;
     int count = 0;
+    RecordAll(RgCells);
     try {
         count = Data->FillMarkedCells(value, Statemask);
     } catch (...) {
@@ -648,6 +665,7 @@ void TNTabEd::InsertRow(int ix) {
     if (ix < 1 || ix > GetNrOfRows() + 1) return;
     CheckGridSize(GetNrOfColumns(), GetNrOfRows() + 1LL);
     HideEditor();
+    RecordLine(false, ix, true);
     {
         TNTabEdSuppression quiet(*this);
         Data->InsertRow(ix);
@@ -659,6 +677,7 @@ void TNTabEd::InsertColumn(int ix) {
     if (ix < 1 || ix > GetNrOfColumns() + 1) return;
     CheckGridSize(GetNrOfColumns() + 1LL, GetNrOfRows());
     HideEditor();
+    RecordLine(true, ix, true);
     {
         TNTabEdSuppression quiet(*this);
         // In every editor of the table the new column takes the decimal places of its left
@@ -689,6 +708,7 @@ void TNTabEd::InsertColumn(int ix) {
 void TNTabEd::RemoveRow(int ix) {
     if (ix < 1 || ix > GetNrOfRows() || GetNrOfRows() < 2) return;
     HideEditor();
+    RecordLine(false, ix, false);
     {
         TNTabEdSuppression quiet(*this);
         Data->RemoveRow(ix);
@@ -699,6 +719,7 @@ void TNTabEd::RemoveRow(int ix) {
 void TNTabEd::RemoveColumn(int ix) {
     if (ix < 1 || ix > GetNrOfColumns() || GetNrOfColumns() < 2) return;
     HideEditor();
+    RecordLine(true, ix, false);
     {
         TNTabEdSuppression quiet(*this);
         // The column's decimal places go with it, in every editor of the table.
@@ -725,6 +746,7 @@ void TNTabEd::RemoveColumn(int ix) {
 
 void TNTabEd::MirrorColumns() {
     HideEditor();
+    RecordMirror(true);
     {
         TNTabEdSuppression quiet(*this);
         Data->MirrorColumns();
@@ -736,6 +758,7 @@ void TNTabEd::MirrorColumns() {
 
 void TNTabEd::MirrorRows() {
     HideEditor();
+    RecordMirror(false);
     {
         TNTabEdSuppression quiet(*this);
         Data->MirrorRows();
@@ -755,6 +778,7 @@ int TNTabEd::CountStateBits(std::uint8_t Mask) const {
 }
 
 void TNTabEd::MarkBlock(int C1, int R1, int C2, int R2, std::uint8_t Mask, bool On) {
+    RecordRegion(C1, R1, C2, R2, RgCells);
     TNTabEdSuppression quiet(*this);
     C1 = std::max(C1, 1);
     R1 = std::max(R1, 1);
@@ -786,6 +810,7 @@ void TNTabEd::UnMarkAllElems() {
 }
 
 void TNTabEd::InvertCellStates(std::uint8_t StateMask) {
+    RecordAll(RgCells);
     {
         TNTabEdSuppression quiet(*this);
         Data->InvertCellStates(StateMask);
@@ -795,6 +820,7 @@ void TNTabEd::InvertCellStates(std::uint8_t StateMask) {
 }
 
 void TNTabEd::ExchangeMarkings() {
+    RecordAll(RgCells);
     {
         TNTabEdSuppression quiet(*this);
         Data->ExchangeMarkings();
@@ -829,8 +855,11 @@ bool TNTabEd::IfAnyMarked() const {
 // =========================================================================================
 // sorting and finding
 
-void TNTabEd::RunSort(bool HeadersMove, const std::function<void()>& Sort) {
+void TNTabEd::RunSort(bool HeadersMove, int LowCol, int LowRow, int HighCol, int HighRow,
+                      const std::function<void()>& Sort) {
     HideEditor();
+    // The block's cells and the headings of its lines, whichever of them the sort moves.
+    RecordRegion(LowCol, LowRow, HighCol, HighRow, RgCells | RgColHeads | RgRowHeads);
     {
         TNTabEdSuppression quiet(*this);
         // While this editor sorts, every editor of the table moves its decimal places as
@@ -853,25 +882,27 @@ void TNTabEd::RunSort(bool HeadersMove, const std::function<void()>& Sort) {
 void TNTabEd::SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders) {
     FSortIncludeHd = IncludeHeaders;
-    RunSort(IncludeHeaders,
+    RunSort(IncludeHeaders, LowCol, LowRow, HighCol, HighRow,
             [&] { Data->SortCols(SortRowIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders); });
 }
 
 void TNTabEd::SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders) {
     FSortIncludeHd = IncludeHeaders;
-    RunSort(IncludeHeaders,
+    RunSort(IncludeHeaders, LowCol, LowRow, HighCol, HighRow,
             [&] { Data->SortRows(SortColIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders); });
 }
 
 void TNTabEd::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(true, [&] { Data->SortColAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, LowCol, LowRow, HighCol, HighRow,
+            [&] { Data->SortColAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(true, [&] { Data->SortRowAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, LowCol, LowRow, HighCol, HighRow,
+            [&] { Data->SortRowAttributes(Ascending, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
@@ -880,7 +911,8 @@ void TNTabEd::SortColNames(bool Ascending, int LowCol, int LowRow, int HighCol, 
 
 void TNTabEd::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(true, [&] { Data->SortColNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, LowCol, LowRow, HighCol, HighRow,
+            [&] { Data->SortColNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
 }
 
 void TNTabEd::SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow) {
@@ -889,7 +921,8 @@ void TNTabEd::SortRowNames(bool Ascending, int LowCol, int LowRow, int HighCol, 
 
 void TNTabEd::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow) {
     FSortIncludeHd = true;
-    RunSort(true, [&] { Data->SortRowNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
+    RunSort(true, LowCol, LowRow, HighCol, HighRow,
+            [&] { Data->SortRowNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow); });
 }
 
 int TNTabEd::FindColIndex(const std::string& ColID) const {
@@ -916,6 +949,7 @@ void TNTabEd::AssignAnotherDataMatrix(TDataTable* NewDTab) {
     FDataOwned = nullptr;
     Data = NewDTab;
     FExtMatAssigned = true;
+    FUndo.Clear();   // the steps belong to the former table
     Data->FreeNotification(this);
     HookData();
     {
@@ -931,11 +965,14 @@ void TNTabEd::CopyContentsFrom(TDataTable* ExtTab) {
     CheckGridSize(ExtTab->GetNrOfColumns(), ExtTab->GetNrOfRows());
     HideEditor();
     {
+        TUndoGroup step(FUndo);
         TNTabEdSuppression quiet(*this);
         // The room first, which fails without changing anything; the whole table then
         // follows into it: values, states, names, attributes, which columns are nominal
         // with their identifiers (none of the former ones stays), and the comment.
+        RecordResize(ExtTab->GetNrOfColumns(), ExtTab->GetNrOfRows());
         Data->Resize(ExtTab->GetNrOfColumns(), ExtTab->GetNrOfRows());
+        RecordAll(RgCells | RgColHeads | RgRowHeads | RgComment);
         Data->Assign(ExtTab);
     }
     EndStructureChange();
@@ -946,6 +983,7 @@ void TNTabEd::CopyContentsFrom(TDataTable* ExtTab) {
 bool TNTabEd::CopyCellStatesFrom(TDataTable* ExtTab) {
     if (ExtTab == nullptr || ExtTab->GetNrOfColumns() != GetNrOfColumns() || ExtTab->GetNrOfRows() != GetNrOfRows())
         return false;
+    RecordAll(RgCells);
     {
         TNTabEdSuppression quiet(*this);
         for (int c = 1; c <= GetNrOfColumns(); ++c)

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "framework/Zyn_datatable.h"
+#include "framework/Zyn_undo.h"
 #include "framework/Zyn_zynbase.h"
 #include "platform/Classes.h"
 #include "platform/Controls.h"
@@ -443,6 +444,35 @@ public:
     /// otherwise.
     bool CopyCellStatesFrom(TDataTable* ExtTab);
 
+    // ---- undo and redo
+    /// Takes back the newest change made through the editor (cell edits, pastes, extracts,
+    /// fills, clearing, marks, rows and columns inserted or removed, sizes, sorts, mirroring,
+    /// names, attributes, decimal places, the comment, CopyContentsFrom), one step for each
+    /// action however many cells it touched. An open in-place editor is closed first (storing
+    /// its text). Repaints and fires OnChange (and OnChangeSetup when the size changed);
+    /// false when there is nothing to undo. Ctrl+Z does the same while the data is editable.
+    /// Writes to Data made past the editor (and SetElem) are not recorded; a size change made
+    /// that way, or by another editor of the table, forgets the history.
+    bool Undo();
+    /// Does the newest undone change again (Ctrl+Y, Ctrl+Shift+Z); false when there is none.
+    bool Redo();
+    /// Whether Undo has a step to take back.
+    bool CanUndo() const { return FUndo.CanUndo(); }
+    /// Whether Redo has a step to do again.
+    bool CanRedo() const { return FUndo.CanRedo(); }
+    /// Forgets every undo and redo step.
+    void ClearUndo() { FUndo.Clear(); }
+    /// The most steps the history keeps, default 100; lowering it forgets the oldest ones. The
+    /// history also keeps at most TUndoStack::DefaultUnitBudget stored cells (each step keeps
+    /// only the cells, headings and lines it changed), dropping the oldest steps beyond it.
+    int GetUndoLimit() const { return FUndo.GetLimit(); }
+    /// Sets the most steps kept (below 0 counts as 0: no history).
+    void SetUndoLimit(int Value) { FUndo.SetLimit(Value); }
+    /// The history itself: steps held, cells stored, and its memory bound (SetUnitBudget).
+    const TUndoStack& GetUndoHistory() const { return FUndo; }
+    /// The history, to change its memory bound.
+    TUndoStack& GetUndoHistory() { return FUndo; }
+
     /// The seven notifications; each fires its event unless painting is suppressed.
     void ChangedData();
     /// Fires OnHeadingChanged (a name changed).
@@ -496,15 +526,22 @@ public:
     /// Data menu "Clear": the selected cells become 0 with no state; fires OnPaste, OnChange and
     /// OnCellStateChanged.
     void PopupMenuClickClear(vcl::TObject* Sender);
-    /// Data menu "Copy": copies the selected block (values and states) into the editor's copy
-    /// buffer and puts it on the clipboard as tab-separated text.
+    /// Data menu "Copy" (Ctrl+C): copies the selected block (values and states) into the editor's
+    /// copy buffer and puts it on the clipboard as tab-separated text, offered together with CSV
+    /// (text/csv) and an HTML table (text/html, numbers right-aligned) of the same cells, where
+    /// cells without a number are empty.
     void PopupMenuClickCopy(vcl::TObject* Sender);
     /// Data menu "Paste": writes the copy buffer at the selection; fires OnChange,
     /// OnCellStateChanged and OnPaste.
     void PopupMenuClickPaste(vcl::TObject* Sender);
     /// Data menu "Data Read-Only": toggles DataReadOnly, then fires OnChangeSetup.
     void PopupMenuClickEdit(vcl::TObject* Sender);
-    /// Raises EZynNTabedError, changing nothing, when the clipboard text is not a table.
+    /// Data menu "Extract from Clipboard" (Ctrl+V): when the clipboard offers an HTML table (as
+    /// spreadsheets do), its cells go into the cells from the selection's top left: numbers ('.'
+    /// or ',' decimal) and a nominal column's identifiers become values, empty cells empty ones,
+    /// other texts cells without a number (marks stay); spanned places are empty. Otherwise the
+    /// clipboard text is read as numbers. Raises EZynNTabedError, changing nothing, when the
+    /// text is not a table.
     void PopupMenuClickExtClip(vcl::TObject* Sender);
     /// Data menu "Select All": selects every data cell; repaints and fires OnSelectionChanged.
     void PopupMenuClickSelAll(vcl::TObject* Sender);
@@ -638,6 +675,8 @@ protected:
     void WMGetDlgCode(vcl::TMessage& Message) override;
     /// Gives the canvas the new font and repaints.
     void CMFontChanged(vcl::TMessage& Message) override;
+    /// A table read from a form file starts without history.
+    void Loaded() override;
 
 public:
     /// Handles a key press (virtual key).
@@ -647,6 +686,7 @@ private:
     friend class TNTabEdSuppression;
     friend class TNTabEdBulk;
     friend class TNTabEdTableLink;
+    friend class TNTabEdUndo;
 
     // The grid's own sizes follow the table; these would break that tie.
     using TCustomGrid::SetColCount;
@@ -689,7 +729,8 @@ private:
     int GridRowsFor(int RowOffset) const;
     void EndStructureChange();
     // A sort of the table with painting held back, then one repaint and report.
-    void RunSort(bool HeadersMove, const std::function<void()>& Sort);
+    void RunSort(bool HeadersMove, int LowCol, int LowRow, int HighCol, int HighRow,
+                 const std::function<void()>& Sort);
 
     // painting (NTabEdPaint.cpp)
     // Fixed: the cell is a heading, which the grid fills by its drawing style.
@@ -747,6 +788,23 @@ private:
     void RunMarkAction(int Range, std::uint8_t Mask, bool On);
     void BeginBulk();
     void EndBulk();
+    // the clipboard's other formats (NTabEdClipFormats.cpp)
+    void OfferBlockFormats(int C1, int R1, int C2, int R2, const std::string& Text);
+    bool ExtractHtmlTable();
+
+    // undo (NTabEdUndo.cpp): each records, before the change it names, what that change
+    // will overwrite. Parts of a region (the Rg... bits): the cells of the block, the column
+    // headings of its columns (name, attribute, scale type, nominal identifiers, decimal
+    // places), the row headings of its rows, the comment.
+    enum : int { RgCells = 1, RgColHeads = 2, RgRowHeads = 4, RgComment = 8 };
+    void RecordRegion(int C1, int R1, int C2, int R2, int Parts);
+    void RecordAll(int Parts) { RecordRegion(1, 1, GetNrOfColumns(), GetNrOfRows(), Parts); }
+    // The table is about to take the size Cols x Rows: what lies outside the new size.
+    bool RecordResize(int Cols, int Rows);
+    // Row or column Ix is about to be inserted (Inserting) or removed.
+    void RecordLine(bool Column, int Ix, bool Inserting);
+    void RecordMirror(bool Columns);
+    bool Replay(bool Back);
 
     TDataTable* FDataOwned = nullptr;          // Data while the editor owns it
     std::shared_ptr<TNTabEdTableLink> FLink;   // the editors of Data
@@ -806,6 +864,8 @@ private:
     bool FEditAbandoned = false;               // Escape is closing the editor
     double FEditOldValue = 0;                  // what the cell held when the editor opened
     std::uint8_t FEditOldState = 0;
+    bool FEditRecorded = false;                // the edit under way has its undo step
+    TUndoStack FUndo;
     // menu items held off while the data is read-only: bit i - 1 for item i
     int FHeldOffD = 0;
     int FHeldOffH = 0;

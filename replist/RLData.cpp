@@ -621,12 +621,14 @@ void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomR
 
 void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                               char32_t Separator) {
-    vcl::Clipboard()->SetAsText(ClipboardText(LeftCol, TopRow, RightCol, BottomRow, AddHeader, Separator));
+    OfferClipboard(ClipboardText(LeftCol, TopRow, RightCol, BottomRow, AddHeader, Separator), LeftCol, TopRow,
+                   RightCol, BottomRow, AddHeader);
 }
 
 void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                               bool UseTabs) {
-    vcl::Clipboard()->SetAsText(ClipboardText(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs));
+    OfferClipboard(ClipboardText(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs), LeftCol, TopRow,
+                   RightCol, BottomRow, AddHeader);
 }
 
 // ---- copying ----------------------------------------------------------------------------

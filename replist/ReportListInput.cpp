@@ -4,6 +4,7 @@
 // Space on check marks, Escape out of the editor, Ctrl+A, Ctrl+C, the context menu keys and the
 // column steps, with the focus cue that shows the current row.
 #include <algorithm>
+#include <utility>
 
 #include "platform/Forms.h"
 #include "replist/Zyn_ReportListView.h"
@@ -140,6 +141,12 @@ void TReportListView::SetEditing(bool On) {
 }
 
 void TReportListView::CheckBoxClick(int DataCol, int DataRow) {
+    // A radio button clears the others of its column: the step keeps the whole column.
+    std::vector<std::pair<int, int>> cells{{DataCol, DataRow}};
+    if (FData->GetColCheckMode(DataCol) == cmRadio)
+        for (int r = 1; r <= GetNrOfRows(); ++r)
+            if (r != DataRow) cells.emplace_back(DataCol, r);
+    RecordUndoCells(cells);
     bool state = !FData->GetElemChecked(DataCol, DataRow);
     BeforeCheckStateChange(state, DataCol, DataRow);
     if (FData->GetColCheckMode(DataCol) == cmRadio) FData->SetElemChecked(DataCol, DataRow, true);
@@ -269,6 +276,15 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
         case VK_ESCAPE:
             if (plain && AbandonEdit()) Key = 0;
             break;
+        case 'Z':
+        case 'Y':
+            // Ctrl+Z takes the last change back, Ctrl+Y and Ctrl+Shift+Z do it again.
+            if (ctrl && !alt && !(Key == 'Y' && shift)) {
+                if (Key == 'Z' && !shift) Undo();
+                else Redo();
+                Key = 0;
+            }
+            break;
         case 'A':
             if (ctrl && !shift && !alt && FRowSelectMode == 2) {
                 SelectAllShownRows();
@@ -391,6 +407,8 @@ bool TReportListView::AbandonEdit() {
         const int dataRow = DataRowOfGridRow(FEditUndoRow);
         if (IsShownRow(dataRow) && FData->Strings->StringView(dataCol, dataRow) != FEditUndoStored)
             FData->Strings->SetString(dataCol, dataRow, FEditUndoStored);
+        // The abandoned edit leaves no step behind.
+        if (std::exchange(FEditRecorded, false)) FUndo.DiscardLast();
     } else {
         HideEditor();
     }
@@ -469,6 +487,7 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
     FEditUndoRow = ARow;
     FEditUndoText = value;
     FEditUndoStored = std::string(FData->Strings->StringView(dataCol, dataRow));
+    FEditRecorded = false;
     return value;
 }
 
@@ -476,6 +495,11 @@ void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) 
     const int dataCol = GetColumnOrder(ACol + 1);
     const int dataRow = DataRowOfGridRow(ARow);
     if (!IsShownRow(dataRow)) return;   // a hidden row is not edited
+    // However many times the editor stores while typing, the edit is one step.
+    if (!FEditRecorded || ACol != FEditUndoCol || ARow != FEditUndoRow) {
+        RecordUndoCells({{dataCol, dataRow}});
+        FEditRecorded = ACol == FEditUndoCol && ARow == FEditUndoRow;
+    }
     // The container keeps the mark of a check column and cuts the text to 255 characters;
     // any mark but a blank then reads as a plain check.
     FData->SetElem(dataCol, dataRow, Value);

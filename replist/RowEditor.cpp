@@ -349,6 +349,10 @@ int TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm, int Pos
 
 void TReportListView::WriteBackRow(TForm* Form, int Row,
                                    const std::vector<std::pair<const TComponent*, std::string>>& Unshown) {
+    // The row's cells as they were: the write-back is one step.
+    std::vector<std::pair<int, int>> cells;
+    for (int c = 1; c <= FData->Strings->GetNrOfColumns(); ++c) cells.emplace_back(c, Row);
+    RecordUndoCells(cells);
     const bool suppressed = GetSuppressPaint();
     FSuppressPaint = true;
     for (TComponent* comp : Form->Components()) {

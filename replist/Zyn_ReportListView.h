@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Zyn_undo.h"
 #include "platform/Graphics.h"
 #include "platform/Buttons.h"
 #include "platform/Forms.h"
@@ -650,6 +651,29 @@ public:
     /// The display position showing data column DataCol, 0 when none does.
     int DisplayPosOf(int DataCol) const;
 
+    // ---- undo and redo (ReportListUndo.cpp)
+    /// Takes back the newest change the user made in the view: an in-place edit (one step
+    /// however many keys it took), a check box or radio button toggled, a row written back by
+    /// the row editor. The cells get back their exact stored texts (marks included), found by
+    /// their rows also after a sort; OnChange fires. False when there is nothing to undo, or
+    /// when rows were added or removed since the step (the history is forgotten then).
+    /// Ctrl+Z does the same; changes made by the application are not recorded.
+    bool Undo();
+    /// Does the newest undone change again (Ctrl+Y, Ctrl+Shift+Z); false when there is none.
+    bool Redo();
+    /// Whether Undo has a step to take back.
+    bool CanUndo() const { return FUndo.CanUndo(); }
+    /// Whether Redo has a step to do again.
+    bool CanRedo() const { return FUndo.CanRedo(); }
+    /// Forgets every undo and redo step.
+    void ClearUndo() { FUndo.Clear(); }
+    /// The most steps kept, default 100; lowering it forgets the oldest ones.
+    int GetUndoLimit() const { return FUndo.GetLimit(); }
+    /// Sets the most steps kept (below 0 counts as 0: no history).
+    void SetUndoLimit(int Value) { FUndo.SetLimit(Value); }
+    /// The history: steps held, texts stored, its memory bound.
+    TUndoStack& GetUndoHistory() { return FUndo; }
+
     // ---- events
     /// The handler of event OnCheckedChange (empty: none).
     const TCheckStateChangeEvent& GetOnCheckedChange() const { return FOnCheckedChange; }
@@ -867,6 +891,9 @@ private:
     void SelectAllShownRows();
     void PopupAtCurrentRow();
     bool AbandonEdit();
+    // Records the stored texts of the cells (data column, data row) before a user's change.
+    void RecordUndoCells(const std::vector<std::pair<int, int>>& Cells);
+    bool ReplayUndo(bool Back);
 
     TRLData* FData = nullptr;
     std::vector<vcl::TAlignment> FColAlignment;   // index 0 unused
@@ -930,6 +957,9 @@ private:
     int FEditUndoRow = -1;
     std::string FEditUndoText;
     std::string FEditUndoStored;
+    bool FEditRecorded = false;   // the edit under way has its undo step
+    TUndoStack FUndo;
+    int FUndoRows = -1;           // the row count the steps were recorded at
     vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
     vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
 };

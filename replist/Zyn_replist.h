@@ -291,7 +291,8 @@ public:
                               bool AddHeader, bool UseTabs) const;
     /// Puts the visible texts of the range on the clipboard, the columns separated by Separator
     /// and each row ended by a line feed; with AddHeader the column names come first, followed
-    /// by two line feeds.
+    /// by two line feeds. The same cells (and names) are offered beside the text as CSV
+    /// (text/csv) and as an HTML table (text/html, numbers right-aligned).
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          char Separator);
     /// The same with a character of any code as separator.
@@ -429,6 +430,10 @@ private:
     void RunStoreSort(const std::function<void()>& Step);
     std::vector<std::uint32_t> OrderByKeys(std::span<const TRLSortKey> Keys, TProgressTicker* Ticker) const;
     void SortAside(int Col, int ColSec, bool Ascending);
+    // Puts Text on the clipboard together with the same cells as CSV and as an HTML table
+    // (RLDataClipFormats.cpp).
+    void OfferClipboard(const std::string& Text, int LeftCol, int TopRow, int RightCol, int BottomRow,
+                        bool AddHeader) const;
 
     std::string FComment;
     // Index 0 unused so that column numbers index directly.

@@ -6,7 +6,10 @@
 # the second build cheap after the first.
 #
 # libre2-dev runs the report list's regular-expression filter.
-# doxygen builds the API reference (make docs).
+# doxygen builds the API reference (make docs). libx11-dev gives the SDL backend the X11
+# clipboard with several formats (SDL's own carries text only), libxml2-dev the HTML parser
+# that reads tables pasted from spreadsheets, and xclip lets the window test look at and fill
+# the X11 clipboard from outside.
 #
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
@@ -14,9 +17,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache libasan8 libubsan1
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-  libsdl2-dev libpng-dev libjpeg-dev libre2-dev
+  libsdl2-dev libpng-dev libjpeg-dev libre2-dev libx11-dev libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils xclip
   doxygen
 )
 if [[ ${1:-} == fuzz ]]; then

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/backend/sdl/SdlClipboard.h"
+#include "platform/backend/sdl/X11Clipboard.h"
 #include "platform/backend/sdl/SdlEventSource.h"
 #include "platform/backend/sdl/SdlKeys.h"
 #include "platform/controls/base/Backend.h"
@@ -62,7 +63,9 @@ SdlBackend::SdlBackend() {
     wakeEvent_ = SDL_RegisterEvents(1);
     SDL_StartTextInput();
     events_ = std::make_unique<SdlEventSource>(*this);
-    clipboard_ = std::make_unique<SdlClipboard>();
+    // On an X server the clipboard carries several formats; elsewhere SDL's text clipboard.
+    if (std::unique_ptr<X11Clipboard> x11 = X11Clipboard::Open()) clipboard_ = std::move(x11);
+    else clipboard_ = std::make_unique<SdlClipboard>();
 }
 
 SdlBackend::~SdlBackend() {

@@ -96,7 +96,7 @@ private:
     std::vector<NativeWindow*> popupOrder_;    // showing popups, oldest first
     std::map<SDL_SystemCursor, SDL_Cursor*> cursors_;
     std::unique_ptr<SdlEventSource> events_;
-    std::unique_ptr<SdlClipboard> clipboard_;
+    std::unique_ptr<TClipboardBackend> clipboard_;
     Uint32 wakeEvent_ = 0;
     bool following_ = false;       // geometry comes from the window: do not push it back
 };

@@ -1,0 +1,53 @@
+// The container's clipboard beyond its text: the copied cells as CSV and as an HTML table,
+// offered together with the text so that a spreadsheet or a mail takes the table whole.
+#include "framework/Zyn_tableclip.h"
+#include "platform/Clipbrd.h"
+#include "platform/SysUtils.h"
+#include "replist/Zyn_replist.h"
+
+namespace zyn {
+
+namespace {
+
+// A text that reads whole as a number (with '.' as the decimal point) is aligned right.
+bool LooksNumeric(const std::string& Text) {
+    const std::string t = vcl::Trim(Text);
+    vcl::TFormatSettings point;
+    point.DecimalSeparator = '.';
+    double v = 0;
+    return !t.empty() && vcl::TryStrToFloat(t, v, point);
+}
+
+}  // namespace
+
+void TRLData::OfferClipboard(const std::string& Text, int LeftCol, int TopRow, int RightCol, int BottomRow,
+                             bool AddHeader) const {
+    ClampRange(LeftCol, RightCol, 0, FNrOfCols);
+    ClampRange(TopRow, BottomRow, 1, FNrOfRows);
+    TClipRows rows;
+    if (AddHeader) {
+        std::vector<TClipCell>& names = rows.emplace_back();
+        for (int c = LeftCol; c <= RightCol; ++c) names.push_back({GetColName(c), false});
+    }
+    for (int r = TopRow; r <= BottomRow; ++r) {
+        std::vector<TClipCell>& row = rows.emplace_back();
+        for (int c = LeftCol; c <= RightCol; ++c) {
+            std::string s = GetElem(c, r);
+            const bool number = LooksNumeric(s);
+            row.push_back({std::move(s), number});
+        }
+    }
+    vcl::TClipboard* clip = vcl::Clipboard();
+    clip->Open();
+    try {
+        clip->SetAsText(Text);
+        clip->SetAsFormat(MimeCsv, TableToCsv(rows));
+        clip->SetAsFormat(MimeHtml, TableToHtml(rows));
+    } catch (...) {
+        clip->Close();
+        throw;
+    }
+    clip->Close();
+}
+
+}  // namespace zyn

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The table editor and the X11 clipboard of a real X server, looked at from outside with
+# xclip.
+#
+# usage: clipboard_window_test.sh APP HTML_FIXTURE OUTPUT_DIR
+#
+# Starts Xvfb on a free display and the table editor program with the SDL backend; selects
+# a 2 x 2 block with the mouse and Shift+arrows and copies it with Ctrl+C; xclip must then
+# list text/plain, text/csv and text/html among the clipboard's TARGETS and read the block
+# back in each. Then xclip offers an HTML table as a spreadsheet would, and Ctrl+V on a cell
+# pastes it there. Outcomes are read from the state file the program keeps. Exits 77
+# (skipped) only when no X server can be started.
+set -u
+
+app=$1
+fixture=$2
+out=$3
+mkdir -p "$out"
+state=$out/clipboard-state.txt
+rm -f "$state"
+xpid=""
+apid=""
+cpid=""
+
+cleanup() {
+    [ -n "$cpid" ] && kill "$cpid" 2>/dev/null
+    if [ -n "$apid" ]; then
+        kill "$apid" 2>/dev/null
+        for _ in $(seq 1 40); do kill -0 "$apid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$apid" 2>/dev/null
+    fi
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() {
+    echo "FAILED: $*"
+    echo "---- state file"; cat "$state" 2>/dev/null
+    echo "---- program output"; cat "$out/clipboard-app.log" 2>/dev/null
+    exit 1
+}
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
+command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
+command -v xclip >/dev/null || fail "xclip is not installed (scripts/setup.sh installs it)"
+
+display=""
+for n in $(seq 161 230); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || skip "no free X display number"
+Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >"$out/clipboard-xvfb.log" 2>&1 &
+xpid=$!
+export DISPLAY=":$display"
+for _ in $(seq 1 100); do
+    xdotool getmouselocation >/dev/null 2>&1 && break
+    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/clipboard-xvfb.log")"
+    sleep 0.05
+done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
+
+value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
+wait_for() {
+    for _ in $(seq 1 100); do
+        [ "$(value "$1")" = "$2" ] && return 0
+        kill -0 "$apid" 2>/dev/null || fail "the program ended early"
+        sleep 0.05
+    done
+    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
+}
+click_cell() {
+    read -r x y w h <<<"$(value "rect.$1.$2")"
+    [ -n "${h:-}" ] || fail "no rectangle for cell $1 $2"
+    xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click 1
+}
+# clip TARGET: what the clipboard gives for TARGET, with its line ends kept visible.
+clip() { timeout 5 xclip -selection clipboard -t "$1" -o 2>/dev/null | od -An -c | tr -s ' \n' ' '; }
+expect_clip() {
+    local want got
+    want=$(printf '%b' "$2" | od -An -c | tr -s ' \n' ' ')
+    for _ in $(seq 1 40); do
+        got=$(clip "$1")
+        [ "$got" = "$want" ] && return 0
+        sleep 0.05
+    done
+    fail "the clipboard's $1 should be [$want] but is [$got]"
+}
+
+ZYN_BACKEND=sdl "$app" "$state" >"$out/clipboard-app.log" 2>&1 &
+apid=$!
+wid=$(timeout 10 xdotool search --sync --name "NTabEd clipboard" | head -1)
+[ -n "$wid" ] || fail "the window did not appear"
+wait_for ready 1 "the program"
+
+# 1. Cells (1,1)..(2,2) selected and copied with Ctrl+C.
+click_cell 1 1
+xdotool key shift+Right shift+Down ctrl+c
+targets=""
+for _ in $(seq 1 40); do
+    targets=$(timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null)
+    grep -qx "text/html" <<<"$targets" && break
+    sleep 0.05
+done
+for t in text/plain text/csv text/html; do
+    grep -qx "$t" <<<"$targets" || fail "TARGETS should list $t but is: $(tr '\n' ' ' <<<"$targets")"
+done
+expect_clip text/plain ' 1.50\t-2.00\r\n 1000.00\t0.25\r\n'
+expect_clip UTF8_STRING ' 1.50\t-2.00\r\n 1000.00\t0.25\r\n'
+expect_clip text/csv '1.50,-2.00\r\n1000.00,0.25\r\n'
+html=$(timeout 5 xclip -selection clipboard -t text/html -o 2>/dev/null)
+for cell in 1.50 -2.00 1000.00 0.25; do
+    grep -q "<td align=\"right\" style=\"text-align:right\">$cell</td>" <<<"$html" \
+        || fail "the HTML should hold the right-aligned cell $cell: $html"
+done
+
+# 2. A spreadsheet's HTML table from xclip, pasted with Ctrl+V at cell (2,2).
+xclip -quiet -selection clipboard -t text/html -i "$fixture" >/dev/null 2>&1 &
+cpid=$!
+for _ in $(seq 1 40); do
+    timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx text/html && \
+        ! timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx text/csv && break
+    sleep 0.05
+done
+click_cell 2 2
+xdotool key ctrl+v
+wait_for cell.2.2 "12.5 0" "the pasted 12,5"
+wait_for cell.3.2 "-3 0" "the pasted -3"
+wait_for cell.2.3 "0 1" "the pasted text (no number)"
+wait_for cell.3.3 "4000 0" "the pasted 4e3"
+wait_for cell.1.1 "1.5 0" "a cell outside the paste"
+echo "PASSED"
