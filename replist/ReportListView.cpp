@@ -8,6 +8,7 @@
 
 #include "platform/Forms.h"
 #include "replist/Zyn_ReportListView.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -467,6 +468,11 @@ void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
     FColumnIsPwd[std::size_t(ColNr)] = Value;
     RepaintView();
 }
+void TReportListView::ChangedSelection() {
+    vcl::NotifyAccessible(this, vcl::aeSelection);
+    if (FOnSelectedChange) FOnSelectedChange(this);
+}
+
 int TReportListView::GetColumnOrder(int ColNr) const {
     return ValidCol(ColNr) ? FColOrder[std::size_t(ColNr)] : 0;
 }

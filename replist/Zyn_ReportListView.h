@@ -675,8 +675,8 @@ public:
     void Changed() override { if (FOnChange) FOnChange(this); }
     /// Fires OnChangeSetup.
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
-    /// Fires OnSelectedChange.
-    void ChangedSelection() { if (FOnSelectedChange) FOnSelectedChange(this); }
+    /// Tells assistive tools that the selection changed, then fires OnSelectedChange.
+    void ChangedSelection();
     /// Fires OnCursorKeyAction with Key.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
@@ -692,6 +692,8 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     ///@{
     /// The handler of event OnCheckedChange.
     TCheckStateChangeEvent FOnCheckedChange, FOnBeforeCheckedChange;
@@ -756,6 +758,7 @@ protected:
     }
 
 private:
+    friend class TReportListAccessible;
     // ---- layout helpers
     void SetColour(vcl::TColor& Field, vcl::TColor Value);
     void ApplyHeadRows();
