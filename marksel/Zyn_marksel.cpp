@@ -2,6 +2,7 @@
 #include "marksel/Zyn_marksel.h"
 
 #include "platform/Win32.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -37,6 +38,7 @@ void TMarkSel::SetNrOfRows(int Value) {
 
 void TMarkSel::SetSelected(int Value) {
     if (Value < -1 || Value > 51) return;
+    if (Value != FSelected) vcl::NotifyAccessible(this, vcl::aeSelection);
     StoreAndPaint(FSelected, Value);
 }
 
@@ -118,6 +120,7 @@ void TMarkSel::ChooseMark(int X, int Y, int b, const TMarkClickEvent& Event) {
     if (Event) Event(this, X, Y, b);
     Paint();
     HighlightMark(b);
+    MarkChosenForAccessibility(b);
 }
 
 void TMarkSel::WMLButtonUp(TMessage& Message) {
@@ -196,6 +199,7 @@ void TMarkSel::MoveFocusedMark(TMarkMove Move) {
     if (to == from) return;
     RedrawCell(from);
     RedrawCell(to);
+    MarkFocusedForAccessibility(to);
 }
 
 // As a click on the mark, at the mark's place.

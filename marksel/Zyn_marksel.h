@@ -164,6 +164,8 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler of event OnMarkClick.
     TMarkClickEvent FOnMarkClick;
     /// The handler of event OnMarkDblClick.
@@ -195,6 +197,10 @@ private:
     // Mark b chosen at (X, Y), by the mouse or the keyboard: it becomes Selected and the
     // mark the keyboard is on, Event fires, the control repaints and b is highlighted.
     void ChooseMark(int X, int Y, int b, const TMarkClickEvent& Event);
+    // Tells assistive tools that mark b was chosen and has the keyboard, or only that the
+    // keyboard moved to it.
+    void MarkChosenForAccessibility(int b);
+    void MarkFocusedForAccessibility(int b);
 
     // keyboard
     // The key's action: true when the selector used it.
@@ -239,6 +245,7 @@ private:
     TMarkSelGrid FGrid;
     int FLastHiLite = 0;
     bool FHiLiteShown = false;   // the hover highlight is on the screen (no paint since)
+    friend class TMarkSelAccessible;
     int FFocusMark = -1;         // the mark last reached by the keys or clicked; -1 none
 };
 

@@ -7,6 +7,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -235,6 +236,7 @@ void TMeter::SetValue(double Value) {
             DoUnderFlowEvent();
         }
     }
+    vcl::NotifyAccessible(this, vcl::aeValue);
     Paint();
 }
 

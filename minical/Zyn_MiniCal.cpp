@@ -7,6 +7,7 @@
 
 #include "platform/DateUtils.h"
 #include "platform/Forms.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -227,6 +228,7 @@ void TMiniCal::SetDayColors(TDayOfWeek Day, TColor Value) {
 }
 
 void TMiniCal::DoChange() {
+    vcl::NotifyItemFocus(this, GetDay() - 1);
     if (FOnChange) FOnChange(this);
 }
 

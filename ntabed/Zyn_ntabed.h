@@ -623,6 +623,8 @@ public:
     void GetChildren(const std::function<void(vcl::TComponent*)>& Proc, vcl::TComponent* Root) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Nothing while painting is suppressed; otherwise the grid, then (OptimizeRowHeight)
     /// the default row height follows the font.
     void Paint() override;
@@ -683,6 +685,7 @@ public:
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
 private:
+    friend class TNTabEdAccessible;
     friend class TNTabEdSuppression;
     friend class TNTabEdBulk;
     friend class TNTabEdTableLink;

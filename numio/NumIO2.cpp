@@ -9,6 +9,7 @@
 #include "numio/Zyn_NumIO2.h"
 #include "platform/SysUtils.h"
 #include "platform/Win32.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -305,6 +306,7 @@ void TNumIO2::SetTextBuf(const std::string& Value) {
     FInBuffer = Value;
     FCommitted = FInBuffer;
     FCaretPos = FSelBegin = FSelEnd = 0;
+    vcl::NotifyAccessible(this, vcl::aeValue);
     Invalidate();
 }
 
@@ -319,6 +321,7 @@ void TNumIO2::SetValue(double Value) {
     FCaretPos = std::min(FCaretPos, length);
     FSelBegin = std::min(FSelBegin, length);
     FSelEnd = std::min(FSelEnd, length);
+    vcl::NotifyAccessible(this, vcl::aeValue);
     Invalidate();
 }
 
@@ -361,6 +364,7 @@ void TNumIO2::SetFocus() {
 }
 
 void TNumIO2::Changed() {
+    vcl::NotifyAccessible(this, vcl::aeValue);
     if (FOnChange) FOnChange(this);
 }
 

@@ -148,6 +148,8 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
     /// Handles a change of the text.

@@ -373,6 +373,8 @@ public:
     void SetOnGaugeChange(TOnGaugeChangeEvent Value) { FOnGaugeChange = std::move(Value); }
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler of event OnChange.
     vcl::TNotifyEvent FOnChange;
     /// The handler of event OnGaugeChange.

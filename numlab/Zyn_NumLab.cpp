@@ -6,6 +6,7 @@
 #include "framework/Zyn_conventions.h"
 #include "platform/Themes.h"
 #include "platform/Types.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -134,7 +135,12 @@ void TNumLab::SetTransparent(bool Value) {
     else Repaint();
 }
 
-void TNumLab::SetValue(double Value) { StoreIfDifferent(FValue, Value); }
+void TNumLab::SetValue(double Value) {
+    if (FValue == Value) return;
+    FValue = Value;
+    vcl::NotifyAccessible(this, vcl::aeValue);
+    Redraw();
+}
 
 void TNumLab::MouseMove(TShiftState Shift, int X, int Y) {
     FMouseAreaCode = X > SatAdd(FLeftSpace, FLabelWidth) ? 2 : X > FLeftSpace ? 1 : 0;

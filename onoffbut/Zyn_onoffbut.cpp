@@ -7,6 +7,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -255,6 +256,7 @@ void TOnOffBut::SetOnOff(bool Value) {
     }
     if (FGroupIndex != 0 && !FAllowAllOff && !Value) return;
     FOnOff = Value;
+    vcl::NotifyAccessible(this, vcl::aeState, vcl::asChecked);
     Redraw();
     if (FOnOff) BroadcastGroup();
 }
@@ -324,6 +326,7 @@ void TOnOffBut::PressSwitch() {
     if (FGroupIndex != 0 && !FAllowAllOff && FOnOff) return;
     FOnOff = !FOnOff;
     FHeld = FMode == oobmSpeedBut && FOnOff;
+    vcl::NotifyAccessible(this, vcl::aeState, vcl::asChecked);
     Redraw();
     if (FOnOff) BroadcastGroup();
 }
@@ -335,6 +338,7 @@ void TOnOffBut::ReleaseSwitch(bool Over) {
     FHeld = false;
     if (FMode == oobmSpeedBut && (Over || held)) {
         FOnOff = false;
+        vcl::NotifyAccessible(this, vcl::aeState, vcl::asChecked);
         Redraw();
     }
     if (Over && FOnClick) FOnClick(this);
@@ -434,6 +438,7 @@ void TOnOffBut::GroupMessage(TMessage& Message) {
     if (FGroupIndex < 0 || static_cast<int>(Message.WParam) != FGroupIndex) return;
     if (sender->FOnOff && FOnOff) {
         FOnOff = false;
+        vcl::NotifyAccessible(this, vcl::aeState, vcl::asChecked);
         Redraw();
     }
     FAllowAllOff = sender->FAllowAllOff;

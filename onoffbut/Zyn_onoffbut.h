@@ -275,6 +275,8 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
     /// Handles a mouse button press.
@@ -348,6 +350,7 @@ private:
     TColor FColorText = vcl::clBlack;
     TFrameStyle FFrameStyle = frSunken;
     int FGroupIndex = 0;
+    friend class TOnOffButAccessible;
     int FLeftSpace = 35;
     int FTopSpace = 18;
     TOOButMode FMode = oobmNormalBut;

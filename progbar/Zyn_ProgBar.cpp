@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/SysUtils.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -57,6 +58,7 @@ void TProgBar::UpdateTimer() {
 void TProgBar::DoTimer() {
     if (FIsStart) UpdateTimer();
     FValue += FAutoIncStep;   // no limit at Max: the text keeps counting
+    vcl::NotifyAccessible(this, vcl::aeValue);
     Paint();
     AutoIncEvent();
 }
@@ -156,7 +158,12 @@ void TProgBar::SetMax(double Value) { StoreAndPaint(FMax, Value); }
 void TProgBar::SetMin(double Value) { StoreAndPaint(FMin, Value); }
 void TProgBar::SetShowColorGradient(bool Value) { StoreAndPaint(FShowColorGradient, Value); }
 void TProgBar::SetTextAlignment(TAlignment Value) { StoreAndPaint(FTextAlignment, Value); }
-void TProgBar::SetValue(double Value) { StoreAndPaint(FValue, Value); }
+void TProgBar::SetValue(double Value) {
+    if (FValue == Value) return;
+    FValue = Value;
+    vcl::NotifyAccessible(this, vcl::aeValue);
+    Paint();
+}
 
 void TProgBar::SetTextAngle(int Value) {
     FTextAngle = std::clamp(Value, 0, 360);

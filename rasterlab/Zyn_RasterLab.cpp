@@ -1,6 +1,7 @@
 // The dot-matrix label's model: construction, the property setters with their height and
 // centre adjustments, the font notification and scrolling on the label's own timer.
 #include "rasterlab/Zyn_RasterLab.h"
+#include "platform/Accessibility.h"
 
 #include <algorithm>
 #include <limits>
@@ -135,6 +136,7 @@ void TRasterLab::SetText(const std::string& Value) {
     if (FText == Value) return;
     FText = Value;
     if (FAutoCenter) AdjustAutoCenter();
+    vcl::NotifyAccessible(this, vcl::aeText);
     Invalidate();
 }
 

@@ -235,6 +235,8 @@ public:
     void Paint() override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler of event OnScrollTimer.
     vcl::TNotifyEvent FOnScrollTimer;
     /// The handler of event OnScrollLoopRestart.

@@ -9,6 +9,7 @@
 
 #include "platform/Forms.h"
 #include "replist/Zyn_ReportListView.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -520,6 +521,12 @@ void TReportListView::SetColumnSortKinds(const std::string& Value) {
     }
     FColSortKind.swap(kinds);
 }
+
+void TReportListView::ChangedSelection() {
+    vcl::NotifyAccessible(this, vcl::aeSelection);
+    if (FOnSelectedChange) FOnSelectedChange(this);
+}
+
 int TReportListView::GetColumnOrder(int ColNr) const {
     return ValidCol(ColNr) ? FColOrder[std::size_t(ColNr)] : 0;
 }

@@ -742,8 +742,8 @@ public:
     void Changed() override { if (FOnChange) FOnChange(this); }
     /// Fires OnChangeSetup.
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
-    /// Fires OnSelectedChange.
-    void ChangedSelection() { if (FOnSelectedChange) FOnSelectedChange(this); }
+    /// Tells assistive tools that the selection changed, then fires OnSelectedChange.
+    void ChangedSelection();
     /// Fires OnCursorKeyAction with Key.
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
@@ -762,6 +762,8 @@ protected:
     /// Enter belongs to the list while the list uses it (AutoAdvance, or an editable cell
     /// to open); otherwise it goes to the form's default button, as in a dialog.
     void CMWantSpecialKey(vcl::TMessage& Message) override;
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     ///@{
     /// The handler of event OnCheckedChange.
     TCheckStateChangeEvent FOnCheckedChange, FOnBeforeCheckedChange;
@@ -828,6 +830,7 @@ protected:
     }
 
 private:
+    friend class TReportListAccessible;
     // ---- layout helpers
     void SetColour(vcl::TColor& Field, vcl::TColor Value);
     void ApplyHeadRows();

@@ -6,6 +6,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -84,6 +85,8 @@ void TSevenSeg::SetCaption(const std::string& Value) {
     if (Value == FCaption) return;
     FCaption = Value;
     FCaptionChars = Utf8ToCodePoints(FCaption);
+    vcl::NotifyAccessible(this, vcl::aeText);
+    vcl::NotifyAccessible(this, vcl::aeValue);
     Paint();
 }
 

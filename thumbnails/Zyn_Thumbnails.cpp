@@ -10,6 +10,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/Types.h"
+#include "platform/Accessibility.h"
 
 namespace zyn {
 
@@ -128,6 +129,7 @@ void TThumbnails::SetSlideSelected(int SldNum, bool Value) {
     if (!InSelectionRange(SldNum) || GetSlideSelected(SldNum) == Value) return;
     if (Value) FSelectedSlide.insert(SldNum);
     else FSelectedSlide.erase(SldNum);
+    vcl::NotifyAccessible(this, vcl::aeSelection);
     Invalidate();
 }
 
@@ -254,6 +256,7 @@ void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     } else if (cueMoves) {
         Invalidate();
     }
+    if (n != 0) vcl::NotifyItemFocus(this, n - FMin);
     if (FOnImageClick) FOnImageClick(this, X, Y, n);
 }
 
@@ -331,6 +334,7 @@ void TThumbnails::GoToSlide(int SldNum) {
     // A request is mapped again by the setter: only a slide out of view asks for one.
     if (double request = 0; Grid().ScrollToShow(SldNum, request) && StoreFirstThumbIdx(request)) changed = true;
     if (changed) Invalidate();
+    if (changed) vcl::NotifyItemFocus(this, SldNum - FMin);
 }
 
 // As the mouse's double click on the slide's middle, after the framework's; a double click

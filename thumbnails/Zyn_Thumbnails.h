@@ -305,6 +305,8 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
+    /// What assistive tools read of the control (its role, name, states, value).
+    std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler of event OnImageRequest.
     TImageRequestEvent FOnImageRequest;
     /// The handler of event OnImageClick.
@@ -334,6 +336,7 @@ protected:
     vcl::LRESULT DialogCode() const override { return vcl::DLGC_WANTARROWS; }
 
 private:
+    friend class TThumbnailsAccessible;
     template <typename T>
     void StoreAndRepaint(T& Field, T Value);
     // The geometry of the current sizes and scroll position.

@@ -29,7 +29,7 @@ bool IsUnitHeader(const std::string& File) {
 // The platform's areas from the bottom up; an area uses only itself and those below it.
 int AreaLevel(const std::string& File) {
     static const std::vector<std::string> areas{"platform/runtime/", "platform/core/", "platform/graphics/",
-                                                "platform/controls/", "platform/backend/"};
+                                                "platform/accessibility/", "platform/controls/", "platform/backend/"};
     for (std::size_t i = 0; i < areas.size(); ++i)
         if (StartsWith(File, areas[i])) return int(i);
     return -1;

@@ -50,6 +50,7 @@ public:
             cal->SetParent(Page.Host);
             cal->SetBounds(left, top + 22, 350, 210);
             cal->SetLanguage(s.language);
+            cal->SetAccessibleName(s.heading);
             cal->SetFirstDayOfWeek(s.firstDay);
             cal->SetShowMonthShort(s.shortMonth);
             cal->SetShowHint(true);

@@ -71,6 +71,7 @@ public:
 
         tree_ = new TFolderTree(Page.Form);
         tree_->SetName("SampleFolderTree");
+        tree_->SetAccessibleName("Folders");
         tree_->SetParent(Page.Host);
         tree_->SetBounds(20, 36, 300, 450);
         tree_->SetHideSelection(false);
@@ -82,6 +83,7 @@ public:
         Caption("Subfolders", 86);
         subfolders_ = new TListBox(Page.Form);
         subfolders_->SetParent(Page.Host);
+        subfolders_->SetAccessibleName("Subfolders");
         subfolders_->SetBounds(340, 104, 300, 200);
 
         Button("Expand all", 340, 320, [this] {

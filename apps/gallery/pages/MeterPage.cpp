@@ -201,6 +201,7 @@ private:
             {240, 204, 5, TColor(0x40FF40), TColor(0x102010), frSunkenDouble},  // 01:25
             {460, 204, 5, TColor(0x00A5FF), TColor(0x101828), frSunken},        // -12.5 degrees
         };
+        const char* const kReadoutNames[3] = {"Supply voltage", "Run time", "Outlet temperature"};
         for (int i = 0; i < 3; ++i) {
             const Readout& r = kReadouts[i];
             auto* d = new TSevenSeg(page_.Form);
@@ -212,6 +213,7 @@ private:
             d->SetColorText(r.text);
             d->SetColorBackGnd(r.ground);
             d->SetFrameStyle(r.frame);
+            d->SetAccessibleName(kReadoutNames[i]);
             displays_[i] = d;
         }
 
@@ -226,6 +228,7 @@ private:
         pressure->SetTextPosX(158);
         pressure->GetFont()->SetColor(clWhite);
         pressure->GetFont()->SetStyle({fsBold});
+        pressure->SetAccessibleName("Pressure");
         bars_[0] = pressure;
 
         auto* speed = new TProgBar(page_.Form);
@@ -246,6 +249,7 @@ private:
         speed->SetOnShowValue([speed](TObject*, std::string& Text) {
             Text = "rpm x100: " + Text + "  (" + FloatToStrF(speed->GetValue() * 100 / speed->GetMax(), ffFixed, 15, 0) + " %)";
         });
+        speed->SetAccessibleName("Speed");
         bars_[1] = speed;
 
         // Two columns: the current with the gradient moving with its tip, and a batch
@@ -265,6 +269,7 @@ private:
         current->SetTextPosY(56);
         current->SetTextDecPlaces(1);
         current->GetFont()->SetStyle({fsBold});
+        current->SetAccessibleName("Current");
         bars_[2] = current;
 
         auto* batch = new TProgBar(page_.Form);
@@ -285,6 +290,7 @@ private:
             if (batch->GetValue() > batch->GetMax()) batch->SetValue(0);
         });
         batch->SetAutoInc(true);
+        batch->SetAccessibleName("Batch");
         bars_[3] = batch;
     }
 

@@ -78,6 +78,7 @@ private:
         field->SetRangeLow(Spec.low);
         field->SetBeep(true);
         field->SetHint(Spec.hint);
+        field->SetAccessibleName(Spec.caption);
         field->SetShowHint(true);
         field->SetValue(Spec.value);
         TLabel* hint = Label(Spec.hint, 305, Top + 4, 240);

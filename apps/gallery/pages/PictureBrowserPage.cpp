@@ -221,12 +221,14 @@ public:
         tree_ = new TFolderTree(Page.Form);
         tree_->SetParent(Page.Host);
         tree_->SetBounds(20, 36, 210, 440);
+        tree_->SetAccessibleName("Picture folders");
         tree_->SetHideSelection(false);
         tree_->SetOnDirChanged([this](TObject*) { ShowFolder(); });
 
         thumbs_ = new TThumbnails(Page.Form);
         thumbs_->SetParent(Page.Host);
         thumbs_->SetBounds(244, 36, 540, 440);
+        thumbs_->SetAccessibleName("Pictures");
         thumbs_->SetSlideSize(108);
         thumbs_->SetSlideMargin(6);
         thumbs_->SetSlideDistance(6);

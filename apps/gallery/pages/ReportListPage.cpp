@@ -44,10 +44,12 @@ public:
         filter_->SetParent(host);
         filter_->SetBounds(60, 10, 220, 26);
         filter_->SetName("ReportListFilter");
+        filter_->SetAccessibleName("Filter");
         mode_ = new TComboBox(Page.Form);
         mode_->SetParent(host);
         mode_->SetBounds(290, 10, 130, 26);
         mode_->SetStyle(csDropDownList);
+        mode_->SetAccessibleName("Filter mode");
         mode_->GetItems()->Add("Plain text");
         mode_->GetItems()->Add("Boolean");
         mode_->GetItems()->Add("Regular expr.");
@@ -58,6 +60,7 @@ public:
 
         view_ = new TReportListView(Page.Form);
         view_->SetName("ReportList");
+        view_->SetAccessibleName("Sample list");
         view_->SetParent(host);
         view_->SetBounds(12, 44, 760, 420);
         view_->SetSuppressPaint(true);

@@ -104,6 +104,7 @@ private:
         Caption(page_, 20, 12, "Series \"Damping, run 7\"", true);
         Caption(page_, 20, 44, "Line and mark colour");
         colours_ = Place<TColSel>(page_, 20, 64, 220, 22);
+        colours_->SetAccessibleName("Line and mark colour");
         colours_->LoadExtendedPalette();
         // The last two entries are the user's own colours: pick them from the bar's left end.
         colours_->SetOnColorNameChange([](TObject*, std::string& Name) {
@@ -126,12 +127,14 @@ private:
         axis->LoadBasicVGAPalette();
         axis->SetSelColor(clGray);
         axis->SetColorBarWidth(16);
+        axis->SetAccessibleName("Axes colour");
         axis->SetEnabled(false);
         Caption(page_, 250, 44, "Axes (locked)");
 
         Caption(page_, 20, 100, "Mark (click one)");
         marks_ = Place<TMarkSel>(page_, 20, 120, 236, 178);
         marks_->SetSelected(20);
+        marks_->SetAccessibleName("Mark");
         marks_->SetOnMarkClick([this](TObject*, int, int, int Mark) {
             page_.Record("mark.click", IntToStr(Mark));
             ApplyStyle();

@@ -46,6 +46,7 @@ public:
 
         ed_ = new TNTabEd(Page.Form);
         ed_->SetName("Samples");
+        ed_->SetAccessibleName("Water samples");
         ed_->SetParent(Page.Host);
         ed_->SetBounds(16, 36, 770, 404);
         Fill();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/base/Backend.h"
+#include "platform/controls/base/ControlAccessible.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/PaintEngine.h"
 #include "platform/controls/base/WinControl.h"
@@ -85,6 +86,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+    if (accessible_) accessible_->Detach();
     if (parent_ != nullptr) parent_->RemoveControl(this);
     input::ForgetControl(this);
     DragEngine::Forget(this);
@@ -163,6 +165,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (parent_ != nullptr && !parent_->aligning_) UpdateAnchorRules();
     Invalidate();
     if (parent_ != nullptr && align_ != alNone && !parent_->aligning_) parent_->Realign();
+    NotifyAccessible(this, aeBounds);
     if (!GetComponentState().Contains(csLoading)) Resize();
 }
 
@@ -476,6 +479,7 @@ bool IsAccel(char32_t Ch, const std::string& Caption) {
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
     TMessage m{Msg, WParam, LParam, 0};
     WndProc(m);
+    if (accessibility::Listening()) accessibility::ControlMessage(this, Msg, WParam, LParam);
     return m.Result;
 }
 

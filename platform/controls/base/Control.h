@@ -33,6 +33,8 @@ class TControl;
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TAccessible;
+class TControlAccessible;
 
 // ---- enumerations and sets -------------------------------------------------------------
 enum TShiftStateItem : std::uint8_t {
@@ -296,6 +298,21 @@ public:
     // control calls it unconditionally at the end of its paint. Returns whether it drew.
     bool DrawFocusCue(TCanvas* Canvas, const TRect& R) const;
 
+    // ---- accessibility
+    // The object assistive tools read of this control (role, name, states, value, ...),
+    // made by CreateAccessible on first use and kept while the control lives; it turns
+    // defunct when the control is destroyed.
+    std::shared_ptr<TControlAccessible> GetAccessible();
+    // Whether the accessible object was made (events are raised only for those).
+    bool HasAccessible() const { return accessible_ != nullptr; }
+    // A name for assistive tools where the caption does not say what the control is (a
+    // meter without caption, a button showing only a glyph); empty: the caption, a label
+    // or the hint names it.
+    const std::string& GetAccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const std::string& Value);
+    // The control this one names for assistive tools (a label's FocusControl); none here.
+    virtual TControl* GetLabelledControl() const { return nullptr; }
+
     // ---- painting
     // Marks the whole control for repainting in the next pass of the message loop.
     virtual void Invalidate();
@@ -407,6 +424,10 @@ public:
     void SetParentComponent(TComponent* Value) override;
 
 protected:
+    // The accessible object of the class; the default answers name, states, bounds and
+    // child controls with the role of the class (TControlAccessible).
+    virtual std::shared_ptr<TControlAccessible> CreateAccessible();
+
     // ---- overridable behaviour
     virtual void Click();
     virtual void DblClick();
@@ -553,6 +574,8 @@ private:
     TWinControl* floatHost_ = nullptr;   // the floating window, made on first float (owned)
     int undockWidth_ = 0, undockHeight_ = 0;
     std::unique_ptr<TCanvas> canvas_;
+    std::shared_ptr<TControlAccessible> accessible_;
+    std::string accessibleName_;
     bool canvasPinned_ = false;    // the paint engine has bound the canvas for this paint
     // Paints so far (platform/controls/base/PaintCount.h), and the binding in which the
     // last direct paint was counted.

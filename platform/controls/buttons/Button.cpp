@@ -1,6 +1,8 @@
 // TButton and TCheckBox: push button and check box with keyboard and mouse handling.
 #include "platform/controls/buttons/Button.h"
 
+#include "platform/controls/base/ControlAccessible.h"
+
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/WinControl.h"
@@ -196,6 +198,7 @@ void TCheckBox::SetState(TCheckBoxState Value) {
     if (state_ == Value) return;
     state_ = Value;
     Invalidate();
+    NotifyAccessible(this, aeState, asChecked);
     Click();
 }
 

@@ -48,6 +48,7 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void PaintWindow(TCanvas* Canvas) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
@@ -87,6 +88,7 @@ public:
     void Toggle();
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void Click() override;
     // The accelerator toggles as Space does.
     void Accelerate() override { Toggle(); }

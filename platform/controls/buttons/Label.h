@@ -31,8 +31,11 @@ public:
     void SetShowAccelChar(bool Value);
     TWinControl* GetFocusControl() const { return focusControl_; }
     void SetFocusControl(TWinControl* Value);
+    // The label names its FocusControl for assistive tools.
+    TControl* GetLabelledControl() const override { return focusControl_; }
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     // Draws the caption in Rect with the DrawText flags; with DT_CALCRECT only measures
     // and sets Rect's size.
     virtual void DoDrawText(TRect& Rect, int Flags);

@@ -1,6 +1,8 @@
 // TSpeedButton: states, grouping and the flat look.
 #include "platform/controls/buttons/SpeedButton.h"
 
+#include "platform/controls/base/ControlAccessible.h"
+
 #include <algorithm>
 
 #include "platform/controls/base/Control.h"
@@ -63,6 +65,7 @@ void TSpeedButton::SetDown(bool Value) {
     } else {
         FState = bsUp;
     }
+    NotifyAccessible(this, aeState, asPressed);
     Repaint();
     if (Value) UpdateExclusive();
 }
@@ -118,6 +121,7 @@ void TSpeedButton::ButtonPressed(TSpeedButton* Sender) {
     if (Sender->down_ && down_) {
         down_ = false;
         FState = bsUp;
+        NotifyAccessible(this, aeState, asPressed);
         Invalidate();
     }
     allowAllUp_ = Sender->allowAllUp_;

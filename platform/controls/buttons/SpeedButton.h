@@ -57,6 +57,7 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

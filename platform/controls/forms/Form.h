@@ -129,6 +129,7 @@ public:
     void RecordActiveControl(TWinControl* Control) { activeControl_ = Control; }
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     // A form that never becomes the active form when shown (hint windows): the active
     // form keeps the keyboard and gets no Deactivate.
     void SetActivateOnShow(bool Value) { activateOnShow_ = Value; }

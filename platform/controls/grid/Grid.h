@@ -293,6 +293,7 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     friend class TInplaceEdit;
     friend class TInplaceEditList;
 
@@ -496,6 +497,7 @@ public:
     void SetObjects(int ACol, int ARow, TObject* Value);
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;

@@ -6,6 +6,7 @@
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/grid/Grid.h"
+#include "platform/controls/grid/GridAccessible.h"
 #include "platform/controls/scrolling/InnerScrollBar.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinMessages.h"
@@ -86,6 +87,9 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
     SizeChanged(oldCols, oldRows);
     if (!(oldTopLeft == topLeft_)) TopLeftChanged();
     InvalidateGrid();
+    // Cells came or went in bulk: a listener counts again.
+    bool grew = long(NewColCount) * NewRowCount > long(oldCols) * oldRows;
+    NotifyAccessible(this, grew ? aeChildAdded : aeChildRemoved);
 }
 
 void TCustomGrid::SetColCount(int Value) {
@@ -640,6 +644,7 @@ void TCustomGrid::MoveAnchor(TGridCoord NewAnchor) {
 void TCustomGrid::SelectionMoved(const TGridRect& OldSel) {
     if (OldSel == GetSelection()) return;
     InvalidateGrid();
+    NotifyGridSelection(this);
 }
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/ItemsAccessible.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/base/WinControl.h"
 #include "platform/controls/lists/DropDownList.h"
@@ -121,6 +122,7 @@ void TCustomComboBox::SetItemIndex(int Value) {
     UpdateEditFromItem();
     if (TDropDownList* list = GetListControl()) list->SetItemIndex(Value);
     Invalidate();
+    NotifyItemFocus(this, itemIndex_);
 }
 
 void TCustomComboBox::UpdateEditFromItem() {

@@ -105,6 +105,7 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     friend class TComboEdit;
 
     // Opens the list: fires OnDropDown first (the handler may still change the items).

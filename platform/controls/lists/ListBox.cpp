@@ -5,6 +5,7 @@
 
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/CustomControl.h"
+#include "platform/controls/base/ItemsAccessible.h"
 #include "platform/controls/look/FlatLook.h"
 #include "platform/core/StringList.h"
 #include "platform/core/WinMessages.h"
@@ -46,6 +47,7 @@ void TCustomListBox::SetItemIndex(int Value) {
         else if (itemIndex_ >= topIndex_ + PageSize()) topIndex_ = itemIndex_ - PageSize() + 1;
     }
     Invalidate();
+    NotifyItemFocus(this, itemIndex_);
 }
 
 void TCustomListBox::SetItemHeight(int Value) {

@@ -47,6 +47,7 @@ public:
     int PageSize() const;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;

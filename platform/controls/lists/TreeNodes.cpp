@@ -252,6 +252,7 @@ void TTreeNodes::FreeSubtree(TTreeNode* Node, bool Notify) {
     for (TTreeNode* c : Node->children_) FreeSubtree(c, Notify);
     Node->children_.clear();
     if (Notify && owner_ != nullptr) owner_->Delete(Node);
+    if (owner_ != nullptr) owner_->NotifyNodeAccessible(Node, aeChildRemoved, asEnabled, true);
     --count_;
     delete Node;
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/InputDispatch.h"
+#include "platform/controls/lists/ListsAccessible.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/base/WinControl.h"
 #include "platform/controls/look/FlatLook.h"
@@ -299,6 +301,7 @@ bool TCustomTreeView::ExpandNode(TTreeNode* Node) {
     }
     Node->expanded_ = true;
     NodesChanged();
+    NotifyNodeAccessible(Node, aeState, asExpanded);
     Expand(Node);
     return true;
 }
@@ -308,6 +311,7 @@ bool TCustomTreeView::CollapseNode(TTreeNode* Node) {
     if (!CanCollapse(Node)) return false;
     Node->expanded_ = false;
     NodesChanged();
+    NotifyNodeAccessible(Node, aeState, asExpanded);
     // A selection hidden by the collapse moves up to the collapsed node.
     if (selected_ != nullptr && selected_->HasAsParent(Node)) SetSelected(Node);
     Collapse(Node);
@@ -373,6 +377,7 @@ void TCustomTreeView::SetSelected(TTreeNode* Value) {
     selected_ = Value;
     if (multiSelect_ && Value != nullptr) Value->multiSelected_ = true;
     Invalidate();
+    NotifyNodeAccessible(Value, aeSelection);
     Change(Value);
 }
 
@@ -966,6 +971,30 @@ bool TTreeNode::EditText() { return GetTreeView()->StartEdit(this); }
 void TTreeNode::EndEdit(bool Cancel) {
     TCustomTreeView* tv = GetTreeView();
     if (tv->editNode_ == this) tv->FinishEdit(Cancel);
+}
+
+}  // namespace vcl
+
+namespace vcl {
+
+void TCustomTreeView::NotifyNodeAccessible(TTreeNode* Node, TAccEventKind Kind, TAccState State, bool Freed) {
+    if (!HasAccessible()) return;
+    auto* tree = static_cast<TTreeAccessible*>(GetAccessible().get());
+    if (Freed) {
+        tree->ForgetNode(Node);
+        if (accessibility::Listening() && !destroying_) {
+            TAccessiblePtr parent = Node->GetParent() != nullptr ? tree->NodeObject(Node->GetParent()) : GetAccessible();
+            accessibility::Raise({aeChildRemoved, parent, asEnabled, -1});
+        }
+        return;
+    }
+    if (!accessibility::Listening()) return;
+    if (Kind == aeSelection) {
+        accessibility::Raise({aeSelection, GetAccessible(), asSelected, -1});
+        if (Node != nullptr && input::FocusedControl() == this) accessibility::Raise({aeFocus, tree->NodeObject(Node), asFocused, -1});
+        return;
+    }
+    if (Node != nullptr) accessibility::Raise({Kind, tree->NodeObject(Node), State, -1});
 }
 
 }  // namespace vcl

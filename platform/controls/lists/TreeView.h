@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/controls/base/Control.h"
+#include "platform/accessibility/Accessible.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/scrolling/InnerScrollBar.h"
 #include "platform/core/Component.h"
@@ -249,6 +250,10 @@ public:
     void SetOnEdited(TTVEditedEvent Value) { FOnEdited = std::move(Value); }
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
+    // Tells assistive tools about Node (its object turns defunct when Freed, else its
+    // Kind of change), when its view's accessible object was made.
+    void NotifyNodeAccessible(TTreeNode* Node, TAccEventKind Kind, TAccState State = asEnabled, bool Freed = false);
     friend class TTreeNode;
     friend class TTreeNodes;
 

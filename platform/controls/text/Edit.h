@@ -85,6 +85,7 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     // Runs after every change of the text (typing, clipboard, Text, SelText); fires
     // OnChange.
     virtual void Change();

@@ -1,0 +1,28 @@
+// What assistive tools read of a form: a frame, or a dialog while it is shown modally or
+// has a dialog's border.
+#include "platform/controls/base/ControlAccessible.h"
+#include "platform/controls/forms/Form.h"
+
+namespace vcl {
+
+namespace {
+
+class TFormAccessible : public TControlAccessible {
+public:
+    explicit TFormAccessible(TCustomForm* Form) : TControlAccessible(Form), form_(Form) {}
+    TAccRole GetRole() const override {
+        if (IsDefunct()) return arUnknown;
+        return form_->IsModal() || form_->GetBorderStyle() == bsDialog ? arDialog : arFrame;
+    }
+    // A form has no parent control: it is a top-level object of the application.
+    TAccessiblePtr GetParent() const override { return nullptr; }
+
+private:
+    TCustomForm* form_;
+};
+
+}  // namespace
+
+std::shared_ptr<TControlAccessible> TCustomForm::CreateAccessible() { return std::make_shared<TFormAccessible>(this); }
+
+}  // namespace vcl
