@@ -14,6 +14,9 @@ set(zyn_deb_depends "libfreetype-dev, libfontconfig-dev, libpng-dev, libjpeg-dev
 if(SDL2_FOUND)
   string(APPEND zyn_deb_depends ", libsdl2-dev")
 endif()
+if(DBUS_FOUND)
+  string(APPEND zyn_deb_depends ", libdbus-1-dev")
+endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${zyn_deb_depends}")
 if(BUILD_SHARED_LIBS)
   # The shared libraries' own dependencies, as dpkg-shlibdeps finds them, when it is there.

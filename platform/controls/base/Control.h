@@ -33,6 +33,7 @@ class TControl;
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+struct TTheme;
 
 // ---- enumerations and sets -------------------------------------------------------------
 enum TShiftStateItem : std::uint8_t {
@@ -510,6 +511,8 @@ private:
     friend class TCustomForm;
     friend struct PaintEngine;
     friend struct DragEngine;
+    friend struct ThemeFollow;
+    friend struct ThemeFollowDefaults;
 
     void FontChanged();
     // The control's canvas, made on first use; drawing on it outside a paint pass of the
@@ -554,6 +557,7 @@ private:
     int undockWidth_ = 0, undockHeight_ = 0;
     std::unique_ptr<TCanvas> canvas_;
     bool canvasPinned_ = false;    // the paint engine has bound the canvas for this paint
+    const TTheme* theme_ = nullptr;   // the theme its colour defaults follow; null: light
     // Paints so far (platform/controls/base/PaintCount.h), and the binding in which the
     // last direct paint was counted.
     int paintCount_ = 0;
