@@ -13,6 +13,7 @@
 #include "apps/gallery/GalleryPage.h"
 #include "platform/Classes.h"
 #include "platform/Forms.h"
+#include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/Testing.h"
 #include "platform/Themes.h"
@@ -24,9 +25,35 @@ namespace {
 // Text pairs of the light theme below 4.5:1 that are documented defaults of a component:
 // the light theme keeps them as documented. "Class.TextProperty".
 const std::set<std::string> kDocumentedLightPairs = {
-    "TMiniCal.ColorSelectedFg",      // white on 0xD0A040
-    "TMarkSel.ColorHiLiteSymbol",    // white on red
+    "TMiniCal.ColorSelectedFg",        // white on 0xD0A040
+    "TMarkSel.ColorHiLiteSymbol",      // white on red
+    "TNumIO2.ColorWarnText",           // red on pale yellow
+    "TReportListView.ColorHighText",   // white on 0xCC9966
+    "TNTabEd.ColorMarkedA",            // red on white
 };
+
+// Colours the gallery's pages chose for the light theme below 4.5:1 ("page/Class" or
+// "page/Class.Property"): the light pictures stay as they are; the dark themes pick their own.
+const std::set<std::string> kGalleryLightChoices = {
+    "drag-dock/TLabel",                  // the grey hint and note
+    "live-values/TLabel",                // the green load figure
+    "picture-browser/TThumbnails.ColorMark",
+};
+
+// Whether the control draws its Font on its Color: the platform's controls do, and of the
+// components only those drawn as a label or through a platform control; the other
+// components draw their texts in their own colour properties (their role pairs).
+bool DrawsFontOnColor(TControl* C) {
+    const std::string cls = C->ClassName();
+    if (!HasThemeRoles(cls)) {
+        // A panel or label without a caption draws no text.
+        if ((dynamic_cast<TCustomPanel*>(C) != nullptr || dynamic_cast<TCustomLabel*>(C) != nullptr) &&
+            C->GetText().empty())
+            return false;
+        return true;
+    }
+    return cls == "TRotLab" || cls == "TColSel" || cls == "TFolderTree" || cls == "TRepSpeedButton";
+}
 
 double Required(const std::string& Theme) { return Theme == "high-contrast" ? 7.0 : 4.5; }
 
@@ -99,11 +126,16 @@ TEST_F(ThemeContrast, EveryTextPairOfEveryPageReadsInEveryTheme) {
                 if (!c->IsEnabledInTree()) continue;   // inactive controls: no contrast asked
                 const std::string where = theme->Name + " / " + gallery::Pages()[page].Id + " / " +
                                           c->ClassName() + " \"" + c->GetName() + "\"";
-                const double font = ContrastRatio(c->GetFont()->GetColor(), Background(c));
-                EXPECT_GE(font, need) << where << ": Font on Color";
+                const std::string pageId = gallery::Pages()[page].Id;
+                const bool light = theme == &LightTheme();
+                if (DrawsFontOnColor(c) && !(light && kGalleryLightChoices.count(pageId + "/" + c->ClassName()))) {
+                    const double font = ContrastRatio(c->GetFont()->GetColor(), Background(c));
+                    EXPECT_GE(font, need) << where << ": Font on Color";
+                }
                 for (const TThemeRoleEntry& e : ThemeRolesOf(*c)) {
                     if (e.DrawnOn.empty()) continue;
-                    if (theme == &LightTheme() && kDocumentedLightPairs.count(c->ClassName() + "." + e.Property))
+                    const std::string key = c->ClassName() + "." + e.Property;
+                    if (light && (kDocumentedLightPairs.count(key) || kGalleryLightChoices.count(pageId + "/" + key)))
                         continue;
                     const double r = ContrastRatio(ColorProp(c, e.Property), ColorProp(c, e.DrawnOn));
                     EXPECT_GE(r, need) << where << ": " << e.Property << " on " << e.DrawnOn;

@@ -75,6 +75,18 @@ bool RegisterThemeRoles(const std::string& ClassName, std::vector<TThemeRoleEntr
     return true;
 }
 
+namespace {
+std::map<std::string, TThemeHook>& Hooks() {
+    static std::map<std::string, TThemeHook> hooks;
+    return hooks;
+}
+}  // namespace
+
+bool RegisterThemeHook(const std::string& ClassName, TThemeHook Hook) {
+    Hooks()[ClassName] = Hook;
+    return true;
+}
+
 bool HasThemeRoles(const std::string& ClassName) { return RoleTables().count(ClassName) != 0; }
 
 std::vector<TThemeRoleEntry> ThemeRolesOf(const TPersistent& Obj) {
@@ -105,8 +117,11 @@ void ThemeFollow::Follow(TControl* Control) {
     const TClassInfo* info = ClassInfoOf(Control);
     if (info == nullptr) return;
     const std::vector<TThemeRoleEntry> roles = ThemeRolesOf(*Control);
+    std::vector<TThemeHook> hooks;
+    for (const TClassInfo* c = info; c != nullptr; c = c->GetParent())
+        if (auto h = Hooks().find(c->GetName()); h != Hooks().end()) hooks.push_back(h->second);
     // A class still being built has no roles yet; it follows once placed again or switched.
-    if (roles.empty()) return;
+    if (roles.empty() && hooks.empty()) return;
     PaintEngine::HoldDirectPaints(true);
     try {
         for (const TThemeRoleEntry& entry : roles) {
@@ -120,6 +135,7 @@ void ThemeFollow::Follow(TControl* Control) {
                 continue;   // set by the application or a form file: stays as set
             prop->Set(*Control, TPropValue(std::int64_t(now)));
         }
+        for (TThemeHook hook : hooks) hook(Control, from, to);
     } catch (...) {
         PaintEngine::HoldDirectPaints(false);
         throw;

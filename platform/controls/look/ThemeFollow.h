@@ -40,6 +40,10 @@ struct TThemeRoleEntry {
 // Registers the roles of ClassName's colour defaults (one call per class, from a static
 // initialiser beside the component). Returns true so it can initialise a constant.
 bool RegisterThemeRoles(const std::string& ClassName, std::vector<TThemeRoleEntry> Entries);
+// For colours a table cannot name (an indexed or public-only property): Hook moves them
+// itself from the colours of From to those of To, leaving colours the program set alone.
+using TThemeHook = void (*)(TControl* Control, const TTheme& From, const TTheme& To);
+bool RegisterThemeHook(const std::string& ClassName, TThemeHook Hook);
 // Whether ClassName registered its table (also an empty one).
 bool HasThemeRoles(const std::string& ClassName);
 // The entries of Obj's class and its registered bases, the bases' first.
