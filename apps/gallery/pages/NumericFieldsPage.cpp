@@ -196,12 +196,22 @@ private:
         strip->SetBounds(430, 388, 350, 76);
         strip->SetBevelOuter(bvLowered);
         strip->SetCaption("");
-        page_.FollowTheme([strip] { strip->SetColor(ThemePick(TColor(0xE8D8B0), RGB(0x24, 0x34, 0x44), clBlack)); });
+        const auto stripColour = [] { return ThemePick(TColor(0xE8D8B0), RGB(0x24, 0x34, 0x44), clBlack); };
+        page_.FollowTheme([strip, stripColour] { strip->SetColor(stripColour()); });
         ambient_ = Reading("Ambient", "\u00B0C", dtFixP, 1, 8, strip);
         ambient_->SetTransparent(true);
         page_.FollowTheme([this] { ambient_->SetColorLabBakG(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack)); });
         heatsink_ = Reading("Heat sink", "\u00B0C", dtFixP, 1, 40, strip);
         heatsink_->SetTransparent(true);
+        // A transparent label lets the strip show through white only (its picture is ANDed
+        // on), so light texts need an opaque label in the same colour as the strip.
+        page_.FollowTheme([this, stripColour] {
+            const bool light = Application->GetTheme() == "light";
+            for (TNumLab* l : {ambient_, heatsink_}) {
+                l->SetTransparent(light);
+                if (!light) l->SetColorOutBakG(stripColour());
+            }
+        });
         page_.FollowTheme([this] {
             heatsink_->SetColorLabBakG(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack));
             heatsink_->SetColorLabText(ThemePick(TColor(0x0000B0), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80)));
