@@ -1,6 +1,7 @@
 // Drawing one item of the colour selector, in the list or in the field: colour bar, edit
 // mark, name.
 #include "colsel/Zyn_Colsel.h"
+#include "platform/Themes.h"
 
 namespace zyn {
 
@@ -82,7 +83,8 @@ void TColSel::PaintEditMark(TCanvas* C, const TRect& R, const TColSelEntry& E) {
 }
 
 void TColSel::PaintName(TCanvas* C, const TRect& R, const TColSelEntry& E, bool Enabled) {
-    C->GetFont()->SetColor(Enabled ? clBlack : Gray);
+    // The name in the theme's window text colour (black in the light theme).
+    C->GetFont()->SetColor(Enabled ? vcl::ThemeColor(vcl::trWindowText) : Gray);
     C->GetBrush()->SetColor(Enabled ? GetColor() : Silver);
     const int left = R.Left + FColorBarWidth + 3;
     const int h = C->TextHeight(E.Name);

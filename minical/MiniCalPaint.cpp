@@ -65,7 +65,7 @@ void TMiniCal::PreparePaint() {
     const TCustomStyleServices* style = StyleServices();
     p.Styled = style->Enabled() && !style->IsSystemStyle();
     p.DefaultFont = p.Styled && GetStyleElements().Contains(seFont) ? style->GetStyleFontColor(sfPanelTextNormal)
-                                                                    : clBlack;
+                                                                    : ThemeColor(trFaceText);
     p.ButtonFace = p.Styled && GetStyleElements().Contains(seBorder) ? style->GetStyleColor(scButtonNormal)
                                                                      : clBtnFace;
 }

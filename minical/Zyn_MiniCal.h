@@ -327,6 +327,7 @@ private:
     TDateTime FDate = 0;
     int FMonOfs = 0;
     TDayOfWeek F1stDayWeek = dwMon;
+    friend struct MiniCalThemeAccess;   // MiniCalTheme.cpp moves the day colours
     TDayColors FDayColors{0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xF8F8F8, 0xBBDDEE, 0xCCEEFF};
     TLanguage FLanguage = lgEnglish;
     std::unique_ptr<TIntMatrix> FHDayList;

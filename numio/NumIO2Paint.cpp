@@ -5,6 +5,7 @@
 
 #include "numio/Zyn_NumIO2.h"
 #include "platform/SysUtils.h"
+#include "platform/Themes.h"
 #include "platform/Types.h"
 
 namespace zyn {
@@ -99,8 +100,9 @@ void TNumIO2::PaintButtons(TCanvas* C) {
         C->GetPen()->SetColor(clBlack);
         C->Polyline({TPoint(x0 + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 1)});
     }
-    // Arrows of three lines, 2, 4 and 6 pixels long.
-    C->GetPen()->SetColor(GetEnabled() ? clBlack : clGray);
+    // Arrows of three lines, 2, 4 and 6 pixels long, in the theme's text colour on the
+    // button face (black in the light theme).
+    C->GetPen()->SetColor(GetEnabled() ? vcl::ThemeColor(vcl::trFaceText) : clGray);
     const int up = hb / 2;
     Line(C, cx, up - 1, cx + 2, up - 1);
     Line(C, cx - 1, up, cx + 3, up);
@@ -195,7 +197,7 @@ void TNumIO2::PaintNumber(TCanvas* C, const TNumIO2Geometry& Geo, bool OutOfRang
     const int cw = FCaretPos > 0 ? C->TextWidth(Copy(FInBuffer, 1, FCaretPos)) : 0;
     const int offset = x - Geo.LS + cw - 1;
     if (offset <= 0 || offset >= Geo.TBW) return;
-    C->GetPen()->SetColor(clBlack);
+    C->GetPen()->SetColor(vcl::ThemeColor(vcl::trWindowText));   // black in the light theme
     Line(C, Geo.LS + offset, 3, Geo.LS + offset, GetHeight() - Geo.G - 3);
 }
 

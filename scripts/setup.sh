@@ -17,7 +17,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache libasan8 libubsan1
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-  libsdl2-dev libpng-dev libjpeg-dev libre2-dev libx11-dev libxml2-dev
+  libsdl2-dev libpng-dev libjpeg-dev libre2-dev libx11-dev libxml2-dev libdbus-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils xclip
   doxygen

@@ -9,6 +9,7 @@
 
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/Themes.h"
 #include "platform/Types.h"
 #include "platform/Win32.h"
 #include "thumbnails/Zyn_Thumbnails.h"
@@ -142,13 +143,14 @@ void TThumbnails::PaintSlide(TCanvas* C, TBitmap* Buffer, const TRect& Square, i
 }
 
 // A white box inside the slide, 20 pixels shorter than the picture area at the top and at
-// the bottom, and the slide number centred on the slide.
+// the bottom, and the slide number centred on the slide (window and window text of the
+// theme: white and black in the light one).
 void TThumbnails::PaintEmptySlide(TCanvas* C, const TRect& Square, int SldNum) {
     const int m = FSlideMargin;
-    C->GetBrush()->SetColor(clWhite);
+    C->GetBrush()->SetColor(ThemeColor(trWindow));
     C->Rectangle(Square.Left + m, Square.Top + m + 20, Square.Right - m, Square.Bottom - m - 20);
     const std::string text = IntToStr(SldNum);
-    C->GetFont()->SetColor(clBlack);
+    C->GetFont()->SetColor(ThemeColor(trWindowText));
     // The middle in 64 bits: a slide near the end of the int range keeps it in range.
     C->TextOut(int((std::int64_t(Square.Left) + Square.Right) / 2) - C->TextWidth(text) / 2,
                int((std::int64_t(Square.Top) + Square.Bottom) / 2) - C->TextHeight(text) / 2, text);

@@ -2,6 +2,7 @@
 #include "apps/gallery/GalleryForm.h"
 
 #include "platform/Forms.h"
+#include "platform/Themes.h"
 
 using namespace vcl;
 
@@ -16,7 +17,12 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
     BuildFrame();
     BuildPages();
     ShowPage(0);
+    Application->SetOnThemeChange([this](TObject*) {
+        for (const auto& apply : themeAppliers_) apply();
+    });
 }
+
+TGalleryForm::~TGalleryForm() { Application->SetOnThemeChange({}); }
 
 void TGalleryForm::BuildFrame() {
     pageList_ = new TPageList(this);
@@ -54,6 +60,7 @@ void TGalleryForm::BuildFrame() {
     description_->SetParent(header);
     description_->SetBounds(20, 38, 700, 18);
     description_->GetFont()->SetColor(clGrayText);
+    BuildThemeSwitch(header);
 
     host_ = new TPanel(this);
     host_->SetName("PageHost");
@@ -61,6 +68,31 @@ void TGalleryForm::BuildFrame() {
     host_->SetAlign(alClient);
     host_->SetBevelOuter(bvNone);
     host_->SetCaption("");
+}
+
+// A drop-down list at the header's right: the themes, the one in use chosen.
+void TGalleryForm::BuildThemeSwitch(TWinControl* Header) {
+    auto* caption = new TLabel(this);
+    themeCaption_ = caption;
+    caption->SetParent(Header);
+    caption->SetBounds(Header->GetWidth() - 210, 12, 50, 18);
+    caption->SetCaption("Theme");
+    caption->SetAnchors({akTop, akRight});
+    themeSwitch_ = new TComboBox(this);
+    themeSwitch_->SetName("ThemeSwitch");
+    themeSwitch_->SetParent(Header);
+    themeSwitch_->SetStyle(csDropDownList);
+    themeSwitch_->SetBounds(Header->GetWidth() - 150, 8, 130, 24);
+    themeSwitch_->SetAnchors({akTop, akRight});
+    for (const TTheme* theme : Themes()) {
+        themeSwitch_->GetItems()->Add(theme->Name);
+        if (theme == &CurrentTheme()) themeSwitch_->SetItemIndex(themeSwitch_->GetItems()->GetCount() - 1);
+    }
+    themeSwitch_->SetOnChange([this](TObject*) {
+        const int i = themeSwitch_->GetItemIndex();
+        if (i >= 0) Application->SetTheme(themeSwitch_->GetItems()->GetStrings(i));
+    });
+    state_.Watch("gallery.theme", [] { return Application->GetTheme(); });
 }
 
 void TGalleryForm::BuildPages() {
@@ -83,8 +115,14 @@ void TGalleryForm::BuildPages() {
         context.Form = this;
         context.State = &state_;
         context.Prefix = page.Id;
+        context.ThemeAppliers = &themeAppliers_;
         page.Build(context);
     }
+}
+
+void TGalleryForm::SetThemeSwitchVisible(bool Value) {
+    themeCaption_->SetVisible(Value);
+    themeSwitch_->SetVisible(Value);
 }
 
 void TGalleryForm::ShowPage(int Index) { pageList_->SetItemIndex(Index); }

@@ -2,6 +2,7 @@
 // description, the page itself on a panel, and a status line.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ namespace gallery {
 class TGalleryForm : public vcl::TForm {
 public:
     explicit TGalleryForm(vcl::TComponent* AOwner);
+    ~TGalleryForm() override;
     std::string ClassName() const override { return "TGalleryForm"; }
 
     int GetPageCount() const { return static_cast<int>(pages_.size()); }
@@ -25,9 +27,13 @@ public:
     void ShowPage(int Index);
     int GetPageIndex() const { return pageList_->GetItemIndex(); }
     GalleryState& State() { return state_; }
+    // The theme switch in the header; the page pictures are taken without it, so that they
+    // show the pages alone (the theme is chosen with --theme there).
+    void SetThemeSwitchVisible(bool Value);
 
 private:
     void BuildFrame();
+    void BuildThemeSwitch(vcl::TWinControl* Header);
     void BuildPages();
     void PageChosen();
 
@@ -36,7 +42,10 @@ private:
     vcl::TLabel* description_ = nullptr;
     vcl::TPanel* host_ = nullptr;
     vcl::TLabel* status_ = nullptr;
+    vcl::TLabel* themeCaption_ = nullptr;
+    vcl::TComboBox* themeSwitch_ = nullptr;
     std::vector<vcl::TPanel*> pages_;
+    std::vector<std::function<void()>> themeAppliers_;
     GalleryState state_;
 };
 

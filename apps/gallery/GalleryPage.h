@@ -21,9 +21,14 @@ struct PageContext {
     vcl::TCustomForm* Form = nullptr;   // owner of every component the page creates
     GalleryState* State = nullptr;
     std::string Prefix;                 // the page's id, prefix of its state keys
+    // What the pages recolour when the theme changes (the gallery form runs them).
+    std::vector<std::function<void()>>* ThemeAppliers = nullptr;
 
     // Adds a value to the state dump as "<page id>.<Key>".
     void Watch(const std::string& Key, std::function<std::string()> Value) const;
+    // Runs Apply now and after every change of theme: a page sets the colours it chose
+    // itself there, picking them with ThemePick.
+    void FollowTheme(std::function<void()> Apply) const;
     // Records an event for the dump ("<page id>.<Key>" keeps the latest value).
     void Record(const std::string& Key, const std::string& Value) const;
     // Keeps a page's helper object alive as long as the form (it is freed with it).
@@ -37,6 +42,10 @@ struct PageContext {
 private:
     void KeepAlive(std::shared_ptr<void> Object) const;
 };
+
+// A colour a page chose for the light theme, and the ones that stand for it in the dark
+// and high-contrast themes.
+vcl::TColor ThemePick(vcl::TColor Light, vcl::TColor Dark, vcl::TColor HighContrast);
 
 using PageBuilder = void (*)(PageContext& Page);
 

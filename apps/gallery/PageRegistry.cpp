@@ -3,6 +3,7 @@
 
 #include "apps/gallery/GalleryState.h"
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
 
 namespace gallery {
 
@@ -40,6 +41,16 @@ private:
 
 void PageContext::KeepAlive(std::shared_ptr<void> Object) const {
     new TPageData(Form, std::move(Object));
+}
+
+void PageContext::FollowTheme(std::function<void()> Apply) const {
+    Apply();
+    if (ThemeAppliers != nullptr) ThemeAppliers->push_back(std::move(Apply));
+}
+
+vcl::TColor ThemePick(vcl::TColor Light, vcl::TColor Dark, vcl::TColor HighContrast) {
+    const std::string theme = vcl::Application->GetTheme();
+    return theme == "dark" ? Dark : theme == "high-contrast" ? HighContrast : Light;
 }
 
 void PageContext::Record(const std::string& Key, const std::string& Value) const {

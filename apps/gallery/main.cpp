@@ -3,6 +3,7 @@
 //   gallery                     opens the gallery in a window (or runs headless without one)
 //   gallery --page ID           starts on page ID
 //   gallery --png DIR           writes every page to DIR/<page>.png and DIR/gallery.png
+//   gallery --theme NAME        light (the default), dark or high-contrast
 //   gallery --dump-state FILE   keeps FILE up to date with the values tests check
 //   gallery --list              prints the page ids
 #include <cstdio>
@@ -22,13 +23,14 @@ struct Options {
     std::string pngDir;
     std::string stateFile;
     std::string page;
+    std::string theme;
     bool list = false;
 };
 
 [[noreturn]] void Usage(const char* Problem) {
     std::fprintf(stderr,
                  "gallery: %s\n"
-                 "usage: gallery [--page ID] [--png DIR] [--dump-state FILE] [--list]\n",
+                 "usage: gallery [--page ID] [--png DIR] [--theme NAME] [--dump-state FILE] [--list]\n",
                  Problem);
     std::exit(2);
 }
@@ -43,6 +45,7 @@ Options ParseArguments(int argc, char** argv) {
         if (std::strcmp(argv[i], "--png") == 0) o.pngDir = value("--png");
         else if (std::strcmp(argv[i], "--dump-state") == 0) o.stateFile = value("--dump-state");
         else if (std::strcmp(argv[i], "--page") == 0) o.page = value("--page");
+        else if (std::strcmp(argv[i], "--theme") == 0) o.theme = value("--theme");
         else if (std::strcmp(argv[i], "--list") == 0) o.list = true;
         else Usage((std::string("unknown argument \"") + argv[i] + "\"").c_str());
     }
@@ -66,6 +69,7 @@ int main(int argc, char** argv) {
     // Pictures are made without windows unless a backend was asked for.
     if (!options.pngDir.empty()) setenv("ZYN_BACKEND", "headless", 0);
     try {
+        if (!options.theme.empty()) Application->SetTheme(options.theme);
         auto* form = new gallery::TGalleryForm(Application);
         if (!options.page.empty()) form->ShowPage(PageIndex(options.page));
         // Without a display nobody could work the window: make the pictures instead.
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
                         options.pngDir.c_str());
         }
         if (!options.pngDir.empty()) {
+            form->SetThemeSwitchVisible(false);
             form->Show();
             gallery::WritePageSnapshots(form, options.pngDir);
             return 0;

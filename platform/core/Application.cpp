@@ -52,6 +52,34 @@ TApplication::~TApplication() = default;
 
 // ---- hints ----------------------------------------------------------------------------------
 
+// ---- theme ---------------------------------------------------------------------------
+
+namespace {
+TApplication::TThemeHandler& ThemeHandler() {
+    static TApplication::TThemeHandler handler;
+    return handler;
+}
+}  // namespace
+
+void TApplication::SetThemeHandler(TThemeHandler Handler) { ThemeHandler() = std::move(Handler); }
+
+void TApplication::SetTheme(const std::string& Name) {
+    const TThemeHandler& handler = ThemeHandler();
+    if (!handler.Apply) throw EInvalidOperation("No theme support is linked in");
+    const std::string before = GetTheme();
+    const std::string now = handler.Apply(Name);
+    if (now == before) return;
+    // The handler runs before the forms repaint, so what it recolours shows in the same
+    // single repaint as the theme itself.
+    if (FOnThemeChange) FOnThemeChange(this);
+    Repaint();
+}
+
+std::string TApplication::GetTheme() const {
+    const TThemeHandler& handler = ThemeHandler();
+    return handler.Current ? handler.Current() : std::string("light");
+}
+
 void TApplication::SetShowHint(bool Value) {
     if (showHint_ == Value) return;
     showHint_ = Value;

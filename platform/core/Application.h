@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/core/Component.h"
 #include "platform/core/WinMessages.h"
@@ -101,6 +102,25 @@ public:
     void CancelHint();
     void SetHintCanceller(std::function<void()> Handler) { cancelHint_ = std::move(Handler); }
 
+    // ---- theme
+    // Makes the theme named Name ("light", "dark", "high-contrast"; case-insensitive) the
+    // one in use: the colour properties of components that were left at their defaults
+    // take the new theme's colours, OnThemeChange runs, then every form repaints once.
+    // Colours an application or a form file set stay as set. An unknown name raises
+    // EConvertError and changes nothing. Choosing the theme in use again does nothing.
+    void SetTheme(const std::string& Name);
+    // The name of the theme in use (at start: ZYN_THEME when it names one, else the
+    // desktop's choice where a window backend can read it, else "light").
+    std::string GetTheme() const;
+    const TNotifyEvent& GetOnThemeChange() const { return FOnThemeChange; }
+    void SetOnThemeChange(TNotifyEvent Value) { FOnThemeChange = std::move(Value); }
+    // What SetTheme and GetTheme do; the controls layer installs it.
+    struct TThemeHandler {
+        std::function<std::string(const std::string& Name)> Apply;   // canonical name
+        std::function<std::string()> Current;
+    };
+    static void SetThemeHandler(TThemeHandler Handler);
+
     // ---- hooks from higher layers
     void SetEventSource(TEventSource* Source) { eventSource_ = Source; }
     TEventSource* GetEventSource() const { return eventSource_; }
@@ -112,6 +132,7 @@ public:
 protected:
     TExceptionEvent FOnException;
     TIdleEvent FOnIdle;
+    TNotifyEvent FOnThemeChange;
 
 private:
     bool DispatchOnePosted();

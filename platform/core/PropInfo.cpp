@@ -179,8 +179,18 @@ std::int32_t ColorValueFromString(const std::string& Text) {
 
 // ---- TPropInfo ----------------------------------------------------------------------------
 
+namespace {
+TThemedDefaultTest& ThemedDefaultTest() {
+    static TThemedDefaultTest test;
+    return test;
+}
+}  // namespace
+
+void SetThemedDefaultTest(TThemedDefaultTest Test) { ThemedDefaultTest() = std::move(Test); }
+
 bool TPropInfo::IsDefault(TPersistent& Obj) const {
     if (!Default || !Get || Kind == pkClass || Kind == pkEvent) return false;   // pkComponent: nullptr
+    if (Kind == pkColor && ThemedDefaultTest() && ThemedDefaultTest()(Obj, *this)) return true;
     TPropValue v = Get(Obj);
     if (Kind == pkFloat) {
         const double* d = std::get_if<double>(&v);

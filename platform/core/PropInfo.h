@@ -103,6 +103,13 @@ struct TPropInfo {
 
 // Colour names come from the graphics layer; until it installs them, colours are written
 // as $AARRGGBB-style hex ("$00FF0000") and read as numbers.
+// A colour property left at its default follows the theme in use and then holds the theme's
+// colour for it, not its published default. Form files must not store such a colour as if
+// it had been set, so IsDefault also asks this test (the controls layer installs it): true
+// when Prop of Obj holds what the theme in use gives it.
+using TThemedDefaultTest = std::function<bool(TPersistent& Obj, const TPropInfo& Prop)>;
+void SetThemedDefaultTest(TThemedDefaultTest Test);
+
 struct TColorNameConverter {
     std::function<std::string(std::int32_t)> ToString;   // ColorToString
     std::function<bool(const std::string&, std::int32_t&)> FromString;   // false when invalid

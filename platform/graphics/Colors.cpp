@@ -6,24 +6,18 @@
 #include <string>
 
 #include "platform/core/PropInfo.h"
+#include "platform/graphics/Theme.h"
 #include "platform/runtime/Exceptions.h"
 
 namespace vcl {
 
 namespace {
 
-constexpr int kSysColorCount = 31;
+constexpr int kSysColorCount = kSysColorTableSize;
 
-// Default system colours (indexes 0..30).
-constexpr std::array<TColor, kSysColorCount> kDefaultSysColors = {
-    0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000,
-    0x000000, 0x000000, 0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xD77800, 0xFFFFFF, 0xF0F0F0,
-    0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
-    0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xD77800, 0xF0F0F0,
-};
-
+// The system colours in use: the theme's table, with the overrides of SetSysColor.
 std::array<TColor, kSysColorCount>& SysColors() {
-    static std::array<TColor, kSysColorCount> table = kDefaultSysColors;
+    static std::array<TColor, kSysColorCount> table = CurrentTheme().SysColors;
     return table;
 }
 
@@ -162,7 +156,7 @@ void SetSysColor(int Index, TColor RGBValue) {
     SysColors()[std::size_t(Index)] = ColorToRGB(RGBValue) & 0xFFFFFF;
 }
 
-void ResetSysColors() { SysColors() = kDefaultSysColors; }
+void ResetSysColors() { SysColors() = CurrentTheme().SysColors; }
 
 TColor ColorToRGB(TColor Color) {
     if (Color < 0) return GetSysColor(Color & 0xFF);

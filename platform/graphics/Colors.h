@@ -43,11 +43,12 @@ constexpr TColor clScrollBar = SysColor(0), clBackground = SysColor(1),
 
 constexpr TColor CLR_INVALID = -1;   // what GetPixels answers outside the surface or clip
 
-// System colours resolve through one table that tests may override.
+// System colours resolve through the table of the theme in use (platform/graphics/Theme.h),
+// which tests may override entry by entry.
 TColor ColorToRGB(TColor Color);
 TColor GetSysColor(int Index);                        // 0 for indexes outside 0..30
 void SetSysColor(int Index, TColor RGBValue);         // changes the table (tests, themes)
-void ResetSysColors();                                // back to the shipped defaults
+void ResetSysColors();                                // back to the theme's table
 std::string ColorToString(TColor Color);              // "clRed", or "$00112233"
 TColor StringToColor(const std::string& S);           // name, decimal or $hex; EConvertError
 bool IdentToColor(const std::string& Ident, TColor& Color);

@@ -29,8 +29,10 @@ std::unique_ptr<TBitmap> Glyph(const std::function<void(TCanvas*)>& Draw) {
     TCanvas* c = b->GetCanvas();
     c->GetBrush()->SetColor(kMagenta);
     c->FillRect(Rect(0, 0, 16, 16));
-    c->GetPen()->SetColor(kInk);
-    c->GetBrush()->SetColor(kInk);
+    // Drawn once, in the ink of the theme in use when the page is built.
+    const TColor ink = ThemePick(kInk, RGB(0xE0, 0xE0, 0xE0), clWhite);
+    c->GetPen()->SetColor(ink);
+    c->GetBrush()->SetColor(ink);
     Draw(c);
     b->SetTransparent(true);
     return b;

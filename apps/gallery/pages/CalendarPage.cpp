@@ -10,6 +10,7 @@
 #include "platform/DateUtils.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
+#include "platform/Themes.h"
 
 using namespace vcl;
 using namespace zyn;
@@ -59,7 +60,9 @@ public:
                 cal->AddRepeatHoliday(24, 12, "Christmas Eve");
                 cal->AddRepeatHoliday(31, 12, "New Year's Eve");
                 cal->AddHoliday(27, 12, year, "Stocktaking (office closed)");
-                cal->SetColorHolidayBg(TColor(0xB5E4F5));
+                Page.FollowTheme([cal] {
+                    cal->SetColorHolidayBg(ThemePick(TColor(0xB5E4F5), ThemeColor(trWarnBack), ThemeColor(trWarnBack)));
+                });
             }
             cal->SetDate(EncodeDate(year, s.month, std::min(s.day, DaysInAMonth(year, s.month))));
             cal->SetOnChange([this, cal](TObject*) { Show(cal); });

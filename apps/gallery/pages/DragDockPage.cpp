@@ -129,7 +129,7 @@ private:
         hint->SetBounds(20, 370, 440, 36);
         hint->SetWordWrap(true);
         hint->SetFont(status_->GetFont());
-        hint->GetFont()->SetColor(TColor(0x707070));
+        page_.FollowTheme([hint] { hint->GetFont()->SetColor(ThemePick(TColor(0x707070), TColor(0xA8A8A8), TColor(0xFFFFFF))); });
         hint->SetCaption("The totals panel is dockable: drag its title bar out of the dock to float it, "
                          "and back onto the dock to put it away.");
     }
@@ -141,7 +141,7 @@ private:
         dock_->SetName("Dock");
         dock_->SetCaption("Drop panels here");
         dock_->SetBevelOuter(bvLowered);
-        dock_->SetColor(kDockFace);
+        page_.FollowTheme([this] { dock_->SetColor(ThemePick(kDockFace, RGB(0x30, 0x34, 0x3A), clBlack)); });
         dock_->SetDockSite(true);
 
         totals_ = Place<TPanel>(page_, host, 500, 40, 230, 150);
@@ -149,7 +149,7 @@ private:
         totals_->SetCaption("Shipment totals");
         totals_->SetShowCaption(false);
         totals_->SetBevelOuter(bvNone);
-        totals_->SetColor(clWhite);
+        totals_->SetColor(clWindow);
         totals_->SetDragKind(dkDock);
         auto* grip = new TGripBar(page_.Form, totals_);
         grip->SetParent(totals_);
@@ -161,7 +161,7 @@ private:
         boxes_ = Place<TLabel>(page_, totals_, 12, 80, 200, 18);
         auto* note = Place<TLabel>(page_, totals_, 12, 112, 210, 18);
         note->SetCaption("Weights are estimates.");
-        note->GetFont()->SetColor(TColor(0x808080));
+        page_.FollowTheme([note] { note->GetFont()->SetColor(ThemePick(TColor(0x808080), TColor(0xA8A8A8), TColor(0xFFFFFF))); });
         totals_->ManualDock(dock_, alTop);
         dock_->SetOnDockDrop([this](TObject*, TDragDockObject*, int, int) { status_->SetCaption("Totals docked."); });
         dock_->SetOnUnDock([this](TObject*, TControl*, TWinControl*, bool&) { status_->SetCaption("Totals floating."); });

@@ -62,7 +62,7 @@ private:
         c->GetBrush()->SetStyle(bsClear);
         for (int v = 0; v <= 100; v += 25) {
             int y = YOf(P, v);
-            c->GetPen()->SetColor(TColor(0xEBEBEB));
+            c->GetPen()->SetColor(ThemePick(TColor(0xEBEBEB), RGB(0x3A, 0x3A, 0x3A), RGB(0x50, 0x50, 0x50)));
             c->MoveTo(P.Left, y);
             c->LineTo(P.Right, y);
             std::string label = IntToStr(v) + " %";
@@ -70,7 +70,7 @@ private:
         }
         for (int s = 0; s <= 60; s += 15) {
             int x = XOf(P, kSamples - 1 - s * 2);
-            c->GetPen()->SetColor(TColor(0xEBEBEB));
+            c->GetPen()->SetColor(ThemePick(TColor(0xEBEBEB), RGB(0x3A, 0x3A, 0x3A), RGB(0x50, 0x50, 0x50)));
             c->MoveTo(x, P.Top);
             c->LineTo(x, P.Bottom);
             std::string label = s == 0 ? "now" : Format("-%d s", {s});
@@ -88,8 +88,10 @@ private:
         area = line;
         area.push_back(TPoint(line.back().X, P.Bottom - 1));
         area.push_back(TPoint(line.front().X, P.Bottom - 1));
-        c->GetBrush()->SetColor(TColor(0xF5E6D2));
-        c->GetPen()->SetColor(TColor(0xF5E6D2));
+        // The area under the line, drawn at every paint: it follows the theme by itself.
+        const TColor under = ThemePick(TColor(0xF5E6D2), RGB(0x1E, 0x3A, 0x5A), RGB(0x00, 0x30, 0x60));
+        c->GetBrush()->SetColor(under);
+        c->GetPen()->SetColor(under);
         c->Polygon(area);
         c->GetPen()->SetColor(TColor(0xB4781E));
         c->GetPen()->SetWidth(2);
@@ -105,7 +107,7 @@ private:
         c->LineTo(P.Right, y);
         c->GetPen()->SetStyle(psSolid);
         c->GetBrush()->SetStyle(bsClear);
-        c->GetFont()->SetColor(TColor(0x3C3CC8));
+        c->GetFont()->SetColor(ThemePick(TColor(0x3C3CC8), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80)));
         c->TextOut(P.Right - c->TextWidth("limit") - 4, y - c->TextHeight("limit") - 2, "limit");
         c->GetBrush()->SetStyle(bsSolid);
     }
@@ -130,6 +132,7 @@ public:
         peak_ = Figure("Peak this minute", 600, 120, 16);
         speed_ = Figure("Spindle speed", 600, 180, 16);
         ticks_ = Figure("Samples", 600, 240, 16);
+        page_.FollowTheme([this] { ShowLoadColour(); });
 
         pause_ = new TCheckBox(Page.Form);
         pause_->SetParent(Page.Host);
@@ -162,6 +165,13 @@ private:
     }
 
     // The next value of a mean-reverting random walk with a slow cutting cycle on top.
+    // Red above the limit, green below, in shades that read on the theme's face.
+    void ShowLoadColour() {
+        const bool over = value_ > chart_->Limit;
+        load_->GetFont()->SetColor(over ? ThemePick(TColor(0x3C3CC8), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80))
+                                        : ThemePick(TColor(0x2E7D32), RGB(0x6C, 0xD0, 0x6C), RGB(0x3F, 0xF2, 0x3F)));
+    }
+
     void Step() {
         seed_ = seed_ * 1103515245u + 12345u;
         double noise = double((seed_ >> 8) & 0xFFFF) / 65535.0 - 0.5;
@@ -174,7 +184,7 @@ private:
         while (int(recent_.size()) > kSamples) recent_.pop_front();
         double peak = *std::max_element(recent_.begin(), recent_.end());
         load_->SetCaption(FloatToStrF(value_, ffFixed, 15, 1) + " %");
-        load_->GetFont()->SetColor(value_ > chart_->Limit ? TColor(0x3C3CC8) : TColor(0x2E7D32));
+        ShowLoadColour();
         peak_->SetCaption(FloatToStrF(peak, ffFixed, 15, 1) + " %");
         speed_->SetCaption(IntToStr(8000 + int(value_ * 40)) + " rpm");
         ticks_->SetCaption(IntToStr(count_));

@@ -135,7 +135,7 @@ public:
             m->SetMeterNrTicks(d.ticks);
             m->SetMeterDecPlaces(d.decimals);
             m->SetCaption(d.caption);
-            m->SetColorBakG(TColor(0xE8F4F8));
+            Page.FollowTheme([m] { m->SetColorBakG(ThemePick(TColor(0xE8F4F8), RGB(0x1E, 0x24, 0x2A), clBlack)); });
             m->SetScaleBkVisible(d.band);
             m->SetScaleBkWidth(7);
             m->GetNeedleLayout()->SetColorBody(TColor(0x2020C0));
@@ -153,6 +153,8 @@ public:
             }
             if (i == 3 && !art.Face.empty()) {
                 m->SetBackGroundImg(art.Face);
+                // The scale is drawn on the light artwork in every theme: navy stays.
+                m->SetColorScale(clNavy);
                 m->SetAnchorImage(art.Hub);
             }
             if (d.layout == mlCirc360) {

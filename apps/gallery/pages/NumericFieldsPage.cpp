@@ -138,7 +138,9 @@ private:
         calibration_->SetFixPointDecPlaces(4);
         calibration_->SetValue(1.0023);
         calibration_->SetReadOnly(true);
-        calibration_->SetColorBoxBG(TColor(0xF4F4F4));
+        page_.FollowTheme([this] {
+            calibration_->SetColorBoxBG(ThemePick(TColor(0xF4F4F4), RGB(0x2A, 0x2A, 0x2A), RGB(0x1A, 0x1A, 0x1A)));
+        });
 
         sense_ = Field("Sense", "Remote sense", "V", 410);
         sense_->SetValue(0.25);
@@ -176,6 +178,7 @@ private:
             Text += !Text.empty() && std::isdigit(static_cast<unsigned char>(Text.back())) ? " W" : "W";
         });
         state_ = Reading("Regulation", "", dtState, 0, 142);
+        page_.FollowTheme([this] { ShowStateColour(); });
         phase_ = Reading("Ripple phase", "", dtDegMinSec, 1, 176);
         status_ = Reading("Status word", "hex", dtHex, 4, 210);
         flags_ = Reading("Protection flags", "", dtBin, 8, 244);
@@ -193,17 +196,35 @@ private:
         strip->SetBounds(430, 388, 350, 76);
         strip->SetBevelOuter(bvLowered);
         strip->SetCaption("");
-        strip->SetColor(TColor(0xE8D8B0));
+        const auto stripColour = [] { return ThemePick(TColor(0xE8D8B0), RGB(0x24, 0x34, 0x44), clBlack); };
+        page_.FollowTheme([strip, stripColour] { strip->SetColor(stripColour()); });
         ambient_ = Reading("Ambient", "\u00B0C", dtFixP, 1, 8, strip);
         ambient_->SetTransparent(true);
-        ambient_->SetColorLabBakG(clWhite);
+        page_.FollowTheme([this] { ambient_->SetColorLabBakG(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack)); });
         heatsink_ = Reading("Heat sink", "\u00B0C", dtFixP, 1, 40, strip);
         heatsink_->SetTransparent(true);
-        heatsink_->SetColorLabBakG(clWhite);
-        heatsink_->SetColorLabText(TColor(0x0000B0));
+        // A transparent label lets the strip show through white only (its picture is ANDed
+        // on), so light texts need an opaque label in the same colour as the strip.
+        page_.FollowTheme([this, stripColour] {
+            const bool light = Application->GetTheme() == "light";
+            for (TNumLab* l : {ambient_, heatsink_}) {
+                l->SetTransparent(light);
+                if (!light) l->SetColorOutBakG(stripColour());
+            }
+        });
+        page_.FollowTheme([this] {
+            heatsink_->SetColorLabBakG(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack));
+            heatsink_->SetColorLabText(ThemePick(TColor(0x0000B0), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80)));
+        });
     }
 
     // ---- the model: a supply in constant voltage until the load wants more than the limit
+
+    // Red in current limit, green in constant voltage, in shades that read on the face.
+    void ShowStateColour() {
+        state_->SetColorLabText(limited_ ? ThemePick(TColor(0x0000C0), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80))
+                                         : ThemePick(TColor(0x206020), RGB(0x6C, 0xD0, 0x6C), RGB(0x3F, 0xF2, 0x3F)));
+    }
 
     void Step() {
         ++ticks_;
@@ -217,7 +238,8 @@ private:
         current_->SetValue(current);
         power_->SetValue(voltage * current);
         state_->SetStateText(limited ? "current limit (CC)" : "constant voltage (CV)");
-        state_->SetColorLabText(limited ? TColor(0x0000C0) : TColor(0x206020));
+        limited_ = limited;
+        ShowStateColour();
         phase_->SetValue(std::fmod(ticks_ * 37.77, 360.0));
         status_->SetValue((limited ? 0x8000 : 0x0001) | (ticks_ & 0x0F) << 4);
         flags_->SetValue(limited ? 0x05 : 0x01);
@@ -257,6 +279,7 @@ private:
     TNumLab *overload_ = nullptr, *ambient_ = nullptr, *heatsink_ = nullptr;
     TTimer* timer_ = nullptr;
     int ticks_ = 0;
+    bool limited_ = false;
 };
 
 }  // namespace

@@ -232,8 +232,10 @@ public:
         thumbs_->SetSlideSize(108);
         thumbs_->SetSlideMargin(6);
         thumbs_->SetSlideDistance(6);
-        thumbs_->SetColorBackGnd(TColor(0x00E6DCD2));
-        thumbs_->SetColorCover(TColor(0x00F4F0EC));
+        page_.FollowTheme([this] {
+            thumbs_->SetColorBackGnd(ThemePick(TColor(0x00E6DCD2), RGB(0x24, 0x28, 0x2C), clBlack));
+            thumbs_->SetColorCover(ThemePick(TColor(0x00F4F0EC), RGB(0x3A, 0x3E, 0x44), RGB(0x1A, 0x1A, 0x1A)));
+        });
         thumbs_->SetColorSelected(TColor(0x00C08040));
         thumbs_->SetColorFocus(TColor(0x000080FF));
         thumbs_->SetColorMark(TColor(0x0000A0FF));

@@ -44,7 +44,7 @@ protected:
     void Paint() override {
         TCanvas* c = GetCanvas();
         const int w = GetWidth(), h = GetHeight();
-        c->GetPen()->SetColor(TColor(0xE0D8D0));
+        c->GetPen()->SetColor(ThemePick(TColor(0xE0D8D0), RGB(0x3A, 0x3A, 0x3A), RGB(0x50, 0x50, 0x50)));
         for (int i = 1; i < 5; ++i) {
             c->MoveTo(i * w / 5, 4);
             c->LineTo(i * w / 5, h - 4);
@@ -52,7 +52,7 @@ protected:
             c->LineTo(w - 4, i * h / 5);
         }
         c->GetPen()->SetColor(color_);
-        c->GetBrush()->SetColor(clWhite);
+        c->GetBrush()->SetColor(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack));
         // A damped oscillation sampled at 24 points with a little scatter.
         for (int i = 0; i < 24; ++i) {
             const double t = i / 23.0;
@@ -169,7 +169,7 @@ private:
         stamp->SetCaption("PRELIMINARY");
         stamp->SetTextAngle(20);
         stamp->SetFrameStyle(frNone);
-        stamp->GetFont()->SetColor(TColor(0x4040C0));
+        page_.FollowTheme([stamp] { stamp->GetFont()->SetColor(ThemePick(TColor(0x4040C0), RGB(0xFF, 0x80, 0x80), RGB(0xFF, 0x80, 0x80))); });
         stamp->GetFont()->SetStyle({fsBold});
     }
 

@@ -86,7 +86,7 @@ private:
         panel->SetBounds(20, kLowerTop + 22, 250, 124);
         panel->SetBevelOuter(bvLowered);
         panel->SetCaption("");
-        panel->SetColor(kPanelTint);
+        page_.FollowTheme([panel] { panel->SetColor(ThemePick(kPanelTint, RGB(0x26, 0x32, 0x2C), clBlack)); });
         const char* modes[] = {"Off", "Manual", "Automatic"};
         for (int i = 0; i < 3; ++i) {
             auto* b = new TOnOffBut(page_.Form);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/backend/sdl/DesktopTheme.h"
 #include "platform/backend/sdl/SdlClipboard.h"
 #include "platform/backend/sdl/X11Clipboard.h"
 #include "platform/backend/sdl/SdlEventSource.h"
@@ -17,6 +18,7 @@
 #include "platform/core/Application.h"
 #include "platform/core/Clipboard.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Theme.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
 
@@ -49,6 +51,13 @@ bool g_processEnding = false;
 
 }  // namespace
 
+// A theme named in ZYN_THEME wins; otherwise the window takes the desktop's dark look
+// when the desktop asks for one.
+void SdlBackend::FollowDesktopTheme() {
+    if (const char* env = std::getenv("ZYN_THEME"); env != nullptr && FindTheme(env) != nullptr) return;
+    if (DesktopThemePreference() == "dark" && Application != nullptr) Application->SetTheme("dark");
+}
+
 SdlBackend::SdlBackend() {
     // Closing windows is the forms' business (the main form's close ends the loop); SDL's
     // own quit event then only comes from signals.
@@ -66,6 +75,7 @@ SdlBackend::SdlBackend() {
     // On an X server the clipboard carries several formats; elsewhere SDL's text clipboard.
     if (std::unique_ptr<X11Clipboard> x11 = X11Clipboard::Open()) clipboard_ = std::move(x11);
     else clipboard_ = std::make_unique<SdlClipboard>();
+    FollowDesktopTheme();
 }
 
 SdlBackend::~SdlBackend() {

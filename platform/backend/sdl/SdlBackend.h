@@ -87,6 +87,7 @@ public:
     Uint32 WakeEventType() const { return wakeEvent_; }
 
 private:
+    void FollowDesktopTheme();
     void EnsureTexture(NativeWindow& W, int Width, int Height);
     void Render(NativeWindow& W);
     void DestroyResources(NativeWindow& W);

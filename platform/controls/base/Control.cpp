@@ -11,6 +11,7 @@
 #include "platform/controls/forms/DragEngine.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/Menus.h"
+#include "platform/controls/look/ThemeFollow.h"
 #include "platform/runtime/Utf8.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinMessages.h"
@@ -136,6 +137,9 @@ void TControl::SetParent(TWinControl* AParent) {
         if (old != nullptr && old == floatHost_) old->SetVisible(false);
     }
     if (AParent != nullptr) AParent->InsertControl(this);
+    // A control made while another theme than light is in use moves its colour defaults
+    // to that theme once it is placed.
+    if (AParent != nullptr) ThemeFollow::Follow(this);
 }
 
 void TControl::ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight) {
@@ -397,6 +401,7 @@ void TControl::InvalidateRect(const TRect& R) {
 }
 
 void TControl::Update() {
+    if (PaintEngine::DirectPaintsHeld()) return;
     if (TCustomForm* form = GetParentForm(this); form != nullptr && form->GetShowing())
         form->PaintInvalidRegion();
 }

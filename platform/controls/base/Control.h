@@ -35,6 +35,7 @@ class TCustomForm;
 class TPopupMenu;
 class TAccessible;
 class TControlAccessible;
+struct TTheme;
 
 // ---- enumerations and sets -------------------------------------------------------------
 enum TShiftStateItem : std::uint8_t {
@@ -531,6 +532,8 @@ private:
     friend class TCustomForm;
     friend struct PaintEngine;
     friend struct DragEngine;
+    friend struct ThemeFollow;
+    friend struct ThemeFollowDefaults;
 
     void FontChanged();
     // The control's canvas, made on first use; drawing on it outside a paint pass of the
@@ -577,6 +580,7 @@ private:
     std::shared_ptr<TControlAccessible> accessible_;
     std::string accessibleName_;
     bool canvasPinned_ = false;    // the paint engine has bound the canvas for this paint
+    const TTheme* theme_ = nullptr;   // the theme its colour defaults follow; null: light
     // Paints so far (platform/controls/base/PaintCount.h), and the binding in which the
     // last direct paint was counted.
     int paintCount_ = 0;

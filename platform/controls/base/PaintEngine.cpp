@@ -68,9 +68,17 @@ TRect PaintEngine::VisibleRect(const TControl* Control) {
     return r;
 }
 
+namespace {
+int g_holdDirectPaints = 0;
+}  // namespace
+
+void PaintEngine::HoldDirectPaints(bool Hold) { g_holdDirectPaints += Hold ? 1 : -1; }
+
+bool PaintEngine::DirectPaintsHeld() { return g_holdDirectPaints > 0; }
+
 void PaintEngine::BindCanvas(TControl* Control, TCanvas* Canvas) {
     TCustomForm* form = dynamic_cast<TCustomForm*>(Root(Control));
-    if (form == nullptr) {
+    if (form == nullptr || DirectPaintsHeld()) {
         Canvas->SetSurface(nullptr);
         return;
     }
@@ -137,6 +145,7 @@ void PaintEngine::PaintTree(TControl* Control, TBitmap* Surface, TPoint Origin, 
 }
 
 void PaintEngine::CountDirectPaint(TControl* Control) {
+    if (DirectPaintsHeld()) return;
     if (Control->countedBinding_ == g_binding) return;
     Control->countedBinding_ = g_binding;
     ++Control->paintCount_;

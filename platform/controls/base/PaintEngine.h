@@ -28,6 +28,11 @@ struct PaintEngine {
     // paints counted so far, which also ends the open bindings.
     static void CountDirectPaint(TControl* Control);
     static int TakePaintCount(const TControl* Control);
+    // While held (nested holds count), a control drawing on its own canvas outside the
+    // engine draws nowhere and Update paints nothing: the invalid regions collect and are
+    // painted once after the hold ends (a theme switch changes many properties at once).
+    static void HoldDirectPaints(bool Hold);
+    static bool DirectPaintsHeld();
     // Repaints every form that has an invalid region (the loop's repaint handler).
     static void RepaintAll();
     // Installs RepaintAll into the application loop (once).

@@ -159,18 +159,18 @@ void TButton::PaintWindow(TCanvas* Canvas) {
     bool enabled = IsEnabledInTree();
     TWinControl* focused = Screen->GetActiveControl();
     bool isDefault = dynamic_cast<TButton*>(focused) != nullptr ? focused == this : default_;
-    TColor face = look::kButtonFace, border = look::kButtonBorder;
+    TColor face = look::ButtonFace(), border = look::ButtonBorder();
     if (!enabled) {
-        face = RGB(0xCC, 0xCC, 0xCC);
-        border = RGB(0xBF, 0xBF, 0xBF);
+        face = ThemeColor(trButtonDisabledFace);
+        border = ThemeColor(trButtonDisabledBorder);
     } else if (pressed_) {
-        face = look::kButtonDownFace;
-        border = look::kButtonDownBorder;
+        face = look::ButtonDownFace();
+        border = look::ButtonDownBorder();
     } else if (hot_) {
-        face = look::kButtonHotFace;
-        border = look::kButtonHotBorder;
+        face = look::ButtonHotFace();
+        border = look::ButtonHotBorder();
     } else if (isDefault) {
-        border = look::kAccent;
+        border = look::Accent();
     }
     look::Fill(Canvas, r, face);
     look::Frame(Canvas, r, border);
@@ -180,7 +180,7 @@ void TButton::PaintWindow(TCanvas* Canvas) {
         look::Frame(Canvas, inner, border);
     }
     Canvas->GetFont()->Assign(GetFont());
-    if (!enabled) Canvas->GetFont()->SetColor(look::kDisabledText);
+    if (!enabled) Canvas->GetFont()->SetColor(look::DisabledText());
     Canvas->GetBrush()->SetStyle(bsClear);
     TRect text = r;
     DrawText(Canvas, GetCaption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -248,9 +248,9 @@ void TCheckBox::PaintWindow(TCanvas* Canvas) {
     const int box = 13;
     int boxLeft = alignment_ == taRightJustify ? 0 : r.Right - box;
     TRect b = Bounds(boxLeft, (r.Height() - box) / 2, box, box);
-    look::Fill(Canvas, b, pressed_ ? look::kButtonDownFace : enabled ? clWhite : look::kFace);
-    look::Frame(Canvas, b, !enabled ? look::kBorderDisabled : pressed_ ? look::kButtonDownBorder : look::kBorder);
-    TColor mark = enabled ? RGB(0x33, 0x33, 0x33) : look::kDisabledText;
+    look::Fill(Canvas, b, pressed_ ? look::ButtonDownFace() : enabled ? ThemeColor(trWindow) : look::Face());
+    look::Frame(Canvas, b, !enabled ? look::BorderDisabled() : pressed_ ? look::ButtonDownBorder() : look::Border());
+    TColor mark = enabled ? ThemeColor(trCheckMark) : look::DisabledText();
     if (state_ == cbChecked) {
         // A tick: down-right from the left, then up to the top-right.
         TCanvasStateSaver saved(Canvas);
@@ -264,7 +264,7 @@ void TCheckBox::PaintWindow(TCanvas* Canvas) {
         look::Fill(Canvas, Rect(b.Left + 3, b.Top + 3, b.Right - 3, b.Bottom - 3), mark);
     }
     Canvas->GetFont()->Assign(GetFont());
-    if (!enabled) Canvas->GetFont()->SetColor(look::kDisabledText);
+    if (!enabled) Canvas->GetFont()->SetColor(look::DisabledText());
     Canvas->GetBrush()->SetStyle(bsClear);
     TRect text = alignment_ == taRightJustify ? Rect(box + 4, 0, r.Right, r.Bottom) : Rect(0, 0, boxLeft - 4, r.Bottom);
     TRect measured = text;

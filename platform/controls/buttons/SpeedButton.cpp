@@ -246,20 +246,20 @@ void TSpeedButton::DrawFace(TCanvas* Canvas, const TRect& R) {
         if (!transparent_) look::Fill(Canvas, R, GetColor());
         return;
     }
-    TColor face = look::kButtonFace, border = look::kButtonBorder;
+    TColor face = look::ButtonFace(), border = look::ButtonBorder();
     if (!enabled) {
-        face = RGB(0xCC, 0xCC, 0xCC);
-        border = RGB(0xBF, 0xBF, 0xBF);
+        face = ThemeColor(trButtonDisabledFace);
+        border = ThemeColor(trButtonDisabledBorder);
     } else if (FState == bsDown) {
-        face = look::kButtonDownFace;
-        border = look::kButtonDownBorder;
+        face = look::ButtonDownFace();
+        border = look::ButtonDownBorder();
     } else if (pushed) {
         // Stays down: a lighter pressed look, brighter while the pointer is over it.
-        face = hot ? look::kButtonDownFace : RGB(0xD9, 0xE9, 0xF7);
-        border = look::kButtonDownBorder;
+        face = hot ? look::ButtonDownFace() : ThemeColor(trButtonCheckedFace);
+        border = look::ButtonDownBorder();
     } else if (hot) {
-        face = look::kButtonHotFace;
-        border = look::kButtonHotBorder;
+        face = look::ButtonHotFace();
+        border = look::ButtonHotBorder();
     }
     look::Fill(Canvas, R, face);
     look::Frame(Canvas, R, border);
@@ -302,7 +302,7 @@ void TSpeedButton::DrawGlyph(TCanvas* Canvas, int X, int Y, bool Disabled) {
 void TSpeedButton::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& R) {
     bool enabled = GetEnabled();
     Canvas->GetFont()->Assign(GetFont());
-    if (!enabled) Canvas->GetFont()->SetColor(look::kDisabledText);
+    if (!enabled) Canvas->GetFont()->SetColor(look::DisabledText());
     std::string caption = GetCaption();
     TRect textRect;
     DrawText(Canvas, caption, textRect, DT_CALCRECT | DT_SINGLELINE);

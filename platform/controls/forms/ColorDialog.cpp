@@ -61,13 +61,13 @@ protected:
         for (int i = 0; i < kColumns * kRows; ++i) {
             TRect r = CellRect(i);
             look::Fill(canvas, r, TColorDialog::BasicColors[i]);
-            look::Frame(canvas, r, look::kBorder);
+            look::Frame(canvas, r, look::Border());
             if (i == Selected) {
                 TRect outer = r;
                 outer.Inflate(2, 2);
-                look::Frame(canvas, outer, look::kAccent);
+                look::Frame(canvas, outer, look::Accent());
                 outer.Inflate(-1, -1);
-                look::Frame(canvas, outer, look::kAccent);
+                look::Frame(canvas, outer, look::Accent());
             }
         }
     }

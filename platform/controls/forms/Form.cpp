@@ -20,6 +20,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/Theme.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
 
@@ -506,13 +507,13 @@ void TCustomForm::DrawFrame(TCanvas* Canvas, int Width, int Height) {
     if (borderStyle_ == bsNone) return;
     TBrush* brush = Canvas->GetBrush();
     brush->SetStyle(bsSolid);
-    brush->SetColor(clWhite);
+    brush->SetColor(ThemeColor(trCaption));
     Canvas->FillRect(Rect(0, 0, Width, Height));
-    brush->SetColor(TColor(0x00AAAAAA));
+    brush->SetColor(ThemeColor(trCaptionFrame));
     Canvas->FrameRect(Rect(0, 0, Width, Height));
     TFont* font = Canvas->GetFont();
     font->Assign(GetFont());
-    font->SetColor(clBlack);
+    font->SetColor(ThemeColor(trCaptionText));
     brush->SetStyle(bsClear);
     std::string caption = GetCaption();
     int th = Canvas->TextHeight(caption.empty() ? std::string("Ag") : caption);

@@ -25,7 +25,6 @@ constexpr int kPadX = 4;            // text inset from the frame, left and right
 constexpr int kPadY = 2;            // top and bottom
 constexpr int kCursorHeight = 20;   // the hint goes this far below the pointer's hot spot
 constexpr int kMaxHintWidth = 300;
-constexpr TColor kHintFrame = RGB(0x76, 0x76, 0x76);
 
 }  // namespace
 
@@ -75,7 +74,7 @@ void THintWindow::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect client = GetClientRect();
     look::Fill(canvas, client, GetColor());
-    look::Frame(canvas, client, kHintFrame);
+    look::Frame(canvas, client, look::HintFrame());
     canvas->GetFont()->Assign(GetFont());
     canvas->GetBrush()->SetStyle(bsClear);
     TRect text = Rect(client.Left + 1 + kPadX, client.Top + 1 + kPadY, client.Right - 1 - kPadX,

@@ -30,7 +30,7 @@ constexpr int kArrowColumn = 24;
 TMenuWindow::TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow)
     : TForm(nullptr), items_(Items), parentWindow_(ParentWindow) {
     SetBorderStyle(bsNone);
-    SetColor(look::kMenuFace);
+    SetColor(look::MenuFace());
     SetKeyPreview(false);
     Layout();
 }
@@ -77,25 +77,25 @@ int TMenuWindow::ItemAt(TPoint P) const {
 void TMenuWindow::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect client = GetClientRect();
-    look::Fill(canvas, client, look::kMenuFace);
-    look::Frame(canvas, client, look::kMenuBorder);
+    look::Fill(canvas, client, look::MenuFace());
+    look::Frame(canvas, client, look::MenuBorder());
     canvas->GetFont()->Assign(GetFont());
     for (int i = 0; i < int(visible_.size()); ++i) {
         TMenuItem* item = visible_[std::size_t(i)];
         TRect r = ItemRect(i);
         if (item->IsLine()) {
-            look::Fill(canvas, Rect(r.Left + kIconColumn, r.Top + 4, r.Right - 2, r.Top + 5), RGB(0xD7, 0xD7, 0xD7));
+            look::Fill(canvas, Rect(r.Left + kIconColumn, r.Top + 4, r.Right - 2, r.Top + 5), ThemeColor(trMenuSeparator));
             continue;
         }
         bool enabled = item->GetEnabled();
-        if (i == hot_) look::Fill(canvas, r, enabled ? look::kMenuHot : RGB(0xE6, 0xE6, 0xE6));
+        if (i == hot_) look::Fill(canvas, r, enabled ? look::MenuHot() : ThemeColor(trMenuHotDisabled));
         if (item->HasBitmap()) {
             TBitmap* bmp = item->GetBitmap();
             bmp->SetTransparent(true);
             canvas->Draw(r.Left + (kIconColumn - bmp->GetWidth()) / 2, r.Top + (r.Height() - bmp->GetHeight()) / 2, bmp);
         } else if (item->GetChecked()) {
             TPen* pen = canvas->GetPen();
-            pen->SetColor(enabled ? RGB(0x20, 0x20, 0x20) : look::kDisabledText);
+            pen->SetColor(enabled ? ThemeColor(trMenuGlyph) : look::DisabledText());
             int cx = r.Left + 9, cy = r.Top + 10;
             for (int d = 0; d < 2; ++d) {
                 canvas->MoveTo(cx, cy + d);
@@ -103,7 +103,7 @@ void TMenuWindow::Paint() {
                 canvas->LineTo(cx + 9, cy - 3 + d);
             }
         }
-        canvas->GetFont()->SetColor(enabled ? clMenuText : look::kDisabledText);
+        canvas->GetFont()->SetColor(!enabled ? look::DisabledText() : i == hot_ ? look::MenuHotText() : clMenuText);
         canvas->GetBrush()->SetStyle(bsClear);
         TRect text = Rect(r.Left + kIconColumn, r.Top, r.Right - kArrowColumn, r.Bottom);
         DrawText(canvas, item->GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
@@ -112,7 +112,7 @@ void TMenuWindow::Paint() {
         if (item->GetCount() > 0) {
             // A small arrow pointing right: the item opens a sub-menu.
             canvas->GetBrush()->SetStyle(bsSolid);
-            canvas->GetBrush()->SetColor(enabled ? RGB(0x20, 0x20, 0x20) : look::kDisabledText);
+            canvas->GetBrush()->SetColor(enabled ? ThemeColor(trMenuGlyph) : look::DisabledText());
             canvas->GetPen()->SetColor(canvas->GetBrush()->GetColor());
             int ax = r.Right - 14, ay = r.Top + r.Height() / 2;
             canvas->Polygon({TPoint(ax, ay - 4), TPoint(ax + 4, ay), TPoint(ax, ay + 4)});

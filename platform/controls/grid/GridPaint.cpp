@@ -8,6 +8,7 @@
 #include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/Theme.h"
 #include "platform/runtime/Geometry.h"
 #include "platform/runtime/SatInt.h"
 
@@ -76,8 +77,10 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
     TGridRect sel = GetSelection();
     bool focused = IsActiveControl();
     bool editorShown = editorMode_ && inplaceEdit_ != nullptr && inplaceEdit_->GetVisible();
-    // Data-area lines are silver, or grey on a silver grid so that they stay visible.
-    TColor dataLine = ColorToRGB(GetColor()) == ColorToRGB(clSilver) ? clGray : clSilver;
+    // Data-area lines take the theme's grid line colour (silver in the light theme), or grey
+    // on cells of that very colour so that they stay visible.
+    const TColor gridLine = ThemeColor(trGridLine), fixedLine = ThemeColor(trGridLineFixed);
+    TColor dataLine = ColorToRGB(GetColor()) == gridLine ? clGray : gridLine;
 
     for (const Span& r : rows) {
         for (const Span& c : cols) {
@@ -88,11 +91,11 @@ void TCustomGrid::PaintCells(TCanvas* Canvas, const TAxisInfo& H, const TAxisInf
             if (H.lineWidth > 0)
                 PaintGap(Canvas, Rect(box.Right, box.Top, gapRight, box.Bottom), fixed,
                          options_.Contains(fixed ? goFixedVertLine : goVertLine),
-                         fixed ? clBlack : dataLine);
+                         fixed ? fixedLine : dataLine);
             if (V.lineWidth > 0)
                 PaintGap(Canvas, Rect(box.Left, box.Bottom, gapRight, SatAdd(box.Bottom, V.lineWidth)),
                          fixed, options_.Contains(fixed ? goFixedHorzLine : goHorzLine),
-                         fixed ? clBlack : dataLine);
+                         fixed ? fixedLine : dataLine);
             if (box.IsEmpty()) continue;
             if (editorShown && c.index == current_.X && r.index == current_.Y) continue;
 

@@ -396,11 +396,11 @@ void TCustomComboBox::Paint() {
     TRect client = GetClientRect();
     bool enabled = IsEnabledInTree();
     bool focused = Focused();
-    look::Fill(canvas, client, enabled ? GetColor() : look::kFace);
-    TColor border = !enabled ? look::kBorderDisabled : (focused || droppedDown_) ? look::kAccent : look::kBorder;
+    look::Fill(canvas, client, enabled ? GetColor() : look::Face());
+    TColor border = !enabled ? look::BorderDisabled() : (focused || droppedDown_) ? look::Accent() : look::Border();
     look::Frame(canvas, client, border);
     TRect button = ButtonRect();
-    if (droppedDown_) look::Fill(canvas, button, look::kButtonDownFace);
+    if (droppedDown_) look::Fill(canvas, button, look::ButtonDownFace());
     DrawArrowGlyph(canvas, button, adDown, enabled ? clBtnText : clGrayText);
     if (!IsListStyle()) return;   // the edit line shows the text
 
@@ -408,7 +408,7 @@ void TCustomComboBox::Paint() {
     canvas->GetFont()->Assign(GetFont());
     bool highlight = focused && !droppedDown_;
     canvas->GetBrush()->SetStyle(bsSolid);
-    canvas->GetBrush()->SetColor(highlight ? clHighlight : (enabled ? GetColor() : look::kFace));
+    canvas->GetBrush()->SetColor(highlight ? clHighlight : (enabled ? GetColor() : look::Face()));
     if (highlight) canvas->GetFont()->SetColor(clHighlightText);
     else if (!enabled) canvas->GetFont()->SetColor(clGrayText);
     if (IsOwnerDraw()) {

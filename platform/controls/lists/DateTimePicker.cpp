@@ -309,7 +309,7 @@ void TPickerCalendar::Paint() {
     TCanvas* c = GetCanvas();
     TRect client = GetClientRect();
     look::Fill(c, client, clWindow);
-    look::Frame(c, client, look::kBorder);
+    look::Frame(c, client, look::Border());
     c->GetFont()->Assign(GetFont());
     c->GetBrush()->SetStyle(bsClear);
     int cw = CellWidth(), ch = CellHeight();
@@ -325,7 +325,7 @@ void TPickerCalendar::Paint() {
         const std::string& name = FormatSettings.ShortDayNames[i];
         c->TextOut(2 + i * cw + (cw - c->TextWidth(name)) / 2, 2 + ch + (ch - c->TextHeight(name)) / 2, name);
     }
-    look::Fill(c, Rect(4, 2 + ch * 2 + 1, GetWidth() - 4, 2 + ch * 2 + 2), look::kBorderDisabled);
+    look::Fill(c, Rect(4, 2 + ch * 2 + 1, GetWidth() - 4, 2 + ch * 2 + 2), look::BorderDisabled());
     TDateTime today = std::floor(Date());
     for (int i = 0; i < 42; ++i) {
         TDateTime day = FirstCellDay() + i;
@@ -334,7 +334,7 @@ void TPickerCalendar::Paint() {
         DecodeDate(day, dy, dm, dd);
         bool selected = day == date_;
         if (selected) look::Fill(c, r, clHighlight);
-        if (day == today) look::Frame(c, r, look::kAccent);
+        if (day == today) look::Frame(c, r, look::Accent());
         c->GetFont()->SetColor(selected ? clHighlightText : dm == m ? clWindowText : clGrayText);
         std::string text = std::to_string(dd);
         c->GetBrush()->SetStyle(bsClear);
@@ -557,11 +557,11 @@ void TDateTimePicker::Paint() {
     TRect client = GetClientRect();
     bool enabled = IsEnabledInTree();
     bool focused = Focused();
-    look::Fill(c, client, enabled ? GetColor() : look::kFace);
-    look::Frame(c, client, !enabled ? look::kBorderDisabled : focused ? look::kAccent : look::kBorder);
+    look::Fill(c, client, enabled ? GetColor() : look::Face());
+    look::Frame(c, client, !enabled ? look::BorderDisabled() : focused ? look::Accent() : look::Border());
     TRect b = ButtonRect();
     if (!b.IsEmpty()) {
-        if (GetDroppedDown()) look::Fill(c, b, look::kButtonDownFace);
+        if (GetDroppedDown()) look::Fill(c, b, look::ButtonDownFace());
         DrawArrowGlyph(c, b, adDown, enabled ? clBtnText : clGrayText);
     }
     if (focused && active_ < 0) FirstEditable();

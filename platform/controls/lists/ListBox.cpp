@@ -107,7 +107,7 @@ void TCustomListBox::Paint() {
 
 void TCustomListBox::PaintFrame(TCanvas* Canvas) {
     if (borderStyle_ != bsSingle) return;
-    TColor border = !GetEnabled() ? look::kBorderDisabled : Focused() ? look::kAccent : look::kBorder;
+    TColor border = !GetEnabled() ? look::BorderDisabled() : Focused() ? look::Accent() : look::Border();
     look::Frame(Canvas, GetClientRect(), border);
 }
 
@@ -121,7 +121,7 @@ void TCustomListBox::PaintItems(TCanvas* Canvas) {
         TRect r = ItemRect(i);
         if (r.Top >= area.Bottom) break;
         const bool selected = i == itemIndex_;
-        Canvas->GetBrush()->SetColor(selected ? (Focused() ? look::kSelection : look::kSelectionInactive) : GetColor());
+        Canvas->GetBrush()->SetColor(selected ? (Focused() ? look::Selection() : look::SelectionInactive()) : GetColor());
         Canvas->GetFont()->SetColor(selected && Focused() ? clHighlightText : GetFont()->GetColor());
         const std::string& text = items_->Get(i);
         Canvas->TextRect(r, r.Left + 3, r.Top + (r.Height() - Canvas->TextHeight(text)) / 2, text);

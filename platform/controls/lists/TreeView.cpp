@@ -601,7 +601,7 @@ void TCustomTreeView::Paint() {
     TRect client = GetClientRect();
     TRect content = ContentRect();
     look::Fill(canvas, client, GetColor());
-    if (borderStyle_ == bsSingle) look::Frame(canvas, client, IsEnabledInTree() ? look::kBorder : look::kBorderDisabled);
+    if (borderStyle_ == bsSingle) look::Frame(canvas, client, IsEnabledInTree() ? look::Border() : look::BorderDisabled());
     {
         TCanvasStateSaver saved(canvas);
         canvas->IntersectClipRect(content);

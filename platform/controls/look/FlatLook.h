@@ -6,27 +6,33 @@
 #include "platform/graphics/CanvasStateSaver.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/Theme.h"
 #include "platform/runtime/Geometry.h"
 
 namespace vcl::look {
 
-constexpr TColor kFace = RGB(0xF0, 0xF0, 0xF0);             // dialog and panel faces
-constexpr TColor kBorder = RGB(0x7A, 0x7A, 0x7A);           // edit and check box borders
-constexpr TColor kBorderHot = RGB(0x17, 0x17, 0x17);
-constexpr TColor kBorderDisabled = RGB(0xCC, 0xCC, 0xCC);
-constexpr TColor kAccent = RGB(0x00, 0x78, 0xD7);           // focus and selection blue
-constexpr TColor kSelection = RGB(0x00, 0x78, 0xD7);
-constexpr TColor kSelectionInactive = RGB(0xCC, 0xCC, 0xCC);
-constexpr TColor kButtonFace = RGB(0xE1, 0xE1, 0xE1);
-constexpr TColor kButtonBorder = RGB(0xAD, 0xAD, 0xAD);
-constexpr TColor kButtonHotFace = RGB(0xE5, 0xF1, 0xFB);
-constexpr TColor kButtonHotBorder = RGB(0x00, 0x78, 0xD7);
-constexpr TColor kButtonDownFace = RGB(0xCC, 0xE4, 0xF7);
-constexpr TColor kButtonDownBorder = RGB(0x00, 0x54, 0x99);
-constexpr TColor kDisabledText = RGB(0x83, 0x83, 0x83);
-constexpr TColor kMenuFace = RGB(0xF2, 0xF2, 0xF2);
-constexpr TColor kMenuHot = RGB(0x91, 0xC9, 0xF7);
-constexpr TColor kMenuBorder = RGB(0xCC, 0xCC, 0xCC);
+// The colours of the look come from the theme in use (platform/graphics/Theme.h); in the
+// light theme they are the classic flat palette.
+inline TColor Face() { return ThemeColor(trFace); }   // dialog and panel faces
+inline TColor Border() { return ThemeColor(trBorder); }   // edit and check box borders
+inline TColor BorderHot() { return ThemeColor(trBorderHot); }
+inline TColor BorderDisabled() { return ThemeColor(trBorderDisabled); }
+inline TColor Accent() { return ThemeColor(trAccent); }   // focus and selection blue
+inline TColor Selection() { return ThemeColor(trHighlight); }
+inline TColor SelectionInactive() { return ThemeColor(trSelectionInactive); }
+inline TColor ButtonFace() { return ThemeColor(trButtonFace); }
+inline TColor ButtonBorder() { return ThemeColor(trButtonBorder); }
+inline TColor ButtonHotFace() { return ThemeColor(trButtonHotFace); }
+inline TColor ButtonHotBorder() { return ThemeColor(trButtonHotBorder); }
+inline TColor ButtonDownFace() { return ThemeColor(trButtonDownFace); }
+inline TColor ButtonDownBorder() { return ThemeColor(trButtonDownBorder); }
+inline TColor DisabledText() { return ThemeColor(trDisabledText); }
+inline TColor MenuFace() { return ThemeColor(trMenuFace); }
+inline TColor MenuHot() { return ThemeColor(trMenuHot); }
+inline TColor MenuBorder() { return ThemeColor(trMenuBorder); }
+inline TColor MenuHotText() { return ThemeColor(trMenuHotText); }
+inline TColor SelectionInactiveText() { return ThemeColor(trSelectionInactiveText); }
+inline TColor HintFrame() { return ThemeColor(trHintFrame); }
 
 // Fills R with a solid colour.
 inline void Fill(TCanvas* Canvas, const TRect& R, TColor Color) {

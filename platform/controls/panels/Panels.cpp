@@ -127,7 +127,7 @@ void TCustomPanel::Paint() {
     PaintBevel(canvas, r, bevelInner_, bevelWidth_);
     if (!showCaption_ || GetCaption().empty()) return;
     canvas->GetFont()->Assign(GetFont());
-    if (!IsEnabledInTree()) canvas->GetFont()->SetColor(look::kDisabledText);
+    if (!IsEnabledInTree()) canvas->GetFont()->SetColor(look::DisabledText());
     canvas->GetBrush()->SetStyle(bsClear);
     int flags = DT_SINGLELINE | DT_VCENTER |
                 (alignment_ == taCenter ? DT_CENTER : alignment_ == taRightJustify ? DT_RIGHT : DT_LEFT);

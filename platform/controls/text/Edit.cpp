@@ -911,7 +911,7 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
     bool enabled = IsEnabledInTree();
     look::Fill(Canvas, client, GetColor());
     if (borderStyle_ == bsSingle) {
-        TColor border = !enabled ? look::kBorderDisabled : Focused() ? look::kAccent : look::kBorder;
+        TColor border = !enabled ? look::BorderDisabled() : Focused() ? look::Accent() : look::Border();
         look::Frame(Canvas, client, border);
     }
     PaintText(Canvas);
@@ -956,7 +956,7 @@ void TCustomEdit::PaintText(TCanvas* Canvas) {
             int xa = xOf(std::min(a, end));
             int xb = a < b ? xOf(b) : xa;
             if (lineBreakSelected) xb += 4;
-            TColor back = Focused() ? look::kSelection : look::kSelectionInactive;
+            TColor back = Focused() ? look::Selection() : look::SelectionInactive();
             look::Fill(Canvas, Rect(xa, p.Y, xb, p.Y + lh), back);
             if (a < b) {
                 font->SetColor(Focused() ? clHighlightText : textColor);
