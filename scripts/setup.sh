@@ -9,7 +9,8 @@
 # doxygen builds the API reference (make docs). libx11-dev gives the SDL backend the X11
 # clipboard with several formats (SDL's own carries text only), libxml2-dev the HTML parser
 # that reads tables pasted from spreadsheets, and xclip lets the window test look at and fill
-# the X11 clipboard from outside.
+# the X11 clipboard from outside. libdbus-1-dev lets a window follow the desktop's light or
+# dark preference (the settings portal on the session bus).
 #
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
