@@ -44,7 +44,10 @@ TEST(DesignRoundTrip, FilesAndTheModifiedFlag) {
     std::string saved = m.SaveText();
     m.New();
     EXPECT_TRUE(m.FileName().empty());
+    int changes = 0;
+    m.OnChange = [&] { changes += m.FileName() == file ? 1 : 0; };
     m.Open(file);
+    EXPECT_GT(changes, 0) << "told of the change after the file name is known";
     EXPECT_EQ(m.SaveText(), saved);
     EXPECT_FALSE(m.CanUndo());
     EXPECT_THROW(m.Open(file + ".missing"), Exception);

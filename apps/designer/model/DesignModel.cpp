@@ -88,6 +88,7 @@ void TDesignModel::Open(const std::string& FileName) {
     text << in.rdbuf();
     LoadText(text.str());
     fileName_ = FileName;
+    Changed();
 }
 
 void TDesignModel::Save(const std::string& FileName) {

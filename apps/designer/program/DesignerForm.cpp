@@ -17,6 +17,11 @@ std::vector<TPaletteGroup> PaletteGroups() {
     const TClassInfo* control = GetClass("TControl");
     for (const TClassInfo* c : RegisteredClasses()) {
         if (!c->CanCreate() || (form != nullptr && c->InheritsFrom(form))) continue;
+        // The bases other classes are built on are not dropped themselves.
+        const std::string& n = c->GetName();
+        if (n.rfind("TCustom", 0) == 0 || n == "TControl" || n == "TWinControl" || n == "TGraphicControl" ||
+            n == "TButtonControl")
+            continue;
         if (win != nullptr && c->InheritsFrom(win)) windowed.Classes.push_back(c->GetName());
         else if (control != nullptr && c->InheritsFrom(control)) graphic.Classes.push_back(c->GetName());
         else other.Classes.push_back(c->GetName());
