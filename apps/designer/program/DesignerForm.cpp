@@ -277,6 +277,7 @@ void TDesignerForm::OpenForm(const std::string& FileName) {
     if (!ConfirmDiscard()) return;
     try {
         model_.Open(FileName);
+        fileEdit_->SetText(FileName);
         status_->SetCaption("Opened " + FileName);
     } catch (const Exception& e) {
         status_->SetCaption(e.Message());
