@@ -65,7 +65,7 @@ void TDesignerForm::BuildToolBar() {
     bar->SetCaption("");
     ToolButton(bar, "New", 4, 60, [this](TObject*) { NewForm(); });
     ToolButton(bar, "Open", 68, 60, [this](TObject*) { OpenForm(fileEdit_->GetText()); });
-    ToolButton(bar, "Save", 132, 60, [this](TObject*) { SaveForm(); });
+    saveButton_ = ToolButton(bar, "Save", 132, 60, [this](TObject*) { SaveForm(); });
     ToolButton(bar, "Save As", 196, 70, [this](TObject*) { SaveFormAs(fileEdit_->GetText()); });
     auto* label = new TLabel(bar);
     label->SetParent(bar);
@@ -124,7 +124,8 @@ void TDesignerForm::BuildInspector() {
     valueEdit_ = new TEdit(foot);
     valueEdit_->SetParent(foot);
     valueEdit_->SetBounds(4, 4, 220, 22);
-    ToolButton(foot, "Set", 228, 60, [this](TObject*) { ApplyValue(valueEdit_->GetText()); })->SetTop(3);
+    setButton_ = ToolButton(foot, "Set", 228, 60, [this](TObject*) { ApplyValue(valueEdit_->GetText()); });
+    setButton_->SetTop(3);
     valueEdit_->SetOnKeyDown([this](TObject*, WORD& Key, TShiftState) {
         if (Key == VK_RETURN) {
             ApplyValue(valueEdit_->GetText());
@@ -171,7 +172,10 @@ void TDesignerForm::RefreshInspector() {
         lines.Add(std::string(std::size_t(r.Depth) * 2, ' ') + r.Prop->Name + " = " + value);
         if (r.Path == chosen) again = int(i);
     }
+    // The list stays scrolled where it was: the row just edited stays under the pointer.
+    int top = rows_->GetTopIndex();
     rows_->GetItems()->Assign(&lines);
+    rows_->SetTopIndex(top);
     rows_->SetItemIndex(again);
     refreshing_ = false;
     RowChosen();
@@ -228,6 +232,45 @@ void TDesignerForm::ChoiceChosen() {
     } catch (const Exception& e) {
         status_->SetCaption(e.Message());
     }
+}
+
+namespace {
+std::string RectText(const TControl* C, const TRect& R) {
+    TPoint p = C->ClientToParent(TPoint(R.Left, R.Top), nullptr);
+    return std::to_string(p.X) + " " + std::to_string(p.Y) + " " + std::to_string(R.Width()) + " " + std::to_string(R.Height());
+}
+}  // namespace
+
+std::string TDesignerForm::StateText() const {
+    std::string s;
+    auto line = [&](const std::string& k, const std::string& v) { s += k + "=" + v + "\n"; };
+    TRect visible = palette_->GetClientRect();
+    for (int i = 0; i < palette_->GetItems()->GetCount(); ++i) {
+        TRect r = palette_->ItemRect(i);
+        if (!r.IsEmpty() && r.Top >= 0 && r.Bottom <= visible.Bottom) line("palette." + palette_->GetItems()->Get(i), RectText(palette_, r));
+    }
+    TPoint o = surface_->FormOrigin();
+    line("surface.form", RectText(surface_, TRect(o.X, o.Y, o.X + 1, o.Y + 1)));
+    visible = rows_->GetClientRect();
+    for (std::size_t i = 0; i < shownRows_.size(); ++i) {
+        TRect r = rows_->ItemRect(int(i));
+        if (!r.IsEmpty() && r.Top >= 0 && r.Bottom <= visible.Bottom) line("row." + shownRows_[i].Path, RectText(rows_, r));
+    }
+    line("rows.rect", RectText(rows_, rows_->GetClientRect()));
+    int chosen = rows_->GetItemIndex();
+    line("row", chosen >= 0 && chosen < int(shownRows_.size()) ? shownRows_[std::size_t(chosen)].Path : "");
+    line("value", valueEdit_->GetText());
+    line("value.rect", RectText(valueEdit_, valueEdit_->GetClientRect()));
+    line("set.rect", RectText(setButton_, setButton_->GetClientRect()));
+    line("save.rect", RectText(saveButton_, saveButton_->GetClientRect()));
+    std::string sel;
+    for (TComponent* c : model_.Selection()) sel += (sel.empty() ? "" : " ") + c->GetName();
+    line("selection", sel);
+    line("components", std::to_string(model_.Form()->GetComponentCount()));
+    line("modified", model_.Modified() ? "1" : "0");
+    line("file", model_.FileName());
+    line("status", status_->GetCaption());
+    return s;
 }
 
 // ---- files -----------------------------------------------------------------------------

@@ -35,6 +35,9 @@ public:
     // Asks whether to save unsaved changes: false when the user cancels.
     bool ConfirmDiscard();
     bool CloseQuery() override;
+    // What window tests read: "key=value" lines with the rectangles (client coordinates of
+    // this window) of palette items, inspector rows and buttons, the selection, the file.
+    std::string StateText() const;
 
 private:
     void BuildToolBar();
@@ -59,6 +62,8 @@ private:
     vcl::TListBox* choices_ = nullptr;
     vcl::TButton* propertiesTab_ = nullptr;
     vcl::TButton* eventsTab_ = nullptr;
+    vcl::TButton* setButton_ = nullptr;
+    vcl::TButton* saveButton_ = nullptr;
     std::vector<TInspectorRow> shownRows_;
     bool events_ = false;
     bool refreshing_ = false;
