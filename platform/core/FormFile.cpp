@@ -471,8 +471,10 @@ private:
                 Token h = lex_.Take();
                 if (h.kind != Tok::Ident) Fail(line, "Event handler name expected for " + path);
                 const std::any* handler = handlers_.Find(h.text);
-                if (handler == nullptr) Fail(line, "Unknown event handler " + h.text + " for " + path);
-                Guard(line, [&] { prop->SetHandler(*holder, *handler); });
+                if (handler == nullptr && !handlers_.GetPlaceholders())
+                    Fail(line, "Unknown event handler " + h.text + " for " + path);
+                if (handler != nullptr) Guard(line, [&] { prop->SetHandler(*holder, *handler); });
+                else Guard(line, [&] { prop->BindAny(*holder, [] {}); });
                 component->SetEventHandlerName(path, h.text);
                 break;
             }

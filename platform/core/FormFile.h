@@ -42,9 +42,15 @@ public:
     }
     const std::any* Find(const std::string& Name) const;   // nullptr when unknown
     bool Empty() const { return handlers_.empty(); }
+    // A form designer reads forms whose handlers live in the application, not in it: with
+    // placeholders on, a name the table does not hold binds a handler that does nothing, and
+    // the name is kept so the form is written back as it was read.
+    TEventHandlers& SetPlaceholders(bool Value) { placeholders_ = Value; return *this; }
+    bool GetPlaceholders() const { return placeholders_; }
 
 private:
     std::map<std::string, std::any> handlers_;
+    bool placeholders_ = false;
 };
 
 // How deep objects may nest below the outer object of a form text. Real forms nest a few

@@ -1,0 +1,72 @@
+// The designer's main window: a tool bar (New, Open, Save, Save As and the file name), the
+// palette of registered classes, the design surface and the object inspector.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "apps/designer/model/DesignModel.h"
+#include "apps/designer/model/Inspector.h"
+#include "apps/designer/program/DesignSurface.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+namespace designer {
+
+// Palette groups: the classes a form can hold, by what kind of component they are.
+struct TPaletteGroup {
+    std::string Title;
+    std::vector<std::string> Classes;
+};
+std::vector<TPaletteGroup> PaletteGroups();
+
+class TDesignerForm : public vcl::TForm {
+public:
+    explicit TDesignerForm(vcl::TComponent* AOwner);
+    std::string ClassName() const override { return "TDesignerForm"; }
+
+    TDesignModel& Model() { return model_; }
+    // New / Open / Save / Save As, each asking first when unsaved changes would be lost.
+    void NewForm();
+    void OpenForm(const std::string& FileName);
+    bool SaveForm();
+    bool SaveFormAs(const std::string& FileName);
+    // Asks whether to save unsaved changes: false when the user cancels.
+    bool ConfirmDiscard();
+    bool CloseQuery() override;
+    // What window tests read: "key=value" lines with the rectangles (client coordinates of
+    // this window) of palette items, inspector rows and buttons, the selection, the file.
+    std::string StateText() const;
+
+private:
+    void BuildToolBar();
+    void BuildPalette();
+    void BuildInspector();
+    void Refresh();
+    void RefreshInspector();
+    void RowChosen();
+    void ApplyValue(const std::string& Text);
+    void ChoiceChosen();
+    vcl::TComponent* Inspected() const;
+
+    TDesignModel model_;
+    TInspector inspector_{model_};
+    TDesignSurface* surface_ = nullptr;
+    vcl::TListBox* palette_ = nullptr;
+    vcl::TEdit* fileEdit_ = nullptr;
+    vcl::TLabel* status_ = nullptr;
+    vcl::TLabel* inspectedLabel_ = nullptr;
+    vcl::TListBox* rows_ = nullptr;
+    vcl::TEdit* valueEdit_ = nullptr;
+    vcl::TListBox* choices_ = nullptr;
+    vcl::TButton* propertiesTab_ = nullptr;
+    vcl::TButton* eventsTab_ = nullptr;
+    vcl::TButton* setButton_ = nullptr;
+    vcl::TButton* saveButton_ = nullptr;
+    std::vector<TInspectorRow> shownRows_;
+    bool events_ = false;
+    bool refreshing_ = false;
+};
+
+}  // namespace designer

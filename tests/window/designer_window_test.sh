@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The form designer in a real X server, worked with real input events.
+#
+# usage: designer_window_test.sh DESIGNER OUTPUT_DIR
+#
+# Drops a meter and a report list from the palette onto the form, selects the meter again
+# on the surface, sets its caption and colour in the inspector, saves, and checks the
+# saved form file and that it opens again. Outcomes are read from the state file the
+# designer keeps (--dump-state). Exits 77 (skipped) only when no X server can be started.
+set -u
+
+designer=$(realpath "$1")
+out=$2
+mkdir -p "$out"
+out=$(realpath "$out")
+state=$out/designer-state.txt
+saved=$out/form1.dfm
+rm -f "$state" "$saved"
+xpid=""
+dpid=""
+
+cleanup() {
+    if [ -n "$dpid" ]; then
+        kill "$dpid" 2>/dev/null
+        for _ in $(seq 1 40); do kill -0 "$dpid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$dpid" 2>/dev/null
+    fi
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() {
+    echo "FAILED: $*"
+    echo "---- state file"; cat "$state" 2>/dev/null
+    echo "---- designer output"; cat "$out/designer.log" 2>/dev/null
+    exit 1
+}
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
+command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
+
+display=""
+for n in $(seq 161 230); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || skip "no free X display number"
+Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xpid=$!
+export DISPLAY=":$display"
+for _ in $(seq 1 100); do
+    xdotool getmouselocation >/dev/null 2>&1 && break
+    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/xvfb.log")"
+    sleep 0.05
+done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
+
+value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
+wait_for() {
+    for _ in $(seq 1 100); do
+        [ "$(value "$1")" = "$2" ] && return 0
+        kill -0 "$dpid" 2>/dev/null || fail "the designer ended early"
+        sleep 0.05
+    done
+    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
+}
+wait_key() {
+    for _ in $(seq 1 100); do
+        [ -n "$(value "$1")" ] && return 0
+        sleep 0.05
+    done
+    fail "no $1 in the state"
+}
+# at KEY: clicks the middle of the rectangle "x y w h" the state gives for KEY.
+at() {
+    wait_key "$1"
+    read -r x y w h <<<"$(value "$1")"
+    xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click 1
+}
+# on_form DX DY: clicks the designed form's client point (DX, DY).
+on_form() {
+    read -r x y _ _ <<<"$(value surface.form)"
+    xdotool mousemove --window "$wid" $((x + $1)) $((y + $2)) click 1
+}
+# row KEY: scrolls the inspector (wheel, up then down) until row KEY is in view, then clicks it.
+row() {
+    for i in $(seq 1 40); do
+        if [ -n "$(value "$1")" ]; then at "$1"; return 0; fi
+        read -r x y w h <<<"$(value rows.rect)"
+        # Up to the top first, then down.
+        xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click $([ "$i" -le 15 ] && echo 4 || echo 5)
+        sleep 0.1
+    done
+    fail "the inspector has no row $1"
+}
+# set_value KEY TEXT: picks the inspector row KEY, types TEXT as its value and sets it.
+set_value() {
+    row "row.$1"
+    wait_for row "$1" "the inspector row picked"
+    at value.rect
+    xdotool key End
+    for _ in $(seq 1 30); do xdotool key BackSpace; done
+    xdotool type --delay 30 "$2"
+    wait_for value "$2" "the value typed"
+    at set.rect
+}
+
+cd "$out" || fail "no output folder"
+ZYN_BACKEND=sdl "$designer" --dump-state "$state" >"$out/designer.log" 2>&1 &
+dpid=$!
+wid=$(timeout 10 xdotool search --sync --name "Form designer" | head -1)
+[ -n "$wid" ] || fail "the designer window did not appear"
+wait_for selection Form1 "the new form selected"
+
+# 1. Two drops from the palette.
+at palette.TMeter
+on_form 16 16
+wait_for selection Meter1 "the dropped meter"
+at palette.TReportListView
+on_form 200 180
+wait_for selection ReportListView1 "the dropped report list"
+wait_for components 2
+
+# 2. The meter again, by a click on the surface; caption and colour in the inspector.
+on_form 40 40
+wait_for selection Meter1 "the meter clicked"
+set_value Caption "Pressure"
+wait_for status "" "the caption taken"
+wait_for value "Pressure" "the caption shown"
+set_value Color "clRed"
+wait_for status "" "the colour taken"
+wait_for modified 1
+
+# 3. Save.
+at save.rect
+wait_for modified 0 "saved"
+[ -f "$saved" ] || fail "no $saved"
+grep -q "object Meter1: TMeter" "$saved" || fail "no meter in the saved form"
+grep -q "object ReportListView1: TReportListView" "$saved" || fail "no report list in the saved form"
+grep -q "Caption = 'Pressure'" "$saved" || fail "the caption was not saved"
+grep -q "Color = clRed" "$saved" || fail "the colour was not saved"
+
+# 4. The saved file opens again (headless) and saves the same text.
+cp "$saved" "$out/reopened.dfm"
+ZYN_BACKEND=headless "$designer" --png "$out/reopened.png" "$out/reopened.dfm" >>"$out/designer.log" 2>&1 \
+    || fail "the saved form does not open"
+echo "designer window test passed"
