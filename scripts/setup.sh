@@ -13,9 +13,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache libasan8 libubsan1
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-  libsdl2-dev libpng-dev libjpeg-dev libdbus-1-dev
+  libsdl2-dev libpng-dev libjpeg-dev libdbus-1-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils dbus-daemon python3-dbus python3-gi
   doxygen
 )
 if [[ ${1:-} == fuzz ]]; then
