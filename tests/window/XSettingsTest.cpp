@@ -8,59 +8,12 @@
 #include <vector>
 
 #include "platform/backend/sdl/XSettings.h"
+#include "tests/window/XSettingsBlob.h"
 
 using namespace vcl;
+using zyn_test::Blob;
 
 namespace {
-
-// Builds a settings property the way a manager writes it.
-class Blob {
-public:
-    explicit Blob(bool BigEndian, std::uint32_t Count) : big_(BigEndian) {
-        bytes = {std::uint8_t(BigEndian ? 1 : 0), 0, 0, 0};
-        Card32(7);   // serial
-        Card32(Count);
-    }
-    Blob& Integer(const std::string& Name, std::int32_t Value) {
-        Head(0, Name);
-        Card32(std::uint32_t(Value));
-        return *this;
-    }
-    Blob& String(const std::string& Name, const std::string& Value) {
-        Head(1, Name);
-        Card32(std::uint32_t(Value.size()));
-        Padded(Value);
-        return *this;
-    }
-    Blob& Colour(const std::string& Name) {
-        Head(2, Name);
-        for (std::uint16_t c : {0xFFFF, 0x8000, 0x0000, 0xFFFF}) Card16(c);
-        return *this;
-    }
-    std::vector<std::uint8_t> bytes;
-
-private:
-    void Head(std::uint8_t Type, const std::string& Name) {
-        bytes.push_back(Type);
-        bytes.push_back(0);
-        Card16(std::uint16_t(Name.size()));
-        Padded(Name);
-        Card32(3);   // last-change serial
-    }
-    void Card16(std::uint16_t V) {
-        if (big_) bytes.insert(bytes.end(), {std::uint8_t(V >> 8), std::uint8_t(V)});
-        else bytes.insert(bytes.end(), {std::uint8_t(V), std::uint8_t(V >> 8)});
-    }
-    void Card32(std::uint32_t V) {
-        if (big_) bytes.insert(bytes.end(), {std::uint8_t(V >> 24), std::uint8_t(V >> 16), std::uint8_t(V >> 8), std::uint8_t(V)});
-        else bytes.insert(bytes.end(), {std::uint8_t(V), std::uint8_t(V >> 8), std::uint8_t(V >> 16), std::uint8_t(V >> 24)});
-    }
-    void Padded(const std::string& S) {
-        bytes.insert(bytes.end(), S.begin(), S.end());
-        bytes.insert(bytes.end(), (4 - S.size() % 4) % 4, 0);
-    }
-    bool big_;
-};
 
 std::vector<std::uint8_t> Typical(bool BigEndian) {
     return Blob(BigEndian, 5)
