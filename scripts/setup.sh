@@ -10,7 +10,8 @@
 # clipboard with several formats (SDL's own carries text only), libxml2-dev the HTML parser
 # that reads tables pasted from spreadsheets, and xclip lets the window test look at and fill
 # the X11 clipboard from outside. libdbus-1-dev lets a window follow the desktop's light or
-# dark preference (the settings portal on the session bus).
+# dark preference (the settings portal on the session bus); dbus-daemon, python3-dbus and
+# python3-gi run the window test's stand-in portal.
 #
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
@@ -20,7 +21,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
   libsdl2-dev libpng-dev libjpeg-dev libre2-dev libx11-dev libxml2-dev libdbus-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils xclip
+  xvfb xdotool x11-utils xclip dbus-daemon python3-dbus python3-gi
   doxygen
 )
 if [[ ${1:-} == fuzz ]]; then

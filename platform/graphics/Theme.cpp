@@ -2,6 +2,7 @@
 #include "platform/graphics/Theme.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace vcl {
@@ -123,11 +124,7 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 const TTheme*& Current() {
-    static const TTheme* current = [] {
-        const char* env = std::getenv("ZYN_THEME");
-        const TTheme* named = env != nullptr ? FindTheme(env) : nullptr;
-        return named != nullptr ? named : &LightTheme();
-    }();
+    static const TTheme* current = &StartupTheme(std::getenv("ZYN_THEME"));
     return current;
 }
 
@@ -150,6 +147,17 @@ const TTheme* FindTheme(const std::string& Name) {
     for (const TTheme* t : Themes())
         if (SameNameIgnoringCase(t->Name, Name)) return t;
     return nullptr;
+}
+
+const TTheme& StartupTheme(const char* Name) {
+    if (Name == nullptr || *Name == '\0') return LightTheme();
+    if (const TTheme* named = FindTheme(Name)) return *named;
+    // A mistyped name must not pass unnoticed, nor stop the program.
+    std::string known;
+    for (const TTheme* t : Themes()) known += (known.empty() ? "" : ", ") + t->Name;
+    std::fprintf(stderr, "ZYN_THEME: unknown theme \"%s\" (known: %s); using %s\n", Name, known.c_str(),
+                 LightTheme().Name.c_str());
+    return LightTheme();
 }
 
 const TTheme& CurrentTheme() { return *Current(); }

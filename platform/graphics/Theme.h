@@ -82,9 +82,13 @@ const std::vector<const TTheme*>& Themes();
 const TTheme* FindTheme(const std::string& Name);
 const TTheme& LightTheme();
 
-// The theme in use. The first call takes the one named by the environment variable
-// ZYN_THEME when it names one, light otherwise.
+// The theme in use. The first call (at the latest when the first control is placed, so
+// before any form shows) takes StartupTheme(getenv("ZYN_THEME")).
 const TTheme& CurrentTheme();
+// The theme a process starts with when ZYN_THEME holds Name (nullptr: unset): the theme
+// Name names, light when it is unset or empty. An unknown name is reported on stderr,
+// once per call, and light is kept.
+const TTheme& StartupTheme(const char* Name);
 // Makes Theme the one in use: the system colour table becomes the theme's (overrides made
 // with SetSysColor are dropped). Nothing is repainted here.
 void SelectTheme(const TTheme& Theme);

@@ -153,9 +153,11 @@ TEST_F(ThemeContrast, DocumentedLightExceptionsStillFallShort) {
         std::unique_ptr<TComponent> made(FindClass(cls)->Create(nullptr));
         auto* c = dynamic_cast<TControl*>(made.get());
         ASSERT_NE(c, nullptr) << cls;
-        for (const TThemeRoleEntry& e : ThemeRolesOf(*c))
-            if (e.Property == prop)
+        for (const TThemeRoleEntry& e : ThemeRolesOf(*c)) {
+            if (e.Property == prop) {
                 EXPECT_LT(ContrastRatio(ColorProp(c, e.Property), ColorProp(c, e.DrawnOn)), 4.5) << entry;
+            }
+        }
     }
 }
 

@@ -1,9 +1,11 @@
 // Controls following the theme: a switch repaints every control of a form exactly once;
 // colours left at their defaults move to the theme and back, colours an application or a
 // form file set stay; form files written under a dark theme store no theme colour; every
-// component's role table names real colour properties.
+// component's role table names real colour properties; ZYN_THEME chooses the theme a
+// fresh process starts with, and a name it does not know is reported, not obeyed.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -171,6 +173,36 @@ TEST_F(ThemeFollowTest, RoleTablesNameColourPropertiesOfEveryComponent) {
             EXPECT_EQ(bg->Kind, pkColor) << name << "." << e.DrawnOn;
         }
     }
+}
+
+// The theme is chosen once per process, so each case runs in a fresh one: the threadsafe
+// style of death test starts the test program anew for the statement.
+class ThemeAtStart : public ::testing::Test {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+    // Exits 0 when a label placed on a new form takes the colour Expected and the
+    // application names the theme Name.
+    [[noreturn]] static void CheckStartTheme(const char* Value, const std::string& Name, TColor Expected) {
+        setenv("ZYN_THEME", Value, 1);
+        auto shown = std::make_unique<TForm>(nullptr);
+        auto* label = new zyn::TNumLab(shown.get());
+        label->SetParent(shown.get());
+        const bool ok = Application->GetTheme() == Name && label->GetColorLabText() == Expected;
+        shown.reset();
+        std::_Exit(ok ? 0 : 1);
+    }
+};
+
+TEST_F(ThemeAtStart, NamedThemeIsInUseBeforeTheFirstFormShows) {
+    EXPECT_EXIT(CheckStartTheme("DARK", "dark", FindTheme("dark")->Roles[trFaceText]),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(CheckStartTheme("high-contrast", "high-contrast", FindTheme("high-contrast")->Roles[trFaceText]),
+                ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(ThemeAtStart, UnknownNameIsReportedAndLightKept) {
+    EXPECT_EXIT(CheckStartTheme("drak", "light", clBlack), ::testing::ExitedWithCode(0),
+                "ZYN_THEME: unknown theme \"drak\" \\(known: light, dark, high-contrast\\); using light");
 }
 
 }  // namespace

@@ -21,15 +21,17 @@ namespace {
 constexpr TColor kMagenta = TColor(0xFF00FF);   // transparent background of the glyphs
 constexpr TColor kInk = TColor(0x5A4632);
 
+using GlyphDrawing = std::function<void(TCanvas*)>;
+
 // A 16 x 16 glyph drawn with the canvas; Draw paints the picture on a transparent ground.
-std::unique_ptr<TBitmap> Glyph(const std::function<void(TCanvas*)>& Draw) {
+std::unique_ptr<TBitmap> Glyph(const GlyphDrawing& Draw) {
     auto b = std::make_unique<TBitmap>();
     b->SetPixelFormat(pf24bit);
     b->SetSize(16, 16);
     TCanvas* c = b->GetCanvas();
     c->GetBrush()->SetColor(kMagenta);
     c->FillRect(Rect(0, 0, 16, 16));
-    // Drawn once, in the ink of the theme in use when the page is built.
+    // In the ink of the theme in use; drawn again when the theme changes.
     const TColor ink = ThemePick(kInk, RGB(0xE0, 0xE0, 0xE0), clWhite);
     c->GetPen()->SetColor(ink);
     c->GetBrush()->SetColor(ink);
@@ -39,14 +41,14 @@ std::unique_ptr<TBitmap> Glyph(const std::function<void(TCanvas*)>& Draw) {
 }
 
 // Text lines of an alignment glyph: lengths alternate, aligned left, centre or right.
-std::unique_ptr<TBitmap> AlignGlyph(TAlignment Alignment) {
-    return Glyph([Alignment](TCanvas* c) {
+GlyphDrawing AlignGlyph(TAlignment Alignment) {
+    return [Alignment](TCanvas* c) {
         for (int i = 0; i < 5; ++i) {
             int length = i % 2 == 0 ? 12 : 8;
             int left = Alignment == taLeftJustify ? 2 : Alignment == taCenter ? 8 - length / 2 : 14 - length;
             c->FillRect(Rect(left, 3 + i * 2 + i / 2, left + length, 4 + i * 2 + i / 2));
         }
-    });
+    };
 }
 
 class ButtonsPage {
@@ -61,12 +63,12 @@ public:
     }
 
 private:
-    TSpeedButton* Button(int Left, int Width, const std::string& Caption, std::unique_ptr<TBitmap> G) {
+    TSpeedButton* Button(int Left, int Width, const std::string& Caption, GlyphDrawing Draw) {
         auto* b = new TSpeedButton(page_.Form);
         b->SetParent(page_.Host);
         b->SetBounds(Left, 16, Width, 28);
         b->SetCaption(Caption);
-        if (G) b->SetGlyph(G.get());
+        if (Draw) page_.FollowTheme([b, Draw] { b->SetGlyph(Glyph(Draw).get()); });
         return b;
     }
 
@@ -93,24 +95,24 @@ private:
         italic->SetGroupIndex(3);
         italic->SetAllowAllUp(true);
         left += 72;
-        auto* refresh = Button(left, 96, "New", Glyph([](TCanvas* c) {
+        auto* refresh = Button(left, 96, "New", [](TCanvas* c) {
             // A sheet with a folded corner.
             c->GetBrush()->SetColor(TColor(0xFFFFFF));
             c->Polygon({TPoint(3, 1), TPoint(10, 1), TPoint(13, 4), TPoint(13, 15), TPoint(3, 15)});
             c->MoveTo(10, 1);
             c->LineTo(10, 4);
             c->LineTo(13, 4);
-        }));
+        });
         refresh->SetFlat(true);
         refresh->SetOnClick([this](TObject*) { Status("New sheet at " + FormatDateTime("hh:nn:ss", Now())); });
-        auto* print = Button(left + 100, 96, "Print", Glyph([](TCanvas* c) {
+        auto* print = Button(left + 100, 96, "Print", [](TCanvas* c) {
             c->GetBrush()->SetColor(TColor(0xFFFFFF));
             c->Rectangle(4, 1, 12, 7);
             c->GetBrush()->SetColor(kInk);
             c->Rectangle(1, 6, 15, 12);
             c->GetBrush()->SetColor(TColor(0xFFFFFF));
             c->Rectangle(4, 10, 12, 15);
-        }));
+        });
         print->SetFlat(true);
         print->SetOnClick([this](TObject*) { Status("Sent to the printer queue"); });
         auto* disabled = Button(left + 200, 96, "Archive", nullptr);

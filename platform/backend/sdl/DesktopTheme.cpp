@@ -1,5 +1,8 @@
-// The desktop's choice of a light or dark look, read from the settings portal.
+// The desktop's choice of a light or dark look: the settings portal first, the X settings
+// manager when the portal says nothing.
 #include "platform/backend/sdl/DesktopTheme.h"
+
+#include "platform/backend/sdl/XSettings.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -56,7 +59,7 @@ std::string AskPortal(DBusConnection* Bus) {
 
 }  // namespace
 
-std::string DesktopThemePreference() {
+std::string PortalThemePreference() {
     // Without an address libdbus would try to start a bus of its own.
     if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) return "";
     DBusError error;
@@ -73,7 +76,13 @@ std::string DesktopThemePreference() {
     return answer;
 }
 #else
-std::string DesktopThemePreference() { return ""; }
+std::string PortalThemePreference() { return ""; }
 #endif
+
+std::string DesktopThemePreference() {
+    std::string look = PortalThemePreference();
+    if (look.empty()) look = XSettingsThemePreference();
+    return look;
+}
 
 }  // namespace vcl

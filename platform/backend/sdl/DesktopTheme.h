@@ -9,6 +9,8 @@ namespace vcl {
 // session bus, no settings portal, no preference). Asks the settings portal's
 // org.freedesktop.appearance color-scheme over the session bus; waits at most half a
 // second for the answer.
+std::string PortalThemePreference();
+// The portal's answer; when it has none, the X settings manager's theme name.
 std::string DesktopThemePreference();
 
 }  // namespace vcl

@@ -99,3 +99,16 @@ TEST(Theme, SelectingSwapsTheSystemColoursAndDropsOverrides) {
 }
 
 }  // namespace
+
+TEST(Theme, StartupThemeTakesKnownNamesAndReportsOthers) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(&StartupTheme(nullptr), &LightTheme());
+    EXPECT_EQ(&StartupTheme(""), &LightTheme());
+    EXPECT_EQ(&StartupTheme("Dark"), FindTheme("dark"));
+    EXPECT_EQ(&StartupTheme("HIGH-CONTRAST"), FindTheme("high-contrast"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(&StartupTheme("solarized"), &LightTheme());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "ZYN_THEME: unknown theme \"solarized\" (known: light, dark, high-contrast); using light\n");
+}
