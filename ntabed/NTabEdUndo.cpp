@@ -49,12 +49,12 @@ struct TRowHead {
 class TTableRegion {
 public:
     TTableRegion() = default;
-    TTableRegion(int C1, int R1, int C2, int R2, int Parts, bool Widths)
-        : c1_(C1), r1_(R1), c2_(C2), r2_(R2), parts_(Parts), widths_(Widths) {}
+    TTableRegion(int C1, int R1, int C2, int R2, int Kinds, bool Widths)
+        : c1_(C1), r1_(R1), c2_(C2), r2_(R2), kinds_(Kinds), widths_(Widths) {}
 
     void Capture(const TNTabEd& Ed) {
         const TDataTable& d = *Ed.Data;
-        if (parts_ & Cells()) {
+        if (kinds_ & Cells()) {
             const std::size_t n = CellCount();
             values_.resize(n);
             states_.resize(n);
@@ -65,7 +65,7 @@ public:
                     states_[i] = d.GetCellState(c, r);
                 }
         }
-        if (parts_ & ColHeads())
+        if (kinds_ & ColHeads())
             for (int c = c1_; c <= c2_; ++c) {
                 TColHead h;
                 h.Name = d.GetColName(c);
@@ -81,14 +81,14 @@ public:
                 if (widths_) h.Width = TNTabEdUndo::Width(Ed, c);
                 colHeads_.push_back(std::move(h));
             }
-        if (parts_ & RowHeads())
+        if (kinds_ & RowHeads())
             for (int r = r1_; r <= r2_; ++r) rowHeads_.push_back({d.GetRowName(r), d.GetRowAttrib(r)});
-        if (parts_ & Comment()) comment_ = d.GetFComment();
+        if (kinds_ & Comment()) comment_ = d.GetFComment();
     }
 
     void Write(TNTabEd& Ed) const {
         TDataTable& d = *Ed.Data;
-        if (parts_ & Cells()) {
+        if (kinds_ & Cells()) {
             TMatrix& m = *d.GetMatrix();
             std::size_t i = 0;
             for (int c = c1_; c <= c2_; ++c)
@@ -97,7 +97,7 @@ public:
                     d.SetCellState(c, r, states_[i]);
                 }
         }
-        if (parts_ & ColHeads())
+        if (kinds_ & ColHeads())
             for (int c = c1_; c <= c2_; ++c) {
                 const TColHead& h = colHeads_[std::size_t(c - c1_)];
                 d.SetColName(c, h.Name);
@@ -109,18 +109,18 @@ public:
                 TNTabEdUndo::SetDecP(Ed, c, h.DecP);
                 if (widths_) TNTabEdUndo::SetWidth(Ed, c, h.Width);
             }
-        if (parts_ & RowHeads())
+        if (kinds_ & RowHeads())
             for (int r = r1_; r <= r2_; ++r) {
                 const TRowHead& h = rowHeads_[std::size_t(r - r1_)];
                 d.SetRowName(r, h.Name);
                 d.SetRowAttrib(r, h.Attrib);
             }
-        if (parts_ & Comment()) d.SetFComment(comment_);
+        if (kinds_ & Comment()) d.SetFComment(comment_);
     }
 
     // The table gets what the region holds, the region what the table held.
     void Swap(TNTabEd& Ed) {
-        TTableRegion now(c1_, r1_, c2_, r2_, parts_, widths_);
+        TTableRegion now(c1_, r1_, c2_, r2_, kinds_, widths_);
         now.Capture(Ed);
         Write(Ed);
         *this = std::move(now);
@@ -141,7 +141,7 @@ private:
     }
 
     int c1_ = 1, r1_ = 1, c2_ = 0, r2_ = 0;
-    int parts_ = 0;
+    int kinds_ = 0;
     bool widths_ = false;
     std::vector<double> values_;
     std::vector<std::uint8_t> states_;
@@ -266,14 +266,14 @@ private:
 // =========================================================================================
 // recording
 
-void TNTabEd::RecordRegion(int C1, int R1, int C2, int R2, int Parts) {
+void TNTabEd::RecordRegion(int C1, int R1, int C2, int R2, int Kinds) {
     if (FUndo.Replaying() || FUndo.GetLimit() == 0) return;
     C1 = std::max(C1, 1);
     R1 = std::max(R1, 1);
     C2 = std::min(C2, GetNrOfColumns());
     R2 = std::min(R2, GetNrOfRows());
-    if ((C1 > C2 || R1 > R2) && !(Parts & RgComment)) return;
-    TTableRegion region(C1, R1, C2, R2, Parts, false);
+    if ((C1 > C2 || R1 > R2) && !(Kinds & RgComment)) return;
+    TTableRegion region(C1, R1, C2, R2, Kinds, false);
     region.Capture(*this);
     FUndo.Push(std::make_unique<TRegionStep>(*this, std::move(region)));
 }

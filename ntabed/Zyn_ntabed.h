@@ -796,12 +796,12 @@ private:
     bool ExtractHtmlTable();
 
     // undo (NTabEdUndo.cpp): each records, before the change it names, what that change
-    // will overwrite. Parts of a region (the Rg... bits): the cells of the block, the column
+    // will overwrite. What a region covers (the Rg... bits): the cells of the block, the column
     // headings of its columns (name, attribute, scale type, nominal identifiers, decimal
     // places), the row headings of its rows, the comment.
     enum : int { RgCells = 1, RgColHeads = 2, RgRowHeads = 4, RgComment = 8 };
-    void RecordRegion(int C1, int R1, int C2, int R2, int Parts);
-    void RecordAll(int Parts) { RecordRegion(1, 1, GetNrOfColumns(), GetNrOfRows(), Parts); }
+    void RecordRegion(int C1, int R1, int C2, int R2, int Kinds);
+    void RecordAll(int Kinds) { RecordRegion(1, 1, GetNrOfColumns(), GetNrOfRows(), Kinds); }
     // The table is about to take the size Cols x Rows: what lies outside the new size.
     bool RecordResize(int Cols, int Rows);
     // Row or column Ix is about to be inserted (Inserting) or removed.
