@@ -14,6 +14,9 @@ set(zyn_deb_depends "libfreetype-dev, libfontconfig-dev, libpng-dev, libjpeg-dev
 if(SDL2_FOUND)
   string(APPEND zyn_deb_depends ", libsdl2-dev")
 endif()
+if(ATKBRIDGE_FOUND)
+  string(APPEND zyn_deb_depends ", libatk-bridge2.0-dev, libatk1.0-dev")
+endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${zyn_deb_depends}")
 if(BUILD_SHARED_LIBS)
   # The shared libraries' own dependencies, as dpkg-shlibdeps finds them, when it is there.

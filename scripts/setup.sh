@@ -7,6 +7,10 @@
 #
 # doxygen builds the API reference (make docs).
 #
+# The SDL backend's accessibility bridge builds on ATK and its at-spi2-atk bridge; its window
+# test reads the gallery with python3-pyatspi in a private D-Bus session (dbus) whose
+# accessibility bus at-spi2-core starts.
+#
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
 
@@ -16,6 +20,7 @@ packages=(
   libsdl2-dev libpng-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus python3-pyatspi
   doxygen
 )
 if [[ ${1:-} == fuzz ]]; then

@@ -18,6 +18,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#if ZYN_HAVE_ATK
+#include "platform/backend/atk/AtkBridge.h"
+#endif
 
 namespace vcl {
 
@@ -63,6 +66,9 @@ SdlBackend::SdlBackend() {
     SDL_StartTextInput();
     events_ = std::make_unique<SdlEventSource>(*this);
     clipboard_ = std::make_unique<SdlClipboard>();
+#if ZYN_HAVE_ATK
+    atkbridge::StartIfWanted();
+#endif
 }
 
 SdlBackend::~SdlBackend() {
