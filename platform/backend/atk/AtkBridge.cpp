@@ -6,6 +6,7 @@
 #include <atk/atk.h>
 #include <gio/gio.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -173,20 +174,15 @@ private:
         g_object_set_data_full(G_OBJECT(O), "zyn-text", g_strdup(now.c_str()), g_free);
     }
 
-    // A removed child is told only when the service holds its object; "several" is told as
-    // a change of the whole set (the service then counts again).
+    // An added child is told with its object. The object of a removed child is gone with
+    // it, and the service cannot be handed a null one: a removal, like "several", is told
+    // as a change of what is shown, after which the service counts the children again.
     void Children(AtkObject* O, const TAccEvent& E) {
-        const bool added = E.Kind == aeChildAdded;
-        if (E.Index < 0) {
+        TAccessiblePtr child = E.Kind == aeChildAdded && E.Index >= 0 ? E.Source->GetChild(E.Index) : nullptr;
+        if (!child) {
             g_signal_emit_by_name(O, "visible-data-changed");
             return;
         }
-        if (!added) {
-            g_signal_emit_by_name(O, "children-changed::remove", E.Index, static_cast<gpointer>(nullptr));
-            return;
-        }
-        TAccessiblePtr child = E.Source->GetChild(E.Index);
-        if (!child) return;
         AtkObject* c = Wrap(child);
         g_signal_emit_by_name(O, "children-changed::add", E.Index, c);
         g_object_unref(c);
@@ -230,6 +226,8 @@ bool StartIfWanted() {
     if (tried) return detail::running;
     tried = true;
     if (!Wanted()) return false;
+    // The application is known to tools by the program's name.
+    if (g_get_prgname() == nullptr) g_set_prgname(program_invocation_short_name);
     g_type_class_unref(g_type_class_ref(UtilType()));
     if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) return false;
     static Signals signals;

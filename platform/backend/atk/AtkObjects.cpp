@@ -112,6 +112,8 @@ AtkStateSet* RefStateSet(AtkObject* Object) {
         atk_state_set_add_state(set, ATK_STATE_DEFUNCT);
         return set;
     }
+    // A table's cells are made on demand: tools must not walk its million children.
+    if (m->GetTable() != nullptr) atk_state_set_add_state(set, ATK_STATE_MANAGES_DESCENDANTS);
     TAccStates states = m->GetStates();
     for (int s = asEnabled; s <= asMultiSelectable; ++s) {
         if (!states.Contains(TAccState(s))) continue;
