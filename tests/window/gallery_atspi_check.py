@@ -105,11 +105,12 @@ def stop():
     global proc
     proc.terminate()
     try:
-        proc.wait(5)
+        rc = proc.wait(5)
     except subprocess.TimeoutExpired:
-        proc.kill()
         fail("the gallery did not end on SIGTERM")
     proc = None
+    if rc != 0:
+        fail("the gallery exited with %d" % rc)
 
 
 def record(event):

@@ -143,4 +143,11 @@ bool StartIfWanted() {
     return true;
 }
 
+void Stop() {
+    if (!detail::running) return;
+    detail::running = false;
+    accessibility::RemoveListener(&EventSignals());
+    atk_bridge_adaptor_cleanup();
+}
+
 }  // namespace vcl::atkbridge

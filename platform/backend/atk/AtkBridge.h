@@ -18,6 +18,9 @@ bool Iterate();
 // 0. Returns whether it runs; later calls only answer.
 bool StartIfWanted();
 
+// Leaves the service (the window backend ends); StartIfWanted does not start it again.
+void Stop();
+
 inline bool Running() { return detail::running; }
 
 // Lets the bridge answer pending requests; nothing when it is off. True when it handled

@@ -76,6 +76,9 @@ SdlBackend::~SdlBackend() {
         Application->SetEventSource(nullptr);
     SetClipboardBackend(nullptr);
     if (g_processEnding) return;
+#if ZYN_HAVE_ATK
+    atkbridge::Stop();
+#endif
     for (auto& [form, w] : windows_) DestroyResources(*w);
     windows_.clear();
     for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
