@@ -146,8 +146,10 @@ bool StartIfWanted() {
 void Stop() {
     if (!detail::running) return;
     detail::running = false;
+    // Only the model's events stop: the at-spi2-atk bridge's own cleanup tears its D-Bus
+    // connection down under objects still registered and crashes, and the process leaving
+    // the bus closes the connection anyway.
     accessibility::RemoveListener(&EventSignals());
-    atk_bridge_adaptor_cleanup();
 }
 
 }  // namespace vcl::atkbridge

@@ -29,9 +29,11 @@ struct ZynAtkObjectClass {
     AtkObjectClass parent_class;
 };
 
+// Kept past the end of static destruction: the service's bridge may drop its objects
+// from its own exit handler, after this file's statics would be gone.
 std::unordered_map<const TAccessible*, ZynAtkObject*>& Registry() {
-    static std::unordered_map<const TAccessible*, ZynAtkObject*> registry;
-    return registry;
+    static auto* registry = new std::unordered_map<const TAccessible*, ZynAtkObject*>;
+    return *registry;
 }
 
 gpointer g_objectParentClass = nullptr;
