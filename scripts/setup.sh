@@ -13,6 +13,10 @@
 # dark preference (the settings portal on the session bus); dbus-daemon, python3-dbus and
 # python3-gi run the window test's stand-in portal.
 #
+# The SDL backend's accessibility bridge builds on ATK and its at-spi2-atk bridge; its window
+# test reads the gallery with python3-pyatspi in a private D-Bus session (dbus) whose
+# accessibility bus at-spi2-core starts.
+#
 # usage: setup.sh [fuzz]    fuzz: also clang and its libFuzzer runtime, for `make fuzz`
 set -euo pipefail
 
@@ -22,6 +26,7 @@ packages=(
   libsdl2-dev libpng-dev libjpeg-dev libre2-dev libx11-dev libxml2-dev libdbus-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils xclip dbus-daemon python3-dbus python3-gi
+  libatk1.0-dev libatk-bridge2.0-dev at-spi2-core dbus python3-pyatspi
   doxygen
 )
 if [[ ${1:-} == fuzz ]]; then

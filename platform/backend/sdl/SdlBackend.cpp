@@ -21,6 +21,9 @@
 #include "platform/graphics/Theme.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#if ZYN_HAVE_ATK
+#include "platform/backend/atk/AtkBridge.h"
+#endif
 
 namespace vcl {
 
@@ -76,6 +79,9 @@ SdlBackend::SdlBackend() {
     if (std::unique_ptr<X11Clipboard> x11 = X11Clipboard::Open()) clipboard_ = std::move(x11);
     else clipboard_ = std::make_unique<SdlClipboard>();
     FollowDesktopTheme();
+#if ZYN_HAVE_ATK
+    atkbridge::StartIfWanted();
+#endif
 }
 
 SdlBackend::~SdlBackend() {
@@ -83,6 +89,9 @@ SdlBackend::~SdlBackend() {
         Application->SetEventSource(nullptr);
     SetClipboardBackend(nullptr);
     if (g_processEnding) return;
+#if ZYN_HAVE_ATK
+    atkbridge::Stop();
+#endif
     for (auto& [form, w] : windows_) DestroyResources(*w);
     windows_.clear();
     for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);

@@ -12,6 +12,9 @@
 #include "platform/core/Application.h"
 #include "platform/core/WinTypes.h"
 #include "platform/runtime/Geometry.h"
+#if ZYN_HAVE_ATK
+#include "platform/backend/atk/AtkBridge.h"
+#endif
 
 namespace vcl::sdl {
 
@@ -27,6 +30,11 @@ bool NextEvent(SDL_Event& E, int TimeoutMs) {
     const Uint64 start = SDL_GetTicks64();
     for (;;) {
         if (SDL_PollEvent(&E) != 0) return true;
+#if ZYN_HAVE_ATK
+        // The accessibility service's requests may change a control: the loop then
+        // repaints before it waits again.
+        if (atkbridge::Pump()) return false;
+#endif
         if (TimeoutMs == 0) return false;
         Uint32 nap = kNapMs;
         if (TimeoutMs > 0) {

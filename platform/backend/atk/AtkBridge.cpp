@@ -1,0 +1,155 @@
+// Starting the bridge, the toolkit's AtkUtil (the root, global event listeners) and the
+// model's events told as ATK signals (see AtkBridge.h).
+#include "platform/backend/atk/AtkBridge.h"
+
+#include <atk-bridge.h>
+#include <atk/atk.h>
+#include <gio/gio.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "platform/backend/atk/AtkObjects.h"
+#include "platform/backend/atk/AtkSignals.h"
+
+namespace vcl::atkbridge {
+
+namespace detail {
+bool running = false;
+
+bool Iterate() {
+    // A few turns at most, so a busy bus cannot hold the window's events back.
+    bool handled = false;
+    for (int i = 0; i < 16 && g_main_context_iteration(nullptr, FALSE); ++i) handled = true;
+    return handled;
+}
+}  // namespace detail
+
+namespace {
+
+// ---- AtkUtil: the bridge asks it for the root and hooks its listeners on ATK's signals ----
+struct Hook {
+    guint signal;
+    gulong hook;
+};
+std::map<guint, Hook>& Hooks() {
+    static std::map<guint, Hook> hooks;
+    return hooks;
+}
+
+// The bridge names signals "Toolkit:Type:signal" (Type an ATK class or interface); window
+// events ("window:create") have no such type here, and no listener is hooked for them.
+guint AddGlobalEventListener(GSignalEmissionHook Listener, const gchar* EventType) {
+    gchar** parts = g_strsplit(EventType, ":", 3);
+    guint id = 0;
+    if (parts[0] != nullptr && parts[1] != nullptr && parts[2] != nullptr) {
+        GType type = g_type_from_name(parts[1]);
+        if (type != 0) {
+            gpointer ref = G_TYPE_IS_INTERFACE(type) ? g_type_default_interface_ref(type)
+                                                     : g_type_class_ref(type);
+            guint signal = g_signal_lookup(parts[2], type);
+            if (signal != 0) {
+                gulong hook = g_signal_add_emission_hook(signal, 0, Listener, g_strdup(EventType),
+                                                         g_free);
+                static guint next = 0;
+                id = ++next;
+                Hooks()[id] = {signal, hook};
+            }
+            if (G_TYPE_IS_INTERFACE(type)) g_type_default_interface_unref(ref);
+            else g_type_class_unref(ref);
+        }
+    }
+    g_strfreev(parts);
+    return id;
+}
+
+void RemoveGlobalEventListener(guint Id) {
+    auto it = Hooks().find(Id);
+    if (it == Hooks().end()) return;
+    g_signal_remove_emission_hook(it->second.signal, it->second.hook);
+    Hooks().erase(it);
+}
+
+guint AddKeyEventListener(AtkKeySnoopFunc, gpointer) { return 0; }
+void RemoveKeyEventListener(guint) {}
+AtkObject* GetRoot() { return Root(); }
+const gchar* GetToolkitName() { return "zyn"; }
+const gchar* GetToolkitVersion() { return "1"; }
+
+// A subclass whose class set-up puts the toolkit's answers into ATK's own AtkUtil class,
+// which atk_get_root and the listener calls consult.
+void UtilClassInit(gpointer, gpointer) {
+    auto* k = ATK_UTIL_CLASS(g_type_class_ref(ATK_TYPE_UTIL));
+    k->add_global_event_listener = AddGlobalEventListener;
+    k->remove_global_event_listener = RemoveGlobalEventListener;
+    k->add_key_event_listener = AddKeyEventListener;
+    k->remove_key_event_listener = RemoveKeyEventListener;
+    k->get_root = GetRoot;
+    k->get_toolkit_name = GetToolkitName;
+    k->get_toolkit_version = GetToolkitVersion;
+}
+
+GType UtilType() {
+    static GType type = g_type_register_static_simple(ATK_TYPE_UTIL, "ZynAtkUtil",
+                                                      sizeof(AtkUtilClass), UtilClassInit,
+                                                      sizeof(AtkUtil), nullptr, GTypeFlags(0));
+    return type;
+}
+
+// Whether the session offers an accessibility bus.
+bool SessionHasAccessibilityBus() {
+    if (std::getenv("AT_SPI_BUS") != nullptr) return true;
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) return false;
+    GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    if (bus == nullptr) return false;
+    GVariant* reply = g_dbus_connection_call_sync(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "NameHasOwner", g_variant_new("(s)", "org.a11y.Bus"), G_VARIANT_TYPE("(b)"),
+        G_DBUS_CALL_FLAGS_NONE, 500, nullptr, nullptr);
+    bool owned = false;
+    if (reply != nullptr) {
+        gboolean b = FALSE;
+        g_variant_get(reply, "(b)", &b);
+        owned = b != FALSE;
+        g_variant_unref(reply);
+    }
+    g_object_unref(bus);
+    return owned;
+}
+
+bool Wanted() {
+    const char* flag = std::getenv("ZYN_ACCESSIBILITY");
+    if (flag != nullptr && std::strcmp(flag, "1") == 0) return true;
+    if (flag != nullptr && std::strcmp(flag, "0") == 0) return false;
+    return SessionHasAccessibilityBus();
+}
+
+}  // namespace
+
+bool StartIfWanted() {
+    static bool tried = false;
+    if (tried) return detail::running;
+    tried = true;
+    if (!Wanted()) return false;
+    // The application is known to tools by the program's name.
+    if (g_get_prgname() == nullptr) g_set_prgname(program_invocation_short_name);
+    g_type_class_unref(g_type_class_ref(UtilType()));
+    if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) return false;
+    accessibility::AddListener(&EventSignals());
+    detail::running = true;
+    return true;
+}
+
+void Stop() {
+    if (!detail::running) return;
+    detail::running = false;
+    // Only the model's events stop: the at-spi2-atk bridge's own cleanup tears its D-Bus
+    // connection down under objects still registered and crashes, and the process leaving
+    // the bus closes the connection anyway.
+    accessibility::RemoveListener(&EventSignals());
+}
+
+}  // namespace vcl::atkbridge
