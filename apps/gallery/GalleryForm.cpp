@@ -1,6 +1,8 @@
 // The gallery's main form (see GalleryForm.h).
 #include "apps/gallery/GalleryForm.h"
 
+#include <limits>
+
 #include "platform/Forms.h"
 #include "platform/Themes.h"
 
@@ -68,6 +70,8 @@ void TGalleryForm::BuildFrame() {
     host_->SetAlign(alClient);
     host_->SetBevelOuter(bvNone);
     host_->SetCaption("");
+    // The theme switch comes last in the Tab cycle, so Tab from the page list goes into the page.
+    header->SetTabOrder(std::numeric_limits<int>::max());
 }
 
 // A drop-down list at the header's right: the themes, the one in use chosen.
@@ -84,6 +88,7 @@ void TGalleryForm::BuildThemeSwitch(TWinControl* Header) {
     themeSwitch_->SetStyle(csDropDownList);
     themeSwitch_->SetBounds(Header->GetWidth() - 150, 8, 130, 24);
     themeSwitch_->SetAnchors({akTop, akRight});
+    caption->SetFocusControl(themeSwitch_);   // and so names the switch for assistive tools
     for (const TTheme* theme : Themes()) {
         themeSwitch_->GetItems()->Add(theme->Name);
         if (theme == &CurrentTheme()) themeSwitch_->SetItemIndex(themeSwitch_->GetItems()->GetCount() - 1);
