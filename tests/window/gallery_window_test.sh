@@ -82,11 +82,12 @@ at() {
 }
 
 # find_window: sets wid to the gallery's window; false when the gallery ends first or no
-# window shows within 10 seconds. The search is repeated: one can come back empty while a
-# window goes away during its walk of the tree.
+# window shows within 20 seconds (a sanitizer build on a busy machine takes some seconds to
+# build the pages). The search is repeated: one can come back empty while a window goes away
+# during its walk of the tree.
 find_window() {
     wid=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         wid=$(xdotool search --name "Component Gallery" 2>/dev/null | head -1)
         [ -n "$wid" ] && return 0
         kill -0 "$gpid" 2>/dev/null || return 1
