@@ -13,7 +13,8 @@ using namespace vcl;
 
 namespace {
 
-// An object of fixed answers whose parent may be given.
+// An object of fixed answers whose parent may be given. The parent is held weakly, so a
+// parent listing its children makes no cycle (a leak).
 class TFixed : public TAccessible {
 public:
     explicit TFixed(std::string Name, TAccessiblePtr Parent = nullptr) : name_(std::move(Name)), parent_(Parent) {}
@@ -21,7 +22,7 @@ public:
     std::string GetName() const override { return name_; }
     TAccStates GetStates() const override { return {asEnabled, asVisible}; }
     TRect GetScreenBounds() const override { return {}; }
-    TAccessiblePtr GetParent() const override { return parent_; }
+    TAccessiblePtr GetParent() const override { return parent_.lock(); }
     int GetChildCount() const override { return int(children_.size()); }
     TAccessiblePtr GetChild(int Index) override {
         return Index >= 0 && Index < GetChildCount() ? children_[std::size_t(Index)] : nullptr;
@@ -30,7 +31,7 @@ public:
 
 private:
     std::string name_;
-    TAccessiblePtr parent_;
+    std::weak_ptr<TAccessible> parent_;
 };
 
 class TNamesHeard : public TAccListener {
