@@ -2,8 +2,8 @@
 // to take itself back and do itself again. The components decide what a step holds (the
 // cells a paste overwrote, a removed line); the history only orders, bounds and replays them.
 //
-// Steps are exchanges: a step holds the part of the document it changed as it was before, and
-// taking it back swaps that part with what the document holds now, so the same step then holds
+// Steps are exchanges: a step holds what it changed of the document as it was before, and
+// taking it back swaps that with what the document holds now, so the same step then holds
 // what redoing needs. One copy per step, never two, and never the whole document.
 #pragma once
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "apps/designer/model/DesignModel.h"
-#include "apps/designer/model/Inspector.h"
+#include "apps/designer/model/PropertyRows.h"
 #include "apps/designer/program/DesignSurface.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"

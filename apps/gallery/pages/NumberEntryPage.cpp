@@ -17,14 +17,14 @@ namespace gallery {
 
 namespace {
 
-struct FieldSpec {
+struct FieldLayout {
     const char* caption;
     TInFormat format;
     double low, high, value;
     const char* hint;
 };
 
-const FieldSpec kFieldSpecs[] = {
+const FieldLayout kFieldLayouts[] = {
     {"Frequency (Hz)", itExp, 1e-3, 2e7, 1000.0, "exponent form, 1 mHz .. 20 MHz"},
     {"Amplitude (V)", itFloat, -10, 10, 2.5, "decimal, -10 .. 10"},
     {"Offset (V)", itFixPoint, -5, 5, 0.25, "fixed point, two decimals"},
@@ -43,8 +43,8 @@ public:
         Heading("Signal generator set-up", 20);
         Heading("Value read back", 560);
         int top = 46;
-        for (const FieldSpec& spec : kFieldSpecs) {
-            AddField(spec, top);
+        for (const FieldLayout& field : kFieldLayouts) {
+            AddField(field, top);
             top += 36;
         }
         auto* note = Label("Out-of-range or malformed entries are refused with a beep.", 20, top + 6, 600);
@@ -68,20 +68,20 @@ private:
         Label(Text, Left, 14, 300)->GetFont()->SetStyle({fsBold});
     }
 
-    void AddField(const FieldSpec& Spec, int Top) {
-        Label(Spec.caption, 20, Top + 4, 120);
+    void AddField(const FieldLayout& Field, int Top) {
+        Label(Field.caption, 20, Top + 4, 120);
         auto* field = new TNumIO(page_.Form);
         field->SetParent(page_.Host);
         field->SetBounds(145, Top, 150, 24);
-        field->SetInputFormat(Spec.format);
-        field->SetRangeHigh(Spec.high);
-        field->SetRangeLow(Spec.low);
+        field->SetInputFormat(Field.format);
+        field->SetRangeHigh(Field.high);
+        field->SetRangeLow(Field.low);
         field->SetBeep(true);
-        field->SetHint(Spec.hint);
-        field->SetAccessibleName(Spec.caption);
+        field->SetHint(Field.hint);
+        field->SetAccessibleName(Field.caption);
         field->SetShowHint(true);
-        field->SetValue(Spec.value);
-        TLabel* hint = Label(Spec.hint, 305, Top + 4, 240);
+        field->SetValue(Field.value);
+        TLabel* hint = Label(Field.hint, 305, Top + 4, 240);
         hint->GetFont()->SetColor(clGrayText);
         hint->SetShowAccelChar(false);   // "&" is the octal prefix here
         TLabel* readout = Label("", 560, Top + 4, 200);
@@ -90,7 +90,7 @@ private:
         readouts_.push_back(readout);
         field->SetOnChange([this, index](TObject*) {
             Show(index);
-            page_.Record("changed", kFieldSpecs[index].caption);
+            page_.Record("changed", kFieldLayouts[index].caption);
         });
         Show(index);
     }
@@ -98,7 +98,7 @@ private:
     void Show(std::size_t Index) {
         const double v = fields_[Index]->GetValue();
         std::string text = FloatToStr(v);
-        if (kFieldSpecs[Index].format >= itHex && kFieldSpecs[Index].format <= itBin)
+        if (kFieldLayouts[Index].format >= itHex && kFieldLayouts[Index].format <= itBin)
             text += "  (" + FormatHex(RoundToPattern(v), 8) + " hex)";
         readouts_[Index]->SetCaption(text);
     }

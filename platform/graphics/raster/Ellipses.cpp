@@ -860,8 +860,8 @@ void EllipseWalk::Collect(const Position& from, const Position& to, bool whole, 
                 else hi = mid;
             }
             if (i0 >= i1) continue;
-            // Device columns along the run: the part inside is kept point by point, the parts
-            // beyond a side by their ends.
+            // Device columns along the run: the stretch inside is kept point by point, the
+            // stretches beyond a side by their ends.
             const Run part = q.Part(i0, i1 - 1);
             const TPoint a = At({k, part.x0, part.y0}), b = At({k, part.x1, part.y1});
             const std::int64_t m = part.Count();

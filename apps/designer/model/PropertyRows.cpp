@@ -1,5 +1,5 @@
 // The inspector's rows and editors, from the published-property tables alone.
-#include "apps/designer/model/Inspector.h"
+#include "apps/designer/model/PropertyRows.h"
 
 #include <algorithm>
 

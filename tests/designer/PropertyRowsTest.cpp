@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "apps/designer/model/Inspector.h"
+#include "apps/designer/model/PropertyRows.h"
 #include "platform/Forms.h"
 #include "tests/generic/PropertySweep.h"
 
