@@ -74,6 +74,11 @@ TCustomForm* GetParentForm(const TControl* Control) {
     return dynamic_cast<TCustomForm*>(PaintEngine::Root(Control));
 }
 
+int TControl::GetCurrentPPI() const {
+    if (const TCustomForm* form = GetParentForm(this)) return form->GetPixelsPerInch();
+    return Screen != nullptr ? Screen->GetPixelsPerInch() : 96;
+}
+
 // ---- construction ----------------------------------------------------------------------
 
 TControl::TControl(TComponent* AOwner)

@@ -220,6 +220,9 @@ public:
     virtual TRect GetClientRect() const;
     // Widths of the frame around the client area (Left, Top, Right, Bottom); none here.
     virtual TRect NonClientInsets() const { return TRect(); }
+    // The pixels per inch this control's sizes are in: its form's PixelsPerInch, else the
+    // screen's, else 96. Fixed metrics and artwork follow it (96 is the 1x size).
+    int GetCurrentPPI() const;
     int GetClientWidth() const { return GetClientRect().Width(); }
     void SetClientWidth(int Value);
     int GetClientHeight() const { return GetClientRect().Height(); }

@@ -51,6 +51,8 @@ public:
     TRect NonClientInsets() const override { return TRect(); }
     TPoint GetClientOrigin() const override;
     bool GetShowing() const override;
+    // The pixels per inch the form's sizes and fonts are in (96: the 1x size).
+    int GetPixelsPerInch() const { return pixelsPerInch_; }
 
     // ---- showing and closing
     void Show();
@@ -163,6 +165,7 @@ private:
     bool nativeWindow_ = false;
     bool placed_ = false;
     bool activateOnShow_ = true;
+    int pixelsPerInch_ = 96;
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<TBitmap> backBuffer_;
     std::vector<TRect> invalid_;
