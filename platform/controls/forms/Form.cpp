@@ -106,6 +106,14 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
     if (nativeWindow_) Backend()->UpdateNativeWindow(this);
 }
 
+void TCustomForm::SetPixelsPerInch(int Value) {
+    // 24 dpi (a quarter of the 1x size) to 960 covers every display scale there is and keeps
+    // MulDiv of any coordinate within int.
+    if (Value < 24 || Value > 960)
+        throw EInvalidOperation("PixelsPerInch must lie between 24 and 960, not " + std::to_string(Value));
+    pixelsPerInch_ = Value;
+}
+
 int TCustomForm::GetBorderWidth() const {
     switch (borderStyle_) {
     case bsNone: return 0;

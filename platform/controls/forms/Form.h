@@ -51,8 +51,10 @@ public:
     TRect NonClientInsets() const override { return TRect(); }
     TPoint GetClientOrigin() const override;
     bool GetShowing() const override;
-    // The pixels per inch the form's sizes and fonts are in (96: the 1x size).
+    // The pixels per inch the form's sizes and fonts are in (96: the 1x size). Setting it
+    // says what the sizes are in; it moves nothing.
     int GetPixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int Value);
 
     // ---- showing and closing
     void Show();
