@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/SysUtils.h"
+
 namespace zyn {
 
 namespace {
@@ -190,6 +192,85 @@ bool ReadHtmlTable(std::string_view Html, std::vector<std::vector<std::string>>&
     for (auto& row : Rows) row.resize(width);
     if (!anyCell) Rows.clear();
     return anyCell;
+}
+
+namespace {
+
+// Rows of unequal length are filled up with empty cells, as the other readers give them.
+bool EvenRows(std::vector<std::vector<std::string>>& Rows) {
+    std::size_t width = 0;
+    for (const auto& row : Rows) width = std::max(width, row.size());
+    for (auto& row : Rows) row.resize(width);
+    return !Rows.empty();
+}
+
+}  // namespace
+
+bool ReadCsvTable(std::string_view Csv, std::vector<std::vector<std::string>>& Rows) {
+    Rows.clear();
+    std::vector<std::string> row;
+    std::string field;
+    // inField: the current field has begun (a quote counts); more: a comma promised a field.
+    bool quoted = false, inField = false, more = false;
+    auto endField = [&] {
+        row.push_back(std::move(field));
+        field.clear();
+        inField = more = false;
+    };
+    for (std::size_t i = 0; i < Csv.size(); ++i) {
+        const char ch = Csv[i];
+        if (quoted) {
+            if (ch != '"') field += ch;
+            else if (i + 1 < Csv.size() && Csv[i + 1] == '"') field += Csv[++i];
+            else quoted = false;
+        } else if (ch == '"' && !inField) {
+            quoted = inField = true;
+        } else if (ch == ',') {
+            endField();
+            more = true;
+        } else if (ch == '\r' || ch == '\n') {
+            if (ch == '\r' && i + 1 < Csv.size() && Csv[i + 1] == '\n') ++i;
+            endField();
+            Rows.push_back(std::move(row));
+            row.clear();
+        } else {
+            field += ch;
+            inField = true;
+        }
+    }
+    if (inField || more) {
+        endField();
+        Rows.push_back(std::move(row));
+    }
+    return EvenRows(Rows);
+}
+
+bool ReadTabTable(std::string_view Text, std::vector<std::vector<std::string>>& Rows) {
+    Rows.clear();
+    std::size_t start = 0;
+    while (start < Text.size()) {
+        std::size_t end = Text.find('\n', start);
+        if (end == std::string_view::npos) end = Text.size();
+        std::string_view line = Text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::vector<std::string>& row = Rows.emplace_back();
+        for (std::size_t from = 0;;) {
+            const std::size_t tab = line.find('\t', from);
+            row.emplace_back(line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+            if (tab == std::string_view::npos) break;
+            from = tab + 1;
+        }
+        start = end + 1;
+    }
+    return EvenRows(Rows);
+}
+
+bool ClipTextIsNumber(std::string_view Text) {
+    const std::string t = vcl::Trim(std::string(Text));
+    vcl::TFormatSettings point;
+    point.DecimalSeparator = '.';
+    double v = 0;
+    return !t.empty() && vcl::TryStrToFloat(t, v, point);
 }
 
 }  // namespace zyn

@@ -44,4 +44,19 @@ std::string TableToHtml(const TClipRows& Rows);
 /// document holds no table with a cell.
 bool ReadHtmlTable(std::string_view Html, std::vector<std::vector<std::string>>& Rows);
 
+/// CSV as TableToCsv writes it (and spreadsheets do) as rows of cell texts: fields separated
+/// by commas, rows by CR LF, LF or CR; a quoted field keeps commas and line breaks, a
+/// doubled quote stands for one. A line break at the end starts no row. Every row is as
+/// long as the longest. False when the text holds no field.
+bool ReadCsvTable(std::string_view Csv, std::vector<std::vector<std::string>>& Rows);
+
+/// Tab-separated text (the grids' own clipboard text) as rows of cell texts: cells separated
+/// by tabs, rows by CR LF or LF, no quoting. A line break at the end starts no row. Every row
+/// is as long as the longest. False when the text is empty.
+bool ReadTabTable(std::string_view Text, std::vector<std::vector<std::string>>& Rows);
+
+/// Whether a cell's text reads whole as a number (blanks around it allowed, '.' as the
+/// decimal point): such cells are right-aligned in the HTML table.
+bool ClipTextIsNumber(std::string_view Text);
+
 }  // namespace zyn

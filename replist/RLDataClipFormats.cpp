@@ -2,23 +2,9 @@
 // offered together with the text so that a spreadsheet or a mail takes the table whole.
 #include "framework/Zyn_tableclip.h"
 #include "platform/Clipbrd.h"
-#include "platform/SysUtils.h"
 #include "replist/Zyn_replist.h"
 
 namespace zyn {
-
-namespace {
-
-// A text that reads whole as a number (with '.' as the decimal point) is aligned right.
-bool LooksNumeric(const std::string& Text) {
-    const std::string t = vcl::Trim(Text);
-    vcl::TFormatSettings point;
-    point.DecimalSeparator = '.';
-    double v = 0;
-    return !t.empty() && vcl::TryStrToFloat(t, v, point);
-}
-
-}  // namespace
 
 void TRLData::OfferClipboard(const std::string& Text, int LeftCol, int TopRow, int RightCol, int BottomRow,
                              bool AddHeader) const {
@@ -33,7 +19,7 @@ void TRLData::OfferClipboard(const std::string& Text, int LeftCol, int TopRow, i
         std::vector<TClipCell>& row = rows.emplace_back();
         for (int c = LeftCol; c <= RightCol; ++c) {
             std::string s = GetElem(c, r);
-            const bool number = LooksNumeric(s);
+            const bool number = ClipTextIsNumber(s);
             row.push_back({std::move(s), number});
         }
     }

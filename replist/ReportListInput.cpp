@@ -1,7 +1,8 @@
 // The report list view's mouse and keyboard: click-to-sort on the column headers, check
 // boxes, row selection in the three modes, double-click sizing of a column at a header
 // border, cursor keys, Enter to advance and the in-place editor; from the keyboard also
-// Space on check marks, Escape out of the editor, Ctrl+A, Ctrl+C, the context menu keys and the
+// Space on check marks, Escape out of the editor, Ctrl+A, Ctrl+C, Ctrl+V and Shift+Insert,
+// the context menu keys and the
 // column steps, with the focus cue that shows the current row.
 #include <algorithm>
 #include <utility>
@@ -294,6 +295,12 @@ void TReportListView::KeyDown(WORD& Key, TShiftState Shift) {
         case 'C':
             if (ctrl && !shift && !alt && CopySelectedRows()) Key = 0;
             break;
+        case 'V':
+            if (ctrl && !shift && !alt && PasteFromClipboard()) Key = 0;
+            break;
+        case VK_INSERT:
+            if (shift && !ctrl && !alt && PasteFromClipboard()) Key = 0;
+            break;
         case VK_APPS:
         case VK_F10:
             if (!ctrl && !alt && (Key == VK_APPS || shift)) {
@@ -500,15 +507,19 @@ void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) 
         RecordUndoCells({{dataCol, dataRow}});
         FEditRecorded = ACol == FEditUndoCol && ARow == FEditUndoRow;
     }
+    WriteEditedText(dataCol, dataRow, Value);
+    if (FOnSetEditText) FOnSetEditText(this, ACol, dataRow, Value);
+}
+
+void TReportListView::WriteEditedText(int DataCol, int DataRow, const std::string& Value) {
     // The container keeps the mark of a check column and cuts the text to 255 characters;
     // any mark but a blank then reads as a plain check.
-    FData->SetElem(dataCol, dataRow, Value);
-    if (FData->GetColCheckMode(dataCol) != cmNone) {
-        const std::string_view stored = FData->Strings->StringView(dataCol, dataRow);
+    FData->SetElem(DataCol, DataRow, Value);
+    if (FData->GetColCheckMode(DataCol) != cmNone) {
+        const std::string_view stored = FData->Strings->StringView(DataCol, DataRow);
         if (!stored.empty() && stored[0] != ' ' && stored[0] != 'X')
-            FData->Strings->SetString(dataCol, dataRow, "X" + std::string(stored.substr(1)));
+            FData->Strings->SetString(DataCol, DataRow, "X" + std::string(stored.substr(1)));
     }
-    if (FOnSetEditText) FOnSetEditText(this, ACol, dataRow, Value);
 }
 
 }  // namespace zyn

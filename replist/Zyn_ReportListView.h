@@ -478,6 +478,18 @@ public:
     /// Puts SelectedRowsText on the clipboard (what Ctrl+C does); returns false, leaving the
     /// clipboard alone, when no shown row is selected.
     bool CopySelectedRows();
+    /// What Ctrl+V and Shift+Insert do: reads the best table the clipboard offers (an HTML
+    /// table, else CSV, else tab-separated text) and writes it with PasteCells. False when
+    /// the clipboard holds no table or no cell could be written.
+    bool PasteFromClipboard();
+    /// Writes a block of texts into the shown rows from the current cell (the cell the keys
+    /// act on) rightwards in display order and downwards. Only cells an in-place edit could
+    /// change are written (editable columns, enabled rows); the others keep their texts and
+    /// the block keeps its shape around them. The block is cut at the last shown row and the
+    /// last column: a paste adds no rows. Each cell is written as the in-place editor writes
+    /// it (check marks stay), firing OnChange and OnSetEditText; the view repaints once. The
+    /// paste is one undo step. Returns the number of cells written.
+    int PasteCells(const std::vector<std::vector<std::string>>& Block);
     /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
     /// Sets the data identifier.
@@ -894,6 +906,8 @@ private:
     void SelectAllShownRows();
     void PopupAtCurrentRow();
     bool AbandonEdit();
+    // Stores a text as the in-place editor does (a check column keeps its mark).
+    void WriteEditedText(int DataCol, int DataRow, const std::string& Value);
     // Records the stored texts of the cells (data column, data row) before a user's change.
     void RecordUndoCells(const std::vector<std::pair<int, int>>& Cells);
     bool ReplayUndo(bool Back);

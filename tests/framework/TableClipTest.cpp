@@ -57,3 +57,38 @@ TEST(TableClip, WritesCsvAndHtmlThatReadBack) {
     ASSERT_TRUE(ReadHtmlTable(html, back));
     EXPECT_EQ(back, (TRows{{"1.5", "a,b", "say \"hi\""}, {"padded", "two lines", "<&>"}}));
 }
+
+TEST(TableClip, ReadsCsvAsWritten) {
+    const TClipRows cells{
+        {{"1.5", true}, {"a,b", false}, {"say \"hi\"", false}},
+        {{" padded", false}, {"two\r\nlines", false}, {"", false}},
+    };
+    TRows back;
+    ASSERT_TRUE(ReadCsvTable(TableToCsv(cells), back));
+    EXPECT_EQ(back, (TRows{{"1.5", "a,b", "say \"hi\""}, {" padded", "two\r\nlines", ""}}));
+
+    // LF and CR line ends, a short row filled up, a last line without its break, a quote
+    // inside an unquoted field kept, text after a closing quote kept.
+    ASSERT_TRUE(ReadCsvTable("a,b,c\nd\re,5\"x,\"q\"r", back));
+    EXPECT_EQ(back, (TRows{{"a", "b", "c"}, {"d", "", ""}, {"e", "5\"x", "qr"}}));
+    // A trailing comma is an empty last field; an empty line an empty row.
+    ASSERT_TRUE(ReadCsvTable("x,\r\n\r\ny\r\n", back));
+    EXPECT_EQ(back, (TRows{{"x", ""}, {"", ""}, {"y", ""}}));
+    EXPECT_FALSE(ReadCsvTable("", back));
+}
+
+TEST(TableClip, ReadsTabSeparatedText) {
+    TRows back;
+    ASSERT_TRUE(ReadTabTable("a\tb\r\n\tc\td\n", back));
+    EXPECT_EQ(back, (TRows{{"a", "b", ""}, {"", "c", "d"}}));
+    // No quoting: quotes and commas are text; the last line needs no break.
+    ASSERT_TRUE(ReadTabTable("\"q,\"\tz", back));
+    EXPECT_EQ(back, (TRows{{"\"q,\"", "z"}}));
+    EXPECT_FALSE(ReadTabTable("", back));
+
+    EXPECT_TRUE(ClipTextIsNumber(" -12.5 "));
+    EXPECT_TRUE(ClipTextIsNumber("3e2"));
+    EXPECT_FALSE(ClipTextIsNumber("12,5"));
+    EXPECT_FALSE(ClipTextIsNumber("A-1"));
+    EXPECT_FALSE(ClipTextIsNumber(""));
+}

@@ -78,6 +78,10 @@ struct X11Clipboard::Impl {
     std::mutex lock;
     std::condition_variable done;
     std::vector<TClipboardItem> items;   // what this program offers, while it owns the selection
+    // A new offer on its way to the thread. It becomes the served one only when the thread
+    // takes the selection for it, so that another program's take the thread reads in the
+    // meantime (which ends the old offer) cannot end the new one too.
+    std::vector<TClipboardItem> staged;
     bool owned = false;
     int pending = 0;                     // commands sent to the thread and not yet carried out
     int wake[2] = {-1, -1};
@@ -138,10 +142,16 @@ struct X11Clipboard::Impl {
 
     void Carry(char C) {
         if (C == 'o') {
+            {
+                std::lock_guard<std::mutex> hold(lock);
+                items = std::move(staged);
+                staged.clear();
+            }
             XSetSelectionOwner(owner, clipboard, ownerWin, CurrentTime);
             const bool ok = XGetSelectionOwner(owner, clipboard) == ownerWin;
             std::lock_guard<std::mutex> hold(lock);
             owned = ok;
+            if (!ok) items.clear();
         } else if (C == 'c') {
             if (XGetSelectionOwner(owner, clipboard) == ownerWin) XSetSelectionOwner(owner, clipboard, None, CurrentTime);
             std::lock_guard<std::mutex> hold(lock);
@@ -155,6 +165,9 @@ struct X11Clipboard::Impl {
 
     void Handle(XEvent& E) {
         if (E.type == SelectionClear && E.xselectionclear.selection == clipboard) {
+            // Another program's take may be read only after this one took the selection
+            // back for a new offer: the server says who owns it now.
+            if (XGetSelectionOwner(owner, clipboard) == ownerWin) return;
             std::lock_guard<std::mutex> hold(lock);
             owned = false;
             items.clear();
@@ -351,7 +364,7 @@ void X11Clipboard::SetFormats(std::vector<TClipboardItem> Items) {
     }
     {
         std::lock_guard<std::mutex> hold(impl_->lock);
-        impl_->items = std::move(Items);
+        impl_->staged = std::move(Items);
     }
     impl_->Command('o');
 }
