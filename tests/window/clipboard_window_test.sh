@@ -2,19 +2,25 @@
 # The table editor and the X11 clipboard of a real X server, looked at from outside with
 # xclip.
 #
-# usage: clipboard_window_test.sh APP HTML_FIXTURE OUTPUT_DIR
+# usage: clipboard_window_test.sh APP HTML_FIXTURE OUTPUT_DIR [GALLERY|-] [RACE_PROGRAM|-]
 #
 # Starts Xvfb on a free display and the table editor program with the SDL backend; selects
 # a 2 x 2 block with the mouse and Shift+arrows and copies it with Ctrl+C; xclip must then
 # list text/plain, text/csv and text/html among the clipboard's TARGETS and read the block
 # back in each. Then xclip offers an HTML table as a spreadsheet would, and Ctrl+V on a cell
-# pastes it there. Outcomes are read from the state file the program keeps. Exits 77
-# (skipped) only when no X server can be started.
+# pastes it there. Outcomes are read from the state file the program keeps. With the
+# gallery given, the same is done in its report list: Ctrl+C there offers the three forms, an
+# HTML table from xclip pastes into the editable column (and Ctrl+Z takes it back), read
+# back through the gallery's --dump-state. With the race program given, it checks that an
+# offer made just after another program took the selection is the one everybody reads.
+# Exits 77 (skipped) only when no X server can be started.
 set -u
 
 app=$1
 fixture=$2
 out=$3
+gallery=${4:--}
+race=${5:--}
 mkdir -p "$out"
 state=$out/clipboard-state.txt
 rm -f "$state"
@@ -33,6 +39,15 @@ cleanup() {
     wait 2>/dev/null
 }
 trap cleanup EXIT
+# Ends the program under test (apid) and waits for it.
+stop_app() {
+    [ -n "$apid" ] || return 0
+    kill "$apid" 2>/dev/null
+    for _ in $(seq 1 40); do kill -0 "$apid" 2>/dev/null || break; sleep 0.05; done
+    kill -9 "$apid" 2>/dev/null
+    wait "$apid" 2>/dev/null
+    apid=""
+}
 
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() {
@@ -130,4 +145,66 @@ wait_for cell.3.2 "-3 0" "the pasted -3"
 wait_for cell.2.3 "0 1" "the pasted text (no number)"
 wait_for cell.3.3 "4000 0" "the pasted 4e3"
 wait_for cell.1.1 "1.5 0" "a cell outside the paste"
+stop_app
+[ -n "$cpid" ] && kill "$cpid" 2>/dev/null
+cpid=""
+
+# 3. The report list of the gallery: Ctrl+C on a selected row offers the three forms, and
+#    a spreadsheet's HTML table pastes into the editable customer column only.
+if [ "$gallery" != "-" ]; then
+    state=$out/clipboard-gallery-state.txt
+    rm -f "$state"
+    R=report-list
+    ZYN_BACKEND=sdl SDL_VIDEODRIVER=x11 "$gallery" --page report-list --dump-state "$state" \
+        >"$out/clipboard-app.log" 2>&1 &
+    apid=$!
+    wid=$(timeout 20 xdotool search --sync --name "Component Gallery" | head -1)
+    [ -n "$wid" ] || fail "the gallery window did not appear"
+    wait_for gallery.page report-list "the report list page"
+    wait_for $R.row1 "Kofi H.|Lyon|1655.16" "the first row before the paste"
+    read -r x y w h <<<"$(value $R.cell.rect)"
+    [ -n "${h:-}" ] || fail "no rectangle for the first row's customer cell"
+    xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click 1
+    sleep 0.2
+    xdotool key ctrl+c
+    targets=""
+    for _ in $(seq 1 40); do
+        targets=$(timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null)
+        grep -qx "text/html" <<<"$targets" && break
+        sleep 0.05
+    done
+    for t in text/plain text/csv text/html; do
+        grep -qx "$t" <<<"$targets" || fail "the list's TARGETS should list $t but is: $(tr '\n' ' ' <<<"$targets")"
+    done
+    expect_clip text/plain 'paid\tA-000001\tKofi H.\tLyon\t1655.16\tlead\t******\n'
+    expect_clip text/csv 'paid,A-000001,Kofi H.,Lyon,1655.16,lead,******\r\n'
+    html=$(timeout 5 xclip -selection clipboard -t text/html -o 2>/dev/null)
+    grep -q '<td align="right" style="text-align:right">1655.16</td>' <<<"$html" \
+        || fail "the list's HTML should hold the right-aligned amount: $html"
+
+    xclip -quiet -selection clipboard -t text/html -i "$(dirname "$fixture")/report-list-block.html" >/dev/null 2>&1 &
+    cpid=$!
+    for _ in $(seq 1 40); do
+        timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx text/html && \
+            ! timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx text/csv && break
+        sleep 0.05
+    done
+    xdotool key ctrl+v
+    wait_for $R.row1 "Fish & Chips Ltd|Lyon|1655.16" "the first row after the paste"
+    wait_for $R.row2 "Second <row>|Oslo|152.63" "the second row after the paste"
+    xdotool key ctrl+z
+    wait_for $R.row1 "Kofi H.|Lyon|1655.16" "the first row after Ctrl+Z"
+    wait_for $R.row2 "Fatima O.|Oslo|152.63" "the second row after Ctrl+Z"
+    stop_app
+    [ -n "$cpid" ] && kill "$cpid" 2>/dev/null
+    cpid=""
+fi
+
+# 4. Another program takes the selection just before this one offers new data.
+if [ "$race" != "-" ]; then
+    timeout 30 "$race" 30 >"$out/clipboard-race.log" 2>&1 || {
+        cat "$out/clipboard-race.log"
+        fail "an offer made just after another program took the selection was lost"
+    }
+fi
 echo "PASSED"

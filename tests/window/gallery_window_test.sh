@@ -7,7 +7,8 @@
 # xdotool: edits a grid cell by typing, copies a cell through the grid's popup menu into
 # the note field, copies the note's text with Ctrl+C and pastes it into another cell
 # through the menu, cancels a menu by clicking elsewhere, and ends the program; sorts the
-# report list by header clicks and edits one of its rows in the row editor; on the numeric
+# report list by header clicks, edits one of its rows in the row editor and stops the load
+# of its large example with Escape; on the numeric
 # fields page types into a fixed-point field, steps it and tabs on; on the drag and dock
 # page drags a part from one list into the other; on the table editor page edits a cell
 # with keys only (Tab, F2, a number, Enter); on the calendar page moves the day by keys. Every
@@ -213,6 +214,20 @@ case "$(value $R.row1)" in
     "Zed Q.|"*) ;;
     *) fail "the first row should start with the edited customer but is \"$(value $R.row1)\"" ;;
 esac
+# 8a. Ctrl+L loads the list of 1,000,000 orders with a progress bar; the window answers
+#     while it loads, and Escape stops the load, leaving the list as it was.
+row1=$(value $R.row1)
+# A click on the first row's order (not editable: no editor opens) gives the list the keys.
+read -r x _ w _ <<<"$(value $R.header.rect)"
+read -r _ y _ h <<<"$(value $R.cell.rect)"
+xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click 1
+sleep 0.3
+xdotool key ctrl+l
+wait_for $R.load running "the large load after Ctrl+L"
+xdotool key Escape
+wait_for $R.load cancelled "the large load after Escape"
+wait_for $R.rows 100000 "the rows after the cancelled load"
+[ "$(value $R.row1)" = "$row1" ] || fail "the cancelled load changed the first row to \"$(value $R.row1)\""
 kill -TERM "$gpid"
 for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
 wait "$gpid"
