@@ -151,6 +151,16 @@ std::string_view TStringArray::StringView(int Col, int Row) const {
     return CellOf(columns_[std::size_t(Col)], Stored(Row));
 }
 
+void TStringArray::ReserveRows(int Cols, int Rows) {
+    const std::size_t last = std::min<std::size_t>(std::size_t(std::max(Cols, 0)), columns_.size() - 1);
+    try {
+        for (std::size_t c = 1; c <= last; ++c)
+            if (columns_[c].capacity() < std::size_t(std::max(Rows, 0))) columns_[c].reserve(std::size_t(Rows));
+    } catch (const std::exception&) {
+        // Only a hint: the columns grow as they would without it.
+    }
+}
+
 void TStringArray::SetString(int Col, int Row, std::string_view S) {
     if (!ValidCell(Col, Row)) return;
     std::string scratch;

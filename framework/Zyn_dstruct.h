@@ -77,6 +77,10 @@ public:
     // dropped, new rows are appended at the end of the presentation. Raises EZynDStructError
     // when the memory cannot be had, leaving the matrix as it was.
     void Resize(int Cols, int Rows);
+    // Room for the texts of stored rows 1..Rows in columns 1..Cols, for a reader that knows
+    // about how many rows will come: the columns then grow without copying themselves. The
+    // matrix does not change; a request the memory cannot meet is ignored.
+    void ReserveRows(int Cols, int Rows);
     int GetNrOfColumns() const { return static_cast<int>(columns_.size()) - 1; }
     int GetNrOfRows() const { return rows_; }
     // Stored rows 1..RowsInUse may hold a text or an attribute byte; the rows after them are

@@ -52,6 +52,19 @@ public:
         if (!problem.empty()) Fail(Line, problem);
     }
 
+    // Once the first block is read, the rows still to come are about as long as those read:
+    // the columns get room for all of them at once (2 % more), so that they need not grow
+    // by copying. A guess far beyond what the file can hold is not followed.
+    void ExpectRows(std::int64_t BytesRead, std::int64_t TotalBytes) {
+        if (rows_ <= 0 || BytesRead <= 0 || TotalBytes <= BytesRead) return;
+        const long long expected = rows_ * TotalBytes / BytesRead;
+        const long long rows = std::min<long long>(expected + expected / 50 + 16, 0x7FFFFFFE);
+        // A cell of the file takes at least a byte and its separator; a guess that gives
+        // each cell fewer than four bytes of the file came from untypical first lines.
+        if (rows * cols_ > TotalBytes / 4) return;
+        fresh_.Strings->ReserveRows(cols_, int(rows));
+    }
+
     int Finish() {
         // The store holds every row already; the count follows it, then the columns (which
         // drops the store's spare empty ones and names the others).
@@ -110,6 +123,7 @@ int TRLData::ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool 
         int line = 1, quoteLine = 1;
         std::int64_t read = 0;
         bool first = true;
+        bool estimated = false;
 
         auto field = [&]() -> std::string& {
             if (count == fields.size()) {
@@ -230,6 +244,10 @@ int TRLData::ImportCSV(const std::string& FName, TCSVDelimiters Delimiter, bool 
                 }
             }
             progress.Step(read);
+            if (!estimated) {
+                estimated = true;
+                builder.ExpectRows(read, total);
+            }
         }
         if (state == Quoted) builder.Fail(quoteLine, "a quoted field is not closed");
         if (state == Unquoted || state == QuoteSeen) endField();

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <vector>
 
 #include "replist/RLDataFiles.h"
 #include "replist/Zyn_replist.h"
@@ -51,16 +52,22 @@ void AppendHexRef(std::string& Out, std::uint32_t Cp) {
 
 // Appends S as XML text. In attribute mode (Elements false) a byte that needs a <byte>
 // element makes the function return false.
+// The bytes that are not written as they are: controls, markup, quotes and every byte of a
+// multi-byte character (checked for what XML can carry).
+struct TPlainBytes {
+    bool Plain[256];
+    constexpr TPlainBytes() : Plain() {
+        for (int c = 0x20; c < 0x80; ++c) Plain[c] = c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+    }
+};
+constexpr TPlainBytes kPlain;
+
 bool AppendXmlEscaped(std::string& Out, std::string_view S, bool Elements) {
     std::size_t i = 0;
     const std::size_t n = S.size();
     while (i < n) {
         std::size_t run = i;
-        while (run < n) {
-            const unsigned char c = static_cast<unsigned char>(S[run]);
-            if (c < 0x20 || c >= 0x80 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\'') break;
-            ++run;
-        }
+        while (run < n && kPlain.Plain[static_cast<unsigned char>(S[run])]) ++run;
         Out.append(S.data() + i, run - i);
         i = run;
         if (i >= n) break;
@@ -665,17 +672,25 @@ void WriteDataSet(TRLData& D, rlfiles::TTextSink& Sink, bool CreateHeader, const
     TRLData::TProgress progress(&D, rows);
     // In stored order the rows after the last one in use are empty and not written.
     const int last = D.Strings->IsSorted() ? rows : std::min(rows, D.Strings->RowsInUse());
+    // What comes before a cell's row number is the same for every row: "  <cell col="C" row="".
+    std::vector<std::string> heads(std::size_t(cols) + 1);
+    for (int c = 0; c <= cols; ++c) {
+        heads[std::size_t(c)] = "  <cell col=\"";
+        AppendInt(heads[std::size_t(c)], c);
+        heads[std::size_t(c)] += "\" row=\"";
+    }
+    char row[16];
     for (int r = 1; r <= last; ++r) {
+        // The row number and what follows it, up to the text: r">.
+        const std::size_t rowLen = std::size_t(std::to_chars(row, row + 12, r).ptr - row);
+        row[rowLen] = '"';
+        row[rowLen + 1] = '>';
         for (int c = 0; c <= cols; ++c) {
             const std::string_view s = D.Strings->StringView(c, r);
             if (s.empty()) continue;
-            b += "  <cell col=\"";
-            AppendInt(b, c);
-            b += "\" row=\"";
-            AppendInt(b, r);
-            b += "\">";
+            b.append(heads[std::size_t(c)]).append(row, rowLen + 2);
             AppendXmlEscaped(b, s, true);
-            b += "</cell>\n";
+            b.append("</cell>\n", 8);
         }
         Sink.MaybeFlush();
         progress.Step(r);

@@ -363,6 +363,34 @@ TEST(RLDataCsv, RaggedFilesOfAnyShapeImport) {
     EXPECT_LE(d.Strings->CellSlots(), 3 * 50001);
 }
 
+// Past the first block of a megabyte the reader guesses the rows to come from those read:
+// lines that then grow longer or shorter (or wider) than the first ones read all the same.
+TEST(RLDataCsv, FilesPastTheFirstBlockWhateverTheirLaterLines) {
+    const std::string f = TempFile("blocks.csv");
+    const std::string longText(200, 'w');
+    for (int shape = 0; shape < 3; ++shape) {
+        std::string text;
+        int rows = 0;
+        for (; text.size() < (3u << 20); ++rows) {
+            const bool later = text.size() > (1u << 20);
+            text += std::to_string(rows + 1) + ",a";
+            if (later && shape == 0) text += "," + longText;     // longer lines
+            if (!later && shape == 1) text += "," + longText;    // shorter lines later
+            if (later && shape == 2) text += ",b,c,d,e,f,g,h";   // wider lines
+            text += '\n';
+        }
+        WriteText(f, text);
+        TRLData d(nullptr);
+        ASSERT_EQ(d.ImportCSV(f, csvComma, false), rows) << "shape " << shape;
+        EXPECT_EQ(d.GetNrOfColumns(), shape == 2 ? 9 : 3);
+        EXPECT_EQ(d.GetElem(1, rows), std::to_string(rows));
+        EXPECT_EQ(d.GetElem(2, rows / 2), "a");
+        EXPECT_EQ(d.GetElem(3, 1), shape == 1 ? longText : "");
+        EXPECT_EQ(d.GetElem(3, rows), shape == 0 ? longText : shape == 2 ? "b" : "");
+    }
+    std::remove(f.c_str());
+}
+
 TEST(RLDataCsv, HostileTextsThroughCsv) {
     // Every hostile text written as a quoted field comes back byte for byte.
     std::string csv;
