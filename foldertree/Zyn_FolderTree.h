@@ -195,13 +195,14 @@ public:
     bool SelectFolderNames(const std::vector<std::string>& Names);
 
     // ---- events
-    /// The handler of event OnDirChanged (empty: none).
+    /// Called after Directory changed: by a selection, Reset or RefreshTree (not when the same
+    /// folder is chosen again). Empty: none.
     const vcl::TNotifyEvent& GetOnDirChanged() const { return FOnDirChange; }
-    /// Sets the handler of event OnDirChanged (an empty function removes it).
+    /// Installs the handler called after Directory changed; an empty function removes it.
     void SetOnDirChanged(vcl::TNotifyEvent Value) { FOnDirChange = std::move(Value); }
 
 protected:
-    /// The handler of event OnDirChange.
+    /// The handler called after Directory changed (published as OnDirChanged); empty: none.
     vcl::TNotifyEvent FOnDirChange;
 
     /// Makes the window and what depends on it.

@@ -144,17 +144,21 @@ public:
     int GetFocusedMark() const;
 
     // ---- events
-    /// The handler of event OnMarkClick (empty: none).
+    /// Called when a mark is chosen, with a position and the mark that became Selected: a left
+    /// click (the pointer and the nearest visible mark) or Enter or Space (the focused mark at its
+    /// centre), before the repaint. Empty: none.
     const TMarkClickEvent& GetOnMarkClick() const { return FOnMarkClick; }
-    /// Sets the handler of event OnMarkClick (an empty function removes it).
+    /// Installs the handler called when a click selects a mark; an empty function removes it.
     void SetOnMarkClick(TMarkClickEvent Value) { FOnMarkClick = std::move(Value); }
-    /// The handler of event OnMarkDblClick (empty: none).
+    /// Called on a left double click, as OnMarkClick is on a click, with the position and the
+    /// mark that became Selected. Empty: none.
     const TMarkClickEvent& GetOnMarkDblClick() const { return FOnMarkDblClick; }
-    /// Sets the handler of event OnMarkDblClick (an empty function removes it).
+    /// Installs the handler called when a double click selects a mark; an empty function removes it.
     void SetOnMarkDblClick(TMarkClickEvent Value) { FOnMarkDblClick = std::move(Value); }
-    /// Fired at the end of every Paint.
+    /// Called at the end of every Paint, after the marks are on the canvas, so the handler can
+    /// draw over them. Empty: none.
     const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
-    /// Sets the handler of event OnPaint (an empty function removes it).
+    /// Installs the handler called after each paint; an empty function removes it.
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
     /// Draws the control.
@@ -166,11 +170,11 @@ public:
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnMarkClick.
+    /// The handler called when a click selects a mark; empty: none.
     TMarkClickEvent FOnMarkClick;
-    /// The handler of event OnMarkDblClick.
+    /// The handler called when a double click selects a mark; empty: none.
     TMarkClickEvent FOnMarkDblClick;
-    /// The handler of event OnPaint.
+    /// The handler called at the end of every Paint; empty: none.
     vcl::TNotifyEvent FOnPaint;
 
     /// Handles a pointer move.
