@@ -398,7 +398,8 @@ protected:
     /// The number buffer as it stands (the text being edited).
     std::string GetTextBuf() const override { return FInBuffer; }
     /// Edits the number buffer (unless ReadOnly; Ctrl+C copies even then); with OnlineCheck an
-    /// edit the format does not take is refused with a beep. Fires OnChange after a change.
+    /// edit the format does not take is refused (a beep when Beep is set). Fires OnChange after a
+    /// change.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
     /// Forgets a released Shift or Ctrl.
     void KeyUp(vcl::WORD& Key, vcl::TShiftState Shift) override;
