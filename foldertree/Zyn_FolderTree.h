@@ -210,7 +210,8 @@ protected:
     /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced).
     /// While a whole branch opens, a folder already open by another way stays closed.
     bool CanExpand(vcl::TTreeNode* Node) override;
-    /// Handles a change of the text.
+    /// The selection moved to Node: fires OnClick, makes Node's folder the Directory, passes the
+    /// change on (OnChange) and fires OnDirChanged when Directory differs.
     void Change(vcl::TTreeNode* Node) override;
     /// Forgets what the tree kept about Node before the node is deleted.
     void Delete(vcl::TTreeNode* Node) override;

@@ -177,7 +177,8 @@ protected:
     /// The handler called at the end of every Paint; empty: none.
     vcl::TNotifyEvent FOnPaint;
 
-    /// Handles a pointer move.
+    /// Highlights the visible mark nearest the pointer (the one a click would choose); only the
+    /// old and new highlighted cells are redrawn.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     /// A left click: selects the nearest visible mark, fires OnMarkClick and repaints (a release
     /// at (-1, -1) is ignored).

@@ -104,7 +104,7 @@ protected:
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Fires OnChange.
+    /// Fires OnChange (the owning meter repaints).
     void Changed();
 
 private:
@@ -465,7 +465,7 @@ protected:
     /// Fires OnMouseMoveInMeter with whether the pointer lies on the scale's sweep and the value
     /// under it.
     void MouseMoveInMeter(bool WithinRange, vcl::TShiftState Shift, double MeterValue);
-    /// Handles a pointer move.
+    /// OnMouseMove, then OnMouseMoveInMeter with the value under the pointer.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
 
 private:

@@ -772,9 +772,14 @@ public:
     /// its column has check marks or is editable, otherwise the visible cells of the
     /// current row; empty when no shown row is current.
     vcl::TRect FocusCueRect() const;
-    /// Handles a key press (virtual key).
+    /// The list's keys: the cursor keys select the row under the cursor (then OnCursorKeyAction
+    /// and OnSelectedChange), Space toggles a check mark, F2 edits the cell the keys act on,
+    /// Escape abandons an edit, Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+A selects all
+    /// rows (RowSelectMode 2), Ctrl+C copies the selected rows, the menu key and Shift+F10 open
+    /// the row menu; other keys go to the grid.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
-    /// Handles a typed character.
+    /// Enter opens the editor on the column the keys act on; with AutoAdvance it then moves one
+    /// row down as the Down arrow does.
     void KeyPress(char32_t& Key) override;
     /// Places the view like any control, then repaints.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -818,19 +823,24 @@ protected:
     void Paint() override;
     /// Draws one cell of the grid.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
-    /// Handles a mouse button press.
+    /// A left press on a column header sorts by that column (Shift: adds it as a further key;
+    /// not in the header's border zone, only with SortEnabled); on a data cell it toggles the
+    /// check mark when the box was hit and selects rows by RowSelectMode.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a pointer move.
+    /// Remembers the pointer position (the double click and the header borders use it).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// In RowSelectMode 2, a release right of the cells (or a left release below them) deselects
+    /// every row and fires OnSelectedChange.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a double click.
+    /// On a column header border, fits the column left of it to its contents; elsewhere the
+    /// grid's double click (OnDblClick, the row editor).
     void DblClick() override;
-    /// Handles a wheel step towards the user.
+    /// A wheel step towards the user, as the grid takes it; ignored while no row is shown.
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Handles a wheel step away from the user.
+    /// A wheel step away from the user, as the grid takes it; ignored while no row is shown.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Whether the cell may become the current one.
+    /// Whether the cell may become current: never on the stand-in row of an empty list, otherwise
+    /// as OnSelectCell decides. Switches in-place editing on for editable columns of enabled rows.
     bool SelectCell(int ACol, int ARow) override;
     /// The text the in-place editor starts with for grid cell (ACol, ARow).
     std::string GetEditText(int ACol, int ARow) override;
