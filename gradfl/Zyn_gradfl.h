@@ -102,7 +102,7 @@ public:
     /// Installs the handler called after each paint; an empty function removes it.
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the gradient off screen, shows it, then fires OnPaint (so the handler draws over it).
     void Paint() override;
 
 protected:

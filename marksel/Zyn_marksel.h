@@ -161,7 +161,8 @@ public:
     /// Installs the handler called after each paint; an empty function removes it.
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the grid of marks off screen (the selected one in the selection colours, greyed when
+    /// disabled), shows it, then fires OnPaint.
     void Paint() override;
     /// Takes Enter from the form while the selector has the keyboard, and redraws only the
     /// focused mark's cell when the keyboard comes and goes.

@@ -431,7 +431,9 @@ public:
     /// Installs the handler that draws over the finished picture; an empty function removes it.
     void SetOnMeterRendered(TMeterRenderedEvent Value) { FOnMeterRendered = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the meter off screen in this order: background, scale band, ticks and labels,
+    /// caption, needles, rim cover and anchor, lamps, OnMeterRendered, frame; then shows it.
+    /// Nothing while a form file is read.
     void Paint() override;
 
 protected:

@@ -261,9 +261,11 @@ protected:
     /// The handler called when the held date changes or a day colour is set; empty: none.
     vcl::TNotifyEvent FOnChange;
 
-    /// Draws the control.
+    /// Works out what every cell of this paint shares (the month shown, today), then draws the
+    /// grid.
     void Paint() override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: the buttons and the title in row 0, the weekday names in row 1, the week
+    /// numbers in column 0 and the days below.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
     /// Sizes the cells anew so that the grid fills the new client area.
     void Resize() override;

@@ -658,7 +658,8 @@ protected:
 
     /// Forgets a component that is being freed.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: a data cell (formatted number, marks, selection, after OnBeforeRenderCell)
+    /// or a heading cell (names, attributes, the corner).
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
     /// After a scroll: reports a selection change, then moves the in-place editor and fires
     /// OnTopLeftChanged.

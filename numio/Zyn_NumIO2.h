@@ -388,7 +388,8 @@ protected:
     void Loaded() override;
     /// Makes the window and what depends on it.
     void CreateWnd() override;
-    /// Draws the control.
+    /// Draws the texts, the number box with caret and selection, the buttons and the gauge off
+    /// screen and shows them; nothing while SuppressPaint is set or before the window exists.
     void Paint() override;
     /// With AutoSize the height follows the font: text height of "E0" + 6, at least 18.
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;

@@ -193,7 +193,8 @@ public:
     /// removes it.
     void SetOnBeforeDisplay(TBeforeDisplayEvent Value) { FOnBeforeDisplay = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the left and right texts and the number box (after OnBeforeDisplay) off screen, then
+    /// shows the picture (ANDed over the background when Transparent).
     void Paint() override;
 
 protected:

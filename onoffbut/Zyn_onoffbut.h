@@ -269,7 +269,8 @@ public:
     /// The same from the bitmap file FName.
     void LoadUserGlyph(const std::string& FName);
 
-    /// Draws the control.
+    /// Draws the background, the glyph of the current state and the caption, masked so that a
+    /// transparent button shows its parent.
     void Paint() override;
     /// The window procedure: dispatches messages.
     void WndProc(vcl::TMessage& Message) override;

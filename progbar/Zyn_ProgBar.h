@@ -253,7 +253,7 @@ public:
     /// Installs the handler that may replace the value text; an empty function removes it.
     void SetOnShowValue(TBeforeShowValueEvent Value) { FOnShowValue = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws background, bar, frames and value text (after OnShowValue) off screen and shows them.
     void Paint() override;
 
 protected:

@@ -233,7 +233,8 @@ public:
     /// Installs the handler called when a looping scroll starts over; an empty function removes it.
     void SetOnScrollLoopRestart(vcl::TNotifyEvent Value) { FOnScrollLoopRestart = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the ground, the dot grid, the dot-matrix text at its scroll offset and the frame off
+    /// screen, and shows them.
     void Paint() override;
 
 protected:

@@ -819,9 +819,11 @@ protected:
     /// The handler that follows (and may cancel) the long operations; empty: none.
     TProgressEvent FOnProgress;
 
-    /// Draws the control.
+    /// Draws the grid, then the empty-list message (when no row is shown), the inter-row indicator
+    /// and the focus cue; nothing while SuppressPaint is set.
     void Paint() override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: a data cell (row colours, check box, after OnBeforeRenderCell), a column
+    /// header or the common header.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
     /// A left press on a column header sorts by that column (Shift: adds it as a further key;
     /// not in the header's border zone, only with SortEnabled); on a data cell it toggles the

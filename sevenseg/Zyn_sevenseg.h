@@ -165,7 +165,8 @@ public:
     /// The height of one cell of the image cache.
     int GetCellHeight() const { return FCells.Height; }
 
-    /// Draws the control.
+    /// Draws the ground, the digits from the segment cache and the frame off screen and shows them;
+    /// nothing while a form file is read.
     void Paint() override;
 
 protected:

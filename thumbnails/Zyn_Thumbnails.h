@@ -309,7 +309,9 @@ public:
     /// Installs the handler that draws over each slide; an empty function removes it.
     void SetOnSlideRendered(TSlideRenderedEvent Value) { FOnSlideRendered = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws every slide in view off screen through OnFirstImageRequest, OnImageRequest,
+    /// OnSlideRendered and OnLastImageRequest, then shows the picture. Exceptions from the handlers
+    /// come out once the picture is shown.
     void Paint() override;
     /// Takes Enter from the form while the control has the keyboard.
     void WndProc(vcl::TMessage& Message) override;
