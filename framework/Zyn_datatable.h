@@ -152,11 +152,13 @@ public:
     /// The name of column Col; "" outside 1..Cols. Names hold at most DTNameLength characters,
     /// attributes are free integers.
     std::string GetColName(int Col) const;
-    /// Renames column Col (cut to DTNameLength); ignored outside 1..Cols. Sends the setup notification.
+    /// Renames column Col (cut to DTNameLength); ignored outside 1..Cols. Sends the setup
+    /// notification.
     void SetColName(int Col, std::string_view Name);
     /// The name of row Row; "" outside 1..Rows.
     std::string GetRowName(int Row) const;
-    /// Renames row Row (cut to DTNameLength); ignored outside 1..Rows. Sends the setup notification.
+    /// Renames row Row (cut to DTNameLength); ignored outside 1..Rows. Sends the setup
+    /// notification.
     void SetRowName(int Row, std::string_view Name);
     /// The attribute of column Col; 0 outside 1..Cols.
     int GetColAttrib(int Col) const;
@@ -187,8 +189,9 @@ public:
     /// blanks), searching from value StartIx on; 0 when the column has no such identifier.
     int OrdinalOfNominalID(int Col, std::string_view Text, int StartIx) const;
 
-    /// Inserts an empty row before row Ix (1..Rows + 1; Rows + 1 appends; other indexes are ignored).
-    /// New rows and columns hold 0 with state 0 and empty names. Sends the size notification.
+    /// Inserts an empty row before row Ix (1..Rows + 1; Rows + 1 appends; other indexes are
+    /// ignored). New rows and columns hold 0 with state 0 and empty names. Sends the size
+    /// notification.
     void InsertRow(int Ix);
     /// Inserts an empty column before column Ix (1..Cols + 1); sends the size notification.
     void InsertColumn(int Ix);

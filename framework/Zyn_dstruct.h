@@ -189,9 +189,9 @@ private:
 
     /// [col][stored row], each column only as long as its last stored text needs.
     std::vector<TColumn> columns_;
-    std::vector<std::uint8_t> rowAttribs_;                       ///< [stored row], as long as needed
+    std::vector<std::uint8_t> rowAttribs_;                       // [stored row], as long as needed
     std::vector<std::uint8_t> colAttribs_;                       ///< [col]
-    std::vector<std::uint32_t> order_;                           ///< [position] -> stored row; empty: same order
+    std::vector<std::uint32_t> order_;                           // [position] -> stored row; empty: same order
     int rows_ = 0;
     int allocRowsBy_ = 10;
 };

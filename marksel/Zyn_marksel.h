@@ -153,7 +153,7 @@ public:
     /// Called on a left double click, as OnMarkClick is on a click, with the position and the
     /// mark that became Selected. Empty: none.
     const TMarkClickEvent& GetOnMarkDblClick() const { return FOnMarkDblClick; }
-    /// Installs the handler called when a double click selects a mark; an empty function removes it.
+    /// Installs the handler called when a double click selects a mark (an empty one removes it).
     void SetOnMarkDblClick(TMarkClickEvent Value) { FOnMarkDblClick = std::move(Value); }
     /// Called at the end of every Paint, after the marks are on the canvas, so the handler can
     /// draw over them. Empty: none.

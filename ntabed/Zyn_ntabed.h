@@ -574,7 +574,8 @@ public:
 
     // ---- events
     /// Called when the data changed: the data table reported a change (an edit, a sort), a comment
-    /// was stored, or paste, clear, undo or redo ran. Not sent while SuppressPaint is set. Empty: none.
+    /// was stored, or paste, clear, undo or redo ran. Not sent while SuppressPaint is set.
+    /// Empty: none.
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
     /// Installs the handler called when the data changed; an empty function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }

@@ -676,7 +676,8 @@ public:
 
     // ---- events
     /// Called after a click (or Space) changed a check mark, with the data column and row; State is
-    /// the opposite of the state the mark was given (in a box column its former state). Empty: none.
+    /// the opposite of the state the mark was given (in a box column its former state).
+    /// Empty: none.
     const TCheckStateChangeEvent& GetOnCheckedChange() const { return FOnCheckedChange; }
     /// Installs the handler called after a check mark changed; an empty function removes it.
     void SetOnCheckedChange(TCheckStateChangeEvent Value) { FOnCheckedChange = std::move(Value); }
@@ -723,24 +724,23 @@ public:
     /// Called after a cursor key (arrows, Page Up/Down, Home, End, or Enter with AutoAdvance) moved
     /// the current row, with the key; OnSelectedChange follows. Empty: none.
     const TCursorKeyActionEvent& GetOnCursorKeyAction() const { return FOnCursorKeyAction; }
-    /// Installs the handler called after the cursor keys moved the row; an empty function removes it.
+    /// Installs the handler called after the cursor keys moved the row (an empty one removes it).
     void SetOnCursorKeyAction(TCursorKeyActionEvent Value) { FOnCursorKeyAction = std::move(Value); }
     /// Called by GetElem with the cell's text just before it returns it; the handler may change
     /// the text returned (the stored text stays). Empty: none.
     const TReadCellEvent& GetOnReadCell() const { return FOnReadCell; }
-    /// Installs the handler that may change the texts GetElem returns; an empty function removes it.
+    /// Installs the handler that may change the texts GetElem returns (an empty one removes it).
     void SetOnReadCell(TReadCellEvent Value) { FOnReadCell = std::move(Value); }
     /// Called before each exchange of two rows while the list sorts, with the sort-key texts of
     /// the two rows. While it is assigned the rows are exchanged one pair at a time (far slower
     /// on large lists); unassigned, the new order is taken over at once. Empty: none.
     const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
-    /// Installs the handler called before each row exchange of a sort; an empty function removes it.
+    /// Installs the handler called before each row exchange of a sort (an empty one removes it).
     void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value);
     /// Called for each cell text an HTML export writes, with its column and row; the handler may
     /// change the text written. Empty: none.
     const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
-    /// Installs the handler that may change the texts of an HTML export; an empty function removes
-    /// it.
+    /// Installs the handler that may change the texts of an HTML export (an empty one removes it).
     void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
     /// Called with 0..100 as the store reads or writes files and sorts (not while OnProgress is
     /// assigned, when sorts are computed aside). Empty: none.

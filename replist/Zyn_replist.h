@@ -380,12 +380,11 @@ public:
     // ---- events
     /// Each exchange of two rows while the store sorts, Sender the container.
     const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
-    /// Installs the handler called before each row exchange of a sort; an empty function removes it.
+    /// Installs the handler called before each row exchange of a sort (an empty one removes it).
     void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value) { FOnBeforeSortExchange = std::move(Value); }
     /// Each cell text of an HTML export; the handler may change the text written.
     const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
-    /// Installs the handler that may change the texts of an HTML export; an empty function removes
-    /// it.
+    /// Installs the handler that may change the texts of an HTML export (an empty one removes it).
     void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
     /// Progress of file reads and writes, 0 to 100.
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }

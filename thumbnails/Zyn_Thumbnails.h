@@ -295,8 +295,7 @@ public:
     /// Called at the start of each paint, before the first OnImageRequest (to open what the
     /// pictures come from). Empty: none.
     const vcl::TNotifyEvent& GetOnFirstImageRequest() const { return FOnFirstImageRequest; }
-    /// Installs the handler called before a paint's first image request; an empty function removes
-    /// it.
+    /// Installs the handler called before a paint's first image request (an empty one removes it).
     void SetOnFirstImageRequest(vcl::TNotifyEvent Value) { FOnFirstImageRequest = std::move(Value); }
     /// Called in each paint after the last slide was drawn, before the picture is copied to the
     /// screen. Empty: none.
