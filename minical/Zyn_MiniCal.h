@@ -102,7 +102,8 @@ public:
 
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
-    /// The window procedure: dispatches messages.
+    /// Repaints when the calendar is enabled or disabled, and sizes the cells anew when Ctl3D
+    /// changes (the buttons' raised frames come and go with it).
     void WndProc(vcl::TMessage& Message) override;
 
     // ---- properties

@@ -138,7 +138,7 @@ public:
     /// Where AutoAdvance moves: ordinal 0 (default) down to the next row, ordinal 1 right to the
     /// next column.
     TOrientation GetAutoAdvanceDir() const { return FAutoAdvanceDir; }
-    /// Sets the AutoAdvance direction.
+    /// Sets where Enter moves with AutoAdvance; takes effect with the next Enter.
     void SetAutoAdvanceDir(TOrientation Value) { FAutoAdvanceDir = Value; }
     /// Whether the row-attribute column (grid column 1, heading "Attrib") is shown; default true.
     bool GetAttribRowVisible() const { return FColOffset == 1; }

@@ -272,7 +272,8 @@ public:
     /// Draws the background, the glyph of the current state and the caption, masked so that a
     /// transparent button shows its parent.
     void Paint() override;
-    /// The window procedure: dispatches messages.
+    /// Hears a sibling of the same group being switched on: goes off and takes the sibling's
+    /// AllowAllOff. Every other message goes the framework's way.
     void WndProc(vcl::TMessage& Message) override;
 
 protected:

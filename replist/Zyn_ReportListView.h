@@ -480,11 +480,12 @@ public:
     bool CopySelectedRows();
     /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
-    /// Sets the data identifier.
+    /// Replaces the identifier, which is the application's own (no file carries it); fires no
+    /// event.
     void SetDataID(const std::string& Value) { FData->SetDataID(Value); }
     /// Free text saved with the data files.
     const std::string& GetComment() const { return FData->GetComment(); }
-    /// Sets the comment.
+    /// Replaces the comment (XML files written from now on carry it); fires no event.
     void SetComment(const std::string& Value) { FData->SetComment(Value); }
     /// Sorts the rows by the text of column Col, ties by column ColSec, and repaints; while a
     /// filter is active the found rows stay first, sorted among themselves.

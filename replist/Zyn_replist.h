@@ -54,7 +54,7 @@ enum TSortKind : std::uint8_t { skText, skNumber, skDateTime, skNatural };
 struct TRLSortKey {
     /// The column (0..NrOfColumns).
     int Col = 1;
-    /// true ascending.
+    /// Whether this key sorts ascending (false: descending).
     bool Ascending = true;
     /// How the column's texts compare.
     TSortKind Kind = skText;
@@ -156,11 +156,12 @@ public:
     // ---- public properties
     /// Free comment text saved with the data files; empty by default.
     const std::string& GetComment() const { return FComment; }
-    /// Sets the comment.
+    /// Replaces the comment (XML files written from now on carry it); fires no event.
     void SetComment(const std::string& Value) { FComment = Value; }
     /// Application-chosen identifier of the data set; empty by default.
     const std::string& GetDataID() const { return FDataID; }
-    /// Sets the data identifier.
+    /// Replaces the identifier, which is the application's own (no file carries it); fires no
+    /// event.
     void SetDataID(const std::string& Value) { FDataID = Value; }
     /// The column the rows were last sorted by; -1 when unsorted.
     int GetLastSortColumn() const { return FSortColumn; }

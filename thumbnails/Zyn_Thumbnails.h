@@ -69,7 +69,7 @@ struct TSlideGrid {
     int Min = 1, Max = 100;
     ///@}
 
-    /// Cell pitch: slide side plus gap.
+    /// Cell pitch: slide side plus both margins plus the gap between slides.
     int Pitch() const { return SlideSize + SlideDistance + 2 * SlideMargin; }
     /// Side of a slide's outer square minus one (x1 - x0).
     int Side() const { return SlideSize + 2 * SlideMargin; }
