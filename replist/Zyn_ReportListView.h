@@ -480,8 +480,8 @@ public:
     bool CopySelectedRows();
     /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
-    /// Replaces the identifier, which is the application's own (no file carries it); fires no
-    /// event.
+    /// Replaces the identifier, kept for the application (the file methods take a DataID of their
+    /// own); fires no event.
     void SetDataID(const std::string& Value) { FData->SetDataID(Value); }
     /// Free text saved with the data files.
     const std::string& GetComment() const { return FData->GetComment(); }

@@ -160,8 +160,8 @@ public:
     void SetComment(const std::string& Value) { FComment = Value; }
     /// Application-chosen identifier of the data set; empty by default.
     const std::string& GetDataID() const { return FDataID; }
-    /// Replaces the identifier, which is the application's own (no file carries it); fires no
-    /// event.
+    /// Replaces the identifier, kept for the application (the file methods take a DataID of their
+    /// own); fires no event.
     void SetDataID(const std::string& Value) { FDataID = Value; }
     /// The column the rows were last sorted by; -1 when unsorted.
     int GetLastSortColumn() const { return FSortColumn; }
