@@ -388,14 +388,14 @@ public:
 
     // ---- events
     /// Called when Value (or ValueSec) is set to a new value at or above ThresholdHigh while its
-    /// needle is visible, and when ThresholdHigh is lowered to Value or below. Fires on every such
+    /// needle is visible, and when ThresholdHigh is changed to Value or below. Fires on every such
     /// change, not only on entering the range. Empty: none.
     const vcl::TNotifyEvent& GetOnOverFlow() const { return FOnOverFlow; }
     /// Installs the handler called when the value reaches the upper threshold; an empty function
     /// removes it.
     void SetOnOverFlow(vcl::TNotifyEvent Value) { FOnOverFlow = std::move(Value); }
     /// Called when Value (or ValueSec) is set to a new value at or below ThresholdLow while its
-    /// needle is visible, and when ThresholdLow is raised to Value or above. Empty: none.
+    /// needle is visible, and when ThresholdLow is changed to Value or above. Empty: none.
     const vcl::TNotifyEvent& GetOnUnderFlow() const { return FOnUnderFlow; }
     /// Installs the handler called when the value reaches the lower threshold; an empty function
     /// removes it.
