@@ -23,8 +23,10 @@ public:
 };
 
 /// Bits of a cell's state byte.
-inline constexpr std::uint8_t dtsInvalid = 0x01;   ///< not a valid number
-inline constexpr std::uint8_t dtsEmpty = 0x02;     ///< no value
+/// The cell holds no valid number (a text that did not convert, a NaN).
+inline constexpr std::uint8_t dtsInvalid = 0x01;   // not a valid number
+/// The cell holds no value at all.
+inline constexpr std::uint8_t dtsEmpty = 0x02;     // no value
 inline constexpr std::uint8_t dtsMarkA = 0x40;
 inline constexpr std::uint8_t dtsMarkB = 0x80;
 
@@ -36,7 +38,8 @@ inline constexpr int MaxNominalID = 150;
 // Display names, indexed by scale type.
 extern const std::array<std::string, MaxScaleType + 1> MScaleTypeNames;
 
-inline constexpr int DTNameLength = 50;   ///< TDTNameStr: names hold up to 50 characters
+/// The longest row or column name, in characters; longer names are cut.
+inline constexpr int DTNameLength = 50;   // TDTNameStr: names hold up to 50 characters
 
 namespace detail {
 
@@ -143,9 +146,12 @@ public:
     /// The values themselves, for reading in bulk; writing through it sends no notification.
     TMatrix* GetMatrix() { return &matrix_; }
 
-    void UnmarkAllCells();                          ///< clears both mark bits everywhere
-    void InvertCellStates(std::uint8_t StateMask);  ///< flips the mask's bits everywhere
-    void ExchangeMarkings();                        ///< mark A becomes mark B and back
+    /// Clears both mark bits of every cell; sends the data notification.
+    void UnmarkAllCells();                          // clears both mark bits everywhere
+    /// Flips the bits of StateMask in every cell's state; sends the data notification.
+    void InvertCellStates(std::uint8_t StateMask);  // flips the mask's bits everywhere
+    /// Swaps mark A and mark B in every cell; sends the data notification.
+    void ExchangeMarkings();                        // mark A becomes mark B and back
     /// Sets every cell with a bit of StateMask in its state to Value; returns their number.
     int FillMarkedCells(double Value, std::uint8_t StateMask);
 
@@ -231,10 +237,14 @@ public:
     /// By column attributes (headers always move).
     void SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
 
-    vcl::TNotifyEvent OnDataChanged;       ///< values or states changed
-    vcl::TNotifyEvent OnSetupChanged;      ///< names, attributes, scale types, identifiers, comment
-    TDTSizeChangedEvent OnSizeChanged;     ///< after Resize, insertions and removals
-    TOnPercentDoneEvent OnPercentDone;     ///< progress of sorts
+    /// Called after values or cell states changed.
+    vcl::TNotifyEvent OnDataChanged;       // values or states changed
+    /// Called after names, attributes, scale types, identifiers or the comment changed.
+    vcl::TNotifyEvent OnSetupChanged;      // names, attributes, scale types, identifiers, comment
+    /// Called after Resize, insertions and removals, with the old and the new size.
+    TDTSizeChangedEvent OnSizeChanged;     // after Resize, insertions and removals
+    /// Called with 0..100 while a sort runs.
+    TOnPercentDoneEvent OnPercentDone;     // progress of sorts
     /// Called before each exchange of two rows or columns while a sort reaches its order;
     /// unassigned, the order is taken over at once.
     TDTSortExchangeEvent OnSortExchange;
@@ -262,7 +272,7 @@ private:
         std::string name;
         int attrib = 0;
         std::uint8_t scaleType = 0;
-        std::vector<std::string> nominalIDs;   ///< [value - 1], sized when first defined
+        std::vector<std::string> nominalIDs;   // [value - 1], sized when first defined
     };
 
     TMatrix matrix_;

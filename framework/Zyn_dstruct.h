@@ -161,8 +161,10 @@ public:
     /// Whether the presented order differs from the stored one.
     bool IsSorted() const;
 
-    vcl::TNotifyEvent OnChange;              ///< cells, size or presented order changed
-    TOnPercentDoneEvent OnPercentDone;       ///< progress of Sort
+    /// Called after the cells, the size or the presented order changed.
+    vcl::TNotifyEvent OnChange;              // cells, size or presented order changed
+    /// Called with 0..100 while Sort runs.
+    TOnPercentDoneEvent OnPercentDone;       // progress of Sort
     /// Called before each exchange of two presented rows while Sort or TakeOrder moves the
     /// rows into their new order; unassigned, the order is taken over at once.
     TBeforeSortExchgEvent OnBeforeSortExchange;
@@ -190,7 +192,7 @@ private:
     /// [col][stored row], each column only as long as its last stored text needs.
     std::vector<TColumn> columns_;
     std::vector<std::uint8_t> rowAttribs_;                       // [stored row], as long as needed
-    std::vector<std::uint8_t> colAttribs_;                       ///< [col]
+    std::vector<std::uint8_t> colAttribs_;                       // [col]
     std::vector<std::uint32_t> order_;                           // [position] -> stored row; empty: same order
     int rows_ = 0;
     int allocRowsBy_ = 10;
@@ -208,10 +210,14 @@ public:
     void SetSize(int N);
     /// The number of bits.
     int GetSize() const { return size_; }
-    void Clear();                              ///< every bit false
-    bool GetBit(int I) const;                  ///< false outside 0..Size-1
-    void SetBit(int I, bool B);                ///< ignored outside 0..Size-1
-    int FirstTrueBit() const;                  ///< -1 when no bit is set
+    /// Makes every bit false; the size stays.
+    void Clear();                              // every bit false
+    /// Bit I; false outside 0..Size-1.
+    bool GetBit(int I) const;                  // false outside 0..Size-1
+    /// Sets bit I to B; ignored outside 0..Size-1.
+    void SetBit(int I, bool B);                // ignored outside 0..Size-1
+    /// The lowest bit that is set; -1 when none is.
+    int FirstTrueBit() const;                  // -1 when no bit is set
     /// The number of bits that are set.
     int CountTrueBits() const;
 

@@ -96,7 +96,7 @@ private:
     void Trim();
 
     std::vector<std::unique_ptr<TUndoStep>> steps_;
-    std::size_t next_ = 0;        ///< steps_[0, next_) are done, the rest undone
+    std::size_t next_ = 0;        // steps_[0, next_) are done, the rest undone
     std::size_t units_ = 0;
     int limit_ = 100;
     std::size_t budget_ = DefaultUnitBudget;

@@ -71,7 +71,8 @@ using TBeforeSortExchgEvent =
 // ---- constants and tables ---------------------------------------------------------------
 
 inline constexpr double uc_MaxDouble = 1.7976931348623157e308;
-inline constexpr double uc_MaxReal = 1.7e38;   ///< limit of the classic six-byte real
+/// The largest magnitude the classic six-byte real holds.
+inline constexpr double uc_MaxReal = 1.7e38;   // limit of the classic six-byte real
 inline constexpr double uc_ln10 = 2.30258509299404568402;
 
 // Index: [language][0..6], 0 = Monday; up to 3 characters.
