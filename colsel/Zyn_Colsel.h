@@ -136,15 +136,17 @@ public:
     void LoadWindowsSystemPalette();          // 27: the system colours
 
     // ---- events
-    /// The handler of event OnColorNameChange (empty: none).
+    /// Called with the proposed name whenever an entry's name is about to be stored (a colour
+    /// set, a palette loaded, a colour chosen); the handler may change the name. Empty: none.
     const TOnColorNameChangeEvent& GetOnColorNameChange() const { return FOnColorNameChange; }
-    /// Sets the handler of event OnColorNameChange (an empty function removes it).
+    /// Installs the handler that may rename entries as their names are stored; an empty function
+    /// removes it.
     void SetOnColorNameChange(TOnColorNameChangeEvent Value) { FOnColorNameChange = std::move(Value); }
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnColorNameChange.
+    /// The handler that may change an entry's proposed name; empty: none.
     TOnColorNameChangeEvent FOnColorNameChange;
 
     /// Rebuilds the list once the form file has been read.

@@ -195,13 +195,14 @@ public:
     bool SelectFolderNames(const std::vector<std::string>& Names);
 
     // ---- events
-    /// The handler of event OnDirChanged (empty: none).
+    /// Called after Directory changed: by a selection, Reset or RefreshTree (not when the same
+    /// folder is chosen again). Empty: none.
     const vcl::TNotifyEvent& GetOnDirChanged() const { return FOnDirChange; }
-    /// Sets the handler of event OnDirChanged (an empty function removes it).
+    /// Installs the handler called after Directory changed; an empty function removes it.
     void SetOnDirChanged(vcl::TNotifyEvent Value) { FOnDirChange = std::move(Value); }
 
 protected:
-    /// The handler of event OnDirChange.
+    /// The handler called after Directory changed (published as OnDirChanged); empty: none.
     vcl::TNotifyEvent FOnDirChange;
 
     /// Makes the window and what depends on it.
@@ -209,7 +210,8 @@ protected:
     /// Loads the subfolders of Node when it is first expanded (the placeholder child is replaced).
     /// While a whole branch opens, a folder already open by another way stays closed.
     bool CanExpand(vcl::TTreeNode* Node) override;
-    /// Handles a change of the text.
+    /// The selection moved to Node: fires OnClick, makes Node's folder the Directory, passes the
+    /// change on (OnChange) and fires OnDirChanged when Directory differs.
     void Change(vcl::TTreeNode* Node) override;
     /// Forgets what the tree kept about Node before the node is deleted.
     void Delete(vcl::TTreeNode* Node) override;

@@ -17,7 +17,7 @@ namespace zyn {
 
 // ---- messages ---------------------------------------------------------------------------
 
-// The texts that follow "Component \"Name\": " in the package's per-instance messages.
+/// The texts that follow "Component \"Name\": " in the package's per-instance messages.
 inline constexpr std::string_view msgNotEnoughMemory = "not enough memory on heap";
 inline constexpr std::string_view msgNoTimer = "no timer available";
 inline constexpr std::string_view msgFailedToInitialize = "failed to initialize (out of memory)";
@@ -25,10 +25,10 @@ inline constexpr std::string_view msgFailedToInitializeTableEditor =
     "failed to initialize table editor (out of memory)";
 inline constexpr std::string_view msgIntegerOverflow = "integer overflow";
 
-// "Component \"" + Name + "\": " + Text. A null component gives an empty name.
+/// "Component \"" + Name + "\": " + Text. A null component gives an empty name.
 std::string ComponentMessage(const vcl::TComponent* Component, std::string_view Text);
 
-// Raises the unit's error class E with ComponentMessage(Component, Text).
+/// Raises the unit's error class E with ComponentMessage(Component, Text).
 template <typename E>
 [[noreturn]] void RaiseComponentError(const vcl::TComponent* Component, std::string_view Text) {
     throw E(ComponentMessage(Component, Text));
@@ -36,56 +36,65 @@ template <typename E>
 
 // ---- colour schemes ---------------------------------------------------------------------
 
-// The three line colours of the bevels and frames a component draws itself.
+/// The three line colours of the bevels and frames a component draws itself.
 struct TLineColors {
+    /// The dark line colour: clBlack in every scheme.
     TColor Black = vcl::clBlack;
+    /// The shadow line colour: clGray in scheme 0, clBtnShadow otherwise.
     TColor Gray = vcl::clGray;
+    /// The light line colour: clWhite in scheme 0, clBtnHighlight otherwise.
     TColor White = vcl::clWhite;
 };
 
-// Scheme 0: black, gray, white; every other scheme: black, clBtnShadow, clBtnHighlight.
+/// Scheme 0: black, gray, white; every other scheme: black, clBtnShadow, clBtnHighlight.
 TLineColors LineColorsOfScheme(TColorScheme Scheme);
-// The same written into a component's three line colour fields.
+/// The same written into a component's three line colour fields.
 void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, TColor& WhiteLine);
 
 // ---- bitmap resources -------------------------------------------------------------------
 
-// Loads one of the package's named bitmaps (the resources/ folder, embedded in the package)
-// into Bitmap. An unknown name raises the platform's EResNotFound and leaves Bitmap as it was.
+/// Loads one of the package's named bitmaps (the resources/ folder, embedded in the package)
+/// into Bitmap. An unknown name raises the platform's EResNotFound and leaves Bitmap as it was.
 void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name);
 
 // ---- text height probes -----------------------------------------------------------------
 
-// Measured with TextHeight so that a text area covers accents and descenders: the numeric
-// controls and the on/off button use the first, the table editor's row height the second.
+/// Measured with TextHeight so that a text area covers accents and descenders: the numeric
+/// controls and the on/off button use the first, the table editor's row height the second.
 inline constexpr const char* TextHeightProbe = "(8g]}ÜÄ§";
 inline constexpr const char* RowHeightProbe = "9GMgÜ$§[{|";
 
 // ---- component timer --------------------------------------------------------------------
 
-// The timer of a component: a hidden message window whose timer number 1 calls OnTick.
-// The window lives as long as this object; destroying it ends the timer. An exception that
-// escapes OnTick is reported through Application->HandleException (with the component as
-// Sender) and the timer keeps running. Every other message goes to DefWindowProc.
+/// The timer of a component: a hidden message window whose timer number 1 calls OnTick.
+/// The window lives as long as this object; destroying it ends the timer. An exception that
+/// escapes OnTick is reported through Application->HandleException (with the component as
+/// Sender) and the timer keeps running. Every other message goes to DefWindowProc.
 class TComponentTimer {
 public:
+    /// The number of the timer on the hidden window (WM_TIMER's WParam).
     static constexpr vcl::UINT_PTR TimerID = 1;
 
+    /// Makes the hidden window; the timer does not run until Restart. Component names the owner in
+    /// error messages and is the Sender of escaped exceptions.
     TComponentTimer(vcl::TComponent* Component, std::function<void()> OnTick);
     ~TComponentTimer();
     TComponentTimer(const TComponentTimer&) = delete;
     TComponentTimer& operator=(const TComponentTimer&) = delete;
 
-    // Kills the timer, then starts it again when Interval > 0 and Enabled. When the system
-    // has no timer to give, raises E with "Component \"Name\": no timer available".
+    /// Kills the timer, then starts it again when Interval > 0 and Enabled. When the system
+    /// has no timer to give, raises E with "Component \"Name\": no timer available".
     template <typename E>
     void Restart(int Interval, bool Enabled) {
         if (!TryRestart(Interval, Enabled)) RaiseComponentError<E>(component_, msgNoTimer);
     }
-    // As Restart; false instead of an exception when the timer could not be started.
+    /// As Restart; false instead of an exception when the timer could not be started.
     bool TryRestart(int Interval, bool Enabled);
+    /// Kills the timer; Restart starts it again.
     void Stop();
+    /// Whether the timer is running.
     bool IsRunning() const { return running_; }
+    /// The hidden window that receives the timer messages.
     vcl::HWND Handle() const { return wnd_; }
 
 private:

@@ -15,7 +15,9 @@ inline constexpr const char* MimeHtml = "text/html";
 
 /// One cell to write: its text, and whether it is a number (right-aligned in HTML).
 struct TClipCell {
+    /// The cell's text as shown.
     std::string Text;
+    /// Whether the cell is a number; HTML writes it right-aligned.
     bool Number = false;
 };
 /// Rows of cells, top to bottom.

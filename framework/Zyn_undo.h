@@ -55,12 +55,15 @@ public:
     /// (the step's own writes are not new changes). Inside BeginGroup/EndGroup the step joins
     /// the open group.
     void Push(std::unique_ptr<TUndoStep> Step);
-    /// Whether a step can be taken back (redone).
+    /// Whether a done step can be taken back.
     bool CanUndo() const { return next_ > 0; }
+    /// Whether an undone step can be done again.
     bool CanRedo() const { return next_ < steps_.size(); }
-    /// Takes the newest step back (does the next undone step again); false when there is none.
+    /// Takes the newest done step back; false when there is none.
     /// While the step runs, Replaying is true and Push ignores steps.
     bool Undo();
+    /// Does the most recently undone step again; false when there is none. While the step runs,
+    /// Replaying is true and Push ignores steps.
     bool Redo();
     /// Forgets every step.
     void Clear();
@@ -72,9 +75,11 @@ public:
 
     /// The most steps kept, at least 0 (0 keeps none); lowering it drops the oldest steps.
     int GetLimit() const { return limit_; }
+    /// Sets the most steps kept (below 0 counts as 0); the oldest steps beyond it go at once.
     void SetLimit(int Value);
     /// The most stored units kept; lowering it drops the oldest steps.
     std::size_t GetUnitBudget() const { return budget_; }
+    /// Sets the most stored units kept; the oldest steps beyond it go at once (the newest stays).
     void SetUnitBudget(std::size_t Value);
     /// Units held by all steps (done and undone).
     std::size_t StoredUnits() const { return units_; }
@@ -84,6 +89,7 @@ public:
     /// Steps pushed between BeginGroup and the matching EndGroup become one step. Groups nest;
     /// the outermost one decides. An empty group records nothing.
     void BeginGroup();
+    /// Closes the group BeginGroup opened; the outermost close records the group as one step.
     void EndGroup();
 
 private:
@@ -103,6 +109,7 @@ private:
 /// before it stays undoable).
 class TUndoGroup {
 public:
+    /// Opens a group on Stack; the destructor closes it.
     explicit TUndoGroup(TUndoStack& Stack) : stack_(Stack) { stack_.BeginGroup(); }
     ~TUndoGroup() { stack_.EndGroup(); }
     TUndoGroup(const TUndoGroup&) = delete;

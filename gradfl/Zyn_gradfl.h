@@ -96,16 +96,17 @@ public:
     void SetGridColor(TColor Value);
 
     // ---- events
-    /// Fired at the end of every Paint.
+    /// Called at the end of every Paint, after the gradient is on the canvas, so the handler can
+    /// draw over it. Empty: none.
     const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
-    /// Sets the handler of event OnPaint (an empty function removes it).
+    /// Installs the handler called after each paint; an empty function removes it.
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the gradient off screen, shows it, then fires OnPaint (so the handler draws over it).
     void Paint() override;
 
 protected:
-    /// The handler of event OnPaint.
+    /// The handler called at the end of every Paint; empty: none.
     vcl::TNotifyEvent FOnPaint;
 
 private:

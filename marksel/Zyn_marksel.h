@@ -144,20 +144,25 @@ public:
     int GetFocusedMark() const;
 
     // ---- events
-    /// The handler of event OnMarkClick (empty: none).
+    /// Called when a mark is chosen, with a position and the mark that became Selected: a left
+    /// click (the pointer and the nearest visible mark) or Enter or Space (the focused mark at its
+    /// centre), before the repaint. Empty: none.
     const TMarkClickEvent& GetOnMarkClick() const { return FOnMarkClick; }
-    /// Sets the handler of event OnMarkClick (an empty function removes it).
+    /// Installs the handler called when a click selects a mark; an empty function removes it.
     void SetOnMarkClick(TMarkClickEvent Value) { FOnMarkClick = std::move(Value); }
-    /// The handler of event OnMarkDblClick (empty: none).
+    /// Called on a left double click, as OnMarkClick is on a click, with the position and the
+    /// mark that became Selected. Empty: none.
     const TMarkClickEvent& GetOnMarkDblClick() const { return FOnMarkDblClick; }
-    /// Sets the handler of event OnMarkDblClick (an empty function removes it).
+    /// Installs the handler called when a double click selects a mark (an empty one removes it).
     void SetOnMarkDblClick(TMarkClickEvent Value) { FOnMarkDblClick = std::move(Value); }
-    /// Fired at the end of every Paint.
+    /// Called at the end of every Paint, after the marks are on the canvas, so the handler can
+    /// draw over them. Empty: none.
     const vcl::TNotifyEvent& GetOnPaint() const { return FOnPaint; }
-    /// Sets the handler of event OnPaint (an empty function removes it).
+    /// Installs the handler called after each paint; an empty function removes it.
     void SetOnPaint(vcl::TNotifyEvent Value) { FOnPaint = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the grid of marks off screen (the selected one in the selection colours, greyed when
+    /// disabled), shows it, then fires OnPaint.
     void Paint() override;
     /// Takes Enter from the form while the selector has the keyboard, and redraws only the
     /// focused mark's cell when the keyboard comes and goes.
@@ -166,14 +171,15 @@ public:
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnMarkClick.
+    /// The handler called when a click selects a mark; empty: none.
     TMarkClickEvent FOnMarkClick;
-    /// The handler of event OnMarkDblClick.
+    /// The handler called when a double click selects a mark; empty: none.
     TMarkClickEvent FOnMarkDblClick;
-    /// The handler of event OnPaint.
+    /// The handler called at the end of every Paint; empty: none.
     vcl::TNotifyEvent FOnPaint;
 
-    /// Handles a pointer move.
+    /// Highlights the visible mark nearest the pointer (the one a click would choose); only the
+    /// old and new highlighted cells are redrawn.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     /// A left click: selects the nearest visible mark, fires OnMarkClick and repaints (a release
     /// at (-1, -1) is ignored).

@@ -94,16 +94,17 @@ public:
 
     /// Called by every setter after a change; the owning meter repaints through it.
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-    /// Sets the handler of event OnChange (an empty function removes it).
+    /// Installs the handler called after every change of a setting (the owning meter's repaint);
+    /// an empty function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
-    /// The handler of event OnChange.
+    /// The handler called after every change of a setting; empty: none.
     vcl::TNotifyEvent FOnChange;
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Fires OnChange.
+    /// Fires OnChange (the owning meter repaints).
     void Changed();
 
 private:
@@ -386,70 +387,87 @@ public:
     const TMeterTicks& Ticks();
 
     // ---- events
-    /// The handler of event OnOverFlow (empty: none).
+    /// Called when Value (or ValueSec) is set to a new value at or above ThresholdHigh while its
+    /// needle is visible, and when ThresholdHigh is changed to Value or below. Fires on every such
+    /// change, not only on entering the range. Empty: none.
     const vcl::TNotifyEvent& GetOnOverFlow() const { return FOnOverFlow; }
-    /// Sets the handler of event OnOverFlow (an empty function removes it).
+    /// Installs the handler called when the value reaches the upper threshold; an empty function
+    /// removes it.
     void SetOnOverFlow(vcl::TNotifyEvent Value) { FOnOverFlow = std::move(Value); }
-    /// The handler of event OnUnderFlow (empty: none).
+    /// Called when Value (or ValueSec) is set to a new value at or below ThresholdLow while its
+    /// needle is visible, and when ThresholdLow is changed to Value or above. Empty: none.
     const vcl::TNotifyEvent& GetOnUnderFlow() const { return FOnUnderFlow; }
-    /// Sets the handler of event OnUnderFlow (an empty function removes it).
+    /// Installs the handler called when the value reaches the lower threshold; an empty function
+    /// removes it.
     void SetOnUnderFlow(vcl::TNotifyEvent Value) { FOnUnderFlow = std::move(Value); }
-    /// The handler of event OnNormalRange (empty: none).
+    /// Called when Value (or ValueSec) is set to a new value strictly between the two thresholds
+    /// while its needle is visible. Empty: none.
     const vcl::TNotifyEvent& GetOnNormalRange() const { return FOnNormalRange; }
-    /// Sets the handler of event OnNormalRange (an empty function removes it).
+    /// Installs the handler called when the value lies between the thresholds; an empty function
+    /// removes it.
     void SetOnNormalRange(vcl::TNotifyEvent Value) { FOnNormalRange = std::move(Value); }
-    /// The handler of event OnMouseMoveInMeter (empty: none).
+    /// Called on every pointer move over the control, after OnMouseMove, with whether the pointer
+    /// lies on the scale's sweep, the shift state and the value under it (0 off the sweep).
+    /// Empty: none.
     const TMouseMoveInMeterEvent& GetOnMouseMoveInMeter() const { return FOnMouseMoveInMeter; }
-    /// Sets the handler of event OnMouseMoveInMeter (an empty function removes it).
+    /// Installs the handler called on pointer moves with the value under the pointer; an empty
+    /// function removes it.
     void SetOnMouseMoveInMeter(TMouseMoveInMeterEvent Value) { FOnMouseMoveInMeter = std::move(Value); }
-    /// The handler of event OnBeforeDrawScaleLabel (empty: none).
+    /// Called during Paint before each tick label is drawn, with the off-screen canvas, the label
+    /// text (the handler may change it; empty: no label) and the label's top-left corner.
+    /// Empty: none.
     const TmtBeforeDrawScaleLabelEvent& GetOnBeforeDrawScaleLabel() const { return FOnBeforeDrawScaleLabel; }
-    /// Sets the handler of event OnBeforeDrawScaleLabel (an empty function removes it).
+    /// Installs the handler that may change or hide each tick label; an empty function removes it.
     void SetOnBeforeDrawScaleLabel(TmtBeforeDrawScaleLabelEvent Value) { FOnBeforeDrawScaleLabel = std::move(Value); }
-    /// The handler of event OnBeforeDrawNeedle (empty: none).
+    /// Called during Paint before each visible needle is drawn, with the off-screen canvas; a
+    /// handler that draws the needle itself sets NeedleDrawn to true and the built-in needle is
+    /// left out. Empty: none.
     const TBeforeDrawNeedleEvent& GetOnBeforeDrawNeedle() const { return FOnBeforeDrawNeedle; }
-    /// Sets the handler of event OnBeforeDrawNeedle (an empty function removes it).
+    /// Installs the handler that may draw the needles itself; an empty function removes it.
     void SetOnBeforeDrawNeedle(TBeforeDrawNeedleEvent Value) { FOnBeforeDrawNeedle = std::move(Value); }
-    /// The handler of event OnMeterRendered (empty: none).
+    /// Called at the end of Paint's drawing, with the off-screen canvas: the handler may draw over
+    /// everything but the frame. Empty: none.
     const TMeterRenderedEvent& GetOnMeterRendered() const { return FOnMeterRendered; }
-    /// Sets the handler of event OnMeterRendered (an empty function removes it).
+    /// Installs the handler that draws over the finished picture; an empty function removes it.
     void SetOnMeterRendered(TMeterRenderedEvent Value) { FOnMeterRendered = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the meter off screen in this order: background, scale band, ticks and labels,
+    /// caption, needles, rim cover and anchor, lamps, OnMeterRendered, frame; then shows it.
+    /// Nothing while a form file is read.
     void Paint() override;
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnOverFlow.
+    /// The handler called when the value reaches the upper threshold; empty: none.
     vcl::TNotifyEvent FOnOverFlow;
-    /// The handler of event OnUnderFlow.
+    /// The handler called when the value reaches the lower threshold; empty: none.
     vcl::TNotifyEvent FOnUnderFlow;
-    /// The handler of event OnNormalRange.
+    /// The handler called when the value lies between the thresholds; empty: none.
     vcl::TNotifyEvent FOnNormalRange;
-    /// The handler of event OnMouseMoveInMeter.
+    /// The handler called on pointer moves with the value under the pointer; empty: none.
     TMouseMoveInMeterEvent FOnMouseMoveInMeter;
-    /// The handler of event OnBeforeDrawScaleLabel.
+    /// The handler that may change or hide each tick label; empty: none.
     TmtBeforeDrawScaleLabelEvent FOnBeforeDrawScaleLabel;
-    /// The handler of event OnBeforeDrawNeedle.
+    /// The handler that may draw the needles itself; empty: none.
     TBeforeDrawNeedleEvent FOnBeforeDrawNeedle;
-    /// The handler of event OnMeterRendered.
+    /// The handler that draws over the finished picture; empty: none.
     TMeterRenderedEvent FOnMeterRendered;
 
     /// Recomputes the sweep angle, radius and centre from the size, the rims and MeterLayout.
     void CalcMeterLayoutParams();
     /// The needle layouts' change handler: repaints the meter.
     void StyleChanged(vcl::TObject* Sender);
-    /// Fires OnOverFlow.
+    /// Calls the OnOverFlow handler, if any (the value setters decide when).
     void DoOverFlowEvent();
-    /// Fires OnUnderFlow.
+    /// Calls the OnUnderFlow handler, if any.
     void DoUnderFlowEvent();
-    /// Fires OnNormalRange.
+    /// Calls the OnNormalRange handler, if any.
     void DoNormalRangeEvent();
     /// Fires OnMouseMoveInMeter with whether the pointer lies on the scale's sweep and the value
     /// under it.
     void MouseMoveInMeter(bool WithinRange, vcl::TShiftState Shift, double MeterValue);
-    /// Handles a pointer move.
+    /// OnMouseMove, then OnMouseMoveInMeter with the value under the pointer.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
 
 private:

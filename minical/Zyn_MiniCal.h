@@ -102,7 +102,8 @@ public:
 
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
-    /// The window procedure: dispatches messages.
+    /// Repaints when the calendar is enabled or disabled, and sizes the cells anew when Ctl3D
+    /// changes (the buttons' raised frames come and go with it).
     void WndProc(vcl::TMessage& Message) override;
 
     // ---- properties
@@ -251,28 +252,35 @@ public:
     // ---- events
     /// The held date changed (or a day colour was set).
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-    /// Sets the handler of event OnChange (an empty function removes it).
+    /// Installs the handler called when the held date changes or a day colour is set; an empty
+    /// function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnChange.
+    /// The handler called when the held date changes or a day colour is set; empty: none.
     vcl::TNotifyEvent FOnChange;
 
-    /// Draws the control.
+    /// Works out what every cell of this paint shares (the month shown, today), then draws the
+    /// grid.
     void Paint() override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: the buttons and the title in row 0, the weekday names in row 1, the week
+    /// numbers in column 0 and the days below.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
-    /// Adapts the layout after a size change.
+    /// Sizes the cells anew so that the grid fills the new client area.
     void Resize() override;
-    /// Whether the cell may become the current one.
+    /// Lets the grid's current cell move only while the calendar itself places it on the held day.
     bool SelectCell(int ACol, int ARow) override;
-    /// Handles a click.
+    /// Passes on only the user's clicks: the calendar moving its current cell, and the grid's own
+    /// end of a press, fire no OnClick.
     void Click() override;
-    /// Handles a mouse button press.
+    /// A left press acts at once: on a day cell it sets the date (with AutoSwitch into the
+    /// neighbouring month), on a button it steps the month or year or goes to today. A date out of
+    /// reach is reported through the application and changes nothing.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// Ends the grid's press state (no range selection) and fires OnClick when the left button is
+    /// released over the calendar.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The keyboard: arrows move the day (a week up and down), PgUp/PgDn the month, with Ctrl
     /// the year, Home/End go to the month's first and last day, Enter and Space choose the
@@ -282,7 +290,7 @@ protected:
     /// Recomputes the layout for the held date: month offset, the grid's current cell, the
     /// holiday hint; then invalidates.
     void UpdateCal();
-    /// Fires OnChange.
+    /// Calls the OnChange handler, if any.
     void DoChange();
 
 private:

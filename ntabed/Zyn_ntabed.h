@@ -138,7 +138,7 @@ public:
     /// Where AutoAdvance moves: ordinal 0 (default) down to the next row, ordinal 1 right to the
     /// next column.
     TOrientation GetAutoAdvanceDir() const { return FAutoAdvanceDir; }
-    /// Sets the AutoAdvance direction.
+    /// Sets where Enter moves with AutoAdvance; takes effect with the next Enter.
     void SetAutoAdvanceDir(TOrientation Value) { FAutoAdvanceDir = Value; }
     /// Whether the row-attribute column (grid column 1, heading "Attrib") is shown; default true.
     bool GetAttribRowVisible() const { return FColOffset == 1; }
@@ -483,7 +483,7 @@ public:
     void ChangedLayout();
     /// Fires OnCellStateChanged (marks or empty flags changed).
     void ChangedCellStates();
-    /// Fires OnSelectionChanged.
+    /// Fires OnSelectionChanged (the selected range moved) and remembers the range reported.
     void ChangedSelection();
     /// Fires OnChangeSetup (size or setup changed).
     void ChangedSetup();
@@ -573,49 +573,61 @@ public:
     void SetClickedCell(vcl::TGridCoord Value) { FClicked = Value; }
 
     // ---- events
-    /// The handler of event OnChange (empty: none).
+    /// Called when the data changed: the data table reported a change (an edit, a sort), a comment
+    /// was stored, or paste, clear, undo or redo ran. Not sent while SuppressPaint is set.
+    /// Empty: none.
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-    /// Sets the handler of event OnChange (an empty function removes it).
+    /// Installs the handler called when the data changed; an empty function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
-    /// The handler of event OnHeadingChanged (empty: none).
+    /// Called when a row or column name changed or a heading edit was committed. Not sent while
+    /// SuppressPaint is set. Empty: none.
     const vcl::TNotifyEvent& GetOnHeadingChanged() const { return FOnHeadingChanged; }
-    /// Sets the handler of event OnHeadingChanged (an empty function removes it).
+    /// Installs the handler called when a heading changed; an empty function removes it.
     void SetOnHeadingChanged(vcl::TNotifyEvent Value) { FOnHeadingChanged = std::move(Value); }
-    /// The handler of event OnAttributeChanged (empty: none).
+    /// Called when a row or column attribute was written. Not sent while SuppressPaint is set.
+    /// Empty: none.
     const vcl::TNotifyEvent& GetOnAttributeChanged() const { return FOnAttributeChanged; }
-    /// Sets the handler of event OnAttributeChanged (an empty function removes it).
+    /// Installs the handler called when an attribute changed; an empty function removes it.
     void SetOnAttributeChanged(vcl::TNotifyEvent Value) { FOnAttributeChanged = std::move(Value); }
-    /// The handler of event OnLayoutChanged (empty: none).
+    /// Called when a display setting changed: colours, bold flags, decimal places, column widths,
+    /// NumWidth, heading lines, DefaultColWidth. Not sent while SuppressPaint is set. Empty: none.
     const vcl::TNotifyEvent& GetOnLayoutChanged() const { return FOnLayoutChanged; }
-    /// Sets the handler of event OnLayoutChanged (an empty function removes it).
+    /// Installs the handler called when a display setting changed; an empty function removes it.
     void SetOnLayoutChanged(vcl::TNotifyEvent Value) { FOnLayoutChanged = std::move(Value); }
-    /// The handler of event OnCellStateChanged (empty: none).
+    /// Called when cell marks or empty flags changed. Not sent while SuppressPaint is set.
+    /// Empty: none.
     const vcl::TNotifyEvent& GetOnCellStateChanged() const { return FOnCellStateChanged; }
-    /// Sets the handler of event OnCellStateChanged (an empty function removes it).
+    /// Installs the handler called when marks or empty flags changed; an empty function removes it.
     void SetOnCellStateChanged(vcl::TNotifyEvent Value) { FOnCellStateChanged = std::move(Value); }
-    /// The handler of event OnSelectionChanged (empty: none).
+    /// Called when the selected range changed, and after every key press and wheel step. Not sent
+    /// while SuppressPaint is set. Empty: none.
     const vcl::TNotifyEvent& GetOnSelectionChanged() const { return FOnSelectionChanged; }
-    /// Sets the handler of event OnSelectionChanged (an empty function removes it).
+    /// Installs the handler called when the selection changed; an empty function removes it.
     void SetOnSelectionChanged(vcl::TNotifyEvent Value) { FOnSelectionChanged = std::move(Value); }
-    /// The handler of event OnChangeSetup (empty: none).
+    /// Called when the table's size or setup changed, a menu mask changed, or read-only was
+    /// toggled from the menu. Not sent while SuppressPaint is set. Empty: none.
     const vcl::TNotifyEvent& GetOnChangeSetup() const { return FOnChangeSetup; }
-    /// Sets the handler of event OnChangeSetup (an empty function removes it).
+    /// Installs the handler called when the size or setup changed; an empty function removes it.
     void SetOnChangeSetup(vcl::TNotifyEvent Value) { FOnChangeSetup = std::move(Value); }
-    /// The handler of event OnPaste (empty: none).
+    /// Called after Paste, Extract from Clipboard and Clear have changed the cells. Empty: none.
     const vcl::TNotifyEvent& GetOnPaste() const { return FOnPaste; }
-    /// Sets the handler of event OnPaste (an empty function removes it).
+    /// Installs the handler called after a paste or clear; an empty function removes it.
     void SetOnPaste(vcl::TNotifyEvent Value) { FOnPaste = std::move(Value); }
-    /// The handler of event OnPercentDone (empty: none).
+    /// Called with 0..100 while the data table runs a long operation (a sort); the editor passes
+    /// the table's progress on. Empty: none.
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
-    /// Sets the handler of event OnPercentDone (an empty function removes it).
+    /// Installs the handler that follows the progress of long operations; an empty function
+    /// removes it.
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
-    /// The handler of event OnBeforePopup (empty: none).
+    /// Called with the menu just before one of the editor's own menus (data or heading) opens, so
+    /// the application can change its items. Empty: none.
     const TBeforePopupEvent& GetOnBeforePopup() const { return FOnBeforePopup; }
-    /// Sets the handler of event OnBeforePopup (an empty function removes it).
+    /// Installs the handler called before a menu opens; an empty function removes it.
     void SetOnBeforePopup(TBeforePopupEvent Value) { FOnBeforePopup = std::move(Value); }
-    /// The handler of event OnBeforeRenderCell (empty: none).
+    /// Called before each data cell is drawn, with its data column and row; the handler may change
+    /// the text, its colour, the background and the font style. Empty: none.
     const TBeforeRenderCellEvent& GetOnBeforeRenderCell() const { return FOnBeforeRenderCell; }
-    /// Sets the handler of event OnBeforeRenderCell (an empty function removes it).
+    /// Installs the handler that may restyle each data cell; an empty function removes it.
     void SetOnBeforeRenderCell(TBeforeRenderCellEvent Value) { FOnBeforeRenderCell = std::move(Value); }
     // OnGetEditText, OnSetEditText and OnTopLeftChanged are the grid's.
 
@@ -629,25 +641,29 @@ protected:
     /// the default row height follows the font.
     void Paint() override;
     ///@{
-    /// The handler of event OnChange.
+    /// The handlers of OnChange, OnHeadingChanged, OnAttributeChanged and OnLayoutChanged (see
+    /// their getters); empty: none.
     vcl::TNotifyEvent FOnChange, FOnHeadingChanged, FOnAttributeChanged, FOnLayoutChanged;
     ///@}
     ///@{
-    /// The handler of event OnCellStateChanged.
+    /// The handlers of OnCellStateChanged, OnSelectionChanged, OnChangeSetup and OnPaste (see
+    /// their getters); empty: none.
     vcl::TNotifyEvent FOnCellStateChanged, FOnSelectionChanged, FOnChangeSetup, FOnPaste;
     ///@}
-    /// The handler of event OnPercentDone.
+    /// The handler that follows the progress of long operations; empty: none.
     TOnPercentDoneEvent FOnPercentDone;
-    /// The handler of event OnBeforePopup.
+    /// The handler called before a menu opens; empty: none.
     TBeforePopupEvent FOnBeforePopup;
-    /// The handler of event OnBeforeRenderCell.
+    /// The handler that may restyle each data cell; empty: none.
     TBeforeRenderCellEvent FOnBeforeRenderCell;
 
     /// Forgets a component that is being freed.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: a data cell (formatted number, marks, selection, after OnBeforeRenderCell)
+    /// or a heading cell (names, attributes, the corner).
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
-    /// Follows a scroll of the grid.
+    /// After a scroll: reports a selection change, then moves the in-place editor and fires
+    /// OnTopLeftChanged.
     void TopLeftChanged() override;
     /// A pick list in nominal columns, a plain edit line in all others.
     vcl::TEditStyle GetEditStyle(int ACol, int ARow) override;
@@ -661,17 +677,20 @@ protected:
     /// The in-place editor: an edit line with a pick list (NomEditDropDownCount rows) for the
     /// nominal columns.
     vcl::TInplaceEdit* CreateEditor() override;
-    /// Handles a typed character.
+    /// Typed characters go to the grid; with AutoAdvance, Enter then moves to the next cell.
+    /// Escape abandons an edit under way (the cell gets back what it held) and ends editing until
+    /// the next mouse-up or F2.
     void KeyPress(char32_t& Key) override;
-    /// Handles a mouse button press.
+    /// Selects the cell under the pointer; a second press on the same data cell edits it, and the
+    /// right button opens the data or heading menu there. Remembers the cell for the menu actions.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a pointer move.
+    /// Passes the move to the grid (range selection) and reports a changed selection.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// Ends the grid's press; editing is allowed again unless DataReadOnly.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a wheel step towards the user.
+    /// A wheel step towards the user as the grid takes it, then a repaint and OnSelectionChanged.
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Handles a wheel step away from the user.
+    /// A wheel step away from the user as the grid takes it, then a repaint and OnSelectionChanged.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
     /// Asks for Tab keys as well, so Tab moves between the cells.
     void WMGetDlgCode(vcl::TMessage& Message) override;
@@ -681,7 +700,9 @@ protected:
     void Loaded() override;
 
 public:
-    /// Handles a key press (virtual key).
+    /// The editor's keys (F2 editing, Tab between cells, the menu and heading keys, clipboard and
+    /// undo keys) after the application's OnKeyDown has seen them; other keys go to the grid.
+    /// Fires OnSelectionChanged after every key.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
 
 private:

@@ -152,7 +152,9 @@ protected:
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Handles a change of the text.
+    /// Checks each edit of the text: a text that converts and lies in Minimum..Maximum (or is 0) is
+    /// kept (fixed point: rewritten with its decimals) and fires OnChange; any other text is put
+    /// back as it was, with a beep when Beep is set.
     void Change() override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;

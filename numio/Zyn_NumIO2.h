@@ -346,7 +346,7 @@ public:
     bool OutOfRange() const;
     /// Takes the focus and (unless ReadOnly) restarts the blinking caret.
     void SetFocus() override;
-    /// Fires OnChange.
+    /// Tells assistive tools the value changed, then fires OnChange.
     void Changed() override;
     /// From another TNumIO2: the layout, texts, colours, format, buffer, caret, selection,
     /// range and behaviour (not the buttons, the gauge, the pivots or the events).
@@ -363,21 +363,23 @@ public:
     TDoubleArray ButtonPivots;
 
     // ---- events
-    /// The handler of event OnChange (empty: none).
+    /// Called after the value changed by the user: an edit (on each accepted key), a button click,
+    /// or the release of the mouse after a gauge drag. Empty: none.
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-    /// Sets the handler of event OnChange (an empty function removes it).
+    /// Installs the handler called after the user changed the value; an empty function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
-    /// The handler of event OnGaugeChange (empty: none).
+    /// Called during a gauge drag at each move, with the shift state and the new value; OnChange
+    /// follows when the button is released. Empty: none.
     const TOnGaugeChangeEvent& GetOnGaugeChange() const { return FOnGaugeChange; }
-    /// Sets the handler of event OnGaugeChange (an empty function removes it).
+    /// Installs the handler that follows a gauge drag; an empty function removes it.
     void SetOnGaugeChange(TOnGaugeChangeEvent Value) { FOnGaugeChange = std::move(Value); }
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnChange.
+    /// The handler called after the user changed the value; empty: none.
     vcl::TNotifyEvent FOnChange;
-    /// The handler of event OnGaugeChange.
+    /// The handler that follows a gauge drag; empty: none.
     TOnGaugeChangeEvent FOnGaugeChange;
 
     /// Copies this object into Dest (the other half of Assign).
@@ -386,7 +388,8 @@ protected:
     void Loaded() override;
     /// Makes the window and what depends on it.
     void CreateWnd() override;
-    /// Draws the control.
+    /// Draws the texts, the number box with caret and selection, the buttons and the gauge off
+    /// screen and shows them; nothing while SuppressPaint is set or before the window exists.
     void Paint() override;
     /// With AutoSize the height follows the font: text height of "E0" + 6, at least 18.
     bool CanAutoSize(int& NewWidth, int& NewHeight) override;
@@ -395,17 +398,21 @@ protected:
     void SetTextBuf(const std::string& Value) override;
     /// The number buffer as it stands (the text being edited).
     std::string GetTextBuf() const override { return FInBuffer; }
-    /// Handles a key press (virtual key).
+    /// Edits the number buffer (unless ReadOnly; Ctrl+C copies even then); with OnlineCheck an
+    /// edit the format does not take is refused (a beep when Beep is set). Fires OnChange after a
+    /// change.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
-    /// Handles a key release.
+    /// Forgets a released Shift or Ctrl.
     void KeyUp(vcl::WORD& Key, vcl::TShiftState Shift) override;
-    /// Handles a mouse button press.
+    /// A left press places the caret in the text row, moves the value to the gauge position, or
+    /// steps the value by a button (OnChange at once).
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a pointer move.
+    /// Records MouseAreaCode; with the left button held, extends the selection in the text row or
+    /// drags the gauge (OnGaugeChange at each step).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// Fires OnChange when a gauge press or drag moved the value.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a click.
+    /// Takes the focus (when it can), then OnClick.
     void Click() override;
     /// Taking the focus restarts the blinking caret (unless ReadOnly).
     void WMSetFocus(vcl::TMessage& Message) override;

@@ -185,25 +185,29 @@ public:
     void Assign(vcl::TPersistent* Source) override;
 
     // ---- events
-    /// The handler of event OnBeforeDisplay (empty: none).
+    /// Called on every paint (unless Empty) with the number text after the separator and sign
+    /// rules; the handler may change it before it is measured against the box (too wide: the
+    /// OverflowIndicator) and drawn. Empty: none.
     const TBeforeDisplayEvent& GetOnBeforeDisplay() const { return FOnBeforeDisplay; }
-    /// Sets the handler of event OnBeforeDisplay (an empty function removes it).
+    /// Installs the handler that may change the number's text before it is drawn; an empty function
+    /// removes it.
     void SetOnBeforeDisplay(TBeforeDisplayEvent Value) { FOnBeforeDisplay = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the left and right texts and the number box (after OnBeforeDisplay) off screen, then
+    /// shows the picture (ANDed over the background when Transparent).
     void Paint() override;
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnBeforeDisplay.
+    /// The handler that may change the number's text before it is drawn; empty: none.
     TBeforeDisplayEvent FOnBeforeDisplay;
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
-    /// Handles a pointer move.
+    /// Records MouseAreaCode (0 left of the box, 1 over it, 2 right of it), then OnMouseMove.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
 
 private:

@@ -269,9 +269,11 @@ public:
     /// The same from the bitmap file FName.
     void LoadUserGlyph(const std::string& FName);
 
-    /// Draws the control.
+    /// Draws the background, the glyph of the current state and the caption, masked so that a
+    /// transparent button shows its parent.
     void Paint() override;
-    /// The window procedure: dispatches messages.
+    /// Hears a sibling of the same group being switched on: goes off and takes the sibling's
+    /// AllowAllOff. Every other message goes the framework's way.
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
@@ -279,9 +281,12 @@ protected:
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Handles a mouse button press.
+    /// A left press that qualifies (anywhere with oomaPlain, on the glyph otherwise; never with
+    /// oomaNone) switches the button over and repaints; switched on in a group, the others go off.
+    /// A group button that is on stays on unless AllowAllOff.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// A left release ends the press: a speed-button mode button goes off again, and a release
+    /// that qualifies fires OnClick.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The framework's click on release does nothing: MouseUp fires OnClick itself.
     void Click() override {}

@@ -241,31 +241,34 @@ public:
     bool IsStartPhase() const { return FIsStart; }
 
     // ---- events
-    /// The handler of event OnAutoInc (empty: none).
+    /// Called after each automatic increment, once the value has grown and the bar repainted. An
+    /// exception from it goes to the application's handler; the timer keeps running. Empty: none.
     const vcl::TNotifyEvent& GetOnAutoInc() const { return FOnAutoInc; }
-    /// Sets the handler of event OnAutoInc (an empty function removes it).
+    /// Installs the handler called after each automatic increment; outside design time this also
+    /// restarts the timer in its repeat phase. An empty function removes it.
     void SetOnAutoInc(vcl::TNotifyEvent Value);
-    /// The handler of event OnShowValue (empty: none).
+    /// Called on each paint while TextVisible, with the value text as TextDecPlaces formats it; the
+    /// handler may replace it before it is drawn. Empty: none.
     const TBeforeShowValueEvent& GetOnShowValue() const { return FOnShowValue; }
-    /// Sets the handler of event OnShowValue (an empty function removes it).
+    /// Installs the handler that may replace the value text; an empty function removes it.
     void SetOnShowValue(TBeforeShowValueEvent Value) { FOnShowValue = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws background, bar, frames and value text (after OnShowValue) off screen and shows them.
     void Paint() override;
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnAutoInc.
+    /// The handler called after each automatic increment; empty: none.
     vcl::TNotifyEvent FOnAutoInc;
-    /// The handler of event OnShowValue.
+    /// The handler that may replace the value text; empty: none.
     TBeforeShowValueEvent FOnShowValue;
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
     /// One tick of the timer: leaves the start phase, adds the step, repaints, reports.
     virtual void DoTimer();
-    /// Fires OnAutoInc.
+    /// Calls the OnAutoInc handler, if any.
     void AutoIncEvent();
     /// Restarts the timer in its start phase (StartInterval).
     void InitTimer();

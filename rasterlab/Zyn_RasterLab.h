@@ -224,29 +224,32 @@ public:
     // ---- events
     /// Fired after each scroll tick; assigning it restarts the timer.
     const vcl::TNotifyEvent& GetOnScrollTimer() const { return FOnScrollTimer; }
-    /// Sets the handler of event OnScrollTimer (an empty function removes it).
+    /// Installs the handler called after each scroll tick and restarts the timer; an empty
+    /// function removes it.
     void SetOnScrollTimer(vcl::TNotifyEvent Value);
-    /// Fired when a looping scroll starts over.
+    /// Called when a looping scroll (ScrollLoop) starts over: the text has left the label and
+    /// comes back in from the other side. Empty: none.
     const vcl::TNotifyEvent& GetOnScrollLoopRestart() const { return FOnScrollLoopRestart; }
-    /// Sets the handler of event OnScrollLoopRestart (an empty function removes it).
+    /// Installs the handler called when a looping scroll starts over; an empty function removes it.
     void SetOnScrollLoopRestart(vcl::TNotifyEvent Value) { FOnScrollLoopRestart = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws the ground, the dot grid, the dot-matrix text at its scroll offset and the frame off
+    /// screen, and shows them.
     void Paint() override;
 
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnScrollTimer.
+    /// The handler called after each scroll tick; empty: none.
     vcl::TNotifyEvent FOnScrollTimer;
-    /// The handler of event OnScrollLoopRestart.
+    /// The handler called when a looping scroll starts over; empty: none.
     vcl::TNotifyEvent FOnScrollLoopRestart;
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
     /// One scroll tick, then OnScrollTimer.
     virtual void DoTimer();
-    /// Fires OnScrollLoopRestart.
+    /// Calls the OnScrollLoopRestart handler, if any; derived labels may add to it.
     virtual void DoScrLoopRestart();
     /// Restarts the timer with ScrollInterval while scrolling is on and the timer enabled.
     void UpdateTimer();

@@ -492,11 +492,12 @@ public:
     int PasteCells(const std::vector<std::vector<std::string>>& Block);
     /// Application-chosen identifier of the data set (the container's DataID).
     const std::string& GetDataID() const { return FData->GetDataID(); }
-    /// Sets the data identifier.
+    /// Replaces the identifier, kept for the application (the file methods take a DataID of their
+    /// own); fires no event.
     void SetDataID(const std::string& Value) { FData->SetDataID(Value); }
     /// Free text saved with the data files.
     const std::string& GetComment() const { return FData->GetComment(); }
-    /// Sets the comment.
+    /// Replaces the comment (XML files written from now on carry it); fires no event.
     void SetComment(const std::string& Value) { FData->SetComment(Value); }
     /// Sorts the rows by the text of column Col, ties by column ColSec, and repaints; while a
     /// filter is active the found rows stay first, sorted among themselves.
@@ -687,57 +688,77 @@ public:
     TUndoStack& GetUndoHistory() { return FUndo; }
 
     // ---- events
-    /// The handler of event OnCheckedChange (empty: none).
+    /// Called after a click (or Space) changed a check mark, with the data column and row; State is
+    /// the opposite of the state the mark was given (in a box column its former state).
+    /// Empty: none.
     const TCheckStateChangeEvent& GetOnCheckedChange() const { return FOnCheckedChange; }
-    /// Sets the handler of event OnCheckedChange (an empty function removes it).
+    /// Installs the handler called after a check mark changed; an empty function removes it.
     void SetOnCheckedChange(TCheckStateChangeEvent Value) { FOnCheckedChange = std::move(Value); }
-    /// The handler of event OnBeforeCheckedChange (empty: none).
+    /// Called before a click changes a check mark, with the state about to be given (the handler
+    /// may change it; a radio column checks the cell whatever it says) and the data column and
+    /// row. Empty: none.
     const TCheckStateChangeEvent& GetOnBeforeCheckedChange() const { return FOnBeforeCheckedChange; }
-    /// Sets the handler of event OnBeforeCheckedChange (an empty function removes it).
+    /// Installs the handler that may change a check mark's new state; an empty function removes it.
     void SetOnBeforeCheckedChange(TCheckStateChangeEvent Value) { FOnBeforeCheckedChange = std::move(Value); }
-    /// The handler of event OnBeforeFilter (empty: none).
+    /// Called by FilterAndSort for each row before it decides whether the row is found: the
+    /// handler sets Found and how its result combines with the built-in search (TLogicOp).
+    /// Empty: none.
     const TBeforeFilterEvent& GetOnBeforeFilter() const { return FOnBeforeFilter; }
-    /// Sets the handler of event OnBeforeFilter (an empty function removes it).
+    /// Installs the handler that takes part in filtering; an empty function removes it.
     void SetOnBeforeFilter(TBeforeFilterEvent Value) { FOnBeforeFilter = std::move(Value); }
-    /// The handler of event OnRequestEditFormat (empty: none).
+    /// Called by the row editor once per column before it builds the column's control, with the
+    /// column's format; the handler may return another format for this row. Empty: none.
     const TRequestEditFormatEvent& GetOnRequestEditFormat() const { return FOnRequestEditFormat; }
-    /// Sets the handler of event OnRequestEditFormat (an empty function removes it).
+    /// Installs the handler that may change the row editor's format per row; an empty function
+    /// removes it.
     void SetOnRequestEditFormat(TRequestEditFormatEvent Value) { FOnRequestEditFormat = std::move(Value); }
-    /// The handler of event OnSelectedChange (empty: none).
+    /// Called when rows or columns were selected, deselected, enabled or disabled: by the mouse,
+    /// the cursor keys, the selection methods or a change of RowSelectMode. Empty: none.
     const vcl::TNotifyEvent& GetOnSelectedChange() const { return FOnSelectedChange; }
-    /// Sets the handler of event OnSelectedChange (an empty function removes it).
+    /// Installs the handler called when the selection changed; an empty function removes it.
     void SetOnSelectedChange(vcl::TNotifyEvent Value) { FOnSelectedChange = std::move(Value); }
-    /// The handler of event OnChange (empty: none).
+    /// Called when the list's contents changed: cells, column names, formats or check modes, the
+    /// common header, FixedFirstColumn. Empty: none.
     const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-    /// Sets the handler of event OnChange (an empty function removes it).
+    /// Installs the handler called when the contents changed; an empty function removes it.
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
-    /// The handler of event OnChangeSetup (empty: none).
+    /// Called when the list's setup changed: the number of rows or columns, column widths, row
+    /// heights, colours, highlighting, the empty-list message, the secondary sort column.
+    /// Empty: none.
     const vcl::TNotifyEvent& GetOnChangeSetup() const { return FOnChangeSetup; }
-    /// Sets the handler of event OnChangeSetup (an empty function removes it).
+    /// Installs the handler called when the setup changed; an empty function removes it.
     void SetOnChangeSetup(vcl::TNotifyEvent Value) { FOnChangeSetup = std::move(Value); }
-    /// The handler of event OnBeforeRenderCell (empty: none).
+    /// Called before each data cell is drawn, with its data column and row, the pen (starting as
+    /// the background), brush and font colours, the font style and the text; what the handler
+    /// changes is drawn. Empty: none.
     const TRenderCellEvent& GetOnBeforeRenderCell() const { return FOnBeforeRenderCell; }
-    /// Sets the handler of event OnBeforeRenderCell (an empty function removes it).
+    /// Installs the handler that may restyle each cell; an empty function removes it.
     void SetOnBeforeRenderCell(TRenderCellEvent Value) { FOnBeforeRenderCell = std::move(Value); }
-    /// The handler of event OnCursorKeyAction (empty: none).
+    /// Called after a cursor key (arrows, Page Up/Down, Home, End, or Enter with AutoAdvance) moved
+    /// the current row, with the key; OnSelectedChange follows. Empty: none.
     const TCursorKeyActionEvent& GetOnCursorKeyAction() const { return FOnCursorKeyAction; }
-    /// Sets the handler of event OnCursorKeyAction (an empty function removes it).
+    /// Installs the handler called after the cursor keys moved the row (an empty one removes it).
     void SetOnCursorKeyAction(TCursorKeyActionEvent Value) { FOnCursorKeyAction = std::move(Value); }
-    /// The handler of event OnReadCell (empty: none).
+    /// Called by GetElem with the cell's text just before it returns it; the handler may change
+    /// the text returned (the stored text stays). Empty: none.
     const TReadCellEvent& GetOnReadCell() const { return FOnReadCell; }
-    /// Sets the handler of event OnReadCell (an empty function removes it).
+    /// Installs the handler that may change the texts GetElem returns (an empty one removes it).
     void SetOnReadCell(TReadCellEvent Value) { FOnReadCell = std::move(Value); }
-    /// The handler of event OnBeforeSortExchange (empty: none).
+    /// Called before each exchange of two rows while the list sorts, with the sort-key texts of
+    /// the two rows. While it is assigned the rows are exchanged one pair at a time (far slower
+    /// on large lists); unassigned, the new order is taken over at once. Empty: none.
     const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
-    /// Sets the handler of event OnBeforeSortExchange (an empty function removes it).
+    /// Installs the handler called before each row exchange of a sort (an empty one removes it).
     void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value);
-    /// The handler of event OnBeforeHTMLExport (empty: none).
+    /// Called for each cell text an HTML export writes, with its column and row; the handler may
+    /// change the text written. Empty: none.
     const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
-    /// Sets the handler of event OnBeforeHTMLExport (an empty function removes it).
+    /// Installs the handler that may change the texts of an HTML export (an empty one removes it).
     void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
-    /// The handler of event OnPercentDone (empty: none).
+    /// Called with 0..100 as the store reads or writes files and sorts (not while OnProgress is
+    /// assigned, when sorts are computed aside). Empty: none.
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
-    /// Sets the handler of event OnPercentDone (an empty function removes it).
+    /// Installs the handler that follows the progress in percent; an empty function removes it.
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
     /// Progress of the long operations (XML reads, CSV imports, XML and HTML saves, sorting,
     /// FilterAndSort, RemoveEmptyRows, FitAllColWidths) with the view as Sender, at most 20
@@ -746,26 +767,32 @@ public:
     /// selection, the column widths and the files stay as they were, and EZynCancelled is
     /// raised.
     const TProgressEvent& GetOnProgress() const { return FOnProgress; }
-    /// Sets the handler of event OnProgress (an empty function removes it).
+    /// Installs the handler that follows (and may cancel) the long operations; an empty function
+    /// removes it.
     void SetOnProgress(TProgressEvent Value);
 
     /// Notifications. Changed takes the place of the control's own change notification:
     /// a change of the list is told to OnChange.
     void Changed() override { if (FOnChange) FOnChange(this); }
-    /// Fires OnChangeSetup.
+    /// Fires OnChangeSetup (the setup changed).
     void ChangedSetup() { if (FOnChangeSetup) FOnChangeSetup(this); }
     /// Tells assistive tools that the selection changed, then fires OnSelectedChange.
     void ChangedSelection();
-    /// Fires OnCursorKeyAction with Key.
+    /// Fires OnCursorKeyAction with Key (a cursor key moved the current row).
     void CursorKeyAction(vcl::WORD Key) { if (FOnCursorKeyAction) FOnCursorKeyAction(this, Key); }
 
     /// The rectangle of the focus cue in client coordinates: the cell the keys act on when
     /// its column has check marks or is editable, otherwise the visible cells of the
     /// current row; empty when no shown row is current.
     vcl::TRect FocusCueRect() const;
-    /// Handles a key press (virtual key).
+    /// The list's keys: the cursor keys select the row under the cursor (then OnCursorKeyAction
+    /// and OnSelectedChange), Space toggles a check mark, F2 edits the cell the keys act on,
+    /// Escape abandons an edit, Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+A selects all
+    /// rows (RowSelectMode 2), Ctrl+C copies the selected rows, the menu key and Shift+F10 open
+    /// the row menu; other keys go to the grid.
     void KeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
-    /// Handles a typed character.
+    /// Enter opens the editor on the column the keys act on; with AutoAdvance it then moves one
+    /// row down as the Down arrow does.
     void KeyPress(char32_t& Key) override;
     /// Places the view like any control, then repaints.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -777,49 +804,58 @@ protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     ///@{
-    /// The handler of event OnCheckedChange.
+    /// The handlers called after and before a check mark changes (OnCheckedChange,
+    /// OnBeforeCheckedChange); empty: none.
     TCheckStateChangeEvent FOnCheckedChange, FOnBeforeCheckedChange;
     ///@}
-    /// The handler of event OnBeforeFilter.
+    /// The handler that takes part in filtering; empty: none.
     TBeforeFilterEvent FOnBeforeFilter;
-    /// The handler of event OnRequestEditFormat.
+    /// The handler that may change the row editor's format per row; empty: none.
     TRequestEditFormatEvent FOnRequestEditFormat;
     ///@{
-    /// The handler of event OnSelectedChange.
+    /// The handlers of OnSelectedChange, OnChange and OnChangeSetup (see their getters); empty:
+    /// none.
     vcl::TNotifyEvent FOnSelectedChange, FOnChange, FOnChangeSetup;
     ///@}
-    /// The handler of event OnBeforeRenderCell.
+    /// The handler that may restyle each cell; empty: none.
     TRenderCellEvent FOnBeforeRenderCell;
-    /// The handler of event OnCursorKeyAction.
+    /// The handler called after the cursor keys moved the row; empty: none.
     TCursorKeyActionEvent FOnCursorKeyAction;
-    /// The handler of event OnReadCell.
+    /// The handler that may change the texts GetElem returns; empty: none.
     TReadCellEvent FOnReadCell;
-    /// The handler of event OnBeforeSortExchange.
+    /// The handler called before each row exchange of a sort; empty: none.
     TBeforeSortExchgEvent FOnBeforeSortExchange;
-    /// The handler of event OnBeforeHTMLExport.
+    /// The handler that may change the texts of an HTML export; empty: none.
     TBeforeHTMLExportEvent FOnBeforeHTMLExport;
-    /// The handler of event OnPercentDone.
+    /// The handler that follows the progress in percent; empty: none.
     TOnPercentDoneEvent FOnPercentDone;
-    /// The handler of event OnProgress.
+    /// The handler that follows (and may cancel) the long operations; empty: none.
     TProgressEvent FOnProgress;
 
-    /// Draws the control.
+    /// Draws the grid, then the empty-list message (when no row is shown), the inter-row indicator
+    /// and the focus cue; nothing while SuppressPaint is set.
     void Paint() override;
-    /// Draws one cell of the grid.
+    /// Draws one cell: a data cell (row colours, check box, after OnBeforeRenderCell), a column
+    /// header or the common header.
     void DrawCell(int ACol, int ARow, const vcl::TRect& ARect, vcl::TGridDrawState AState) override;
-    /// Handles a mouse button press.
+    /// A left press on a column header sorts by that column (Shift: adds it as a further key;
+    /// not in the header's border zone, only with SortEnabled); on a data cell it toggles the
+    /// check mark when the box was hit and selects rows by RowSelectMode.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a pointer move.
+    /// Remembers the pointer position (the double click and the header borders use it).
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// In RowSelectMode 2, a release right of the cells (or a left release below them) deselects
+    /// every row and fires OnSelectedChange.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a double click.
+    /// On a column header border, fits the column left of it to its contents; elsewhere the
+    /// grid's double click (OnDblClick, the row editor).
     void DblClick() override;
-    /// Handles a wheel step towards the user.
+    /// A wheel step towards the user, as the grid takes it; ignored while no row is shown.
     bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Handles a wheel step away from the user.
+    /// A wheel step away from the user, as the grid takes it; ignored while no row is shown.
     bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
-    /// Whether the cell may become the current one.
+    /// Whether the cell may become current: never on the stand-in row of an empty list, otherwise
+    /// as OnSelectCell decides. Switches in-place editing on for editable columns of enabled rows.
     bool SelectCell(int ACol, int ARow) override;
     /// The text the in-place editor starts with for grid cell (ACol, ARow).
     std::string GetEditText(int ACol, int ARow) override;

@@ -54,7 +54,7 @@ enum TSortKind : std::uint8_t { skText, skNumber, skDateTime, skNatural };
 struct TRLSortKey {
     /// The column (0..NrOfColumns).
     int Col = 1;
-    /// true ascending.
+    /// Whether this key sorts ascending (false: descending).
     bool Ascending = true;
     /// How the column's texts compare.
     TSortKind Kind = skText;
@@ -156,11 +156,12 @@ public:
     // ---- public properties
     /// Free comment text saved with the data files; empty by default.
     const std::string& GetComment() const { return FComment; }
-    /// Sets the comment.
+    /// Replaces the comment (XML files written from now on carry it); fires no event.
     void SetComment(const std::string& Value) { FComment = Value; }
     /// Application-chosen identifier of the data set; empty by default.
     const std::string& GetDataID() const { return FDataID; }
-    /// Sets the data identifier.
+    /// Replaces the identifier, kept for the application (the file methods take a DataID of their
+    /// own); fires no event.
     void SetDataID(const std::string& Value) { FDataID = Value; }
     /// The column the rows were last sorted by; -1 when unsorted.
     int GetLastSortColumn() const { return FSortColumn; }
@@ -380,15 +381,16 @@ public:
     // ---- events
     /// Each exchange of two rows while the store sorts, Sender the container.
     const TBeforeSortExchgEvent& GetOnBeforeSortExchange() const { return FOnBeforeSortExchange; }
-    /// Sets the handler of event OnBeforeSortExchange (an empty function removes it).
+    /// Installs the handler called before each row exchange of a sort (an empty one removes it).
     void SetOnBeforeSortExchange(TBeforeSortExchgEvent Value) { FOnBeforeSortExchange = std::move(Value); }
     /// Each cell text of an HTML export; the handler may change the text written.
     const TBeforeHTMLExportEvent& GetOnBeforeHTMLExport() const { return FOnBeforeHTMLExport; }
-    /// Sets the handler of event OnBeforeHTMLExport (an empty function removes it).
+    /// Installs the handler that may change the texts of an HTML export (an empty one removes it).
     void SetOnBeforeHTMLExport(TBeforeHTMLExportEvent Value) { FOnBeforeHTMLExport = std::move(Value); }
     /// Progress of file reads and writes, 0 to 100.
     const TOnPercentDoneEvent& GetOnPercentDone() const { return FOnPercentDone; }
-    /// Sets the handler of event OnPercentDone (an empty function removes it).
+    /// Installs the handler that follows file reads and writes in percent; an empty function
+    /// removes it.
     void SetOnPercentDone(TOnPercentDoneEvent Value) { FOnPercentDone = std::move(Value); }
     /// Progress of the long operations (reading XML, importing CSV, saving XML and HTML, Sort,
     /// SortBy, RemoveEmptyRows), at most 20 times a second; the handler may cancel
@@ -396,20 +398,21 @@ public:
     /// While a handler is assigned, Sort computes its order aside (the store's own progress
     /// percentages are not reported then).
     const TProgressEvent& GetOnProgress() const { return FOnProgress; }
-    /// Sets the handler of event OnProgress (an empty function removes it).
+    /// Installs the handler that follows (and may cancel) the long operations; an empty function
+    /// removes it.
     void SetOnProgress(TProgressEvent Value) { FOnProgress = std::move(Value); }
     /// A ticker of an operation of Total units reporting to OnProgress, with the container's
     /// time of the last report (so a view's operations share the limit with the container's).
     TProgressTicker StartProgress(std::int64_t Total) { return {FOnProgress, this, Total, FProgressLastMs}; }
 
 protected:
-    /// The handler of event OnBeforeSortExchange.
+    /// The handler called before each row exchange of a sort; empty: none.
     TBeforeSortExchgEvent FOnBeforeSortExchange;
-    /// The handler of event OnBeforeHTMLExport.
+    /// The handler that may change the texts of an HTML export; empty: none.
     TBeforeHTMLExportEvent FOnBeforeHTMLExport;
-    /// The handler of event OnPercentDone.
+    /// The handler that follows file reads and writes in percent; empty: none.
     TOnPercentDoneEvent FOnPercentDone;
-    /// The handler of event OnProgress.
+    /// The handler that follows (and may cancel) the long operations; empty: none.
     TProgressEvent FOnProgress;
     /// When OnProgress was called last (application clock, ms).
     std::int64_t FProgressLastMs = std::numeric_limits<std::int64_t>::min() / 2;

@@ -54,20 +54,25 @@ public:
     virtual void RepeatClickEvent(vcl::TObject* Sender);
 
     // ---- events
-    /// The handler of event OnRepeatClick (empty: none).
+    /// Called while the button is held: first after StartClickInterval, then every
+    /// RepeatClickInterval, until it is released or the pointer leaves it (OnClick still fires
+    /// once on a release over the button). An exception from it goes to the application's
+    /// handler and the repeating goes on. Empty: none.
     const vcl::TNotifyEvent& GetOnRepeatClick() const { return FOnRepeatClick; }
-    /// Sets the handler of event OnRepeatClick (an empty function removes it).
+    /// Installs the handler called while the button is held; outside design mode the timer
+    /// restarts in its repeat phase. An empty function removes it.
     void SetOnRepeatClick(vcl::TNotifyEvent Value);
 
 protected:
-    /// The handler of event OnRepeatClick.
+    /// The handler called while the button is held; empty: none.
     vcl::TNotifyEvent FOnRepeatClick;
 
     /// The timer handler, called for each tick of the repeat timer.
     virtual void DoTimer();
-    /// Handles a mouse button press.
+    /// A left press starts the repeat timer in its start phase (StartClickInterval), after the
+    /// speed button's own handling.
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// A left release stops the repeat timer, after the speed button's own handling (OnClick).
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// The pointer leaving the button ends the repeating, as a release would.
     void CMMouseLeave(vcl::TMessage& Message) override;

@@ -78,7 +78,7 @@ public:
 
     /// Puts the label on AParent; with AutoCenter the anchor is centred there.
     void SetParent(vcl::TWinControl* AParent) override;
-    /// Draws the control.
+    /// Draws the background (unless Transparent) and the rotated caption, then the frame.
     void Paint() override;
 
 protected:

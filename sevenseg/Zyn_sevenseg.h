@@ -38,7 +38,7 @@ constexpr TSegmentSet SegBit(int Segment) { return TSegmentSet(1u << (Segment - 
 /// How a character is drawn: nothing, lit segments, a symbol image (plus, colon, degree sign)
 /// or the decimal point only.
 struct TSegGlyph {
-    /// The kind of drawing.
+    /// What is drawn: nothing, the lit Segments, a symbol image, or the decimal point only.
     TSegShape Shape = gsNothing;
     /// The lit segments of a gsSegments character (segment n is bit n - 1).
     TSegmentSet Segments = 0;
@@ -165,7 +165,8 @@ public:
     /// The height of one cell of the image cache.
     int GetCellHeight() const { return FCells.Height; }
 
-    /// Draws the control.
+    /// Draws the ground, the digits from the segment cache and the frame off screen and shows them;
+    /// nothing while a form file is read.
     void Paint() override;
 
 protected:

@@ -69,7 +69,7 @@ struct TSlideGrid {
     int Min = 1, Max = 100;
     ///@}
 
-    /// Cell pitch: slide side plus gap.
+    /// Cell pitch: slide side plus both margins plus the gap between slides.
     int Pitch() const { return SlideSize + SlideDistance + 2 * SlideMargin; }
     /// Side of a slide's outer square minus one (x1 - x0).
     int Side() const { return SlideSize + 2 * SlideMargin; }
@@ -270,36 +270,47 @@ public:
     void CalcSlidePos(int SldNum, int& XPos, int& YPos) const;
 
     // ---- events
-    /// The handler of event OnImageRequest (empty: none).
+    /// Called during each paint for every slide in view, with its number, how to show it
+    /// (irpShowEmpty to start with), the mark to draw on it (-1: none) and the image buffer the
+    /// handler loads the slide's picture into (one buffer serves every slide of a paint).
+    /// Empty: every slide shows as an empty numbered box.
     const TImageRequestEvent& GetOnImageRequest() const { return FOnImageRequest; }
-    /// Sets the handler of event OnImageRequest (an empty function removes it).
+    /// Installs the handler that supplies the slides' pictures; an empty function removes it.
     void SetOnImageRequest(TImageRequestEvent Value) { FOnImageRequest = std::move(Value); }
-    /// The handler of event OnImageClick (empty: none).
+    /// Called when the left button is released over the control, with the pointer position and
+    /// the slide under it (0 for none), after the selection rule of SelectMode. Empty: none.
     const TImageClickEvent& GetOnImageClick() const { return FOnImageClick; }
-    /// Sets the handler of event OnImageClick (an empty function removes it).
+    /// Installs the handler called on a click; an empty function removes it.
     void SetOnImageClick(TImageClickEvent Value) { FOnImageClick = std::move(Value); }
-    /// The handler of event OnImageDblClick (empty: none).
+    /// Called on a double click with the pointer position and the slide under it (0 for none),
+    /// and on Enter with the current slide. Empty: none.
     const TImageClickEvent& GetOnImageDblClick() const { return FOnImageDblClick; }
-    /// Sets the handler of event OnImageDblClick (an empty function removes it).
+    /// Installs the handler called on a double click or Enter; an empty function removes it.
     void SetOnImageDblClick(TImageClickEvent Value) { FOnImageDblClick = std::move(Value); }
-    /// The handler of event OnFocusChange (empty: none).
+    /// Called when the pointer moves onto another slide (or off the slides) and the focus frame
+    /// moves with it; only while FocusLinewidth is above 0. Empty: none.
     const vcl::TNotifyEvent& GetOnFocusChange() const { return FOnFocusChange; }
-    /// Sets the handler of event OnFocusChange (an empty function removes it).
+    /// Installs the handler called when the focus frame moves; an empty function removes it.
     void SetOnFocusChange(vcl::TNotifyEvent Value) { FOnFocusChange = std::move(Value); }
-    /// The handler of event OnFirstImageRequest (empty: none).
+    /// Called at the start of each paint, before the first OnImageRequest (to open what the
+    /// pictures come from). Empty: none.
     const vcl::TNotifyEvent& GetOnFirstImageRequest() const { return FOnFirstImageRequest; }
-    /// Sets the handler of event OnFirstImageRequest (an empty function removes it).
+    /// Installs the handler called before a paint's first image request (an empty one removes it).
     void SetOnFirstImageRequest(vcl::TNotifyEvent Value) { FOnFirstImageRequest = std::move(Value); }
-    /// The handler of event OnLastImageRequest (empty: none).
+    /// Called in each paint after the last slide was drawn, before the picture is copied to the
+    /// screen. Empty: none.
     const vcl::TNotifyEvent& GetOnLastImageRequest() const { return FOnLastImageRequest; }
-    /// Sets the handler of event OnLastImageRequest (an empty function removes it).
+    /// Installs the handler called after a paint's last slide; an empty function removes it.
     void SetOnLastImageRequest(vcl::TNotifyEvent Value) { FOnLastImageRequest = std::move(Value); }
-    /// The handler of event OnSlideRendered (empty: none).
+    /// Called after each slide is drawn, with the off-screen canvas, the top-left corner of the
+    /// slide's square and its number, so the handler can draw over the slide. Empty: none.
     const TSlideRenderedEvent& GetOnSlideRendered() const { return FOnSlideRendered; }
-    /// Sets the handler of event OnSlideRendered (an empty function removes it).
+    /// Installs the handler that draws over each slide; an empty function removes it.
     void SetOnSlideRendered(TSlideRenderedEvent Value) { FOnSlideRendered = std::move(Value); }
 
-    /// Draws the control.
+    /// Draws every slide in view off screen through OnFirstImageRequest, OnImageRequest,
+    /// OnSlideRendered and OnLastImageRequest, then shows the picture. Exceptions from the handlers
+    /// come out once the picture is shown.
     void Paint() override;
     /// Takes Enter from the form while the control has the keyboard.
     void WndProc(vcl::TMessage& Message) override;
@@ -307,26 +318,28 @@ public:
 protected:
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
-    /// The handler of event OnImageRequest.
+    /// The handler that supplies the slides' pictures; empty: none.
     TImageRequestEvent FOnImageRequest;
-    /// The handler of event OnImageClick.
+    /// The handler called on a click; empty: none.
     TImageClickEvent FOnImageClick;
-    /// The handler of event OnImageDblClick.
+    /// The handler called on a double click or Enter; empty: none.
     TImageClickEvent FOnImageDblClick;
-    /// The handler of event OnFocusChange.
+    /// The handler called when the focus frame moves; empty: none.
     vcl::TNotifyEvent FOnFocusChange;
-    /// The handler of event OnFirstImageRequest.
+    /// The handler called before a paint's first image request; empty: none.
     vcl::TNotifyEvent FOnFirstImageRequest;
-    /// The handler of event OnLastImageRequest.
+    /// The handler called after a paint's last slide; empty: none.
     vcl::TNotifyEvent FOnLastImageRequest;
-    /// The handler of event OnSlideRendered.
+    /// The handler that draws over each slide; empty: none.
     TSlideRenderedEvent FOnSlideRendered;
 
     /// Copies this object into Dest (the other half of Assign).
     void AssignTo(vcl::TPersistent* Dest) override;
-    /// Handles a pointer move.
+    /// Moves the focus frame to the slide under the pointer (drawn at once, without a repaint)
+    /// and fires OnFocusChange; only while FocusLinewidth is above 0.
     void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
-    /// Handles a mouse button release.
+    /// A left release over a slide makes it current (in single-selection mode the only selected
+    /// one), then OnImageClick.
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     /// A double click: OnImageDblClick with the slide under the pointer (0 for none).
     void WMLButtonDblClk(vcl::TMessage& Message) override;
