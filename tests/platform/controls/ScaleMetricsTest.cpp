@@ -2,6 +2,9 @@
 // whole pixels, and at 96 every size is what it was (the other tests check those pixels).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 #include "platform/Themes.h"
@@ -118,4 +121,34 @@ TEST_F(ScaleMetrics, ACheckBoxAndItsTickDoubleAtTwiceTheDensity) {
         EXPECT_EQ(px(5 * s, top + 7 * s + 2 * s), inside);
         delete box;
     }
+}
+
+// A page of platform controls at 192 dpi, written as a PNG to look at
+// (test-output/controls_192.png): scroll bars, check boxes, a combo box and a memo.
+TEST_F(ScaleMetrics, APageOfControlsAtTwiceTheDensity) {
+    form->SetPixelsPerInch(192);
+    form->SetBounds(0, 0, 640, 480);
+    TDrawGrid* g = Place<TDrawGrid>(10, 10, 300, 220);
+    g->SetRowCount(40);
+    g->SetColCount(12);
+    for (int i = 0; i < 3; ++i) {
+        auto* box = Place<TCheckBox>(330, 10 + i * 40, 280, 34);
+        box->SetCaption(i == 0 ? "Unchecked" : i == 1 ? "Checked" : "Grayed");
+        box->SetAllowGrayed(true);
+        box->SetState(TCheckBoxState(i));
+    }
+    auto* combo = Place<TComboBox>(330, 140, 280, 30);
+    combo->GetItems()->Add("First");
+    combo->SetItemIndex(0);
+    auto* memo = Place<TMemo>(10, 250, 600, 200);
+    memo->SetScrollBars(ssBoth);
+    for (int i = 0; i < 40; ++i) memo->GetLines()->Add("A line of text long enough to need the horizontal bar " + std::to_string(i));
+    Application->ProcessMessages();
+    EXPECT_EQ(memo->GetVertScrollBar().GetBounds().Width(), 34);
+    std::filesystem::create_directories(ZYN_TEST_OUTPUT_DIR);
+    const std::string file = std::string(ZYN_TEST_OUTPUT_DIR) + "/controls_192.png";
+    form->GetBackBuffer()->SaveToFile(file);
+    TBitmap check;
+    check.LoadFromFile(file);
+    EXPECT_EQ(check.GetWidth(), form->GetBackBuffer()->GetWidth());
 }
