@@ -18,6 +18,12 @@ void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name) {
     Bitmap->Assign(&loaded);
 }
 
+void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name, int PPI) {
+    vcl::TBitmap loaded;
+    loaded.LoadFromResourceName(vcl::HInstance, Name, PPI);
+    Bitmap->Assign(&loaded);
+}
+
 TLineColors LineColorsOfScheme(TColorScheme Scheme) {
     TLineColors colors;
     if (Scheme != schFixed) {

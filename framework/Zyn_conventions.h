@@ -56,6 +56,8 @@ void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, 
 /// Loads one of the package's named bitmaps (the resources/ folder, embedded in the package)
 /// into Bitmap. An unknown name raises the platform's EResNotFound and leaves Bitmap as it was.
 void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name);
+// The same for a control at PPI pixels per inch: the artwork size nearest it (1x, 1.5x, 2x).
+void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name, int PPI);
 
 // ---- text height probes -----------------------------------------------------------------
 

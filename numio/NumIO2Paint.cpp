@@ -101,16 +101,17 @@ void TNumIO2::PaintButtons(TCanvas* C) {
         C->Polyline({TPoint(x0 + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 1)});
     }
     // Arrows of three lines, 2, 4 and 6 pixels long, in the theme's text colour on the
-    // button face (black in the light theme).
+    // button face (black in the light theme). On a denser screen each pixel of them is a
+    // block of whole pixels, so that they stay sharp.
     C->GetPen()->SetColor(GetEnabled() ? vcl::ThemeColor(vcl::trFaceText) : clGray);
-    const int up = hb / 2;
-    Line(C, cx, up - 1, cx + 2, up - 1);
-    Line(C, cx - 1, up, cx + 3, up);
-    Line(C, cx - 2, up + 1, cx + 4, up + 1);
-    const int down = hb / 2 + hb;
-    Line(C, cx, down, cx + 2, down);
-    Line(C, cx - 1, down - 1, cx + 3, down - 1);
-    Line(C, cx - 2, down - 2, cx + 4, down - 2);
+    const int k = ScaledLineWidth(1);
+    const int up = hb / 2, down = hb / 2 + hb;
+    for (int j = 0; j < 3; ++j)
+        for (int t = 0; t < k; ++t) {
+            const int yUp = up + (j - 1) * k + t, yDown = down - j * k - t;
+            Line(C, cx - j * k, yUp, cx + (2 + j) * k, yUp);
+            Line(C, cx - j * k, yDown, cx + (2 + j) * k, yDown);
+        }
 }
 
 void TNumIO2::PaintRightText(TCanvas* C, const TNumIO2Geometry& Geo) {

@@ -68,6 +68,7 @@ void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, const TRect& Glyph, const TRec
 void TOnOffBut::Paint() {
     if (!GetVisible() && !GetComponentState().Contains(csDesigning)) return;
     if (GetWidth() <= 0 || GetHeight() <= 0) return;
+    FollowArtworkScale();
     TCanvas* out = GetCanvas();
     out->SetFont(GetFont());
     const int textHeight = out->TextHeight(TextHeightProbe);
@@ -83,9 +84,10 @@ void TOnOffBut::Paint() {
     PaintGlyph(picture.GetBounds());
     PaintFrame();
     PaintOutput(picture, mask, textHeight);
-    // The keyboard focus: a dotted frame two pixels around the glyph.
+    // The keyboard focus: a dotted frame two pixels (at 96 dpi) around the glyph.
     const TRect g = GlyphRect();
-    DrawFocusCue(out, IntersectRect(Rect(g.Left - 2, g.Top - 2, g.Right + 2, g.Bottom + 2), area));
+    const int gap = ScaledMetric(2);
+    DrawFocusCue(out, IntersectRect(Rect(g.Left - gap, g.Top - gap, g.Right + gap, g.Bottom + gap), area));
 }
 
 // The mask starts white (all parent) with black text; the picture starts in the background

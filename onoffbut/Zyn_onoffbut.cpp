@@ -51,6 +51,7 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
     TOnOffButImages images;
     TOnOffButAlphas alphas;
     TSize glyph;
+    int artworkPPI = FArtworkPPI;
     if (Style == oobsUser) {
         for (int i = 0; i < 4; ++i) {
             images[i] = std::make_unique<TBitmap>();
@@ -60,14 +61,16 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
         // centring fit what is shown.
         glyph = TSize(images[0]->GetWidth(), images[0]->GetHeight());
     } else {
+        // The artwork drawn for the form's density, with the coverage of the same size.
+        artworkPPI = NearestArtworkPPI(GetCurrentPPI());
         TBitmap sheet;
-        LoadResourceBitmap(&sheet, OnOffButStyleResource(Style));
+        LoadResourceBitmap(&sheet, OnOffButStyleResource(Style), artworkPPI);
         glyph = CutGlyphSheet(&sheet, images);
         // The coverage beside the sheet lets the smoothed edges take any ground; a sheet
         // without one (or with one of another size) keys its pixels out as a whole.
         TBitmap coverage;
         try {
-            LoadResourceBitmap(&coverage, OnOffButAlphaResource(Style));
+            LoadResourceBitmap(&coverage, OnOffButAlphaResource(Style), artworkPPI);
         } catch (const Exception&) {
             coverage.SetSize(0, 0);
         }
@@ -78,6 +81,18 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
     FStateAlphas = std::move(alphas);
     FGlyphWidth = glyph.cx;
     FGlyphHeight = glyph.cy;
+    FArtworkPPI = artworkPPI;
+}
+
+void TOnOffBut::FollowArtworkScale() {
+    if (FButtonStyle == oobsUser || NearestArtworkPPI(GetCurrentPPI()) == FArtworkPPI) return;
+    LoadStyleGlyphs(FButtonStyle);
+    if (FAutoCenter) Recentre();
+}
+
+void TOnOffBut::SetParent(TWinControl* AParent) {
+    TGraphicControl::SetParent(AParent);
+    FollowArtworkScale();
 }
 
 void TOnOffBut::Loaded() {

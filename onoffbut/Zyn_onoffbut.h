@@ -132,6 +132,8 @@ public:
     void Assign(vcl::TPersistent* Source) override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
+    /// A new parent may put the button on a form of another density: its glyph follows.
+    void SetParent(vcl::TWinControl* AParent) override;
 
     // ---- properties
     /// Whether the last button of a group that is on may be switched off (by the mouse or OnOff);
@@ -321,6 +323,8 @@ private:
     void ReleaseSwitch(bool Over);
     void GroupMessage(vcl::TMessage& Message);
     void LoadStyleGlyphs(TOnOffButStyle Style);
+    // Reloads the style's glyph when the form's pixels per inch call for another artwork size.
+    void FollowArtworkScale();
     void MakeUserImages();
     template <typename T>
     void StoreAndInvalidate(T& Field, const T& Value);
@@ -369,6 +373,7 @@ private:
 
     int FGlyphWidth = 0;
     int FGlyphHeight = 0;
+    int FArtworkPPI = 96;   // the artwork size the style glyphs were loaded at
     bool FHeld = false;   // a speed-button press switched the button on and is not released yet
     bool FSpaceDown = false;   // Space went down on the focused button and is not up yet
 

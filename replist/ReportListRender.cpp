@@ -262,7 +262,9 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
             keyNumber = std::to_string(it - keys.begin() + 1);
         }
     }
-    const int a = sorted ? 13 + (keyNumber.empty() ? 0 : C->TextWidth(keyNumber) + 1) : 0;
+    // The arrow's room: 13 pixels at 96 dpi, growing with the arrow on a denser screen.
+    const int arrowRoom = ScaledMetric(13);
+    const int a = sorted ? arrowRoom + (keyNumber.empty() ? 0 : C->TextWidth(keyNumber) + 1) : 0;
     const int w = GetColWidths(dataCol);
     const auto lines = SplitLines(name, '\n');
     int arrowOffset = 0;
@@ -293,7 +295,7 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
         if (i == 0) arrowOffset = off;
         C->TextRect(lr, x, textRect.Top + int(i) * h, line);
     }
-    if (sorted) PaintSortArrow(C, textRect, arrowOffset, w - a + 13, h, ascending, keyNumber);
+    if (sorted) PaintSortArrow(C, textRect, arrowOffset, w - a + arrowRoom, h, ascending, keyNumber);
     // The raised edge, kept inside the cell so that it does not cross the grid line between
     // two headers: white left and top, gray bottom, and the gray right edge at the right end
     // of the visible columns.
@@ -305,24 +307,26 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
         Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {right, ARect.Bottom - 1}});
 }
 
-// A solid triangle in the header's text colour, 9 pixels wide and 7 high round (x0, y0):
+// A solid triangle in the header's text colour, 9 pixels wide and 7 high round (x0, y0) at
+// 96 dpi (its sizes scale with the form's density):
 // pointing up for an ascending sort, down for a descending one; the key's number (in a sort
 // by several keys) follows it.
 void TReportListView::PaintSortArrow(TCanvas* C, const TRect& TextRect, int Offset, int W, int H,
                                      bool Ascending, const std::string& KeyNumber) {
-    const int x0 = TextRect.Left + std::min(Offset, W - 11);
+    auto m = [this](int v) { return ScaledMetric(v); };
+    const int x0 = TextRect.Left + std::min(Offset, W - m(11));
     const int y0 = TextRect.Top + H / 2;
     C->GetPen()->SetColor(FColorColumnHdText);
     C->GetPen()->SetWidth(1);
     C->GetBrush()->SetColor(FColorColumnHdText);
     if (Ascending)
-        C->Polygon({{x0 - 4, y0 + 3}, {x0, y0 - 3}, {x0 + 4, y0 + 3}});
+        C->Polygon({{x0 - m(4), y0 + m(3)}, {x0, y0 - m(3)}, {x0 + m(4), y0 + m(3)}});
     else
-        C->Polygon({{x0 - 4, y0 - 3}, {x0, y0 + 3}, {x0 + 4, y0 - 3}});
+        C->Polygon({{x0 - m(4), y0 - m(3)}, {x0, y0 + m(3)}, {x0 + m(4), y0 - m(3)}});
     C->GetBrush()->SetColor(GetFixedColor());
     if (!KeyNumber.empty()) {
         C->GetBrush()->SetStyle(bsClear);
-        C->TextOut(x0 + 6, TextRect.Top, KeyNumber);
+        C->TextOut(x0 + m(6), TextRect.Top, KeyNumber);
         C->GetBrush()->SetStyle(bsSolid);
     }
 }

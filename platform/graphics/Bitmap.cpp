@@ -347,6 +347,10 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& ResNam
     LoadFromStream(&stream);
 }
 
+void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& ResName, int PPI) {
+    LoadFromResourceName(Instance, NearestArtworkResource(Instance, ResName, PPI));
+}
+
 // ---- surface access ------------------------------------------------------------------------
 
 namespace graphics {

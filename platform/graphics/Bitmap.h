@@ -79,6 +79,9 @@ public:
     void SaveToStream(TStream* Stream);
     // Loads an embedded resource; an unknown name raises EResNotFound.
     void LoadFromResourceName(HINSTANCE Instance, const std::string& ResName);
+    // The same at PPI pixels per inch: the size of ResName nearest PPI that Instance holds
+    // (1x, 1.5x or 2x, see NearestArtworkResource); the call above loads 1x.
+    void LoadFromResourceName(HINSTANCE Instance, const std::string& ResName, int PPI);
 
     // Fired after every change of the pixels, size, format or palette.
     TNotifyEvent GetOnChange() const { return FOnChange; }

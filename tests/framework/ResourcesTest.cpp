@@ -222,3 +222,108 @@ TEST(Resources, ContactSheet) {
     EXPECT_EQ(check.GetWidth(), width);
     EXPECT_LE(y + marks.GetHeight() * scale, height);   // everything fits on the sheet
 }
+
+// ---- the larger sizes --------------------------------------------------------------------
+
+namespace {
+
+bool IsSegment(const ResourceSpec& r) { return std::string(r.name).rfind("SEG", 0) == 0; }
+
+// The size of a resource drawn at Scale: each glyph of a sheet rounds on its own.
+vcl::TSize ScaledSize(const ResourceSpec& r, double Scale) {
+    if (!r.sheet) return {int(std::lround(r.w * Scale)), int(std::lround(r.h * Scale))};
+    return {2 * int(std::lround(r.w / 2 * Scale)), 2 * int(std::lround(r.h / 2 * Scale))};
+}
+
+}  // namespace
+
+TEST(Resources, EveryGlyphComesAtOneAndAHalfAndTwiceItsSizeWithItsCoverage) {
+    for (const auto& r : kResources) {
+        if (IsSegment(r)) continue;
+        for (const auto& [suffix, scale] : {std::pair{"@150", 1.5}, std::pair{"@200", 2.0}}) {
+            const std::string name = std::string(r.name) + suffix;
+            SCOPED_TRACE(name);
+            auto b = Load(name);
+            const vcl::TSize size = ScaledSize(r, scale);
+            EXPECT_EQ(b->GetWidth(), size.cx);
+            EXPECT_EQ(b->GetHeight(), size.cy);
+            EXPECT_EQ(b->GetPixelFormat(), r.format);
+            if (!r.sheet) continue;
+            auto alpha = Load(std::string(r.name) + "_ALPHA" + suffix);
+            EXPECT_EQ(alpha->GetWidth(), size.cx);
+            EXPECT_EQ(alpha->GetHeight(), size.cy);
+            // The coverage is 0 exactly where the sheet shows the key colour.
+            b->SetPixelFormat(vcl::pf32bit);
+            alpha->SetPixelFormat(vcl::pf32bit);
+            int mismatched = 0;
+            for (int y = 0; y < size.cy; ++y)
+                for (int x = 0; x < size.cx; ++x)
+                    mismatched += ((Px(*b, x, y) & 0xFFFFFF) == kKey) != ((Px(*alpha, x, y) & 0xFF) == 0);
+            EXPECT_EQ(mismatched, 0);
+        }
+    }
+}
+
+// A 2x bitmap stretched from the 1x one repeats each pixel in a 2 x 2 block; drawn at its
+// own size, the smoothed edges of every glyph break many blocks up.
+TEST(Resources, TheTwiceSizeIsDrawnNotStretched) {
+    for (const auto& r : kResources) {
+        if (IsSegment(r)) continue;
+        SCOPED_TRACE(r.name);
+        auto b = Load(std::string(r.name) + "@200");
+        b->SetPixelFormat(vcl::pf32bit);
+        int blocks = 0, uneven = 0;
+        for (int y = 0; y + 1 < b->GetHeight(); y += 2)
+            for (int x = 0; x + 1 < b->GetWidth(); x += 2) {
+                const TColor c = Px(*b, x, y);
+                ++blocks;
+                uneven += Px(*b, x + 1, y) != c || Px(*b, x, y + 1) != c || Px(*b, x + 1, y + 1) != c;
+            }
+        EXPECT_GT(uneven * 10, blocks) << uneven << " of " << blocks;
+    }
+}
+
+// The check mark of the enabled "on" check box, across its long stroke (row 8 of the 1x
+// glyph, the 0.085-wide capsule of a 13-pixel box): about twice as many white pixels at 2x.
+TEST(Resources, TheCheckMarkStrokeGrowsWithTheSize) {
+    auto whiteRun = [](const std::string& name, int row) {
+        auto b = Load(name);
+        b->SetPixelFormat(vcl::pf32bit);
+        int best = 0, run = 0;
+        for (int x = 0; x < b->GetWidth() / 2; ++x) {
+            const TColor c = Px(*b, x, row);
+            run = (vcl::GetRValue(c) > 0xE0 && vcl::GetGValue(c) > 0xE0 && vcl::GetBValue(c) > 0xE0) ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        return best;
+    };
+    const int one = whiteRun("CHECKBOX", 5), two = whiteRun("CHECKBOX@200", 10), half = whiteRun("CHECKBOX@150", 7);
+    EXPECT_GE(one, 1);
+    EXPECT_GE(two, 2 * one - 1);
+    EXPECT_LE(two, 2 * one + 1);
+    EXPECT_GT(half, one - 1);
+    EXPECT_LT(half, two + 1);
+}
+
+TEST(Resources, APixelsPerInchPicksTheNearestArtworkSize) {
+    const struct {
+        int ppi, art;
+    } cases[] = {{24, 96}, {96, 96}, {120, 96}, {121, 144}, {144, 144}, {168, 144}, {169, 192}, {192, 192}, {960, 192}};
+    for (const auto& c : cases) EXPECT_EQ(vcl::NearestArtworkPPI(c.ppi), c.art) << c.ppi;
+    EXPECT_EQ(vcl::ArtworkResourceName("BULB", 96), "BULB");
+    EXPECT_EQ(vcl::ArtworkResourceName("BULB", 144), "BULB@150");
+    EXPECT_EQ(vcl::ArtworkResourceName("BULB", 192), "BULB@200");
+    EXPECT_THROW(vcl::ArtworkResourceName("BULB", 120), std::invalid_argument);
+    // A name with no larger size (the segment master) gives its one size at every density.
+    EXPECT_EQ(vcl::NearestArtworkResource(vcl::HInstance, "SEGVERT", 192), "SEGVERT");
+    EXPECT_EQ(vcl::NearestArtworkResource(vcl::HInstance, "CHECKBOX", 192), "CHECKBOX@200");
+    EXPECT_EQ(vcl::NearestArtworkResource(vcl::HInstance, "CHECKBOX", 150), "CHECKBOX@150");
+    TBitmap b;
+    b.LoadFromResourceName(vcl::HInstance, "RADIOBUT", 192);
+    EXPECT_EQ(b.GetWidth(), 56);
+    b.LoadFromResourceName(vcl::HInstance, "RADIOBUT", 96);
+    EXPECT_EQ(b.GetWidth(), 28);
+    b.LoadFromResourceName(vcl::HInstance, "RADIOBUT");   // the plain call stays 1x
+    EXPECT_EQ(b.GetWidth(), 28);
+    EXPECT_THROW(b.LoadFromResourceName(vcl::HInstance, "NO_SUCH_RESOURCE_NAME", 192), vcl::EResNotFound);
+}

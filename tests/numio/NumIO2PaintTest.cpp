@@ -214,3 +214,19 @@ TEST_F(NumIO2PaintTest, SelectionIsInvertedWhileShown) {
     EXPECT_EQ(Pixel(x1, 25), White);
     EXPECT_EQ(Pixel(x1, 2), White);
 }
+
+// At 192 pixels per inch each pixel of the arrows is a 2 x 2 block: up rows 5..10 and down
+// rows 16..21 of the same 28-pixel button, 4, 8 and 12 pixels wide.
+TEST_F(NumIO2PaintTest, SpinArrowsAreBlocksOfTwoAtTwiceTheDensity) {
+    form->SetPixelsPerInch(192);
+    n->SetButVisible(true);
+    n->Repaint();
+    for (auto [row, from, to] : {std::tuple{5, 127, 130}, {6, 127, 130}, {8, 125, 132}, {10, 123, 134},
+                                 {21, 127, 130}, {18, 125, 132}, {16, 123, 134}}) {
+        EXPECT_EQ(Pixel(from - 1, row), Silver) << row;
+        for (int x = from; x <= to; ++x) EXPECT_EQ(Pixel(x, row), Black) << row << " " << x;
+        EXPECT_EQ(Pixel(to + 1, row), Silver) << row;
+    }
+    EXPECT_EQ(Pixel(128, 4), Silver);
+    EXPECT_EQ(Pixel(128, 11), Silver);
+}

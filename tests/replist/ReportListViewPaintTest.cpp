@@ -293,3 +293,23 @@ TEST_F(PaintTest, DisabledViewDrawsInactiveText) {
     EXPECT_EQ(fonts.back(), vcl::clInactiveCaption);
     EXPECT_EQ(backs.back(), 0xF0EFE8u);   // no state colours while the view is disabled
 }
+
+// On a form of 192 pixels per inch the sort arrow is twice as large, 17 pixels wide and 13
+// high, and keeps twice the room from the right end of the cell.
+TEST_F(PaintTest, SortArrowDoublesAtTwiceTheDensity) {
+    form->SetPixelsPerInch(192);
+    FillNamed(3, 3);
+    const vcl::TRect h = Header(1);
+    vcl::TCanvas* vc = view->GetCanvas();
+    vc->SetFont(view->GetFont());
+    const int t = vc->TextWidth("C-1"), th = vc->TextHeight("C-1");
+    const int x0 = h.Left + 4 + std::min(t + 10, view->GetColWidths(1) - 22);
+    const int y0 = h.Top + 2 + th / 2;
+    const TColor face = vcl::ColorToRGB(vcl::clBtnFace) & 0xFFFFFF;
+    view->Sort(1, -1, true);
+    for (vcl::TPoint p : {vcl::TPoint{x0, y0 - 4}, {x0, y0}, {x0 - 6, y0 + 5}, {x0 + 6, y0 + 5}, {x0, y0 + 6}})
+        EXPECT_EQ(At(p), 0u) << p.X - x0 << "," << p.Y - y0;
+    for (vcl::TPoint p : {vcl::TPoint{x0 - 6, y0 - 4}, {x0 + 6, y0 - 4}, {x0 - 4, y0 - 4}, {x0, y0 + 8},
+                          {x0 - 10, y0 + 5}, {x0 + 10, y0 + 5}})
+        EXPECT_EQ(At(p), face) << p.X - x0 << "," << p.Y - y0;
+}

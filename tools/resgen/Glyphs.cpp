@@ -488,8 +488,8 @@ std::vector<GlyphSheetSpec> GlyphSheets() {
     };
 }
 
-Pixels TableEditorBox(bool checked) {
-    Raster r(16, 16);
+Pixels TableEditorBox(bool checked, float scale) {
+    Raster r(16, 16, scale);
     CheckBoxAt(r, checked, 1.5f, 1.5f, 14.5f, 14.5f);
     return Flatten(r, kMenuRGB, kMenuRGB);
 }

@@ -20,7 +20,7 @@ struct GlyphSheetSpec {
 };
 
 std::vector<GlyphSheetSpec> GlyphSheets();
-// "EMPTYBOX" (false) and "CHECKEDBOX" (true): 16 x 16 on the menu colour.
-Pixels TableEditorBox(bool checked);
+// "EMPTYBOX" (false) and "CHECKEDBOX" (true): 16 x 16 (times scale) on the menu colour.
+Pixels TableEditorBox(bool checked, float scale = 1.0f);
 
 }  // namespace resgen

@@ -98,10 +98,10 @@ vcl::TColor ToTColor(unsigned rgb) { return vcl::RGB(R(rgb), G(rgb), B(rgb)); }
 }  // namespace
 
 Pixels Flatten(const Raster& r, unsigned groundRGB, unsigned keyRGB) {
-    Pixels p{r.W(), r.H(), {}};
+    Pixels p{r.PixelW(), r.PixelH(), {}};
     const Color ground = Hex(groundRGB);
-    for (int y = 0; y < r.H(); ++y)
-        for (int x = 0; x < r.W(); ++x) {
+    for (int y = 0; y < r.PixelH(); ++y)
+        for (int x = 0; x < r.PixelW(); ++x) {
             const Color& c = r.At(x, y);
             if (c.a < 0.06f) {
                 p.rgb.push_back(keyRGB);
@@ -116,17 +116,20 @@ Pixels Flatten(const Raster& r, unsigned groundRGB, unsigned keyRGB) {
     return p;
 }
 
-Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw) {
-    Raster sheet(glyphW * 2, glyphH * 2);
+Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw, float scale) {
+    const Raster probe(glyphW, glyphH, scale);
+    const int pw = probe.PixelW(), ph = probe.PixelH();
+    // The sheet's cells are whole glyphs of pixels: it is made at scale 1 with the pixel size.
+    Raster sheet(pw * 2, ph * 2);
     for (int cell = 0; cell < 4; ++cell) {
         const bool on = cell % 2 == 0, enabled = cell < 2;
-        Raster glyph(glyphW, glyphH);
+        Raster glyph(glyphW, glyphH, scale);
         glyph.Inset(1.0f, 1.0f, 0.3f, 0.3f);   // the key colour stays free above and left
         draw(glyph, on);
         if (!enabled) glyph.Disable();
-        const int ox = (cell % 2) * glyphW, oy = (cell / 2) * glyphH;
-        for (int y = 0; y < glyphH; ++y)
-            for (int x = 0; x < glyphW; ++x) sheet.At(ox + x, oy + y) = glyph.At(x, y);
+        const int ox = (cell % 2) * pw, oy = (cell / 2) * ph;
+        for (int y = 0; y < ph; ++y)
+            for (int x = 0; x < pw; ++x) sheet.At(ox + x, oy + y) = glyph.At(x, y);
     }
     return sheet;
 }
@@ -134,9 +137,9 @@ Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, boo
 Pixels GlyphSheet(const Raster& sheet) { return Flatten(sheet, kGroundRGB, kKeyRGB); }
 
 Pixels AlphaMap(const Raster& r) {
-    Pixels p{r.W(), r.H(), {}};
-    for (int y = 0; y < r.H(); ++y)
-        for (int x = 0; x < r.W(); ++x) {
+    Pixels p{r.PixelW(), r.PixelH(), {}};
+    for (int y = 0; y < r.PixelH(); ++y)
+        for (int x = 0; x < r.PixelW(); ++x) {
             const float a = r.At(x, y).a;
             // The same threshold as Flatten: below it the pixel is the key colour.
             const unsigned v = a < 0.06f ? 0u : unsigned(std::max(1, Channel(a)));

@@ -27,8 +27,9 @@ struct Pixels {
 Pixels Flatten(const Raster& r, unsigned groundRGB, unsigned keyRGB);
 
 // Draws a 2 x 2 glyph sheet: top left on and enabled, top right off and enabled, bottom left
-// on and disabled, bottom right off and disabled. Draw paints one glyph of the given size.
-Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw);
+// on and disabled, bottom right off and disabled. Draw paints one glyph of the given size,
+// which covers round(size * scale) pixels.
+Raster GlyphRaster(int glyphW, int glyphH, const std::function<void(Raster&, bool on)>& draw, float scale = 1.0f);
 // The sheet flattened on the button face, with the key colour where nothing is painted.
 Pixels GlyphSheet(const Raster& sheet);
 

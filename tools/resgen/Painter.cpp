@@ -125,7 +125,9 @@ Paint Radial(Pt c, float radius, std::vector<std::pair<float, Color>> stops) {
     return [=](float x, float y) { return Stops(stops, std::hypot(x - c.x, y - c.y) / radius); };
 }
 
-Raster::Raster(int w, int h) : w_(w), h_(h), px_(std::size_t(w * h), Color{0, 0, 0, 0}) {}
+Raster::Raster(int w, int h, float scale)
+    : lw_(w), lh_(h), w_(int(std::lround(float(w) * scale))), h_(int(std::lround(float(h) * scale))),
+      unit_(scale), scale_(scale), px_(std::size_t(w_) * std::size_t(h_), Color{0, 0, 0, 0}) {}
 
 void Raster::Blend(int x, int y, Color c, float coverage) {
     const float a = Clamp01(c.a * coverage);
@@ -138,9 +140,9 @@ void Raster::Blend(int x, int y, Color c, float coverage) {
 }
 
 void Raster::Inset(float left, float top, float right, float bottom) {
-    scale_ = std::min((float(w_) - left - right) / float(w_), (float(h_) - top - bottom) / float(h_));
-    ox_ = left;
-    oy_ = top;
+    scale_ = unit_ * std::min((float(lw_) - left - right) / float(lw_), (float(lh_) - top - bottom) / float(lh_));
+    ox_ = left * unit_;
+    oy_ = top * unit_;
 }
 
 void Raster::Fill(const Shape& s, const Paint& p, float opacity) {

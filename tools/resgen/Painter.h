@@ -48,9 +48,16 @@ Paint Radial(Pt centre, float radius, std::vector<std::pair<float, Color>> stops
 // ---- raster -----------------------------------------------------------------------------
 class Raster {
 public:
-    Raster(int w, int h);
-    int W() const { return w_; }
-    int H() const { return h_; }
+    // A picture drawn in coordinates 0..w, 0..h onto round(w * scale) x round(h * scale)
+    // pixels: the larger artwork is drawn at its own size from the same shapes, never
+    // stretched from the smaller one.
+    Raster(int w, int h, float scale = 1.0f);
+    // The drawing size; PixelW and PixelH give the pixels.
+    int W() const { return lw_; }
+    int H() const { return lh_; }
+    int PixelW() const { return w_; }
+    int PixelH() const { return h_; }
+    float Scale() const { return unit_; }
     void Fill(const Shape& s, const Paint& p, float opacity = 1.0f);
     void Fill(const Shape& s, Color c, float opacity = 1.0f) { Fill(s, Solid(c), opacity); }
     // A soft fill whose edge fades over `softness` pixels outside the shape (shadows, glows).
@@ -62,8 +69,8 @@ public:
     Color& At(int x, int y) { return px_[std::size_t(y * w_ + x)]; }
     // Greys the picture out the way disabled controls look: lighter and without colour.
     void Disable();
-    // From now on the drawing coordinates 0..W, 0..H are shrunk evenly into the pixels
-    // left..W-right, top..H-bottom, so that a picture drawn up to its edges keeps a margin.
+    // From now on the drawing coordinates 0..W, 0..H are shrunk evenly into left..W-right,
+    // top..H-bottom (in drawing units), so that a picture drawn up to its edges keeps a margin.
     void Inset(float left, float top, float right, float bottom);
 
 private:
@@ -71,8 +78,9 @@ private:
     // Drawing coordinates of the centre of pixel (x, y), and the pixel size of a unit.
     float DX(int x) const { return (float(x) + 0.5f - ox_) / scale_; }
     float DY(int y) const { return (float(y) + 0.5f - oy_) / scale_; }
-    int w_, h_;
-    float scale_ = 1.0f, ox_ = 0.0f, oy_ = 0.0f;
+    int lw_, lh_, w_, h_;
+    float unit_;   // pixels per drawing unit before any inset
+    float scale_, ox_ = 0.0f, oy_ = 0.0f;
     std::vector<Color> px_;
 };
 

@@ -386,7 +386,11 @@ void TControl::SetTextBuf(const std::string& Value) {
 
 bool TControl::DrawFocusCue(TCanvas* Canvas, const TRect& R) const {
     if (Canvas == nullptr || !HasKeyboardFocus()) return false;
-    Canvas->DrawFocusRect(R);
+    // One dotted line at 96 dpi; on a denser screen as many nested ones as a line is wide,
+    // each drawn once, so that drawing the cue twice still restores the pixels.
+    const int width = ScaledLineWidth(1);
+    for (int k = 0; k < width && R.Width() > 2 * k && R.Height() > 2 * k; ++k)
+        Canvas->DrawFocusRect(Rect(R.Left + k, R.Top + k, R.Right - k, R.Bottom - k));
     return true;
 }
 

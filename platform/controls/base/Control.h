@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/controls/base/Metrics.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinMessages.h"
 #include "platform/core/WinTypes.h"
@@ -223,6 +224,9 @@ public:
     // The pixels per inch this control's sizes are in: its form's PixelsPerInch, else the
     // screen's, else 96. Fixed metrics and artwork follow it (96 is the 1x size).
     int GetCurrentPPI() const;
+    // A fixed 96 dpi size and line width at GetCurrentPPI() (see Metrics.h).
+    int ScaledMetric(int Value) const { return ScaleMetric(Value, GetCurrentPPI()); }
+    int ScaledLineWidth(int Value) const { return ScaleLineWidth(Value, GetCurrentPPI()); }
     int GetClientWidth() const { return GetClientRect().Width(); }
     void SetClientWidth(int Value);
     int GetClientHeight() const { return GetClientRect().Height(); }

@@ -245,28 +245,31 @@ void TCheckBox::PaintWindow(TCanvas* Canvas) {
     TButtonControl::PaintWindow(Canvas);   // parent-coloured background
     TRect r = GetClientRect();
     bool enabled = IsEnabledInTree();
-    const int box = 13;
+    // A 13-pixel box at 96 dpi; box, border, tick and gaps grow with the form's density.
+    const int box = ScaledMetric(13), line = ScaledLineWidth(1);
+    auto m = [this](int v) { return ScaledMetric(v); };
     int boxLeft = alignment_ == taRightJustify ? 0 : r.Right - box;
     TRect b = Bounds(boxLeft, (r.Height() - box) / 2, box, box);
     look::Fill(Canvas, b, pressed_ ? look::ButtonDownFace() : enabled ? ThemeColor(trWindow) : look::Face());
-    look::Frame(Canvas, b, !enabled ? look::BorderDisabled() : pressed_ ? look::ButtonDownBorder() : look::Border());
+    look::Frame(Canvas, b, !enabled ? look::BorderDisabled() : pressed_ ? look::ButtonDownBorder() : look::Border(), line);
     TColor mark = enabled ? ThemeColor(trCheckMark) : look::DisabledText();
     if (state_ == cbChecked) {
-        // A tick: down-right from the left, then up to the top-right.
+        // A tick: down-right from the left, then up to the top-right; two pixels thick at
+        // 96 dpi, drawn as that many one-pixel strokes one below the other.
         TCanvasStateSaver saved(Canvas);
         Canvas->GetPen()->SetColor(mark);
-        for (int d = 0; d < 2; ++d) {
-            Canvas->MoveTo(b.Left + 3, b.Top + 5 + d);
-            Canvas->LineTo(b.Left + 5, b.Top + 7 + d);
-            Canvas->LineTo(b.Left + 10, b.Top + 2 + d);
+        for (int d = 0; d < m(2); ++d) {
+            Canvas->MoveTo(b.Left + m(3), b.Top + m(5) + d);
+            Canvas->LineTo(b.Left + m(5), b.Top + m(7) + d);
+            Canvas->LineTo(b.Left + m(10), b.Top + m(2) + d);
         }
     } else if (state_ == cbGrayed) {
-        look::Fill(Canvas, Rect(b.Left + 3, b.Top + 3, b.Right - 3, b.Bottom - 3), mark);
+        look::Fill(Canvas, Rect(b.Left + m(3), b.Top + m(3), b.Right - m(3), b.Bottom - m(3)), mark);
     }
     Canvas->GetFont()->Assign(GetFont());
     if (!enabled) Canvas->GetFont()->SetColor(look::DisabledText());
     Canvas->GetBrush()->SetStyle(bsClear);
-    TRect text = alignment_ == taRightJustify ? Rect(box + 4, 0, r.Right, r.Bottom) : Rect(0, 0, boxLeft - 4, r.Bottom);
+    TRect text = alignment_ == taRightJustify ? Rect(box + m(4), 0, r.Right, r.Bottom) : Rect(0, 0, boxLeft - m(4), r.Bottom);
     TRect measured = text;
     DrawText(Canvas, GetCaption(), measured, DT_SINGLELINE | DT_CALCRECT);
     DrawText(Canvas, GetCaption(), text, DT_SINGLELINE | DT_VCENTER);

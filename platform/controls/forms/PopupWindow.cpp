@@ -25,6 +25,9 @@ constexpr int kItemHeight = 22;
 constexpr int kLineHeight = 9;
 constexpr int kIconColumn = 28;
 constexpr int kArrowColumn = 24;
+// Room around an item's bitmap: a 16-pixel bitmap fits the 22 x 28 pixels of an item.
+constexpr int kBitmapRoomY = kItemHeight - 16;
+constexpr int kBitmapRoomX = kIconColumn - 16;
 }  // namespace
 
 TMenuWindow::TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow)
@@ -41,6 +44,13 @@ void TMenuWindow::Layout() {
         if (items_->GetItems(i)->GetVisible()) visible_.push_back(items_->GetItems(i));
     TCanvas* canvas = GetCanvas();
     canvas->GetFont()->Assign(GetFont());
+    itemHeight_ = kItemHeight;
+    iconColumn_ = kIconColumn;
+    for (TMenuItem* item : visible_) {
+        if (item->IsLine() || !item->HasBitmap()) continue;
+        itemHeight_ = std::max(itemHeight_, item->GetBitmap()->GetHeight() + kBitmapRoomY);
+        iconColumn_ = std::max(iconColumn_, item->GetBitmap()->GetWidth() + kBitmapRoomX);
+    }
     int width = 80, height = 4;
     for (TMenuItem* item : visible_) {
         if (item->IsLine()) {
@@ -49,11 +59,11 @@ void TMenuWindow::Layout() {
         }
         TRect r;
         DrawText(canvas, item->GetCaption(), r, DT_CALCRECT | DT_SINGLELINE);
-        int w = kIconColumn + r.Width() + kArrowColumn;
+        int w = iconColumn_ + r.Width() + kArrowColumn;
         std::string shortcut = ShortCutToText(item->GetShortCut());
         if (!shortcut.empty()) w += 24 + canvas->TextWidth(shortcut);
         width = std::max(width, w);
-        height += kItemHeight;
+        height += itemHeight_;
     }
     SetBounds(GetLeft(), GetTop(), width + 4, height);
 }
@@ -61,7 +71,7 @@ void TMenuWindow::Layout() {
 TRect TMenuWindow::ItemRect(int Index) const {
     int y = 2;
     for (int i = 0; i < int(visible_.size()); ++i) {
-        int h = visible_[std::size_t(i)]->IsLine() ? kLineHeight : kItemHeight;
+        int h = visible_[std::size_t(i)]->IsLine() ? kLineHeight : itemHeight_;
         if (i == Index) return Rect(2, y, GetClientWidth() - 2, y + h);
         y += h;
     }
@@ -84,7 +94,7 @@ void TMenuWindow::Paint() {
         TMenuItem* item = visible_[std::size_t(i)];
         TRect r = ItemRect(i);
         if (item->IsLine()) {
-            look::Fill(canvas, Rect(r.Left + kIconColumn, r.Top + 4, r.Right - 2, r.Top + 5), ThemeColor(trMenuSeparator));
+            look::Fill(canvas, Rect(r.Left + iconColumn_, r.Top + 4, r.Right - 2, r.Top + 5), ThemeColor(trMenuSeparator));
             continue;
         }
         bool enabled = item->GetEnabled();
@@ -92,7 +102,7 @@ void TMenuWindow::Paint() {
         if (item->HasBitmap()) {
             TBitmap* bmp = item->GetBitmap();
             bmp->SetTransparent(true);
-            canvas->Draw(r.Left + (kIconColumn - bmp->GetWidth()) / 2, r.Top + (r.Height() - bmp->GetHeight()) / 2, bmp);
+            canvas->Draw(r.Left + (iconColumn_ - bmp->GetWidth()) / 2, r.Top + (r.Height() - bmp->GetHeight()) / 2, bmp);
         } else if (item->GetChecked()) {
             TPen* pen = canvas->GetPen();
             pen->SetColor(enabled ? ThemeColor(trMenuGlyph) : look::DisabledText());
@@ -105,7 +115,7 @@ void TMenuWindow::Paint() {
         }
         canvas->GetFont()->SetColor(!enabled ? look::DisabledText() : i == hot_ ? look::MenuHotText() : clMenuText);
         canvas->GetBrush()->SetStyle(bsClear);
-        TRect text = Rect(r.Left + kIconColumn, r.Top, r.Right - kArrowColumn, r.Bottom);
+        TRect text = Rect(r.Left + iconColumn_, r.Top, r.Right - kArrowColumn, r.Bottom);
         DrawText(canvas, item->GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
         std::string shortcut = ShortCutToText(item->GetShortCut());
         if (!shortcut.empty()) DrawText(canvas, shortcut, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);

@@ -41,6 +41,10 @@ private:
     TMenuWindow* parentWindow_;
     std::vector<TMenuItem*> visible_;
     int hot_ = -1;
+    // Row height and icon column: 22 and 28 pixels, more when an item's bitmap needs it
+    // (the larger artwork of a denser screen).
+    int itemHeight_ = 22;
+    int iconColumn_ = 28;
     bool done_ = false;
     TMenuItem* result_ = nullptr;
 };

@@ -251,7 +251,7 @@ void TInplaceEditList::UpdateContents() {
 
 int TInplaceEditList::ButtonWidth() const {
     if (editStyle_ == esSimple) return 0;
-    return std::min(TInnerScrollBar::DefaultSize, GetWidth() / 2);
+    return std::min(TInnerScrollBar::SizeAt(GetCurrentPPI()), GetWidth() / 2);
 }
 
 TRect TInplaceEditList::ButtonRect() const {
@@ -263,9 +263,9 @@ void TInplaceEditList::PaintWindow(TCanvas* Canvas) {
     TInplaceEdit::PaintWindow(Canvas);
     TRect b = ButtonRect();
     if (b.IsEmpty()) return;
-    DrawButtonFace(Canvas, b, buttonPressed_ || listVisible_);
+    DrawButtonFace(Canvas, b, buttonPressed_ || listVisible_, GetCurrentPPI());
     if (editStyle_ == esPickList) {
-        DrawArrowGlyph(Canvas, b, adDown, clBtnText);
+        DrawArrowGlyph(Canvas, b, adDown, clBtnText, GetCurrentPPI());
     } else {
         // Three dots for the ellipsis button.
         int cx = (b.Left + b.Right) / 2, cy = (b.Top + b.Bottom) / 2 + 2;
@@ -292,7 +292,7 @@ void TInplaceEditList::DropDown() {
     int width = GetWidth();
     for (int i = 0; i < pickList_->Count(); ++i)
         width = std::max(width, measure->TextWidth(pickList_->Get(i)) + 6 +
-                                    (pickList_->Count() > rows ? TInnerScrollBar::DefaultSize : 0));
+                                    (pickList_->Count() > rows ? TInnerScrollBar::SizeAt(GetCurrentPPI()) : 0));
     listVisible_ = true;
     dropForm_->Popup(Bounds(origin.X, origin.Y, GetWidth(), GetHeight()), width, list->HeightForRows(rows));
     Invalidate();

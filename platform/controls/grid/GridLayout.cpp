@@ -304,7 +304,9 @@ void TCustomGrid::LayoutScrollBars() const {
     };
     bool wantV = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
     bool wantH = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
-    const int sz = TInnerScrollBar::DefaultSize;
+    const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
+    vertBar_.SetPixelsPerInch(GetCurrentPPI());
+    horzBar_.SetPixelsPerInch(GetCurrentPPI());
     bool showV = false, showH = false;
     for (int pass = 0; pass < 2; ++pass) {
         showV = wantV && !fits(false, client.Height() - (showH ? sz : 0));

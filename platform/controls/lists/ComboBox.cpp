@@ -246,7 +246,7 @@ void TCustomComboBox::SetTextBuf(const std::string& Value) {
 // ---- geometry --------------------------------------------------------------------------
 
 TRect TCustomComboBox::ButtonRect() const {
-    int w = std::min(TInnerScrollBar::DefaultSize, std::max(0, GetWidth() - 2));
+    int w = std::min(TInnerScrollBar::SizeAt(GetCurrentPPI()), std::max(0, GetWidth() - 2));
     return Rect(GetWidth() - 1 - w, 1, GetWidth() - 1, std::max(1, GetHeight() - 1));
 }
 
@@ -401,7 +401,7 @@ void TCustomComboBox::Paint() {
     look::Frame(canvas, client, border);
     TRect button = ButtonRect();
     if (droppedDown_) look::Fill(canvas, button, look::ButtonDownFace());
-    DrawArrowGlyph(canvas, button, adDown, enabled ? clBtnText : clGrayText);
+    DrawArrowGlyph(canvas, button, adDown, enabled ? clBtnText : clGrayText, GetCurrentPPI());
     if (!IsListStyle()) return;   // the edit line shows the text
 
     TRect field = FieldRect();

@@ -524,7 +524,7 @@ void TDateTimePicker::UserSet(TDateTime Value) {
 
 TRect TDateTimePicker::ButtonRect() const {
     if (kind_ != dtkDate) return TRect();
-    int w = std::min(TInnerScrollBar::DefaultSize, std::max(0, GetWidth() - 2));
+    int w = std::min(TInnerScrollBar::SizeAt(GetCurrentPPI()), std::max(0, GetWidth() - 2));
     return Rect(GetWidth() - 1 - w, 1, GetWidth() - 1, std::max(1, GetHeight() - 1));
 }
 
@@ -562,7 +562,7 @@ void TDateTimePicker::Paint() {
     TRect b = ButtonRect();
     if (!b.IsEmpty()) {
         if (GetDroppedDown()) look::Fill(c, b, look::ButtonDownFace());
-        DrawArrowGlyph(c, b, adDown, enabled ? clBtnText : clGrayText);
+        DrawArrowGlyph(c, b, adDown, enabled ? clBtnText : clGrayText, GetCurrentPPI());
     }
     if (focused && active_ < 0) FirstEditable();
     TCanvasStateSaver saved(c);

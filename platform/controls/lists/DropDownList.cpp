@@ -94,9 +94,10 @@ void TDropDownList::LayoutBar() {
         total += HeightOf(i);
         if (total > client.Height()) break;
     }
-    bool show = total > client.Height() && client.Width() > TInnerScrollBar::DefaultSize * 2;
-    bar_.SetBounds(show ? Rect(client.Right - TInnerScrollBar::DefaultSize, client.Top, client.Right, client.Bottom)
-                        : TRect());
+    const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
+    bar_.SetPixelsPerInch(GetCurrentPPI());
+    bool show = total > client.Height() && client.Width() > sz * 2;
+    bar_.SetBounds(show ? Rect(client.Right - sz, client.Top, client.Right, client.Bottom) : TRect());
     if (show) bar_.SetParams(0, MaxTopIndex(), PageSize(), topIndex_);
 }
 

@@ -465,7 +465,9 @@ int TCustomTreeView::ContentWidth() const {
 // The bars depend on each other: a horizontal bar takes height from the rows and a
 // vertical one width from the labels.
 void TCustomTreeView::LayoutScrollBars() const {
-    const int sz = TInnerScrollBar::DefaultSize;
+    const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
+    vbar_.SetPixelsPerInch(GetCurrentPPI());
+    hbar_.SetPixelsPerInch(GetCurrentPPI());
     TRect inner = GetClientRect();
     if (borderStyle_ == bsSingle) inner.Inflate(-1, -1);
     int ih = GetItemHeight();

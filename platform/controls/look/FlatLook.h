@@ -50,4 +50,14 @@ inline void Frame(TCanvas* Canvas, const TRect& R, TColor Color) {
     Canvas->FrameRect(R);
 }
 
+// A frame Width pixels wide just inside R (a one-pixel line at 96 dpi, ScaleLineWidth of it
+// on a denser screen).
+inline void Frame(TCanvas* Canvas, const TRect& R, TColor Color, int Width) {
+    TCanvasStateSaver saved(Canvas);
+    Canvas->GetBrush()->SetColor(Color);
+    Canvas->GetBrush()->SetStyle(bsSolid);
+    for (int k = 0; k < Width && R.Width() > 2 * k && R.Height() > 2 * k; ++k)
+        Canvas->FrameRect(Rect(R.Left + k, R.Top + k, R.Right - k, R.Bottom - k));
+}
+
 }  // namespace vcl::look

@@ -26,12 +26,13 @@ void FillColor(TCanvas* Canvas, const TRect& R, TColor Color) {
 
 }  // namespace
 
-void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed) {
+void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed, int PPI) {
     if (R.IsEmpty()) return;
     FillColor(Canvas, R, clBtnFace);
+    const int w = ScaleLineWidth(1, PPI);
     if (Pressed) {
         Canvas->GetBrush()->SetColor(clBtnShadow);
-        Canvas->FrameRect(R);
+        for (int k = 0; k < w; ++k) Canvas->FrameRect(Rect(R.Left + k, R.Top + k, R.Right - k, R.Bottom - k));
         return;
     }
     // Outer edges: light top-left, darkest bottom-right; inner: white top-left, shadow
@@ -39,18 +40,20 @@ void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed) {
     auto line = [&](int l, int t, int r, int b, TColor c) {
         if (r > l && b > t) FillColor(Canvas, Rect(l, t, r, b), c);
     };
-    line(R.Left, R.Top, R.Right - 1, R.Top + 1, cl3DLight);
-    line(R.Left, R.Top, R.Left + 1, R.Bottom - 1, cl3DLight);
-    line(R.Left, R.Bottom - 1, R.Right, R.Bottom, cl3DDkShadow);
-    line(R.Right - 1, R.Top, R.Right, R.Bottom, cl3DDkShadow);
-    line(R.Left + 1, R.Top + 1, R.Right - 2, R.Top + 2, clBtnHighlight);
-    line(R.Left + 1, R.Top + 1, R.Left + 2, R.Bottom - 2, clBtnHighlight);
-    line(R.Left + 1, R.Bottom - 2, R.Right - 1, R.Bottom - 1, clBtnShadow);
-    line(R.Right - 2, R.Top + 1, R.Right - 1, R.Bottom - 1, clBtnShadow);
+    const int w2 = 2 * w;
+    line(R.Left, R.Top, R.Right - w, R.Top + w, cl3DLight);
+    line(R.Left, R.Top, R.Left + w, R.Bottom - w, cl3DLight);
+    line(R.Left, R.Bottom - w, R.Right, R.Bottom, cl3DDkShadow);
+    line(R.Right - w, R.Top, R.Right, R.Bottom, cl3DDkShadow);
+    line(R.Left + w, R.Top + w, R.Right - w2, R.Top + w2, clBtnHighlight);
+    line(R.Left + w, R.Top + w, R.Left + w2, R.Bottom - w2, clBtnHighlight);
+    line(R.Left + w, R.Bottom - w2, R.Right - w, R.Bottom - w, clBtnShadow);
+    line(R.Right - w2, R.Top + w, R.Right - w, R.Bottom - w, clBtnShadow);
 }
 
-void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, TColor Color) {
-    // A triangle of 4 rows (7, 5, 3, 1 pixels) drawn as spans, so it is exact at any size.
+void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, TColor Color, int PPI) {
+    // A triangle of n rows (2n-1, ..., 3, 1 pixels; n = 4 at 96 dpi) drawn as spans, so it
+    // is exact at any size.
     // The centre is kept a few pixels inside the int range, so the spans around it can be
     // written down; a glyph that far out is off every surface anyway.
     auto centre = [](int A, int B) {
@@ -61,13 +64,14 @@ void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, 
     int cy = centre(R.Top, R.Bottom);
     Canvas->GetBrush()->SetColor(Color);
     Canvas->GetBrush()->SetStyle(bsSolid);
-    for (int i = 0; i < 4; ++i) {
-        int half = 3 - i;
+    const int n = ScaleMetric(4, PPI), first = n / 2, last = n - 1 - n / 2;
+    for (int i = 0; i < n; ++i) {
+        int half = n - 1 - i;
         switch (Direction) {
-        case adDown: Canvas->FillRect(Rect(cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i)); break;
-        case adUp: Canvas->FillRect(Rect(cx - half, cy + 1 - i, cx + half + 1, cy + 2 - i)); break;
-        case adRight: Canvas->FillRect(Rect(cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1)); break;
-        case adLeft: Canvas->FillRect(Rect(cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1)); break;
+        case adDown: Canvas->FillRect(Rect(cx - half, cy - first + i, cx + half + 1, cy - first + 1 + i)); break;
+        case adUp: Canvas->FillRect(Rect(cx - half, cy + last - i, cx + half + 1, cy + last + 1 - i)); break;
+        case adRight: Canvas->FillRect(Rect(cx - first + i, cy - half, cx - first + 1 + i, cy + half + 1)); break;
+        case adLeft: Canvas->FillRect(Rect(cx + last - i, cy - half, cx + last + 1 - i, cy + half + 1)); break;
         }
     }
 }
@@ -266,9 +270,9 @@ void TInnerScrollBar::MouseUp(TPoint P) {
 // ---- painting --------------------------------------------------------------------------
 
 void TInnerScrollBar::PaintArrow(TCanvas* Canvas, const TRect& R, bool First) const {
-    DrawButtonFace(Canvas, R, pressed_ == (First ? spLineUp : spLineDown));
+    DrawButtonFace(Canvas, R, pressed_ == (First ? spLineUp : spLineDown), ppi_);
     TArrowDirection dir = vertical_ ? (First ? adUp : adDown) : (First ? adLeft : adRight);
-    DrawArrowGlyph(Canvas, R, dir, GetEnabled() ? clBtnText : clGrayText);
+    DrawArrowGlyph(Canvas, R, dir, GetEnabled() ? clBtnText : clGrayText, ppi_);
 }
 
 void TInnerScrollBar::Paint(TCanvas* Canvas) const {
@@ -285,7 +289,7 @@ void TInnerScrollBar::Paint(TCanvas* Canvas) const {
     }
     PaintArrow(Canvas, ArrowRect(true), true);
     PaintArrow(Canvas, ArrowRect(false), false);
-    if (!thumb.IsEmpty()) DrawButtonFace(Canvas, thumb, false);
+    if (!thumb.IsEmpty()) DrawButtonFace(Canvas, thumb, false, ppi_);
 }
 
 }  // namespace vcl

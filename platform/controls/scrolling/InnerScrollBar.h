@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/controls/base/Metrics.h"
 #include "platform/core/Component.h"
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Canvas.h"
@@ -31,7 +32,9 @@ public:
     // SB_THUMBPOSITION, in Min..Max.
     using TScrollEvent = std::function<void(TObject* Sender, int Code, int Pos)>;
 
-    static constexpr int DefaultSize = 17;   // width of a vertical bar, height of a horizontal one
+    static constexpr int DefaultSize = 17;   // width of a vertical bar, height of a horizontal one (96 dpi)
+    // The bar's width at PPI pixels per inch.
+    static int SizeAt(int PPI) { return ScaleMetric(DefaultSize, PPI); }
     static constexpr int RepeatDelayMs = 400;
     static constexpr int RepeatIntervalMs = 50;
 
@@ -40,6 +43,9 @@ public:
     std::string ClassName() const override { return "TInnerScrollBar"; }
 
     bool IsVertical() const { return vertical_; }
+    // The owner's pixels per inch: the arrows and bevels are drawn at it.
+    void SetPixelsPerInch(int PPI) { ppi_ = PPI; }
+    int GetPixelsPerInch() const { return ppi_; }
     // Where the bar lies in the owner's client coordinates (empty: not shown).
     void SetBounds(const TRect& R) { bounds_ = R; }
     const TRect& GetBounds() const { return bounds_; }
@@ -91,6 +97,7 @@ private:
     void PaintArrow(TCanvas* Canvas, const TRect& R, bool First) const;
 
     bool vertical_;
+    int ppi_ = 96;
     TRect bounds_;
     int min_ = 0, max_ = 0, page_ = 0, position_ = 0;
     TPart pressed_ = spNone;
@@ -104,9 +111,11 @@ private:
 
 // Draws a raised 3-D button face (scroll bar arrows, drop-down buttons): a light outer
 // top-left edge, dark bottom-right edges and a clBtnFace face. Pressed draws it sunken.
-void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed);
-// A small solid triangle pointing down (or up, left, right) centred in R.
+// Each edge is one pixel at 96 dpi and ScaleLineWidth(1, PPI) pixels at PPI.
+void DrawButtonFace(TCanvas* Canvas, const TRect& R, bool Pressed, int PPI = 96);
+// A small solid triangle pointing down (or up, left, right) centred in R: 4 rows (7, 5, 3
+// and 1 pixels wide) at 96 dpi, ScaleMetric(4, PPI) rows at PPI.
 enum TArrowDirection : std::uint8_t { adUp, adDown, adLeft, adRight };
-void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, TColor Color);
+void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Direction, TColor Color, int PPI = 96);
 
 }  // namespace vcl

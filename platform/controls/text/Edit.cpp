@@ -514,7 +514,7 @@ TRect TCustomEdit::TextArea() const {
     else r = Rect(r.Left + 2, r.Top + 2, r.Right - 1, r.Bottom);
     if (multiLine_) {
         TRect inner = BarArea();
-        const int sz = TInnerScrollBar::DefaultSize;
+        const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
         if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) r.Right = std::min(r.Right, inner.Right - sz - 1);
         if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) r.Bottom = std::min(r.Bottom, inner.Bottom - sz);
     }
@@ -532,7 +532,9 @@ TRect TCustomEdit::BarArea() const {
 void TCustomEdit::LayoutBars() const {
     bool v = multiLine_ && (scrollBars_ == ssVertical || scrollBars_ == ssBoth);
     bool h = multiLine_ && (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth);
-    const int sz = TInnerScrollBar::DefaultSize;
+    const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
+    vbar_.SetPixelsPerInch(GetCurrentPPI());
+    hbar_.SetPixelsPerInch(GetCurrentPPI());
     TRect inner = BarArea();
     vbar_.SetBounds(v ? Rect(inner.Right - sz, inner.Top, inner.Right, inner.Bottom - (h ? sz : 0)) : TRect());
     hbar_.SetBounds(h ? Rect(inner.Left, inner.Bottom - sz, inner.Right - (v ? sz : 0), inner.Bottom) : TRect());

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 #include <mutex>
+#include <stdexcept>
 
 #include "platform/core/WinTypes.h"
 
@@ -47,6 +48,33 @@ std::optional<std::span<const std::uint8_t>> FindResourceData(HINSTANCE module, 
     const auto found = Registry().find(Key(name));
     if (found == Registry().end()) return std::nullopt;
     return found->second;
+}
+
+int NearestArtworkPPI(int PPI) {
+    // Midpoints between the sizes, the smaller size taking the midpoint itself.
+    if (PPI <= 120) return 96;
+    if (PPI <= 168) return 144;
+    return 192;
+}
+
+std::string ArtworkResourceName(const std::string& Name, int ArtworkPPI) {
+    switch (ArtworkPPI) {
+        case 96: return Name;
+        case 144: return Name + "@150";
+        case 192: return Name + "@200";
+        default: throw std::invalid_argument("no artwork is made at " + std::to_string(ArtworkPPI) + " pixels per inch");
+    }
+}
+
+std::string NearestArtworkResource(HINSTANCE module, const std::string& Name, int PPI) {
+    // Sizes by their distance from PPI, the smaller first on a tie; 1x is always last to try.
+    const int first = NearestArtworkPPI(PPI);
+    const int order[3][3] = {{96, 144, 192}, {144, 192, 96}, {192, 144, 96}};
+    for (int ppi : order[first == 96 ? 0 : first == 144 ? 1 : 2]) {
+        const std::string name = ArtworkResourceName(Name, ppi);
+        if (FindResourceData(module, name)) return name;
+    }
+    return Name;
 }
 
 }  // namespace vcl
