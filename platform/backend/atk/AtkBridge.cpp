@@ -35,9 +35,11 @@ struct Hook {
     guint signal;
     gulong hook;
 };
+// Never freed: the bridge removes its listeners as it stops at exit, after the function
+// statics made since it started (the first listener comes later) are gone.
 std::map<guint, Hook>& Hooks() {
-    static std::map<guint, Hook> hooks;
-    return hooks;
+    static auto* hooks = new std::map<guint, Hook>;
+    return *hooks;
 }
 
 // The bridge names signals "Toolkit:Type:signal" (Type an ATK class or interface); window
@@ -137,19 +139,32 @@ bool StartIfWanted() {
     // The application is known to tools by the program's name.
     if (g_get_prgname() == nullptr) g_set_prgname(program_invocation_short_name);
     g_type_class_unref(g_type_class_ref(UtilType()));
+    // The bridge hooks its window listeners on AtkWindow's signals by the type's name,
+    // which is known only once the type is registered.
+    (void)atk_window_get_type();
     if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) return false;
-    accessibility::AddListener(&EventSignals());
+    TAccListener& signals = EventSignals();
+    accessibility::AddListener(&signals);
     detail::running = true;
+    // The forms are freed by an exit handler registered before this one, so this runs
+    // first: the bridge leaves while every object it knows still stands for a live
+    // control, and the forms' last events find nobody listening.
+    static const bool stopAtExit = std::atexit(Stop) == 0;
+    (void)stopAtExit;
     return true;
 }
 
 void Stop() {
     if (!detail::running) return;
     detail::running = false;
-    // Only the model's events stop: the at-spi2-atk bridge's own cleanup tears its D-Bus
-    // connection down under objects still registered and crashes, and the process leaving
-    // the bus closes the connection anyway.
     accessibility::RemoveListener(&EventSignals());
+    ForgetSignalState();
+    // Tells the service the windows are gone, drops the bridge's listeners (through
+    // RemoveGlobalEventListener), its caches (which release the objects they hold) and
+    // its connections.
+    atk_bridge_adaptor_cleanup();
+    // What the service may have queued for the closed connection.
+    detail::Iterate();
 }
 
 }  // namespace vcl::atkbridge
