@@ -181,9 +181,9 @@ TEST_F(AtkObjectsTest, HitTestingAndFocusThroughTheComponent) {
     Ref f(atkbridge::Wrap(form->GetAccessible()));
     Ref b(atkbridge::Wrap(button->GetAccessible()));
     // The form lies at (100, 50) on the screen.
-    Ref at(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 120, 60, ATK_XY_WINDOW));
+    Ref at(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 20, 50, ATK_XY_WINDOW));
     EXPECT_EQ(at.o, b.o);
-    Ref atScreen(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 220, 110, ATK_XY_SCREEN));
+    Ref atScreen(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 120, 100, ATK_XY_SCREEN));
     EXPECT_EQ(atScreen.o, b.o);
     EXPECT_EQ(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 395, 5, ATK_XY_WINDOW), nullptr);
     EXPECT_TRUE(atk_component_contains(ATK_COMPONENT(b.o), 110, 90, ATK_XY_SCREEN));
