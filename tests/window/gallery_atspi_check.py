@@ -60,19 +60,24 @@ def poll(what, test, seconds=5.0):
     fail("no " + what + " within %.0f s" % seconds)
 
 
-def walk(node, depth=0):
+def walk_states(node, depth=0):
+    """The shown objects below node (itself included) with their states, parents first."""
     if node is None or depth > 30:
         return
     state = node.getState()
     # The other pages are there but hidden: only what is shown is read.
     if depth > 0 and not state.contains(pyatspi.STATE_SHOWING):
         return
-    yield node
+    yield node, state
     # A table's cells are made on demand; the tree below it is read through its table.
     if state.contains(pyatspi.STATE_MANAGES_DESCENDANTS) or node.childCount > 1000:
         return
     for i in range(node.childCount):
-        yield from walk(node.getChildAtIndex(i), depth + 1)
+        yield from walk_states(node.getChildAtIndex(i), depth + 1)
+
+
+def walk(node):
+    return (n for n, _ in walk_states(node))
 
 
 def find(root, role, name=None):
@@ -229,15 +234,16 @@ got = poll("focus event after Tab", lambda: [e for e in events if e[0].endswith(
 name = got[-1][1]
 if not name:
     fail("the focus event names no control")
-focused = [n for n in walk(frame) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+shown = list(walk_states(frame))
+focused = [n for n, st in shown if st.contains(pyatspi.STATE_FOCUSED)]
 if not any(n.name == name for n in focused):
     fail("the focus event names %r, but the focused controls are %r" % (name, [n.name for n in focused]))
 print("focus after Tab: %r" % name)
 
 # The focus given to another control through the service.
-others = [n for n in walk(frame) if n.getState().contains(pyatspi.STATE_FOCUSABLE)
-          and n.getState().contains(pyatspi.STATE_ENABLED) and not n.getState().contains(pyatspi.STATE_FOCUSED) and n.name and n.name != name
-          and n.getRole() == pyatspi.ROLE_TOGGLE_BUTTON]
+others = [n for n, st in shown if st.contains(pyatspi.STATE_FOCUSABLE) and st.contains(pyatspi.STATE_ENABLED)
+          and not st.contains(pyatspi.STATE_FOCUSED) and n.getRole() == pyatspi.ROLE_TOGGLE_BUTTON
+          and n.name and n.name != name]
 if not others:
     fail("no other focusable on/off button")
 target = others[-1]

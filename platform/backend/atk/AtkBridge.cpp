@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/backend/atk/AtkObjects.h"
 #include "platform/backend/atk/AtkSignals.h"
@@ -25,6 +26,26 @@ bool Iterate() {
     bool handled = false;
     for (int i = 0; i < 16 && g_main_context_iteration(nullptr, FALSE); ++i) handled = true;
     return handled;
+}
+
+// One turn of the default context that blocks in poll() for at most TimeoutMs: GLib's
+// prepare, query, poll, check and dispatch, with the wait cut to the caller's.
+bool WaitAndIterate(int TimeoutMs) {
+    GMainContext* context = g_main_context_default();
+    if (!g_main_context_acquire(context)) return false;
+    gint priority = 0;
+    g_main_context_prepare(context, &priority);
+    std::vector<GPollFD> fds(8);
+    gint timeout = 0;
+    gint n = 0;
+    while ((n = g_main_context_query(context, priority, &timeout, fds.data(), gint(fds.size()))) > gint(fds.size()))
+        fds.resize(std::size_t(n));
+    if (timeout < 0 || timeout > TimeoutMs) timeout = TimeoutMs;
+    if (timeout > 0) g_poll(fds.data(), guint(n), timeout);
+    const bool ready = g_main_context_check(context, priority, fds.data(), n) != FALSE;
+    if (ready) g_main_context_dispatch(context);
+    g_main_context_release(context);
+    return ready;
 }
 }  // namespace detail
 
