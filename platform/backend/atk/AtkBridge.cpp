@@ -167,9 +167,11 @@ bool StartIfWanted() {
     TAccListener& signals = EventSignals();
     accessibility::AddListener(&signals);
     detail::running = true;
-    // The forms are freed by an exit handler registered before this one, so this runs
-    // first: the bridge leaves while every object it knows still stands for a live
-    // control, and the forms' last events find nobody listening.
+    // The forms are freed by an exit handler registered with the first form, which comes
+    // before the window backend that starts the bridge: this one runs first, so the
+    // bridge leaves while its objects still stand for live controls, and the forms' last
+    // events find nobody listening. (Were the forms freed first, their objects would be
+    // defunct by then, and the bridge would read nothing of them.)
     static const bool stopAtExit = std::atexit(Stop) == 0;
     (void)stopAtExit;
     return true;
