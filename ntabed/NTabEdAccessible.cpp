@@ -27,6 +27,11 @@ public:
         if (IsDefunct()) return {-1, -1};
         return {Column + 1 + table_->FColOffset, Row < 0 ? 0 : Row + 1 + table_->FRowOffset};
     }
+    std::pair<int, int> TableCellOf(int GridColumn, int GridRow) const override {
+        if (IsDefunct()) return {-2, -2};
+        const int col = GridColumn - 1 - table_->FColOffset;
+        return {GridRow == 0 ? -1 : GridRow - 1 - table_->FRowOffset, col};
+    }
     bool HasColumnHeaders() const override { return !IsDefunct(); }
     std::pair<int, int> CurrentCell() const override {
         if (IsDefunct() || !table_->IsDataCell(table_->GetCol(), table_->GetRow())) return {-1, -1};

@@ -44,6 +44,12 @@ public:
         if (IsDefunct()) return {-1, -1};
         return {Column, Row < 0 ? list_->ColumnHeaderGridRow() : list_->GridRowOfDataRow(Row + 1)};
     }
+    std::pair<int, int> TableCellOf(int GridColumn, int GridRow) const override {
+        if (IsDefunct()) return {-2, -2};
+        if (GridRow == list_->ColumnHeaderGridRow()) return {-1, GridColumn};
+        if (GridRow < list_->GetFixedRows()) return {-2, -2};
+        return {list_->DataRowOfGridRow(GridRow) - 1, GridColumn};
+    }
     bool HasColumnHeaders() const override { return !IsDefunct() && list_->GetColumnHeadersVisible(); }
     vcl::TAccStates CellExtraStates(int Row, int Column) const override {
         const int col = DataCol(Column);

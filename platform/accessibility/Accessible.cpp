@@ -9,7 +9,7 @@ std::string_view AccRoleName(TAccRole Role) {
         "unknown", "frame", "dialog", "panel", "push button", "toggle button", "radio button",
         "check box", "spin button", "slider", "dial", "progress bar", "label", "text",
         "combo box", "table", "table cell", "column header", "row header", "calendar", "list",
-        "list item", "tree", "tree item", "menu", "menu item", "image", "filler"};
+        "list item", "tree", "tree item", "menu", "menu item", "image", "filler", "separator"};
     return Role < std::size(names) ? names[Role] : "unknown";
 }
 
@@ -34,15 +34,26 @@ int TAccessible::GetIndexInParent() const {
     return -1;
 }
 
+TAccessiblePtr TAccessible::GetChildAtPoint(TPoint Screen) {
+    if (IsDefunct() || !GetScreenBounds().Contains(Screen)) return nullptr;
+    for (int i = GetChildCount() - 1; i >= 0; --i) {
+        TAccessiblePtr c = GetChild(i);
+        if (c && c->HasState(asShowing) && c->GetScreenBounds().Contains(Screen)) return c;
+    }
+    return nullptr;
+}
+
 namespace accessibility {
 namespace detail {
 int listenerCount = 0;
 }
 
 namespace {
+// Never freed: forms freed by the program's exit handlers still raise events, after the
+// function statics made since (this list among them) are gone.
 std::vector<TAccListener*>& Listeners() {
-    static std::vector<TAccListener*> list;
-    return list;
+    static auto* list = new std::vector<TAccListener*>;
+    return *list;
 }
 }  // namespace
 

@@ -33,7 +33,7 @@ enum TAccRole : std::uint8_t {
     arUnknown, arFrame, arDialog, arPanel, arPushButton, arToggleButton, arRadioButton,
     arCheckBox, arSpinButton, arSlider, arDial, arProgressBar, arLabel, arText, arComboBox,
     arTable, arTableCell, arColumnHeader, arRowHeader, arCalendar, arList, arListItem, arTree,
-    arTreeItem, arMenu, arMenuItem, arImage, arFiller
+    arTreeItem, arMenu, arMenuItem, arImage, arFiller, arSeparator
 };
 // The role in words ("push button", "table cell"), for messages and tests.
 std::string_view AccRoleName(TAccRole Role);
@@ -41,7 +41,8 @@ std::string_view AccRoleName(TAccRole Role);
 enum TAccState : std::uint8_t {
     asEnabled, asFocusable, asFocused, asVisible, asShowing, asCheckable, asChecked, asPressed,
     asSelectable, asSelected, asExpandable, asExpanded, asReadOnly, asEditable,
-    asMultiSelectable
+    asMultiSelectable,
+    asActive   // a window: the one the keyboard goes to
 };
 using TAccStates = TSet<TAccState>;
 
@@ -100,6 +101,19 @@ public:
     virtual bool IsCellSelected(int Row, int Column) const = 0;
 };
 
+// A cell of a table: where it stands and what it spans. Rows and columns count as the
+// table's do (data only, from 0).
+class TAccTableCell {
+public:
+    virtual ~TAccTableCell() = default;
+    virtual int GetCellRow() const = 0;
+    virtual int GetCellColumn() const = 0;
+    virtual int GetRowSpan() const { return 1; }
+    virtual int GetColumnSpan() const { return 1; }
+    // The object whose table holds the cell.
+    virtual TAccessiblePtr GetOwningTable() const = 0;
+};
+
 // One object of the tree. The base answers "nothing" for every optional part.
 class TAccessible : public std::enable_shared_from_this<TAccessible> {
 public:
@@ -126,9 +140,19 @@ public:
     virtual TAccText* GetText() { return nullptr; }
     virtual TAccSelection* GetSelection() { return nullptr; }
     virtual TAccTable* GetTable() { return nullptr; }
+    virtual TAccTableCell* GetTableCell() { return nullptr; }
     virtual TAccActions GetActions() const { return {}; }
     // Runs an action as the user would; false when the object does not offer it now.
     virtual bool DoAction(TAccAction) { return false; }
+
+    // The child shown at the screen point, nullptr when none is (the point outside this
+    // object, or on no child). The base looks at the children from the top of the z-order
+    // down, taking the first that is showing and holds the point; objects with very many
+    // children (tables) answer from their own layout.
+    virtual TAccessiblePtr GetChildAtPoint(TPoint Screen);
+    // Gives the object the keyboard focus as a click would; false when it cannot take it
+    // (disabled, hidden, not focusable).
+    virtual bool GrabFocus() { return false; }
 
     bool HasState(TAccState State) const { return GetStates().Contains(State); }
 };
@@ -186,6 +210,9 @@ struct TAccEvent {
     TAccessiblePtr Source;
     TAccState State = asEnabled;   // aeState only
     int Index = -1;                // aeChildAdded / aeChildRemoved only
+    // aeChildAdded / aeChildRemoved: the child's object where the source still has it (a
+    // removed child's object is defunct by then, or about to be); nullptr otherwise.
+    TAccessiblePtr Child = nullptr;
 };
 
 class TAccListener {

@@ -38,6 +38,15 @@ TEST_F(NTabEdAccessibleTest, DataCellsWithColumnHeaders) {
     // Grid column 3 and row 4: the row names and the attribute column and row come first.
     vcl::TRect r = ed->CellRect(1 + 1 + 1, 2 + 1 + 1);
     EXPECT_EQ(table->GetCell(2, 1)->GetScreenBounds().Left, 10 + r.Left);
+    // The object under a point is the data cell or header drawn there, none on a row name.
+    auto middle = [](const vcl::TAccessiblePtr& A) {
+        vcl::TRect b = A->GetScreenBounds();
+        return vcl::TPoint((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+    };
+    EXPECT_EQ(acc->GetChildAtPoint(middle(table->GetCell(2, 1))), table->GetCell(2, 1));
+    EXPECT_EQ(acc->GetChildAtPoint(middle(table->GetColumnHeader(1))), table->GetColumnHeader(1));
+    vcl::TRect name = ed->CellRect(0, 2 + 1 + 1);
+    EXPECT_EQ(acc->GetChildAtPoint(ed->ClientToScreen({name.Left + 2, name.Top + 2})), nullptr);
 }
 
 TEST_F(NTabEdAccessibleTest, ReadOnlyFollowsTheData) {

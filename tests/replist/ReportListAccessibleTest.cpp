@@ -42,6 +42,11 @@ TEST_F(ReportListAccessibleTest, TableCountsHeadersAndCellText) {
     // The header's bounds are the header cell's on the screen.
     EXPECT_EQ(header->GetScreenBounds(), Header(2));
     EXPECT_EQ(cell->GetScreenBounds(), Cell(1, 2));
+    // The object under a point is the cell or header drawn there.
+    auto middle = [](const vcl::TRect& B) { return vcl::TPoint((B.Left + B.Right) / 2, (B.Top + B.Bottom) / 2); };
+    EXPECT_EQ(acc->GetChildAtPoint(middle(Cell(1, 2))), cell);
+    EXPECT_EQ(acc->GetChildAtPoint(middle(Header(2))), header);
+    EXPECT_EQ(cell->GetTableCell()->GetCellRow(), 1);
 }
 
 TEST_F(ReportListAccessibleTest, ColumnsInDisplayOrderAndHiddenHeaders) {

@@ -4,12 +4,16 @@
 usage: gallery_atspi_check.py GALLERY OUTPUT_DIR WINDOW_ID_FINDER
 
 Runs inside a session with an X server and the accessibility bus (gallery_atspi_test.sh
-starts them). Starts the gallery on three pages in turn with ZYN_ACCESSIBILITY=1, finds
+starts them). Starts the gallery on four pages in turn with ZYN_ACCESSIBILITY=1, finds
 its application and frame in the service's tree and reads: the report list's table (rows,
-columns, a header's name, a cell's text); the instruments' meter and progress bar values
-and a value change told as an event; on the switches page an on/off button pressed through
-its action (its new state), and after a Tab key the focus event naming the control that
-took the focus. Exits 1 with a message on the first thing that is not as it should be.
+columns, a header's name, a cell's text, a cell's position and table, and the cell found
+again by asking for the object under its middle, from the frame down); the instruments'
+meter and progress bar values and a value change told as an event; on the switches page
+an on/off button pressed through its action (its new state), after a Tab key the focus
+event naming the control that took the focus, and another control given the focus
+through the service; on the folder tree page a folder opened through its action, whose
+placeholder child is told removed. Each time the gallery must end cleanly on SIGTERM.
+Exits 1 with a message on the first thing that is not as it should be.
 """
 import os
 import subprocess
@@ -56,19 +60,24 @@ def poll(what, test, seconds=5.0):
     fail("no " + what + " within %.0f s" % seconds)
 
 
-def walk(node, depth=0):
+def walk_states(node, depth=0):
+    """The shown objects below node (itself included) with their states, parents first."""
     if node is None or depth > 30:
         return
     state = node.getState()
     # The other pages are there but hidden: only what is shown is read.
     if depth > 0 and not state.contains(pyatspi.STATE_SHOWING):
         return
-    yield node
+    yield node, state
     # A table's cells are made on demand; the tree below it is read through its table.
     if state.contains(pyatspi.STATE_MANAGES_DESCENDANTS) or node.childCount > 1000:
         return
     for i in range(node.childCount):
-        yield from walk(node.getChildAtIndex(i), depth + 1)
+        yield from walk_states(node.getChildAtIndex(i), depth + 1)
+
+
+def walk(node):
+    return (n for n, _ in walk_states(node))
 
 
 def find(root, role, name=None):
@@ -109,10 +118,9 @@ def stop():
     except subprocess.TimeoutExpired:
         fail("the gallery did not end on SIGTERM")
     proc = None
-    # Known fault, left open: after the service has read its objects the gallery ends on
-    # a signal inside its exit; told here, not yet failed on.
+    # The bridge leaves the service at exit while the service still holds its objects.
     if rc != 0:
-        print("note: the gallery exited with %d" % rc)
+        fail("the gallery ended with %s on SIGTERM" % ("signal %d" % -rc if rc < 0 else "status %d" % rc))
 
 
 def record(event):
@@ -125,7 +133,7 @@ def record(event):
 
 pyatspi.Registry.registerEventListener(
     record, "object:property-change:accessible-value", "object:value-changed",
-    "object:state-changed:focused")
+    "object:state-changed:focused", "object:children-changed")
 
 # ---- the report list: its table, a header and a cell
 frame = start("report-list")
@@ -156,6 +164,29 @@ if header is None or not header.name:
     fail("the order column has no header name")
 text = texts[column]
 print("table: %d x %d, header %r, cell %r" % (t.nRows, t.nColumns, header.name, text))
+
+# A cell knows where it stands and its table.
+cell = t.getAccessibleAt(2, column)
+tc = cell.queryTableCell()
+position = tuple(tc.position)[-2:]
+if position != (2, column):
+    fail("the cell at row 2, column %d says it stands at %r" % (column, position))
+if tc.table is None or tc.table.getRole() != pyatspi.ROLE_TABLE or tc.table.name != table.name:
+    fail("the cell's table is %r" % tc.table)
+
+# The object under the cell's middle, asked from the frame down, is that cell.
+box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+x, y = box.x + box.width // 2, box.y + box.height // 2
+node, path = frame, []
+for _ in range(20):
+    child = node.queryComponent().getAccessibleAtPoint(x, y, pyatspi.DESKTOP_COORDS)
+    if child is None:
+        break
+    node = child
+    path.append(pyatspi.Accessible.getRoleName(node))
+if node.getRole() != pyatspi.ROLE_TABLE_CELL or tuple(node.queryTableCell().position)[-2:] != (2, column):
+    fail("the object at (%d, %d) is %r (through %r), not the cell at row 2" % (x, y, node, path))
+print("cell at row 2: %r at %r, found at (%d, %d) through %s" % (cell.name, position, x, y, " > ".join(path)))
 stop()
 
 # ---- the instruments: meter and progress bar values, a change told as an event
@@ -203,9 +234,57 @@ got = poll("focus event after Tab", lambda: [e for e in events if e[0].endswith(
 name = got[-1][1]
 if not name:
     fail("the focus event names no control")
-focused = [n for n in walk(frame) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+shown = list(walk_states(frame))
+focused = [n for n, st in shown if st.contains(pyatspi.STATE_FOCUSED)]
 if not any(n.name == name for n in focused):
     fail("the focus event names %r, but the focused controls are %r" % (name, [n.name for n in focused]))
 print("focus after Tab: %r" % name)
+
+# The focus given to another control through the service.
+others = [n for n, st in shown if st.contains(pyatspi.STATE_FOCUSABLE) and st.contains(pyatspi.STATE_ENABLED)
+          and not st.contains(pyatspi.STATE_FOCUSED) and n.getRole() == pyatspi.ROLE_TOGGLE_BUTTON
+          and n.name and n.name != name]
+if not others:
+    fail("no other focusable on/off button")
+target = others[-1]
+del events[:]
+if not target.queryComponent().grabFocus():
+    fail("%r refused the focus" % target.name)
+poll("focus event of %r" % target.name,
+     lambda: any(e[0].endswith("focused") and e[2] == 1 and e[1] == target.name for e in events), 3)
+if not target.getState().contains(pyatspi.STATE_FOCUSED):
+    fail("%r is not focused after grabFocus" % target.name)
+print("focus given to %r" % target.name)
+stop()
+
+# ---- the folder tree: a folder opened through its action loses its placeholder
+frame = start("folder-tree")
+tree = poll("folder tree", lambda: find(frame, pyatspi.ROLE_TREE, "Folders"))
+
+
+def closed_folder():
+    for n in walk(tree):
+        st = n.getState()
+        if n.getRole() == pyatspi.ROLE_TREE_ITEM and n.name == "Music" and st.contains(pyatspi.STATE_EXPANDABLE) \
+                and not st.contains(pyatspi.STATE_EXPANDED) and n.childCount > 0:
+            return n
+    return None
+
+
+folder = poll("closed folder Music", closed_folder)
+placeholder = folder.getChildAtIndex(0)
+action = folder.queryAction()
+names = [action.getName(i) for i in range(action.nActions)]
+if "expand" not in names:
+    fail("the closed folder offers no expand action: %r" % names)
+del events[:]
+if not action.doAction(names.index("expand")):
+    fail("the folder refused to open")
+got = poll("children-changed:remove of Music",
+           lambda: [e for e in events if e[0] == "object:children-changed:remove" and e[1] == "Music"], 3)
+poll("the opened folder's subfolders",
+     lambda: sorted(folder.getChildAtIndex(i).name for i in range(folder.childCount)) == ["Albums", "Playlists"], 2)
+print("opened %r: the placeholder was told removed, subfolders %r" %
+      (folder.name, [folder.getChildAtIndex(i).name for i in range(folder.childCount)]))
 stop()
 print("gallery accessibility test passed")

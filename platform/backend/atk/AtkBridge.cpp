@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/backend/atk/AtkObjects.h"
 #include "platform/backend/atk/AtkSignals.h"
@@ -26,6 +27,26 @@ bool Iterate() {
     for (int i = 0; i < 16 && g_main_context_iteration(nullptr, FALSE); ++i) handled = true;
     return handled;
 }
+
+// One turn of the default context that blocks in poll() for at most TimeoutMs: GLib's
+// prepare, query, poll, check and dispatch, with the wait cut to the caller's.
+bool WaitAndIterate(int TimeoutMs) {
+    GMainContext* context = g_main_context_default();
+    if (!g_main_context_acquire(context)) return false;
+    gint priority = 0;
+    g_main_context_prepare(context, &priority);
+    std::vector<GPollFD> fds(8);
+    gint timeout = 0;
+    gint n = 0;
+    while ((n = g_main_context_query(context, priority, &timeout, fds.data(), gint(fds.size()))) > gint(fds.size()))
+        fds.resize(std::size_t(n));
+    if (timeout < 0 || timeout > TimeoutMs) timeout = TimeoutMs;
+    if (timeout > 0) g_poll(fds.data(), guint(n), timeout);
+    const bool ready = g_main_context_check(context, priority, fds.data(), n) != FALSE;
+    if (ready) g_main_context_dispatch(context);
+    g_main_context_release(context);
+    return ready;
+}
 }  // namespace detail
 
 namespace {
@@ -35,9 +56,11 @@ struct Hook {
     guint signal;
     gulong hook;
 };
+// Never freed: the bridge removes its listeners as it stops at exit, after the function
+// statics made since it started (the first listener comes later) are gone.
 std::map<guint, Hook>& Hooks() {
-    static std::map<guint, Hook> hooks;
-    return hooks;
+    static auto* hooks = new std::map<guint, Hook>;
+    return *hooks;
 }
 
 // The bridge names signals "Toolkit:Type:signal" (Type an ATK class or interface); window
@@ -137,19 +160,34 @@ bool StartIfWanted() {
     // The application is known to tools by the program's name.
     if (g_get_prgname() == nullptr) g_set_prgname(program_invocation_short_name);
     g_type_class_unref(g_type_class_ref(UtilType()));
+    // The bridge hooks its window listeners on AtkWindow's signals by the type's name,
+    // which is known only once the type is registered.
+    (void)atk_window_get_type();
     if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) return false;
-    accessibility::AddListener(&EventSignals());
+    TAccListener& signals = EventSignals();
+    accessibility::AddListener(&signals);
     detail::running = true;
+    // The forms are freed by an exit handler registered with the first form, which comes
+    // before the window backend that starts the bridge: this one runs first, so the
+    // bridge leaves while its objects still stand for live controls, and the forms' last
+    // events find nobody listening. (Were the forms freed first, their objects would be
+    // defunct by then, and the bridge would read nothing of them.)
+    static const bool stopAtExit = std::atexit(Stop) == 0;
+    (void)stopAtExit;
     return true;
 }
 
 void Stop() {
     if (!detail::running) return;
     detail::running = false;
-    // Only the model's events stop: the at-spi2-atk bridge's own cleanup tears its D-Bus
-    // connection down under objects still registered and crashes, and the process leaving
-    // the bus closes the connection anyway.
     accessibility::RemoveListener(&EventSignals());
+    ForgetSignalState();
+    // Tells the service the windows are gone, drops the bridge's listeners (through
+    // RemoveGlobalEventListener), its caches (which release the objects they hold) and
+    // its connections.
+    atk_bridge_adaptor_cleanup();
+    // What the service may have queued for the closed connection.
+    detail::Iterate();
 }
 
 }  // namespace vcl::atkbridge

@@ -11,6 +11,7 @@ namespace vcl::atkbridge {
 namespace detail {
 extern bool running;
 bool Iterate();
+bool WaitAndIterate(int TimeoutMs);
 }  // namespace detail
 
 // Starts the bridge when ZYN_ACCESSIBILITY=1, or when the session has an accessibility bus
@@ -26,5 +27,10 @@ inline bool Running() { return detail::running; }
 // Lets the bridge answer pending requests; nothing when it is off. True when it handled
 // one (which may have changed a control: the loop should repaint).
 inline bool Pump() { return detail::running && detail::Iterate(); }
+
+// While the bridge runs: waits up to TimeoutMs for a request of the service and answers
+// it (true), so that a tool's calls are answered as they come rather than after the
+// loop's nap. Off: false at once, the caller naps as before.
+inline bool Wait(int TimeoutMs) { return detail::running && detail::WaitAndIterate(TimeoutMs); }
 
 }  // namespace vcl::atkbridge

@@ -117,7 +117,7 @@ AtkStateSet* RefStateSet(AtkObject* Object) {
     // A table's cells are made on demand: tools must not walk its million children.
     if (m->GetTable() != nullptr) atk_state_set_add_state(set, ATK_STATE_MANAGES_DESCENDANTS);
     TAccStates states = m->GetStates();
-    for (int s = asEnabled; s <= asMultiSelectable; ++s) {
+    for (int s = asEnabled; s <= asActive; ++s) {
         if (!states.Contains(TAccState(s))) continue;
         atk_state_set_add_state(set, StateOf(TAccState(s)));
         if (s == asEnabled) atk_state_set_add_state(set, ATK_STATE_SENSITIVE);
@@ -185,8 +185,47 @@ void GetExtents(AtkComponent* Component, gint* X, gint* Y, gint* Width, gint* He
     if (Height != nullptr) *Height = r.Height();
 }
 
+// The point in screen coordinates.
+TPoint ScreenPoint(TAccessible* M, gint X, gint Y, AtkCoordType Coords) {
+    TPoint o{0, 0};
+    if (Coords == ATK_XY_WINDOW) o = WindowOrigin(M);
+    if (Coords == ATK_XY_PARENT) {
+        if (TAccessiblePtr p = M->GetParent()) o = {p->GetScreenBounds().Left, p->GetScreenBounds().Top};
+    }
+    return {X + o.X, Y + o.Y};
+}
+
+gboolean Contains(AtkComponent* Component, gint X, gint Y, AtkCoordType Coords) {
+    TAccessible* m = M(Component);
+    if (m == nullptr || m->IsDefunct()) return FALSE;
+    return m->GetScreenBounds().Contains(ScreenPoint(m, X, Y, Coords)) ? TRUE : FALSE;
+}
+
+// The child at the point, as the tools ask it: one level down, they go on from there.
+AtkObject* RefAccessibleAtPoint(AtkComponent* Component, gint X, gint Y, AtkCoordType Coords) {
+    TAccessible* m = M(Component);
+    if (m == nullptr || m->IsDefunct()) return nullptr;
+    TAccessiblePtr c = m->GetChildAtPoint(ScreenPoint(m, X, Y, Coords));
+    return c ? Wrap(c) : nullptr;
+}
+
+gboolean GrabFocus(AtkComponent* Component) {
+    TAccessible* m = M(Component);
+    return m != nullptr && !m->IsDefunct() && m->GrabFocus() ? TRUE : FALSE;
+}
+
+AtkLayer GetLayer(AtkComponent* Component) {
+    TAccessible* m = M(Component);
+    return m != nullptr && !m->GetParent() ? ATK_LAYER_WINDOW : ATK_LAYER_WIDGET;
+}
+
 void ComponentInit(gpointer Iface, gpointer) {
-    static_cast<AtkComponentIface*>(Iface)->get_extents = GetExtents;
+    auto* i = static_cast<AtkComponentIface*>(Iface);
+    i->get_extents = GetExtents;
+    i->contains = Contains;
+    i->ref_accessible_at_point = RefAccessibleAtPoint;
+    i->grab_focus = GrabFocus;
+    i->get_layer = GetLayer;
 }
 
 // ---- AtkAction ---------------------------------------------------------------------------
@@ -427,8 +466,70 @@ void TableInit(gpointer Iface, gpointer) {
     i->is_selected = IsSelected;
 }
 
+// ---- AtkTableCell ------------------------------------------------------------------------
+TAccTableCell* CellOf(gpointer Object) {
+    TAccessible* m = M(Object);
+    return m != nullptr && !m->IsDefunct() ? m->GetTableCell() : nullptr;
+}
+
+gint GetCellColumnSpan(AtkTableCell* C) {
+    TAccTableCell* c = CellOf(C);
+    return c != nullptr ? c->GetColumnSpan() : 0;
+}
+
+gint GetCellRowSpan(AtkTableCell* C) {
+    TAccTableCell* c = CellOf(C);
+    return c != nullptr ? c->GetRowSpan() : 0;
+}
+
+gboolean GetCellPosition(AtkTableCell* C, gint* Row, gint* Column) {
+    TAccTableCell* c = CellOf(C);
+    if (Row != nullptr) *Row = c != nullptr ? c->GetCellRow() : -1;
+    if (Column != nullptr) *Column = c != nullptr ? c->GetCellColumn() : -1;
+    return c != nullptr ? TRUE : FALSE;
+}
+
+gboolean GetCellRowColumnSpan(AtkTableCell* C, gint* Row, gint* Column, gint* RowSpan, gint* ColumnSpan) {
+    TAccTableCell* c = CellOf(C);
+    if (RowSpan != nullptr) *RowSpan = c != nullptr ? c->GetRowSpan() : 0;
+    if (ColumnSpan != nullptr) *ColumnSpan = c != nullptr ? c->GetColumnSpan() : 0;
+    return GetCellPosition(C, Row, Column);
+}
+
+// A new reference, as the interface hands it out.
+AtkObject* GetCellTable(AtkTableCell* C) {
+    TAccTableCell* c = CellOf(C);
+    TAccessiblePtr t = c != nullptr ? c->GetOwningTable() : nullptr;
+    return t ? Wrap(t) : nullptr;
+}
+
+// The headers of the columns the cell spans (new references in an array that owns them).
+GPtrArray* GetCellColumnHeaders(AtkTableCell* C) {
+    TAccTableCell* c = CellOf(C);
+    TAccessiblePtr t = c != nullptr ? c->GetOwningTable() : nullptr;
+    TAccTable* table = t ? t->GetTable() : nullptr;
+    GPtrArray* out = g_ptr_array_new_with_free_func(g_object_unref);
+    if (table == nullptr) return out;
+    for (int i = 0; i < c->GetColumnSpan(); ++i)
+        if (TAccessiblePtr h = table->GetColumnHeader(c->GetCellColumn() + i)) g_ptr_array_add(out, Wrap(h));
+    return out;
+}
+
+GPtrArray* GetCellRowHeaders(AtkTableCell*) { return g_ptr_array_new_with_free_func(g_object_unref); }
+
+void TableCellInit(gpointer Iface, gpointer) {
+    auto* i = static_cast<AtkTableCellIface*>(Iface);
+    i->get_column_span = GetCellColumnSpan;
+    i->get_row_span = GetCellRowSpan;
+    i->get_position = GetCellPosition;
+    i->get_row_column_span = GetCellRowColumnSpan;
+    i->get_table = GetCellTable;
+    i->get_column_header_cells = GetCellColumnHeaders;
+    i->get_row_header_cells = GetCellRowHeaders;
+}
+
 // ---- one type per set of interfaces ------------------------------------------------------
-enum : unsigned { kAction = 1, kValue = 2, kText = 4, kSelection = 8, kTable = 16 };
+enum : unsigned { kAction = 1, kValue = 2, kText = 4, kSelection = 8, kTable = 16, kTableCell = 32, kWindow = 64 };
 
 unsigned InterfacesOf(TAccessible& M) {
     unsigned set = 0;
@@ -437,11 +538,15 @@ unsigned InterfacesOf(TAccessible& M) {
     if (M.GetText() != nullptr) set |= kText;
     if (M.GetSelection() != nullptr) set |= kSelection;
     if (M.GetTable() != nullptr) set |= kTable;
+    if (M.GetTableCell() != nullptr) set |= kTableCell;
+    // The top-level objects are the application's windows (frames, dialogs, menus).
+    if (!M.IsDefunct() && !M.GetParent()) set |= kWindow;
     return set;
 }
 
+// Never freed, as the registry: the bridge still makes objects as it stops at exit.
 GType TypeFor(unsigned Set) {
-    static std::map<unsigned, GType> types;
+    static auto& types = *new std::map<unsigned, GType>;
     auto it = types.find(Set);
     if (it != types.end()) return it->second;
     std::string name = "ZynAtkObject" + std::to_string(Set);
@@ -459,6 +564,9 @@ GType TypeFor(unsigned Set) {
     if (Set & kText) add(ATK_TYPE_TEXT, TextInit);
     if (Set & kSelection) add(ATK_TYPE_SELECTION, SelectionInit);
     if (Set & kTable) add(ATK_TYPE_TABLE, TableInit);
+    if (Set & kTableCell) add(ATK_TYPE_TABLE_CELL, TableCellInit);
+    // The window interface has signals only (create, activate, ...), no calls to answer.
+    if (Set & kWindow) add(ATK_TYPE_WINDOW, nullptr);
     types[Set] = type;
     return type;
 }
@@ -557,6 +665,7 @@ AtkRole RoleOf(TAccRole Role) {
     case arMenuItem: return ATK_ROLE_MENU_ITEM;
     case arImage: return ATK_ROLE_IMAGE;
     case arFiller: return ATK_ROLE_FILLER;
+    case arSeparator: return ATK_ROLE_SEPARATOR;
     }
     return ATK_ROLE_UNKNOWN;
 }
@@ -578,6 +687,7 @@ AtkStateType StateOf(TAccState State) {
     case asReadOnly: return ATK_STATE_READ_ONLY;
     case asEditable: return ATK_STATE_EDITABLE;
     case asMultiSelectable: return ATK_STATE_MULTISELECTABLE;
+    case asActive: return ATK_STATE_ACTIVE;
     }
     return ATK_STATE_INVALID;
 }

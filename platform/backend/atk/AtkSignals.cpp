@@ -17,6 +17,11 @@ public:
             Focus(E.Source);
             return;
         }
+        if (E.Kind == aeState && (E.State == asVisible || E.State == asActive) && !E.Source->GetParent() &&
+            !E.Source->IsDefunct()) {
+            Window(E);
+            return;
+        }
         // Nobody can know an object the service has not been given: nothing to tell.
         AtkObject* o = Existing(E.Source.get());
         if (o == nullptr) return;
@@ -55,7 +60,35 @@ public:
         }
     }
 
+    void Forget() {
+        if (focused_ != nullptr) g_object_unref(focused_);
+        focused_ = nullptr;
+    }
+
 private:
+    // A top-level window shown or hidden, activated or deactivated: told even of a window
+    // the service was never given, as the service learns of new windows from these.
+    void Window(const TAccEvent& E) {
+        AtkObject* o = Wrap(E.Source);
+        const bool on = E.Source->HasState(E.State);
+        if (E.State == asVisible) {
+            int index = -1;
+            for (int i = 0, n = atk_object_get_n_accessible_children(Root()); i < n && index < 0; ++i) {
+                AtkObject* c = atk_object_ref_accessible_child(Root(), i);
+                if (c == o) index = i;
+                if (c != nullptr) g_object_unref(c);
+            }
+            atk_object_notify_state_change(o, ATK_STATE_VISIBLE, on);
+            atk_object_notify_state_change(o, ATK_STATE_SHOWING, E.Source->HasState(asShowing));
+            g_signal_emit_by_name(Root(), on ? "children-changed::add" : "children-changed::remove", index, o);
+            if (ATK_IS_WINDOW(o)) g_signal_emit_by_name(o, on ? "create" : "destroy");
+        } else {
+            atk_object_notify_state_change(o, ATK_STATE_ACTIVE, on);
+            if (ATK_IS_WINDOW(o)) g_signal_emit_by_name(o, on ? "activate" : "deactivate");
+        }
+        g_object_unref(o);
+    }
+
     void Focus(const TAccessiblePtr& Source) {
         AtkObject* o = Wrap(Source);
         if (focused_ != nullptr && focused_ != o) {
@@ -84,28 +117,35 @@ private:
         g_object_set_data_full(G_OBJECT(O), "zyn-text", g_strdup(now.c_str()), g_free);
     }
 
-    // An added child is told with its object. The object of a removed child is gone with
-    // it, and the service cannot be handed a null one: a removal, like "several", is told
-    // as a change of what is shown, after which the service counts the children again.
+    // A child is told with its object: the one the event names, else (an addition) the
+    // child now at the index. The service cannot be handed a null object: without one (a
+    // removed child nobody had asked for, "several") the change is told as a change of
+    // what is shown, after which the service counts the children again.
     void Children(AtkObject* O, const TAccEvent& E) {
-        TAccessiblePtr child = E.Kind == aeChildAdded && E.Index >= 0 ? E.Source->GetChild(E.Index) : nullptr;
+        const bool added = E.Kind == aeChildAdded;
+        TAccessiblePtr child = E.Child;
+        if (!child && added && E.Index >= 0) child = E.Source->GetChild(E.Index);
         if (!child) {
             g_signal_emit_by_name(O, "visible-data-changed");
             return;
         }
         AtkObject* c = Wrap(child);
-        g_signal_emit_by_name(O, "children-changed::add", E.Index, c);
+        g_signal_emit_by_name(O, added ? "children-changed::add" : "children-changed::remove", E.Index, c);
         g_object_unref(c);
     }
 
     AtkObject* focused_ = nullptr;
 };
 
-}  // namespace
-
-TAccListener& EventSignals() {
+Signals& TheSignals() {
     static Signals signals;
     return signals;
 }
+
+}  // namespace
+
+TAccListener& EventSignals() { return TheSignals(); }
+
+void ForgetSignalState() { TheSignals().Forget(); }
 
 }  // namespace vcl::atkbridge

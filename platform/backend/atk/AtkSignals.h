@@ -10,5 +10,7 @@ namespace vcl::atkbridge {
 // The one listener; the bridge adds it when it starts. Events of objects the service was
 // never given are dropped, except focus, which makes the object.
 TAccListener& EventSignals();
+// Drops what the listener holds (the focused object), as the bridge stops.
+void ForgetSignalState();
 
 }  // namespace vcl::atkbridge

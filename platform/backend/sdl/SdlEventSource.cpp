@@ -42,6 +42,11 @@ bool NextEvent(SDL_Event& E, int TimeoutMs) {
             if (waited >= Uint64(TimeoutMs)) return false;
             nap = Uint32(std::min<Uint64>(kNapMs, Uint64(TimeoutMs) - waited));
         }
+#if ZYN_HAVE_ATK
+        // A running bridge naps in the service's poll instead, and answers what comes.
+        if (atkbridge::Wait(int(nap))) return false;
+        if (atkbridge::Running()) continue;
+#endif
         SDL_Delay(nap);
     }
 }

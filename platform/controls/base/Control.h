@@ -435,6 +435,10 @@ protected:
     // The accessible object of the class; the default answers name, states, bounds and
     // child controls with the role of the class (TControlAccessible).
     virtual std::shared_ptr<TControlAccessible> CreateAccessible();
+    // Makes the accessible object defunct at once. A destructor that still tells others
+    // about the control (a window leaving its parent, a form leaving the screen) calls it
+    // first: the events that raises must not let a listener read a half-destroyed control.
+    void DetachAccessible();
 
     // ---- overridable behaviour
     virtual void Click();

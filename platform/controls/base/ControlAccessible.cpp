@@ -19,6 +19,10 @@ std::shared_ptr<TControlAccessible> TControl::CreateAccessible() {
     return std::make_shared<TControlAccessible>(this);
 }
 
+void TControl::DetachAccessible() {
+    if (accessible_) accessible_->Detach();
+}
+
 void TControl::SetAccessibleName(const std::string& Value) {
     if (accessibleName_ == Value) return;
     accessibleName_ = Value;
@@ -140,13 +144,30 @@ TAccessiblePtr TControlAccessible::GetChild(int Index) {
     return w->Controls(Index)->GetAccessible();
 }
 
+bool TControlAccessible::GrabFocus() {
+    if (control_ == nullptr || !CanTakeKeyboard(control_) || !control_->GetShowing()) return false;
+    if (auto* w = dynamic_cast<TWinControl*>(control_)) {
+        if (!w->CanFocus()) return false;
+        if (TCustomForm* form = GetParentForm(w); form != nullptr && form != w) form->Show();
+        w->SetFocus();
+    } else if (auto* g = dynamic_cast<TGraphicControl*>(control_)) {
+        if (!g->CanFocus()) return false;
+        if (TCustomForm* form = GetParentForm(g)) form->Show();
+        g->SetFocus();
+    }
+    return input::FocusedControl() == control_;
+}
+
 // ---- events ------------------------------------------------------------------------------
 
 namespace accessibility {
 
 void RaiseForControl(TControl* Control, TAccEventKind Kind, TAccState State, int Index) {
     if (Control == nullptr || Control->GetComponentState().Contains(csDestroying)) return;
-    if (Kind != aeFocus && !Control->HasAccessible()) return;
+    const bool window = Control->GetParent() == nullptr && Kind == aeState && (State == asVisible || State == asActive) &&
+                        dynamic_cast<const TCustomForm*>(Control) != nullptr;
+    if (Kind != aeFocus && !window && !Control->HasAccessible()) return;
+    if (Control->HasAccessible() && Control->GetAccessible()->IsDefunct()) return;
     Raise({Kind, Control->GetAccessible(), State, Index});
 }
 
@@ -171,11 +192,16 @@ void ControlMessage(TControl* Control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     case CM_CONTROLLISTCHANGE: {
         auto* child = reinterpret_cast<TControl*>(WParam);
         auto* w = dynamic_cast<TWinControl*>(Control);
+        if (w == nullptr || w->GetComponentState().Contains(csDestroying) || !w->HasAccessible() ||
+            w->GetAccessible()->IsDefunct())
+            break;
+        // A removed child is out of the list already; its index is gone with it.
         int index = -1;
-        if (w != nullptr && LParam != 0)
+        if (LParam != 0)
             for (int i = 0; i < w->GetControlCount(); ++i)
                 if (w->Controls(i) == child) index = i;
-        RaiseForControl(Control, LParam != 0 ? aeChildAdded : aeChildRemoved, asEnabled, index);
+        TAccessiblePtr childObject = child != nullptr && child->HasAccessible() ? child->GetAccessible() : nullptr;
+        Raise({LParam != 0 ? aeChildAdded : aeChildRemoved, w->GetAccessible(), asEnabled, index, childObject});
         break;
     }
     default: break;

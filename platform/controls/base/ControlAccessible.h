@@ -40,6 +40,9 @@ public:
     // The child controls, in z-order.
     int GetChildCount() const override;
     TAccessiblePtr GetChild(int Index) override;
+    // Focuses the control as a click would (the form comes to the front first); only a
+    // control that can take the keyboard and is showing, enabled, in an enabled form.
+    bool GrabFocus() override;
 
 protected:
     // Whether the caption is the control's name (false for an edit, whose caption is the
@@ -66,7 +69,8 @@ std::string StripAccelerator(const std::string& Caption);
 
 // Tells the listeners that Control changed. Costs one test while nobody listens. Only a
 // control whose accessible object was asked for raises events (nobody can care about the
-// others), except the focus, which names its control to a listener that knew nothing.
+// others), except the focus, which names its control to a listener that knew nothing, and
+// a top-level form shown, hidden, activated or deactivated: a tool hears of new windows.
 inline void NotifyAccessible(TControl* Control, TAccEventKind Kind, TAccState State = asEnabled,
                              int Index = -1) {
     if (accessibility::Listening()) accessibility::RaiseForControl(Control, Kind, State, Index);

@@ -27,6 +27,7 @@ TWinControl* FindControl(HWND Wnd) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
+    DetachAccessible();
     // Leave the parent while this is still a TWinControl: TControl's destructor can no
     // longer tell the parent to drop it from the tab list.
     if (GetParent() != nullptr) GetParent()->RemoveControl(this);

@@ -8,6 +8,7 @@
 
 #include "platform/controls/base/Backend.h"
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/ControlAccessible.h"
 #include "platform/controls/base/CustomControl.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/PaintEngine.h"
@@ -76,6 +77,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+    DetachAccessible();
     input::PopModal(this);
     // After the end of the session there is no screen, and the backend may be gone: the
     // form's native window went at the end.
@@ -602,8 +604,14 @@ void TScreen::SetActiveForm(TCustomForm* Form) {
     if (activeForm_ == Form) return;
     TCustomForm* old = activeForm_;
     activeForm_ = Form;
-    if (old != nullptr) old->Deactivate();
-    if (Form != nullptr) Form->Activate();
+    if (old != nullptr) {
+        old->Deactivate();
+        NotifyAccessible(old, aeState, asActive);
+    }
+    if (Form != nullptr) {
+        Form->Activate();
+        NotifyAccessible(Form, aeState, asActive);
+    }
 }
 
 void TScreen::SetCursor(TCursor Value) {

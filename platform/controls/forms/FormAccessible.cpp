@@ -14,6 +14,12 @@ public:
         if (IsDefunct()) return arUnknown;
         return form_->IsModal() || form_->GetBorderStyle() == bsDialog ? arDialog : arFrame;
     }
+    // Active while it is the form the keyboard goes to.
+    TAccStates GetStates() const override {
+        TAccStates s = TControlAccessible::GetStates();
+        if (!IsDefunct() && Screen != nullptr && Screen->GetActiveForm() == form_) s.Include(asActive);
+        return s;
+    }
     // A form has no parent control: it is a top-level object of the application.
     TAccessiblePtr GetParent() const override { return nullptr; }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/base/Control.h"
+#include "platform/controls/base/ControlAccessible.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/forms/Form.h"
 #include "platform/controls/forms/Menus.h"
@@ -138,17 +139,34 @@ void TMenuWindow::MoveHot(int Direction) {
         i = i < 0 ? (Direction > 0 ? 0 : n - 1) : (i + Direction + n) % n;
         if (!visible_[std::size_t(i)]->IsLine()) break;
     }
-    hot_ = i;
+    SetHot(i);
+}
+
+void TMenuWindow::SetHot(int Index) {
+    hot_ = Index;
     Invalidate();
+    NotifyAccessible(this, aeSelection, asSelected);
+    if (accessibility::Listening() && hot_ >= 0 && HasAccessible())
+        if (TAccessiblePtr item = GetAccessible()->GetChild(hot_)) accessibility::Raise({aeFocus, item, asFocused});
 }
 
 void TMenuWindow::MouseMove(TShiftState Shift, int X, int Y) {
     TForm::MouseMove(Shift, X, Y);
     int i = ItemAt({X, Y});
-    if (i != hot_ && (i < 0 || !visible_[std::size_t(i)]->IsLine())) {
-        hot_ = i;
-        Invalidate();
-    }
+    if (i != hot_ && (i < 0 || !visible_[std::size_t(i)]->IsLine())) SetHot(i);
+}
+
+TMenuItem* TMenuWindow::GetItem(int Index) const {
+    return Index >= 0 && Index < int(visible_.size()) ? visible_[std::size_t(Index)] : nullptr;
+}
+
+bool TMenuWindow::ChooseLater(int Index) {
+    TMenuItem* item = GetItem(Index);
+    if (item == nullptr || item->IsLine() || !item->GetEnabled() || done_) return false;
+    if (hot_ != Index) SetHot(Index);
+    if (item->GetCount() == 0) Finish(item);
+    else chooseLater_ = Index;
+    return true;
 }
 
 void TMenuWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -219,7 +237,14 @@ TMenuItem* TMenuWindow::Run(int X, int Y) {
     Show();
     input::PushModal(this);
     try {
-        while (!done_ && !Application->GetTerminated()) Application->HandleMessage();
+        while (!done_ && !Application->GetTerminated()) {
+            Application->HandleMessage();
+            if (chooseLater_ >= 0 && !done_) {
+                const int i = chooseLater_;
+                chooseLater_ = -1;
+                Choose(i);
+            }
+        }
     } catch (...) {
         input::PopModal(this);
         Hide();

@@ -24,9 +24,17 @@ public:
     TRect ItemRect(int Index) const;
     int ItemAt(TPoint P) const;
     void WndProc(TMessage& Message) override;
+    int GetItemCount() const { return int(visible_.size()); }
+    // Visible item Index, nullptr outside.
+    TMenuItem* GetItem(int Index) const;
+    // Chooses item Index as Enter would, from outside the window's own input (an
+    // assistive tool): a sub-menu opens from the window's loop, after the caller has
+    // returned. False for a line, a disabled item or an index outside.
+    bool ChooseLater(int Index);
 
 protected:
     void Paint() override;
+    std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -36,6 +44,7 @@ private:
     void Choose(int Index);
     void Finish(TMenuItem* Result);
     void MoveHot(int Direction);
+    void SetHot(int Index);
 
     TMenuItem* items_;
     TMenuWindow* parentWindow_;
@@ -47,6 +56,7 @@ private:
     int iconColumn_ = 28;
     bool done_ = false;
     TMenuItem* result_ = nullptr;
+    int chooseLater_ = -1;
 };
 
 // Shows Menu at the screen point and returns the chosen item (nullptr when cancelled).

@@ -57,6 +57,15 @@ bool TAccGridCell::DoAction(TAccAction Action) {
     return grid_->FocusCell(row_, col_);
 }
 
+bool TAccGridCell::GrabFocus() {
+    if (row_ < 0 || IsDefunct() || !grid_->HasState(asEnabled)) return false;
+    // The cell first: a grid that takes the focus may scroll to its current cell.
+    if (!grid_->FocusCell(row_, col_)) return false;
+    return grid_->GrabFocus() && grid_->CurrentCell() == std::pair(row_, col_);
+}
+
+TAccessiblePtr TAccGridCell::GetOwningTable() const { return IsDefunct() ? nullptr : grid_; }
+
 // ---- the table ---------------------------------------------------------------------------
 
 TGridAccessible::TGridAccessible(TCustomGrid* Grid) : TControlAccessible(Grid), grid_(Grid) {}
@@ -123,6 +132,26 @@ bool TGridAccessible::IsCellSelected(int Row, int Column) const {
     auto [c, r] = GridCellOf(Row, Column);
     TGridRect sel = g->GetSelection();
     return c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom;
+}
+
+TAccessiblePtr TGridAccessible::GetChildAtPoint(TPoint Screen) {
+    TCustomGrid* g = GetGrid();
+    if (g == nullptr || !GetScreenBounds().Contains(Screen)) return nullptr;
+    TPoint p = g->ScreenToClient(Screen);
+    TGridCoord at = g->MouseCoord(p.X, p.Y);
+    if (at.X < 0 || at.Y < 0) return nullptr;
+    auto [row, col] = TableCellOf(at.X, at.Y);
+    // Only a cell that maps back to the same grid cell is the one drawn there.
+    if (GridCellOf(row, col) != std::pair(at.X, at.Y)) return nullptr;
+    return row < 0 ? GetColumnHeader(col) : GetCell(row, col);
+}
+
+std::pair<int, int> TGridAccessible::TableCellOf(int GridColumn, int GridRow) const {
+    TCustomGrid* g = GetGrid();
+    if (g == nullptr) return {-2, -2};
+    if (GridRow == 0 && HasColumnHeaders()) return {-1, GridColumn};
+    if (GridRow < g->GetFixedRows()) return {-2, -2};
+    return {GridRow - g->GetFixedRows(), GridColumn};
 }
 
 std::string TGridAccessible::CellText(int, int) const { return {}; }

@@ -19,7 +19,7 @@ class TCustomGrid;
 class TGridAccessible;
 
 // A cell of the table (Row -1: the column's header), in table coordinates.
-class TAccGridCell : public TAccessible {
+class TAccGridCell : public TAccessible, public TAccTableCell {
 public:
     TAccGridCell(std::shared_ptr<TGridAccessible> Grid, int Row, int Column)
         : grid_(std::move(Grid)), row_(Row), col_(Column) {}
@@ -36,6 +36,13 @@ public:
     TAccActions GetActions() const override { return {aaActivate}; }
     // Makes the cell the current one, as a click would.
     bool DoAction(TAccAction Action) override;
+    // Focuses the grid with this cell current.
+    bool GrabFocus() override;
+    // A data cell is a table cell; a header is not (its column is all it has).
+    TAccTableCell* GetTableCell() override { return row_ >= 0 ? this : nullptr; }
+    int GetCellRow() const override { return row_; }
+    int GetCellColumn() const override { return col_; }
+    TAccessiblePtr GetOwningTable() const override;
 
 private:
     std::shared_ptr<TGridAccessible> grid_;
@@ -51,6 +58,9 @@ public:
     int GetChildCount() const override;
     TAccessiblePtr GetChild(int Index) override;
     TAccTable* GetTable() override { return this; }
+    // The cell (or column header) drawn at the point, from the grid's layout: a million
+    // rows are not walked.
+    TAccessiblePtr GetChildAtPoint(TPoint Screen) override;
 
     int GetRowCount() const override;
     int GetColumnCount() const override;
@@ -65,6 +75,9 @@ public:
     virtual std::string CellText(int Row, int Column) const;
     // The grid cell (column, row) a table cell stands for.
     virtual std::pair<int, int> GridCellOf(int Row, int Column) const;
+    // The other way: the table cell (row, column) of grid cell (column, row); row -1 for
+    // the header row; {-2, -2} for a grid cell no table cell stands for.
+    virtual std::pair<int, int> TableCellOf(int GridColumn, int GridRow) const;
     // Whether the table shows column headers.
     virtual bool HasColumnHeaders() const;
     virtual TAccRole CellRole() const { return arTableCell; }

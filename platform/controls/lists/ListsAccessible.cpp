@@ -189,11 +189,13 @@ TAccessiblePtr TTreeAccessible::NodeObject(TTreeNode* Node) {
     return made;
 }
 
-void TTreeAccessible::ForgetNode(TTreeNode* Node) {
+TAccessiblePtr TTreeAccessible::ForgetNode(TTreeNode* Node) {
     auto it = nodes_.find(Node);
-    if (it == nodes_.end()) return;
-    if (auto live = it->second.lock()) live->Forget();
+    if (it == nodes_.end()) return nullptr;
+    std::shared_ptr<TTreeItemAccessible> live = it->second.lock();
+    if (live) live->Forget();
     nodes_.erase(it);
+    return live;
 }
 
 void TTreeAccessible::DetachItems() {

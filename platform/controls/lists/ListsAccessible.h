@@ -56,8 +56,9 @@ public:
 
     // The object of Node (nullptr for none).
     TAccessiblePtr NodeObject(TTreeNode* Node);
-    // The view deletes Node: its object (if made) turns defunct.
-    void ForgetNode(TTreeNode* Node);
+    // The view deletes Node: its object (if made) turns defunct and is returned, for the
+    // event that tells the removal.
+    TAccessiblePtr ForgetNode(TTreeNode* Node);
     TCustomTreeView* GetTree() const { return IsDefunct() ? nullptr : tree_; }
 
 protected:

@@ -983,10 +983,10 @@ void TCustomTreeView::NotifyNodeAccessible(TTreeNode* Node, TAccEventKind Kind, 
     if (!HasAccessible()) return;
     auto* tree = static_cast<TTreeAccessible*>(GetAccessible().get());
     if (Freed) {
-        tree->ForgetNode(Node);
+        TAccessiblePtr gone = tree->ForgetNode(Node);
         if (accessibility::Listening() && !destroying_) {
             TAccessiblePtr parent = Node->GetParent() != nullptr ? tree->NodeObject(Node->GetParent()) : GetAccessible();
-            accessibility::Raise({aeChildRemoved, parent, asEnabled, -1});
+            accessibility::Raise({aeChildRemoved, parent, asEnabled, -1, gone});
         }
         return;
     }

@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/Accessibility.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 #include "platform/Testing.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/forms/PopupWindow.h"
+#include "tests/support/AccessibilityRecorder.h"
 
 using namespace vcl;
 
@@ -153,6 +155,60 @@ TEST_F(PopupWindowTest, SubMenusOpenBesideTheirItemAndAPressOutsideCancels) {
     menu->Popup(300, 100);
     EXPECT_EQ(clicked.size(), 1u);
     EXPECT_FALSE(Application->GetTerminated());   // closed by the press, not by running dry
+}
+
+// A tool reads the shown menu as a menu of items, hears the hot one take the focus and
+// chooses through the items' press actions: a sub-menu opens from the window's own loop
+// (the tool's request has returned by then), where the tool chooses again.
+TEST_F(PopupWindowTest, AnAssistiveToolReadsTheItemsAndChoosesThroughThem) {
+    zyn_test::AccessibilityRecorder heard;
+    source.steps.push_back([&heard] {
+        TMenuWindow* w = Window();
+        ASSERT_NE(w, nullptr);
+        auto acc = w->GetAccessible();
+        EXPECT_EQ(acc->GetRole(), arMenu);
+        EXPECT_EQ(acc->GetParent(), nullptr);
+        ASSERT_EQ(acc->GetChildCount(), 5);
+        EXPECT_EQ(acc->GetChild(5), nullptr);
+        auto copy = acc->GetChild(0), line = acc->GetChild(1), disabled = acc->GetChild(2);
+        auto checked = acc->GetChild(3), more = acc->GetChild(4);
+        EXPECT_EQ(copy->GetRole(), arMenuItem);
+        EXPECT_EQ(copy->GetName(), "Copy");
+        EXPECT_EQ(copy->GetParent(), acc);
+        EXPECT_EQ(copy->GetIndexInParent(), 0);
+        EXPECT_EQ(line->GetRole(), arSeparator);
+        EXPECT_TRUE(line->GetActions().Empty());
+        EXPECT_FALSE(disabled->HasState(asEnabled));
+        EXPECT_FALSE(disabled->DoAction(aaPress));
+        EXPECT_TRUE(checked->HasState(asCheckable));
+        EXPECT_TRUE(checked->HasState(asChecked));
+        EXPECT_FALSE(copy->HasState(asChecked));
+        EXPECT_TRUE(more->HasState(asExpandable));
+        TRect r = w->ItemRect(4);
+        TPoint o = w->ClientToScreen({r.Left, r.Top});
+        EXPECT_EQ(more->GetScreenBounds(), Bounds(o.X, o.Y, r.Width(), r.Height()));
+        EXPECT_EQ(acc->GetChildAtPoint({o.X + 3, o.Y + 3}), more);
+
+        input::Key(w, VK_DOWN, true, {});
+        EXPECT_EQ(heard.Last(aeFocus), copy);
+        EXPECT_TRUE(copy->HasState(asSelected));
+        EXPECT_EQ(acc->GetSelection()->GetSelectedChildren(), std::vector<int>{0});
+        EXPECT_TRUE(more->DoAction(aaPress));
+        EXPECT_EQ(Window(), w);   // not yet: the loop opens it
+    });
+    source.steps.push_back([] {
+        TMenuWindow* sub = Window();
+        ASSERT_NE(sub, nullptr);
+        auto deeper = sub->GetAccessible()->GetChild(0);
+        ASSERT_NE(deeper, nullptr);
+        EXPECT_EQ(deeper->GetName(), "Deeper");
+        EXPECT_TRUE(deeper->DoAction(aaPress));
+        EXPECT_FALSE(deeper->DoAction(aaPress));   // chosen already
+    });
+    menu->Popup(300, 100);
+    EXPECT_EQ(clicked, std::vector<std::string>{"Deeper"});
+    // The windows were told as they opened and closed, and their items are defunct now.
+    EXPECT_GE(heard.Count(aeState), 4);
 }
 
 }  // namespace

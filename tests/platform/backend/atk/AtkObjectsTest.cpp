@@ -141,4 +141,83 @@ TEST_F(AtkObjectsTest, ADestroyedControlsObjectIsDefunct) {
     EXPECT_EQ(atk_object_get_n_accessible_children(o.o), 0);
 }
 
+TEST_F(AtkObjectsTest, ATableCellKnowsItsPlaceItsTableAndItsHeader) {
+    auto* grid = Place<TStringGrid>(0, 0, 300, 150);
+    grid->SetColCount(3);
+    grid->SetRowCount(20);
+    grid->SetFixedCols(0);
+    grid->SetCells(2, 0, "Size");
+    Ref table(atkbridge::Wrap(grid->GetAccessible()));
+    Ref cell(atk_table_ref_at(ATK_TABLE(table.o), 3, 2));
+    ASSERT_TRUE(ATK_IS_TABLE_CELL(cell.o));
+    gint row = -9, col = -9, rows = 0, cols = 0;
+    EXPECT_TRUE(atk_table_cell_get_position(ATK_TABLE_CELL(cell.o), &row, &col));
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(col, 2);
+    EXPECT_TRUE(atk_table_cell_get_row_column_span(ATK_TABLE_CELL(cell.o), &row, &col, &rows, &cols));
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(cols, 1);
+    EXPECT_EQ(atk_table_cell_get_row_span(ATK_TABLE_CELL(cell.o)), 1);
+    Ref owner(atk_table_cell_get_table(ATK_TABLE_CELL(cell.o)));
+    EXPECT_EQ(owner.o, table.o);
+    GPtrArray* headers = atk_table_cell_get_column_header_cells(ATK_TABLE_CELL(cell.o));
+    ASSERT_EQ(headers->len, 1u);
+    EXPECT_STREQ(atk_object_get_name(ATK_OBJECT(g_ptr_array_index(headers, 0))), "Size");
+    g_ptr_array_unref(headers);
+    // A header is no table cell; the table is none either.
+    AtkObject* header = atk_table_get_column_header(ATK_TABLE(table.o), 2);
+    EXPECT_FALSE(ATK_IS_TABLE_CELL(header));
+    EXPECT_FALSE(ATK_IS_TABLE_CELL(table.o));
+    delete grid;
+    EXPECT_FALSE(atk_table_cell_get_position(ATK_TABLE_CELL(cell.o), &row, &col));
+    EXPECT_EQ(row, -1);
+}
+
+TEST_F(AtkObjectsTest, HitTestingAndFocusThroughTheComponent) {
+    auto* edit = Place<TEdit>(10, 10, 100, 21);
+    auto* button = Place<TButton>(10, 40, 75, 25);
+    auto* grid = Place<TStringGrid>(10, 100, 300, 150);
+    grid->SetCells(1, 2, "x");
+    Ref f(atkbridge::Wrap(form->GetAccessible()));
+    Ref b(atkbridge::Wrap(button->GetAccessible()));
+    // The form lies at (100, 50) on the screen.
+    Ref at(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 20, 50, ATK_XY_WINDOW));
+    EXPECT_EQ(at.o, b.o);
+    Ref atScreen(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 120, 100, ATK_XY_SCREEN));
+    EXPECT_EQ(atScreen.o, b.o);
+    EXPECT_EQ(atk_component_ref_accessible_at_point(ATK_COMPONENT(f.o), 395, 5, ATK_XY_WINDOW), nullptr);
+    EXPECT_TRUE(atk_component_contains(ATK_COMPONENT(b.o), 110, 90, ATK_XY_SCREEN));
+    EXPECT_FALSE(atk_component_contains(ATK_COMPONENT(b.o), 10, 90, ATK_XY_SCREEN));
+    Ref g(atkbridge::Wrap(grid->GetAccessible()));
+    Ref cell(atk_table_ref_at(ATK_TABLE(g.o), 1, 1));
+    gint x = 0, y = 0, w = 0, h = 0;
+    atk_component_get_extents(ATK_COMPONENT(cell.o), &x, &y, &w, &h, ATK_XY_SCREEN);
+    Ref hit(atk_component_ref_accessible_at_point(ATK_COMPONENT(g.o), x + w / 2, y + h / 2, ATK_XY_SCREEN));
+    EXPECT_EQ(hit.o, cell.o);
+    EXPECT_STREQ(atk_object_get_name(hit.o), "x");
+
+    edit->SetFocus();
+    EXPECT_TRUE(atk_component_grab_focus(ATK_COMPONENT(b.o)));
+    EXPECT_TRUE(button->Focused());
+    EXPECT_TRUE(atk_component_grab_focus(ATK_COMPONENT(cell.o)));
+    EXPECT_TRUE(grid->Focused());
+    EXPECT_TRUE(HasState(cell.o, ATK_STATE_FOCUSED));
+    button->SetEnabled(false);
+    EXPECT_FALSE(atk_component_grab_focus(ATK_COMPONENT(b.o)));
+}
+
+TEST_F(AtkObjectsTest, TopLevelFormsAreWindowsAndTheActiveOneSaysSo) {
+    Ref f(atkbridge::Wrap(form->GetAccessible()));
+    EXPECT_TRUE(ATK_IS_WINDOW(f.o));
+    EXPECT_TRUE(HasState(f.o, ATK_STATE_ACTIVE));
+    EXPECT_EQ(atk_component_get_layer(ATK_COMPONENT(f.o)), ATK_LAYER_WINDOW);
+    auto* button = Place<TButton>(10, 40, 75, 25);
+    Ref b(atkbridge::Wrap(button->GetAccessible()));
+    EXPECT_FALSE(ATK_IS_WINDOW(b.o));
+    EXPECT_EQ(atk_component_get_layer(ATK_COMPONENT(b.o)), ATK_LAYER_WIDGET);
+    EXPECT_EQ(atkbridge::RoleOf(arMenu), ATK_ROLE_MENU);
+    EXPECT_EQ(atkbridge::RoleOf(arMenuItem), ATK_ROLE_MENU_ITEM);
+    EXPECT_EQ(atkbridge::RoleOf(arSeparator), ATK_ROLE_SEPARATOR);
+}
+
 }  // namespace
