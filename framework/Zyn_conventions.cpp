@@ -49,9 +49,14 @@ TComponentTimer::~TComponentTimer() { vcl::DeallocateHWnd(wnd_); }
 
 bool TComponentTimer::TryRestart(int Interval, bool Enabled) {
     Stop();
-    if (Interval <= 0 || !Enabled) return true;
+    // A designed component keeps its settings but its timer never runs.
+    if (Interval <= 0 || !Enabled || Designed()) return true;
     running_ = vcl::SetTimer(wnd_, TimerID, vcl::UINT(Interval), nullptr) != 0;
     return running_;
+}
+
+bool TComponentTimer::Designed() const {
+    return component_ != nullptr && component_->GetComponentState().Contains(vcl::csDesigning);
 }
 
 void TComponentTimer::Stop() {
@@ -62,6 +67,11 @@ void TComponentTimer::Stop() {
 void TComponentTimer::WndProc(vcl::TMessage& Message) {
     if (Message.Msg != vcl::WM_TIMER || Message.WParam != TimerID) {
         Message.Result = vcl::DefWindowProc(wnd_, Message.Msg, Message.WParam, Message.LParam);
+        return;
+    }
+    if (Designed()) {
+        // Made designed after it started: it stops at its first tick.
+        Stop();
         return;
     }
     try {

@@ -71,7 +71,8 @@ inline constexpr const char* RowHeightProbe = "9GMgÜ$§[{|";
 /// The timer of a component: a hidden message window whose timer number 1 calls OnTick.
 /// The window lives as long as this object; destroying it ends the timer. An exception that
 /// escapes OnTick is reported through Application->HandleException (with the component as
-/// Sender) and the timer keeps running. Every other message goes to DefWindowProc.
+/// Sender) and the timer keeps running. Every other message goes to DefWindowProc. While the
+/// component is designed (csDesigning) the timer does not run.
 class TComponentTimer {
 public:
     /// The number of the timer on the hidden window (WM_TIMER's WParam).
@@ -101,6 +102,7 @@ public:
 
 private:
     void WndProc(vcl::TMessage& Message);
+    bool Designed() const;
 
     vcl::TComponent* component_;
     std::function<void()> onTick_;

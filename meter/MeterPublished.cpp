@@ -23,7 +23,7 @@ const TClassInfo* const NeedleLayoutClass =
         p.Integer("ShadowDx", &N::GetShadowDx, &N::SetShadowDx);
         p.Integer("ShadowDy", &N::GetShadowDy, &N::SetShadowDy);
         p.Color("ShadowColor", &N::GetShadowColor, &N::SetShadowColor);
-        p.Boolean("Visible", &N::GetVisible, &N::SetVisible).NoDefault();
+        p.Boolean("Visible", &N::GetVisible, &N::SetVisible);
         p.Event("OnChange", &N::GetOnChange, &N::SetOnChange);
     });
 

@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "platform/Classes.h"
 #include "platform/Forms.h"
 #include "platform/Themes.h"
 
@@ -104,7 +105,8 @@ void TGalleryForm::BuildPages() {
     state_.Watch("gallery.backend", [] { return CurrentBackendName(); });
     state_.Watch("gallery.page", [this] {
         int i = GetPageIndex();
-        return i >= 0 ? std::string(Pages()[i].Id) : std::string();
+        if (i == GetPageCount() && formPage_ != nullptr) return std::string("form");
+        return i >= 0 && i < GetPageCount() ? std::string(Pages()[i].Id) : std::string();
     });
     for (const GalleryPage& page : Pages()) {
         pageList_->AddItem(page.Title);
@@ -132,10 +134,49 @@ void TGalleryForm::SetThemeSwitchVisible(bool Value) {
 
 void TGalleryForm::ShowPage(int Index) { pageList_->SetItemIndex(Index); }
 
+void TGalleryForm::AddFormPage(const std::string& FileName) {
+    if (formPage_ != nullptr) throw EComponentError("The gallery shows one form file");
+    TEventHandlers handlers;
+    handlers.SetPlaceholders(true);
+    std::unique_ptr<TComponent> root(ReadFormFile(FileName, nullptr, handlers));
+    auto* loaded = dynamic_cast<TCustomForm*>(root.get());
+    if (loaded == nullptr) throw EReadError("\"" + FileName + "\" describes a " + root->ClassName() + ", not a form");
+    // Written back before its controls move onto the page: what the file loaded to.
+    state_.Record("form.text", WriteComponentText(loaded));
+    for (TComponent* c : loaded->Components()) {
+        const std::string name = c->GetName();
+        state_.Record("form." + name, c->ClassName());
+        const TClassInfo* info = ClassInfoOf(c);
+        for (const char* prop : {"Caption", "Color"})
+            if (info != nullptr && info->FindProperty(prop) != nullptr)
+                state_.Watch("form." + name + "." + prop, [c, prop] { return GetPropText(c, prop); });
+    }
+    formTitle_ = loaded->GetCaption().empty() ? loaded->GetName() : loaded->GetCaption();
+    formPage_ = new TPanel(this);
+    formPage_->SetParent(host_);
+    formPage_->SetAlign(alClient);
+    formPage_->SetBevelOuter(bvNone);
+    formPage_->SetCaption("");
+    formPage_->SetColor(loaded->GetColor());
+    formPage_->SetVisible(false);
+    // The gallery owns the loaded form (and so its components); its controls live on the page.
+    InsertComponent(root.release());
+    while (loaded->GetControlCount() > 0) loaded->GetControls(0)->SetParent(formPage_);
+    pageList_->AddItem(formTitle_);
+    ShowPage(GetPageCount());
+}
+
 void TGalleryForm::PageChosen() {
     int index = pageList_->GetItemIndex();
     for (int i = 0; i < GetPageCount(); ++i) pages_[i]->SetVisible(i == index);
-    if (index < 0) return;
+    if (formPage_ != nullptr) formPage_->SetVisible(index == GetPageCount());
+    if (index == GetPageCount() && formPage_ != nullptr) {
+        title_->SetCaption(formTitle_);
+        description_->SetCaption("A form file, loaded as an application loads it");
+        status_->SetCaption("Form file   \u00B7   " + Backend()->Name() + " backend");
+        return;
+    }
+    if (index < 0 || index >= GetPageCount()) return;
     const GalleryPage& page = Pages()[index];
     title_->SetCaption(page.Title);
     description_->SetCaption(page.Description);

@@ -25,6 +25,14 @@ public:
     int GetPageCount() const { return static_cast<int>(pages_.size()); }
     // Shows page Index (and selects it in the list).
     void ShowPage(int Index);
+    // Loads a form file as an application does (the handlers it names are bound to ones
+    // that do nothing) onto a page of its own after the others, and shows that page. The
+    // state dump gets "form.text", the text the loaded form writes back, and for each of
+    // its components "form.<Name>" (its class) and its Caption and Color where it has them.
+    // A file that does not read raises the reader's error.
+    void AddFormPage(const std::string& FileName);
+    // The page AddFormPage made (nullptr before).
+    vcl::TPanel* FormPage() const { return formPage_; }
     int GetPageIndex() const { return pageList_->GetItemIndex(); }
     GalleryState& State() { return state_; }
     // The theme switch in the header; the page pictures are taken without it, so that they
@@ -45,6 +53,8 @@ private:
     vcl::TLabel* themeCaption_ = nullptr;
     vcl::TComboBox* themeSwitch_ = nullptr;
     std::vector<vcl::TPanel*> pages_;
+    vcl::TPanel* formPage_ = nullptr;
+    std::string formTitle_;
     std::vector<std::function<void()>> themeAppliers_;
     GalleryState state_;
 };

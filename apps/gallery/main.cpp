@@ -6,6 +6,8 @@
 //   gallery --theme NAME        light (the default), dark or high-contrast
 //   gallery --dump-state FILE   keeps FILE up to date with the values tests check
 //   gallery --list              prints the page ids
+//   gallery --form FILE         adds a page with the form file FILE loaded and starts there;
+//                               with --png DIR only that page is written, to DIR/form.png
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include "apps/gallery/GalleryForm.h"
 #include "apps/gallery/Snapshots.h"
 #include "platform/Forms.h"
+#include "platform/SysUtils.h"
 
 using namespace vcl;
 
@@ -24,13 +27,14 @@ struct Options {
     std::string stateFile;
     std::string page;
     std::string theme;
+    std::string formFile;
     bool list = false;
 };
 
 [[noreturn]] void Usage(const char* Problem) {
     std::fprintf(stderr,
                  "gallery: %s\n"
-                 "usage: gallery [--page ID] [--png DIR] [--theme NAME] [--dump-state FILE] [--list]\n",
+                 "usage: gallery [--page ID] [--png DIR] [--theme NAME] [--dump-state FILE] [--form FILE] [--list]\n",
                  Problem);
     std::exit(2);
 }
@@ -46,6 +50,7 @@ Options ParseArguments(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--dump-state") == 0) o.stateFile = value("--dump-state");
         else if (std::strcmp(argv[i], "--page") == 0) o.page = value("--page");
         else if (std::strcmp(argv[i], "--theme") == 0) o.theme = value("--theme");
+        else if (std::strcmp(argv[i], "--form") == 0) o.formFile = value("--form");
         else if (std::strcmp(argv[i], "--list") == 0) o.list = true;
         else Usage((std::string("unknown argument \"") + argv[i] + "\"").c_str());
     }
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
         if (!options.theme.empty()) Application->SetTheme(options.theme);
         auto* form = new gallery::TGalleryForm(Application);
         if (!options.page.empty()) form->ShowPage(PageIndex(options.page));
+        if (!options.formFile.empty()) form->AddFormPage(options.formFile);
         // Without a display nobody could work the window: make the pictures instead.
         if (options.pngDir.empty() && !Backend()->IsInteractive()) {
             options.pngDir = "out/gallery";
@@ -81,6 +87,14 @@ int main(int argc, char** argv) {
         if (!options.pngDir.empty()) {
             form->SetThemeSwitchVisible(false);
             form->Show();
+            if (!options.formFile.empty()) {
+                if (!ForceDirectories(options.pngDir)) throw EInOutError("Cannot create the folder \"" + options.pngDir + "\"");
+                Application->ProcessMessages();
+                form->SaveToPNG(options.pngDir + "/form.png");
+                if (!options.stateFile.empty()) form->State().WriteIfChanged(options.stateFile);
+                std::printf("%s\n", (options.pngDir + "/form.png").c_str());
+                return 0;
+            }
             gallery::WritePageSnapshots(form, options.pngDir);
             return 0;
         }

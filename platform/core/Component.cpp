@@ -74,6 +74,11 @@ void TComponent::SetComponentStateItem(TComponentStateItem Item, bool On) {
     if (On) state_.Include(Item); else state_.Exclude(Item);
 }
 
+void TComponent::SetDesigning(bool Value) {
+    SetComponentStateItem(csDesigning, Value);
+    for (TComponent* owned : components_) owned->SetDesigning(Value);
+}
+
 TComponent* TComponent::GetComponent(int Index) const {
     if (Index < 0 || Index >= GetComponentCount())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
@@ -90,6 +95,9 @@ TComponent* TComponent::FindComponent(const std::string& AName) const {
 void TComponent::InsertComponent(TComponent* AComponent) {
     if (AComponent->owner_ != nullptr) AComponent->owner_->RemoveComponent(AComponent);
     Insert(AComponent);
+    // What a designed component owns is designed too, from the moment it is made: a
+    // constructor or a form being read then starts no timer and takes no input.
+    if (state_.Contains(csDesigning)) AComponent->SetDesigning(true);
     Notification(AComponent, opInsert);
 }
 

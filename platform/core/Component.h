@@ -60,6 +60,9 @@ public:
     TComponentState GetComponentState() const { return state_; }
     // Lets the form reader, designers and tests mark a component as loading or designing.
     void SetComponentStateItem(TComponentStateItem Item, bool On);
+    // Marks this component and everything it owns as designed (csDesigning) or not; a
+    // component inserted into a designed owner later is marked when it is inserted.
+    void SetDesigning(bool Value);
 
     int GetComponentCount() const { return static_cast<int>(components_.size()); }
     TComponent* GetComponent(int Index) const;

@@ -690,10 +690,17 @@ private:
                     if (target != nullptr) Line(indent, path + " = " + ReferenceName(component, path, target));
                     break;
                 }
-                default:
-                    if (p->IsReadOnly() || p->IsDefault(*obj)) break;
+                default: {
+                    if (p->IsReadOnly()) break;
+                    // A sub-object's property is compared with what a fresh component of
+                    // this class holds there.
+                    const TPropValue* nested = nullptr;
+                    if (depth > 0)
+                        if (const TClassInfo* own = ClassInfoOf(component)) nested = own->NestedDefault(path);
+                    if (nested != nullptr ? p->IsDefault(*obj, *nested) : p->IsDefault(*obj)) break;
                     Line(indent, path + " = " + ValueText(*p, *obj));
                     break;
+                }
             }
         }
     }

@@ -189,15 +189,20 @@ TThemedDefaultTest& ThemedDefaultTest() {
 void SetThemedDefaultTest(TThemedDefaultTest Test) { ThemedDefaultTest() = std::move(Test); }
 
 bool TPropInfo::IsDefault(TPersistent& Obj) const {
-    if (!Default || !Get || Kind == pkClass || Kind == pkEvent) return false;   // pkComponent: nullptr
+    if (!Default) return false;
+    return IsDefault(Obj, *Default);
+}
+
+bool TPropInfo::IsDefault(TPersistent& Obj, const TPropValue& Value) const {
+    if (!Get || Kind == pkClass || Kind == pkEvent) return false;   // pkComponent: nullptr
     if (Kind == pkColor && ThemedDefaultTest() && ThemedDefaultTest()(Obj, *this)) return true;
     TPropValue v = Get(Obj);
     if (Kind == pkFloat) {
         const double* d = std::get_if<double>(&v);
-        const double* dd = std::get_if<double>(&*Default);
+        const double* dd = std::get_if<double>(&Value);
         return d && dd && *d == *dd;
     }
-    return v == *Default;
+    return v == Value;
 }
 
 std::string TPropInfo::GetAsText(TPersistent& Obj) const {
@@ -367,6 +372,34 @@ void TClassInfo::TakeDefaultsFromPrototype(std::vector<const TPropInfo*>& All) c
         copy.Default = std::move(value);
         p = &copy;
     }
+    TakeNestedDefaults(*proto, All, "", 0);
+}
+
+// The values of the prototype's sub-objects, by path, for every property the sub-object's
+// class gives a default: a property without one stays always written.
+void TClassInfo::TakeNestedDefaults(TPersistent& Obj, const std::vector<const TPropInfo*>& Props,
+                                    const std::string& Prefix, int Depth) const {
+    if (Depth > 8) return;
+    for (const TPropInfo* p : Props) {
+        if (p->Kind != pkClass || !p->Get) continue;
+        TPersistent* sub = std::get<TPersistent*>(p->Get(Obj));
+        if (sub == nullptr || dynamic_cast<TComponent*>(sub) != nullptr) continue;
+        const TClassInfo* info = ClassInfoOf(sub);
+        if (info == nullptr) continue;
+        std::string path = Prefix + Lower(p->Name) + ".";
+        const std::vector<const TPropInfo*>& inner = info->Properties();
+        for (const TPropInfo* q : inner) {
+            if (q->Kind == pkClass || q->Kind == pkEvent || q->Kind == pkComponent || !q->Get || !q->Default) continue;
+            nestedDefaults_.insert_or_assign(path + Lower(q->Name), q->Get(*sub));
+        }
+        TakeNestedDefaults(*sub, inner, path, Depth + 1);
+    }
+}
+
+const TPropValue* TClassInfo::NestedDefault(std::string_view Path) const {
+    Build();
+    auto it = nestedDefaults_.find(Lower(Path));
+    return it == nestedDefaults_.end() ? nullptr : &it->second;
 }
 
 void TClassInfo::Build() const {

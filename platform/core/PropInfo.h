@@ -32,6 +32,7 @@
 #include <deque>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -89,6 +90,9 @@ struct TPropInfo {
     bool IsStored(TPersistent& Obj) const { return !StoredFn || StoredFn(Obj); }
     // Whether the current value equals the default (never for a property without one).
     bool IsDefault(TPersistent& Obj) const;
+    // The same against another default: the one a sub-object's property has inside the
+    // class that holds it (TClassInfo::NestedDefault).
+    bool IsDefault(TPersistent& Obj, const TPropValue& Default) const;
 
     // The value as text: a string as it is, otherwise as a form file writes it: 12, 1.5,
     // True, alLeft, [fsBold, fsItalic], clRed. A sub-object gives "(TFont)", an event "",
@@ -136,6 +140,12 @@ public:
     bool CanCreate() const { return bool(factory_); }
     // A new instance owned by Owner; EComponentError when the class cannot be created.
     TComponent* Create(TComponent* Owner) const;
+    // The default of a sub-object's property by its path below this class ("Font.Size",
+    // "NeedleLayoutSec.Visible"): what that sub-object of a fresh instance holds. A holder
+    // may set up two sub-objects of one class differently (a meter's second needle starts
+    // hidden), so the sub-object class's own default does not tell what a fresh holder has.
+    // nullptr when the class cannot be built alone or the property has no default at all.
+    const TPropValue* NestedDefault(std::string_view Path) const;
 
     // Used by RegisterClass.
     TClassInfo(std::string Name, std::type_index Type, std::optional<std::type_index> Parent,
@@ -146,6 +156,8 @@ public:
 private:
     void Build() const;
     void TakeDefaultsFromPrototype(std::vector<const TPropInfo*>& All) const;
+    void TakeNestedDefaults(TPersistent& Obj, const std::vector<const TPropInfo*>& Props,
+                            const std::string& Prefix, int Depth) const;
 
     std::string name_;
     std::type_index type_;
@@ -157,6 +169,7 @@ private:
     mutable std::vector<TPropInfo> own_;
     mutable std::deque<TPropInfo> inheritedOverrides_;   // stable addresses
     mutable std::vector<const TPropInfo*> all_;
+    mutable std::map<std::string, TPropValue, std::less<>> nestedDefaults_;   // lower-case paths
 };
 
 namespace detail {

@@ -37,7 +37,8 @@ void TTimer::SetOnTimer(TNotifyEvent Value) {
 
 void TTimer::UpdateTimer() {
     KillTimer(window_, 1);
-    if (interval_ != 0 && enabled_ && FOnTimer) {
+    // A designed timer keeps its settings but never ticks.
+    if (interval_ != 0 && enabled_ && FOnTimer && !GetComponentState().Contains(csDesigning)) {
         if (SetTimer(window_, 1, interval_, nullptr) == 0) throw EOutOfResources("Not enough timers available");
     }
 }
@@ -49,6 +50,11 @@ void TTimer::Timer() {
 void TTimer::WndProc(TMessage& Message) {
     if (Message.Msg != WM_TIMER) {
         Message.Result = DefWindowProc(window_, Message.Msg, Message.WParam, Message.LParam);
+        return;
+    }
+    if (GetComponentState().Contains(csDesigning)) {
+        // Made designed after it started: it stops at its first tick.
+        KillTimer(window_, 1);
         return;
     }
     try {

@@ -10,7 +10,8 @@
 namespace vcl {
 
 // Fires OnTimer every Interval ms through the message loop. The timer exists only while
-// Enabled, Interval > 0 and OnTimer is assigned; any change restarts it.
+// Enabled, Interval > 0 and OnTimer is assigned, and never while designed (csDesigning);
+// any change restarts it.
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* AOwner);

@@ -7,7 +7,9 @@
 #include <map>
 
 #include "apps/designer/model/PropertyRows.h"
+#include "platform/Buttons.h"
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
 #include "tests/generic/PropertySweep.h"
 
 namespace {
@@ -55,6 +57,10 @@ TEST(Inspector, RowsOfEveryKindOnEveryClass) {
                 EXPECT_EQ(insp.Value(c, r), "(" + std::get<TPersistent*>(r.Prop->Get(*r.Holder))->ClassName() + ")");
                 continue;
             }
+            if (r.Kind == TEditorKind::Bitmap) {
+                EXPECT_EQ(insp.Value(c, r), "(none)") << cls->GetName() << "." << r.Path;   // a fresh one holds none
+                continue;
+            }
             if (r.Kind != TEditorKind::StringList) {
                 EXPECT_EQ(insp.Value(c, r), GetPropText(c, r.Path)) << cls->GetName() << "." << r.Path;
             }
@@ -71,7 +77,8 @@ TEST(Inspector, RowsOfEveryKindOnEveryClass) {
     }
     for (TEditorKind k : {TEditorKind::Integer, TEditorKind::Float, TEditorKind::String, TEditorKind::Enum,
                           TEditorKind::Set, TEditorKind::Boolean, TEditorKind::Color, TEditorKind::Font,
-                          TEditorKind::Object, TEditorKind::StringList, TEditorKind::Component, TEditorKind::Event})
+                          TEditorKind::Object, TEditorKind::StringList, TEditorKind::Component, TEditorKind::Event,
+                          TEditorKind::Bitmap})
         EXPECT_GT(seen[k], 0) << "no property edited as kind " << int(k);
 }
 
@@ -94,7 +101,10 @@ TEST(Inspector, WriteBackTakeOtherRefuseMalformedOnEveryClass) {
         std::vector<TInspectorRow> events = insp.Events(m.Find(name));
         rows.insert(rows.end(), events.begin(), events.end());
         for (const TInspectorRow& row0 : rows) {
-            if (row0.ReadOnly || row0.Kind == TEditorKind::Font || row0.Kind == TEditorKind::Object) continue;
+            // Bitmaps load from files (their own test).
+            if (row0.ReadOnly || row0.Kind == TEditorKind::Font || row0.Kind == TEditorKind::Object ||
+                row0.Kind == TEditorKind::Bitmap)
+                continue;
             std::string where = cls->GetName() + "." + row0.Path;
             // Rows are found again by path: a refused value may have rebuilt the form.
             auto rowOf = [&] {
@@ -142,6 +152,36 @@ TEST(Inspector, WriteBackTakeOtherRefuseMalformedOnEveryClass) {
             }
         }
     }
+}
+
+TEST(Inspector, ABitmapLoadsFromAFile) {
+    TDesignModel m;
+    TInspector insp(m);
+    TComponent* c = m.Drop("TSpeedButton", nullptr, Bounds(8, 8, 40, 40));
+    TInspectorRow glyph;
+    for (const TInspectorRow& r : insp.Properties(c))
+        if (r.Path == "Glyph") glyph = r;
+    ASSERT_EQ(glyph.Kind, TEditorKind::Bitmap);
+    EXPECT_EQ(insp.Value(c, glyph), "(none)");
+    std::string file = std::string(ZYN_TEST_OUTPUT_DIR) + "/inspector-glyph.png";
+    {
+        TBitmap picture;
+        picture.SetPixelFormat(pf24bit);
+        picture.SetSize(32, 16);
+        picture.GetCanvas()->GetBrush()->SetColor(clRed);
+        picture.GetCanvas()->FillRect(Rect(0, 0, 32, 16));
+        picture.SaveToFile(file);
+    }
+    insp.SetValue(c, glyph, file);
+    EXPECT_EQ(insp.Value(c, glyph), "(32 x 16)");
+    auto* button = dynamic_cast<TSpeedButton*>(c);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(ColorToRGB(button->GetGlyph()->GetCanvas()->GetPixels(3, 3)) & 0xFFFFFF, 0x0000FFu);
+    // A file that does not load leaves the picture; "" clears it.
+    EXPECT_THROW(insp.SetValue(c, glyph, file + ".missing"), Exception);
+    EXPECT_EQ(insp.Value(c, glyph), "(32 x 16)");
+    insp.SetValue(c, glyph, "");
+    EXPECT_EQ(insp.Value(c, glyph), "(none)");
 }
 
 TEST(Inspector, SetElementsAndStringListsAndReferences) {

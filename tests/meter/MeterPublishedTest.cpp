@@ -32,11 +32,48 @@ TEST(MeterPublished, DefaultsAreTheDocumentedInitialValues) {
     info->FindProperty("MeterLayout")->SetAsText(m, "mlCirc300");
     EXPECT_EQ(m.GetMeterLayout(), mlCirc300);
     EXPECT_EQ(m.GetSweepAngle(), 300);
-    // The secondary needle starts hidden, so Visible is always written for both layouts.
+    // The secondary needle starts hidden: inside a meter each layout's defaults are what a
+    // fresh meter holds there, not what a fresh layout on its own holds.
     const vcl::TClassInfo* needle = vcl::GetClass("TNeedleLayout");
     ASSERT_NE(needle, nullptr);
     EXPECT_EQ(needle->FindProperty("HeadAngle")->GetAsText(*m.GetNeedleLayout()), "30");
     EXPECT_FALSE(needle->FindProperty("Visible")->IsDefault(*m.GetNeedleLayoutSec()));
+    ASSERT_NE(info->NestedDefault("NeedleLayoutSec.Visible"), nullptr);
+    EXPECT_EQ(*info->NestedDefault("needlelayoutsec.visible"), vcl::TPropValue(std::int64_t(0)));
+    EXPECT_EQ(*info->NestedDefault("NeedleLayout.Visible"), vcl::TPropValue(std::int64_t(1)));
+    EXPECT_EQ(info->NestedDefault("NeedleLayout.OnChange"), nullptr);
+}
+
+TEST(MeterPublished, AFreshMeterWritesNoNeedleSettingsAndEveryChangeComesBack) {
+    auto form = std::make_unique<vcl::TForm>(nullptr);
+    form->SetName("Form1");
+    auto* m = new TMeter(form.get());
+    m->SetName("Meter1");
+    m->SetParent(form.get());
+    std::string text = vcl::WriteComponentText(form.get());
+    EXPECT_EQ(text.find("NeedleLayout"), std::string::npos) << text;
+
+    // Each needle set to what the other one starts with: both written, both read back.
+    m->GetNeedleLayout()->SetVisible(false);
+    m->GetNeedleLayoutSec()->SetVisible(true);
+    text = vcl::WriteComponentText(form.get());
+    EXPECT_NE(text.find("NeedleLayout.Visible = False"), std::string::npos) << text;
+    EXPECT_NE(text.find("NeedleLayoutSec.Visible = True"), std::string::npos) << text;
+    std::unique_ptr<vcl::TComponent> back(vcl::ReadComponentText(text, nullptr));
+    auto* read = dynamic_cast<TMeter*>(back->FindComponent("Meter1"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_FALSE(read->GetNeedleLayout()->GetVisible());
+    EXPECT_TRUE(read->GetNeedleLayoutSec()->GetVisible());
+
+    // A file that names the flags at their start values (as files did) loads the same.
+    std::unique_ptr<vcl::TComponent> old(vcl::ReadComponentText(
+        "object Form1: TForm\n  object Meter1: TMeter\n    NeedleLayout.Visible = True\n"
+        "    NeedleLayoutSec.Visible = False\n  end\nend\n", nullptr));
+    auto* oldMeter = dynamic_cast<TMeter*>(old->FindComponent("Meter1"));
+    ASSERT_NE(oldMeter, nullptr);
+    EXPECT_TRUE(oldMeter->GetNeedleLayout()->GetVisible());
+    EXPECT_FALSE(oldMeter->GetNeedleLayoutSec()->GetVisible());
+    EXPECT_EQ(vcl::WriteComponentText(old.get()).find("Visible"), std::string::npos);
 }
 
 TEST(MeterMouse, MoveReportsTheValueUnderThePointer) {

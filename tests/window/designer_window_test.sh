@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # The form designer in a real X server, worked with real input events.
 #
-# usage: designer_window_test.sh DESIGNER OUTPUT_DIR
+# usage: designer_window_test.sh DESIGNER OUTPUT_DIR [GALLERY]
 #
 # Drops a meter and a report list from the palette onto the form, selects the meter again
 # on the surface, sets its caption and colour in the inspector, saves, and checks the
-# saved form file and that it opens again. Outcomes are read from the state file the
-# designer keeps (--dump-state). Exits 77 (skipped) only when no X server can be started.
+# saved form file, the recent-files list, the preview window, that the file opens again
+# and that the gallery's form loader (gallery --form) loads it to the same state.
+# Outcomes are read from the state file the designer keeps (--dump-state). Exits 77
+# (skipped) only when no X server can be started.
 set -u
 
 designer=$(realpath "$1")
 out=$2
+gallery=${3:+$(realpath "$3")}
 mkdir -p "$out"
 out=$(realpath "$out")
 state=$out/designer-state.txt
@@ -107,6 +110,9 @@ set_value() {
 }
 
 cd "$out" || fail "no output folder"
+# The recent-files list goes to a folder of the test's own.
+rm -rf "$out/config"
+export XDG_CONFIG_HOME=$out/config
 ZYN_BACKEND=sdl "$designer" --dump-state "$state" >"$out/designer.log" 2>&1 &
 dpid=$!
 wid=$(timeout 10 xdotool search --sync --name "Form designer" | head -1)
@@ -141,8 +147,41 @@ grep -q "object ReportListView1: TReportListView" "$saved" || fail "no report li
 grep -q "Caption = 'Pressure'" "$saved" || fail "the caption was not saved"
 grep -q "Color = clRed" "$saved" || fail "the colour was not saved"
 
-# 4. The saved file opens again (headless) and saves the same text.
+wait_for recent "$saved" "the saved file first among the recent files"
+[ "$(head -1 "$XDG_CONFIG_HOME/zyn-designer/recent-files" 2>/dev/null)" = "$saved" ] \
+    || fail "the recent-files list does not start with $saved"
+
+# 4. Preview: the form runs in a window of its own.
+at preview.rect
+wait_for preview Form1 "the preview shown"
+timeout 10 xdotool search --sync --name "(preview)" >/dev/null || fail "no preview window"
+
+# 5. The saved file opens again (headless) and saves the same text.
 cp "$saved" "$out/reopened.dfm"
 ZYN_BACKEND=headless "$designer" --png "$out/reopened.png" "$out/reopened.dfm" >>"$out/designer.log" 2>&1 \
     || fail "the saved form does not open"
+
+# 6. The gallery's form loader reads the file to the same state: the text it writes back
+# is the file, and the meter's caption and colour are there.
+if [ -n "$gallery" ]; then
+    gstate=$out/gallery-state.txt
+    rm -f "$gstate"
+    ZYN_BACKEND=headless "$gallery" --form "$saved" --png "$out/gallery" --dump-state "$gstate" \
+        >"$out/gallery.log" 2>&1 || { cat "$out/gallery.log"; fail "the gallery does not load the saved form"; }
+    gvalue() { sed -n "s/^$1=//p" "$gstate"; }
+    [ "$(gvalue gallery.page)" = form ] || fail "the gallery shows page \"$(gvalue gallery.page)\", not the form"
+    [ "$(gvalue form.Meter1)" = TMeter ] || fail "no meter in the gallery's form"
+    [ "$(gvalue form.ReportListView1)" = TReportListView ] || fail "no report list in the gallery's form"
+    [ "$(gvalue form.Meter1.Caption)" = Pressure ] || fail "the gallery's meter is captioned \"$(gvalue form.Meter1.Caption)\""
+    [ "$(gvalue form.Meter1.Color)" = clRed ] || fail "the gallery's meter is coloured \"$(gvalue form.Meter1.Color)\""
+    python3 - "$saved" "$gstate" <<'PY' || fail "the gallery's form writes back other text than the file"
+import sys
+saved = open(sys.argv[1], encoding="utf-8").read()
+value = next(l[len("form.text="):] for l in open(sys.argv[2], encoding="utf-8").read().split("\n")
+             if l.startswith("form.text="))
+text = value.replace("\\\\", "\0").replace("\\n", "\n").replace("\\r", "\r").replace("\0", "\\")
+sys.exit(0 if text == saved else 1)
+PY
+    [ -s "$out/gallery/form.png" ] || fail "no picture of the gallery's form page"
+fi
 echo "designer window test passed"

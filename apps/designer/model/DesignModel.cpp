@@ -17,10 +17,7 @@ namespace designer {
 
 using namespace vcl;
 
-void MarkDesigning(TComponent* C) {
-    C->SetComponentStateItem(csDesigning, true);
-    for (TComponent* owned : C->Components()) MarkDesigning(owned);
-}
+void MarkDesigning(TComponent* C) { C->SetDesigning(true); }
 
 namespace {
 // A control that sizes itself takes its own size at once, as the form reader gives it when
@@ -49,7 +46,12 @@ std::unique_ptr<TCustomForm> TDesignModel::ReadForm(const std::string& Text) con
     // The handlers a form names belong to the application; the design keeps their names.
     TEventHandlers handlers;
     handlers.SetPlaceholders(true);
-    std::unique_ptr<TComponent> root(ReadComponentText(Text, nullptr, handlers));
+    // Read under a designed owner, every component is designed from the moment it is made:
+    // none starts a timer while its properties are set or in Loaded.
+    TComponent host(nullptr);
+    host.SetDesigning(true);
+    std::unique_ptr<TComponent> root(ReadComponentText(Text, &host, handlers));
+    host.RemoveComponent(root.get());
     auto* form = dynamic_cast<TCustomForm*>(root.get());
     if (form == nullptr) throw EReadError("A form file describes a form, not a " + root->ClassName());
     root.release();
@@ -58,6 +60,7 @@ std::unique_ptr<TCustomForm> TDesignModel::ReadForm(const std::string& Text) con
 
 void TDesignModel::New() {
     auto form = std::make_unique<TForm>(nullptr);
+    form->SetDesigning(true);
     form->SetName("Form1");
     SetPropText(form.get(), "Caption", "Form1");
     form->SetBounds(0, 0, 480, 360);
@@ -131,7 +134,6 @@ TComponent* TDesignModel::Drop(const std::string& ClassName, TWinControl* Parent
             if (control->GetControlStyle().Contains(csSetCaption) && own != nullptr && own->FindProperty("Caption") != nullptr)
                 SetPropText(c, "Caption", name);
         }
-        MarkDesigning(c);
     });
     TComponent* c = Find(name);
     Select(c);
@@ -531,6 +533,46 @@ void TDesignModel::SendToBack() {
         std::vector<TControl*> sel = SelectedControls();
         // Back to front, so the selection keeps its own order at the back.
         for (auto it = sel.rbegin(); it != sel.rend(); ++it) (*it)->SendToBack();
+    });
+}
+
+std::vector<TWinControl*> TDesignModel::TabOrderOf(const TWinControl* Container) {
+    std::vector<TWinControl*> list;
+    for (int i = 0; i < Container->GetControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(Container->GetControls(i)); w != nullptr && w->GetTabOrder() >= 0)
+            list.push_back(w);
+    std::stable_sort(list.begin(), list.end(), [](const TWinControl* a, const TWinControl* b) { return a->GetTabOrder() < b->GetTabOrder(); });
+    return list;
+}
+
+TWinControl* TDesignModel::TabOrderContainer() const {
+    if (selection_.size() == 1)
+        if (auto* c = dynamic_cast<TControl*>(selection_[0])) {
+            auto* w = dynamic_cast<TWinControl*>(c);
+            if (w != nullptr && (w == form_.get() || w->GetControlStyle().Contains(csAcceptsControls))) return w;
+            if (c->GetParent() != nullptr) return c->GetParent();
+        }
+    return form_.get();
+}
+
+void TDesignModel::SetTabOrder(TWinControl* Container, const std::vector<std::string>& Names) {
+    std::vector<TWinControl*> now = TabOrderOf(Container);
+    std::vector<TWinControl*> wanted;
+    for (const std::string& n : Names) {
+        auto* w = dynamic_cast<TWinControl*>(Find(n));
+        if (w == nullptr || w->GetParent() != Container || std::find(wanted.begin(), wanted.end(), w) != wanted.end())
+            throw EComponentError("'" + n + "' is not a windowed child of " + Container->GetName() + " to be ordered");
+        wanted.push_back(w);
+    }
+    if (wanted.size() != now.size())
+        throw EComponentError("The tab order of " + Container->GetName() + " names " + std::to_string(now.size()) +
+                              " controls, not " + std::to_string(wanted.size()));
+    // The windowed children keep the places they hold among the container's focus targets
+    // (graphic controls that take the keyboard are there too) and swap among them.
+    std::vector<int> slots;
+    for (TWinControl* w : now) slots.push_back(w->GetTabOrder());
+    Change([&] {
+        for (std::size_t k = 0; k < wanted.size(); ++k) wanted[k]->SetTabOrder(slots[k]);
     });
 }
 

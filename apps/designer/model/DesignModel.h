@@ -106,6 +106,14 @@ public:
     void Delete();
     void BringToFront();
     void SendToBack();
+    // The windowed children of Container in their tab order.
+    static std::vector<vcl::TWinControl*> TabOrderOf(const vcl::TWinControl* Container);
+    // The container whose tab order the editor shows: the selected container, else the
+    // parent of the selected control, else the form.
+    vcl::TWinControl* TabOrderContainer() const;
+    // Gives Container's windowed children the tab order of Names, one undo step. Names must
+    // name exactly those children (EComponentError otherwise, nothing changed).
+    void SetTabOrder(vcl::TWinControl* Container, const std::vector<std::string>& Names);
     // Sets a property of a component by path ("Font.Size") in form-file text, as one undo
     // step. A value the property refuses raises its own error and leaves the form as it was.
     void SetProperty(vcl::TComponent* C, const std::string& Path, const std::string& Text);

@@ -41,6 +41,7 @@ TEditorKind EditorKindOf(const TPropInfo& Prop, TPersistent& Holder) {
             TPersistent* sub = Prop.Get ? std::get<TPersistent*>(Prop.Get(Holder)) : nullptr;
             if (dynamic_cast<TStrings*>(sub) != nullptr) return TEditorKind::StringList;
             if (dynamic_cast<TFont*>(sub) != nullptr) return TEditorKind::Font;
+            if (dynamic_cast<TBitmap*>(sub) != nullptr) return TEditorKind::Bitmap;
             return TEditorKind::Object;
         }
     }
@@ -87,6 +88,11 @@ std::string TInspector::Value(TComponent* C, const TInspectorRow& Row) const {
             for (int i = 0; i < list->GetCount(); ++i) text += (i ? "\n" : "") + list->Get(i);
             return text;
         }
+        case TEditorKind::Bitmap: {
+            auto* bmp = dynamic_cast<TBitmap*>(std::get<TPersistent*>(Row.Prop->Get(*Row.Holder)));
+            if (bmp == nullptr || bmp->GetWidth() == 0 || bmp->GetHeight() == 0) return "(none)";
+            return "(" + std::to_string(bmp->GetWidth()) + " x " + std::to_string(bmp->GetHeight()) + ")";
+        }
         default: return Row.Prop->GetAsText(*Row.Holder);
     }
 }
@@ -123,6 +129,16 @@ void TInspector::SetValue(TComponent* C, const TInspectorRow& Row, const std::st
                 dynamic_cast<TStrings*>(std::get<TPersistent*>(prop->Get(*holder)))->SetText(Text);
             });
             return;
+        case TEditorKind::Bitmap: {
+            // Read whole first: a file that does not load leaves the picture as it was.
+            TBitmap picture;
+            if (!Text.empty()) picture.LoadFromFile(Text);
+            model_.Change([&] {
+                auto [holder, prop] = ResolvePropPath(C, Row.Path);
+                prop->Set(*holder, TPropValue(static_cast<TPersistent*>(&picture)));
+            });
+            return;
+        }
         case TEditorKind::Font:
         case TEditorKind::Object: throw EPropertyError("Property " + Row.Path + " holds an object; set its properties instead");
         default: model_.SetProperty(C, Row.Path, Text);

@@ -13,7 +13,7 @@
 namespace designer {
 
 enum class TEditorKind {
-    Integer, Float, String, Enum, Set, Boolean, Color, Font, Object, StringList, Component, Event
+    Integer, Float, String, Enum, Set, Boolean, Color, Font, Object, StringList, Component, Event, Bitmap
 };
 
 // The editor kind of a property as held by Holder (sub-objects differ by their class).
@@ -38,7 +38,8 @@ public:
     std::vector<TInspectorRow> Events(vcl::TComponent* C) const;
 
     // The text the row shows: the form-file text of the value; a string list's lines
-    // joined by line breaks; an event's handler name; "(TFont)" for a sub-object.
+    // joined by line breaks; an event's handler name; "(TFont)" for a sub-object; a
+    // bitmap's size ("(16 x 16)", "(none)").
     std::string Value(vcl::TComponent* C, const TInspectorRow& Row) const;
     // The values a drop-down offers: enumeration and boolean names, colour names (the
     // standard and the system colours), the form's components the reference accepts ("" for
@@ -48,7 +49,7 @@ public:
     bool SetElement(vcl::TComponent* C, const TInspectorRow& Row, int Index) const;
 
     // Writes Text as the row's value (a string list: its lines; an event: the handler
-    // name). The property's own error (EPropertyError, EConvertError, ...) when it refuses.
+    // name; a bitmap: the file it loads from, "" clears it). The property's own error (EPropertyError, EConvertError, ...) when it refuses.
     void SetValue(vcl::TComponent* C, const TInspectorRow& Row, const std::string& Text);
     // Turns one element of a set on or off.
     void ToggleSetElement(vcl::TComponent* C, const TInspectorRow& Row, int Index, bool On);

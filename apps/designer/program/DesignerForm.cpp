@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "apps/designer/program/TabOrderDialog.h"
+#include "colsel/Zyn_Colsel.h"
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 
@@ -42,7 +44,8 @@ TButton* ToolButton(TWinControl* Parent, const std::string& Caption, int Left, i
 }
 }  // namespace
 
-TDesignerForm::TDesignerForm(TComponent* AOwner) : TForm(AOwner) {
+TDesignerForm::TDesignerForm(TComponent* AOwner, const std::string& RecentPath) : TForm(AOwner), recent_(RecentPath) {
+    recent_.Load();
     SetName("DesignerForm");
     SetCaption("Form designer");
     SetBounds(0, 0, 1100, 680);
@@ -54,7 +57,13 @@ TDesignerForm::TDesignerForm(TComponent* AOwner) : TForm(AOwner) {
     surface_->SetAlign(alClient);
     surface_->OnDropped = [this] { palette_->SetItemIndex(-1); };
     model_.OnChange = [this] { Refresh(); };
+    RefreshRecent();
     Refresh();
+}
+
+TDesignerForm::~TDesignerForm() {
+    preview_.reset();
+    model_.OnChange = nullptr;
 }
 
 void TDesignerForm::BuildToolBar() {
@@ -73,11 +82,66 @@ void TDesignerForm::BuildToolBar() {
     label->SetBounds(276, 9, 30, 16);
     fileEdit_ = new TEdit(bar);
     fileEdit_->SetParent(bar);
-    fileEdit_->SetBounds(310, 5, 300, 22);
+    fileEdit_->SetBounds(310, 5, 220, 22);
     fileEdit_->SetText("form1.dfm");
+    recentBox_ = new TComboBox(bar);
+    recentBox_->SetParent(bar);
+    recentBox_->SetStyle(csDropDownList);
+    recentBox_->SetBounds(536, 5, 170, 22);
+    recentBox_->SetOnChange([this](TObject*) {
+        int i = recentBox_->GetItemIndex();
+        if (i <= 0 || i > int(recent_.Files().size())) return;
+        std::string file = recent_.Files()[std::size_t(i - 1)];
+        recentBox_->SetItemIndex(0);
+        OpenForm(file);
+    });
+    ToolButton(bar, "Tab order", 712, 76, [this](TObject*) { EditTabOrder(); });
+    previewButton_ = ToolButton(bar, "Preview", 792, 66, [this](TObject*) { Preview(); });
     status_ = new TLabel(bar);
     status_->SetParent(bar);
-    status_->SetBounds(620, 9, 400, 16);
+    status_->SetBounds(866, 9, 230, 16);
+}
+
+void TDesignerForm::RefreshRecent() {
+    recentBox_->GetItems()->Clear();
+    recentBox_->GetItems()->Add(recent_.Files().empty() ? "(no recent files)" : "Recent files");
+    for (const std::string& f : recent_.Files()) recentBox_->GetItems()->Add(f);
+    recentBox_->SetItemIndex(0);
+}
+
+void TDesignerForm::Remember(const std::string& FileName) {
+    recent_.Add(FileName);
+    RefreshRecent();
+}
+
+TCustomForm* TDesignerForm::Preview() {
+    preview_.reset();
+    try {
+        // Read as the application reads it: not designed, so timers run and input arrives;
+        // the handlers it names are the application's and do nothing here.
+        TEventHandlers handlers;
+        handlers.SetPlaceholders(true);
+        std::unique_ptr<TComponent> root(ReadComponentText(model_.SaveText(), nullptr, handlers));
+        auto* form = dynamic_cast<TCustomForm*>(root.get());
+        if (form == nullptr) return nullptr;
+        root.release();
+        preview_.reset(form);
+        preview_->SetCaption(preview_->GetCaption() + " (preview)");
+        preview_->SetPosition(poDefault);
+        preview_->Show();
+        status_->SetCaption("Preview of " + preview_->GetName());
+    } catch (const Exception& e) {
+        status_->SetCaption(e.Message());
+    }
+    return preview_.get();
+}
+
+void TDesignerForm::EditTabOrder() {
+    try {
+        if (designer::EditTabOrder(this, model_)) status_->SetCaption("Tab order set");
+    } catch (const Exception& e) {
+        status_->SetCaption(e.Message());
+    }
 }
 
 void TDesignerForm::BuildPalette() {
@@ -124,6 +188,13 @@ void TDesignerForm::BuildInspector() {
     valueEdit_ = new TEdit(foot);
     valueEdit_->SetParent(foot);
     valueEdit_->SetBounds(4, 4, 220, 22);
+    // A colour row also offers this package's colour selector, system colours included.
+    colorBox_ = new zyn::TColSel(foot);
+    colorBox_->SetParent(foot);
+    colorBox_->SetBounds(4, 30, 284, 24);
+    colorBox_->LoadStandardPalette();
+    colorBox_->SetVisible(false);
+    colorBox_->SetOnChange([this](TObject*) { ColorChosen(); });
     setButton_ = ToolButton(foot, "Set", 228, 60, [this](TObject*) { ApplyValue(valueEdit_->GetText()); });
     setButton_->SetTop(3);
     valueEdit_->SetOnKeyDown([this](TObject*, WORD& Key, TShiftState) {
@@ -134,7 +205,7 @@ void TDesignerForm::BuildInspector() {
     });
     choices_ = new TListBox(foot);
     choices_->SetParent(foot);
-    choices_->SetBounds(4, 30, 284, 144);
+    choices_->SetBounds(4, 58, 284, 116);
     choices_->SetOnClick([this](TObject*) { ChoiceChosen(); });
 
     rows_ = new TListBox(side);
@@ -181,6 +252,16 @@ void TDesignerForm::RefreshInspector() {
     RowChosen();
 }
 
+bool TDesignerForm::ChooseRow(const std::string& Path) {
+    for (std::size_t i = 0; i < shownRows_.size(); ++i)
+        if (shownRows_[i].Path == Path) {
+            rows_->SetItemIndex(int(i));
+            RowChosen();
+            return true;
+        }
+    return false;
+}
+
 void TDesignerForm::RowChosen() {
     if (refreshing_) return;
     int i = rows_->GetItemIndex();
@@ -197,6 +278,22 @@ void TDesignerForm::RowChosen() {
         std::replace(value.begin(), value.end(), '\n', '|');
     }
     valueEdit_->SetText(value);
+    colorBox_->SetVisible(r.Kind == TEditorKind::Color);
+    if (r.Kind == TEditorKind::Color) {
+        refreshing_ = true;
+        try {
+            // The entry of that very colour: system colours of one shade (clBtnFace and
+            // clMenu in many themes) are told apart by name.
+            TColor shown = StringToColor(value);
+            int exact = 0;
+            for (int k = 1; k <= colorBox_->GetNumColors() && exact == 0; ++k)
+                if (colorBox_->GetArrayColor(k) == shown) exact = k;
+            if (exact > 0) colorBox_->SetSelIx(exact);
+            else colorBox_->SetSelColor(shown);
+        } catch (const Exception&) {
+        }
+        refreshing_ = false;
+    }
     std::vector<std::string> options = inspector_.Choices(c, r);
     for (std::size_t k = 0; k < options.size(); ++k) {
         if (r.Kind == TEditorKind::Set) choices_->GetItems()->Add((inspector_.SetElement(c, r, int(k)) ? "[x] " : "[ ] ") + options[k]);
@@ -218,6 +315,12 @@ void TDesignerForm::ApplyValue(const std::string& Text) {
         status_->SetCaption(e.Message());
         RefreshInspector();
     }
+}
+
+void TDesignerForm::ColorChosen() {
+    int i = rows_->GetItemIndex();
+    if (refreshing_ || i < 0 || i >= int(shownRows_.size()) || shownRows_[std::size_t(i)].Kind != TEditorKind::Color) return;
+    ApplyValue(ColorToString(colorBox_->GetSelColor()));
 }
 
 void TDesignerForm::ChoiceChosen() {
@@ -263,6 +366,9 @@ std::string TDesignerForm::StateText() const {
     line("value.rect", RectText(valueEdit_, valueEdit_->GetClientRect()));
     line("set.rect", RectText(setButton_, setButton_->GetClientRect()));
     line("save.rect", RectText(saveButton_, saveButton_->GetClientRect()));
+    line("preview.rect", RectText(previewButton_, previewButton_->GetClientRect()));
+    line("preview", preview_ != nullptr && preview_->GetVisible() ? preview_->GetName() : "");
+    line("recent", recent_.Files().empty() ? "" : recent_.Files()[0]);
     std::string sel;
     for (TComponent* c : model_.Selection()) sel += (sel.empty() ? "" : " ") + c->GetName();
     line("selection", sel);
@@ -321,6 +427,7 @@ void TDesignerForm::OpenForm(const std::string& FileName) {
     try {
         model_.Open(FileName);
         fileEdit_->SetText(FileName);
+        Remember(FileName);
         status_->SetCaption("Opened " + FileName);
     } catch (const Exception& e) {
         status_->SetCaption(e.Message());
@@ -335,6 +442,7 @@ bool TDesignerForm::SaveFormAs(const std::string& FileName) {
     try {
         model_.Save(FileName);
         fileEdit_->SetText(FileName);
+        Remember(FileName);
         status_->SetCaption("Saved " + FileName);
         return true;
     } catch (const Exception& e) {

@@ -2,15 +2,19 @@
 // palette of registered classes, the design surface and the object inspector.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "apps/designer/model/DesignModel.h"
 #include "apps/designer/model/PropertyRows.h"
+#include "apps/designer/model/RecentFiles.h"
 #include "apps/designer/program/DesignSurface.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
+
+namespace zyn { class TColSel; }
 
 namespace designer {
 
@@ -23,7 +27,9 @@ std::vector<TPaletteGroup> PaletteGroups();
 
 class TDesignerForm : public vcl::TForm {
 public:
-    explicit TDesignerForm(vcl::TComponent* AOwner);
+    // RecentPath: the file of the recent-files list ("" keeps none).
+    explicit TDesignerForm(vcl::TComponent* AOwner, const std::string& RecentPath = TRecentFiles::DefaultPath());
+    ~TDesignerForm() override;
     std::string ClassName() const override { return "TDesignerForm"; }
 
     TDesignModel& Model() { return model_; }
@@ -34,6 +40,21 @@ public:
     bool SaveFormAs(const std::string& FileName);
     // Asks whether to save unsaved changes: false when the user cancels.
     bool ConfirmDiscard();
+    // Runs the design as the application would: a form read from the design's text, in a
+    // window of its own with its input live (the designed form stays in design mode). A
+    // second Preview replaces the first. Returns the running form.
+    vcl::TCustomForm* Preview();
+    vcl::TCustomForm* PreviewForm() const { return preview_.get(); }
+    // The tab order editor for the selection's container.
+    void EditTabOrder();
+    const TRecentFiles& RecentFiles() const { return recent_; }
+    // The inspector's parts, for tests: the property rows, the value field and the colour
+    // selector a colour row shows.
+    vcl::TListBox* PropertyList() const { return rows_; }
+    vcl::TEdit* ValueEdit() const { return valueEdit_; }
+    zyn::TColSel* ColorEditor() const { return colorBox_; }
+    // Picks the inspector row of Path (false when the inspected component has none).
+    bool ChooseRow(const std::string& Path);
     bool CloseQuery() override;
     // What window tests read: "key=value" lines with the rectangles (client coordinates of
     // this window) of palette items, inspector rows and buttons, the selection, the file.
@@ -48,6 +69,9 @@ private:
     void RowChosen();
     void ApplyValue(const std::string& Text);
     void ChoiceChosen();
+    void ColorChosen();
+    void RefreshRecent();
+    void Remember(const std::string& FileName);
     vcl::TComponent* Inspected() const;
 
     TDesignModel model_;
@@ -64,6 +88,11 @@ private:
     vcl::TButton* eventsTab_ = nullptr;
     vcl::TButton* setButton_ = nullptr;
     vcl::TButton* saveButton_ = nullptr;
+    vcl::TButton* previewButton_ = nullptr;
+    vcl::TComboBox* recentBox_ = nullptr;
+    zyn::TColSel* colorBox_ = nullptr;
+    TRecentFiles recent_;
+    std::unique_ptr<vcl::TCustomForm> preview_;
     std::vector<TInspectorRow> shownRows_;
     bool events_ = false;
     bool refreshing_ = false;

@@ -83,6 +83,10 @@ void SetPointer(TControl* Control, TCustomForm* Form) {
     if (Screen != nullptr) Screen->UpdateCursor(s.pointer);
 }
 
+// A designed control (csDesigning) is only drawn: a designer works on it from outside, so
+// no pointer or key message reaches it.
+bool Designed(const TControl* C) { return C != nullptr && C->GetComponentState().Contains(csDesigning); }
+
 WPARAM MouseKeys(TShiftState Shift) { return ShiftStateToKeys(Shift); }
 
 TShiftState ButtonFlag(TMouseButton B) {
@@ -261,7 +265,7 @@ void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     State& s = S();
     // A drag under way takes the pointer (the first move past the threshold starts it).
     if (DragEngine::MouseMove(Form, P)) return;
-    TControl* under = FormAcceptsInput(Form) ? ControlAt(Form, P) : nullptr;
+    TControl* under = FormAcceptsInput(Form) && !Designed(Form) ? ControlAt(Form, P) : nullptr;
     SetPointer(under, Form);
     hints::PointerMoved(under, Form->ClientToScreen(P), !s.buttons.Empty());
     TControl* target = GetCaptureControl();
@@ -270,7 +274,7 @@ void MouseMove(TCustomForm* Form, TPoint P, TShiftState Shift) {
     if (target == nullptr) target = under;
     if (target == nullptr) return;
     TPoint local = ToClient(Form, target, P);
-    if (!captured && OnFrame(target, local)) return;
+    if ((!captured && OnFrame(target, local)) || Designed(target)) return;
     target->Perform(WM_MOUSEMOVE, MouseKeys(Shift | s.buttons), MAKELPARAM(local.X, local.Y));
 }
 
@@ -289,7 +293,7 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
         if (top->Perform(CM_CANCELMODE, 0, 0) == 0) MessageBeep(0);
         return;
     }
-    TControl* under = ControlAt(Form, P);
+    TControl* under = Designed(Form) ? nullptr : ControlAt(Form, P);
     SetPointer(under, Form);
     TControl* target = GetCaptureControl();
     if (target != nullptr && GetParentForm(target) != Form) target = nullptr;
@@ -301,7 +305,7 @@ void MouseButton(TCustomForm* Form, TMouseButton Button, bool Down, TPoint P, TS
     } else {
         s.buttons -= ButtonFlag(Button);
     }
-    if (target == nullptr) return;
+    if (target == nullptr || Designed(target)) return;
     if (!captured && OnFrame(target, ToClient(Form, target, P))) return;
 
     bool isDouble = false;
@@ -329,7 +333,7 @@ void MouseWheel(TCustomForm* Form, int Delta, TPoint P, TShiftState Shift) {
     hints::Cancel();
     TControl* target = GetCaptureControl();
     if (target == nullptr || GetParentForm(target) != Form) target = ControlAt(Form, P);
-    if (target == nullptr) return;
+    if (target == nullptr || Designed(target)) return;
     TPoint screen = Form->ClientToScreen(P);
     WPARAM wp = MAKEWPARAM(int(MouseKeys(Shift | S().buttons)), Delta);
     target->Perform(CM_MOUSEWHEEL, wp, MAKELPARAM(screen.X, screen.Y));
@@ -343,7 +347,7 @@ void MouseLeaveWindow(TCustomForm* Form) {
 }
 
 bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool Repeat) {
-    if (Form == nullptr || !FormAcceptsInput(Form)) return false;
+    if (Form == nullptr || !FormAcceptsInput(Form) || Designed(Form) || Designed(KeyTarget(Form))) return false;
     SetModifierState(Shift);
     State& s = S();
     // Escape cancels a drag under way (and types no character).
@@ -398,7 +402,7 @@ bool Key(TCustomForm* Form, WORD VirtualKey, bool Down, TShiftState Shift, bool 
 }
 
 void Char(TCustomForm* Form, char32_t Ch) {
-    if (Form == nullptr || !FormAcceptsInput(Form)) return;
+    if (Form == nullptr || !FormAcceptsInput(Form) || Designed(Form) || Designed(KeyTarget(Form))) return;
     State& s = S();
     if (s.suppressChar) {
         s.suppressChar = false;
