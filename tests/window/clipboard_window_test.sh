@@ -24,67 +24,32 @@ race=${5:--}
 mkdir -p "$out"
 state=$out/clipboard-state.txt
 rm -f "$state"
-xpid=""
-apid=""
 cpid=""
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xserver.sh"
+app_pid=""
 
+on_failure() {
+    echo "---- state file"; cat "$state" 2>/dev/null
+    echo "---- program output"; cat "$out/clipboard-app.log" 2>/dev/null
+}
 cleanup() {
     [ -n "$cpid" ] && kill "$cpid" 2>/dev/null
-    if [ -n "$apid" ]; then
-        kill "$apid" 2>/dev/null
-        for _ in $(seq 1 40); do kill -0 "$apid" 2>/dev/null || break; sleep 0.05; done
-        kill -9 "$apid" 2>/dev/null
-    fi
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    stop_process "$app_pid"
+    stop_xserver
     wait 2>/dev/null
 }
 trap cleanup EXIT
-# Ends the program under test (apid) and waits for it.
+# Ends the program under test and waits for it.
 stop_app() {
-    [ -n "$apid" ] || return 0
-    kill "$apid" 2>/dev/null
-    for _ in $(seq 1 40); do kill -0 "$apid" 2>/dev/null || break; sleep 0.05; done
-    kill -9 "$apid" 2>/dev/null
-    wait "$apid" 2>/dev/null
-    apid=""
+    stop_process "$app_pid"
+    [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null
+    app_pid=""
 }
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() {
-    echo "FAILED: $*"
-    echo "---- state file"; cat "$state" 2>/dev/null
-    echo "---- program output"; cat "$out/clipboard-app.log" 2>/dev/null
-    exit 1
-}
+needs xdotool xclip
+start_xserver 800x600x24
 
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
-command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
-command -v xclip >/dev/null || fail "xclip is not installed (scripts/setup.sh installs it)"
-
-display=""
-for n in $(seq 161 230); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || skip "no free X display number"
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >"$out/clipboard-xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$display"
-for _ in $(seq 1 100); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/clipboard-xvfb.log")"
-    sleep 0.05
-done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
-
-value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
-wait_for() {
-    for _ in $(seq 1 100); do
-        [ "$(value "$1")" = "$2" ] && return 0
-        kill -0 "$apid" 2>/dev/null || fail "the program ended early"
-        sleep 0.05
-    done
-    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
-}
 click_cell() {
     read -r x y w h <<<"$(value "rect.$1.$2")"
     [ -n "${h:-}" ] || fail "no rectangle for cell $1 $2"
@@ -104,7 +69,7 @@ expect_clip() {
 }
 
 ZYN_BACKEND=sdl "$app" "$state" >"$out/clipboard-app.log" 2>&1 &
-apid=$!
+app_pid=$!
 wid=$(timeout 10 xdotool search --sync --name "NTabEd clipboard" | head -1)
 [ -n "$wid" ] || fail "the window did not appear"
 wait_for ready 1 "the program"
@@ -157,7 +122,7 @@ if [ "$gallery" != "-" ]; then
     R=report-list
     ZYN_BACKEND=sdl SDL_VIDEODRIVER=x11 "$gallery" --page report-list --dump-state "$state" \
         >"$out/clipboard-app.log" 2>&1 &
-    apid=$!
+    app_pid=$!
     wid=$(timeout 20 xdotool search --sync --name "Component Gallery" | head -1)
     [ -n "$wid" ] || fail "the gallery window did not appear"
     wait_for gallery.page report-list "the report list page"

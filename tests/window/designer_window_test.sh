@@ -19,55 +19,20 @@ out=$(realpath "$out")
 state=$out/designer-state.txt
 saved=$out/form1.dfm
 rm -f "$state" "$saved"
-xpid=""
-dpid=""
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xserver.sh"
+app_pid=""
 
-cleanup() {
-    if [ -n "$dpid" ]; then
-        kill "$dpid" 2>/dev/null
-        for _ in $(seq 1 40); do kill -0 "$dpid" 2>/dev/null || break; sleep 0.05; done
-        kill -9 "$dpid" 2>/dev/null
-    fi
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    wait 2>/dev/null
-}
-trap cleanup EXIT
-
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() {
-    echo "FAILED: $*"
+on_failure() {
     echo "---- state file"; cat "$state" 2>/dev/null
     echo "---- designer output"; cat "$out/designer.log" 2>/dev/null
-    exit 1
 }
+cleanup() { stop_process "$app_pid"; stop_xserver; wait 2>/dev/null; }
+trap cleanup EXIT
 
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
-command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
+needs xdotool
+start_xserver 1280x900x24
 
-display=""
-for n in $(seq 161 230); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || skip "no free X display number"
-Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$display"
-for _ in $(seq 1 100); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/xvfb.log")"
-    sleep 0.05
-done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
-
-value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
-wait_for() {
-    for _ in $(seq 1 100); do
-        [ "$(value "$1")" = "$2" ] && return 0
-        kill -0 "$dpid" 2>/dev/null || fail "the designer ended early"
-        sleep 0.05
-    done
-    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
-}
 wait_key() {
     for _ in $(seq 1 100); do
         [ -n "$(value "$1")" ] && return 0
@@ -114,7 +79,7 @@ cd "$out" || fail "no output folder"
 rm -rf "$out/config"
 export XDG_CONFIG_HOME=$out/config
 ZYN_BACKEND=sdl "$designer" --dump-state "$state" >"$out/designer.log" 2>&1 &
-dpid=$!
+app_pid=$!
 wid=$(timeout 10 xdotool search --sync --name "Form designer" | head -1)
 [ -n "$wid" ] || fail "the designer window did not appear"
 wait_for selection Form1 "the new form selected"

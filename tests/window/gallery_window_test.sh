@@ -21,60 +21,22 @@ out=$2
 mkdir -p "$out"
 state=$out/state.txt
 rm -f "$state"
-xpid=""
-gpid=""
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xserver.sh"
+app_pid=""
 
-cleanup() {
-    if [ -n "$gpid" ]; then
-        kill "$gpid" 2>/dev/null
-        for _ in $(seq 1 40); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-        kill -9 "$gpid" 2>/dev/null
-    fi
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    wait 2>/dev/null
-}
-trap cleanup EXIT
-
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() {
-    echo "FAILED: $*"
+on_failure() {
     echo "---- state file"; cat "$state" 2>/dev/null
     echo "---- gallery output"; cat "$out/gallery.log" 2>/dev/null
     [ -n "${DISPLAY:-}" ] && command -v import >/dev/null && import -window root "$out/failure.png" 2>/dev/null \
         && echo "screen saved to $out/failure.png"
-    exit 1
 }
+cleanup() { stop_process "$app_pid"; stop_xserver; wait 2>/dev/null; }
+trap cleanup EXIT
 
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
-command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup.sh installs it)"
+needs xdotool
+start_xserver 1280x900x24
 
-# ---- an X server on a free display
-display=""
-for n in $(seq 91 160); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || skip "no free X display number"
-Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$display"
-for _ in $(seq 1 100); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/xvfb.log")"
-    sleep 0.05
-done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not answer"
-
-# ---- helpers reading the state file
-value() { sed -n "s/^$1=//p" "$state" 2>/dev/null; }
-# wait_for KEY VALUE [what]: polls the state file for up to 5 seconds.
-wait_for() {
-    for _ in $(seq 1 100); do
-        [ "$(value "$1")" = "$2" ] && return 0
-        kill -0 "$gpid" 2>/dev/null || fail "the gallery ended early"
-        sleep 0.05
-    done
-    fail "${3:-$1} should be \"$2\" but is \"$(value "$1")\""
-}
 # at KEY BUTTON: clicks the middle of the rectangle "x y w h" the state gives for KEY.
 at() {
     read -r x y w h <<<"$(value "$1")"
@@ -91,13 +53,13 @@ find_window() {
     for _ in $(seq 1 200); do
         wid=$(xdotool search --name "Component Gallery" 2>/dev/null | head -1)
         [ -n "$wid" ] && return 0
-        kill -0 "$gpid" 2>/dev/null || return 1
+        kill -0 "$app_pid" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
 }
 # launch LOG ARGS...: starts the gallery with the SDL backend on the X server and finds its
-# window (gpid, wid). About one start in ten, SDL finds the X11 display unavailable just
+# window (app_pid, wid). About one start in ten, SDL finds the X11 display unavailable just
 # after the previous gallery has ended, and the gallery ends at once ("x11 not available";
 # without the X11 driver asked for, SDL would fall back to a driver that shows no window
 # and the gallery would run on unseen): such a start is tried again, three times at most.
@@ -106,10 +68,10 @@ launch() {
     shift
     for _ in 1 2 3; do
         ZYN_BACKEND=sdl SDL_VIDEODRIVER=x11 "$gallery" "$@" >"$log" 2>&1 &
-        gpid=$!
+        app_pid=$!
         find_window && return 0
-        kill -0 "$gpid" 2>/dev/null && return 1   # running without a window: a real fault
-        wait "$gpid"
+        kill -0 "$app_pid" 2>/dev/null && return 1   # running without a window: a real fault
+        wait "$app_pid"
         sleep 0.2
     done
     return 1
@@ -174,13 +136,7 @@ wait_for $P.note.text "Gate 7!" "typing after the cancelled menu"
 [ "$(value $P.cell.2.4)" = "Ball bearing 6204-2RS" ] || fail "a cancelled menu changed a cell"
 
 # 6. A termination request ends the loop; the program writes its state and exits cleanly.
-kill -TERM "$gpid"
-for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
-wait "$gpid"
-rc=$?
-gpid=""
-[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+end_app "the gallery"
 
 # 7. The report list page: a click on the order column's header sorts descending, the
 #    next click ascending.
@@ -228,10 +184,7 @@ xdotool key Escape
 wait_for $R.load cancelled "the large load after Escape"
 wait_for $R.rows 100000 "the rows after the cancelled load"
 [ "$(value $R.row1)" = "$row1" ] || fail "the cancelled load changed the first row to \"$(value $R.row1)\""
-kill -TERM "$gpid"
-for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-wait "$gpid"
-gpid=""
+end_app "the gallery"
 
 # 9. The numeric fields page: keys into a fixed-point field (the point stays, a digit typed
 #    among the decimals replaces the one after the caret), a step by its up button, and Tab
@@ -262,13 +215,7 @@ xdotool mousemove --window "$wid" $((x + 242)) $((y + 6)) click 1
 wait_for $N.setpoint.text "5.00" "the voltage one step up"
 xdotool key Tab
 wait_for $N.focus "Limit:TNumIO2" "the focus after Tab"
-kill -TERM "$gpid"
-for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
-wait "$gpid"
-rc=$?
-gpid=""
-[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+end_app "the gallery"
 
 # 10. The drag and dock page: a part dragged from the stock list onto the shipment list with
 #     the left button held arrives there and leaves the stock.
@@ -298,13 +245,7 @@ case "$(value $D.stock.items)" in
     "Drive belt XPZ 1250|"*) ;;
     *) fail "the dragged part should have left the stock, which is \"$(value $D.stock.items)\"" ;;
 esac
-kill -TERM "$gpid"
-for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
-wait "$gpid"
-rc=$?
-gpid=""
-[ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
+end_app "the gallery"
 
 # start_page PAGE: runs the gallery on PAGE with its own state file and waits for it.
 start_page() {
@@ -315,15 +256,7 @@ start_page() {
     wait_for gallery.page "$1" "the page asked for"
 }
 # end_page: ends the gallery by a termination request and checks its exit status.
-end_page() {
-    kill -TERM "$gpid"
-    for _ in $(seq 1 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.05; done
-    kill -0 "$gpid" 2>/dev/null && fail "the gallery did not end on SIGTERM"
-    wait "$gpid"
-    rc=$?
-    gpid=""
-    [ "$rc" -eq 0 ] || fail "the gallery exited with $rc"
-}
+end_page() { end_app "the gallery"; }
 
 # 11. The table editor page by the keyboard alone: Tab from the page list to the table,
 #     F2 edits the current cell (the pH of the first sample), Ctrl+A and a number replace

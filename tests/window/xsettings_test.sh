@@ -12,28 +12,11 @@ owner=$2
 out=$3
 mkdir -p "$out"
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-xpid=""
 opid=""
-trap '[ -n "$opid" ] && kill "$opid" 2>/dev/null; [ -n "$xpid" ] && kill "$xpid" 2>/dev/null; wait 2>/dev/null' EXIT
+source "$(cd "$(dirname "$0")" && pwd)/xserver.sh"
+trap '[ -n "$opid" ] && kill "$opid" 2>/dev/null; stop_xserver; wait 2>/dev/null' EXIT
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/setup.sh installs it)"
-display=""
-for n in $(seq 161 230); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || skip "no free X display number"
-Xvfb ":$display" -screen 0 64x64x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$display"
-for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    kill -0 "$xpid" 2>/dev/null || skip "Xvfb could not start: $(tail -1 "$out/xvfb.log")"
-    sleep 0.05
-done
-[ -e "/tmp/.X11-unix/X$display" ] || skip "Xvfb did not start"
+start_xserver 64x64x24
 
 answer_of() { sed -n 's/^answer=\([a-z]*\) .*/\1/p' <<<"$("$probe")"; }
 
