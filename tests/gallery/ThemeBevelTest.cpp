@@ -11,6 +11,7 @@
 #include "marksel/Zyn_marksel.h"
 #include "numio/Zyn_NumIO2.h"
 #include "numlab/Zyn_NumLab.h"
+#include "onoffbut/Zyn_onoffbut.h"
 #include "platform/Themes.h"
 #include "rotlab/Zyn_RotLab.h"
 #include "sevenseg/Zyn_sevenseg.h"
@@ -75,6 +76,29 @@ TEST_F(ThemeBevels, FramesAndDisabledFacesLeaveNoWhiteOrSilverOnDark) {
         EXPECT_EQ(Count(c, white), 0) << name << " in dark";
         EXPECT_EQ(Count(c, silver), 0) << name << " in dark";
     }
+}
+
+TEST_F(ThemeBevels, DrawnUserPicturesFollowTheThemeAndGivenOnesStay) {
+    auto* drawn = Place<TOnOffBut>(10, 10, 60, 40);
+    drawn->SetButtonStyle(oobsUser);
+    auto* given = Place<TOnOffBut>(80, 10, 60, 40);
+    given->SetButtonStyle(oobsUser);
+    TBitmap sheet;   // a white sheet of four 10 x 10 pictures
+    sheet.SetSize(20, 20);
+    sheet.GetCanvas()->GetBrush()->SetColor(clWhite);
+    sheet.GetCanvas()->FillRect(Rect(0, 0, 20, 20));
+    given->SetUserGlyph(&sheet);
+    Application->ProcessMessages();
+    const TColor white = 0xFFFFFF;
+    EXPECT_GT(Count(drawn, white), 0) << "light: the cross and circle on white";
+    Application->SetTheme("dark");
+    Application->ProcessMessages();
+    EXPECT_EQ(Count(drawn, white), 0) << "dark: no white box";
+    EXPECT_GT(Count(drawn, ColorToRGB(ThemeColor(trWindow)) & 0xFFFFFF), 0) << "dark: on the window colour";
+    EXPECT_GE(Count(given, white), 100) << "the program's picture stays as given";
+    Application->SetTheme("light");
+    Application->ProcessMessages();
+    EXPECT_GT(Count(drawn, white), 0) << "back in light";
 }
 
 TEST_F(ThemeBevels, BevelLinesAreTheClassicOnesInLight) {
