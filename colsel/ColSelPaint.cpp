@@ -9,8 +9,6 @@ using namespace vcl;
 
 namespace {
 
-constexpr TColor Silver = 0xC0C0C0, Gray = 0x808080;
-
 // Puts back the brush, font and pen colours an item changed, so the next item (and the
 // control's own painting) starts from the colours it was given.
 class ItemColorsSaver {
@@ -59,10 +57,10 @@ void TColSel::PaintColorBar(TCanvas* C, const TRect& R, const TColSelEntry& E, b
     if (Enabled) {
         C->GetBrush()->SetColor(E.Color);
     } else {
-        C->GetPen()->SetColor(Silver);
-        C->GetBrush()->SetColor(Silver);
+        C->GetPen()->SetColor(ThemeColor(trDisabledFace));
+        C->GetBrush()->SetColor(ThemeColor(trDisabledFace));
         C->Rectangle(R.Left - 1, R.Top - 1, R.Left + cbw + 3, R.Bottom + 1);
-        C->GetPen()->SetColor(Gray);
+        C->GetPen()->SetColor(ThemeColor(trDisabledInk));
     }
     C->Rectangle(R.Left + 3, R.Top + 2, R.Left + cbw + 3, R.Bottom - 2);
 }
@@ -84,8 +82,8 @@ void TColSel::PaintEditMark(TCanvas* C, const TRect& R, const TColSelEntry& E) {
 
 void TColSel::PaintName(TCanvas* C, const TRect& R, const TColSelEntry& E, bool Enabled) {
     // The name in the theme's window text colour (black in the light theme).
-    C->GetFont()->SetColor(Enabled ? vcl::ThemeColor(vcl::trWindowText) : Gray);
-    C->GetBrush()->SetColor(Enabled ? GetColor() : Silver);
+    C->GetFont()->SetColor(Enabled ? vcl::ThemeColor(vcl::trWindowText) : ThemeColor(trDisabledInk));
+    C->GetBrush()->SetColor(Enabled ? GetColor() : ThemeColor(trDisabledFace));
     const int left = R.Left + FColorBarWidth + 3;
     const int h = C->TextHeight(E.Name);
     C->TextRect(TRect(left, R.Top, R.Right, R.Bottom), left + 3, R.Top + (R.Height() - h) / 2, E.Name);

@@ -4,6 +4,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/Themes.h"
 
 namespace zyn {
 
@@ -79,6 +80,14 @@ void TComponentTimer::WndProc(vcl::TMessage& Message) {
     } catch (...) {
         vcl::Application->HandleException(component_);
     }
+}
+
+TColor ThemedLine(TColor Line) {
+    const TLineColors fixed;
+    if (Line == fixed.Black) return vcl::ThemeColor(vcl::trLineDark);
+    if (Line == fixed.Gray) return vcl::ThemeColor(vcl::trLineShadow);
+    if (Line == fixed.White) return vcl::ThemeColor(vcl::trLineLight);
+    return Line;
 }
 
 }  // namespace zyn

@@ -50,6 +50,10 @@ struct TLineColors {
 TLineColors LineColorsOfScheme(TColorScheme Scheme);
 /// The same written into a component's three line colour fields.
 void ApplyColorScheme(TColorScheme Scheme, TColor& BlackLine, TColor& GrayLine, TColor& WhiteLine);
+// A line colour as the theme in use draws it: the fixed scheme's black, gray and white are the
+// theme's bevel lines (the same three in the light theme, so a dark form gets no white
+// line); system colours and any other colour stay as they are.
+TColor ThemedLine(TColor Line);
 
 // ---- bitmap resources -------------------------------------------------------------------
 

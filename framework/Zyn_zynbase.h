@@ -116,6 +116,19 @@ void DrawFrame(vcl::TCanvas* Canvas, int FrameStyle, int Left, int Top, int Righ
 void DrawFilledFrame(vcl::TCanvas* Canvas, int FrameStyle, int Left, int Top, int Right,
                      int Bottom, TColor C1, TColor C2, TColor C3, TColor C4, TColor C5);
 
+/// The four lines of the classic bevel in the theme in use: white, silver, grey and black in
+/// the light theme, subdued greys in the dark one, white and silver in high contrast. Frames
+/// are passed as DrawFrame(..., Light, Face, Shadow, Dark, Dark), so that a bevel never
+/// leaves a white line on a dark form.
+struct TBevelLines {
+    TColor Light;   ///< the lit outer edge
+    TColor Face;    ///< the lit inner edge
+    TColor Shadow;  ///< the shaded inner edge
+    TColor Dark;    ///< the shaded outer edge
+};
+/// The bevel lines of the theme in use.
+TBevelLines BevelLines();
+
 /// Unfilled rectangle with the current pen whose corner pixels (L, T) and (R, B) are both drawn.
 void DrawRectangle(vcl::TCanvas* Canvas, int L, int T, int R, int B);
 

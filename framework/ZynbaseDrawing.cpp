@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Zyn_zynbase.h"
+#include "platform/Themes.h"
 
 namespace zyn {
 
@@ -103,6 +104,11 @@ void DrawFilledFrame(TCanvas* Canvas, int FrameStyle, int Left, int Top, int Rig
         Bottom - w >= Top + w)
         Canvas->FillRect(vcl::Rect(Left + w, Top + w, Right - w + 1, Bottom - w + 1));
     DrawFrame(Canvas, FrameStyle, Left, Top, Right, Bottom, C1, C2, C3, C4, C5);
+}
+
+TBevelLines BevelLines() {
+    return {vcl::ThemeColor(vcl::trLineLight), vcl::ThemeColor(vcl::trLineFace), vcl::ThemeColor(vcl::trLineShadow),
+            vcl::ThemeColor(vcl::trLineDark)};
 }
 
 void DrawRectangle(TCanvas* Canvas, int L, int T, int R, int B) {

@@ -51,7 +51,8 @@ void TGradFill::PaintGrid(TCanvas* C, int W, int H) {
 }
 
 void TGradFill::PaintFrame(TCanvas* C, int W, int H) {
-    DrawFrame(C, FFrameStyle, 0, 0, W - 1, H - 1, clWhite, clSilver, clGray, clBlack, clBlack);
+    const TBevelLines b = BevelLines();
+    DrawFrame(C, FFrameStyle, 0, 0, W - 1, H - 1, b.Light, b.Face, b.Shadow, b.Dark, b.Dark);
 }
 
 }  // namespace zyn

@@ -1,6 +1,7 @@
 // The mark selector's picture, composed in an off-screen buffer over the visible region:
 // background, marks with the selection box, frame. The hover highlight is drawn straight onto the control's canvas.
 #include "marksel/Zyn_marksel.h"
+#include "platform/Themes.h"
 #include "platform/Types.h"
 
 namespace zyn {
@@ -9,9 +10,6 @@ using namespace vcl;
 
 namespace {
 
-// Colours of a disabled selector: symbols, background, selection symbol and box.
-constexpr TColor DisabledFg = 0x808080, DisabledBg = 0xC0C0C0, DisabledSelFg = 0x808080,
-                 DisabledSelBg = 0xDEDEDE;
 
 void PenAndBrush(TCanvas* C, TColor Pen, TColor Brush) {
     C->GetPen()->SetColor(Pen);
@@ -33,10 +31,11 @@ void TMarkSel::Paint() {
 
 void TMarkSel::Render(TCanvas* C) {
     const bool enabled = GetEnabled();
-    const TColor fg = enabled ? FColorMarks : DisabledFg;
-    const TColor bg = enabled ? FColorBackGnd : DisabledBg;
-    const TColor sfg = enabled ? FColorSelFG : DisabledSelFg;
-    const TColor sbg = enabled ? FColorSelBG : DisabledSelBg;
+    // A disabled selector is drawn in the theme's disabled colours (grey on silver in light).
+    const TColor fg = enabled ? FColorMarks : ThemeColor(trDisabledInk);
+    const TColor bg = enabled ? FColorBackGnd : ThemeColor(trDisabledFace);
+    const TColor sfg = enabled ? FColorSelFG : ThemeColor(trDisabledInk);
+    const TColor sbg = enabled ? FColorSelBG : ThemeColor(trDisabledSelection);
     PaintBackground(C, bg);
     Layout();
     PaintMarks(C, fg, bg, sfg, sbg);
@@ -66,7 +65,8 @@ void TMarkSel::PaintMarks(TCanvas* C, TColor Fg, TColor Bg, TColor SelFg, TColor
 }
 
 void TMarkSel::PaintFrame(TCanvas* C, TColor Fg) {
-    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, clWhite, clSilver, clGray, clBlack, Fg);
+    const TBevelLines b = BevelLines();
+    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, b.Light, b.Face, b.Shadow, b.Dark, Fg);
 }
 
 void TMarkSel::DrawSymbol(TCanvas* C, int Mark) {

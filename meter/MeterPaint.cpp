@@ -7,7 +7,9 @@
 #include <limits>
 #include <numbers>
 
+#include "framework/Zyn_conventions.h"
 #include "meter/Zyn_Meter.h"
+#include "platform/Themes.h"
 #include "platform/Types.h"
 
 namespace zyn {
@@ -17,9 +19,6 @@ using namespace vcl;
 namespace {
 
 constexpr double Deg = std::numbers::pi / 180.0;
-constexpr TColor BevelWhite = 0xFFFFFF;
-constexpr TColor BevelGray = 0x808080;
-constexpr TColor LampSilver = 0xC0C0C0;
 
 int Rnd(double X) { return MeterRound(X); }
 
@@ -244,11 +243,11 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
 
     const int xl = rimSide - 1, xr = W - rimSide, yt = rimTop, yb = H - rimBottom, S = AnchorRadius(W, H);
     auto bevel = [&] {
-        C->GetPen()->SetColor(BevelWhite);
+        C->GetPen()->SetColor(ThemeColor(trLineLight));
         C->MoveTo(xl, yb);
         C->LineTo(xr, yb);
         C->LineTo(xr, yt);
-        C->GetPen()->SetColor(BevelGray);
+        C->GetPen()->SetColor(ThemeColor(trLineShadow));
         C->LineTo(xl, yt);
         C->LineTo(xl, yb);
     };
@@ -272,29 +271,29 @@ void TMeter::PaintCoverAndAnchor(TCanvas* C) {
         // A raised circular boss lit from the upper left.
         Ellipse(C, centerX - S, centerY - S, centerX + S, centerY + S);
         bevel();
-        C->GetPen()->SetColor(BevelWhite);
+        C->GetPen()->SetColor(ThemeColor(trLineLight));
         Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY - S, centerX - S, centerY + S);
-        C->GetPen()->SetColor(BevelGray);
+        C->GetPen()->SetColor(ThemeColor(trLineShadow));
         Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX - S, centerY + S, centerX + S, centerY - S);
         return;
     }
     // A half disc on a pedestal that stands on the bottom rim.
     Pie(C, centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
     C->Rectangle(centerX - S, centerY, centerX + S, yb);
-    C->GetPen()->SetColor(BevelGray);
+    C->GetPen()->SetColor(ThemeColor(trLineShadow));
     C->MoveTo(centerX + S - 1, centerY);
     C->LineTo(centerX + S - 1, yb);
-    C->GetPen()->SetColor(BevelWhite);
+    C->GetPen()->SetColor(ThemeColor(trLineLight));
     C->LineTo(xr, yb);
     C->LineTo(xr, yt);
-    C->GetPen()->SetColor(BevelGray);
+    C->GetPen()->SetColor(ThemeColor(trLineShadow));
     C->LineTo(xl, yt);
     C->LineTo(xl, yb);
-    C->GetPen()->SetColor(BevelWhite);
+    C->GetPen()->SetColor(ThemeColor(trLineLight));
     C->LineTo(centerX - S, yb);
     C->LineTo(centerX - S, centerY - 1);
     Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, W, centerY, 0, centerY);
-    C->GetPen()->SetColor(BevelGray);
+    C->GetPen()->SetColor(ThemeColor(trLineShadow));
     Arc(C, centerX - S, centerY - S, centerX + S, centerY + S, centerX + S, centerY, centerX + S, centerY - S);
 }
 
@@ -305,15 +304,15 @@ void TMeter::PaintLamps(TCanvas* C) {
         C->GetPen()->SetColor(clBlack);
         C->GetBrush()->SetColor(Active ? FLimWatchActColor : FLimWatchPsvColor);
         C->Rectangle(L, yt + 8, L + 10, yt + 18);
-        C->GetPen()->SetColor(BevelWhite);
+        C->GetPen()->SetColor(ThemeColor(trLineLight));
         C->MoveTo(L + 1, yt + 17);
         C->LineTo(L + 9, yt + 17);
         C->LineTo(L + 9, yt + 8);
-        C->GetPen()->SetColor(LampSilver);
+        C->GetPen()->SetColor(ThemeColor(trLineFace));
         C->MoveTo(L + 2, yt + 16);
         C->LineTo(L + 8, yt + 16);
         C->LineTo(L + 8, yt + 9);
-        C->GetPen()->SetColor(BevelGray);
+        C->GetPen()->SetColor(ThemeColor(trLineShadow));
         C->MoveTo(L + 1, yt + 16);
         C->LineTo(L + 1, yt + 9);
         C->LineTo(L + 9, yt + 9);
@@ -351,10 +350,10 @@ void TMeter::PaintFrame(TCanvas* C) {
     };
     switch (FFrameStyle) {
         case frSingle: path(FColorBakG, FColorBakG); break;
-        case frSunken: path(FColGrayLine, FColWhiteLine); break;
-        case frRaised: path(FColWhiteLine, FColGrayLine); break;
-        case frSunkenDouble: doubled(FColWhiteLine, FColGrayLine); break;
-        case frRaisedDouble: doubled(FColGrayLine, FColWhiteLine); break;
+        case frSunken: path(ThemedLine(FColGrayLine), ThemedLine(FColWhiteLine)); break;
+        case frRaised: path(ThemedLine(FColWhiteLine), ThemedLine(FColGrayLine)); break;
+        case frSunkenDouble: doubled(ThemedLine(FColWhiteLine), ThemedLine(FColGrayLine)); break;
+        case frRaisedDouble: doubled(ThemedLine(FColGrayLine), ThemedLine(FColWhiteLine)); break;
         default: break;
     }
 }

@@ -15,15 +15,19 @@ using namespace vcl;
 
 namespace {
 
-// Colours of the buttons' raised frame, outside in.
-constexpr TColor FrameLight = 0xFFFFFF;
-constexpr TColor FrameDark = 0x686868;
-constexpr TColor FrameInnerDark = 0x9CA0A5;
-constexpr TColor FrameInnerLight = 0xE6E2E2;
+// Colours of the buttons' raised frame, outside in: these in the light theme, the theme's
+// bevel lines in the others, so that no white frame is left on a dark calendar.
+TColor FrameColor(TColor Light, TThemeRole Role) {
+    return &CurrentTheme() == &LightTheme() ? Light : ThemeColor(Role);
+}
+TColor FrameLight() { return FrameColor(TColor(0xFFFFFF), trLineLight); }
+TColor FrameDark() { return FrameColor(TColor(0x686868), trLineDark); }
+TColor FrameInnerDark() { return FrameColor(TColor(0x9CA0A5), trLineShadow); }
+TColor FrameInnerLight() { return FrameColor(TColor(0xE6E2E2), trLineFace); }
 
 // The text of every cell while the calendar is disabled (the greyed days of the neighbouring
-// months keep their own colour).
-constexpr TColor DisabledText = 0x808080;
+// months keep their own colour): gray in the light theme.
+TColor DisabledText() { return ThemeColor(trDisabledInk); }
 
 // Day and week numbers as text, made once.
 const std::string& NumberText(int N) {
@@ -101,7 +105,7 @@ void TMiniCal::DrawCentredText(TCanvas* C, const TRect& R, const std::string& Te
                                bool GreyWhenDisabled) {
     C->GetBrush()->SetColor(Bg);
     C->GetBrush()->SetStyle(bsSolid);
-    C->GetFont()->SetColor(FPaint.Disabled && GreyWhenDisabled ? DisabledText : Fg);
+    C->GetFont()->SetColor(FPaint.Disabled && GreyWhenDisabled ? DisabledText() : Fg);
     const int x = R.Left + (R.Width() - C->TextWidth(Text)) / 2;
     const int y = R.Top + (R.Height() - FPaint.TextHeight) / 2;
     C->TextRect(R, x, y, Text);
@@ -116,19 +120,19 @@ void TMiniCal::DrawButton(TCanvas* C, const TRect& R, const std::string& Text) {
 // line lies on the grid lines below and right of the cell.
 void TMiniCal::DrawRaisedFrame(TCanvas* C, const TRect& R) {
     TPen* pen = C->GetPen();
-    pen->SetColor(FrameLight);
+    pen->SetColor(FrameLight());
     C->MoveTo(R.Left, R.Bottom - 1);
     C->LineTo(R.Left, R.Top);
     C->LineTo(R.Right, R.Top);
-    pen->SetColor(FrameDark);
+    pen->SetColor(FrameDark());
     C->MoveTo(R.Left, R.Bottom);
     C->LineTo(R.Right, R.Bottom);
     C->LineTo(R.Right, R.Top);
-    pen->SetColor(FrameInnerDark);
+    pen->SetColor(FrameInnerDark());
     C->MoveTo(R.Left + 1, R.Bottom - 1);
     C->LineTo(R.Right - 1, R.Bottom - 1);
     C->LineTo(R.Right - 1, R.Top);
-    pen->SetColor(FrameInnerLight);
+    pen->SetColor(FrameInnerLight());
     C->MoveTo(R.Left + 1, R.Bottom - 2);
     C->LineTo(R.Left + 1, R.Top + 1);
     C->LineTo(R.Right - 1, R.Top + 1);
@@ -185,7 +189,7 @@ void TMiniCal::DrawDay(TCanvas* C, int Col, int Row, const TRect& R) {
 }
 
 void TMiniCal::DrawTodayRing(TCanvas* C, const TRect& R) {
-    C->GetPen()->SetColor(FPaint.Disabled ? DisabledText : FColorToday);
+    C->GetPen()->SetColor(FPaint.Disabled ? DisabledText() : FColorToday);
     C->GetBrush()->SetStyle(bsClear);
     C->Ellipse(R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2);
 }

@@ -3,6 +3,7 @@
 // buttons, right text, gauge, text box, number with caret, selection.
 #include <algorithm>
 
+#include "framework/Zyn_conventions.h"
 #include "numio/Zyn_NumIO2.h"
 #include "platform/SysUtils.h"
 #include "platform/Themes.h"
@@ -60,7 +61,7 @@ void TNumIO2::Render(TCanvas* C, const TNumIO2Geometry& Geo) {
 }
 
 // Enabled: in ColorOutText on the ground. Disabled: engraved, white one pixel right and down,
-// then gray in place, over a clear ground.
+// then gray in place, over a clear ground (the theme's engraving line and disabled ink).
 void TNumIO2::PaintSideText(TCanvas* C, const std::string& Text, int X, int Y) {
     TFont* font = C->GetFont();
     if (GetEnabled()) {
@@ -70,9 +71,9 @@ void TNumIO2::PaintSideText(TCanvas* C, const std::string& Text, int X, int Y) {
         return;
     }
     C->GetBrush()->SetStyle(bsClear);
-    font->SetColor(clWhite);
+    font->SetColor(ThemeColor(trEngraveLight));
     C->TextOut(X + 1, Y + 1, Text);
-    font->SetColor(clGray);
+    font->SetColor(ThemeColor(trDisabledInk));
     C->TextOut(X, Y, Text);
 }
 
@@ -90,20 +91,20 @@ void TNumIO2::PaintButtons(TCanvas* C) {
     const int bw = ClampCoord(FButWidth);
     const int hb = ClampCoord(FButHeight) / 2;
     const int cx = x0 + bw / 2;
-    PenAndBrush(C, clGray, FButColor);
+    PenAndBrush(C, ThemedLine(clGray), FButColor);
     C->Rectangle(x0, 0, x0 + bw + 1, 2 * hb - 1);
     Line(C, x0, hb - 1, x0 + bw, hb - 1);
     if (FBut3D) {
-        C->GetPen()->SetColor(clWhite);
+        C->GetPen()->SetColor(ThemedLine(clWhite));
         C->Polyline({TPoint(x0 + 1, 2 * hb - 3), TPoint(x0 + 1, hb), TPoint(x0 + bw, hb)});
         C->Polyline({TPoint(x0 + 1, hb - 2), TPoint(x0 + 1, 1), TPoint(x0 + bw, 1)});
-        C->GetPen()->SetColor(clBlack);
+        C->GetPen()->SetColor(ThemedLine(clBlack));
         C->Polyline({TPoint(x0 + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 2 * hb - 1), TPoint(x0 + bw + 1, 1)});
     }
     // Arrows of three lines, 2, 4 and 6 pixels long, in the theme's text colour on the
     // button face (black in the light theme). On a denser screen each pixel of them is a
     // block of whole pixels, so that they stay sharp.
-    C->GetPen()->SetColor(GetEnabled() ? vcl::ThemeColor(vcl::trFaceText) : clGray);
+    C->GetPen()->SetColor(GetEnabled() ? vcl::ThemeColor(vcl::trFaceText) : vcl::ThemeColor(vcl::trDisabledInk));
     const int k = ScaledLineWidth(1);
     const int up = hb / 2, down = hb / 2 + hb;
     for (int j = 0; j < 3; ++j)
@@ -127,12 +128,12 @@ void TNumIO2::PaintRightText(TCanvas* C, const TNumIO2Geometry& Geo) {
 // Two bevel lines of a frame style 2 to 5, each through three points: black then white
 // (sunken), white then black (raised), gray twice (double sunken), white twice (double raised).
 void TNumIO2::PaintBevel(TCanvas* C, int Style, int X0, int Y0, int X1, int Y1, int X2, int Y2, bool Second) {
-    TColor first = FColGrayLine, second = FColGrayLine;
+    TColor first = ThemedLine(FColGrayLine), second = ThemedLine(FColGrayLine);
     switch (Style) {
-        case frSunken: first = FColBlackLine; second = FColWhiteLine; break;
-        case frRaised: first = FColWhiteLine; second = FColBlackLine; break;
+        case frSunken: first = ThemedLine(FColBlackLine); second = ThemedLine(FColWhiteLine); break;
+        case frRaised: first = ThemedLine(FColWhiteLine); second = ThemedLine(FColBlackLine); break;
         case frSunkenDouble: break;
-        case frRaisedDouble: first = second = FColWhiteLine; break;
+        case frRaisedDouble: first = second = ThemedLine(FColWhiteLine); break;
         default: return;
     }
     C->GetPen()->SetColor(Second ? second : first);
@@ -146,15 +147,15 @@ void TNumIO2::PaintGauge(TCanvas* C, const TNumIO2Geometry& Geo) {
     const int gr = gl + ClampCoord(FGaugeWidth);
     PenAndBrush(C, FGaugeFrameStyle == frNone ? FGaugeColorBg : FGaugeColorFrame, FGaugeColorBg);
     C->Rectangle(gl, gt, gr, gb);
-    const TColor bar = GetEnabled() ? FGaugeColor : clGray;
+    const TColor bar = GetEnabled() ? FGaugeColor : ThemeColor(trDisabledInk);
     PenAndBrush(C, bar, bar);
     const int filled = int(Round((gr - gl) * GaugeFraction(GetValue(), FRangeLow, FRangeHigh)));
     C->Rectangle(gl, gt, gl + filled, gb);
     if (FGaugeFrameStyle == frNone) return;
     C->GetBrush()->SetStyle(bsClear);
     C->GetPen()->SetColor(FGaugeFrameStyle == frSingle         ? FGaugeColorFrame
-                          : FGaugeFrameStyle == frSunkenDouble ? FColWhiteLine
-                                                               : FColGrayLine);
+                          : FGaugeFrameStyle == frSunkenDouble ? ThemedLine(FColWhiteLine)
+                                                               : ThemedLine(FColGrayLine));
     C->Rectangle(gl, gt, gr, gb);
     PaintBevel(C, FGaugeFrameStyle, gl + 1, gb - 2, gl + 1, gt + 1, gr - 1, gt + 1, false);
     PaintBevel(C, FGaugeFrameStyle, gl + 1, gb, gr, gb, gr, gt, true);
@@ -162,12 +163,12 @@ void TNumIO2::PaintGauge(TCanvas* C, const TNumIO2Geometry& Geo) {
 
 void TNumIO2::PaintTextBox(TCanvas* C, const TNumIO2Geometry& Geo, bool OutOfRange) {
     const bool enabled = GetEnabled();
-    TColor pen = FColGrayLine;
-    if (FFrameStyle == frSunkenDouble) pen = FColWhiteLine;
-    else if (FFrameStyle == frNone) pen = enabled ? FColorBoxBG : clSilver;
+    TColor pen = ThemedLine(FColGrayLine);
+    if (FFrameStyle == frSunkenDouble) pen = ThemedLine(FColWhiteLine);
+    else if (FFrameStyle == frNone) pen = enabled ? FColorBoxBG : ThemeColor(trDisabledFace);
     TColor brush = FColorBoxBG;
     if (!enabled) {
-        brush = clSilver;
+        brush = ThemeColor(trDisabledFace);
     } else if (OutOfRange) {
         brush = FColorWarnBG;
         if (FFrameStyle == frNone) pen = FColorWarnBG;
@@ -188,7 +189,7 @@ void TNumIO2::PaintTextBox(TCanvas* C, const TNumIO2Geometry& Geo, bool OutOfRan
 // boundary it stands at.
 void TNumIO2::PaintNumber(TCanvas* C, const TNumIO2Geometry& Geo, bool OutOfRange) {
     TFont* font = C->GetFont();
-    if (!GetEnabled()) font->SetColor(clGray);
+    if (!GetEnabled()) font->SetColor(ThemeColor(trDisabledInk));
     else font->SetColor(OutOfRange ? FColorWarnText : FColorBoxText);
     const int tw = C->TextWidth(FInBuffer);
     const int x = NumIO2TextX(Geo, FAlignment, tw);

@@ -45,8 +45,9 @@ void TNumLab::PaintGround(TCanvas* C) {
     C->FillRect(Rect(0, 0, GetWidth(), GetHeight()));
 }
 
-// Enabled: in ColorOutText on the ground. Disabled: engraved, white (or the style's disabled
-// colour) one pixel right and down, then gray in place unless the style paints the font.
+// Enabled: in ColorOutText on the ground. Disabled: engraved, white (the theme's engraving line,
+// or the style's disabled colour) one pixel right and down, then gray (the theme's disabled ink)
+// in place unless the style paints the font.
 void TNumLab::PaintSideText(TCanvas* C, const std::string& Text, int X, int Y) {
     TFont* font = C->GetFont();
     const bool styled = FontStyled();
@@ -56,10 +57,10 @@ void TNumLab::PaintSideText(TCanvas* C, const std::string& Text, int X, int Y) {
         return;
     }
     C->GetBrush()->SetStyle(bsClear);
-    font->SetColor(styled ? StyleServices()->GetStyleFontColor(sfPanelTextDisabled) : clWhite);
+    font->SetColor(styled ? StyleServices()->GetStyleFontColor(sfPanelTextDisabled) : ThemeColor(trEngraveLight));
     C->TextOut(X + 1, Y + 1, Text);
     if (!styled) {
-        font->SetColor(clGray);
+        font->SetColor(ThemeColor(trDisabledInk));
         C->TextOut(X, Y, Text);
     }
 }
@@ -85,21 +86,22 @@ void TNumLab::PaintSideTexts(TCanvas* C, int YT) {
 
 // The box (LS + 1, 0) .. (LS + LW, Height - 2) filled with ColorLabBakG inside its frame.
 void TNumLab::PaintLabelBox(TCanvas* C) {
-    TColor pen = FColGrayLine;
-    if (FFrameStyle == frSunkenDouble) pen = FColWhiteLine;
+    TColor pen = ThemedLine(FColGrayLine);
+    if (FFrameStyle == frSunkenDouble) pen = ThemedLine(FColWhiteLine);
     else if (FFrameStyle == frNone) pen = FColorLabBakG;
     const bool styled = ClientStyled();
     TCustomStyleServices* style = StyleServices();
     C->GetPen()->SetColor(pen);
     C->GetBrush()->SetColor(styled ? style->GetStyleColor(scGrid) : FColorLabBakG);
-    const TColor light = styled ? style->GetSystemColor(cl3DLight) : clWhite;
-    const TColor face = styled ? style->GetSystemColor(clBtnHighlight) : clSilver;
-    const TColor shadow = styled ? style->GetSystemColor(clBtnShadow) : clGray;
-    const TColor dark = styled ? style->GetSystemColor(cl3DDkShadow) : clBlack;
+    const TBevelLines bevel = BevelLines();
+    const TColor light = styled ? style->GetSystemColor(cl3DLight) : bevel.Light;
+    const TColor face = styled ? style->GetSystemColor(clBtnHighlight) : bevel.Face;
+    const TColor shadow = styled ? style->GetSystemColor(clBtnShadow) : bevel.Shadow;
+    const TColor dark = styled ? style->GetSystemColor(cl3DDkShadow) : bevel.Dark;
     // A box reaching past the control is drawn to a few pixels past it (the same pixels).
     const int right = std::clamp(SatAdd(FLeftSpace, FLabelWidth), -8, SatAdd(GetWidth(), 8));
     DrawFilledFrame(C, FFrameStyle, FLeftSpace + 1, 0, right, GetHeight() - 2, light, face,
-                    shadow, dark, clBlack);
+                    shadow, dark, bevel.Dark);
 }
 
 // The number on the box's brush, clipped to the inside of the box.

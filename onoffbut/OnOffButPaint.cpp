@@ -6,15 +6,13 @@
 
 #include "framework/Zyn_conventions.h"
 #include "onoffbut/Zyn_onoffbut.h"
+#include "platform/Themes.h"
 
 namespace zyn {
 
 using namespace vcl;
 
 namespace {
-
-constexpr TColor EngraveLight = 0xFFFFFF;
-constexpr TColor EngraveDark = 0x808080;
 
 void SolidPenAndBrush(TCanvas* C, TColor Color) {
     C->GetPen()->SetColor(Color);
@@ -129,10 +127,10 @@ void TOnOffBut::PaintText(TCanvas* Picture, TCanvas* Mask, TOnOffButTextSide Sid
     }
     c->GetBrush()->SetStyle(bsClear);
     if (m != nullptr) m->GetBrush()->SetStyle(bsClear);
-    c->GetFont()->SetColor(EngraveLight);
+    c->GetFont()->SetColor(ThemeColor(trEngraveLight));
     c->TextOut(p.X + 1, p.Y + 1, Text);
     if (m != nullptr) m->TextOut(p.X + 1, p.Y + 1, Text);
-    c->GetFont()->SetColor(EngraveDark);
+    c->GetFont()->SetColor(ThemeColor(trDisabledInk));
     c->TextOut(p.X, p.Y, Text);
     if (m != nullptr) m->TextOut(p.X, p.Y, Text);
 }
@@ -161,7 +159,9 @@ void TOnOffBut::PaintGlyph(const TRect& Held) {
 
 void TOnOffBut::PaintFrame() {
     const int R = GetWidth() - 1, B = GetHeight() - 1;
-    DrawFrame(FPicture->GetCanvas(), FFrameStyle, 0, 0, R, B, clWhite, clSilver, clGray, clBlack, clBlack);
+    const TBevelLines bevel = BevelLines();
+    DrawFrame(FPicture->GetCanvas(), FFrameStyle, 0, 0, R, B, bevel.Light, bevel.Face, bevel.Shadow, bevel.Dark,
+              bevel.Dark);
     DrawFrame(FMask->GetCanvas(), FFrameStyle, 0, 0, R, B, clBlack, clBlack, clBlack, clBlack, clBlack);
 }
 

@@ -7,6 +7,7 @@
 
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
+#include "platform/Themes.h"
 #include "platform/Accessibility.h"
 
 namespace zyn {
@@ -31,12 +32,19 @@ TOnOffBut::TOnOffBut(TComponent* AOwner)
 TOnOffBut::~TOnOffBut() = default;
 
 // The user pictures before any are given: a cross for "off", a circle for "on", and blank
-// disabled pictures.
+// disabled pictures, in the window colours of the theme (black on white in light), so that
+// no white box is left on a dark form.
 void TOnOffBut::MakeUserImages() {
+    const TColor paper = vcl::ThemeColor(vcl::trWindow), ink = vcl::ThemeColor(vcl::trWindowText);
     for (auto& img : FUserImages) {
         img = std::make_unique<TBitmap>();
         img->SetSize(20, 20);
+        TCanvas* c = img->GetCanvas();
+        c->GetBrush()->SetColor(paper);
+        c->FillRect(vcl::Rect(0, 0, 20, 20));
+        c->GetPen()->SetColor(ink);
     }
+    FUserImagesDefault = true;
     TCanvas* off = FUserImages[OnOffButStateIndex(false, true)]->GetCanvas();
     off->MoveTo(0, 0);
     off->LineTo(20, 20);
@@ -138,6 +146,7 @@ void TOnOffBut::Assign(TPersistent* Source) {
     copyImages(src->FStateImages, FStateImages);
     FStateAlphas = src->FStateAlphas;
     copyImages(src->FUserImages, FUserImages);
+    FUserImagesDefault = src->FUserImagesDefault;
     FButtonStyle = src->FButtonStyle;
     FMouseAction = src->FMouseAction;
     FColorText = src->FColorText;
@@ -292,6 +301,7 @@ void TOnOffBut::SetUserGlyph(TBitmap* Img) {
     TOnOffButImages images;
     CutGlyphSheet(Img, images);
     FUserImages = std::move(images);
+    FUserImagesDefault = false;
     if (FButtonStyle != oobsUser) return;
     LoadStyleGlyphs(oobsUser);
     if (FAutoCenter) Recentre();

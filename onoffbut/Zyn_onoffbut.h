@@ -360,6 +360,7 @@ private:
     TFrameStyle FFrameStyle = frSunken;
     int FGroupIndex = 0;
     friend class TOnOffButAccessible;
+    friend struct OnOffButThemeAccess;
     int FLeftSpace = 35;
     int FTopSpace = 18;
     TOOButMode FMode = oobmNormalBut;
@@ -380,6 +381,7 @@ private:
     TOnOffButImages FStateImages;
     TOnOffButAlphas FStateAlphas;   // the coverage of the state images (none for user pictures)
     TOnOffButImages FUserImages;
+    bool FUserImagesDefault = true;   // still the pictures MakeUserImages drew
     std::unique_ptr<vcl::TBitmap> FMask;
     std::unique_ptr<vcl::TBitmap> FPicture;   // the off-screen picture, kept between paints
 };

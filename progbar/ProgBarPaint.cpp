@@ -203,23 +203,23 @@ void TProgBar::PaintFrame(TCanvas* C, TFrameStyle Style, int L, int T, int R, in
         C->Polyline({From, Corner, To});
     };
     switch (Style) {
-        case frSingle: box(FColGrayLine, L, T, R, B); return;
+        case frSingle: box(ThemedLine(FColGrayLine), L, T, R, B); return;
         case frSunken:
         case frRaised: {
-            const TColor upperLeft = Style == frSunken ? FColBlackLine : FColWhiteLine;
-            const TColor lowerRight = Style == frSunken ? FColWhiteLine : FColBlackLine;
+            const TColor upperLeft = Style == frSunken ? ThemedLine(FColBlackLine) : ThemedLine(FColWhiteLine);
+            const TColor lowerRight = Style == frSunken ? ThemedLine(FColWhiteLine) : ThemedLine(FColBlackLine);
             path(upperLeft, {L + 1, B - 3}, {L + 1, T + 1}, {R - 1, T + 1});
             path(lowerRight, {L + 1, B - 1}, {R - 1, B - 1}, {R - 1, T});
-            box(FColGrayLine, L, T, R - 1, B - 1);
+            box(ThemedLine(FColGrayLine), L, T, R - 1, B - 1);
             break;
         }
         case frSunkenDouble:
-            box(FColGrayLine, L + 1, T + 1, R, B);
-            box(FColWhiteLine, L, T, R - 1, B - 1);
+            box(ThemedLine(FColGrayLine), L + 1, T + 1, R, B);
+            box(ThemedLine(FColWhiteLine), L, T, R - 1, B - 1);
             break;
         case frRaisedDouble:
-            box(FColWhiteLine, L + 1, T + 1, R, B);
-            box(FColGrayLine, L, T, R - 1, B - 1);
+            box(ThemedLine(FColWhiteLine), L + 1, T + 1, R, B);
+            box(ThemedLine(FColGrayLine), L, T, R - 1, B - 1);
             break;
         default: return;
     }

@@ -94,34 +94,34 @@ void TRasterLab::PaintFrame(TCanvas* C, int W, int H) {
     switch (FFrameStyle) {
         case frNone: break;
         case frSingle:
-            pen->SetColor(FColGrayLine);
+            pen->SetColor(ThemedLine(FColGrayLine));
             Outline(C, W, H, 0, 1);
             break;
         case frSunken:
         case frRaised:
             // Sunken: a dark inner line at the top and left, a light outer one at the bottom
             // and right; raised exchanges the two, with the dark line outermost.
-            pen->SetColor(FFrameStyle == frSunken ? FColBlackLine : FColWhiteLine);
+            pen->SetColor(FFrameStyle == frSunken ? ThemedLine(FColBlackLine) : ThemedLine(FColWhiteLine));
             C->MoveTo(1, H - 3);
             C->LineTo(1, 1);
             C->LineTo(W - 2, 1);
             if (FFrameStyle == frSunken) {
-                pen->SetColor(FColWhiteLine);
+                pen->SetColor(ThemedLine(FColWhiteLine));
                 C->MoveTo(2, H - 1);
             } else {
-                pen->SetColor(FColBlackLine);
+                pen->SetColor(ThemedLine(FColBlackLine));
                 C->MoveTo(0, H - 1);
             }
             C->LineTo(W - 1, H - 1);
             C->LineTo(W - 1, 0);
-            pen->SetColor(FColGrayLine);
+            pen->SetColor(ThemedLine(FColGrayLine));
             Outline(C, W, H, 0, 2);
             break;
         case frSunkenDouble:
         case frRaisedDouble:
-            pen->SetColor(FFrameStyle == frSunkenDouble ? FColGrayLine : FColWhiteLine);
+            pen->SetColor(FFrameStyle == frSunkenDouble ? ThemedLine(FColGrayLine) : ThemedLine(FColWhiteLine));
             Outline(C, W, H, 1, 1);
-            pen->SetColor(FFrameStyle == frSunkenDouble ? FColWhiteLine : FColGrayLine);
+            pen->SetColor(FFrameStyle == frSunkenDouble ? ThemedLine(FColWhiteLine) : ThemedLine(FColGrayLine));
             Outline(C, W, H, 0, 2);
             break;
     }

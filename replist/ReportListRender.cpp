@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Themes.h"
 #include "replist/Zyn_ReportListView.h"
 
 namespace zyn {
@@ -206,8 +207,8 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
 
     // 12. raised edge of the fixed first column
     if (fixedCol && FFixedFirstColumn) {
-        Line(C, clWhite, {{box.Left, box.Bottom - 1}, {box.Left, box.Top}, {box.Right, box.Top}});
-        Line(C, clGray, {{box.Left + 1, box.Bottom - 1}, {box.Right - 1, box.Bottom - 1}, {box.Right - 1, box.Top}});
+        Line(C, ThemeColor(trLineLight), {{box.Left, box.Bottom - 1}, {box.Left, box.Top}, {box.Right, box.Top}});
+        Line(C, ThemeColor(trLineShadow), {{box.Left + 1, box.Bottom - 1}, {box.Right - 1, box.Bottom - 1}, {box.Right - 1, box.Top}});
     }
 }
 
@@ -233,9 +234,9 @@ void TReportListView::PaintCommonHeader(TCanvas* C, const TRect& ARect, int R) {
         else if (FCommonHeaderAlignment == taCenter) x = (lr.Left + R) / 2 - t / 2;
         C->TextRect(lr, x, cell.Top + 2 + int(i) * h, line);
     }
-    Line(C, clWhite, {{cell.Left, cell.Bottom - 1}, {cell.Left, cell.Top}, {R, cell.Top}});
-    Line(C, clGray, {{cell.Left + 1, cell.Bottom - 1}, {R - 1, cell.Bottom - 1}, {R - 1, cell.Top}});
-    Line(C, clBlack, {{R, cell.Bottom - 1}, {R, cell.Top - 1}});
+    Line(C, ThemeColor(trLineLight), {{cell.Left, cell.Bottom - 1}, {cell.Left, cell.Top}, {R, cell.Top}});
+    Line(C, ThemeColor(trLineShadow), {{cell.Left + 1, cell.Bottom - 1}, {R - 1, cell.Bottom - 1}, {R - 1, cell.Top}});
+    Line(C, ThemeColor(trLineDark), {{R, cell.Bottom - 1}, {R, cell.Top - 1}});
 }
 
 void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect, int R) {
@@ -300,11 +301,11 @@ void TReportListView::PaintColumnHeader(TCanvas* C, int ACol, const TRect& ARect
     // two headers: white left and top, gray bottom, and the gray right edge at the right end
     // of the visible columns.
     const int right = std::min(ARect.Right, R);
-    Line(C, clWhite, {{ARect.Left, ARect.Bottom - 1}, {ARect.Left, ARect.Top}, {right, ARect.Top}});
+    Line(C, ThemeColor(trLineLight), {{ARect.Left, ARect.Bottom - 1}, {ARect.Left, ARect.Top}, {right, ARect.Top}});
     if (right == R)
-        Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {R - 1, ARect.Bottom - 1}, {R - 1, ARect.Top}});
+        Line(C, ThemeColor(trLineShadow), {{ARect.Left + 1, ARect.Bottom - 1}, {R - 1, ARect.Bottom - 1}, {R - 1, ARect.Top}});
     else
-        Line(C, clGray, {{ARect.Left + 1, ARect.Bottom - 1}, {right, ARect.Bottom - 1}});
+        Line(C, ThemeColor(trLineShadow), {{ARect.Left + 1, ARect.Bottom - 1}, {right, ARect.Bottom - 1}});
 }
 
 // A solid triangle in the header's text colour, 9 pixels wide and 7 high round (x0, y0) at

@@ -18,7 +18,8 @@ void TRotLab::Paint() {
 }
 
 void TRotLab::PaintFrame(TCanvas* C) {
-    TColor c1 = clWhite, c2 = clSilver, c3 = clGray, c4 = clBlack, c5 = clBlack;
+    const TBevelLines b = BevelLines();
+    TColor c1 = b.Light, c2 = b.Face, c3 = b.Shadow, c4 = b.Dark, c5 = b.Dark;
     if (StyleServices()->Enabled() && GetStyleElements().Contains(seBorder)) {
         const TCustomStyleServices* s = StyleServices();
         c1 = s->GetSystemColor(clBtnHighlight);

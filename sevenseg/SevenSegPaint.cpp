@@ -289,7 +289,8 @@ void TSevenSeg::ShrinkDigitInto(TCanvas* C, int Cell, const TRect& Place, const 
 }
 
 void TSevenSeg::PaintFrame(TCanvas* C) {
-    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, clWhite, clSilver, clGray, clBlack, clBlack);
+    const TBevelLines b = BevelLines();
+    DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, b.Light, b.Face, b.Shadow, b.Dark, b.Dark);
 }
 
 }  // namespace zyn

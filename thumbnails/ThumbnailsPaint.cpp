@@ -22,7 +22,8 @@ namespace {
 
 // The fixed frame colours the slides, the pictures and the control are framed in.
 void Frame(TCanvas* C, int Style, int L, int T, int R, int B) {
-    DrawFrame(C, Style, L, T, R, B, clWhite, clSilver, clGray, clBlack, clBlack);
+    const TBevelLines b = BevelLines();
+    DrawFrame(C, Style, L, T, R, B, b.Light, b.Face, b.Shadow, b.Dark, b.Dark);
 }
 
 void PenAndBrush(TCanvas* C, TColor Color) {

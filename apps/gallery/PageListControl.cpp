@@ -1,5 +1,6 @@
 // The page list (see PageList.h).
 #include "apps/gallery/PageListControl.h"
+#include "apps/gallery/GalleryPage.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ void TPageList::Paint() {
     c->GetFont()->SetStyle({fsBold});
     c->GetBrush()->SetStyle(bsClear);
     c->TextOut(14, (HeadingHeight - c->TextHeight("P")) / 2 + 2, "PAGES");
-    c->GetPen()->SetColor(TColor(0xE0E0E0));
+    c->GetPen()->SetColor(ThemePick(TColor(0xE0E0E0), RGB(0x45, 0x45, 0x45), clWhite));
     c->MoveTo(10, HeadingHeight - 4);
     c->LineTo(client.Right - 10, HeadingHeight - 4);
 
@@ -51,18 +52,20 @@ void TPageList::Paint() {
         bool selected = i == itemIndex_;
         if (selected) {
             c->GetBrush()->SetStyle(bsSolid);
-            c->GetBrush()->SetColor(Focused() ? clHighlight : TColor(0xF0E6DA));
+            c->GetBrush()->SetColor(Focused() ? clHighlight : ThemePick(TColor(0xF0E6DA), RGB(0x3F, 0x3F, 0x46), RGB(0x00, 0xFF, 0xFF)));
             c->FillRect(Rect(r.Left + 6, r.Top + 1, r.Right - 6, r.Bottom - 1));
             // An accent bar at the left edge of the chosen page.
-            c->GetBrush()->SetColor(TColor(0xB4781E));
+            c->GetBrush()->SetColor(ThemePick(TColor(0xB4781E), RGB(0x4C, 0xA6, 0xFF), clBlack));
             c->FillRect(Rect(r.Left + 6, r.Top + 1, r.Left + 9, r.Bottom - 1));
         }
         c->GetBrush()->SetStyle(bsClear);
-        c->GetFont()->SetColor(selected && Focused() ? clHighlightText : clWindowText);
+        c->GetFont()->SetColor(selected && Focused() ? clHighlightText
+                           : selected ? ThemePick(clWindowText, clWindowText, clBlack)
+                                      : clWindowText);
         c->TextOut(r.Left + 18, r.Top + (r.Height() - c->TextHeight(items_[i])) / 2, items_[i]);
     }
     // The right edge separates the list from the page.
-    c->GetPen()->SetColor(TColor(0xD0D0D0));
+    c->GetPen()->SetColor(ThemePick(TColor(0xD0D0D0), RGB(0x45, 0x45, 0x45), clWhite));
     c->MoveTo(client.Right - 1, 0);
     c->LineTo(client.Right - 1, client.Bottom);
 }

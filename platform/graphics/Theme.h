@@ -64,6 +64,11 @@ enum TThemeRole : std::uint8_t {
     trCaption,                // the title bar of a drawn window frame
     trCaptionText,
     trCaptionFrame,
+    trLineFace,               // the inner lit line of a two-pixel bevel
+    trDisabledFace,           // the face of a disabled field or selector
+    trDisabledInk,            // text and marks of a disabled component, and engraved captions
+    trEngraveLight,           // the line offset below an engraved caption
+    trDisabledSelection,      // the selected item of a disabled selector
     trRoleCount
 };
 

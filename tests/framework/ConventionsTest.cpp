@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 #include "platform/Testing.h"
+#include "platform/Themes.h"
 
 using namespace zyn;
 
@@ -72,6 +73,21 @@ TEST(ColorSchemes, LineColoursOfTheSchemes) {
     EXPECT_EQ(white, TColor(0xFF000014));
     ApplyColorScheme(TColorScheme(7), black, gray, white);   // any other ordinal: system colours
     EXPECT_EQ(gray, vcl::clBtnShadow);
+}
+
+TEST(ColorSchemes, FixedLinesFollowTheThemeAndOtherColoursStay) {
+    EXPECT_EQ(ThemedLine(vcl::clWhite), vcl::clWhite);   // light: the fixed scheme as it is
+    EXPECT_EQ(ThemedLine(vcl::clGray), vcl::clGray);
+    EXPECT_EQ(ThemedLine(vcl::clBlack), vcl::clBlack);
+    vcl::SelectTheme(*vcl::FindTheme("dark"));
+    EXPECT_EQ(ThemedLine(vcl::clWhite), vcl::ThemeColor(vcl::trLineLight));
+    EXPECT_NE(ThemedLine(vcl::clWhite), vcl::clWhite);
+    EXPECT_EQ(ThemedLine(vcl::clGray), vcl::ThemeColor(vcl::trLineShadow));
+    EXPECT_EQ(ThemedLine(vcl::clBlack), vcl::ThemeColor(vcl::trLineDark));
+    // The system scheme and colours a program chose are not the fixed scheme's.
+    EXPECT_EQ(ThemedLine(vcl::clBtnHighlight), vcl::clBtnHighlight);
+    EXPECT_EQ(ThemedLine(vcl::clRed), vcl::clRed);
+    vcl::SelectTheme(vcl::LightTheme());
 }
 
 TEST(PackageBitmaps, LoadedByNameAndAnUnknownNameKeepsThePicture) {

@@ -103,6 +103,7 @@ TEST_F(ThemeFollowTest, DefaultsFollowSetColoursStay) {
     chosen->SetColorLabText(clNavy);
     chosen->SetColorLabBakG(clYellow);
     chosen->SetColorOutBakG(clYellow);
+    chosen->SetFrameStyle(zyn::frNone);   // a frame takes the theme's bevel lines
     Application->ProcessMessages();
     auto plainLight = Render(plain), chosenLight = Render(chosen);
 

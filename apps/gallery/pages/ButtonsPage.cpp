@@ -21,6 +21,12 @@ namespace {
 constexpr TColor kMagenta = TColor(0xFF00FF);   // transparent background of the glyphs
 constexpr TColor kInk = TColor(0x5A4632);
 
+// The ink of the glyphs and the paper they show (sheets, the printer's paper) in the theme
+// in use: dark ink on white in light, light ink on a dark sheet in the dark themes, so that
+// no white box is left on a dark toolbar.
+TColor GlyphInk() { return ThemePick(kInk, RGB(0xE0, 0xE0, 0xE0), clWhite); }
+TColor GlyphPaper() { return ThemePick(TColor(0xFFFFFF), RGB(0x3A, 0x3A, 0x3A), clBlack); }
+
 using GlyphDrawing = std::function<void(TCanvas*)>;
 
 // A 16 x 16 glyph drawn with the canvas; Draw paints the picture on a transparent ground.
@@ -32,7 +38,7 @@ std::unique_ptr<TBitmap> Glyph(const GlyphDrawing& Draw) {
     c->GetBrush()->SetColor(kMagenta);
     c->FillRect(Rect(0, 0, 16, 16));
     // In the ink of the theme in use; drawn again when the theme changes.
-    const TColor ink = ThemePick(kInk, RGB(0xE0, 0xE0, 0xE0), clWhite);
+    const TColor ink = GlyphInk();
     c->GetPen()->SetColor(ink);
     c->GetBrush()->SetColor(ink);
     Draw(c);
@@ -97,7 +103,7 @@ private:
         left += 72;
         auto* refresh = Button(left, 96, "New", [](TCanvas* c) {
             // A sheet with a folded corner.
-            c->GetBrush()->SetColor(TColor(0xFFFFFF));
+            c->GetBrush()->SetColor(GlyphPaper());
             c->Polygon({TPoint(3, 1), TPoint(10, 1), TPoint(13, 4), TPoint(13, 15), TPoint(3, 15)});
             c->MoveTo(10, 1);
             c->LineTo(10, 4);
@@ -106,11 +112,12 @@ private:
         refresh->SetFlat(true);
         refresh->SetOnClick([this](TObject*) { Status("New sheet at " + FormatDateTime("hh:nn:ss", Now())); });
         auto* print = Button(left + 100, 96, "Print", [](TCanvas* c) {
-            c->GetBrush()->SetColor(TColor(0xFFFFFF));
+            // Paper above and below a body in the ink.
+            c->GetBrush()->SetColor(GlyphPaper());
             c->Rectangle(4, 1, 12, 7);
-            c->GetBrush()->SetColor(kInk);
+            c->GetBrush()->SetColor(GlyphInk());
             c->Rectangle(1, 6, 15, 12);
-            c->GetBrush()->SetColor(TColor(0xFFFFFF));
+            c->GetBrush()->SetColor(GlyphPaper());
             c->Rectangle(4, 10, 12, 15);
         });
         print->SetFlat(true);

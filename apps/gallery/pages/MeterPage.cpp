@@ -283,7 +283,8 @@ private:
         batch->SetColorMin(TColor(0x008000));
         batch->SetGridDist(11);
         batch->SetColorGrid(TColor(0x00C000));
-        batch->SetColorBackGnd(TColor(0xE0F0E0));
+        // A pale green track in light; a dark green one in the dark themes, under their light text.
+        page_.FollowTheme([batch] { batch->SetColorBackGnd(ThemePick(TColor(0xE0F0E0), RGB(0x1A, 0x2E, 0x1A), clBlack)); });
         batch->SetTextAngle(90);
         batch->SetTextPosX(20);
         batch->SetTextPosY(56);

@@ -51,7 +51,9 @@ protected:
             c->MoveTo(4, i * h / 5);
             c->LineTo(w - 4, i * h / 5);
         }
-        c->GetPen()->SetColor(color_);
+        // On the dark paper a dark series colour would vanish: it is lifted halfway to white.
+        const TColor lifted = Lifted(color_);
+        c->GetPen()->SetColor(ThemePick(color_, lifted, lifted));
         c->GetBrush()->SetColor(ThemePick(clWhite, RGB(0x1E, 0x1E, 0x1E), clBlack));
         // A damped oscillation sampled at 24 points with a little scatter.
         for (int i = 0; i < 24; ++i) {
@@ -69,6 +71,11 @@ protected:
     }
 
 private:
+    static TColor Lifted(TColor Color) {
+        const TColor c = ColorToRGB(Color);
+        return RGB((GetRValue(c) + 255) / 2, (GetGValue(c) + 255) / 2, (GetBValue(c) + 255) / 2);
+    }
+
     int mark_ = 4;
     TColor color_ = clNavy;
 };
@@ -147,9 +154,14 @@ private:
     void BuildPlot() {
         const int L = 300, T = 100, W = 470, H = 240;
         background_ = Place<TGradFill>(page_, L + 34, T, W - 34, H - 34);
+        background_->SetName("PlotBackground");
         background_->SetFillType(gtVert);
-        background_->SetColorFirst(TColor(0xFFFBF4));
-        background_->SetColorLast(TColor(0xEEDDCC));
+        // The plot's paper is the page's choice in every theme: pale in light, dark under the
+        // light grid and stamp of the dark themes.
+        page_.FollowTheme([this] {
+            background_->SetColorFirst(ThemePick(TColor(0xFFFBF4), RGB(0x26, 0x2B, 0x33), clBlack));
+            background_->SetColorLast(ThemePick(TColor(0xEEDDCC), RGB(0x1A, 0x1E, 0x24), clBlack));
+        });
         background_->SetNrColors(24);
         background_->SetFrameStyle(frSunken);
         points_ = Place<TPlotPoints>(page_, L + 34, T, W - 34, H - 34);
