@@ -29,6 +29,7 @@
 
 #include "platform/Classes.h"
 #include "platform/Forms.h"
+#include "platform/Testing.h"
 #include "tools/docgen/HeaderScan.h"
 
 namespace fs = std::filesystem;
@@ -109,14 +110,20 @@ std::string Join(const std::vector<std::string>& V, const std::string& Sep) {
     return out;
 }
 
-// Fresh instances of the classes of one page. A class that cannot be made alone (a needle
-// layout) is read from the sub-object a fresh instance of another class of the page holds.
+// Fresh instances of the classes of one page, made as if today were Day. A class that cannot
+// be made alone (a needle layout) is read from the sub-object a fresh instance of another
+// class of the page holds.
 class TFreshInstances {
 public:
+    explicit TFreshInstances(TDateTime Day) : day_(Day) {}
     TPersistent* Of(const TClassInfo* C) {
         if (C->CanCreate()) {
             auto& slot = made_[C];
-            if (!slot) slot.reset(C->Create(nullptr));
+            if (!slot) {
+                Testing::SetNow(day_);
+                slot.reset(C->Create(nullptr));
+                Testing::ResetNow();
+            }
             return slot.get();
         }
         for (auto& [cls, obj] : made_)
@@ -128,13 +135,19 @@ public:
     }
 
 private:
+    TDateTime day_;
     std::map<const TClassInfo*, std::unique_ptr<TComponent>> made_;
 };
 
-std::string ClassSection(const std::string& Name, const std::string& SourceDir, TFreshInstances& Instances) {
+// Instances and OtherDay are the same classes made on two different days: a default that
+// differs between them is the day the instance was made (a calendar's date), and the page
+// says so instead of naming the day it was written on.
+std::string ClassSection(const std::string& Name, const std::string& SourceDir, TFreshInstances& Instances,
+                         TFreshInstances& OtherDay) {
     const TClassInfo* c = GetClass(Name);
     if (c == nullptr) throw Exception("no registered class " + Name);
     TPersistent* fresh = Instances.Of(c);
+    TPersistent* other = OtherDay.Of(c);
     std::string out = "### " + Name + "\n\n";
     const TClassInfo* parent = c->GetParent();
     out += "Registered class, derived from `" + std::string(parent ? parent->GetName() : "nothing") + "`";
@@ -151,8 +164,11 @@ std::string ClassSection(const std::string& Name, const std::string& SourceDir, 
         for (const TPropInfo* p : props) {
             std::string value;
             if (fresh != nullptr && p->Kind != pkEvent) value = p->GetAsText(*fresh);
+            const bool today = other != nullptr && p->Kind != pkEvent && p->Kind != pkClass &&
+                               p->Kind != pkComponent && p->GetAsText(*other) != value;
             std::string def;
             if (p->Kind == pkClass) def = "";
+            else if (today) def = "today's";
             else if (p->Kind == pkString) def = value.empty() ? "(empty)" : Code("'" + value + "'");
             else if (p->Kind == pkComponent) def = value.empty() ? "(none)" : Code(value);
             else def = Code(value);
@@ -209,12 +225,15 @@ std::string Regenerate(const std::string& Page, const std::string& SourceDir, st
         std::vector<std::string> list;
         for (std::string name; names >> name;) list.push_back(name);
         // Classes that can be made first, so that the others find their sub-objects.
-        TFreshInstances instances;
+        TFreshInstances instances(EncodeDate(2001, 2, 3)), otherDay(EncodeDate(2012, 11, 30));
         for (const std::string& name : list)
-            if (const TClassInfo* c = GetClass(name); c != nullptr && c->CanCreate()) instances.Of(c);
+            if (const TClassInfo* c = GetClass(name); c != nullptr && c->CanCreate()) {
+                instances.Of(c);
+                otherDay.Of(c);
+            }
         for (const std::string& name : list) {
             Classes.insert(name);
-            out += ClassSection(name, SourceDir, instances);
+            out += ClassSection(name, SourceDir, instances, otherDay);
         }
         out += kEnd;
         pos = end + kEnd.size();
