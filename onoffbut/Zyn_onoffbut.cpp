@@ -8,6 +8,7 @@
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -450,6 +451,12 @@ void TOnOffBut::WndProc(TMessage& Message) {
         return;   // Result stays 0 so that every sibling hears it
     }
     TGraphicControl::WndProc(Message);
+}
+
+void TOnOffBut::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    SetLeftSpace(MulDiv(FLeftSpace, M, D));
+    SetTopSpace(MulDiv(FTopSpace, M, D));
 }
 
 }  // namespace zyn

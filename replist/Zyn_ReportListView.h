@@ -764,6 +764,9 @@ protected:
     void CMWantSpecialKey(vcl::TMessage& Message) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
+    /// Scales the grid's widths and heights, the header heights (still 8..127) and the
+    /// inter-row indicator width with the control.
+    void ChangeScale(int M, int D) override;
     ///@{
     /// The handler of event OnCheckedChange.
     TCheckStateChangeEvent FOnCheckedChange, FOnBeforeCheckedChange;
