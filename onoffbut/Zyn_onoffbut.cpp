@@ -453,10 +453,4 @@ void TOnOffBut::WndProc(TMessage& Message) {
     TGraphicControl::WndProc(Message);
 }
 
-void TOnOffBut::ChangeScale(int M, int D) {
-    TGraphicControl::ChangeScale(M, D);
-    SetLeftSpace(MulDiv(FLeftSpace, M, D));
-    SetTopSpace(MulDiv(FTopSpace, M, D));
-}
-
 }  // namespace zyn

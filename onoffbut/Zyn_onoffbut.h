@@ -275,8 +275,6 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
-    // The caption offsets scale with the control.
-    void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).

@@ -275,7 +275,8 @@ void TRasterLab::ScrollTimerEvent() {
 
 void TRasterLab::ChangeScale(int M, int D) {
     TGraphicControl::ChangeScale(M, D);
-    SetDotSize(std::max(1, MulDiv(FDotSize, M, D)));
+    // Rounded down: the text sizes the control from its dots and must not outgrow it.
+    SetDotSize(std::max(1, FDotSize * M / D));
     SetDotSpacing(MulDiv(FDotSpacing, M, D));
     SetPosX(MulDiv(FPosX, M, D));
     SetPosY(MulDiv(FPosY, M, D));

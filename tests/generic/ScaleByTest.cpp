@@ -11,6 +11,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Testing.h"
+#include "platform/Win32.h"
 
 using namespace vcl;
 
@@ -40,7 +41,6 @@ const std::vector<ComponentMetrics>& Table() {
          {"Min", "Max"}},
         {"TSevenSeg", Rect(0, 0, 150, 50), {{"InterDigDist", nullptr}, {"Margin", nullptr}}, {"NumDigits"}},
         {"TNumLab", Rect(0, 0, 200, 24), {{"LabelWidth", nullptr}, {"LeftSpace", nullptr}}, {"Precision"}},
-        {"TOnOffBut", Rect(0, 0, 120, 40), {{"LeftSpace", nullptr}, {"TopSpace", nullptr}}, {}},
         {"TRotLab", Rect(0, 0, 120, 60), {{"PosX", nullptr}, {"PosY", nullptr}}, {"TextAngle"}},
         {"TRasterLab", Rect(0, 0, 200, 40),
          {{"DotSize", nullptr}, {"DotSpacing", nullptr}, {"PosX", "3"}, {"PosY", nullptr}, {"ScrollIncrement", "2"}},
@@ -52,7 +52,7 @@ const std::vector<ComponentMetrics>& Table() {
          {"TextAngle", "TextDecPlaces"}},
         {"TMeter", Rect(0, 0, 200, 150),
          {{"AnchorSize", nullptr}, {"RimBottom", nullptr}, {"RimTop", nullptr}, {"RimSide", nullptr},
-          {"NeedleLayout.HeadSize", nullptr}, {"NeedleLayout.Thickness", nullptr},
+          {"NeedleLayout.HeadSize", nullptr}, {"NeedleLayout.Thickness", "2"},
           {"NeedleLayout.HeadMidLeng", nullptr}, {"NeedleLayout.ShadowDx", "2"},
           {"NeedleLayoutSec.HeadSize", nullptr}, {"FontCaption.Height", nullptr}},
          {"NeedleLayout.HeadAngle", "NeedleLayout.PercentNeedleLength", "MeterNrTicks"}},

@@ -17,7 +17,7 @@ std::optional<double> ParseDisplayScale(const std::string& Text, std::string& Er
     // from_chars reads the invariant point whatever the locale, and no "inf" or "nan"
     // slips through as a scale: both fail the range test below.
     auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (Text.empty() || ec != std::errc() || end != last) {
+    if (Text.empty() || ec != std::errc() || end != last || !std::isfinite(value)) {
         Error = "ZYN_SCALE=\"" + Text + "\" is not a number such as 1.5; ignored";
         return std::nullopt;
     }

@@ -172,8 +172,14 @@ void TWinControl::ScaleBy(int M, int D) {
 void TWinControl::ChangeScale(int M, int D) {
     DisableAlign();
     try {
-        TControl::ChangeScale(M, D);
+        // As TControl::ChangeScale, but the font last: children that follow it and size
+        // themselves by it (edits) would otherwise be scaled twice.
+        const int l = MulDiv(left_, M, D), t = MulDiv(top_, M, D);
+        const int r = MulDiv(left_ + width_, M, D), b = MulDiv(top_ + height_, M, D);
+        ScaleConstraints(M, D);
+        SetBounds(l, t, r - l, b - t);
         ScaleControls(M, D);
+        ScaleFont(M, D);
     } catch (...) {
         EnableAlign();
         throw;

@@ -136,8 +136,8 @@ void TCustomForm::ChangeScale(int M, int D) {
             const int h = MulDiv(GetClientHeight(), M, D) + frame.Top + frame.Bottom;
             ScaleConstraints(M, D);
             SetBounds(GetLeft(), GetTop(), w, h);
-            ScaleFont(M, D);
             ScaleControls(M, D);
+            ScaleFont(M, D);   // after the children, as in TWinControl::ChangeScale
         } catch (...) {
             EnableAlign();
             throw;

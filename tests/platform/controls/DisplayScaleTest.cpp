@@ -7,12 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/Buttons.h"
 #include "platform/Classes.h"
+#include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 #include "platform/Testing.h"
+#include "platform/Win32.h"
 
 using namespace vcl;
 
@@ -115,7 +118,7 @@ TEST_F(ScaleByTest, ChildrenScaleByTheirEdgesAndTheFormKeepsItsPlaceAndFrame) {
     auto* right = new TPanel(form.get());   // touches the left panel's right edge
     right->SetParent(form.get());
     right->SetBounds(108, 9, 55, 33);
-    auto* edit = new TEdit(form.get());
+    auto* edit = new TPanel(form.get());
     edit->SetParent(left);
     edit->SetBounds(3, 4, 61, 21);
     edit->GetConstraints()->SetMinWidth(40);
@@ -257,9 +260,10 @@ protected:
         auto* label = new TLabel(&form);
         label->SetName("Title");
         label->SetParent(panel);
+        label->SetAutoSize(false);
         label->SetBounds(5, 7, 123, 17);
         label->GetFont()->SetHeight(-15);
-        auto* edit = new TEdit(&form);
+        auto* edit = new TPanel(&form);   // a box that does not size itself by its font
         edit->SetName("Name");
         edit->SetParent(&form);
         edit->SetBounds(8, 61, 151, 21);
