@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/Dialogs.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -229,6 +230,11 @@ void TColSel::EditSelectedColor() {
     }
     dialog.reset();
     Refresh();
+}
+
+void TColSel::ChangeScale(int M, int D) {
+    TCustomComboBox::ChangeScale(M, D);
+    SetColorBarWidth(MulDiv(FColorBarWidth, M, D));
 }
 
 }  // namespace zyn

@@ -144,6 +144,8 @@ public:
     void SetOnColorNameChange(TOnColorNameChangeEvent Value) { FOnColorNameChange = std::move(Value); }
 
 protected:
+    // The colour bar width scales with the control.
+    void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler that may change an entry's proposed name; empty: none.

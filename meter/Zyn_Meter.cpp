@@ -8,6 +8,7 @@
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -439,6 +440,23 @@ void TMeter::MouseMove(TShiftState Shift, int X, int Y) {
     double v = 0.0;
     bool within = ConvertPixelToValue(X, Y, v);
     MouseMoveInMeter(within, Shift, v);
+}
+
+void TMeter::ChangeScale(int M, int D) {
+    // The rims first: the scale's geometry is laid out when the size changes.
+    SetRimBottom(MulDiv(FRimBottom, M, D));
+    SetRimTop(MulDiv(FRimTop, M, D));
+    SetRimSide(MulDiv(FRimSide, M, D));
+    TGraphicControl::ChangeScale(M, D);
+    for (TNeedleLayout* needle : {FNeedleLayout.get(), FNeedleLayoutSec.get()}) {
+        needle->SetHeadSize(MulDiv(needle->GetHeadSize(), M, D));
+        needle->SetThickness(MulDiv(needle->GetThickness(), M, D));
+        needle->SetHeadMidLeng(MulDiv(needle->GetHeadMidLeng(), M, D));
+        needle->SetShadowDx(MulDiv(needle->GetShadowDx(), M, D));
+        needle->SetShadowDy(MulDiv(needle->GetShadowDy(), M, D));
+    }
+    SetAnchorSize(MulDiv(FAnchorSize, M, D));
+    FFontCaption->SetHeight(MulDiv(FFontCaption->GetHeight(), M, D));
 }
 
 }  // namespace zyn

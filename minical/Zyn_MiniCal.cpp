@@ -8,6 +8,7 @@
 #include "platform/DateUtils.h"
 #include "platform/Forms.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -547,6 +548,12 @@ void TMiniCal::StepDays(int Days) {
     const double day = std::trunc(FDate) + Days;
     if (day < FirstDay || day > LastDay) return;
     SetDate(day);
+}
+
+void TMiniCal::ChangeScale(int M, int D) {
+    TCustomDrawGrid::ChangeScale(M, D);
+    SizeCells();
+    Invalidate();
 }
 
 }  // namespace zyn

@@ -426,4 +426,17 @@ void TNumIO2::Beeper() {
     if (FBeep) MessageBeep(65535);
 }
 
+void TNumIO2::ChangeScale(int M, int D) {
+    TCustomControl::ChangeScale(M, D);
+    SetButWidth(MulDiv(FButWidth, M, D));
+    SetButHeight(MulDiv(FButHeight, M, D));
+    SetButSpace(MulDiv(FButSpace, M, D));
+    SetGaugeLeftMargin(MulDiv(FGaugeLeftMargin, M, D));
+    SetGaugeTopMargin(MulDiv(FGaugeTopMargin, M, D));
+    SetGaugeWidth(MulDiv(FGaugeWidth, M, D));
+    SetGaugeHeight(MulDiv(FGaugeHeight, M, D));
+    SetLeftSpace(MulDiv(FLeftSpace, M, D));
+    SetTextBoxWidth(MulDiv(FTextBoxWidth, M, D));
+}
+
 }  // namespace zyn

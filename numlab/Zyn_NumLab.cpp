@@ -7,6 +7,7 @@
 #include "platform/Themes.h"
 #include "platform/Types.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -175,6 +176,12 @@ std::string TNumLab::BoxText(TCanvas* C) {
     if (FOnBeforeDisplay) FOnBeforeDisplay(this, FText);
     if (FDisplayType != dtState && C->TextWidth(FText) > SatSub(FLabelWidth, 6)) FText = FOverflowIndicator;
     return FText;
+}
+
+void TNumLab::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    SetLabelWidth(MulDiv(FLabelWidth, M, D));
+    SetLeftSpace(MulDiv(FLeftSpace, M, D));
 }
 
 }  // namespace zyn

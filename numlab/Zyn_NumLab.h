@@ -198,6 +198,8 @@ public:
     void Paint() override;
 
 protected:
+    // The label width and the left space scale with the control.
+    void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// The handler that may change the number's text before it is drawn; empty: none.

@@ -9,6 +9,7 @@
 #include "platform/SysUtils.h"
 #include "platform/Themes.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 

@@ -6,6 +6,7 @@
 
 #include "platform/SysUtils.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -255,6 +256,17 @@ void TProgBar::AssignTo(TPersistent* Dest) {
         return;
     }
     TGraphicControl::AssignTo(Dest);
+}
+
+void TProgBar::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    SetMarginLeft(MulDiv(FMarginLeft, M, D));
+    SetMarginRight(MulDiv(FMarginRight, M, D));
+    SetMarginTop(MulDiv(FMarginTop, M, D));
+    SetMarginBottom(MulDiv(FMarginBottom, M, D));
+    SetGridDist(MulDiv(FGridDist, M, D));
+    SetTextPosX(MulDiv(FTextPosX, M, D));
+    SetTextPosY(MulDiv(FTextPosY, M, D));
 }
 
 }  // namespace zyn

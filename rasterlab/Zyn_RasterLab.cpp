@@ -2,6 +2,7 @@
 // centre adjustments, the font notification and scrolling on the label's own timer.
 #include "rasterlab/Zyn_RasterLab.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 #include <algorithm>
 #include <limits>
@@ -270,6 +271,16 @@ void TRasterLab::ScrollTimerEvent() {
         case rdsmUp: ScrollStep(FScrollPosY, -step, upGone, false, std::int64_t(GetHeight()) + 1 - FPosY); break;
     }
     Invalidate();
+}
+
+void TRasterLab::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    // Rounded down: the text sizes the control from its dots and must not outgrow it.
+    SetDotSize(std::max(1, FDotSize * M / D));
+    SetDotSpacing(MulDiv(FDotSpacing, M, D));
+    SetPosX(MulDiv(FPosX, M, D));
+    SetPosY(MulDiv(FPosY, M, D));
+    SetScrollIncrement(std::max(1, MulDiv(FScrollIncrement, M, D)));
 }
 
 }  // namespace zyn

@@ -10,6 +10,7 @@
 #include "platform/Forms.h"
 #include "replist/Zyn_ReportListView.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -305,6 +306,15 @@ void TReportListView::SetColHdVis(bool Value) {
     FColumnHeadersVisible = Value;
     ApplyHeadRows();
     Changed();
+    RepaintView();
+}
+
+void TReportListView::ChangeScale(int M, int D) {
+    TCustomDrawGrid::ChangeScale(M, D);
+    FCommonHeaderHeight = std::clamp(MulDiv(FCommonHeaderHeight, M, D), 8, 127);
+    FColumnHeadersHeight = std::clamp(MulDiv(FColumnHeadersHeight, M, D), 8, 127);
+    FInterRowIndicatorWidth = std::max(1, MulDiv(FInterRowIndicatorWidth, M, D));
+    ApplyHeaderHeights();
     RepaintView();
 }
 

@@ -803,6 +803,9 @@ protected:
     void CMWantSpecialKey(vcl::TMessage& Message) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
+    /// Scales the grid's widths and heights, the header heights (still 8..127) and the
+    /// inter-row indicator width with the control.
+    void ChangeScale(int M, int D) override;
     ///@{
     /// The handlers called after and before a check mark changes (OnCheckedChange,
     /// OnBeforeCheckedChange); empty: none.

@@ -2,6 +2,7 @@
 #include "rotlab/Zyn_RotLab.h"
 
 #include "platform/Themes.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -139,6 +140,12 @@ void TRotLab::Resize() {
     TCustomLabel::Resize();
     if (GetParent() != nullptr && FAutoCenter) Recenter();
     Redraw();
+}
+
+void TRotLab::ChangeScale(int M, int D) {
+    TCustomLabel::ChangeScale(M, D);
+    SetPosX(MulDiv(FPosX, M, D));
+    SetPosY(MulDiv(FPosY, M, D));
 }
 
 }  // namespace zyn

@@ -82,6 +82,8 @@ public:
     void Paint() override;
 
 protected:
+    // The text position scales with the control.
+    void ChangeScale(int M, int D) override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;
     /// Copies this object into Dest (the other half of Assign).

@@ -7,6 +7,7 @@
 #include "framework/Zyn_conventions.h"
 #include "platform/SysUtils.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -166,6 +167,12 @@ void TSevenSeg::AssignTo(TPersistent* Dest) {
         return;
     }
     TGraphicControl::AssignTo(Dest);
+}
+
+void TSevenSeg::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    SetInterDigDist(MulDiv(FInterDigDist, M, D));
+    SetMargin(MulDiv(FMargin, M, D));
 }
 
 }  // namespace zyn

@@ -170,6 +170,8 @@ public:
     void Paint() override;
 
 protected:
+    // The gap between digits and the margin scale with the control (the segments follow its size).
+    void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
     /// Copies this object into Dest (the other half of Assign).

@@ -11,6 +11,7 @@
 #include "framework/Zyn_conventions.h"
 #include "platform/Types.h"
 #include "platform/Accessibility.h"
+#include "platform/Win32.h"
 
 namespace zyn {
 
@@ -349,6 +350,14 @@ void TThumbnails::DblClickCurrentSlide() {
     CalcSlidePos(n, x, y);
     const int middle = (2 * FSlideMargin + FThumbBaseSize) / 2;
     FOnImageDblClick(this, SatAdd(x, middle), SatAdd(y, middle), n);
+}
+
+void TThumbnails::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    SetSlideDistance(MulDiv(GetSlideDistance(), M, D));
+    SetSlideMargin(MulDiv(GetSlideMargin(), M, D));
+    if (GetFocusLinewidth() > 0) SetFocusLinewidth(std::max(1, MulDiv(GetFocusLinewidth(), M, D)));
+    SetSlideSize(MulDiv(GetSlideSize(), M, D));
 }
 
 }  // namespace zyn

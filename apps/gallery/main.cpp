@@ -4,6 +4,8 @@
 //   gallery --page ID           starts on page ID
 //   gallery --png DIR           writes every page to DIR/<page>.png and DIR/gallery.png
 //   gallery --theme NAME        light (the default), dark or high-contrast
+//   gallery --scale S           every page at S times its size (1.0 to 3.0); without it the
+//                               display's scale (ZYN_SCALE, else the desktop's; 1.0 headless)
 //   gallery --dump-state FILE   keeps FILE up to date with the values tests check
 //   gallery --list              prints the page ids
 //   gallery --form FILE         adds a page with the form file FILE loaded and starts there;
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "apps/gallery/GalleryForm.h"
@@ -28,13 +31,14 @@ struct Options {
     std::string page;
     std::string theme;
     std::string formFile;
+    double scale = 0;   // 0: the display's
     bool list = false;
 };
 
 [[noreturn]] void Usage(const char* Problem) {
     std::fprintf(stderr,
                  "gallery: %s\n"
-                 "usage: gallery [--page ID] [--png DIR] [--theme NAME] [--dump-state FILE] [--form FILE] [--list]\n",
+                 "usage: gallery [--page ID] [--png DIR] [--theme NAME] [--scale S] [--dump-state FILE] [--form FILE] [--list]\n",
                  Problem);
     std::exit(2);
 }
@@ -51,6 +55,13 @@ Options ParseArguments(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--page") == 0) o.page = value("--page");
         else if (std::strcmp(argv[i], "--theme") == 0) o.theme = value("--theme");
         else if (std::strcmp(argv[i], "--form") == 0) o.formFile = value("--form");
+        else if (std::strcmp(argv[i], "--scale") == 0) {
+            const std::string text = value("--scale");
+            std::string error;
+            std::optional<double> scale = ParseDisplayScale(text, error);
+            if (!scale) Usage(("--scale takes a number from 1.0 to 3.0, not \"" + text + "\"").c_str());
+            o.scale = *scale;
+        }
         else if (std::strcmp(argv[i], "--list") == 0) o.list = true;
         else Usage((std::string("unknown argument \"") + argv[i] + "\"").c_str());
     }
@@ -76,6 +87,9 @@ int main(int argc, char** argv) {
     try {
         if (!options.theme.empty()) Application->SetTheme(options.theme);
         auto* form = new gallery::TGalleryForm(Application);
+        // The pages are laid out at 96 pixels per inch; they grow once to the density asked for.
+        const int ppi = options.scale > 0 ? ScaleToPixelsPerInch(options.scale) : Screen->GetPixelsPerInch();
+        if (ppi != 96) form->ScaleBy(ppi, 96);
         if (!options.page.empty()) form->ShowPage(PageIndex(options.page));
         if (!options.formFile.empty()) form->AddFormPage(options.formFile);
         // Without a display nobody could work the window: make the pictures instead.

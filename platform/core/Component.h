@@ -79,6 +79,10 @@ public:
 
     // Called once after streaming has set the published properties; clears csLoading.
     virtual void Loaded();
+    // Called on the outer component of a form text once every component read has seen
+    // Loaded: what needs the whole form in place and no longer loading runs here (a form
+    // scaling itself to the screen).
+    virtual void ReadCompleted() {}
 
     // ---- streaming structure (form files)
     // Whether the component sits inside a parent component (a control inside a panel or a

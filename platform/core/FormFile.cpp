@@ -323,6 +323,7 @@ private:
                 c->Loaded();
                 c->SetComponentStateItem(csLoading, false);
             }
+            top->ReadCompleted();
         } catch (...) {
             cleanup();
             throw;

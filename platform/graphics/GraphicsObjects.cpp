@@ -9,6 +9,7 @@
 #include "platform/core/WinTypes.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/LogicalFonts.h"
+#include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Rounding.h"
 
 namespace vcl {
@@ -120,6 +121,11 @@ void TFont::SetName(const std::string& Value) {
     if (Value.empty() || name_ == Value) return;
     name_ = Value;
     FontChanged();
+}
+
+void TFont::SetPixelsPerInch(int Value) {
+    if (Value <= 0) throw EInvalidOperation("PixelsPerInch must be positive, not " + std::to_string(Value));
+    pixelsPerInch_ = Value;
 }
 
 int TFont::GetSize() const { return -MulDiv(height_, 72, GetPixelsPerInch()); }

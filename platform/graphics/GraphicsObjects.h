@@ -76,8 +76,9 @@ private:
     TBrushStyle style_ = bsSolid;
 };
 
-// Size is in points at 96 pixels per inch; Height is the character height in pixels,
-// negative as the framework keeps it (Size 8 <-> Height -11).
+// Size is in points at the font's PixelsPerInch (96 unless the control holding the font sits
+// on a form of another density); Height is the character height in pixels, negative as the
+// framework keeps it (Size 8 <-> Height -11 at 96).
 class TFont : public TGraphicsObject {
 public:
     TFont();
@@ -103,7 +104,10 @@ public:
     void SetPitch(TFontPitch Value);
     TFontCharset GetCharset() const { return charset_; }
     void SetCharset(TFontCharset Value);
-    int GetPixelsPerInch() const { return 96; }
+    // The density Size maps through. Setting it keeps Height (what is drawn) and changes
+    // nothing else; Assign leaves it alone, since it belongs to where the font is used.
+    int GetPixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int Value);
 
     // The logical font this font describes. Setting a handle made by CreateFontIndirect
     // takes over its height, weight, italic, underline, strike-out, escapement, quality
@@ -123,6 +127,7 @@ private:
     TFontQuality quality_ = fqDefault;
     TFontPitch pitch_ = fpDefault;
     TFontCharset charset_ = DEFAULT_CHARSET;
+    int pixelsPerInch_ = 96;
     mutable HFONT handle_ = nullptr;
 };
 

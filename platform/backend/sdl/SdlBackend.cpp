@@ -9,6 +9,7 @@
 #include "platform/backend/sdl/DesktopTheme.h"
 #include "platform/backend/sdl/SdlClipboard.h"
 #include "platform/backend/sdl/X11Clipboard.h"
+#include "platform/backend/sdl/XResources.h"
 #include "platform/backend/sdl/SdlEventSource.h"
 #include "platform/backend/sdl/SdlKeys.h"
 #include "platform/controls/base/Backend.h"
@@ -313,6 +314,14 @@ TSize SdlBackend::GetScreenSize() const {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return TSize(1920, 1080);
     return TSize(mode.w, mode.h);
+}
+
+// Xft.dpi is what the desktop chose; the monitor's own DPI only when it chose nothing.
+std::optional<double> SdlBackend::GetDisplayScale() const {
+    if (std::optional<double> scale = DisplayXftDpiScale()) return scale;
+    float diagonal = 0, horizontal = 0, vertical = 0;
+    if (SDL_GetDisplayDPI(0, &diagonal, &horizontal, &vertical) != 0) return std::nullopt;
+    return PhysicalDpiScale(horizontal);
 }
 
 // ---- lookup --------------------------------------------------------------------------------

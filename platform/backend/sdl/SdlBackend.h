@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/controls/base/Backend.h"
@@ -64,6 +65,7 @@ public:
     TEventSource* GetEventSource() override;
     TClipboardBackend* GetClipboardBackend() override;
     TSize GetScreenSize() const override;
+    std::optional<double> GetDisplayScale() const override;
 
     // ---- used by the event source
     NativeWindow* FindByWindowId(Uint32 Id);

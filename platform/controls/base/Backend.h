@@ -52,6 +52,9 @@ public:
     virtual TClipboardBackend* GetClipboardBackend() { return nullptr; }
     virtual bool WantsVirtualClock() const { return false; }
     virtual TSize GetScreenSize() const { return TSize(1920, 1080); }
+    // How many device pixels the display gives one pixel at 96 dpi (within 1.0 .. 3.0);
+    // nullopt when the backend has no display to ask.
+    virtual std::optional<double> GetDisplayScale() const { return std::nullopt; }
 
     // ---- scripted answers of a backend without a person
     // Runs while a modal form is up; the form's ModalResult decides what ShowModal

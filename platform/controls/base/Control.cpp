@@ -21,6 +21,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Rounding.h"
 #include "platform/runtime/SatInt.h"
 
 namespace vcl {
@@ -77,6 +78,38 @@ TCustomForm* GetParentForm(const TControl* Control) {
 int TControl::GetCurrentPPI() const {
     if (const TCustomForm* form = GetParentForm(this)) return form->GetPixelsPerInch();
     return Screen != nullptr ? Screen->GetPixelsPerInch() : 96;
+}
+
+void TControl::FollowPixelsPerInch(int PPI) {
+    font_->SetPixelsPerInch(PPI);
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        for (TControl* c : w->controls_) c->FollowPixelsPerInch(PPI);
+}
+
+// ---- display scale ---------------------------------------------------------------------
+
+void TControl::ChangeScale(int M, int D) {
+    // The target is taken before the constraints move: scaled limits would clamp the
+    // present size first.
+    const int l = MulDiv(left_, M, D), t = MulDiv(top_, M, D);
+    const int r = MulDiv(left_ + width_, M, D), b = MulDiv(top_ + height_, M, D);
+    ScaleConstraints(M, D);
+    SetBounds(l, t, r - l, b - t);
+    ScaleFont(M, D);
+}
+
+void TControl::ScaleConstraints(int M, int D) {
+    TSizeConstraints scaled;
+    scaled.SetMinWidth(MulDiv(constraints_->GetMinWidth(), M, D));
+    scaled.SetMinHeight(MulDiv(constraints_->GetMinHeight(), M, D));
+    scaled.SetMaxWidth(MulDiv(constraints_->GetMaxWidth(), M, D));
+    scaled.SetMaxHeight(MulDiv(constraints_->GetMaxHeight(), M, D));
+    constraints_->Assign(&scaled);
+}
+
+void TControl::ScaleFont(int M, int D) {
+    // Without a parent there is no font to follow: a form's own font scales.
+    if (!parentFont_ || parent_ == nullptr) font_->SetHeight(MulDiv(font_->GetHeight(), M, D));
 }
 
 // ---- construction ----------------------------------------------------------------------
@@ -142,6 +175,7 @@ void TControl::SetParent(TWinControl* AParent) {
         if (old != nullptr && old == floatHost_) old->SetVisible(false);
     }
     if (AParent != nullptr) AParent->InsertControl(this);
+    if (const TCustomForm* form = GetParentForm(this)) FollowPixelsPerInch(form->GetPixelsPerInch());
     // A control made while another theme than light is in use moves its colour defaults
     // to that theme once it is placed.
     if (AParent != nullptr) ThemeFollow::Follow(this);

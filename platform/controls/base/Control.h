@@ -536,6 +536,16 @@ protected:
     // Brings a requested size within the limits.
     void DoConstrainedResize(int& Width, int& Height);
 
+    // ---- display scale
+    // Scales the control by M/D (MulDiv; ScaleBy and a form read at another density call
+    // it): its edges, so that controls that met still meet and none that were apart come
+    // to overlap; Constraints; and the font height unless the font is the parent's (a
+    // control without a parent scales its own).
+    // Components add their pixel metrics (column widths, row heights, slide sizes...).
+    virtual void ChangeScale(int M, int D);
+    void ScaleConstraints(int M, int D);
+    void ScaleFont(int M, int D);
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -547,6 +557,8 @@ private:
     friend struct ThemeFollowDefaults;
 
     void FontChanged();
+    // Sizes in points of this control's font (and its children's) map through PPI.
+    void FollowPixelsPerInch(int PPI);
     // The control's canvas, made on first use; drawing on it outside a paint pass of the
     // engine counts as a direct paint.
     TCanvas* OwnCanvas();

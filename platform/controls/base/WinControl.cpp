@@ -15,6 +15,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Rounding.h"
 #include "platform/runtime/Utf8.h"
 
 namespace vcl {
@@ -156,6 +157,42 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect) { (void)Rect; }
+
+// ---- display scale ---------------------------------------------------------------------
+
+void TWinControl::ScaleBy(int M, int D) {
+    if (M < 1 || M > 10000 || D < 1 || D > 10000)
+        throw EInvalidOperation("ScaleBy needs factors within 1..10000, not " + std::to_string(M) + "/" +
+                                std::to_string(D));
+    if (M == D) return;
+    const int l = GetLeft(), t = GetTop();
+    ChangeScale(M, D);
+    SetBounds(l, t, GetWidth(), GetHeight());
+}
+
+void TWinControl::ChangeScale(int M, int D) {
+    DisableAlign();
+    try {
+        // As TControl::ChangeScale, but the font last: children that follow it and size
+        // themselves by it (edits) would otherwise be scaled twice.
+        const int l = MulDiv(left_, M, D), t = MulDiv(top_, M, D);
+        const int r = MulDiv(left_ + width_, M, D), b = MulDiv(top_ + height_, M, D);
+        ScaleConstraints(M, D);
+        SetBounds(l, t, r - l, b - t);
+        ScaleControls(M, D);
+        ScaleFont(M, D);
+    } catch (...) {
+        EnableAlign();
+        throw;
+    }
+    EnableAlign();
+}
+
+void TWinControl::ScaleControls(int M, int D) {
+    const std::vector<TControl*> children = controls_;   // a child's scaling may add or remove parts
+    for (TControl* c : children)
+        if (std::find(controls_.begin(), controls_.end(), c) != controls_.end()) c->ChangeScale(M, D);
+}
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     (void)AControl;

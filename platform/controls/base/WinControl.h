@@ -48,6 +48,10 @@ public:
     void Realign();
     void DisableAlign() { ++alignDisabled_; }
     void EnableAlign();
+    // Scales the control's size, its children (bounds, constraints, fonts, the
+    // components' pixel metrics) and, on a form, its PixelsPerInch by M/D; the control
+    // itself stays where it is. M and D lie within 1..10000.
+    void ScaleBy(int M, int D);
 
     // ---- window
     HWND GetHandle();
@@ -163,6 +167,10 @@ protected:
     bool DoKeyDown(TMessage& Message);
     bool DoKeyPress(TMessage& Message);
     bool DoKeyUp(TMessage& Message);
+    // Own size first, then the children, so that anchored children measure from the
+    // scaled client area; alignment waits until all are scaled.
+    void ChangeScale(int M, int D) override;
+    void ScaleControls(int M, int D);
     // Lays out the children with Align and Anchors inside Rect.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     // Area the children are aligned in (the client rectangle by default).

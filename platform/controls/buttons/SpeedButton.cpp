@@ -17,6 +17,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Rounding.h"
 
 namespace vcl {
 
@@ -346,6 +347,12 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& R) {
         TRect tr = Bounds(t.X + shift, t.Y + shift, text.cx, text.cy);
         DrawText(Canvas, caption, tr, DT_SINGLELINE);
     }
+}
+
+void TSpeedButton::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    if (margin_ > 0) SetMargin(MulDiv(margin_, M, D));
+    if (spacing_ > 0) SetSpacing(MulDiv(spacing_, M, D));
 }
 
 }  // namespace vcl

@@ -57,6 +57,8 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    // Margin and spacing scale with the control; -1 (centred) stays.
+    void ChangeScale(int M, int D) override;
     std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -10,6 +10,7 @@
 #include "platform/controls/base/Control.h"
 #include "platform/controls/base/ControlAccessible.h"
 #include "platform/controls/base/CustomControl.h"
+#include "platform/controls/base/DisplayScale.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/base/PaintEngine.h"
 #include "platform/controls/base/WinControl.h"
@@ -24,6 +25,7 @@
 #include "platform/graphics/Theme.h"
 #include "platform/runtime/Exceptions.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Rounding.h"
 
 namespace vcl {
 
@@ -114,6 +116,37 @@ void TCustomForm::SetPixelsPerInch(int Value) {
     if (Value < 24 || Value > 960)
         throw EInvalidOperation("PixelsPerInch must lie between 24 and 960, not " + std::to_string(Value));
     pixelsPerInch_ = Value;
+    FollowPixelsPerInch(Value);
+}
+
+void TCustomForm::ReadCompleted() {
+    TCustomControl::ReadCompleted();
+    if (!scaled_ || Screen == nullptr) return;
+    const int screen = Screen->GetPixelsPerInch();
+    if (screen != pixelsPerInch_) ScaleBy(screen, pixelsPerInch_);
+}
+
+void TCustomForm::ChangeScale(int M, int D) {
+    const int ppi = std::clamp(MulDiv(pixelsPerInch_, M, D), 24, 960);
+    if (GetParent() != nullptr) {
+        TCustomControl::ChangeScale(M, D);
+    } else {
+        DisableAlign();
+        try {
+            const TRect frame(GetBorderWidth(), GetCaptionHeight(), GetBorderWidth(), GetBorderWidth());
+            const int w = MulDiv(GetClientWidth(), M, D) + frame.Left + frame.Right;
+            const int h = MulDiv(GetClientHeight(), M, D) + frame.Top + frame.Bottom;
+            ScaleConstraints(M, D);
+            SetBounds(GetLeft(), GetTop(), w, h);
+            ScaleControls(M, D);
+            ScaleFont(M, D);   // after the children, as in TWinControl::ChangeScale
+        } catch (...) {
+            EnableAlign();
+            throw;
+        }
+        EnableAlign();
+    }
+    SetPixelsPerInch(ppi);
 }
 
 int TCustomForm::GetBorderWidth() const {
@@ -573,6 +606,17 @@ TCustomForm* TScreen::GetForms(int Index) const {
     if (Index < 0 || Index >= GetFormCount())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     return forms_[Index];
+}
+
+int TScreen::GetPixelsPerInch() const {
+    if (pixelsPerInch_ == 0) pixelsPerInch_ = ScaleToPixelsPerInch(DisplayScale());
+    return pixelsPerInch_;
+}
+
+void Testing::SetScreenPixelsPerInch(int Value) {
+    if (Value != 0 && (Value < 24 || Value > 960))
+        throw EInvalidOperation("PixelsPerInch must lie between 24 and 960, not " + std::to_string(Value));
+    if (Screen != nullptr) Screen->pixelsPerInch_ = Value;
 }
 
 int TScreen::GetWidth() const { return Backend()->GetScreenSize().cx; }

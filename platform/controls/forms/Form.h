@@ -55,6 +55,11 @@ public:
     // says what the sizes are in; it moves nothing.
     int GetPixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int Value);
+    // Whether a form read from a form file written at another PixelsPerInch than the
+    // screen's scales itself to the screen once, when the whole text is read.
+    bool GetScaled() const { return scaled_; }
+    void SetScaled(bool Value) { scaled_ = Value; }
+    void ReadCompleted() override;
 
     // ---- showing and closing
     void Show();
@@ -148,6 +153,9 @@ protected:
     void CMShowingChanged(TMessage& Message) override;
     void WMNextDlgCtl(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // A top-level form keeps its place and its frame (the native window's); its client
+    // area scales. PixelsPerInch follows the factor.
+    void ChangeScale(int M, int D) override;
 
     TNotifyEvent FOnShow, FOnHide, FOnPaint, FOnActivate, FOnDeactivate;
     TCloseEvent FOnClose;
@@ -168,6 +176,7 @@ private:
     bool placed_ = false;
     bool activateOnShow_ = true;
     int pixelsPerInch_ = 96;
+    bool scaled_ = true;
     TWinControl* activeControl_ = nullptr;
     std::unique_ptr<TBitmap> backBuffer_;
     std::vector<TRect> invalid_;
@@ -183,6 +192,12 @@ public:
     explicit TForm(TComponent* AOwner);
     std::string ClassName() const override { return "TForm"; }
 };
+
+namespace Testing {
+// The screen's PixelsPerInch from now on (24..960), as a display of that density would
+// give it; 0 asks the display again.
+void SetScreenPixelsPerInch(int Value);
+}  // namespace Testing
 
 // The screen: forms, the active form and control, and the global cursor.
 class TScreen : public TComponent {
@@ -200,7 +215,8 @@ public:
     TWinControl* GetActiveControl() const { return focused_; }
     int GetWidth() const;
     int GetHeight() const;
-    int GetPixelsPerInch() const { return 96; }
+    // round(96 x the display's scale), asked once (see DisplayScale.h); a test may set it.
+    int GetPixelsPerInch() const;
     // The cursor shown now (Screen cursor, or that of the control under the pointer).
     TCursor GetCurrentCursor() const { return shownCursor_; }
 
@@ -219,14 +235,17 @@ public:
     static void EndSession();
 
 private:
+    friend void Testing::SetScreenPixelsPerInch(int Value);
     TCursor cursor_ = crDefault;
     TCursor shownCursor_ = crDefault;
     TControl* cursorControl_ = nullptr;
     std::vector<TCustomForm*> forms_;
     TCustomForm* activeForm_ = nullptr;
     TWinControl* focused_ = nullptr;
+    mutable int pixelsPerInch_ = 0;   // 0: not asked yet
 };
 
 extern TScreen* Screen;
+
 
 }  // namespace vcl

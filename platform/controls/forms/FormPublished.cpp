@@ -28,7 +28,11 @@ const bool registered = [] {
         p.Event("OnClose", &TCustomForm::GetOnClose, &TCustomForm::SetOnClose);
         p.Event("OnCloseQuery", &TCustomForm::GetOnCloseQuery, &TCustomForm::SetOnCloseQuery);
     });
-    RegisterClass<TForm, TCustomForm>("TForm");
+    // Written only away from their defaults (96, True), so forms saved at 1x read as before.
+    RegisterClass<TForm, TCustomForm>("TForm", [](TPublisher<TForm>& p) {
+        p.Integer("PixelsPerInch", &TForm::GetPixelsPerInch, &TForm::SetPixelsPerInch);
+        p.Boolean("Scaled", &TForm::GetScaled, &TForm::SetScaled);
+    });
     return true;
 }();
 

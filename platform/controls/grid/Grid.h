@@ -322,6 +322,8 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
+    // The default and every column width and row height scale with the control.
+    void ChangeScale(int M, int D) override;
     // The grid's size changed (ColCount/RowCount); descendants resize their storage.
     virtual void SizeChanged(int OldColCount, int OldRowCount) { (void)OldColCount; (void)OldRowCount; }
 

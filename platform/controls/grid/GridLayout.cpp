@@ -154,6 +154,20 @@ void TCustomGrid::SetDefaultRowHeight(int Value) {
     InvalidateGrid();
 }
 
+void TCustomGrid::ChangeScale(int M, int D) {
+    TCustomControl::ChangeScale(M, D);
+    // Hidden columns and rows (width or height 0 or less) stay hidden.
+    auto scale = [M, D](int V) { return V > 0 ? std::max(1, MulDiv(V, M, D)) : V; };
+    defaultColWidth_ = scale(defaultColWidth_);
+    defaultRowHeight_ = scale(defaultRowHeight_);
+    for (int& w : colWidths_) w = scale(w);
+    for (int& h : rowHeights_) h = scale(h);
+    ColWidthsChanged();
+    RowHeightsChanged();
+    UpdateEdit();
+    InvalidateGrid();
+}
+
 int TCustomGrid::GetColWidths(int Index) const {
     if (Index < 0 || Index >= colCount_) return defaultColWidth_;
     return colWidths_[std::size_t(Index)];

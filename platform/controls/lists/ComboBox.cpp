@@ -23,6 +23,7 @@
 #include "platform/runtime/Geometry.h"
 #include "platform/runtime/SatInt.h"
 #include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Rounding.h"
 #include "platform/runtime/Utf8.h"
 
 namespace vcl {
@@ -554,6 +555,11 @@ bool TCustomComboBox::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     if (droppedDown_) GetListControl()->SetTopIndex(GetListControl()->GetTopIndex() - 1);
     else if (itemIndex_ > 0) ChooseItem(itemIndex_ - 1);
     return true;
+}
+
+void TCustomComboBox::ChangeScale(int M, int D) {
+    TCustomControl::ChangeScale(M, D);
+    SetItemHeight(MulDiv(itemHeight_, M, D));
 }
 
 }  // namespace vcl

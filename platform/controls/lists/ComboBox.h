@@ -105,6 +105,8 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    // An owner-drawn item height scales with the control.
+    void ChangeScale(int M, int D) override;
     std::shared_ptr<TControlAccessible> CreateAccessible() override;
     friend class TComboEdit;
 

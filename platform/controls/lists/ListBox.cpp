@@ -14,6 +14,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/runtime/Geometry.h"
+#include "platform/runtime/Rounding.h"
 
 namespace vcl {
 
@@ -184,6 +185,11 @@ void TCustomListBox::DoEnter() {
 void TCustomListBox::DoExit() {
     TCustomControl::DoExit();
     Invalidate();
+}
+
+void TCustomListBox::ChangeScale(int M, int D) {
+    TCustomControl::ChangeScale(M, D);
+    SetItemHeight(MulDiv(itemHeight_, M, D));
 }
 
 }  // namespace vcl

@@ -47,6 +47,8 @@ public:
     int PageSize() const;
 
 protected:
+    // The item height scales with the control.
+    void ChangeScale(int M, int D) override;
     std::shared_ptr<TControlAccessible> CreateAccessible() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -23,6 +23,7 @@
 #include "platform/runtime/Geometry.h"
 #include "platform/runtime/SatInt.h"
 #include "platform/runtime/TextUtils.h"
+#include "platform/runtime/Rounding.h"
 #include "platform/runtime/Utf8.h"
 
 namespace vcl {
@@ -997,6 +998,11 @@ void TCustomTreeView::NotifyNodeAccessible(TTreeNode* Node, TAccEventKind Kind, 
         return;
     }
     if (Node != nullptr) accessibility::Raise({Kind, tree->NodeObject(Node), State, -1});
+}
+
+void TCustomTreeView::ChangeScale(int M, int D) {
+    TCustomControl::ChangeScale(M, D);
+    SetIndent(MulDiv(indent_, M, D));
 }
 
 }  // namespace vcl

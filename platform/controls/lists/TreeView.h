@@ -250,6 +250,8 @@ public:
     void SetOnEdited(TTVEditedEvent Value) { FOnEdited = std::move(Value); }
 
 protected:
+    // The indent of the levels scales with the control.
+    void ChangeScale(int M, int D) override;
     std::shared_ptr<TControlAccessible> CreateAccessible() override;
     // Tells assistive tools about Node (its object turns defunct when Freed, else its
     // Kind of change), when its view's accessible object was made.
