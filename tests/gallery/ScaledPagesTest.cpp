@@ -99,8 +99,9 @@ TEST_F(ScaledPages, SiblingsStayApartAndCaptionsStillFitAtOneAndAHalfAndTwice) {
                 auto it = at1.find(now[i].Path);
                 ASSERT_NE(it, at1.end()) << page << " at " << ppi << ": " << now[i].What << " is new";
                 const ControlFacts& was = base[p][it->second];
-                if (was.CaptionFits)
+                if (was.CaptionFits) {
                     EXPECT_TRUE(now[i].CaptionFits) << page << " at " << ppi << ": the caption of " << now[i].What;
+                }
                 for (std::size_t j = i + 1; j < now.size(); ++j) {
                     // Controls sized by their text grow by the font's rounding, not by the factor.
                     if (now[i].AutoSize || now[j].AutoSize) continue;
