@@ -144,7 +144,7 @@ public:
     void SetOnColorNameChange(TOnColorNameChangeEvent Value) { FOnColorNameChange = std::move(Value); }
 
 protected:
-    // The colour bar width scales with the control.
+    /// ScaleBy at M/D: the colour bar width scales with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

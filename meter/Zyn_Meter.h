@@ -437,7 +437,7 @@ public:
     void Paint() override;
 
 protected:
-    // The needles, the anchor, the rims and the caption font scale with the control.
+    /// ScaleBy at M/D: the needles, the anchor, the rims and the caption font scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

@@ -257,7 +257,7 @@ public:
     void SetOnChange(vcl::TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
-    // The cells follow the scaled size, as after any resize.
+    /// ScaleBy at M/D: the cells follow the scaled size, as after any resize.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

@@ -375,7 +375,7 @@ public:
     void SetOnGaugeChange(TOnGaugeChangeEvent Value) { FOnGaugeChange = std::move(Value); }
 
 protected:
-    // The buttons, the gauge, the text box and the left space scale with the control.
+    /// ScaleBy at M/D: the buttons, the gauge, the text box and the left space scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

@@ -198,7 +198,7 @@ public:
     void Paint() override;
 
 protected:
-    // The label width and the left space scale with the control.
+    /// ScaleBy at M/D: the label width and the left space scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

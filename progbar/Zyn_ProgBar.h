@@ -257,7 +257,7 @@ public:
     void Paint() override;
 
 protected:
-    // Margins, grid distance and the text position scale with the control.
+    /// ScaleBy at M/D: margins, grid distance and the text position scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

@@ -82,7 +82,7 @@ public:
     void Paint() override;
 
 protected:
-    // The text position scales with the control.
+    /// ScaleBy at M/D: the text position scales with the control.
     void ChangeScale(int M, int D) override;
     /// Recomputes what depends on several properties once a form file has set them all.
     void Loaded() override;

@@ -170,7 +170,7 @@ public:
     void Paint() override;
 
 protected:
-    // The gap between digits and the margin scale with the control (the segments follow its size).
+    /// ScaleBy at M/D: the gap between digits and the margin scale with the control (the segments follow its size).
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

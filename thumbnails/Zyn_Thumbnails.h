@@ -316,7 +316,7 @@ public:
     void WndProc(vcl::TMessage& Message) override;
 
 protected:
-    // The slide size, distance and margin and the focus line scale with the control.
+    /// ScaleBy at M/D: the slide size, distance and margin and the focus line scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;
