@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/Clipbrd.h"
 #include "platform/SysUtils.h"
 
 namespace zyn {
@@ -271,6 +272,20 @@ bool ClipTextIsNumber(std::string_view Text) {
     point.DecimalSeparator = '.';
     double v = 0;
     return !t.empty() && vcl::TryStrToFloat(t, v, point);
+}
+
+void OfferTableOnClipboard(const std::string& Text, std::string Csv, std::string Html) {
+    vcl::TClipboard* clip = vcl::Clipboard();
+    clip->Open();
+    try {
+        clip->SetAsText(Text);
+        clip->SetAsFormat(MimeCsv, std::move(Csv));
+        clip->SetAsFormat(MimeHtml, std::move(Html));
+    } catch (...) {
+        clip->Close();
+        throw;
+    }
+    clip->Close();
 }
 
 }  // namespace zyn

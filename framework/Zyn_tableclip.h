@@ -61,4 +61,9 @@ bool ReadTabTable(std::string_view Text, std::vector<std::vector<std::string>>& 
 /// decimal point): such cells are right-aligned in the HTML table.
 bool ClipTextIsNumber(std::string_view Text);
 
+/// Offers a table on the clipboard in its three forms at once (between one Open and Close):
+/// Text as the clipboard's text, Csv as text/csv and Html as text/html. The clipboard is
+/// closed again when a form cannot be offered, and the error passes on.
+void OfferTableOnClipboard(const std::string& Text, std::string Csv, std::string Html);
+
 }  // namespace zyn

@@ -62,17 +62,7 @@ void TNTabEd::OfferBlockFormats(int C1, int R1, int C2, int R2, const std::strin
         html += "</tr>\r\n";
     }
     html += HtmlTableTail;
-    TClipboard* clip = Clipboard();
-    clip->Open();
-    try {
-        clip->SetAsText(Text);
-        clip->SetAsFormat(MimeCsv, std::move(csv));
-        clip->SetAsFormat(MimeHtml, std::move(html));
-    } catch (...) {
-        clip->Close();
-        throw;
-    }
-    clip->Close();
+    OfferTableOnClipboard(Text, std::move(csv), std::move(html));
 }
 
 bool TNTabEd::ExtractHtmlTable() {

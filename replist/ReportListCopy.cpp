@@ -60,17 +60,7 @@ bool TReportListView::CopySelectedRows() {
         html += "</tr>\r\n";
     }
     html += HtmlTableTail;
-    TClipboard* clip = Clipboard();
-    clip->Open();
-    try {
-        clip->SetAsText(text);
-        clip->SetAsFormat(MimeCsv, std::move(csv));
-        clip->SetAsFormat(MimeHtml, std::move(html));
-    } catch (...) {
-        clip->Close();
-        throw;
-    }
-    clip->Close();
+    OfferTableOnClipboard(text, std::move(csv), std::move(html));
     return true;
 }
 
