@@ -57,6 +57,19 @@ click_cell() {
 }
 # clip TARGET: what the clipboard gives for TARGET, with its line ends kept visible.
 clip() { timeout 5 xclip -selection clipboard -t "$1" -o 2>/dev/null | od -An -c | tr -s ' \n' ' '; }
+# expect_targets WHAT: the clipboard's TARGETS list text/plain, text/csv and text/html (polled
+# until the offer is there).
+expect_targets() {
+    local targets="" t
+    for _ in $(seq 1 40); do
+        targets=$(timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null)
+        grep -qx "text/html" <<<"$targets" && break
+        sleep 0.05
+    done
+    for t in text/plain text/csv text/html; do
+        grep -qx "$t" <<<"$targets" || fail "$1 should list $t but is: $(tr '\n' ' ' <<<"$targets")"
+    done
+}
 expect_clip() {
     local want got
     want=$(printf '%b' "$2" | od -An -c | tr -s ' \n' ' ')
@@ -77,15 +90,7 @@ wait_for ready 1 "the program"
 # 1. Cells (1,1)..(2,2) selected and copied with Ctrl+C.
 click_cell 1 1
 xdotool key shift+Right shift+Down ctrl+c
-targets=""
-for _ in $(seq 1 40); do
-    targets=$(timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null)
-    grep -qx "text/html" <<<"$targets" && break
-    sleep 0.05
-done
-for t in text/plain text/csv text/html; do
-    grep -qx "$t" <<<"$targets" || fail "TARGETS should list $t but is: $(tr '\n' ' ' <<<"$targets")"
-done
+expect_targets "TARGETS"
 expect_clip text/plain ' 1.50\t-2.00\r\n 1000.00\t0.25\r\n'
 expect_clip UTF8_STRING ' 1.50\t-2.00\r\n 1000.00\t0.25\r\n'
 expect_clip text/csv '1.50,-2.00\r\n1000.00,0.25\r\n'
@@ -132,15 +137,7 @@ if [ "$gallery" != "-" ]; then
     xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click 1
     sleep 0.2
     xdotool key ctrl+c
-    targets=""
-    for _ in $(seq 1 40); do
-        targets=$(timeout 5 xclip -selection clipboard -t TARGETS -o 2>/dev/null)
-        grep -qx "text/html" <<<"$targets" && break
-        sleep 0.05
-    done
-    for t in text/plain text/csv text/html; do
-        grep -qx "$t" <<<"$targets" || fail "the list's TARGETS should list $t but is: $(tr '\n' ' ' <<<"$targets")"
-    done
+    expect_targets "the list's TARGETS"
     expect_clip text/plain 'paid\tA-000001\tKofi H.\tLyon\t1655.16\tlead\t******\n'
     expect_clip text/csv 'paid,A-000001,Kofi H.,Lyon,1655.16,lead,******\r\n'
     html=$(timeout 5 xclip -selection clipboard -t text/html -o 2>/dev/null)
