@@ -171,6 +171,8 @@ void TNTabEd::OpenInternalPopup(TGridCoord Cell, int X, int Y) {
     const bool rowHeading = Cell.Y > FRowOffset && Cell.X <= FColOffset;
     if (IsDataCell(Cell.X, Cell.Y)) {
         LoadResourceBitmap(DataItem(diReadOnly)->GetBitmap(), FReadOnly ? "CHECKEDBOX" : "EMPTYBOX", GetCurrentPPI());
+        // A light box would stand out of a dark menu.
+        ThemeArtwork(DataItem(diReadOnly)->GetBitmap(), clNone);
         for (int ix : {diClear, diPaste, diExtract, diToggleEmpty}) HoldOffEditingItem(DataItem(ix), 1 << (ix - 1), FHeldOffD);
         if (FDataCopyAvail && MaskBit(FPopupDMask, diPaste)) DataItem(diPaste)->SetEnabled(!FReadOnly);
         if (FOnBeforePopup) FOnBeforePopup(this, FPopupD);

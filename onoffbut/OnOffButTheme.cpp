@@ -12,14 +12,19 @@ const bool kRoles = vcl::RegisterThemeRoles("TOnOffBut", {
 namespace zyn {
 
 // The user pictures drawn before the program gave its own are drawn again in the new theme's
-// window colours; pictures the program gave stay as given.
+// window colours; pictures the program gave stay as given. The style's artwork is loaded
+// again, so that the pictures that take the theme's colours take the new ones.
 struct OnOffButThemeAccess {
     static void Follow(vcl::TControl* Control, const vcl::TTheme&, const vcl::TTheme&) {
         auto* button = dynamic_cast<TOnOffBut*>(Control);
-        if (button == nullptr || !button->FUserImagesDefault) return;
-        button->MakeUserImages();
-        if (button->FButtonStyle != oobsUser) return;
-        button->LoadStyleGlyphs(oobsUser);
+        if (button == nullptr) return;
+        if (button->FButtonStyle == oobsUser) {
+            if (!button->FUserImagesDefault) return;
+            button->MakeUserImages();
+        } else if (button->FUserImagesDefault) {
+            button->MakeUserImages();
+        }
+        button->LoadStyleGlyphs(button->FButtonStyle);
         button->Invalidate();
     }
 };

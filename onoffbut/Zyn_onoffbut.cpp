@@ -74,6 +74,10 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
         artworkPPI = NearestArtworkPPI(GetCurrentPPI());
         TBitmap sheet;
         LoadResourceBitmap(&sheet, OnOffButStyleResource(Style), artworkPPI);
+        // The check box and the radio button are the window's own kind of control, not a
+        // picture of a lamp or a switch: they take the theme's window colours, or a light
+        // box would stay on a dark form.
+        if (Style == oobsCheckbox || Style == oobsRadioBut) ThemeArtwork(&sheet, OnOffButKeyColor);
         glyph = CutGlyphSheet(&sheet, images);
         // The coverage beside the sheet lets the smoothed edges take any ground; a sheet
         // without one (or with one of another size) keys its pixels out as a whole.

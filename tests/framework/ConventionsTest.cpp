@@ -100,6 +100,41 @@ TEST(PackageBitmaps, LoadedByNameAndAnUnknownNameKeepsThePicture) {
     EXPECT_EQ(b.GetPixelFormat(), vcl::pf4bit);
 }
 
+// Light-theme artwork in the themes: nothing changes in light (not even the depth); in the
+// dark themes white paper becomes the window, black ink the window text, the order of the
+// greys turns over, a colour keeps its hue, and the key colour stays.
+TEST(PackageBitmaps, ArtworkTakesTheThemesWindowColours) {
+    vcl::TBitmap box;
+    LoadResourceBitmap(&box, "CHECKBOX");
+    vcl::TBitmap before;
+    before.Assign(&box);
+    ThemeArtwork(&box, vcl::clNone);
+    EXPECT_EQ(box.GetPixelFormat(), vcl::pf4bit);
+    for (int y = 0; y < box.GetHeight(); ++y)
+        for (int x = 0; x < box.GetWidth(); ++x)
+            ASSERT_EQ(box.GetCanvas()->GetPixels(x, y), before.GetCanvas()->GetPixels(x, y)) << x << "," << y;
+
+    const vcl::TColor key = 0xEBBEEB, blue = 0xC86E2C;   // red 0x2C, green 0x6E, blue 0xC8
+    const vcl::TColor in[] = {vcl::clWhite, vcl::clBlack, 0xC0C0C0, 0x404040, blue, key};
+    for (const char* theme : {"dark", "high-contrast"}) {
+        SCOPED_TRACE(theme);
+        vcl::SelectTheme(*vcl::FindTheme(theme));
+        vcl::TBitmap b;
+        b.SetSize(6, 1);
+        for (int x = 0; x < 6; ++x) b.GetCanvas()->SetPixels(x, 0, in[x]);
+        ThemeArtwork(&b, key);
+        auto at = [&](int x) { return b.GetCanvas()->GetPixels(x, 0); };
+        EXPECT_EQ(at(0), vcl::ThemeColor(vcl::trWindow));
+        EXPECT_EQ(at(1), vcl::ThemeColor(vcl::trWindowText));
+        EXPECT_LT(vcl::RelativeLuminance(at(2)), vcl::RelativeLuminance(at(3)));   // light grey now the darker
+        EXPECT_GT(vcl::GetBValue(at(4)), vcl::GetGValue(at(4)));                   // still blue
+        EXPECT_GT(vcl::GetGValue(at(4)), vcl::GetRValue(at(4)));
+        EXPECT_GT(vcl::RelativeLuminance(at(4)), vcl::RelativeLuminance(blue));    // a dark blue turns light
+        EXPECT_EQ(at(5), key);
+    }
+    vcl::SelectTheme(vcl::LightTheme());
+}
+
 TEST_F(TimerTest, TicksAtTheIntervalUntilStopped) {
     int ticks = 0;
     TComponentTimer timer(&owner, [&] { ++ticks; });

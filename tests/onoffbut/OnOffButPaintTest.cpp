@@ -344,3 +344,98 @@ TEST_F(OnOffButPaintTest, GlyphEdgesShowNoLightHaloOnADarkGround) {
         EXPECT_GT(Brightest(At(b, L + gw / 2, T + gh / 2)), 0xE0);
     }
 }
+
+// ---- the themes ----------------------------------------------------------------------------
+
+namespace {
+
+class OnOffButThemeTest : public OnOffButPaintTest {
+protected:
+    void TearDown() override {
+        Application->SetTheme("light");
+        OnOffButPaintTest::TearDown();
+    }
+    // The 96-dpi artwork of Style cut into its four pictures, as drawn.
+    static TOnOffButImages Artwork(TOnOffButStyle Style) {
+        TBitmap sheet;
+        LoadResourceBitmap(&sheet, OnOffButStyleResource(Style), 96);
+        TOnOffButImages images;
+        CutGlyphSheet(&sheet, images);
+        return images;
+    }
+};
+
+// A mark and the accent beside it in the "on" picture, in glyph coordinates of the 96-dpi
+// artwork: the check box's tick at (5, 9) on the fill at (3, 9), the radio button's dot at
+// (6, 6) inside the ring at (3, 6).
+struct MarkProbe {
+    TOnOffButStyle style;
+    TPoint mark, accent;
+};
+const MarkProbe kMarkProbes[] = {{oobsCheckbox, {5, 9}, {3, 9}}, {oobsRadioBut, {6, 6}, {3, 6}}};
+
+}  // namespace
+
+// In the light theme the drawn artwork comes through untouched, also after a round trip
+// through the dark themes.
+TEST_F(OnOffButThemeTest, LightThemeShowsTheArtworkAsDrawn) {
+    auto* b = MakeButton(10, 10);
+    for (const MarkProbe& probe : kMarkProbes) {
+        SCOPED_TRACE(int(probe.style));
+        b->SetButtonStyle(probe.style);
+        for (const char* theme : {"light", "dark", "high-contrast", "light"}) Application->SetTheme(theme);
+        const TOnOffButImages drawn = Artwork(probe.style);
+        for (bool on : {false, true})
+            for (bool enabled : {false, true}) {
+                TBitmap* want = drawn[OnOffButStateIndex(on, enabled)].get();
+                const TBitmap* got = b->GetStateImage(on, enabled);
+                ASSERT_EQ(got->GetWidth(), want->GetWidth());
+                int differ = 0;
+                for (int y = 0; y < want->GetHeight(); ++y)
+                    for (int x = 0; x < want->GetWidth(); ++x)
+                        differ += const_cast<TBitmap*>(got)->GetCanvas()->GetPixels(x, y) !=
+                                  want->GetCanvas()->GetPixels(x, y);
+                EXPECT_EQ(differ, 0) << on << enabled;
+            }
+    }
+}
+
+// On the dark themes the check box and the radio button are drawn in the window colours:
+// the mark stands off its accent by the theme's text contrast (4.5:1 dark, 7:1 high
+// contrast), the empty box is dark like the theme's window rather than a light box, and the
+// key colour still takes the face.
+TEST_F(OnOffButThemeTest, MarksStandOffTheirAccentInTheDarkThemes) {
+    auto* b = MakeButton(10, 10);
+    b->SetButtonStyle(oobsCheckbox);   // made in light, then follows each theme
+    for (const auto& [theme, required] : {std::pair{"dark", 4.5}, std::pair{"high-contrast", 7.0}}) {
+        Application->SetTheme(theme);
+        for (const MarkProbe& probe : kMarkProbes) {
+            SCOPED_TRACE(std::string(theme) + " " + std::to_string(int(probe.style)));
+            b->SetButtonStyle(probe.style);
+            b->SetColorBackgnd(clBtnFace);
+            b->SetOnOff(true);
+            Application->ProcessMessages();
+            const int L = b->GetLeftSpace() + 1, T = b->GetTopSpace() + 1;
+            const TColor mark = At(b, L + probe.mark.X, T + probe.mark.Y);
+            const TColor accent = At(b, L + probe.accent.X, T + probe.accent.Y);
+            EXPECT_GE(ContrastRatio(mark, accent), required);
+            EXPECT_EQ(At(b, L, T), ColorToRGB(clBtnFace));   // the corner is key colour
+            b->SetOnOff(false);
+            Application->ProcessMessages();
+            const TColor inside = At(b, L + b->GetGlyphWidth() / 2, T + b->GetGlyphHeight() / 2);
+            EXPECT_LT(RelativeLuminance(inside), 0.05);
+            EXPECT_GE(ContrastRatio(inside, ThemeColor(trWindowText)), required);
+        }
+    }
+}
+
+// Pictures the program gave are its own: no theme recolours them.
+TEST_F(OnOffButThemeTest, UserPicturesKeepTheirColoursInEveryTheme) {
+    auto* b = MakeSheetButton(10, 10);
+    for (const char* theme : {"dark", "high-contrast"}) {
+        Application->SetTheme(theme);
+        b->SetOnOff(true);
+        Application->ProcessMessages();
+        EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled) << theme;
+    }
+}
