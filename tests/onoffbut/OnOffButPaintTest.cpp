@@ -8,6 +8,7 @@
 
 #include "OnOffButTestSupport.h"
 #include "framework/Zyn_conventions.h"
+#include "platform/Themes.h"
 
 using namespace zyn;
 using namespace vcl;
