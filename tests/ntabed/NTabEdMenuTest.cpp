@@ -1,6 +1,6 @@
-// The right mouse button: the data and header menus with their enable rules and captions,
-// Change Precision, the heading editor, the comment editor, and Copy, Paste and Extract
-// from Clipboard with their clipboard texts and notifications.
+// The right mouse button: the data and header menus with their enable rules, captions and
+// the read-only box in each theme, Change Precision, the heading editor, the comment editor,
+// and Copy, Paste and Extract from Clipboard with their clipboard texts and notifications.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -9,7 +9,9 @@
 #include <string>
 
 #include "NTabEdTestSupport.h"
+#include "framework/Zyn_conventions.h"
 #include "platform/StdCtrls.h"
+#include "platform/Themes.h"
 
 using namespace zyn;
 using namespace ntabed_test;
@@ -469,4 +471,22 @@ TEST_F(NTabEdMenu, TwoEditorsKeepTheirOwnMenus) {
     EXPECT_EQ(ed->GetPopupHMask(), INT_MAX);
     EXPECT_TRUE(Item(ed->GetHeaderMenu(), 5)->GetEnabled());
     EXPECT_EQ(other->GetClickedCell(), (vcl::TGridCoord{-1, -1}));
+}
+
+// The read-only item's box takes the menu's dark colours in the dark themes: its middle is
+// dark, not the light box of the light artwork, and in light it is the artwork as drawn.
+TEST_F(NTabEdMenu, ReadOnlyBoxIsNoLightBoxOnADarkMenu) {
+    auto middle = [&] {
+        TPopupMenu* data = RightClick(2, 1);
+        vcl::TBitmap* box = Item(data, ReadOnlyIt)->GetBitmap();
+        return box->GetCanvas()->GetPixels(box->GetWidth() / 2, box->GetHeight() / 2);
+    };
+    vcl::TBitmap drawn;
+    LoadResourceBitmap(&drawn, "EMPTYBOX");
+    EXPECT_EQ(middle(), drawn.GetCanvas()->GetPixels(8, 8));
+    for (const char* theme : {"dark", "high-contrast"}) {
+        vcl::Application->SetTheme(theme);
+        EXPECT_LT(vcl::RelativeLuminance(middle()), 0.05) << theme;
+    }
+    vcl::Application->SetTheme("light");
 }
