@@ -66,8 +66,9 @@ void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name, int PPI);
 /// white paper) in the theme in use: each pixel's lightness is moved from the black-to-white
 /// scale onto the scale from the window text colour to the window colour (its mid tones
 /// darkened first, so that marks stand further off the accent), and its hue is kept, so a
-/// light box becomes a dark one with a light frame and a dark mark on a lighter accent. Pixels of the colour Keep (a key colour; clNone: none) stay as they are, and no
-/// other pixel becomes Keep. In the light theme (white window, black text) nothing changes.
+/// light box becomes a dark one with a light frame and a dark mark on a lighter accent.
+/// Pixels of the colour Keep (a key colour; clNone: none) stay as they are, and no other
+/// pixel becomes Keep. In the light theme (white window, black text) nothing changes.
 void ThemeArtwork(vcl::TBitmap* Bitmap, TColor Keep);
 
 // ---- text height probes -----------------------------------------------------------------

@@ -18,12 +18,8 @@ struct OnOffButThemeAccess {
     static void Follow(vcl::TControl* Control, const vcl::TTheme&, const vcl::TTheme&) {
         auto* button = dynamic_cast<TOnOffBut*>(Control);
         if (button == nullptr) return;
-        if (button->FButtonStyle == oobsUser) {
-            if (!button->FUserImagesDefault) return;
-            button->MakeUserImages();
-        } else if (button->FUserImagesDefault) {
-            button->MakeUserImages();
-        }
+        if (button->FUserImagesDefault) button->MakeUserImages();
+        else if (button->FButtonStyle == oobsUser) return;
         button->LoadStyleGlyphs(button->FButtonStyle);
         button->Invalidate();
     }
