@@ -75,29 +75,33 @@ TPoint OnOffButTextPos(TOnOffButTextSide Side, TAlignment Alignment, int TextWid
                        const TOnOffButPlacement& P) {
     const int LS = P.LeftSpace, TS = P.TopSpace, gw = P.GlyphWidth, gh = P.GlyphHeight;
     const int tw = TextWidth, h = TextHeight, W = P.Width;
+    // The gaps are 96 dpi sizes: on a denser form the texts keep their distance in inches
+    // from the glyph and the edges as glyph and font grow.
+    const int edge = ScaleMetric(4, P.PPI), near = ScaleMetric(3, P.PPI), gap = ScaleMetric(4, P.PPI);
+    const int one = ScaleMetric(1, P.PPI);
     switch (Side) {
         case otsLeft: {
             const int y = TS + (gh - h) / 2;
             switch (Alignment) {
-                case taLeftJustify: return {4, y};
-                case taRightJustify: return {LS - tw - 3, y};
+                case taLeftJustify: return {edge, y};
+                case taRightJustify: return {LS - tw - near, y};
                 default: return {(LS - tw) / 2, y};
             }
         }
         case otsRight: {
             const int y = TS + (gh - h) / 2;
             switch (Alignment) {
-                case taLeftJustify: return {LS + gw + 4, y};
-                case taRightJustify: return {W - tw - 4, y};
-                default: return {(W - tw - LS - gw) / 2 + LS + gw + 1, y};
+                case taLeftJustify: return {LS + gw + gap, y};
+                case taRightJustify: return {W - tw - edge, y};
+                default: return {(W - tw - LS - gw) / 2 + LS + gw + one, y};
             }
         }
         case otsTop:
         case otsBottom: {
-            const int y = Side == otsTop ? TS - h - 4 : TS + gh + 4;
+            const int y = Side == otsTop ? TS - h - gap : TS + gh + gap;
             switch (Alignment) {
-                case taLeftJustify: return {4, y};
-                case taRightJustify: return {W - tw - 4, y};
+                case taLeftJustify: return {edge, y};
+                case taRightJustify: return {W - tw - edge, y};
                 default: return {LS + (gw - tw) / 2, y};
             }
         }

@@ -108,6 +108,16 @@ void TOnOffBut::SetParent(TWinControl* AParent) {
     FollowArtworkScale();
 }
 
+void TOnOffBut::ChangeScale(int M, int D) {
+    TGraphicControl::ChangeScale(M, D);
+    // Set directly: the setters' limit to the size and AutoCenter's centring would act on
+    // the glyph of the old density, which the next paint replaces.
+    FLeftSpace = MulDiv(FLeftSpace, M, D);
+    FTopSpace = MulDiv(FTopSpace, M, D);
+    if (FAutoCenter) Recentre();
+    Invalidate();
+}
+
 void TOnOffBut::Loaded() {
     TGraphicControl::Loaded();
     Invalidate();
@@ -328,7 +338,7 @@ void TOnOffBut::LoadUserGlyph(const std::string& FName) {
 // placement
 
 TOnOffButPlacement TOnOffBut::Placement() const {
-    return {FLeftSpace, FTopSpace, FGlyphWidth, FGlyphHeight, GetWidth(), GetHeight()};
+    return {FLeftSpace, FTopSpace, FGlyphWidth, FGlyphHeight, GetWidth(), GetHeight(), GetCurrentPPI()};
 }
 
 void TOnOffBut::Recentre() {

@@ -96,6 +96,8 @@ struct TOnOffButPlacement {
     int Width = 0;
     /// Height of the control.
     int Height = 0;
+    /// Pixels per inch the fixed gaps between glyph, texts and edges are measured at.
+    int PPI = 96;
 };
 
 enum TOnOffButTextSide : std::uint8_t { otsLeft, otsRight, otsTop, otsBottom };
@@ -134,6 +136,9 @@ public:
     void Loaded() override;
     /// A new parent may put the button on a form of another density: its glyph follows.
     void SetParent(vcl::TWinControl* AParent) override;
+    /// ScaleBy at M/D: LeftSpace and TopSpace scale with the control (with AutoCenter the glyph
+    /// is centred again, at the new density's artwork from the next paint on).
+    void ChangeScale(int M, int D) override;
 
     // ---- properties
     /// Whether the last button of a group that is on may be switched off (by the mouse or OnOff);

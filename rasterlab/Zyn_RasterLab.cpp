@@ -5,6 +5,7 @@
 #include "platform/Win32.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace zyn {
@@ -275,9 +276,16 @@ void TRasterLab::ScrollTimerEvent() {
 
 void TRasterLab::ChangeScale(int M, int D) {
     TGraphicControl::ChangeScale(M, D);
-    // Rounded down: the text sizes the control from its dots and must not outgrow it.
-    SetDotSize(std::max(1, FDotSize * M / D));
-    SetDotSpacing(MulDiv(FDotSpacing, M, D));
+    // The dot pitch is rounded down, so that a display sized by its rows of dots never
+    // grows past the factor (and into its neighbours); the pitch is then shared between dot
+    // and gap as at the old size, within their limits.
+    const int pitch = Pitch();
+    const int scaled = std::max(1, int(std::int64_t(pitch) * M / D));
+    int gap = FDotSpacing == 0 ? 0 : std::clamp(MulDiv(FDotSpacing, scaled, pitch), 1, 3);
+    gap = std::min(gap, scaled - 1);
+    const int dot = std::clamp(scaled - gap, 1, 32);
+    SetDotSpacing(gap);
+    SetDotSize(dot);
     SetPosX(MulDiv(FPosX, M, D));
     SetPosY(MulDiv(FPosY, M, D));
     SetScrollIncrement(std::max(1, MulDiv(FScrollIncrement, M, D)));

@@ -238,7 +238,9 @@ public:
     void Paint() override;
 
 protected:
-    /// ScaleBy at M/D: dot size and spacing (within their clamps), text position and scroll step scale with the control.
+    /// ScaleBy at M/D: the dot pitch scales rounded down (so the rows of dots never outgrow the
+    /// factor) and is shared between dot and spacing as before, within their clamps; text
+    /// position and scroll step scale with the control.
     void ChangeScale(int M, int D) override;
     /// What assistive tools read of the control (its role, name, states, value).
     std::shared_ptr<vcl::TControlAccessible> CreateAccessible() override;

@@ -53,7 +53,7 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool rowEnabled = !(RowAttrib(dataRow) & RowDisabledBit);
     SetEditing(GetColumnEditable(dataCol) && rowEnabled);
     const TRect cr = CellRect(g.X, g.Y);
-    if (FData->GetColCheckMode(dataCol) != cmNone && X - cr.Left < CheckBoxHit &&
+    if (FData->GetColCheckMode(dataCol) != cmNone && X - cr.Left < ScaledMetric(CheckBoxHit) &&
         !FCheckMarksReadOnly && rowEnabled &&
         (!FData->GetElem(dataCol, dataRow).empty() || FShowEmptyCheckBoxes))
         CheckBoxClick(dataCol, dataRow);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/Zyn_conventions.h"
 #include "platform/Themes.h"
 #include "replist/Zyn_ReportListView.h"
 
@@ -147,7 +148,7 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
     if (text.size() > 1 || (!text.empty() && !check)) {
         const int t = C->TextWidth(text.substr(1));
         const int w = GetColWidths(dataCol);
-        const int b = check ? CheckBoxRoom : 0;
+        const int b = check ? ScaledMetric(CheckBoxRoom) : 0;
         if (w - b - 9 < t && t > 0) {
             const int keep = std::max(1, RoundEven(double(text.size()) * (w - b - 9) / t - 4));
             if (std::size_t(keep) < text.size()) {
@@ -180,26 +181,36 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
     if (!check) {
         drawText(textRect, text);                                   // 10. plain column
     } else if (text.size() > 1 || FShowEmptyCheckBoxes) {           // 11. check column
-        textRect.Left += CheckBoxRoom;
+        textRect.Left += ScaledMetric(CheckBoxRoom);
         const bool checked = !text.empty() && text[0] != ' ';
         drawText(textRect, text.empty() ? std::string() : text.substr(1));
         const int l = ARect.Left, t = ARect.Top;
         const bool rowDisabled = RowAttrib(dataRow) & RowDisabledBit;
-        if (!FCheckMarksReadOnly) {
-            C->GetPen()->SetColor(!enabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow);
-            if (mode == cmRadio) C->Ellipse(l + 4, t + 4, l + 15, t + 15);
-            else C->Rectangle(l + 4, t + 4, l + 15, t + 15);
-        }
-        C->GetPen()->SetColor(enabled ? font : clInactiveCaption);
-        if (checked) {
-            if (mode == cmRadio) {
-                C->MoveTo(l + 8, t + 7); C->LineTo(l + 11, t + 7);
-                for (int i = 0; i < 3; ++i) { C->MoveTo(l + 7, t + 8 + i); C->LineTo(l + 12, t + 8 + i); }
-                C->MoveTo(l + 8, t + 11); C->LineTo(l + 11, t + 11);
-            } else {
-                for (int i = 0; i < 3; ++i) {
-                    C->MoveTo(l + 6, t + 8 + i); C->LineTo(l + 9, t + 11 + i);
-                    C->MoveTo(l + 8, t + 10 + i); C->LineTo(l + 13, t + 5 + i);
+        const int ppi = GetCurrentPPI();
+        if (NearestArtworkPPI(ppi) != 96) {
+            // On a denser form the mark is the artwork drawn for it, its top-left corner
+            // one pixel (at 96 dpi) before the corner of the 96 dpi box, whose sheet cell
+            // has a margin of a pixel and a half. Read-only marks show only a checked state.
+            if (!FCheckMarksReadOnly || checked)
+                PaintMarkArtwork(C, mode == cmRadio, checked, enabled && !rowDisabled, l + ScaleMetric(3, ppi),
+                                 t + ScaleMetric(3, ppi), back, box);
+        } else {
+            if (!FCheckMarksReadOnly) {
+                C->GetPen()->SetColor(!enabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow);
+                if (mode == cmRadio) C->Ellipse(l + 4, t + 4, l + 15, t + 15);
+                else C->Rectangle(l + 4, t + 4, l + 15, t + 15);
+            }
+            C->GetPen()->SetColor(enabled ? font : clInactiveCaption);
+            if (checked) {
+                if (mode == cmRadio) {
+                    C->MoveTo(l + 8, t + 7); C->LineTo(l + 11, t + 7);
+                    for (int i = 0; i < 3; ++i) { C->MoveTo(l + 7, t + 8 + i); C->LineTo(l + 12, t + 8 + i); }
+                    C->MoveTo(l + 8, t + 11); C->LineTo(l + 11, t + 11);
+                } else {
+                    for (int i = 0; i < 3; ++i) {
+                        C->MoveTo(l + 6, t + 8 + i); C->LineTo(l + 9, t + 11 + i);
+                        C->MoveTo(l + 8, t + 10 + i); C->LineTo(l + 13, t + 5 + i);
+                    }
                 }
             }
         }
@@ -210,6 +221,60 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
         Line(C, ThemeColor(trLineLight), {{box.Left, box.Bottom - 1}, {box.Left, box.Top}, {box.Right, box.Top}});
         Line(C, ThemeColor(trLineShadow), {{box.Left + 1, box.Bottom - 1}, {box.Right - 1, box.Bottom - 1}, {box.Right - 1, box.Top}});
     }
+}
+
+void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, bool Enabled, int X, int Y,
+                                       TColor Ground, const TRect& Box) {
+    const int artworkPPI = NearestArtworkPPI(GetCurrentPPI());
+    if (artworkPPI != FMarkArtworkPPI) {
+        const char* names[2] = {"CHECKBOX", "RADIOBUT"};
+        for (int i = 0; i < 2; ++i) {
+            FMarkSheets[i] = std::make_unique<TBitmap>();
+            FMarkAlphas[i] = std::make_unique<TBitmap>();
+            LoadResourceBitmap(FMarkSheets[i].get(), names[i], artworkPPI);
+            LoadResourceBitmap(FMarkAlphas[i].get(), std::string(names[i]) + "_ALPHA", artworkPPI);
+            FMarkSheets[i]->SetPixelFormat(pf32bit);
+            FMarkAlphas[i]->SetPixelFormat(pf32bit);
+        }
+        FMarkArtworkPPI = artworkPPI;
+    }
+    TBitmap* sheet = FMarkSheets[Radio ? 1 : 0].get();
+    TBitmap* alpha = FMarkAlphas[Radio ? 1 : 0].get();
+    const int gw = sheet->GetWidth() / 2, gh = sheet->GetHeight() / 2;
+    if (gw <= 0 || gh <= 0 || alpha->GetWidth() != sheet->GetWidth() || alpha->GetHeight() != sheet->GetHeight())
+        return;
+    const TRect shown = IntersectRect(Bounds(X, Y, gw, gh), Box);
+    if (shown.IsEmpty()) return;
+    // The sheet's cells: on at the left, off at the right; enabled above, disabled below.
+    const int cx = Checked ? 0 : gw, cy = Enabled ? 0 : gh;
+    // The sheet's soft edges are smoothed against the artwork's face colour; each shows on
+    // the cell's ground by moving it by the uncovered part of the ground's difference.
+    const std::uint32_t face = 0xF0F0F0, ground = std::uint32_t(ColorToRGB(Ground)) & 0xFFFFFF;
+    TBitmap mark;
+    mark.SetPixelFormat(pf32bit);
+    mark.SetSize(shown.Width(), shown.Height());
+    for (int y = 0; y < shown.Height(); ++y) {
+        const int sy = cy + shown.Top - Y + y;
+        const std::uint8_t* s = sheet->ScanLine(sy);
+        const std::uint8_t* a = alpha->ScanLine(sy);
+        std::uint8_t* out = mark.ScanLine(y);
+        for (int x = 0; x < shown.Width(); ++x) {
+            const int sx = cx + shown.Left - X + x;
+            const int uncovered = 255 - a[4 * sx + 2];
+            for (int ch = 0; ch < 3; ++ch) {
+                // Bytes run blue, green, red; colours hold red in the low byte.
+                const int shift = 8 * (2 - ch);
+                const int d = (int((ground >> shift) & 0xFF) - int((face >> shift) & 0xFF)) * uncovered;
+                const int v = s[4 * sx + ch] + (d >= 0 ? (d + 127) / 255 : -((-d + 127) / 255));
+                out[4 * x + ch] = std::uint8_t(std::clamp(v, 0, 255));
+            }
+            out[4 * x + 3] = 0xFF;
+        }
+    }
+    const TCopyMode was = C->GetCopyMode();
+    C->SetCopyMode(cmSrcCopy);
+    C->CopyRect(shown, mark.GetCanvas(), Rect(0, 0, shown.Width(), shown.Height()));
+    C->SetCopyMode(was);
 }
 
 void TReportListView::PaintCommonHeader(TCanvas* C, const TRect& ARect, int R) {

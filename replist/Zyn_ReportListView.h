@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -924,6 +925,10 @@ private:
     void PaintEmptyArea(vcl::TCanvas* C);
     void PaintInterRowIndicator(vcl::TCanvas* C);
     void PaintFocusCue(vcl::TCanvas* C);
+    // The check or radio artwork of a form denser than 96 dpi at (X, Y), in the state that
+    // Checked and Enabled pick, over Ground and within Box.
+    void PaintMarkArtwork(vcl::TCanvas* C, bool Radio, bool Checked, bool Enabled, int X, int Y,
+                          vcl::TColor Ground, const vcl::TRect& Box);
     int VisibleColumnsRight() const;
     int HeadRowsHeight() const;
 
@@ -1018,6 +1023,10 @@ private:
     int FUndoRows = -1;           // the row count the steps were recorded at
     vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
     vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
+    // The check box and radio sheets (2 x 2 states) and their coverage at FMarkArtworkPPI,
+    // loaded when a mark is first painted on a form denser than 96 dpi; 32 bit pixels.
+    int FMarkArtworkPPI = 0;
+    std::unique_ptr<vcl::TBitmap> FMarkSheets[2], FMarkAlphas[2];
 };
 
 }  // namespace zyn

@@ -51,11 +51,6 @@ void Collect(TWinControl* Parent, const std::string& Path, int ParentEntry, TCan
     }
 }
 
-// Controls that set their own height from their content (the dot-matrix display's rows of
-// dots) grow by whole dots and may reach a neighbour: a known gap, left out of the overlap
-// rule until their dots scale so that the height never outgrows the factor.
-bool KnownGrowth(const std::string& Class) { return Class.rfind("TRasterLab", 0) == 0; }
-
 bool Overlap(const TRect& A, const TRect& B) { return !IntersectRect(A, B).IsEmpty(); }
 
 // Per page, the facts of every showing control of a gallery scaled by M/96.
@@ -105,7 +100,6 @@ TEST_F(ScaledPages, SiblingsStayApartAndCaptionsStillFitAtOneAndAHalfAndTwice) {
                 for (std::size_t j = i + 1; j < now.size(); ++j) {
                     // Controls sized by their text grow by the font's rounding, not by the factor.
                     if (now[i].AutoSize || now[j].AutoSize) continue;
-                    if (KnownGrowth(now[i].What) || KnownGrowth(now[j].What)) continue;
                     if (now[j].Parent != now[i].Parent || !Overlap(now[i].Bounds, now[j].Bounds)) continue;
                     auto other = at1.find(now[j].Path);
                     ASSERT_NE(other, at1.end());

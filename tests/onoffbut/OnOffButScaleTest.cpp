@@ -128,3 +128,73 @@ TEST_F(OnOffButScaleTest, APageOfGlyphsAtTwiceTheDensity) {
     check.LoadFromFile(file);
     EXPECT_EQ(check.GetWidth(), 1000);
 }
+
+namespace {
+
+// The first column at or after From, up to To, where a row of Top..Bottom differs from
+// Ground: where ink starts.
+int InkFrom(TCanvas* C, int From, int To, int Top, int Bottom, TColor Ground) {
+    for (int x = From; x < To; ++x)
+        for (int y = Top; y < Bottom; ++y)
+            if ((C->GetPixels(x, y) & 0xFFFFFF) != Ground) return x;
+    return -1;
+}
+
+// How far right of its pen position a text's first ink lies, in Font.
+int Bearing(TFont* Font, const std::string& Text) {
+    TBitmap b;
+    b.SetSize(200, 100);
+    TCanvas* c = b.GetCanvas();
+    c->GetBrush()->SetColor(Ground);
+    c->FillRect(Rect(0, 0, 200, 100));
+    c->SetFont(Font);
+    c->GetFont()->SetColor(clBlack);
+    c->TextOut(20, 10, Text);
+    return InkFrom(c, 0, 200, 0, 100, Ground) - 20;
+}
+
+}  // namespace
+
+// A form scaled to twice its density: the glyph's place scales with the control and the
+// texts keep their gaps (4 and 3 pixels at 96 dpi) from the glyph, so that a left text
+// that fitted at 1x starts where it did, doubled, and is not cut at the control's edge.
+TEST_F(OnOffButScaleTest, AfterScaleByTheTextsKeepTheirPlacesBesideTheGlyph) {
+    auto* b = MakeStyled(oobsCheckbox);
+    b->SetBounds(10, 10, 170, 40);
+    b->SetAutoCenter(false);
+    b->SetLeftSpace(80);
+    b->SetTopSpace(11);
+    b->SetLeftText("Power");
+    b->SetRightText("On");
+    form->ScaleBy(192, 96);
+    Application->ProcessMessages();
+    ASSERT_EQ(form->GetPixelsPerInch(), 192);
+    EXPECT_EQ(b->GetLeftSpace(), 160);
+    EXPECT_EQ(b->GetTopSpace(), 22);
+    ASSERT_EQ(b->GetGlyphWidth(), 32);
+    TBitmap measure;
+    measure.SetSize(1, 1);
+    measure.GetCanvas()->SetFont(b->GetFont());
+    const int lw = measure.GetCanvas()->TextWidth("Power");
+    ASSERT_GT(lw, 40);   // the font grew with the form
+    TCanvas* shown = form->GetBackBuffer()->GetCanvas();
+    const int top = b->GetTop() + b->GetTopSpace(), bottom = top + b->GetGlyphHeight();
+    const int L = b->GetLeft(), LS = b->GetLeftSpace();
+    // Left text, right-justified: it ends 3 x 2 pixels before the glyph's place.
+    EXPECT_EQ(InkFrom(shown, L + 2, L + LS, top, bottom, Ground) - L, LS - lw - 6 + Bearing(b->GetFont(), "Power"));
+    // Right text, left-justified: 4 x 2 pixels after the glyph.
+    const int rx = LS + b->GetGlyphWidth() + 8;
+    EXPECT_EQ(InkFrom(shown, L + LS + b->GetGlyphWidth() + 2, L + b->GetWidth() - 2, top, bottom, Ground) - L,
+              rx + Bearing(b->GetFont(), "On"));
+}
+
+// At 96 dpi the texts stand where they always did; at 144 the gaps are half as wide again.
+TEST_F(OnOffButScaleTest, TheTextGapsAreNinetySixDpiPixelsAtThePlacementsDensity) {
+    TOnOffButPlacement p{40, 10, 16, 16, 120, 40, 96};
+    EXPECT_EQ(OnOffButTextPos(otsLeft, taRightJustify, 20, 10, p).X, 40 - 20 - 3);
+    EXPECT_EQ(OnOffButTextPos(otsRight, taLeftJustify, 20, 10, p).X, 40 + 16 + 4);
+    EXPECT_EQ(OnOffButTextPos(otsBottom, taLeftJustify, 20, 10, p), TPoint(4, 10 + 16 + 4));
+    p.PPI = 144;
+    EXPECT_EQ(OnOffButTextPos(otsLeft, taRightJustify, 20, 10, p).X, 40 - 20 - 5);
+    EXPECT_EQ(OnOffButTextPos(otsBottom, taRightJustify, 20, 10, p), TPoint(120 - 20 - 6, 10 + 16 + 6));
+}

@@ -1,0 +1,81 @@
+// The report list on a form scaled to 192 dpi: its check boxes and radio marks are the
+// artwork drawn for that density, placed by the 96 dpi box doubled, and the press that
+// switches a mark reaches over the larger box.
+#include <string>
+
+#include "ReportListViewSupport.h"
+#include "platform/Win32.h"
+
+using namespace zyn;
+using rlv_test::ViewTest;
+using vcl::TColor;
+
+namespace {
+
+class ScaleTest : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        FillNamed(3, 3);
+        view->SetColCheckMode(2, cmBox);
+        view->SetColCheckMode(3, cmRadio);
+        view->SetElemChecked(2, 1, true);
+        view->SetElemChecked(3, 1, true);
+        form->ScaleBy(192, 96);
+        Flush();
+    }
+    // Compares every fully covered pixel of one state cell (Cx, Cy) of the named sheet with
+    // the view's picture at the cell's top-left (X, Y); returns how many were compared and
+    // counts the ones that differ.
+    int Compare(const std::string& Name, int Cx, int Cy, int X, int Y, int& Differing) {
+        vcl::TBitmap sheet, alpha;
+        sheet.LoadFromResourceName(vcl::HInstance, Name + "@200");
+        alpha.LoadFromResourceName(vcl::HInstance, Name + "_ALPHA@200");
+        const int gw = sheet.GetWidth() / 2, gh = sheet.GetHeight() / 2;
+        int compared = 0;
+        Differing = 0;
+        for (int y = 0; y < gh; ++y)
+            for (int x = 0; x < gw; ++x) {
+                if ((alpha.GetCanvas()->GetPixels(Cx * gw + x, Cy * gh + y) & 0xFF) != 0xFF) continue;
+                ++compared;
+                Differing += Pixel(X + x, Y + y) != (sheet.GetCanvas()->GetPixels(Cx * gw + x, Cy * gh + y) & 0xFFFFFF);
+            }
+        return compared;
+    }
+};
+
+}  // namespace
+
+TEST_F(ScaleTest, TheMarksAreTheArtworkOfTwiceTheDensity) {
+    ASSERT_EQ(form->GetPixelsPerInch(), 192);
+    int differing = 0;
+    // The 96 dpi box starts 4 pixels into the cell and its artwork a pixel before: 6 at 2x.
+    const vcl::TRect on = Cell(2, 1), off = Cell(2, 2), radio = Cell(3, 1);
+    EXPECT_GT(Compare("CHECKBOX", 0, 0, on.Left + 6, on.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0) << "checked box";
+    EXPECT_GT(Compare("CHECKBOX", 1, 0, off.Left + 6, off.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0) << "empty box";
+    EXPECT_GT(Compare("RADIOBUT", 0, 0, radio.Left + 6, radio.Top + 6, differing), 300);
+    EXPECT_EQ(differing, 0) << "radio mark";
+    // The 32 pixel glyph ends inside the doubled room of 16 pixels: the cell's ground shows
+    // between it and the text.
+    EXPECT_EQ(Pixel(off.Left + 6 + 32 + 1, off.Top + 6 + 16), 0xFFFFFFu);
+}
+
+TEST_F(ScaleTest, ADisabledRowShowsTheDisabledArtwork) {
+    view->SetRowEnabled(1, false);
+    int differing = 0;
+    const vcl::TRect on = Cell(2, 1);
+    EXPECT_GT(Compare("CHECKBOX", 0, 1, on.Left + 6, on.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(ScaleTest, APressOnTheRightHalfOfTheLargerBoxSwitchesIt) {
+    ASSERT_FALSE(view->GetElemChecked(2, 2));
+    // 30 pixels in: inside the 36 pixel reach of the doubled box, past the 18 of 96 dpi.
+    ClickCell(2, 2, {}, 30);
+    EXPECT_TRUE(view->GetElemChecked(2, 2));
+    // Past the reach the press only selects.
+    ClickCell(2, 3, {}, 40);
+    EXPECT_FALSE(view->GetElemChecked(2, 3));
+}
