@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 
 namespace zyn {
 
@@ -200,7 +201,14 @@ void TRasterLab::AdjustAutoCenter() {
 }
 
 void TRasterLab::FontChanged() {
-    FCMat = CreateBitFont(GetFont());
+    if (FScaleM == FScaleD) {
+        FCMat = CreateBitFont(GetFont());
+    } else {
+        TFont unscaled;
+        unscaled.Assign(GetFont());
+        unscaled.SetHeight(MulDiv(GetFont()->GetHeight(), FScaleD, FScaleM));
+        FCMat = CreateBitFont(&unscaled);
+    }
     ReadjustAfterLayoutChange();
     Invalidate();
 }
@@ -275,7 +283,12 @@ void TRasterLab::ScrollTimerEvent() {
 }
 
 void TRasterLab::ChangeScale(int M, int D) {
+    // Before the font scales: the font change that follows cuts the bit font at the old size.
+    const int g = std::gcd(FScaleM * M, FScaleD * D);
+    FScaleM = FScaleM * M / g;
+    FScaleD = FScaleD * D / g;
     TGraphicControl::ChangeScale(M, D);
+    FontChanged();
     // The dot pitch is rounded down, so that a display sized by its rows of dots never
     // grows past the factor (and into its neighbours); the pitch is then shared between dot
     // and gap as at the old size, within their limits.

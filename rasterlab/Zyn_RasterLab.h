@@ -300,6 +300,10 @@ private:
     TColorScheme FColorScheme = schFixed;
     int FDotSize = 3;
     int FDotSpacing = 1;
+    // The factor ScaleBy has applied (FScaleM / FScaleD): the dots grow by it, so the bit
+    // font is cut from the font at the unscaled size and keeps its rows of dots.
+    int FScaleM = 1;
+    int FScaleD = 1;
     TFrameStyle FFrameStyle = frSunken;
     int FPosX = 1;
     int FPosY = 1;
