@@ -181,7 +181,8 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
     if (!check) {
         drawText(textRect, text);                                   // 10. plain column
     } else if (text.size() > 1 || FShowEmptyCheckBoxes) {           // 11. check column
-        textRect.Left += ScaledMetric(CheckBoxRoom);
+        // The room of the mark and its inset, both 96 dpi sizes, before the text.
+        textRect.Left += ScaledMetric(CheckBoxRoom) + ScaledMetric(4) - 4;
         const bool checked = !text.empty() && text[0] != ' ';
         drawText(textRect, text.empty() ? std::string() : text.substr(1));
         const int l = ARect.Left, t = ARect.Top;
@@ -261,6 +262,13 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
         for (int x = 0; x < shown.Width(); ++x) {
             const int sx = cx + shown.Left - X + x;
             const int uncovered = 255 - a[4 * sx + 2];
+            if (uncovered == 255) {   // outside the glyph: the key colour there is not shown
+                out[4 * x + 0] = std::uint8_t(ground >> 16);
+                out[4 * x + 1] = std::uint8_t(ground >> 8);
+                out[4 * x + 2] = std::uint8_t(ground);
+                out[4 * x + 3] = 0xFF;
+                continue;
+            }
             for (int ch = 0; ch < 3; ++ch) {
                 // Bytes run blue, green, red; colours hold red in the low byte.
                 const int shift = 8 * (2 - ch);
