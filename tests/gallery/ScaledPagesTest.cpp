@@ -1,17 +1,22 @@
 // Every gallery page scaled by 1.5 and 2 as --scale does it: siblings that were apart at 1.0
-// stay apart, and a caption that fitted its control still fits.
+// stay apart, a caption that fitted its control still fits, and so does the text of every
+// grid cell that fitted its column.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "apps/gallery/GalleryForm.h"
 #include "apps/gallery/GalleryPage.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/Grids.h"
 #include "platform/Testing.h"
+#include "platform/controls/grid/GridAccessible.h"
 
 using namespace vcl;
 
@@ -26,11 +31,35 @@ struct ControlFacts {
     bool AutoSize = false;   // sized by its text, not by the layout
     bool CaptionFits = false;
     bool HasCaption = false;
+    // Of a grid: per table cell shown (row, column; row -1 for a column header), whether its
+    // text fits the width of the column that shows it.
+    std::map<std::pair<int, int>, bool> CellFits;
 };
 
 bool Fits(TControl* C, TCanvas* Measure) {
     Measure->GetFont()->Assign(C->GetFont());
     return Measure->TextWidth(C->GetCaption()) <= C->GetClientWidth();
+}
+
+// The cells a grid shows, read the way an assistive tool reads them (so the report list, the
+// table editor and the string grid each give the text they draw), measured in the grid's font.
+void CollectCells(TCustomGrid* Grid, TCanvas* Measure, ControlFacts& Out) {
+    auto* table = dynamic_cast<TGridAccessible*>(Grid->GetAccessible().get());
+    if (table == nullptr) return;
+    Measure->GetFont()->Assign(Grid->GetFont());
+    const int rows = table->GetRowCount(), cols = table->GetColumnCount();
+    for (int r = table->HasColumnHeaders() ? -1 : 0; r < rows; ++r) {
+        bool anyShown = false;
+        for (int c = 0; c < cols; ++c) {
+            if (table->CellRect(r, c).IsEmpty()) continue;
+            anyShown = true;
+            const std::string text = table->CellText(r, c);
+            if (text.empty()) continue;
+            const int width = Grid->GetColWidths(table->GridCellOf(r, c).first);
+            Out.CellFits[{r, c}] = Measure->TextWidth(text) <= width;
+        }
+        if (!anyShown && r >= 0) break;   // past the last row shown
+    }
 }
 
 void Collect(TWinControl* Parent, const std::string& Path, int ParentEntry, TCanvas* Measure,
@@ -46,12 +75,25 @@ void Collect(TWinControl* Parent, const std::string& Path, int ParentEntry, TCan
         f.AutoSize = c->GetAutoSize();
         f.HasCaption = !c->GetCaption().empty();
         f.CaptionFits = f.HasCaption && Fits(c, Measure);
+        if (auto* grid = dynamic_cast<TCustomGrid*>(c)) CollectCells(grid, Measure, f);
         Out.push_back(f);
         if (auto* w = dynamic_cast<TWinControl*>(c)) Collect(w, f.Path, int(Out.size()) - 1, Measure, Out);
     }
 }
 
+
 bool Overlap(const TRect& A, const TRect& B) { return !IntersectRect(A, B).IsEmpty(); }
+
+// A control sized by its text grows by the font's rounding at each size, not exactly by the
+// factor: it may reach up to two pixels per half step of scale (48 dpi) into a neighbour,
+// so 2 pixels at 1.5 and 4 at 2, before that counts as an overlap.
+TRect WithinRounding(const ControlFacts& F, int PPI) {
+    TRect r = F.Bounds;
+    if (!F.AutoSize) return r;
+    const int tolerance = 2 * std::max(0, PPI - 96) / 48;
+    r.Inflate(-tolerance, -tolerance);
+    return r;
+}
 
 // Per page, the facts of every showing control of a gallery scaled by M/96.
 std::vector<std::vector<ControlFacts>> PagesAt(int M) {
@@ -97,10 +139,16 @@ TEST_F(ScaledPages, SiblingsStayApartAndCaptionsStillFitAtOneAndAHalfAndTwice) {
                 if (was.CaptionFits) {
                     EXPECT_TRUE(now[i].CaptionFits) << page << " at " << ppi << ": the caption of " << now[i].What;
                 }
+                for (const auto& [cell, fitted] : was.CellFits) {
+                    auto shown = now[i].CellFits.find(cell);
+                    if (!fitted || shown == now[i].CellFits.end()) continue;
+                    EXPECT_TRUE(shown->second) << page << " at " << ppi << ": the text of cell (row " << cell.first
+                                               << ", column " << cell.second << ") of " << now[i].What;
+                }
                 for (std::size_t j = i + 1; j < now.size(); ++j) {
-                    // Controls sized by their text grow by the font's rounding, not by the factor.
-                    if (now[i].AutoSize || now[j].AutoSize) continue;
-                    if (now[j].Parent != now[i].Parent || !Overlap(now[i].Bounds, now[j].Bounds)) continue;
+                    if (now[j].Parent != now[i].Parent ||
+                        !Overlap(WithinRounding(now[i], ppi), WithinRounding(now[j], ppi)))
+                        continue;
                     auto other = at1.find(now[j].Path);
                     ASSERT_NE(other, at1.end());
                     EXPECT_TRUE(Overlap(was.Bounds, base[p][other->second].Bounds))

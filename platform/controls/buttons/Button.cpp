@@ -43,7 +43,10 @@ void TButtonControl::DrawFocus(TCanvas* Canvas, const TRect& R) {
     Canvas->GetBrush()->SetStyle(bsSolid);
     Canvas->GetBrush()->SetColor(clWhite);
     Canvas->GetFont()->SetColor(clBlack);
-    Canvas->DrawFocusRect(R);
+    // As many nested dotted lines as a line is wide at this density, each drawn once.
+    const int width = ScaledLineWidth(1);
+    for (int k = 0; k < width && R.Width() > 2 * k && R.Height() > 2 * k; ++k)
+        Canvas->DrawFocusRect(Rect(R.Left + k, R.Top + k, R.Right - k, R.Bottom - k));
 }
 
 // =========================================================================================
@@ -172,20 +175,23 @@ void TButton::PaintWindow(TCanvas* Canvas) {
     } else if (isDefault) {
         border = look::Accent();
     }
+    const int line = ScaledLineWidth(1);
     look::Fill(Canvas, r, face);
-    look::Frame(Canvas, r, border);
+    look::Frame(Canvas, r, border, line);
     if (isDefault && enabled && !pressed_) {
         TRect inner = r;
-        inner.Inflate(-1, -1);
-        look::Frame(Canvas, inner, border);
+        inner.Inflate(-line, -line);
+        look::Frame(Canvas, inner, border, line);
     }
     Canvas->GetFont()->Assign(GetFont());
     if (!enabled) Canvas->GetFont()->SetColor(look::DisabledText());
     Canvas->GetBrush()->SetStyle(bsClear);
     TRect text = r;
     DrawText(Canvas, GetCaption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Three pixels inside the edge at 96 dpi: clear of the default button's double border
+    // at every density.
     TRect focus = r;
-    focus.Inflate(-3, -3);
+    focus.Inflate(-ScaledMetric(3), -ScaledMetric(3));
     DrawFocus(Canvas, focus);
 }
 
@@ -275,8 +281,9 @@ void TCheckBox::PaintWindow(TCanvas* Canvas) {
     DrawText(Canvas, GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
     if (Focused()) {
         int th = measured.Height();
-        TRect focus = Rect(text.Left - 1, (r.Height() - th) / 2 - 1, text.Left + measured.Width() + 1,
-                           (r.Height() - th) / 2 + th + 1);
+        const int gap = ScaledMetric(1);   // the dotted line just clear of the caption
+        TRect focus = Rect(text.Left - gap, (r.Height() - th) / 2 - gap, text.Left + measured.Width() + gap,
+                           (r.Height() - th) / 2 + th + gap);
         DrawFocus(Canvas, focus);
     }
 }

@@ -263,7 +263,7 @@ void TSpeedButton::DrawFace(TCanvas* Canvas, const TRect& R) {
         border = look::ButtonHotBorder();
     }
     look::Fill(Canvas, R, face);
-    look::Frame(Canvas, R, border);
+    look::Frame(Canvas, R, border, ScaledLineWidth(1));
 }
 
 int TSpeedButton::GlyphWidth() const {
@@ -321,7 +321,8 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& R) {
         if (layout_ == blGlyphTop) y0 = R.Top + margin_;
         if (layout_ == blGlyphBottom) y0 = R.Bottom - margin_ - totalH;
     }
-    int shift = (FState == bsDown || FState == bsExclusive) ? 1 : 0;
+    // A pressed face moves its content one pixel (at 96 dpi) down and right.
+    int shift = (FState == bsDown || FState == bsExclusive) ? ScaledMetric(1) : 0;
     TPoint g, t;
     switch (layout_) {
     case blGlyphLeft:

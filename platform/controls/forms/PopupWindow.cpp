@@ -22,6 +22,7 @@
 namespace vcl {
 
 namespace {
+// The sizes of the window at 96 dpi; at another density each is ScaleMetric of it.
 constexpr int kItemHeight = 22;
 constexpr int kLineHeight = 9;
 constexpr int kIconColumn = 28;
@@ -31,8 +32,12 @@ constexpr int kBitmapRoomY = kItemHeight - 16;
 constexpr int kBitmapRoomX = kIconColumn - 16;
 }  // namespace
 
-TMenuWindow::TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow)
+TMenuWindow::TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow, int PPI)
     : TForm(nullptr), items_(Items), parentWindow_(ParentWindow) {
+    // A sub-menu takes its parent window's density; the first window the opener's.
+    // Scaling the fresh (96 dpi) window sets its density and grows its font with it.
+    if (PPI <= 0) PPI = ParentWindow != nullptr ? ParentWindow->GetPixelsPerInch() : Screen->GetPixelsPerInch();
+    if (PPI != GetPixelsPerInch()) ScaleBy(PPI, GetPixelsPerInch());
     SetBorderStyle(bsNone);
     SetColor(look::MenuFace());
     SetKeyPreview(false);
@@ -45,35 +50,36 @@ void TMenuWindow::Layout() {
         if (items_->GetItems(i)->GetVisible()) visible_.push_back(items_->GetItems(i));
     TCanvas* canvas = GetCanvas();
     canvas->GetFont()->Assign(GetFont());
-    itemHeight_ = kItemHeight;
-    iconColumn_ = kIconColumn;
+    itemHeight_ = ScaledMetric(kItemHeight);
+    iconColumn_ = ScaledMetric(kIconColumn);
     for (TMenuItem* item : visible_) {
         if (item->IsLine() || !item->HasBitmap()) continue;
-        itemHeight_ = std::max(itemHeight_, item->GetBitmap()->GetHeight() + kBitmapRoomY);
-        iconColumn_ = std::max(iconColumn_, item->GetBitmap()->GetWidth() + kBitmapRoomX);
+        itemHeight_ = std::max(itemHeight_, item->GetBitmap()->GetHeight() + ScaledMetric(kBitmapRoomY));
+        iconColumn_ = std::max(iconColumn_, item->GetBitmap()->GetWidth() + ScaledMetric(kBitmapRoomX));
     }
-    int width = 80, height = 4;
+    int width = ScaledMetric(80), height = 2 * ScaledMetric(2);
     for (TMenuItem* item : visible_) {
         if (item->IsLine()) {
-            height += kLineHeight;
+            height += ScaledMetric(kLineHeight);
             continue;
         }
         TRect r;
         DrawText(canvas, item->GetCaption(), r, DT_CALCRECT | DT_SINGLELINE);
-        int w = iconColumn_ + r.Width() + kArrowColumn;
+        int w = iconColumn_ + r.Width() + ScaledMetric(kArrowColumn);
         std::string shortcut = ShortCutToText(item->GetShortCut());
-        if (!shortcut.empty()) w += 24 + canvas->TextWidth(shortcut);
+        if (!shortcut.empty()) w += ScaledMetric(24) + canvas->TextWidth(shortcut);
         width = std::max(width, w);
         height += itemHeight_;
     }
-    SetBounds(GetLeft(), GetTop(), width + 4, height);
+    SetBounds(GetLeft(), GetTop(), width + 2 * ScaledMetric(2), height);
 }
 
 TRect TMenuWindow::ItemRect(int Index) const {
-    int y = 2;
+    const int margin = ScaledMetric(2);
+    int y = margin;
     for (int i = 0; i < int(visible_.size()); ++i) {
-        int h = visible_[std::size_t(i)]->IsLine() ? kLineHeight : itemHeight_;
-        if (i == Index) return Rect(2, y, GetClientWidth() - 2, y + h);
+        int h = visible_[std::size_t(i)]->IsLine() ? ScaledMetric(kLineHeight) : itemHeight_;
+        if (i == Index) return Rect(margin, y, GetClientWidth() - margin, y + h);
         y += h;
     }
     return TRect();
@@ -89,13 +95,17 @@ void TMenuWindow::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect client = GetClientRect();
     look::Fill(canvas, client, look::MenuFace());
-    look::Frame(canvas, client, look::MenuBorder());
+    look::Frame(canvas, client, look::MenuBorder(), ScaledLineWidth(1));
     canvas->GetFont()->Assign(GetFont());
+    auto m = [this](int v) { return ScaledMetric(v); };
     for (int i = 0; i < int(visible_.size()); ++i) {
         TMenuItem* item = visible_[std::size_t(i)];
         TRect r = ItemRect(i);
         if (item->IsLine()) {
-            look::Fill(canvas, Rect(r.Left + iconColumn_, r.Top + 4, r.Right - 2, r.Top + 5), ThemeColor(trMenuSeparator));
+            // A line through the middle of the separator's row, after the icon column.
+            const int top = r.Top + m(4);
+            look::Fill(canvas, Rect(r.Left + iconColumn_, top, r.Right - m(2), top + ScaledLineWidth(1)),
+                       ThemeColor(trMenuSeparator));
             continue;
         }
         bool enabled = item->GetEnabled();
@@ -107,16 +117,17 @@ void TMenuWindow::Paint() {
         } else if (item->GetChecked()) {
             TPen* pen = canvas->GetPen();
             pen->SetColor(enabled ? ThemeColor(trMenuGlyph) : look::DisabledText());
-            int cx = r.Left + 9, cy = r.Top + 10;
-            for (int d = 0; d < 2; ++d) {
+            // A tick two pixels thick at 96 dpi.
+            int cx = r.Left + m(9), cy = r.Top + m(10);
+            for (int d = 0; d < m(2); ++d) {
                 canvas->MoveTo(cx, cy + d);
-                canvas->LineTo(cx + 3, cy + 3 + d);
-                canvas->LineTo(cx + 9, cy - 3 + d);
+                canvas->LineTo(cx + m(3), cy + m(3) + d);
+                canvas->LineTo(cx + m(9), cy - m(3) + d);
             }
         }
         canvas->GetFont()->SetColor(!enabled ? look::DisabledText() : i == hot_ ? look::MenuHotText() : clMenuText);
         canvas->GetBrush()->SetStyle(bsClear);
-        TRect text = Rect(r.Left + iconColumn_, r.Top, r.Right - kArrowColumn, r.Bottom);
+        TRect text = Rect(r.Left + iconColumn_, r.Top, r.Right - m(kArrowColumn), r.Bottom);
         DrawText(canvas, item->GetCaption(), text, DT_SINGLELINE | DT_VCENTER);
         std::string shortcut = ShortCutToText(item->GetShortCut());
         if (!shortcut.empty()) DrawText(canvas, shortcut, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
@@ -125,8 +136,8 @@ void TMenuWindow::Paint() {
             canvas->GetBrush()->SetStyle(bsSolid);
             canvas->GetBrush()->SetColor(enabled ? ThemeColor(trMenuGlyph) : look::DisabledText());
             canvas->GetPen()->SetColor(canvas->GetBrush()->GetColor());
-            int ax = r.Right - 14, ay = r.Top + r.Height() / 2;
-            canvas->Polygon({TPoint(ax, ay - 4), TPoint(ax + 4, ay), TPoint(ax, ay + 4)});
+            int ax = r.Right - m(14), ay = r.Top + r.Height() / 2;
+            canvas->Polygon({TPoint(ax, ay - m(4)), TPoint(ax + m(4), ay), TPoint(ax, ay + m(4))});
         }
     }
 }
@@ -197,7 +208,7 @@ void TMenuWindow::Choose(int Index) {
     if (item->IsLine() || !item->GetEnabled()) return;
     if (item->GetCount() > 0) {
         TRect r = ItemRect(Index);
-        TPoint at = ClientToScreen({r.Right, r.Top - 2});
+        TPoint at = ClientToScreen({r.Right, r.Top - ScaledMetric(2)});
         TMenuWindow sub(item, this);
         TMenuItem* chosen = sub.Run(at.X, at.Y);
         if (chosen != nullptr) Finish(chosen);
@@ -257,7 +268,12 @@ TMenuItem* TMenuWindow::Run(int X, int Y) {
 
 TMenuItem* RunPopupWindow(TPopupMenu* Menu, int X, int Y) {
     if (Menu->GetItems()->GetCount() == 0) return nullptr;
-    TMenuWindow window(Menu->GetItems(), nullptr);
+    // The menu takes the density of what opened it: the control it is the context menu
+    // of, else the control that owns it, else the screen's.
+    int ppi = 0;
+    if (auto* opener = dynamic_cast<TControl*>(Menu->GetPopupComponent())) ppi = opener->GetCurrentPPI();
+    else if (auto* owner = dynamic_cast<TControl*>(Menu->GetOwner())) ppi = owner->GetCurrentPPI();
+    TMenuWindow window(Menu->GetItems(), nullptr, ppi);
     if (Menu->GetAlignment() == paRight) X -= window.GetWidth();
     else if (Menu->GetAlignment() == paCenter) X -= window.GetWidth() / 2;
     return window.Run(X, Y);

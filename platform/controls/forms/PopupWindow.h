@@ -14,7 +14,9 @@ namespace vcl {
 // chosen (Enter or a click), on Escape, or when the user presses the mouse elsewhere.
 class TMenuWindow : public TForm {
 public:
-    TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow);
+    // PPI: the density the window is drawn at (its font, rows, marks and arrows); 0 takes
+    // the parent window's, or the screen's for a first window.
+    TMenuWindow(TMenuItem* Items, TMenuWindow* ParentWindow, int PPI = 0);
     std::string ClassName() const override { return "TMenuWindow"; }
 
     // Runs a nested loop until the window closes; returns the chosen item or nullptr.
@@ -50,8 +52,9 @@ private:
     TMenuWindow* parentWindow_;
     std::vector<TMenuItem*> visible_;
     int hot_ = -1;
-    // Row height and icon column: 22 and 28 pixels, more when an item's bitmap needs it
-    // (the larger artwork of a denser screen).
+    // Row height and icon column: 22 and 28 pixels at 96 dpi (scaled to the window's
+    // density), more when an item's bitmap needs it (the larger artwork of a
+    // denser screen).
     int itemHeight_ = 22;
     int iconColumn_ = 28;
     bool done_ = false;

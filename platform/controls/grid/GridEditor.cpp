@@ -278,11 +278,13 @@ void TInplaceEditList::DropDown() {
     if (listVisible_ || editStyle_ != esPickList || grid_ == nullptr) return;
     if (FOnGetPickListItems) FOnGetPickListItems(this, grid_->GetCol(), grid_->GetRow(), pickList_.get());
     if (dropForm_ == nullptr) dropForm_ = new TDropDownForm(this);
+    // The list is drawn at the editor's density: its frame, scroll bar and insets.
+    dropForm_->SetPixelsPerInch(GetCurrentPPI());
     TDropDownList* list = dropForm_->GetList();
     list->SetFont(GetFont());
     TCanvas* measure = ControlCanvas();
     measure->GetFont()->Assign(GetFont());
-    list->SetItemHeight(measure->TextHeight("Wg") + 2);
+    list->SetItemHeight(measure->TextHeight("Wg") + ScaledMetric(2));
     list->SetOnChoose([this](TObject*, int Index) { ListItemChosen(Index); });
     list->SetItems(pickList_.get());
     list->SetItemIndex(pickList_->IndexOf(GetText()));

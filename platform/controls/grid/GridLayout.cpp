@@ -162,6 +162,8 @@ void TCustomGrid::ChangeScale(int M, int D) {
     defaultRowHeight_ = scale(defaultRowHeight_);
     for (int& w : colWidths_) w = scale(w);
     for (int& h : rowHeights_) h = scale(h);
+    // The grid lines are lines: whole pixels, rounded down, never thinner than one.
+    if (gridLineWidth_ > 0) gridLineWidth_ = std::max(1, int(static_cast<long long>(gridLineWidth_) * M / D));
     ColWidthsChanged();
     RowHeightsChanged();
     UpdateEdit();

@@ -164,19 +164,20 @@ void TCustomGrid::PaintCell(TCanvas* Canvas, int C, int R, const TRect& Box, TGr
     DrawCell(C, R, Box, State);
     if (!defaultDrawing_) return;
     bool vert = options_.Contains(goFixedVertLine), horz = options_.Contains(goFixedHorzLine);
+    const int lw = ScaledLineWidth(1);   // the edges are lines of the density's width
     if (fixed && drawingStyle_ != gdsClassic) {
         // Flat header cells: one shadow line on the right and bottom divides them.
-        if (vert) Fill(Canvas, Rect(Box.Right - 1, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
-        if (horz) Fill(Canvas, Rect(Box.Left, Box.Bottom - 1, Box.Right, Box.Bottom), clBtnShadow);
+        if (vert) Fill(Canvas, Rect(Box.Right - lw, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
+        if (horz) Fill(Canvas, Rect(Box.Left, Box.Bottom - lw, Box.Right, Box.Bottom), clBtnShadow);
     } else if (fixed && (vert || horz)) {
         // Raised inner edge: highlight on the top and left, shadow on the right and bottom.
         if (vert) {
-            Fill(Canvas, Rect(Box.Right - 1, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
-            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Left + 1, Box.Bottom - (horz ? 1 : 0)), clBtnHighlight);
+            Fill(Canvas, Rect(Box.Right - lw, Box.Top, Box.Right, Box.Bottom), clBtnShadow);
+            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Left + lw, Box.Bottom - (horz ? lw : 0)), clBtnHighlight);
         }
         if (horz) {
-            Fill(Canvas, Rect(Box.Left, Box.Bottom - 1, Box.Right, Box.Bottom), clBtnShadow);
-            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Right - (vert ? 1 : 0), Box.Top + 1), clBtnHighlight);
+            Fill(Canvas, Rect(Box.Left, Box.Bottom - lw, Box.Right, Box.Bottom), clBtnShadow);
+            Fill(Canvas, Rect(Box.Left, Box.Top, Box.Right - (vert ? lw : 0), Box.Top + lw), clBtnHighlight);
         }
     }
     if (State.Contains(gdFocused) && !options_.Contains(goRowSelect) &&
@@ -192,9 +193,11 @@ void TCustomGrid::PaintSizingLine(TCanvas* Canvas) {
         TAxisInfo h = MakeAxis(true);
         Canvas->InvertRect(Rect(0, sizingPos_, h.gridBoundary, sizingPos_ + std::max(1, MakeAxis(false).lineWidth)));
     } else if (gridState_ == gsColMoving) {
-        Canvas->InvertRect(Rect(movePos_ - 1, 0, movePos_ + 1, MakeAxis(false).gridBoundary));
+        const int lw = ScaledLineWidth(1);
+        Canvas->InvertRect(Rect(movePos_ - lw, 0, movePos_ + lw, MakeAxis(false).gridBoundary));
     } else if (gridState_ == gsRowMoving) {
-        Canvas->InvertRect(Rect(0, movePos_ - 1, MakeAxis(true).gridBoundary, movePos_ + 1));
+        const int lw = ScaledLineWidth(1);
+        Canvas->InvertRect(Rect(0, movePos_ - lw, MakeAxis(true).gridBoundary, movePos_ + lw));
     }
 }
 
@@ -202,19 +205,21 @@ void TCustomGrid::PaintSizingLine(TCanvas* Canvas) {
 
 int TCustomGrid::WindowEdgeWidth() const {
     if (borderStyle_ == bsNone) return 0;
-    return GetCtl3D() ? 2 : 1;
+    return (GetCtl3D() ? 2 : 1) * ScaledLineWidth(1);
 }
 
 void TCustomGrid::PaintWindowEdge(TCanvas* Canvas, TRect& R) {
     if (borderStyle_ == bsNone) return;
     // One ring: top and left lines in TopLeft, bottom and right lines (and the corners
     // they share) in BottomRight.
+    // Each ring is a line as wide as the density makes one.
+    const int lw = ScaledLineWidth(1);
     auto ring = [&](TColor TopLeft, TColor BottomRight) {
-        Fill(Canvas, Rect(R.Left, R.Top, R.Right - 1, R.Top + 1), TopLeft);
-        Fill(Canvas, Rect(R.Left, R.Top, R.Left + 1, R.Bottom - 1), TopLeft);
-        Fill(Canvas, Rect(R.Left, R.Bottom - 1, R.Right, R.Bottom), BottomRight);
-        Fill(Canvas, Rect(R.Right - 1, R.Top, R.Right, R.Bottom), BottomRight);
-        R.Inflate(-1, -1);
+        Fill(Canvas, Rect(R.Left, R.Top, R.Right - lw, R.Top + lw), TopLeft);
+        Fill(Canvas, Rect(R.Left, R.Top, R.Left + lw, R.Bottom - lw), TopLeft);
+        Fill(Canvas, Rect(R.Left, R.Bottom - lw, R.Right, R.Bottom), BottomRight);
+        Fill(Canvas, Rect(R.Right - lw, R.Top, R.Right, R.Bottom), BottomRight);
+        R.Inflate(-lw, -lw);
     };
     if (GetCtl3D()) {
         // A sunken edge: the outer ring in the shadow and highlight, the inner one darker

@@ -84,7 +84,7 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { Get(ACol, ARo
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
     if (GetDefaultDrawing()) {
         TCanvas* canvas = GetCanvas();
-        canvas->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, GetCells(ACol, ARow));
+        canvas->TextRect(ARect, ARect.Left + ScaledMetric(2), ARect.Top + ScaledMetric(2), GetCells(ACol, ARow));
     }
     TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
 }

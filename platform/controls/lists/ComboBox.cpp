@@ -160,7 +160,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
             updatingEdit_ = false;
         }
     }
-    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, 6));
+    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, ScaledMetric(6)));
     LayoutEdit();
     Invalidate();
 }
@@ -168,7 +168,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
 int TCustomComboBox::FontItemHeight() {
     TCanvas* c = ControlCanvas();
     c->GetFont()->Assign(GetFont());
-    return c->TextHeight("Wg") + 3;
+    return c->TextHeight("Wg") + ScaledMetric(3);
 }
 
 int TCustomComboBox::GetItemHeight() const {
@@ -181,7 +181,7 @@ void TCustomComboBox::SetItemHeight(int Value) {
     if (itemHeight_ == Value) return;
     itemHeight_ = Value;
     // The field of a fixed owner-drawn combo box is as high as an item plus its frame.
-    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, 6));
+    if (style_ == csOwnerDrawFixed) SetHeight(SatAdd(itemHeight_, ScaledMetric(6)));
     Invalidate();
 }
 
@@ -247,12 +247,15 @@ void TCustomComboBox::SetTextBuf(const std::string& Value) {
 // ---- geometry --------------------------------------------------------------------------
 
 TRect TCustomComboBox::ButtonRect() const {
-    int w = std::min(TInnerScrollBar::SizeAt(GetCurrentPPI()), std::max(0, GetWidth() - 2));
-    return Rect(GetWidth() - 1 - w, 1, GetWidth() - 1, std::max(1, GetHeight() - 1));
+    // Inside the border, which is a line as wide as the density makes it.
+    const int line = ScaledLineWidth(1);
+    int w = std::min(TInnerScrollBar::SizeAt(GetCurrentPPI()), std::max(0, GetWidth() - 2 * line));
+    return Rect(GetWidth() - line - w, line, GetWidth() - line, std::max(line, GetHeight() - line));
 }
 
 TRect TCustomComboBox::FieldRect() const {
-    return Rect(3, 3, std::max(3, ButtonRect().Left - 1), std::max(3, GetHeight() - 3));
+    const int inset = ScaledMetric(3);
+    return Rect(inset, inset, std::max(inset, ButtonRect().Left - ScaledMetric(1)), std::max(inset, GetHeight() - inset));
 }
 
 void TCustomComboBox::LayoutEdit() {
@@ -260,9 +263,12 @@ void TCustomComboBox::LayoutEdit() {
     TCanvas* c = ControlCanvas();
     c->GetFont()->Assign(GetFont());
     int th = c->TextHeight("Wg");
-    // The edit line draws its text 2 pixels below its top: centre the text in the field.
-    int top = std::max(1, (GetHeight() - th) / 2 - 2);
-    edit_->SetBounds(2, top, std::max(0, ButtonRect().Left - 3), std::max(0, GetHeight() - 1 - top));
+    // The edit line draws its text 2 pixels (at 96 dpi) below its top: centre the text in
+    // the field.
+    const int line = ScaledLineWidth(1);
+    int top = std::max(line, (GetHeight() - th) / 2 - ScaledMetric(2));
+    edit_->SetBounds(ScaledMetric(2), top, std::max(0, ButtonRect().Left - ScaledMetric(3)),
+                     std::max(0, GetHeight() - line - top));
 }
 
 void TCustomComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -312,6 +318,8 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
     DropDown();
     if (!GetShowing() || !IsEnabledInTree()) return;
     if (dropForm_ == nullptr) dropForm_ = new TDropDownForm(this);
+    // The list is drawn at the combo box's density: its frame, scroll bar and insets.
+    dropForm_->SetPixelsPerInch(GetCurrentPPI());
     TDropDownList* list = dropForm_->GetList();
     list->SetFont(GetFont());
     list->SetColor(GetColor());
@@ -399,7 +407,7 @@ void TCustomComboBox::Paint() {
     bool focused = Focused();
     look::Fill(canvas, client, enabled ? GetColor() : look::Face());
     TColor border = !enabled ? look::BorderDisabled() : (focused || droppedDown_) ? look::Accent() : look::Border();
-    look::Frame(canvas, client, border);
+    look::Frame(canvas, client, border, ScaledLineWidth(1));
     TRect button = ButtonRect();
     if (droppedDown_) look::Fill(canvas, button, look::ButtonDownFace());
     DrawArrowGlyph(canvas, button, adDown, enabled ? clBtnText : clGrayText, GetCurrentPPI());
@@ -424,7 +432,7 @@ void TCustomComboBox::Paint() {
     } else {
         std::string text = GetTextBuf();
         int th = canvas->TextHeight(text.empty() ? std::string("Wg") : text);
-        canvas->TextRect(field, field.Left + 2, field.Top + (field.Height() - th) / 2, text);
+        canvas->TextRect(field, field.Left + ScaledMetric(2), field.Top + (field.Height() - th) / 2, text);
     }
 }
 

@@ -51,7 +51,7 @@ int TDropDownList::HeightOf(int Index) const {
 }
 
 int TDropDownList::HeightForRows(int Rows) const {
-    int h = 2;   // the frame
+    int h = 2 * ScaledLineWidth(1);   // the frame
     for (int i = 0; i < Rows && i < GetCount(); ++i) h += HeightOf(i);
     if (Rows > GetCount()) h += (Rows - GetCount()) * itemHeight_;
     return h;
@@ -59,7 +59,7 @@ int TDropDownList::HeightForRows(int Rows) const {
 
 TRect TDropDownList::ItemArea() const {
     TRect r = GetClientRect();
-    r.Inflate(-1, -1);
+    r.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     if (bar_.GetVisible()) r.Right = bar_.GetBounds().Left;
     return r;
 }
@@ -88,7 +88,7 @@ int TDropDownList::MaxTopIndex() const {
 
 void TDropDownList::LayoutBar() {
     TRect client = GetClientRect();
-    client.Inflate(-1, -1);
+    client.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     int total = 0;
     for (int i = 0; i < GetCount(); ++i) {
         total += HeightOf(i);
@@ -176,7 +176,8 @@ void TDropDownList::Paint() {
     TRect client = GetClientRect();
     canvas->GetBrush()->SetStyle(bsSolid);
     canvas->GetBrush()->SetColor(clWindowFrame);
-    canvas->FrameRect(client);
+    for (int k = 0; k < ScaledLineWidth(1); ++k)
+        canvas->FrameRect(Rect(client.Left + k, client.Top + k, client.Right - k, client.Bottom - k));
     TRect area = ItemArea();
     canvas->GetBrush()->SetColor(GetColor());
     canvas->FillRect(area);
@@ -206,7 +207,7 @@ void TDropDownList::PaintItems(TCanvas* Canvas, const TRect& Area) {
         } else {
             std::string text = items_->Get(i);
             int th = Canvas->TextHeight(text);
-            Canvas->TextRect(r, r.Left + 2, r.Top + (r.Height() - th) / 2, text);
+            Canvas->TextRect(r, r.Left + ScaledMetric(2), r.Top + (r.Height() - th) / 2, text);
         }
     }
 }

@@ -76,7 +76,7 @@ void TCustomListBox::SetBorderStyle(TBorderStyle Value) {
 
 TRect TCustomListBox::ItemArea() const {
     TRect r = GetClientRect();
-    if (borderStyle_ == bsSingle) r.Inflate(-1, -1);
+    if (borderStyle_ == bsSingle) r.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     return r;
 }
 
@@ -109,7 +109,7 @@ void TCustomListBox::Paint() {
 void TCustomListBox::PaintFrame(TCanvas* Canvas) {
     if (borderStyle_ != bsSingle) return;
     TColor border = !GetEnabled() ? look::BorderDisabled() : Focused() ? look::Accent() : look::Border();
-    look::Frame(Canvas, GetClientRect(), border);
+    look::Frame(Canvas, GetClientRect(), border, ScaledLineWidth(1));
 }
 
 void TCustomListBox::PaintItems(TCanvas* Canvas) {
@@ -125,7 +125,7 @@ void TCustomListBox::PaintItems(TCanvas* Canvas) {
         Canvas->GetBrush()->SetColor(selected ? (Focused() ? look::Selection() : look::SelectionInactive()) : GetColor());
         Canvas->GetFont()->SetColor(selected && Focused() ? clHighlightText : GetFont()->GetColor());
         const std::string& text = items_->Get(i);
-        Canvas->TextRect(r, r.Left + 3, r.Top + (r.Height() - Canvas->TextHeight(text)) / 2, text);
+        Canvas->TextRect(r, r.Left + ScaledMetric(3), r.Top + (r.Height() - Canvas->TextHeight(text)) / 2, text);
     }
 }
 

@@ -187,7 +187,7 @@ void TCustomTreeView::SetBorderStyle(TBorderStyle Value) {
 int TCustomTreeView::GetItemHeight() const {
     TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
     c->GetFont()->Assign(GetFont());
-    return std::max(16, c->TextHeight("Wg") + 3);
+    return std::max(ScaledMetric(16), c->TextHeight("Wg") + ScaledMetric(3));
 }
 
 // ---- structure -------------------------------------------------------------------------
@@ -437,7 +437,7 @@ bool TCustomTreeView::SelectionFocused() const { return Focused(); }
 
 TRect TCustomTreeView::ContentRect() const {
     TRect r = GetClientRect();
-    if (borderStyle_ == bsSingle) r.Inflate(-1, -1);
+    if (borderStyle_ == bsSingle) r.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     LayoutScrollBars();
     if (vbar_.GetVisible()) r.Right = vbar_.GetBounds().Left;
     if (hbar_.GetVisible()) r.Bottom = hbar_.GetBounds().Top;
@@ -455,7 +455,7 @@ int TCustomTreeView::ContentWidth() const {
                 n->labelWidthGen_ = fontGen_;
             }
             // Indents and label widths may be any int: the widest row saturates.
-            w = std::max(w, SatInt((long long)DepthColumns(n) * indent_ + 1 + n->labelWidth_ + 4));
+            w = std::max(w, SatInt((long long)DepthColumns(n) * indent_ + 1 + n->labelWidth_ + ScaledMetric(4)));
         }
         contentWidth_ = w;
         widthDirty_ = false;
@@ -470,7 +470,7 @@ void TCustomTreeView::LayoutScrollBars() const {
     vbar_.SetPixelsPerInch(GetCurrentPPI());
     hbar_.SetPixelsPerInch(GetCurrentPPI());
     TRect inner = GetClientRect();
-    if (borderStyle_ == bsSingle) inner.Inflate(-1, -1);
+    if (borderStyle_ == bsSingle) inner.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     int ih = GetItemHeight();
     int rows = int(Rows().size());
     int width = ContentWidth();
@@ -511,7 +511,7 @@ TRect TCustomTreeView::LabelRect(const TTreeNode* Node, int Row) const {
     int left = SatInt((long long)content.Left - scrollX_ + (long long)DepthColumns(Node) * indent_ + 1);
     TCanvas* c = const_cast<TCustomTreeView*>(this)->ControlCanvas();
     c->GetFont()->Assign(GetFont());
-    return Rect(left, top, SatInt((long long)left + c->TextWidth(Node->text_) + 4), SatAdd(top, ih));
+    return Rect(left, top, SatInt((long long)left + c->TextWidth(Node->text_) + ScaledMetric(4)), SatAdd(top, ih));
 }
 
 TRect TCustomTreeView::ButtonRect(const TTreeNode* Node, int Row) const {
@@ -520,8 +520,8 @@ TRect TCustomTreeView::ButtonRect(const TTreeNode* Node, int Row) const {
     int ih = GetItemHeight();
     // Off every surface beyond the coordinate limit; within it the sums below stay in range.
     int cx = ClampCoord(ButtonCenterX(Node)), cy = ClampCoord(SatInt(content.Top + (long long)(Row - topRow_) * ih + ih / 2));
-    return Rect(cx - kButtonSize / 2, cy - kButtonSize / 2, cx - kButtonSize / 2 + kButtonSize,
-                cy - kButtonSize / 2 + kButtonSize);
+    const int size = ScaledMetric(kButtonSize);
+    return Rect(cx - size / 2, cy - size / 2, cx - size / 2 + size, cy - size / 2 + size);
 }
 
 TTreeNode* TCustomTreeView::GetNodeAt(int X, int Y) const {
@@ -604,7 +604,8 @@ void TCustomTreeView::Paint() {
     TRect client = GetClientRect();
     TRect content = ContentRect();
     look::Fill(canvas, client, GetColor());
-    if (borderStyle_ == bsSingle) look::Frame(canvas, client, IsEnabledInTree() ? look::Border() : look::BorderDisabled());
+    if (borderStyle_ == bsSingle)
+        look::Frame(canvas, client, IsEnabledInTree() ? look::Border() : look::BorderDisabled(), ScaledLineWidth(1));
     {
         TCanvasStateSaver saved(canvas);
         canvas->IntersectClipRect(content);
@@ -651,9 +652,11 @@ void TCustomTreeView::PaintRow(TCanvas* Canvas, TTreeNode* Node, int Row) {
     if (Node == editNode_) return;   // the edit field covers the label
     Canvas->GetBrush()->SetStyle(bsClear);
     int th = Canvas->TextHeight(Node->text_.empty() ? std::string("Wg") : Node->text_);
-    Canvas->TextOut(SatAdd(label.Left, 2), SatAdd(label.Top, (label.Height() - th) / 2), Node->text_);
+    Canvas->TextOut(SatAdd(label.Left, ScaledMetric(2)), SatAdd(label.Top, (label.Height() - th) / 2), Node->text_);
     Canvas->GetBrush()->SetStyle(bsSolid);
-    if (Node == selected_ && focused) Canvas->DrawFocusRect(label);
+    if (Node == selected_ && focused)
+        for (int k = 0; k < ScaledLineWidth(1) && label.Width() > 2 * k && label.Height() > 2 * k; ++k)
+            Canvas->DrawFocusRect(Rect(label.Left + k, label.Top + k, label.Right - k, label.Bottom - k));
 }
 
 void TCustomTreeView::PaintLines(TCanvas* Canvas, TTreeNode* Node, int Row) {
@@ -694,10 +697,13 @@ void TCustomTreeView::PaintButton(TCanvas* Canvas, TTreeNode* Node, int Row) {
     TRect b = ButtonRect(Node, Row);
     if (b.IsEmpty()) return;
     look::Fill(Canvas, b, clWindow);
-    look::Frame(Canvas, b, clGray);
-    int cx = b.Left + kButtonSize / 2, cy = b.Top + kButtonSize / 2;
-    look::Fill(Canvas, Rect(cx - 2, cy, cx + 3, cy + 1), clWindowText);
-    if (!Node->expanded_) look::Fill(Canvas, Rect(cx, cy - 2, cx + 1, cy + 3), clWindowText);
+    // A 9-pixel box with a 5-pixel plus or minus at 96 dpi; the box, its frame and the
+    // strokes grow with the density, the strokes centred on the box's middle.
+    const int lw = ScaledLineWidth(1), arm = ScaledMetric(2);
+    look::Frame(Canvas, b, clGray, lw);
+    int cx = b.Left + (b.Width() - lw) / 2, cy = b.Top + (b.Height() - lw) / 2;
+    look::Fill(Canvas, Rect(cx - arm, cy, cx + lw + arm, cy + lw), clWindowText);
+    if (!Node->expanded_) look::Fill(Canvas, Rect(cx, cy - arm, cx + lw, cy + lw + arm), clWindowText);
 }
 
 // ---- keyboard --------------------------------------------------------------------------

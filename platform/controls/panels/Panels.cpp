@@ -92,11 +92,14 @@ void TCustomPanel::SetShowCaption(bool Value) {
     Invalidate();
 }
 
+// Each unit of BevelWidth is a line: one pixel at 96 dpi, whole pixels of the density else.
+int TCustomPanel::BevelPixels() const { return SatInt((long long)bevelWidth_ * ScaledLineWidth(1)); }
+
 void TCustomPanel::AdjustClientRect(TRect& Rect) {
     TCustomControl::AdjustClientRect(Rect);
     int inset = borderWidth_;
-    if (bevelOuter_ != bvNone) inset = SatAdd(inset, bevelWidth_);
-    if (bevelInner_ != bvNone) inset = SatAdd(inset, bevelWidth_);
+    if (bevelOuter_ != bvNone) inset = SatAdd(inset, BevelPixels());
+    if (bevelInner_ != bvNone) inset = SatAdd(inset, BevelPixels());
     // Borders and bevels wider than half the panel leave an empty client area at its middle.
     auto shrink = [inset](int& Lo, int& Hi) {
         const long long lo = (long long)Lo + inset, hi = (long long)Hi - inset;
@@ -120,11 +123,11 @@ void TCustomPanel::Paint() {
     TCanvas* canvas = GetCanvas();
     TRect r = GetClientRect();
     look::Fill(canvas, r, GetColor());
-    PaintBevel(canvas, r, bevelOuter_, bevelWidth_);
+    PaintBevel(canvas, r, bevelOuter_, BevelPixels());
     if (r.IsEmpty()) return;
     const int border = std::min(borderWidth_, std::max(r.Width(), r.Height()));
     r.Inflate(-border, -border);
-    PaintBevel(canvas, r, bevelInner_, bevelWidth_);
+    PaintBevel(canvas, r, bevelInner_, BevelPixels());
     if (!showCaption_ || GetCaption().empty()) return;
     canvas->GetFont()->Assign(GetFont());
     if (!IsEnabledInTree()) canvas->GetFont()->SetColor(look::DisabledText());

@@ -47,6 +47,7 @@ private:
     TAlignment alignment_ = taCenter;
     TPanelBevel bevelInner_ = bvNone;
     TPanelBevel bevelOuter_ = bvRaised;
+    int BevelPixels() const;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
     bool showCaption_ = true;

@@ -164,7 +164,7 @@ void TCustomEdit::ScrollLines(int Delta) {
 void TCustomEdit::ScrollHorzTo(int X) {
     if (!multiLine_) return;
     Rows();
-    X = wordWrap_ ? 0 : std::clamp(X, 0, std::max(0, rowsMaxWidth_ + 2 - TextArea().Width()));
+    X = wordWrap_ ? 0 : std::clamp(X, 0, std::max(0, rowsMaxWidth_ + ScaledMetric(2) - TextArea().Width()));
     if (X == scrollX_) return;
     scrollX_ = X;
     Invalidate();
@@ -355,7 +355,7 @@ void TCustomEdit::SetAlignment(TAlignment Value) {
 bool TCustomEdit::CanAutoSize(int& NewWidth, int& NewHeight) {
     (void)NewWidth;
     if (multiLine_) return false;
-    NewHeight = LineHeight() + (borderStyle_ == bsSingle ? 8 : 4);
+    NewHeight = LineHeight() + ScaledMetric(borderStyle_ == bsSingle ? 8 : 4);
     return true;
 }
 
@@ -380,7 +380,7 @@ void TCustomEdit::Resize() {
 // ---- layout ------------------------------------------------------------------------------
 
 const std::vector<TCustomEdit::LineSpan>& TCustomEdit::Rows() const {
-    int width = multiLine_ && wordWrap_ ? std::max(1, TextArea().Width() - 1) : 0;
+    int width = multiLine_ && wordWrap_ ? std::max(1, TextArea().Width() - ScaledLineWidth(1)) : 0;
     if (rowsValid_ && rowsWidth_ == width) return rows_;
     rows_.clear();
     rowsMaxWidth_ = 0;
@@ -458,7 +458,7 @@ void TCustomEdit::RelayoutRange(int Start, int OldLength, int NewLength) {
         InvalidateLayout();
         return;
     }
-    int width = std::max(1, TextArea().Width() - 1);
+    int width = std::max(1, TextArea().Width() - ScaledLineWidth(1));
     if (width != rowsWidth_) {
         InvalidateLayout();
         return;
@@ -510,12 +510,15 @@ std::u32string TCustomEdit::Displayed(int Start, int Length) const {
 
 TRect TCustomEdit::TextArea() const {
     TRect r = GetClientRect();
-    if (borderStyle_ == bsSingle) r.Inflate(-3, -2);
-    else r = Rect(r.Left + 2, r.Top + 2, r.Right - 1, r.Bottom);
+    // The text keeps its distance from the border as the border and the font grow: 3 and 2
+    // pixels at 96 dpi (2 and 2 without a border, with one spare pixel for the caret).
+    if (borderStyle_ == bsSingle) r.Inflate(-ScaledMetric(3), -ScaledMetric(2));
+    else r = Rect(r.Left + ScaledMetric(2), r.Top + ScaledMetric(2), r.Right - ScaledMetric(1), r.Bottom);
     if (multiLine_) {
         TRect inner = BarArea();
         const int sz = TInnerScrollBar::SizeAt(GetCurrentPPI());
-        if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) r.Right = std::min(r.Right, inner.Right - sz - 1);
+        if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
+            r.Right = std::min(r.Right, inner.Right - sz - ScaledMetric(1));
         if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) r.Bottom = std::min(r.Bottom, inner.Bottom - sz);
     }
     if (r.Right < r.Left) r.Right = r.Left;
@@ -525,7 +528,7 @@ TRect TCustomEdit::TextArea() const {
 
 TRect TCustomEdit::BarArea() const {
     TRect r = GetClientRect();
-    if (borderStyle_ == bsSingle) r.Inflate(-1, -1);
+    if (borderStyle_ == bsSingle) r.Inflate(-ScaledLineWidth(1), -ScaledLineWidth(1));
     return r;
 }
 
@@ -545,7 +548,7 @@ void TCustomEdit::LayoutBars() const {
     int page = std::max(1, area.Height() / self->LineHeight());
     if (v) vbar_.SetParams(0, std::max(0, rows - page), page, topLine_);
     int view = std::max(1, area.Width());
-    if (h) hbar_.SetParams(0, wordWrap_ ? 0 : std::max(0, rowsMaxWidth_ + 2 - view), view, scrollX_);
+    if (h) hbar_.SetParams(0, wordWrap_ ? 0 : std::max(0, rowsMaxWidth_ + ScaledMetric(2) - view), view, scrollX_);
 }
 
 // Client position of the caret cell's top-left for text position Pos.
@@ -560,7 +563,7 @@ TPoint TCustomEdit::PosToPoint(int Pos) {
         int full = m->TextWidth(CodePointsToUtf8(Displayed(l.start, l.length)));
         int shift = 0;
         if (full < area.Width()) {
-            if (alignment_ == taRightJustify) shift = area.Width() - full - 1;
+            if (alignment_ == taRightJustify) shift = area.Width() - full - ScaledLineWidth(1);
             else if (alignment_ == taCenter) shift = (area.Width() - full) / 2;
         }
         int y = borderStyle_ == bsSingle ? (GetClientHeight() - lh) / 2 : area.Top;
@@ -598,7 +601,7 @@ int TCustomEdit::PositionFromPoint(TPoint P) const {
 TRect TCustomEdit::GetCaretRect() const {
     auto* self = const_cast<TCustomEdit*>(this);
     TPoint p = self->PosToPoint(caret_);
-    return Rect(p.X, p.Y, p.X + 1, p.Y + self->LineHeight());
+    return Rect(p.X, p.Y, p.X + ScaledLineWidth(1), p.Y + self->LineHeight());
 }
 
 void TCustomEdit::ScrollCaretIntoView() {
@@ -610,10 +613,11 @@ void TCustomEdit::ScrollCaretIntoView() {
     int x = m->TextWidth(CodePointsToUtf8(Displayed(l.start, caret_ - l.start)));
     int full = 0;
     if (!multiLine_) full = m->TextWidth(CodePointsToUtf8(Displayed(l.start, l.length)));
+    const int caret = ScaledLineWidth(1);   // the caret's own width stays inside the area
     if ((!multiLine_ && full < area.Width()) || (multiLine_ && wordWrap_)) {
         scrollX_ = 0;
     } else {
-        if (x - scrollX_ > area.Width() - 1) scrollX_ = x - area.Width() + 1;
+        if (x - scrollX_ > area.Width() - caret) scrollX_ = x - area.Width() + caret;
         if (x - scrollX_ < 0) scrollX_ = std::max(0, x - area.Width() / 3);
     }
     if (multiLine_) {
@@ -914,7 +918,7 @@ void TCustomEdit::PaintWindow(TCanvas* Canvas) {
     look::Fill(Canvas, client, GetColor());
     if (borderStyle_ == bsSingle) {
         TColor border = !enabled ? look::BorderDisabled() : Focused() ? look::Accent() : look::Border();
-        look::Frame(Canvas, client, border);
+        look::Frame(Canvas, client, border, ScaledLineWidth(1));
     }
     PaintText(Canvas);
     if (multiLine_ && scrollBars_ != ssNone) {
@@ -957,7 +961,7 @@ void TCustomEdit::PaintText(TCanvas* Canvas) {
             auto xOf = [&](int pos) { return p.X + Measure()->TextWidth(CodePointsToUtf8(Displayed(l.start, pos - l.start))); };
             int xa = xOf(std::min(a, end));
             int xb = a < b ? xOf(b) : xa;
-            if (lineBreakSelected) xb += 4;
+            if (lineBreakSelected) xb += ScaledMetric(4);
             TColor back = Focused() ? look::Selection() : look::SelectionInactive();
             look::Fill(Canvas, Rect(xa, p.Y, xb, p.Y + lh), back);
             if (a < b) {

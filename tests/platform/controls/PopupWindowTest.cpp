@@ -9,7 +9,9 @@
 #include "platform/Accessibility.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
+#include "platform/StdCtrls.h"
 #include "platform/Testing.h"
+#include "platform/Themes.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/controls/base/InputDispatch.h"
 #include "platform/controls/forms/PopupWindow.h"
@@ -155,6 +157,84 @@ TEST_F(PopupWindowTest, SubMenusOpenBesideTheirItemAndAPressOutsideCancels) {
     menu->Popup(300, 100);
     EXPECT_EQ(clicked.size(), 1u);
     EXPECT_FALSE(Application->GetTerminated());   // closed by the press, not by running dry
+}
+
+// A context menu opened from a control on a form at 192 dpi is drawn at that density: rows
+// of 44 pixels (22 at 96), separators of 18, a margin of 4, the font at 192 dpi, a tick
+// twice as large and thick; a sub-menu takes its parent window's density.
+TEST_F(PopupWindowTest, AMenuTakesTheDensityOfTheControlThatOpensIt) {
+    const int height96 = TForm(nullptr).GetFont()->GetHeight();
+    TForm owner(nullptr);
+    owner.SetPixelsPerInch(192);
+    owner.SetBounds(0, 0, 300, 200);
+    auto* target = new TButton(&owner);
+    target->SetParent(&owner);
+    owner.Show();
+    menu->SetPopupComponent(target);
+    source.steps.push_back([height96] {
+        TMenuWindow* w = Window();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->GetPixelsPerInch(), 192);
+        EXPECT_EQ(w->GetFont()->GetPixelsPerInch(), 192);
+        EXPECT_EQ(w->GetFont()->GetHeight(), MulDiv(height96, 192, 96));
+        EXPECT_EQ(w->ItemRect(0), Rect(4, 4, w->GetClientWidth() - 4, 48));
+        EXPECT_EQ(w->ItemRect(1).Height(), 18);   // the separator
+        EXPECT_EQ(w->ItemRect(2).Top, 66);
+        input::Key(w, VK_DOWN, true, {});   // the first item turns hot
+        ASSERT_EQ(w->GetHotIndex(), 0);
+        TBitmap shot;
+        shot.SetPixelFormat(pf32bit);
+        shot.SetSize(w->GetWidth(), w->GetHeight());
+        w->PaintTo(shot.GetCanvas(), 0, 0);
+        TCanvas* c = shot.GetCanvas();
+        auto px = [c](int x, int y) { return ColorToRGB(c->GetPixels(x, y)) & 0xFFFFFF; };
+        const TColor hot = ColorToRGB(ThemeColor(trMenuHot)) & 0xFFFFFF;
+        const TColor face = ColorToRGB(ThemeColor(trMenuFace)) & 0xFFFFFF;
+        const TColor glyph = ColorToRGB(ThemeColor(trMenuGlyph)) & 0xFFFFFF;
+        EXPECT_EQ(px(6, 4), hot);
+        EXPECT_EQ(px(6, 47), hot);
+        EXPECT_EQ(px(6, 48), face);
+        // The caption is centred in the row in the 192 dpi font: above and below its line
+        // the row is plain, within it the caption's pixels show.
+        TBitmap measure;
+        measure.SetSize(1, 1);
+        measure.GetCanvas()->GetFont()->Assign(w->GetFont());
+        const int th = measure.GetCanvas()->TextHeight("Copy");
+        const int top = 4 + (44 - th) / 2, tw = measure.GetCanvas()->TextWidth("Copy");
+        auto inkIn = [&](int y0, int y1) {
+            int n = 0;
+            for (int y = y0; y < y1; ++y)
+                for (int x = 4 + 56; x < 4 + 56 + tw; ++x) n += px(x, y) != hot;
+            return n;
+        };
+        EXPECT_EQ(inkIn(4, top), 0);
+        EXPECT_GT(inkIn(top, top + th), 0);
+        EXPECT_EQ(inkIn(top + th, 48), 0);
+        // The tick of "Checked": its lowest point (12, 13) of the row at 96 dpi, four rows
+        // thick at 192.
+        TRect r = w->ItemRect(3);
+        for (int d = 0; d < 4; ++d) EXPECT_EQ(px(r.Left + 24, r.Top + 26 + d), glyph) << d;
+        EXPECT_EQ(px(r.Left + 24, r.Top + 30), face);
+    });
+    ClickItem(4);   // "More" opens the sub-menu at the same density
+    source.steps.push_back([] {
+        TMenuWindow* sub = Window();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->GetPixelsPerInch(), 192);
+        EXPECT_EQ(sub->ItemRect(0).Height(), 44);
+        input::Key(sub, VK_ESCAPE, true, {});
+    });
+    source.steps.push_back([] { input::Key(Window(), VK_ESCAPE, true, {}); });
+    menu->Popup(100, 100);
+    EXPECT_TRUE(clicked.empty());
+    // Without an opener the menu follows the screen, 96 dpi here.
+    menu->SetPopupComponent(nullptr);
+    source.steps.push_back([] {
+        ASSERT_NE(Window(), nullptr);
+        EXPECT_EQ(Window()->ItemRect(0).Height(), 22);
+        input::Key(Window(), VK_ESCAPE, true, {});
+    });
+    menu->Popup(100, 100);
 }
 
 // A tool reads the shown menu as a menu of items, hears the hot one take the focus and

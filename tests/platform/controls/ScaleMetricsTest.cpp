@@ -123,6 +123,68 @@ TEST_F(ScaleMetrics, ACheckBoxAndItsTickDoubleAtTwiceTheDensity) {
     }
 }
 
+// The text of an edit field keeps its distance from the border: 3 pixels across and 2 down
+// at 96 dpi inside a one-pixel border, 6 and 4 inside a two-pixel border at 192. The
+// selection of leading blanks shows where the text area starts without a glyph's edge.
+TEST_F(ScaleMetrics, AnEditsAndAMemosTextAreaKeepItsInsetAtTwiceTheDensity) {
+    form->SetPixelsPerInch(192);
+    auto* edit = Place<TEdit>(10, 10, 200, 50);
+    auto* memo = Place<TMemo>(10, 70, 200, 100);
+    for (TCustomEdit* e : {static_cast<TCustomEdit*>(edit), static_cast<TCustomEdit*>(memo)}) {
+        e->SetText("    text");
+        e->SetHideSelection(false);
+        e->SelectAll();
+    }
+    TBitmap measure;
+    measure.SetSize(1, 1);
+    measure.GetCanvas()->GetFont()->Assign(edit->GetFont());
+    const int lh = measure.GetCanvas()->TextHeight("Wg");
+    const TColor window = Rgb(edit->GetColor()), border = Rgb(ThemeColor(trBorder)),
+                 sel = Rgb(ThemeColor(trSelectionInactive));
+
+    auto field = Render(edit);
+    auto px = [](TBitmap* B, int x, int y) { return Pixel(B, x, y) & 0xFFFFFF; };
+    const int mid = (edit->GetClientHeight() - lh) / 2 + lh / 2;   // the line is centred
+    EXPECT_EQ(px(field.get(), 1, mid), border);
+    EXPECT_EQ(px(field.get(), 2, mid), window);
+    EXPECT_EQ(px(field.get(), 5, mid), window);
+    EXPECT_EQ(px(field.get(), 6, mid), sel);
+
+    auto lines = Render(memo);
+    EXPECT_EQ(px(lines.get(), 1, 10), border);
+    EXPECT_EQ(px(lines.get(), 8, 3), window);
+    EXPECT_EQ(px(lines.get(), 8, 4), sel);
+    EXPECT_EQ(px(lines.get(), 8, 4 + lh - 1), sel);
+    EXPECT_EQ(px(lines.get(), 5, 4 + lh / 2), window);
+    EXPECT_EQ(px(lines.get(), 6, 4 + lh / 2), sel);
+}
+
+// A focused push button: the dotted focus line 3 pixels inside the edge at 96 dpi, so clear
+// of the default button's double border; at 192 it is 6 pixels inside and two lines deep,
+// and the double border is two lines of two pixels.
+TEST_F(ScaleMetrics, APushButtonsFocusLineStaysInsideItsDoubleBorderAtTwiceTheDensity) {
+    form->SetPixelsPerInch(192);
+    auto* button = Place<TButton>(10, 10, 150, 50);
+    button->SetCaption("");
+    button->SetFocus();
+    ASSERT_TRUE(button->Focused());
+    auto bmp = Render(button);
+    const TColor face = Rgb(ThemeColor(trButtonFace)), accent = Rgb(ThemeColor(trAccent));
+    auto dotted = [&](int y) {   // whether row y carries the dotted line in the button's middle
+        int changed = 0;
+        for (int x = 40; x < 110; ++x) changed += (Pixel(bmp.get(), x, y) & 0xFFFFFF) != face;
+        return changed;
+    };
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(Pixel(bmp.get(), 75, y) & 0xFFFFFF, accent) << y;
+    EXPECT_EQ(dotted(4), 0);
+    EXPECT_EQ(dotted(5), 0);
+    EXPECT_GT(dotted(6), 20);
+    EXPECT_GT(dotted(7), 20);
+    EXPECT_EQ(dotted(8), 0);
+    EXPECT_EQ(dotted(50 - 8 - 1), 0);
+    EXPECT_GT(dotted(50 - 6 - 1), 20);
+}
+
 // A page of platform controls at 192 dpi, written as a PNG to look at
 // (test-output/controls_192.png): scroll bars, check boxes, a combo box and a memo.
 TEST_F(ScaleMetrics, APageOfControlsAtTwiceTheDensity) {
