@@ -2,6 +2,7 @@
 // the preview and the inspector's colour selector, on the headless backend.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -119,6 +120,49 @@ TEST_F(DesignerTools, SavingAndOpeningAddToTheRecentFiles) {
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, file);
+}
+
+TEST_F(DesignerTools, OpenAndSaveAsAskThroughTheFileDialog) {
+    auto form = std::make_unique<designer::TDesignerForm>(nullptr, (dir / "recent").string());
+    form->Model().Drop("TButton", nullptr, Bounds(8, 8, 80, 24));
+    // Save As: the dialog starts on the name Save would use; the folder is typed with it.
+    std::string shownName;
+    Testing::OnModal([&](TForm* f) {
+        if (f->GetName() != "FileDialog") return;
+        auto* edit = dynamic_cast<TEdit*>(f->FindComponent("FileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        shownName = edit->GetText();
+        edit->SetText((dir / "chosen").string());
+        Input::KeyDown(edit, VK_RETURN);
+    });
+    ASSERT_TRUE(form->SaveAsWithDialog());
+    EXPECT_EQ(shownName, "form1.dfm");
+    const std::string saved = (dir / "chosen.form").string();   // the default extension
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(form->Model().FileName(), saved);
+    EXPECT_EQ(form->RecentFiles().Files().front(), saved);
+
+    // Open: the dialog lists the saved file's folder; a double click on it opens it.
+    form->NewForm();
+    std::vector<std::string> folder;
+    Testing::OnModal([&](TForm* f) {
+        if (f->GetName() != "FileDialog") return;
+        auto* list = dynamic_cast<TListBox*>(f->FindComponent("FileList"));
+        ASSERT_NE(list, nullptr);
+        for (int i = 0; i < list->GetCount(); ++i) folder.push_back(list->GetItems()->Get(i));
+        auto at = std::find(folder.begin(), folder.end(), "chosen.form");
+        ASSERT_NE(at, folder.end());
+        TRect r = list->ItemRect(int(at - folder.begin()));
+        Input::DblClick(list, r.Left + 4, r.Top + 3);
+    });
+    ASSERT_TRUE(form->OpenWithDialog());
+    EXPECT_EQ(form->Model().FileName(), saved);
+    EXPECT_NE(form->Model().Find("Button1"), nullptr);
+    // Cancel changes nothing.
+    Testing::OnModal([](TForm* f) { Input::KeyDown(f, VK_ESCAPE); });
+    EXPECT_FALSE(form->OpenWithDialog());
+    EXPECT_EQ(form->Model().FileName(), saved);
+    Testing::OnModal(nullptr);
 }
 
 TEST_F(DesignerTools, PreviewRunsTheFormLiveWhileTheDesignStaysDesigned) {

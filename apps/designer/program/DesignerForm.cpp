@@ -6,6 +6,7 @@
 #include "apps/designer/program/TabOrderDialog.h"
 #include "colsel/Zyn_Colsel.h"
 #include "platform/Classes.h"
+#include "platform/Dialogs.h"
 #include "platform/Graphics.h"
 
 namespace designer {
@@ -73,9 +74,9 @@ void TDesignerForm::BuildToolBar() {
     bar->SetHeight(32);
     bar->SetCaption("");
     ToolButton(bar, "New", 4, 60, [this](TObject*) { NewForm(); });
-    ToolButton(bar, "Open", 68, 60, [this](TObject*) { OpenForm(fileEdit_->GetText()); });
+    ToolButton(bar, "Open", 68, 60, [this](TObject*) { OpenWithDialog(); });
     saveButton_ = ToolButton(bar, "Save", 132, 60, [this](TObject*) { SaveForm(); });
-    ToolButton(bar, "Save As", 196, 70, [this](TObject*) { SaveFormAs(fileEdit_->GetText()); });
+    ToolButton(bar, "Save As", 196, 70, [this](TObject*) { SaveAsWithDialog(); });
     auto* label = new TLabel(bar);
     label->SetParent(bar);
     label->SetCaption("File:");
@@ -84,6 +85,8 @@ void TDesignerForm::BuildToolBar() {
     fileEdit_->SetParent(bar);
     fileEdit_->SetBounds(310, 5, 220, 22);
     fileEdit_->SetText("form1.dfm");
+    // Names are chosen in the file dialogs; the field shows the file Save writes to.
+    fileEdit_->SetReadOnly(true);
     recentBox_ = new TComboBox(bar);
     recentBox_->SetParent(bar);
     recentBox_->SetStyle(csDropDownList);
@@ -436,6 +439,39 @@ void TDesignerForm::OpenForm(const std::string& FileName) {
 
 bool TDesignerForm::SaveForm() {
     return SaveFormAs(model_.FileName().empty() ? fileEdit_->GetText() : model_.FileName());
+}
+
+namespace {
+const char* const FormFilter = "Form files (*.form;*.dfm)|*.form;*.dfm|All files (*)|*";
+
+// The dialogs start in the folder of the file worked on, else of the last file opened.
+void PrepareFileDialog(TOpenDialog& Dialog, const std::string& Current, const TRecentFiles& Recent) {
+    Dialog.SetFilter(FormFilter);
+    Dialog.SetDefaultExt("form");
+    const std::string& near = !Current.empty() ? Current : Recent.Files().empty() ? Current : Recent.Files().front();
+    std::size_t slash = near.rfind('/');
+    if (slash != std::string::npos) Dialog.SetInitialDir(near.substr(0, slash + 1));
+}
+}  // namespace
+
+bool TDesignerForm::OpenWithDialog() {
+    TOpenDialog dialog(this);
+    PrepareFileDialog(dialog, model_.FileName(), recent_);
+    dialog.SetTitle("Open form");
+    dialog.SetOptions({ofPathMustExist, ofFileMustExist});
+    if (!dialog.Execute()) return false;
+    OpenForm(dialog.GetFileName());
+    return model_.FileName() == dialog.GetFileName();
+}
+
+bool TDesignerForm::SaveAsWithDialog() {
+    TSaveDialog dialog(this);
+    PrepareFileDialog(dialog, model_.FileName(), recent_);
+    dialog.SetTitle("Save form as");
+    dialog.SetOptions({ofPathMustExist, ofOverwritePrompt});
+    dialog.SetFileName(model_.FileName().empty() ? fileEdit_->GetText() : model_.FileName());
+    if (!dialog.Execute()) return false;
+    return SaveFormAs(dialog.GetFileName());
 }
 
 bool TDesignerForm::SaveFormAs(const std::string& FileName) {

@@ -1,4 +1,4 @@
-// The designer's main window: a tool bar (New, Open, Save, Save As and the file name), the
+// The designer's main window: a tool bar (New, Open, Save, Save As and the file saved to), the
 // palette of registered classes, the design surface and the object inspector.
 #pragma once
 
@@ -38,6 +38,10 @@ public:
     void OpenForm(const std::string& FileName);
     bool SaveForm();
     bool SaveFormAs(const std::string& FileName);
+    // The Open and Save As buttons: the file dialog asks for the name (in the folder of the
+    // file worked on), then OpenForm or SaveFormAs runs. False when cancelled or failed.
+    bool OpenWithDialog();
+    bool SaveAsWithDialog();
     // Asks whether to save unsaved changes: false when the user cancels.
     bool ConfirmDiscard();
     // Runs the design as the application would: a form read from the design's text, in a
