@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "platform/controls/buttons/Button.h"
@@ -73,6 +74,22 @@ fs::path Resolve(const fs::path& Folder, std::string Text) {
     if (p.is_relative()) p = Folder / p;
     return p.lexically_normal();
 }
+
+// The list of the folder shown: a double click on an entry opens it (the list box itself
+// takes no click events).
+class TFileList : public TListBox {
+public:
+    explicit TFileList(TComponent* AOwner) : TListBox(AOwner) {}
+    std::function<void(int Index)> OnOpen;
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+        TListBox::MouseDown(Button, Shift, X, Y);
+        if (Button != mbLeft || !Shift.Contains(ssDouble) || !OnOpen) return;
+        int i = ItemAtPos({X, Y}, true);
+        if (i >= 0 && i == GetItemIndex()) OnOpen(i);
+    }
+};
 
 }  // namespace
 
@@ -144,9 +161,9 @@ public:
         auto* up = Make<TButton>("UpButton", right - 40, 7, 40, 24);
         up->SetCaption("Up");
         up->SetOnClick([this](TObject*) { GoUp(); });
-        list_ = Make<TListBox>("FileList", margin, 38, listW, 260);
+        list_ = Make<TFileList>("FileList", margin, 38, listW, 260);
         list_->SetOnClick([this](TObject*) { Picked(); });
-        list_->SetOnDblClick([this](TObject*) { OpenEntry(list_->GetItemIndex()); });
+        list_->OnOpen = [this](int Index) { OpenEntry(Index); };
         list_->SetOnKeyDown([this](TObject*, WORD& Key, TShiftState Shift) {
             if (Key == VK_BACK && Shift.Empty()) {
                 Key = 0;
@@ -318,7 +335,7 @@ private:
     std::vector<TFileEntry> entries_;
     std::string result_;
     TEdit* pathEdit_ = nullptr;
-    TListBox* list_ = nullptr;
+    TFileList* list_ = nullptr;
     TEdit* name_ = nullptr;
     TComboBox* filter_ = nullptr;
 };
