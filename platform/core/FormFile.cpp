@@ -33,11 +33,13 @@ namespace {
 // ---------------------------------------------------------------------------------------
 // Lexer
 
-enum class Tok { End, Newline, Ident, String, Integer, Float, Symbol };
+enum class Tok { End, Newline, Ident, String, Integer, Float, Symbol, Binary };
 
 struct Token {
     Tok kind = Tok::End;
-    std::string text;        // identifier, decoded string, number text or symbol
+    std::string text;        // identifier, decoded string, number text, symbol or the
+                             // characters of a binary block between its braces
+    bool unterminated = false;   // a binary block the text ends in
     std::int64_t integer = 0;
     double number = 0;
     int line = 1;
@@ -87,6 +89,7 @@ private:
         }
         if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') return Identifier();
         if (c == '\'' || c == '#') return String();
+        if (c == '{') return Binary();
         if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
             ((c == '-' || c == '+') && (std::isdigit(static_cast<unsigned char>(At(pos_ + 1))) || At(pos_ + 1) == '$' || At(pos_ + 1) == '.')) ||
             (c == '.' && std::isdigit(static_cast<unsigned char>(At(pos_ + 1)))))
@@ -151,6 +154,20 @@ private:
                 break;
             }
         }
+    }
+
+    // A binary block: everything up to the closing brace, line breaks included. The reader
+    // checks the digits, so that its error can name the property.
+    void Binary() {
+        current_.kind = Tok::Binary;
+        std::size_t start = ++pos_;
+        while (pos_ < s_.size() && s_[pos_] != '}') {
+            if (s_[pos_] == '\n') ++line_;
+            ++pos_;
+        }
+        current_.text = s_.substr(start, pos_ - start);
+        if (pos_ < s_.size()) ++pos_;
+        else current_.unterminated = true;
     }
 
     void Number() {
@@ -378,6 +395,7 @@ private:
             case Tok::End: return "end of text";
             case Tok::Newline: return "line break";
             case Tok::String: return "'" + t.text + "'";
+            case Tok::Binary: return "{";
             default: return t.text;
         }
     }
@@ -492,6 +510,17 @@ private:
             default: {
                 if (prop->IsReadOnly()) Fail(line, "Property " + path + " is read-only");
                 TPropValue value = ReadValue(*prop, path);
+                if (prop->Kind == pkBinary) {
+                    // The object decodes its own data; say whose data it refused.
+                    try {
+                        prop->Set(*holder, value);
+                    } catch (const Exception& e) {
+                        Fail(line, "Invalid data for " + path + ": " + e.Message());
+                    } catch (const std::exception& e) {
+                        Fail(line, "Invalid data for " + path + ": " + e.what());
+                    }
+                    break;
+                }
                 Guard(line, [&] { prop->Set(*holder, value); });
                 break;
             }
@@ -569,6 +598,14 @@ private:
                     Fail(line, "Invalid colour " + c.text + " for " + path);
                 }
                 return std::int64_t(color);
+            }
+            case pkBinary: {
+                if (t.kind != Tok::Binary) expected("Binary data {...}");
+                if (t.unterminated) Fail(line, "Binary data for " + path + " has no closing '}'");
+                std::string bytes, error;
+                if (!HexToBinary(t.text, bytes, error)) Fail(line, error + " for " + path);
+                lex_.Take();
+                return bytes;
             }
             case pkClass:
             case pkEvent:
@@ -699,11 +736,27 @@ private:
                     if (depth > 0)
                         if (const TClassInfo* own = ClassInfoOf(component)) nested = own->NestedDefault(path);
                     if (nested != nullptr ? p->IsDefault(*obj, *nested) : p->IsDefault(*obj)) break;
+                    if (p->Kind == pkBinary) {
+                        WriteBinary(indent, path, std::get<std::string>(p->Get(*obj)));
+                        break;
+                    }
                     Line(indent, path + " = " + ValueText(*p, *obj));
                     break;
                 }
             }
         }
+    }
+
+    // Binary data as a block of hex digits, BinaryLineDigits a line, the closing brace
+    // after the last digit.
+    void WriteBinary(int indent, const std::string& path, const std::string& bytes) {
+        Line(indent, path + " = {");
+        const std::string hex = BinaryToHex(bytes);
+        for (std::size_t i = 0; i < hex.size(); i += BinaryLineDigits) {
+            bool last = i + BinaryLineDigits >= hex.size();
+            Line(indent + 1, hex.substr(i, BinaryLineDigits) + (last ? "}" : ""));
+        }
+        if (hex.empty()) out_.insert(out_.size() - 1, "}");
     }
 
     // The reader finds a referenced component by its name as FindComponentReference does

@@ -13,6 +13,11 @@
 //         'first'
 //         'second')
 //     end
+//     object SpeedButton1: TSpeedButton
+//       Glyph.Data = {
+//         07544269746D6170424D3A00000000000000360000002800000001000000
+//         ...00FF}
+//     end
 //   end
 //
 // Strings are UTF-8 between single quotes ('' is a quote) joined with #nnn code points
@@ -20,9 +25,14 @@
 // Booleans are True/False, enumerations and colours identifiers (colours also numbers),
 // sets [a, b], events the name of a handler the application supplies, component
 // references the name of a component of the form (nil for none; written only when set).
+// Binary data (pkBinary: what an object streams itself, such as a bitmap's pixels) is a
+// block of hex digits in braces, BinaryLineDigits a line; the object's own Set decodes it,
+// and data it refuses fails the read with "Line N: Invalid data for Glyph.Data: ...".
+// Binary data left empty (a bitmap without pixels) is not written.
 #pragma once
 
 #include <any>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
@@ -58,6 +68,10 @@ private:
 // refused with EReadError "Line N: Objects nested too deeply" instead of exhausting the
 // stack. Nothing else in a form text nests: string lists and sets are flat.
 inline constexpr int MaxFormNesting = 200;
+
+// How many hex digits (32 bytes) the writer puts on each line of a binary block; the
+// reader takes any number of digits a line.
+inline constexpr std::size_t BinaryLineDigits = 64;
 
 // Creates the outer object from its class name, owned by Owner, nested objects owned by
 // that new component (and placed in their enclosing object with SetParentComponent), sets

@@ -242,6 +242,7 @@ std::string TPropInfo::GetAsText(TPersistent& Obj) const {
             const auto* c = dynamic_cast<const TComponent*>(std::get<TPersistent*>(v));
             return c == nullptr ? std::string() : c->GetName();
         }
+        case pkBinary: return BinaryToHex(std::get<std::string>(v));
     }
     return std::string();
 }
@@ -323,9 +324,55 @@ void TPropInfo::SetAsText(TPersistent& Obj, const std::string& Text) const {
             Set(Obj, static_cast<TPersistent*>(target));
             return;
         }
+        case pkBinary: {
+            std::string bytes, error;
+            if (!HexToBinary(Text, bytes, error)) throw EPropertyError(error + " for property " + Name);
+            Set(Obj, bytes);
+            return;
+        }
         case pkClass:
         case pkEvent: throw EPropertyError("Property " + Name + " cannot be set from text");
     }
+}
+
+std::string BinaryToHex(std::string_view Bytes) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(Bytes.size() * 2);
+    for (unsigned char b : Bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out;
+}
+
+bool HexToBinary(std::string_view Text, std::string& Bytes, std::string& Error) {
+    Bytes.clear();
+    Bytes.reserve(Text.size() / 2);
+    int high = -1;
+    for (char c : Text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+        int v = c >= '0' && c <= '9' ? c - '0'
+              : c >= 'A' && c <= 'F' ? c - 'A' + 10
+              : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (v < 0) {
+            Error = std::string("Invalid hexadecimal digit '") + c + "' in binary data";
+            Bytes.clear();
+            return false;
+        }
+        if (high < 0) {
+            high = v;
+        } else {
+            Bytes += char((high << 4) | v);
+            high = -1;
+        }
+    }
+    if (high >= 0) {
+        Error = "Odd number of hexadecimal digits in binary data";
+        Bytes.clear();
+        return false;
+    }
+    return true;
 }
 
 // ---- TClassInfo ---------------------------------------------------------------------------

@@ -49,13 +49,16 @@
 namespace vcl {
 
 // pkClass is a sub-object the property's owner holds (a font); pkComponent a reference to
-// another component it does not own (a popup menu, the control a label focuses).
+// another component it does not own (a popup menu, the control a label focuses); pkBinary
+// bytes the object streams itself (a bitmap's pixels), written in form files as a block of
+// hex digits in braces and as text as those hex digits.
 enum TPropKind : std::uint8_t {
-    pkInteger, pkFloat, pkString, pkBoolean, pkEnum, pkSet, pkColor, pkClass, pkEvent, pkComponent
+    pkInteger, pkFloat, pkString, pkBoolean, pkEnum, pkSet, pkColor, pkClass, pkEvent, pkComponent,
+    pkBinary
 };
 
 // A property value: integer, boolean (0/1), enumeration (ordinal), set (bits) and colour
-// as int64; float as double; string as UTF-8; a sub-object (pkClass) or a referenced
+// as int64; float as double; string as UTF-8; binary data as its bytes in a string; a sub-object (pkClass) or a referenced
 // component (pkComponent, nullptr for none) as its pointer.
 using TPropValue = std::variant<std::int64_t, double, std::string, TPersistent*>;
 
@@ -370,6 +373,18 @@ public:
         return *this;
     }
 
+    // Binary data the object streams itself (a bitmap's "Data"): Get returns the bytes and
+    // Set takes them (std::string). Empty bytes are the default, so an object holding
+    // nothing writes nothing; Set raising an error refuses the data as it stands, so it
+    // must leave the object as it was.
+    template <class G, class S>
+    TPublisher& Binary(std::string Name, G Get, S Set) {
+        TPropInfo& p = Add(std::move(Name), pkBinary, TPropValue(std::string()));
+        p.Get = [Get](TPersistent& o) { return TPropValue(std::string(std::invoke(Get, detail::Cast<C>(o)))); };
+        p.Set = Setter(Set, [n = p.Name](const TPropValue& v) { return detail::ValueToString(v, n); });
+        return *this;
+    }
+
     // An event held in a public std::function member (&C::OnClick).
     template <class F>
     TPublisher& Event(std::string Name, F C::*Field) {
@@ -510,5 +525,11 @@ std::pair<TPersistent*, const TPropInfo*> ResolvePropPath(TPersistent* Obj, cons
 // Root's owner owns under that name (names compare case-insensitively); nullptr when
 // there is none.
 TComponent* FindComponentReference(TComponent* Root, const std::string& Name);
+
+// Binary data as text: two upper-case hex digits a byte, and back. HexToBinary skips
+// blanks and line breaks between digits and returns false (Error saying why) for any other
+// character or an odd number of digits.
+std::string BinaryToHex(std::string_view Bytes);
+bool HexToBinary(std::string_view Text, std::string& Bytes, std::string& Error);
 
 }  // namespace vcl

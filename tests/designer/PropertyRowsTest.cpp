@@ -4,6 +4,7 @@
 // left as it was.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 
 #include "apps/designer/model/PropertyRows.h"
@@ -182,6 +183,69 @@ TEST(Inspector, ABitmapLoadsFromAFile) {
     EXPECT_EQ(insp.Value(c, glyph), "(32 x 16)");
     insp.SetValue(c, glyph, "");
     EXPECT_EQ(insp.Value(c, glyph), "(none)");
+}
+
+TInspectorRow GlyphRow(TInspector& Insp, TComponent* C) {
+    for (const TInspectorRow& r : Insp.Properties(C))
+        if (r.Path == "Glyph") return r;
+    return TInspectorRow{};
+}
+
+// A glyph loaded from a file is part of the form: saved, opened again, one undo step.
+TEST(Inspector, ALoadedGlyphIsSavedOpenedAndUndone) {
+    const std::string file = std::string(ZYN_TEST_OUTPUT_DIR) + "/inspector-glyph-24.bmp";
+    const std::string form = std::string(ZYN_TEST_OUTPUT_DIR) + "/inspector-glyph.dfm";
+    {
+        TBitmap picture;
+        picture.SetPixelFormat(pf24bit);
+        picture.SetSize(21, 9);
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 21; ++x) picture.GetCanvas()->SetPixels(x, y, RGB(x * 12, y * 28, 255 - x * y));
+        picture.SaveToFile(file);
+    }
+    auto pixels = [](TBitmap* b) {
+        std::string out;
+        for (int y = 0; y < b->GetHeight(); ++y)
+            out.append(reinterpret_cast<const char*>(b->ScanLine(y)), std::size_t(b->GetWidth()) * 3);
+        return out;
+    };
+    TBitmap expected;
+    expected.LoadFromFile(file);
+
+    TDesignModel m;
+    TInspector insp(m);
+    TComponent* c = m.Drop("TSpeedButton", nullptr, Bounds(8, 8, 40, 40));
+    const std::string name = c->GetName();
+    const std::string bare = m.SaveText();
+    TInspectorRow glyph = GlyphRow(insp, c);
+    ASSERT_EQ(glyph.Kind, TEditorKind::Bitmap);
+    insp.SetValue(c, glyph, file);
+    EXPECT_TRUE(m.CanUndo()) << "loading a glyph is an undo step";
+    const std::string saved = m.SaveText();
+    EXPECT_NE(saved.find("    Glyph.Data = {\n"), std::string::npos) << saved;
+    m.Save(form);
+    m.New();
+    m.Open(form);
+    EXPECT_EQ(m.SaveText(), saved);
+    auto* button = dynamic_cast<TSpeedButton*>(m.Form()->FindComponent(name));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetGlyph()->GetWidth(), 21);
+    EXPECT_EQ(button->GetGlyph()->GetHeight(), 9);
+    EXPECT_EQ(button->GetGlyph()->GetPixelFormat(), pf24bit);
+    EXPECT_EQ(pixels(button->GetGlyph()), pixels(&expected));
+
+    // Undoing a later change keeps the glyph; undoing the load takes it away.
+    m.SetProperty(button, "Caption", "Go");
+    m.Undo();
+    button = dynamic_cast<TSpeedButton*>(m.Form()->FindComponent(name));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(pixels(button->GetGlyph()), pixels(&expected));
+    insp.SetValue(button, GlyphRow(insp, button), "");
+    EXPECT_EQ(m.SaveText(), bare);
+    m.Undo();
+    EXPECT_EQ(m.SaveText(), saved);
+    std::remove(file.c_str());
+    std::remove(form.c_str());
 }
 
 TEST(Inspector, SetElementsAndStringListsAndReferences) {

@@ -80,6 +80,7 @@ std::string KindName(const TPropInfo& P, const std::string& Value) {
         case pkClass: return Value.size() > 2 ? Value.substr(1, Value.size() - 2) : "object";
         case pkEvent: return "event";
         case pkComponent: return "component reference";
+        case pkBinary: return "binary data";
     }
     return "";
 }

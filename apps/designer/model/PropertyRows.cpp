@@ -37,6 +37,7 @@ TEditorKind EditorKindOf(const TPropInfo& Prop, TPersistent& Holder) {
         case pkColor: return TEditorKind::Color;
         case pkEvent: return TEditorKind::Event;
         case pkComponent: return TEditorKind::Component;
+        case pkBinary: return TEditorKind::String;   // edited as its hex digits
         case pkClass: {
             TPersistent* sub = Prop.Get ? std::get<TPersistent*>(Prop.Get(Holder)) : nullptr;
             if (dynamic_cast<TStrings*>(sub) != nullptr) return TEditorKind::StringList;
