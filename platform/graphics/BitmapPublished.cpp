@@ -52,6 +52,8 @@ std::string SaveData(TBitmap& b) {
 }
 
 void LoadData(TBitmap& b, const std::string& data) {
+    // The data the bitmap already holds changes nothing (and repaints nothing).
+    if (data == SaveData(b)) return;
     if (data.empty()) {
         b.Assign(nullptr);
         return;

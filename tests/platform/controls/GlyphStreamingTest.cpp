@@ -38,7 +38,7 @@ void Paint24(TBitmap* b, int w, int h) {
     b->SetPixelFormat(pf24bit);
     b->SetSize(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b->GetCanvas()->SetPixels(x, y, RGB(x * 20, y * 30, (x * y * 7) & 0xFF));
+        for (int x = 0; x < w; ++x) b->GetCanvas()->SetPixels(x, y, RGB((x * 20) & 0xFF, (y * 30) & 0xFF, (x * y * 7) & 0xFF));
 }
 
 // A 32-bit picture with an alpha channel, loaded the way a file with alpha loads.
