@@ -105,7 +105,7 @@ TEST(FormFileBinary, EmptyDataIsNotWrittenAndHandWrittenBlocksRead) {
     // Lower case, blanks, line breaks anywhere between digits, and an empty block.
     TComponent owner(nullptr);
     auto* back = dynamic_cast<TBlobHolder*>(ReadComponentText(
-        "object H: TBlobHolder\n  Picture.Data = {0a Ff\n  \t00\r\n\n7}\n  Count = 5\nend\n", &owner));
+        "object H: TBlobHolder\n  Picture.Data = {0a F\n  \tf00\r\n\n7f}\n  Count = 5\nend\n", &owner));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->GetPicture()->GetBytes(), std::string("\x0A\xFF\x00\x7F", 4));
     EXPECT_EQ(back->GetCount(), 5);
