@@ -158,7 +158,8 @@ TEST(GlyphStreaming, A32BitGlyphKeepsItsAlphaAndTransparencyIsKept) {
     EXPECT_TRUE(autoBack->GetGlyph()->GetTransparent());
     EXPECT_EQ(autoBack->GetGlyph()->GetTransparentMode(), tmAuto);
     flagged.GetGlyph()->SetTransparentColor(clFuchsia);
-    TSpeedButton* fixedBack = ReadButton(WriteComponentText(&flagged), &owner2);
+    TComponent owner3(nullptr);
+    TSpeedButton* fixedBack = ReadButton(WriteComponentText(&flagged), &owner3);
     ASSERT_NE(fixedBack, nullptr);
     EXPECT_TRUE(fixedBack->GetGlyph()->GetTransparent());
     EXPECT_EQ(fixedBack->GetGlyph()->GetTransparentMode(), tmFixed);
