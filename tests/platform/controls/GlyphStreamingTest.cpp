@@ -130,6 +130,15 @@ TEST(GlyphStreaming, A24BitGlyphRoundTripsPixelForPixel) {
     EXPECT_EQ(g->GetPixelFormat(), pf24bit);
     EXPECT_EQ(PixelBytes(g), PixelBytes(button.GetGlyph()));
     EXPECT_EQ(WriteComponentText(back), text);
+
+    // The documented layout: class name, flags, colour, then the BMP's own header.
+    TSpeedButton small(nullptr);
+    small.SetName("SB");
+    Paint24(small.GetGlyph(), 4, 4);
+    EXPECT_NE(WriteComponentText(&small).find(
+                  "  Glyph.Data = {\n    07544269746D61700000000020424D6600000000000000360000002800000004\n"),
+              std::string::npos)
+        << WriteComponentText(&small);
 }
 
 TEST(GlyphStreaming, A32BitGlyphKeepsItsAlphaAndTransparencyIsKept) {
