@@ -41,7 +41,7 @@ void Paint24(TBitmap* b, int w, int h) {
         for (int x = 0; x < w; ++x) b->GetCanvas()->SetPixels(x, y, RGB((x * 20) & 0xFF, (y * 30) & 0xFF, (x * y * 7) & 0xFF));
 }
 
-// A 32-bit picture with an alpha channel, loaded the way a file with alpha loads.
+// A 32-bit picture whose fourth bytes vary, loaded from a BMP file.
 void Load32WithAlpha(TBitmap* b, int w, int h) {
     codecs::RawImage image;
     image.width = w;
@@ -141,7 +141,7 @@ TEST(GlyphStreaming, A24BitGlyphRoundTripsPixelForPixel) {
         << WriteComponentText(&small);
 }
 
-TEST(GlyphStreaming, A32BitGlyphKeepsItsAlphaAndTransparencyIsKept) {
+TEST(GlyphStreaming, A32BitGlyphKeepsItsFourthBytesAndTransparencyIsKept) {
     TSpeedButton button(nullptr);
     button.SetName("SB");
     Load32WithAlpha(button.GetGlyph(), 6, 5);
@@ -151,7 +151,7 @@ TEST(GlyphStreaming, A32BitGlyphKeepsItsAlphaAndTransparencyIsKept) {
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->GetGlyph()->GetPixelFormat(), pf32bit);
     EXPECT_EQ(PixelBytes(back->GetGlyph()), PixelBytes(button.GetGlyph()));
-    // Drawn, the alpha blends with what is below exactly as before.
+    // Drawn, it looks exactly as before.
     const std::vector<TColor> before = DrawnOnWhite(button.GetGlyph());
     EXPECT_NE(before[0], before[before.size() - 1]);
     EXPECT_EQ(DrawnOnWhite(back->GetGlyph()), before);
