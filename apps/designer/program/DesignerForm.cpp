@@ -33,7 +33,7 @@ std::vector<TPaletteGroup> PaletteGroups() {
 }
 
 namespace {
-const char* const GroupMark = "-- ";
+const char* const GroupMark = TPaletteBox::GroupMark;
 
 TButton* ToolButton(TWinControl* Parent, const std::string& Caption, int Left, int Width, TNotifyEvent OnClick) {
     auto* b = new TButton(Parent);
@@ -148,7 +148,7 @@ void TDesignerForm::EditTabOrder() {
 }
 
 void TDesignerForm::BuildPalette() {
-    palette_ = new TListBox(this);
+    palette_ = new TPaletteBox(this);
     palette_->SetParent(this);
     palette_->SetAlign(alLeft);
     palette_->SetWidth(170);

@@ -10,6 +10,7 @@
 #include "apps/designer/model/PropertyRows.h"
 #include "apps/designer/model/RecentFiles.h"
 #include "apps/designer/program/DesignSurface.h"
+#include "apps/designer/program/PaletteBox.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
@@ -57,6 +58,8 @@ public:
     vcl::TListBox* PropertyList() const { return rows_; }
     vcl::TEdit* ValueEdit() const { return valueEdit_; }
     zyn::TColSel* ColorEditor() const { return colorBox_; }
+    // The palette: group titles and the classes a form can hold, each with its icon.
+    TPaletteBox* Palette() const { return palette_; }
     // Picks the inspector row of Path (false when the inspected component has none).
     bool ChooseRow(const std::string& Path);
     bool CloseQuery() override;
@@ -81,7 +84,7 @@ private:
     TDesignModel model_;
     TInspector inspector_{model_};
     TDesignSurface* surface_ = nullptr;
-    vcl::TListBox* palette_ = nullptr;
+    TPaletteBox* palette_ = nullptr;
     vcl::TEdit* fileEdit_ = nullptr;
     vcl::TLabel* status_ = nullptr;
     vcl::TLabel* inspectedLabel_ = nullptr;

@@ -124,9 +124,13 @@ void TCustomListBox::PaintItems(TCanvas* Canvas) {
         const bool selected = i == itemIndex_;
         Canvas->GetBrush()->SetColor(selected ? (Focused() ? look::Selection() : look::SelectionInactive()) : GetColor());
         Canvas->GetFont()->SetColor(selected && Focused() ? clHighlightText : GetFont()->GetColor());
-        const std::string& text = items_->Get(i);
-        Canvas->TextRect(r, r.Left + ScaledMetric(3), r.Top + (r.Height() - Canvas->TextHeight(text)) / 2, text);
+        DrawItem(Canvas, i, r);
     }
+}
+
+void TCustomListBox::DrawItem(TCanvas* Canvas, int Index, const TRect& Rect) {
+    const std::string& text = items_->Get(Index);
+    Canvas->TextRect(Rect, Rect.Left + ScaledMetric(3), Rect.Top + (Rect.Height() - Canvas->TextHeight(text)) / 2, text);
 }
 
 // ---- input -----------------------------------------------------------------------------

@@ -58,6 +58,10 @@ protected:
     void WMGetDlgCode(TMessage& Message) override;
     void DoEnter() override;
     void DoExit() override;
+    // Paints item Index into Rect, clipped to it. The canvas comes with the list's font and
+    // the brush and font colours of the item's state (selected or not); the default fills
+    // Rect and writes the item's text. A list that shows more than text overrides it.
+    virtual void DrawItem(TCanvas* Canvas, int Index, const TRect& Rect);
 
 private:
     TRect ItemArea() const;
