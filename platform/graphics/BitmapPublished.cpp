@@ -9,9 +9,8 @@
 //   4 bytes   the fixed transparent colour (clDefault when automatic)
 //   the rest  a BMP file as SaveToStream writes it, its size field equal to what is left
 // The BMP keeps the size, the depth (1, 4, 8, 24 or 32 bits; 15 and 16 bits are kept as 24),
-// the palette and, at 32 bits, the fourth byte of every pixel. The BMP writer uses a plain
-// 40-byte header, so whether that byte is alpha is not recorded: a 32-bit picture with alpha
-// comes back with the same bytes but drawn opaque. An empty bitmap has no data.
+// the palette and, at 32 bits, the alpha channel (a bit-field header says the fourth byte is
+// alpha). An empty bitmap has no data.
 #include <algorithm>
 #include <cctype>
 #include <cstring>

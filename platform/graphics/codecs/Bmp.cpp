@@ -1,5 +1,6 @@
 // BMP files: every header variant, 1 to 32 bits per pixel, RLE4/RLE8 and bit fields in;
-// the 40-byte header with the image's own depth and palette out.
+// the 40-byte header with the image's own depth and palette out (the 108-byte one with bit
+// fields for 32 bits with alpha, so that readers know the fourth byte is alpha).
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -19,6 +20,7 @@ constexpr std::uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3,
                         BI_JPEG = 4, BI_PNG = 5, BI_ALPHABITFIELDS = 6;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kV4HeaderSize = 108;
 constexpr std::int64_t kMaxRunLengthRatio = 65536;   // pixels per compressed byte
 
 // What the headers say, normalised across the header variants.
@@ -355,7 +357,9 @@ std::vector<std::uint8_t> EncodeBMP(const RawImage& image) {
     const int bpp = image.bitsPerPixel;
     const std::vector<TColor> palette = bpp <= 8 ? detail::PaletteForEncoding(image) : std::vector<TColor>{};
     const std::size_t stride = std::size_t(image.BytesPerLine());
-    const std::size_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4 * palette.size();
+    const bool alpha = bpp == 32 && image.hasAlpha;
+    const std::size_t headerSize = alpha ? kV4HeaderSize : kInfoHeaderSize;
+    const std::size_t pixelOffset = kFileHeaderSize + headerSize + 4 * palette.size();
     const std::size_t pixelBytes = stride * std::size_t(image.height);
     if (pixelOffset + pixelBytes > 0xFFFFFFFFu) Fail(kFormat, "the image is too large for a BMP file");
 
@@ -364,16 +368,24 @@ std::vector<std::uint8_t> EncodeBMP(const RawImage& image) {
     out[1] = 'M';
     PutU32(out, 2, std::uint32_t(out.size()));
     PutU32(out, 10, std::uint32_t(pixelOffset));
-    PutU32(out, 14, kInfoHeaderSize);
+    PutU32(out, 14, std::uint32_t(headerSize));
     PutU32(out, 18, std::uint32_t(image.width));
     PutU32(out, 22, std::uint32_t(image.height));   // positive: bottom-up rows
     PutU16(out, 26, 1);
     PutU16(out, 28, std::uint32_t(bpp));
-    PutU32(out, 30, BI_RGB);
+    PutU32(out, 30, alpha ? BI_BITFIELDS : BI_RGB);
     PutU32(out, 34, std::uint32_t(pixelBytes));
     PutU32(out, 38, 3780);                          // 96 pixels per inch
     PutU32(out, 42, 3780);
     PutU32(out, 46, std::uint32_t(palette.size()));
+    if (alpha) {
+        // The channels where the raw image keeps them (B, G, R, A), in sRGB.
+        PutU32(out, 54, 0x00FF0000u);
+        PutU32(out, 58, 0x0000FF00u);
+        PutU32(out, 62, 0x000000FFu);
+        PutU32(out, 66, 0xFF000000u);
+        PutU32(out, 70, 0x73524742u);                // 'sRGB'
+    }
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const TColor c = palette[i];
         out[54 + 4 * i] = std::uint8_t(GetBValue(c));

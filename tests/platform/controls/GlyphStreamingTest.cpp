@@ -41,7 +41,7 @@ void Paint24(TBitmap* b, int w, int h) {
         for (int x = 0; x < w; ++x) b->GetCanvas()->SetPixels(x, y, RGB((x * 20) & 0xFF, (y * 30) & 0xFF, (x * y * 7) & 0xFF));
 }
 
-// A 32-bit picture whose fourth bytes vary, loaded from a BMP file.
+// A 32-bit picture with an alpha channel, loaded from a BMP file that says so.
 void Load32WithAlpha(TBitmap* b, int w, int h) {
     codecs::RawImage image;
     image.width = w;
@@ -141,7 +141,7 @@ TEST(GlyphStreaming, A24BitGlyphRoundTripsPixelForPixel) {
         << WriteComponentText(&small);
 }
 
-TEST(GlyphStreaming, A32BitGlyphKeepsItsFourthBytesAndTransparencyIsKept) {
+TEST(GlyphStreaming, A32BitGlyphKeepsItsAlphaAndTransparencyIsKept) {
     TSpeedButton button(nullptr);
     button.SetName("SB");
     Load32WithAlpha(button.GetGlyph(), 6, 5);
@@ -151,8 +151,10 @@ TEST(GlyphStreaming, A32BitGlyphKeepsItsFourthBytesAndTransparencyIsKept) {
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->GetGlyph()->GetPixelFormat(), pf32bit);
     EXPECT_EQ(PixelBytes(back->GetGlyph()), PixelBytes(button.GetGlyph()));
-    // Drawn, it looks exactly as before.
+    // Drawn, the alpha blends with what is below exactly as before: the clear top-left
+    // pixel shows the white under it.
     const std::vector<TColor> before = DrawnOnWhite(button.GetGlyph());
+    EXPECT_EQ(before[0], clWhite);
     EXPECT_NE(before[0], before[before.size() - 1]);
     EXPECT_EQ(DrawnOnWhite(back->GetGlyph()), before);
 

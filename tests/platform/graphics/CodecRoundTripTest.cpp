@@ -69,6 +69,21 @@ TEST(CodecRoundTrip, PngKeepsTrueColourAndAlpha) {
         for (int c = 0; c < 3; ++c) EXPECT_EQ(Pixel(opaque, x, 3)[c], Pixel(rgba, x, 3)[c]);
 }
 
+// A 32 bit BMP says that its fourth bytes are alpha, or a reader takes them for padding.
+TEST(CodecRoundTrip, BmpKeepsAlphaAt32Bits) {
+    RawImage rgba = PatternImage(7, 3, 32);
+    rgba.hasAlpha = true;
+    const std::vector<std::uint8_t> file = EncodeBMP(rgba);
+    EXPECT_EQ(file[14], 108);
+    const RawImage back = DecodeImage(file);
+    EXPECT_TRUE(back.hasAlpha);
+    ExpectSamePixels(rgba, back);
+
+    rgba.hasAlpha = false;
+    EXPECT_EQ(EncodeBMP(rgba)[14], 40);
+    EXPECT_FALSE(DecodeImage(EncodeBMP(rgba)).hasAlpha);
+}
+
 TEST(CodecRoundTrip, PngPaletteImagesComeBackAsTheirColours) {
     for (int bpp : {1, 4, 8}) {
         SCOPED_TRACE(bpp);
