@@ -13,7 +13,6 @@
 #include "platform/Graphics.h"
 #include "platform/StdCtrls.h"
 #include "platform/Testing.h"
-#include "platform/graphics/resources/Resources.h"
 
 namespace {
 
@@ -97,7 +96,8 @@ TEST_F(DesignerPalette, IconsShowOnTheRowsGroundAtTheWindowsDensity) {
 
     // Twice the density: the 48 pixel artwork, in rows twice as high.
     const int rowAt96 = p->GetItemHeight();
-    form->SetPixelsPerInch(192);
+    form->ScaleBy(2, 1);
+    ASSERT_EQ(p->GetCurrentPPI(), 192);
     EXPECT_EQ(p->GetItemHeight(), 2 * rowAt96);
     TBitmap big, big200;
     p->IconOf(button, clWindow, &big);

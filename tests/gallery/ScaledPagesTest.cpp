@@ -12,11 +12,11 @@
 
 #include "apps/gallery/GalleryForm.h"
 #include "apps/gallery/GalleryPage.h"
+#include "platform/Accessibility.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Grids.h"
 #include "platform/Testing.h"
-#include "platform/controls/grid/GridAccessible.h"
 
 using namespace vcl;
 

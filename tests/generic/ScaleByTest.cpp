@@ -110,6 +110,9 @@ TEST(ScaleByComponents, TheCalendarsCellsFollowItsScaledSize) {
     other.SetBounds(0, 0, 900, 700);
     auto* made = dynamic_cast<TControl*>(FindClass("TMiniCal")->Create(&other));
     made->SetParentComponent(&other);
+    // Its grid lines are as thick as the scaled calendar's (two pixels at twice the density).
+    EXPECT_EQ(GetPropText(scaled, "GridLineWidth"), "2");
+    SetPropText(made, "GridLineWidth", GetPropText(scaled, "GridLineWidth"));
     made->SetBounds(0, 0, 360, 300);
     made->SetFont(scaled->GetFont());
     ASSERT_EQ(scaled->GetWidth(), made->GetWidth());

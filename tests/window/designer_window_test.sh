@@ -62,6 +62,17 @@ row() {
     done
     fail "the inspector has no row $1"
 }
+# pick CLASS: scrolls the palette (wheel, down then up) until CLASS is in view, then clicks it.
+pick() {
+    for i in $(seq 1 30); do
+        if [ -n "$(value "palette.$1")" ]; then at "palette.$1"; return 0; fi
+        wait_key palette.rect
+        read -r x y w h <<<"$(value palette.rect)"
+        xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click $([ "$i" -le 10 ] && echo 5 || echo 4)
+        sleep 0.1
+    done
+    fail "the palette has no $1"
+}
 # set_value KEY TEXT: picks the inspector row KEY, types TEXT as its value and sets it.
 set_value() {
     row "row.$1"
@@ -85,10 +96,10 @@ wid=$(timeout 10 xdotool search --sync --name "Form designer" | head -1)
 wait_for selection Form1 "the new form selected"
 
 # 1. Two drops from the palette.
-at palette.TMeter
+pick TMeter
 on_form 16 16
 wait_for selection Meter1 "the dropped meter"
-at palette.TReportListView
+pick TReportListView
 on_form 200 180
 wait_for selection ReportListView1 "the dropped report list"
 wait_for components 2

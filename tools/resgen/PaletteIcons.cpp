@@ -4,6 +4,7 @@
 // light fill, so the icon keeps its silhouette on either.
 #include "tools/resgen/PaletteIcons.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -225,13 +226,18 @@ void ColSel(Raster& r) {
     DownArrow(r, 18.75f, 12.0f, 1.8f);
 }
 
-void ColorDialog(Raster& r) {
-    // A dialog window holding a grid of swatches.
+// A dialog window: light client area under a title bar in the accent colour.
+void DialogWindow(Raster& r) {
     const Shape win = RoundRect(1.5f, 2.5f, 22.5f, 21.5f, 1.5f);
     r.DropShadow(win, 0.4f, 0.7f, 0.25f);
     r.Fill(win, Hex(0xF7F9FB));
     r.Fill(Intersect(win, [](float, float y) { return y - 6.5f; }), Vertical(2.5f, 6.5f, 0x5B9BE6, kAccentDark));
     Border(r, win);
+}
+
+void ColorDialog(Raster& r) {
+    // A dialog window holding a grid of swatches.
+    DialogWindow(r);
     const unsigned colors[6] = {0xE8412E, 0xF5A623, 0xF2D21B, 0x3DB54A, 0x2F7FD8, 0x8E44C4};
     for (int i = 0; i < 6; ++i) {
         const float x = 4.0f + float(i % 3) * 6.0f, y = 9.0f + float(i / 3) * 6.0f;
@@ -240,6 +246,21 @@ void ColorDialog(Raster& r) {
         Border(r, s, 0x3A4452, 0.35f);
     }
 }
+
+// A file dialog: a folder in a dialog window, with an arrow out of it (open) or into it
+// (save).
+void FileDialog(Raster& r, bool Save) {
+    DialogWindow(r);
+    Folder(r, 4.0f, 11.0f, 12.5f, 8.5f);
+    const float x = 17.5f, top = 9.0f, bottom = 18.5f;
+    Line(r, x, top + (Save ? 0.0f : 2.5f), x, bottom - (Save ? 2.5f : 0.0f), 0x1E8B2C, 0.8f);
+    const Pt tip = Save ? Pt{x, bottom} : Pt{x, top};
+    const float back = Save ? -3.5f : 3.5f;
+    r.Fill(Polygon({tip, {x + 3.0f, tip.y + back}, {x - 3.0f, tip.y + back}}), Hex(0x1E8B2C));
+}
+
+void OpenDialog(Raster& r) { FileDialog(r, false); }
+void SaveDialog(Raster& r) { FileDialog(r, true); }
 
 void Panel(Raster& r) {
     const float x0 = 2.5f, y0 = 3.5f, x1 = 21.5f, y1 = 20.5f;
@@ -467,6 +488,38 @@ void NumIO(Raster& r) {
     Line(r, 17.0f, 8.8f, 17.0f, 15.2f, kAccent, 0.55f);
 }
 
+void NumIO2(Raster& r) {
+    // The self-drawn field: its number, the step buttons at the right and the gauge band
+    // along the bottom, part filled.
+    const Shape field = Field(r, 1.5f, 5.5f, 22.5f, 18.5f);
+    SmallDigits(r, 4.0f, 8.0f, 5.0f, "25", kInk, 0.55f);
+    const Shape buttons = RoundRect(15.5f, 6.5f, 21.5f, 15.5f, 0.6f);
+    r.Fill(buttons, Vertical(6.5f, 15.5f, 0xFDFEFF, 0xD5DDE7));
+    Border(r, buttons, kLine, 0.4f);
+    Line(r, 15.5f, 11.0f, 21.5f, 11.0f, kLine, 0.4f);
+    r.Fill(Polygon({{18.5f, 7.8f}, {20.3f, 9.9f}, {16.7f, 9.9f}}), Hex(kInk));
+    DownArrow(r, 18.5f, 13.0f, 1.8f);
+    r.Fill(Intersect(Grow(field, -0.5f), [](float x, float y) { return std::max(16.5f - y, x - 14.0f); }), Hex(kAccent));
+}
+
+void RLData(Raster& r) {
+    // The rows behind a report list: a stack of records, the top one lifted off.
+    for (int i = 2; i >= 0; --i) {
+        const float y = 8.0f + float(i) * 4.5f;
+        const Shape rec = RoundRect(3.5f, y, 20.5f, y + 4.0f, 0.8f);
+        r.Fill(rec, Vertical(y, y + 4.0f, 0xFFFFFF, 0xDDE3EA));
+        Border(r, rec);
+        Bar(r, 6.0f, y + 2.0f, 10.0f, kInk, 0.5f);
+        Bar(r, 12.5f, y + 2.0f, 17.5f, kInk, 0.5f);
+    }
+    const Shape top = RoundRect(2.5f, 2.5f, 19.5f, 6.5f, 0.8f);
+    r.DropShadow(top, 0.4f, 0.7f, 0.25f);
+    r.Fill(top, Hex(kAccent));
+    Border(r, top, kAccentDark);
+    Bar(r, 5.0f, 4.5f, 9.0f, 0xFFFFFF, 0.5f);
+    Bar(r, 11.5f, 4.5f, 16.5f, 0xFFFFFF, 0.5f);
+}
+
 void NumLab(Raster& r) {
     // A read-only number in its framed box, between two texts.
     Bar(r, 1.5f, 12.0f, 4.0f, kInk, 0.6f);
@@ -593,6 +646,7 @@ std::string PaletteIconName(const std::string& ClassName) {
 std::vector<PaletteIconSpec> PaletteIcons() {
     return {
         {"", Generic},
+        {"TComponent", Generic},
         {"TButton", Button},
         {"TSpeedButton", SpeedButton},
         {"TRepSpeedButton", RepSpeedButton},
@@ -606,12 +660,15 @@ std::vector<PaletteIconSpec> PaletteIcons() {
         {"TComboBox", ComboBox},
         {"TColSel", ColSel},
         {"TColorDialog", ColorDialog},
+        {"TOpenDialog", OpenDialog},
+        {"TSaveDialog", SaveDialog},
         {"TPanel", Panel},
         {"TBevel", Bevel},
         {"TStringGrid", StringGrid},
         {"TDrawGrid", DrawGrid},
         {"TNTabEd", NTabEd},
         {"TReportListView", ReportListView},
+        {"TRLData", RLData},
         {"TTreeView", TreeView},
         {"TFolderTree", FolderTree},
         {"TDateTimePicker", DateTimePicker},
@@ -623,6 +680,7 @@ std::vector<PaletteIconSpec> PaletteIcons() {
         {"TGradFill", GradFill},
         {"TThumbnails", Thumbnails},
         {"TNumIO", NumIO},
+        {"TNumIO2", NumIO2},
         {"TNumLab", NumLab},
         {"TRasterLab", RasterLab},
         {"TMarkSel", MarkSel},

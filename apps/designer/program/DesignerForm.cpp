@@ -355,6 +355,7 @@ std::string TDesignerForm::StateText() const {
         TRect r = palette_->ItemRect(i);
         if (!r.IsEmpty() && r.Top >= 0 && r.Bottom <= visible.Bottom) line("palette." + palette_->GetItems()->Get(i), RectText(palette_, r));
     }
+    line("palette.rect", RectText(palette_, visible));
     TPoint o = surface_->FormOrigin();
     line("surface.form", RectText(surface_, TRect(o.X, o.Y, o.X + 1, o.Y + 1)));
     visible = rows_->GetClientRect();

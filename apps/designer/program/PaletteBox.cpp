@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/graphics/resources/Resources.h"
 
 namespace designer {
 
