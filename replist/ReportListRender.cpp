@@ -181,13 +181,18 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
     if (!check) {
         drawText(textRect, text);                                   // 10. plain column
     } else if (text.size() > 1 || FShowEmptyCheckBoxes) {           // 11. check column
-        // The room of the mark and its inset, both 96 dpi sizes, before the text.
-        textRect.Left += ScaledMetric(CheckBoxRoom) + ScaledMetric(4) - 4;
+        const int ppi = GetCurrentPPI();
+        // The text starts 5 pixels (at 96 dpi) after the mark's box: the drawn box ends 15
+        // pixels into the cell; the artwork of a denser form sits 3 pixels in and its box
+        // ends 14.5 pixels into its 16 pixel cell, so it is a little larger.
+        const int textStart = NearestArtworkPPI(ppi) == 96
+                                  ? 4 + CheckBoxRoom
+                                  : ScaleMetric(3, ppi) + MulDiv(29, ppi, 192) + ScaleMetric(5, ppi);
+        textRect.Left = ARect.Left + textStart;
         const bool checked = !text.empty() && text[0] != ' ';
         drawText(textRect, text.empty() ? std::string() : text.substr(1));
         const int l = ARect.Left, t = ARect.Top;
         const bool rowDisabled = RowAttrib(dataRow) & RowDisabledBit;
-        const int ppi = GetCurrentPPI();
         if (NearestArtworkPPI(ppi) != 96) {
             // On a denser form the mark is the artwork drawn for it, its top-left corner
             // one pixel (at 96 dpi) before the corner of the 96 dpi box, whose sheet cell

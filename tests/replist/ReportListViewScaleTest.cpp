@@ -60,6 +60,15 @@ TEST_F(ScaleTest, TheMarksAreTheArtworkOfTwiceTheDensity) {
     // The 32 pixel glyph ends inside the doubled room of 16 pixels: the cell's ground shows
     // between it and the text.
     EXPECT_EQ(Pixel(off.Left + 6 + 32 + 1, off.Top + 6 + 16), 0xFFFFFFu);
+    // The artwork's box ends 35 pixels in (its shadow 37); the text keeps the 96 dpi gap of
+    // five pixels, doubled, after the box: nothing but ground up to 45 pixels in, then text.
+    int inGap = 0, pastGap = 0;
+    for (int y = off.Top; y < off.Bottom; ++y) {
+        for (int x = off.Left + 37; x < off.Left + 45; ++x) inGap += Pixel(x, y) != 0xFFFFFFu;
+        for (int x = off.Left + 45; x < off.Right; ++x) pastGap += Pixel(x, y) != 0xFFFFFFu;
+    }
+    EXPECT_EQ(inGap, 0);
+    EXPECT_GT(pastGap, 20);
 }
 
 TEST_F(ScaleTest, ADisabledRowShowsTheDisabledArtwork) {
