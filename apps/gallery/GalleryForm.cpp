@@ -27,6 +27,11 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
 
 TGalleryForm::~TGalleryForm() { Application->SetOnThemeChange({}); }
 
+void TGalleryForm::ChangeScale(int M, int D) {
+    TForm::ChangeScale(M, D);
+    for (const auto& apply : themeAppliers_) apply();
+}
+
 void TGalleryForm::BuildFrame() {
     pageList_ = new TPageList(this);
     pageList_->SetName("PageList");

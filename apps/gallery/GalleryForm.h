@@ -39,6 +39,11 @@ public:
     // show the pages alone (the theme is chosen with --theme there).
     void SetThemeSwitchVisible(bool Value);
 
+protected:
+    // The pages draw again what they drew for the theme: their glyphs are made at the
+    // form's density.
+    void ChangeScale(int M, int D) override;
+
 private:
     void BuildFrame();
     void BuildThemeSwitch(vcl::TWinControl* Header);

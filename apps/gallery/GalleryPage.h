@@ -21,13 +21,15 @@ struct PageContext {
     vcl::TCustomForm* Form = nullptr;   // owner of every component the page creates
     GalleryState* State = nullptr;
     std::string Prefix;                 // the page's id, prefix of its state keys
-    // What the pages recolour when the theme changes (the gallery form runs them).
+    // What the pages recolour when the theme or the density changes (the gallery form runs
+    // them).
     std::vector<std::function<void()>>* ThemeAppliers = nullptr;
 
     // Adds a value to the state dump as "<page id>.<Key>".
     void Watch(const std::string& Key, std::function<std::string()> Value) const;
-    // Runs Apply now and after every change of theme: a page sets the colours it chose
-    // itself there, picking them with ThemePick.
+    // Runs Apply now and after every change of theme or of the form's density: a page sets
+    // the colours it chose itself there, picking them with ThemePick, and makes the
+    // pictures it draws for the form's density.
     void FollowTheme(std::function<void()> Apply) const;
     // Records an event for the dump ("<page id>.<Key>" keeps the latest value).
     void Record(const std::string& Key, const std::string& Value) const;

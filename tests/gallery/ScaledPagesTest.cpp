@@ -13,6 +13,7 @@
 #include "apps/gallery/GalleryForm.h"
 #include "apps/gallery/GalleryPage.h"
 #include "platform/Accessibility.h"
+#include "platform/Buttons.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Grids.h"
@@ -166,6 +167,32 @@ TEST_F(ScaledPages, TheGalleryGrowsByTheFactorAndTakesItsDensity) {
     EXPECT_EQ(form.GetClientWidth(), 2 * w);
     EXPECT_EQ(form.GetClientHeight(), 2 * h);
     EXPECT_EQ(form.GetPixelsPerInch(), 192);
+}
+
+// The glyphs a page draws itself are drawn again at the form's density: the toolbar's
+// alignment glyph is 32 pixels at 2x, its lines two pixels thick, not the 16 pixel picture.
+TEST_F(ScaledPages, DrawnGlyphsAreMadeAtTheFormsDensity) {
+    gallery::TGalleryForm form(nullptr);
+    auto alignLeft = [&form]() -> TSpeedButton* {
+        for (int i = 0; i < form.GetComponentCount(); ++i)
+            if (auto* b = dynamic_cast<TSpeedButton*>(form.GetComponent(i)); b != nullptr && b->GetHint() == "Left")
+                return b;
+        return nullptr;
+    };
+    ASSERT_NE(alignLeft(), nullptr);
+    TBitmap* glyph = alignLeft()->GetGlyph();
+    ASSERT_EQ(glyph->GetWidth(), 16);
+    const TColor ink = glyph->GetCanvas()->GetPixels(2, 3), ground = glyph->GetCanvas()->GetPixels(2, 4);
+    ASSERT_NE(ink, ground);
+    form.ScaleBy(192, 96);
+    glyph = alignLeft()->GetGlyph();
+    ASSERT_EQ(glyph->GetWidth(), 32);
+    ASSERT_EQ(glyph->GetHeight(), 32);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixels(4, 6), ink);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixels(4, 7), ink);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixels(4, 8), ground);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixels(27, 6), ink);   // a line of 12 pixels, doubled
+    EXPECT_EQ(glyph->GetCanvas()->GetPixels(28, 6), ground);
 }
 
 }  // namespace

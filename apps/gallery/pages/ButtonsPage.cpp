@@ -27,32 +27,40 @@ constexpr TColor kInk = TColor(0x5A4632);
 TColor GlyphInk() { return ThemePick(kInk, RGB(0xE0, 0xE0, 0xE0), clWhite); }
 TColor GlyphPaper() { return ThemePick(TColor(0xFFFFFF), RGB(0x3A, 0x3A, 0x3A), clBlack); }
 
-using GlyphDrawing = std::function<void(TCanvas*)>;
+// Draws a glyph given in the pixels of its 16 x 16 size at 96 dpi; S maps such a coordinate
+// to the density the glyph is drawn for.
+using GlyphScale = std::function<int(int)>;
+using GlyphDrawing = std::function<void(TCanvas*, const GlyphScale& S)>;
 
-// A 16 x 16 glyph drawn with the canvas; Draw paints the picture on a transparent ground.
-std::unique_ptr<TBitmap> Glyph(const GlyphDrawing& Draw) {
+// A glyph of 16 x 16 pixels at 96 dpi drawn with the canvas at PPI, so that a denser form
+// gets a sharp picture of its own size rather than a small or stretched one. Draw paints
+// the picture on a transparent ground.
+std::unique_ptr<TBitmap> Glyph(const GlyphDrawing& Draw, int PPI) {
+    const GlyphScale s = [PPI](int V) { return ScaleMetric(V, PPI); };
     auto b = std::make_unique<TBitmap>();
     b->SetPixelFormat(pf24bit);
-    b->SetSize(16, 16);
+    b->SetSize(s(16), s(16));
     TCanvas* c = b->GetCanvas();
     c->GetBrush()->SetColor(kMagenta);
-    c->FillRect(Rect(0, 0, 16, 16));
-    // In the ink of the theme in use; drawn again when the theme changes.
+    c->FillRect(Rect(0, 0, s(16), s(16)));
+    // In the ink of the theme in use; drawn again when the theme or the density changes.
     const TColor ink = GlyphInk();
     c->GetPen()->SetColor(ink);
+    c->GetPen()->SetWidth(ScaleLineWidth(1, PPI));
     c->GetBrush()->SetColor(ink);
-    Draw(c);
+    Draw(c, s);
     b->SetTransparent(true);
     return b;
 }
 
 // Text lines of an alignment glyph: lengths alternate, aligned left, centre or right.
 GlyphDrawing AlignGlyph(TAlignment Alignment) {
-    return [Alignment](TCanvas* c) {
+    return [Alignment](TCanvas* c, const GlyphScale& s) {
         for (int i = 0; i < 5; ++i) {
             int length = i % 2 == 0 ? 12 : 8;
             int left = Alignment == taLeftJustify ? 2 : Alignment == taCenter ? 8 - length / 2 : 14 - length;
-            c->FillRect(Rect(left, 3 + i * 2 + i / 2, left + length, 4 + i * 2 + i / 2));
+            const int top = 3 + i * 2 + i / 2;
+            c->FillRect(Rect(s(left), s(top), s(left + length), s(top + 1)));
         }
     };
 }
@@ -74,7 +82,7 @@ private:
         b->SetParent(page_.Host);
         b->SetBounds(Left, 16, Width, 28);
         b->SetCaption(Caption);
-        if (Draw) page_.FollowTheme([b, Draw] { b->SetGlyph(Glyph(Draw).get()); });
+        if (Draw) page_.FollowTheme([b, Draw] { b->SetGlyph(Glyph(Draw, b->GetCurrentPPI()).get()); });
         return b;
     }
 
@@ -101,24 +109,25 @@ private:
         italic->SetGroupIndex(3);
         italic->SetAllowAllUp(true);
         left += 72;
-        auto* refresh = Button(left, 96, "New", [](TCanvas* c) {
+        auto* refresh = Button(left, 96, "New", [](TCanvas* c, const GlyphScale& s) {
             // A sheet with a folded corner.
             c->GetBrush()->SetColor(GlyphPaper());
-            c->Polygon({TPoint(3, 1), TPoint(10, 1), TPoint(13, 4), TPoint(13, 15), TPoint(3, 15)});
-            c->MoveTo(10, 1);
-            c->LineTo(10, 4);
-            c->LineTo(13, 4);
+            c->Polygon({TPoint(s(3), s(1)), TPoint(s(10), s(1)), TPoint(s(13), s(4)), TPoint(s(13), s(15)),
+                        TPoint(s(3), s(15))});
+            c->MoveTo(s(10), s(1));
+            c->LineTo(s(10), s(4));
+            c->LineTo(s(13), s(4));
         });
         refresh->SetFlat(true);
         refresh->SetOnClick([this](TObject*) { Status("New sheet at " + FormatDateTime("hh:nn:ss", Now())); });
-        auto* print = Button(left + 100, 96, "Print", [](TCanvas* c) {
+        auto* print = Button(left + 100, 96, "Print", [](TCanvas* c, const GlyphScale& s) {
             // Paper above and below a body in the ink.
             c->GetBrush()->SetColor(GlyphPaper());
-            c->Rectangle(4, 1, 12, 7);
+            c->Rectangle(s(4), s(1), s(12), s(7));
             c->GetBrush()->SetColor(GlyphInk());
-            c->Rectangle(1, 6, 15, 12);
+            c->Rectangle(s(1), s(6), s(15), s(12));
             c->GetBrush()->SetColor(GlyphPaper());
-            c->Rectangle(4, 10, 12, 15);
+            c->Rectangle(s(4), s(10), s(12), s(15));
         });
         print->SetFlat(true);
         print->SetOnClick([this](TObject*) { Status("Sent to the printer queue"); });
