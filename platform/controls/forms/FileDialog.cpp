@@ -110,7 +110,8 @@ std::vector<TOpenDialog::TFilterItem> TOpenDialog::FilterItems() const {
         parts.push_back(filter_.substr(start, end - start));
         start = end + 1;
     }
-    for (std::size_t i = 0; i + 1 < parts.size() + 1; i += 2) {
+    // Pairs of a description and its patterns; a last description alone shows every file.
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
         TFilterItem item;
         item.Description = parts[i];
         item.Patterns = SplitPatterns(i + 1 < parts.size() ? parts[i + 1] : std::string("*"));
