@@ -29,42 +29,72 @@ void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name, int PPI) 
     Bitmap->Assign(&loaded);
 }
 
+namespace {
+
+// The light theme's artwork scale moved onto the theme in use (see ThemeArtwork).
+class TArtworkScale {
+public:
+    TArtworkScale()
+        : paper_(vcl::ColorToRGB(vcl::ThemeColor(vcl::trWindow)) & 0xFFFFFF),
+          ink_(vcl::ColorToRGB(vcl::ThemeColor(vcl::trWindowText)) & 0xFFFFFF) {
+        // The artwork's marks are only about 3.3:1 against the accent they sit on, too
+        // little for the themes that ask 4.5:1 or 7:1 of what they show. A curve that
+        // darkens the mid tones before the scale turns over spreads the accent away from the
+        // marks: steeper for a theme whose text has the full contrast of white on black
+        // (high contrast).
+        const double gamma = vcl::ContrastRatio(TColor(paper_), TColor(ink_)) >= 18.0 ? 2.0 : 1.3;
+        for (int v = 0; v < 256; ++v) curve_[v] = int(std::lround(255.0 * std::pow(v / 255.0, gamma)));
+    }
+    // Whether this is the scale the artwork was drawn on (nothing moves).
+    bool Light() const { return paper_ == 0xFFFFFF && ink_ == 0; }
+    // A 0x00BBGGRR colour on the theme's scale.
+    std::uint32_t Map(std::uint32_t Rgb) const {
+        const int rgb[3] = {Channel(Rgb, 0), Channel(Rgb, 1), Channel(Rgb, 2)};
+        // Lightness by the eye's weights, so a saturated blue counts as dark and turns light.
+        const int v = (2126 * rgb[0] + 7152 * rgb[1] + 722 * rgb[2] + 5000) / 10000;
+        std::uint32_t out = 0;
+        for (int n = 0; n < 3; ++n) {
+            const int from = Channel(ink_, n), to = Channel(paper_, n);
+            const int grey = from + ((to - from) * curve_[v] + (to >= from ? 127 : -127)) / 255;
+            out |= std::uint32_t(std::clamp(grey + rgb[n] - v, 0, 255)) << (8 * n);
+        }
+        return out;
+    }
+
+private:
+    // Channel n (0 red, 1 green, 2 blue) of a 0x00BBGGRR colour.
+    static int Channel(std::uint32_t C, int N) { return int((C >> (8 * N)) & 0xFF); }
+    std::uint32_t paper_, ink_;
+    int curve_[256];
+};
+
+}  // namespace
+
 void ThemeArtwork(vcl::TBitmap* Bitmap, TColor Keep) {
-    const std::uint32_t paper = vcl::ColorToRGB(vcl::ThemeColor(vcl::trWindow)) & 0xFFFFFF;
-    const std::uint32_t ink = vcl::ColorToRGB(vcl::ThemeColor(vcl::trWindowText)) & 0xFFFFFF;
-    if (paper == 0xFFFFFF && ink == 0) return;   // the scale the artwork was drawn on
+    const TArtworkScale scale;
+    if (scale.Light()) return;   // the scale the artwork was drawn on
     if (Bitmap->GetWidth() <= 0 || Bitmap->GetHeight() <= 0) return;
     Bitmap->SetPixelFormat(vcl::pf32bit);
     const std::uint32_t keep = Keep == vcl::clNone ? 0xFFFFFFFFu : vcl::ColorToRGB(Keep) & 0xFFFFFF;
-    // The artwork's marks are only about 3.3:1 against the accent they sit on, too little for
-    // the themes that ask 4.5:1 or 7:1 of what they show. A curve that darkens the mid tones
-    // before the scale turns over spreads the accent away from the marks: steeper for a
-    // theme whose text has the full contrast of white on black (high contrast).
-    const double gamma = vcl::ContrastRatio(TColor(paper), TColor(ink)) >= 18.0 ? 2.0 : 1.3;
-    int curve[256];
-    for (int v = 0; v < 256; ++v) curve[v] = int(std::lround(255.0 * std::pow(v / 255.0, gamma)));
-    // Channel n (0 red, 1 green, 2 blue) of a 0x00BBGGRR colour.
-    auto channel = [](std::uint32_t c, int n) { return int((c >> (8 * n)) & 0xFF); };
     for (int y = 0; y < Bitmap->GetHeight(); ++y) {
         std::uint8_t* row = Bitmap->ScanLine(y);
         for (int x = 0; x < Bitmap->GetWidth(); ++x) {
             std::uint8_t* p = row + 4 * x;   // blue, green, red, reserved
-            const int rgb[3] = {p[2], p[1], p[0]};
-            if (std::uint32_t(rgb[0] | rgb[1] << 8 | rgb[2] << 16) == keep) continue;
-            // Lightness by the eye's weights, so a saturated blue counts as dark and turns light.
-            const int v = (2126 * rgb[0] + 7152 * rgb[1] + 722 * rgb[2] + 5000) / 10000;
-            int out[3];
-            for (int n = 0; n < 3; ++n) {
-                const int from = channel(ink, n), to = channel(paper, n);
-                const int grey = from + ((to - from) * curve[v] + (to >= from ? 127 : -127)) / 255;
-                out[n] = std::clamp(grey + rgb[n] - v, 0, 255);
-            }
-            if (std::uint32_t(out[0] | out[1] << 8 | out[2] << 16) == keep) out[2] += out[2] > 0 ? -1 : 1;
-            p[2] = std::uint8_t(out[0]);
-            p[1] = std::uint8_t(out[1]);
-            p[0] = std::uint8_t(out[2]);
+            const std::uint32_t rgb = std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16;
+            if (rgb == keep) continue;
+            std::uint32_t out = scale.Map(rgb);
+            if (out == keep) out += (out >> 16) > 0 ? -0x10000 : 0x10000;   // the blue channel moves
+            p[2] = std::uint8_t(out);
+            p[1] = std::uint8_t(out >> 8);
+            p[0] = std::uint8_t(out >> 16);
         }
     }
+}
+
+TColor ThemeArtworkColor(TColor Color) {
+    const TArtworkScale scale;
+    const std::uint32_t rgb = vcl::ColorToRGB(Color) & 0xFFFFFF;
+    return TColor(scale.Light() ? rgb : scale.Map(rgb));
 }
 
 TLineColors LineColorsOfScheme(TColorScheme Scheme) {

@@ -70,6 +70,9 @@ void LoadResourceBitmap(vcl::TBitmap* Bitmap, const std::string& Name, int PPI);
 /// Pixels of the colour Keep (a key colour; clNone: none) stay as they are, and no other
 /// pixel becomes Keep. In the light theme (white window, black text) nothing changes.
 void ThemeArtwork(vcl::TBitmap* Bitmap, TColor Keep);
+/// The colour ThemeArtwork gives a pixel of Color (Color itself in the light theme): the
+/// ground a recoloured sheet's smoothed edges were mixed with, for one.
+TColor ThemeArtworkColor(TColor Color);
 
 // ---- text height probes -----------------------------------------------------------------
 

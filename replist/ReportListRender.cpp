@@ -232,7 +232,8 @@ void TReportListView::PaintDataCell(TCanvas* C, int ACol, int ARow, const TRect&
 void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, bool Enabled, int X, int Y,
                                        TColor Ground, const TRect& Box) {
     const int artworkPPI = NearestArtworkPPI(GetCurrentPPI());
-    if (artworkPPI != FMarkArtworkPPI) {
+    const std::pair<TColor, TColor> look(ColorToRGB(ThemeColor(trWindow)), ColorToRGB(ThemeColor(trWindowText)));
+    if (artworkPPI != FMarkArtworkPPI || look != FMarkArtworkLook) {
         const char* names[2] = {"CHECKBOX", "RADIOBUT"};
         for (int i = 0; i < 2; ++i) {
             FMarkSheets[i] = std::make_unique<TBitmap>();
@@ -241,8 +242,12 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
             LoadResourceBitmap(FMarkAlphas[i].get(), std::string(names[i]) + "_ALPHA", artworkPPI);
             FMarkSheets[i]->SetPixelFormat(pf32bit);
             FMarkAlphas[i]->SetPixelFormat(pf32bit);
+            // The marks are the window's own kind of control: in the theme's window colours,
+            // or a light box would stay on a dark list.
+            ThemeArtwork(FMarkSheets[i].get(), clNone);
         }
         FMarkArtworkPPI = artworkPPI;
+        FMarkArtworkLook = look;
     }
     TBitmap* sheet = FMarkSheets[Radio ? 1 : 0].get();
     TBitmap* alpha = FMarkAlphas[Radio ? 1 : 0].get();
@@ -253,9 +258,11 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
     if (shown.IsEmpty()) return;
     // The sheet's cells: on at the left, off at the right; enabled above, disabled below.
     const int cx = Checked ? 0 : gw, cy = Enabled ? 0 : gh;
-    // The sheet's soft edges are smoothed against the artwork's face colour; each shows on
-    // the cell's ground by moving it by the uncovered part of the ground's difference.
-    const std::uint32_t face = 0xF0F0F0, ground = std::uint32_t(ColorToRGB(Ground)) & 0xFFFFFF;
+    // The sheet's soft edges are smoothed against the artwork's face colour (in the theme's
+    // colours, as the sheet is); each shows on the cell's ground by moving it by the
+    // uncovered part of the ground's difference.
+    const std::uint32_t face = std::uint32_t(ThemeArtworkColor(TColor(0xF0F0F0))) & 0xFFFFFF;
+    const std::uint32_t ground = std::uint32_t(ColorToRGB(Ground)) & 0xFFFFFF;
     TBitmap mark;
     mark.SetPixelFormat(pf32bit);
     mark.SetSize(shown.Width(), shown.Height());

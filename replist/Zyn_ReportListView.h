@@ -1024,8 +1024,10 @@ private:
     vcl::TForm* FContainerForm = nullptr;     // the row editor's form while it runs
     vcl::TSpeedButton* FSBERCancel = nullptr; // its Cancel button (own form only)
     // The check box and radio sheets (2 x 2 states) and their coverage at FMarkArtworkPPI,
-    // loaded when a mark is first painted on a form denser than 96 dpi; 32 bit pixels.
+    // loaded when a mark is first painted on a form denser than 96 dpi; 32 bit pixels. The
+    // sheets are in the theme's window colours of FMarkArtworkLook (window, window text).
     int FMarkArtworkPPI = 0;
+    std::pair<vcl::TColor, vcl::TColor> FMarkArtworkLook;
     std::unique_ptr<vcl::TBitmap> FMarkSheets[2], FMarkAlphas[2];
 };
 

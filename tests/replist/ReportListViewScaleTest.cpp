@@ -4,10 +4,15 @@
 #include <string>
 
 #include "ReportListViewSupport.h"
+#include "framework/Zyn_conventions.h"
+#include "platform/Forms.h"
 #include "platform/Win32.h"
 
 using namespace zyn;
 using rlv_test::ViewTest;
+using vcl::GetBValue;
+using vcl::GetGValue;
+using vcl::GetRValue;
 using vcl::TColor;
 
 namespace {
@@ -27,10 +32,13 @@ protected:
     // Compares every fully covered pixel of one state cell (Cx, Cy) of the named sheet with
     // the view's picture at the cell's top-left (X, Y); returns how many were compared and
     // counts the ones that differ.
+    // The sheet is taken in the theme's window colours, as the view shows it.
     int Compare(const std::string& Name, int Cx, int Cy, int X, int Y, int& Differing) {
         vcl::TBitmap sheet, alpha;
         sheet.LoadFromResourceName(vcl::HInstance, Name + "@200");
         alpha.LoadFromResourceName(vcl::HInstance, Name + "_ALPHA@200");
+        sheet.SetPixelFormat(vcl::pf32bit);
+        ThemeArtwork(&sheet, vcl::clNone);
         const int gw = sheet.GetWidth() / 2, gh = sheet.GetHeight() / 2;
         int compared = 0;
         Differing = 0;
@@ -69,6 +77,27 @@ TEST_F(ScaleTest, TheMarksAreTheArtworkOfTwiceTheDensity) {
     }
     EXPECT_EQ(inGap, 0);
     EXPECT_GT(pastGap, 20);
+}
+
+// On a dark theme the marks are dark boxes, not the light artwork: the fully covered pixels
+// are the sheet in the theme's colours, and the box's inside is darker than its frame.
+TEST_F(ScaleTest, OnADarkThemeTheMarksTakeTheWindowColours) {
+    vcl::Application->SetTheme("dark");
+    view->Invalidate();
+    int differing = 0;
+    const vcl::TRect on = Cell(2, 1), off = Cell(2, 2);
+    EXPECT_GT(Compare("CHECKBOX", 1, 0, off.Left + 6, off.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0) << "empty box";
+    EXPECT_GT(Compare("CHECKBOX", 0, 0, on.Left + 6, on.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0) << "checked box";
+    const TColor inside = Pixel(off.Left + 6 + 16, off.Top + 6 + 16);
+    EXPECT_LT(GetRValue(inside) + GetGValue(inside) + GetBValue(inside), 3 * 0x60);
+    vcl::Application->SetTheme("light");
+    view->Invalidate();
+    EXPECT_GT(Compare("CHECKBOX", 1, 0, off.Left + 6, off.Top + 6, differing), 500);
+    EXPECT_EQ(differing, 0) << "empty box, light again";
+    const TColor light = Pixel(off.Left + 6 + 16, off.Top + 6 + 16);
+    EXPECT_GT(GetRValue(light) + GetGValue(light) + GetBValue(light), 3 * 0xC0);
 }
 
 TEST_F(ScaleTest, ADisabledRowShowsTheDisabledArtwork) {
