@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "apps/designer/model/DesignModel.h"
+#include "platform/Classes.h"
 #include "platform/Forms.h"
+#include "platform/Testing.h"
 #include "tests/generic/PropertySweep.h"
 
 namespace {
@@ -29,6 +32,24 @@ TEST(DesignRoundTrip, EveryClassDroppedSavedAndOpenedIsIdentical) {
         ++classes;
     }
     EXPECT_GT(classes, 40);
+}
+
+// On a denser screen a form written at 96 dpi opens in the designer as written and saves
+// back unchanged, where an application would scale it to the screen.
+TEST(DesignRoundTrip, ADenserScreenOpensAndSavesTheFormAsWritten) {
+    TDesignModel m;
+    m.Drop("TButton", nullptr, Bounds(16, 16, 121, 31));
+    const std::string at96 = m.SaveText();
+    Testing::SetScreenPixelsPerInch(192);
+    m.LoadText(at96);
+    const std::string saved = m.SaveText();
+    std::unique_ptr<TComponent> running(ReadComponentText(at96, nullptr));
+    Testing::SetScreenPixelsPerInch(0);
+    EXPECT_EQ(saved, at96);
+    EXPECT_EQ(m.Form()->GetPixelsPerInch(), 96);
+    EXPECT_FALSE(m.Modified());
+    // Read by an application on that screen, the same text does scale.
+    EXPECT_EQ(dynamic_cast<TForm*>(running.get())->GetPixelsPerInch(), 192);
 }
 
 TEST(DesignRoundTrip, FilesAndTheModifiedFlag) {

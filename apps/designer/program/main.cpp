@@ -3,10 +3,14 @@
 //   designer [FILE]          opens FILE (a form file) or a new form in a window
 //   designer --png OUT FILE  writes the window with FILE open to the PNG file OUT
 //   designer --dump-state F  keeps F up to date with what window tests check
+//   designer --scale S       the window at S times its size (1.0 to 3.0); without it the
+//                            display's scale (ZYN_SCALE, else the desktop's; 1.0 headless)
+//   designer --theme NAME    the window in the theme NAME (light, dark, high-contrast)
 #include <cstdio>
-#include <fstream>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <optional>
 #include <string>
 
 #include "apps/designer/program/DesignerForm.h"
@@ -14,19 +18,43 @@
 
 using namespace vcl;
 
+namespace {
+int Usage(const std::string& Problem) {
+    std::fprintf(stderr,
+                 "designer: %s\n"
+                 "usage: designer [--png OUT] [--scale S] [--theme NAME] [--dump-state FILE] [FILE]\n",
+                 Problem.c_str());
+    return 2;
+}
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::string file, png, state;
+    std::string file, png, state, theme;
+    double scale = 0;   // 0: the display's
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--png") == 0 && i + 1 < argc) png = argv[++i];
-        else if (std::strcmp(argv[i], "--dump-state") == 0 && i + 1 < argc) state = argv[++i];
-        else if (argv[i][0] == '-') {
-            std::fprintf(stderr, "usage: designer [--png OUT] [FILE]\n");
-            return 2;
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--png") == 0 && hasValue) png = argv[++i];
+        else if (std::strcmp(argv[i], "--dump-state") == 0 && hasValue) state = argv[++i];
+        else if (std::strcmp(argv[i], "--theme") == 0 && hasValue) theme = argv[++i];
+        else if (std::strcmp(argv[i], "--scale") == 0 && hasValue) {
+            const std::string text = argv[++i];
+            std::string error;
+            std::optional<double> parsed = ParseDisplayScale(text, error);
+            if (!parsed) return Usage("--scale takes a number from 1.0 to 3.0, not \"" + text + "\"");
+            scale = *parsed;
+        } else if (argv[i][0] == '-') {
+            return Usage(std::string("unknown argument \"") + argv[i] + "\"");
         } else file = argv[i];
     }
     if (!png.empty()) setenv("ZYN_BACKEND", "headless", 0);
     try {
+        if (!theme.empty()) Application->SetTheme(theme);
         auto* form = new designer::TDesignerForm(Application);
+        // The window is laid out at 96 pixels per inch and grows once to the display's
+        // density. The designed form keeps its own: it is a form of the user's, not a part
+        // of this window.
+        const int ppi = scale > 0 ? ScaleToPixelsPerInch(scale) : Screen->GetPixelsPerInch();
+        if (ppi != form->GetPixelsPerInch()) form->ScaleBy(ppi, form->GetPixelsPerInch());
         if (!file.empty()) form->OpenForm(file);
         form->Show();
         if (!png.empty()) {

@@ -121,7 +121,10 @@ void TCustomForm::SetPixelsPerInch(int Value) {
 
 void TCustomForm::ReadCompleted() {
     TCustomControl::ReadCompleted();
-    if (!scaled_ || Screen == nullptr) return;
+    // A form read into a designer keeps the density it was written at: the designer shows
+    // and saves it as written, and a denser screen does not move it by a pixel of rounding
+    // each time it is opened and saved.
+    if (!scaled_ || Screen == nullptr || GetComponentState().Contains(csDesigning)) return;
     const int screen = Screen->GetPixelsPerInch();
     if (screen != pixelsPerInch_) ScaleBy(screen, pixelsPerInch_);
 }

@@ -56,7 +56,8 @@ public:
     int GetPixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int Value);
     // Whether a form read from a form file written at another PixelsPerInch than the
-    // screen's scales itself to the screen once, when the whole text is read.
+    // screen's scales itself to the screen once, when the whole text is read (not while it
+    // is being designed: a designer keeps the density the file was written at).
     bool GetScaled() const { return scaled_; }
     void SetScaled(bool Value) { scaled_ = Value; }
     void ReadCompleted() override;
