@@ -1,5 +1,5 @@
 // What a gallery page is: a function that places components on a panel, registered in
-// pages/PageList.h with one line.
+// pages/AllPages.h with one line.
 #pragma once
 
 #include <functional>
@@ -58,7 +58,7 @@ struct GalleryPage {
     PageBuilder Build;
 };
 
-// Every page, in the order of pages/PageList.h.
+// Every page, in the order of pages/AllPages.h.
 const std::vector<GalleryPage>& Pages();
 
 }  // namespace gallery
