@@ -72,3 +72,28 @@ TEST(DragDockPage, PartsMoveBetweenListsAndTotalsFloatAndDock) {
     EXPECT_NE(state().find("drag-dock.status=Totals docked.\n"), std::string::npos);
     Testing::ResetInput();
 }
+
+// At twice the density the grip's dots are drawn at twice their size and spacing.
+TEST(DragDockPage, TheGripDotsFollowTheFormsDensity) {
+    auto form = std::make_unique<gallery::TGalleryForm>(nullptr);
+    form->ScaleBy(192, 96);
+    for (std::size_t i = 0; i < gallery::Pages().size(); ++i)
+        if (std::string(gallery::Pages()[i].Id) == "drag-dock") form->ShowPage(int(i));
+    form->Show();
+    Application->ProcessMessages();
+    auto* totals = dynamic_cast<TPanel*>(form->FindComponent("Totals"));
+    ASSERT_NE(totals, nullptr);
+    TControl* grip = nullptr;
+    for (int i = 0; i < totals->GetControlCount(); ++i)
+        if (totals->GetControls(i)->ClassName() == "TGripBar") grip = totals->GetControls(i);
+    ASSERT_NE(grip, nullptr);
+    const TPoint o = grip->ClientToParent(TPoint(0, 0), nullptr);
+    auto at = [&](int X, int Y) { return form->GetBackBuffer()->GetCanvas()->GetPixels(o.X + X, o.Y + Y) & 0xFFFFFF; };
+    const TColor dot = TColor(0xD8C8B8), bar = at(2, 2);
+    ASSERT_NE(bar, dot);
+    // The last dot of the lower row: 96 dpi (18..20, 11..13), doubled.
+    EXPECT_EQ(at(36, 22), dot);
+    EXPECT_EQ(at(39, 25), dot);
+    EXPECT_EQ(at(40, 25), bar);
+    EXPECT_EQ(at(35, 22), bar);
+}

@@ -35,17 +35,18 @@ protected:
         TCanvas* c = GetCanvas();
         c->GetBrush()->SetColor(kGrip);
         c->FillRect(GetClientRect());
-        // Two rows of dots on the left say "drag me".
+        // Two rows of dots on the left say "drag me" (sizes at 96 dpi, scaled with the form).
         c->GetBrush()->SetColor(TColor(0xD8C8B8));
+        auto s = [this](int V) { return ScaledMetric(V); };
         for (int i = 0; i < 4; ++i) {
-            c->FillRect(Rect(6 + i * 4, 6, 8 + i * 4, 8));
-            c->FillRect(Rect(6 + i * 4, 11, 8 + i * 4, 13));
+            c->FillRect(Rect(s(6 + i * 4), s(6), s(8 + i * 4), s(8)));
+            c->FillRect(Rect(s(6 + i * 4), s(11), s(8 + i * 4), s(13)));
         }
         c->GetFont()->Assign(GetFont());
         c->GetFont()->SetColor(clWhite);
         c->GetFont()->SetStyle({fsBold});
         c->GetBrush()->SetStyle(bsClear);
-        c->TextOut(26, (GetHeight() - c->TextHeight(GetCaption())) / 2, GetCaption());
+        c->TextOut(s(26), (GetHeight() - c->TextHeight(GetCaption())) / 2, GetCaption());
     }
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
         TCustomControl::MouseDown(Button, Shift, X, Y);
