@@ -195,4 +195,29 @@ TEST_F(ScaledPages, DrawnGlyphsAreMadeAtTheFormsDensity) {
     EXPECT_EQ(glyph->GetCanvas()->GetPixels(28, 6), ground);
 }
 
+// A chart the page draws itself keeps its axis labels inside it at 2x: its margins grow with
+// the form, so the widest label ("100 %") neither touches the frame nor is cut.
+TEST_F(ScaledPages, TheTrendChartsLabelsStayInsideItAtTwice) {
+    gallery::TGalleryForm form(nullptr);
+    form.ScaleBy(192, 96);
+    for (std::size_t i = 0; i < gallery::Pages().size(); ++i)
+        if (std::string(gallery::Pages()[i].Id) == "live-values") form.ShowPage(int(i));
+    form.Show();
+    Application->ProcessMessages();
+    TControl* chart = nullptr;
+    for (int i = 0; i < form.GetComponentCount(); ++i)
+        if (form.GetComponent(i)->ClassName() == "TTrendChart") chart = dynamic_cast<TControl*>(form.GetComponent(i));
+    ASSERT_NE(chart, nullptr);
+    const TPoint o = chart->ClientToParent(TPoint(0, 0), nullptr);
+    TCanvas* shown = form.GetBackBuffer()->GetCanvas();
+    const TColor paper = ColorToRGB(clWindow) & 0xFFFFFF;
+    int nearFrame = 0, labels = 0;
+    for (int y = 1; y < chart->GetHeight() - 1; ++y) {
+        for (int x = 1; x < 4; ++x) nearFrame += (shown->GetPixels(o.X + x, o.Y + y) & 0xFFFFFF) != paper;
+        for (int x = 4; x < 80; ++x) labels += (shown->GetPixels(o.X + x, o.Y + y) & 0xFFFFFF) != paper;
+    }
+    EXPECT_EQ(nearFrame, 0);
+    EXPECT_GT(labels, 100);
+}
+
 }  // namespace

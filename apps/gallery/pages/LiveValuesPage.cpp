@@ -42,7 +42,9 @@ protected:
         c->GetBrush()->SetColor(clWindow);
         c->GetPen()->SetColor(TColor(0xC8C8C8));
         c->Rectangle(r);
-        TRect plot = Rect(r.Left + 44, r.Top + 12, r.Right - 12, r.Bottom - 26);
+        // Room for the axis labels, in 96 dpi pixels scaled with the form.
+        TRect plot = Rect(r.Left + ScaledMetric(44), r.Top + ScaledMetric(12), r.Right - ScaledMetric(12),
+                          r.Bottom - ScaledMetric(26));
         PaintGrid(c, plot);
         PaintArea(c, plot);
         PaintLimit(c, plot);
@@ -66,7 +68,7 @@ private:
             c->MoveTo(P.Left, y);
             c->LineTo(P.Right, y);
             std::string label = IntToStr(v) + " %";
-            c->TextOut(P.Left - 8 - c->TextWidth(label), y - c->TextHeight(label) / 2, label);
+            c->TextOut(P.Left - ScaledMetric(8) - c->TextWidth(label), y - c->TextHeight(label) / 2, label);
         }
         for (int s = 0; s <= 60; s += 15) {
             int x = XOf(P, kSamples - 1 - s * 2);
@@ -74,7 +76,7 @@ private:
             c->MoveTo(x, P.Top);
             c->LineTo(x, P.Bottom);
             std::string label = s == 0 ? "now" : Format("-%d s", {s});
-            c->TextOut(x - c->TextWidth(label) / 2, P.Bottom + 6, label);
+            c->TextOut(x - c->TextWidth(label) / 2, P.Bottom + ScaledMetric(6), label);
         }
         c->GetBrush()->SetStyle(bsSolid);
     }
@@ -94,7 +96,7 @@ private:
         c->GetPen()->SetColor(under);
         c->Polygon(area);
         c->GetPen()->SetColor(TColor(0xB4781E));
-        c->GetPen()->SetWidth(2);
+        c->GetPen()->SetWidth(ScaledLineWidth(2));
         c->Polyline(line);
         c->GetPen()->SetWidth(1);
     }
@@ -108,7 +110,8 @@ private:
         c->GetPen()->SetStyle(psSolid);
         c->GetBrush()->SetStyle(bsClear);
         c->GetFont()->SetColor(ThemePick(TColor(0x3C3CC8), RGB(0xFF, 0x70, 0x70), RGB(0xFF, 0x80, 0x80)));
-        c->TextOut(P.Right - c->TextWidth("limit") - 4, y - c->TextHeight("limit") - 2, "limit");
+        c->TextOut(P.Right - c->TextWidth("limit") - ScaledMetric(4), y - c->TextHeight("limit") - ScaledMetric(2),
+                   "limit");
         c->GetBrush()->SetStyle(bsSolid);
     }
 
