@@ -1,5 +1,7 @@
 // Drawing one item of the colour selector, in the list or in the field: colour bar, edit
 // mark, name.
+#include <algorithm>
+
 #include "colsel/Zyn_Colsel.h"
 #include "platform/Themes.h"
 
@@ -48,7 +50,7 @@ void TColSel::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
     // Outlines are black unless a step says otherwise, whatever pen the canvas came with.
     C->GetPen()->SetColor(clBlack);
     if (FColorBarWidth > 0) PaintColorBar(C, Rect, e, enabled);
-    if (e.AllowEdit && FColorBarWidth > 11 && enabled) PaintEditMark(C, Rect, e);
+    if (e.AllowEdit && FColorBarWidth > ScaledMetric(11) && enabled) PaintEditMark(C, Rect, e);
     PaintName(C, Rect, e, enabled);
 }
 
@@ -62,21 +64,37 @@ void TColSel::PaintColorBar(TCanvas* C, const TRect& R, const TColSelEntry& E, b
         C->Rectangle(R.Left - 1, R.Top - 1, R.Left + cbw + 3, R.Bottom + 1);
         C->GetPen()->SetColor(ThemeColor(trDisabledInk));
     }
-    C->Rectangle(R.Left + 3, R.Top + 2, R.Left + cbw + 3, R.Bottom - 2);
+    C->Rectangle(R.Left + ScaledMetric(3), R.Top + ScaledMetric(2), R.Left + cbw + ScaledMetric(3),
+                 R.Bottom - ScaledMetric(2));
 }
 
 // A small pencil-like outline at the bar's left end, in the colour that stands out from
-// the bar.
+// the bar. Its sizes are 96 dpi pixels: at 96 dpi it sits 4 and 5 pixels inside the row. On a
+// denser form the row's height follows the font, not exactly the density, so the mark takes
+// its larger size where the bar has room for it, centred a pixel (at 96 dpi) off the bar's
+// outline, and its tip keeps to half its height.
 void TColSel::PaintEditMark(TCanvas* C, const TRect& R, const TColSelEntry& E) {
-    const int L = R.Left, T = R.Top, B = R.Bottom;
+    auto s = [this](int V) { return ScaledMetric(V); };
+    const int L = R.Left, pen = ScaledLineWidth(1);
+    int top = R.Top + 4, bottom = R.Bottom - 5;
+    if (GetCurrentPPI() != 96) {
+        // A pen wider than one pixel covers the pixels before its coordinate too.
+        const int from = R.Top + s(2) + 1 + s(1) + pen - 1, to = R.Bottom - s(2) - 2 - s(1);
+        const int height = std::min(s(7), to - from);
+        top = (from + to - height) / 2;
+        bottom = top + height;
+    }
+    const int d = std::min(s(3), (bottom - top) / 2);
     C->GetPen()->SetColor(EditMarkPenColor(E.Color));
-    C->MoveTo(L + 5, T + 4);
-    C->LineTo(L + 5, B - 5);
-    C->LineTo(L + 8, B - 5);
-    C->LineTo(L + 11, B - 8);
-    C->LineTo(L + 11, T + 7);
-    C->LineTo(L + 8, T + 4);
-    C->LineTo(L + 5, T + 4);
+    C->GetPen()->SetWidth(pen);
+    C->MoveTo(L + s(5), top);
+    C->LineTo(L + s(5), bottom);
+    C->LineTo(L + s(8), bottom);
+    C->LineTo(L + s(11), bottom - d);
+    C->LineTo(L + s(11), top + d);
+    C->LineTo(L + s(8), top);
+    C->LineTo(L + s(5), top);
+    C->GetPen()->SetWidth(1);
     C->GetPen()->SetColor(clBlack);
 }
 
@@ -84,9 +102,9 @@ void TColSel::PaintName(TCanvas* C, const TRect& R, const TColSelEntry& E, bool 
     // The name in the theme's window text colour (black in the light theme).
     C->GetFont()->SetColor(Enabled ? vcl::ThemeColor(vcl::trWindowText) : ThemeColor(trDisabledInk));
     C->GetBrush()->SetColor(Enabled ? GetColor() : ThemeColor(trDisabledFace));
-    const int left = R.Left + FColorBarWidth + 3;
+    const int left = R.Left + FColorBarWidth + ScaledMetric(3);
     const int h = C->TextHeight(E.Name);
-    C->TextRect(TRect(left, R.Top, R.Right, R.Bottom), left + 3, R.Top + (R.Height() - h) / 2, E.Name);
+    C->TextRect(TRect(left, R.Top, R.Right, R.Bottom), left + ScaledMetric(3), R.Top + (R.Height() - h) / 2, E.Name);
 }
 
 }  // namespace zyn

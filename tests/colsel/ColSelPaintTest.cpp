@@ -76,6 +76,27 @@ TEST_F(ColSelPaint, EditMarkTakesTheContrastingPen) {
     EXPECT_EQ(At(*light, 11, 10), vcl::clYellow);
 }
 
+// At twice the density the edit mark is the 96 dpi outline doubled, in two pixel strokes,
+// not a tall thin one of the 96 dpi widths.
+TEST_F(ColSelPaint, EditMarkScalesWithTheForm) {
+    sel->SetArrayAllowEdit(5, true);
+    form->ScaleBy(2, 1);
+    vcl::Application->ProcessMessages();
+    auto b = Render(sel);
+    const int mid = sel->GetHeight() / 2;
+    int outline = -1;   // the bar's left outline, 3 pixels (at 96 dpi) into the item
+    for (int x = 0; x < sel->GetWidth() && outline < 0; ++x)
+        if (At(*b, x, mid) == Black) outline = x;
+    ASSERT_GE(outline, 0);
+    const int L = outline - 6;
+    // The left stroke on L + 10 and the right one on L + 22, each two pixels wide (the
+    // pixels before the line's coordinate and on it), with the bar between them.
+    for (int x : {L + 9, L + 10, L + 21, L + 22}) EXPECT_EQ(At(*b, x, mid), White) << x - L;
+    EXPECT_FALSE(AnyIn(*b, L + 11, L + 21, mid, mid + 1, White));
+    EXPECT_EQ(At(*b, L + 8, mid), vcl::clNavy);
+    EXPECT_EQ(At(*b, L + 23, mid), vcl::clNavy);
+}
+
 TEST_F(ColSelPaint, NarrowOrMissingBars) {
     sel->SetArrayAllowEdit(5, true);
     sel->SetColorBarWidth(11);                    // too narrow for the edit mark
