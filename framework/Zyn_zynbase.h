@@ -145,6 +145,9 @@ void DrawRectangle(vcl::TCanvas* Canvas, int L, int T, int R, int B);
 ///   44 circle with dot, 45 square with dot; 46 horizontal bar, 47 vertical bar;
 ///   48 large plus, 49 large cross; 50 six-pointed star; 51 bull's eye.
 void DrawMarkOnCanvas(vcl::TCanvas* Canvas, int Mark, int X, int Y);
+/// The same mark for a control at PPI pixels per inch: the sizes above are 96 dpi pixels and
+/// scale with PPI, in lines of whole pixels (at 96 exactly the mark above).
+void DrawMarkOnCanvas(vcl::TCanvas* Canvas, int Mark, int X, int Y, int PPI);
 inline constexpr int NumberOfMarks = 52;
 
 /// The colour halfway between C1 and C2 (system colours are resolved first).

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Zyn_zynbase.h"
+#include "platform/Controls.h"
 #include "platform/Themes.h"
 
 namespace zyn {
@@ -126,9 +127,9 @@ namespace {
 
 enum class Shape { Circle, Square, Diamond, TriUp, TriDown, TriLeft, TriRight, Hexagon };
 
-// The outline of a basic shape of "radius" r round (x, y) as a polygon (circles excepted).
-std::vector<TPoint> Outline(Shape s, int x, int y, int r) {
-    const int d = r + 1;
+// The outline of a basic shape of "radius" r round (x, y) as a polygon (circles excepted);
+// d is the reach of its points, a pixel (at 96 dpi) past r.
+std::vector<TPoint> Outline(Shape s, int x, int y, int r, int d) {
     switch (s) {
     case Shape::Square: return {{x - r, y - r}, {x + r, y - r}, {x + r, y + r}, {x - r, y + r}};
     case Shape::Diamond: return {{x, y - d}, {x + d, y}, {x, y + d}, {x - d, y}};
@@ -157,12 +158,17 @@ std::vector<TPoint> Star(int x, int y, int points, double outer, double inner) {
     return p;
 }
 
+// Draws the parts of a mark round (X, Y), its sizes given in pixels at 96 dpi and drawn at
+// PPI: radii scale, lines are whole pixels wide.
 class MarkPainter {
 public:
-    MarkPainter(TCanvas* Canvas, int X, int Y) : c_(Canvas), x_(X), y_(Y) {
-        c_->GetPen()->SetWidth(1);
+    MarkPainter(TCanvas* Canvas, int X, int Y, int PPI) : c_(Canvas), x_(X), y_(Y), ppi_(PPI) {
+        c_->GetPen()->SetWidth(vcl::ScaleLineWidth(1, PPI));
         c_->GetPen()->SetStyle(vcl::psSolid);
     }
+    // A size of the 96 dpi mark at the density drawn.
+    int S(int V) const { return vcl::ScaleMetric(V, ppi_); }
+    double S(double V) const { return V * ppi_ / 96.0; }
 
     // Interior in the pen colour (filled marks) or in the canvas brush (open marks).
     void Fill(bool filled) {
@@ -171,31 +177,35 @@ public:
     void Shape(zyn::Shape s, int r, bool filled) {
         Fill(filled);
         if (s == zyn::Shape::Circle)
-            c_->Ellipse(x_ - r, y_ - r, x_ + r + 1, y_ + r + 1);
+            c_->Ellipse(x_ - S(r), y_ - S(r), x_ + S(r) + 1, y_ + S(r) + 1);
         else
-            c_->Polygon(Outline(s, x_, y_, r));
+            c_->Polygon(Outline(s, x_, y_, S(r), S(r + 1)));
     }
     void Polygon(const std::vector<TPoint>& p, bool filled) {
         Fill(filled);
         c_->Polygon(p);
     }
     void Plus(int r) {
-        Seg(x_ - r, y_, x_ + r, y_);
-        Seg(x_, y_ - r, x_, y_ + r);
+        Seg(x_ - S(r), y_, x_ + S(r), y_);
+        Seg(x_, y_ - S(r), x_, y_ + S(r));
     }
     void Cross(int r) {
-        Seg(x_ - r, y_ - r, x_ + r, y_ + r);
-        Seg(x_ - r, y_ + r, x_ + r, y_ - r);
+        Seg(x_ - S(r), y_ - S(r), x_ + S(r), y_ + S(r));
+        Seg(x_ - S(r), y_ + S(r), x_ + S(r), y_ - S(r));
     }
     void Dot(int r) {
         Fill(true);
-        c_->FillRect(vcl::Rect(x_ - r, y_ - r, x_ + r + 1, y_ + r + 1));
+        c_->FillRect(vcl::Rect(x_ - S(r), y_ - S(r), x_ + S(r) + 1, y_ + S(r) + 1));
     }
     void Bar(int halfW, int halfH) {
         Fill(true);
-        c_->Rectangle(x_ - halfW, y_ - halfH, x_ + halfW + 1, y_ + halfH + 1);
+        c_->Rectangle(x_ - S(halfW), y_ - S(halfH), x_ + S(halfW) + 1, y_ + S(halfH) + 1);
     }
-    // A line including both end pixels.
+    void Star(int points, double outer, double inner, bool filled) {
+        Polygon(zyn::Star(x_, y_, points, S(outer), S(inner)), filled);
+    }
+    // A line including both end pixels; (dx1, dy1) and (dx2, dy2) are 96 dpi offsets.
+    void Line(int dx1, int dy1, int dx2, int dy2) { Seg(x_ + S(dx1), y_ + S(dy1), x_ + S(dx2), y_ + S(dy2)); }
     void Seg(int x1, int y1, int x2, int y2) {
         c_->MoveTo(x1, y1);
         c_->LineTo(x2, y2);
@@ -206,7 +216,7 @@ public:
 
 private:
     TCanvas* c_;
-    int x_, y_;
+    int x_, y_, ppi_;
 };
 
 constexpr zyn::Shape kBasicShapes[8] = {zyn::Shape::Circle, zyn::Shape::Square, zyn::Shape::Diamond,
@@ -215,15 +225,18 @@ constexpr zyn::Shape kBasicShapes[8] = {zyn::Shape::Circle, zyn::Shape::Square, 
 
 }  // namespace
 
-void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) {
+void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) { DrawMarkOnCanvas(Canvas, Mark, X, Y, 96); }
+
+void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y, int PPI) {
     if (Canvas == nullptr || Mark < 0 || Mark >= NumberOfMarks) return;
     // A mark is a few pixels across: one centred near the ends of the int range draws as one
     // just inside them, and its outline's arithmetic stays in range.
-    constexpr int reach = std::numeric_limits<int>::max() - 64;
+    PPI = std::clamp(PPI, 24, 960);
+    const int reach = std::numeric_limits<int>::max() - 64 * (PPI / 96 + 1);
     X = std::clamp(X, -reach, reach);
     Y = std::clamp(Y, -reach, reach);
     PenBrushSaver saver(Canvas);
-    MarkPainter m(Canvas, X, Y);
+    MarkPainter m(Canvas, X, Y, PPI);
     if (Mark >= 4 && Mark <= 35) {
         const int group = (Mark - 4) / 8;   // small open, small filled, large open, large filled
         m.Shape(kBasicShapes[(Mark - 4) % 8], group < 2 ? 3 : 5, group % 2 == 1);
@@ -234,10 +247,10 @@ void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) {
     case 1: m.Plus(4); break;
     case 2: m.Cross(3); break;
     case 3: m.Plus(4); m.Cross(3); break;
-    case 36: m.Polygon(Star(X, Y, 5, 4.6, 2.0), false); break;
-    case 37: m.Polygon(Star(X, Y, 5, 4.6, 2.0), true); break;
-    case 38: m.Polygon(Star(X, Y, 5, 7.0, 3.0), false); break;
-    case 39: m.Polygon(Star(X, Y, 5, 7.0, 3.0), true); break;
+    case 36: m.Star(5, 4.6, 2.0, false); break;
+    case 37: m.Star(5, 4.6, 2.0, true); break;
+    case 38: m.Star(5, 7.0, 3.0, false); break;
+    case 39: m.Star(5, 7.0, 3.0, true); break;
     case 40: m.Shape(Shape::Square, 4, false); m.Cross(4); break;
     case 41: m.Shape(Shape::Circle, 5, false); m.Cross(3); break;
     case 42: m.Shape(Shape::Circle, 5, false); m.Plus(5); break;
@@ -248,17 +261,17 @@ void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) {
     case 47: m.Bar(1, 5); break;
     case 48:   // a bold plus: three lines each way
         for (int d = -1; d <= 1; ++d) {
-            m.Seg(X - 6, Y + d, X + 6, Y + d);
-            m.Seg(X + d, Y - 6, X + d, Y + 6);
+            m.Line(-6, d, 6, d);
+            m.Line(d, -6, d, 6);
         }
         break;
     case 49:   // a bold cross
         for (int d = -1; d <= 1; ++d) {
-            m.Seg(X - 5 + d, Y - 5, X + 5 + d, Y + 5);
-            m.Seg(X - 5 + d, Y + 5, X + 5 + d, Y - 5);
+            m.Line(-5 + d, -5, 5 + d, 5);
+            m.Line(-5 + d, 5, 5 + d, -5);
         }
         break;
-    case 50: m.Polygon(Star(X, Y, 6, 6.5, 3.8), false); break;
+    case 50: m.Star(6, 6.5, 3.8, false); break;
     case 51: m.Shape(Shape::Circle, 6, false); m.Shape(Shape::Circle, 2, true); break;
     default: break;
     }

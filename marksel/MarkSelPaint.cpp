@@ -69,20 +69,28 @@ void TMarkSel::PaintFrame(TCanvas* C, TColor Fg) {
     DrawFrame(C, FFrameStyle, 0, 0, GetWidth() - 1, GetHeight() - 1, b.Light, b.Face, b.Shadow, b.Dark, Fg);
 }
 
+// The offsets are 96 dpi pixels, scaled with the control.
 void TMarkSel::DrawSymbol(TCanvas* C, int Mark) {
     if (Mark == 0 && FShowZeroAsCross) {
         // Mark 0 is always the first visible mark, so its cross fills the first cell.
-        C->MoveTo(4, 4);
-        C->LineTo(SatAdd(FGrid.DH, 1), SatAdd(FGrid.DV, 1));
-        C->MoveTo(4, FGrid.DV);
-        C->LineTo(SatAdd(FGrid.DH, 1), 3);
+        const int width = C->GetPen()->GetWidth();
+        C->GetPen()->SetWidth(ScaledLineWidth(1));
+        C->MoveTo(ScaledMetric(4), ScaledMetric(4));
+        C->LineTo(SatAdd(FGrid.DH, ScaledMetric(1)), SatAdd(FGrid.DV, ScaledMetric(1)));
+        C->MoveTo(ScaledMetric(4), FGrid.DV);
+        C->LineTo(SatAdd(FGrid.DH, ScaledMetric(1)), ScaledMetric(3));
+        C->GetPen()->SetWidth(width);
         return;
     }
     // Positions near the end of the int range saturate.
-    DrawMarkOnCanvas(C, Mark, SatAdd(FPos[Mark].X, 2), SatAdd(FPos[Mark].Y, 2));
+    DrawMarkOnCanvas(C, Mark, SatAdd(FPos[Mark].X, ScaledMetric(2)), SatAdd(FPos[Mark].Y, ScaledMetric(2)),
+                     GetCurrentPPI());
 }
 
+// Near and Far are 96 dpi pixels, scaled with the control.
 TRect TMarkSel::CellBox(int Mark, int Near, int Far) const {
+    Near = ScaledMetric(Near);
+    Far = ScaledMetric(Far);
     const TPoint p = FPos[Mark];
     return TRect(p.X - FGrid.DH / 2 + Near, p.Y - FGrid.DV / 2 + Near, p.X + FGrid.DH / 2 + Far,
                  p.Y + FGrid.DV / 2 + Far);

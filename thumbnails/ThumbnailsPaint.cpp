@@ -138,7 +138,7 @@ void TThumbnails::PaintSlide(TCanvas* C, TBitmap* Buffer, const TRect& Square, i
         // On a slide that shows nothing an open mark is filled with the background.
         if (how == irpShowNothing) C->GetBrush()->SetColor(FColorBG);
         C->GetPen()->SetColor(FMarkColor);
-        DrawMarkOnCanvas(C, markIt, Square.Left + 10, Square.Top + 12);
+        DrawMarkOnCanvas(C, markIt, Square.Left + ScaledMetric(10), Square.Top + ScaledMetric(12), GetCurrentPPI());
     }
     if (FOnSlideRendered) FOnSlideRendered(this, C, Square.Left, Square.Top, SldNum);
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <utility>
 
 #include "framework/Zyn_zynbase.h"
 
@@ -122,22 +124,36 @@ TEST(DrawRectangle, BothCornersDrawnInsideUntouched) {
 
 namespace {
 
-// The pixels of a mark drawn at (15, 15) of a 31 x 31 white bitmap: 'p' pen, 'b' brush.
-std::string MarkPattern(int mark, TColor pen = vcl::clBlack, TColor brush = 0x00EEEE) {
-    auto b = Ground(31, 31, vcl::clWhite);
+// The pixels of a mark drawn at (15, 15) of a 31 x 31 white bitmap: 'p' pen, 'b' brush. With
+// a PPI, the mark drawn for that density at the centre of a bitmap Side pixels square.
+std::string MarkPattern(int mark, TColor pen = vcl::clBlack, TColor brush = 0x00EEEE, int PPI = 0, int Side = 31) {
+    auto b = Ground(Side, Side, vcl::clWhite);
     vcl::TCanvas* c = b->GetCanvas();
     c->GetPen()->SetColor(pen);
     c->GetBrush()->SetColor(brush);
-    DrawMarkOnCanvas(c, mark, 15, 15);
+    if (PPI == 0) DrawMarkOnCanvas(c, mark, Side / 2, Side / 2);
+    else DrawMarkOnCanvas(c, mark, Side / 2, Side / 2, PPI);
     EXPECT_EQ(c->GetPen()->GetColor(), pen);
     EXPECT_EQ(c->GetBrush()->GetColor(), brush);
+    EXPECT_EQ(c->GetPen()->GetWidth(), 1);
     std::string s;
-    for (int y = 0; y < 31; ++y)
-        for (int x = 0; x < 31; ++x) {
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x) {
             TColor px = Px(*b, x, y);
             s += px == pen ? 'p' : px == brush ? 'b' : px == vcl::clWhite ? '.' : '?';
         }
     return s;
+}
+
+// The drawn extent of a pattern Side pixels square: width and height.
+std::pair<int, int> Extent(const std::string& s, int Side) {
+    int minX = Side, maxX = -1, minY = Side, maxY = -1;
+    for (int i = 0; i < int(s.size()); ++i)
+        if (s[std::size_t(i)] != '.') {
+            minX = std::min(minX, i % Side); maxX = std::max(maxX, i % Side);
+            minY = std::min(minY, i / Side); maxY = std::max(maxY, i / Side);
+        }
+    return {maxX - minX + 1, maxY - minY + 1};
 }
 
 }  // namespace
@@ -178,4 +194,24 @@ TEST(DrawMarkOnCanvas, OpenMarksShowTheBrushFilledOnesThePen) {
     }
     EXPECT_EQ(centre(MarkPattern(36)), 'b');
     EXPECT_EQ(centre(MarkPattern(37)), 'p');
+}
+
+// For a denser form every mark is drawn at its size scaled, in lines of whole pixels; at 96
+// it is the mark drawn without a density.
+TEST(DrawMarkOnCanvas, MarksScaleWithTheDensity) {
+    for (int mark = 0; mark < NumberOfMarks; ++mark) {
+        SCOPED_TRACE(mark);
+        EXPECT_EQ(MarkPattern(mark, vcl::clBlack, 0x00EEEE, 96), MarkPattern(mark));
+        const auto [w, h] = Extent(MarkPattern(mark), 31);
+        const std::string big = MarkPattern(mark, vcl::clBlack, 0x00EEEE, 192, 61);
+        EXPECT_EQ(big.find('?'), std::string::npos);
+        const auto [w2, h2] = Extent(big, 61);
+        EXPECT_NEAR(w2, 2 * w, 2);
+        EXPECT_NEAR(h2, 2 * h, 2);
+    }
+    // The plus's bars are two pixels thick at 2x (counted down column 24).
+    const std::string plus = MarkPattern(1, vcl::clBlack, 0x00EEEE, 192, 61);
+    int thick = 0;
+    for (int y = 26; y < 35; ++y) thick += plus[std::size_t(y * 61 + 24)] == 'p';
+    EXPECT_EQ(thick, 2);
 }

@@ -128,3 +128,20 @@ TEST_F(MarkSelPaint, AMarkHiddenWhileHighlightedIsNotRestoredOverItsSuccessor) {
     EXPECT_EQ(after, before);
     EXPECT_EQ(sel->GetHighlighted(), 0);
 }
+
+// On a form at twice the density the marks, the selection box and the cross are drawn at
+// twice their size: the small filled circle (mark 12, row 1, column 4) is 13 or 14 pixels
+// across (with its two pixel outline), not 7, and the cross's lines are two pixels wide.
+TEST_F(MarkSelPaint, MarksAndBoxesScaleWithTheForm) {
+    form->ScaleBy(2, 1);
+    vcl::Application->ProcessMessages();
+    ASSERT_EQ(sel->GetWidth(), 328);
+    auto at = [this](int X, int Y) { return Pixel(sel->GetLeft() + X, sel->GetTop() + Y); };
+    // Mark 12 centred at 2 * (10 + 20 * 4 + 2), 2 * (10 + 20 + 2) = (184, 64).
+    int across = 0;
+    for (int x = 170; x < 200; ++x) across += at(x, 64) == Black;
+    EXPECT_NEAR(across, 14, 1);
+    // The cross from (8, 8): both pixels of its two pixel line, at 2 * 6.
+    EXPECT_EQ(at(12, 12), Black);
+    EXPECT_TRUE(at(11, 12) == Black || at(13, 12) == Black);
+}

@@ -65,7 +65,7 @@ protected:
             if (mark_ == 0) {
                 c->Ellipse(x - 2, y - 2, x + 3, y + 3);
             } else {
-                DrawMarkOnCanvas(c, mark_, x, y);
+                DrawMarkOnCanvas(c, mark_, x, y, GetCurrentPPI());
             }
         }
     }
