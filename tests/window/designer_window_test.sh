@@ -51,16 +51,28 @@ on_form() {
     read -r x y _ _ <<<"$(value surface.form)"
     xdotool mousemove --window "$wid" $((x + $1)) $((y + $2)) click 1
 }
-# row KEY: scrolls the inspector (wheel, up then down) until row KEY is in view, then clicks it.
+# row KEY: scrolls the inspector (wheel) towards row KEY until it is in view, then clicks it.
 row() {
-    for i in $(seq 1 40); do
+    local path=${1#row.}
+    for _ in $(seq 1 40); do
         if [ -n "$(value "$1")" ]; then at "$1"; return 0; fi
+        wait_key rows.all
+        read -r -a all <<<"$(value rows.all)"
+        local index=-1 k
+        for k in "${!all[@]}"; do [ "${all[$k]}" = "$path" ] && index=$k; done
+        [ "$index" -ge 0 ] || fail "the inspector has no row $path"
         read -r x y w h <<<"$(value rows.rect)"
-        # Up to the top first, then down.
-        xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) click $([ "$i" -le 15 ] && echo 4 || echo 5)
-        sleep 0.1
+        # A notch of the wheel scrolls one row: up (4) to a row above the first one in view,
+        # else down (5), as many notches as the rows between them.
+        local top distance
+        top=$(value rows.top)
+        distance=$((index - top))
+        xdotool mousemove --window "$wid" $((x + w / 2)) $((y + h / 2)) \
+            click --repeat $((distance < 0 ? -distance : distance > 0 ? distance : 1)) --delay 5 \
+            $([ "$distance" -lt 0 ] && echo 4 || echo 5)
+        sleep 0.2
     done
-    fail "the inspector has no row $1"
+    fail "the inspector did not scroll to row $path"
 }
 # pick CLASS: scrolls the palette (wheel, down then up) until CLASS is in view, then clicks it.
 pick() {

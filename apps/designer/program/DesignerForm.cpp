@@ -364,6 +364,11 @@ std::string TDesignerForm::StateText() const {
         if (!r.IsEmpty() && r.Top >= 0 && r.Bottom <= visible.Bottom) line("row." + shownRows_[i].Path, RectText(rows_, r));
     }
     line("rows.rect", RectText(rows_, rows_->GetClientRect()));
+    // Every row in order and the first one in view, so that a script knows which way to scroll.
+    std::string all;
+    for (const TInspectorRow& r : shownRows_) all += (all.empty() ? "" : " ") + r.Path;
+    line("rows.all", all);
+    line("rows.top", std::to_string(rows_->GetTopIndex()));
     int chosen = rows_->GetItemIndex();
     line("row", chosen >= 0 && chosen < int(shownRows_.size()) ? shownRows_[std::size_t(chosen)].Path : "");
     line("value", valueEdit_->GetText());
