@@ -91,6 +91,21 @@ void ThemeArtwork(vcl::TBitmap* Bitmap, TColor Keep) {
     }
 }
 
+TColor CompositeArtworkEdge(TColor Pixel, int Alpha, TColor Ground, TColor Face) {
+    const std::uint32_t p = std::uint32_t(Pixel) & 0xFFFFFF, g = std::uint32_t(Ground) & 0xFFFFFF,
+                        f = std::uint32_t(Face) & 0xFFFFFF;
+    const int uncovered = 255 - std::clamp(Alpha, 0, 255);
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int pc = int((p >> shift) & 0xFF), gc = int((g >> shift) & 0xFF), fc = int((f >> shift) & 0xFF);
+        // Rounded to the nearest level, halves away from zero, so that the sum is symmetric.
+        const int d = (gc - fc) * uncovered;
+        const int shown = pc + (d >= 0 ? (d + 127) / 255 : -((-d + 127) / 255));
+        out |= std::uint32_t(std::clamp(shown, 0, 255)) << shift;
+    }
+    return TColor(out);
+}
+
 TColor ThemeArtworkColor(TColor Color) {
     const TArtworkScale scale;
     const std::uint32_t rgb = vcl::ColorToRGB(Color) & 0xFFFFFF;

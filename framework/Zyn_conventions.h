@@ -73,6 +73,11 @@ void ThemeArtwork(vcl::TBitmap* Bitmap, TColor Keep);
 /// The colour ThemeArtwork gives a pixel of Color (Color itself in the light theme): the
 /// ground a recoloured sheet's smoothed edges were mixed with, for one.
 TColor ThemeArtworkColor(TColor Color);
+/// A pixel of artwork whose soft edges were smoothed against Face, with coverage Alpha
+/// (0..255), as it shows on Ground (colours as 0x00BBGGRR): Pixel + (1 - Alpha / 255) *
+/// (Ground - Face), each channel rounded to the nearest level and kept within 0..255. On the
+/// artwork's own face it is Pixel unchanged.
+TColor CompositeArtworkEdge(TColor Pixel, int Alpha, TColor Ground, TColor Face);
 
 // ---- text height probes -----------------------------------------------------------------
 

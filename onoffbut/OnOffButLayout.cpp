@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "framework/Zyn_conventions.h"
+
 namespace zyn {
 
 using namespace vcl;
@@ -57,18 +59,7 @@ void CutAlphaSheet(TBitmap* Sheet, TOnOffButAlphas& Alphas) {
 }
 
 TColor OnOffButCompositeEdge(TColor Pixel, int Alpha, TColor Ground) {
-    const std::uint32_t p = std::uint32_t(Pixel) & 0xFFFFFF, g = std::uint32_t(Ground) & 0xFFFFFF;
-    const std::uint32_t face = std::uint32_t(OnOffButArtworkGround);
-    const int uncovered = 255 - std::clamp(Alpha, 0, 255);
-    std::uint32_t out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int pc = int((p >> shift) & 0xFF), gc = int((g >> shift) & 0xFF), fc = int((face >> shift) & 0xFF);
-        // Rounded to the nearest level, halves away from zero, so that the sum is symmetric.
-        const int d = (gc - fc) * uncovered;
-        const int shown = pc + (d >= 0 ? (d + 127) / 255 : -((-d + 127) / 255));
-        out |= std::uint32_t(std::clamp(shown, 0, 255)) << shift;
-    }
-    return TColor(out);
+    return CompositeArtworkEdge(Pixel, Alpha, Ground, OnOffButArtworkGround);
 }
 
 TPoint OnOffButTextPos(TOnOffButTextSide Side, TAlignment Alignment, int TextWidth, int TextHeight,

@@ -24,10 +24,11 @@ void SolidPenAndBrush(TCanvas* C, TColor Color) {
 // holding the region Held of the control: bitmap pixel (x, y) is control point (Held.Left + x,
 // Held.Top + y)). Key-coloured pixels take Ground and stay white in the mask; pixels the glyph
 // covers fully turn black in the mask. Pixels it covers partly (Alpha, row by row over Glyph;
-// empty when every pixel covers fully) are mixed with Ground, or, over a transparent button,
-// left to the parent (black in the picture, white in the mask) and mixed with it later.
+// empty when every pixel covers fully; smoothed against Face) are mixed with Ground, or, over
+// a transparent button, left to the parent (black in the picture, white in the mask) and
+// mixed with it later.
 void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, const TRect& Glyph, const TRect& Held, TColor Ground,
-                 const std::vector<std::uint8_t>& Alpha, bool Transparent) {
+                 const std::vector<std::uint8_t>& Alpha, TColor Face, bool Transparent) {
     TRect R = IntersectRect(Glyph, Held);
     if (R.IsEmpty()) return;
     const bool partial = Alpha.size() == std::size_t(Glyph.Width()) * std::size_t(Glyph.Height());
@@ -54,7 +55,7 @@ void KeyOutGlyph(TBitmap& Picture, TBitmap& Mask, const TRect& Glyph, const TRec
                 put(p, 0);
                 continue;
             }
-            if (a < 255) put(p, std::uint32_t(OnOffButCompositeEdge(TColor(rgb), a, TColor(ground))));
+            if (a < 255) put(p, std::uint32_t(CompositeArtworkEdge(TColor(rgb), a, TColor(ground), Face)));
             std::uint8_t* m = msk + 4 * (x - Held.Left);
             m[0] = m[1] = m[2] = 0;
         }
@@ -154,7 +155,8 @@ void TOnOffBut::PaintGlyph(const TRect& Held) {
     TCanvas* m = FMask->GetCanvas();
     SolidPenAndBrush(m, clWhite);
     m->FillRect(r);
-    KeyOutGlyph(*FPicture, *FMask, r, Held, FTransparent ? clBlack : FColorBackgnd, FStateAlphas[state], FTransparent);
+    KeyOutGlyph(*FPicture, *FMask, r, Held, FTransparent ? clBlack : FColorBackgnd, FStateAlphas[state], FArtworkFace,
+                FTransparent);
 }
 
 void TOnOffBut::PaintFrame() {
@@ -211,7 +213,7 @@ void TOnOffBut::BlendGlyphEdges() {
             if (rgb == key) continue;
             const TColor under = out->GetPixels(r.Left + x, r.Top + y);
             if (under == CLR_INVALID) continue;   // outside what this paint shows
-            out->SetPixels(r.Left + x, r.Top + y, OnOffButCompositeEdge(TColor(rgb), a, under));
+            out->SetPixels(r.Left + x, r.Top + y, CompositeArtworkEdge(TColor(rgb), a, under, FArtworkFace));
         }
     }
 }

@@ -61,6 +61,7 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
     TOnOffButAlphas alphas;
     TSize glyph;
     int artworkPPI = FArtworkPPI;
+    TColor face = OnOffButArtworkGround;
     if (Style == oobsUser) {
         for (int i = 0; i < 4; ++i) {
             images[i] = std::make_unique<TBitmap>();
@@ -77,7 +78,9 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
         // The check box and the radio button are the window's own kind of control, not a
         // picture of a lamp or a switch: they take the theme's window colours, or a light
         // box would stay on a dark form.
-        if (Style == oobsCheckbox || Style == oobsRadioBut) ThemeArtwork(&sheet, OnOffButKeyColor);
+        const bool themed = Style == oobsCheckbox || Style == oobsRadioBut;
+        if (themed) ThemeArtwork(&sheet, OnOffButKeyColor);
+        face = themed ? ThemeArtworkColor(OnOffButArtworkGround) : OnOffButArtworkGround;
         glyph = CutGlyphSheet(&sheet, images);
         // The coverage beside the sheet lets the smoothed edges take any ground; a sheet
         // without one (or with one of another size) keys its pixels out as a whole.
@@ -95,6 +98,7 @@ void TOnOffBut::LoadStyleGlyphs(TOnOffButStyle Style) {
     FGlyphWidth = glyph.cx;
     FGlyphHeight = glyph.cy;
     FArtworkPPI = artworkPPI;
+    FArtworkFace = face;
 }
 
 void TOnOffBut::FollowArtworkScale() {
@@ -160,6 +164,7 @@ void TOnOffBut::Assign(TPersistent* Source) {
     FOnOff = src->FOnOff;
     copyImages(src->FStateImages, FStateImages);
     FStateAlphas = src->FStateAlphas;
+    FArtworkFace = src->FArtworkFace;
     copyImages(src->FUserImages, FUserImages);
     FUserImagesDefault = src->FUserImagesDefault;
     FButtonStyle = src->FButtonStyle;

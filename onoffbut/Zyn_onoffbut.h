@@ -380,6 +380,9 @@ private:
     int FGlyphWidth = 0;
     int FGlyphHeight = 0;
     int FArtworkPPI = 96;   // the artwork size the style glyphs were loaded at
+    // The colour the style glyphs' soft edges were smoothed against: the artwork's ground,
+    // in the theme's colours where the glyphs were recoloured.
+    TColor FArtworkFace = OnOffButArtworkGround;
     bool FHeld = false;   // a speed-button press switched the button on and is not released yet
     bool FSpaceDown = false;   // Space went down on the focused button and is not up yet
 

@@ -261,7 +261,7 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
     // The sheet's soft edges are smoothed against the artwork's face colour (in the theme's
     // colours, as the sheet is); each shows on the cell's ground by moving it by the
     // uncovered part of the ground's difference.
-    const std::uint32_t face = std::uint32_t(ThemeArtworkColor(TColor(0xF0F0F0))) & 0xFFFFFF;
+    const TColor face = ThemeArtworkColor(TColor(0xF0F0F0));
     const std::uint32_t ground = std::uint32_t(ColorToRGB(Ground)) & 0xFFFFFF;
     TBitmap mark;
     mark.SetPixelFormat(pf32bit);
@@ -273,21 +273,21 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
         std::uint8_t* out = mark.ScanLine(y);
         for (int x = 0; x < shown.Width(); ++x) {
             const int sx = cx + shown.Left - X + x;
-            const int uncovered = 255 - a[4 * sx + 2];
-            if (uncovered == 255) {   // outside the glyph: the key colour there is not shown
+            const int coverage = a[4 * sx + 2];
+            if (coverage == 0) {   // outside the glyph: the key colour there is not shown
                 out[4 * x + 0] = std::uint8_t(ground >> 16);
                 out[4 * x + 1] = std::uint8_t(ground >> 8);
                 out[4 * x + 2] = std::uint8_t(ground);
                 out[4 * x + 3] = 0xFF;
                 continue;
             }
-            for (int ch = 0; ch < 3; ++ch) {
-                // Bytes run blue, green, red; colours hold red in the low byte.
-                const int shift = 8 * (2 - ch);
-                const int d = (int((ground >> shift) & 0xFF) - int((face >> shift) & 0xFF)) * uncovered;
-                const int v = s[4 * sx + ch] + (d >= 0 ? (d + 127) / 255 : -((-d + 127) / 255));
-                out[4 * x + ch] = std::uint8_t(std::clamp(v, 0, 255));
-            }
+            // Bytes run blue, green, red; colours hold red in the low byte.
+            const TColor pixel =
+                TColor(std::uint32_t(s[4 * sx + 2]) | std::uint32_t(s[4 * sx + 1]) << 8 | std::uint32_t(s[4 * sx]) << 16);
+            const std::uint32_t mixed = std::uint32_t(CompositeArtworkEdge(pixel, coverage, TColor(ground), face));
+            out[4 * x + 0] = std::uint8_t(mixed >> 16);
+            out[4 * x + 1] = std::uint8_t(mixed >> 8);
+            out[4 * x + 2] = std::uint8_t(mixed);
             out[4 * x + 3] = 0xFF;
         }
     }

@@ -440,3 +440,36 @@ TEST_F(OnOffButThemeTest, UserPicturesKeepTheirColoursInEveryTheme) {
         EXPECT_EQ(At(b, SqX, SqY), zyn_test::SheetOnEnabled) << theme;
     }
 }
+
+// On a dark theme the soft edges of the recoloured box are mixed against the recoloured
+// face they were smoothed on, so that every partly covered pixel shows the same blend as in
+// the light theme rather than a darkened rim.
+TEST_F(OnOffButThemeTest, SoftEdgesBlendOnTheRecolouredFace) {
+    Application->SetTheme("dark");
+    auto* b = MakeButton(10, 10);
+    b->SetButtonStyle(oobsCheckbox);
+    b->SetColorBackgnd(clBtnFace);
+    b->SetOnOff(false);
+    Application->ProcessMessages();
+    TBitmap coverage;
+    LoadResourceBitmap(&coverage, OnOffButAlphaResource(oobsCheckbox), 96);
+    TOnOffButAlphas alphas;
+    CutAlphaSheet(&coverage, alphas);
+    const int state = OnOffButStateIndex(false, true);
+    TBitmap* picture = const_cast<TBitmap*>(b->GetStateImage(false, true));
+    const int w = picture->GetWidth(), h = picture->GetHeight();
+    ASSERT_EQ(alphas[std::size_t(state)].size(), std::size_t(w) * std::size_t(h));
+    const int L = b->GetLeftSpace() + 1, T = b->GetTopSpace() + 1;
+    const TColor ground = ColorToRGB(clBtnFace) & 0xFFFFFF, face = ThemeArtworkColor(OnOffButArtworkGround);
+    int partial = 0, differ = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int a = alphas[std::size_t(state)][std::size_t(y) * std::size_t(w) + std::size_t(x)];
+            if (a == 0 || a == 255) continue;
+            ++partial;
+            const TColor want = CompositeArtworkEdge(picture->GetCanvas()->GetPixels(x, y), a, ground, face);
+            differ += At(b, L + x, T + y) != want;
+        }
+    EXPECT_GT(partial, 10);
+    EXPECT_EQ(differ, 0);
+}
