@@ -1,8 +1,10 @@
 // The palette list and its icons.
 #include "apps/designer/program/PaletteBox.h"
 
-#include <algorithm>
 #include <cctype>
+#include <cstdint>
+
+#include "framework/Zyn_conventions.h"
 
 
 namespace designer {
@@ -11,7 +13,7 @@ using namespace vcl;
 
 namespace {
 // The ground the generator smoothed the icons' edges against (the usual button face).
-const int IconGround = 0xF0;
+const std::uint32_t IconGround = 0xF0F0F0;
 // The icon's size at 96 pixels per inch and the row around it.
 const int IconSize = 24;
 const int RowHeight = 28;
@@ -76,8 +78,7 @@ void TPaletteBox::IconOf(int Index, TColor Ground, TBitmap* Out) {
     if (item.rfind(GroupMark, 0) == 0) return;
     const TIcon& icon = Icon(item);
     if (icon.Width == 0) return;
-    const TColor g = ColorToRGB(Ground);
-    const int ground[3] = {GetBValue(g), GetGValue(g), GetRValue(g)};
+    const TColor ground = ColorToRGB(Ground) & 0xFFFFFF;
     Out->SetPixelFormat(pf32bit);
     Out->SetSize(icon.Width, icon.Height);
     for (int y = 0; y < icon.Height; ++y) {
@@ -85,13 +86,16 @@ void TPaletteBox::IconOf(int Index, TColor Ground, TBitmap* Out) {
         for (int x = 0; x < icon.Width; ++x) {
             const std::size_t i = std::size_t(y) * std::size_t(icon.Width) + std::size_t(x);
             const int a = icon.Alpha[i];
-            for (int k = 0; k < 3; ++k) {
-                // Edges were smoothed against the button face: put the list's ground in
-                // its place (shown = sheet + (1 - alpha) * (ground - face)); bare ground
-                // where nothing is painted.
-                const int v = a == 0 ? ground[k] : icon.Bgr[3 * i + std::size_t(k)] + (255 - a) * (ground[k] - IconGround) / 255;
-                row[4 * x + k] = std::uint8_t(std::clamp(v, 0, 255));
-            }
+            const std::uint8_t* bgr = &icon.Bgr[3 * i];
+            // Bare ground where nothing is painted; edges smoothed against the button face
+            // take the list's ground in its place.
+            const std::uint32_t shown =
+                a == 0 ? std::uint32_t(ground)
+                       : std::uint32_t(zyn::CompositeArtworkEdge(TColor(bgr[2] | bgr[1] << 8 | bgr[0] << 16), a,
+                                                                 ground, TColor(IconGround)));
+            row[4 * x + 0] = std::uint8_t(shown >> 16);
+            row[4 * x + 1] = std::uint8_t(shown >> 8);
+            row[4 * x + 2] = std::uint8_t(shown);
             row[4 * x + 3] = 255;
         }
     }
