@@ -282,8 +282,8 @@ void TReportListView::PaintMarkArtwork(TCanvas* C, bool Radio, bool Checked, boo
                 continue;
             }
             // Bytes run blue, green, red; colours hold red in the low byte.
-            const TColor pixel =
-                TColor(std::uint32_t(s[4 * sx + 2]) | std::uint32_t(s[4 * sx + 1]) << 8 | std::uint32_t(s[4 * sx]) << 16);
+            const std::uint8_t* p = s + 4 * sx;
+            const TColor pixel = TColor(std::uint32_t(p[2]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[0]) << 16);
             const std::uint32_t mixed = std::uint32_t(CompositeArtworkEdge(pixel, coverage, TColor(ground), face));
             out[4 * x + 0] = std::uint8_t(mixed >> 16);
             out[4 * x + 1] = std::uint8_t(mixed >> 8);

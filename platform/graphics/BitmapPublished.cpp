@@ -74,7 +74,8 @@ void LoadData(TBitmap& b, const std::string& data) {
     if ((flags & ~(kTransparent | kFixedColor)) != 0)
         throw EInvalidGraphic("Bitmap data has unknown flags " + std::to_string(int(flags)));
     TColor color = TColor(std::int32_t(ReadLE32(data, 2 + kNameLength)));
-    if (data[kHeaderSize] != 'B' || data[kHeaderSize + 1] != 'M') throw EInvalidGraphic("Bitmap data holds no BMP stream");
+    if (data[kHeaderSize] != 'B' || data[kHeaderSize + 1] != 'M')
+        throw EInvalidGraphic("Bitmap data holds no BMP stream");
     // The BMP's own size says where it ends: less data is a cut-off block, more is not ours.
     const std::uint64_t declared = ReadLE32(data, kHeaderSize + 2);
     const std::uint64_t present = data.size() - kHeaderSize;

@@ -30,7 +30,9 @@ std::string PaletteIconFor(const std::string& ClassName) {
     return FindResourceData(HInstance, own) ? own : "PAL_GENERIC";
 }
 
-TPaletteBox::TPaletteBox(TComponent* AOwner) : TListBox(AOwner) { SetItemHeight(MulDiv(RowHeight, GetCurrentPPI(), 96)); }
+TPaletteBox::TPaletteBox(TComponent* AOwner) : TListBox(AOwner) {
+    SetItemHeight(MulDiv(RowHeight, GetCurrentPPI(), 96));
+}
 
 void TPaletteBox::ChangeScale(int M, int D) {
     TListBox::ChangeScale(M, D);
@@ -120,7 +122,8 @@ void TPaletteBox::DrawItem(TCanvas* Canvas, int Index, const TRect& Rect) {
     const int iconSide = icon.GetWidth() > 0 ? icon.GetWidth() : MulDiv(IconSize, GetCurrentPPI(), 96);
     if (icon.GetWidth() > 0) Canvas->Draw(Rect.Left + pad, Rect.Top + (Rect.Height() - icon.GetHeight()) / 2, &icon);
     const int textLeft = Rect.Left + 2 * pad + iconSide;
-    Canvas->TextRect(TRect(textLeft, Rect.Top, Rect.Right, Rect.Bottom), textLeft, Rect.Top + (Rect.Height() - Canvas->TextHeight(item)) / 2, item);
+    Canvas->TextRect(TRect(textLeft, Rect.Top, Rect.Right, Rect.Bottom), textLeft,
+                     Rect.Top + (Rect.Height() - Canvas->TextHeight(item)) / 2, item);
 }
 
 }  // namespace designer

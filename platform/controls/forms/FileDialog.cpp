@@ -122,7 +122,8 @@ std::vector<TOpenDialog::TFilterItem> TOpenDialog::FilterItems() const {
     return items;
 }
 
-std::vector<TFileEntry> TOpenDialog::ListFolder(const std::string& Folder, const std::vector<std::string>& Patterns) const {
+std::vector<TFileEntry> TOpenDialog::ListFolder(const std::string& Folder,
+                                                const std::vector<std::string>& Patterns) const {
     std::vector<TFileEntry> folders, files;
     std::error_code ec;
     fs::directory_iterator it(Folder, fs::directory_options::none, ec);

@@ -130,7 +130,8 @@ void TCustomListBox::PaintItems(TCanvas* Canvas) {
 
 void TCustomListBox::DrawItem(TCanvas* Canvas, int Index, const TRect& Rect) {
     const std::string& text = items_->Get(Index);
-    Canvas->TextRect(Rect, Rect.Left + ScaledMetric(3), Rect.Top + (Rect.Height() - Canvas->TextHeight(text)) / 2, text);
+    Canvas->TextRect(Rect, Rect.Left + ScaledMetric(3), Rect.Top + (Rect.Height() - Canvas->TextHeight(text)) / 2,
+                     text);
 }
 
 // ---- input -----------------------------------------------------------------------------
