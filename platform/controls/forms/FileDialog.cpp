@@ -157,13 +157,14 @@ public:
 
         constexpr int margin = 8, fieldLeft = 88, buttonW = 80, listW = 480;
         constexpr int right = margin + listW;
-        AddLabel("Folder:", margin, 12);
         pathEdit_ = Make<TEdit>("PathEdit", 64, 8, right - 64 - 4 - 40, 22);
+        AddLabel("Folder:", margin, 12, pathEdit_);
         pathEdit_->SetReadOnly(true);
         auto* up = Make<TButton>("UpButton", right - 40, 7, 40, 24);
         up->SetCaption("Up");
         up->SetOnClick([this](TObject*) { GoUp(); });
         list_ = Make<TFileList>("FileList", margin, 38, listW, 260);
+        list_->SetAccessibleName("Folders and files");   // it has no label to be named by
         list_->SetOnClick([this](TObject*) { Picked(); });
         list_->OnOpen = [this](int Index) { OpenEntry(Index); };
         list_->SetOnKeyDown([this](TObject*, WORD& Key, TShiftState Shift) {
@@ -172,10 +173,10 @@ public:
                 GoUp();
             }
         });
-        AddLabel("File name:", margin, 313);
         name_ = Make<TEdit>("FileNameEdit", fieldLeft, 309, right - fieldLeft - buttonW - margin, 22);
-        AddLabel("Files of type:", margin, 343);
+        AddLabel("File name:", margin, 313, name_);
         filter_ = Make<TComboBox>("FilterCombo", fieldLeft, 339, right - fieldLeft - buttonW - margin, 22);
+        AddLabel("Files of type:", margin, 343, filter_);
         filter_->SetStyle(csDropDownList);
         for (const auto& f : filters_) filter_->GetItems()->Add(f.Description);
         filter_->SetItemIndex(std::clamp(Dialog.filterIndex_ - 1, 0, int(filters_.size()) - 1));
@@ -224,12 +225,14 @@ private:
         c->SetBounds(Left, Top, Width, Height);
         return c;
     }
-    void AddLabel(const char* Text, int Left, int Top) {
+    // A label that names For, so that a screen reader reads it as the control's name.
+    void AddLabel(const char* Text, int Left, int Top, TWinControl* For) {
         auto* l = new TLabel(this);
         l->SetParent(this);
         l->SetCaption(Text);
         l->SetLeft(Left);
         l->SetTop(Top);
+        l->SetFocusControl(For);
     }
 
     const std::vector<std::string>& Patterns() const {

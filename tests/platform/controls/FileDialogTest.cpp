@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "tests/support/FormFixture.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
 
@@ -93,6 +94,20 @@ TEST_F(FileDialogTest, ListsFoldersFirstThenTheFilesTheFilterMatches) {
     dialog.Execute();
     EXPECT_EQ(hidden, (std::vector<std::string>{".cache/", "Alpha/", "beta/", ".hidden.form", "A.form", "b.form"}));
     EXPECT_THROW(dialog.ListFolder((root / "none").string(), {"*"}), EInOutError);
+}
+
+// A screen reader names each field by its label, and the list by what it holds.
+TEST_F(FileDialogTest, EveryFieldHasANameForAScreenReader) {
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter(filter);
+    dialog.SetInitialDir(root.string());
+    std::vector<std::string> names;
+    Testing::OnModal([&](TForm* f) {
+        for (const char* part : {"PathEdit", "FileNameEdit", "FilterCombo", "FileList"})
+            names.push_back(Part<TWinControl>(f, part)->GetAccessible()->GetName());
+    });
+    dialog.Execute();
+    EXPECT_EQ(names, (std::vector<std::string>{"Folder:", "File name:", "Files of type:", "Folders and files"}));
 }
 
 TEST_F(FileDialogTest, DoubleClickEnterBackspaceAndTypedPathsMoveBetweenFolders) {
